@@ -11,7 +11,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QPointer>
 #include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -74,8 +78,10 @@ QWidget* CCeCommandBar::CreateNativeWidget(QWidget* pParent)
 {
     m_pImpl->pWidget = new CommandBarWidget(pParent);
     m_pImpl->pWidget->SetOnClose([this] {
-        if (m_pImpl->pOwner)
-            m_pImpl->pOwner->SendMessage(WM_CLOSE, 0, 0);
+        Post([this] {
+            if (m_pImpl->pOwner && m_pImpl->pOwner->GetSafeHwnd())
+                m_pImpl->pOwner->SendMessage(WM_CLOSE, 0, 0);
+        });
     });
     return m_pImpl->pWidget;
 }
@@ -231,12 +237,31 @@ void CCeCommandBar::UpdateButtons(CCmdTarget* pTarget)
     }
 }
 
+void CCeCommandBar::Post(std::function<void()> deliver)
+{
+    // Later, from the event loop: the command may close the frame, and with it
+    // the menu or button that is still handling the click.
+    QPointer<CommandBarWidget> pWidget = m_pImpl->pWidget;
+    QMetaObject::invokeMethod(
+        pWidget,
+        [this, pWidget, deliver = std::move(deliver)] {
+            if (pWidget && PlatformWndFromWidget(pWidget) == this)
+                deliver();
+        },
+        Qt::QueuedConnection);
+}
+
 void CCeCommandBar::IssueCommand(UINT nID)
 {
-    CWnd* pOwner = m_pImpl->pOwner;
-    if (!pOwner)
-        return;
-    // A button's state is only as fresh as the last idle time: ask again.
-    CCmdUIState state; ...
-    pOwner->SendMessage(WM_COMMAND, nID, 0);
+    Post([this, nID] {
+        CWnd* pOwner = m_pImpl->pOwner;
+        if (!pOwner || !pOwner->GetSafeHwnd())
+            return;
+        // A button shows its state as of the last idle time: ask again first.
+        CCmdUI state;
+        state.m_nID = nID;
+        state.DoUpdate(pOwner, TRUE);
+        if (state.m_bEnabled)
+            pOwner->SendMessage(WM_COMMAND, MAKEWPARAM(nID, CN_COMMAND), 0);
+    });
 }

@@ -5,11 +5,11 @@
 // command ids to the frame; their update handlers run before a menu opens and,
 // for the buttons, whenever the program goes idle.
 
+#include "platform/FrameWnd.h"
 #include "platform/Wnd.h"
 
+#include <functional>
 #include <memory>
-
-class CFrameWnd;
 
 // Bar styles.
 constexpr DWORD CBRS_ALIGN_LEFT = 0x1000;
@@ -64,6 +64,8 @@ public:
 private:
     QWidget* CreateNativeWidget(QWidget* pParent) override;
     void Changed();
+    void IssueCommand(UINT nID);
+    void Post(std::function<void()> deliver);
 
     std::unique_ptr<Impl> m_pImpl;
 };

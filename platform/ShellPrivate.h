@@ -31,6 +31,9 @@ QString AppTitle();
 // application object the frames' toolbar updates.
 void RunIdle();
 
+// The main window is gone: the event loop ends, if it runs.
+void MainWindowGone();
+
 // The widget a modal box opens over: pWnd's, or the main window's for null
 // (null when there is none either).
 QWidget* ModalParent(CWnd* pWnd);

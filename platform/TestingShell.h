@@ -94,6 +94,26 @@ private:
     std::unique_ptr<State> m_pState;
 };
 
+// The real thing: the next native message box or file dialog that opens is
+// read and answered from the event loop, as a user would. Without a script
+// active, AfxMessageBox and CFileDialog::DoModal show native ones.
+struct NativeMessageBox {
+    std::u16string strTitle;
+    std::u16string strText;
+    UINT nIcon = 0;           // MB_ICONSTOP, MB_ICONQUESTION, ... or 0
+    std::vector<int> buttons; // IDOK, IDCANCEL, IDYES, IDNO, left to right
+};
+// Presses nButton (one of the box's buttons) and fills *pSeen when it opens.
+void AnswerNextNativeMessageBox(int nButton, NativeMessageBox* pSeen);
+
+struct NativeFileDialog {
+    bool bSave = false;
+    std::u16string strTitle;
+    std::vector<std::u16string> filters;
+};
+// Types strPath into the dialog and accepts it, or cancels it for null.
+void AnswerNextNativeFileDialog(const std::u16string* pTypedPath, NativeFileDialog* pSeen);
+
 // The command bar of a frame, worked as the user would. Menus and buttons are
 // found by command id anywhere in the bar.
 

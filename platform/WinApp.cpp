@@ -7,6 +7,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QFileInfo>
+#include <QWidget>
 
 #include <cstdio>
 #include <memory>
@@ -14,6 +15,10 @@
 namespace {
 
 CWinApp* g_pApp = nullptr;
+bool g_bRunning = false; // inside Run's event loop
+
+// The command "Exit" (the program's resource ids give it the same value).
+constexpr UINT kIdAppExit = 0xE141;
 
 QString ExecutableName(const char* pszArgv0)
 {
@@ -24,7 +29,7 @@ QString ExecutableName(const char* pszArgv0)
 } // namespace
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
-    ON_COMMAND(ID_APP_EXIT, OnAppExit)
+    ON_COMMAND(kIdAppExit, OnAppExit)
 END_MESSAGE_MAP()
 
 CWinApp::CWinApp(LPCTSTR lpszAppName) : m_nCmdShow(SW_SHOWNORMAL)
@@ -60,7 +65,9 @@ int CWinApp::Run()
     QAbstractEventDispatcher* pDispatcher = QAbstractEventDispatcher::instance();
     const QMetaObject::Connection idle =
         QObject::connect(pDispatcher, &QAbstractEventDispatcher::aboutToBlock, pDispatcher, [] { shell::RunIdle(); });
+    g_bRunning = true;
     m_nExitCode = QApplication::exec();
+    g_bRunning = false;
     QObject::disconnect(idle);
     return ExitInstance();
 }
@@ -155,6 +162,20 @@ void ProfileNames(QString& strOrganisation, QString& strApplication)
 {
     strApplication = AppTitle();
     strOrganisation = g_pApp && g_pApp->m_pszRegistryKey ? ToQString(g_pApp->m_pszRegistryKey) : strApplication;
+}
+
+void MainWindowGone()
+{
+    if (g_bRunning)
+        QCoreApplication::exit(0);
+}
+
+QWidget* ModalParent(CWnd* pWnd)
+{
+    if (!pWnd)
+        pWnd = AfxGetMainWnd();
+    QWidget* pWidget = PlatformWidget(pWnd);
+    return pWidget ? pWidget->window() : nullptr;
 }
 
 void RunIdle()

@@ -40,7 +40,7 @@ public:
     int m_nCmdShow;                     // how InitInstance shows the main window
 
 protected:
-    // ID_APP_EXIT: closes the main window, which ends the program.
+    // ID_APP_EXIT (57665): closes the main window, which ends the program.
     void OnAppExit();
 
     DECLARE_MESSAGE_MAP()

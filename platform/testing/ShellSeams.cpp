@@ -1,12 +1,27 @@
 #include "platform/TestingShell.h"
 
+#include "platform/CommandBarWidget.h"
+#include "platform/FrameWnd.h"
 #include "platform/MessageBox.h"
 #include "platform/ShellPrivate.h"
+#include "platform/WndPrivate.h"
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -189,7 +204,7 @@ namespace {
 
 CommandBarWidget* BarOf(CFrameWnd& frame)
 {
-    QWidget* pFrame = shell::WidgetOf(&frame);
+    QWidget* pFrame = PlatformWidget(&frame);
     return pFrame ? pFrame->findChild<CommandBarWidget*>() : nullptr;
 }
 
@@ -220,6 +235,12 @@ QAction* FindButton(CFrameWnd& frame, UINT nID)
             if (!pAction->isSeparator() && pAction->data().toUInt() == nID)
                 return pAction;
     return nullptr;
+}
+
+// The bar hands commands to the event loop; deliver them before returning.
+void DeliverCommands()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
 std::u16string TextOf(const QAction* pAction)
@@ -267,8 +288,10 @@ bool ChooseMenuItem(CFrameWnd& frame, UINT nID)
     const bool bEnabled = pAction->isEnabled();
     // As a click does: the menu closes, then the item fires.
     pMenu->hide();
-    if (bEnabled)
+    if (bEnabled) {
         pAction->trigger();
+        DeliverCommands();
+    }
     return bEnabled;
 }
 
@@ -297,6 +320,7 @@ bool ClickToolBarButton(CFrameWnd& frame, UINT nID)
     if (!pButton || !pButton->isEnabled())
         return false;
     pButton->click();
+    DeliverCommands();
     return true;
 }
 
@@ -311,6 +335,7 @@ bool PressCloseButton(CFrameWnd& frame)
     if (!HasCloseButton(frame))
         return false;
     BarOf(frame)->CloseButton()->click();
+    DeliverCommands();
     return true;
 }
 
@@ -325,6 +350,95 @@ void RunIdle()
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
     shell::RunIdle();
+}
+
+} // namespace Testing
+
+// Native dialogs answered from the event loop.
+
+namespace Testing {
+
+namespace {
+
+// Runs answer on the next modal widget of type T once it is open.
+template <class T>
+void WhenModalOpens(std::function<void(T*)> answer)
+{
+    QTimer::singleShot(0, [answer] {
+        if (T* pModal = qobject_cast<T*>(QApplication::activeModalWidget()))
+            answer(pModal);
+        else
+            WhenModalOpens<T>(answer); // not open yet
+    });
+}
+
+int ResultOf(QMessageBox::StandardButton button)
+{
+    switch (button) {
+    case QMessageBox::Ok: return IDOK;
+    case QMessageBox::Cancel: return IDCANCEL;
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    default: return 0;
+    }
+}
+
+UINT IconOf(QMessageBox::Icon icon)
+{
+    switch (icon) {
+    case QMessageBox::Critical: return MB_ICONSTOP;
+    case QMessageBox::Question: return MB_ICONQUESTION;
+    case QMessageBox::Warning: return MB_ICONEXCLAMATION;
+    case QMessageBox::Information: return MB_ICONINFORMATION;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+void AnswerNextNativeMessageBox(int nButton, NativeMessageBox* pSeen)
+{
+    WhenModalOpens<QMessageBox>([nButton, pSeen](QMessageBox* pBox) {
+        if (pSeen) {
+            pSeen->strTitle = shell::ToU16(pBox->windowTitle());
+            pSeen->strText = shell::ToU16(pBox->text());
+            pSeen->nIcon = IconOf(pBox->icon());
+            pSeen->buttons.clear();
+        }
+        QAbstractButton* pPress = nullptr;
+        for (QAbstractButton* pButton : pBox->buttons()) {
+            const int nResult = ResultOf(pBox->standardButton(pButton));
+            if (pSeen)
+                pSeen->buttons.push_back(nResult);
+            if (nResult == nButton)
+                pPress = pButton;
+        }
+        if (pPress)
+            pPress->click();
+        else
+            pBox->done(0); // no such button: close it rather than hang
+    });
+}
+
+void AnswerNextNativeFileDialog(const std::u16string* pTypedPath, NativeFileDialog* pSeen)
+{
+    const std::optional<QString> typed =
+        pTypedPath ? std::optional<QString>(shell::ToQString(*pTypedPath)) : std::nullopt;
+    WhenModalOpens<QFileDialog>([typed, pSeen](QFileDialog* pDlg) {
+        if (pSeen) {
+            pSeen->bSave = pDlg->acceptMode() == QFileDialog::AcceptSave;
+            pSeen->strTitle = shell::ToU16(pDlg->windowTitle());
+            pSeen->filters.clear();
+            for (const QString& filter : pDlg->nameFilters())
+                pSeen->filters.push_back(shell::ToU16(filter));
+        }
+        if (typed) {
+            pDlg->selectFile(*typed);
+            QMetaObject::invokeMethod(pDlg, "accept");
+        } else {
+            pDlg->reject();
+        }
+    });
 }
 
 } // namespace Testing

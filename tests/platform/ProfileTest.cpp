@@ -6,11 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFileInfo>
-#include <QString>
-
 #include <climits>
+#include <filesystem>
+#include <string>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -40,7 +40,7 @@ TEST_F(ProfileTest, ValuesRoundTripAsThirtyTwoBits)
     const int values[] = { 0, 1, 25, 0x00FFFFFF, -1, INT_MAX, INT_MIN };
     int nEntry = 0;
     for (int nValue : values) {
-        const std::u16string strEntry = QString::number(nEntry++).toStdU16String();
+        const std::u16string strEntry = fs::path(std::to_string(nEntry++)).u16string();
         ASSERT_TRUE(m_app.WriteProfileInt(u"color", strEntry.c_str(), nValue));
     }
     // Read back by a later application object, as at the next start.
@@ -48,7 +48,7 @@ TEST_F(ProfileTest, ValuesRoundTripAsThirtyTwoBits)
     next.SetRegistryKey(u"Quillon Software");
     nEntry = 0;
     for (int nValue : values) {
-        const std::u16string strEntry = QString::number(nEntry++).toStdU16String();
+        const std::u16string strEntry = fs::path(std::to_string(nEntry++)).u16string();
         EXPECT_EQ(next.GetProfileInt(u"color", strEntry.c_str(), 12345), static_cast<UINT>(nValue)) << nValue;
     }
     // Overwriting keeps the newest value.
@@ -61,7 +61,7 @@ TEST_F(ProfileTest, UnreadableStoredValuesGiveTheDefault)
     const char16_t* odd[] = { u"abc", u"1.5", u"", u"12abc", u"4294967296", u"-2147483649", u"1,2", u"0x" };
     for (const char16_t* pszValue : odd) {
         m_settings.WriteRaw(u"options", u"square", pszValue);
-        EXPECT_EQ(m_app.GetProfileInt(u"options", u"square", 20), 20u) << QString::fromUtf16(pszValue).toStdString();
+        EXPECT_EQ(m_app.GetProfileInt(u"options", u"square", 20), 20u) << fs::path(pszValue).u8string();
     }
     const std::pair<const char16_t*, UINT> readable[] = {
         { u"4294967295", 0xFFFFFFFFu }, { u"-1", 0xFFFFFFFFu }, { u" 42 ", 42u }, { u"0x1F", 31u }, { u"010", 10u },
@@ -69,7 +69,7 @@ TEST_F(ProfileTest, UnreadableStoredValuesGiveTheDefault)
     for (const auto& [pszValue, nExpected] : readable) {
         m_settings.WriteRaw(u"options", u"square", pszValue);
         EXPECT_EQ(m_app.GetProfileInt(u"options", u"square", 20), nExpected)
-            << QString::fromUtf16(pszValue).toStdString();
+            << fs::path(pszValue).u8string();
     }
 }
 
@@ -77,14 +77,14 @@ TEST(ProfileIsolation, EachTemporaryStoreStartsEmptyInItsOwnFolder)
 {
     CWinApp app(u"trellis");
     app.SetRegistryKey(u"Quillon Software");
-    QString firstFolder;
+    fs::path firstFolder;
     {
         Testing::TemporarySettings settings;
-        firstFolder = QString::fromStdU16String(settings.Folder());
+        firstFolder = settings.Folder();
         ASSERT_TRUE(app.WriteProfileInt(u"options", u"square", 33));
-        EXPECT_TRUE(QFileInfo(QDir(firstFolder).filePath("Quillon Software/trellis.ini")).isFile());
+        EXPECT_TRUE(fs::is_regular_file(firstFolder / "Quillon Software" / "trellis.ini"));
     }
-    EXPECT_FALSE(QDir(firstFolder).exists()); // removed with its store
+    EXPECT_FALSE(fs::exists(firstFolder)); // removed with its store
     Testing::TemporarySettings settings;
     EXPECT_EQ(app.GetProfileInt(u"options", u"square", 20), 20u);
 }
@@ -94,8 +94,7 @@ TEST(ProfileIsolation, BeforeARegistryKeyTheStoreIsNamedAfterTheApplication)
     Testing::TemporarySettings settings;
     CWinApp app(u"trellis");
     ASSERT_TRUE(app.WriteProfileInt(u"options", u"mode", 0));
-    const QDir folder(QString::fromStdU16String(settings.Folder()));
-    EXPECT_TRUE(QFileInfo(folder.filePath("trellis/trellis.ini")).isFile());
+    EXPECT_TRUE(fs::is_regular_file(fs::path(settings.Folder()) / "trellis" / "trellis.ini"));
     app.SetRegistryKey(u"Quillon Software");
     EXPECT_EQ(app.GetProfileInt(u"options", u"mode", 1), 1u);
 }

@@ -3,51 +3,51 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/TestingShell.h"
+#include "platform/WinApp.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
+#include <atomic>
+#include <filesystem>
+#include <fstream>
 
-#include <functional>
+namespace fs = std::filesystem;
 
 namespace {
 
-std::u16string U16(const QString& s)
-{
-    return s.toStdU16String();
-}
+// A fresh folder for files the dialogs choose, removed afterwards.
+class ScratchDir {
+public:
+    ScratchDir()
+    {
+        static std::atomic<int> s_nCount { 0 };
+        m_path = fs::temp_directory_path()
+                 / ("trellis-shell-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-"
+                    + std::to_string(s_nCount++));
+        fs::remove_all(m_path);
+        fs::create_directories(m_path);
+        m_path = fs::canonical(m_path);
+    }
+    ~ScratchDir()
+    {
+        std::error_code ec;
+        fs::remove_all(m_path, ec);
+    }
+    std::u16string Path(const char* pszName) const { return (m_path / pszName).u16string(); }
+    std::u16string Touch(const char* pszName) const
+    {
+        std::ofstream(m_path / pszName) << "x";
+        return Path(pszName);
+    }
+    std::u16string Folder() const { return m_path.u16string(); }
 
-void Touch(const QString& path)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write("x");
-}
-
-// Runs check on the next modal widget of type T once it is open.
-template <class T>
-void WhenModalOpens(std::function<void(T*)> check)
-{
-    QTimer::singleShot(0, [check] {
-        T* pModal = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!pModal) {
-            WhenModalOpens<T>(check); // not shown yet
-            return;
-        }
-        check(pModal);
-    });
-}
+private:
+    fs::path m_path;
+};
 
 const ResourceSet* StringTable()
 {
-    static ResourceSet set = [] {
+    static const ResourceSet set = [] {
         ResourceSet s;
         s.strings[700] = u"Stored prompt";
         return s;
@@ -103,44 +103,35 @@ TEST(MessageBoxSeam, StringIdShowsTheStringTableText)
 
 TEST(NativeMessageBox, TitledWithTheAppNameAndAnswersWithTheButtonPressed)
 {
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int nButtons = 0;
-    WhenModalOpens<QMessageBox>([&](QMessageBox* pBox) {
-        title = pBox->windowTitle();
-        text = pBox->text();
-        icon = pBox->icon();
-        nButtons = static_cast<int>(pBox->buttons().size());
-        pBox->button(QMessageBox::No)->click();
-    });
+    CWinApp app(u"trellis");
+    Testing::NativeMessageBox seen;
+    Testing::AnswerNextNativeMessageBox(IDNO, &seen);
     EXPECT_EQ(AfxMessageBox(u"Replace?", MB_YESNO | MB_ICONQUESTION), IDNO);
-    EXPECT_EQ(title, QStringLiteral("trellis"));
-    EXPECT_EQ(text, QStringLiteral("Replace?"));
-    EXPECT_EQ(icon, QMessageBox::Question);
-    EXPECT_EQ(nButtons, 2);
+    EXPECT_EQ(seen.strTitle, u"trellis");
+    EXPECT_EQ(seen.strText, u"Replace?");
+    EXPECT_EQ(seen.nIcon, MB_ICONQUESTION);
+    EXPECT_EQ(seen.buttons, (std::vector<int> { IDYES, IDNO }));
 
-    WhenModalOpens<QMessageBox>([&](QMessageBox* pBox) {
-        icon = pBox->icon();
-        pBox->button(QMessageBox::Ok)->click();
-    });
+    Testing::AnswerNextNativeMessageBox(IDOK, &seen);
     EXPECT_EQ(AfxMessageBox(u"Failed", MB_OK | MB_ICONSTOP), IDOK);
-    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_EQ(seen.nIcon, MB_ICONSTOP);
+    EXPECT_EQ(seen.buttons, std::vector<int> { IDOK });
 }
 
 class FileDialogTest : public ::testing::Test {
 protected:
-    QString Path(const QString& name) const { return QDir::toNativeSeparators(m_dir.filePath(name)); }
-    QTemporaryDir m_dir;
+    std::u16string Path(const char* pszName) const { return m_dir.Path(pszName); }
+    ScratchDir m_dir;
     Testing::ScriptedFileDialogs m_dialogs;
     Testing::ScriptedMessageBoxes m_boxes;
 };
 
 TEST_F(FileDialogTest, ShowsFiltersAndAddsTheDefaultExtensionToABareName)
 {
-    m_dialogs.Choose(U16(Path("mine")));
+    m_dialogs.Choose((Path("mine")));
     CFileDialog dlg(FALSE, u"sol", nullptr, 0, u"Puzzle Solution Files (*.sol)|*.sol|All Files (*.*)|*.*||");
     ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.GetPathName(), U16(Path("mine.sol")));
+    EXPECT_EQ(dlg.GetPathName(), (Path("mine.sol")));
     EXPECT_EQ(dlg.GetFileName(), u"mine.sol");
     EXPECT_EQ(dlg.GetFileExt(), u"sol");
 
@@ -155,10 +146,10 @@ TEST_F(FileDialogTest, ShowsFiltersAndAddsTheDefaultExtensionToABareName)
 
 TEST_F(FileDialogTest, KeepsAGivenExtensionAndSeveralPatterns)
 {
-    m_dialogs.Choose(U16(Path("notes.txt")));
+    m_dialogs.Choose((Path("notes.txt")));
     CFileDialog dlg(TRUE, u".puz", nullptr, 0, u"Texts|*.txt;*.text||");
     ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.GetPathName(), U16(Path("notes.txt")));
+    EXPECT_EQ(dlg.GetPathName(), (Path("notes.txt")));
     ASSERT_EQ(m_dialogs.Shown().size(), 1u);
     EXPECT_EQ(m_dialogs.Shown()[0].strDefExt, u"puz");
     EXPECT_EQ(m_dialogs.Shown()[0].filters, std::vector<std::u16string>{ u"Texts (*.txt *.text)" });
@@ -166,19 +157,19 @@ TEST_F(FileDialogTest, KeepsAGivenExtensionAndSeveralPatterns)
 
 TEST_F(FileDialogTest, OpenKeepsABareNameWhenOnlyThatFileExists)
 {
-    Touch(m_dir.filePath("README"));
-    m_dialogs.Choose(U16(Path("README")));
-    m_dialogs.Choose(U16(Path("other")));
+    m_dir.Touch("README");
+    m_dialogs.Choose((Path("README")));
+    m_dialogs.Choose((Path("other")));
     CFileDialog dlg(TRUE, u"puz");
     ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.GetPathName(), U16(Path("README")));
+    EXPECT_EQ(dlg.GetPathName(), (Path("README")));
     ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.GetPathName(), U16(Path("other.puz")));
+    EXPECT_EQ(dlg.GetPathName(), (Path("other.puz")));
 }
 
 TEST_F(FileDialogTest, CancelGivesNoPath)
 {
-    m_dialogs.Choose(U16(Path("first.puz")));
+    m_dialogs.Choose((Path("first.puz")));
     m_dialogs.Cancel();
     CFileDialog dlg(TRUE, u"puz");
     ASSERT_EQ(dlg.DoModal(), IDOK);
@@ -189,25 +180,25 @@ TEST_F(FileDialogTest, CancelGivesNoPath)
 
 TEST_F(FileDialogTest, SaveAsksBeforeReplacingOnlyWhenTold)
 {
-    Touch(m_dir.filePath("taken.sol"));
+    m_dir.Touch("taken.sol");
 
     // Replacing refused: the dialog comes back with the name, and is then cancelled.
-    m_dialogs.Choose(U16(Path("taken")));
+    m_dialogs.Choose((Path("taken")));
     m_boxes.Answer(IDNO);
     CFileDialog ask(FALSE, u"sol", nullptr, OFN_OVERWRITEPROMPT, u"S|*.sol||");
     EXPECT_EQ(ask.DoModal(), IDCANCEL);
     ASSERT_EQ(m_boxes.Shown().size(), 1u);
-    EXPECT_NE(m_boxes.Shown()[0].strText.find(U16(Path("taken.sol"))), std::u16string::npos);
+    EXPECT_NE(m_boxes.Shown()[0].strText.find((Path("taken.sol"))), std::u16string::npos);
     EXPECT_EQ(m_boxes.Shown()[0].Buttons(), MB_YESNO);
     ASSERT_EQ(m_dialogs.Shown().size(), 2u);
-    EXPECT_EQ(m_dialogs.Shown()[1].strFileName, U16(Path("taken.sol")));
+    EXPECT_EQ(m_dialogs.Shown()[1].strFileName, (Path("taken.sol")));
 
-    m_dialogs.Choose(U16(Path("taken.sol")));
+    m_dialogs.Choose((Path("taken.sol")));
     m_boxes.Answer(IDYES);
     EXPECT_EQ(ask.DoModal(), IDOK);
-    EXPECT_EQ(ask.GetPathName(), U16(Path("taken.sol")));
+    EXPECT_EQ(ask.GetPathName(), (Path("taken.sol")));
 
-    m_dialogs.Choose(U16(Path("taken.sol")));
+    m_dialogs.Choose((Path("taken.sol")));
     CFileDialog quiet(FALSE, u"sol", nullptr, 0, u"S|*.sol||");
     EXPECT_EQ(quiet.DoModal(), IDOK);
     EXPECT_EQ(m_boxes.Shown().size(), 2u); // no new question
@@ -215,35 +206,30 @@ TEST_F(FileDialogTest, SaveAsksBeforeReplacingOnlyWhenTold)
 
 TEST(NativeFileDialog, SaveAddsTheExtensionToATypedNameAndCancelGivesNoPath)
 {
-    QTemporaryDir dir;
-    bool bSave = false;
-    QStringList filters;
-    WhenModalOpens<QFileDialog>([&](QFileDialog* pDlg) {
-        bSave = pDlg->acceptMode() == QFileDialog::AcceptSave;
-        filters = pDlg->nameFilters();
-        pDlg->selectFile(dir.filePath("typed"));
-        QMetaObject::invokeMethod(pDlg, "accept");
-    });
+    ScratchDir dir;
+    Testing::NativeFileDialog seen;
+    const std::u16string typed = dir.Path("typed");
+    Testing::AnswerNextNativeFileDialog(&typed, &seen);
     CFileDialog dlg(FALSE, u"sol", nullptr, 0, u"Puzzle Solution Files (*.sol)|*.sol|All Files (*.*)|*.*||");
     ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.GetPathName(), U16(QDir::toNativeSeparators(dir.filePath("typed.sol"))));
-    EXPECT_TRUE(bSave);
-    EXPECT_EQ(filters, QStringList({ "Puzzle Solution Files (*.sol) (*.sol)", "All Files (*.*) (*)" }));
+    EXPECT_EQ(dlg.GetPathName(), dir.Path("typed.sol"));
+    EXPECT_TRUE(seen.bSave);
+    EXPECT_EQ(seen.filters,
+              (std::vector<std::u16string> { u"Puzzle Solution Files (*.sol) (*.sol)", u"All Files (*.*) (*)" }));
 
-    WhenModalOpens<QFileDialog>([](QFileDialog* pDlg) { pDlg->reject(); });
+    Testing::AnswerNextNativeFileDialog(nullptr, &seen);
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_TRUE(dlg.GetPathName().empty());
 }
 
 TEST(DeleteFile, DeletesAFileAndReportsWhatItCannotDelete)
 {
-    QTemporaryDir dir;
-    const QString file = dir.filePath("solved.puz");
-    Touch(file);
-    EXPECT_TRUE(DeleteFile(U16(file).c_str()));
-    EXPECT_FALSE(QFile::exists(file));
-    EXPECT_FALSE(DeleteFile(U16(file).c_str())); // gone already
-    EXPECT_FALSE(DeleteFile(U16(dir.path()).c_str())); // a folder
-    EXPECT_TRUE(QDir(dir.path()).exists());
+    ScratchDir dir;
+    const std::u16string file = dir.Touch("solved.puz");
+    EXPECT_TRUE(DeleteFile(file.c_str()));
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_FALSE(DeleteFile(file.c_str())); // gone already
+    EXPECT_FALSE(DeleteFile(dir.Folder().c_str())); // a folder
+    EXPECT_TRUE(fs::is_directory(dir.Folder()));
     EXPECT_FALSE(DeleteFile(u""));
 }
