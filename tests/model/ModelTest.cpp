@@ -8,33 +8,14 @@
 
 #include "model/CrossWordPuzzle.h"
 #include "tests/support/PuzzleFileWriter.h"
+#include "tests/support/PuzzleState.h"
 #include "tests/support/TempDir.h"
 
+using trellis::test::ClueLabels;
 using trellis::test::PuzzleFileWriter;
+using trellis::test::PlayerState;
+using trellis::test::SetLetter;
 using trellis::test::TempDir;
-using trellis::test::ToUtf8;
-
-namespace {
-
-// "1A:text" for each clue in list order.
-std::vector<std::string> ClueLabels(const CCrossWordPuzzle& puzzle)
-{
-    std::vector<std::string> labels;
-    for (const CClue* pClue : puzzle.m_lstClues)
-        labels.push_back(std::to_string(pClue->m_nNumber) + (pClue->m_bAcross ? "A:" : "D:") +
-                         ToUtf8(pClue->m_strText));
-    return labels;
-}
-
-void Fill(CCrossWordPuzzle& puzzle, int c, int r, char16_t ch, BOOL bFilled = TRUE)
-{
-    CSquare square = puzzle.GetSquare(c, r);
-    square.m_chLetter = ch;
-    square.m_bFilled = bFilled;
-    puzzle.SetSquare(c, r, square);
-}
-
-}  // namespace
 
 TEST(Numbering, OpenGridNumbersAcrossBeforeDownAndTakesTextsInOrder)
 {
@@ -66,11 +47,7 @@ TEST(Numbering, IsolatedWhiteSquaresFormNoWords)
 
 TEST(Square, IncorrectOnlyWhileCheckedAndNotTheAnswer)
 {
-    CSquare black;
-    EXPECT_TRUE(black.m_bBlack);
-    EXPECT_EQ(black.m_bFilled | black.m_bChecked | black.m_nAcrossNumber | black.m_nDownNumber |
-                  black.m_chSolution | black.m_chLetter,
-              0);
+    EXPECT_TRUE(CSquare().m_bBlack);
     CSquare square(FALSE);
     square.m_chSolution = u'A';
     EXPECT_FALSE(square.IsIncorrect());  // unchecked and empty
@@ -116,13 +93,13 @@ TEST(Completion, EveryWhiteSquareFilledWithItsAnswer)
     TempDir dir;
     auto p = PuzzleFileWriter({"A#", "BC"}).Load(dir);
     EXPECT_FALSE(p->IsSolved());
-    Fill(*p, 0, 0, u'A');
-    Fill(*p, 0, 1, u'B');
-    Fill(*p, 1, 1, u'X');
+    SetLetter(*p, 0, 0, u'A');
+    SetLetter(*p, 0, 1, u'B');
+    SetLetter(*p, 1, 1, u'X');
     EXPECT_FALSE(p->IsSolved());
-    Fill(*p, 1, 1, u'C', FALSE);  // right letter, but not filled
+    SetLetter(*p, 1, 1, u'C', FALSE);  // right letter, but not filled
     EXPECT_FALSE(p->IsSolved());
-    Fill(*p, 1, 1, u'C');
+    SetLetter(*p, 1, 1, u'C');
     EXPECT_TRUE(p->IsSolved());
     CSquare checked = p->GetSquare(1, 1);
     checked.m_bChecked = TRUE;
@@ -161,12 +138,6 @@ protected:
     std::unique_ptr<CCrossWordPuzzle> p;
 };
 
-TEST_F(Navigation, ClueListFollowsTheGrid)
-{
-    EXPECT_EQ(ClueLabels(*p), (std::vector<std::string>{"1A:Clue 1", "2D:Clue 2", "3D:Clue 3", "4A:Clue 4",
-                                                        "5D:Clue 5", "6D:Clue 6", "7A:Clue 7"}));
-}
-
 TEST_F(Navigation, EverySquareOfARunHasTheRunsStart)
 {
     for (int c = 1; c <= 3; ++c) {
@@ -193,6 +164,8 @@ TEST_F(Navigation, StartWalksPastBlackSquaresWhenNotInAWord)
 
 TEST_F(Navigation, CluesOnlyAtTheStartOfAWord)
 {
+    EXPECT_EQ(ClueLabels(*p), (std::vector<std::string>{"1A:Clue 1", "2D:Clue 2", "3D:Clue 3", "4A:Clue 4",
+                                                        "5D:Clue 5", "6D:Clue 6", "7A:Clue 7"}));
     ASSERT_NE(p->GetAcrossClue(1, 0), nullptr);
     EXPECT_EQ(p->GetAcrossClue(1, 0)->m_strText, u"Clue 1");
     EXPECT_EQ(p->GetAcrossClue(2, 0), nullptr);
