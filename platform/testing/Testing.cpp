@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QScrollBar>
 
+#include <cstdio>
+
 namespace Testing {
 
 namespace {
@@ -24,19 +26,7 @@ QPoint GlobalOf(CWnd* pWnd, CPoint point)
 
 QWidget* WidgetAt(CWnd* pWnd, const QPoint& global)
 {
-    if (QWidget* w = QApplication::widgetAt(global))
-        return w;
-    // No window system to ask (windows not shown): look inside the window's
-    // own top-level widget.
-    QWidget* client = PlatformClientWidget(pWnd);
-    if (!client)
-        return nullptr;
-    QWidget* top = client->window();
-    const QPoint local = top->mapFromGlobal(global);
-    if (!top->rect().contains(local))
-        return nullptr;
-    QWidget* child = top->childAt(local);
-    return child ? child : top;
+    return PlatformWidgetAt(global, PlatformClientWidget(pWnd));
 }
 
 void SendMouse(QWidget* target, QEvent::Type type, const QPoint& global, Qt::MouseButtons buttons)
@@ -55,6 +45,16 @@ void EnsureApplication()
 {
     if (QApplication::instance())
         return;
+    // The headless platform cannot raise windows and says so at every pop-up.
+    static const QtMessageHandler previous = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (text.contains(QLatin1String("does not support raise()")))
+            return;
+        if (previous)
+            previous(type, context, text);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+    });
     static int argc = 1;
     static char name[] = "trellis-tests";
     static char* argv[] = {name, nullptr};
