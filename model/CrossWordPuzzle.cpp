@@ -1,0 +1,194 @@
+#include "model/CrossWordPuzzle.h"
+
+#include <utility>
+
+#include "model/WordStarts.h"
+
+IMPLEMENT_SERIAL(CCrossWordPuzzle, CObject, 1)
+
+CCrossWordPuzzle::CCrossWordPuzzle() : m_nWidth(0), m_nHeight(0) { }
+
+CCrossWordPuzzle::~CCrossWordPuzzle()
+{
+    DeleteClues();
+}
+
+void CCrossWordPuzzle::DeleteClues()
+{
+    for (CClue* pClue : m_lstClues)
+        delete pClue;
+    m_lstClues.clear();
+}
+
+long CCrossWordPuzzle::IndexOf(int nCol, int nRow) const
+{
+    if (nCol < 0 || nRow < 0 || nCol >= m_nWidth || nRow >= m_nHeight)
+        return -1;
+    return static_cast<long>(m_nWidth) * nRow + nCol;
+}
+
+const CSquare* CCrossWordPuzzle::SquareAt(int nCol, int nRow) const
+{
+    const long nIndex = IndexOf(nCol, nRow);
+    if (nIndex < 0 || static_cast<std::size_t>(nIndex) >= m_aSquares.size())
+        return nullptr;
+    return &m_aSquares[static_cast<std::size_t>(nIndex)];
+}
+
+CSquare CCrossWordPuzzle::GetSquare(int nCol, int nRow) const
+{
+    const CSquare* pSquare = SquareAt(nCol, nRow);
+    return pSquare != nullptr ? *pSquare : CSquare();
+}
+
+void CCrossWordPuzzle::SetSquare(int nCol, int nRow, const CSquare& square)
+{
+    // Positions outside the grid would land on another square or before the array.
+    const long nIndex = IndexOf(nCol, nRow);
+    if (nIndex < 0)
+        return;
+    const std::size_t i = static_cast<std::size_t>(nIndex);
+    if (i >= m_aSquares.size())
+        m_aSquares.resize(i + 1);
+    m_aSquares[i] = square;
+}
+
+// Outside the grid, or not stored yet (a default square, hence black).
+BOOL CCrossWordPuzzle::IsBlack(int nCol, int nRow) const
+{
+    const CSquare* pSquare = SquareAt(nCol, nRow);
+    return pSquare == nullptr || pSquare->m_bBlack;
+}
+
+BOOL CCrossWordPuzzle::IsFilled(int nCol, int nRow) const
+{
+    const CSquare* pSquare = SquareAt(nCol, nRow);
+    return IndexOf(nCol, nRow) < 0 || (pSquare != nullptr && pSquare->m_bFilled);
+}
+
+BOOL CCrossWordPuzzle::IsIncorrect(int nCol, int nRow) const
+{
+    return IndexOf(nCol, nRow) < 0 || GetSquare(nCol, nRow).IsIncorrect();
+}
+
+BOOL CCrossWordPuzzle::IsSolved() const
+{
+    for (int c = 0; c < m_nWidth; ++c) {
+        for (int r = 0; r < m_nHeight; ++r) {
+            const CSquare* pSquare = SquareAt(c, r);
+            if (pSquare == nullptr || pSquare->m_bBlack)
+                continue;
+            if (!pSquare->m_bFilled || pSquare->m_chLetter != pSquare->m_chSolution)
+                return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+DWORD CCrossWordPuzzle::GetChecksum() const
+{
+    // The OR is what stored solution files were written with; keep it.
+    DWORD dwSum = 0;
+    for (int c = 0; c < m_nWidth; ++c) {
+        for (int r = 0; r < m_nHeight; ++r) {
+            const CSquare* pSquare = SquareAt(c, r);
+            dwSum = (dwSum ^ 0xAF5E) | (pSquare != nullptr ? pSquare->m_chSolution : 0);
+        }
+    }
+    return dwSum;
+}
+
+void CCrossWordPuzzle::NumberSquares()
+{
+    DeleteClues();
+    int nCounter = 0;
+    std::size_t nNextText = 0;
+    // Words beyond the texts of the file get an empty clue. The working
+    // texts are emptied after numbering, so they can be moved.
+    auto nextText = [&]() {
+        return nNextText < m_astrClues.size() ? std::move(m_astrClues[nNextText++]) : std::u16string();
+    };
+    ForEachWordStart(
+        m_nWidth, m_nHeight, [this](int c, int r) { return IsBlack(c, r) != FALSE; },
+        [&](int c, int r, bool bAcross, bool bDown) {
+            CSquare square = GetSquare(c, r);
+            ++nCounter;
+            if (bAcross) {
+                square.m_nAcrossNumber = nCounter;
+                m_lstClues.push_back(new CClue(nextText(), nCounter, TRUE));
+            }
+            if (bDown) {
+                square.m_nDownNumber = nCounter;
+                m_lstClues.push_back(new CClue(nextText(), nCounter, FALSE));
+            }
+            SetSquare(c, r, square);
+        });
+}
+
+// Both walks go from the square towards the left (across) or the top (down).
+BOOL CCrossWordPuzzle::IsInWord(int nCol, int nRow, BOOL bAcross) const
+{
+    for (int c = nCol, r = nRow; c >= 0 && r >= 0; bAcross ? --c : --r) {
+        const CSquare square = GetSquare(c, r);
+        if (square.m_bBlack)
+            return FALSE;
+        if ((bAcross ? square.m_nAcrossNumber : square.m_nDownNumber) != 0)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+// Does not stop at black squares: -1 in the walked coordinate when no start
+// lies before the square.
+CPoint CCrossWordPuzzle::GetWordStart(int nCol, int nRow, BOOL bAcross) const
+{
+    int c = nCol, r = nRow;
+    while (c >= 0 && r >= 0) {
+        const CSquare square = GetSquare(c, r);
+        if ((bAcross ? square.m_nAcrossNumber : square.m_nDownNumber) != 0)
+            break;
+        bAcross ? --c : --r;
+    }
+    return CPoint(c, r);
+}
+
+BOOL CCrossWordPuzzle::IsInAcrossWord(int nCol, int nRow) const
+{
+    return IsInWord(nCol, nRow, TRUE);
+}
+
+BOOL CCrossWordPuzzle::IsInDownWord(int nCol, int nRow) const
+{
+    return IsInWord(nCol, nRow, FALSE);
+}
+
+CPoint CCrossWordPuzzle::GetAcrossStart(int nCol, int nRow) const
+{
+    return GetWordStart(nCol, nRow, TRUE);
+}
+
+CPoint CCrossWordPuzzle::GetDownStart(int nCol, int nRow) const
+{
+    return GetWordStart(nCol, nRow, FALSE);
+}
+
+CClue* CCrossWordPuzzle::FindClue(int nNumber, BOOL bAcross) const
+{
+    if (nNumber == 0)
+        return nullptr;
+    for (CClue* pClue : m_lstClues) {
+        if (pClue->m_nNumber == nNumber && (pClue->m_bAcross != FALSE) == (bAcross != FALSE))
+            return pClue;
+    }
+    return nullptr;
+}
+
+CClue* CCrossWordPuzzle::GetAcrossClue(int nCol, int nRow) const
+{
+    return FindClue(GetSquare(nCol, nRow).m_nAcrossNumber, TRUE);
+}
+
+CClue* CCrossWordPuzzle::GetDownClue(int nCol, int nRow) const
+{
+    return FindClue(GetSquare(nCol, nRow).m_nDownNumber, FALSE);
+}
