@@ -204,8 +204,15 @@ namespace {
 
 CommandBarWidget* BarOf(CFrameWnd& frame)
 {
+    // The bar has no meta-object of its own, so findChild<> cannot tell it
+    // from the frame's other children; look at the real types instead.
     QWidget* pFrame = PlatformWidget(&frame);
-    return pFrame ? pFrame->findChild<CommandBarWidget*>() : nullptr;
+    if (!pFrame)
+        return nullptr;
+    for (QWidget* pChild : pFrame->findChildren<QWidget*>())
+        if (auto* pBar = dynamic_cast<CommandBarWidget*>(pChild))
+            return pBar;
+    return nullptr;
 }
 
 QList<QMenu*> MenusOf(CFrameWnd& frame)
