@@ -64,8 +64,10 @@ CFrameWnd::~CFrameWnd()
 {
     Frames().erase(std::remove(Frames().begin(), Frames().end(), this), Frames().end());
     CWinApp* pApp = AfxGetApp();
-    if (pApp && pApp->m_pMainWnd == this)
+    if (pApp && pApp->m_pMainWnd == this) {
         pApp->m_pMainWnd = nullptr;
+        shell::MainWindowGone();
+    }
 }
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
@@ -127,7 +129,7 @@ void CFrameWnd::RecalcLayout(BOOL /*bNotify*/)
     CRect rcClient;
     GetClientRect(&rcClient);
     int nBar = 0;
-    if (m_pCommandBar && m_pCommandBar->GetSafeHwnd() && m_pCommandBar->IsWindowVisible()) {
+    if (m_pCommandBar && m_pCommandBar->GetSafeHwnd() && (m_pCommandBar->GetStyle() & WS_VISIBLE)) {
         nBar = std::min(m_pCommandBar->CalcHeight(rcClient.Width()), rcClient.Height());
         m_pCommandBar->MoveWindow(0, 0, rcClient.Width(), nBar);
     }
