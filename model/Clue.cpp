@@ -1,0 +1,10 @@
+#include "model/Clue.h"
+
+CClue::CClue() : m_nNumber(0), m_bAcross(FALSE) { }
+
+CClue::CClue(const std::u16string& strText, int nNumber, BOOL bAcross)
+    : m_strText(strText), m_nNumber(nNumber), m_bAcross(bAcross)
+{
+}
+
+CClue::~CClue() = default;

@@ -1,0 +1,89 @@
+#pragma once
+
+// The one loaded crossword: texts of the puzzle file, the grid of squares
+// (row-major, column first in every call), the word numbers and the clues.
+// A passive store: it sends no notifications.
+
+#include <list>
+#include <string>
+#include <vector>
+
+#include "model/Clue.h"
+#include "model/Object.h"
+#include "model/Square.h"
+#include "model/Types.h"
+
+class CPuzzleBytes;
+
+// Puzzle and solution files larger than this are refused unread.
+constexpr unsigned long kMaxInputFileBytes = 16UL * 1024 * 1024;
+
+class CCrossWordPuzzle : public CObject {
+    DECLARE_SERIAL(CCrossWordPuzzle)
+
+public:
+    CCrossWordPuzzle();
+    CCrossWordPuzzle(const CCrossWordPuzzle&) = delete;
+    CCrossWordPuzzle& operator=(const CCrossWordPuzzle&) = delete;
+    ~CCrossWordPuzzle() override;
+
+    // Reads a puzzle file. FALSE leaves a message in strError and a partly
+    // filled object that the caller discards.
+    BOOL LoadPuzzle(const std::u16string& strPath, std::u16string& strError);
+
+    // A copy of the square; a default (black) square outside the grid.
+    CSquare GetSquare(int nCol, int nRow) const;
+    // Stores a copy at m_nWidth * nRow + nCol, growing the grid with black
+    // squares when that lies beyond its end.
+    void SetSquare(int nCol, int nRow, const CSquare& square);
+
+    // TRUE for every position outside the grid: callers use it as the edge.
+    BOOL IsBlack(int nCol, int nRow) const;
+    BOOL IsFilled(int nCol, int nRow) const;
+    BOOL IsIncorrect(int nCol, int nRow) const;
+
+    BOOL IsSolved() const;
+    DWORD GetChecksum() const;
+    void NumberSquares();
+
+    BOOL IsInAcrossWord(int nCol, int nRow) const;
+    BOOL IsInDownWord(int nCol, int nRow) const;
+    CPoint GetAcrossStart(int nCol, int nRow) const;
+    CPoint GetDownStart(int nCol, int nRow) const;
+    CClue* GetAcrossClue(int nCol, int nRow) const;
+    CClue* GetDownClue(int nCol, int nRow) const;
+
+    // Report their failures through the message sink (model/MessageSink.h).
+    BOOL SaveSolution(const std::u16string& strPath);
+    BOOL LoadSolution(const std::u16string& strPath);
+    void Serialize(CArchive& ar) override;
+
+    std::u16string m_strFileName;
+    std::u16string m_strTitle;
+    std::u16string m_strAuthor;
+    std::u16string m_strCopyright;
+    int m_nWidth;
+    int m_nHeight;
+    std::vector<std::u16string> m_astrSolution;
+    std::vector<std::u16string> m_astrState;
+    std::vector<std::u16string> m_astrClues;
+    std::vector<CSquare> m_aSquares;
+    std::list<CClue*> m_lstClues;
+
+protected:
+    BOOL ReadSize(CPuzzleBytes& file, std::u16string& strError);
+    BOOL ReadSolutionGrid(CPuzzleBytes& file, std::u16string& strError);
+    BOOL ReadStateGrid(CPuzzleBytes& file, std::u16string& strError);
+    BOOL ReadStrings(CPuzzleBytes& file, std::u16string& strError);
+    BOOL ReadString(CPuzzleBytes& file, std::u16string& str);
+    BOOL ReadGrid(CPuzzleBytes& file, std::vector<std::u16string>& astrRows, std::u16string& strError);
+    void BuildPuzzle(std::u16string& strError);
+    void BuildSquares();
+    std::u16string InvalidFileText() const;
+
+private:
+    // Index of (nCol, nRow) in m_aSquares, or -1 outside the grid.
+    long IndexOf(int nCol, int nRow) const;
+    CClue* FindClue(int nNumber, BOOL bAcross) const;
+    void DeleteClues();
+};

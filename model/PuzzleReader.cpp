@@ -1,0 +1,227 @@
+// The puzzle file reader: LoadPuzzle and its steps.
+
+#include <algorithm>
+
+#include "model/CrossWordPuzzle.h"
+#include "model/File.h"
+#include "model/Text.h"
+#include "model/WordStarts.h"
+
+// The bytes of a puzzle file, held in memory, read with a cursor that never
+// passes their end. Offsets count from the start of the puzzle header, which
+// some publishers put after bytes of their own.
+class CPuzzleBytes {
+public:
+    explicit CPuzzleBytes(const std::string& bytes)
+        : m_pData(reinterpret_cast<const BYTE*>(bytes.data())), m_nSize(bytes.size()), m_nPos(0),
+          m_nBase(FindHeader(bytes)), m_bUtf8(false)
+    {
+        // Version strings "2.x" mean UTF-8 texts.
+        const std::size_t nVersion = m_nBase + 0x18;
+        m_bUtf8 = nVersion + 2 <= m_nSize && m_pData[nVersion] == '2' && m_pData[nVersion + 1] == '.';
+    }
+
+    // FALSE when the offset lies beyond the end.
+    bool Seek(std::size_t nOffset)
+    {
+        if (nOffset > m_nSize - m_nBase)
+            return false;
+        m_nPos = m_nBase + nOffset;
+        return true;
+    }
+
+    // -1 at the end.
+    int GetByte() { return m_nPos < m_nSize ? m_pData[m_nPos++] : -1; }
+
+    // Up to nCount bytes at the cursor; *ppBytes points at them.
+    std::size_t Read(std::size_t nCount, const BYTE** ppBytes)
+    {
+        const std::size_t n = std::min(nCount, m_nSize - m_nPos);
+        *ppBytes = m_pData + m_nPos;
+        m_nPos += n;
+        return n;
+    }
+
+    // The bytes up to the next 0x00 or 0x0A (not included) or the end of the
+    // file; true when a terminator ended them.
+    bool ReadText(const BYTE** ppText, std::size_t* pnLength)
+    {
+        *ppText = m_pData + m_nPos;
+        const BYTE* pEnd = m_pData + m_nSize;
+        const BYTE* p = *ppText;
+        while (p != pEnd && *p != 0x00 && *p != 0x0A)
+            ++p;
+        *pnLength = static_cast<std::size_t>(p - *ppText);
+        const bool bTerminated = p != pEnd;
+        m_nPos += *pnLength + (bTerminated ? 1 : 0);
+        return bTerminated;
+    }
+
+    bool IsUtf8() const { return m_bUtf8; }
+
+private:
+    static std::size_t FindHeader(const std::string& bytes)
+    {
+        static const char kMarker[] = "ACROSS&DOWN";
+        const std::size_t nAt = bytes.find(kMarker, 0, sizeof kMarker - 1);
+        // The marker belongs at offset 2; anything before it is not ours.
+        return nAt != std::string::npos && nAt > 2 ? nAt - 2 : 0;
+    }
+
+    const BYTE* m_pData;
+    std::size_t m_nSize;
+    std::size_t m_nPos;
+    std::size_t m_nBase;
+    bool m_bUtf8;
+};
+
+namespace {
+
+const std::size_t kSizeOffset = 44;
+const std::size_t kGridOffset = 52;
+
+// "." is a black square, ":" a black square hidden in diagramless puzzles;
+// every other byte (letters of a solver included) is a white square.
+bool IsBlackState(char16_t ch)
+{
+    return ch == u'.' || ch == u':';
+}
+
+}  // namespace
+
+std::u16string CCrossWordPuzzle::InvalidFileText() const
+{
+    return FormatText(u"%s: invalid puzzle file", m_strFileName);
+}
+
+BOOL CCrossWordPuzzle::LoadPuzzle(const std::u16string& strPath, std::u16string& strError)
+{
+    std::string bytes;
+    CFileException error;
+    if (!ReadWholeFile(strPath, kMaxInputFileBytes, bytes, &error)) {
+        if (error.m_cause == CFileException::tooLarge)
+            strError = FormatText(u"%s: too large for a puzzle file (more than 16 MiB)", strPath);
+        else
+            strError = FormatText(u"cannot open file '%s' for reading", strPath);
+        return FALSE;
+    }
+    m_strFileName = strPath;
+
+    CPuzzleBytes file(bytes);
+    if (!ReadSize(file, strError) || !ReadSolutionGrid(file, strError) ||
+        !ReadStateGrid(file, strError) || !ReadStrings(file, strError))
+        return FALSE;
+    BuildPuzzle(strError);
+    return TRUE;
+}
+
+BOOL CCrossWordPuzzle::ReadSize(CPuzzleBytes& file, std::u16string& strError)
+{
+    if (!file.Seek(kSizeOffset)) {
+        strError = InvalidFileText();
+        return FALSE;
+    }
+    int nByte = file.GetByte();
+    if (nByte < 0) {
+        strError = InvalidFileText();
+        return FALSE;
+    }
+    m_nWidth = nByte;
+    nByte = file.GetByte();
+    if (nByte < 0) {
+        strError = InvalidFileText();
+        return FALSE;
+    }
+    m_nHeight = nByte;
+    return TRUE;
+}
+
+BOOL CCrossWordPuzzle::ReadGrid(CPuzzleBytes& file, std::vector<std::u16string>& astrRows,
+                                std::u16string& strError)
+{
+    const std::size_t nWidth = static_cast<std::size_t>(m_nWidth);
+    for (int r = 0; r < m_nHeight; ++r) {
+        const BYTE* pRow = nullptr;
+        if (file.Read(nWidth, &pRow) != nWidth) {
+            strError = InvalidFileText();
+            return FALSE;
+        }
+        std::u16string strRow(nWidth, u'\0');
+        std::transform(pRow, pRow + nWidth, strRow.begin(), Cp1252ToWide);
+        astrRows.push_back(std::move(strRow));
+    }
+    return TRUE;
+}
+
+BOOL CCrossWordPuzzle::ReadSolutionGrid(CPuzzleBytes& file, std::u16string& strError)
+{
+    if (!file.Seek(kGridOffset)) {
+        strError = InvalidFileText();
+        return FALSE;
+    }
+    return ReadGrid(file, m_astrSolution, strError);
+}
+
+BOOL CCrossWordPuzzle::ReadStateGrid(CPuzzleBytes& file, std::u16string& strError)
+{
+    return ReadGrid(file, m_astrState, strError);
+}
+
+BOOL CCrossWordPuzzle::ReadString(CPuzzleBytes& file, std::u16string& str)
+{
+    const BYTE* pText = nullptr;
+    std::size_t nLength = 0;
+    const bool bTerminated = file.ReadText(&pText, &nLength);
+    str = DecodePuzzleText(pText, nLength, file.IsUtf8());
+    return bTerminated || nLength > 0;
+}
+
+BOOL CCrossWordPuzzle::ReadStrings(CPuzzleBytes& file, std::u16string& strError)
+{
+    if (!ReadString(file, m_strTitle) || !ReadString(file, m_strAuthor) ||
+        !ReadString(file, m_strCopyright)) {
+        strError = InvalidFileText();
+        return FALSE;
+    }
+    // One text per word, empty ones included; what follows (notes, extra
+    // sections) is not ours to read.
+    std::size_t nWords = 0;
+    ForEachWordStart(
+        m_nWidth, m_nHeight,
+        [this](int c, int r) {
+            return c < 0 || r < 0 || c >= m_nWidth || r >= m_nHeight ||
+                   IsBlackState(m_astrState[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
+        },
+        [&nWords](int, int, bool bAcross, bool bDown) { nWords += (bAcross ? 1 : 0) + (bDown ? 1 : 0); });
+    std::u16string strClue;
+    for (std::size_t i = 0; i < nWords && ReadString(file, strClue); ++i)
+        m_astrClues.push_back(strClue);
+    return TRUE;
+}
+
+void CCrossWordPuzzle::BuildSquares()
+{
+    m_aSquares.assign(static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight), CSquare());
+    for (int r = 0; r < m_nHeight; ++r) {
+        const std::u16string& strState = m_astrState[static_cast<std::size_t>(r)];
+        const std::u16string& strAnswer = m_astrSolution[static_cast<std::size_t>(r)];
+        for (int c = 0; c < m_nWidth; ++c) {
+            if (IsBlackState(strState[static_cast<std::size_t>(c)])) {
+                SetSquare(c, r, CSquare(TRUE));
+            } else {
+                CSquare square(FALSE);
+                square.m_chSolution = strAnswer[static_cast<std::size_t>(c)];
+                SetSquare(c, r, square);
+            }
+        }
+    }
+}
+
+void CCrossWordPuzzle::BuildPuzzle(std::u16string& /*strError*/)
+{
+    BuildSquares();
+    NumberSquares();
+    m_astrClues.clear();
+    m_astrSolution.clear();
+    m_astrState.clear();
+}

@@ -1,0 +1,147 @@
+// The solution file: SaveSolution, LoadSolution and Serialize.
+
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <system_error>
+#include <utility>
+
+#include "model/Archive.h"
+#include "model/CrossWordPuzzle.h"
+#include "model/File.h"
+#include "model/MessageSink.h"
+#include "model/Text.h"
+
+namespace {
+
+const int kArchiveBuffer = 4096;
+
+// A name beside the target that no other save is using at the same time.
+std::u16string TemporaryNameFor(const std::u16string& strPath)
+{
+    static std::mt19937 random{std::random_device{}()};
+    static const char16_t kHex[] = u"0123456789abcdef";
+    std::u16string strName = strPath + u".~";
+    for (unsigned v = static_cast<unsigned>(random()), i = 0; i < 8; ++i, v >>= 4)
+        strName.push_back(kHex[v & 0xF]);
+    return strName;
+}
+
+void RemoveFile(const std::u16string& strPath)
+{
+    std::error_code ec;
+    std::filesystem::remove(std::filesystem::path(strPath), ec);
+}
+
+}  // namespace
+
+void CCrossWordPuzzle::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar << static_cast<LONG>(m_nWidth) << static_cast<LONG>(m_nHeight) << GetChecksum() << m_strFileName;
+        for (int c = 0; c < m_nWidth; ++c) {
+            for (int r = 0; r < m_nHeight; ++r) {
+                const CSquare square = GetSquare(c, r);
+                ar << static_cast<LONG>(square.m_bFilled) << static_cast<WORD>(square.m_chLetter);
+            }
+        }
+        return;
+    }
+
+    LONG nWidth, nHeight;
+    DWORD dwChecksum;
+    std::u16string strPuzzlePath;
+    ar >> nWidth >> nHeight >> dwChecksum >> strPuzzlePath;
+    if (nWidth != m_nWidth || nHeight != m_nHeight || dwChecksum != GetChecksum()) {
+        ReportError(FormatText(u"The solution file does not match the puzzle loaded.  "
+                               u"The solution is for the file '%s'.",
+                               strPuzzlePath));
+        return;
+    }
+    // Every record is read and checked before the first square changes, so a
+    // damaged file leaves the puzzle as it was.
+    struct Record {
+        BOOL bFilled;
+        WCHAR chLetter;
+    };
+    std::vector<Record> records(static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight));
+    for (Record& record : records) {
+        LONG nFilled;
+        WORD wLetter;
+        ar >> nFilled >> wLetter;
+        if (nFilled != 0 && nFilled != 1)
+            throw CArchiveException(CArchiveException::badIndex);
+        record = {nFilled, static_cast<WCHAR>(wLetter)};
+    }
+    if (ar.GetRemaining() != 0)
+        throw CArchiveException(CArchiveException::badIndex);
+    std::size_t i = 0;
+    for (int c = 0; c < m_nWidth; ++c) {
+        for (int r = 0; r < m_nHeight; ++r, ++i) {
+            CSquare square = GetSquare(c, r);
+            square.m_bFilled = records[i].bFilled;
+            square.m_chLetter = records[i].chLetter;
+            SetSquare(c, r, square);
+        }
+    }
+}
+
+BOOL CCrossWordPuzzle::SaveSolution(const std::u16string& strPath)
+{
+    // Written beside the target and renamed over it only when complete, so a
+    // failed save leaves the old file as it was.
+    const std::u16string strTemp = TemporaryNameFor(strPath);
+    CFile file;
+    CFileException error;
+    if (!file.Open(strTemp, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary, &error)) {
+        error.m_strFileName = strPath;
+        ReportError(error.GetErrorMessage());
+        return FALSE;
+    }
+    try {
+        CArchive ar(&file, CArchive::store, kArchiveBuffer);
+        Serialize(ar);
+        ar.Close();
+        file.Close();
+    } catch (CFileException& e) {
+        file.Abort();
+        RemoveFile(strTemp);
+        e.m_strFileName = strPath;
+        ReportError(e.GetErrorMessage());
+        return FALSE;
+    }
+    std::error_code ec;
+    std::filesystem::rename(std::filesystem::path(strTemp), std::filesystem::path(strPath), ec);
+    if (ec) {
+        RemoveFile(strTemp);
+        ReportError(u"cannot replace file '" + strPath + u"': " + WidenUtf8(ec.message()));
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CCrossWordPuzzle::LoadSolution(const std::u16string& strPath)
+{
+    CFile file;
+    CFileException error;
+    if (!file.Open(strPath, CFile::modeRead | CFile::typeBinary, &error)) {
+        ReportError(error.GetErrorMessage());
+        return FALSE;
+    }
+    if (file.GetLength() > kMaxInputFileBytes) {
+        ReportError(FormatText(u"%s: too large for a solution file (more than 16 MiB)", strPath));
+        return FALSE;
+    }
+    try {
+        CArchive ar(&file, CArchive::load, kArchiveBuffer);
+        Serialize(ar);
+        ar.Close();
+    } catch (const CArchiveException&) {
+        ReportError(FormatText(u"%s: invalid solution file", strPath));
+        return FALSE;
+    } catch (const CFileException& e) {
+        ReportError(e.GetErrorMessage());
+        return FALSE;
+    }
+    return TRUE;
+}

@@ -1,0 +1,16 @@
+#include "model/Square.h"
+
+CSquare::CSquare() : CSquare(TRUE) { }
+
+CSquare::CSquare(BOOL bBlack)
+    : m_bBlack(bBlack), m_bFilled(FALSE), m_bChecked(FALSE), m_nDownNumber(0),
+      m_nAcrossNumber(0), m_chSolution(0), m_chLetter(0)
+{
+}
+
+CSquare::~CSquare() = default;
+
+BOOL CSquare::IsIncorrect() const
+{
+    return m_bChecked && m_chSolution != m_chLetter;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "model/Types.h"
+
+// One square of the grid, copied by value: callers take a copy with
+// GetSquare, change it and store it back with SetSquare.
+class CSquare {
+public:
+    CSquare();  // a black square
+    explicit CSquare(BOOL bBlack);
+    CSquare(const CSquare& other) = default;
+    CSquare& operator=(const CSquare& other) = default;
+    virtual ~CSquare();
+
+    // Checked and not holding the answer (an empty checked square counts).
+    BOOL IsIncorrect() const;
+
+    BOOL m_bBlack;
+    BOOL m_bFilled;
+    BOOL m_bChecked;
+    int m_nDownNumber;
+    int m_nAcrossNumber;
+    WCHAR m_chSolution;
+    WCHAR m_chLetter;
+};

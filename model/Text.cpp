@@ -1,0 +1,127 @@
+#include "model/Text.h"
+
+namespace {
+
+// 0x80-0x9F of Windows-1252; 0 marks the bytes it does not define.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+void AppendCodePoint(std::u16string& out, char32_t cp)
+{
+    if (cp < 0x10000) {
+        out.push_back(static_cast<char16_t>(cp));
+    } else {
+        cp -= 0x10000;
+        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+    }
+}
+
+// Length of the valid UTF-8 sequence at p (at most n bytes), or 0 when the
+// bytes there start none. Overlong forms and surrogates are invalid.
+std::size_t Utf8SequenceLength(const BYTE* p, std::size_t n, char32_t& cp)
+{
+    const BYTE b0 = p[0];
+    std::size_t len;
+    BYTE lo = 0x80, hi = 0xBF;  // allowed range of the second byte
+    if (b0 < 0x80) {
+        cp = b0;
+        return 1;
+    } else if (b0 >= 0xC2 && b0 <= 0xDF) {
+        len = 2;
+        cp = b0 & 0x1F;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        len = 3;
+        cp = b0 & 0x0F;
+        if (b0 == 0xE0)
+            lo = 0xA0;
+        else if (b0 == 0xED)
+            hi = 0x9F;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        len = 4;
+        cp = b0 & 0x07;
+        if (b0 == 0xF0)
+            lo = 0x90;
+        else if (b0 == 0xF4)
+            hi = 0x8F;
+    } else {
+        return 0;
+    }
+    if (n < len)
+        return 0;
+    for (std::size_t i = 1; i < len; ++i) {
+        const BYTE b = p[i];
+        if (i == 1 ? (b < lo || b > hi) : (b < 0x80 || b > 0xBF))
+            return 0;
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    return len;
+}
+
+}  // namespace
+
+WCHAR Cp1252ToWide(BYTE b)
+{
+    if (b >= 0x80 && b <= 0x9F && kCp1252High[b - 0x80] != 0)
+        return kCp1252High[b - 0x80];
+    return b;
+}
+
+WCHAR PuzzleTextChar(BYTE b)
+{
+    switch (b) {
+    case 0x91:
+    case 0x92:
+        return u'\'';
+    case 0x93:
+    case 0x94:
+        return u'"';
+    case 0x96:
+        return u'-';
+    default:
+        return Cp1252ToWide(b);
+    }
+}
+
+std::u16string DecodePuzzleText(const BYTE* pBytes, std::size_t nCount, bool bUtf8)
+{
+    std::u16string out;
+    out.reserve(nCount);
+    std::size_t i = 0;
+    while (i < nCount) {
+        char32_t cp = 0;
+        const std::size_t len = bUtf8 ? Utf8SequenceLength(pBytes + i, nCount - i, cp) : 0;
+        if (len == 0) {
+            out.push_back(PuzzleTextChar(pBytes[i]));
+            ++i;
+        } else {
+            AppendCodePoint(out, cp);
+            i += len;
+        }
+    }
+    return out;
+}
+
+std::u16string WidenUtf8(std::string_view text)
+{
+    return DecodePuzzleText(reinterpret_cast<const BYTE*>(text.data()), text.size(), true);
+}
+
+std::u16string FormatText(std::u16string_view fmt, std::u16string_view arg)
+{
+    std::u16string out;
+    out.reserve(fmt.size() + arg.size());
+    for (std::size_t i = 0; i < fmt.size(); ++i) {
+        if (fmt[i] == u'%' && i + 1 < fmt.size() && fmt[i + 1] == u's') {
+            out.append(arg);
+            ++i;
+        } else {
+            out.push_back(fmt[i]);
+        }
+    }
+    return out;
+}

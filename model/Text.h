@@ -1,0 +1,28 @@
+#pragma once
+
+// Conversions between the 8-bit texts of files and the program's 16-bit
+// strings, and the one message formatter the model uses.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "model/Types.h"
+
+// A byte of the Windows-1252 code page as a 16-bit character. The five
+// bytes that code page leaves undefined keep their own value.
+WCHAR Cp1252ToWide(BYTE b);
+
+// A byte of a puzzle text: typographic quotes and the en dash become their
+// plain ASCII forms, every other byte follows Windows-1252.
+WCHAR PuzzleTextChar(BYTE b);
+
+// Puzzle text bytes as a string. With bUtf8 the bytes are read as UTF-8,
+// and a byte that starts no valid sequence is taken as PuzzleTextChar.
+std::u16string DecodePuzzleText(const BYTE* pBytes, std::size_t nCount, bool bUtf8);
+
+// UTF-8 (e.g. system error texts) as a 16-bit string.
+std::u16string WidenUtf8(std::string_view text);
+
+// fmt with each "%s" replaced by arg.
+std::u16string FormatText(std::u16string_view fmt, std::u16string_view arg);

@@ -1,0 +1,203 @@
+// Squares, numbering, completion, checksum and the word and clue lookups.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/CrossWordPuzzle.h"
+#include "tests/support/PuzzleFileWriter.h"
+#include "tests/support/TempDir.h"
+
+using trellis::test::PuzzleFileWriter;
+using trellis::test::TempDir;
+using trellis::test::ToUtf8;
+
+namespace {
+
+// "1A:text" for each clue in list order.
+std::vector<std::string> ClueLabels(const CCrossWordPuzzle& puzzle)
+{
+    std::vector<std::string> labels;
+    for (const CClue* pClue : puzzle.m_lstClues)
+        labels.push_back(std::to_string(pClue->m_nNumber) + (pClue->m_bAcross ? "A:" : "D:") +
+                         ToUtf8(pClue->m_strText));
+    return labels;
+}
+
+void Fill(CCrossWordPuzzle& puzzle, int c, int r, char16_t ch, BOOL bFilled = TRUE)
+{
+    CSquare square = puzzle.GetSquare(c, r);
+    square.m_chLetter = ch;
+    square.m_bFilled = bFilled;
+    puzzle.SetSquare(c, r, square);
+}
+
+}  // namespace
+
+TEST(Numbering, OpenGridNumbersAcrossBeforeDownAndTakesTextsInOrder)
+{
+    TempDir dir;
+    auto p = PuzzleFileWriter({"CAT", "ORE", "WET"}).Clues({"a", "b", "c", "d", "e", "f", "unused"}).Load(dir);
+    EXPECT_EQ(ClueLabels(*p), (std::vector<std::string>{"1A:a", "1D:b", "2D:c", "3D:d", "4A:e", "5A:f"}));
+    const CSquare topLeft = p->GetSquare(0, 0);
+    EXPECT_EQ(topLeft.m_nAcrossNumber, 1);
+    EXPECT_EQ(topLeft.m_nDownNumber, 1);
+    EXPECT_EQ(p->GetSquare(2, 0).m_nDownNumber, 3);
+    EXPECT_EQ(p->GetSquare(0, 2).m_nAcrossNumber, 5);
+    EXPECT_EQ(p->GetSquare(1, 1).m_nAcrossNumber + p->GetSquare(1, 1).m_nDownNumber, 0);
+    // One number, two different clues.
+    ASSERT_NE(p->GetAcrossClue(0, 0), nullptr);
+    ASSERT_NE(p->GetDownClue(0, 0), nullptr);
+    EXPECT_NE(p->GetAcrossClue(0, 0), p->GetDownClue(0, 0));
+    EXPECT_EQ(p->GetDownClue(0, 0)->m_strText, u"b");
+    EXPECT_TRUE(p->m_astrClues.empty() && p->m_astrSolution.empty() && p->m_astrState.empty());
+}
+
+TEST(Numbering, IsolatedWhiteSquaresFormNoWords)
+{
+    TempDir dir;
+    auto p = PuzzleFileWriter({"A#B", "###", "C#D"}).Load(dir);
+    EXPECT_TRUE(p->m_lstClues.empty());
+    EXPECT_FALSE(p->IsBlack(2, 2));
+    EXPECT_EQ(p->GetSquare(2, 2).m_nAcrossNumber + p->GetSquare(2, 2).m_nDownNumber, 0);
+}
+
+TEST(Square, IncorrectOnlyWhileCheckedAndNotTheAnswer)
+{
+    CSquare black;
+    EXPECT_TRUE(black.m_bBlack);
+    EXPECT_EQ(black.m_bFilled | black.m_bChecked | black.m_nAcrossNumber | black.m_nDownNumber |
+                  black.m_chSolution | black.m_chLetter,
+              0);
+    CSquare square(FALSE);
+    square.m_chSolution = u'A';
+    EXPECT_FALSE(square.IsIncorrect());  // unchecked and empty
+    square.m_bChecked = TRUE;
+    EXPECT_TRUE(square.IsIncorrect());  // checked and empty
+    square.m_chLetter = u'A';
+    EXPECT_FALSE(square.IsIncorrect());  // shown
+    square.m_chLetter = u' ';
+    EXPECT_TRUE(square.IsIncorrect());  // cleared, mark stays
+}
+
+TEST(Grid, EveryPositionOutsideIsBlackFilledAndIncorrect)
+{
+    TempDir dir;
+    auto p = PuzzleFileWriter({"AB", "CD"}).Load(dir);
+    for (auto [c, r] : std::vector<std::pair<int, int>>{{-1, 0}, {2, 0}, {0, 2}, {0, -1}, {-5, 9}}) {
+        EXPECT_TRUE(p->IsBlack(c, r) && p->IsFilled(c, r) && p->IsIncorrect(c, r)) << c << "," << r;
+        EXPECT_TRUE(p->GetSquare(c, r).m_bBlack);
+    }
+    EXPECT_FALSE(p->IsBlack(1, 1) || p->IsFilled(1, 1) || p->IsIncorrect(1, 1));
+    // A store outside the grid must not land on a square inside it.
+    CSquare square(FALSE);
+    square.m_chLetter = u'Z';
+    p->SetSquare(2, 0, square);
+    p->SetSquare(-1, 1, square);
+    EXPECT_EQ(p->GetSquare(0, 1).m_chLetter, 0);
+    EXPECT_EQ(p->GetSquare(1, 0).m_chLetter, 0);
+}
+
+TEST(Grid, SetSquareGrowsTheArrayWithBlackSquares)
+{
+    CCrossWordPuzzle p;
+    p.m_nWidth = 3;
+    p.m_nHeight = 2;
+    p.SetSquare(1, 1, CSquare(FALSE));
+    ASSERT_EQ(p.m_aSquares.size(), 5u);
+    EXPECT_TRUE(p.IsBlack(0, 0) && p.IsBlack(2, 0) && p.IsBlack(0, 1));
+    EXPECT_FALSE(p.IsBlack(1, 1));
+}
+
+TEST(Completion, EveryWhiteSquareFilledWithItsAnswer)
+{
+    TempDir dir;
+    auto p = PuzzleFileWriter({"A#", "BC"}).Load(dir);
+    EXPECT_FALSE(p->IsSolved());
+    Fill(*p, 0, 0, u'A');
+    Fill(*p, 0, 1, u'B');
+    Fill(*p, 1, 1, u'X');
+    EXPECT_FALSE(p->IsSolved());
+    Fill(*p, 1, 1, u'C', FALSE);  // right letter, but not filled
+    EXPECT_FALSE(p->IsSolved());
+    Fill(*p, 1, 1, u'C');
+    EXPECT_TRUE(p->IsSolved());
+    CSquare checked = p->GetSquare(1, 1);
+    checked.m_bChecked = TRUE;
+    p->SetSquare(1, 1, checked);
+    EXPECT_TRUE(p->IsSolved());
+}
+
+TEST(Checksum, OrOfAnswersColumnByColumn)
+{
+    TempDir dir;
+    EXPECT_EQ(PuzzleFileWriter({"A"}).Load(dir)->GetChecksum(), 0xAF5Fu);
+    EXPECT_EQ(PuzzleFileWriter({"CAT", "O#A", "WET"}).Load(dir)->GetChecksum(), 0xAF57u);
+    EXPECT_EQ(PuzzleFileWriter({"AB", "C#"}).Load(dir)->GetChecksum(), 0x1u);
+    CCrossWordPuzzle empty;
+    EXPECT_EQ(empty.GetChecksum(), 0u);
+    EXPECT_TRUE(empty.IsSolved());
+}
+
+TEST(RuntimeClass, PuzzleIsRegisteredWithSchemaOne)
+{
+    const CRuntimeClass* pClass = CRuntimeClass::FromName("CCrossWordPuzzle");
+    ASSERT_EQ(pClass, RUNTIME_CLASS(CCrossWordPuzzle));
+    EXPECT_EQ(pClass->m_wSchema, 1u);
+    std::unique_ptr<CObject> pObject(pClass->CreateObject());
+    ASSERT_TRUE(pObject && pObject->IsKindOf(RUNTIME_CLASS(CObject)));
+    EXPECT_EQ(static_cast<CCrossWordPuzzle*>(pObject.get())->m_nWidth, 0);
+    EXPECT_EQ(CRuntimeClass::FromName("CNothing"), nullptr);
+}
+
+// Words: 1A (1,0)-(3,0); 2D (2,0)-(2,1); 3D (0,1)-(0,3); 4A (0,2)-(1,2);
+// 5D (1,2)-(1,3); 6D (3,2)-(3,3); 7A (0,3)-(4,3).
+class Navigation : public ::testing::Test {
+protected:
+    void SetUp() override { p = PuzzleFileWriter({"#ABC#", "D#E#F", "GH#I#", "JKLMN"}).Load(dir); }
+    TempDir dir;
+    std::unique_ptr<CCrossWordPuzzle> p;
+};
+
+TEST_F(Navigation, ClueListFollowsTheGrid)
+{
+    EXPECT_EQ(ClueLabels(*p), (std::vector<std::string>{"1A:Clue 1", "2D:Clue 2", "3D:Clue 3", "4A:Clue 4",
+                                                        "5D:Clue 5", "6D:Clue 6", "7A:Clue 7"}));
+}
+
+TEST_F(Navigation, EverySquareOfARunHasTheRunsStart)
+{
+    for (int c = 1; c <= 3; ++c) {
+        EXPECT_TRUE(p->IsInAcrossWord(c, 0));
+        EXPECT_EQ(p->GetAcrossStart(c, 0), CPoint(1, 0));
+    }
+    EXPECT_TRUE(p->IsInDownWord(2, 1));
+    EXPECT_EQ(p->GetDownStart(2, 1), CPoint(2, 0));
+    EXPECT_FALSE(p->IsInAcrossWord(0, 0));  // black
+    EXPECT_FALSE(p->IsInDownWord(0, 0));
+}
+
+TEST_F(Navigation, StartWalksPastBlackSquaresWhenNotInAWord)
+{
+    EXPECT_FALSE(p->IsInAcrossWord(0, 1));  // white, black to its right
+    EXPECT_EQ(p->GetAcrossStart(0, 1), CPoint(-1, 1));
+    EXPECT_FALSE(p->IsInAcrossWord(3, 2));  // between black squares
+    EXPECT_EQ(p->GetAcrossStart(3, 2), CPoint(0, 2));
+    EXPECT_FALSE(p->IsInDownWord(2, 3));  // black above, edge below, but across
+    EXPECT_TRUE(p->IsInAcrossWord(2, 3));
+    EXPECT_EQ(p->GetDownStart(2, 3), CPoint(2, 0));
+    EXPECT_EQ(p->GetDownStart(4, 3), CPoint(4, -1));
+}
+
+TEST_F(Navigation, CluesOnlyAtTheStartOfAWord)
+{
+    ASSERT_NE(p->GetAcrossClue(1, 0), nullptr);
+    EXPECT_EQ(p->GetAcrossClue(1, 0)->m_strText, u"Clue 1");
+    EXPECT_EQ(p->GetAcrossClue(2, 0), nullptr);
+    EXPECT_EQ(p->GetDownClue(1, 0), nullptr);
+    ASSERT_NE(p->GetDownClue(3, 2), nullptr);
+    EXPECT_EQ(p->GetDownClue(3, 2)->m_nNumber, 6);
+    EXPECT_FALSE(p->GetDownClue(3, 2)->m_bAcross);
+}

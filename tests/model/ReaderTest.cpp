@@ -1,0 +1,237 @@
+// The puzzle file reader: texts, grids, decoding, and every way a file can
+// be refused.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/CrossWordPuzzle.h"
+#include "model/Text.h"
+#include "tests/support/PuzzleFileWriter.h"
+#include "tests/support/TempDir.h"
+
+using trellis::test::PuzzleFileWriter;
+using trellis::test::TempDir;
+
+namespace {
+
+struct LoadResult {
+    BOOL bOk;
+    std::u16string strError;
+    std::u16string strPath;
+};
+
+LoadResult LoadBytes(CCrossWordPuzzle& puzzle, const TempDir& dir, const std::string& bytes,
+                     const std::string& name = "p.puz")
+{
+    LoadResult result{FALSE, {}, dir.Write(name, bytes)};
+    result.bOk = puzzle.LoadPuzzle(result.strPath, result.strError);
+    return result;
+}
+
+std::u16string Invalid(const std::u16string& path)
+{
+    return path + u": invalid puzzle file";
+}
+
+const CClue& NthClue(const CCrossWordPuzzle& puzzle, std::size_t n)
+{
+    auto it = puzzle.m_lstClues.begin();
+    std::advance(it, n);
+    return **it;
+}
+
+}  // namespace
+
+TEST(Reader, ReadsTextsAnswersAndBlackSquares)
+{
+    TempDir dir;
+    CCrossWordPuzzle p;
+    const auto r = LoadBytes(p, dir, PuzzleFileWriter({"AB#", "CDE"}).Title("T").Author("Au").Copyright("(c)").Bytes());
+    ASSERT_TRUE(r.bOk) << trellis::test::ToUtf8(r.strError);
+    EXPECT_EQ(r.strError, u"");
+    EXPECT_EQ(p.m_strFileName, r.strPath);
+    EXPECT_EQ(p.m_strTitle + u"|" + p.m_strAuthor + u"|" + p.m_strCopyright, u"T|Au|(c)");
+    EXPECT_EQ(p.m_nWidth, 3);
+    EXPECT_EQ(p.m_nHeight, 2);
+    ASSERT_EQ(p.m_aSquares.size(), 6u);
+    EXPECT_TRUE(p.IsBlack(2, 0));
+    EXPECT_EQ(p.GetSquare(2, 1).m_chSolution, u'E');
+    EXPECT_FALSE(p.GetSquare(2, 1).m_bFilled);
+}
+
+TEST(Reader, TextBytesFollowWindows1252WithPlainQuotesAndDashes)
+{
+    TempDir dir;
+    CCrossWordPuzzle p;
+    const std::string clue = "\x91\x92\x93\x94\x96|\x85\x95\x97\xE9\x81";
+    ASSERT_TRUE(LoadBytes(p, dir, PuzzleFileWriter({"AB"}).Clues({clue}).Bytes()).bOk);
+    EXPECT_EQ(NthClue(p, 0).m_strText, u"''\"\"-|\u2026\u2022\u2014\u00E9\u0081");
+}
+
+TEST(Reader, VersionTwoTextsAreUtf8WithFallbackForStrayBytes)
+{
+    TempDir dir;
+    CCrossWordPuzzle p2, p1;
+    auto writer = PuzzleFileWriter({"AB"}).Clues({"caf\xC3\xA9 \xF0\x9F\x94\xA5 \x93x\x94 \xE9"});
+    ASSERT_TRUE(LoadBytes(p2, dir, writer.Version("2.0").Bytes()).bOk);
+    EXPECT_EQ(NthClue(p2, 0).m_strText, u"caf\u00E9 \U0001F525 \"x\" \u00E9");
+    ASSERT_TRUE(LoadBytes(p1, dir, PuzzleFileWriter(writer).Version("1.3").Bytes()).bOk);
+    EXPECT_EQ(NthClue(p1, 0).m_strText.substr(0, 5), u"caf\u00C3\u00A9");
+}
+
+TEST(Reader, LineFeedsEndTextsAndTheLastTextMayRunToTheEnd)
+{
+    TempDir dir;
+    CCrossWordPuzzle p;
+    std::string bytes = PuzzleFileWriter({"AB"}).Terminator('\n').Clues({"first"}).Bytes();
+    bytes.resize(bytes.size() - 2);  // drop the notes and the clue's terminator
+    ASSERT_TRUE(LoadBytes(p, dir, bytes).bOk);
+    EXPECT_EQ(p.m_strTitle, u"Title");
+    EXPECT_EQ(NthClue(p, 0).m_strText, u"first");
+}
+
+TEST(Reader, EmptyGridHasNoSquaresWordsOrClues)
+{
+    TempDir dir;
+    CCrossWordPuzzle p;
+    ASSERT_TRUE(LoadBytes(p, dir, PuzzleFileWriter(std::vector<std::string>{}).Title("Only texts").Clues({"x", "y"}).Bytes()).bOk);
+    EXPECT_EQ(p.m_strTitle, u"Only texts");
+    EXPECT_TRUE(p.m_aSquares.empty() && p.m_lstClues.empty());
+    EXPECT_TRUE(p.IsSolved());
+}
+
+TEST(Reader, OnlyDotAndColonInTheStateGridMakeBlackSquares)
+{
+    TempDir dir;
+    CCrossWordPuzzle p;
+    // A solver's letters, a hidden black square, and an answer "." under a white square.
+    const std::string bytes = PuzzleFileWriter({"ABC", "DE.", "FGH"}).State({"-X-", "-:-", "Q-."}).Bytes();
+    ASSERT_TRUE(LoadBytes(p, dir, bytes).bOk);
+    EXPECT_FALSE(p.IsBlack(1, 0));
+    EXPECT_EQ(p.GetSquare(1, 0).m_chSolution, u'B');
+    EXPECT_TRUE(p.IsBlack(1, 1));
+    EXPECT_FALSE(p.IsBlack(2, 1));
+    EXPECT_EQ(p.GetSquare(2, 1).m_chSolution, u'A');  // writer's '.' is answer 'A'
+    EXPECT_TRUE(p.IsBlack(2, 2));
+    EXPECT_EQ(p.m_lstClues.size(), 4u);
+}
+
+TEST(Reader, OneTextPerWordEmptyOnesIncluded)
+{
+    TempDir dir;
+    CCrossWordPuzzle full, shortOfTexts;
+    ASSERT_TRUE(LoadBytes(full, dir, PuzzleFileWriter({"AB", "CD"}).Clues({"a", "", "c", "d", "extra"}).Bytes()).bOk);
+    ASSERT_EQ(full.m_lstClues.size(), 4u);
+    EXPECT_EQ(NthClue(full, 1).m_strText, u"");
+    EXPECT_EQ(NthClue(full, 3).m_strText, u"d");
+    // The file ends after two texts: the other words get empty clues.
+    std::string bytes = PuzzleFileWriter({"AB", "CD"}).Clues({"a", "b"}).Bytes();
+    bytes.pop_back();  // no notes
+    ASSERT_TRUE(LoadBytes(shortOfTexts, dir, bytes).bOk);
+    ASSERT_EQ(shortOfTexts.m_lstClues.size(), 4u);
+    EXPECT_EQ(NthClue(shortOfTexts, 1).m_strText, u"b");
+    EXPECT_EQ(NthClue(shortOfTexts, 3).m_strText, u"");
+}
+
+TEST(Reader, BytesBeforeTheHeaderAreSkipped)
+{
+    TempDir dir;
+    CCrossWordPuzzle p;
+    ASSERT_TRUE(LoadBytes(p, dir, PuzzleFileWriter({"AB", "C#"}).Prefix("publisher:\x01\x02").Bytes()).bOk);
+    EXPECT_EQ(p.m_nWidth, 2);
+    EXPECT_EQ(p.m_strTitle, u"Title");
+    EXPECT_TRUE(p.IsBlack(1, 1));
+}
+
+TEST(Reader, UnopenablePathsNameThePath)
+{
+    TempDir dir;
+    for (const std::u16string& path : {trellis::test::ModelPath(dir.File("missing.puz")), dir.Path().u16string()}) {
+        CCrossWordPuzzle p;
+        std::u16string error;
+        EXPECT_FALSE(p.LoadPuzzle(path, error));
+        EXPECT_EQ(error, u"cannot open file '" + path + u"' for reading");
+        EXPECT_EQ(p.m_strFileName, u"");
+    }
+}
+
+TEST(Reader, NonAsciiFileNamesOpen)
+{
+    TempDir dir;
+    CCrossWordPuzzle p;
+    EXPECT_TRUE(LoadBytes(p, dir, PuzzleFileWriter({"AB"}).Bytes(), "r\xC3\xA4tsel \xE3\x82\xAF.puz").bOk);
+    EXPECT_EQ(p.m_strFileName.substr(p.m_strFileName.size() - 12), u"r\u00E4tsel \u30AF.puz");
+}
+
+TEST(Reader, OversizedFileIsRefusedUnread)
+{
+    TempDir dir;
+    CCrossWordPuzzle p;
+    std::string bytes = PuzzleFileWriter({"AB"}).Bytes();
+    bytes.resize(kMaxInputFileBytes + 1, 'x');
+    const auto r = LoadBytes(p, dir, bytes);
+    EXPECT_FALSE(r.bOk);
+    EXPECT_EQ(r.strError, r.strPath + u": too large for a puzzle file (more than 16 MiB)");
+}
+
+// One case per place where the reader gives up on a 2 x 2 file.
+struct FailurePlace {
+    const char* name;
+    std::size_t nKeep;  // bytes of the file kept
+};
+
+void PrintTo(const FailurePlace& place, std::ostream* os)
+{
+    *os << place.name;
+}
+
+class ReaderFailure : public ::testing::TestWithParam<FailurePlace> { };
+
+TEST_P(ReaderFailure, FailsWithTheInvalidFileMessage)
+{
+    TempDir dir;
+    CCrossWordPuzzle p;
+    const std::string bytes = PuzzleFileWriter({"AB", "CD"}).Title("T").Author("A").Bytes();
+    const auto r = LoadBytes(p, dir, bytes.substr(0, GetParam().nKeep));
+    EXPECT_FALSE(r.bOk);
+    EXPECT_EQ(r.strError, Invalid(r.strPath));
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, ReaderFailure,
+                         ::testing::Values(FailurePlace{"SeekToSize", 40}, FailurePlace{"NoWidth", 44},
+                                           FailurePlace{"NoHeight", 45}, FailurePlace{"SeekToGrid", 50},
+                                           FailurePlace{"ShortAnswerRow", 55}, FailurePlace{"ShortStateRow", 59},
+                                           FailurePlace{"NoTitle", 60}, FailurePlace{"NoAuthor", 62},
+                                           FailurePlace{"NoCopyright", 64}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Cut at every length: shorter than the first copyright character fails with
+// the message, anything longer loads. Big sizes with few bytes fail alike.
+TEST(Reader, EveryTruncationFailsCleanlyOrLoads)
+{
+    TempDir dir;
+    std::vector<std::string> rows(15, "ABCDEFG#HIJKLMN");
+    rows[7] = "###############";
+    std::string bytes = PuzzleFileWriter(rows).Title("Fifteen").Author("Me").Copyright("(c) 2026").Bytes();
+    const std::size_t nCopyright = 52 + 2 * 225 + 8 + 3;
+    for (std::size_t n = 0; n <= bytes.size(); ++n) {
+        CCrossWordPuzzle p;
+        const auto r = LoadBytes(p, dir, bytes.substr(0, n));
+        ASSERT_EQ(r.bOk, n > nCopyright ? TRUE : FALSE) << n;
+        if (!r.bOk) {
+            ASSERT_EQ(r.strError, Invalid(r.strPath)) << n;
+        }
+    }
+    bytes[44] = bytes[45] = '\xFF';
+    CCrossWordPuzzle p;
+    const auto r = LoadBytes(p, dir, bytes);
+    EXPECT_FALSE(r.bOk);
+    EXPECT_EQ(r.strError, Invalid(r.strPath));
+}
+
+TEST(Text, FormatReplacesEveryPlaceholder)
+{
+    EXPECT_EQ(FormatText(u"%s: x '%s' 100%", u"p"), u"p: x 'p' 100%");
+}

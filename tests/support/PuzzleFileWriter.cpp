@@ -1,0 +1,102 @@
+#include "tests/support/PuzzleFileWriter.h"
+
+#include <stdexcept>
+#include <utility>
+
+#include "model/CrossWordPuzzle.h"
+#include "tests/support/TempDir.h"
+
+namespace trellis::test {
+
+PuzzleFileWriter::PuzzleFileWriter(std::vector<std::string> rows) : m_rows(std::move(rows)) { }
+
+PuzzleFileWriter& PuzzleFileWriter::Title(std::string text) { m_title = std::move(text); return *this; }
+PuzzleFileWriter& PuzzleFileWriter::Author(std::string text) { m_author = std::move(text); return *this; }
+PuzzleFileWriter& PuzzleFileWriter::Copyright(std::string text) { m_copyright = std::move(text); return *this; }
+PuzzleFileWriter& PuzzleFileWriter::Notes(std::string text) { m_notes = std::move(text); return *this; }
+PuzzleFileWriter& PuzzleFileWriter::State(std::vector<std::string> rows) { m_state = std::move(rows); return *this; }
+PuzzleFileWriter& PuzzleFileWriter::Version(std::string version) { m_version = std::move(version); return *this; }
+PuzzleFileWriter& PuzzleFileWriter::Prefix(std::string bytes) { m_prefix = std::move(bytes); return *this; }
+PuzzleFileWriter& PuzzleFileWriter::Terminator(char ch) { m_terminator = ch; return *this; }
+PuzzleFileWriter& PuzzleFileWriter::Trailer(std::string bytes) { m_trailer = std::move(bytes); return *this; }
+
+PuzzleFileWriter& PuzzleFileWriter::Clues(std::vector<std::string> clues)
+{
+    m_clues = std::move(clues);
+    m_bClues = true;
+    return *this;
+}
+
+int PuzzleFileWriter::CountWords(const std::vector<std::string>& rows)
+{
+    const int nHeight = static_cast<int>(rows.size());
+    auto white = [&](int c, int r) {
+        return r >= 0 && r < nHeight && c >= 0 && c < static_cast<int>(rows[r].size()) && rows[r][c] != '#';
+    };
+    int nWords = 0;
+    for (int r = 0; r < nHeight; ++r) {
+        for (int c = 0; c < static_cast<int>(rows[r].size()); ++c) {
+            if (!white(c, r))
+                continue;
+            nWords += (!white(c - 1, r) && white(c + 1, r)) ? 1 : 0;
+            nWords += (!white(c, r - 1) && white(c, r + 1)) ? 1 : 0;
+        }
+    }
+    return nWords;
+}
+
+std::string PuzzleFileWriter::Bytes() const
+{
+    const std::size_t nWidth = m_rows.empty() ? 0 : m_rows[0].size();
+    std::vector<std::string> clues = m_clues;
+    if (!m_bClues) {
+        const int nWords = CountWords(m_rows);
+        for (int i = 1; i <= nWords; ++i)
+            clues.push_back("Clue " + std::to_string(i));
+    }
+
+    std::string header(52, '\0');
+    header.replace(2, 12, std::string("ACROSS&DOWN\0", 12));
+    header.replace(0x18, m_version.size(), m_version);
+    header[44] = static_cast<char>(nWidth);
+    header[45] = static_cast<char>(m_rows.size());
+    header[0x2E] = static_cast<char>(clues.size() & 0xFF);
+    header[0x2F] = static_cast<char>(clues.size() >> 8);
+    header[0x30] = 1;  // normal puzzle type
+
+    std::string answers, state;
+    for (const std::string& row : m_rows) {
+        for (char ch : row) {
+            answers.push_back(ch == '#' ? '.' : ch == '.' ? 'A' : ch);
+            state.push_back(ch == '#' ? '.' : '-');
+        }
+    }
+    if (!m_state.empty()) {
+        state.clear();
+        for (const std::string& row : m_state)
+            state += row;
+    }
+
+    std::string bytes = m_prefix + header + answers + state;
+    for (const std::string* text : {&m_title, &m_author, &m_copyright})
+        bytes += *text + m_terminator;
+    for (const std::string& clue : clues)
+        bytes += clue + m_terminator;
+    bytes += m_notes + m_terminator;
+    return bytes + m_trailer;
+}
+
+}  // namespace trellis::test
+
+namespace trellis::test {
+
+std::unique_ptr<CCrossWordPuzzle> PuzzleFileWriter::Load(const TempDir& dir, const std::string& name) const
+{
+    auto pPuzzle = std::make_unique<CCrossWordPuzzle>();
+    std::u16string strError;
+    if (!pPuzzle->LoadPuzzle(dir.Write(name, Bytes()), strError))
+        throw std::runtime_error(ToUtf8(strError));
+    return pPuzzle;
+}
+
+}  // namespace trellis::test

@@ -1,0 +1,59 @@
+#pragma once
+
+// Builds the bytes of puzzle files for tests, from grids written as strings.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CCrossWordPuzzle;
+
+namespace trellis::test {
+
+class TempDir;
+
+class PuzzleFileWriter {
+public:
+    // One string per row. '#' is a black square; any other character is a
+    // white square with that answer letter, except '.', which stands for a
+    // white square answered 'A' so that shapes can be drawn without letters.
+    explicit PuzzleFileWriter(std::vector<std::string> rows = {});
+
+    PuzzleFileWriter& Title(std::string text);
+    PuzzleFileWriter& Author(std::string text);
+    PuzzleFileWriter& Copyright(std::string text);
+    // Raw clue bytes in file order. Without this call every word gets "Clue n".
+    PuzzleFileWriter& Clues(std::vector<std::string> clues);
+    PuzzleFileWriter& Notes(std::string text);
+    // Raw state grid rows in place of the one the grid gives ('-' and '.').
+    PuzzleFileWriter& State(std::vector<std::string> rows);
+    PuzzleFileWriter& Version(std::string version);  // "1.3" by default
+    PuzzleFileWriter& Prefix(std::string bytes);     // bytes before the header
+    PuzzleFileWriter& Terminator(char ch);           // ends every text; 0 by default
+    PuzzleFileWriter& Trailer(std::string bytes);    // bytes after the last text
+
+    std::string Bytes() const;
+
+    // Writes the file into dir and loads it; throws std::runtime_error with
+    // the reader's message when the load fails.
+    std::unique_ptr<CCrossWordPuzzle> Load(const TempDir& dir, const std::string& name = "puzzle.puz") const;
+
+    // Words (runs of two or more white squares) across plus down.
+    static int CountWords(const std::vector<std::string>& rows);
+
+private:
+    std::vector<std::string> m_rows;
+    std::vector<std::string> m_state;
+    std::vector<std::string> m_clues;
+    bool m_bClues = false;
+    std::string m_title = "Title";
+    std::string m_author = "Author";
+    std::string m_copyright = "Copyright";
+    std::string m_notes;
+    std::string m_version = "1.3";
+    std::string m_prefix;
+    std::string m_trailer;
+    char m_terminator = '\0';
+};
+
+}  // namespace trellis::test
