@@ -1,5 +1,7 @@
 #include "model/CrossWordPuzzle.h"
 
+#include <utility>
+
 #include "model/WordStarts.h"
 
 IMPLEMENT_SERIAL(CCrossWordPuzzle, CObject, 1)
@@ -25,12 +27,18 @@ long CCrossWordPuzzle::IndexOf(int nCol, int nRow) const
     return static_cast<long>(m_nWidth) * nRow + nCol;
 }
 
-CSquare CCrossWordPuzzle::GetSquare(int nCol, int nRow) const
+const CSquare* CCrossWordPuzzle::SquareAt(int nCol, int nRow) const
 {
     const long nIndex = IndexOf(nCol, nRow);
     if (nIndex < 0 || static_cast<std::size_t>(nIndex) >= m_aSquares.size())
-        return CSquare();
-    return m_aSquares[static_cast<std::size_t>(nIndex)];
+        return nullptr;
+    return &m_aSquares[static_cast<std::size_t>(nIndex)];
+}
+
+CSquare CCrossWordPuzzle::GetSquare(int nCol, int nRow) const
+{
+    const CSquare* pSquare = SquareAt(nCol, nRow);
+    return pSquare != nullptr ? *pSquare : CSquare();
 }
 
 void CCrossWordPuzzle::SetSquare(int nCol, int nRow, const CSquare& square)
@@ -45,29 +53,32 @@ void CCrossWordPuzzle::SetSquare(int nCol, int nRow, const CSquare& square)
     m_aSquares[i] = square;
 }
 
+// Outside the grid, or not stored yet (a default square, hence black).
 BOOL CCrossWordPuzzle::IsBlack(int nCol, int nRow) const
 {
-    return GetSquare(nCol, nRow).m_bBlack;
+    const CSquare* pSquare = SquareAt(nCol, nRow);
+    return pSquare == nullptr || pSquare->m_bBlack;
 }
 
 BOOL CCrossWordPuzzle::IsFilled(int nCol, int nRow) const
 {
-    return IndexOf(nCol, nRow) < 0 ? TRUE : GetSquare(nCol, nRow).m_bFilled;
+    const CSquare* pSquare = SquareAt(nCol, nRow);
+    return IndexOf(nCol, nRow) < 0 || (pSquare != nullptr && pSquare->m_bFilled);
 }
 
 BOOL CCrossWordPuzzle::IsIncorrect(int nCol, int nRow) const
 {
-    return IndexOf(nCol, nRow) < 0 ? TRUE : GetSquare(nCol, nRow).IsIncorrect();
+    return IndexOf(nCol, nRow) < 0 || GetSquare(nCol, nRow).IsIncorrect();
 }
 
 BOOL CCrossWordPuzzle::IsSolved() const
 {
     for (int c = 0; c < m_nWidth; ++c) {
         for (int r = 0; r < m_nHeight; ++r) {
-            const CSquare square = GetSquare(c, r);
-            if (square.m_bBlack)
+            const CSquare* pSquare = SquareAt(c, r);
+            if (pSquare == nullptr || pSquare->m_bBlack)
                 continue;
-            if (!square.m_bFilled || square.m_chLetter != square.m_chSolution)
+            if (!pSquare->m_bFilled || pSquare->m_chLetter != pSquare->m_chSolution)
                 return FALSE;
         }
     }
@@ -79,8 +90,10 @@ DWORD CCrossWordPuzzle::GetChecksum() const
     // The OR is what stored solution files were written with; keep it.
     DWORD dwSum = 0;
     for (int c = 0; c < m_nWidth; ++c) {
-        for (int r = 0; r < m_nHeight; ++r)
-            dwSum = (dwSum ^ 0xAF5E) | GetSquare(c, r).m_chSolution;
+        for (int r = 0; r < m_nHeight; ++r) {
+            const CSquare* pSquare = SquareAt(c, r);
+            dwSum = (dwSum ^ 0xAF5E) | (pSquare != nullptr ? pSquare->m_chSolution : 0);
+        }
     }
     return dwSum;
 }
@@ -90,9 +103,10 @@ void CCrossWordPuzzle::NumberSquares()
     DeleteClues();
     int nCounter = 0;
     std::size_t nNextText = 0;
-    // Words beyond the texts of the file get an empty clue.
+    // Words beyond the texts of the file get an empty clue. The working
+    // texts are emptied after numbering, so they can be moved.
     auto nextText = [&]() {
-        return nNextText < m_astrClues.size() ? m_astrClues[nNextText++] : std::u16string();
+        return nNextText < m_astrClues.size() ? std::move(m_astrClues[nNextText++]) : std::u16string();
     };
     ForEachWordStart(
         m_nWidth, m_nHeight, [this](int c, int r) { return IsBlack(c, r) != FALSE; },
@@ -111,44 +125,51 @@ void CCrossWordPuzzle::NumberSquares()
         });
 }
 
-BOOL CCrossWordPuzzle::IsInAcrossWord(int nCol, int nRow) const
+// Both walks go from the square towards the left (across) or the top (down).
+BOOL CCrossWordPuzzle::IsInWord(int nCol, int nRow, BOOL bAcross) const
 {
-    for (int c = nCol; c >= 0; --c) {
-        const CSquare square = GetSquare(c, nRow);
+    for (int c = nCol, r = nRow; c >= 0 && r >= 0; bAcross ? --c : --r) {
+        const CSquare square = GetSquare(c, r);
         if (square.m_bBlack)
             return FALSE;
-        if (square.m_nAcrossNumber != 0)
+        if ((bAcross ? square.m_nAcrossNumber : square.m_nDownNumber) != 0)
             return TRUE;
     }
     return FALSE;
+}
+
+// Does not stop at black squares: -1 in the walked coordinate when no start
+// lies before the square.
+CPoint CCrossWordPuzzle::GetWordStart(int nCol, int nRow, BOOL bAcross) const
+{
+    int c = nCol, r = nRow;
+    while (c >= 0 && r >= 0) {
+        const CSquare square = GetSquare(c, r);
+        if ((bAcross ? square.m_nAcrossNumber : square.m_nDownNumber) != 0)
+            break;
+        bAcross ? --c : --r;
+    }
+    return CPoint(c, r);
+}
+
+BOOL CCrossWordPuzzle::IsInAcrossWord(int nCol, int nRow) const
+{
+    return IsInWord(nCol, nRow, TRUE);
 }
 
 BOOL CCrossWordPuzzle::IsInDownWord(int nCol, int nRow) const
 {
-    for (int r = nRow; r >= 0; --r) {
-        const CSquare square = GetSquare(nCol, r);
-        if (square.m_bBlack)
-            return FALSE;
-        if (square.m_nDownNumber != 0)
-            return TRUE;
-    }
-    return FALSE;
+    return IsInWord(nCol, nRow, FALSE);
 }
 
 CPoint CCrossWordPuzzle::GetAcrossStart(int nCol, int nRow) const
 {
-    int c = nCol;
-    while (c >= 0 && GetSquare(c, nRow).m_nAcrossNumber == 0)
-        --c;
-    return CPoint(c, nRow);  // column -1 when no across number lies to the left
+    return GetWordStart(nCol, nRow, TRUE);
 }
 
 CPoint CCrossWordPuzzle::GetDownStart(int nCol, int nRow) const
 {
-    int r = nRow;
-    while (r >= 0 && GetSquare(nCol, r).m_nDownNumber == 0)
-        --r;
-    return CPoint(nCol, r);
+    return GetWordStart(nCol, nRow, FALSE);
 }
 
 CClue* CCrossWordPuzzle::FindClue(int nNumber, BOOL bAcross) const

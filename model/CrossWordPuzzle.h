@@ -84,6 +84,10 @@ protected:
 private:
     // Index of (nCol, nRow) in m_aSquares, or -1 outside the grid.
     long IndexOf(int nCol, int nRow) const;
+    // The stored square, or nullptr outside the grid or beyond the array.
+    const CSquare* SquareAt(int nCol, int nRow) const;
+    BOOL IsInWord(int nCol, int nRow, BOOL bAcross) const;
+    CPoint GetWordStart(int nCol, int nRow, BOOL bAcross) const;
     CClue* FindClue(int nNumber, BOOL bAcross) const;
     void DeleteClues();
 };

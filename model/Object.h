@@ -65,4 +65,4 @@ public:                                                             \
     {                                                                                \
         return RUNTIME_CLASS(class_name);                                            \
     }                                                                                \
-    static const CClassRegistration _init_##class_name(RUNTIME_CLASS(class_name));
+    static const CClassRegistration trellis_register_##class_name(RUNTIME_CLASS(class_name));

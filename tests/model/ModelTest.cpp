@@ -8,9 +8,12 @@
 
 #include "model/CrossWordPuzzle.h"
 #include "tests/support/PuzzleFileWriter.h"
+#include "tests/support/PuzzleState.h"
 #include "tests/support/TempDir.h"
 
 using trellis::test::PuzzleFileWriter;
+using trellis::test::PlayerState;
+using trellis::test::SetLetter;
 using trellis::test::TempDir;
 using trellis::test::ToUtf8;
 
@@ -24,14 +27,6 @@ std::vector<std::string> ClueLabels(const CCrossWordPuzzle& puzzle)
         labels.push_back(std::to_string(pClue->m_nNumber) + (pClue->m_bAcross ? "A:" : "D:") +
                          ToUtf8(pClue->m_strText));
     return labels;
-}
-
-void Fill(CCrossWordPuzzle& puzzle, int c, int r, char16_t ch, BOOL bFilled = TRUE)
-{
-    CSquare square = puzzle.GetSquare(c, r);
-    square.m_chLetter = ch;
-    square.m_bFilled = bFilled;
-    puzzle.SetSquare(c, r, square);
 }
 
 }  // namespace
@@ -116,13 +111,13 @@ TEST(Completion, EveryWhiteSquareFilledWithItsAnswer)
     TempDir dir;
     auto p = PuzzleFileWriter({"A#", "BC"}).Load(dir);
     EXPECT_FALSE(p->IsSolved());
-    Fill(*p, 0, 0, u'A');
-    Fill(*p, 0, 1, u'B');
-    Fill(*p, 1, 1, u'X');
+    SetLetter(*p, 0, 0, u'A');
+    SetLetter(*p, 0, 1, u'B');
+    SetLetter(*p, 1, 1, u'X');
     EXPECT_FALSE(p->IsSolved());
-    Fill(*p, 1, 1, u'C', FALSE);  // right letter, but not filled
+    SetLetter(*p, 1, 1, u'C', FALSE);  // right letter, but not filled
     EXPECT_FALSE(p->IsSolved());
-    Fill(*p, 1, 1, u'C');
+    SetLetter(*p, 1, 1, u'C');
     EXPECT_TRUE(p->IsSolved());
     CSquare checked = p->GetSquare(1, 1);
     checked.m_bChecked = TRUE;

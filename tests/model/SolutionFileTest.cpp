@@ -13,12 +13,15 @@
 
 #include "model/CrossWordPuzzle.h"
 #include "tests/support/PuzzleFileWriter.h"
+#include "tests/support/PuzzleState.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;
 using trellis::test::ModelPath;
 using trellis::test::PuzzleFileWriter;
+using trellis::test::PlayerState;
+using trellis::test::SetLetter;
 using trellis::test::RecordingMessageSink;
 using trellis::test::TempDir;
 
@@ -31,25 +34,6 @@ std::vector<std::string> Rows15()
     return rows;
 }
 
-void Fill(CCrossWordPuzzle& p, int c, int r, char16_t ch, BOOL bFilled = TRUE)
-{
-    CSquare square = p.GetSquare(c, r);
-    square.m_chLetter = ch;
-    square.m_bFilled = bFilled;
-    p.SetSquare(c, r, square);
-}
-
-// The player's part of every square, for "unchanged" checks.
-std::u16string PlayerState(const CCrossWordPuzzle& p)
-{
-    std::u16string state;
-    for (const CSquare& square : p.m_aSquares) {
-        state.push_back(square.m_bFilled ? u'1' : u'0');
-        state.push_back(square.m_chLetter);
-    }
-    return state;
-}
-
 std::string Le32(std::uint32_t v)
 {
     return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16), static_cast<char>(v >> 24)};
@@ -60,9 +44,9 @@ protected:
     void SetUp() override
     {
         puzzle = PuzzleFileWriter(Rows15()).Load(dir);
-        Fill(*puzzle, 1, 0, u'Q');
-        Fill(*puzzle, 14, 14, u'O');
-        Fill(*puzzle, 2, 2, u'X', FALSE);  // a letter that is not filled stays a letter
+        SetLetter(*puzzle, 1, 0, u'Q');
+        SetLetter(*puzzle, 14, 14, u'O');
+        SetLetter(*puzzle, 2, 2, u'X', FALSE);  // a letter that is not filled stays a letter
     }
     std::u16string Save(const std::string& name = "s.sol")
     {
@@ -130,7 +114,7 @@ TEST_F(SolutionFile, AnotherPuzzleIsRefusedWithThePathFromTheFile)
     auto one = PuzzleFileWriter({"A"}).Load(dir, "one.puz");
     auto three = PuzzleFileWriter({"A##"}).Load(dir, "three.puz");
     ASSERT_EQ(one->GetChecksum(), three->GetChecksum());
-    Fill(*one, 0, 0, u'A');
+    SetLetter(*one, 0, 0, u'A');
     const std::u16string path = ModelPath(dir.File("one.sol"));
     ASSERT_TRUE(one->SaveSolution(path));
     const std::u16string before = PlayerState(*three);
@@ -203,7 +187,7 @@ TEST_F(SolutionFile, WriteFailureKeepsTheOldFile)
 {
     const std::u16string path = Save();
     const std::string old = TempDir::Read(dir.File("s.sol"));
-    Fill(*puzzle, 0, 0, u'Z');
+    SetLetter(*puzzle, 0, 0, u'Z');
     // Files may grow to 1 KiB only: the 1.4 KiB save fails part way.
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};

@@ -1,0 +1,105 @@
+// Timings of the puzzle model: loading puzzle files, the whole-grid queries
+// and the solution file.
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/CrossWordPuzzle.h"
+#include "tests/support/PuzzleFileWriter.h"
+#include "tests/support/TempDir.h"
+
+using trellis::test::PuzzleFileWriter;
+using trellis::test::TempDir;
+
+namespace {
+
+// A square grid with a black square in every sixth column of every other row.
+PuzzleFileWriter Grid(int nSize)
+{
+    std::vector<std::string> rows;
+    for (int r = 0; r < nSize; ++r) {
+        std::string row;
+        for (int c = 0; c < nSize; ++c)
+            row.push_back(r % 2 == 1 && c % 6 == 5 ? '#' : static_cast<char>('A' + (r * 7 + c) % 26));
+        rows.push_back(row);
+    }
+    return PuzzleFileWriter(rows).Title("Benchmark").Author("Trellis").Copyright("(c)");
+}
+
+const TempDir& Dir()
+{
+    static TempDir dir;
+    return dir;
+}
+
+void BM_LoadPuzzle(benchmark::State& state)
+{
+    const int nSize = static_cast<int>(state.range(0));
+    const std::u16string path = Dir().Write("load" + std::to_string(nSize) + ".puz", Grid(nSize).Bytes());
+    for (auto _ : state) {
+        CCrossWordPuzzle puzzle;
+        std::u16string error;
+        if (!puzzle.LoadPuzzle(path, error))
+            state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(puzzle.m_lstClues.size());
+    }
+}
+BENCHMARK(BM_LoadPuzzle)->Arg(15)->Arg(255)->Unit(benchmark::kMicrosecond);
+
+// A 255 x 255 puzzle with every white square holding its answer, so the
+// completion test walks the whole grid.
+std::unique_ptr<CCrossWordPuzzle> SolvedLargePuzzle()
+{
+    auto puzzle = Grid(255).Load(Dir(), "large.puz");
+    for (CSquare& square : puzzle->m_aSquares) {
+        square.m_bFilled = !square.m_bBlack;
+        square.m_chLetter = square.m_chSolution;
+    }
+    return puzzle;
+}
+
+void BM_IsSolved(benchmark::State& state)
+{
+    auto puzzle = SolvedLargePuzzle();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(puzzle->IsSolved());
+}
+BENCHMARK(BM_IsSolved)->Unit(benchmark::kMicrosecond);
+
+void BM_GetChecksum(benchmark::State& state)
+{
+    auto puzzle = SolvedLargePuzzle();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(puzzle->GetChecksum());
+}
+BENCHMARK(BM_GetChecksum)->Unit(benchmark::kMicrosecond);
+
+void BM_SaveSolution(benchmark::State& state)
+{
+    auto puzzle = SolvedLargePuzzle();
+    const std::u16string path = trellis::test::ModelPath(Dir().File("save.sol"));
+    for (auto _ : state) {
+        if (!puzzle->SaveSolution(path))
+            state.SkipWithError("save failed");
+    }
+}
+BENCHMARK(BM_SaveSolution)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadSolution(benchmark::State& state)
+{
+    auto puzzle = SolvedLargePuzzle();
+    const std::u16string path = trellis::test::ModelPath(Dir().File("load.sol"));
+    puzzle->SaveSolution(path);
+    for (auto _ : state) {
+        if (!puzzle->LoadSolution(path))
+            state.SkipWithError("load failed");
+    }
+}
+BENCHMARK(BM_LoadSolution)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,667 @@
+#include "platform/DC.h"
+#include "platform/GdiPrivate.h"
+#include "platform/WndPrivate.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QString>
+
+#include <algorithm>
+#include <vector>
+
+// ---- CDCImpl ----------------------------------------------------------------
+
+QRect CDCImpl::Bounds() const
+{
+    if (!image)
+        return QRect();
+    const QRect all = image->rect();
+    return hasClip ? clip.boundingRect() & all : all;
+}
+
+void CDCImpl::Fill(const QRect& r, COLORREF color)
+{
+    if (!image || r.isEmpty() || !Visible(r))
+        return;
+    if (!hasClip || clip.rectCount() == 1) {
+        // The common case, without a painter: a plain rectangle fill.
+        const QRect target = r & Bounds();
+        if (target.isEmpty())
+            return;
+        const QRgb rgb = PlatformColor(color).rgb();
+        for (int y = target.top(); y <= target.bottom(); ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(image->scanLine(y));
+            std::fill(line + target.left(), line + target.right() + 1, rgb);
+        }
+        Done(target);
+        return;
+    }
+    QPainter p(image);
+    p.setClipRegion(clip);
+    p.fillRect(r, PlatformColor(color));
+    Done(r);
+}
+
+void CDCImpl::Done(const QRect& r)
+{
+    if (wnd)
+        wnd->Touched(r & Bounds());
+}
+
+QFont CDCImpl::CurrentFont() const
+{
+    return PlatformFont(font ? font->m_hObject : nullptr);
+}
+
+namespace {
+
+QRect ToQRect(const RECT& rc)
+{
+    return QRect(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+}
+
+// One line of DrawText output and the position of its prefix-underlined
+// character (-1 for none).
+struct TextLine {
+    QString text;
+    int underline = -1;
+};
+
+// Removes the ampersand prefixes: "&x" underlines x, "&&" is one "&".
+TextLine StripPrefix(const QString& text)
+{
+    TextLine out;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size()) {
+            ++i;
+            if (text[i] != u'&' && out.underline < 0)
+                out.underline = static_cast<int>(out.text.size());
+        } else if (text[i] == u'&') {
+            continue; // a lone trailing ampersand shows nothing
+        }
+        out.text += text[i];
+    }
+    return out;
+}
+
+// Breaks one paragraph into lines no wider than maxWidth, at blanks. A word
+// wider than the line stands alone on its line (and is clipped).
+void BreakParagraph(const TextLine& para, const QFontMetrics& fm, int maxWidth, std::vector<TextLine>& lines)
+{
+    const QString& s = para.text;
+    const int n = static_cast<int>(s.size());
+    int pos = 0;
+    if (n == 0) {
+        lines.push_back(para);
+        return;
+    }
+    while (pos < n) {
+        int end = pos;
+        int lastBlank = -1;
+        while (end < n && fm.horizontalAdvance(s.mid(pos, end - pos + 1)) <= maxWidth) {
+            if (s[end] == u' ')
+                lastBlank = end;
+            ++end;
+        }
+        int lineEnd;
+        int next;
+        if (end == n) {
+            lineEnd = n;
+            next = n;
+        } else if (s[end] == u' ') {
+            lineEnd = end;
+            next = end;
+        } else if (lastBlank > pos) {
+            lineEnd = lastBlank;
+            next = lastBlank;
+        } else {
+            // No blank to break at: the whole word, however long.
+            lineEnd = end;
+            while (lineEnd < n && s[lineEnd] != u' ')
+                ++lineEnd;
+            if (lineEnd == end && end == pos)
+                lineEnd = pos + 1;
+            next = lineEnd;
+        }
+        while (next < n && s[next] == u' ')
+            ++next;
+        TextLine line;
+        line.text = s.mid(pos, lineEnd - pos);
+        if (para.underline >= pos && para.underline < lineEnd)
+            line.underline = para.underline - pos;
+        lines.push_back(line);
+        pos = next;
+    }
+}
+
+} // namespace
+
+// ---- CDC --------------------------------------------------------------------
+
+CDC::CDC() : m_pImpl(new CDCImpl)
+{
+    m_hDC = reinterpret_cast<HDC>(this);
+    m_pImpl->pen = StockObjectWrapper(BLACK_PEN);
+    m_pImpl->brush = StockObjectWrapper(WHITE_BRUSH);
+    m_pImpl->font = StockObjectWrapper(SYSTEM_FONT);
+}
+
+CDC::~CDC()
+{
+    delete m_pImpl;
+}
+
+CDC* CDC::FromHandle(HDC hDC)
+{
+    return reinterpret_cast<CDC*>(hDC);
+}
+
+namespace {
+
+template <class T>
+T* SelectInto(CGdiObject*& slot, T* pObject)
+{
+    CGdiObject* old = slot;
+    if (pObject && pObject->m_hObject)
+        slot = pObject;
+    return static_cast<T*>(old);
+}
+
+} // namespace
+
+CPen* CDC::SelectObject(CPen* pPen)
+{
+    return SelectInto(m_pImpl->pen, pPen);
+}
+
+CBrush* CDC::SelectObject(CBrush* pBrush)
+{
+    return SelectInto(m_pImpl->brush, pBrush);
+}
+
+CFont* CDC::SelectObject(CFont* pFont)
+{
+    return SelectInto(m_pImpl->font, pFont);
+}
+
+CGdiObject* CDC::SelectObject(CGdiObject* pObject)
+{
+    const GdiData* p = pObject ? GdiDataOf(pObject->m_hObject) : nullptr;
+    if (!p)
+        return nullptr;
+    switch (p->kind) {
+    case GdiData::Pen:
+        return SelectInto(m_pImpl->pen, pObject);
+    case GdiData::Brush:
+        return SelectInto(m_pImpl->brush, pObject);
+    case GdiData::Font:
+        return SelectInto(m_pImpl->font, pObject);
+    }
+    return nullptr;
+}
+
+CGdiObject* CDC::SelectStockObject(int nIndex)
+{
+    return SelectObject(StockObjectWrapper(nIndex));
+}
+
+CFont* CDC::GetCurrentFont() const
+{
+    return static_cast<CFont*>(m_pImpl->font);
+}
+
+COLORREF CDC::SetTextColor(COLORREF crColor)
+{
+    return std::exchange(m_pImpl->textColor, crColor & 0xFFFFFF);
+}
+
+COLORREF CDC::GetTextColor() const
+{
+    return m_pImpl->textColor;
+}
+
+COLORREF CDC::SetBkColor(COLORREF crColor)
+{
+    return std::exchange(m_pImpl->bkColor, crColor & 0xFFFFFF);
+}
+
+COLORREF CDC::GetBkColor() const
+{
+    return m_pImpl->bkColor;
+}
+
+int CDC::SetBkMode(int nBkMode)
+{
+    if (nBkMode != TRANSPARENT && nBkMode != OPAQUE)
+        return 0;
+    return std::exchange(m_pImpl->bkMode, nBkMode);
+}
+
+int CDC::GetBkMode() const
+{
+    return m_pImpl->bkMode;
+}
+
+void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush)
+{
+    FillRect(lpRect, pBrush ? static_cast<HBRUSH>(pBrush->m_hObject) : nullptr);
+}
+
+void CDC::FillRect(LPCRECT lpRect, HBRUSH hBrush)
+{
+    bool isNull = true;
+    const COLORREF color = PlatformBrushColor(hBrush, &isNull);
+    if (lpRect && !isNull)
+        m_pImpl->Fill(ToQRect(*lpRect), color);
+}
+
+void CDC::FillSolidRect(LPCRECT lpRect, COLORREF crColor)
+{
+    if (lpRect)
+        m_pImpl->Fill(ToQRect(*lpRect), crColor);
+}
+
+void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF crColor)
+{
+    m_pImpl->Fill(QRect(x, y, cx, cy), crColor);
+}
+
+void CDC::FrameRect(LPCRECT lpRect, CBrush* pBrush)
+{
+    FrameRect(lpRect, pBrush ? static_cast<HBRUSH>(pBrush->m_hObject) : nullptr);
+}
+
+void CDC::FrameRect(LPCRECT lpRect, HBRUSH hBrush)
+{
+    bool isNull = true;
+    const COLORREF color = PlatformBrushColor(hBrush, &isNull);
+    if (!lpRect || isNull)
+        return;
+    const QRect r = ToQRect(*lpRect);
+    if (r.isEmpty())
+        return;
+    m_pImpl->Fill(QRect(r.left(), r.top(), r.width(), 1), color);
+    m_pImpl->Fill(QRect(r.left(), r.bottom(), r.width(), 1), color);
+    m_pImpl->Fill(QRect(r.left(), r.top(), 1, r.height()), color);
+    m_pImpl->Fill(QRect(r.right(), r.top(), 1, r.height()), color);
+}
+
+BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
+{
+    const RECT rc = {x1, y1, x2, y2};
+    FillRect(&rc, static_cast<HBRUSH>(m_pImpl->brush->m_hObject));
+    const GdiData* pen = GdiDataOf(m_pImpl->pen->m_hObject);
+    if (pen && !pen->null) {
+        CBrush border(pen->color);
+        FrameRect(&rc, &border);
+    }
+    return TRUE;
+}
+
+BOOL CDC::Rectangle(LPCRECT lpRect)
+{
+    return lpRect ? Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom) : FALSE;
+}
+
+CPoint CDC::MoveTo(int x, int y)
+{
+    const CPoint old(m_pImpl->pos.x(), m_pImpl->pos.y());
+    m_pImpl->pos = QPoint(x, y);
+    return old;
+}
+
+CPoint CDC::GetCurrentPosition() const
+{
+    return CPoint(m_pImpl->pos.x(), m_pImpl->pos.y());
+}
+
+BOOL CDC::LineTo(int x, int y)
+{
+    const QPoint from = m_pImpl->pos;
+    const QPoint to(x, y);
+    m_pImpl->pos = to;
+    const GdiData* pen = GdiDataOf(m_pImpl->pen->m_hObject);
+    if (!pen || pen->null)
+        return TRUE;
+    const int w = pen->width;
+    const int offset = (w - 1) / 2;
+    // A one-pixel line stops short of its end point; a wide pen, a square of
+    // its width, covers the end point too.
+    const bool includeEnd = w > 1;
+    if (from.y() == to.y() || from.x() == to.x()) {
+        QRect r = QRect(from, to).normalized();
+        if (!includeEnd) {
+            if (from == to)
+                return TRUE;
+            if (from.y() == to.y())
+                r = from.x() < to.x() ? QRect(from.x(), from.y(), to.x() - from.x(), 1)
+                                      : QRect(to.x() + 1, from.y(), from.x() - to.x(), 1);
+            else
+                r = from.y() < to.y() ? QRect(from.x(), from.y(), 1, to.y() - from.y())
+                                      : QRect(from.x(), to.y() + 1, 1, from.y() - to.y());
+        }
+        r.adjust(-offset, -offset, w - 1 - offset, w - 1 - offset);
+        m_pImpl->Fill(r, pen->color);
+        return TRUE;
+    }
+    // Any other direction: Bresenham, a pen square per point.
+    int x0 = from.x(), y0 = from.y();
+    const int dx = std::abs(to.x() - x0), sx = x0 < to.x() ? 1 : -1;
+    const int dy = -std::abs(to.y() - y0), sy = y0 < to.y() ? 1 : -1;
+    int err = dx + dy;
+    while (true) {
+        const bool atEnd = x0 == to.x() && y0 == to.y();
+        if (atEnd && !includeEnd)
+            break;
+        m_pImpl->Fill(QRect(x0 - offset, y0 - offset, w, w), pen->color);
+        if (atEnd)
+            break;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += sy;
+        }
+    }
+    return TRUE;
+}
+
+COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
+{
+    m_pImpl->Fill(QRect(x, y, 1, 1), crColor);
+    return crColor & 0xFFFFFF;
+}
+
+COLORREF CDC::GetPixel(int x, int y) const
+{
+    const QImage* img = m_pImpl->image;
+    if (!img || !img->rect().contains(x, y))
+        return 0xFFFFFFFF;
+    return PlatformColorRef(QColor(img->pixel(x, y)));
+}
+
+int CDC::DrawText(const CString& str, LPRECT lpRect, UINT nFormat)
+{
+    return DrawText(str.c_str(), str.GetLength(), lpRect, nFormat);
+}
+
+int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
+{
+    if (!lpszString || !lpRect)
+        return 0;
+    if (nCount < 0)
+        nCount = static_cast<int>(std::char_traits<char16_t>::length(lpszString));
+    const QFont font = m_pImpl->CurrentFont();
+    const QFontMetrics fm(font);
+    const QString text = QString::fromUtf16(lpszString, nCount);
+    const QRect rc = ToQRect(*lpRect);
+    const int lineHeight = fm.height();
+
+    std::vector<TextLine> lines;
+    if (nFormat & DT_SINGLELINE) {
+        QString flat = text;
+        flat.remove(u'\r');
+        flat.replace(u'\n', u' ');
+        lines.push_back((nFormat & DT_NOPREFIX) ? TextLine{flat, -1} : StripPrefix(flat));
+    } else {
+        QString all = text;
+        all.remove(u'\r');
+        for (const QString& para : all.split(u'\n')) {
+            const TextLine stripped = (nFormat & DT_NOPREFIX) ? TextLine{para, -1} : StripPrefix(para);
+            if (nFormat & DT_WORDBREAK)
+                BreakParagraph(stripped, fm, rc.width(), lines);
+            else
+                lines.push_back(stripped);
+        }
+    }
+
+    const int totalHeight = lineHeight * static_cast<int>(lines.size());
+    int top = rc.top();
+    if (nFormat & DT_SINGLELINE) {
+        if (nFormat & DT_VCENTER)
+            top = rc.top() + (rc.height() - lineHeight) / 2;
+        else if (nFormat & DT_BOTTOM)
+            top = rc.bottom() + 1 - lineHeight;
+    }
+
+    if (nFormat & DT_CALCRECT) {
+        int widest = 0;
+        for (const TextLine& line : lines)
+            widest = std::max(widest, fm.horizontalAdvance(line.text));
+        lpRect->right = lpRect->left + widest;
+        lpRect->bottom = lpRect->top + totalHeight;
+        return totalHeight;
+    }
+
+    QImage* image = m_pImpl->image;
+    if (image && !image->isNull()) {
+        QRegion area = m_pImpl->hasClip ? m_pImpl->clip : QRegion(image->rect());
+        if (!(nFormat & DT_NOCLIP))
+            area &= QRegion(rc);
+        if (!area.isEmpty()) {
+            QPainter p(image);
+            p.setClipRegion(area);
+            p.setFont(font);
+            const QColor textColor = PlatformColor(m_pImpl->textColor);
+            p.setPen(textColor);
+            int y = top;
+            QRect touched;
+            for (const TextLine& line : lines) {
+                const int width = fm.horizontalAdvance(line.text);
+                int x = rc.left();
+                if (nFormat & DT_CENTER)
+                    x = rc.left() + (rc.width() - width) / 2;
+                else if (nFormat & DT_RIGHT)
+                    x = rc.right() + 1 - width;
+                const QRect box(x, y, width, lineHeight);
+                if (area.boundingRect().intersects(box)) {
+                    if (m_pImpl->bkMode == OPAQUE)
+                        p.fillRect(box, PlatformColor(m_pImpl->bkColor));
+                    p.drawText(QPoint(x, y + fm.ascent()), line.text);
+                    if (line.underline >= 0) {
+                        const int ux = x + fm.horizontalAdvance(line.text.left(line.underline));
+                        const int uw = fm.horizontalAdvance(line.text.at(line.underline));
+                        p.fillRect(QRect(ux, y + fm.ascent() + 1, std::max(1, uw), 1), textColor);
+                    }
+                    touched |= box;
+                }
+                y += lineHeight;
+            }
+            p.end();
+            m_pImpl->Done(touched & area.boundingRect());
+        }
+    }
+    if (nFormat & DT_SINGLELINE && nFormat & (DT_VCENTER | DT_BOTTOM))
+        return top - rc.top() + totalHeight;
+    return totalHeight;
+}
+
+BOOL CDC::TextOut(int x, int y, const CString& str)
+{
+    return TextOut(x, y, str.c_str(), str.GetLength());
+}
+
+BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount)
+{
+    const CSize size = GetTextExtent(lpszString, nCount);
+    RECT rc = {x, y, x + size.cx, y + size.cy};
+    DrawText(lpszString, nCount, &rc, DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
+    return TRUE;
+}
+
+CSize CDC::GetTextExtent(const CString& str) const
+{
+    return GetTextExtent(str.c_str(), str.GetLength());
+}
+
+CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const
+{
+    const QFontMetrics fm(m_pImpl->CurrentFont());
+    if (!lpszString || nCount <= 0)
+        return CSize(0, fm.height());
+    return CSize(fm.horizontalAdvance(QString::fromUtf16(lpszString, nCount)), fm.height());
+}
+
+BOOL CDC::GetTextExtentExPoint(LPCTSTR lpszString, int nCount, int nMaxExtent, LPINT lpnFit,
+                               LPINT alpDx, LPSIZE lpSize) const
+{
+    if (!lpszString || nCount < 0)
+        return FALSE;
+    const QFontMetrics fm(m_pImpl->CurrentFont());
+    const QString text = QString::fromUtf16(lpszString, nCount);
+    int fit = 0;
+    bool fitting = true;
+    for (int i = 0; i < nCount; ++i) {
+        const int extent = fm.horizontalAdvance(text.left(i + 1));
+        if (alpDx)
+            alpDx[i] = extent;
+        if (fitting && extent <= nMaxExtent)
+            fit = i + 1;
+        else
+            fitting = false;
+        if (!alpDx && !fitting)
+            break;
+    }
+    if (lpnFit)
+        *lpnFit = fit;
+    if (lpSize) {
+        lpSize->cx = fm.horizontalAdvance(text);
+        lpSize->cy = fm.height();
+    }
+    return TRUE;
+}
+
+BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const
+{
+    if (!lpMetrics)
+        return FALSE;
+    const QFont font = m_pImpl->CurrentFont();
+    const QFontMetrics fm(font);
+    lpMetrics->tmHeight = fm.height();
+    lpMetrics->tmAscent = fm.ascent();
+    lpMetrics->tmDescent = fm.descent();
+    lpMetrics->tmInternalLeading = fm.height() - font.pixelSize();
+    lpMetrics->tmExternalLeading = fm.leading();
+    lpMetrics->tmAveCharWidth = fm.averageCharWidth();
+    lpMetrics->tmMaxCharWidth = fm.maxWidth();
+    lpMetrics->tmWeight = font.bold() ? FW_BOLD : FW_NORMAL;
+    return TRUE;
+}
+
+int CDC::GetClipBox(LPRECT lpRect) const
+{
+    const QRect r = m_pImpl->Bounds();
+    if (lpRect)
+        *lpRect = RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    if (r.isEmpty())
+        return NULLREGION;
+    return m_pImpl->hasClip && m_pImpl->clip.rectCount() > 1 ? COMPLEXREGION : SIMPLEREGION;
+}
+
+int CDC::IntersectClipRect(int x1, int y1, int x2, int y2)
+{
+    const QRegion r(QRect(x1, y1, x2 - x1, y2 - y1));
+    if (m_pImpl->hasClip)
+        m_pImpl->clip &= r;
+    else if (m_pImpl->image)
+        m_pImpl->clip = r & QRegion(m_pImpl->image->rect());
+    else
+        m_pImpl->clip = r;
+    m_pImpl->hasClip = true;
+    return GetClipBox(nullptr);
+}
+
+int CDC::IntersectClipRect(LPCRECT lpRect)
+{
+    return lpRect ? IntersectClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom) : 0;
+}
+
+int CDC::GetDeviceCaps(int nIndex) const
+{
+    return nIndex == LOGPIXELSX || nIndex == LOGPIXELSY ? 96 : 0;
+}
+
+// ---- CPaintDC / CClientDC ---------------------------------------------------
+
+CPaintDC::CPaintDC(CWnd* pWnd) : m_ps{m_hDC, FALSE, RECT{0, 0, 0, 0}}, m_pWnd(pWnd)
+{
+    CWndImpl* w = CWndImpl::Of(pWnd);
+    if (!w || w->IsNative())
+        return;
+    m_pImpl->image = &w->image;
+    m_pImpl->wnd = w;
+    // Begin painting: clip to what is invalid, validate it, erase if asked.
+    const QRegion region = w->update & QRegion(w->ClientRect());
+    m_pImpl->clip = region;
+    m_pImpl->hasClip = true;
+    const QRect bounds = region.boundingRect();
+    m_ps.rcPaint = RECT{bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height()};
+    const bool erase = w->erase;
+    w->update = QRegion();
+    w->erase = false;
+    m_ps.fErase = FALSE;
+    if (erase && !region.isEmpty())
+        m_ps.fErase = pWnd->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(m_hDC), 0) ? FALSE : TRUE;
+}
+
+CPaintDC::~CPaintDC() = default;
+
+CClientDC::CClientDC(CWnd* pWnd) : m_pWnd(pWnd)
+{
+    CWndImpl* w = CWndImpl::Of(pWnd);
+    if (!w || w->IsNative())
+        return;
+    m_pImpl->image = &w->image;
+    m_pImpl->wnd = w;
+}
+
+CClientDC::~CClientDC() = default;
+
+void PlatformAttachImage(CDC& dc, QImage* pImage, CWnd* pWnd)
+{
+    dc.Impl()->image = pImage;
+    dc.Impl()->wnd = CWndImpl::Of(pWnd);
+}
+
+// ---- Fonts ------------------------------------------------------------------
+
+int EnumFonts(HDC hdc, LPCTSTR lpszFaceName, FONTENUMPROC lpFontFunc, LPARAM lParam)
+{
+    if (!lpFontFunc)
+        return 0;
+    CDC* pDC = CDC::FromHandle(hdc);
+    const QStringList families = QFontDatabase::families();
+    int result = 0;
+    for (const QString& family : families) {
+        if (lpszFaceName && family != QString::fromUtf16(lpszFaceName))
+            continue;
+        LOGFONT lf{};
+        const std::u16string face = family.toStdU16String();
+        std::copy_n(face.begin(), std::min<size_t>(face.size(), LF_FACESIZE - 1), lf.lfFaceName);
+        lf.lfWeight = FW_NORMAL;
+        lf.lfHeight = -12;
+        TEXTMETRIC tm{};
+        if (pDC) {
+            CFont font;
+            font.CreateFontIndirect(&lf);
+            CFont* old = pDC->SelectObject(&font);
+            pDC->GetTextMetrics(&tm);
+            pDC->SelectObject(old);
+        }
+        result = lpFontFunc(&lf, &tm, TRUETYPE_FONTTYPE, lParam);
+        if (result == 0)
+            break;
+    }
+    return result;
+}
+
+BOOL GetTextExtentExPoint(HDC hdc, LPCTSTR lpszString, int nCount, int nMaxExtent, LPINT lpnFit,
+                          LPINT alpDx, LPSIZE lpSize)
+{
+    CDC* pDC = CDC::FromHandle(hdc);
+    return pDC ? pDC->GetTextExtentExPoint(lpszString, nCount, nMaxExtent, lpnFit, alpDx, lpSize) : FALSE;
+}

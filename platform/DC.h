@@ -1,0 +1,140 @@
+#pragma once
+
+// Device contexts. Every window keeps a persistent image of its client area;
+// a CPaintDC draws into it inside WM_PAINT (erased where asked and clipped to
+// the update region), a CClientDC draws into it at once, anywhere in the
+// client area. Nothing is antialiased, so pixels are exact.
+
+#include "platform/GdiObject.h"
+#include "platform/Rect.h"
+#include "platform/String.h"
+
+class CWnd;
+class CDCImpl;
+
+constexpr DWORD TRUETYPE_FONTTYPE = 0x0004;
+
+using FONTENUMPROC = int(CALLBACK*)(const LOGFONT* lplf, const TEXTMETRIC* lptm, DWORD dwType, LPARAM lpData);
+
+struct PAINTSTRUCT {
+    HDC hdc;
+    BOOL fErase;
+    RECT rcPaint;
+};
+
+class CDC {
+public:
+    CDC();
+    virtual ~CDC();
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+
+    HDC m_hDC = nullptr;
+    HDC GetSafeHdc() const { return m_hDC; }
+    static CDC* FromHandle(HDC hDC);
+
+    // Objects. SelectObject returns the object selected before, to select back.
+    CPen* SelectObject(CPen* pPen);
+    CBrush* SelectObject(CBrush* pBrush);
+    CFont* SelectObject(CFont* pFont);
+    CGdiObject* SelectObject(CGdiObject* pObject);
+    CGdiObject* SelectStockObject(int nIndex);
+    CFont* GetCurrentFont() const;
+
+    // Colours and modes.
+    COLORREF SetTextColor(COLORREF crColor);
+    COLORREF GetTextColor() const;
+    COLORREF SetBkColor(COLORREF crColor);
+    COLORREF GetBkColor() const;
+    int SetBkMode(int nBkMode);
+    int GetBkMode() const;
+
+    // Rectangles: FillRect paints with the given brush, FrameRect draws a
+    // one-pixel border just inside the rectangle, Rectangle outlines with the
+    // current pen and fills with the current brush.
+    void FillRect(LPCRECT lpRect, CBrush* pBrush);
+    void FillRect(LPCRECT lpRect, HBRUSH hBrush);
+    void FillSolidRect(LPCRECT lpRect, COLORREF crColor);
+    void FillSolidRect(int x, int y, int cx, int cy, COLORREF crColor);
+    void FrameRect(LPCRECT lpRect, CBrush* pBrush);
+    void FrameRect(LPCRECT lpRect, HBRUSH hBrush);
+    BOOL Rectangle(int x1, int y1, int x2, int y2);
+    BOOL Rectangle(LPCRECT lpRect);
+
+    // Lines with the current pen. A one-pixel line leaves out its last point;
+    // a wider one sweeps a square of the pen's width, centred on the line
+    // (the extra pixel of an even width lies right of or below it).
+    CPoint MoveTo(int x, int y);
+    CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
+    BOOL LineTo(int x, int y);
+    BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
+    CPoint GetCurrentPosition() const;
+
+    COLORREF SetPixel(int x, int y, COLORREF crColor);
+    COLORREF GetPixel(int x, int y) const;
+
+    // Text. DrawText honours DT_LEFT/CENTER/RIGHT, DT_TOP/VCENTER/BOTTOM (the
+    // vertical ones with DT_SINGLELINE only), DT_SINGLELINE, DT_WORDBREAK,
+    // DT_NOPREFIX (else "&x" underlines x and "&&" shows "&"), DT_NOCLIP and
+    // DT_CALCRECT. Returns the height of the text.
+    int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);
+    int DrawText(const CString& str, LPRECT lpRect, UINT nFormat);
+    BOOL TextOut(int x, int y, LPCTSTR lpszString, int nCount);
+    BOOL TextOut(int x, int y, const CString& str);
+    CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;
+    CSize GetTextExtent(const CString& str) const;
+    // How many of the first nCount characters fit in nMaxExtent (lpnFit), the
+    // extent of each prefix (alpDx) and of the whole string (lpSize). Any out
+    // pointer may be null.
+    BOOL GetTextExtentExPoint(LPCTSTR lpszString, int nCount, int nMaxExtent, LPINT lpnFit,
+                              LPINT alpDx, LPSIZE lpSize) const;
+    BOOL GetTextMetrics(LPTEXTMETRIC lpMetrics) const;
+
+    // Clipping.
+    int GetClipBox(LPRECT lpRect) const;
+    int IntersectClipRect(int x1, int y1, int x2, int y2);
+    int IntersectClipRect(LPCRECT lpRect);
+
+    int GetDeviceCaps(int nIndex) const;
+
+    CDCImpl* Impl() const { return m_pImpl; }
+
+protected:
+    CDCImpl* m_pImpl;
+};
+
+class CPaintDC : public CDC {
+public:
+    explicit CPaintDC(CWnd* pWnd);
+    ~CPaintDC() override;
+
+    PAINTSTRUCT m_ps;
+
+protected:
+    CWnd* m_pWnd;
+};
+
+class CClientDC : public CDC {
+public:
+    explicit CClientDC(CWnd* pWnd);
+    ~CClientDC() override;
+
+protected:
+    CWnd* m_pWnd;
+};
+
+// GetDeviceCaps indices.
+constexpr int LOGPIXELSX = 88;
+constexpr int LOGPIXELSY = 90;
+
+// Clip box results.
+constexpr int NULLREGION = 1;
+constexpr int SIMPLEREGION = 2;
+constexpr int COMPLEXREGION = 3;
+
+// Calls lpFontFunc once per installed family (lpszFaceName null), or once for
+// the named face if it is installed. Returns the last value the callback
+// returned (enumeration stops at 0), or 0 if it was never called.
+int EnumFonts(HDC hdc, LPCTSTR lpszFaceName, FONTENUMPROC lpFontFunc, LPARAM lParam);
+BOOL GetTextExtentExPoint(HDC hdc, LPCTSTR lpszString, int nCount, int nMaxExtent, LPINT lpnFit,
+                          LPINT alpDx, LPSIZE lpSize);

@@ -1,0 +1,69 @@
+#pragma once
+
+// The platform's wide string: a std::u16string with the few extras the
+// windows call. There is deliberately no implicit conversion to LPCTSTR; use
+// GetString().
+
+#include "model/Types.h"
+
+#include <string>
+
+class CString : public std::u16string {
+public:
+    CString() = default;
+    CString(const std::u16string& s) : std::u16string(s) { }
+    CString(std::u16string&& s) : std::u16string(std::move(s)) { }
+    CString(LPCTSTR psz) : std::u16string(psz ? psz : u"") { }
+    CString(LPCTSTR pch, int nLength) : std::u16string(pch, static_cast<size_t>(nLength)) { }
+    CString(TCHAR ch, int nRepeat = 1) : std::u16string(static_cast<size_t>(nRepeat), ch) { }
+
+    int GetLength() const { return static_cast<int>(size()); }
+    BOOL IsEmpty() const { return empty(); }
+    void Empty() { clear(); }
+    LPCTSTR GetString() const { return c_str(); }
+    TCHAR GetAt(int nIndex) const { return (*this)[static_cast<size_t>(nIndex)]; }
+    void SetAt(int nIndex, TCHAR ch) { (*this)[static_cast<size_t>(nIndex)] = ch; }
+
+    CString Left(int nCount) const;
+    CString Mid(int nFirst) const;
+    CString Mid(int nFirst, int nCount) const;
+    CString Right(int nCount) const;
+    int Find(TCHAR ch, int nStart = 0) const;
+    int Find(LPCTSTR pszSub, int nStart = 0) const;
+    void MakeUpper();
+    void MakeLower();
+    int Compare(LPCTSTR psz) const;
+
+    // printf-style: %d %i %u %x %X %c %s (%s takes LPCTSTR) and %%, with
+    // flags, width and precision; %ld and friends accept a long argument.
+    void Format(LPCTSTR pszFormat, ...);
+
+    // The narrow text as UTF-8, for diagnostics and file names.
+    std::string ToUtf8() const;
+    static CString FromUtf8(const std::string& s);
+
+    CString& operator=(LPCTSTR psz) { assign(psz ? psz : u""); return *this; }
+    CString& operator=(const std::u16string& s) { assign(s); return *this; }
+    CString& operator+=(const std::u16string& s) { append(s); return *this; }
+    CString& operator+=(LPCTSTR psz) { append(psz ? psz : u""); return *this; }
+    CString& operator+=(TCHAR ch) { push_back(ch); return *this; }
+};
+
+inline CString operator+(const CString& a, const CString& b)
+{
+    CString r(a);
+    r += b;
+    return r;
+}
+inline CString operator+(const CString& a, LPCTSTR b)
+{
+    CString r(a);
+    r += b;
+    return r;
+}
+inline CString operator+(LPCTSTR a, const CString& b)
+{
+    CString r(a);
+    r += b;
+    return r;
+}

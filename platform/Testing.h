@@ -1,0 +1,55 @@
+#pragma once
+
+// Test seam of the window layer: read what a window shows and drive it the
+// way a user would, through the same event path as real input.
+
+#include "platform/Wnd.h"
+
+namespace Testing {
+
+// Creates the application object the windows need, once per process.
+// Call before creating any window (test main or a global environment).
+void EnsureApplication();
+
+// Makes pWnd the screen: pop-ups are placed relative to its top-left
+// corner (the main frame does this for itself).
+void SetScreenWindow(CWnd* pWnd);
+
+// Handles everything pending: posted messages, paints, deferred deletions.
+void RunUntilIdle();
+
+// The colour at (x, y) of the window's client-area image, 0x00BBGGRR, or
+// 0xFFFFFFFF outside it or for a window that has no image.
+COLORREF PixelAt(const CWnd* pWnd, int x, int y);
+// How many pixels of the rectangle (client coordinates) have the colour.
+int CountPixels(const CWnd* pWnd, const RECT& rect, COLORREF color);
+// Writes the client-area image to a PNG file, for looking at a failure.
+bool SaveImage(const CWnd* pWnd, const char* pszPath);
+
+// The pen, at a point in pWnd's client coordinates (which may lie outside
+// it): the press goes to the window under the point; move and release go
+// where the platform sends them (the capture, else the window under the
+// pointer).
+void Press(CWnd* pWnd, CPoint point);
+void Move(CWnd* pWnd, CPoint point);
+void Release(CWnd* pWnd, CPoint point);
+void Tap(CWnd* pWnd, CPoint point);
+// Press, release, quick second press and release at the same point.
+void DoubleTap(CWnd* pWnd, CPoint point);
+
+// Typed characters, one key press each, at the window that has the focus.
+void TypeText(LPCTSTR text);
+
+// The user resizes a top-level window's client area... or any window.
+void Resize(CWnd* pWnd, int cx, int cy);
+
+// A user action on the window's scroll bar (SB_HORZ or SB_VERT): SB_LINEUP,
+// SB_LINEDOWN, SB_PAGEUP, SB_PAGEDOWN, SB_TOP, SB_BOTTOM, or SB_THUMBTRACK
+// (drag the thumb to nTrackPos and let go: SB_THUMBTRACK, SB_THUMBPOSITION,
+// SB_ENDSCROLL). Returns FALSE if the window shows no such bar.
+BOOL ScrollBarAction(CWnd* pWnd, int nBar, UINT nSBCode, int nTrackPos = 0);
+// Whether the bar is shown, and its position as the user sees it.
+BOOL IsScrollBarShown(const CWnd* pWnd, int nBar);
+int ScrollBarPosition(const CWnd* pWnd, int nBar);
+
+} // namespace Testing

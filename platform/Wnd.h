@@ -1,0 +1,251 @@
+#pragma once
+
+// Windows. A CWnd is created with Create/CreateEx and then receives its
+// messages through its message table (CmdTarget.h). Children are clipped to
+// their parent's client area and destroyed with it. Messages sent with
+// SendMessage are handled before the call returns; WM_PAINT comes later from
+// the event loop for whatever was invalidated.
+
+#include "platform/CmdTarget.h"
+#include "platform/CmdUI.h"
+#include "platform/DC.h"
+#include "platform/Rect.h"
+#include "platform/String.h"
+
+class CDC;
+class CScrollBar;
+class CWndImpl;
+class QWidget;
+
+class CWnd : public CCmdTarget {
+public:
+    CWnd();
+    ~CWnd() override;
+
+    HWND m_hWnd = nullptr;
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    static CWnd* FromHandle(HWND hWnd);
+
+    // Creation. Create runs PreCreateWindow, builds the window, sends WM_CREATE
+    // (a handler returning -1 destroys the window again and Create returns
+    // FALSE), then WM_SIZE. With no class name the default child class is used
+    // (double clicks, redraw on resize, no background brush).
+    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                        const RECT& rect, CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
+    // A pop-up (WS_POPUP, no parent) is placed in screen coordinates, which
+    // count from the top-left corner of the main frame.
+    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                  const RECT& rect, CWnd* pParentWnd, UINT nID, void* lpParam = nullptr);
+    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                  int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+                  void* lpParam = nullptr);
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+    virtual BOOL DestroyWindow();
+
+    // Family and identity.
+    CWnd* GetParent() const;
+    CWnd* GetTopLevelParent() const;
+    int GetDlgCtrlID() const;
+    int SetDlgCtrlID(int nID);
+    CWnd* GetDlgItem(int nID) const;
+    void SetWindowText(LPCTSTR lpszString);
+    void GetWindowText(CString& rString) const;
+    int GetWindowTextLength() const;
+
+    // Placement. Positions of child windows are in the parent's client coordinates.
+    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
+    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
+    BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+    BOOL ShowWindow(int nCmdShow);
+    BOOL IsWindowVisible() const;
+    BOOL EnableWindow(BOOL bEnable = TRUE);
+    BOOL IsWindowEnabled() const;
+    void GetClientRect(LPRECT lpRect) const;
+    void GetWindowRect(LPRECT lpRect) const;
+    void ClientToScreen(LPPOINT lpPoint) const;
+    void ClientToScreen(LPRECT lpRect) const;
+    void ScreenToClient(LPPOINT lpPoint) const;
+    void ScreenToClient(LPRECT lpRect) const;
+
+    // Styles (GWL_STYLE, GWL_EXSTYLE, GWL_ID). Adding or removing WS_HSCROLL,
+    // WS_VSCROLL or WS_BORDER changes the client area at once.
+    LONG GetWindowLong(int nIndex) const;
+    LONG SetWindowLong(int nIndex, LONG dwNewLong);
+    DWORD GetStyle() const;
+    DWORD GetExStyle() const;
+    BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+
+    // Painting.
+    void Invalidate(BOOL bErase = TRUE);
+    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
+    void ValidateRect(LPCRECT lpRect);
+    BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE);
+    void UpdateWindow();
+    CDC* GetDC();
+    int ReleaseDC(CDC* pDC);
+
+    // Input.
+    CWnd* SetCapture();
+    static CWnd* GetCapture();
+    CWnd* SetFocus();
+    static CWnd* GetFocus();
+
+    // Messages.
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    // Scroll bars of the window. A range with nMax <= nMin (or a page larger
+    // than the range) removes the bar unless SIF_DISABLENOSCROLL is given; a
+    // non-empty range shows it. Returns the new position.
+    int SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
+    BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL) const;
+    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
+    int GetScrollPos(int nBar) const;
+    void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE);
+    void ShowScrollBar(UINT nBar, BOOL bShow = TRUE);
+
+    // Message processing: WindowProc hands the message to the table
+    // (OnWndMsg); what the table does not take goes to DefWindowProc.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // The default processing of the message being handled.
+    LRESULT Default();
+
+    // Default handlers: each does the default processing of its message, for
+    // a derived handler to call (CWnd::OnCreate(lpcs) and so on).
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnClose();
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+    afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
+
+protected:
+    // Platform-internal (see WndPrivate.h): a window class inside the
+    // platform returns its own native widget here; null means a plain window.
+    virtual QWidget* CreateNativeWidget(QWidget* pParent);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    friend class CWndImpl;
+    CWndImpl* m_pImpl = nullptr;
+};
+
+// Registers (or finds) a window class with these class styles and background
+// brush ((HBRUSH)(COLOR_x + 1) for a system colour, null for none) and
+// returns its name. The brush's colour is taken at registration.
+LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
+                            HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
+
+BOOL ReleaseCapture();
+BOOL IsWindow(HWND hWnd);
+int GetSystemMetrics(int nIndex);
+UINT GetDoubleClickTime();
+
+// Unpacking of window message handlers.
+namespace AfxThunk {
+inline CPoint PointFromLParam(LPARAM lParam)
+{
+    return CPoint(static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam))),
+                  static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam))));
+}
+template <class T, auto F>
+LRESULT Create(CCmdTarget* p, WPARAM, LPARAM lParam, void*)
+{
+    return static_cast<LRESULT>((static_cast<T*>(p)->*F)(reinterpret_cast<LPCREATESTRUCT>(lParam)));
+}
+template <class T, auto F>
+LRESULT Void(CCmdTarget* p, WPARAM, LPARAM, void*)
+{
+    (static_cast<T*>(p)->*F)();
+    return 0;
+}
+template <class T, auto F>
+LRESULT Size(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
+{
+    (static_cast<T*>(p)->*F)(static_cast<UINT>(wParam), static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam))),
+                             static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam))));
+    return 0;
+}
+template <class T, auto F>
+LRESULT EraseBkgnd(CCmdTarget* p, WPARAM wParam, LPARAM, void*)
+{
+    return (static_cast<T*>(p)->*F)(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
+}
+template <class T, auto F>
+LRESULT Key(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
+{
+    (static_cast<T*>(p)->*F)(static_cast<UINT>(wParam), LOWORD(static_cast<std::uintptr_t>(lParam)),
+                             HIWORD(static_cast<std::uintptr_t>(lParam)));
+    return 0;
+}
+template <class T, auto F>
+LRESULT Mouse(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
+{
+    (static_cast<T*>(p)->*F)(static_cast<UINT>(wParam), PointFromLParam(lParam));
+    return 0;
+}
+template <class T, auto F>
+LRESULT Scroll(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
+{
+    (static_cast<T*>(p)->*F)(LOWORD(wParam), HIWORD(wParam),
+                             reinterpret_cast<CScrollBar*>(CWnd::FromHandle(reinterpret_cast<HWND>(lParam))));
+    return 0;
+}
+template <class T, auto F>
+LRESULT Focus(CCmdTarget* p, WPARAM wParam, LPARAM, void*)
+{
+    (static_cast<T*>(p)->*F)(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)));
+    return 0;
+}
+template <class T, auto F>
+LRESULT ShowWindow(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
+{
+    (static_cast<T*>(p)->*F)(static_cast<BOOL>(wParam), static_cast<UINT>(lParam));
+    return 0;
+}
+template <class T, auto F>
+LRESULT DrawItem(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
+{
+    (static_cast<T*>(p)->*F)(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+    return TRUE;
+}
+} // namespace AfxThunk
+
+#define AFX_WM_ENTRY(message, thunk, memberFxn) \
+    {message, 0, 0, 0, &AfxThunk::thunk<ThisClass, &ThisClass::memberFxn>},
+
+#define ON_WM_CREATE() AFX_WM_ENTRY(WM_CREATE, Create, OnCreate)
+#define ON_WM_DESTROY() AFX_WM_ENTRY(WM_DESTROY, Void, OnDestroy)
+#define ON_WM_SIZE() AFX_WM_ENTRY(WM_SIZE, Size, OnSize)
+#define ON_WM_PAINT() AFX_WM_ENTRY(WM_PAINT, Void, OnPaint)
+#define ON_WM_ERASEBKGND() AFX_WM_ENTRY(WM_ERASEBKGND, EraseBkgnd, OnEraseBkgnd)
+#define ON_WM_CHAR() AFX_WM_ENTRY(WM_CHAR, Key, OnChar)
+#define ON_WM_KEYDOWN() AFX_WM_ENTRY(WM_KEYDOWN, Key, OnKeyDown)
+#define ON_WM_LBUTTONDOWN() AFX_WM_ENTRY(WM_LBUTTONDOWN, Mouse, OnLButtonDown)
+#define ON_WM_LBUTTONUP() AFX_WM_ENTRY(WM_LBUTTONUP, Mouse, OnLButtonUp)
+#define ON_WM_LBUTTONDBLCLK() AFX_WM_ENTRY(WM_LBUTTONDBLCLK, Mouse, OnLButtonDblClk)
+#define ON_WM_MOUSEMOVE() AFX_WM_ENTRY(WM_MOUSEMOVE, Mouse, OnMouseMove)
+#define ON_WM_HSCROLL() AFX_WM_ENTRY(WM_HSCROLL, Scroll, OnHScroll)
+#define ON_WM_VSCROLL() AFX_WM_ENTRY(WM_VSCROLL, Scroll, OnVScroll)
+#define ON_WM_SETFOCUS() AFX_WM_ENTRY(WM_SETFOCUS, Focus, OnSetFocus)
+#define ON_WM_KILLFOCUS() AFX_WM_ENTRY(WM_KILLFOCUS, Focus, OnKillFocus)
+#define ON_WM_CLOSE() AFX_WM_ENTRY(WM_CLOSE, Void, OnClose)
+#define ON_WM_SHOWWINDOW() AFX_WM_ENTRY(WM_SHOWWINDOW, ShowWindow, OnShowWindow)
+#define ON_WM_DRAWITEM() AFX_WM_ENTRY(WM_DRAWITEM, DrawItem, OnDrawItem)

@@ -1,0 +1,119 @@
+#pragma once
+
+// Inside of the window layer, for the platform's own sources only (frame,
+// command bar, dialogs, controls). Application code never includes this.
+//
+// Hook for native windows: a CWnd subclass inside platform/ overrides
+//     QWidget* CreateNativeWidget(QWidget* pParent) override;
+// and returns a new widget parented to pParent (the parent window's client
+// widget, or null for a top-level window). Create/CreateEx then use that
+// widget for the window: placement, visibility, enabling, id, parent and
+// destruction work as for any window; painting into a backing image and the
+// mouse/keyboard messages do not (the widget does its own), so the subclass
+// turns the widget's signals into messages, e.g.
+//     GetParent()->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), BN_CLICKED),
+//                              reinterpret_cast<LPARAM>(m_hWnd));
+// The subclass may also override DefWindowProc for WM_SETTEXT / WM_GETTEXT
+// (lParam: LPCTSTR / CString*) to keep the widget's text.
+
+#include "platform/DC.h"
+#include "platform/Wnd.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QObject>
+#include <QPoint>
+#include <QRegion>
+
+#include <vector>
+
+class QScrollBar;
+class QWidget;
+class ClientWidget;
+class FrameWidget;
+
+// A registered window class: the class styles and the background brush colour.
+struct WndClassInfo {
+    UINT style = 0;
+    bool hasBrush = false;
+    COLORREF brush = 0;
+};
+
+// Everything a created window owns on the Qt side.
+class CWndImpl {
+public:
+    explicit CWndImpl(CWnd* pWnd) : wnd(pWnd) { }
+
+    static CWndImpl* Of(const CWnd* pWnd) { return pWnd ? pWnd->m_pImpl : nullptr; }
+
+    CWnd* wnd;
+    QWidget* widget = nullptr; // the whole window (border, scroll bars, client)
+    QWidget* client = nullptr; // the client area: children, painting, input
+    FrameWidget* frame = nullptr;     // null for a native window
+    ClientWidget* clientArea = nullptr; // null for a native window
+    CWnd* parent = nullptr;
+    std::vector<CWnd*> children;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    int id = 0;
+    CString text;
+    WndClassInfo cls;
+    bool popup = false;      // top-level, placed in screen coordinates
+    QPoint screenPos;        // pop-up: top-left in screen coordinates
+
+    QImage image;            // persistent client-area image
+    QRegion update;          // what WM_PAINT must repaint
+    bool erase = false;      // the next paint erases its region first
+    bool paintPosted = false;
+    QSize lastClientSize{-1, -1};
+    int sizeDepth = 0;
+
+    SCROLLINFO bars[2] = {{28, 0, 0, 0, 0, 0, 0}, {28, 0, 0, 0, 0, 0, 0}};
+    QScrollBar* qbars[2] = {nullptr, nullptr};
+    bool settingBar = false;
+    int trackPos[2] = {0, 0}; // where the thumb was last dragged to
+    QMetaObject::Connection nativeGone; // a native widget deleted from outside
+
+    bool IsNative() const { return clientArea == nullptr; }
+    QRect ClientRect() const;               // in client coordinates: (0, 0, w, h)
+    bool IsVisibleChain() const;            // visible, and every parent too
+    void Invalidate(const QRegion& region, bool bErase);
+    void SchedulePaint();
+    void PaintNow();                        // sends WM_PAINT if anything is invalid
+    void Touched(const QRect& rect);        // image changed: refresh the screen
+    void FrameChanged(bool bRepaint);       // style or size changed: lay out, WM_SIZE
+    void LayoutFrame();
+    void OnScrollAction(int nBar, int action);
+    void OnScrollReleased(int nBar);
+    void SyncBar(int nBar);
+    void ApplyVisibility();
+    QPoint ScreenOriginFor() const;         // global position of screen (0, 0)
+    void Detach(bool bDeleteWidgets);       // the window is gone: forget the widgets
+};
+
+// The widget of a window (null before creation), the widget its children and
+// its painting live in, and the window of a widget (the exact widget, or the
+// nearest window among its ancestors).
+QWidget* PlatformWidget(const CWnd* pWnd);
+QWidget* PlatformClientWidget(const CWnd* pWnd);
+CWnd* PlatformWndFromWidget(const QWidget* pWidget);
+CWnd* PlatformWndAt(const QWidget* pWidget);
+
+// The window whose top-left corner is screen position (0, 0): the main frame.
+// Pop-ups are placed relative to it; with none set, the desktop's origin.
+void PlatformSetScreenWindow(CWnd* pWnd);
+CWnd* PlatformGetScreenWindow();
+
+// Colour and font conversions.
+QColor PlatformColor(COLORREF cr);
+COLORREF PlatformColorRef(const QColor& color);
+QFont PlatformFont(HFONT hFont); // the default font for null
+COLORREF PlatformBrushColor(HBRUSH hBrush, bool* pIsNull = nullptr);
+
+// A device context over any image (owner-drawn controls): drawing goes into
+// *pImage; pWnd (may be null) gets its screen refreshed.
+void PlatformAttachImage(CDC& dc, QImage* pImage, CWnd* pWnd = nullptr);
+
+// Number of platform events posted and not yet handled (paints, PostMessage).
+int PlatformPendingEvents();

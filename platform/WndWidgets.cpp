@@ -1,0 +1,262 @@
+#include "platform/WndWidgets.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+
+#include <cstdlib>
+
+namespace {
+
+int g_eventDepth = 0;
+int g_pendingEvents = 0;
+
+// Counts the nesting of our widgets' event handling.
+class DepthGuard {
+public:
+    DepthGuard() { ++g_eventDepth; }
+    ~DepthGuard() { --g_eventDepth; }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+};
+
+UINT KeyFlags(const QMouseEvent* e)
+{
+    UINT flags = 0;
+    if (e->buttons() & Qt::LeftButton)
+        flags |= MK_LBUTTON;
+    if (e->modifiers() & Qt::ShiftModifier)
+        flags |= MK_SHIFT;
+    if (e->modifiers() & Qt::ControlModifier)
+        flags |= MK_CONTROL;
+    return flags;
+}
+
+} // namespace
+
+int PlatformEventDepth()
+{
+    return g_eventDepth;
+}
+
+int PlatformPendingEvents()
+{
+    return g_pendingEvents;
+}
+
+QEvent::Type PlatformEvent::PaintType()
+{
+    static const int type = QEvent::registerEventType();
+    return static_cast<QEvent::Type>(type);
+}
+
+QEvent::Type PlatformEvent::MessageType()
+{
+    static const int type = QEvent::registerEventType();
+    return static_cast<QEvent::Type>(type);
+}
+
+PlatformEvent::PlatformEvent(QEvent::Type type, UINT nMessage, WPARAM w, LPARAM l)
+    : QEvent(type), message(nMessage), wParam(w), lParam(l)
+{
+    ++g_pendingEvents;
+}
+
+PlatformEvent::~PlatformEvent()
+{
+    --g_pendingEvents;
+}
+
+// ---- FrameWidget ------------------------------------------------------------
+
+FrameWidget::FrameWidget(CWndImpl* pImpl, QWidget* pParent, Qt::WindowFlags flags)
+    : QWidget(pParent, flags), impl(pImpl)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+FrameWidget::~FrameWidget()
+{
+    // Deleted from outside (its Qt parent went): the window is gone too.
+    if (impl)
+        impl->Detach(false);
+}
+
+bool FrameWidget::event(QEvent* e)
+{
+    DepthGuard guard;
+    return QWidget::event(e);
+}
+
+void FrameWidget::paintEvent(QPaintEvent*)
+{
+    if (!impl)
+        return;
+    QPainter p(this);
+    if (impl->style & WS_BORDER) {
+        p.setPen(Qt::black);
+        p.drawRect(0, 0, width() - 1, height() - 1);
+    }
+    if ((impl->style & WS_HSCROLL) && (impl->style & WS_VSCROLL)) {
+        const QRect client = impl->client->geometry();
+        p.fillRect(QRect(client.right() + 1, client.bottom() + 1, width(), height()) &
+                       rect().adjusted(0, 0, (impl->style & WS_BORDER) ? -1 : 0, (impl->style & WS_BORDER) ? -1 : 0),
+                   palette().button());
+    }
+}
+
+void FrameWidget::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    // Child windows are sized through MoveWindow / SetWindowPos, which lay
+    // them out; a top-level window may also be resized by the user.
+    if (impl && isWindow())
+        impl->FrameChanged(true);
+}
+
+void FrameWidget::closeEvent(QCloseEvent* e)
+{
+    if (!impl) {
+        QWidget::closeEvent(e);
+        return;
+    }
+    e->ignore();
+    impl->wnd->SendMessage(WM_CLOSE, 0, 0);
+}
+
+// ---- ClientWidget -----------------------------------------------------------
+
+ClientWidget::ClientWidget(CWndImpl* pImpl, QWidget* pParent) : QWidget(pParent), impl(pImpl)
+{
+    // Only SetFocus gives a window the focus, never a click.
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+bool ClientWidget::event(QEvent* e)
+{
+    DepthGuard guard;
+    if (e->type() == PlatformEvent::PaintType()) {
+        if (impl) {
+            impl->paintPosted = false;
+            impl->PaintNow();
+        }
+        return true;
+    }
+    if (e->type() == PlatformEvent::MessageType()) {
+        const auto* m = static_cast<PlatformEvent*>(e);
+        if (impl)
+            impl->wnd->SendMessage(m->message, m->wParam, m->lParam);
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void ClientWidget::paintEvent(QPaintEvent* e)
+{
+    if (!impl)
+        return;
+    QPainter p(this);
+    p.drawImage(e->rect().topLeft(), impl->image, e->rect());
+}
+
+void ClientWidget::Mouse(UINT message, QMouseEvent* e, bool toWindowUnderPointer)
+{
+    if (!impl)
+        return;
+    const QPoint global = e->globalPosition().toPoint();
+    // The capture takes every mouse message; otherwise a release or a move
+    // goes to the window under the pointer, as no implicit grab exists there.
+    CWnd* target = CWnd::GetCapture();
+    if (!target && toWindowUnderPointer) {
+        if (QWidget* under = QApplication::widgetAt(global)) {
+            CWnd* pWnd = PlatformWndFromWidget(under);
+            if (!pWnd || PlatformClientWidget(pWnd) != under)
+                return; // a frame, scroll bar or foreign widget
+            target = pWnd;
+        }
+    }
+    if (!target)
+        target = impl->wnd;
+    QWidget* client = PlatformClientWidget(target);
+    if (!client)
+        return;
+    const QPoint local = client->mapFromGlobal(global);
+    target->SendMessage(message, KeyFlags(e),
+                        MAKELPARAM(static_cast<unsigned>(local.x()) & 0xFFFF, static_cast<unsigned>(local.y()) & 0xFFFF));
+}
+
+void ClientWidget::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton || !impl)
+        return;
+    // Double clicks are recognised here, as the original platform does: a
+    // second press on the same window, soon and near enough, in a class with
+    // CS_DBLCLKS. Qt's own double-click event is not used, because it comes
+    // in addition to the second press.
+    static struct {
+        CWnd* wnd = nullptr;
+        quint64 time = 0;
+        QPoint pos;
+        bool armed = false;
+    } last;
+    const QPoint global = e->globalPosition().toPoint();
+    const int slop = GetSystemMetrics(SM_CXDOUBLECLK) / 2;
+    const bool isDouble = last.armed && last.wnd == impl->wnd && e->timestamp() >= last.time &&
+                          e->timestamp() - last.time <= GetDoubleClickTime() &&
+                          std::abs(global.x() - last.pos.x()) <= slop && std::abs(global.y() - last.pos.y()) <= slop;
+    const bool dblclk = isDouble && (impl->cls.style & CS_DBLCLKS);
+    last.wnd = impl->wnd;
+    last.time = e->timestamp();
+    last.pos = global;
+    last.armed = !dblclk;
+    Mouse(dblclk ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, e, false);
+}
+
+void ClientWidget::mouseDoubleClickEvent(QMouseEvent*)
+{
+}
+
+void ClientWidget::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        Mouse(WM_LBUTTONUP, e, true);
+}
+
+void ClientWidget::mouseMoveEvent(QMouseEvent* e)
+{
+    Mouse(WM_MOUSEMOVE, e, true);
+}
+
+void ClientWidget::keyPressEvent(QKeyEvent* e)
+{
+    if (!impl) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    CWnd* pWnd = impl->wnd;
+    const QString text = e->text();
+    const UINT repeat = 1;
+    for (const QChar c : text) {
+        if (!pWnd->m_hWnd)
+            break;
+        pWnd->SendMessage(WM_CHAR, c.unicode(), MAKELPARAM(repeat, 0));
+    }
+}
+
+void ClientWidget::focusInEvent(QFocusEvent* e)
+{
+    QWidget::focusInEvent(e);
+    if (impl)
+        PlatformFocusIn(impl->wnd);
+}
+
+void ClientWidget::focusOutEvent(QFocusEvent* e)
+{
+    QWidget::focusOutEvent(e);
+    if (impl)
+        PlatformFocusOut(impl->wnd);
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+// The two Qt widgets of a plain window: the frame (border, scroll bars) and,
+// inside it, the client area that shows the backing image and turns Qt input
+// into messages.
+
+#include "platform/WndPrivate.h"
+
+#include <QEvent>
+#include <QWidget>
+
+// Posted to a client area: run a pending paint, or deliver a posted message.
+class PlatformEvent : public QEvent {
+public:
+    static QEvent::Type PaintType();
+    static QEvent::Type MessageType();
+
+    PlatformEvent(QEvent::Type type, UINT message = 0, WPARAM wParam = 0, LPARAM lParam = 0);
+    ~PlatformEvent() override;
+
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+class FrameWidget : public QWidget {
+public:
+    FrameWidget(CWndImpl* pImpl, QWidget* pParent, Qt::WindowFlags flags);
+    ~FrameWidget() override;
+
+    CWndImpl* impl;
+
+protected:
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+};
+
+class ClientWidget : public QWidget {
+public:
+    ClientWidget(CWndImpl* pImpl, QWidget* pParent);
+
+    CWndImpl* impl;
+
+protected:
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    void Mouse(UINT message, QMouseEvent* e, bool toWindowUnderPointer);
+};
+
+// Depth of Qt event handling inside the platform's widgets; a window
+// destroyed from inside a handler has its widgets deleted later.
+int PlatformEventDepth();
+
+// Focus bookkeeping shared by SetFocus and the client areas' focus events.
+void PlatformFocusIn(CWnd* pWnd);
+void PlatformFocusOut(CWnd* pWnd);

@@ -1,0 +1,223 @@
+#include "platform/Testing.h"
+#include "platform/WndPrivate.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QScrollBar>
+
+namespace Testing {
+
+namespace {
+
+// Input timestamps: taps far apart unless a double tap asks for a quick one.
+quint64 g_clock = 0;
+// Qt sends move and release to the widget that took the press.
+QPointer<QWidget> g_pressed;
+
+QPoint GlobalOf(CWnd* pWnd, CPoint point)
+{
+    QWidget* client = PlatformClientWidget(pWnd);
+    return client ? client->mapToGlobal(QPoint(point.x, point.y)) : QPoint(point.x, point.y);
+}
+
+QWidget* WidgetAt(CWnd* pWnd, const QPoint& global)
+{
+    if (QWidget* w = QApplication::widgetAt(global))
+        return w;
+    // No window system to ask (windows not shown): look inside the window's
+    // own top-level widget.
+    QWidget* client = PlatformClientWidget(pWnd);
+    if (!client)
+        return nullptr;
+    QWidget* top = client->window();
+    const QPoint local = top->mapFromGlobal(global);
+    if (!top->rect().contains(local))
+        return nullptr;
+    QWidget* child = top->childAt(local);
+    return child ? child : top;
+}
+
+void SendMouse(QWidget* target, QEvent::Type type, const QPoint& global, Qt::MouseButtons buttons)
+{
+    if (!target)
+        return;
+    QMouseEvent event(type, QPointF(target->mapFromGlobal(global)), QPointF(global), Qt::LeftButton, buttons,
+                      Qt::NoModifier);
+    event.setTimestamp(g_clock);
+    QApplication::sendEvent(target, &event);
+}
+
+} // namespace
+
+void EnsureApplication()
+{
+    if (QApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "trellis-tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+void SetScreenWindow(CWnd* pWnd)
+{
+    PlatformSetScreenWindow(pWnd);
+}
+
+void RunUntilIdle()
+{
+    for (int round = 0; round < 100; ++round) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (PlatformPendingEvents() == 0)
+            break;
+    }
+}
+
+COLORREF PixelAt(const CWnd* pWnd, int x, int y)
+{
+    const CWndImpl* p = CWndImpl::Of(pWnd);
+    if (!p)
+        return 0xFFFFFFFF;
+    if (p->IsNative()) {
+        const QImage shot = p->widget->grab().toImage();
+        return shot.rect().contains(x, y) ? PlatformColorRef(QColor(shot.pixel(x, y))) : 0xFFFFFFFF;
+    }
+    if (!p->image.rect().contains(x, y))
+        return 0xFFFFFFFF;
+    return PlatformColorRef(QColor(p->image.pixel(x, y)));
+}
+
+int CountPixels(const CWnd* pWnd, const RECT& rect, COLORREF color)
+{
+    int count = 0;
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x)
+            count += PixelAt(pWnd, x, y) == color ? 1 : 0;
+    }
+    return count;
+}
+
+bool SaveImage(const CWnd* pWnd, const char* pszPath)
+{
+    const CWndImpl* p = CWndImpl::Of(pWnd);
+    return p && !p->IsNative() && p->image.save(QString::fromUtf8(pszPath), "PNG");
+}
+
+void Press(CWnd* pWnd, CPoint point)
+{
+    g_clock += 1000;
+    const QPoint global = GlobalOf(pWnd, point);
+    g_pressed = WidgetAt(pWnd, global);
+    SendMouse(g_pressed, QEvent::MouseButtonPress, global, Qt::LeftButton);
+}
+
+void Move(CWnd* pWnd, CPoint point)
+{
+    g_clock += 10;
+    const QPoint global = GlobalOf(pWnd, point);
+    QWidget* target = g_pressed ? g_pressed.data() : WidgetAt(pWnd, global);
+    SendMouse(target, QEvent::MouseMove, global, g_pressed ? Qt::LeftButton : Qt::NoButton);
+}
+
+void Release(CWnd* pWnd, CPoint point)
+{
+    g_clock += 10;
+    const QPoint global = GlobalOf(pWnd, point);
+    QWidget* target = g_pressed ? g_pressed.data() : WidgetAt(pWnd, global);
+    g_pressed = nullptr;
+    SendMouse(target, QEvent::MouseButtonRelease, global, Qt::NoButton);
+}
+
+void Tap(CWnd* pWnd, CPoint point)
+{
+    Press(pWnd, point);
+    Release(pWnd, point);
+}
+
+void DoubleTap(CWnd* pWnd, CPoint point)
+{
+    Tap(pWnd, point);
+    // The second press follows quickly, as a user's double tap does.
+    const QPoint global = GlobalOf(pWnd, point);
+    g_clock += 100;
+    g_pressed = WidgetAt(pWnd, global);
+    SendMouse(g_pressed, QEvent::MouseButtonPress, global, Qt::LeftButton);
+    SendMouse(g_pressed, QEvent::MouseButtonDblClick, global, Qt::LeftButton);
+    Release(pWnd, point);
+}
+
+void TypeText(LPCTSTR text)
+{
+    for (LPCTSTR p = text; p && *p; ++p) {
+        CWnd* pFocus = CWnd::GetFocus();
+        QWidget* target = pFocus ? PlatformClientWidget(pFocus) : QApplication::focusWidget();
+        if (!target)
+            return;
+        const QString ch(QChar(static_cast<char16_t>(*p)));
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, ch);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, ch);
+        QApplication::sendEvent(target, &release);
+    }
+}
+
+void Resize(CWnd* pWnd, int cx, int cy)
+{
+    CWndImpl* p = CWndImpl::Of(pWnd);
+    if (!p)
+        return;
+    p->widget->resize(cx, cy);
+    // A hidden widget hears of its new size only when shown.
+    if (CWndImpl::Of(pWnd))
+        CWndImpl::Of(pWnd)->FrameChanged(true);
+}
+
+BOOL ScrollBarAction(CWnd* pWnd, int nBar, UINT nSBCode, int nTrackPos)
+{
+    CWndImpl* p = CWndImpl::Of(pWnd);
+    if (!p || (nBar != SB_HORZ && nBar != SB_VERT) || !IsScrollBarShown(pWnd, nBar))
+        return FALSE;
+    QScrollBar* bar = p->qbars[nBar];
+    switch (nSBCode) {
+    case SB_LINEUP: bar->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case SB_LINEDOWN: bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case SB_PAGEUP: bar->triggerAction(QAbstractSlider::SliderPageStepSub); break;
+    case SB_PAGEDOWN: bar->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
+    case SB_TOP: bar->triggerAction(QAbstractSlider::SliderToMinimum); break;
+    case SB_BOTTOM: bar->triggerAction(QAbstractSlider::SliderToMaximum); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+        // Drag the thumb: press it, move it, let go.
+        QPointer<QScrollBar> guard(bar);
+        bar->setSliderDown(true);
+        bar->setSliderPosition(nTrackPos);
+        if (guard)
+            bar->setSliderDown(false);
+        break;
+    }
+    default:
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL IsScrollBarShown(const CWnd* pWnd, int nBar)
+{
+    const CWndImpl* p = CWndImpl::Of(pWnd);
+    if (!p || (nBar != SB_HORZ && nBar != SB_VERT) || !p->qbars[nBar])
+        return FALSE;
+    return p->qbars[nBar]->isVisibleTo(p->widget) ? TRUE : FALSE;
+}
+
+int ScrollBarPosition(const CWnd* pWnd, int nBar)
+{
+    const CWndImpl* p = CWndImpl::Of(pWnd);
+    if (!p || (nBar != SB_HORZ && nBar != SB_VERT) || !p->qbars[nBar])
+        return 0;
+    return p->qbars[nBar]->value();
+}
+
+} // namespace Testing

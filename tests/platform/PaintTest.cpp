@@ -1,0 +1,143 @@
+// Painting on the persistent window image: update regions, erasing, and
+// drawing at once through a client device context.
+
+#include "TestWindows.h"
+
+namespace {
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kGreen = RGB(0, 128, 0);
+constexpr COLORREF kYellow = RGB(255, 255, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+LPCTSTR YellowClass()
+{
+    CBrush brush(kYellow);
+    return AfxRegisterWndClass(0, nullptr, brush);
+}
+
+} // namespace
+
+TEST_F(WindowTest, InvalidatedAreaIsPaintedLaterByTheEventLoop)
+{
+    CProbeWnd wnd;
+    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 40, 30)));
+    Testing::RunUntilIdle();
+    EXPECT_EQ(wnd.m_nPaints, 1);
+    EXPECT_EQ(Testing::PixelAt(&wnd, 39, 29), kRed);
+
+    wnd.m_crFill = kGreen;
+    wnd.InvalidateRect(CRect(10, 10, 20, 15), FALSE);
+    EXPECT_EQ(wnd.m_nPaints, 1); // not yet
+    Testing::RunUntilIdle();
+    EXPECT_EQ(wnd.m_nPaints, 2);
+    EXPECT_EQ(wnd.m_rcLastPaint, CRect(10, 10, 20, 15));
+    // The handler filled everything; only the invalid part changed.
+    EXPECT_EQ(Testing::CountPixels(&wnd, CRect(0, 0, 40, 30), kGreen), 50);
+    EXPECT_EQ(Testing::PixelAt(&wnd, 10, 10), kGreen);
+    EXPECT_EQ(Testing::PixelAt(&wnd, 19, 14), kGreen);
+    EXPECT_EQ(Testing::PixelAt(&wnd, 20, 14), kRed);
+    EXPECT_EQ(Testing::PixelAt(&wnd, 9, 10), kRed);
+}
+
+TEST_F(WindowTest, InvalidationsMergeIntoOnePaint)
+{
+    CProbeWnd wnd;
+    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 40, 30)));
+    Testing::RunUntilIdle();
+    wnd.InvalidateRect(CRect(0, 0, 5, 5), FALSE);
+    wnd.InvalidateRect(CRect(30, 20, 40, 30), FALSE);
+    Testing::RunUntilIdle();
+    EXPECT_EQ(wnd.m_nPaints, 2);
+    EXPECT_EQ(wnd.m_rcLastPaint, CRect(0, 0, 40, 30));
+}
+
+TEST_F(WindowTest, EraseFlagDecidesWhetherOldPixelsStay)
+{
+    CProbeWnd wnd;
+    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 40, 30), 1, 0, YellowClass()));
+    Testing::RunUntilIdle();
+    ASSERT_EQ(Testing::PixelAt(&wnd, 5, 5), kRed);
+    wnd.m_bFillOnPaint = false;
+
+    // Without erasing, a paint that draws nothing leaves the old pixels.
+    wnd.InvalidateRect(CRect(0, 0, 10, 10), FALSE);
+    Testing::RunUntilIdle();
+    EXPECT_EQ(wnd.m_nPaints, 2);
+    EXPECT_EQ(Testing::PixelAt(&wnd, 5, 5), kRed);
+
+    // With erasing, the class brush fills the invalid part first.
+    wnd.InvalidateRect(CRect(0, 0, 10, 10), TRUE);
+    Testing::RunUntilIdle();
+    EXPECT_EQ(Testing::PixelAt(&wnd, 5, 5), kYellow);
+    EXPECT_EQ(Testing::PixelAt(&wnd, 10, 10), kRed);
+    EXPECT_FALSE(wnd.m_bLastErase);
+}
+
+TEST_F(WindowTest, DefaultClassHasNoBackgroundToErase)
+{
+    CProbeWnd wnd;
+    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 20, 20)));
+    Testing::RunUntilIdle();
+    wnd.m_bFillOnPaint = false;
+    wnd.Invalidate(TRUE);
+    Testing::RunUntilIdle();
+    EXPECT_EQ(Testing::PixelAt(&wnd, 0, 0), kRed);
+    EXPECT_TRUE(wnd.m_bLastErase); // left to the window to erase
+}
+
+TEST_F(WindowTest, ClientDCDrawsAtOnceAndUpdateWindowPaintsAtOnce)
+{
+    CProbeWnd wnd;
+    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 20, 20)));
+    Testing::RunUntilIdle();
+    {
+        CClientDC dc(&wnd);
+        dc.FillSolidRect(2, 2, 3, 3, kGreen);
+    }
+    EXPECT_EQ(Testing::PixelAt(&wnd, 2, 2), kGreen);
+    EXPECT_EQ(Testing::PixelAt(&wnd, 5, 5), kRed);
+    EXPECT_EQ(wnd.m_nPaints, 1);
+
+    wnd.m_crFill = kWhite;
+    wnd.Invalidate(FALSE);
+    wnd.UpdateWindow();
+    EXPECT_EQ(wnd.m_nPaints, 2);
+    EXPECT_EQ(Testing::PixelAt(&wnd, 2, 2), kWhite);
+    Testing::RunUntilIdle();
+    EXPECT_EQ(wnd.m_nPaints, 2); // nothing was left to paint
+}
+
+TEST_F(WindowTest, HiddenWindowPaintsWhenShown)
+{
+    CProbeWnd wnd;
+    ASSERT_TRUE(wnd.Create(nullptr, u"hidden", WS_CHILD, CRect(0, 0, 20, 20), &m_host, 1));
+    Testing::RunUntilIdle();
+    EXPECT_EQ(wnd.m_nPaints, 0);
+    wnd.ShowWindow(SW_SHOW);
+    Testing::RunUntilIdle();
+    EXPECT_EQ(wnd.m_nPaints, 1);
+    EXPECT_EQ(wnd.m_rcLastPaint, CRect(0, 0, 20, 20));
+    // Showing a window that is already visible repaints nothing.
+    wnd.ShowWindow(SW_SHOW);
+    Testing::RunUntilIdle();
+    EXPECT_EQ(wnd.m_nPaints, 1);
+}
+
+TEST_F(WindowTest, ResizeRepaintsByClassStyle)
+{
+    // The default class redraws everything on a resize...
+    CProbeWnd whole;
+    ASSERT_TRUE(CreateChild(whole, CRect(0, 0, 20, 20)));
+    Testing::RunUntilIdle();
+    whole.MoveWindow(0, 0, 30, 20, TRUE);
+    Testing::RunUntilIdle();
+    EXPECT_EQ(whole.m_rcLastPaint, CRect(0, 0, 30, 20));
+    // ...a class without CS_HREDRAW / CS_VREDRAW only what is new.
+    CProbeWnd part;
+    ASSERT_TRUE(CreateChild(part, CRect(0, 0, 20, 20), 2, 0, YellowClass()));
+    Testing::RunUntilIdle();
+    part.MoveWindow(0, 0, 30, 20, TRUE);
+    Testing::RunUntilIdle();
+    EXPECT_EQ(part.m_rcLastPaint, CRect(20, 0, 30, 20));
+}

@@ -1,0 +1,14 @@
+#include "TestWindows.h"
+
+BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_SIZE()
+    ON_WM_PAINT()
+    ON_WM_CHAR()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+END_MESSAGE_MAP()

@@ -1,0 +1,188 @@
+// Creation, destruction, family and placement of windows.
+
+#include "TestWindows.h"
+
+namespace {
+
+// Creates a child in WM_CREATE, as every pane of the program does.
+class CParentWnd : public CWnd {
+public:
+    CProbeWnd m_wndChild;
+    int m_nChildCreateResult = 0;
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        if (CWnd::OnCreate(lpcs) == -1)
+            return -1;
+        m_wndChild.m_nCreateResult = m_nChildCreateResult;
+        if (!m_wndChild.Create(nullptr, u"inner", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, 7))
+            return -1;
+        return 0;
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CParentWnd, CWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+// Removes WS_BORDER and picks its own class, as the panes do.
+class CBorderlessWnd : public CProbeWnd {
+public:
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override
+    {
+        if (!CWnd::PreCreateWindow(cs))
+            return FALSE;
+        cs.style &= ~static_cast<LONG>(WS_BORDER);
+        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, nullptr, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+        return TRUE;
+    }
+};
+
+} // namespace
+
+TEST_F(WindowTest, CreateSendsCreateThenSizeWithTheClientExtent)
+{
+    CProbeWnd wnd;
+    ASSERT_TRUE(CreateChild(wnd, CRect(10, 20, 110, 70), 42));
+    ASSERT_GE(wnd.m_messages.size(), 2u);
+    EXPECT_EQ(wnd.m_messages[0], WM_CREATE);
+    EXPECT_EQ(wnd.m_messages[1], WM_SIZE);
+    EXPECT_EQ(wnd.m_sizeLast, CSize(100, 50));
+    EXPECT_EQ(wnd.GetParent(), &m_host);
+    EXPECT_EQ(wnd.GetDlgCtrlID(), 42);
+    EXPECT_EQ(m_host.GetDlgItem(42), &wnd);
+    EXPECT_EQ(m_host.GetDlgItem(43), nullptr);
+    CString name;
+    wnd.GetWindowText(name);
+    EXPECT_EQ(name, u"child");
+}
+
+TEST_F(WindowTest, CreateFailsWhenCreateHandlerReturnsMinusOne)
+{
+    CProbeWnd wnd;
+    wnd.m_nCreateResult = -1;
+    EXPECT_FALSE(CreateChild(wnd, CRect(0, 0, 10, 10)));
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_EQ(wnd.Count(WM_DESTROY), 1);
+    EXPECT_EQ(m_host.GetDlgItem(100), nullptr);
+    // The object can be created again afterwards.
+    wnd.m_nCreateResult = 0;
+    EXPECT_TRUE(CreateChild(wnd, CRect(0, 0, 10, 10)));
+}
+
+TEST_F(WindowTest, ParentFailsWhenItsChildFails)
+{
+    CParentWnd parent;
+    parent.m_nChildCreateResult = -1;
+    EXPECT_FALSE(parent.Create(nullptr, u"outer", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &m_host, 1));
+    EXPECT_EQ(parent.m_hWnd, nullptr);
+    EXPECT_EQ(parent.m_wndChild.m_hWnd, nullptr);
+
+    parent.m_nChildCreateResult = 0;
+    ASSERT_TRUE(parent.Create(nullptr, u"outer", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &m_host, 1));
+    EXPECT_EQ(parent.m_wndChild.GetParent(), &parent);
+    EXPECT_EQ(parent.GetDlgItem(7), &parent.m_wndChild);
+}
+
+TEST_F(WindowTest, ChildrenAreDestroyedWithTheirParent)
+{
+    CParentWnd parent;
+    ASSERT_TRUE(parent.Create(nullptr, u"outer", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &m_host, 1));
+    CProbeWnd& child = parent.m_wndChild;
+    ASSERT_NE(child.m_hWnd, nullptr);
+    const HWND hChild = child.m_hWnd;
+    EXPECT_TRUE(IsWindow(hChild));
+    parent.DestroyWindow();
+    EXPECT_EQ(child.m_hWnd, nullptr);
+    EXPECT_EQ(child.Count(WM_DESTROY), 1);
+    EXPECT_FALSE(IsWindow(hChild));
+    EXPECT_EQ(CWnd::FromHandle(hChild), nullptr);
+    Testing::RunUntilIdle();
+}
+
+TEST_F(WindowTest, PreCreateWindowChoosesClassAndStyle)
+{
+    CBorderlessWnd wnd;
+    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 40, 30), 1, WS_BORDER));
+    EXPECT_EQ(wnd.GetStyle() & WS_BORDER, 0u);
+    CRect rc;
+    wnd.GetClientRect(&rc);
+    EXPECT_EQ(rc, CRect(0, 0, 40, 30));
+    // An unknown class name fails the creation.
+    CProbeWnd other;
+    EXPECT_FALSE(CreateChild(other, CRect(0, 0, 5, 5), 2, 0, u"NoSuchClass"));
+}
+
+TEST_F(WindowTest, PlacementAndClientRectangle)
+{
+    CProbeWnd wnd;
+    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 0, 0), 1, WS_BORDER));
+    wnd.MoveWindow(5, 6, 50, 40, TRUE);
+    CRect client;
+    wnd.GetClientRect(&client);
+    EXPECT_EQ(client, CRect(0, 0, 48, 38)); // the border takes a pixel each side
+    EXPECT_EQ(wnd.m_sizeLast, CSize(48, 38));
+    CRect window;
+    wnd.GetWindowRect(&window);
+    m_host.ScreenToClient(&window);
+    EXPECT_EQ(window, CRect(5, 6, 55, 46));
+
+    wnd.SetWindowPos(nullptr, -10, -20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    wnd.GetWindowRect(&window);
+    m_host.ScreenToClient(&window);
+    EXPECT_EQ(window, CRect(-10, -20, 40, 20));
+
+    wnd.SetWindowPos(nullptr, 0, 0, 30, 10, SWP_NOMOVE | SWP_NOZORDER);
+    wnd.GetWindowRect(&window);
+    m_host.ScreenToClient(&window);
+    EXPECT_EQ(window, CRect(-10, -20, 20, -10));
+
+    // A negative size comes out empty.
+    wnd.MoveWindow(0, 0, 20, -5, TRUE);
+    wnd.GetClientRect(&client);
+    EXPECT_TRUE(client.IsRectEmpty());
+}
+
+TEST_F(WindowTest, ShowWindowAndStyles)
+{
+    CProbeWnd wnd;
+    ASSERT_TRUE(wnd.Create(nullptr, u"hidden", WS_CHILD, CRect(0, 0, 10, 10), &m_host, 1));
+    EXPECT_FALSE(wnd.IsWindowVisible());
+    EXPECT_FALSE(wnd.ShowWindow(SW_SHOW));
+    EXPECT_TRUE(wnd.IsWindowVisible());
+    EXPECT_TRUE(wnd.GetWindowLong(GWL_STYLE) & WS_VISIBLE);
+    EXPECT_TRUE(wnd.ShowWindow(SW_HIDE));
+    EXPECT_FALSE(wnd.IsWindowVisible());
+
+    const LONG old = wnd.SetWindowLong(GWL_STYLE, wnd.GetWindowLong(GWL_STYLE) | static_cast<LONG>(WS_BORDER));
+    EXPECT_FALSE(old & WS_BORDER);
+    CRect rc;
+    wnd.GetClientRect(&rc);
+    EXPECT_EQ(rc, CRect(0, 0, 8, 8));
+    EXPECT_EQ(wnd.GetWindowLong(GWL_ID), 1);
+}
+
+TEST_F(WindowTest, PopupOpensAtScreenCoordinatesOfTheScreenWindow)
+{
+    // The host stands in for the main frame, somewhere on the desktop.
+    m_host.MoveWindow(100, 50, 240, 320, TRUE);
+    Testing::SetScreenWindow(&m_host);
+    const LPCTSTR cls = AfxRegisterWndClass(0, nullptr, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+    CProbeWnd tip;
+    ASSERT_TRUE(tip.CreateEx(WS_EX_NOANIMATION, cls, u"Helper", WS_POPUP | WS_BORDER, CRect(6, 180, 234, 260),
+                             nullptr, 1000));
+    CRect rc;
+    tip.GetWindowRect(&rc);
+    EXPECT_EQ(rc, CRect(6, 180, 234, 260));
+    EXPECT_FALSE(tip.IsWindowVisible());
+    tip.ShowWindow(SW_SHOW);
+    tip.GetWindowRect(&rc);
+    EXPECT_EQ(rc, CRect(6, 180, 234, 260));
+    // Screen (6, 180) is (6, 180) of the screen window's own area.
+    CPoint origin(0, 0);
+    tip.ClientToScreen(&origin);
+    EXPECT_EQ(origin, CPoint(7, 181));
+    Testing::SetScreenWindow(nullptr);
+}
