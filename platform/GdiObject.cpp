@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <unordered_map>
 
 namespace {
 
@@ -200,6 +201,46 @@ QFont PlatformFont(HFONT hFont)
     if (!p || p->kind != GdiData::Font)
         p = StockData(SYSTEM_FONT);
     return p->font;
+}
+
+namespace {
+
+// Wrappers handed out by FromHandle live as long as the program and never
+// delete their handle (they are deliberately not destroyed).
+template <class T>
+T* Wrapper(HGDIOBJ hObject)
+{
+    if (!hObject)
+        return nullptr;
+    static auto* const wrappers = new std::unordered_map<HGDIOBJ, T*>;
+    T*& p = (*wrappers)[hObject];
+    if (!p) {
+        p = new T;
+        p->m_hObject = hObject;
+    }
+    return p;
+}
+
+} // namespace
+
+CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
+{
+    return Wrapper<CGdiObject>(hObject);
+}
+
+CPen* PASCAL CPen::FromHandle(HPEN hPen)
+{
+    return Wrapper<CPen>(hPen);
+}
+
+CBrush* PASCAL CBrush::FromHandle(HBRUSH hBrush)
+{
+    return Wrapper<CBrush>(hBrush);
+}
+
+CFont* PASCAL CFont::FromHandle(HFONT hFont)
+{
+    return Wrapper<CFont>(hFont);
 }
 
 CGdiObject::~CGdiObject()

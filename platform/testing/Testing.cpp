@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QScrollBar>
 
+#include <cstdio>
+
 namespace Testing {
 
 namespace {
@@ -55,6 +57,16 @@ void EnsureApplication()
 {
     if (QApplication::instance())
         return;
+    // The headless platform cannot raise windows and says so at every pop-up.
+    static const QtMessageHandler previous = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (text.contains(QLatin1String("does not support raise()")))
+            return;
+        if (previous)
+            previous(type, context, text);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+    });
     static int argc = 1;
     static char name[] = "trellis-tests";
     static char* argv[] = {name, nullptr};

@@ -1,0 +1,19 @@
+#pragma once
+
+// The pop-up that shows the whole clue, word-wrapped, until it is tapped.
+
+#include "platform/Platform.h"
+
+class CClueTipWnd : public CWnd {
+public:
+    CClueTipWnd();
+    ~CClueTipWnd() override;
+
+    CString m_strText;
+
+protected:
+    void OnPaint();
+    void OnLButtonDown(UINT nFlags, CPoint point);
+
+    DECLARE_MESSAGE_MAP()
+};

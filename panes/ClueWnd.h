@@ -1,0 +1,38 @@
+#pragma once
+
+// The clue bar: the selected word's clue, or the program's banner when there
+// is none. A double tap opens the whole text in a pop-up tip.
+
+#include "panes/ClueTipWnd.h"
+#include "platform/Platform.h"
+
+class CClueWnd : public CWnd {
+public:
+    static constexpr COLORREF TIP_COLOR = RGB(251, 253, 187);
+    // Where the tip opens, in the frame's coordinates, whatever the bar's place.
+    static constexpr int TIP_LEFT = 6;
+    static constexpr int TIP_TOP = 180;
+    static constexpr int TIP_RIGHT = 234;
+    static constexpr int TIP_BOTTOM = 260;
+
+    CClueWnd();
+    ~CClueWnd() override;
+
+    void SetClue(int nNumber, WCHAR chDirection, LPCTSTR lpszText);
+    CString GetClueText() const;
+
+    CString m_strTipClass;
+    CClueTipWnd m_wndTip;
+    CBrush m_brTip;
+    int m_nNumber;
+    WCHAR m_chDirection;
+    CString m_strText;
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnDestroy();
+    void OnPaint();
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
+
+    DECLARE_MESSAGE_MAP()
+};

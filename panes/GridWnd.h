@@ -1,0 +1,101 @@
+#pragma once
+
+// The crossword grid: draws the squares and the selected word, and turns taps
+// into a selected square and word. It is always as large as the whole puzzle;
+// its parent scrolls it by moving it.
+
+#include "platform/Platform.h"
+
+class CCrossWordPuzzle;
+class CSquare;
+
+// Sent to the parent whenever the selected word changes: wParam the direction
+// (1 across, 0 down), lParam the word's first square (column low, row high).
+constexpr UINT WM_WORDSELECTED = WM_USER + 1;
+
+// The colour slots of the grid, in the order the settings and the Colors dialog use.
+enum GridColor {
+    GRID_FOREGROUND = 0,
+    GRID_BACKGROUND = 1,
+    GRID_FOREGROUND_INCORRECT = 2,
+    GRID_FOREGROUND_SELECTED_WORD = 3,
+    GRID_BACKGROUND_SELECTED_WORD = 4,
+    GRID_BACKGROUND_SELECTED_SQUARE = 5,
+    GRID_FOREGROUND_SELECTED_INCORRECT = 6,
+    GRID_SOLID = 7,
+    NUM_GRID_COLORS = 8
+};
+
+// One table for the built-in colours and the slot names (also used by "Reset Colors").
+extern const COLORREF g_aDefaultGridColors[NUM_GRID_COLORS];
+extern const LPCTSTR g_aGridColorNames[NUM_GRID_COLORS];
+
+// Directions of the selection.
+constexpr int DIRECTION_DOWN = 0;
+constexpr int DIRECTION_ACROSS = 1;
+constexpr int DIRECTION_NONE = 2;
+
+class CGridWnd : public CWnd {
+public:
+    CGridWnd();
+    ~CGridWnd() override;
+
+    void SetPuzzle(CCrossWordPuzzle* pPuzzle);
+    void SetSquareSize(int nSize);
+    void SetLetterFontSize(int nPoints);
+    void SetNumberFontSize(int nPoints);
+    void SetFontName(LPCTSTR lpszFace);
+
+    CRect GetSquareRect(int nCol, int nRow) const;
+    void InvalidateSquare(int nCol, int nRow);
+    void DrawWord(CDC* pDC, BOOL bHighlight);
+
+    // Moves the selected square on along the word after a letter was entered.
+    void AdvanceCursor();
+
+    // The square under a point of the client area; FALSE when the point hits none.
+    BOOL HitTest(CPoint point, CPoint& ptSquare) const;
+    // TRUE while a square inside the attached puzzle is selected.
+    BOOL HasSelection() const;
+
+    int m_nSquareSize;
+    int m_nLineWidth;
+    int m_nTopMargin;
+    int m_nBottomMargin;
+    int m_nLeftMargin;
+    int m_nRightMargin;
+    int m_nLetterFontSize;
+    int m_nNumberFontSize;
+    CString m_strFontName;
+    BOOL m_bShowNumbers;
+    CFont* m_pNumberFont;
+    CFont* m_pLetterFont;
+    CCrossWordPuzzle* m_pPuzzle;
+    CPoint m_ptWordStart;
+    CPoint m_ptSelected;
+    int m_nDirection;
+    COLORREF m_colors[NUM_GRID_COLORS];
+
+protected:
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+
+    void OnPaint();
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    int Pitch() const { return m_nSquareSize + m_nLineWidth; }
+    void ResizeToPuzzle();
+    void CreateFonts();
+    void DropFont(CFont*& pFont);
+    void SelectWord(int nDirection, CPoint ptStart);
+    void Tap(CPoint point);
+    void DrawGridLines(CDC* pDC, const CRect& rcClip);
+    void DrawSquares(CDC* pDC, const CRect& rcClip);
+    void DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORREF crForeIncorrect,
+                    COLORREF crBack, COLORREF crSolid);
+    // The columns or rows whose squares meet [nLow, nHigh) along one axis.
+    void SquareSpan(int nLow, int nHigh, int nOrigin, int nCount, int& nFirst, int& nLast) const;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+// A puzzle window filling a 240 x 268 host, like the device's client pane,
+// with a solve host that records what letter entry and the commands ask.
+
+#include "tests/panes/PaneTest.h"
+#include "window/PuzzleWnd.h"
+#include "window/SolveHost.h"
+
+namespace trellis::test {
+
+class CFakeSolveHost : public CSolveHost {
+public:
+    int GetSolveMode() const override { return m_nMode; }
+    void CheckSolved() override { m_nChecks++; }
+
+    int m_nMode = 1;
+    int m_nChecks = 0;
+};
+
+class PuzzleWndTest : public HostTest {
+protected:
+    void SetUp() override
+    {
+        m_nHostWidth = 240;
+        m_nHostHeight = 268;
+        HostTest::SetUp();
+        ASSERT_TRUE(m_wnd.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 240, 268),
+                                 &m_host, 0xE900));
+        m_wnd.SetSolveHost(&m_solve);
+        Testing::RunUntilIdle();
+    }
+    void Load(const std::vector<std::string>& rows, const std::vector<std::string>& clues = {})
+    {
+        m_pPuzzle = MakePuzzle(rows, clues);
+        m_wnd.SetPuzzle(m_pPuzzle.get());
+        Testing::RunUntilIdle();
+    }
+    CGridWnd& Grid() { return m_wnd.GetGrid(); }
+    CSquare Square(int nCol, int nRow) const { return m_pPuzzle->GetSquare(nCol, nRow); }
+    void Select(int nCol, int nRow)
+    {
+        CRect rc = Grid().GetSquareRect(nCol, nRow);
+        Testing::Tap(&Grid(), CPoint(rc.left + 3, rc.top + 3));
+    }
+    void Type(UINT nChar) { m_wnd.SendMessage(WM_CHAR, nChar, 0); }
+    void Command(UINT nID) { m_wnd.SendMessage(WM_COMMAND, nID, 0); }
+
+    CPuzzleWnd m_wnd;
+    CFakeSolveHost m_solve;
+    std::unique_ptr<CCrossWordPuzzle> m_pPuzzle;
+};
+
+} // namespace trellis::test

@@ -1,0 +1,150 @@
+#include "window/CrossWnd.h"
+
+#include "res/resource.h"
+
+namespace {
+
+// A page is six squares.
+constexpr int kPageSquares = 6;
+
+void SetScrollValue(CWnd* pWnd, int nBar, UINT fMask, int nMax, int nPos)
+{
+    SCROLLINFO si{};
+    si.cbSize = 28;
+    si.fMask = fMask;
+    si.nMin = 0;
+    si.nMax = nMax;
+    si.nPos = nPos;
+    pWnd->SetScrollInfo(nBar, &si, TRUE);
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CCrossWnd, CWnd)
+    ON_WM_HSCROLL()
+    ON_WM_VSCROLL()
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_PAINT()
+    ON_MESSAGE(WM_WORDSELECTED, OnWordSelected)
+END_MESSAGE_MAP()
+
+CCrossWnd::CCrossWnd() : m_ptScrollPos(0, 0) { }
+
+CCrossWnd::~CCrossWnd() = default;
+
+int CCrossWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    CRect rcEmpty(0, 0, 0, 0);
+    if (!m_wndGrid.Create(nullptr, u"Puzzle", WS_CHILD | WS_VISIBLE, rcEmpty, this, IDC_GRID_WND, nullptr))
+        return -1;
+    return 0;
+}
+
+void CCrossWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
+{
+    m_wndGrid.SetPuzzle(pPuzzle);
+    m_ptScrollPos = CPoint(0, 0);
+    UpdateScrollBars();
+    UpdateScrollPos();
+}
+
+void CCrossWnd::UpdateScrollBars()
+{
+    CRect rcGrid, rcView;
+    m_wndGrid.GetClientRect(&rcGrid);
+    GetClientRect(&rcView);
+
+    // Bars are only ever added here; an empty range takes a bar away.
+    const LONG lStyle = GetWindowLong(GWL_STYLE);
+    LONG lNewStyle = lStyle;
+    if (rcGrid.Width() > rcView.Width())
+        lNewStyle |= WS_HSCROLL;
+    if (rcGrid.Height() > rcView.Height())
+        lNewStyle |= WS_VSCROLL;
+    if (lNewStyle != lStyle)
+        SetWindowLong(GWL_STYLE, lNewStyle);
+
+    GetClientRect(&rcView);
+    SetScrollValue(this, SB_HORZ, SIF_RANGE, rcGrid.Width() - rcView.Width(), 0);
+    SetScrollValue(this, SB_VERT, SIF_RANGE, rcGrid.Height() - rcView.Height(), 0);
+}
+
+void CCrossWnd::UpdateScrollPos()
+{
+    SetScrollValue(this, SB_HORZ, SIF_POS, 0, m_ptScrollPos.x);
+    SetScrollValue(this, SB_VERT, SIF_POS, 0, m_ptScrollPos.y);
+}
+
+void CCrossWnd::ScrollTo(int x, int y)
+{
+    if (m_ptScrollPos == CPoint(x, y))
+        return;
+    m_ptScrollPos = CPoint(x, y);
+    m_wndGrid.SetWindowPos(nullptr, -x, -y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void CCrossWnd::OnSize(UINT /*nType*/, int /*cx*/, int /*cy*/)
+{
+    UpdateScrollBars();
+    UpdateScrollPos();
+}
+
+void CCrossWnd::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect rc;
+    GetClientRect(&rc);
+    dc.FillRect(&rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+}
+
+int CCrossWnd::ScrollOffset(UINT nSBCode, UINT nPos, int nCurrent, int nMax) const
+{
+    const int nStep = m_wndGrid.m_nSquareSize;
+    int nNew = nCurrent;
+    switch (nSBCode) {
+    case SB_LINEUP: nNew = nCurrent - nStep; break;
+    case SB_LINEDOWN: nNew = nCurrent + nStep; break;
+    case SB_PAGEUP: nNew = nCurrent - kPageSquares * nStep; break;
+    case SB_PAGEDOWN: nNew = nCurrent + kPageSquares * nStep; break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK: nNew = static_cast<int>(nPos); break;
+    case SB_TOP: nNew = 0; break;
+    case SB_BOTTOM: nNew = nMax; break;
+    default: break;
+    }
+    if (nNew < 0)
+        nNew = 0;
+    // A grid no larger than the view stays at its top left corner.
+    if (nNew > nMax)
+        nNew = nMax > 0 ? nMax : 0;
+    return nNew;
+}
+
+void CCrossWnd::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* /*pScrollBar*/)
+{
+    CRect rcGrid, rcView;
+    m_wndGrid.GetClientRect(&rcGrid);
+    GetClientRect(&rcView);
+    const int x = ScrollOffset(nSBCode, nPos, m_ptScrollPos.x, rcGrid.Width() - rcView.Width());
+    ScrollTo(x, m_ptScrollPos.y);
+    UpdateScrollPos();
+}
+
+void CCrossWnd::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* /*pScrollBar*/)
+{
+    CRect rcGrid, rcView;
+    m_wndGrid.GetClientRect(&rcGrid);
+    GetClientRect(&rcView);
+    const int y = ScrollOffset(nSBCode, nPos, m_ptScrollPos.y, rcGrid.Height() - rcView.Height());
+    ScrollTo(m_ptScrollPos.x, y);
+    UpdateScrollPos();
+}
+
+LRESULT CCrossWnd::OnWordSelected(WPARAM wParam, LPARAM lParam)
+{
+    CWnd* pParent = GetParent();
+    return pParent ? pParent->SendMessage(WM_WORDSELECTED, wParam, lParam) : 0;
+}

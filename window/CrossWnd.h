@@ -1,0 +1,37 @@
+#pragma once
+
+// The grid's scrolling host: a viewport whose only child is the grid window,
+// moved about by the scroll bars. Passes the grid's word notification upwards.
+
+#include "panes/GridWnd.h"
+#include "platform/Platform.h"
+
+class CCrossWordPuzzle;
+
+class CCrossWnd : public CWnd {
+public:
+    CCrossWnd();
+    ~CCrossWnd() override;
+
+    void SetPuzzle(CCrossWordPuzzle* pPuzzle);
+    void UpdateScrollBars();
+    void UpdateScrollPos();
+    void ScrollTo(int x, int y);
+
+    CGridWnd m_wndGrid;
+    CPoint m_ptScrollPos;
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnSize(UINT nType, int cx, int cy);
+    void OnPaint();
+    void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    LRESULT OnWordSelected(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // The new offset for a scroll code on one axis, clamped to [0, nMax].
+    int ScrollOffset(UINT nSBCode, UINT nPos, int nCurrent, int nMax) const;
+};

@@ -1,0 +1,275 @@
+#include "window/PuzzleWnd.h"
+
+#include "model/CrossWordPuzzle.h"
+#include "res/resource.h"
+#include "window/SolveHost.h"
+
+#include <algorithm>
+#include <cwctype>
+
+namespace {
+
+constexpr COLORREF kDividerColor = RGB(0, 128, 0);
+constexpr int kCheckAsEntered = 0;
+constexpr int kDefaultSolveMode = 1;
+
+void CheckSquare(CSquare& square)
+{
+    square.m_bChecked = TRUE;
+}
+
+void ShowSquare(CSquare& square)
+{
+    square.m_chLetter = square.m_chSolution;
+    square.m_bFilled = TRUE;
+}
+
+void ClearSquare(CSquare& square)
+{
+    square.m_chLetter = u' ';
+    square.m_bFilled = FALSE;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CPuzzleWnd, CWnd)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_PAINT()
+    ON_MESSAGE(WM_WORDSELECTED, OnWordSelected)
+    ON_WM_CHAR()
+    ON_COMMAND(ID_CHECK_WORD, OnCheckWord)
+    ON_COMMAND(ID_SHOW_LETTER, OnShowLetter)
+    ON_COMMAND(ID_SHOW_WORD, OnShowWord)
+    ON_COMMAND(ID_SHOW_PUZZLE, OnShowPuzzle)
+    ON_COMMAND(ID_CHECK_LETTER, OnCheckLetter)
+    ON_COMMAND(ID_CHECK_PUZZLE, OnCheckPuzzle)
+    ON_COMMAND(ID_CLEAR_LETTER, OnClearLetter)
+    ON_COMMAND(ID_CLEAR_WORD, OnClearWord)
+    ON_COMMAND(ID_CLEAR_PUZZLE, OnClearPuzzle)
+    ON_UPDATE_COMMAND_UI(ID_CHECK_WORD, OnUpdateSolveCommand)
+    ON_UPDATE_COMMAND_UI(ID_SHOW_LETTER, OnUpdateSolveCommand)
+    ON_UPDATE_COMMAND_UI(ID_SHOW_WORD, OnUpdateSolveCommand)
+    ON_UPDATE_COMMAND_UI(ID_SHOW_PUZZLE, OnUpdateSolveCommand)
+    ON_UPDATE_COMMAND_UI(ID_CHECK_LETTER, OnUpdateSolveCommand)
+    ON_UPDATE_COMMAND_UI(ID_CHECK_PUZZLE, OnUpdateSolveCommand)
+    ON_UPDATE_COMMAND_UI(ID_CLEAR_LETTER, OnUpdateSolveCommand)
+    ON_UPDATE_COMMAND_UI(ID_CLEAR_WORD, OnUpdateSolveCommand)
+    ON_UPDATE_COMMAND_UI(ID_CLEAR_PUZZLE, OnUpdateSolveCommand)
+END_MESSAGE_MAP()
+
+CPuzzleWnd::CPuzzleWnd()
+    : m_pPuzzle(nullptr), m_nClueHeight(38), m_nInputHeight(40), m_bShowInput(TRUE), m_pSolveHost(nullptr)
+{
+}
+
+CPuzzleWnd::~CPuzzleWnd() = default;
+
+BOOL CPuzzleWnd::PreCreateWindow(CREATESTRUCT& cs)
+{
+    if (!CWnd::PreCreateWindow(cs))
+        return FALSE;
+    cs.style &= ~WS_BORDER;
+    cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, nullptr,
+                                       reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1)), nullptr);
+    return TRUE;
+}
+
+int CPuzzleWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    struct { CWnd& wnd; LPCTSTR pszName; UINT nID; } panes[] = {
+        { m_wndCross, u"cross", IDC_CROSS_WND },
+        { m_wndClue, u"clue", IDC_CLUE_WND },
+        { m_wndInput, u"input", IDC_INPUT_WND },
+    };
+    CRect rcEmpty(0, 0, 0, 0);
+    for (auto& pane : panes) {
+        if (!pane.wnd.Create(nullptr, pane.pszName, WS_CHILD | WS_VISIBLE, rcEmpty, this, pane.nID, nullptr))
+            return -1;
+    }
+    return 0;
+}
+
+void CPuzzleWnd::OnSize(UINT /*nType*/, int cx, int cy)
+{
+    // Heights below zero (a client area lower than the bars) become zero.
+    auto height = [](int n) { return std::max(0, n); };
+    const int nClue = m_nClueHeight;
+    if (m_bShowInput) {
+        const int nInput = m_nInputHeight;
+        m_wndCross.MoveWindow(0, 0, cx, height(cy - nClue - nInput), TRUE);
+        m_wndClue.MoveWindow(0, cy - nClue - nInput + 1, cx, height(nClue), TRUE);
+        m_wndInput.MoveWindow(0, cy - nInput + 1, cx, height(nInput), TRUE);
+    } else {
+        m_wndCross.MoveWindow(0, 0, cx, height(cy - nClue), TRUE);
+        m_wndClue.MoveWindow(0, cy - nClue + 1, cx, height(nClue), TRUE);
+        m_wndInput.MoveWindow(0, 0, 0, 0, TRUE);
+    }
+}
+
+void CPuzzleWnd::RecalcLayout()
+{
+    CRect rc;
+    GetClientRect(&rc);
+    OnSize(0, rc.Width(), rc.Height());
+}
+
+void CPuzzleWnd::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect rc;
+    GetClientRect(&rc);
+    CBrush brush(kDividerColor);
+    dc.FillRect(&rc, &brush);
+}
+
+void CPuzzleWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
+{
+    m_pPuzzle = pPuzzle;
+    m_wndCross.SetPuzzle(pPuzzle);
+}
+
+LRESULT CPuzzleWnd::OnWordSelected(WPARAM wParam, LPARAM lParam)
+{
+    const int nCol = static_cast<int>(static_cast<DWORD>(lParam) & 0xFFFF);
+    const int nRow = static_cast<int>((static_cast<DWORD>(lParam) >> 16) & 0xFFFF);
+    if (m_pPuzzle == nullptr || nCol >= m_pPuzzle->m_nWidth || nRow >= m_pPuzzle->m_nHeight)
+        return 0;
+    const CClue* pClue = wParam == 0 ? m_pPuzzle->GetDownClue(nCol, nRow) : m_pPuzzle->GetAcrossClue(nCol, nRow);
+    if (pClue == nullptr)
+        return 0;
+    m_wndClue.SetClue(pClue->m_nNumber, pClue->m_bAcross ? u'A' : u'D', pClue->m_strText.c_str());
+    return 0;
+}
+
+void CPuzzleWnd::CheckSolved()
+{
+    if (m_pSolveHost != nullptr)
+        m_pSolveHost->CheckSolved();
+}
+
+void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
+{
+    const int nSolveMode = m_pSolveHost ? m_pSolveHost->GetSolveMode() : kDefaultSolveMode;
+    const wint_t ch = static_cast<wint_t>(nChar & 0xFFFF);
+    if (!std::iswalpha(ch) || m_pPuzzle == nullptr)
+        return;
+    CGridWnd& grid = GetGrid();
+    // With nothing selected there is no square to take the letter.
+    if (!grid.HasSelection())
+        return;
+    const WCHAR chLetter = static_cast<WCHAR>(std::towupper(ch) & 0xFFFF);
+    ChangeSquare(grid.m_ptSelected.x, grid.m_ptSelected.y, [&](CSquare& square) {
+        square.m_chLetter = chLetter;
+        square.m_bFilled = TRUE;
+        square.m_bChecked = nSolveMode == kCheckAsEntered ? TRUE : FALSE;
+    });
+    grid.AdvanceCursor();
+    CheckSolved();
+}
+
+template <class Change> void CPuzzleWnd::ChangeSquare(int nCol, int nRow, Change change)
+{
+    CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
+    change(square);
+    m_pPuzzle->SetSquare(nCol, nRow, square);
+    GetGrid().InvalidateSquare(nCol, nRow);
+}
+
+template <class Change> void CPuzzleWnd::ChangeSelectedSquare(Change change)
+{
+    CGridWnd& grid = GetGrid();
+    if (m_pPuzzle != nullptr && grid.HasSelection())
+        ChangeSquare(grid.m_ptSelected.x, grid.m_ptSelected.y, change);
+}
+
+template <class Change> void CPuzzleWnd::ChangeSelectedWord(Change change)
+{
+    CGridWnd& grid = GetGrid();
+    if (m_pPuzzle == nullptr || grid.m_nDirection == DIRECTION_NONE)
+        return;
+    // From the word's first square to the next black square or the edge.
+    CPoint pt = grid.m_ptWordStart;
+    while (!m_pPuzzle->IsBlack(pt.x, pt.y)) {
+        ChangeSquare(pt.x, pt.y, change);
+        if (grid.m_nDirection == DIRECTION_ACROSS)
+            pt.x++;
+        else
+            pt.y++;
+    }
+}
+
+template <class Change> void CPuzzleWnd::ChangePuzzle(BOOL bFilledOnly, Change change)
+{
+    if (m_pPuzzle == nullptr)
+        return;
+    for (int nCol = 0; nCol < m_pPuzzle->m_nWidth; nCol++) {
+        for (int nRow = 0; nRow < m_pPuzzle->m_nHeight; nRow++) {
+            const CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
+            if (!square.m_bBlack && (!bFilledOnly || square.m_bFilled))
+                ChangeSquare(nCol, nRow, change);
+        }
+    }
+}
+
+void CPuzzleWnd::OnCheckLetter()
+{
+    ChangeSelectedSquare(CheckSquare);
+}
+
+void CPuzzleWnd::OnCheckWord()
+{
+    ChangeSelectedWord(CheckSquare);
+}
+
+void CPuzzleWnd::OnCheckPuzzle()
+{
+    ChangePuzzle(TRUE, CheckSquare);
+}
+
+void CPuzzleWnd::OnShowLetter()
+{
+    CGridWnd& grid = GetGrid();
+    if (m_pPuzzle == nullptr || !grid.HasSelection())
+        return;
+    ChangeSelectedSquare(ShowSquare);
+    CheckSolved();
+}
+
+void CPuzzleWnd::OnShowWord()
+{
+    if (m_pPuzzle == nullptr)
+        return;
+    ChangeSelectedWord(ShowSquare);
+    CheckSolved();
+}
+
+void CPuzzleWnd::OnShowPuzzle()
+{
+    if (m_pPuzzle == nullptr)
+        return;
+    ChangePuzzle(FALSE, ShowSquare);
+    CheckSolved();
+}
+
+void CPuzzleWnd::OnClearLetter()
+{
+    ChangeSelectedSquare(ClearSquare);
+}
+
+void CPuzzleWnd::OnClearWord()
+{
+    ChangeSelectedWord(ClearSquare);
+}
+
+void CPuzzleWnd::OnClearPuzzle()
+{
+    ChangePuzzle(FALSE, ClearSquare);
+}
+
+void CPuzzleWnd::OnUpdateSolveCommand(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pPuzzle != nullptr);
+}

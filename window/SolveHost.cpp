@@ -1,0 +1,3 @@
+#include "window/SolveHost.h"
+
+CSolveHost::~CSolveHost() = default;
