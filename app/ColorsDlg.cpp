@@ -130,7 +130,7 @@ void CColorsDlg::OnDeltaPosSelector(NMHDR* pNMHDR, LRESULT* pResult)
 void CColorsDlg::OnResetColors()
 {
     for (int i = 0; i < kSlots; ++i)
-        m_colors[i] = CGridWnd::s_defaultColors[i];
+        m_colors[i] = g_aDefaultGridColors[i];
     // With no slot current, the commit inside SelectColor cannot copy the edits
     // over the value just reset.
     const int nCurrent = m_nCurrent;

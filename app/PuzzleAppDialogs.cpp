@@ -80,7 +80,7 @@ void CPuzzleApp::OnOptionsColors()
     CColorsDlg dlg;
     for (int i = 0; i < CColorsDlg::kSlots; ++i) {
         dlg.m_colors[i] = wndGrid.m_colors[i];
-        dlg.m_apszNames[i] = CGridWnd::s_apszColorNames[i];
+        dlg.m_apszNames[i] = g_aGridColorNames[i];
     }
     if (dlg.DoModal() == IDOK) {
         for (int i = 0; i < CColorsDlg::kSlots; ++i)
