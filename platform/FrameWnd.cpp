@@ -127,7 +127,7 @@ void CFrameWnd::RecalcLayout(BOOL /*bNotify*/)
     CRect rcClient;
     GetClientRect(&rcClient);
     int nBar = 0;
-    if (m_pCommandBar && m_pCommandBar->GetSafeHwnd() && m_pCommandBar->IsWindowVisible()) {
+    if (m_pCommandBar && m_pCommandBar->GetSafeHwnd() && (m_pCommandBar->GetStyle() & WS_VISIBLE)) {
         nBar = std::min(m_pCommandBar->CalcHeight(rcClient.Width()), rcClient.Height());
         m_pCommandBar->MoveWindow(0, 0, rcClient.Width(), nBar);
     }

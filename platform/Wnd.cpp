@@ -446,7 +446,8 @@ void CWndImpl::Detach(bool bDeleteWidgets)
     if (clientArea)
         clientArea->impl = nullptr;
     QObject::disconnect(nativeGone);
-    if (bDeleteWidgets && widget) {
+    // After the application object is gone the widgets cannot be deleted safely.
+    if (bDeleteWidgets && widget && QCoreApplication::instance()) {
         widget->hide();
         if (PlatformEventDepth() > 0)
             widget->deleteLater();

@@ -37,6 +37,19 @@ UINT KeyFlags(const QMouseEvent* e)
 
 } // namespace
 
+QWidget* PlatformWidgetAt(const QPoint& global, QWidget* pNear)
+{
+    if (pNear) {
+        QWidget* top = pNear->window();
+        const QPoint local = top->mapFromGlobal(global);
+        if (top->isVisible() && top->rect().contains(local)) {
+            QWidget* child = top->childAt(local);
+            return child ? child : top;
+        }
+    }
+    return QApplication::widgetAt(global);
+}
+
 int PlatformEventDepth()
 {
     return g_eventDepth;
@@ -172,7 +185,7 @@ void ClientWidget::Mouse(UINT message, QMouseEvent* e, bool toWindowUnderPointer
     // goes to the window under the pointer, as no implicit grab exists there.
     CWnd* target = CWnd::GetCapture();
     if (!target && toWindowUnderPointer) {
-        if (QWidget* under = QApplication::widgetAt(global)) {
+        if (QWidget* under = PlatformWidgetAt(global, this)) {
             CWnd* pWnd = PlatformWndFromWidget(under);
             if (!pWnd || PlatformClientWidget(pWnd) != under)
                 return; // a frame, scroll bar or foreign widget

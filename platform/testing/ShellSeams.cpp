@@ -1,5 +1,6 @@
 #include "platform/TestingShell.h"
 
+#include "platform/CeCommandBar.h"
 #include "platform/CommandBarWidget.h"
 #include "platform/FrameWnd.h"
 #include "platform/MessageBox.h"
@@ -204,8 +205,9 @@ namespace {
 
 CommandBarWidget* BarOf(CFrameWnd& frame)
 {
-    QWidget* pFrame = PlatformWidget(&frame);
-    return pFrame ? pFrame->findChild<CommandBarWidget*>() : nullptr;
+    // The bar's native widget is the one it made (no meta-object to look it up by).
+    CCeCommandBar* pBar = frame.GetCommandBar();
+    return pBar ? static_cast<CommandBarWidget*>(PlatformWidget(pBar)) : nullptr;
 }
 
 QList<QMenu*> MenusOf(CFrameWnd& frame)
@@ -235,6 +237,13 @@ QAction* FindButton(CFrameWnd& frame, UINT nID)
             if (!pAction->isSeparator() && pAction->data().toUInt() == nID)
                 return pAction;
     return nullptr;
+}
+
+// What opening a menu runs, without a pop-up window (and its keyboard grab).
+void OpenAndClose(QMenu* pMenu)
+{
+    Q_EMIT pMenu->aboutToShow();
+    Q_EMIT pMenu->aboutToHide();
 }
 
 // The bar hands commands to the event loop; deliver them before returning.
@@ -273,10 +282,8 @@ bool IsMenuItemEnabled(CFrameWnd& frame, UINT nID)
     const auto [pMenu, pAction] = FindMenuItem(frame, nID);
     if (!pAction)
         return false;
-    pMenu->popup(QPoint(0, 0));
-    const bool bEnabled = pAction->isEnabled();
-    pMenu->hide();
-    return bEnabled;
+    OpenAndClose(pMenu);
+    return pAction->isEnabled();
 }
 
 bool ChooseMenuItem(CFrameWnd& frame, UINT nID)
@@ -284,10 +291,9 @@ bool ChooseMenuItem(CFrameWnd& frame, UINT nID)
     const auto [pMenu, pAction] = FindMenuItem(frame, nID);
     if (!pAction)
         return false;
-    pMenu->popup(QPoint(0, 0));
+    // As a click does: the menu opens, closes, then the item fires.
+    OpenAndClose(pMenu);
     const bool bEnabled = pAction->isEnabled();
-    // As a click does: the menu closes, then the item fires.
-    pMenu->hide();
     if (bEnabled) {
         pAction->trigger();
         DeliverCommands();

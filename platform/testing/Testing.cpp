@@ -26,19 +26,7 @@ QPoint GlobalOf(CWnd* pWnd, CPoint point)
 
 QWidget* WidgetAt(CWnd* pWnd, const QPoint& global)
 {
-    if (QWidget* w = QApplication::widgetAt(global))
-        return w;
-    // No window system to ask (windows not shown): look inside the window's
-    // own top-level widget.
-    QWidget* client = PlatformClientWidget(pWnd);
-    if (!client)
-        return nullptr;
-    QWidget* top = client->window();
-    const QPoint local = top->mapFromGlobal(global);
-    if (!top->rect().contains(local))
-        return nullptr;
-    QWidget* child = top->childAt(local);
-    return child ? child : top;
+    return PlatformWidgetAt(global, PlatformClientWidget(pWnd));
 }
 
 void SendMouse(QWidget* target, QEvent::Type type, const QPoint& global, Qt::MouseButtons buttons)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/CrossWordPuzzle.h"
+#include "tests/support/PuzzleFileWriter.h"
 #include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -107,6 +108,26 @@ TEST(Corpus, Utf8AndPrefixedFilesReadTheirTexts)
     auto washpost = LoadCorpus("washpost.puz");
     EXPECT_EQ(washpost->m_nWidth, 15);
     EXPECT_FALSE(washpost->m_strTitle.empty());
+}
+
+// Cut anywhere: up to the first copyright character the load fails with the
+// message, after it the file loads.
+TEST(Corpus, RealFileTruncatedAnywhereFailsCleanlyOrLoads)
+{
+    SKIP_WITHOUT_CORPUS();
+    const std::string bytes = TempDir::Read(kCorpus / "kw-test.puz");
+    const auto texts = ReadRaw(kCorpus / "kw-test.puz").second;
+    const std::size_t nGrid = static_cast<unsigned char>(bytes.at(44)) * static_cast<unsigned char>(bytes.at(45));
+    const std::size_t nCopyright = 52 + 2 * nGrid + texts[0].size() + texts[1].size() + 2;
+    TempDir dir;
+    for (std::size_t n = 0; n <= bytes.size(); ++n) {
+        CCrossWordPuzzle p;
+        const auto r = trellis::test::TryLoad(p, dir, bytes.substr(0, n));
+        ASSERT_EQ(r.bOk, n > nCopyright ? TRUE : FALSE) << n;
+        if (!r.bOk) {
+            ASSERT_EQ(r.strError, r.strPath + u": invalid puzzle file") << n;
+        }
+    }
 }
 
 TEST(Corpus, NotAPuzzleFileDoesNotCrash)
