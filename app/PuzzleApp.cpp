@@ -82,6 +82,7 @@ BOOL CPuzzleApp::InitInstance()
         AfxMessageBox(u"The main window could not be created.", MB_OK | MB_ICONSTOP);
         return FALSE;
     }
+    GetPuzzleWnd().SetSolveHost(this);
     pFrame->ShowWindow(m_nCmdShow);
     pFrame->UpdateWindow();
     LoadSettings();
