@@ -57,6 +57,18 @@ private:
     QAction* m_pAction;
 };
 
+// Runs the update handler of every command among the actions; one with no
+// handler at all is disabled.
+void UpdateActions(const QList<QAction*>& actions, CCmdTarget* pTarget)
+{
+    for (QAction* pAction : actions) {
+        if (pAction->isSeparator() || pAction->menu() || !CommandOf(pAction))
+            continue;
+        CActionCmdUI state(pAction);
+        state.DoUpdate(pTarget, TRUE);
+    }
+}
+
 } // namespace
 
 struct CCeCommandBar::Impl {
@@ -108,16 +120,6 @@ void CCeCommandBar::Changed()
         m_pImpl->pFrame->RecalcLayout();
 }
 
-// Runs the update handler of every item before the menu opens.
-static void UpdateMenu(QMenu* pMenu, CCmdTarget* pTarget)
-{
-    for (QAction* pAction : pMenu->actions()) {
-        if (pAction->isSeparator() || pAction->menu() || !CommandOf(pAction))
-            continue;
-        CActionCmdUI state(pAction);
-        state.DoUpdate(pTarget, TRUE);
-    }
-}
 
 BOOL CCeCommandBar::InsertMenuBar(UINT nMenuID, int /*nButton*/)
 {
@@ -141,7 +143,7 @@ BOOL CCeCommandBar::InsertMenuBar(UINT nMenuID, int /*nButton*/)
         }
         QObject::connect(pMenu, &QMenu::aboutToShow, pMenu, [this, pMenu] {
             if (m_pImpl->pOwner)
-                UpdateMenu(pMenu, m_pImpl->pOwner);
+                UpdateActions(pMenu->actions(), m_pImpl->pOwner);
         });
     }
     Changed();
@@ -229,12 +231,7 @@ void CCeCommandBar::UpdateButtons(CCmdTarget* pTarget)
 {
     if (!m_pImpl->pWidget || !pTarget)
         return;
-    for (QAction* pAction : m_pImpl->pWidget->ToolBar()->actions()) {
-        if (pAction->isSeparator() || !CommandOf(pAction))
-            continue;
-        CActionCmdUI state(pAction);
-        state.DoUpdate(pTarget, TRUE);
-    }
+    UpdateActions(m_pImpl->pWidget->ToolBar()->actions(), pTarget);
 }
 
 void CCeCommandBar::Post(std::function<void()> deliver)

@@ -31,6 +31,9 @@ CommandBarWidget::CommandBarWidget(QWidget* pParent)
             m_onClose();
     });
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    // One face for the whole bar, not the window's white behind the gaps.
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
     Relayout();
 }
 

@@ -64,8 +64,10 @@ CFrameWnd::~CFrameWnd()
 {
     Frames().erase(std::remove(Frames().begin(), Frames().end(), this), Frames().end());
     CWinApp* pApp = AfxGetApp();
-    if (pApp && pApp->m_pMainWnd == this)
+    if (pApp && pApp->m_pMainWnd == this) {
         pApp->m_pMainWnd = nullptr;
+        shell::MainWindowGone();
+    }
 }
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
