@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Dialog.h"
 #include "platform/Platform.h"
 #include "res/resource.h"
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Dialog.h"
 #include "platform/Platform.h"
 
 // Owner-drawn button that shows one colour and nothing else.

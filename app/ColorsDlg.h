@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ColorSwatch.h"
+#include "platform/Dialog.h"
 #include "platform/Platform.h"
 #include "res/resource.h"
 
