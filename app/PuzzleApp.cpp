@@ -76,9 +76,9 @@ BOOL CPuzzleApp::InitInstance()
     auto* pFrame = new CMainFrame;
     m_pMainWnd = pFrame;
     if (!pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr)) {
-        // Going on would use a frame that does not exist.
+        // Going on would use a frame that does not exist. The frame object
+        // deleted itself when its half-made window was destroyed.
         m_pMainWnd = nullptr;
-        delete pFrame;
         AfxMessageBox(u"The main window could not be created.", MB_OK | MB_ICONSTOP);
         return FALSE;
     }
