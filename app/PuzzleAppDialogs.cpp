@@ -85,6 +85,9 @@ void CPuzzleApp::OnOptionsColors()
     if (dlg.DoModal() == IDOK) {
         for (int i = 0; i < CColorsDlg::kSlots; ++i)
             wndGrid.m_colors[i] = dlg.m_colors[i];
+        // Windows here keep their image when a dialog goes away, so the grid
+        // must be told to paint itself in the new colours. Nothing else changes.
+        wndGrid.Invalidate();
     }
     // Written on Cancel too.
     SaveSettings();

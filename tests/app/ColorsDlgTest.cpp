@@ -75,8 +75,8 @@ TEST_F(ColorsDlgTest, ResetKeepsTheSlotAndCancelKeepsTheGridButSaves)
 
 TEST_F(ColorsDlgTest, OkChangesOnlyTheColours)
 {
-    LoadPuzzle();
-    Testing::Tap(&Grid(), CPoint(5 * 21 + 10, 5 * 21 + 10));
+    LoadPuzzle(Big());
+    TapInside();
     Testing::ScrollBarAction(&PuzzleWnd().m_wndCross, SB_VERT, SB_PAGEDOWN);
     const CPoint ptSelected = Grid().m_ptSelected;
     const CPoint ptScroll = PuzzleWnd().m_wndCross.m_ptScrollPos;
@@ -85,7 +85,11 @@ TEST_F(ColorsDlgTest, OkChangesOnlyTheColours)
         Testing::TypeInto(dlg, IDC_GREEN, u"128");
         Testing::PressOK(dlg);
     });
-    EXPECT_EQ(Grid().m_colors[1], (g_aDefaultGridColors[1] & 0xFF00FFu) | (128u << 8));
+    const COLORREF background = (g_aDefaultGridColors[1] & 0xFF00FFu) | (128u << 8);
+    EXPECT_EQ(Grid().m_colors[1], background);
+    // The grid shows it once the dialog has gone.
+    const CRect rcSquare = Grid().GetSquareRect(ptSelected.x, ptSelected.y + 3);
+    EXPECT_EQ(Testing::PixelAt(&Grid(), rcSquare.CenterPoint().x, rcSquare.CenterPoint().y), background);
     EXPECT_EQ(Grid().m_ptSelected, ptSelected);
     EXPECT_EQ(PuzzleWnd().m_wndCross.m_ptScrollPos, ptScroll);
     EXPECT_EQ(StoredColor(1), static_cast<int>(Grid().m_colors[1]));

@@ -1,53 +1,30 @@
 #pragma once
 
-// The running program with its dialogs scripted: a fresh frame and settings
-// store for each test, commands issued through the menus.
+// The running program with its dialogs scripted, the full menus shown.
 
-#include "app/MainFrm.h"
-#include "app/PuzzleApp.h"
-#include "model/CrossWordPuzzle.h"
-#include "platform/Testing.h"
 #include "platform/TestingDialogs.h"
-#include "platform/TestingShell.h"
-#include "res/resource.h"
-#include "tests/support/PuzzleFileWriter.h"
-#include "tests/support/TempDir.h"
-#include "window/PuzzleWnd.h"
-
-#include <gtest/gtest.h>
+#include "tests/app/AppFixture.h"
 
 #include <string>
+#include <vector>
 
-class DialogFixture : public ::testing::Test {
+class DialogFixture : public trellis::test::AppTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(theApp.InitInstance());
+        AppTest::SetUp();
+        Start();
         ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_TOGGLE_MENUS));
     }
 
     void TearDown() override
     {
-        theApp.m_pMainWnd->DestroyWindow();
-        theApp.m_pMainWnd = nullptr;
-        delete theApp.m_pPuzzle;
-        theApp.m_pPuzzle = nullptr;
         EXPECT_EQ(m_dialogs.ScriptsLeft(), 0u);
         EXPECT_TRUE(m_dialogs.Faults().empty());
+        AppTest::TearDown();
     }
 
-    CMainFrame& Frame() { return *static_cast<CMainFrame*>(theApp.m_pMainWnd); }
-    CPuzzleWnd& PuzzleWnd() { return theApp.GetPuzzleWnd(); }
-    CGridWnd& Grid() { return PuzzleWnd().m_wndCross.m_wndGrid; }
-
-    // 15 x 15 with a black corner, larger than the pane at the default square size.
-    void LoadPuzzle(trellis::test::PuzzleFileWriter writer = Big(), const std::string& name = "x.puz")
-    {
-        m_files.Choose(m_dir.Write(name, writer.Bytes()));
-        ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_LOAD_PUZZLE));
-        ASSERT_NE(theApp.m_pPuzzle, nullptr);
-    }
-
+    // 15 x 15 with a black corner: larger than the pane at the default square size.
     static trellis::test::PuzzleFileWriter Big()
     {
         std::vector<std::string> rows(15, std::string(15, 'A'));
@@ -55,12 +32,18 @@ protected:
         return trellis::test::PuzzleFileWriter(rows);
     }
 
+    // Selects a square away from the first one.
+    void TapInside()
+    {
+        Testing::Tap(&Grid(), Grid().GetSquareRect(5, 4).CenterPoint());
+        ASSERT_EQ(Grid().m_ptSelected, CPoint(5, 4));
+    }
+
     // Opens the dialog of the menu command; the script works it and closes it.
     void Open(UINT nCommand, Testing::ScriptedDialogs::Script script)
     {
         m_dialogs.Queue(std::move(script));
-        ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), nCommand));
-        Testing::RunIdle();
+        ASSERT_TRUE(Choose(nCommand));
     }
 
     int Stored(LPCTSTR lpszSection, LPCTSTR lpszEntry)
@@ -87,9 +70,5 @@ protected:
         EXPECT_EQ(Testing::FocusedControl(dlg), nID);
     }
 
-    Testing::TemporarySettings m_settings;
-    Testing::ScriptedMessageBoxes m_boxes;
-    Testing::ScriptedFileDialogs m_files;
     Testing::ScriptedDialogs m_dialogs;
-    trellis::test::TempDir m_dir;
 };

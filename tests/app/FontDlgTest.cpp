@@ -63,9 +63,8 @@ TEST_F(FontDlgTest, NeitherCancelNorOkWritesTheSettings)
 
 TEST_F(FontDlgTest, SizesFromTwoToSixtyFourLetterFirstAndThePuzzleIsRebuilt)
 {
-    LoadPuzzle();
-    Testing::Tap(&Grid(), CPoint(5 * 21 + 10, 5 * 21 + 10));
-    ASSERT_NE(Grid().m_ptSelected, CPoint(1, 0));
+    LoadPuzzle(Big());
+    TapInside();
     Open(ID_OPTIONS_FONT, [this](CDialog& dlg) {
         const std::u16string strRange = u"Please enter an integer between 2 and 64.";
         Testing::TypeInto(dlg, IDC_NUMBER_SIZE, u"65");

@@ -32,10 +32,9 @@ TEST_F(OptionsDlgTest, CancelChangesNothingButWritesEverySetting)
 
 TEST_F(OptionsDlgTest, OkAppliesTheFieldsAndHandsThePuzzleOverAgain)
 {
-    LoadPuzzle();
-    Testing::Tap(&Grid(), CPoint(5 * 21 + 10, 5 * 21 + 10));
+    LoadPuzzle(Big());
+    TapInside();
     Testing::ScrollBarAction(&PuzzleWnd().m_wndCross, SB_HORZ, SB_PAGEDOWN);
-    ASSERT_NE(Grid().m_ptSelected, CPoint(1, 0));
     ASSERT_NE(PuzzleWnd().m_wndCross.m_ptScrollPos, CPoint(0, 0));
 
     Open(ID_OPTIONS_GENERAL, [](CDialog& dlg) {
@@ -88,9 +87,10 @@ TEST_F(OptionsDlgTest, InputPaneOffGivesItsRoomToTheGrid)
         Testing::Click(dlg, IDC_INPUT_WINDOW);
         Testing::PressOK(dlg);
     });
-    CRect rcAfter;
+    CRect rcAfter, rcInput;
     PuzzleWnd().m_wndCross.GetWindowRect(&rcAfter);
-    EXPECT_FALSE(PuzzleWnd().m_wndInput.IsWindowVisible());
+    PuzzleWnd().m_wndInput.GetWindowRect(&rcInput);
+    EXPECT_TRUE(rcInput.IsRectEmpty());
     EXPECT_EQ(rcAfter.Height(), rcBefore.Height() + PuzzleWnd().m_nInputHeight);
     EXPECT_EQ(Stored(u"options", u"input"), 0);
 }
