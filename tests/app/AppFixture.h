@@ -25,7 +25,9 @@ protected:
     void SetUp() override
     {
         Testing::EnsureApplication();
-        // Each test may first fill the store, then start the program.
+        // Each test may first fill the store, then start the program; the
+        // store is the one start-up will read.
+        theApp.SetRegistryKey(u"Quillon Software");
     }
 
     void TearDown() override
