@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     CCrossWordPuzzle puzzle;
     std::u16string error;
-    if (puzzle.LoadPuzzle(ScratchFile(data, size), error)) {
+    if (puzzle.LoadPuzzle(WriteScratchFile(data, size), error)) {
         if (puzzle.m_aSquares.size() != static_cast<std::size_t>(puzzle.m_nWidth) * puzzle.m_nHeight ||
             !error.empty() || !puzzle.m_astrState.empty())
             std::abort();

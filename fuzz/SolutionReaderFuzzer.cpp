@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     CCrossWordPuzzle& puzzle = Puzzle();
     const std::u16string before = trellis::test::PlayerState(puzzle);
-    if (!puzzle.LoadSolution(ScratchFile(data, size)) && trellis::test::PlayerState(puzzle) != before)
+    if (!puzzle.LoadSolution(WriteScratchFile(data, size)) && trellis::test::PlayerState(puzzle) != before)
         std::abort();
     return 0;
 }

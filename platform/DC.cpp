@@ -85,53 +85,43 @@ TextLine StripPrefix(const QString& text)
     return out;
 }
 
-// Breaks one paragraph into lines no wider than maxWidth, at blanks. A word
-// wider than the line stands alone on its line (and is clipped).
+// Breaks one paragraph into lines no wider than maxWidth, at blanks; the
+// blanks at a break are dropped. A word wider than the line stands alone on
+// its line (and is clipped).
 void BreakParagraph(const TextLine& para, const QFontMetrics& fm, int maxWidth, std::vector<TextLine>& lines)
 {
     const QString& s = para.text;
     const int n = static_cast<int>(s.size());
-    int pos = 0;
     if (n == 0) {
         lines.push_back(para);
         return;
     }
+    int pos = 0;
     while (pos < n) {
+        // Try ever longer runs of whole words; the first word always goes in.
         int end = pos;
-        int lastBlank = -1;
-        while (end < n && fm.horizontalAdvance(s.mid(pos, end - pos + 1)) <= maxWidth) {
-            if (s[end] == u' ')
-                lastBlank = end;
+        while (end < n && s[end] != u' ')
             ++end;
+        int lineEnd = end;
+        while (lineEnd < n) {
+            int next = lineEnd;
+            while (next < n && s[next] == u' ')
+                ++next;
+            int wordEnd = next;
+            while (wordEnd < n && s[wordEnd] != u' ')
+                ++wordEnd;
+            if (wordEnd == next || fm.horizontalAdvance(s.mid(pos, wordEnd - pos)) > maxWidth)
+                break;
+            lineEnd = wordEnd;
         }
-        int lineEnd;
-        int next;
-        if (end == n) {
-            lineEnd = n;
-            next = n;
-        } else if (s[end] == u' ') {
-            lineEnd = end;
-            next = end;
-        } else if (lastBlank > pos) {
-            lineEnd = lastBlank;
-            next = lastBlank;
-        } else {
-            // No blank to break at: the whole word, however long.
-            lineEnd = end;
-            while (lineEnd < n && s[lineEnd] != u' ')
-                ++lineEnd;
-            if (lineEnd == end && end == pos)
-                lineEnd = pos + 1;
-            next = lineEnd;
-        }
-        while (next < n && s[next] == u' ')
-            ++next;
         TextLine line;
         line.text = s.mid(pos, lineEnd - pos);
         if (para.underline >= pos && para.underline < lineEnd)
             line.underline = para.underline - pos;
         lines.push_back(line);
-        pos = next;
+        pos = lineEnd;
+        while (pos < n && s[pos] == u' ')
+            ++pos;
     }
 }
 
@@ -400,6 +390,18 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
     const QString text = QString::fromUtf16(lpszString, nCount);
     const QRect rc = ToQRect(*lpRect);
     const int lineHeight = fm.height();
+    // Vertical placement applies to a single line only.
+    int top = rc.top();
+    if (nFormat & DT_SINGLELINE) {
+        if (nFormat & DT_VCENTER)
+            top = rc.top() + (rc.height() - lineHeight) / 2;
+        else if (nFormat & DT_BOTTOM)
+            top = rc.bottom() + 1 - lineHeight;
+    }
+    const bool placed = (nFormat & DT_SINGLELINE) && (nFormat & (DT_VCENTER | DT_BOTTOM));
+    // A single line wholly outside what may be drawn is only measured.
+    if ((nFormat & (DT_SINGLELINE | DT_NOCLIP | DT_CALCRECT)) == DT_SINGLELINE && !m_pImpl->Visible(rc))
+        return placed ? top - rc.top() + lineHeight : lineHeight;
 
     std::vector<TextLine> lines;
     if (nFormat & DT_SINGLELINE) {
@@ -420,13 +422,6 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
     }
 
     const int totalHeight = lineHeight * static_cast<int>(lines.size());
-    int top = rc.top();
-    if (nFormat & DT_SINGLELINE) {
-        if (nFormat & DT_VCENTER)
-            top = rc.top() + (rc.height() - lineHeight) / 2;
-        else if (nFormat & DT_BOTTOM)
-            top = rc.bottom() + 1 - lineHeight;
-    }
 
     if (nFormat & DT_CALCRECT) {
         int widest = 0;
@@ -475,7 +470,7 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
             m_pImpl->Done(touched & area.boundingRect());
         }
     }
-    if (nFormat & DT_SINGLELINE && nFormat & (DT_VCENTER | DT_BOTTOM))
+    if (placed)
         return top - rc.top() + totalHeight;
     return totalHeight;
 }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <unordered_map>
 
 namespace {
 
@@ -85,11 +86,6 @@ GdiData* SysColorBrush(int nIndex)
     if (!brushes[nIndex])
         brushes[nIndex] = MakeStock(GdiData::Brush, GetSysColor(nIndex), false);
     return brushes[nIndex];
-}
-
-HGDIOBJ NewObject(GdiData* pData)
-{
-    return GdiHandleOf(pData);
 }
 
 } // namespace
@@ -202,6 +198,46 @@ QFont PlatformFont(HFONT hFont)
     return p->font;
 }
 
+namespace {
+
+// Wrappers handed out by FromHandle live as long as the program and never
+// delete their handle (they are deliberately not destroyed).
+template <class T>
+T* Wrapper(HGDIOBJ hObject)
+{
+    if (!hObject)
+        return nullptr;
+    static auto* const wrappers = new std::unordered_map<HGDIOBJ, T*>;
+    T*& p = (*wrappers)[hObject];
+    if (!p) {
+        p = new T;
+        p->m_hObject = hObject;
+    }
+    return p;
+}
+
+} // namespace
+
+CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
+{
+    return Wrapper<CGdiObject>(hObject);
+}
+
+CPen* PASCAL CPen::FromHandle(HPEN hPen)
+{
+    return Wrapper<CPen>(hPen);
+}
+
+CBrush* PASCAL CBrush::FromHandle(HBRUSH hBrush)
+{
+    return Wrapper<CBrush>(hBrush);
+}
+
+CFont* PASCAL CFont::FromHandle(HFONT hFont)
+{
+    return Wrapper<CFont>(hFont);
+}
+
 CGdiObject::~CGdiObject()
 {
     DeleteObject();
@@ -243,7 +279,7 @@ BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor)
     p->color = crColor & 0xFFFFFF;
     p->width = std::max(1, nWidth);
     p->null = nPenStyle == PS_NULL;
-    return Attach(NewObject(p));
+    return Attach(GdiHandleOf(p));
 }
 
 BOOL CBrush::CreateSolidBrush(COLORREF crColor)
@@ -252,7 +288,7 @@ BOOL CBrush::CreateSolidBrush(COLORREF crColor)
     GdiData* p = new GdiData;
     p->kind = GdiData::Brush;
     p->color = crColor & 0xFFFFFF;
-    return Attach(NewObject(p));
+    return Attach(GdiHandleOf(p));
 }
 
 BOOL CBrush::CreateSysColorBrush(int nIndex)
@@ -282,7 +318,7 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont)
     p->kind = GdiData::Font;
     p->logFont = *lpLogFont;
     p->font = FontFromLogFont(*lpLogFont);
-    return Attach(NewObject(p));
+    return Attach(GdiHandleOf(p));
 }
 
 int CFont::GetLogFont(LOGFONT* pLogFont) const

@@ -56,6 +56,10 @@ public:
     HGDIOBJ Detach();
     BOOL DeleteObject();
     BOOL CreateStockObject(int nIndex);
+
+    // A wrapper for a handle owned elsewhere (a stock object, say); it is
+    // kept by the platform and never deletes the handle.
+    static CGdiObject* PASCAL FromHandle(HGDIOBJ hObject);
 };
 
 class CPen : public CGdiObject {
@@ -65,6 +69,7 @@ public:
     // Solid pens of any width; PS_NULL draws nothing. Other styles draw solid.
     BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor);
     operator HPEN() const { return m_hObject; }
+    static CPen* PASCAL FromHandle(HPEN hPen);
 };
 
 class CBrush : public CGdiObject {
@@ -74,6 +79,7 @@ public:
     BOOL CreateSolidBrush(COLORREF crColor);
     BOOL CreateSysColorBrush(int nIndex);
     operator HBRUSH() const { return m_hObject; }
+    static CBrush* PASCAL FromHandle(HBRUSH hBrush);
 };
 
 class CFont : public CGdiObject {
@@ -84,6 +90,7 @@ public:
     BOOL CreateFontIndirect(const LOGFONT* lpLogFont);
     int GetLogFont(LOGFONT* pLogFont) const;
     operator HFONT() const { return m_hObject; }
+    static CFont* PASCAL FromHandle(HFONT hFont);
 };
 
 // Stock objects (WHITE_BRUSH, BLACK_BRUSH, NULL_BRUSH, BLACK_PEN, SYSTEM_FONT ...).

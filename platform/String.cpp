@@ -120,30 +120,26 @@ void CString::Format(LPCTSTR pszFormat, ...)
             leftAlign = leftAlign || *p == u'-';
             spec.push_back(static_cast<char>(*p++));
         }
-        int width = 0;
-        if (*p == u'*') {
-            width = va_arg(args, int);
-            spec += std::to_string(width);
-            ++p;
-        }
-        while (*p >= u'0' && *p <= u'9') {
-            width = width * 10 + (*p - u'0');
-            spec.push_back(static_cast<char>(*p++));
-        }
+        // A width or precision: digits, or '*' for the next argument.
+        auto readCount = [&]() {
+            int n = 0;
+            if (*p == u'*') {
+                n = va_arg(args, int);
+                spec += std::to_string(n);
+                ++p;
+            }
+            while (*p >= u'0' && *p <= u'9') {
+                n = n * 10 + (*p - u'0');
+                spec.push_back(static_cast<char>(*p++));
+            }
+            return n;
+        };
+        const int width = readCount();
         int precision = -1;
         if (*p == u'.') {
             spec.push_back('.');
             ++p;
-            precision = 0;
-            if (*p == u'*') {
-                precision = va_arg(args, int);
-                spec += std::to_string(precision);
-                ++p;
-            }
-            while (*p >= u'0' && *p <= u'9') {
-                precision = precision * 10 + (*p - u'0');
-                spec.push_back(static_cast<char>(*p++));
-            }
+            precision = readCount();
         }
         bool isLong = false;
         while (*p == u'l' || *p == u'h' || *p == u'w') {

@@ -25,6 +25,12 @@ COLORREF PixelAt(const CWnd* pWnd, int x, int y);
 int CountPixels(const CWnd* pWnd, const RECT& rect, COLORREF color);
 // Writes the client-area image to a PNG file, for looking at a failure.
 bool SaveImage(const CWnd* pWnd, const char* pszPath);
+// What the user sees of the whole window, border, scroll bars, child
+// windows and the shown pop-ups placed over it (the screen window's, such
+// as a tip) included, at (x, y) of the window rectangle; and all of it
+// written to a PNG file.
+COLORREF ScreenPixelAt(const CWnd* pWnd, int x, int y);
+bool SaveScreenshot(const CWnd* pWnd, const char* pszPath);
 
 // The pen, at a point in pWnd's client coordinates (which may lie outside
 // it): the press goes to the window under the point; move and release go
@@ -39,6 +45,9 @@ void DoubleTap(CWnd* pWnd, CPoint point);
 
 // Typed characters, one key press each, at the window that has the focus.
 void TypeText(LPCTSTR text);
+// A key (VK_LEFT, VK_BACK, 'A' ...) pressed and released there: WM_KEYDOWN,
+// WM_CHAR for the keys that type a control character, WM_KEYUP.
+void PressKey(UINT nVirtKey);
 
 // The user resizes a top-level window's client area... or any window.
 void Resize(CWnd* pWnd, int cx, int cy);

@@ -115,5 +115,10 @@ COLORREF PlatformBrushColor(HBRUSH hBrush, bool* pIsNull = nullptr);
 // *pImage; pWnd (may be null) gets its screen refreshed.
 void PlatformAttachImage(CDC& dc, QImage* pImage, CWnd* pWnd = nullptr);
 
+// The widget at a global position: inside pNear's top-level window when it
+// is shown and holds the point (windows may overlap), else whatever shown
+// window is there.
+QWidget* PlatformWidgetAt(const QPoint& global, QWidget* pNear);
+
 // Number of platform events posted and not yet handled (paints, PostMessage).
 int PlatformPendingEvents();

@@ -51,6 +51,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 
@@ -61,6 +62,15 @@ private:
 // Depth of Qt event handling inside the platform's widgets; a window
 // destroyed from inside a handler has its widgets deleted later.
 int PlatformEventDepth();
+
+// Counts one level of that nesting for as long as it lives.
+class PlatformDepthGuard {
+public:
+    PlatformDepthGuard();
+    ~PlatformDepthGuard();
+    PlatformDepthGuard(const PlatformDepthGuard&) = delete;
+    PlatformDepthGuard& operator=(const PlatformDepthGuard&) = delete;
+};
 
 // Focus bookkeeping shared by SetFocus and the client areas' focus events.
 void PlatformFocusIn(CWnd* pWnd);

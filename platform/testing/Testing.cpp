@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
+
+#include <cstdio>
 
 namespace Testing {
 
@@ -24,19 +27,7 @@ QPoint GlobalOf(CWnd* pWnd, CPoint point)
 
 QWidget* WidgetAt(CWnd* pWnd, const QPoint& global)
 {
-    if (QWidget* w = QApplication::widgetAt(global))
-        return w;
-    // No window system to ask (windows not shown): look inside the window's
-    // own top-level widget.
-    QWidget* client = PlatformClientWidget(pWnd);
-    if (!client)
-        return nullptr;
-    QWidget* top = client->window();
-    const QPoint local = top->mapFromGlobal(global);
-    if (!top->rect().contains(local))
-        return nullptr;
-    QWidget* child = top->childAt(local);
-    return child ? child : top;
+    return PlatformWidgetAt(global, PlatformClientWidget(pWnd));
 }
 
 void SendMouse(QWidget* target, QEvent::Type type, const QPoint& global, Qt::MouseButtons buttons)
@@ -55,6 +46,16 @@ void EnsureApplication()
 {
     if (QApplication::instance())
         return;
+    // The headless platform cannot raise windows and says so at every pop-up.
+    static const QtMessageHandler previous = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (text.contains(QLatin1String("does not support raise()")))
+            return;
+        if (previous)
+            previous(type, context, text);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+    });
     static int argc = 1;
     static char name[] = "trellis-tests";
     static char* argv[] = {name, nullptr};
@@ -106,6 +107,40 @@ bool SaveImage(const CWnd* pWnd, const char* pszPath)
     return p && !p->IsNative() && p->image.save(QString::fromUtf8(pszPath), "PNG");
 }
 
+namespace {
+
+// The window as shown, with the visible pop-ups it owns painted over it
+// where they stand.
+QImage Screen(const CWnd* pWnd)
+{
+    QWidget* w = PlatformWidget(pWnd);
+    if (!w)
+        return QImage();
+    QImage shot = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint origin = w->mapToGlobal(QPoint(0, 0));
+    QPainter painter(&shot);
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top == w || !top->isVisible() || !top->parentWidget() || top->parentWidget()->window() != w->window())
+            continue;
+        painter.drawImage(top->mapToGlobal(QPoint(0, 0)) - origin, top->grab().toImage());
+    }
+    return shot;
+}
+
+} // namespace
+
+COLORREF ScreenPixelAt(const CWnd* pWnd, int x, int y)
+{
+    const QImage shot = Screen(pWnd);
+    return shot.rect().contains(x, y) ? PlatformColorRef(QColor(shot.pixel(x, y))) : 0xFFFFFFFF;
+}
+
+bool SaveScreenshot(const CWnd* pWnd, const char* pszPath)
+{
+    const QImage shot = Screen(pWnd);
+    return !shot.isNull() && shot.save(QString::fromUtf8(pszPath), "PNG");
+}
+
 void Press(CWnd* pWnd, CPoint point)
 {
     g_clock += 1000;
@@ -149,19 +184,64 @@ void DoubleTap(CWnd* pWnd, CPoint point)
     Release(pWnd, point);
 }
 
+namespace {
+
+QWidget* FocusTarget()
+{
+    CWnd* pFocus = CWnd::GetFocus();
+    return pFocus ? PlatformClientWidget(pFocus) : QApplication::focusWidget();
+}
+
+void SendKey(int key, const QString& text)
+{
+    QWidget* target = FocusTarget();
+    if (!target)
+        return;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    if (QWidget* still = FocusTarget()) {
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(still, &release);
+    }
+}
+
+} // namespace
+
 void TypeText(LPCTSTR text)
 {
     for (LPCTSTR p = text; p && *p; ++p) {
-        CWnd* pFocus = CWnd::GetFocus();
-        QWidget* target = pFocus ? PlatformClientWidget(pFocus) : QApplication::focusWidget();
-        if (!target)
-            return;
-        const QString ch(QChar(static_cast<char16_t>(*p)));
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, ch);
-        QApplication::sendEvent(target, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, ch);
-        QApplication::sendEvent(target, &release);
+        const QChar ch(static_cast<char16_t>(*p));
+        const QChar upper = ch.toUpper();
+        const bool plain = (upper >= u'A' && upper <= u'Z') || (ch >= u'0' && ch <= u'9');
+        SendKey(plain ? upper.unicode() : 0, QString(ch));
     }
+}
+
+void PressKey(UINT nVirtKey)
+{
+    // The text Qt gives these keys, as the original platform gives their WM_CHAR.
+    struct Key {
+        UINT vk;
+        int key;
+        const char16_t* text;
+    };
+    static const Key keys[] = {
+        {VK_BACK, Qt::Key_Backspace, u"\b"}, {VK_TAB, Qt::Key_Tab, u"\t"},
+        {VK_RETURN, Qt::Key_Return, u"\r"},  {VK_ESCAPE, Qt::Key_Escape, u"\x1b"},
+        {VK_SPACE, Qt::Key_Space, u" "},      {VK_PRIOR, Qt::Key_PageUp, u""},
+        {VK_NEXT, Qt::Key_PageDown, u""},     {VK_END, Qt::Key_End, u""},
+        {VK_HOME, Qt::Key_Home, u""},         {VK_LEFT, Qt::Key_Left, u""},
+        {VK_UP, Qt::Key_Up, u""},             {VK_RIGHT, Qt::Key_Right, u""},
+        {VK_DOWN, Qt::Key_Down, u""},         {VK_DELETE, Qt::Key_Delete, u""},
+    };
+    for (const Key& k : keys) {
+        if (k.vk == nVirtKey) {
+            SendKey(k.key, QString::fromUtf16(k.text));
+            return;
+        }
+    }
+    if ((nVirtKey >= 'A' && nVirtKey <= 'Z') || (nVirtKey >= '0' && nVirtKey <= '9'))
+        SendKey(static_cast<int>(nVirtKey), QString());
 }
 
 void Resize(CWnd* pWnd, int cx, int cy)

@@ -11,25 +11,11 @@
 #include "tests/support/PuzzleState.h"
 #include "tests/support/TempDir.h"
 
+using trellis::test::ClueLabels;
 using trellis::test::PuzzleFileWriter;
 using trellis::test::PlayerState;
 using trellis::test::SetLetter;
 using trellis::test::TempDir;
-using trellis::test::ToUtf8;
-
-namespace {
-
-// "1A:text" for each clue in list order.
-std::vector<std::string> ClueLabels(const CCrossWordPuzzle& puzzle)
-{
-    std::vector<std::string> labels;
-    for (const CClue* pClue : puzzle.m_lstClues)
-        labels.push_back(std::to_string(pClue->m_nNumber) + (pClue->m_bAcross ? "A:" : "D:") +
-                         ToUtf8(pClue->m_strText));
-    return labels;
-}
-
-}  // namespace
 
 TEST(Numbering, OpenGridNumbersAcrossBeforeDownAndTakesTextsInOrder)
 {
@@ -61,11 +47,7 @@ TEST(Numbering, IsolatedWhiteSquaresFormNoWords)
 
 TEST(Square, IncorrectOnlyWhileCheckedAndNotTheAnswer)
 {
-    CSquare black;
-    EXPECT_TRUE(black.m_bBlack);
-    EXPECT_EQ(black.m_bFilled | black.m_bChecked | black.m_nAcrossNumber | black.m_nDownNumber |
-                  black.m_chSolution | black.m_chLetter,
-              0);
+    EXPECT_TRUE(CSquare().m_bBlack);
     CSquare square(FALSE);
     square.m_chSolution = u'A';
     EXPECT_FALSE(square.IsIncorrect());  // unchecked and empty
@@ -156,12 +138,6 @@ protected:
     std::unique_ptr<CCrossWordPuzzle> p;
 };
 
-TEST_F(Navigation, ClueListFollowsTheGrid)
-{
-    EXPECT_EQ(ClueLabels(*p), (std::vector<std::string>{"1A:Clue 1", "2D:Clue 2", "3D:Clue 3", "4A:Clue 4",
-                                                        "5D:Clue 5", "6D:Clue 6", "7A:Clue 7"}));
-}
-
 TEST_F(Navigation, EverySquareOfARunHasTheRunsStart)
 {
     for (int c = 1; c <= 3; ++c) {
@@ -188,6 +164,8 @@ TEST_F(Navigation, StartWalksPastBlackSquaresWhenNotInAWord)
 
 TEST_F(Navigation, CluesOnlyAtTheStartOfAWord)
 {
+    EXPECT_EQ(ClueLabels(*p), (std::vector<std::string>{"1A:Clue 1", "2D:Clue 2", "3D:Clue 3", "4A:Clue 4",
+                                                        "5D:Clue 5", "6D:Clue 6", "7A:Clue 7"}));
     ASSERT_NE(p->GetAcrossClue(1, 0), nullptr);
     EXPECT_EQ(p->GetAcrossClue(1, 0)->m_strText, u"Clue 1");
     EXPECT_EQ(p->GetAcrossClue(2, 0), nullptr);

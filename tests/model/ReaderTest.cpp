@@ -7,39 +7,20 @@
 #include <vector>
 
 #include "model/CrossWordPuzzle.h"
-#include "model/Text.h"
 #include "tests/support/PuzzleFileWriter.h"
+#include "tests/support/PuzzleState.h"
 #include "tests/support/TempDir.h"
 
+using trellis::test::ClueAt;
 using trellis::test::PuzzleFileWriter;
+using trellis::test::TryLoad;
 using trellis::test::TempDir;
 
 namespace {
 
-struct LoadResult {
-    BOOL bOk;
-    std::u16string strError;
-    std::u16string strPath;
-};
-
-LoadResult LoadBytes(CCrossWordPuzzle& puzzle, const TempDir& dir, const std::string& bytes,
-                     const std::string& name = "p.puz")
-{
-    LoadResult result{FALSE, {}, dir.Write(name, bytes)};
-    result.bOk = puzzle.LoadPuzzle(result.strPath, result.strError);
-    return result;
-}
-
 std::u16string Invalid(const std::u16string& path)
 {
     return path + u": invalid puzzle file";
-}
-
-const CClue& NthClue(const CCrossWordPuzzle& puzzle, std::size_t n)
-{
-    auto it = puzzle.m_lstClues.begin();
-    std::advance(it, n);
-    return **it;
 }
 
 }  // namespace
@@ -48,7 +29,7 @@ TEST(Reader, ReadsTextsAnswersAndBlackSquares)
 {
     TempDir dir;
     CCrossWordPuzzle p;
-    const auto r = LoadBytes(p, dir, PuzzleFileWriter({"AB#", "CDE"}).Title("T").Author("Au").Copyright("(c)").Bytes());
+    const auto r = TryLoad(p, dir, PuzzleFileWriter({"AB#", "CDE"}).Title("T").Author("Au").Copyright("(c)").Bytes());
     ASSERT_TRUE(r.bOk) << trellis::test::ToUtf8(r.strError);
     EXPECT_EQ(r.strError, u"");
     EXPECT_EQ(p.m_strFileName, r.strPath);
@@ -61,24 +42,20 @@ TEST(Reader, ReadsTextsAnswersAndBlackSquares)
     EXPECT_FALSE(p.GetSquare(2, 1).m_bFilled);
 }
 
-TEST(Reader, TextBytesFollowWindows1252WithPlainQuotesAndDashes)
+// Windows-1252 with plain quotes and dashes; UTF-8 in version 2 files, where
+// a byte that starts no sequence falls back to the first rule.
+TEST(Reader, TextDecoding)
 {
     TempDir dir;
-    CCrossWordPuzzle p;
-    const std::string clue = "\x91\x92\x93\x94\x96|\x85\x95\x97\xE9\x81";
-    ASSERT_TRUE(LoadBytes(p, dir, PuzzleFileWriter({"AB"}).Clues({clue}).Bytes()).bOk);
-    EXPECT_EQ(NthClue(p, 0).m_strText, u"''\"\"-|\u2026\u2022\u2014\u00E9\u0081");
-}
-
-TEST(Reader, VersionTwoTextsAreUtf8WithFallbackForStrayBytes)
-{
-    TempDir dir;
-    CCrossWordPuzzle p2, p1;
+    CCrossWordPuzzle p1252, p2, p13;
+    const auto r = TryLoad(p1252, dir, PuzzleFileWriter({"AB"}).Clues({"\x91\x92\x93\x94\x96|\x85\x95\x97\xE9\x81"}).Bytes());
+    ASSERT_TRUE(r.bOk);
+    EXPECT_EQ(ClueAt(p1252, 0).m_strText, u"''\"\"-|\u2026\u2022\u2014\u00E9\u0081");
     auto writer = PuzzleFileWriter({"AB"}).Clues({"caf\xC3\xA9 \xF0\x9F\x94\xA5 \x93x\x94 \xE9"});
-    ASSERT_TRUE(LoadBytes(p2, dir, writer.Version("2.0").Bytes()).bOk);
-    EXPECT_EQ(NthClue(p2, 0).m_strText, u"caf\u00E9 \U0001F525 \"x\" \u00E9");
-    ASSERT_TRUE(LoadBytes(p1, dir, PuzzleFileWriter(writer).Version("1.3").Bytes()).bOk);
-    EXPECT_EQ(NthClue(p1, 0).m_strText.substr(0, 5), u"caf\u00C3\u00A9");
+    ASSERT_TRUE(TryLoad(p2, dir, writer.Version("2.0").Bytes()).bOk);
+    EXPECT_EQ(ClueAt(p2, 0).m_strText, u"caf\u00E9 \U0001F525 \"x\" \u00E9");
+    ASSERT_TRUE(TryLoad(p13, dir, writer.Version("1.3").Bytes()).bOk);
+    EXPECT_EQ(ClueAt(p13, 0).m_strText.substr(0, 5), u"caf\u00C3\u00A9");
 }
 
 TEST(Reader, LineFeedsEndTextsAndTheLastTextMayRunToTheEnd)
@@ -87,16 +64,16 @@ TEST(Reader, LineFeedsEndTextsAndTheLastTextMayRunToTheEnd)
     CCrossWordPuzzle p;
     std::string bytes = PuzzleFileWriter({"AB"}).Terminator('\n').Clues({"first"}).Bytes();
     bytes.resize(bytes.size() - 2);  // drop the notes and the clue's terminator
-    ASSERT_TRUE(LoadBytes(p, dir, bytes).bOk);
+    ASSERT_TRUE(TryLoad(p, dir, bytes).bOk);
     EXPECT_EQ(p.m_strTitle, u"Title");
-    EXPECT_EQ(NthClue(p, 0).m_strText, u"first");
+    EXPECT_EQ(ClueAt(p, 0).m_strText, u"first");
 }
 
 TEST(Reader, EmptyGridHasNoSquaresWordsOrClues)
 {
     TempDir dir;
     CCrossWordPuzzle p;
-    ASSERT_TRUE(LoadBytes(p, dir, PuzzleFileWriter(std::vector<std::string>{}).Title("Only texts").Clues({"x", "y"}).Bytes()).bOk);
+    ASSERT_TRUE(TryLoad(p, dir, PuzzleFileWriter(std::vector<std::string>{}).Title("Only texts").Clues({"x", "y"}).Bytes()).bOk);
     EXPECT_EQ(p.m_strTitle, u"Only texts");
     EXPECT_TRUE(p.m_aSquares.empty() && p.m_lstClues.empty());
     EXPECT_TRUE(p.IsSolved());
@@ -108,7 +85,7 @@ TEST(Reader, OnlyDotAndColonInTheStateGridMakeBlackSquares)
     CCrossWordPuzzle p;
     // A solver's letters, a hidden black square, and an answer "." under a white square.
     const std::string bytes = PuzzleFileWriter({"ABC", "DE.", "FGH"}).State({"-X-", "-:-", "Q-."}).Bytes();
-    ASSERT_TRUE(LoadBytes(p, dir, bytes).bOk);
+    ASSERT_TRUE(TryLoad(p, dir, bytes).bOk);
     EXPECT_FALSE(p.IsBlack(1, 0));
     EXPECT_EQ(p.GetSquare(1, 0).m_chSolution, u'B');
     EXPECT_TRUE(p.IsBlack(1, 1));
@@ -122,24 +99,24 @@ TEST(Reader, OneTextPerWordEmptyOnesIncluded)
 {
     TempDir dir;
     CCrossWordPuzzle full, shortOfTexts;
-    ASSERT_TRUE(LoadBytes(full, dir, PuzzleFileWriter({"AB", "CD"}).Clues({"a", "", "c", "d", "extra"}).Bytes()).bOk);
+    ASSERT_TRUE(TryLoad(full, dir, PuzzleFileWriter({"AB", "CD"}).Clues({"a", "", "c", "d", "extra"}).Bytes()).bOk);
     ASSERT_EQ(full.m_lstClues.size(), 4u);
-    EXPECT_EQ(NthClue(full, 1).m_strText, u"");
-    EXPECT_EQ(NthClue(full, 3).m_strText, u"d");
+    EXPECT_EQ(ClueAt(full, 1).m_strText, u"");
+    EXPECT_EQ(ClueAt(full, 3).m_strText, u"d");
     // The file ends after two texts: the other words get empty clues.
     std::string bytes = PuzzleFileWriter({"AB", "CD"}).Clues({"a", "b"}).Bytes();
     bytes.pop_back();  // no notes
-    ASSERT_TRUE(LoadBytes(shortOfTexts, dir, bytes).bOk);
+    ASSERT_TRUE(TryLoad(shortOfTexts, dir, bytes).bOk);
     ASSERT_EQ(shortOfTexts.m_lstClues.size(), 4u);
-    EXPECT_EQ(NthClue(shortOfTexts, 1).m_strText, u"b");
-    EXPECT_EQ(NthClue(shortOfTexts, 3).m_strText, u"");
+    EXPECT_EQ(ClueAt(shortOfTexts, 1).m_strText, u"b");
+    EXPECT_EQ(ClueAt(shortOfTexts, 3).m_strText, u"");
 }
 
 TEST(Reader, BytesBeforeTheHeaderAreSkipped)
 {
     TempDir dir;
     CCrossWordPuzzle p;
-    ASSERT_TRUE(LoadBytes(p, dir, PuzzleFileWriter({"AB", "C#"}).Prefix("publisher:\x01\x02").Bytes()).bOk);
+    ASSERT_TRUE(TryLoad(p, dir, PuzzleFileWriter({"AB", "C#"}).Prefix("publisher:\x01\x02").Bytes()).bOk);
     EXPECT_EQ(p.m_nWidth, 2);
     EXPECT_EQ(p.m_strTitle, u"Title");
     EXPECT_TRUE(p.IsBlack(1, 1));
@@ -161,7 +138,7 @@ TEST(Reader, NonAsciiFileNamesOpen)
 {
     TempDir dir;
     CCrossWordPuzzle p;
-    EXPECT_TRUE(LoadBytes(p, dir, PuzzleFileWriter({"AB"}).Bytes(), "r\xC3\xA4tsel \xE3\x82\xAF.puz").bOk);
+    EXPECT_TRUE(TryLoad(p, dir, PuzzleFileWriter({"AB"}).Bytes(), "r\xC3\xA4tsel \xE3\x82\xAF.puz").bOk);
     EXPECT_EQ(p.m_strFileName.substr(p.m_strFileName.size() - 12), u"r\u00E4tsel \u30AF.puz");
 }
 
@@ -171,7 +148,7 @@ TEST(Reader, OversizedFileIsRefusedUnread)
     CCrossWordPuzzle p;
     std::string bytes = PuzzleFileWriter({"AB"}).Bytes();
     bytes.resize(kMaxInputFileBytes + 1, 'x');
-    const auto r = LoadBytes(p, dir, bytes);
+    const auto r = TryLoad(p, dir, bytes);
     EXPECT_FALSE(r.bOk);
     EXPECT_EQ(r.strError, r.strPath + u": too large for a puzzle file (more than 16 MiB)");
 }
@@ -194,7 +171,7 @@ TEST_P(ReaderFailure, FailsWithTheInvalidFileMessage)
     TempDir dir;
     CCrossWordPuzzle p;
     const std::string bytes = PuzzleFileWriter({"AB", "CD"}).Title("T").Author("A").Bytes();
-    const auto r = LoadBytes(p, dir, bytes.substr(0, GetParam().nKeep));
+    const auto r = TryLoad(p, dir, bytes.substr(0, GetParam().nKeep));
     EXPECT_FALSE(r.bOk);
     EXPECT_EQ(r.strError, Invalid(r.strPath));
 }
@@ -218,7 +195,7 @@ TEST(Reader, EveryTruncationFailsCleanlyOrLoads)
     const std::size_t nCopyright = 52 + 2 * 225 + 8 + 3;
     for (std::size_t n = 0; n <= bytes.size(); ++n) {
         CCrossWordPuzzle p;
-        const auto r = LoadBytes(p, dir, bytes.substr(0, n));
+        const auto r = TryLoad(p, dir, bytes.substr(0, n));
         ASSERT_EQ(r.bOk, n > nCopyright ? TRUE : FALSE) << n;
         if (!r.bOk) {
             ASSERT_EQ(r.strError, Invalid(r.strPath)) << n;
@@ -226,12 +203,7 @@ TEST(Reader, EveryTruncationFailsCleanlyOrLoads)
     }
     bytes[44] = bytes[45] = '\xFF';
     CCrossWordPuzzle p;
-    const auto r = LoadBytes(p, dir, bytes);
+    const auto r = TryLoad(p, dir, bytes);
     EXPECT_FALSE(r.bOk);
     EXPECT_EQ(r.strError, Invalid(r.strPath));
-}
-
-TEST(Text, FormatReplacesEveryPlaceholder)
-{
-    EXPECT_EQ(FormatText(u"%s: x '%s' 100%", u"p"), u"p: x 'p' 100%");
 }

@@ -145,11 +145,8 @@ TEST_F(SolutionFile, DamagedFilesChangeNothing)
     for (std::size_t n = 0; n < good.size(); ++n)
         damaged.push_back(good.substr(0, n));
     damaged.push_back(good + "!");  // trailing bytes
-    std::string badFlag = good;
-    badFlag[good.size() - 6] = 2;  // filled flag neither 0 nor 1
-    damaged.push_back(badFlag);
-    std::string lyingLength = good.substr(0, 15) + "\xFF\xFF\xFF\xFF\xFF\xFF\x7F";
-    damaged.push_back(lyingLength);
+    damaged.push_back(good.substr(0, good.size() - 6) + std::string("\x02\0\0\0O\0", 6));  // filled flag 2
+    damaged.push_back(good.substr(0, 15) + "\xFF\xFF\xFF\xFF\xFF\xFF\x7F");  // length beyond the file
     const std::u16string path = ModelPath(dir.File("bad.sol"));
     for (std::size_t i = 0; i < damaged.size(); ++i) {
         TempDir::Write(dir.File("bad.sol"), damaged[i]);

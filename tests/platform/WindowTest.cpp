@@ -186,3 +186,65 @@ TEST_F(WindowTest, PopupOpensAtScreenCoordinatesOfTheScreenWindow)
     EXPECT_EQ(origin, CPoint(7, 181));
     Testing::SetScreenWindow(nullptr);
 }
+
+TEST_F(WindowTest, TapOnAPopupReachesThePopupNotTheWindowBelow)
+{
+    CProbeWnd below;
+    ASSERT_TRUE(CreateChild(below, CRect(0, 0, 300, 300)));
+    const LPCTSTR cls = AfxRegisterWndClass(0, nullptr, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+    CProbeWnd tip;
+    ASSERT_TRUE(tip.CreateEx(0, cls, u"Helper", WS_POPUP | WS_BORDER | WS_VISIBLE, CRect(6, 180, 234, 260), nullptr, 1));
+    Testing::Tap(&tip, CPoint(3, 4));
+    EXPECT_EQ(tip.Count(WM_LBUTTONDOWN), 1);
+    EXPECT_EQ(below.Count(WM_LBUTTONDOWN), 0);
+    tip.ShowWindow(SW_HIDE);
+    Testing::Tap(&tip, CPoint(3, 4));
+    EXPECT_EQ(tip.Count(WM_LBUTTONDOWN), 1);
+    EXPECT_EQ(below.Count(WM_LBUTTONDOWN), 1);
+}
+
+TEST_F(WindowTest, UserResizeOfATopLevelWindowSendsSize)
+{
+    CProbeWnd top;
+    ASSERT_TRUE(top.CreateEx(0, nullptr, u"frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 240, 300), nullptr, 0));
+    Testing::RunUntilIdle();
+    top.m_messages.clear();
+    Testing::Resize(&top, 320, 200);
+    EXPECT_EQ(top.Count(WM_SIZE), 1);
+    EXPECT_EQ(top.m_sizeLast, CSize(320, 200));
+    Testing::RunUntilIdle();
+    EXPECT_EQ(top.m_rcLastPaint, CRect(0, 0, 320, 200));
+}
+
+TEST_F(WindowTest, MovingAChildRepaintsWhatItUncovers)
+{
+    CProbeWnd parent;
+    ASSERT_TRUE(CreateChild(parent, CRect(0, 0, 200, 200)));
+    CProbeWnd child;
+    ASSERT_TRUE(child.Create(nullptr, u"moving", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &parent, 1));
+    Testing::RunUntilIdle();
+    const int paints = parent.m_nPaints;
+    child.SetWindowPos(nullptr, 20, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Testing::RunUntilIdle();
+    EXPECT_EQ(parent.m_nPaints, paints + 1);
+    EXPECT_EQ(parent.m_rcLastPaint, CRect(0, 0, 20, 50));
+    EXPECT_EQ(child.m_nPaints, 1); // moved, not resized: its image stays
+}
+
+TEST_F(WindowTest, ScreenOfTheScreenWindowShowsItsPopups)
+{
+    Testing::SetScreenWindow(&m_host);
+    CBrush yellow(RGB(251, 253, 187));
+    CProbeWnd tip;
+    tip.m_bFillOnPaint = false; // the class brush erases it
+    ASSERT_TRUE(tip.CreateEx(0, AfxRegisterWndClass(0, nullptr, yellow), u"Helper", WS_POPUP | WS_BORDER,
+                             CRect(6, 180, 234, 260), nullptr, 1));
+    Testing::RunUntilIdle();
+    EXPECT_NE(Testing::ScreenPixelAt(&m_host, 10, 200), RGB(251, 253, 187));
+    tip.ShowWindow(SW_SHOW);
+    Testing::RunUntilIdle();
+    EXPECT_EQ(Testing::ScreenPixelAt(&m_host, 6, 180), RGB(0, 0, 0)); // its border
+    EXPECT_EQ(Testing::ScreenPixelAt(&m_host, 10, 200), RGB(251, 253, 187));
+    EXPECT_EQ(Testing::PixelAt(&tip, 0, 0), RGB(251, 253, 187));
+    Testing::SetScreenWindow(nullptr);
+}

@@ -90,12 +90,19 @@ std::string PuzzleFileWriter::Bytes() const
 
 namespace trellis::test {
 
+LoadOutcome TryLoad(CCrossWordPuzzle& puzzle, const TempDir& dir, const std::string& bytes, const std::string& name)
+{
+    LoadOutcome outcome{FALSE, {}, dir.Write(name, bytes)};
+    outcome.bOk = puzzle.LoadPuzzle(outcome.strPath, outcome.strError);
+    return outcome;
+}
+
 std::unique_ptr<CCrossWordPuzzle> PuzzleFileWriter::Load(const TempDir& dir, const std::string& name) const
 {
     auto pPuzzle = std::make_unique<CCrossWordPuzzle>();
-    std::u16string strError;
-    if (!pPuzzle->LoadPuzzle(dir.Write(name, Bytes()), strError))
-        throw std::runtime_error(ToUtf8(strError));
+    const LoadOutcome outcome = TryLoad(*pPuzzle, dir, Bytes(), name);
+    if (!outcome.bOk)
+        throw std::runtime_error(ToUtf8(outcome.strError));
     return pPuzzle;
 }
 

@@ -12,6 +12,17 @@ namespace trellis::test {
 
 class TempDir;
 
+// What LoadPuzzle gave for a file written from bytes.
+struct LoadOutcome {
+    int bOk;
+    std::u16string strError;
+    std::u16string strPath;
+};
+
+// Writes bytes as the named file in dir and loads it into puzzle.
+LoadOutcome TryLoad(CCrossWordPuzzle& puzzle, const TempDir& dir, const std::string& bytes,
+                    const std::string& name = "p.puz");
+
 class PuzzleFileWriter {
 public:
     // One string per row. '#' is a black square; any other character is a

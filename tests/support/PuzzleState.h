@@ -1,9 +1,11 @@
 #pragma once
 
-// Small changes to a loaded puzzle and a snapshot of the player's part, for
-// tests that type letters or compare before and after.
+// Small changes to a loaded puzzle and views of it for assertions: the
+// player's part of the squares, the clue list.
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "model/CrossWordPuzzle.h"
 
@@ -14,5 +16,11 @@ void SetLetter(CCrossWordPuzzle& puzzle, int c, int r, char16_t ch, BOOL bFilled
 
 // The filled flag and letter of every square, in grid order.
 std::u16string PlayerState(const CCrossWordPuzzle& puzzle);
+
+// "1A:text" for each clue in list order (text in UTF-8).
+std::vector<std::string> ClueLabels(const CCrossWordPuzzle& puzzle);
+
+// The n-th clue of the list, counted from 0; the list must be long enough.
+const CClue& ClueAt(const CCrossWordPuzzle& puzzle, std::size_t n);
 
 }  // namespace trellis::test

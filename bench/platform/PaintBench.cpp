@@ -1,0 +1,117 @@
+// How long painting takes on the window image.
+//   QT_QPA_PLATFORM=offscreen build/release/bench/platform/trellis_bench_platform
+
+#include "platform/Platform.h"
+#include "platform/Testing.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kCell = 20;
+constexpr int kCells = 50; // 50 x 50 cells of 20 pixels: 1000 x 1000
+
+// Paints every cell of a 1000 x 1000 grid, each a fill, a frame and a
+// letter, the way the grid window paints: the platform clips to what is
+// invalid.
+class CCellsWnd : public CWnd {
+public:
+    afx_msg void OnPaint()
+    {
+        CPaintDC dc(this);
+        CBrush black(RGB(0, 0, 0));
+        dc.SetBkMode(TRANSPARENT);
+        for (int c = 0; c < kCells; ++c) {
+            for (int r = 0; r < kCells; ++r) {
+                CRect rc(c * kCell, r * kCell, (c + 1) * kCell, (r + 1) * kCell);
+                dc.FillSolidRect(&rc, (c + r) % 2 ? RGB(255, 255, 255) : RGB(0, 0, 255));
+                dc.FrameRect(&rc, &black);
+                const TCHAR letter = static_cast<TCHAR>(u'A' + (c + r) % 26);
+                dc.DrawText(&letter, 1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+            }
+        }
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCellsWnd, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+struct Fixture {
+    Fixture()
+    {
+        Testing::EnsureApplication();
+        wnd.CreateEx(0, nullptr, u"cells", WS_POPUP | WS_VISIBLE, CRect(0, 0, kCells * kCell, kCells * kCell),
+                     nullptr, 0);
+        Testing::RunUntilIdle();
+    }
+    CCellsWnd wnd;
+};
+
+Fixture& Shared()
+{
+    static Fixture* const fixture = new Fixture;
+    return *fixture;
+}
+
+// One square invalidated and repainted, walking over the grid.
+void BM_RepaintOneCell(benchmark::State& state)
+{
+    CCellsWnd& wnd = Shared().wnd;
+    int i = 0;
+    for (auto _ : state) {
+        const int c = i % kCells;
+        const int r = (i / kCells) % kCells;
+        ++i;
+        CRect rc(c * kCell, r * kCell, (c + 1) * kCell, (r + 1) * kCell);
+        wnd.InvalidateRect(&rc, FALSE);
+        wnd.UpdateWindow();
+    }
+}
+BENCHMARK(BM_RepaintOneCell);
+
+// The whole 1000 x 1000 window repainted.
+void BM_RepaintWhole(benchmark::State& state)
+{
+    CCellsWnd& wnd = Shared().wnd;
+    for (auto _ : state) {
+        wnd.Invalidate(FALSE);
+        wnd.UpdateWindow();
+    }
+}
+BENCHMARK(BM_RepaintWhole)->Unit(benchmark::kMillisecond);
+
+void BM_FillRect(benchmark::State& state)
+{
+    CClientDC dc(&Shared().wnd);
+    CBrush brush(RGB(0, 0, 128));
+    CRect rc(100, 100, 100 + kCell, 100 + kCell);
+    for (auto _ : state)
+        dc.FillRect(&rc, &brush);
+}
+BENCHMARK(BM_FillRect);
+
+void BM_DrawTextCentred(benchmark::State& state)
+{
+    CClientDC dc(&Shared().wnd);
+    CRect rc(100, 100, 100 + kCell, 100 + kCell);
+    for (auto _ : state)
+        dc.DrawText(u"W", 1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+BENCHMARK(BM_DrawTextCentred);
+
+void BM_DrawTextWordBreak(benchmark::State& state)
+{
+    CClientDC dc(&Shared().wnd);
+    const CString clue(u"12A: Where a solver keeps the letters that fit, across and down (5,4)");
+    CRect rc(0, 0, 236, 34);
+    for (auto _ : state)
+        dc.DrawText(clue, &rc, DT_WORDBREAK | DT_NOPREFIX);
+}
+BENCHMARK(BM_DrawTextWordBreak);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,151 @@
+#include "platform/FileDialog.h"
+
+#include "platform/MessageBox.h"
+#include "platform/ShellPrivate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+
+// "desc|*.a;*.b|All|*.*||" becomes { "desc (*.a *.b)", "All (*)" }.
+std::vector<std::u16string> QtFilters(const std::u16string& strFilter)
+{
+    std::vector<std::u16string> filters;
+    const QStringList fields = shell::ToQString(strFilter).split(u'|');
+    for (qsizetype i = 0; i + 1 < fields.size(); i += 2) {
+        const QString& desc = fields[i];
+        if (desc.isEmpty())
+            break; // the closing "||"
+        QStringList patterns = fields[i + 1].split(u';', Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            pattern = pattern.trimmed();
+            if (pattern == u"*.*")
+                pattern = QStringLiteral("*"); // every file, with a dot in its name or not
+        }
+        filters.push_back(shell::ToU16(desc + QStringLiteral(" (") + patterns.join(u' ') + u')'));
+    }
+    return filters;
+}
+
+// A name given without an extension gets the default one. An open dialog keeps
+// the bare name when only that file exists.
+QString WithDefaultExtension(const QString& path, const QString& defExt, bool bOpen)
+{
+    if (defExt.isEmpty() || QFileInfo(path).fileName().contains(u'.'))
+        return path;
+    const QString withExt = path + u'.' + defExt;
+    if (bOpen && !QFileInfo::exists(withExt) && QFileInfo(path).isFile())
+        return path;
+    return withExt;
+}
+
+std::optional<QString> AskNative(const shell::FileDialogRequest& request, QWidget* pParent)
+{
+    QFileDialog dlg(pParent, request.bOpen ? QStringLiteral("Open") : QStringLiteral("Save As"));
+    dlg.setAcceptMode(request.bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dlg.setFileMode(request.bOpen && (request.dwFlags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile
+                                                                          : QFileDialog::AnyFile);
+    // Replacing is confirmed by DoModal itself, once the extension is settled.
+    dlg.setOption(QFileDialog::DontConfirmOverwrite);
+    dlg.setOption(QFileDialog::HideNameFilterDetails);
+    QStringList filters;
+    for (const auto& filter : request.filters)
+        filters << shell::ToQString(filter);
+    if (!filters.isEmpty())
+        dlg.setNameFilters(filters);
+    if (!request.strDefExt.empty())
+        dlg.setDefaultSuffix(shell::ToQString(request.strDefExt));
+    if (!request.strFileName.empty())
+        dlg.selectFile(shell::ToQString(request.strFileName));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dlg.selectedFiles().first();
+}
+
+} // namespace
+
+CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszFileName, DWORD dwFlags,
+                         LPCTSTR lpszFilter, CWnd* pParentWnd)
+    : m_bOpenFileDialog(bOpenFileDialog),
+      m_strDefExt(lpszDefExt ? lpszDefExt : u""),
+      m_strFileName(lpszFileName ? lpszFileName : u""),
+      m_dwFlags(dwFlags),
+      m_strFilter(lpszFilter ? lpszFilter : u""),
+      m_pParentWnd(pParentWnd)
+{
+    // A default extension may come with its dot.
+    if (!m_strDefExt.empty() && m_strDefExt.front() == u'.')
+        m_strDefExt.erase(0, 1);
+}
+
+CFileDialog::~CFileDialog() = default;
+
+int CFileDialog::DoModal()
+{
+    m_strPathName = CString();
+    shell::FileDialogRequest request;
+    request.bOpen = m_bOpenFileDialog != FALSE;
+    request.strDefExt = m_strDefExt;
+    request.strFileName = m_strFileName;
+    request.dwFlags = m_dwFlags;
+    request.filters = QtFilters(m_strFilter);
+    const QString defExt = shell::ToQString(m_strDefExt);
+
+    for (;;) {
+        std::optional<QString> chosen;
+        std::optional<std::u16string> scripted;
+        if (shell::ScriptedFileDialog(request, scripted)) {
+            if (scripted)
+                chosen = shell::ToQString(*scripted);
+        } else {
+            chosen = AskNative(request, shell::ModalParent(m_pParentWnd));
+        }
+        if (!chosen || chosen->isEmpty())
+            return IDCANCEL;
+
+        const QString path = QDir::toNativeSeparators(
+            QFileInfo(WithDefaultExtension(*chosen, defExt, request.bOpen)).absoluteFilePath());
+        const std::u16string strPath = shell::ToU16(path);
+        if (request.bOpen && (m_dwFlags & OFN_FILEMUSTEXIST) && !QFileInfo(path).isFile()) {
+            AfxMessageBox(strPath + u"\nFile not found.\nCheck the file name and try again.",
+                          MB_OK | MB_ICONEXCLAMATION);
+            request.strFileName = strPath;
+            continue;
+        }
+        if (!request.bOpen && (m_dwFlags & OFN_OVERWRITEPROMPT) && QFileInfo::exists(path)
+            && AfxMessageBox(strPath + u" already exists.\nDo you want to replace it?",
+                             MB_YESNO | MB_ICONEXCLAMATION) != IDYES) {
+            request.strFileName = strPath;
+            continue;
+        }
+        m_strPathName = CString(strPath);
+        return IDOK;
+    }
+}
+
+CString CFileDialog::GetPathName() const
+{
+    return m_strPathName;
+}
+
+CString CFileDialog::GetFileName() const
+{
+    return CString(shell::ToU16(QFileInfo(shell::ToQString(m_strPathName)).fileName()));
+}
+
+CString CFileDialog::GetFileExt() const
+{
+    const QString name = QFileInfo(shell::ToQString(m_strPathName)).fileName();
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return CString(dot < 0 ? std::u16string() : shell::ToU16(name.mid(dot + 1)));
+}
+
+BOOL DeleteFile(LPCTSTR lpFileName)
+{
+    if (!lpFileName || !*lpFileName)
+        return FALSE;
+    return QFile::remove(shell::ToQString(lpFileName)) ? TRUE : FALSE;
+}

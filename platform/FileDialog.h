@@ -1,0 +1,50 @@
+#pragma once
+
+// The file open and save dialog, and file deletion.
+
+#include "model/Types.h"
+#include "platform/String.h"
+
+class CWnd;
+
+// Options of CFileDialog.
+constexpr DWORD OFN_READONLY = 0x00000001;
+constexpr DWORD OFN_OVERWRITEPROMPT = 0x00000002;
+constexpr DWORD OFN_HIDEREADONLY = 0x00000004;
+constexpr DWORD OFN_NOCHANGEDIR = 0x00000008;
+constexpr DWORD OFN_PATHMUSTEXIST = 0x00000800;
+constexpr DWORD OFN_FILEMUSTEXIST = 0x00001000;
+
+class CFileDialog {
+public:
+    // lpszFilter holds description and pattern fields separated by '|' and
+    // ends with "||"; several patterns in one field are separated by ';'.
+    // lpszDefExt (without the dot) is added to a name given without an extension.
+    explicit CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt = nullptr, LPCTSTR lpszFileName = nullptr,
+                         DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, LPCTSTR lpszFilter = nullptr,
+                         CWnd* pParentWnd = nullptr);
+    virtual ~CFileDialog();
+
+    CFileDialog(const CFileDialog&) = delete;
+    CFileDialog& operator=(const CFileDialog&) = delete;
+
+    // IDOK with a chosen path, IDCANCEL (and no path) otherwise.
+    virtual int DoModal();
+
+    CString GetPathName() const; // full path; empty unless DoModal returned IDOK
+    CString GetFileName() const; // the last component of the path
+    CString GetFileExt() const;  // what follows the last dot of the file name, or empty
+
+private:
+    BOOL m_bOpenFileDialog;
+    CString m_strDefExt;
+    CString m_strFileName;
+    DWORD m_dwFlags;
+    CString m_strFilter;
+    CWnd* m_pParentWnd;
+    CString m_strPathName;
+};
+
+// Deletes a file; FALSE when it could not be deleted (absent, a folder, no right to).
+BOOL DeleteFile(LPCTSTR lpFileName);
+inline BOOL DeleteFileW(LPCTSTR lpFileName) { return DeleteFile(lpFileName); }

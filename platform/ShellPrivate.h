@@ -1,0 +1,80 @@
+#pragma once
+
+// Pieces shared by the application shell's implementation files and its test
+// seams. Internal to platform/: includes Qt.
+
+#include "model/Types.h"
+#include "platform/Resource.h"
+
+#include <QImage>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class CWnd;
+class QSettings;
+class QWidget;
+
+namespace shell {
+
+inline QString ToQString(LPCTSTR psz) { return psz ? QString::fromUtf16(psz) : QString(); }
+inline QString ToQString(const std::u16string& str) { return QString::fromStdU16String(str); }
+inline std::u16string ToU16(const QString& str) { return str.toStdU16String(); }
+
+// The title of message boxes: the application's name.
+QString AppTitle();
+
+// The idle work of the event loop: the application's OnIdle, or with no
+// application object the frames' toolbar updates.
+void RunIdle();
+
+// The main window is gone: the event loop ends, if it runs.
+void MainWindowGone();
+
+// The widget a modal box opens over: pWnd's, or the main window's for null
+// (null when there is none either).
+QWidget* ModalParent(CWnd* pWnd);
+
+// String nID of the resource set, or null when there is none.
+LPCTSTR FindString(UINT nID);
+
+// An indexed resource image as 32-bit ARGB; null when its rows do not match
+// its size or use a key missing from its palette.
+QImage ImageFromResource(const ImageResource& image);
+
+// What a file dialog was asked to show; filters in the "desc (patterns)" form.
+struct FileDialogRequest {
+    bool bOpen = true;
+    std::u16string strDefExt;
+    std::u16string strFileName;
+    DWORD dwFlags = 0;
+    std::vector<std::u16string> filters;
+};
+
+// Test seams (testing/ShellSeams.cpp). Each answers and returns true while a
+// script is active; false means: show the real thing.
+bool ScriptedMessageBox(const std::u16string& strText, UINT nType, int& nResult);
+bool ScriptedFileDialog(const FileDialogRequest& request, std::optional<std::u16string>& path);
+
+// The folder of the temporary settings store, or empty for the user's own.
+QString SettingsFolderOverride();
+
+// The profile store of the application: the temporary one while a test holds
+// it, else the user's (the registry on Windows, an INI file elsewhere).
+// Organisation and application name the store is keyed by come from the
+// application object (SetRegistryKey, m_pszAppName).
+std::unique_ptr<QSettings> OpenProfile();
+
+// A stored 32-bit value, or nDefault when it is absent or not a 32-bit number.
+UINT ReadProfileInt(const QString& strSection, const QString& strEntry, UINT nDefault);
+// FALSE when the store could not be written.
+BOOL WriteProfileInt(const QString& strSection, const QString& strEntry, int nValue);
+
+// The organisation (the registry key, or the application's name before one is
+// set) and the application name of the profile, from the application object.
+void ProfileNames(QString& strOrganisation, QString& strApplication);
+
+} // namespace shell

@@ -1,0 +1,197 @@
+#include "platform/WinApp.h"
+
+#include "platform/FrameWnd.h"
+#include "platform/ShellPrivate.h"
+#include "platform/WndPrivate.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QFileInfo>
+#include <QWidget>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+CWinApp* g_pApp = nullptr;
+bool g_bRunning = false; // inside Run's event loop
+
+// The command "Exit" (the program's resource ids give it the same value).
+constexpr UINT kIdAppExit = 0xE141;
+
+QString ExecutableName(const char* pszArgv0)
+{
+    const QString name = QFileInfo(QString::fromLocal8Bit(pszArgv0 ? pszArgv0 : "")).completeBaseName();
+    return name.isEmpty() ? QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() : name;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
+    ON_COMMAND(kIdAppExit, OnAppExit)
+END_MESSAGE_MAP()
+
+CWinApp::CWinApp(LPCTSTR lpszAppName) : m_nCmdShow(SW_SHOWNORMAL)
+{
+    // The newest application object is the application; tests make one after another.
+    g_pApp = this;
+    if (lpszAppName)
+        SetAppName(lpszAppName);
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+void CWinApp::SetAppName(const std::u16string& strName)
+{
+    m_strAppName = strName;
+    m_pszAppName = m_strAppName.c_str();
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+
+int CWinApp::Run()
+{
+    // Without a main window nothing could ever end the loop.
+    if (!m_pMainWnd)
+        return ExitInstance();
+    QAbstractEventDispatcher* pDispatcher = QAbstractEventDispatcher::instance();
+    const QMetaObject::Connection idle =
+        QObject::connect(pDispatcher, &QAbstractEventDispatcher::aboutToBlock, pDispatcher, [] { shell::RunIdle(); });
+    g_bRunning = true;
+    m_nExitCode = QApplication::exec();
+    g_bRunning = false;
+    QObject::disconnect(idle);
+    return ExitInstance();
+}
+
+BOOL CWinApp::OnIdle(LONG lCount)
+{
+    if (lCount == 0)
+        CFrameWnd::UpdateAllFramesOnIdle();
+    return FALSE;
+}
+
+int CWinApp::ExitInstance()
+{
+    return m_nExitCode;
+}
+
+void CWinApp::SetRegistryKey(LPCTSTR lpszRegistryKey)
+{
+    m_strRegistryKey = lpszRegistryKey ? lpszRegistryKey : u"";
+    m_pszRegistryKey = m_strRegistryKey.empty() ? nullptr : m_strRegistryKey.c_str();
+}
+
+UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault)
+{
+    if (!lpszSection || !lpszEntry)
+        return static_cast<UINT>(nDefault);
+    return shell::ReadProfileInt(shell::ToQString(lpszSection), shell::ToQString(lpszEntry),
+                                 static_cast<UINT>(nDefault));
+}
+
+BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue)
+{
+    if (!lpszSection || !lpszEntry)
+        return FALSE;
+    return shell::WriteProfileInt(shell::ToQString(lpszSection), shell::ToQString(lpszEntry), nValue);
+}
+
+void CWinApp::OnAppExit()
+{
+    if (m_pMainWnd)
+        m_pMainWnd->SendMessage(WM_CLOSE, 0, 0);
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_pApp;
+}
+
+CWnd* AfxGetMainWnd()
+{
+    return g_pApp ? g_pApp->m_pMainWnd : nullptr;
+}
+
+int AfxWinMain(int argc, char* argv[])
+{
+    CWinApp* pApp = g_pApp;
+    if (!pApp) {
+        std::fprintf(stderr, "trellis: no application object\n");
+        return 1;
+    }
+    // QApplication keeps a reference to the count for its whole life.
+    static int s_argc;
+    s_argc = argc;
+    std::unique_ptr<QApplication> pQtApp;
+    if (!QCoreApplication::instance())
+        pQtApp = std::make_unique<QApplication>(s_argc, argv);
+    if (!pApp->m_pszAppName)
+        pApp->SetAppName(shell::ToU16(ExecutableName(argc > 0 ? argv[0] : nullptr)));
+    QCoreApplication::setApplicationName(shell::ToQString(pApp->m_pszAppName));
+
+    int nResult = 1;
+    if (pApp->InitInstance())
+        nResult = pApp->Run();
+    else
+        pApp->ExitInstance();
+    // A main window still open at the end goes with the program.
+    if (CWnd* pMainWnd = pApp->m_pMainWnd)
+        pMainWnd->DestroyWindow();
+    return nResult;
+}
+
+namespace shell {
+
+QString AppTitle()
+{
+    if (g_pApp && g_pApp->m_pszAppName)
+        return ToQString(g_pApp->m_pszAppName);
+    return QCoreApplication::applicationName();
+}
+
+void ProfileNames(QString& strOrganisation, QString& strApplication)
+{
+    strApplication = AppTitle();
+    strOrganisation = g_pApp && g_pApp->m_pszRegistryKey ? ToQString(g_pApp->m_pszRegistryKey) : strApplication;
+}
+
+void MainWindowGone()
+{
+    if (g_bRunning)
+        QCoreApplication::exit(0);
+}
+
+QWidget* ModalParent(CWnd* pWnd)
+{
+    if (!pWnd)
+        pWnd = AfxGetMainWnd();
+    QWidget* pWidget = PlatformWidget(pWnd);
+    return pWidget ? pWidget->window() : nullptr;
+}
+
+void RunIdle()
+{
+    // Update handlers may open nested loops (which go idle too); one pass at a time.
+    static bool s_bBusy = false;
+    if (s_bBusy)
+        return;
+    s_bBusy = true;
+    if (g_pApp) {
+        for (LONG lCount = 0; g_pApp && g_pApp->OnIdle(lCount); ++lCount) {
+        }
+    } else {
+        CFrameWnd::UpdateAllFramesOnIdle();
+    }
+    s_bBusy = false;
+}
+
+} // namespace shell

@@ -1,0 +1,450 @@
+#include "platform/TestingShell.h"
+
+#include "platform/CeCommandBar.h"
+#include "platform/CommandBarWidget.h"
+#include "platform/FrameWnd.h"
+#include "platform/MessageBox.h"
+#include "platform/ShellPrivate.h"
+#include "platform/WndPrivate.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+namespace Testing {
+
+// The innermost live script of each kind answers; an outer one waits its turn.
+struct ScriptedMessageBoxes::State {
+    std::deque<int> answers;
+    std::vector<MessageBoxRecord> shown;
+    State* pOuter = nullptr;
+};
+
+struct ScriptedFileDialogs::State {
+    std::deque<std::optional<std::u16string>> answers;
+    std::vector<FileDialogRecord> shown;
+    State* pOuter = nullptr;
+};
+
+struct TemporarySettings::State {
+    QTemporaryDir dir;
+    State* pOuter = nullptr;
+};
+
+namespace {
+ScriptedMessageBoxes::State* g_pMessageBoxes = nullptr;
+ScriptedFileDialogs::State* g_pFileDialogs = nullptr;
+TemporarySettings::State* g_pSettings = nullptr;
+} // namespace
+
+UINT MessageBoxRecord::Icon() const
+{
+    return nType & MB_ICONMASK;
+}
+
+UINT MessageBoxRecord::Buttons() const
+{
+    return nType & MB_TYPEMASK;
+}
+
+ScriptedMessageBoxes::ScriptedMessageBoxes() : m_pState(std::make_unique<State>())
+{
+    m_pState->pOuter = g_pMessageBoxes;
+    g_pMessageBoxes = m_pState.get();
+}
+
+ScriptedMessageBoxes::~ScriptedMessageBoxes()
+{
+    g_pMessageBoxes = m_pState->pOuter;
+}
+
+void ScriptedMessageBoxes::Answer(int nResult)
+{
+    m_pState->answers.push_back(nResult);
+}
+
+const std::vector<MessageBoxRecord>& ScriptedMessageBoxes::Shown() const
+{
+    return m_pState->shown;
+}
+
+size_t ScriptedMessageBoxes::AnswersLeft() const
+{
+    return m_pState->answers.size();
+}
+
+ScriptedFileDialogs::ScriptedFileDialogs() : m_pState(std::make_unique<State>())
+{
+    m_pState->pOuter = g_pFileDialogs;
+    g_pFileDialogs = m_pState.get();
+}
+
+ScriptedFileDialogs::~ScriptedFileDialogs()
+{
+    g_pFileDialogs = m_pState->pOuter;
+}
+
+void ScriptedFileDialogs::Choose(const std::u16string& strPath)
+{
+    m_pState->answers.emplace_back(strPath);
+}
+
+void ScriptedFileDialogs::Cancel()
+{
+    m_pState->answers.emplace_back(std::nullopt);
+}
+
+const std::vector<FileDialogRecord>& ScriptedFileDialogs::Shown() const
+{
+    return m_pState->shown;
+}
+
+size_t ScriptedFileDialogs::AnswersLeft() const
+{
+    return m_pState->answers.size();
+}
+
+TemporarySettings::TemporarySettings() : m_pState(std::make_unique<State>())
+{
+    // Without its folder the store would fall back to the user's own.
+    if (!m_pState->dir.isValid())
+        throw std::runtime_error("cannot create a temporary settings folder: "
+                                 + m_pState->dir.errorString().toStdString());
+    m_pState->pOuter = g_pSettings;
+    g_pSettings = m_pState.get();
+}
+
+TemporarySettings::~TemporarySettings()
+{
+    g_pSettings = m_pState->pOuter;
+}
+
+std::u16string TemporarySettings::Folder() const
+{
+    return shell::ToU16(m_pState->dir.path());
+}
+
+void TemporarySettings::WriteRaw(const std::u16string& strSection, const std::u16string& strEntry,
+                                 const std::u16string& strValue)
+{
+    // Only this store: refuse to write anywhere if an inner one is active.
+    if (g_pSettings != m_pState.get())
+        return;
+    std::unique_ptr<QSettings> pSettings = shell::OpenProfile();
+    pSettings->setValue(shell::ToQString(strSection) + u'/' + shell::ToQString(strEntry),
+                        shell::ToQString(strValue));
+    pSettings->sync();
+}
+
+} // namespace Testing
+
+namespace shell {
+
+bool ScriptedMessageBox(const std::u16string& strText, UINT nType, int& nResult)
+{
+    Testing::ScriptedMessageBoxes::State* pState = Testing::g_pMessageBoxes;
+    if (!pState)
+        return false;
+    pState->shown.push_back({ strText, nType });
+    if (!pState->answers.empty()) {
+        nResult = pState->answers.front();
+        pState->answers.pop_front();
+        return true;
+    }
+    switch (nType & MB_TYPEMASK) {
+    case MB_YESNO: nResult = IDNO; break;
+    case MB_OKCANCEL:
+    case MB_YESNOCANCEL: nResult = IDCANCEL; break;
+    default: nResult = IDOK; break;
+    }
+    return true;
+}
+
+bool ScriptedFileDialog(const FileDialogRequest& request, std::optional<std::u16string>& path)
+{
+    Testing::ScriptedFileDialogs::State* pState = Testing::g_pFileDialogs;
+    if (!pState)
+        return false;
+    pState->shown.push_back(
+        { request.bOpen ? TRUE : FALSE, request.strDefExt, request.strFileName, request.dwFlags, request.filters });
+    path.reset();
+    if (!pState->answers.empty()) {
+        path = pState->answers.front();
+        pState->answers.pop_front();
+    }
+    return true;
+}
+
+QString SettingsFolderOverride()
+{
+    return Testing::g_pSettings ? Testing::g_pSettings->dir.path() : QString();
+}
+
+} // namespace shell
+
+// Command bar helpers.
+
+namespace Testing {
+
+namespace {
+
+CommandBarWidget* BarOf(CFrameWnd& frame)
+{
+    // The bar's native widget is the one it made (no meta-object to look it up by).
+    CCeCommandBar* pBar = frame.GetCommandBar();
+    return pBar ? static_cast<CommandBarWidget*>(PlatformWidget(pBar)) : nullptr;
+}
+
+QList<QMenu*> MenusOf(CFrameWnd& frame)
+{
+    QList<QMenu*> menus;
+    if (CommandBarWidget* pBar = BarOf(frame))
+        for (QAction* pAction : pBar->MenuBar()->actions())
+            if (QMenu* pMenu = pAction->menu())
+                menus << pMenu;
+    return menus;
+}
+
+// The item nID and the menu holding it.
+std::pair<QMenu*, QAction*> FindMenuItem(CFrameWnd& frame, UINT nID)
+{
+    for (QMenu* pMenu : MenusOf(frame))
+        for (QAction* pAction : pMenu->actions())
+            if (!pAction->isSeparator() && pAction->data().toUInt() == nID)
+                return { pMenu, pAction };
+    return { nullptr, nullptr };
+}
+
+QAction* FindButton(CFrameWnd& frame, UINT nID)
+{
+    if (CommandBarWidget* pBar = BarOf(frame))
+        for (QAction* pAction : pBar->ToolBar()->actions())
+            if (!pAction->isSeparator() && pAction->data().toUInt() == nID)
+                return pAction;
+    return nullptr;
+}
+
+// What opening a menu runs, without a pop-up window (and its keyboard grab).
+void OpenAndClose(QMenu* pMenu)
+{
+    Q_EMIT pMenu->aboutToShow();
+    Q_EMIT pMenu->aboutToHide();
+}
+
+// The bar hands commands to the event loop; deliver them before returning.
+void DeliverCommands()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+}
+
+std::u16string TextOf(const QAction* pAction)
+{
+    return pAction->isSeparator() ? std::u16string() : shell::ToU16(pAction->text());
+}
+
+} // namespace
+
+std::vector<std::u16string> MenuTitles(CFrameWnd& frame)
+{
+    std::vector<std::u16string> titles;
+    for (QMenu* pMenu : MenusOf(frame))
+        titles.push_back(shell::ToU16(pMenu->title()));
+    return titles;
+}
+
+std::vector<std::u16string> MenuItemTexts(CFrameWnd& frame, size_t nPopup)
+{
+    std::vector<std::u16string> texts;
+    const QList<QMenu*> menus = MenusOf(frame);
+    if (nPopup < static_cast<size_t>(menus.size()))
+        for (QAction* pAction : menus[static_cast<qsizetype>(nPopup)]->actions())
+            texts.push_back(TextOf(pAction));
+    return texts;
+}
+
+bool IsMenuItemEnabled(CFrameWnd& frame, UINT nID)
+{
+    const auto [pMenu, pAction] = FindMenuItem(frame, nID);
+    if (!pAction)
+        return false;
+    OpenAndClose(pMenu);
+    return pAction->isEnabled();
+}
+
+bool ChooseMenuItem(CFrameWnd& frame, UINT nID)
+{
+    const auto [pMenu, pAction] = FindMenuItem(frame, nID);
+    if (!pAction)
+        return false;
+    // As a click does: the menu opens, closes, then the item fires.
+    OpenAndClose(pMenu);
+    const bool bEnabled = pAction->isEnabled();
+    if (bEnabled) {
+        pAction->trigger();
+        DeliverCommands();
+    }
+    return bEnabled;
+}
+
+std::vector<UINT> ToolBarButtons(CFrameWnd& frame)
+{
+    std::vector<UINT> buttons;
+    if (CommandBarWidget* pBar = BarOf(frame))
+        for (QAction* pAction : pBar->ToolBar()->actions())
+            buttons.push_back(pAction->isSeparator() ? 0 : pAction->data().toUInt());
+    return buttons;
+}
+
+bool IsToolBarButtonEnabled(CFrameWnd& frame, UINT nID)
+{
+    QAction* pAction = FindButton(frame, nID);
+    return pAction && pAction->isEnabled();
+}
+
+bool ClickToolBarButton(CFrameWnd& frame, UINT nID)
+{
+    QAction* pAction = FindButton(frame, nID);
+    CommandBarWidget* pBar = BarOf(frame);
+    if (!pAction || !pBar)
+        return false;
+    auto* pButton = qobject_cast<QAbstractButton*>(pBar->ToolBar()->widgetForAction(pAction));
+    if (!pButton || !pButton->isEnabled())
+        return false;
+    pButton->click();
+    DeliverCommands();
+    return true;
+}
+
+bool HasCloseButton(CFrameWnd& frame)
+{
+    CommandBarWidget* pBar = BarOf(frame);
+    return pBar && !pBar->CloseButton()->isHidden();
+}
+
+bool PressCloseButton(CFrameWnd& frame)
+{
+    if (!HasCloseButton(frame))
+        return false;
+    BarOf(frame)->CloseButton()->click();
+    DeliverCommands();
+    return true;
+}
+
+bool ToolBarWrapped(CFrameWnd& frame)
+{
+    CommandBarWidget* pBar = BarOf(frame);
+    return pBar && pBar->IsTwoRows();
+}
+
+void RunIdle()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    shell::RunIdle();
+}
+
+} // namespace Testing
+
+// Native dialogs answered from the event loop.
+
+namespace Testing {
+
+namespace {
+
+// Runs answer on the next modal widget of type T once it is open.
+template <class T>
+void WhenModalOpens(std::function<void(T*)> answer)
+{
+    QTimer::singleShot(0, [answer] {
+        if (T* pModal = qobject_cast<T*>(QApplication::activeModalWidget()))
+            answer(pModal);
+        else
+            WhenModalOpens<T>(answer); // not open yet
+    });
+}
+
+int ResultOf(QMessageBox::StandardButton button)
+{
+    switch (button) {
+    case QMessageBox::Ok: return IDOK;
+    case QMessageBox::Cancel: return IDCANCEL;
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    default: return 0;
+    }
+}
+
+UINT IconOf(QMessageBox::Icon icon)
+{
+    switch (icon) {
+    case QMessageBox::Critical: return MB_ICONSTOP;
+    case QMessageBox::Question: return MB_ICONQUESTION;
+    case QMessageBox::Warning: return MB_ICONEXCLAMATION;
+    case QMessageBox::Information: return MB_ICONINFORMATION;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+void AnswerNextNativeMessageBox(int nButton, NativeMessageBox* pSeen)
+{
+    WhenModalOpens<QMessageBox>([nButton, pSeen](QMessageBox* pBox) {
+        if (pSeen) {
+            pSeen->strTitle = shell::ToU16(pBox->windowTitle());
+            pSeen->strText = shell::ToU16(pBox->text());
+            pSeen->nIcon = IconOf(pBox->icon());
+            pSeen->buttons.clear();
+        }
+        QAbstractButton* pPress = nullptr;
+        for (QAbstractButton* pButton : pBox->buttons()) {
+            const int nResult = ResultOf(pBox->standardButton(pButton));
+            if (pSeen)
+                pSeen->buttons.push_back(nResult);
+            if (nResult == nButton)
+                pPress = pButton;
+        }
+        if (pPress)
+            pPress->click();
+        else
+            pBox->done(0); // no such button: close it rather than hang
+    });
+}
+
+void AnswerNextNativeFileDialog(const std::u16string* pTypedPath, NativeFileDialog* pSeen)
+{
+    const std::optional<QString> typed =
+        pTypedPath ? std::optional<QString>(shell::ToQString(*pTypedPath)) : std::nullopt;
+    WhenModalOpens<QFileDialog>([typed, pSeen](QFileDialog* pDlg) {
+        if (pSeen) {
+            pSeen->bSave = pDlg->acceptMode() == QFileDialog::AcceptSave;
+            pSeen->strTitle = shell::ToU16(pDlg->windowTitle());
+            pSeen->filters.clear();
+            for (const QString& filter : pDlg->nameFilters())
+                pSeen->filters.push_back(shell::ToU16(filter));
+        }
+        if (typed) {
+            pDlg->selectFile(*typed);
+            QMetaObject::invokeMethod(pDlg, "accept");
+        } else {
+            pDlg->reject();
+        }
+    });
+}
+
+} // namespace Testing

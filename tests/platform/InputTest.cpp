@@ -1,0 +1,139 @@
+// Pen and keyboard input: taps, double taps by class style, capture, focus
+// and typed characters.
+
+#include "TestWindows.h"
+
+namespace {
+
+// Captures the pen on a press and lets it go on the release, as the letter pad does.
+class CCaptureWnd : public CProbeWnd {
+public:
+    afx_msg void OnLButtonDown(UINT, CPoint pt)
+    {
+        Record(WM_LBUTTONDOWN, pt);
+        SetCapture();
+    }
+    afx_msg void OnLButtonUp(UINT, CPoint pt)
+    {
+        Record(WM_LBUTTONUP, pt);
+        ReleaseCapture();
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCaptureWnd, CProbeWnd)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+END_MESSAGE_MAP()
+
+std::vector<UINT> Mouse(const CProbeWnd& wnd)
+{
+    std::vector<UINT> out;
+    for (UINT m : wnd.m_messages) {
+        if (m >= WM_LBUTTONDOWN && m <= WM_LBUTTONDBLCLK)
+            out.push_back(m);
+    }
+    return out;
+}
+
+const std::vector<UINT> kTapTap = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP};
+const std::vector<UINT> kDoubleTap = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP};
+
+} // namespace
+
+TEST_F(WindowTest, TapArrivesInClientCoordinates)
+{
+    CProbeWnd wnd;
+    ASSERT_TRUE(CreateChild(wnd, CRect(50, 60, 150, 160), 1, WS_BORDER));
+    Testing::Tap(&wnd, CPoint(10, 20));
+    ASSERT_EQ(Mouse(wnd), std::vector<UINT>({WM_LBUTTONDOWN, WM_LBUTTONUP}));
+    EXPECT_EQ(wnd.m_points[0], CPoint(10, 20));
+    EXPECT_EQ(wnd.m_points[1], CPoint(10, 20));
+    // A tap does not take the focus.
+    EXPECT_EQ(wnd.Count(WM_SETFOCUS), 0);
+}
+
+TEST_F(WindowTest, DoubleTapNeedsTheDoubleClickClassStyle)
+{
+    // The default child class delivers double taps.
+    CProbeWnd byDefault;
+    ASSERT_TRUE(CreateChild(byDefault, CRect(0, 0, 50, 50), 1));
+    Testing::DoubleTap(&byDefault, CPoint(5, 5));
+    EXPECT_EQ(Mouse(byDefault), kDoubleTap);
+
+    // Without CS_DBLCLKS the second tap is another press.
+    CProbeWnd plain;
+    ASSERT_TRUE(CreateChild(plain, CRect(60, 0, 110, 50), 2, 0, AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW)));
+    Testing::DoubleTap(&plain, CPoint(5, 5));
+    EXPECT_EQ(Mouse(plain), kTapTap);
+
+    // Two taps far apart in time are two taps, whatever the class.
+    byDefault.m_messages.clear();
+    Testing::Tap(&byDefault, CPoint(5, 5));
+    Testing::Tap(&byDefault, CPoint(5, 5));
+    EXPECT_EQ(Mouse(byDefault), kTapTap);
+}
+
+TEST_F(WindowTest, CapturedReleaseOutsideReachesTheCapturingWindow)
+{
+    CCaptureWnd pad;
+    CProbeWnd below;
+    ASSERT_TRUE(CreateChild(pad, CRect(0, 100, 240, 140), 1));
+    ASSERT_TRUE(CreateChild(below, CRect(0, 150, 240, 200), 2));
+    Testing::Press(&pad, CPoint(10, 10));
+    EXPECT_EQ(CWnd::GetCapture(), &pad);
+    Testing::Release(&pad, CPoint(-5, 60)); // over the other window, left of the pad
+    ASSERT_EQ(Mouse(pad), std::vector<UINT>({WM_LBUTTONDOWN, WM_LBUTTONUP}));
+    EXPECT_EQ(pad.m_points[1], CPoint(-5, 60));
+    EXPECT_TRUE(Mouse(below).empty());
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+}
+
+TEST_F(WindowTest, UncapturedReleaseGoesToTheWindowUnderThePen)
+{
+    CProbeWnd grid;
+    CProbeWnd pad;
+    ASSERT_TRUE(CreateChild(grid, CRect(0, 0, 240, 100), 1));
+    ASSERT_TRUE(CreateChild(pad, CRect(0, 150, 240, 200), 2));
+    Testing::Press(&grid, CPoint(10, 10));
+    Testing::Release(&grid, CPoint(20, 170));
+    EXPECT_EQ(Mouse(grid), std::vector<UINT>({WM_LBUTTONDOWN}));
+    ASSERT_EQ(Mouse(pad), std::vector<UINT>({WM_LBUTTONUP}));
+    EXPECT_EQ(pad.m_points[0], CPoint(20, 20));
+}
+
+TEST_F(WindowTest, TypedCharactersGoToTheFocusedWindow)
+{
+    CProbeWnd first;
+    CProbeWnd second;
+    ASSERT_TRUE(CreateChild(first, CRect(0, 0, 50, 50), 1));
+    ASSERT_TRUE(CreateChild(second, CRect(60, 0, 110, 50), 2));
+
+    first.SetFocus();
+    EXPECT_EQ(CWnd::GetFocus(), &first);
+    EXPECT_EQ(first.Count(WM_SETFOCUS), 1);
+    Testing::TypeText(u"ab\u00e9");
+    EXPECT_EQ(first.m_chars, std::vector<UINT>({u'a', u'b', 0xE9}));
+
+    EXPECT_EQ(second.SetFocus(), &first);
+    EXPECT_EQ(first.Count(WM_KILLFOCUS), 1);
+    EXPECT_EQ(second.Count(WM_SETFOCUS), 1);
+    Testing::TypeText(u"Z");
+    EXPECT_EQ(second.m_chars, std::vector<UINT>({u'Z'}));
+    EXPECT_EQ(first.m_chars.size(), 3u);
+
+    // Keys come down first; keys that type nothing give no character.
+    second.m_chars.clear();
+    Testing::TypeText(u"q");
+    Testing::PressKey(VK_LEFT);
+    Testing::PressKey(VK_BACK);
+    EXPECT_EQ(second.m_keys, std::vector<UINT>({'Z', 'Q', VK_LEFT, VK_BACK}));
+    EXPECT_EQ(second.m_chars, std::vector<UINT>({u'q', 8}));
+
+    // Focus on a destroyed window is forgotten.
+    second.DestroyWindow();
+    EXPECT_EQ(CWnd::GetFocus(), nullptr);
+    Testing::TypeText(u"x");
+    EXPECT_EQ(first.m_chars.size(), 3u);
+}

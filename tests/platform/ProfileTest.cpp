@@ -1,0 +1,100 @@
+// The application's profile: defaults, 32-bit round trips, unreadable values,
+// and the temporary store that keeps tests away from the user's settings.
+
+#include "platform/TestingShell.h"
+#include "platform/WinApp.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <filesystem>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ProfileTest : public ::testing::Test {
+protected:
+    ProfileTest() { m_app.SetRegistryKey(u"Quillon Software"); }
+
+    Testing::TemporarySettings m_settings;
+    CWinApp m_app { u"trellis" };
+};
+
+} // namespace
+
+TEST_F(ProfileTest, AbsentValuesGiveTheDefault)
+{
+    EXPECT_EQ(m_app.GetProfileInt(u"options", u"mode", 1), 1u);
+    EXPECT_EQ(m_app.GetProfileInt(u"options", u"cluesize", 38), 38u);
+    EXPECT_EQ(m_app.GetProfileInt(u"color", u"0", static_cast<int>(0xFFFFFFFF)), 0xFFFFFFFFu);
+    // A section of that name does not make a value of it.
+    ASSERT_TRUE(m_app.WriteProfileInt(u"options", u"mode", 0));
+    EXPECT_EQ(m_app.GetProfileInt(u"options", u"mode/x", 5), 5u);
+    EXPECT_EQ(m_app.GetProfileInt(u"color", u"mode", 7), 7u);
+}
+
+TEST_F(ProfileTest, ValuesRoundTripAsThirtyTwoBits)
+{
+    const int values[] = { 0, 1, 25, 0x00FFFFFF, -1, INT_MAX, INT_MIN };
+    int nEntry = 0;
+    for (int nValue : values) {
+        const std::u16string strEntry = fs::path(std::to_string(nEntry++)).u16string();
+        ASSERT_TRUE(m_app.WriteProfileInt(u"color", strEntry.c_str(), nValue));
+    }
+    // Read back by a later application object, as at the next start.
+    CWinApp next(u"trellis");
+    next.SetRegistryKey(u"Quillon Software");
+    nEntry = 0;
+    for (int nValue : values) {
+        const std::u16string strEntry = fs::path(std::to_string(nEntry++)).u16string();
+        EXPECT_EQ(next.GetProfileInt(u"color", strEntry.c_str(), 12345), static_cast<UINT>(nValue)) << nValue;
+    }
+    // Overwriting keeps the newest value.
+    ASSERT_TRUE(next.WriteProfileInt(u"color", u"0", 7));
+    EXPECT_EQ(next.GetProfileInt(u"color", u"0", 12345), 7u);
+}
+
+TEST_F(ProfileTest, UnreadableStoredValuesGiveTheDefault)
+{
+    const char16_t* odd[] = { u"abc", u"1.5", u"", u"12abc", u"4294967296", u"-2147483649", u"1,2", u"0x" };
+    for (const char16_t* pszValue : odd) {
+        m_settings.WriteRaw(u"options", u"square", pszValue);
+        EXPECT_EQ(m_app.GetProfileInt(u"options", u"square", 20), 20u) << fs::path(pszValue).u8string();
+    }
+    const std::pair<const char16_t*, UINT> readable[] = {
+        { u"4294967295", 0xFFFFFFFFu }, { u"-1", 0xFFFFFFFFu }, { u" 42 ", 42u }, { u"0x1F", 31u }, { u"010", 10u },
+    };
+    for (const auto& [pszValue, nExpected] : readable) {
+        m_settings.WriteRaw(u"options", u"square", pszValue);
+        EXPECT_EQ(m_app.GetProfileInt(u"options", u"square", 20), nExpected)
+            << fs::path(pszValue).u8string();
+    }
+}
+
+TEST(ProfileIsolation, EachTemporaryStoreStartsEmptyInItsOwnFolder)
+{
+    CWinApp app(u"trellis");
+    app.SetRegistryKey(u"Quillon Software");
+    fs::path firstFolder;
+    {
+        Testing::TemporarySettings settings;
+        firstFolder = settings.Folder();
+        ASSERT_TRUE(app.WriteProfileInt(u"options", u"square", 33));
+        EXPECT_TRUE(fs::is_regular_file(firstFolder / "Quillon Software" / "trellis.ini"));
+    }
+    EXPECT_FALSE(fs::exists(firstFolder)); // removed with its store
+    Testing::TemporarySettings settings;
+    EXPECT_EQ(app.GetProfileInt(u"options", u"square", 20), 20u);
+}
+
+TEST(ProfileIsolation, BeforeARegistryKeyTheStoreIsNamedAfterTheApplication)
+{
+    Testing::TemporarySettings settings;
+    CWinApp app(u"trellis");
+    ASSERT_TRUE(app.WriteProfileInt(u"options", u"mode", 0));
+    EXPECT_TRUE(fs::is_regular_file(fs::path(settings.Folder()) / "trellis" / "trellis.ini"));
+    app.SetRegistryKey(u"Quillon Software");
+    EXPECT_EQ(app.GetProfileInt(u"options", u"mode", 1), 1u);
+}

@@ -1,0 +1,188 @@
+// Window scroll bars: shown and removed by their range, taking room from
+// the client area, and moved only by the window's own handler.
+
+#include "TestWindows.h"
+
+namespace {
+
+struct ScrollEvent {
+    UINT message;
+    UINT code;
+    UINT pos;
+};
+
+class CScrollWnd : public CProbeWnd {
+public:
+    std::vector<ScrollEvent> m_events;
+    bool m_bFollow = true; // set the bar where the user asked
+    int m_nStep = 10;
+
+    void SetRange(int nBar, int nMax)
+    {
+        SCROLLINFO si = {28, SIF_RANGE, 0, nMax, 0, 0, 0};
+        SetScrollInfo(nBar, &si, TRUE);
+    }
+
+    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pBar) { Scroll(SB_HORZ, WM_HSCROLL, nSBCode, nPos, pBar); }
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pBar) { Scroll(SB_VERT, WM_VSCROLL, nSBCode, nPos, pBar); }
+
+    void Scroll(int nBar, UINT message, UINT nSBCode, UINT nPos, CScrollBar* pBar)
+    {
+        EXPECT_EQ(pBar, nullptr);
+        m_events.push_back({message, nSBCode, nPos});
+        if (!m_bFollow)
+            return;
+        SCROLLINFO si = {28, SIF_RANGE | SIF_POS, 0, 0, 0, 0, 0};
+        GetScrollInfo(nBar, &si);
+        int pos = si.nPos;
+        switch (nSBCode) {
+        case SB_LINEUP: pos -= m_nStep; break;
+        case SB_LINEDOWN: pos += m_nStep; break;
+        case SB_PAGEUP: pos -= 6 * m_nStep; break;
+        case SB_PAGEDOWN: pos += 6 * m_nStep; break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: pos = static_cast<int>(nPos); break;
+        case SB_TOP: pos = 0; break;
+        case SB_BOTTOM: pos = si.nMax; break;
+        default: break;
+        }
+        si.fMask = SIF_POS;
+        si.nPos = pos;
+        SetScrollInfo(nBar, &si, TRUE);
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CScrollWnd, CProbeWnd)
+    ON_WM_HSCROLL()
+    ON_WM_VSCROLL()
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST_F(WindowTest, ScrollBarsAppearAndDisappearWithTheirRange)
+{
+    CScrollWnd wnd;
+    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 240, 190)));
+    const int bar = GetSystemMetrics(SM_CYHSCROLL);
+    EXPECT_FALSE(Testing::IsScrollBarShown(&wnd, SB_HORZ));
+
+    wnd.m_messages.clear();
+    wnd.SetRange(SB_HORZ, 96);
+    EXPECT_TRUE(Testing::IsScrollBarShown(&wnd, SB_HORZ));
+    EXPECT_TRUE(wnd.GetStyle() & WS_HSCROLL);
+    CRect rc;
+    wnd.GetClientRect(&rc);
+    EXPECT_EQ(rc, CRect(0, 0, 240, 190 - bar));
+    EXPECT_EQ(wnd.Count(WM_SIZE), 1);
+    EXPECT_EQ(wnd.m_sizeLast, CSize(240, 190 - bar));
+
+    wnd.SetRange(SB_VERT, 146);
+    wnd.GetClientRect(&rc);
+    EXPECT_EQ(rc, CRect(0, 0, 240 - bar, 190 - bar));
+
+    // An empty or negative range takes the bar away.
+    wnd.SetRange(SB_HORZ, 0);
+    EXPECT_FALSE(Testing::IsScrollBarShown(&wnd, SB_HORZ));
+    EXPECT_FALSE(wnd.GetStyle() & WS_HSCROLL);
+    wnd.SetRange(SB_VERT, -20);
+    EXPECT_FALSE(Testing::IsScrollBarShown(&wnd, SB_VERT));
+    wnd.GetClientRect(&rc);
+    EXPECT_EQ(rc, CRect(0, 0, 240, 190));
+
+    // The style alone shows a bar too.
+    wnd.SetWindowLong(GWL_STYLE, wnd.GetWindowLong(GWL_STYLE) | static_cast<LONG>(WS_VSCROLL));
+    EXPECT_TRUE(Testing::IsScrollBarShown(&wnd, SB_VERT));
+    wnd.GetClientRect(&rc);
+    EXPECT_EQ(rc.Width(), 240 - bar);
+}
+
+TEST_F(WindowTest, ScrollPositionIsKeptWithinTheRange)
+{
+    CScrollWnd wnd;
+    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 100, 100)));
+    wnd.SetRange(SB_HORZ, 50);
+    SCROLLINFO si = {28, SIF_POS, 0, 0, 0, 80, 0};
+    EXPECT_EQ(wnd.SetScrollInfo(SB_HORZ, &si, TRUE), 50);
+    EXPECT_EQ(wnd.GetScrollPos(SB_HORZ), 50);
+    EXPECT_EQ(Testing::ScrollBarPosition(&wnd, SB_HORZ), 50);
+    si.nPos = -3;
+    EXPECT_EQ(wnd.SetScrollInfo(SB_HORZ, &si, TRUE), 0);
+}
+
+TEST_F(WindowTest, UserScrollActionsArriveAsMessages)
+{
+    CScrollWnd wnd;
+    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 240, 190)));
+    wnd.SetRange(SB_HORZ, 96);
+    wnd.SetRange(SB_VERT, 146);
+
+    ASSERT_TRUE(Testing::ScrollBarAction(&wnd, SB_HORZ, SB_LINERIGHT));
+    ASSERT_TRUE(Testing::ScrollBarAction(&wnd, SB_HORZ, SB_PAGERIGHT));
+    ASSERT_TRUE(Testing::ScrollBarAction(&wnd, SB_VERT, SB_BOTTOM));
+    ASSERT_TRUE(Testing::ScrollBarAction(&wnd, SB_VERT, SB_LINEUP));
+    ASSERT_EQ(wnd.m_events.size(), 4u);
+    EXPECT_EQ(wnd.m_events[0].message, WM_HSCROLL);
+    EXPECT_EQ(wnd.m_events[0].code, SB_LINERIGHT);
+    EXPECT_EQ(wnd.m_events[1].code, SB_PAGERIGHT);
+    EXPECT_EQ(wnd.m_events[2].message, WM_VSCROLL);
+    EXPECT_EQ(wnd.m_events[2].code, SB_BOTTOM);
+    EXPECT_EQ(wnd.m_events[3].code, SB_LINEUP);
+    EXPECT_EQ(Testing::ScrollBarPosition(&wnd, SB_HORZ), 70);
+    EXPECT_EQ(Testing::ScrollBarPosition(&wnd, SB_VERT), 136);
+
+    // Dragging the thumb: tracking positions, then the final position.
+    wnd.m_events.clear();
+    ASSERT_TRUE(Testing::ScrollBarAction(&wnd, SB_HORZ, SB_THUMBTRACK, 33));
+    ASSERT_EQ(wnd.m_events.size(), 3u);
+    EXPECT_EQ(wnd.m_events[0].code, SB_THUMBTRACK);
+    EXPECT_EQ(wnd.m_events[0].pos, 33u);
+    EXPECT_EQ(wnd.m_events[1].code, SB_THUMBPOSITION);
+    EXPECT_EQ(wnd.m_events[1].pos, 33u);
+    EXPECT_EQ(wnd.m_events[2].code, SB_ENDSCROLL);
+    EXPECT_EQ(wnd.GetScrollPos(SB_HORZ), 33);
+
+    // A bar that is not shown cannot be used.
+    wnd.SetRange(SB_HORZ, 0);
+    EXPECT_FALSE(Testing::ScrollBarAction(&wnd, SB_HORZ, SB_LINERIGHT));
+}
+
+TEST_F(WindowTest, ScrollBarStaysUnlessTheHandlerMovesIt)
+{
+    CScrollWnd wnd;
+    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 240, 190)));
+    wnd.SetRange(SB_HORZ, 96);
+    wnd.m_bFollow = false;
+    Testing::ScrollBarAction(&wnd, SB_HORZ, SB_PAGERIGHT);
+    Testing::ScrollBarAction(&wnd, SB_HORZ, SB_THUMBTRACK, 50);
+    EXPECT_EQ(wnd.m_events.size(), 4u);
+    EXPECT_EQ(Testing::ScrollBarPosition(&wnd, SB_HORZ), 0);
+    EXPECT_EQ(wnd.GetScrollPos(SB_HORZ), 0);
+}
+
+namespace {
+
+// Closes itself from its scroll handler.
+class CSelfClosingWnd : public CWnd {
+public:
+    afx_msg void OnHScroll(UINT, UINT, CScrollBar*) { DestroyWindow(); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSelfClosingWnd, CWnd)
+    ON_WM_HSCROLL()
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST_F(WindowTest, WindowMayDestroyItselfFromAScrollHandler)
+{
+    CSelfClosingWnd wnd;
+    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 100, 100)));
+    wnd.SetScrollRange(SB_HORZ, 0, 50);
+    ASSERT_TRUE(Testing::ScrollBarAction(&wnd, SB_HORZ, SB_THUMBTRACK, 20));
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    Testing::RunUntilIdle();
+    EXPECT_FALSE(Testing::ScrollBarAction(&wnd, SB_HORZ, SB_LINERIGHT));
+}

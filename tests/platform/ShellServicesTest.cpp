@@ -1,0 +1,235 @@
+// Message boxes, file dialogs and file deletion, through the seams and natively.
+
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "platform/TestingShell.h"
+#include "platform/WinApp.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A fresh folder for files the dialogs choose, removed afterwards.
+class ScratchDir {
+public:
+    ScratchDir()
+    {
+        static std::atomic<int> s_nCount { 0 };
+        m_path = fs::temp_directory_path()
+                 / ("trellis-shell-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-"
+                    + std::to_string(s_nCount++));
+        fs::remove_all(m_path);
+        fs::create_directories(m_path);
+        m_path = fs::canonical(m_path);
+    }
+    ~ScratchDir()
+    {
+        std::error_code ec;
+        fs::remove_all(m_path, ec);
+    }
+    std::u16string Path(const char* pszName) const { return (m_path / pszName).u16string(); }
+    std::u16string Touch(const char* pszName) const
+    {
+        std::ofstream(m_path / pszName) << "x";
+        return Path(pszName);
+    }
+    std::u16string Folder() const { return m_path.u16string(); }
+
+private:
+    fs::path m_path;
+};
+
+const ResourceSet* StringTable()
+{
+    static const ResourceSet set = [] {
+        ResourceSet s;
+        s.strings[700] = u"Stored prompt";
+        return s;
+    }();
+    return &set;
+}
+
+} // namespace
+
+TEST(MessageBoxSeam, RecordsTextAndFlagsAndGivesQueuedAnswers)
+{
+    Testing::ScriptedMessageBoxes boxes;
+    boxes.Answer(IDYES);
+    EXPECT_EQ(AfxMessageBox(u"Delete it?", MB_YESNO | MB_ICONQUESTION), IDYES);
+    EXPECT_EQ(AfxMessageBox(std::u16string(u"No answer left"), MB_YESNO | MB_ICONQUESTION), IDNO);
+    EXPECT_EQ(AfxMessageBox(u"Broken", MB_OK | MB_ICONSTOP), IDOK);
+    EXPECT_EQ(AfxMessageBox(u"Sure?", MB_OKCANCEL), IDCANCEL);
+
+    ASSERT_EQ(boxes.Shown().size(), 4u);
+    EXPECT_EQ(boxes.Shown()[0].strText, u"Delete it?");
+    EXPECT_EQ(boxes.Shown()[0].Icon(), MB_ICONQUESTION);
+    EXPECT_EQ(boxes.Shown()[0].Buttons(), MB_YESNO);
+    EXPECT_EQ(boxes.Shown()[2].Icon(), MB_ICONSTOP);
+    EXPECT_EQ(boxes.Shown()[2].Buttons(), MB_OK);
+    EXPECT_EQ(boxes.AnswersLeft(), 0u);
+}
+
+TEST(MessageBoxSeam, InnerScriptAnswersAndOuterResumes)
+{
+    Testing::ScriptedMessageBoxes outer;
+    outer.Answer(IDYES);
+    {
+        Testing::ScriptedMessageBoxes inner;
+        inner.Answer(IDNO);
+        EXPECT_EQ(AfxMessageBox(u"inner", MB_YESNO), IDNO);
+        EXPECT_EQ(inner.Shown().size(), 1u);
+    }
+    EXPECT_EQ(AfxMessageBox(u"outer", MB_YESNO), IDYES);
+    ASSERT_EQ(outer.Shown().size(), 1u);
+    EXPECT_EQ(outer.Shown()[0].strText, u"outer");
+}
+
+TEST(MessageBoxSeam, StringIdShowsTheStringTableText)
+{
+    const ResourceSet* pOld = AfxGetResources();
+    AfxSetResources(StringTable());
+    Testing::ScriptedMessageBoxes boxes;
+    AfxMessageBox(700, MB_OK);
+    AfxSetResources(pOld);
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].strText, u"Stored prompt");
+}
+
+TEST(NativeMessageBox, TitledWithTheAppNameAndAnswersWithTheButtonPressed)
+{
+    CWinApp app(u"trellis");
+    Testing::NativeMessageBox seen;
+    Testing::AnswerNextNativeMessageBox(IDNO, &seen);
+    EXPECT_EQ(AfxMessageBox(u"Replace?", MB_YESNO | MB_ICONQUESTION), IDNO);
+    EXPECT_EQ(seen.strTitle, u"trellis");
+    EXPECT_EQ(seen.strText, u"Replace?");
+    EXPECT_EQ(seen.nIcon, MB_ICONQUESTION);
+    EXPECT_EQ(seen.buttons, (std::vector<int> { IDYES, IDNO }));
+
+    Testing::AnswerNextNativeMessageBox(IDOK, &seen);
+    EXPECT_EQ(AfxMessageBox(u"Failed", MB_OK | MB_ICONSTOP), IDOK);
+    EXPECT_EQ(seen.nIcon, MB_ICONSTOP);
+    EXPECT_EQ(seen.buttons, std::vector<int> { IDOK });
+}
+
+class FileDialogTest : public ::testing::Test {
+protected:
+    std::u16string Path(const char* pszName) const { return m_dir.Path(pszName); }
+    ScratchDir m_dir;
+    Testing::ScriptedFileDialogs m_dialogs;
+    Testing::ScriptedMessageBoxes m_boxes;
+};
+
+TEST_F(FileDialogTest, ShowsFiltersAndAddsTheDefaultExtensionToABareName)
+{
+    m_dialogs.Choose((Path("mine")));
+    CFileDialog dlg(FALSE, u"sol", nullptr, 0, u"Puzzle Solution Files (*.sol)|*.sol|All Files (*.*)|*.*||");
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.GetPathName(), (Path("mine.sol")));
+    EXPECT_EQ(dlg.GetFileName(), u"mine.sol");
+    EXPECT_EQ(dlg.GetFileExt(), u"sol");
+
+    ASSERT_EQ(m_dialogs.Shown().size(), 1u);
+    const Testing::FileDialogRecord& shown = m_dialogs.Shown()[0];
+    EXPECT_FALSE(shown.bOpen);
+    EXPECT_EQ(shown.strDefExt, u"sol");
+    ASSERT_EQ(shown.filters.size(), 2u);
+    EXPECT_EQ(shown.filters[0], u"Puzzle Solution Files (*.sol) (*.sol)");
+    EXPECT_EQ(shown.filters[1], u"All Files (*.*) (*)"); // every file, dotted or not
+}
+
+TEST_F(FileDialogTest, KeepsAGivenExtensionAndSeveralPatterns)
+{
+    m_dialogs.Choose((Path("notes.txt")));
+    CFileDialog dlg(TRUE, u".puz", nullptr, 0, u"Texts|*.txt;*.text||");
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.GetPathName(), (Path("notes.txt")));
+    ASSERT_EQ(m_dialogs.Shown().size(), 1u);
+    EXPECT_EQ(m_dialogs.Shown()[0].strDefExt, u"puz");
+    EXPECT_EQ(m_dialogs.Shown()[0].filters, std::vector<std::u16string>{ u"Texts (*.txt *.text)" });
+}
+
+TEST_F(FileDialogTest, OpenKeepsABareNameWhenOnlyThatFileExists)
+{
+    m_dir.Touch("README");
+    m_dialogs.Choose((Path("README")));
+    m_dialogs.Choose((Path("other")));
+    CFileDialog dlg(TRUE, u"puz");
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.GetPathName(), (Path("README")));
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.GetPathName(), (Path("other.puz")));
+}
+
+TEST_F(FileDialogTest, CancelGivesNoPath)
+{
+    m_dialogs.Choose((Path("first.puz")));
+    m_dialogs.Cancel();
+    CFileDialog dlg(TRUE, u"puz");
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_TRUE(dlg.GetPathName().empty());
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL); // nothing scripted: cancelled too
+}
+
+TEST_F(FileDialogTest, SaveAsksBeforeReplacingOnlyWhenTold)
+{
+    m_dir.Touch("taken.sol");
+
+    // Replacing refused: the dialog comes back with the name, and is then cancelled.
+    m_dialogs.Choose((Path("taken")));
+    m_boxes.Answer(IDNO);
+    CFileDialog ask(FALSE, u"sol", nullptr, OFN_OVERWRITEPROMPT, u"S|*.sol||");
+    EXPECT_EQ(ask.DoModal(), IDCANCEL);
+    ASSERT_EQ(m_boxes.Shown().size(), 1u);
+    EXPECT_NE(m_boxes.Shown()[0].strText.find((Path("taken.sol"))), std::u16string::npos);
+    EXPECT_EQ(m_boxes.Shown()[0].Buttons(), MB_YESNO);
+    ASSERT_EQ(m_dialogs.Shown().size(), 2u);
+    EXPECT_EQ(m_dialogs.Shown()[1].strFileName, (Path("taken.sol")));
+
+    m_dialogs.Choose((Path("taken.sol")));
+    m_boxes.Answer(IDYES);
+    EXPECT_EQ(ask.DoModal(), IDOK);
+    EXPECT_EQ(ask.GetPathName(), (Path("taken.sol")));
+
+    m_dialogs.Choose((Path("taken.sol")));
+    CFileDialog quiet(FALSE, u"sol", nullptr, 0, u"S|*.sol||");
+    EXPECT_EQ(quiet.DoModal(), IDOK);
+    EXPECT_EQ(m_boxes.Shown().size(), 2u); // no new question
+}
+
+TEST(NativeFileDialog, SaveAddsTheExtensionToATypedNameAndCancelGivesNoPath)
+{
+    ScratchDir dir;
+    Testing::NativeFileDialog seen;
+    const std::u16string typed = dir.Path("typed");
+    Testing::AnswerNextNativeFileDialog(&typed, &seen);
+    CFileDialog dlg(FALSE, u"sol", nullptr, 0, u"Puzzle Solution Files (*.sol)|*.sol|All Files (*.*)|*.*||");
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.GetPathName(), dir.Path("typed.sol"));
+    EXPECT_TRUE(seen.bSave);
+    EXPECT_EQ(seen.filters,
+              (std::vector<std::u16string> { u"Puzzle Solution Files (*.sol) (*.sol)", u"All Files (*.*) (*)" }));
+
+    Testing::AnswerNextNativeFileDialog(nullptr, &seen);
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_TRUE(dlg.GetPathName().empty());
+}
+
+TEST(DeleteFile, DeletesAFileAndReportsWhatItCannotDelete)
+{
+    ScratchDir dir;
+    const std::u16string file = dir.Touch("solved.puz");
+    EXPECT_TRUE(DeleteFile(file.c_str()));
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_FALSE(DeleteFile(file.c_str())); // gone already
+    EXPECT_FALSE(DeleteFile(dir.Folder().c_str())); // a folder
+    EXPECT_TRUE(fs::is_directory(dir.Folder()));
+    EXPECT_FALSE(DeleteFile(u""));
+}
