@@ -5,6 +5,7 @@
 // set to the platform once at start-up (AfxSetResources); tests may hand their own.
 
 #include "model/Types.h"
+#include "platform/WinDef.h" // WS_BORDER, WS_VSCROLL in templates
 
 #include <map>
 #include <vector>

@@ -1,0 +1,211 @@
+#include "platform/Button.h"
+
+#include "platform/DialogPrivate.h"
+#include "platform/WndPrivate.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+
+UINT TypeOf(DWORD dwStyle)
+{
+    return dwStyle & BS_TYPEMASK;
+}
+
+bool IsRadio(UINT nType)
+{
+    return nType == BS_RADIOBUTTON || nType == BS_AUTORADIOBUTTON;
+}
+
+bool IsCheckBox(UINT nType)
+{
+    return nType == BS_CHECKBOX || nType == BS_AUTOCHECKBOX;
+}
+
+// An automatic radio button clears the other automatic radio buttons of its
+// group: its siblings from the nearest WS_GROUP at or before it to the next.
+void ClearRadioGroup(CWnd* pButton)
+{
+    CWnd* pParent = pButton->GetParent();
+    const CWndImpl* pParentImpl = CWndImpl::Of(pParent);
+    if (!pParentImpl)
+        return;
+    const std::vector<CWnd*>& siblings = pParentImpl->children;
+    const auto self = std::find(siblings.begin(), siblings.end(), pButton);
+    if (self == siblings.end())
+        return;
+    auto first = self;
+    while (first != siblings.begin() && !((*first)->GetStyle() & WS_GROUP))
+        --first;
+    for (auto it = first; it != siblings.end(); ++it) {
+        if (it != first && ((*it)->GetStyle() & WS_GROUP))
+            break;
+        if (*it != pButton && TypeOf((*it)->GetStyle()) == BS_AUTORADIOBUTTON)
+            static_cast<CButton*>(*it)->SetCheck(BST_UNCHECKED);
+    }
+}
+
+// Check boxes and radio buttons change their state only when they are
+// automatic; a radio button stays checked when clicked again.
+class CheckBox : public QCheckBox {
+public:
+    CheckBox(QWidget* pParent, bool bAuto) : QCheckBox(pParent), m_bAuto(bAuto) { }
+
+protected:
+    void nextCheckState() override
+    {
+        if (m_bAuto)
+            QCheckBox::nextCheckState();
+    }
+
+private:
+    bool m_bAuto;
+};
+
+class RadioButton : public QRadioButton {
+public:
+    RadioButton(QWidget* pParent, bool bAuto) : QRadioButton(pParent), m_bAuto(bAuto)
+    {
+        setAutoExclusive(false);
+    }
+
+protected:
+    void nextCheckState() override
+    {
+        if (!m_bAuto)
+            return;
+        setChecked(true);
+        if (CWnd* pWnd = PlatformWndFromWidget(this))
+            ClearRadioGroup(pWnd);
+    }
+
+private:
+    bool m_bAuto;
+};
+
+// Shows what the button's DrawItem drew into an image of the button's size.
+class OwnerDrawButton : public QAbstractButton {
+public:
+    explicit OwnerDrawButton(QWidget* pParent) : QAbstractButton(pParent) { }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        m_image = QImage(size(), QImage::Format_RGB32);
+        m_image.fill(palette().color(QPalette::Button));
+        if (auto* pButton = static_cast<CButton*>(PlatformWndFromWidget(this))) {
+            CDC dc;
+            PlatformAttachImage(dc, &m_image, nullptr);
+            UINT nState = 0;
+            if (isDown())
+                nState |= ODS_SELECTED;
+            if (!isEnabled())
+                nState |= ODS_DISABLED;
+            if (hasFocus())
+                nState |= ODS_FOCUS;
+            DRAWITEMSTRUCT dis = { ODT_BUTTON, static_cast<UINT>(pButton->GetDlgCtrlID()), 0, ODA_DRAWENTIRE,
+                                   nState, pButton->m_hWnd, dc.GetSafeHdc(), { 0, 0, width(), height() }, 0 };
+            // The parent may draw it (WM_DRAWITEM); by default the button draws itself.
+            CWnd* pParent = pButton->GetParent();
+            if (!pParent || !pParent->SendMessage(WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis)))
+                pButton->DrawItem(&dis);
+        }
+        QPainter painter(this);
+        painter.drawImage(0, 0, m_image);
+    }
+
+private:
+    QImage m_image;
+};
+
+} // namespace
+
+CButton::CButton() = default;
+
+CButton::~CButton() = default;
+
+BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CWnd::Create(nullptr, lpszCaption, dwStyle, rect, pParentWnd, nID);
+}
+
+QWidget* CButton::CreateNativeWidget(QWidget* pParent)
+{
+    const CWndImpl* pImpl = CWndImpl::Of(this);
+    const UINT nType = TypeOf(pImpl->style);
+    // Qt takes "&x" as the mnemonic and "&&" as an ampersand, as the caption means.
+    const QString text = dlg::ToQString(pImpl->text);
+    if (nType == BS_GROUPBOX) {
+        // A frame behind the controls it surrounds, which takes no input.
+        auto* pGroup = new QGroupBox(text, pParent);
+        pGroup->setAttribute(Qt::WA_TransparentForMouseEvents);
+        pGroup->setFocusPolicy(Qt::NoFocus);
+        pGroup->lower();
+        return pGroup;
+    }
+    QAbstractButton* pButton = nullptr;
+    if (IsCheckBox(nType)) {
+        pButton = new CheckBox(pParent, nType == BS_AUTOCHECKBOX);
+    } else if (IsRadio(nType)) {
+        pButton = new RadioButton(pParent, nType == BS_AUTORADIOBUTTON);
+    } else if (nType == BS_OWNERDRAW) {
+        pButton = new OwnerDrawButton(pParent);
+    } else {
+        auto* pPush = new QPushButton(pParent);
+        pPush->setDefault(nType == BS_DEFPUSHBUTTON);
+        pButton = pPush;
+    }
+    pButton->setText(text);
+    pButton->setFocusPolicy((pImpl->style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+    QObject::connect(pButton, &QAbstractButton::clicked, pButton, [pButton]() {
+        dlg::NotifyParent(PlatformWndFromWidget(pButton), BN_CLICKED);
+    });
+    dlg::TrackFocus(pButton);
+    return pButton;
+}
+
+LRESULT CButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = CWnd::DefWindowProc(message, wParam, lParam);
+    if (message == WM_SETTEXT) {
+        const QString text = dlg::ToQString(CWndImpl::Of(this)->text);
+        QWidget* pWidget = PlatformWidget(this);
+        if (auto* pGroup = qobject_cast<QGroupBox*>(pWidget))
+            pGroup->setTitle(text);
+        else if (auto* pButton = qobject_cast<QAbstractButton*>(pWidget))
+            pButton->setText(text);
+    }
+    return result;
+}
+
+int CButton::GetCheck() const
+{
+    const auto* pButton = qobject_cast<QAbstractButton*>(PlatformWidget(this));
+    if (!pButton || !pButton->isCheckable())
+        return BST_UNCHECKED;
+    return pButton->isChecked() ? BST_CHECKED : BST_UNCHECKED;
+}
+
+void CButton::SetCheck(int nCheck)
+{
+    auto* pButton = qobject_cast<QAbstractButton*>(PlatformWidget(this));
+    if (pButton && pButton->isCheckable())
+        pButton->setChecked(nCheck != BST_UNCHECKED);
+}
+
+UINT CButton::GetButtonStyle() const
+{
+    return TypeOf(GetStyle());
+}
+
+void CButton::DrawItem(LPDRAWITEMSTRUCT)
+{
+    // A plain CButton has nothing to draw; owner-drawn buttons derive from it.
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+// Edit control: one line of text. ES_NUMBER takes digits only; the text
+// scrolls sideways when it grows past the edge. Every change of the text,
+// typed or set, sends EN_CHANGE to the parent.
+
+#include "platform/Resource.h"
+#include "platform/Wnd.h"
+
+class CEdit : public CWnd {
+public:
+    CEdit();
+    ~CEdit() override;
+
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    // Selection by character positions; (0, -1) selects everything.
+    void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
+    void GetSel(int& nStartChar, int& nEndChar) const;
+    void ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo = FALSE);
+    void SetLimitText(UINT nMax);
+    UINT GetLimitText() const;
+
+protected:
+    QWidget* CreateNativeWidget(QWidget* pParent) override;
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+// Static control: text (word-wrapped, a single "&" taken as a mnemonic mark
+// unless SS_NOPREFIX), or with SS_ICON the icon resource named by its text
+// ("#128"), sized to the icon.
+
+#include "platform/Resource.h"
+#include "platform/Wnd.h"
+
+class CStatic : public CWnd {
+public:
+    CStatic();
+    ~CStatic() override;
+
+    BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                UINT nID = 0xFFFF);
+
+    // The icon resource shown by an SS_ICON static; 0 for none.
+    UINT GetIconID() const;
+    BOOL SetIconID(UINT nIconID);
+
+protected:
+    QWidget* CreateNativeWidget(QWidget* pParent) override;
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    UINT m_nIconID = 0;
+};

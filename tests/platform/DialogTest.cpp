@@ -1,0 +1,246 @@
+// Dialogs from templates: layout in dialog units, DoModal and its results,
+// initialisation, the caption OK button, statics and icons.
+#include "DialogTestSupport.h"
+
+#include "res/Resources.h"
+#include "res/resource.h"
+
+#include <cstdlib>
+
+using namespace dialogtest;
+
+namespace {
+
+CRect Mapped(const CDialog& dialog, int x, int y, int cx, int cy)
+{
+    CRect rect(x, y, x + cx, y + cy);
+    dialog.MapDialogRect(&rect);
+    return rect;
+}
+
+using DialogLayoutTest = DialogTest;
+
+TEST_F(DialogLayoutTest, RealTemplatesPlaceEveryControlAtItsIdFromDialogUnits)
+{
+    const ResourceSet& real = TrellisResources();
+    for (const auto& [nID, resource] : real.dialogs) {
+        CDialog dialog(nID);
+        m_scripts.Queue([&, nID = nID, resource = &resource](CDialog& dlg) {
+            // Base units of an 8-point face: about 6 pixels across, 13 down.
+            CRect probe(0, 0, 4, 8);
+            dlg.MapDialogRect(&probe);
+            EXPECT_GE(probe.Width(), 5);
+            EXPECT_LE(probe.Width(), 8);
+            EXPECT_GE(probe.Height(), 11);
+            EXPECT_LE(probe.Height(), 16);
+            CRect client;
+            dlg.GetClientRect(&client);
+            EXPECT_EQ(client.Size(), Mapped(dlg, 0, 0, resource->cx, resource->cy).Size()) << nID;
+            for (const DialogItemResource& item : resource->items) {
+                if (item.nID == IDC_STATIC)
+                    continue;
+                ASSERT_NE(dlg.GetDlgItem(item.nID), nullptr) << nID << " item " << item.nID;
+                const CRect expected = Mapped(dlg, item.x, item.y, item.cx, item.cy);
+                const CRect actual = Testing::ControlRect(dlg, item.nID);
+                switch (item.kind) {
+                case DialogControl::ComboBox: // the template height is the dropped list's
+                    EXPECT_EQ(actual.TopLeft(), expected.TopLeft());
+                    EXPECT_EQ(actual.Width(), expected.Width());
+                    EXPECT_LT(actual.Height(), expected.Height());
+                    break;
+                case DialogControl::UpDown:
+                case DialogControl::Edit: // a right-aligned spin moves into its buddy
+                    EXPECT_EQ(actual.top, expected.top) << nID << " item " << item.nID;
+                    EXPECT_EQ(actual.Height(), expected.Height());
+                    break;
+                default:
+                    EXPECT_EQ(actual, expected) << nID << " item " << item.nID;
+                }
+            }
+            if (const char* pszFolder = std::getenv("TRELLIS_DIALOG_SHOTS")) {
+                const std::string path = std::string(pszFolder) + "/dialog-" + std::to_string(nID) + ".png";
+                EXPECT_TRUE(Testing::SaveDialogImage(dlg, path.c_str()));
+            }
+            Testing::PressCancel(dlg);
+            if (dlg.IsModalOpen())
+                Testing::PressCaptionOK(dlg);
+        });
+        AfxSetResources(&real);
+        dialog.DoModal();
+        AfxSetResources(&TestResources());
+    }
+}
+
+TEST_F(DialogLayoutTest, LargerFontScalesTheWholeDialog)
+{
+    CSize small, big;
+    CTestDlg dlgSmall(kTestDialog), dlgBig(kBigFontDialog);
+    m_scripts.Queue([&](CDialog& dlg) {
+        CRect rc;
+        dlg.GetClientRect(&rc);
+        small = rc.Size();
+        Testing::PressCancel(dlg);
+    });
+    m_scripts.Queue([&](CDialog& dlg) {
+        CRect rc;
+        dlg.GetClientRect(&rc);
+        big = rc.Size();
+        EXPECT_EQ(Testing::ControlRect(dlg, IDC_CHECK), Mapped(dlg, 5, 25, 50, 10));
+        Testing::PressCancel(dlg);
+    });
+    dlgSmall.DoModal();
+    dlgBig.DoModal();
+    EXPECT_GT(big.cx, small.cx * 3 / 2);
+    EXPECT_GT(big.cy, small.cy * 3 / 2);
+}
+
+TEST_F(DialogLayoutTest, RightAlignedSpinSitsInsideItsBuddysWidth)
+{
+    CTestDlg dialog;
+    m_scripts.Queue([&](CDialog& dlg) {
+        const CRect edit = Testing::ControlRect(dlg, IDC_SIZE);
+        const CRect spin = Testing::ControlRect(dlg, IDC_SIZE_SPIN);
+        const CRect buddyBefore = Mapped(dlg, 40, 5, 30, 14);
+        EXPECT_EQ(edit.left, buddyBefore.left);
+        EXPECT_EQ(edit.right, spin.left);
+        EXPECT_EQ(spin.right, buddyBefore.right);
+        Testing::PressCancel(dlg);
+    });
+    dialog.DoModal();
+}
+
+using DoModalTest = DialogTest;
+
+TEST_F(DoModalTest, OkAndCancelGiveTheirResultsAndOnlyOkReadsTheFields)
+{
+    CTestDlg dialog;
+    m_scripts.Queue([&](CDialog& dlg) {
+        EXPECT_TRUE(Testing::IsOpen(dlg));
+        EXPECT_EQ(dialog.m_nInits, 1);
+        Testing::TypeInto(dlg, IDC_SIZE, u"33");
+        Testing::PressCancel(dlg);
+        EXPECT_FALSE(Testing::IsOpen(dlg));
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.m_nSize, 10);
+
+    m_scripts.Queue([&](CDialog& dlg) {
+        Testing::TypeInto(dlg, IDC_SIZE, u"33");
+        Testing::PressOK(dlg);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.m_nSize, 33);
+    EXPECT_EQ(dialog.m_nInits, 2);
+}
+
+TEST_F(DoModalTest, EscapeAndReturnWorkAsCancelAndTheDefaultButton)
+{
+    CTestDlg dialog;
+    m_scripts.Queue([](CDialog& dlg) { Testing::PressKey(dlg, IDC_NAME, Testing::VK_ESCAPE); });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    m_scripts.Queue([](CDialog& dlg) {
+        Testing::TypeInto(dlg, IDC_NAME, u"xyz");
+        Testing::PressKey(dlg, IDC_NAME, Testing::VK_RETURN);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(Utf8(dialog.m_strName), "xyz");
+}
+
+TEST_F(DoModalTest, MissingTemplateFailsAndUnscriptedDialogIsReported)
+{
+    CDialog missing(12345);
+    EXPECT_EQ(missing.DoModal(), -1);
+    EXPECT_TRUE(m_scripts.Opened().empty());
+
+    Testing::ScriptedDialogs inner;
+    CTestDlg dialog;
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    ASSERT_EQ(inner.Faults().size(), 1u);
+    EXPECT_EQ(inner.Faults()[0], "dialog 900 opened with no script");
+    inner.Queue([](CDialog&) { });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(inner.Faults().back(), "script left dialog 900 open");
+    EXPECT_EQ(inner.Opened(), (std::vector<UINT>{ kTestDialog, kTestDialog }));
+}
+
+TEST_F(DoModalTest, OpensWithFieldsShownAndFocusOnTheFirstTabStop)
+{
+    CTestDlg dialog;
+    dialog.m_nSize = 17;
+    dialog.m_bCheck = 1;
+    m_scripts.Queue([](CDialog& dlg) {
+        EXPECT_EQ(Utf8(Testing::ShownText(dlg, IDC_SIZE)), "17");
+        EXPECT_EQ(Utf8(Testing::ShownText(dlg, IDC_NAME)), "abc");
+        EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_CHECK), BST_CHECKED);
+        EXPECT_EQ(Testing::FocusedControl(dlg), IDC_SIZE);
+        Testing::PressCancel(dlg);
+    });
+    dialog.DoModal();
+}
+
+TEST_F(DoModalTest, TemplatePositionCountsFromTheOwnerAndCenterWindowCentresOverIt)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, u"owner", WS_OVERLAPPED | WS_VISIBLE, CRect(40, 30, 440, 430), nullptr, 0));
+    CTestDlg dialog(kTestDialog, &owner);
+    m_scripts.Queue([&](CDialog& dlg) {
+        CRect window, ownerClient;
+        dlg.GetWindowRect(&window);
+        owner.GetClientRect(&ownerClient);
+        owner.ClientToScreen(&ownerClient);
+        const CRect offset = Mapped(dlg, 10, 20, 0, 0);
+        // The headless platform adds a 2-pixel frame to each decorated window.
+        EXPECT_NEAR(window.left, ownerClient.left + offset.left, 2);
+        EXPECT_NEAR(window.top, ownerClient.top + offset.top, 2);
+        EXPECT_EQ(dialog.GetParent(), &owner);
+
+        dlg.CenterWindow();
+        CRect ownerWindow;
+        owner.GetWindowRect(&ownerWindow);
+        dlg.GetWindowRect(&window);
+        EXPECT_LE(std::abs((window.left + window.right) - (ownerWindow.left + ownerWindow.right)), 1);
+        EXPECT_LE(std::abs((window.top + window.bottom) - (ownerWindow.top + ownerWindow.bottom)), 1);
+        Testing::PressCancel(dlg);
+    });
+    dialog.DoModal();
+}
+
+using StaticTest = DialogTest;
+
+TEST_F(StaticTest, CaptionOkButtonClosesWithOkAndTextsShowAsWritten)
+{
+    CDialog about(kCaptionOkDialog);
+    m_scripts.Queue([](CDialog& dlg) {
+        EXPECT_TRUE(Testing::HasCaptionOK(dlg));
+        Testing::PressCaptionOK(dlg);
+    });
+    EXPECT_EQ(about.DoModal(), IDOK);
+
+    CTestDlg dialog;
+    m_scripts.Queue([](CDialog& dlg) {
+        EXPECT_FALSE(Testing::HasCaptionOK(dlg));
+        EXPECT_EQ(Utf8(Testing::ShownText(dlg, IDC_LABEL)), "Size:");
+        dlg.SetDlgItemText(IDC_LITERAL, u"A&&B <i>");
+        EXPECT_EQ(Utf8(Testing::ShownText(dlg, IDC_LITERAL)), "A&&B <i>");
+        CString text;
+        dlg.GetDlgItemText(IDC_LITERAL, text);
+        EXPECT_EQ(Utf8(text), "A&&B <i>");
+        Testing::PressCancel(dlg);
+    });
+    dialog.DoModal();
+}
+
+TEST_F(StaticTest, IconStaticShowsTheIconResourceAtItsOwnSize)
+{
+    CTestDlg dialog;
+    m_scripts.Queue([](CDialog& dlg) {
+        const CRect rect = Testing::ControlRect(dlg, IDC_ICON);
+        EXPECT_EQ(rect.Size(), CSize(32, 32));
+        EXPECT_EQ(Testing::ControlPixel(dlg, IDC_ICON, 2, 2), RGB(255, 0, 0));
+        EXPECT_EQ(Testing::ControlPixel(dlg, IDC_ICON, 30, 30), RGB(0, 0, 255));
+        Testing::PressCancel(dlg);
+    });
+    dialog.DoModal();
+}
+
+} // namespace
