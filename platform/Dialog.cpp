@@ -253,10 +253,14 @@ INT_PTR CDialog::DoModal()
         if (!dlg::RunDialogScript(*this) && m_bInModal) {
             QEventLoop loop;
             m_pLoop = &loop;
+            // A dialog whose window goes away with its owner ends too.
+            QObject::connect(PlatformWidget(this), &QObject::destroyed, &loop, &QEventLoop::quit);
             loop.exec(QEventLoop::DialogExec);
             m_pLoop = nullptr;
         }
     }
+    if (m_nModalResult == -1)
+        m_nModalResult = IDCANCEL; // closed without EndDialog: its owner went
     DestroyWindow();
     m_controls.clear();
     m_bInModal = FALSE;

@@ -6,6 +6,7 @@
 #include "platform/CmdTarget.h"
 #include "platform/CmdUI.h"
 #include "platform/DC.h"
+#include "platform/Dialog.h"
 #include "platform/FileDialog.h"
 #include "platform/FrameWnd.h"
 #include "platform/GdiObject.h"

@@ -205,6 +205,19 @@ TEST_F(DoModalTest, TemplatePositionCountsFromTheOwnerAndCenterWindowCentresOver
     dialog.DoModal();
 }
 
+TEST_F(DoModalTest, DialogEndsWithCancelWhenItsOwnerIsDestroyed)
+{
+    auto* pOwner = new CWnd;
+    ASSERT_TRUE(pOwner->CreateEx(0, nullptr, u"owner", WS_OVERLAPPED | WS_VISIBLE, CRect(0, 0, 300, 300), nullptr, 0));
+    CTestDlg dialog(kTestDialog, pOwner);
+    m_scripts.Queue([&](CDialog& dlg) {
+        pOwner->DestroyWindow();
+        EXPECT_FALSE(Testing::IsOpen(dlg));
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    delete pOwner;
+}
+
 using StaticTest = DialogTest;
 
 TEST_F(StaticTest, CaptionOkButtonClosesWithOkAndTextsShowAsWritten)
