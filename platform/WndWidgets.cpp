@@ -244,20 +244,58 @@ void ClientWidget::mouseMoveEvent(QMouseEvent* e)
     Mouse(WM_MOUSEMOVE, e, true);
 }
 
+namespace {
+
+// The virtual key of a Qt key, 0 for keys without one here.
+UINT VirtualKey(int key)
+{
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return static_cast<UINT>(key); // same codes
+    switch (key) {
+    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Tab: return VK_TAB;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return VK_RETURN;
+    case Qt::Key_Escape: return VK_ESCAPE;
+    case Qt::Key_Space: return VK_SPACE;
+    case Qt::Key_PageUp: return VK_PRIOR;
+    case Qt::Key_PageDown: return VK_NEXT;
+    case Qt::Key_End: return VK_END;
+    case Qt::Key_Home: return VK_HOME;
+    case Qt::Key_Left: return VK_LEFT;
+    case Qt::Key_Up: return VK_UP;
+    case Qt::Key_Right: return VK_RIGHT;
+    case Qt::Key_Down: return VK_DOWN;
+    case Qt::Key_Delete: return VK_DELETE;
+    default: return 0;
+    }
+}
+
+} // namespace
+
 void ClientWidget::keyPressEvent(QKeyEvent* e)
 {
     if (!impl) {
         QWidget::keyPressEvent(e);
         return;
     }
+    // WM_KEYDOWN for the key, then one WM_CHAR per character it typed.
     CWnd* pWnd = impl->wnd;
-    const QString text = e->text();
-    const UINT repeat = 1;
-    for (const QChar c : text) {
+    if (const UINT vk = VirtualKey(e->key()))
+        pWnd->SendMessage(WM_KEYDOWN, vk, MAKELPARAM(1, 0));
+    for (const QChar c : e->text()) {
         if (!pWnd->m_hWnd)
             break;
-        pWnd->SendMessage(WM_CHAR, c.unicode(), MAKELPARAM(repeat, 0));
+        pWnd->SendMessage(WM_CHAR, c.unicode(), MAKELPARAM(1, 0));
     }
+}
+
+void ClientWidget::keyReleaseEvent(QKeyEvent* e)
+{
+    if (!impl)
+        return;
+    if (const UINT vk = VirtualKey(e->key()))
+        impl->wnd->SendMessage(WM_KEYUP, vk, MAKELPARAM(1, 0xC000));
 }
 
 void ClientWidget::focusInEvent(QFocusEvent* e)

@@ -9,10 +9,15 @@ namespace {
 // The 16 colours of the classic 4-bit palette; the keys name them in the art.
 // '#' black, '.' button-face grey, 'w' white, 'B' blue; ' ' (icons only) is transparent.
 constexpr const char* kKeys = "#rgybmc.dRGYBMCw";
-const std::vector<DWORD> kPalette {
+// A function, not a global: the resource set may be built during static
+// initialisation, before globals of this file exist.
+std::vector<DWORD> Palette()
+{
+    return {
     0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
     0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
-};
+    };
+}
 
 } // namespace
 
@@ -20,7 +25,7 @@ const std::vector<DWORD> kPalette {
 // of glasses, each over W (word), L (letter) and P (puzzle).
 ImageResource TrellisToolBarBitmap()
 {
-    return { 144, 16, kKeys, kPalette, {
+    return { 144, 16, kKeys, Palette(), {
         "...........................................................##..............##..............##...................................................",
         ".......#######.........#######.........#######............##..............##..............##.....####......####..####......####..####......####.",
         "......#www#..#........#www#..#........#www#..#.....##....##........##....##........##....##.....#....#....#....##....#....#....##....#....#....#",
@@ -43,7 +48,7 @@ ImageResource TrellisToolBarBitmap()
 // The program icon: a small crossword grid with one word highlighted.
 ImageResource TrellisIcon()
 {
-    std::vector<DWORD> palette = kPalette;
+    std::vector<DWORD> palette = Palette();
     palette.push_back(0xFFFFFFFF);
     static const std::string keys = std::string(kKeys) + " ";
     return { 32, 32, keys.c_str(), palette, {

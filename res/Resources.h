@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Resource.h"
+#include "platform/WinDef.h"
 
 // The program's menus, toolbar, bitmap, icon, strings and dialog templates.
 const ResourceSet& TrellisResources();

@@ -149,19 +149,64 @@ void DoubleTap(CWnd* pWnd, CPoint point)
     Release(pWnd, point);
 }
 
+namespace {
+
+QWidget* FocusTarget()
+{
+    CWnd* pFocus = CWnd::GetFocus();
+    return pFocus ? PlatformClientWidget(pFocus) : QApplication::focusWidget();
+}
+
+void SendKey(int key, const QString& text)
+{
+    QWidget* target = FocusTarget();
+    if (!target)
+        return;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    if (QWidget* still = FocusTarget()) {
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(still, &release);
+    }
+}
+
+} // namespace
+
 void TypeText(LPCTSTR text)
 {
     for (LPCTSTR p = text; p && *p; ++p) {
-        CWnd* pFocus = CWnd::GetFocus();
-        QWidget* target = pFocus ? PlatformClientWidget(pFocus) : QApplication::focusWidget();
-        if (!target)
-            return;
-        const QString ch(QChar(static_cast<char16_t>(*p)));
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, ch);
-        QApplication::sendEvent(target, &press);
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, ch);
-        QApplication::sendEvent(target, &release);
+        const QChar ch(static_cast<char16_t>(*p));
+        const QChar upper = ch.toUpper();
+        const bool plain = (upper >= u'A' && upper <= u'Z') || (ch >= u'0' && ch <= u'9');
+        SendKey(plain ? upper.unicode() : 0, QString(ch));
     }
+}
+
+void PressKey(UINT nVirtKey)
+{
+    // The text Qt gives these keys, as the original platform gives their WM_CHAR.
+    struct Key {
+        UINT vk;
+        int key;
+        const char16_t* text;
+    };
+    static const Key keys[] = {
+        {VK_BACK, Qt::Key_Backspace, u"\b"}, {VK_TAB, Qt::Key_Tab, u"\t"},
+        {VK_RETURN, Qt::Key_Return, u"\r"},  {VK_ESCAPE, Qt::Key_Escape, u"\x1b"},
+        {VK_SPACE, Qt::Key_Space, u" "},      {VK_PRIOR, Qt::Key_PageUp, u""},
+        {VK_NEXT, Qt::Key_PageDown, u""},     {VK_END, Qt::Key_End, u""},
+        {VK_HOME, Qt::Key_Home, u""},         {VK_LEFT, Qt::Key_Left, u""},
+        {VK_UP, Qt::Key_Up, u""},             {VK_RIGHT, Qt::Key_Right, u""},
+        {VK_DOWN, Qt::Key_Down, u""},         {VK_DELETE, Qt::Key_Delete, u""},
+    };
+    for (const Key& k : keys) {
+        if (k.vk == nVirtKey) {
+            SendKey(k.key, QString::fromUtf16(k.text));
+            return;
+        }
+    }
+    if ((nVirtKey >= 'A' && nVirtKey <= 'Z') || (nVirtKey >= '0' && nVirtKey <= '9'))
+        SendKey(static_cast<int>(nVirtKey), QString());
 }
 
 void Resize(CWnd* pWnd, int cx, int cy)

@@ -123,6 +123,14 @@ TEST_F(WindowTest, TypedCharactersGoToTheFocusedWindow)
     EXPECT_EQ(second.m_chars, std::vector<UINT>({u'Z'}));
     EXPECT_EQ(first.m_chars.size(), 3u);
 
+    // Keys come down first; keys that type nothing give no character.
+    second.m_chars.clear();
+    Testing::TypeText(u"q");
+    Testing::PressKey(VK_LEFT);
+    Testing::PressKey(VK_BACK);
+    EXPECT_EQ(second.m_keys, std::vector<UINT>({'Z', 'Q', VK_LEFT, VK_BACK}));
+    EXPECT_EQ(second.m_chars, std::vector<UINT>({u'q', 8}));
+
     // Focus on a destroyed window is forgotten.
     second.DestroyWindow();
     EXPECT_EQ(CWnd::GetFocus(), nullptr);

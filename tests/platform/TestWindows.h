@@ -16,6 +16,7 @@ public:
     std::vector<UINT> m_messages;
     std::vector<CPoint> m_points;
     std::vector<UINT> m_chars;
+    std::vector<UINT> m_keys;
     int m_nCreateResult = 0;
     int m_nPaints = 0;
     bool m_bFillOnPaint = true;
@@ -58,6 +59,7 @@ public:
         }
     }
     afx_msg void OnChar(UINT nChar, UINT, UINT) { m_chars.push_back(nChar); }
+    afx_msg void OnKeyDown(UINT nChar, UINT, UINT) { m_keys.push_back(nChar); }
     afx_msg void OnLButtonDown(UINT, CPoint pt) { Record(WM_LBUTTONDOWN, pt); }
     afx_msg void OnLButtonUp(UINT, CPoint pt) { Record(WM_LBUTTONUP, pt); }
     afx_msg void OnLButtonDblClk(UINT, CPoint pt) { Record(WM_LBUTTONDBLCLK, pt); }

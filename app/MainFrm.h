@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "window/PuzzleWnd.h"
+
+// The program's one top-level window: the command bar and the puzzle window.
+class CMainFrame : public CFrameWnd {
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+
+    CCeCommandBar m_wndCommandBar;
+    CPuzzleWnd m_wndPuzzle;
+    int m_bFullMenus = 0;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnToggleMenus();
+
+    DECLARE_MESSAGE_MAP()
+};

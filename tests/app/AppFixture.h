@@ -1,0 +1,98 @@
+#pragma once
+
+// The whole program started as the platform starts it, with settings in a
+// temporary store and every message box and file dialog scripted.
+
+#include "app/MainFrm.h"
+#include "app/PuzzleApp.h"
+#include "model/CrossWordPuzzle.h"
+#include "platform/Testing.h"
+#include "platform/TestingShell.h"
+#include "res/resource.h"
+#include "tests/support/PuzzleFileWriter.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace trellis::test {
+
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Testing::EnsureApplication();
+        // Each test may first fill the store, then start the program; the
+        // store is the one start-up will read.
+        theApp.SetRegistryKey(u"Quillon Software");
+    }
+
+    void TearDown() override
+    {
+        if (theApp.m_pMainWnd)
+            theApp.m_pMainWnd->DestroyWindow();
+        theApp.m_pMainWnd = nullptr;
+        delete theApp.m_pPuzzle;
+        theApp.m_pPuzzle = nullptr;
+        theApp.m_nSolveMode = 1;
+        theApp.m_strSolutionFile.clear();
+        Testing::RunUntilIdle();
+    }
+
+    void Start()
+    {
+        ASSERT_TRUE(theApp.InitInstance());
+        ASSERT_NE(theApp.m_pMainWnd, nullptr);
+        Testing::RunUntilIdle();
+    }
+
+    CMainFrame& Frame() { return *static_cast<CMainFrame*>(theApp.m_pMainWnd); }
+    CPuzzleWnd& PuzzleWnd() { return theApp.GetPuzzleWnd(); }
+    CGridWnd& Grid() { return PuzzleWnd().GetGrid(); }
+
+    // Runs a command as the user would: from the menu, switching to the full
+    // menus first when it lives only there.
+    bool Choose(UINT nID)
+    {
+        if (!Testing::ChooseMenuItem(Frame(), nID)) {
+            if (!Testing::ChooseMenuItem(Frame(), ID_TOGGLE_MENUS) || !Testing::ChooseMenuItem(Frame(), nID))
+                return false;
+        }
+        Testing::RunUntilIdle();
+        return true;
+    }
+
+    // Writes a puzzle file into the temporary folder and loads it through the menu.
+    std::u16string LoadPuzzle(const PuzzleFileWriter& writer, const std::string& name = "puzzle.puz")
+    {
+        const std::u16string strPath = m_dir.Write(name, writer.Bytes());
+        m_files.Choose(strPath);
+        EXPECT_TRUE(Choose(ID_LOAD_PUZZLE));
+        return strPath;
+    }
+
+    void Type(const std::u16string& strText)
+    {
+        Frame().SetFocus();
+        Testing::TypeText(strText.c_str());
+        Testing::RunUntilIdle();
+    }
+
+    CString ClueText() { return PuzzleWnd().m_wndClue.GetClueText(); }
+
+    Testing::TemporarySettings m_settings;
+    Testing::ScriptedMessageBoxes m_boxes;
+    Testing::ScriptedFileDialogs m_files;
+    TempDir m_dir;
+};
+
+// A five-by-five block with no black squares.
+inline PuzzleFileWriter HeartWriter()
+{
+    return PuzzleFileWriter({ "HEART", "EMBER", "ABUSE", "RESIN", "TREND" });
+}
+
+} // namespace trellis::test

@@ -1,0 +1,173 @@
+// Start-up, the settings store and the frame's menus and toolbar.
+#include "tests/app/AppFixture.h"
+
+#include <vector>
+
+namespace trellis::test {
+namespace {
+
+constexpr int kAbsent = -12345;
+
+const std::vector<LPCTSTR> kOptionNames = { u"mode", u"number", u"letter", u"square",
+                                            u"numbers", u"input", u"cluesize" };
+
+std::u16string Slot(int i)
+{
+    return std::u16string(1, char16_t(u'0' + i));
+}
+
+TEST_F(AppTest, FirstStartUsesEveryDefaultAndWritesNothing)
+{
+    Start();
+    EXPECT_EQ(theApp.m_nSolveMode, 1);
+    EXPECT_EQ(Grid().m_nNumberFontSize, 6);
+    EXPECT_EQ(Grid().m_nLetterFontSize, 10);
+    EXPECT_EQ(Grid().m_nSquareSize, 20);
+    EXPECT_EQ(Grid().m_bShowNumbers, 0);
+    EXPECT_EQ(PuzzleWnd().m_bShowInput, 1);
+    EXPECT_EQ(PuzzleWnd().m_nClueHeight, 38);
+    EXPECT_EQ(Grid().m_strFontName, CString(u"Arial"));
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(Grid().m_colors[i], g_aDefaultGridColors[i]) << "slot " << i;
+
+    for (LPCTSTR name : kOptionNames)
+        EXPECT_EQ(int(theApp.GetProfileInt(u"options", name, kAbsent)), kAbsent);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(int(theApp.GetProfileInt(u"color", Slot(i).c_str(), kAbsent)), kAbsent);
+    EXPECT_EQ(Frame().GetTitle(), CString(u"trellis"));
+    EXPECT_TRUE(m_boxes.Shown().empty());
+}
+
+TEST_F(AppTest, StoredSettingsAreAppliedAndTheLayoutFollows)
+{
+    theApp.WriteProfileInt(u"options", u"mode", 0);
+    theApp.WriteProfileInt(u"options", u"number", 8);
+    theApp.WriteProfileInt(u"options", u"letter", 14);
+    theApp.WriteProfileInt(u"options", u"square", 30);
+    theApp.WriteProfileInt(u"options", u"numbers", 1);
+    theApp.WriteProfileInt(u"options", u"input", 0);
+    theApp.WriteProfileInt(u"options", u"cluesize", 25);
+    theApp.WriteProfileInt(u"color", u"0", 0);
+    theApp.WriteProfileInt(u"color", u"3", 0x00123456);
+    theApp.WriteProfileInt(u"color", u"5", int(0xFFFFFFFF)); // the same as absent
+    Start();
+
+    EXPECT_EQ(theApp.m_nSolveMode, 0);
+    EXPECT_EQ(Grid().m_nNumberFontSize, 8);
+    EXPECT_EQ(Grid().m_nLetterFontSize, 14);
+    EXPECT_EQ(Grid().m_nSquareSize, 30);
+    EXPECT_EQ(Grid().m_bShowNumbers, 1);
+    EXPECT_EQ(PuzzleWnd().m_bShowInput, 0);
+    EXPECT_EQ(PuzzleWnd().m_nClueHeight, 25);
+    EXPECT_EQ(Grid().m_colors[0], COLORREF(0));
+    EXPECT_EQ(Grid().m_colors[3], COLORREF(0x00123456));
+    EXPECT_EQ(Grid().m_colors[5], g_aDefaultGridColors[5]);
+
+    // No input pane: the clue bar is the bottom pane, reaching one pixel
+    // below the puzzle window, and the pad has no room at all.
+    CRect rcClue, rcPuzzle, rcInput;
+    PuzzleWnd().m_wndClue.GetWindowRect(&rcClue);
+    PuzzleWnd().GetWindowRect(&rcPuzzle);
+    PuzzleWnd().m_wndInput.GetClientRect(&rcInput);
+    EXPECT_EQ(rcClue.Height(), 25);
+    EXPECT_EQ(rcClue.bottom, rcPuzzle.bottom + 1);
+    EXPECT_TRUE(rcInput.IsRectEmpty());
+}
+
+TEST_F(AppTest, OddStoredValuesFallBackToTheirDefaults)
+{
+    theApp.WriteProfileInt(u"options", u"mode", 7);
+    theApp.WriteProfileInt(u"options", u"number", 1);
+    theApp.WriteProfileInt(u"options", u"letter", 65);
+    theApp.WriteProfileInt(u"options", u"square", 0);
+    theApp.WriteProfileInt(u"options", u"numbers", -1);
+    theApp.WriteProfileInt(u"options", u"input", 2);
+    theApp.WriteProfileInt(u"options", u"cluesize", 5000);
+    theApp.WriteProfileInt(u"color", u"1", int(0x7F00FF00)); // only the colour bits count
+    m_settings.WriteRaw(u"color", u"2", u"green");
+    Start();
+
+    EXPECT_EQ(theApp.m_nSolveMode, 1);
+    EXPECT_EQ(Grid().m_nNumberFontSize, 6);
+    EXPECT_EQ(Grid().m_nLetterFontSize, 10);
+    EXPECT_EQ(Grid().m_nSquareSize, 20);
+    EXPECT_EQ(Grid().m_bShowNumbers, 0);
+    EXPECT_EQ(PuzzleWnd().m_bShowInput, 1);
+    EXPECT_EQ(PuzzleWnd().m_nClueHeight, 38);
+    EXPECT_EQ(Grid().m_colors[1], COLORREF(0x0000FF00));
+    EXPECT_EQ(Grid().m_colors[2], g_aDefaultGridColors[2]);
+}
+
+TEST_F(AppTest, SaveSettingsWritesAllFifteenValues)
+{
+    Start();
+    Grid().m_colors[7] = 0x00010203;
+    PuzzleWnd().m_nClueHeight = 20;
+    theApp.SaveSettings();
+
+    const std::vector<int> expected = { 1, 6, 10, 20, 0, 1, 20 };
+    for (size_t i = 0; i < kOptionNames.size(); ++i)
+        EXPECT_EQ(int(theApp.GetProfileInt(u"options", kOptionNames[i], kAbsent)), expected[i]);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(theApp.GetProfileInt(u"color", Slot(i).c_str(), kAbsent), g_aDefaultGridColors[i]);
+    EXPECT_EQ(theApp.GetProfileInt(u"color", u"7", kAbsent), 0x00010203u);
+}
+
+TEST_F(AppTest, MenusStartSmallAndToggleWithTheToolbarInBothStates)
+{
+    Start();
+    const std::vector<UINT> buttons = { ID_CLEAR_WORD, ID_CLEAR_LETTER, ID_CLEAR_PUZZLE, 0,
+                                        ID_CHECK_WORD, ID_CHECK_LETTER, ID_CHECK_PUZZLE };
+    const std::vector<std::u16string> small = { u"File" };
+    const std::vector<std::u16string> full = { u"File", u"Options", u"Solve" };
+
+    EXPECT_EQ(Testing::MenuTitles(Frame()), small);
+    EXPECT_EQ(Testing::MenuItemTexts(Frame(), 0).front(), u"Full Menus");
+    EXPECT_EQ(Testing::ToolBarButtons(Frame()), buttons);
+    EXPECT_TRUE(Testing::HasCloseButton(Frame()));
+
+    ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_TOGGLE_MENUS));
+    EXPECT_EQ(Testing::MenuTitles(Frame()), full);
+    EXPECT_EQ(Testing::MenuItemTexts(Frame(), 0).front(), u"Small Menu");
+    EXPECT_EQ(Testing::MenuItemTexts(Frame(), 2).size(), 11u);
+    EXPECT_EQ(Testing::ToolBarButtons(Frame()), buttons);
+    EXPECT_EQ(Frame().m_bFullMenus, 1);
+
+    ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_TOGGLE_MENUS));
+    EXPECT_EQ(Testing::MenuTitles(Frame()), small);
+    EXPECT_EQ(Testing::ToolBarButtons(Frame()), buttons);
+    EXPECT_TRUE(Testing::HasCloseButton(Frame()));
+    EXPECT_EQ(Frame().m_bFullMenus, 0);
+}
+
+TEST_F(AppTest, PuzzleCommandsAreEnabledExactlyWhileAPuzzleIsLoaded)
+{
+    Start();
+    ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_TOGGLE_MENUS));
+    const std::vector<UINT> needPuzzle = { ID_SAVE_SOLUTION, ID_SAVE_SOLUTION_AS, ID_LOAD_SOLUTION,
+                                           ID_ABOUT_PUZZLE, ID_SHOW_LETTER, ID_CHECK_PUZZLE, ID_CLEAR_WORD };
+    for (UINT nID : needPuzzle)
+        EXPECT_FALSE(Testing::IsMenuItemEnabled(Frame(), nID)) << nID;
+    EXPECT_TRUE(Testing::IsMenuItemEnabled(Frame(), ID_LOAD_PUZZLE));
+    EXPECT_TRUE(Testing::IsMenuItemEnabled(Frame(), ID_TOGGLE_MENUS));
+    EXPECT_TRUE(Testing::IsMenuItemEnabled(Frame(), ID_APP_EXIT));
+    Testing::RunIdle();
+    EXPECT_FALSE(Testing::IsToolBarButtonEnabled(Frame(), ID_CHECK_WORD));
+
+    LoadPuzzle(HeartWriter());
+    for (UINT nID : needPuzzle)
+        EXPECT_TRUE(Testing::IsMenuItemEnabled(Frame(), nID)) << nID;
+    Testing::RunIdle();
+    EXPECT_TRUE(Testing::IsToolBarButtonEnabled(Frame(), ID_CHECK_WORD));
+}
+
+TEST_F(AppTest, ExitClosesTheFrame)
+{
+    Start();
+    ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_APP_EXIT));
+    Testing::RunUntilIdle();
+    EXPECT_EQ(theApp.m_pMainWnd, nullptr);
+}
+
+} // namespace
+} // namespace trellis::test
