@@ -88,11 +88,6 @@ GdiData* SysColorBrush(int nIndex)
     return brushes[nIndex];
 }
 
-HGDIOBJ NewObject(GdiData* pData)
-{
-    return GdiHandleOf(pData);
-}
-
 } // namespace
 
 GdiData* GdiDataOf(HGDIOBJ hObject)
@@ -284,7 +279,7 @@ BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor)
     p->color = crColor & 0xFFFFFF;
     p->width = std::max(1, nWidth);
     p->null = nPenStyle == PS_NULL;
-    return Attach(NewObject(p));
+    return Attach(GdiHandleOf(p));
 }
 
 BOOL CBrush::CreateSolidBrush(COLORREF crColor)
@@ -293,7 +288,7 @@ BOOL CBrush::CreateSolidBrush(COLORREF crColor)
     GdiData* p = new GdiData;
     p->kind = GdiData::Brush;
     p->color = crColor & 0xFFFFFF;
-    return Attach(NewObject(p));
+    return Attach(GdiHandleOf(p));
 }
 
 BOOL CBrush::CreateSysColorBrush(int nIndex)
@@ -323,7 +318,7 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont)
     p->kind = GdiData::Font;
     p->logFont = *lpLogFont;
     p->font = FontFromLogFont(*lpLogFont);
-    return Attach(NewObject(p));
+    return Attach(GdiHandleOf(p));
 }
 
 int CFont::GetLogFont(LOGFONT* pLogFont) const

@@ -25,6 +25,11 @@ COLORREF PixelAt(const CWnd* pWnd, int x, int y);
 int CountPixels(const CWnd* pWnd, const RECT& rect, COLORREF color);
 // Writes the client-area image to a PNG file, for looking at a failure.
 bool SaveImage(const CWnd* pWnd, const char* pszPath);
+// What the user sees of the whole window, border, scroll bars and child
+// windows included, at (x, y) of the window rectangle; and all of it
+// written to a PNG file.
+COLORREF ScreenPixelAt(const CWnd* pWnd, int x, int y);
+bool SaveScreenshot(const CWnd* pWnd, const char* pszPath);
 
 // The pen, at a point in pWnd's client coordinates (which may lie outside
 // it): the press goes to the window under the point; move and release go

@@ -106,6 +106,21 @@ bool SaveImage(const CWnd* pWnd, const char* pszPath)
     return p && !p->IsNative() && p->image.save(QString::fromUtf8(pszPath), "PNG");
 }
 
+COLORREF ScreenPixelAt(const CWnd* pWnd, int x, int y)
+{
+    QWidget* w = PlatformWidget(pWnd);
+    if (!w)
+        return 0xFFFFFFFF;
+    const QImage shot = w->grab(QRect(x, y, 1, 1)).toImage();
+    return shot.isNull() || !w->rect().contains(x, y) ? 0xFFFFFFFF : PlatformColorRef(QColor(shot.pixel(0, 0)));
+}
+
+bool SaveScreenshot(const CWnd* pWnd, const char* pszPath)
+{
+    QWidget* w = PlatformWidget(pWnd);
+    return w && w->grab().save(QString::fromUtf8(pszPath), "PNG");
+}
+
 void Press(CWnd* pWnd, CPoint point)
 {
     g_clock += 1000;

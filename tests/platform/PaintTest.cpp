@@ -141,3 +141,20 @@ TEST_F(WindowTest, ResizeRepaintsByClassStyle)
     Testing::RunUntilIdle();
     EXPECT_EQ(part.m_rcLastPaint, CRect(20, 0, 30, 20));
 }
+
+TEST_F(WindowTest, ScreenShowsChildrenOverTheirParentInsideTheBorder)
+{
+    CProbeWnd parent;
+    ASSERT_TRUE(CreateChild(parent, CRect(10, 10, 110, 60), 1, WS_BORDER));
+    parent.m_crFill = kYellow;
+    CProbeWnd child;
+    child.m_crFill = kGreen;
+    ASSERT_TRUE(child.Create(nullptr, u"inner", WS_CHILD | WS_VISIBLE, CRect(0, 0, 20, 10), &parent, 2));
+    Testing::RunUntilIdle();
+    EXPECT_EQ(Testing::ScreenPixelAt(&parent, 0, 0), RGB(0, 0, 0)); // the border
+    EXPECT_EQ(Testing::ScreenPixelAt(&parent, 1, 1), kGreen);       // the child at client (0, 0)
+    EXPECT_EQ(Testing::ScreenPixelAt(&parent, 21, 1), kYellow);
+    EXPECT_EQ(Testing::ScreenPixelAt(&m_host, 11, 11), kGreen);
+    // The parent's own image holds its paint under the child.
+    EXPECT_EQ(Testing::PixelAt(&parent, 0, 0), kYellow);
+}
