@@ -356,6 +356,11 @@ TEST_F(FrameTest, AtTheScreensWidthTheButtonsWrapUnderLongMenus)
 TEST_F(FrameTest, TheFocusPassesOnToThePane)
 {
     ASSERT_TRUE(m_bLoaded);
+    m_pFrame->ShowWindow(SW_SHOW); // activation gives the frame the focus
+    Testing::RunUntilIdle();
+    EXPECT_EQ(CWnd::GetFocus(), &m_pFrame->m_wndPane);
+
+    m_pFrame->m_wndCommandBar.SetFocus();
     m_pFrame->SetFocus();
     EXPECT_EQ(CWnd::GetFocus(), &m_pFrame->m_wndPane);
 }
