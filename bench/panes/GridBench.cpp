@@ -28,13 +28,15 @@ public:
             for (char& ch : row)
                 ch = random() % 6 == 0 ? '#' : static_cast<char>('A' + random() % 26);
         rows[0][0] = rows[0][1] = rows[1][0] = 'A';
+        const int nMiddle = nSize / 2; // the square repainted alone: a white one with a letter
+        rows[nMiddle][nMiddle] = 'A';
         TempDir dir;
         m_pPuzzle = PuzzleFileWriter(rows).Load(dir);
         for (int nRow = 0; nRow < nSize; nRow++) {
             for (int nCol = 0; nCol < nSize; nCol++) {
                 CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
                 square.m_chLetter = static_cast<WCHAR>(u'A' + random() % 26);
-                square.m_bFilled = random() % 2;
+                square.m_bFilled = random() % 2 || (nRow == nMiddle && nCol == nMiddle);
                 square.m_bChecked = random() % 2;
                 m_pPuzzle->SetSquare(nCol, nRow, square);
             }
@@ -79,7 +81,7 @@ void OneSquare(benchmark::State& state)
 {
     GridFixture& grid = Grid(255);
     for (auto _ : state) {
-        grid.m_grid.InvalidateSquare(128, 128);
+        grid.m_grid.InvalidateSquare(127, 127);
         grid.m_grid.UpdateWindow();
     }
 }
