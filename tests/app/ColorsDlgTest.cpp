@@ -5,16 +5,16 @@ namespace {
 
 using ColorsDlgTest = DialogFixture;
 
-COLORREF Swatch(CDialog& dlg)
-{
-    Testing::RunUntilIdle();
-    return Testing::ControlPixel(dlg, IDC_SWATCH, 10, 10);
-}
-
+// "name r,g,b" as the dialog shows them, and the swatch's colour.
 std::u16string Shown(CDialog& dlg)
 {
     return Testing::ShownText(dlg, IDC_COLOR_NAME) + u" " + Testing::ShownText(dlg, IDC_RED) + u"," +
            Testing::ShownText(dlg, IDC_GREEN) + u"," + Testing::ShownText(dlg, IDC_BLUE);
+}
+COLORREF Swatch(CDialog& dlg)
+{
+    Testing::RunUntilIdle();
+    return Testing::ControlPixel(dlg, IDC_SWATCH, 10, 10);
 }
 
 TEST_F(ColorsDlgTest, SelectorStartsOnForegroundAndWrapsRoundBothWays)
@@ -23,14 +23,11 @@ TEST_F(ColorsDlgTest, SelectorStartsOnForegroundAndWrapsRoundBothWays)
     Open(ID_OPTIONS_COLORS, [](CDialog& dlg) {
         EXPECT_EQ(Shown(dlg), u"Foreground 1,2,3");
         EXPECT_EQ(Swatch(dlg), RGB(1, 2, 3));
-        Testing::ClickSpin(dlg, IDC_SELECTOR, FALSE);
-        EXPECT_EQ(Testing::ShownText(dlg, IDC_COLOR_NAME), u"Solid");
-        Testing::ClickSpin(dlg, IDC_SELECTOR, TRUE);
-        EXPECT_EQ(Testing::ShownText(dlg, IDC_COLOR_NAME), u"Foreground");
-        Testing::ClickSpin(dlg, IDC_SELECTOR, TRUE, 7);
-        EXPECT_EQ(Testing::ShownText(dlg, IDC_COLOR_NAME), u"Solid");
-        Testing::ClickSpin(dlg, IDC_SELECTOR, TRUE);
-        EXPECT_EQ(Testing::ShownText(dlg, IDC_COLOR_NAME), u"Foreground");
+        for (const auto& [bUp, nTimes, pszName] : { std::tuple{ FALSE, 1, u"Solid" }, std::tuple{ TRUE, 1, u"Foreground" },
+                                                    std::tuple{ TRUE, 7, u"Solid" }, std::tuple{ TRUE, 1, u"Foreground" } }) {
+            Testing::ClickSpin(dlg, IDC_SELECTOR, bUp, nTimes);
+            EXPECT_EQ(Testing::ShownText(dlg, IDC_COLOR_NAME), pszName);
+        }
         Testing::PressCancel(dlg);
     });
 }
@@ -39,14 +36,12 @@ TEST_F(ColorsDlgTest, ComponentsOutOfRangeShowTheirLowByteButAreRefused)
 {
     Grid().m_colors[0] = RGB(0, 0, 0);
     Open(ID_OPTIONS_COLORS, [this](CDialog& dlg) {
-        const std::u16string strRange = u"Please enter an integer between 0 and 255.";
         Testing::TypeInto(dlg, IDC_RED, u"300");
         EXPECT_EQ(Swatch(dlg), RGB(44, 0, 0));
-        ExpectRefused(dlg, IDC_RED, strRange);
+        ExpectRefused(dlg, IDC_RED, u"0 and 255");
         Testing::TypeInto(dlg, IDC_GREEN, u"-1");
         EXPECT_EQ(Swatch(dlg), RGB(44, 255, 0));
-        ExpectRefused(dlg, IDC_GREEN, strRange);
-        // Away and back: the slot holds the reduced values.
+        ExpectRefused(dlg, IDC_GREEN, u"0 and 255");
         Testing::ClickSpin(dlg, IDC_SELECTOR, TRUE);
         Testing::ClickSpin(dlg, IDC_SELECTOR, FALSE);
         EXPECT_EQ(Shown(dlg), u"Foreground 44,255,0");
@@ -58,7 +53,6 @@ TEST_F(ColorsDlgTest, ComponentsOutOfRangeShowTheirLowByteButAreRefused)
 TEST_F(ColorsDlgTest, ResetKeepsTheSlotAndCancelKeepsTheGridButSaves)
 {
     Grid().m_colors[4] = RGB(9, 9, 9);
-    const std::vector<COLORREF> before(Grid().m_colors, Grid().m_colors + 8);
     Open(ID_OPTIONS_COLORS, [](CDialog& dlg) {
         Testing::ClickSpin(dlg, IDC_SELECTOR, TRUE, 4);
         Testing::TypeInto(dlg, IDC_RED, u"77");
@@ -67,18 +61,15 @@ TEST_F(ColorsDlgTest, ResetKeepsTheSlotAndCancelKeepsTheGridButSaves)
         EXPECT_EQ(Swatch(dlg), RGB(0, 0, 255));
         Testing::PressCancel(dlg);
     });
-    EXPECT_EQ(std::vector<COLORREF>(Grid().m_colors, Grid().m_colors + 8), before);
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(StoredColor(i), static_cast<int>(before[i]));
+    EXPECT_EQ(Grid().m_colors[4], RGB(9, 9, 9));
+    EXPECT_EQ(Stored(u"color", u"4"), static_cast<int>(RGB(9, 9, 9)));
     EXPECT_EQ(Stored(u"options", u"square"), 20);
 }
 
 TEST_F(ColorsDlgTest, OkChangesOnlyTheColours)
 {
-    LoadPuzzle(Big());
-    TapInside();
+    LoadBigPuzzle();
     Testing::ScrollBarAction(&PuzzleWnd().m_wndCross, SB_VERT, SB_PAGEDOWN);
-    const CPoint ptSelected = Grid().m_ptSelected;
     const CPoint ptScroll = PuzzleWnd().m_wndCross.m_ptScrollPos;
     Open(ID_OPTIONS_COLORS, [](CDialog& dlg) {
         Testing::ClickSpin(dlg, IDC_SELECTOR, TRUE);
@@ -87,12 +78,11 @@ TEST_F(ColorsDlgTest, OkChangesOnlyTheColours)
     });
     const COLORREF background = (g_aDefaultGridColors[1] & 0xFF00FFu) | (128u << 8);
     EXPECT_EQ(Grid().m_colors[1], background);
-    // The grid shows it once the dialog has gone.
-    const CRect rcSquare = Grid().GetSquareRect(ptSelected.x, ptSelected.y + 3);
-    EXPECT_EQ(Testing::PixelAt(&Grid(), rcSquare.CenterPoint().x, rcSquare.CenterPoint().y), background);
-    EXPECT_EQ(Grid().m_ptSelected, ptSelected);
+    EXPECT_EQ(Stored(u"color", u"1"), static_cast<int>(background));
+    EXPECT_EQ(Grid().m_ptSelected, CPoint(5, 4));
     EXPECT_EQ(PuzzleWnd().m_wndCross.m_ptScrollPos, ptScroll);
-    EXPECT_EQ(StoredColor(1), static_cast<int>(Grid().m_colors[1]));
+    const CPoint ptSquare = Grid().GetSquareRect(5, 7).CenterPoint();
+    EXPECT_EQ(Testing::PixelAt(&Grid(), ptSquare.x, ptSquare.y), background);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-// The running program with its dialogs scripted, the full menus shown.
+// The running program with its dialogs scripted and the full menus shown.
 
 #include "platform/TestingDialogs.h"
 #include "tests/app/AppFixture.h"
@@ -16,7 +16,6 @@ protected:
         Start();
         ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_TOGGLE_MENUS));
     }
-
     void TearDown() override
     {
         EXPECT_EQ(m_dialogs.ScriptsLeft(), 0u);
@@ -24,22 +23,21 @@ protected:
         AppTest::TearDown();
     }
 
-    // 15 x 15 with a black corner: larger than the pane at the default square size.
+    // 15 x 15, larger than the pane; its first square is (1, 0).
     static trellis::test::PuzzleFileWriter Big()
     {
         std::vector<std::string> rows(15, std::string(15, 'A'));
         rows[0][0] = '#';
         return trellis::test::PuzzleFileWriter(rows);
     }
-
-    // Selects a square away from the first one.
-    void TapInside()
+    // Loads it and selects (5, 4).
+    void LoadBigPuzzle(const trellis::test::PuzzleFileWriter& writer = Big())
     {
+        LoadPuzzle(writer, "x.puz");
         Testing::Tap(&Grid(), Grid().GetSquareRect(5, 4).CenterPoint());
         ASSERT_EQ(Grid().m_ptSelected, CPoint(5, 4));
     }
 
-    // Opens the dialog of the menu command; the script works it and closes it.
     void Open(UINT nCommand, Testing::ScriptedDialogs::Script script)
     {
         m_dialogs.Queue(std::move(script));
@@ -50,23 +48,16 @@ protected:
     {
         return static_cast<int>(theApp.GetProfileInt(lpszSection, lpszEntry, kAbsent));
     }
-    int StoredColor(int nSlot)
-    {
-        CString strEntry;
-        strEntry.Format(u"%d", nSlot);
-        return Stored(u"color", strEntry.c_str());
-    }
     static constexpr int kAbsent = -12345;
 
-    // OK on a field that must be refused: the dialog stays open with the
-    // standard range message and the focus back on the field.
-    void ExpectRefused(CDialog& dlg, int nID, const std::u16string& strText)
+    // OK must keep the dialog open with the range message and the focus back on the field.
+    void ExpectRefused(CDialog& dlg, int nID, const std::u16string& strRange)
     {
         const size_t nShown = m_boxes.Shown().size();
         Testing::PressOK(dlg);
         EXPECT_TRUE(Testing::IsOpen(dlg));
         ASSERT_EQ(m_boxes.Shown().size(), nShown + 1);
-        EXPECT_EQ(m_boxes.Shown().back().strText, strText);
+        EXPECT_EQ(m_boxes.Shown().back().strText, u"Please enter an integer between " + strRange + u".");
         EXPECT_EQ(Testing::FocusedControl(dlg), nID);
     }
 

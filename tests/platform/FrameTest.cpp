@@ -144,7 +144,7 @@ END_MESSAGE_MAP()
 
 class CTestApp : public CWinApp {
 public:
-    CTestApp() : CWinApp(u"trellis") { }
+    explicit CTestApp(LPCTSTR lpszName = u"trellis") : CWinApp(lpszName) { }
 
     BOOL m_bAppOnlyEnabled = TRUE;
     int m_nAppOnlyUpdates = 0;
@@ -356,6 +356,11 @@ TEST_F(FrameTest, AtTheScreensWidthTheButtonsWrapUnderLongMenus)
 TEST_F(FrameTest, TheFocusPassesOnToThePane)
 {
     ASSERT_TRUE(m_bLoaded);
+    m_pFrame->ShowWindow(SW_SHOW); // activation gives the frame the focus
+    Testing::RunUntilIdle();
+    EXPECT_EQ(CWnd::GetFocus(), &m_pFrame->m_wndPane);
+
+    m_pFrame->m_wndCommandBar.SetFocus();
     m_pFrame->SetFocus();
     EXPECT_EQ(CWnd::GetFocus(), &m_pFrame->m_wndPane);
 }
@@ -365,11 +370,16 @@ TEST(FrameCreation, AFrameWhoseBarCannotBeBuiltIsNotCreated)
     const ResourceSet* pOld = AfxGetResources();
     AfxSetResources(&TestResources());
     CTestApp app;
-    auto* pFrame = new CTestFrame(IDR_NO_SUCH_MENU);
-    pFrame->m_bAutoDelete = FALSE;
-    EXPECT_FALSE(pFrame->LoadFrame(IDR_TEST));
-    EXPECT_EQ(pFrame->GetSafeHwnd(), nullptr);
-    delete pFrame;
+    auto* pKept = new CTestFrame(IDR_NO_SUCH_MENU);
+    pKept->m_bAutoDelete = FALSE;
+    EXPECT_FALSE(pKept->LoadFrame(IDR_TEST));
+    EXPECT_EQ(pKept->GetSafeHwnd(), nullptr);
+    delete pKept;
+
+    // As the main window, the half-made frame goes with its window.
+    app.m_pMainWnd = new CTestFrame(IDR_NO_SUCH_MENU);
+    EXPECT_FALSE(static_cast<CFrameWnd*>(app.m_pMainWnd)->LoadFrame(IDR_TEST));
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
     AfxSetResources(pOld);
 }
 
@@ -378,6 +388,8 @@ namespace {
 // Starts, shows its frame and chooses Exit from the event loop.
 class CExitingApp : public CTestApp {
 public:
+    CExitingApp() : CTestApp(nullptr) { } // named after the executable
+
     BOOL m_bInitResult = TRUE;
     BOOL m_bRan = FALSE;
 
@@ -409,10 +421,12 @@ TEST(AfxWinMain, RunsInitInstanceThenTheLoopUntilTheMainWindowCloses)
     AfxSetResources(&TestResources());
     Testing::TemporarySettings settings;
     CExitingApp app;
-    char szName[] = "/opt/somewhere/trellis";
+    char szName[] = "/opt/somewhere/trellis.exe";
     char* argv[] = { szName, nullptr };
     EXPECT_EQ(AfxWinMain(1, argv), 0);
     EXPECT_TRUE(app.m_bRan);
+    ASSERT_NE(app.m_pszAppName, nullptr);
+    EXPECT_EQ(std::u16string(app.m_pszAppName), u"trellis");
     EXPECT_EQ(AfxGetMainWnd(), nullptr);
     EXPECT_GT(app.m_nAppOnlyUpdates, 0); // the loop went idle: the buttons were updated
 
