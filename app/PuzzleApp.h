@@ -38,6 +38,13 @@ protected:
     afx_msg void OnSaveSolutionAs();
     afx_msg void OnUpdatePuzzleLoaded(CCmdUI* pCmdUI);
 
+    // The option and about commands (PuzzleAppDialogs.cpp).
+    afx_msg void OnAppAbout();
+    afx_msg void OnAboutPuzzle();
+    afx_msg void OnOptionsGeneral();
+    afx_msg void OnOptionsFont();
+    afx_msg void OnOptionsColors();
+
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,26 +30,56 @@ bool IsCheckBox(UINT nType)
     return nType == BS_CHECKBOX || nType == BS_AUTOCHECKBOX;
 }
 
-// An automatic radio button clears the other automatic radio buttons of its
-// group: its siblings from the nearest WS_GROUP at or before it to the next.
-void ClearRadioGroup(CWnd* pButton)
+// The group of a control: its siblings from the nearest WS_GROUP at or
+// before it up to the next WS_GROUP.
+std::vector<CWnd*> GroupOf(CWnd* pControl)
 {
-    CWnd* pParent = pButton->GetParent();
-    const CWndImpl* pParentImpl = CWndImpl::Of(pParent);
+    const CWndImpl* pParentImpl = CWndImpl::Of(pControl->GetParent());
     if (!pParentImpl)
-        return;
+        return { pControl };
     const std::vector<CWnd*>& siblings = pParentImpl->children;
-    const auto self = std::find(siblings.begin(), siblings.end(), pButton);
+    const auto self = std::find(siblings.begin(), siblings.end(), pControl);
     if (self == siblings.end())
-        return;
+        return { pControl };
     auto first = self;
     while (first != siblings.begin() && !((*first)->GetStyle() & WS_GROUP))
         --first;
+    std::vector<CWnd*> group;
     for (auto it = first; it != siblings.end(); ++it) {
         if (it != first && ((*it)->GetStyle() & WS_GROUP))
             break;
-        if (*it != pButton && TypeOf((*it)->GetStyle()) == BS_AUTORADIOBUTTON)
-            static_cast<CButton*>(*it)->SetCheck(BST_UNCHECKED);
+        group.push_back(*it);
+    }
+    return group;
+}
+
+// An automatic radio button clears the other automatic radio buttons of its group.
+void ClearRadioGroup(CWnd* pButton)
+{
+    for (CWnd* pSibling : GroupOf(pButton)) {
+        if (pSibling != pButton && TypeOf(pSibling->GetStyle()) == BS_AUTORADIOBUTTON)
+            static_cast<CButton*>(pSibling)->SetCheck(BST_UNCHECKED);
+    }
+}
+
+// The arrow keys move to the next or previous radio button of the group,
+// round its ends; an automatic one is clicked on arriving.
+void MoveInRadioGroup(CWnd* pButton, int nStep)
+{
+    std::vector<CWnd*> radios;
+    for (CWnd* pSibling : GroupOf(pButton)) {
+        if (IsRadio(TypeOf(pSibling->GetStyle())) && pSibling->IsWindowEnabled() && pSibling->IsWindowVisible())
+            radios.push_back(pSibling);
+    }
+    const auto self = std::find(radios.begin(), radios.end(), pButton);
+    if (radios.size() < 2 || self == radios.end())
+        return;
+    const auto nCount = static_cast<std::ptrdiff_t>(radios.size());
+    CWnd* pNext = radios[static_cast<std::size_t>(((self - radios.begin()) + nStep + nCount) % nCount)];
+    pNext->SetFocus();
+    if (TypeOf(pNext->GetStyle()) == BS_AUTORADIOBUTTON) {
+        if (auto* pWidget = qobject_cast<QAbstractButton*>(PlatformWidget(pNext)))
+            pWidget->click();
     }
 }
 
@@ -77,6 +108,17 @@ public:
     }
 
 protected:
+    void keyPressEvent(QKeyEvent* pEvent) override
+    {
+        const int key = pEvent->key();
+        CWnd* pWnd = PlatformWndFromWidget(this);
+        if (pWnd && (key == Qt::Key_Up || key == Qt::Key_Left || key == Qt::Key_Down || key == Qt::Key_Right)) {
+            MoveInRadioGroup(pWnd, (key == Qt::Key_Up || key == Qt::Key_Left) ? -1 : +1);
+            return;
+        }
+        QRadioButton::keyPressEvent(pEvent);
+    }
+
     void nextCheckState() override
     {
         if (!m_bAuto)

@@ -62,6 +62,7 @@ CFrameWnd::CFrameWnd()
 
 CFrameWnd::~CFrameWnd()
 {
+    delete m_pActivationFilter;
     Frames().erase(std::remove(Frames().begin(), Frames().end(), this), Frames().end());
     CWinApp* pApp = AfxGetApp();
     if (pApp && pApp->m_pMainWnd == this) {
@@ -100,7 +101,8 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
                 pWidget->setWindowIcon(QIcon(QPixmap::fromImage(image)));
         }
     }
-    pWidget->installEventFilter(new ActivationFilter(this, pWidget));
+    m_pActivationFilter = new ActivationFilter(this, pWidget);
+    pWidget->installEventFilter(m_pActivationFilter);
     if (!PlatformGetScreenWindow())
         PlatformSetScreenWindow(this);
 
@@ -163,6 +165,9 @@ BOOL CFrameWnd::DestroyWindow()
         return FALSE;
     CWinApp* pApp = AfxGetApp();
     const bool bMain = pApp && pApp->m_pMainWnd == this;
+    // The widget may outlive the frame a little (deleted later): it must not call back.
+    delete m_pActivationFilter;
+    m_pActivationFilter = nullptr;
     CWnd::DestroyWindow();
     if (bMain) {
         pApp->m_pMainWnd = nullptr;

@@ -7,6 +7,7 @@
 #include "platform/Wnd.h"
 
 class CCeCommandBar;
+class QObject;
 
 // Child ids the frame lays out.
 constexpr UINT AFX_IDW_TOOLBAR = 0xE800;
@@ -74,4 +75,5 @@ private:
 
     CString m_strTitle;
     CCeCommandBar* m_pCommandBar = nullptr;
+    QObject* m_pActivationFilter = nullptr; // lives on the window's widget, goes with the frame
 };

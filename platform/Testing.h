@@ -25,8 +25,9 @@ COLORREF PixelAt(const CWnd* pWnd, int x, int y);
 int CountPixels(const CWnd* pWnd, const RECT& rect, COLORREF color);
 // Writes the client-area image to a PNG file, for looking at a failure.
 bool SaveImage(const CWnd* pWnd, const char* pszPath);
-// What the user sees of the whole window, border, scroll bars and child
-// windows included, at (x, y) of the window rectangle; and all of it
+// What the user sees of the whole window, border, scroll bars, child
+// windows and the shown pop-ups placed over it (the screen window's, such
+// as a tip) included, at (x, y) of the window rectangle; and all of it
 // written to a PNG file.
 COLORREF ScreenPixelAt(const CWnd* pWnd, int x, int y);
 bool SaveScreenshot(const CWnd* pWnd, const char* pszPath);

@@ -368,6 +368,9 @@ void CWndImpl::OnScrollAction(int nBar, int action)
 {
     if (settingBar)
         return;
+    // The bar is inside its own event: a handler that destroys the window
+    // must leave the widgets for later.
+    const PlatformDepthGuard guard;
     QScrollBar* bar = qbars[nBar];
     const int proposed = bar->sliderPosition();
     UINT code;
@@ -395,6 +398,7 @@ void CWndImpl::OnScrollReleased(int nBar)
 {
     if (settingBar)
         return;
+    const PlatformDepthGuard guard;
     CWnd* pWnd = wnd;
     const UINT message = nBar == SB_HORZ ? WM_HSCROLL : WM_VSCROLL;
     const int pos = trackPos[nBar];
@@ -446,6 +450,11 @@ void CWndImpl::Detach(bool bDeleteWidgets)
     if (clientArea)
         clientArea->impl = nullptr;
     QObject::disconnect(nativeGone);
+    // The bars may outlive this state for a moment (deferred deletion).
+    for (QScrollBar* bar : qbars) {
+        if (bar)
+            QObject::disconnect(bar, nullptr, widget, nullptr);
+    }
     // After the application object is gone the widgets cannot be deleted safely.
     if (bDeleteWidgets && widget && QCoreApplication::instance()) {
         widget->hide();

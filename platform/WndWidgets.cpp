@@ -14,15 +14,6 @@ namespace {
 int g_eventDepth = 0;
 int g_pendingEvents = 0;
 
-// Counts the nesting of our widgets' event handling.
-class DepthGuard {
-public:
-    DepthGuard() { ++g_eventDepth; }
-    ~DepthGuard() { --g_eventDepth; }
-    DepthGuard(const DepthGuard&) = delete;
-    DepthGuard& operator=(const DepthGuard&) = delete;
-};
-
 UINT KeyFlags(const QMouseEvent* e)
 {
     UINT flags = 0;
@@ -53,6 +44,16 @@ QWidget* PlatformWidgetAt(const QPoint& global, QWidget* pNear)
 int PlatformEventDepth()
 {
     return g_eventDepth;
+}
+
+PlatformDepthGuard::PlatformDepthGuard()
+{
+    ++g_eventDepth;
+}
+
+PlatformDepthGuard::~PlatformDepthGuard()
+{
+    --g_eventDepth;
 }
 
 int PlatformPendingEvents()
@@ -100,7 +101,7 @@ FrameWidget::~FrameWidget()
 
 bool FrameWidget::event(QEvent* e)
 {
-    DepthGuard guard;
+    PlatformDepthGuard guard;
     return QWidget::event(e);
 }
 
@@ -151,7 +152,7 @@ ClientWidget::ClientWidget(CWndImpl* pImpl, QWidget* pParent) : QWidget(pParent)
 
 bool ClientWidget::event(QEvent* e)
 {
-    DepthGuard guard;
+    PlatformDepthGuard guard;
     if (e->type() == PlatformEvent::PaintType()) {
         if (impl) {
             impl->paintPosted = false;

@@ -63,6 +63,15 @@ private:
 // destroyed from inside a handler has its widgets deleted later.
 int PlatformEventDepth();
 
+// Counts one level of that nesting for as long as it lives.
+class PlatformDepthGuard {
+public:
+    PlatformDepthGuard();
+    ~PlatformDepthGuard();
+    PlatformDepthGuard(const PlatformDepthGuard&) = delete;
+    PlatformDepthGuard& operator=(const PlatformDepthGuard&) = delete;
+};
+
 // Focus bookkeeping shared by SetFocus and the client areas' focus events.
 void PlatformFocusIn(CWnd* pWnd);
 void PlatformFocusOut(CWnd* pWnd);

@@ -136,7 +136,7 @@ DialogResource ColorsDialog()
 DialogResource AboutDialog()
 {
     return { 0, 0, 142, 139, kDialogStyle, WS_EX_CAPTIONOKBTN, u"About trellis", kDialogFont, kDialogPoints, {
-        { K::Static, u"", IDC_STATIC, 11, 17, 20, 20, SS_ICON, IDR_MAINFRAME },
+        { K::Static, u"", IDC_STATIC, 11, 17, 20, 20, SS_ICON | SS_NOPREFIX, IDR_MAINFRAME },
         { K::Static, u"Trellis Version 1.0 Beta 4", IDC_STATIC, 41, 23, 87, 9, SS_NOPREFIX },
     } };
 }

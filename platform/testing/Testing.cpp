@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
 
@@ -106,19 +107,38 @@ bool SaveImage(const CWnd* pWnd, const char* pszPath)
     return p && !p->IsNative() && p->image.save(QString::fromUtf8(pszPath), "PNG");
 }
 
-COLORREF ScreenPixelAt(const CWnd* pWnd, int x, int y)
+namespace {
+
+// The window as shown, with the visible pop-ups it owns painted over it
+// where they stand.
+QImage Screen(const CWnd* pWnd)
 {
     QWidget* w = PlatformWidget(pWnd);
     if (!w)
-        return 0xFFFFFFFF;
-    const QImage shot = w->grab(QRect(x, y, 1, 1)).toImage();
-    return shot.isNull() || !w->rect().contains(x, y) ? 0xFFFFFFFF : PlatformColorRef(QColor(shot.pixel(0, 0)));
+        return QImage();
+    QImage shot = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint origin = w->mapToGlobal(QPoint(0, 0));
+    QPainter painter(&shot);
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top == w || !top->isVisible() || !top->parentWidget() || top->parentWidget()->window() != w->window())
+            continue;
+        painter.drawImage(top->mapToGlobal(QPoint(0, 0)) - origin, top->grab().toImage());
+    }
+    return shot;
+}
+
+} // namespace
+
+COLORREF ScreenPixelAt(const CWnd* pWnd, int x, int y)
+{
+    const QImage shot = Screen(pWnd);
+    return shot.rect().contains(x, y) ? PlatformColorRef(QColor(shot.pixel(x, y))) : 0xFFFFFFFF;
 }
 
 bool SaveScreenshot(const CWnd* pWnd, const char* pszPath)
 {
-    QWidget* w = PlatformWidget(pWnd);
-    return w && w->grab().save(QString::fromUtf8(pszPath), "PNG");
+    const QImage shot = Screen(pWnd);
+    return !shot.isNull() && shot.save(QString::fromUtf8(pszPath), "PNG");
 }
 
 void Press(CWnd* pWnd, CPoint point)

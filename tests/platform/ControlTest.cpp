@@ -203,6 +203,14 @@ TEST_F(ButtonControlTest, AutomaticRadioButtonsClearOnlyTheirOwnGroup)
         // The program may clear every radio of a group.
         dlg.CheckDlgButton(IDC_RADIO_A2, BST_UNCHECKED);
         EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_RADIO_A1) + dlg.IsDlgButtonChecked(IDC_RADIO_A2), 0u);
+        // The arrow keys walk the group round its ends, clicking as they go.
+        Testing::PressKey(dlg, IDC_RADIO_B1, Testing::VK_DOWN);
+        EXPECT_EQ(Testing::FocusedControl(dlg), IDC_RADIO_B2);
+        EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_RADIO_B2), BST_CHECKED);
+        EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_RADIO_B1), BST_UNCHECKED);
+        Testing::PressKey(dlg, IDC_RADIO_B2, Testing::VK_DOWN);
+        EXPECT_EQ(Testing::FocusedControl(dlg), IDC_RADIO_B1);
+        EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_RADIO_B1), BST_CHECKED);
         Testing::Click(dlg, IDC_CHECK);
         EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_CHECK), BST_CHECKED);
         Testing::Click(dlg, IDC_CHECK);

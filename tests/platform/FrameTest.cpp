@@ -356,6 +356,11 @@ TEST_F(FrameTest, AtTheScreensWidthTheButtonsWrapUnderLongMenus)
 TEST_F(FrameTest, TheFocusPassesOnToThePane)
 {
     ASSERT_TRUE(m_bLoaded);
+    m_pFrame->ShowWindow(SW_SHOW); // activation gives the frame the focus
+    Testing::RunUntilIdle();
+    EXPECT_EQ(CWnd::GetFocus(), &m_pFrame->m_wndPane);
+
+    m_pFrame->m_wndCommandBar.SetFocus();
     m_pFrame->SetFocus();
     EXPECT_EQ(CWnd::GetFocus(), &m_pFrame->m_wndPane);
 }
@@ -365,11 +370,16 @@ TEST(FrameCreation, AFrameWhoseBarCannotBeBuiltIsNotCreated)
     const ResourceSet* pOld = AfxGetResources();
     AfxSetResources(&TestResources());
     CTestApp app;
-    auto* pFrame = new CTestFrame(IDR_NO_SUCH_MENU);
-    pFrame->m_bAutoDelete = FALSE;
-    EXPECT_FALSE(pFrame->LoadFrame(IDR_TEST));
-    EXPECT_EQ(pFrame->GetSafeHwnd(), nullptr);
-    delete pFrame;
+    auto* pKept = new CTestFrame(IDR_NO_SUCH_MENU);
+    pKept->m_bAutoDelete = FALSE;
+    EXPECT_FALSE(pKept->LoadFrame(IDR_TEST));
+    EXPECT_EQ(pKept->GetSafeHwnd(), nullptr);
+    delete pKept;
+
+    // As the main window, the half-made frame goes with its window.
+    app.m_pMainWnd = new CTestFrame(IDR_NO_SUCH_MENU);
+    EXPECT_FALSE(static_cast<CFrameWnd*>(app.m_pMainWnd)->LoadFrame(IDR_TEST));
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
     AfxSetResources(pOld);
 }
 

@@ -160,3 +160,29 @@ TEST_F(WindowTest, ScrollBarStaysUnlessTheHandlerMovesIt)
     EXPECT_EQ(Testing::ScrollBarPosition(&wnd, SB_HORZ), 0);
     EXPECT_EQ(wnd.GetScrollPos(SB_HORZ), 0);
 }
+
+namespace {
+
+// Closes itself from its scroll handler.
+class CSelfClosingWnd : public CWnd {
+public:
+    afx_msg void OnHScroll(UINT, UINT, CScrollBar*) { DestroyWindow(); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSelfClosingWnd, CWnd)
+    ON_WM_HSCROLL()
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST_F(WindowTest, WindowMayDestroyItselfFromAScrollHandler)
+{
+    CSelfClosingWnd wnd;
+    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 100, 100)));
+    wnd.SetScrollRange(SB_HORZ, 0, 50);
+    ASSERT_TRUE(Testing::ScrollBarAction(&wnd, SB_HORZ, SB_THUMBTRACK, 20));
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    Testing::RunUntilIdle();
+    EXPECT_FALSE(Testing::ScrollBarAction(&wnd, SB_HORZ, SB_LINERIGHT));
+}

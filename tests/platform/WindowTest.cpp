@@ -230,3 +230,21 @@ TEST_F(WindowTest, MovingAChildRepaintsWhatItUncovers)
     EXPECT_EQ(parent.m_rcLastPaint, CRect(0, 0, 20, 50));
     EXPECT_EQ(child.m_nPaints, 1); // moved, not resized: its image stays
 }
+
+TEST_F(WindowTest, ScreenOfTheScreenWindowShowsItsPopups)
+{
+    Testing::SetScreenWindow(&m_host);
+    CBrush yellow(RGB(251, 253, 187));
+    CProbeWnd tip;
+    tip.m_bFillOnPaint = false; // the class brush erases it
+    ASSERT_TRUE(tip.CreateEx(0, AfxRegisterWndClass(0, nullptr, yellow), u"Helper", WS_POPUP | WS_BORDER,
+                             CRect(6, 180, 234, 260), nullptr, 1));
+    Testing::RunUntilIdle();
+    EXPECT_NE(Testing::ScreenPixelAt(&m_host, 10, 200), RGB(251, 253, 187));
+    tip.ShowWindow(SW_SHOW);
+    Testing::RunUntilIdle();
+    EXPECT_EQ(Testing::ScreenPixelAt(&m_host, 6, 180), RGB(0, 0, 0)); // its border
+    EXPECT_EQ(Testing::ScreenPixelAt(&m_host, 10, 200), RGB(251, 253, 187));
+    EXPECT_EQ(Testing::PixelAt(&tip, 0, 0), RGB(251, 253, 187));
+    Testing::SetScreenWindow(nullptr);
+}

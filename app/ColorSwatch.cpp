@@ -1,0 +1,13 @@
+#include "app/ColorSwatch.h"
+
+CColorSwatch::CColorSwatch() = default;
+
+CColorSwatch::~CColorSwatch() = default;
+
+void CColorSwatch::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    // No border, focus or pressed state: the swatch is only its colour.
+    CBrush brush(m_color);
+    CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
+    pDC->FillRect(&lpDrawItemStruct->rcItem, &brush);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/Dialog.h"
+#include "platform/Platform.h"
+
+// Owner-drawn button that shows one colour and nothing else.
+class CColorSwatch : public CButton {
+public:
+    CColorSwatch();
+    ~CColorSwatch() override;
+
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+
+    COLORREF m_color = 0;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/Dialog.h"
+#include "platform/Platform.h"
+#include "res/resource.h"
+
+// Square size, solve mode, clue numbers, input pane and clue bar height.
+class COptionsDlg : public CDialog {
+public:
+    explicit COptionsDlg(CWnd* pParent = nullptr);
+    ~COptionsDlg() override;
+
+    enum { IDD = IDD_OPTIONS };
+
+    int m_nSquareSize = 0;
+    int m_bNumbers = 0;
+    int m_bInputWindow = 0;
+    // The caller fills these two; the radio buttons show them.
+    int m_nSolveMode = 1;
+    int m_nClueHeight = 38;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    afx_msg void OnCheckEntered();
+    afx_msg void OnCheckRequest();
+    afx_msg void OnClueSmall();
+    afx_msg void OnClueLarge();
+
+    DECLARE_MESSAGE_MAP()
+};

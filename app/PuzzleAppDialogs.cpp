@@ -1,0 +1,94 @@
+// CPuzzleApp: the option and about commands.
+#include "app/AboutDlg.h"
+#include "app/AboutPuzzleDlg.h"
+#include "app/ColorsDlg.h"
+#include "app/FontDlg.h"
+#include "app/OptionsDlg.h"
+#include "app/PuzzleApp.h"
+#include "model/CrossWordPuzzle.h"
+#include "window/PuzzleWnd.h"
+
+void CPuzzleApp::OnAppAbout()
+{
+    CAboutDlg dlg;
+    dlg.DoModal();
+}
+
+void CPuzzleApp::OnAboutPuzzle()
+{
+    if (!m_pPuzzle)
+        return;
+    CAboutPuzzleDlg dlg;
+    dlg.m_strTitle = m_pPuzzle->m_strTitle;
+    dlg.m_strAuthor = m_pPuzzle->m_strAuthor;
+    dlg.m_strCopyright = m_pPuzzle->m_strCopyright;
+    dlg.m_strFile = CAboutPuzzleDlg::FileNameOf(m_pPuzzle->m_strFileName);
+    dlg.DoModal();
+}
+
+void CPuzzleApp::OnOptionsGeneral()
+{
+    CPuzzleWnd& wndPuzzle = GetPuzzleWnd();
+    CGridWnd& wndGrid = wndPuzzle.m_wndCross.m_wndGrid;
+
+    COptionsDlg dlg;
+    dlg.m_nClueHeight = wndPuzzle.m_nClueHeight;
+    dlg.m_nSolveMode = m_nSolveMode;
+    dlg.m_nSquareSize = wndGrid.m_nSquareSize;
+    dlg.m_bNumbers = wndGrid.m_bShowNumbers;
+    dlg.m_bInputWindow = wndPuzzle.m_bShowInput;
+    if (dlg.DoModal() == IDOK) {
+        m_nSolveMode = dlg.m_nSolveMode;
+        wndGrid.SetSquareSize(dlg.m_nSquareSize);
+        wndGrid.m_bShowNumbers = dlg.m_bNumbers;
+        wndPuzzle.m_bShowInput = dlg.m_bInputWindow;
+        wndPuzzle.m_nClueHeight = dlg.m_nClueHeight;
+        // Handing the puzzle over again rebuilds the grid at the new size.
+        if (m_pPuzzle)
+            wndPuzzle.SetPuzzle(m_pPuzzle);
+        wndPuzzle.RecalcLayout();
+    }
+    // Written on Cancel too.
+    SaveSettings();
+}
+
+void CPuzzleApp::OnOptionsFont()
+{
+    CPuzzleWnd& wndPuzzle = GetPuzzleWnd();
+    CGridWnd& wndGrid = wndPuzzle.m_wndCross.m_wndGrid;
+
+    CFontDlg dlg;
+    dlg.m_strFontName = wndGrid.m_strFontName;
+    dlg.m_nNumberFontSize = wndGrid.m_nNumberFontSize;
+    dlg.m_nLetterFontSize = wndGrid.m_nLetterFontSize;
+    if (dlg.DoModal() != IDOK)
+        return;
+    wndGrid.SetNumberFontSize(dlg.m_nNumberFontSize);
+    wndGrid.SetLetterFontSize(dlg.m_nLetterFontSize);
+    wndGrid.SetFontName(dlg.m_strFontName.c_str());
+    // The grid makes its fonts again when it is handed the puzzle.
+    if (m_pPuzzle)
+        wndPuzzle.SetPuzzle(m_pPuzzle);
+    wndPuzzle.RecalcLayout();
+    // Nothing is saved here: the sizes go with the next Options or Colors dialog.
+}
+
+void CPuzzleApp::OnOptionsColors()
+{
+    CGridWnd& wndGrid = GetPuzzleWnd().m_wndCross.m_wndGrid;
+
+    CColorsDlg dlg;
+    for (int i = 0; i < CColorsDlg::kSlots; ++i) {
+        dlg.m_colors[i] = wndGrid.m_colors[i];
+        dlg.m_apszNames[i] = g_aGridColorNames[i];
+    }
+    if (dlg.DoModal() == IDOK) {
+        for (int i = 0; i < CColorsDlg::kSlots; ++i)
+            wndGrid.m_colors[i] = dlg.m_colors[i];
+        // Windows here keep their image when a dialog goes away, so the grid
+        // must be told to paint itself in the new colours. Nothing else changes.
+        wndGrid.Invalidate();
+    }
+    // Written on Cancel too.
+    SaveSettings();
+}

@@ -1,0 +1,42 @@
+#include "app/AboutPuzzleDlg.h"
+#include "tests/app/DialogFixture.h"
+
+namespace {
+
+using AboutDlgTest = DialogFixture;
+
+TEST(AboutPuzzleFileName, IsThePartAfterTheLastSeparatorOfEitherKind)
+{
+    for (LPCTSTR pszPath : { u"\\My Documents\\x.puz", u"/home/me/a\\b/x.puz", u"c:/a/b\\x.puz", u"x.puz" })
+        EXPECT_EQ(CAboutPuzzleDlg::FileNameOf(pszPath), u"x.puz");
+    EXPECT_EQ(CAboutPuzzleDlg::FileNameOf(u"folder/"), u"");
+}
+
+TEST_F(AboutDlgTest, AboutPuzzleOnlyWithAPuzzleShowingItsTexts)
+{
+    EXPECT_FALSE(Testing::ChooseMenuItem(Frame(), ID_ABOUT_PUZZLE));
+    LoadBigPuzzle(Big().Title("A & B").Author("").Copyright("(c) Us"));
+    Open(ID_ABOUT_PUZZLE, [](CDialog& dlg) {
+        EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_FILE), u"x.puz");
+        EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_TITLE), u"A & B");
+        EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_AUTHOR), u"");
+        EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_COPYRIGHT), u"(c) Us");
+        Testing::PressCaptionOK(dlg);
+    });
+    EXPECT_EQ(m_dialogs.Opened(), std::vector<UINT>{ IDD_ABOUT_PUZZLE });
+}
+
+TEST_F(AboutDlgTest, AboutBoxOpensCentredOverTheFrame)
+{
+    Open(ID_APP_ABOUT, [this](CDialog& dlg) {
+        CRect rcDialog, rcFrame;
+        dlg.GetWindowRect(&rcDialog);
+        Frame().GetWindowRect(&rcFrame);
+        EXPECT_NEAR(rcDialog.CenterPoint().x, rcFrame.CenterPoint().x, 1);
+        EXPECT_NEAR(rcDialog.CenterPoint().y, rcFrame.CenterPoint().y, 1);
+        Testing::PressCaptionOK(dlg);
+    });
+    EXPECT_EQ(m_dialogs.Opened(), std::vector<UINT>{ IDD_ABOUTBOX });
+}
+
+} // namespace

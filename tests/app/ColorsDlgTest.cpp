@@ -1,0 +1,88 @@
+#include "app/ColorsDlg.h"
+#include "tests/app/DialogFixture.h"
+
+namespace {
+
+using ColorsDlgTest = DialogFixture;
+
+// "name r,g,b" as the dialog shows them, and the swatch's colour.
+std::u16string Shown(CDialog& dlg)
+{
+    return Testing::ShownText(dlg, IDC_COLOR_NAME) + u" " + Testing::ShownText(dlg, IDC_RED) + u"," +
+           Testing::ShownText(dlg, IDC_GREEN) + u"," + Testing::ShownText(dlg, IDC_BLUE);
+}
+COLORREF Swatch(CDialog& dlg)
+{
+    Testing::RunUntilIdle();
+    return Testing::ControlPixel(dlg, IDC_SWATCH, 10, 10);
+}
+
+TEST_F(ColorsDlgTest, SelectorStartsOnForegroundAndWrapsRoundBothWays)
+{
+    Grid().m_colors[0] = RGB(1, 2, 3);
+    Open(ID_OPTIONS_COLORS, [](CDialog& dlg) {
+        EXPECT_EQ(Shown(dlg), u"Foreground 1,2,3");
+        EXPECT_EQ(Swatch(dlg), RGB(1, 2, 3));
+        for (const auto& [bUp, nTimes, pszName] : { std::tuple{ FALSE, 1, u"Solid" }, std::tuple{ TRUE, 1, u"Foreground" },
+                                                    std::tuple{ TRUE, 7, u"Solid" }, std::tuple{ TRUE, 1, u"Foreground" } }) {
+            Testing::ClickSpin(dlg, IDC_SELECTOR, bUp, nTimes);
+            EXPECT_EQ(Testing::ShownText(dlg, IDC_COLOR_NAME), pszName);
+        }
+        Testing::PressCancel(dlg);
+    });
+}
+
+TEST_F(ColorsDlgTest, ComponentsOutOfRangeShowTheirLowByteButAreRefused)
+{
+    Grid().m_colors[0] = RGB(0, 0, 0);
+    Open(ID_OPTIONS_COLORS, [this](CDialog& dlg) {
+        Testing::TypeInto(dlg, IDC_RED, u"300");
+        EXPECT_EQ(Swatch(dlg), RGB(44, 0, 0));
+        ExpectRefused(dlg, IDC_RED, u"0 and 255");
+        Testing::TypeInto(dlg, IDC_GREEN, u"-1");
+        EXPECT_EQ(Swatch(dlg), RGB(44, 255, 0));
+        ExpectRefused(dlg, IDC_GREEN, u"0 and 255");
+        Testing::ClickSpin(dlg, IDC_SELECTOR, TRUE);
+        Testing::ClickSpin(dlg, IDC_SELECTOR, FALSE);
+        EXPECT_EQ(Shown(dlg), u"Foreground 44,255,0");
+        Testing::PressOK(dlg);
+    });
+    EXPECT_EQ(Grid().m_colors[0], RGB(44, 255, 0));
+}
+
+TEST_F(ColorsDlgTest, ResetKeepsTheSlotAndCancelKeepsTheGridButSaves)
+{
+    Grid().m_colors[4] = RGB(9, 9, 9);
+    Open(ID_OPTIONS_COLORS, [](CDialog& dlg) {
+        Testing::ClickSpin(dlg, IDC_SELECTOR, TRUE, 4);
+        Testing::TypeInto(dlg, IDC_RED, u"77");
+        Testing::Click(dlg, IDC_RESET_COLORS);
+        EXPECT_EQ(Shown(dlg), u"Background Selected Word 0,0,255");
+        EXPECT_EQ(Swatch(dlg), RGB(0, 0, 255));
+        Testing::PressCancel(dlg);
+    });
+    EXPECT_EQ(Grid().m_colors[4], RGB(9, 9, 9));
+    EXPECT_EQ(Stored(u"color", u"4"), static_cast<int>(RGB(9, 9, 9)));
+    EXPECT_EQ(Stored(u"options", u"square"), 20);
+}
+
+TEST_F(ColorsDlgTest, OkChangesOnlyTheColours)
+{
+    LoadBigPuzzle();
+    Testing::ScrollBarAction(&PuzzleWnd().m_wndCross, SB_VERT, SB_PAGEDOWN);
+    const CPoint ptScroll = PuzzleWnd().m_wndCross.m_ptScrollPos;
+    Open(ID_OPTIONS_COLORS, [](CDialog& dlg) {
+        Testing::ClickSpin(dlg, IDC_SELECTOR, TRUE);
+        Testing::TypeInto(dlg, IDC_GREEN, u"128");
+        Testing::PressOK(dlg);
+    });
+    const COLORREF background = (g_aDefaultGridColors[1] & 0xFF00FFu) | (128u << 8);
+    EXPECT_EQ(Grid().m_colors[1], background);
+    EXPECT_EQ(Stored(u"color", u"1"), static_cast<int>(background));
+    EXPECT_EQ(Grid().m_ptSelected, CPoint(5, 4));
+    EXPECT_EQ(PuzzleWnd().m_wndCross.m_ptScrollPos, ptScroll);
+    const CPoint ptSquare = Grid().GetSquareRect(5, 7).CenterPoint();
+    EXPECT_EQ(Testing::PixelAt(&Grid(), ptSquare.x, ptSquare.y), background);
+}
+
+} // namespace

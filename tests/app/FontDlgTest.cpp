@@ -1,0 +1,62 @@
+#include "app/FontDlg.h"
+#include "tests/app/DialogFixture.h"
+
+namespace {
+
+using FontDlgTest = DialogFixture;
+
+CComboBox& Names(CDialog& dlg)
+{
+    return *static_cast<CComboBox*>(dlg.GetDlgItem(IDC_FONT_NAME));
+}
+
+TEST_F(FontDlgTest, OnlyAChoiceFromTheListChangesTheFace)
+{
+    // Not installed: nothing selected, and typing keeps it.
+    Grid().SetFontName(u"No Such Face");
+    CString strLast;
+    Open(ID_OPTIONS_FONT, [&strLast](CDialog& dlg) {
+        ASSERT_GT(Names(dlg).GetCount(), 1);
+        EXPECT_EQ(Names(dlg).GetCurSel(), CB_ERR);
+        Names(dlg).GetLBText(Names(dlg).GetCount() - 1, strLast);
+        Testing::TypeInto(dlg, IDC_FONT_NAME, strLast);
+        Testing::PressOK(dlg);
+    });
+    EXPECT_EQ(Grid().m_strFontName, u"No Such Face");
+
+    Open(ID_OPTIONS_FONT, [](CDialog& dlg) {
+        Testing::ChooseFromList(dlg, IDC_FONT_NAME, Names(dlg).GetCount() - 1);
+        Testing::TypeInto(dlg, IDC_FONT_NAME, u"Typed Face");
+        Testing::PressOK(dlg);
+    });
+    EXPECT_EQ(Grid().m_strFontName, strLast);
+    // Installed: opens selected. Cancel changes nothing.
+    Open(ID_OPTIONS_FONT, [](CDialog& dlg) {
+        EXPECT_EQ(Names(dlg).GetCurSel(), Names(dlg).GetCount() - 1);
+        Testing::ChooseFromList(dlg, IDC_FONT_NAME, 0);
+        Testing::TypeInto(dlg, IDC_LETTER_SIZE, u"20");
+        Testing::PressCancel(dlg);
+    });
+    EXPECT_EQ(Grid().m_strFontName, strLast);
+    EXPECT_EQ(Grid().m_nLetterFontSize, 10);
+}
+
+TEST_F(FontDlgTest, SizesFromTwoToSixtyFourLetterFirstThenThePuzzleIsRebuiltButNothingIsWritten)
+{
+    LoadBigPuzzle();
+    Open(ID_OPTIONS_FONT, [this](CDialog& dlg) {
+        Testing::TypeInto(dlg, IDC_NUMBER_SIZE, u"65");
+        Testing::TypeInto(dlg, IDC_LETTER_SIZE, u"1");
+        ExpectRefused(dlg, IDC_LETTER_SIZE, u"2 and 64");
+        Testing::TypeInto(dlg, IDC_LETTER_SIZE, u"64");
+        ExpectRefused(dlg, IDC_NUMBER_SIZE, u"2 and 64");
+        Testing::TypeInto(dlg, IDC_NUMBER_SIZE, u"2");
+        Testing::PressOK(dlg);
+    });
+    EXPECT_EQ(Grid().m_nLetterFontSize, 64);
+    EXPECT_EQ(Grid().m_nNumberFontSize, 2);
+    EXPECT_EQ(Grid().m_ptSelected, CPoint(1, 0));
+    EXPECT_EQ(Stored(u"options", u"letter"), kAbsent);
+}
+
+} // namespace

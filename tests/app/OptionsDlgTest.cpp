@@ -1,0 +1,86 @@
+#include "app/OptionsDlg.h"
+#include "tests/app/DialogFixture.h"
+
+namespace {
+
+using OptionsDlgTest = DialogFixture;
+
+TEST_F(OptionsDlgTest, CancelChangesNothingButWritesEverySetting)
+{
+    Open(ID_OPTIONS_GENERAL, [](CDialog& dlg) {
+        Testing::TypeInto(dlg, IDC_SQUARE_SIZE, u"30");
+        Testing::Click(dlg, IDC_CHECK_ENTERED);
+        Testing::PressCancel(dlg);
+    });
+    EXPECT_EQ(Grid().m_nSquareSize, 20);
+    EXPECT_EQ(theApp.m_nSolveMode, 1);
+    const std::pair<LPCTSTR, int> stored[] = { { u"mode", 1 }, { u"number", 6 }, { u"letter", 10 }, { u"square", 20 },
+                                               { u"numbers", 0 }, { u"input", 1 }, { u"cluesize", 38 } };
+    for (const auto& [pszEntry, nValue] : stored)
+        EXPECT_EQ(Stored(u"options", pszEntry), nValue) << trellis::test::ToUtf8(pszEntry);
+    EXPECT_EQ(Stored(u"color", u"7"), static_cast<int>(g_aDefaultGridColors[7]));
+}
+
+TEST_F(OptionsDlgTest, OkHandsThePuzzleOverAgainAndAppliesTheFields)
+{
+    LoadBigPuzzle();
+    Testing::ScrollBarAction(&PuzzleWnd().m_wndCross, SB_HORZ, SB_PAGEDOWN);
+    ASSERT_NE(PuzzleWnd().m_wndCross.m_ptScrollPos, CPoint(0, 0));
+    CRect rcBefore;
+    PuzzleWnd().m_wndCross.GetWindowRect(&rcBefore);
+    Open(ID_OPTIONS_GENERAL, [](CDialog& dlg) { Testing::PressOK(dlg); });
+    EXPECT_EQ(Grid().m_ptSelected, CPoint(1, 0));
+    EXPECT_EQ(PuzzleWnd().m_wndCross.m_ptScrollPos, CPoint(0, 0));
+
+    Open(ID_OPTIONS_GENERAL, [](CDialog& dlg) {
+        Testing::TypeInto(dlg, IDC_SQUARE_SIZE, u"12");
+        for (int nID : { IDC_CHECK_ENTERED, IDC_NUMBERS, IDC_INPUT_WINDOW })
+            Testing::Click(dlg, nID);
+        Testing::PressOK(dlg);
+    });
+    EXPECT_EQ(Grid().m_nSquareSize, 12);
+    EXPECT_EQ(theApp.m_nSolveMode, 0);
+    EXPECT_TRUE(Grid().m_bShowNumbers);
+    EXPECT_EQ(Stored(u"options", u"input"), 0);
+    // The input pane's room goes to the grid.
+    CRect rcAfter, rcInput;
+    PuzzleWnd().m_wndCross.GetWindowRect(&rcAfter);
+    PuzzleWnd().m_wndInput.GetWindowRect(&rcInput);
+    EXPECT_TRUE(rcInput.IsRectEmpty());
+    EXPECT_EQ(rcAfter.Height(), rcBefore.Height() + PuzzleWnd().m_nInputHeight);
+}
+
+TEST_F(OptionsDlgTest, StoredClueHeightIsKeptUntilARadioIsClicked)
+{
+    m_settings.WriteRaw(u"options", u"cluesize", u"25");
+    theApp.LoadSettings();
+    Open(ID_OPTIONS_GENERAL, [](CDialog& dlg) {
+        EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_CLUE_LARGE), BST_CHECKED);
+        EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_CLUE_SMALL), BST_UNCHECKED);
+        Testing::PressOK(dlg);
+    });
+    EXPECT_EQ(Stored(u"options", u"cluesize"), 25);
+    for (const auto& [nID, nHeight] : { std::pair{ IDC_CLUE_SMALL, 20 }, std::pair{ IDC_CLUE_LARGE, 38 } }) {
+        Open(ID_OPTIONS_GENERAL, [nID = nID](CDialog& dlg) {
+            Testing::Click(dlg, nID);
+            Testing::PressOK(dlg);
+        });
+        EXPECT_EQ(PuzzleWnd().m_nClueHeight, nHeight);
+        EXPECT_EQ(Stored(u"options", u"cluesize"), nHeight);
+    }
+}
+
+TEST_F(OptionsDlgTest, SquareSizeOutsideTwoToSixtyFourIsRefused)
+{
+    Open(ID_OPTIONS_GENERAL, [this](CDialog& dlg) {
+        for (const char16_t* pszSize : { u"1", u"65" }) {
+            Testing::TypeInto(dlg, IDC_SQUARE_SIZE, pszSize);
+            ExpectRefused(dlg, IDC_SQUARE_SIZE, u"2 and 64");
+        }
+        Testing::TypeInto(dlg, IDC_SQUARE_SIZE, u"64");
+        Testing::PressOK(dlg);
+    });
+    EXPECT_EQ(Grid().m_nSquareSize, 64);
+}
+
+} // namespace
