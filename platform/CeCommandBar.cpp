@@ -43,11 +43,12 @@ public:
     explicit CActionCmdUI(QAction* pAction) : m_pAction(pAction) { m_nID = CommandOf(pAction); }
     void Enable(BOOL bOn = TRUE) override
     {
+        CCmdUI::Enable(bOn);
         m_pAction->setEnabled(bOn != FALSE);
-        m_bEnableChanged = TRUE;
     }
     void SetCheck(int nCheck = 1) override
     {
+        CCmdUI::SetCheck(nCheck);
         m_pAction->setCheckable(true);
         m_pAction->setChecked(nCheck != 0);
     }

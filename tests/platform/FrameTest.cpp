@@ -144,7 +144,7 @@ END_MESSAGE_MAP()
 
 class CTestApp : public CWinApp {
 public:
-    CTestApp() : CWinApp(u"trellis") { }
+    explicit CTestApp(LPCTSTR lpszName = u"trellis") : CWinApp(lpszName) { }
 
     BOOL m_bAppOnlyEnabled = TRUE;
     int m_nAppOnlyUpdates = 0;
@@ -388,6 +388,8 @@ namespace {
 // Starts, shows its frame and chooses Exit from the event loop.
 class CExitingApp : public CTestApp {
 public:
+    CExitingApp() : CTestApp(nullptr) { } // named after the executable
+
     BOOL m_bInitResult = TRUE;
     BOOL m_bRan = FALSE;
 
@@ -419,10 +421,12 @@ TEST(AfxWinMain, RunsInitInstanceThenTheLoopUntilTheMainWindowCloses)
     AfxSetResources(&TestResources());
     Testing::TemporarySettings settings;
     CExitingApp app;
-    char szName[] = "/opt/somewhere/trellis";
+    char szName[] = "/opt/somewhere/trellis.exe";
     char* argv[] = { szName, nullptr };
     EXPECT_EQ(AfxWinMain(1, argv), 0);
     EXPECT_TRUE(app.m_bRan);
+    ASSERT_NE(app.m_pszAppName, nullptr);
+    EXPECT_EQ(std::u16string(app.m_pszAppName), u"trellis");
     EXPECT_EQ(AfxGetMainWnd(), nullptr);
     EXPECT_GT(app.m_nAppOnlyUpdates, 0); // the loop went idle: the buttons were updated
 

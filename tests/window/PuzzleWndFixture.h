@@ -13,7 +13,6 @@ class CFakeSolveHost : public CSolveHost {
 public:
     int GetSolveMode() const override { return m_nMode; }
     void CheckSolved() override { m_nChecks++; }
-
     int m_nMode = 1;
     int m_nChecks = 0;
 };
@@ -25,8 +24,8 @@ protected:
         m_nHostWidth = 240;
         m_nHostHeight = 268;
         HostTest::SetUp();
-        ASSERT_TRUE(m_wnd.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 240, 268),
-                                 &m_host, 0xE900));
+        ASSERT_TRUE(m_wnd.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 240, 268), &m_host,
+                                 0xE900));
         m_wnd.SetSolveHost(&m_solve);
         Testing::RunUntilIdle();
     }
@@ -38,13 +37,9 @@ protected:
     }
     CGridWnd& Grid() { return m_wnd.GetGrid(); }
     CSquare Square(int nCol, int nRow) const { return m_pPuzzle->GetSquare(nCol, nRow); }
-    void Select(int nCol, int nRow)
-    {
-        CRect rc = Grid().GetSquareRect(nCol, nRow);
-        Testing::Tap(&Grid(), CPoint(rc.left + 3, rc.top + 3));
-    }
+    void Select(int nCol, int nRow) { Testing::Tap(&Grid(), InSquare(Grid(), nCol, nRow)); }
     void Type(UINT nChar) { m_wnd.SendMessage(WM_CHAR, nChar, 0); }
-    void Command(UINT nID) { m_wnd.SendMessage(WM_COMMAND, nID, 0); }
+    CString Clue() { return m_wnd.m_wndClue.GetClueText(); }
 
     CPuzzleWnd m_wnd;
     CFakeSolveHost m_solve;

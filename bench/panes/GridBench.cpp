@@ -1,0 +1,119 @@
+// Grid paints and taps, headless. Run with QT_QPA_PLATFORM=offscreen.
+
+#include "model/CrossWordPuzzle.h"
+#include "panes/GridWnd.h"
+#include "platform/Testing.h"
+#include "tests/support/PuzzleFileWriter.h"
+#include "tests/support/TempDir.h"
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+#include <random>
+
+namespace {
+
+using trellis::test::PuzzleFileWriter;
+using trellis::test::TempDir;
+
+// A square grid with about one black square in six and letters in the rest.
+class GridFixture {
+public:
+    explicit GridFixture(int nSize)
+    {
+        std::mt19937 random(1);
+        std::vector<std::string> rows(nSize, std::string(nSize, 'A'));
+        for (auto& row : rows)
+            for (char& ch : row)
+                ch = random() % 6 == 0 ? '#' : static_cast<char>('A' + random() % 26);
+        rows[0][0] = rows[0][1] = rows[1][0] = 'A';
+        TempDir dir;
+        m_pPuzzle = PuzzleFileWriter(rows).Load(dir);
+        for (int nRow = 0; nRow < nSize; nRow++) {
+            for (int nCol = 0; nCol < nSize; nCol++) {
+                CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
+                square.m_chLetter = static_cast<WCHAR>(u'A' + random() % 26);
+                square.m_bFilled = random() % 2;
+                square.m_bChecked = random() % 2;
+                m_pPuzzle->SetSquare(nCol, nRow, square);
+            }
+        }
+        m_host.CreateEx(0, AfxRegisterWndClass(0), u"host", WS_POPUP | WS_VISIBLE, CRect(0, 0, 240, 190), nullptr, 0);
+        m_grid.Create(nullptr, u"Puzzle", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &m_host, 1000);
+        m_grid.m_bShowNumbers = TRUE;
+        m_grid.SetPuzzle(m_pPuzzle.get());
+        Testing::RunUntilIdle();
+    }
+    void Paint(const RECT* pRect)
+    {
+        m_grid.InvalidateRect(pRect, FALSE);
+        m_grid.UpdateWindow();
+    }
+
+    CWnd m_host;
+    CGridWnd m_grid;
+    std::unique_ptr<CCrossWordPuzzle> m_pPuzzle;
+};
+
+// One grid of each size for the whole run (the benchmark calls each function
+// several times); left to the end of the process.
+GridFixture& Grid(int nSize)
+{
+    static std::map<int, GridFixture*> grids;
+    GridFixture*& pGrid = grids[nSize];
+    if (pGrid == nullptr)
+        pGrid = new GridFixture(nSize);
+    return *pGrid;
+}
+
+void FullPaint(benchmark::State& state)
+{
+    GridFixture& grid = Grid(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        grid.Paint(nullptr);
+}
+BENCHMARK(FullPaint)->Arg(15)->Arg(255)->Unit(benchmark::kMillisecond);
+
+void OneSquare(benchmark::State& state)
+{
+    GridFixture& grid = Grid(255);
+    for (auto _ : state) {
+        grid.m_grid.InvalidateSquare(128, 128);
+        grid.m_grid.UpdateWindow();
+    }
+}
+BENCHMARK(OneSquare)->Unit(benchmark::kMicrosecond);
+
+void Region20x20(benchmark::State& state)
+{
+    GridFixture& grid = Grid(255);
+    const CRect rcFirst = grid.m_grid.GetSquareRect(100, 100);
+    const CRect rcLast = grid.m_grid.GetSquareRect(119, 119);
+    const CRect rc(rcFirst.left, rcFirst.top, rcLast.right, rcLast.bottom);
+    for (auto _ : state)
+        grid.Paint(&rc);
+}
+BENCHMARK(Region20x20)->Unit(benchmark::kMicrosecond);
+
+// Taps on the first square turn the selection between its across and down word.
+void WordChangingTap(benchmark::State& state)
+{
+    GridFixture& grid = Grid(static_cast<int>(state.range(0)));
+    const CRect rc = grid.m_grid.GetSquareRect(0, 0);
+    const LPARAM lParam = MAKELPARAM(rc.left + 2, rc.top + 2);
+    for (auto _ : state)
+        grid.m_grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lParam);
+}
+BENCHMARK(WordChangingTap)->Arg(15)->Arg(255)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Testing::EnsureApplication();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
