@@ -71,6 +71,26 @@ RECT ToRECT(const QRect& r)
     return RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
+// Swallows every event of a widget whose window is gone, except those that
+// delete it and tidy up its children. Installed last, it runs first.
+class DeadWidgetFilter : public QObject {
+public:
+    explicit DeadWidgetFilter(QObject* pParent) : QObject(pParent) { }
+
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        switch (e->type()) {
+        case QEvent::DeferredDelete:
+        case QEvent::ChildAdded:
+        case QEvent::ChildRemoved:
+        case QEvent::ChildPolished:
+            return false;
+        default:
+            return true;
+        }
+    }
+};
+
 HWND HandleOf(const CWnd* pWnd)
 {
     return pWnd ? pWnd->m_hWnd : nullptr;
@@ -458,10 +478,14 @@ void CWndImpl::Detach(bool bDeleteWidgets)
     // After the application object is gone the widgets cannot be deleted safely.
     if (bDeleteWidgets && widget && QCoreApplication::instance()) {
         widget->hide();
-        if (PlatformEventDepth() > 0)
+        if (PlatformEventDepth() > 0) {
+            // Deleted once the current event is over; until then it hears
+            // nothing, so no filter or handler reaches the window it was.
+            widget->installEventFilter(new DeadWidgetFilter(widget));
             widget->deleteLater();
-        else
+        } else {
             delete widget;
+        }
     }
     delete this;
 }

@@ -16,16 +16,26 @@ std::u16string Slot(int i)
     return std::u16string(1, char16_t(u'0' + i));
 }
 
+// The seven option settings as they live in the windows, in store order.
+std::vector<int> LiveOptions(CPuzzleWnd& wnd)
+{
+    CGridWnd& grid = wnd.GetGrid();
+    return { theApp.m_nSolveMode, grid.m_nNumberFontSize, grid.m_nLetterFontSize, grid.m_nSquareSize,
+             grid.m_bShowNumbers, wnd.m_bShowInput, wnd.m_nClueHeight };
+}
+
+void StoreOptions(const std::vector<int>& values)
+{
+    for (size_t i = 0; i < kOptionNames.size(); ++i)
+        theApp.WriteProfileInt(u"options", kOptionNames[i], values[i]);
+}
+
+const std::vector<int> kDefaultOptions = { 1, 6, 10, 20, 0, 1, 38 };
+
 TEST_F(AppTest, FirstStartUsesEveryDefaultAndWritesNothing)
 {
     Start();
-    EXPECT_EQ(theApp.m_nSolveMode, 1);
-    EXPECT_EQ(Grid().m_nNumberFontSize, 6);
-    EXPECT_EQ(Grid().m_nLetterFontSize, 10);
-    EXPECT_EQ(Grid().m_nSquareSize, 20);
-    EXPECT_EQ(Grid().m_bShowNumbers, 0);
-    EXPECT_EQ(PuzzleWnd().m_bShowInput, 1);
-    EXPECT_EQ(PuzzleWnd().m_nClueHeight, 38);
+    EXPECT_EQ(LiveOptions(PuzzleWnd()), kDefaultOptions);
     EXPECT_EQ(Grid().m_strFontName, CString(u"Arial"));
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(Grid().m_colors[i], g_aDefaultGridColors[i]) << "slot " << i;
@@ -40,25 +50,13 @@ TEST_F(AppTest, FirstStartUsesEveryDefaultAndWritesNothing)
 
 TEST_F(AppTest, StoredSettingsAreAppliedAndTheLayoutFollows)
 {
-    theApp.WriteProfileInt(u"options", u"mode", 0);
-    theApp.WriteProfileInt(u"options", u"number", 8);
-    theApp.WriteProfileInt(u"options", u"letter", 14);
-    theApp.WriteProfileInt(u"options", u"square", 30);
-    theApp.WriteProfileInt(u"options", u"numbers", 1);
-    theApp.WriteProfileInt(u"options", u"input", 0);
-    theApp.WriteProfileInt(u"options", u"cluesize", 25);
+    StoreOptions({ 0, 8, 14, 30, 1, 0, 25 });
     theApp.WriteProfileInt(u"color", u"0", 0);
     theApp.WriteProfileInt(u"color", u"3", 0x00123456);
     theApp.WriteProfileInt(u"color", u"5", int(0xFFFFFFFF)); // the same as absent
     Start();
 
-    EXPECT_EQ(theApp.m_nSolveMode, 0);
-    EXPECT_EQ(Grid().m_nNumberFontSize, 8);
-    EXPECT_EQ(Grid().m_nLetterFontSize, 14);
-    EXPECT_EQ(Grid().m_nSquareSize, 30);
-    EXPECT_EQ(Grid().m_bShowNumbers, 1);
-    EXPECT_EQ(PuzzleWnd().m_bShowInput, 0);
-    EXPECT_EQ(PuzzleWnd().m_nClueHeight, 25);
+    EXPECT_EQ(LiveOptions(PuzzleWnd()), (std::vector<int>{ 0, 8, 14, 30, 1, 0, 25 }));
     EXPECT_EQ(Grid().m_colors[0], COLORREF(0));
     EXPECT_EQ(Grid().m_colors[3], COLORREF(0x00123456));
     EXPECT_EQ(Grid().m_colors[5], g_aDefaultGridColors[5]);
@@ -76,24 +74,12 @@ TEST_F(AppTest, StoredSettingsAreAppliedAndTheLayoutFollows)
 
 TEST_F(AppTest, OddStoredValuesFallBackToTheirDefaults)
 {
-    theApp.WriteProfileInt(u"options", u"mode", 7);
-    theApp.WriteProfileInt(u"options", u"number", 1);
-    theApp.WriteProfileInt(u"options", u"letter", 65);
-    theApp.WriteProfileInt(u"options", u"square", 0);
-    theApp.WriteProfileInt(u"options", u"numbers", -1);
-    theApp.WriteProfileInt(u"options", u"input", 2);
-    theApp.WriteProfileInt(u"options", u"cluesize", 5000);
+    StoreOptions({ 7, 1, 65, 0, -1, 2, 5000 });
     theApp.WriteProfileInt(u"color", u"1", int(0x7F00FF00)); // only the colour bits count
     m_settings.WriteRaw(u"color", u"2", u"green");
     Start();
 
-    EXPECT_EQ(theApp.m_nSolveMode, 1);
-    EXPECT_EQ(Grid().m_nNumberFontSize, 6);
-    EXPECT_EQ(Grid().m_nLetterFontSize, 10);
-    EXPECT_EQ(Grid().m_nSquareSize, 20);
-    EXPECT_EQ(Grid().m_bShowNumbers, 0);
-    EXPECT_EQ(PuzzleWnd().m_bShowInput, 1);
-    EXPECT_EQ(PuzzleWnd().m_nClueHeight, 38);
+    EXPECT_EQ(LiveOptions(PuzzleWnd()), kDefaultOptions);
     EXPECT_EQ(Grid().m_colors[1], COLORREF(0x0000FF00));
     EXPECT_EQ(Grid().m_colors[2], g_aDefaultGridColors[2]);
 }
