@@ -1,6 +1,8 @@
 // Start-up, the settings store and the frame's menus and toolbar.
 #include "tests/app/AppFixture.h"
 
+#include "res/Resources.h"
+
 #include <vector>
 
 namespace trellis::test {
@@ -153,6 +155,26 @@ TEST_F(AppTest, ExitClosesTheFrame)
     ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_APP_EXIT));
     Testing::RunUntilIdle();
     EXPECT_EQ(theApp.m_pMainWnd, nullptr);
+}
+
+} // namespace
+} // namespace trellis::test
+
+namespace trellis::test {
+namespace {
+
+TEST_F(AppTest, AFrameThatCannotBeCreatedIsReportedAndStartUpFails)
+{
+    ResourceSet broken = TrellisResources();
+    broken.toolbars.clear();
+    AfxSetResources(&broken);
+    const BOOL bStarted = theApp.InitInstance();
+    AfxSetResources(&TrellisResources());
+
+    EXPECT_FALSE(bStarted);
+    EXPECT_EQ(theApp.m_pMainWnd, nullptr);
+    ASSERT_EQ(m_boxes.Shown().size(), 1u);
+    EXPECT_EQ(m_boxes.Shown()[0].Icon(), UINT(MB_ICONSTOP));
 }
 
 } // namespace
