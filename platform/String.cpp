@@ -112,32 +112,32 @@ void CString::Format(LPCTSTR pszFormat, ...)
             out.push_back(u'%');
             continue;
         }
-        // Flags, width, precision and length, copied into a narrow spec for
+        // Flags, width, precision and length, copied into a narrow directive for
         // the numeric conversions.
-        std::string spec = "%";
+        std::string directive = "%";
         bool leftAlign = false;
         while (*p == u'-' || *p == u'+' || *p == u' ' || *p == u'0' || *p == u'#') {
             leftAlign = leftAlign || *p == u'-';
-            spec.push_back(static_cast<char>(*p++));
+            directive.push_back(static_cast<char>(*p++));
         }
         // A width or precision: digits, or '*' for the next argument.
         auto readCount = [&]() {
             int n = 0;
             if (*p == u'*') {
                 n = va_arg(args, int);
-                spec += std::to_string(n);
+                directive += std::to_string(n);
                 ++p;
             }
             while (*p >= u'0' && *p <= u'9') {
                 n = n * 10 + (*p - u'0');
-                spec.push_back(static_cast<char>(*p++));
+                directive.push_back(static_cast<char>(*p++));
             }
             return n;
         };
         const int width = readCount();
         int precision = -1;
         if (*p == u'.') {
-            spec.push_back('.');
+            directive.push_back('.');
             ++p;
             precision = readCount();
         }
@@ -153,17 +153,17 @@ void CString::Format(LPCTSTR pszFormat, ...)
         switch (conv) {
         case u'd':
         case u'i':
-            spec.push_back('l');
-            spec.push_back('d');
-            std::snprintf(buf, sizeof buf, spec.c_str(), isLong ? va_arg(args, long) : static_cast<long>(va_arg(args, int)));
+            directive.push_back('l');
+            directive.push_back('d');
+            std::snprintf(buf, sizeof buf, directive.c_str(), isLong ? va_arg(args, long) : static_cast<long>(va_arg(args, int)));
             AppendAscii(out, buf);
             break;
         case u'u':
         case u'x':
         case u'X':
-            spec.push_back('l');
-            spec.push_back(static_cast<char>(conv));
-            std::snprintf(buf, sizeof buf, spec.c_str(),
+            directive.push_back('l');
+            directive.push_back(static_cast<char>(conv));
+            std::snprintf(buf, sizeof buf, directive.c_str(),
                           isLong ? va_arg(args, unsigned long) : static_cast<unsigned long>(va_arg(args, unsigned)));
             AppendAscii(out, buf);
             break;
