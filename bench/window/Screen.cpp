@@ -123,7 +123,8 @@ int main(int argc, char** argv)
             rgb += { static_cast<char>(GetRValue(cr)), static_cast<char>(GetGValue(cr)), static_cast<char>(GetBValue(cr)) };
         }
     }
-    std::printf("clue bar: %s\n", std::string(wnd.m_wndClue.GetClueText().begin(), wnd.m_wndClue.GetClueText().end()).c_str());
+    const CString strClue = wnd.m_wndClue.GetClueText();
+    std::printf("clue bar: %s\n", std::string(strClue.begin(), strClue.end()).c_str());
     wnd.SetPuzzle(nullptr);
     return WritePng(argv[2], 240, 268, rgb) ? 0 : 1;
 }
