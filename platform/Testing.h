@@ -46,8 +46,9 @@ void DoubleTap(CWnd* pWnd, CPoint point);
 // Typed characters, one key press each, at the window that has the focus.
 void TypeText(LPCTSTR text);
 // A key (VK_LEFT, VK_BACK, 'A' ...) pressed and released there: WM_KEYDOWN,
-// WM_CHAR for the keys that type a control character, WM_KEYUP.
-void PressKey(UINT nVirtKey);
+// WM_CHAR for the keys that type a control character, WM_KEYUP. With bShift
+// the shift key is held down around it (Shift+Tab types no character).
+void PressKey(UINT nVirtKey, BOOL bShift = FALSE);
 
 // The user resizes a top-level window's client area... or any window.
 void Resize(CWnd* pWnd, int cx, int cy);
