@@ -403,8 +403,13 @@ void CGridWnd::ChangeSelection(int nDirection, CPoint ptStart, CPoint ptSquare)
         SelectWord(nDirection, ptStart);
     }
     if (ptSquare != m_ptSelected) {
+        // Only the squares from the old to the new selected square can look
+        // different; the rest of the word would be drawn as it stands.
+        CRect rcChanged;
+        rcChanged.UnionRect(GetSquareRect(m_ptSelected.x, m_ptSelected.y), GetSquareRect(ptSquare.x, ptSquare.y));
         m_ptSelected = ptSquare;
         CClientDC dc(this);
+        dc.IntersectClipRect(&rcChanged);
         DrawWord(&dc, TRUE);
     }
 }

@@ -1,5 +1,6 @@
-// Start-up to the first painted frame, and one typed letter from WM_CHAR to
-// the repainted square. Run headless: QT_QPA_PLATFORM=offscreen.
+// Start-up to the first painted frame, one typed letter from WM_CHAR to the
+// repainted square, and one arrow key from the key press to the redrawn word.
+// Run headless: QT_QPA_PLATFORM=offscreen.
 #include "app/MainFrm.h"
 #include "app/PuzzleApp.h"
 #include "model/CrossWordPuzzle.h"
@@ -68,6 +69,41 @@ void BM_TypeLetter(benchmark::State& state)
     CloseProgram();
 }
 BENCHMARK(BM_TypeLetter)->Arg(15)->Arg(255)->Unit(benchmark::kMicrosecond);
+
+// Right and Left in turn along the first row, every square filled: each press
+// redraws the whole selected word, as long as the grid is wide.
+void BM_ArrowKey(benchmark::State& state)
+{
+    Testing::EnsureApplication();
+    Testing::TemporarySettings settings;
+    const int nSize = static_cast<int>(state.range(0));
+    const std::vector<std::string> rows(static_cast<size_t>(nSize), std::string(static_cast<size_t>(nSize), 'A'));
+    TempDir dir;
+    theApp.InitInstance();
+    theApp.m_pPuzzle = PuzzleFileWriter(rows).Load(dir).release();
+    CPuzzleWnd& wnd = theApp.GetPuzzleWnd();
+    wnd.SetPuzzle(theApp.m_pPuzzle);
+    for (int c = 0; c < nSize; ++c) {
+        CSquare square = theApp.m_pPuzzle->GetSquare(c, 0);
+        square.m_chLetter = u'B';
+        square.m_bFilled = TRUE;
+        theApp.m_pPuzzle->SetSquare(c, 0, square);
+    }
+    wnd.SetFocus();
+    Testing::RunUntilIdle();
+    CGridWnd& grid = wnd.GetGrid();
+
+    bool bRight = true;
+    for (auto _ : state) {
+        Testing::PressKey(bRight ? VK_RIGHT : VK_LEFT);
+        grid.UpdateWindow();
+        bRight = !bRight;
+    }
+    if (grid.m_ptSelected.y != 0 || grid.m_ptSelected.x > 1)
+        state.SkipWithError("the arrows did not move the selection along the row");
+    CloseProgram();
+}
+BENCHMARK(BM_ArrowKey)->Arg(15)->Arg(255)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
