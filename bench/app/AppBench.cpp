@@ -70,15 +70,11 @@ void BM_TypeLetter(benchmark::State& state)
 }
 BENCHMARK(BM_TypeLetter)->Arg(15)->Arg(255)->Unit(benchmark::kMicrosecond);
 
-// Right and Left in turn along the first row, every square filled: each press
-// redraws the whole selected word, as long as the grid is wide.
-void BM_ArrowKey(benchmark::State& state)
+// The program with a filled first row on an n x n grid, the puzzle window
+// holding the focus, as the keyboard benchmarks start.
+CPuzzleWnd& StartWithFilledRow(int nSize, const TempDir& dir)
 {
-    Testing::EnsureApplication();
-    Testing::TemporarySettings settings;
-    const int nSize = static_cast<int>(state.range(0));
     const std::vector<std::string> rows(static_cast<size_t>(nSize), std::string(static_cast<size_t>(nSize), 'A'));
-    TempDir dir;
     theApp.InitInstance();
     theApp.m_pPuzzle = PuzzleFileWriter(rows).Load(dir).release();
     CPuzzleWnd& wnd = theApp.GetPuzzleWnd();
@@ -91,8 +87,17 @@ void BM_ArrowKey(benchmark::State& state)
     }
     wnd.SetFocus();
     Testing::RunUntilIdle();
-    CGridWnd& grid = wnd.GetGrid();
+    return wnd;
+}
 
+// Right and Left in turn along the first row: the selected square moves
+// within a word as long as the grid is wide.
+void BM_ArrowKey(benchmark::State& state)
+{
+    Testing::EnsureApplication();
+    Testing::TemporarySettings settings;
+    TempDir dir;
+    CGridWnd& grid = StartWithFilledRow(static_cast<int>(state.range(0)), dir).GetGrid();
     bool bRight = true;
     for (auto _ : state) {
         Testing::PressKey(bRight ? VK_RIGHT : VK_LEFT);
@@ -104,6 +109,26 @@ void BM_ArrowKey(benchmark::State& state)
     CloseProgram();
 }
 BENCHMARK(BM_ArrowKey)->Arg(15)->Arg(255)->Unit(benchmark::kMicrosecond);
+
+// Tab and Shift+Tab in turn between the first two rows: each press draws
+// the old word plain and the new one highlighted, both as wide as the grid.
+void BM_TabKey(benchmark::State& state)
+{
+    Testing::EnsureApplication();
+    Testing::TemporarySettings settings;
+    TempDir dir;
+    CGridWnd& grid = StartWithFilledRow(static_cast<int>(state.range(0)), dir).GetGrid();
+    bool bForward = true;
+    for (auto _ : state) {
+        Testing::PressKey(VK_TAB, bForward ? FALSE : TRUE);
+        grid.UpdateWindow();
+        bForward = !bForward;
+    }
+    if (grid.m_ptWordStart.x != 0 || grid.m_ptWordStart.y > 1)
+        state.SkipWithError("Tab did not move between the first two words");
+    CloseProgram();
+}
+BENCHMARK(BM_TabKey)->Arg(15)->Arg(255)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
