@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace {
 
@@ -37,31 +38,32 @@ const ShiftTable& BackShifts()
 // Undoing one round is a gather: the letter that ends at position t comes
 // from position aSource[d][t], where the round rotated by digit d after
 // interleaving the two halves. Then each letter goes back by the digit of
-// its position.
+// its position. Grids hold at most 255 x 255 squares, so positions fit in
+// 16 bits.
 class Unscrambler {
 public:
     explicit Unscrambler(std::size_t nCount) : m_nCount(nCount), m_work(nCount)
     {
         const std::size_t nHalf = nCount / 2;
-        for (int d = 0; d < 10; ++d) {
+        for (std::size_t d = 0; d < 10; ++d) {
             m_aSource[d].resize(nCount);
             for (std::size_t t = 0; t < nCount; ++t) {
                 // Before the rotation the odd positions came first, then the even ones.
-                const std::size_t u = (t + nCount - static_cast<std::size_t>(d) % nCount) % nCount;
-                m_aSource[d][t] = u < nHalf ? 2 * u + 1 : 2 * (u - nHalf);
+                const std::size_t u = (t + nCount - d % nCount) % nCount;
+                m_aSource[d][t] = static_cast<std::uint16_t>(u < nHalf ? 2 * u + 1 : 2 * (u - nHalf));
             }
         }
     }
 
     void Run(BYTE* pLetters, const Digits& digits)
     {
-        if (m_nCount == 0)
-            return;
         const ShiftTable& shifts = BackShifts();
+        const BYTE* apShift[kRounds] = {shifts[digits[0]].data(), shifts[digits[1]].data(),
+                                        shifts[digits[2]].data(), shifts[digits[3]].data()};
         for (int i = kRounds - 1; i >= 0; --i) {
-            const std::vector<std::size_t>& source = m_aSource[digits[static_cast<std::size_t>(i)]];
+            const std::uint16_t* pSource = m_aSource[digits[static_cast<std::size_t>(i)]].data();
             for (std::size_t t = 0; t < m_nCount; ++t)
-                m_work[t] = shifts[digits[t % kRounds]][pLetters[source[t]]];
+                m_work[t] = apShift[t % kRounds][pLetters[pSource[t]]];
             std::copy(m_work.begin(), m_work.end(), pLetters);
         }
     }
@@ -69,7 +71,7 @@ public:
 private:
     std::size_t m_nCount;
     std::vector<BYTE> m_work;
-    std::array<std::vector<std::size_t>, 10> m_aSource;
+    std::array<std::vector<std::uint16_t>, 10> m_aSource;
 };
 
 }  // namespace
