@@ -116,14 +116,12 @@ void CPuzzleApp::OnUnlockPuzzle()
             return;
         }
         nKey = keys.front();
+    } else if (strKey.GetLength() != 4 || strKey.find_first_not_of(u"0123456789") != CString::npos) {
+        AfxMessageBox(u"The key has four digits.", MB_OK | MB_ICONSTOP);
+        return;
     } else {
-        for (const char16_t ch : strKey) {
-            if (strKey.GetLength() != 4 || ch < u'0' || ch > u'9') {
-                AfxMessageBox(u"The key has four digits.", MB_OK | MB_ICONSTOP);
-                return;
-            }
+        for (const char16_t ch : strKey)
             nKey = nKey * 10 + (ch - u'0');
-        }
     }
     if (!m_pPuzzle->Unlock(nKey))
         AfxMessageBox(u"That is not the key of this puzzle.", MB_OK | MB_ICONSTOP);

@@ -67,7 +67,8 @@ public:
 
     // An extra section at the cursor: a name of four bytes, the length and
     // checksum of the data (little-endian words), the data and a zero byte.
-    // False, without moving, when no whole section stands there.
+    // False, without moving, when no whole section stands there. The data
+    // is not looked at.
     bool PeekSection(CPuzzleSection& section) const
     {
         if (m_nSize - m_nPos < 8)
@@ -79,14 +80,15 @@ public:
         section.strName.assign(reinterpret_cast<const char*>(p), 4);
         section.pData = p + 8;
         section.nLength = nLength;
-        section.bIntact = RegionChecksum(section.pData, nLength) == Word(p + 6);
         return true;
     }
 
+    // The section at the cursor, its checksum tested; the cursor moves past it.
     bool ReadSection(CPuzzleSection& section)
     {
         if (!PeekSection(section))
             return false;
+        section.bIntact = RegionChecksum(section.pData, section.nLength) == Word(m_pData + m_nPos + 6);
         m_nPos += 8 + section.nLength + 1;
         return true;
     }

@@ -105,8 +105,9 @@ private:
     // fits the square's width.
     void DrawRebus(CDC* pDC, CRect& rc, const std::u16string& strText);
     CFont* RebusFont(int nPoints);
-    // Fonts of rebus answers by size, made when first needed.
-    std::map<int, std::unique_ptr<CFont>> m_rebusFonts;
     // The columns or rows whose squares meet [nLow, nHigh) along one axis.
     void SquareSpan(int nLow, int nHigh, int nOrigin, int nCount, int& nFirst, int& nLast) const;
+
+    // Fonts of rebus answers by size, made when first needed.
+    std::map<int, std::unique_ptr<CFont>> m_rebusFonts;
 };

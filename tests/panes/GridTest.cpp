@@ -297,7 +297,7 @@ TEST_F(GridTest, AShownRebusSquareShowsItsWholeAnswerShrunkToFit)
         const CRect shown = InkBox(0, 0, kSlots[GRID_FOREGROUND_SELECTED_WORD]);
         const CRect typed = InkBox(3, 0, kSlots[GRID_FOREGROUND_SELECTED_WORD]);
         const CRect longer = InkBox(0, 2, kSlots[GRID_FOREGROUND]);
-        EXPECT_GT(shown.Width(), 2 * typed.Width());
+        EXPECT_GT(shown.Width(), typed.Width() + 4);
         EXPECT_LE(longer.Width(), nSize);
         EXPECT_LT(longer.Height(), typed.Height());
         // Four letters fit a large square at the letter size, ten only at a
