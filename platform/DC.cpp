@@ -314,6 +314,31 @@ std::pair<int, int> EllipseSpan(int x1, int y1, int x2, int y2, int y)
     return {x2, x1 - 1};
 }
 
+// Rows of one colour straight into the image, within what may be drawn; the
+// window hears of them once. An ellipse is many short rows, which filled one
+// by one would each be reported on their own.
+void FillRows(CDCImpl& dc, const std::vector<QRect>& rows, const QRect& box, COLORREF color)
+{
+    if (!dc.image || rows.empty())
+        return;
+    const QRgb rgb = PlatformColor(color).rgb();
+    QRegion area = QRegion(box) & QRegion(dc.image->rect());
+    if (dc.hasClip)
+        area &= dc.clip;
+    QRect touched;
+    for (const QRect& part : area) {
+        for (const QRect& row : rows) {
+            const QRect r = row & part;
+            if (r.isEmpty())
+                continue;
+            QRgb* line = reinterpret_cast<QRgb*>(dc.image->scanLine(r.top()));
+            std::fill(line + r.left(), line + r.right() + 1, rgb);
+            touched |= r;
+        }
+    }
+    dc.Done(touched);
+}
+
 } // namespace
 
 BOOL CDC::Ellipse(int x1, int y1, int x2, int y2)
@@ -326,6 +351,7 @@ BOOL CDC::Ellipse(int x1, int y1, int x2, int y2)
     const COLORREF brush = PlatformBrushColor(static_cast<HBRUSH>(m_pImpl->brush->m_hObject), &noBrush);
     const GdiData* pen = GdiDataOf(m_pImpl->pen->m_hObject);
     const int w = pen && !pen->null ? std::max(1, pen->width) : 0;
+    std::vector<QRect> outline, inside;
     for (int y = y1; y < y2; ++y) {
         const auto [left, right] = EllipseSpan(x1, y1, x2, y2, y);
         if (left > right)
@@ -338,17 +364,18 @@ BOOL CDC::Ellipse(int x1, int y1, int x2, int y2)
         const int innerLeft = std::max({left + w, upLeft, downLeft});
         const int innerRight = std::min({right - w, upRight, downRight});
         if (innerLeft > innerRight) {
-            if (w > 0)
-                m_pImpl->Fill(QRect(left, y, right - left + 1, 1), pen->color);
+            outline.emplace_back(left, y, right - left + 1, 1);
             continue;
         }
-        if (w > 0) {
-            m_pImpl->Fill(QRect(left, y, innerLeft - left, 1), pen->color);
-            m_pImpl->Fill(QRect(innerRight + 1, y, right - innerRight, 1), pen->color);
-        }
-        if (!noBrush)
-            m_pImpl->Fill(QRect(innerLeft, y, innerRight - innerLeft + 1, 1), brush);
+        outline.emplace_back(left, y, innerLeft - left, 1);
+        outline.emplace_back(innerRight + 1, y, right - innerRight, 1);
+        inside.emplace_back(innerLeft, y, innerRight - innerLeft + 1, 1);
     }
+    const QRect box(x1, y1, x2 - x1, y2 - y1);
+    if (!noBrush)
+        FillRows(*m_pImpl, inside, box, brush);
+    if (w > 0)
+        FillRows(*m_pImpl, outline, box, pen->color);
     return TRUE;
 }
 

@@ -139,10 +139,14 @@ TEST_F(GridTest, PartialPaintsGiveTheSamePixelsAsAFullPaint)
     std::mt19937 random(7);
     // As wide as a grid can be; fewer rows keep the test quick.
     std::vector<std::string> rows(40, std::string(255, '.'));
-    for (auto& row : rows)
-        for (char& ch : row)
+    std::string gext; // and every fifth square or so circled
+    for (auto& row : rows) {
+        for (char& ch : row) {
             ch = random() % 6 == 0 ? '#' : static_cast<char>('A' + random() % 26);
-    Show(rows);
+            gext.push_back(random() % 5 == 0 ? '\x80' : '\0');
+        }
+    }
+    Show(PuzzleFileWriter(rows).Section("GEXT", gext));
     m_grid.m_bShowNumbers = TRUE;
     for (int i = 0; i < 5000; i++) {
         const int nCol = static_cast<int>(random() % 255), nRow = static_cast<int>(random() % 40);
