@@ -81,6 +81,8 @@ void CCrossWordPuzzle::Serialize(CArchive& ar)
             CSquare square = GetSquare(c, r);
             square.m_bFilled = records[i].bFilled;
             square.m_chLetter = records[i].chLetter;
+            // The file keeps one letter: a shown rebus is its first letter again.
+            square.m_bShown = FALSE;
             SetSquare(c, r, square);
         }
     }

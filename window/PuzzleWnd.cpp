@@ -22,12 +22,14 @@ void ShowSquare(CSquare& square)
 {
     square.m_chLetter = square.m_chSolution;
     square.m_bFilled = TRUE;
+    square.m_bShown = TRUE;
 }
 
 void ClearSquare(CSquare& square)
 {
     square.m_chLetter = u' ';
     square.m_bFilled = FALSE;
+    square.m_bShown = FALSE;
 }
 
 } // namespace
@@ -47,12 +49,12 @@ BEGIN_MESSAGE_MAP(CPuzzleWnd, CWnd)
     ON_COMMAND(ID_CLEAR_LETTER, OnClearLetter)
     ON_COMMAND(ID_CLEAR_WORD, OnClearWord)
     ON_COMMAND(ID_CLEAR_PUZZLE, OnClearPuzzle)
-    ON_UPDATE_COMMAND_UI(ID_CHECK_WORD, OnUpdateSolveCommand)
-    ON_UPDATE_COMMAND_UI(ID_SHOW_LETTER, OnUpdateSolveCommand)
-    ON_UPDATE_COMMAND_UI(ID_SHOW_WORD, OnUpdateSolveCommand)
-    ON_UPDATE_COMMAND_UI(ID_SHOW_PUZZLE, OnUpdateSolveCommand)
-    ON_UPDATE_COMMAND_UI(ID_CHECK_LETTER, OnUpdateSolveCommand)
-    ON_UPDATE_COMMAND_UI(ID_CHECK_PUZZLE, OnUpdateSolveCommand)
+    ON_UPDATE_COMMAND_UI(ID_CHECK_WORD, OnUpdateAnswerCommand)
+    ON_UPDATE_COMMAND_UI(ID_SHOW_LETTER, OnUpdateAnswerCommand)
+    ON_UPDATE_COMMAND_UI(ID_SHOW_WORD, OnUpdateAnswerCommand)
+    ON_UPDATE_COMMAND_UI(ID_SHOW_PUZZLE, OnUpdateAnswerCommand)
+    ON_UPDATE_COMMAND_UI(ID_CHECK_LETTER, OnUpdateAnswerCommand)
+    ON_UPDATE_COMMAND_UI(ID_CHECK_PUZZLE, OnUpdateAnswerCommand)
     ON_UPDATE_COMMAND_UI(ID_CLEAR_LETTER, OnUpdateSolveCommand)
     ON_UPDATE_COMMAND_UI(ID_CLEAR_WORD, OnUpdateSolveCommand)
     ON_UPDATE_COMMAND_UI(ID_CLEAR_PUZZLE, OnUpdateSolveCommand)
@@ -161,10 +163,13 @@ void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
     if (!grid.HasSelection())
         return;
     const WCHAR chLetter = static_cast<WCHAR>(std::towupper(ch) & 0xFFFF);
+    // Letters of a locked puzzle cannot be checked: its answers are unknown.
+    const BOOL bCheck = nSolveMode == kCheckAsEntered && KnowsAnswers();
     ChangeSquare(grid.m_ptSelected.x, grid.m_ptSelected.y, [&](CSquare& square) {
         square.m_chLetter = chLetter;
         square.m_bFilled = TRUE;
-        square.m_bChecked = nSolveMode == kCheckAsEntered ? TRUE : FALSE;
+        square.m_bChecked = bCheck;
+        square.m_bShown = FALSE;
     });
     grid.AdvanceCursor();
     CheckSolved();
@@ -216,23 +221,25 @@ template <class Change> void CPuzzleWnd::ChangePuzzle(BOOL bFilledOnly, Change c
 
 void CPuzzleWnd::OnCheckLetter()
 {
-    ChangeSelectedSquare(CheckSquare);
+    if (KnowsAnswers())
+        ChangeSelectedSquare(CheckSquare);
 }
 
 void CPuzzleWnd::OnCheckWord()
 {
-    ChangeSelectedWord(CheckSquare);
+    if (KnowsAnswers())
+        ChangeSelectedWord(CheckSquare);
 }
 
 void CPuzzleWnd::OnCheckPuzzle()
 {
-    ChangePuzzle(TRUE, CheckSquare);
+    if (KnowsAnswers())
+        ChangePuzzle(TRUE, CheckSquare);
 }
 
 void CPuzzleWnd::OnShowLetter()
 {
-    CGridWnd& grid = GetGrid();
-    if (m_pPuzzle == nullptr || !grid.HasSelection())
+    if (!KnowsAnswers() || !GetGrid().HasSelection())
         return;
     ChangeSelectedSquare(ShowSquare);
     CheckSolved();
@@ -240,7 +247,7 @@ void CPuzzleWnd::OnShowLetter()
 
 void CPuzzleWnd::OnShowWord()
 {
-    if (m_pPuzzle == nullptr)
+    if (!KnowsAnswers())
         return;
     ChangeSelectedWord(ShowSquare);
     CheckSolved();
@@ -248,7 +255,7 @@ void CPuzzleWnd::OnShowWord()
 
 void CPuzzleWnd::OnShowPuzzle()
 {
-    if (m_pPuzzle == nullptr)
+    if (!KnowsAnswers())
         return;
     ChangePuzzle(FALSE, ShowSquare);
     CheckSolved();
@@ -272,4 +279,15 @@ void CPuzzleWnd::OnClearPuzzle()
 void CPuzzleWnd::OnUpdateSolveCommand(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(m_pPuzzle != nullptr);
+}
+
+BOOL CPuzzleWnd::KnowsAnswers() const
+{
+    return m_pPuzzle != nullptr && !m_pPuzzle->m_bLocked;
+}
+
+// Check and Show need the answers, which a locked puzzle does not give.
+void CPuzzleWnd::OnUpdateAnswerCommand(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(KnowsAnswers());
 }

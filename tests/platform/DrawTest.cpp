@@ -113,6 +113,60 @@ TEST_F(DrawTest, LinesOfWidthOneAndTwo)
     dc.SelectObject(pOld);
 }
 
+// The ellipse of a rectangle reaches its four edges, is the same mirrored
+// either way, has a one-pixel outline and takes the brush inside it only.
+TEST_F(DrawTest, EllipseFillsItsRectangleToTheEdges)
+{
+    CClientDC dc(&m_canvas);
+    CPen thin(PS_SOLID, 1, kBlue);
+    CPen* pOldPen = dc.SelectObject(&thin);
+    CGdiObject* pOldBrush = dc.SelectStockObject(NULL_BRUSH);
+    const CRect boxes[] = {{10, 10, 30, 30}, {40, 5, 47, 12}, {60, 20, 90, 31}};
+    for (const CRect& box : boxes)
+        dc.Ellipse(&box);
+    for (const CRect& box : boxes) {
+        EXPECT_EQ(Testing::PixelAt(&m_canvas, box.left, box.top), kWhite);
+        EXPECT_EQ(Testing::PixelAt(&m_canvas, box.CenterPoint().x, box.CenterPoint().y), kWhite);
+        for (int y = box.top; y < box.bottom; ++y) {
+            int nInRow = 0;
+            for (int x = box.left; x < box.right; ++x) {
+                const COLORREF c = Testing::PixelAt(&m_canvas, x, y);
+                nInRow += c == kBlue ? 1 : 0;
+                EXPECT_EQ(c, Testing::PixelAt(&m_canvas, box.left + box.right - 1 - x, y)) << x << "," << y;
+                EXPECT_EQ(c, Testing::PixelAt(&m_canvas, x, box.top + box.bottom - 1 - y)) << x << "," << y;
+            }
+            // Where the outline runs up and down it is one pixel thick.
+            if (y == box.CenterPoint().y) {
+                EXPECT_EQ(nInRow, 2);
+            }
+        }
+    }
+    EXPECT_EQ(BoundsOf(kBlue), CRect(10, 5, 90, 31));
+    for (const CRect& box : boxes) {
+        // Each edge of the rectangle has outline on it.
+        EXPECT_GT(Testing::CountPixels(&m_canvas, CRect(box.left, box.top, box.right, box.top + 1), kBlue), 0);
+        EXPECT_GT(Testing::CountPixels(&m_canvas, CRect(box.left, box.top, box.left + 1, box.bottom), kBlue), 0);
+    }
+    EXPECT_EQ(Testing::PixelAt(&m_canvas, 10, 20), kBlue);
+    EXPECT_EQ(Testing::PixelAt(&m_canvas, 11, 20), kWhite);
+
+    // With a brush, the inside takes it and the outline is the same.
+    const int nOutline = Count(kBlue);
+    CBrush green(kGreen);
+    dc.SelectObject(&green);
+    for (const CRect& box : boxes)
+        dc.Ellipse(&box);
+    EXPECT_EQ(Count(kBlue), nOutline);
+    EXPECT_EQ(Testing::PixelAt(&m_canvas, 20, 20), kGreen);
+    EXPECT_EQ(Testing::PixelAt(&m_canvas, 10, 10), kWhite);
+    // Without a pen the brush reaches the edges.
+    dc.SelectStockObject(NULL_PEN);
+    dc.Ellipse(10, 10, 30, 30);
+    EXPECT_EQ(Testing::PixelAt(&m_canvas, 10, 20), kGreen);
+    dc.SelectObject(pOldPen);
+    dc.SelectObject(pOldBrush);
+}
+
 TEST_F(DrawTest, TextIsAlignedAndClippedToItsRectangle)
 {
     CClientDC dc(&m_canvas);

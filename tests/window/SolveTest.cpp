@@ -163,5 +163,49 @@ TEST_F(SolveTest, PuzzleCommandsCoverEveryWhiteSquare)
         EXPECT_EQ(i == 4 ? FALSE : TRUE, Square(i % 3, i / 3).m_chLetter == u' ') << i;
 }
 
+TEST_F(SolveTest, WhileLockedOnlyLettersAndClearingWork)
+{
+    Load(PuzzleFileWriter(kCat).Locked(1234));
+    EXPECT_EQ(3, Enabled()); // the three Clear commands
+    m_solve.m_nMode = 0;     // check as entered: not without answers
+    Type(u'c');
+    Type(u'x');
+    EXPECT_FALSE(Square(0, 0).m_bChecked || Square(1, 0).m_bChecked);
+    EXPECT_EQ(2, m_solve.m_nChecks); // a full grid may still be solved
+    for (UINT nID : { ID_CHECK_LETTER, ID_CHECK_WORD, ID_CHECK_PUZZLE, ID_SHOW_LETTER, ID_SHOW_WORD, ID_SHOW_PUZZLE })
+        Command(nID);
+    EXPECT_FALSE(Square(2, 0).m_bFilled || Square(1, 0).m_bChecked);
+    EXPECT_EQ(2, m_solve.m_nChecks);
+    Command(ID_CLEAR_WORD);
+    EXPECT_FALSE(Square(0, 0).m_bFilled);
+
+    ASSERT_TRUE(m_pPuzzle->Unlock(1234));
+    EXPECT_EQ(9, Enabled());
+    Command(ID_SHOW_PUZZLE);
+    EXPECT_TRUE(m_pPuzzle->IsSolved());
+}
+
+// Show marks the squares it fills; a typed letter or Clear takes the mark
+// away, so a rebus square shows its whole answer only while shown.
+TEST_F(SolveTest, ShownSquaresAreMarkedUntilTypedOverOrCleared)
+{
+    Load(PuzzleFileWriter(kCat).Section("GRBS", std::string("\x01\0\0\0\0\0\0\0\0", 9)).Section("RTBL", " 0:CAT;"));
+    const CRect rc = Grid().GetSquareRect(0, 0);
+    auto ink = [&] { return InkPixels(&Grid(), rc, Testing::PixelAt(&Grid(), rc.right - 1, rc.bottom - 1)); };
+    Command(ID_SHOW_LETTER);
+    Testing::RunUntilIdle();
+    EXPECT_TRUE(Square(0, 0).m_bShown);
+    const int nWhole = ink();
+    Type(u'c');
+    Testing::RunUntilIdle();
+    EXPECT_FALSE(Square(0, 0).m_bShown);
+    EXPECT_EQ(u'C', Square(0, 0).m_chLetter);
+    EXPECT_GT(nWhole, ink()); // three letters, then one
+    Command(ID_SHOW_WORD);
+    EXPECT_TRUE(Square(0, 0).m_bShown && Square(2, 0).m_bShown);
+    Command(ID_CLEAR_WORD);
+    EXPECT_FALSE(Square(0, 0).m_bShown || Square(2, 0).m_bShown);
+}
+
 } // namespace
 } // namespace trellis::test
