@@ -40,7 +40,8 @@ int CClueWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return 0;
 }
 
-// The tip has no parent, so it goes explicitly with the bar.
+// The tip is no child of the bar (it belongs to the frame), so it goes
+// explicitly with the bar.
 void CClueWnd::OnDestroy()
 {
     if (m_wndTip.GetSafeHwnd() != nullptr)

@@ -1,7 +1,8 @@
 #pragma once
 
 // The clue bar: the selected word's clue, the program's banner when no clue
-// is set, or nothing after a load whose selected word has none. A double tap opens the whole text in a pop-up tip.
+// is set, or nothing after a load whose selected word has none. A double tap
+// opens the whole text in a pop-up tip.
 
 #include "panes/ClueTipWnd.h"
 #include "platform/Platform.h"

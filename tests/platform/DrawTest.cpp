@@ -2,13 +2,12 @@
 
 #include "TestWindows.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -291,6 +290,7 @@ int CALLBACK CollectFace(const LOGFONT* lplf, const TEXTMETRIC*, DWORD, LPARAM l
     return faces->size() < 1000 ? 1 : 0;
 }
 
+#ifdef __linux__
 // A copy of an installed font file whose OS/2 table names another maker
 // (vendor "TRLS"): the font system then knows the family from two foundries.
 std::filesystem::path CopyFromAnotherFoundry(const std::string& strFile)
@@ -314,12 +314,13 @@ std::filesystem::path CopyFromAnotherFoundry(const std::string& strFile)
             continue;
         bytes.replace(u32(record + 8) + 58, 4, "TRLS");
         const std::filesystem::path copy = std::filesystem::temp_directory_path() /
-                                           ("trellis-" + std::to_string(::getpid()) + "-" + strFile);
+                                           ("trellis-" + std::to_string(std::random_device{}()) + "-" + strFile);
         std::ofstream(copy, std::ios::binary) << bytes;
         return copy;
     }
     return {};
 }
+#endif
 
 int CALLBACK StopAtOnce(const LOGFONT*, const TEXTMETRIC*, DWORD, LPARAM lParam)
 {
@@ -343,7 +344,9 @@ TEST_F(DrawTest, EnumFontsCallsOncePerInstalledFace)
     EnumFonts(dc.GetSafeHdc(), u"Liberation Sans", StopAtOnce, reinterpret_cast<LPARAM>(&calls));
     EXPECT_EQ(calls, 1);
 
-    // A family installed from two foundries is still one face, by its plain name.
+#ifdef __linux__
+    // A family installed from two foundries is still one face, by its plain
+    // name (fontconfig tells Qt the foundry of each).
     const std::filesystem::path copy = CopyFromAnotherFoundry("LiberationSans-Regular.ttf");
     ASSERT_FALSE(copy.empty());
     const BOOL bInstalled = Testing::InstallFont(copy.string().c_str());
@@ -357,6 +360,7 @@ TEST_F(DrawTest, EnumFontsCallsOncePerInstalledFace)
     calls = 0;
     EnumFonts(dc.GetSafeHdc(), u"Liberation Sans", StopAtOnce, reinterpret_cast<LPARAM>(&calls));
     EXPECT_EQ(calls, 1);
+#endif
 }
 
 TEST_F(DrawTest, PaintIsClippedToTheUpdateRegion)
