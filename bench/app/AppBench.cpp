@@ -29,6 +29,18 @@ void CloseProgram()
     Testing::RunUntilIdle();
 }
 
+// Starts the program with an n x n puzzle of the folder shown and painted.
+CPuzzleWnd& StartWithPuzzle(int nSize, const TempDir& dir)
+{
+    const std::vector<std::string> rows(static_cast<size_t>(nSize), std::string(static_cast<size_t>(nSize), 'A'));
+    theApp.InitInstance();
+    theApp.m_pPuzzle = PuzzleFileWriter(rows).Load(dir).release();
+    CPuzzleWnd& wnd = theApp.GetPuzzleWnd();
+    wnd.SetPuzzle(theApp.m_pPuzzle);
+    Testing::RunUntilIdle();
+    return wnd;
+}
+
 void BM_StartUpToFirstPaint(benchmark::State& state)
 {
     Testing::EnsureApplication();
@@ -46,14 +58,8 @@ void BM_TypeLetter(benchmark::State& state)
 {
     Testing::EnsureApplication();
     Testing::TemporarySettings settings;
-    const int nSize = static_cast<int>(state.range(0));
-    const std::vector<std::string> rows(static_cast<size_t>(nSize), std::string(static_cast<size_t>(nSize), 'A'));
     TempDir dir;
-    theApp.InitInstance();
-    theApp.m_pPuzzle = PuzzleFileWriter(rows).Load(dir).release();
-    CPuzzleWnd& wnd = theApp.GetPuzzleWnd();
-    wnd.SetPuzzle(theApp.m_pPuzzle);
-    Testing::RunUntilIdle();
+    CPuzzleWnd& wnd = StartWithPuzzle(static_cast<int>(state.range(0)), dir);
     CGridWnd& grid = wnd.GetGrid();
 
     UINT nChar = 'B';
@@ -76,13 +82,8 @@ void BM_ModalClose(benchmark::State& state)
     Testing::EnsureApplication();
     Testing::TemporarySettings settings;
     Testing::ScriptedMessageBoxes boxes;
-    const int nSize = static_cast<int>(state.range(0));
-    const std::vector<std::string> rows(static_cast<size_t>(nSize), std::string(static_cast<size_t>(nSize), 'A'));
     TempDir dir;
-    theApp.InitInstance();
-    theApp.m_pPuzzle = PuzzleFileWriter(rows).Load(dir).release();
-    theApp.GetPuzzleWnd().SetPuzzle(theApp.m_pPuzzle);
-    Testing::RunUntilIdle();
+    StartWithPuzzle(static_cast<int>(state.range(0)), dir);
     for (auto _ : state) {
         AfxMessageBox(u"Closed.", MB_OK);
         Testing::RunUntilIdle();
