@@ -1,5 +1,6 @@
-// Start-up to the first painted frame, and one typed letter from WM_CHAR to
-// the repainted square. Run headless: QT_QPA_PLATFORM=offscreen.
+// Start-up to the first painted frame, one typed letter from WM_CHAR to the
+// repainted square, and the repaint after a modal window closes. Run
+// headless: QT_QPA_PLATFORM=offscreen.
 #include "app/MainFrm.h"
 #include "app/PuzzleApp.h"
 #include "model/CrossWordPuzzle.h"
@@ -28,6 +29,18 @@ void CloseProgram()
     Testing::RunUntilIdle();
 }
 
+// Starts the program with an n x n puzzle of the folder shown and painted.
+CPuzzleWnd& StartWithPuzzle(int nSize, const TempDir& dir)
+{
+    const std::vector<std::string> rows(static_cast<size_t>(nSize), std::string(static_cast<size_t>(nSize), 'A'));
+    theApp.InitInstance();
+    theApp.m_pPuzzle = PuzzleFileWriter(rows).Load(dir).release();
+    CPuzzleWnd& wnd = theApp.GetPuzzleWnd();
+    wnd.SetPuzzle(theApp.m_pPuzzle);
+    Testing::RunUntilIdle();
+    return wnd;
+}
+
 void BM_StartUpToFirstPaint(benchmark::State& state)
 {
     Testing::EnsureApplication();
@@ -45,14 +58,8 @@ void BM_TypeLetter(benchmark::State& state)
 {
     Testing::EnsureApplication();
     Testing::TemporarySettings settings;
-    const int nSize = static_cast<int>(state.range(0));
-    const std::vector<std::string> rows(static_cast<size_t>(nSize), std::string(static_cast<size_t>(nSize), 'A'));
     TempDir dir;
-    theApp.InitInstance();
-    theApp.m_pPuzzle = PuzzleFileWriter(rows).Load(dir).release();
-    CPuzzleWnd& wnd = theApp.GetPuzzleWnd();
-    wnd.SetPuzzle(theApp.m_pPuzzle);
-    Testing::RunUntilIdle();
+    CPuzzleWnd& wnd = StartWithPuzzle(static_cast<int>(state.range(0)), dir);
     CGridWnd& grid = wnd.GetGrid();
 
     UINT nChar = 'B';
@@ -68,6 +75,22 @@ void BM_TypeLetter(benchmark::State& state)
     CloseProgram();
 }
 BENCHMARK(BM_TypeLetter)->Arg(15)->Arg(255)->Unit(benchmark::kMicrosecond);
+
+// A message box closing over a puzzle: every window of the frame repaints.
+void BM_ModalClose(benchmark::State& state)
+{
+    Testing::EnsureApplication();
+    Testing::TemporarySettings settings;
+    Testing::ScriptedMessageBoxes boxes;
+    TempDir dir;
+    StartWithPuzzle(static_cast<int>(state.range(0)), dir);
+    for (auto _ : state) {
+        AfxMessageBox(u"Closed.", MB_OK);
+        Testing::RunUntilIdle();
+    }
+    CloseProgram();
+}
+BENCHMARK(BM_ModalClose)->Arg(15)->Arg(255)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
