@@ -346,7 +346,8 @@ TEST_F(FrameTest, AtTheScreensWidthTheButtonsWrapUnderLongMenus)
     m_pFrame->GetClientRect(&rcFrame);
     EXPECT_EQ(rcPane.Height(), rcFrame.Height() - rcBar.Height()); // the pane gives way
 
-    // A wider frame has room for one row again.
+    // A wider frame has room for one row again (only a shown frame has edges to drag).
+    m_pFrame->ShowWindow(SW_SHOW);
     Testing::Resize(m_pFrame, 600, rcFrame.Height());
     EXPECT_FALSE(Testing::ToolBarWrapped(*m_pFrame));
     m_pFrame->m_wndPane.GetClientRect(&rcPane);
