@@ -1,7 +1,6 @@
 #include "tests/e2e/XSession.h"
 
 #include <X11/XKBlib.h>
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -241,20 +240,8 @@ void XSession::Type(const std::string& ascii)
 
 std::string XSession::NameOf(XID window) const
 {
-    const Atom netName = XInternAtom(m_pDisplay, "_NET_WM_NAME", False);
-    const Atom utf8 = XInternAtom(m_pDisplay, "UTF8_STRING", False);
-    Atom type;
-    int nFormat;
-    unsigned long nItems, nAfter;
-    unsigned char* pData = nullptr;
-    std::string name;
-    if (XGetWindowProperty(m_pDisplay, window, netName, 0, 1024, False, utf8, &type, &nFormat, &nItems, &nAfter,
-                           &pData) == Success && pData) {
-        name.assign(reinterpret_cast<char*>(pData), nItems);
-        XFree(pData);
-        return name;
-    }
     char* pName = nullptr;
+    std::string name;
     if (XFetchName(m_pDisplay, window, &pName) && pName) {
         name = pName;
         XFree(pName);
@@ -348,21 +335,13 @@ Image XSession::Grab(Rect area) const
                                unsigned(y1 - y0), AllPlanes, ZPixmap);
     if (!pImage)
         throw std::runtime_error("XGetImage failed");
-    const auto channel = [](unsigned long pixel, unsigned long mask) {
-        int nShift = 0;
-        while (mask && !(mask & 1)) {
-            mask >>= 1;
-            ++nShift;
-        }
-        return std::uint8_t(((pixel >> nShift) & mask) * 255 / (mask ? mask : 1));
-    };
+    // The server's screen is 24-bit true colour.
     std::vector<Rgb> pixels;
     pixels.reserve(std::size_t(x1 - x0) * (y1 - y0));
     for (int y = 0; y < y1 - y0; ++y)
         for (int x = 0; x < x1 - x0; ++x) {
             const unsigned long p = XGetPixel(pImage, x, y);
-            pixels.push_back({ channel(p, pImage->red_mask), channel(p, pImage->green_mask),
-                               channel(p, pImage->blue_mask) });
+            pixels.push_back({ std::uint8_t(p >> 16), std::uint8_t(p >> 8), std::uint8_t(p) });
         }
     XDestroyImage(pImage);
     Image image({ x0, y0, x1 - x0, y1 - y0 }, std::move(pixels));
