@@ -12,9 +12,7 @@ namespace {
 
 TEST_F(TrellisTest, ShowPuzzleAsksToDeleteThePuzzleFileNoKeepsItAndYesDeletesIt)
 {
-    const fs::path copy = WritePuzzle("solve-me.puz", kFive);
-    LoadPuzzle(copy);
-    ASSERT_TRUE(AwaitFills(kFiveLoaded));
+    const fs::path copy = LoadFive("solve-me.puz");  // a file of the test's own
     ShowFullMenus();
     Choose("Show Puzzle");
     XID box = AwaitMessageBox();
@@ -36,8 +34,7 @@ TEST_F(TrellisTest, ShowPuzzleAsksToDeleteThePuzzleFileNoKeepsItAndYesDeletesIt)
 
 TEST_F(TrellisTest, ADamagedPuzzleFileIsReportedAndLeavesNoPuzzle)
 {
-    LoadPuzzle(WritePuzzle("five.puz", kFive));
-    ASSERT_TRUE(AwaitFills(kFiveLoaded));
+    LoadFive();
     // The file ends inside the answer grid.
     const fs::path damaged = m_dir.File("damaged.puz");
     trellis::test::TempDir::Write(damaged, trellis::test::PuzzleFileWriter(kFive).Bytes().substr(0, 60));

@@ -13,8 +13,7 @@ namespace {
 
 TEST_F(TrellisTest, ASecondPuzzleOfTheSameSizeReplacesTheFirstOnScreen)
 {
-    LoadPuzzle(WritePuzzle("five.puz", kFive));
-    ASSERT_TRUE(AwaitFills(kFiveLoaded));
+    LoadFive();
     LoadPuzzle(WritePuzzle("other.puz", { "#ABCD", "EFGHI", "JK#LM", "NOPQR", "STUV#" }));
     EXPECT_TRUE(AwaitFills({ "#NBBB", "WWWWW", "WW#WW", "WWWWW", "WWWW#" }));
     // The next letter goes where the selection is seen.
@@ -25,7 +24,6 @@ TEST_F(TrellisTest, ASecondPuzzleOfTheSameSizeReplacesTheFirstOnScreen)
 
 TEST_F(TrellisTest, LoadSolutionShowsTheRestoredLetters)
 {
-    const fs::path puzzle = WritePuzzle("five.puz", kFive);
     // A solution with the middle row filled in, written by the model.
     auto model = trellis::test::PuzzleFileWriter(kFive).Load(m_dir, "model.puz");
     for (int c = 0; c < 5; ++c)
@@ -33,8 +31,7 @@ TEST_F(TrellisTest, LoadSolutionShowsTheRestoredLetters)
     const fs::path solution = m_dir.File("five.sol");
     ASSERT_TRUE(model->SaveSolution(trellis::test::ModelPath(solution)));
 
-    LoadPuzzle(puzzle);
-    ASSERT_TRUE(AwaitFills(kFiveLoaded));
+    LoadFive();
     Choose("Load Solution");
     EnterPath("Open", solution);
     EXPECT_TRUE(AwaitInk({ ".....", ".#.#.", "LLLLL", ".#.#.", "....." }));
@@ -42,8 +39,7 @@ TEST_F(TrellisTest, LoadSolutionShowsTheRestoredLetters)
 
 TEST_F(TrellisTest, OptionsOkWithNumbersTickedShowsTheNumbersAndSelectsTheFirstWordAgain)
 {
-    LoadPuzzle(WritePuzzle("five.puz", kFive));
-    ASSERT_TRUE(AwaitFills(kFiveLoaded));
+    LoadFive();
     TapSquare(2, 2);
     ASSERT_TRUE(AwaitFills({ "WWWWW", "W#W#W", "BBNBB", "W#W#W", "WWWWW" }));
     ShowFullMenus();
@@ -62,8 +58,7 @@ TEST_F(TrellisTest, OptionsOkWithNumbersTickedShowsTheNumbersAndSelectsTheFirstW
 
 TEST_F(TrellisTest, FontOkShowsTheNewLetterSizeInEverySquare)
 {
-    LoadPuzzle(WritePuzzle("five.puz", kFive));
-    ASSERT_TRUE(AwaitFills(kFiveLoaded));
+    LoadFive();
     ASSERT_TRUE(AwaitFrameFocus());
     Type("abcde");
     TapSquare(0, 2);

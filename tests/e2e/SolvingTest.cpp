@@ -59,8 +59,7 @@ TEST_F(TrellisTest, LoadPuzzleThroughTheFileDialogShowsTheGridWithTheFirstWordSe
 
 TEST_F(TrellisTest, ATapSelectsTheWordThroughASquareAndATapOnItAgainTurnsIt)
 {
-    LoadPuzzle(WritePuzzle("five.puz", kFive));
-    ASSERT_TRUE(AwaitFills(kFiveLoaded));
+    LoadFive();
     TapSquare(2, 2);
     ASSERT_TRUE(AwaitFills({ "WWWWW", "W#W#W", "BBNBB", "W#W#W", "WWWWW" }));
     std::this_thread::sleep_for(kSlowTapPause);
@@ -70,8 +69,7 @@ TEST_F(TrellisTest, ATapSelectsTheWordThroughASquareAndATapOnItAgainTurnsIt)
 
 TEST_F(TrellisTest, ADoubleTapSelectsTheWordThroughASquareAndTurnsIt)
 {
-    LoadPuzzle(WritePuzzle("five.puz", kFive));
-    ASSERT_TRUE(AwaitFills(kFiveLoaded));
+    LoadFive();
     DoubleTapSquare(0, 2);
     EXPECT_TRUE(AwaitFills({ "BWWWW", "B#W#W", "NWWWW", "B#W#W", "BWWWW" }));
 }
@@ -113,8 +111,7 @@ TEST_F(TrellisTest, ADoubleTapOnTheClueBarOpensTheTipInFrontOfTheFrameAndItMoves
 
 TEST_F(TrellisTest, TypedLettersFillTheSelectedWordAndTheCursorMovesOn)
 {
-    LoadPuzzle(WritePuzzle("five.puz", kFive));
-    ASSERT_TRUE(AwaitFills(kFiveLoaded));
+    LoadFive();
     ASSERT_TRUE(AwaitFrameFocus()) << "the main window has no keyboard focus";
     Type("cat");
     EXPECT_TRUE(AwaitInk({ "LLL..", ".#.#.", ".....", ".#.#.", "....." }));
@@ -124,8 +121,7 @@ TEST_F(TrellisTest, TypedLettersFillTheSelectedWordAndTheCursorMovesOn)
 
 TEST_F(TrellisTest, TheLetterPadHighlightsAPressedLetterAndEntersItOnRelease)
 {
-    LoadPuzzle(WritePuzzle("five.puz", kFive));
-    ASSERT_TRUE(AwaitFills(kFiveLoaded));
+    LoadFive();
     // "B" is the second letter of the pad's top row; its box begins at x 22,
     // and the highlight is two pixels wider on each side.
     const int x = 26, y = PanePoint(kPad.y + 10);
@@ -144,8 +140,7 @@ TEST_F(TrellisTest, TheLetterPadHighlightsAPressedLetterAndEntersItOnRelease)
 
 TEST_F(TrellisTest, CheckWordShowsItsWrongLettersInTheIncorrectColour)
 {
-    LoadPuzzle(WritePuzzle("five.puz", kFive));
-    ASSERT_TRUE(AwaitFills(kFiveLoaded));
+    LoadFive();
     ASSERT_TRUE(AwaitFrameFocus());
     Type("axc");  // the answers are A, B, C
     ASSERT_TRUE(AwaitInk({ "LLL.." }));

@@ -347,6 +347,16 @@ void TrellisTest::LoadPuzzle(const fs::path& path)
     m_bPuzzle = true;
 }
 
+fs::path TrellisTest::LoadFive(const std::string& name)
+{
+    const fs::path path = WritePuzzle(name, kFive);
+    LoadPuzzle(path);
+    const auto shown = AwaitFills(kFiveLoaded);
+    if (!shown)
+        Fail(std::string("the loaded puzzle is not shown: ") + shown.message());
+    return path;
+}
+
 XID TrellisTest::AwaitMessageBox()
 {
     return AwaitDialog("trellis");

@@ -107,6 +107,8 @@ protected:
     // Types a full path into the open file dialog and presses Enter.
     void EnterPath(const std::string& title, const std::filesystem::path& path);
     void LoadPuzzle(const std::filesystem::path& path);
+    // Writes kFive as the named file, loads it and waits until it is shown.
+    std::filesystem::path LoadFive(const std::string& name = "five.puz");
     // A message box of the program (titled "trellis", not the frame), or 0.
     XID AwaitMessageBox();
 
