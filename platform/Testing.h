@@ -53,9 +53,11 @@ void TypeText(LPCTSTR text);
 // text Qt gives it ("a" for 'A', "\b" for VK_BACK, none for VK_LEFT).
 void PressKey(UINT nVirtKey);
 
-// The user drags the edges of a shown top-level window to this size; other
-// windows have no edges to drag, and nothing happens.
+// The user drags the edges of a shown top-level window to this size, or
+// the whole window by (dx, dy); other windows cannot be dragged, and
+// nothing happens.
 void Resize(CWnd* pWnd, int cx, int cy);
+void DragBy(CWnd* pWnd, int dx, int dy);
 
 // A user action on the window's scroll bar (SB_HORZ or SB_VERT): SB_LINEUP,
 // SB_LINEDOWN, SB_PAGEUP, SB_PAGEDOWN, SB_TOP, SB_BOTTOM, or SB_THUMBTRACK

@@ -129,6 +129,13 @@ void FrameWidget::resizeEvent(QResizeEvent* e)
         impl->FrameChanged(true);
 }
 
+void FrameWidget::moveEvent(QMoveEvent* e)
+{
+    QWidget::moveEvent(e);
+    if (impl && isWindow() && impl->wnd == PlatformGetScreenWindow())
+        PlatformScreenMoved();
+}
+
 void FrameWidget::closeEvent(QCloseEvent* e)
 {
     if (!impl) {

@@ -267,12 +267,27 @@ void PressKey(UINT nVirtKey)
         SendKey(static_cast<int>(nVirtKey), QString(QChar(static_cast<char16_t>(nVirtKey)).toLower()));
 }
 
+namespace {
+
+// Only a shown top-level window can be dragged; Qt tells its widget.
+QWidget* DraggableWidget(CWnd* pWnd)
+{
+    QWidget* w = PlatformWidget(pWnd);
+    return w && w->isWindow() && w->isVisible() ? w : nullptr;
+}
+
+} // namespace
+
 void Resize(CWnd* pWnd, int cx, int cy)
 {
-    // Only a shown top-level window has edges to drag; Qt tells the widget.
-    QWidget* w = PlatformWidget(pWnd);
-    if (w && w->isWindow() && w->isVisible())
+    if (QWidget* w = DraggableWidget(pWnd))
         w->resize(cx, cy);
+}
+
+void DragBy(CWnd* pWnd, int dx, int dy)
+{
+    if (QWidget* w = DraggableWidget(pWnd))
+        w->move(w->pos() + QPoint(dx, dy));
 }
 
 BOOL ScrollBarAction(CWnd* pWnd, int nBar, UINT nSBCode, int nTrackPos)
