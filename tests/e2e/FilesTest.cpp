@@ -2,6 +2,7 @@
 #include "tests/e2e/TrellisTest.h"
 
 #include "tests/support/PuzzleFileWriter.h"
+#include "tests/support/PuzzleState.h"
 
 #include <X11/keysym.h>
 
@@ -30,6 +31,32 @@ TEST_F(TrellisTest, ShowPuzzleAsksToDeleteThePuzzleFileNoKeepsItAndYesDeletesIt)
     ASSERT_TRUE(AwaitGone(box));
     EXPECT_TRUE(WaitUntil([&] { return !fs::exists(copy); })) << "Yes kept the puzzle file";
     EXPECT_TRUE(AwaitInk({ "LLLLL", "L#L#L", "LLLLL", "L#L#L", "LLLLL" })) << "the solved puzzle left the screen";
+}
+
+TEST_F(TrellisTest, SaveSolutionAsWritesThroughALinkAndKeepsTheFilesPermissions)
+{
+    const fs::path target = m_dir.File("kept.sol"), link = m_dir.File("link.sol");
+    trellis::test::TempDir::Write(target, "old");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(target, link);
+    LoadFive();
+    ASSERT_TRUE(AwaitFrameFocus());
+    Type("ab");
+    ASSERT_TRUE(AwaitInk({ "LL..." }));
+
+    Choose("Save Solution As ...");
+    EnterPath("Save As", link);
+    const XID box = AwaitMessageBox();
+    ASSERT_NE(box, 0u) << "no question before replacing the file";
+    Type("y");
+    ASSERT_TRUE(AwaitGone(box));
+    ASSERT_TRUE(WaitUntil([&] { return trellis::test::TempDir::Read(target) != "old"; })) << "the file behind the link was not written";
+    EXPECT_TRUE(fs::is_symlink(link)) << "the link was replaced by a file";
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    // The file holds the letters typed.
+    auto model = trellis::test::PuzzleFileWriter(kFive).Load(m_dir, "model.puz");
+    ASSERT_TRUE(model->LoadSolution(trellis::test::ModelPath(target)));
+    EXPECT_EQ(trellis::test::PlayerState(*model).substr(0, 4), u"1A1B");
 }
 
 TEST_F(TrellisTest, ADamagedPuzzleFileIsReportedAndLeavesNoPuzzle)

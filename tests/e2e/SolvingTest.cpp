@@ -136,6 +136,11 @@ TEST_F(TrellisTest, TheLetterPadHighlightsAPressedLetterAndEntersItOnRelease)
     EXPECT_TRUE(Await([&](const Image& s) { return !highlighted(s); })) << "the highlight stayed";
     EXPECT_TRUE(AwaitInk({ "L....", ".#.#.", ".....", ".#.#.", "....." }));
     EXPECT_TRUE(AwaitFills({ "BNBBB", "W#W#W", "WWWWW", "W#W#W", "WWWWW" }));
+
+    // Two quick taps enter the letter twice.
+    DoubleClick(x, y);
+    EXPECT_TRUE(AwaitInk({ "LLL..", ".#.#.", ".....", ".#.#.", "....." }));
+    EXPECT_TRUE(AwaitFills({ "BBBNB", "W#W#W", "WWWWW", "W#W#W", "WWWWW" }));
 }
 
 TEST_F(TrellisTest, CheckWordShowsItsWrongLettersInTheIncorrectColour)
