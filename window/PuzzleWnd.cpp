@@ -128,6 +128,9 @@ void CPuzzleWnd::OnPaint()
 void CPuzzleWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
 {
     m_pPuzzle = pPuzzle;
+    // What the bar showed belongs to the old puzzle or the old selection; the
+    // grid reports its new selected word, whose clue comes in if it has one.
+    m_wndClue.ClearClue();
     m_wndCross.SetPuzzle(pPuzzle);
 }
 
