@@ -11,7 +11,9 @@ namespace fs = std::filesystem;
 namespace e2e {
 namespace {
 
-TEST_F(TrellisTest, ShowPuzzleAsksToDeleteThePuzzleFileNoKeepsItAndYesDeletesIt)
+using Files = TrellisTest;
+
+TEST_F(Files, ShowPuzzleAsksToDeleteThePuzzleFileNoKeepsItAndYesDeletesIt)
 {
     const fs::path copy = LoadFive("solve-me.puz");  // a file of the test's own
     ShowFullMenus();
@@ -33,7 +35,7 @@ TEST_F(TrellisTest, ShowPuzzleAsksToDeleteThePuzzleFileNoKeepsItAndYesDeletesIt)
     EXPECT_TRUE(AwaitInk({ "LLLLL", "L#L#L", "LLLLL", "L#L#L", "LLLLL" })) << "the solved puzzle left the screen";
 }
 
-TEST_F(TrellisTest, SaveSolutionAsWritesThroughALinkAndKeepsTheFilesPermissions)
+TEST_F(Files, SaveSolutionAsWritesThroughALinkAndKeepsTheFilesPermissions)
 {
     const fs::path target = m_dir.File("kept.sol"), link = m_dir.File("link.sol");
     trellis::test::TempDir::Write(target, "old");
@@ -59,7 +61,7 @@ TEST_F(TrellisTest, SaveSolutionAsWritesThroughALinkAndKeepsTheFilesPermissions)
     EXPECT_EQ(trellis::test::PlayerState(*model).substr(0, 4), u"1A1B");
 }
 
-TEST_F(TrellisTest, ADamagedPuzzleFileIsReportedAndLeavesNoPuzzle)
+TEST_F(Files, ADamagedPuzzleFileIsReportedAndLeavesNoPuzzle)
 {
     LoadFive();
     // The file ends inside the answer grid.

@@ -11,7 +11,10 @@ namespace fs = std::filesystem;
 namespace e2e {
 namespace {
 
-TEST_F(TrellisTest, ASecondPuzzleOfTheSameSizeReplacesTheFirstOnScreen)
+using AfterDialogs = TrellisTest;
+using Resizing = TrellisTest;
+
+TEST_F(AfterDialogs, ASecondPuzzleOfTheSameSizeReplacesTheFirstOnScreen)
 {
     LoadFive();
     LoadPuzzle(WritePuzzle("other.puz", { "#ABCD", "EFGHI", "JK#LM", "NOPQR", "STUV#" }));
@@ -22,7 +25,7 @@ TEST_F(TrellisTest, ASecondPuzzleOfTheSameSizeReplacesTheFirstOnScreen)
     EXPECT_TRUE(AwaitInk({ ".L...", ".....", ".....", ".....", "....." }));
 }
 
-TEST_F(TrellisTest, APuzzleWhoseFirstSquareStartsNoAcrossWordLeavesTheClueBarEmpty)
+TEST_F(AfterDialogs, APuzzleWhoseFirstSquareStartsNoAcrossWordLeavesTheClueBarEmpty)
 {
     LoadFive();
     const Rect text{ 2, PanePoint(kClueBar.y + 2), kPaneWidth - 4, kClueBar.h - 4 };
@@ -33,7 +36,7 @@ TEST_F(TrellisTest, APuzzleWhoseFirstSquareStartsNoAcrossWordLeavesTheClueBarEmp
     EXPECT_TRUE(Await([&](const Image& s) { return ink(s) == 0; })) << "the clue bar shows the old puzzle's clue";
 }
 
-TEST_F(TrellisTest, LoadSolutionShowsTheRestoredLetters)
+TEST_F(AfterDialogs, LoadSolutionShowsTheRestoredLetters)
 {
     // A solution with the middle row filled in, written by the model.
     auto model = trellis::test::PuzzleFileWriter(kFive).Load(m_dir, "model.puz");
@@ -48,7 +51,7 @@ TEST_F(TrellisTest, LoadSolutionShowsTheRestoredLetters)
     EXPECT_TRUE(AwaitInk({ ".....", ".#.#.", "LLLLL", ".#.#.", "....." }));
 }
 
-TEST_F(TrellisTest, OptionsOkWithNumbersTickedShowsTheNumbersAndSelectsTheFirstWordAgain)
+TEST_F(AfterDialogs, OptionsOkWithNumbersTickedShowsTheNumbersAndSelectsTheFirstWordAgain)
 {
     LoadFive();
     TapSquare(2, 2);
@@ -67,7 +70,7 @@ TEST_F(TrellisTest, OptionsOkWithNumbersTickedShowsTheNumbersAndSelectsTheFirstW
     EXPECT_TRUE(AwaitFills(kFiveLoaded));
 }
 
-TEST_F(TrellisTest, FontOkShowsTheNewLetterSizeInEverySquare)
+TEST_F(AfterDialogs, FontOkShowsTheNewLetterSizeInEverySquare)
 {
     LoadFive();
     ASSERT_TRUE(AwaitFrameFocus());
@@ -108,7 +111,7 @@ TEST_F(TrellisTest, FontOkShowsTheNewLetterSizeInEverySquare)
     })) << why;
 }
 
-TEST_F(TrellisTest, EnlargingTheFrameAfterScrollingShowsTheWholeGrid)
+TEST_F(Resizing, EnlargingTheFrameAfterScrollingShowsTheWholeGrid)
 {
     std::vector<std::string> rows(15, std::string(15, '.'));
     rows[3][3] = rows[7][7] = rows[11][11] = '#';

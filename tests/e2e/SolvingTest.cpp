@@ -10,7 +10,11 @@ namespace fs = std::filesystem;
 namespace e2e {
 namespace {
 
-TEST_F(TrellisTest, StartShowsTheBannerUnderAnEmptyGridAndTheLetterPad)
+using Starting = TrellisTest;
+using Selecting = TrellisTest;
+using Entering = TrellisTest;
+
+TEST_F(Starting, ShowsTheBannerUnderAnEmptyGridAndTheLetterPad)
 {
     const Image s = Shot();
     EXPECT_EQ(FrameRect().w, kPaneWidth);
@@ -31,7 +35,7 @@ TEST_F(TrellisTest, StartShowsTheBannerUnderAnEmptyGridAndTheLetterPad)
     EXPECT_GT(s.Count({ 0, PanePoint(kPad.y), kPaneWidth, 38 }, [](Rgb c) { return c == kPadYellow; }), 200);
 }
 
-TEST_F(TrellisTest, LoadPuzzleThroughTheFileDialogShowsTheGridWithTheFirstWordSelected)
+TEST_F(Starting, LoadPuzzleThroughTheFileDialogShowsTheGridWithTheFirstWordSelected)
 {
     const fs::path file = fs::path(TRELLIS_CORPUS_DIR) / "puz" / "nyt_nov0596.puz";
     if (!fs::exists(file))
@@ -57,7 +61,7 @@ TEST_F(TrellisTest, LoadPuzzleThroughTheFileDialogShowsTheGridWithTheFirstWordSe
     EXPECT_TRUE(AwaitFills(rows));
 }
 
-TEST_F(TrellisTest, ATapSelectsTheWordThroughASquareAndATapOnItAgainTurnsIt)
+TEST_F(Selecting, ATapSelectsTheWordThroughASquareAndATapOnItAgainTurnsIt)
 {
     LoadFive();
     TapSquare(2, 2);
@@ -67,14 +71,14 @@ TEST_F(TrellisTest, ATapSelectsTheWordThroughASquareAndATapOnItAgainTurnsIt)
     EXPECT_TRUE(AwaitFills({ "WWBWW", "W#B#W", "WWNWW", "W#B#W", "WWBWW" }));
 }
 
-TEST_F(TrellisTest, ADoubleTapSelectsTheWordThroughASquareAndTurnsIt)
+TEST_F(Selecting, ADoubleTapSelectsTheWordThroughASquareAndTurnsIt)
 {
     LoadFive();
     DoubleTapSquare(0, 2);
     EXPECT_TRUE(AwaitFills({ "BWWWW", "B#W#W", "NWWWW", "B#W#W", "BWWWW" }));
 }
 
-TEST_F(TrellisTest, ADoubleTapOnTheClueBarOpensTheTipInFrontOfTheFrameAndItMovesWithIt)
+TEST_F(Selecting, ADoubleTapOnTheClueBarOpensTheTipInFrontOfTheFrameAndItMovesWithIt)
 {
     // Away from the desktop's corner, so that frame and desktop positions differ.
     m_pX->MoveWindow(m_frame, 200, 150);
@@ -109,7 +113,7 @@ TEST_F(TrellisTest, ADoubleTapOnTheClueBarOpensTheTipInFrontOfTheFrameAndItMoves
     EXPECT_TRUE(Await([&](const Image& s) { return !tipShown(s); })) << "a tap on the tip did not hide it";
 }
 
-TEST_F(TrellisTest, TypedLettersFillTheSelectedWordAndTheCursorMovesOn)
+TEST_F(Entering, TypedLettersFillTheSelectedWordAndTheCursorMovesOn)
 {
     LoadFive();
     ASSERT_TRUE(AwaitFrameFocus()) << "the main window has no keyboard focus";
@@ -119,7 +123,7 @@ TEST_F(TrellisTest, TypedLettersFillTheSelectedWordAndTheCursorMovesOn)
     EXPECT_GT(InkOf(LastShot(), 1, 0, kWhite), 5) << "letters of the selected word are white";
 }
 
-TEST_F(TrellisTest, TheLetterPadHighlightsAPressedLetterAndEntersItOnRelease)
+TEST_F(Entering, TheLetterPadHighlightsAPressedLetterAndEntersItOnRelease)
 {
     LoadFive();
     // "B" is the second letter of the pad's top row; its box begins at x 22,
@@ -143,7 +147,7 @@ TEST_F(TrellisTest, TheLetterPadHighlightsAPressedLetterAndEntersItOnRelease)
     EXPECT_TRUE(AwaitFills({ "BBBNB", "W#W#W", "WWWWW", "W#W#W", "WWWWW" }));
 }
 
-TEST_F(TrellisTest, CheckWordShowsItsWrongLettersInTheIncorrectColour)
+TEST_F(Entering, CheckWordShowsItsWrongLettersInTheIncorrectColour)
 {
     LoadFive();
     ASSERT_TRUE(AwaitFrameFocus());
