@@ -157,15 +157,18 @@ XSession::XSession(const fs::path& logDir)
     for (const char* name : { "PATH", "XKB_CONFIG_ROOT" })
         if (const char* value = std::getenv(name))
             env.push_back(std::string(name) + "=" + value);
-    m_server.Start({ "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24",
-                              "-nolisten", "tcp", "-noreset" },
-                   env, logDir / "xvfb.log", fds[1]);
+    const fs::path log = logDir / "xvfb.log";
+    m_server.Start({ "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24", "-nolisten",
+                     "tcp", "-noreset" },
+                   env, log, fds[1]);
     close(fds[1]);
     const std::string number = ReadDisplayNumber(fds[0]);
     close(fds[0]);
-    if (number.empty())
-        throw std::runtime_error("Xvfb did not start (is the xvfb package installed?); see " +
-                                 (logDir / "xvfb.log").string());
+    if (number.empty()) {
+        std::ifstream in(log);
+        const std::string said((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        throw std::runtime_error("Xvfb did not start (is the xvfb package installed?): " + said);
+    }
     m_strDisplay = ":" + number;
     XSetErrorHandler(IgnoreXErrors);
     m_pDisplay = XOpenDisplay(m_strDisplay.c_str());
