@@ -171,7 +171,7 @@ void PlatformModalWindowClosed()
     while (!pending.empty()) {
         CWndImpl* p = pending.back();
         pending.pop_back();
-        p->Invalidate(p->VisibleRegion(), true);
+        p->Invalidate(QRegion(p->ClientRect()), true);
         for (CWnd* pChild : p->children)
             pending.push_back(CWndImpl::Of(pChild));
     }
@@ -273,14 +273,6 @@ bool CWndImpl::IsVisibleChain() const
             return false;
     }
     return true;
-}
-
-QRegion CWndImpl::VisibleRegion() const
-{
-    QRect visible = ClientRect();
-    for (const CWndImpl* p = Of(parent); p && client; p = Of(p->parent))
-        visible &= p->ClientRect().translated(-client->mapTo(p->client, QPoint(0, 0)));
-    return QRegion(visible);
 }
 
 void CWndImpl::Invalidate(const QRegion& region, bool bErase)
