@@ -58,6 +58,8 @@ protected:
     afx_msg void OnOptionsGeneral();
     afx_msg void OnOptionsFont();
     afx_msg void OnOptionsColors();
+    afx_msg void OnUnlockPuzzle();
+    afx_msg void OnUpdateUnlockPuzzle(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 

@@ -5,6 +5,7 @@
 #include "app/FontDlg.h"
 #include "app/OptionsDlg.h"
 #include "app/PuzzleApp.h"
+#include "app/UnlockDlg.h"
 #include "model/CrossWordPuzzle.h"
 #include "window/PuzzleWnd.h"
 
@@ -83,12 +84,43 @@ void CPuzzleApp::OnOptionsColors()
         dlg.m_apszNames[i] = g_aGridColorNames[i];
     }
     if (dlg.DoModal() == IDOK) {
+        // The grid shows them when it is repainted as the dialog goes away.
         for (int i = 0; i < CColorsDlg::kSlots; ++i)
             wndGrid.m_colors[i] = dlg.m_colors[i];
-        // Windows here keep their image when a dialog goes away, so the grid
-        // must be told to paint itself in the new colours. Nothing else changes.
-        wndGrid.Invalidate();
     }
     // Written on Cancel too.
     SaveSettings();
+}
+
+void CPuzzleApp::OnUpdateUnlockPuzzle(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pPuzzle != nullptr && m_pPuzzle->m_bLocked);
+}
+
+void CPuzzleApp::OnUnlockPuzzle()
+{
+    if (!m_pPuzzle || !m_pPuzzle->m_bLocked)
+        return;
+    CUnlockDlg dlg;
+    if (dlg.DoModal() != IDOK)
+        return;
+    const CString& strKey = dlg.m_strKey;
+    int nKey = 0;
+    if (strKey.IsEmpty()) {
+        // Only a key that no other key could be mistaken for.
+        const std::vector<int> keys = m_pPuzzle->FindKeys();
+        if (keys.size() != 1) {
+            AfxMessageBox(u"The key could not be found.", MB_OK | MB_ICONSTOP);
+            return;
+        }
+        nKey = keys.front();
+    } else if (strKey.GetLength() != 4 || strKey.find_first_not_of(u"0123456789") != CString::npos) {
+        AfxMessageBox(u"The key has four digits.", MB_OK | MB_ICONSTOP);
+        return;
+    } else {
+        for (const char16_t ch : strKey)
+            nKey = nKey * 10 + (ch - u'0');
+    }
+    if (!m_pPuzzle->Unlock(nKey))
+        AfxMessageBox(u"That is not the key of this puzzle.", MB_OK | MB_ICONSTOP);
 }

@@ -1,11 +1,29 @@
 // Any bytes as a puzzle file: no crash, no read past the end, and a load
-// that succeeds leaves a consistent grid.
+// that succeeds leaves a consistent grid, whatever its extra sections and
+// lock hold.
 
 #include <cstdint>
 #include <cstdlib>
 
 #include "fuzz/FuzzFile.h"
 #include "model/CrossWordPuzzle.h"
+
+namespace {
+
+// The key search tries ten thousand keys; only small grids can afford it per input.
+constexpr std::size_t kSearchedSquares = 9;
+
+void CheckSquares(const CCrossWordPuzzle& puzzle)
+{
+    for (const CSquare& square : puzzle.m_aSquares) {
+        const bool bRebus = puzzle.GetRebus(square) != nullptr;
+        if (square.m_nRebus < 0 || (square.m_nRebus > 0 && !bRebus) ||
+            (square.m_bBlack && (square.m_bCircled || bRebus)) || (bRebus && puzzle.GetRebus(square)->empty()))
+            std::abort();
+    }
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -20,8 +38,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (pClue->m_nNumber <= 0)
                 std::abort();
         }
+        CheckSquares(puzzle);
         puzzle.IsSolved();
-        puzzle.GetChecksum();
+        const DWORD dwChecksum = puzzle.GetChecksum();
+        if (puzzle.m_bLocked) {
+            if (puzzle.m_aSquares.size() <= kSearchedSquares) {
+                for (int nKey : puzzle.FindKeys()) {
+                    if (nKey < 0 || nKey > 9999)
+                        std::abort();
+                }
+            }
+            // An unlocked puzzle keeps the checksum of the file's answers.
+            if (puzzle.Unlock(size % 10000) && (puzzle.m_bLocked || puzzle.GetChecksum() != dwChecksum))
+                std::abort();
+            puzzle.IsSolved();
+        }
     } else if (error.empty()) {
         std::abort();
     }

@@ -2,11 +2,16 @@
 
 #include <utility>
 
+#include "model/Scramble.h"
+#include "model/Text.h"
 #include "model/WordStarts.h"
 
 IMPLEMENT_SERIAL(CCrossWordPuzzle, CObject, 1)
 
-CCrossWordPuzzle::CCrossWordPuzzle() : m_nWidth(0), m_nHeight(0) { }
+CCrossWordPuzzle::CCrossWordPuzzle()
+    : m_nWidth(0), m_nHeight(0), m_bLocked(FALSE), m_wAnswerChecksum(0), m_bUnlocked(FALSE), m_dwFileChecksum(0)
+{
+}
 
 CCrossWordPuzzle::~CCrossWordPuzzle()
 {
@@ -73,6 +78,11 @@ BOOL CCrossWordPuzzle::IsIncorrect(int nCol, int nRow) const
 
 BOOL CCrossWordPuzzle::IsSolved() const
 {
+    if (m_bLocked) {
+        std::string letters;
+        return ColumnBytes(FALSE, letters) &&
+               RegionChecksum(reinterpret_cast<const BYTE*>(letters.data()), letters.size()) == m_wAnswerChecksum;
+    }
     for (int c = 0; c < m_nWidth; ++c) {
         for (int r = 0; r < m_nHeight; ++r) {
             const CSquare* pSquare = SquareAt(c, r);
@@ -87,6 +97,9 @@ BOOL CCrossWordPuzzle::IsSolved() const
 
 DWORD CCrossWordPuzzle::GetChecksum() const
 {
+    // Solution files saved before and after unlocking belong to the same file.
+    if (m_bUnlocked)
+        return m_dwFileChecksum;
     // The OR is what stored solution files were written with; keep it.
     DWORD dwSum = 0;
     for (int c = 0; c < m_nWidth; ++c) {
@@ -96,6 +109,63 @@ DWORD CCrossWordPuzzle::GetChecksum() const
         }
     }
     return dwSum;
+}
+
+BOOL CCrossWordPuzzle::ColumnBytes(BOOL bAnswers, std::string& bytes) const
+{
+    bytes.clear();
+    for (int c = 0; c < m_nWidth; ++c) {
+        for (int r = 0; r < m_nHeight; ++r) {
+            const CSquare* pSquare = SquareAt(c, r);
+            if (pSquare == nullptr || pSquare->m_bBlack)
+                continue;
+            BYTE b = 0;
+            if ((!bAnswers && !pSquare->m_bFilled) ||
+                !WideToCp1252(bAnswers ? pSquare->m_chSolution : pSquare->m_chLetter, b))
+                return FALSE;
+            bytes.push_back(static_cast<char>(b));
+        }
+    }
+    return TRUE;
+}
+
+BOOL CCrossWordPuzzle::Unlock(int nKey)
+{
+    std::string letters;
+    if (!m_bLocked || nKey < 0 || nKey > 9999 || !ColumnBytes(TRUE, letters))
+        return FALSE;
+    BYTE* pLetters = reinterpret_cast<BYTE*>(letters.data());
+    Unscramble(pLetters, letters.size(), nKey);
+    if (RegionChecksum(pLetters, letters.size()) != m_wAnswerChecksum)
+        return FALSE;
+    m_dwFileChecksum = GetChecksum();
+    m_bUnlocked = TRUE;
+    m_bLocked = FALSE;
+    std::size_t i = 0;
+    for (int c = 0; c < m_nWidth; ++c) {
+        for (int r = 0; r < m_nHeight; ++r) {
+            CSquare square = GetSquare(c, r);
+            if (square.m_bBlack)
+                continue;
+            square.m_chSolution = Cp1252ToWide(pLetters[i++]);
+            SetSquare(c, r, square);
+        }
+    }
+    return TRUE;
+}
+
+std::vector<int> CCrossWordPuzzle::FindKeys() const
+{
+    std::string letters;
+    if (!m_bLocked || !ColumnBytes(TRUE, letters))
+        return {};
+    return ::FindKeys(reinterpret_cast<const BYTE*>(letters.data()), letters.size(), m_wAnswerChecksum);
+}
+
+const std::u16string* CCrossWordPuzzle::GetRebus(const CSquare& square) const
+{
+    const std::size_t nIndex = static_cast<std::size_t>(square.m_nRebus);
+    return square.m_nRebus > 0 && nIndex <= m_astrRebus.size() ? &m_astrRebus[nIndex - 1] : nullptr;
 }
 
 void CCrossWordPuzzle::NumberSquares()

@@ -42,9 +42,20 @@ public:
     BOOL IsFilled(int nCol, int nRow) const;
     BOOL IsIncorrect(int nCol, int nRow) const;
 
+    // While the puzzle is locked, a full grid is judged by the checksum of
+    // the letters, since the answers are not known.
     BOOL IsSolved() const;
+    // Of the answers as the file holds them, also after unlocking.
     DWORD GetChecksum() const;
     void NumberSquares();
+
+    // Unscrambles the answers with a key from 0 to 9999. FALSE, and nothing
+    // changes, when the puzzle is not locked or the key gives other answers.
+    BOOL Unlock(int nKey);
+    // Every key that gives answers with the stored checksum.
+    std::vector<int> FindKeys() const;
+    // The whole answer of a rebus square, or nullptr for any other square.
+    const std::u16string* GetRebus(const CSquare& square) const;
 
     BOOL IsInAcrossWord(int nCol, int nRow) const;
     BOOL IsInDownWord(int nCol, int nRow) const;
@@ -69,6 +80,12 @@ public:
     std::vector<std::u16string> m_astrClues;
     std::vector<CSquare> m_aSquares;
     std::list<CClue*> m_lstClues;
+    // A locked puzzle's answers are scrambled; the file keeps the checksum
+    // of the real ones, taken column by column over the white squares.
+    BOOL m_bLocked;
+    WORD m_wAnswerChecksum;
+    // The rebus answers that squares refer to (CSquare::m_nRebus).
+    std::vector<std::u16string> m_astrRebus;
 
 protected:
     BOOL ReadSize(CPuzzleBytes& file, std::u16string& strError);
@@ -78,6 +95,7 @@ protected:
     BOOL ReadString(CPuzzleBytes& file, std::u16string& str);
     BOOL ReadGrid(CPuzzleBytes& file, std::vector<std::u16string>& astrRows, std::u16string& strError);
     void BuildPuzzle(std::u16string& strError);
+    void ReadExtras(CPuzzleBytes& file);
     void BuildSquares();
     std::u16string InvalidFileText() const;
 
@@ -90,4 +108,11 @@ private:
     CPoint GetWordStart(int nCol, int nRow, BOOL bAcross) const;
     CClue* FindClue(int nNumber, BOOL bAcross) const;
     void DeleteClues();
+    // The answers (or the player's letters, all filled) of the white squares,
+    // column by column, as bytes of the file's code page; FALSE when a square
+    // is empty or a character has no such byte.
+    BOOL ColumnBytes(BOOL bAnswers, std::string& bytes) const;
+
+    BOOL m_bUnlocked;
+    DWORD m_dwFileChecksum;  // GetChecksum before unlocking
 };

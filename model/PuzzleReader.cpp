@@ -1,11 +1,21 @@
 // The puzzle file reader: LoadPuzzle and its steps.
 
 #include <algorithm>
+#include <map>
 
 #include "model/CrossWordPuzzle.h"
 #include "model/File.h"
+#include "model/Scramble.h"
 #include "model/Text.h"
 #include "model/WordStarts.h"
+
+// One extra section after the texts.
+struct CPuzzleSection {
+    std::string strName;
+    const BYTE* pData = nullptr;
+    std::size_t nLength = 0;
+    bool bIntact = false;  // the data has the section's checksum
+};
 
 // The bytes of a puzzle file, held in memory, read with a cursor that never
 // passes their end. Offsets count from the start of the puzzle header, which
@@ -14,11 +24,9 @@ class CPuzzleBytes {
 public:
     explicit CPuzzleBytes(const std::string& bytes)
         : m_pData(reinterpret_cast<const BYTE*>(bytes.data())), m_nSize(bytes.size()), m_nPos(0),
-          m_nBase(FindHeader(bytes)), m_bUtf8(false)
+          m_nBase(FindHeader(bytes))
     {
-        // Version strings "2.x" mean UTF-8 texts.
-        const std::size_t nVersion = m_nBase + 0x18;
-        m_bUtf8 = nVersion + 2 <= m_nSize && m_pData[nVersion] == '2' && m_pData[nVersion + 1] == '.';
+        ReadHeader();
     }
 
     // FALSE when the offset lies beyond the end.
@@ -57,7 +65,37 @@ public:
         return bTerminated;
     }
 
+    // An extra section at the cursor: a name of four bytes, the length and
+    // checksum of the data (little-endian words), the data and a zero byte.
+    // False, without moving, when no whole section stands there. The data
+    // is not looked at.
+    bool PeekSection(CPuzzleSection& section) const
+    {
+        if (m_nSize - m_nPos < 8)
+            return false;
+        const BYTE* p = m_pData + m_nPos;
+        const std::size_t nLength = Word(p + 4);
+        if (m_nSize - m_nPos - 8 <= nLength || p[8 + nLength] != 0)
+            return false;
+        section.strName.assign(reinterpret_cast<const char*>(p), 4);
+        section.pData = p + 8;
+        section.nLength = nLength;
+        return true;
+    }
+
+    // The section at the cursor, its checksum tested; the cursor moves past it.
+    bool ReadSection(CPuzzleSection& section)
+    {
+        if (!PeekSection(section))
+            return false;
+        section.bIntact = RegionChecksum(section.pData, section.nLength) == Word(m_pData + m_nPos + 6);
+        m_nPos += 8 + section.nLength + 1;
+        return true;
+    }
+
     bool IsUtf8() const { return m_bUtf8; }
+    bool IsLocked() const { return m_bLocked; }
+    WORD AnswerChecksum() const { return m_wAnswerChecksum; }
 
 private:
     static std::size_t FindHeader(const std::string& bytes)
@@ -68,11 +106,33 @@ private:
         return nAt != std::string::npos && nAt > 2 ? nAt - 2 : 0;
     }
 
+    static WORD Word(const BYTE* p) { return static_cast<WORD>(p[0] | (p[1] << 8)); }
+
+    // The little-endian word at an offset of the header; 0 beyond the end.
+    WORD HeaderWord(std::size_t nOffset) const
+    {
+        const std::size_t nAt = m_nBase + nOffset;
+        return nAt + 2 <= m_nSize ? Word(m_pData + nAt) : 0;
+    }
+
+    // Every field of the header the reader uses besides the size, in one place.
+    void ReadHeader()
+    {
+        // Version strings "2.x" mean UTF-8 texts.
+        const std::size_t nVersion = m_nBase + 0x18;
+        m_bUtf8 = nVersion + 2 <= m_nSize && m_pData[nVersion] == '2' && m_pData[nVersion + 1] == '.';
+        // Locked answers carry the checksum of the real ones.
+        m_bLocked = (HeaderWord(0x32) & 0x0004) != 0;
+        m_wAnswerChecksum = HeaderWord(0x1E);
+    }
+
     const BYTE* m_pData;
     std::size_t m_nSize;
     std::size_t m_nPos;
     std::size_t m_nBase;
-    bool m_bUtf8;
+    bool m_bUtf8 = false;
+    bool m_bLocked = false;
+    WORD m_wAnswerChecksum = 0;
 };
 
 namespace {
@@ -85,6 +145,41 @@ const std::size_t kGridOffset = 52;
 bool IsBlackState(char16_t ch)
 {
     return ch == u'.' || ch == u':';
+}
+
+bool IsKnownSection(const CPuzzleSection& section)
+{
+    for (const char* pszName : {"GEXT", "GRBS", "RTBL", "LTIM", "RUSR"}) {
+        if (section.strName == pszName)
+            return true;
+    }
+    return false;
+}
+
+// Entries "nn:TEXT;": a key of up to three digits, blanks before it allowed,
+// for the square bytes 1 + key of the rebus grid. Malformed entries are left out.
+std::map<int, std::u16string> ReadRebusTable(const CPuzzleSection& section, bool bUtf8)
+{
+    const int kMaxKey = 254;
+    std::map<int, std::u16string> table;
+    const BYTE* p = section.pData;
+    const BYTE* pEnd = p + section.nLength;
+    while (p < pEnd) {
+        const BYTE* pEntryEnd = std::find(p, pEnd, ';');
+        const BYTE* pColon = std::find(p, pEntryEnd, ':');
+        int nKey = -1;
+        for (const BYTE* q = p; q < pColon && nKey <= kMaxKey; ++q) {
+            if (*q == ' ' && nKey < 0)
+                continue;
+            nKey = *q >= '0' && *q <= '9' ? std::max(nKey, 0) * 10 + (*q - '0') : kMaxKey + 1;
+        }
+        if (pColon != pEntryEnd && nKey >= 0 && nKey <= kMaxKey && pColon + 1 < pEntryEnd) {
+            const std::size_t nLength = static_cast<std::size_t>(pEntryEnd - pColon - 1);
+            table.emplace(nKey, DecodePuzzleText(pColon + 1, nLength, bUtf8));
+        }
+        p = pEntryEnd == pEnd ? pEnd : pEntryEnd + 1;
+    }
+    return table;
 }
 
 }  // namespace
@@ -112,6 +207,9 @@ BOOL CCrossWordPuzzle::LoadPuzzle(const std::u16string& strPath, std::u16string&
         !ReadStateGrid(file, strError) || !ReadStrings(file, strError))
         return FALSE;
     BuildPuzzle(strError);
+    m_bLocked = file.IsLocked() ? TRUE : FALSE;
+    m_wAnswerChecksum = file.AnswerChecksum();
+    ReadExtras(file);
     return TRUE;
 }
 
@@ -224,4 +322,48 @@ void CCrossWordPuzzle::BuildPuzzle(std::u16string& /*strError*/)
     m_astrClues.clear();
     m_astrSolution.clear();
     m_astrState.clear();
+}
+
+// Circles and rebus answers; a section that is cut short ends the sections,
+// one whose checksum or size is wrong is passed over. Nothing here fails the load.
+void CCrossWordPuzzle::ReadExtras(CPuzzleBytes& file)
+{
+    // The notes text, which may hold line breaks, stands before the
+    // sections, except in some older files.
+    CPuzzleSection section;
+    while (!file.PeekSection(section) || !IsKnownSection(section)) {
+        const BYTE* pNotes = nullptr;
+        std::size_t nNotes = 0;
+        if (!file.ReadText(&pNotes, &nNotes))
+            return;
+    }
+    const std::size_t nSquares = m_aSquares.size();
+    const BYTE* pCircles = nullptr;
+    const BYTE* pRebus = nullptr;
+    std::map<int, std::u16string> table;
+    while (file.ReadSection(section)) {
+        if (!section.bIntact)
+            continue;
+        const bool bGrid = section.nLength == nSquares;
+        if (section.strName == "GEXT" && bGrid && pCircles == nullptr)
+            pCircles = section.pData;
+        else if (section.strName == "GRBS" && bGrid && pRebus == nullptr)
+            pRebus = section.pData;
+        else if (section.strName == "RTBL" && table.empty())
+            table = ReadRebusTable(section, file.IsUtf8());
+    }
+    std::map<int, int> rebusOfKey;
+    for (std::size_t i = 0; i < nSquares; ++i) {
+        CSquare& square = m_aSquares[i];
+        if (square.m_bBlack)
+            continue;
+        square.m_bCircled = pCircles != nullptr && (pCircles[i] & 0x80) != 0;
+        const auto it = pRebus != nullptr && pRebus[i] != 0 ? table.find(pRebus[i] - 1) : table.end();
+        if (it == table.end())
+            continue;
+        const auto [at, bNew] = rebusOfKey.emplace(it->first, static_cast<int>(m_astrRebus.size()) + 1);
+        if (bNew)
+            m_astrRebus.push_back(it->second);
+        square.m_nRebus = at->second;
+    }
 }

@@ -22,4 +22,13 @@ public:
     int m_nAcrossNumber;
     WCHAR m_chSolution;
     WCHAR m_chLetter;
+
+    // From the file's extra sections: a circle drawn in the square, and a
+    // rebus answer (1 + its index in the puzzle's m_astrRebus, 0 for none)
+    // of which m_chSolution is the first letter.
+    BOOL m_bCircled;
+    int m_nRebus;
+    // The letter came from a Show command (so a rebus is drawn whole). Not
+    // kept in solution files.
+    BOOL m_bShown;
 };

@@ -62,6 +62,20 @@ std::size_t Utf8SequenceLength(const BYTE* p, std::size_t n, char32_t& cp)
     return len;
 }
 
+// Valid UTF-8 from end to end, with at least one character beyond ASCII.
+bool IsMultiByteUtf8(const BYTE* pBytes, std::size_t nCount)
+{
+    bool bMultiByte = false;
+    for (std::size_t i = 0, len = 0; i < nCount; i += len) {
+        char32_t cp = 0;
+        len = Utf8SequenceLength(pBytes + i, nCount - i, cp);
+        if (len == 0)
+            return false;
+        bMultiByte = bMultiByte || len > 1;
+    }
+    return bMultiByte;
+}
+
 }  // namespace
 
 WCHAR Cp1252ToWide(BYTE b)
@@ -87,8 +101,26 @@ WCHAR PuzzleTextChar(BYTE b)
     }
 }
 
+bool WideToCp1252(WCHAR ch, BYTE& b)
+{
+    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) {
+        b = static_cast<BYTE>(ch);
+        return true;
+    }
+    for (int i = 0x80; i < 0xA0; ++i) {
+        if (Cp1252ToWide(static_cast<BYTE>(i)) == ch) {
+            b = static_cast<BYTE>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
 std::u16string DecodePuzzleText(const BYTE* pBytes, std::size_t nCount, bool bUtf8)
 {
+    // Some publishers write UTF-8 into files of the older versions; a text
+    // that reads as such is taken as such.
+    bUtf8 = bUtf8 || IsMultiByteUtf8(pBytes, nCount);
     std::u16string out;
     out.reserve(nCount);
     std::size_t i = 0;

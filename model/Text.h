@@ -13,12 +13,18 @@
 // bytes that code page leaves undefined keep their own value.
 WCHAR Cp1252ToWide(BYTE b);
 
+// The Windows-1252 byte of a character (the inverse of Cp1252ToWide); false
+// for a character that code page does not hold.
+bool WideToCp1252(WCHAR ch, BYTE& b);
+
 // A byte of a puzzle text: typographic quotes and the en dash become their
 // plain ASCII forms, every other byte follows Windows-1252.
 WCHAR PuzzleTextChar(BYTE b);
 
 // Puzzle text bytes as a string. With bUtf8 the bytes are read as UTF-8,
 // and a byte that starts no valid sequence is taken as PuzzleTextChar.
+// Without it, a text that is valid UTF-8 throughout and holds a character
+// beyond ASCII is read as UTF-8 too; any other is read byte by byte.
 std::u16string DecodePuzzleText(const BYTE* pBytes, std::size_t nCount, bool bUtf8);
 
 // UTF-8 (e.g. system error texts) as a 16-bit string.

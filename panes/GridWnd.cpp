@@ -28,6 +28,9 @@ const LPCTSTR g_aGridColorNames[NUM_GRID_COLORS] = {
 
 namespace {
 
+// Rebus answers shrink to fit their square, but not below this size.
+constexpr int kMinRebusPoints = 4;
+
 // Division rounding toward minus infinity, for positions left of or above the grid.
 int FloorDiv(int a, int b)
 {
@@ -106,6 +109,7 @@ void CGridWnd::SetFontName(LPCTSTR lpszFace)
     m_strFontName = CString(lpszFace);
     DropFont(m_pNumberFont);
     DropFont(m_pLetterFont);
+    m_rebusFonts.clear();
 }
 
 void CGridWnd::DropFont(CFont*& pFont)
@@ -272,6 +276,8 @@ void CGridWnd::DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORRE
     pDC->SetBkColor(crBack);
     pDC->SetTextColor(crFore);
     pDC->FillSolidRect(&rc, crBack);
+    if (square.m_bCircled)
+        DrawCircle(pDC, rc, crFore);
 
     const int nNumber = square.m_nAcrossNumber != 0 ? square.m_nAcrossNumber : square.m_nDownNumber;
     if (nNumber != 0 && m_bShowNumbers) {
@@ -285,13 +291,60 @@ void CGridWnd::DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORRE
     if (square.m_bFilled) {
         if (square.IsIncorrect())
             pDC->SetTextColor(crForeIncorrect);
-        CFont* pOldFont = m_pLetterFont ? pDC->SelectObject(m_pLetterFont) : nullptr;
-        // Without DT_SINGLELINE the letter sits at the top, centred across.
-        pDC->DrawText(&square.m_chLetter, 1, &rc, DT_CENTER | DT_VCENTER);
-        if (pOldFont)
-            pDC->SelectObject(pOldFont);
+        const std::u16string* pRebus = square.m_bShown ? m_pPuzzle->GetRebus(square) : nullptr;
+        if (pRebus != nullptr) {
+            DrawRebus(pDC, rc, *pRebus);
+        } else {
+            CFont* pOldFont = m_pLetterFont ? pDC->SelectObject(m_pLetterFont) : nullptr;
+            // Without DT_SINGLELINE the letter sits at the top, centred across.
+            pDC->DrawText(&square.m_chLetter, 1, &rc, DT_CENTER | DT_VCENTER);
+            if (pOldFont)
+                pDC->SelectObject(pOldFont);
+        }
         pDC->SetTextColor(crFore);
     }
+}
+
+void CGridWnd::DrawCircle(CDC* pDC, const CRect& rc, COLORREF crColor)
+{
+    CPen pen(PS_SOLID, 1, crColor);
+    CPen* pOldPen = pDC->SelectObject(&pen);
+    CGdiObject* pOldBrush = pDC->SelectStockObject(NULL_BRUSH);
+    pDC->Ellipse(&rc);
+    pDC->SelectObject(pOldBrush);
+    pDC->SelectObject(pOldPen);
+}
+
+CFont* CGridWnd::RebusFont(int nPoints)
+{
+    std::unique_ptr<CFont>& pFont = m_rebusFonts[nPoints];
+    if (!pFont) {
+        pFont = std::make_unique<CFont>();
+        if (!pFont->CreatePointFont(nPoints * 10, m_strFontName.GetString()))
+            pFont.reset();
+    }
+    return pFont.get();
+}
+
+void CGridWnd::DrawRebus(CDC* pDC, CRect& rc, const std::u16string& strText)
+{
+    const int nCount = static_cast<int>(strText.size());
+    // The smallest size is taken when no size fits.
+    CFont* pFont = nullptr;
+    for (int nPoints = m_nLetterFontSize; nPoints >= std::min(m_nLetterFontSize, kMinRebusPoints); --nPoints) {
+        pFont = RebusFont(nPoints);
+        if (pFont == nullptr)
+            break;
+        CFont* pOldFont = pDC->SelectObject(pFont);
+        const int nWidth = pDC->GetTextExtent(strText.c_str(), nCount).cx;
+        pDC->SelectObject(pOldFont);
+        if (nWidth <= rc.Width())
+            break;
+    }
+    CFont* pOldFont = pFont ? pDC->SelectObject(pFont) : nullptr;
+    pDC->DrawText(strText.c_str(), nCount, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (pOldFont)
+        pDC->SelectObject(pOldFont);
 }
 
 void CGridWnd::DrawWord(CDC* pDC, BOOL bHighlight)

@@ -6,6 +6,10 @@
 
 #include "platform/Platform.h"
 
+#include <map>
+#include <memory>
+#include <string>
+
 class CCrossWordPuzzle;
 class CSquare;
 
@@ -117,6 +121,14 @@ private:
     void DrawSquares(CDC* pDC, const CRect& rcClip);
     void DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORREF crForeIncorrect,
                     COLORREF crBack, COLORREF crSolid);
+    void DrawCircle(CDC* pDC, const CRect& rc, COLORREF crColor);
+    // A rebus answer in the largest letter size, down to a small one, that
+    // fits the square's width.
+    void DrawRebus(CDC* pDC, CRect& rc, const std::u16string& strText);
+    CFont* RebusFont(int nPoints);
     // The columns or rows whose squares meet [nLow, nHigh) along one axis.
     void SquareSpan(int nLow, int nHigh, int nOrigin, int nCount, int& nFirst, int& nLast) const;
+
+    // Fonts of rebus answers by size, made when first needed.
+    std::map<int, std::unique_ptr<CFont>> m_rebusFonts;
 };

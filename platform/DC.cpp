@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 // ---- CDCImpl ----------------------------------------------------------------
@@ -292,6 +293,95 @@ BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
 BOOL CDC::Rectangle(LPCRECT lpRect)
 {
     return lpRect ? Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom) : FALSE;
+}
+
+namespace {
+
+// The pixels of row y whose centres lie inside the ellipse inscribed in
+// [x1, x2) x [y1, y2), as [left, right]; left > right for none. In integers
+// (doubled coordinates), so the rows are symmetric and exact.
+std::pair<int, int> EllipseSpan(int x1, int y1, int x2, int y2, int y)
+{
+    const long long w = x2 - x1, h = y2 - y1;
+    const long long dy = 2LL * y + 1 - (y1 + y2);
+    if (y < y1 || y >= y2)
+        return {x2, x1 - 1};
+    for (int x = x1; 2 * x < x1 + x2; ++x) {
+        const long long dx = 2LL * x + 1 - (x1 + x2);
+        if (dx * dx * h * h + dy * dy * w * w <= w * w * h * h)
+            return {x, x1 + x2 - 1 - x};
+    }
+    return {x2, x1 - 1};
+}
+
+// Rows of one colour straight into the image, within what may be drawn; the
+// window hears of them once. An ellipse is many short rows, which filled one
+// by one would each be reported on their own.
+void FillRows(CDCImpl& dc, const std::vector<QRect>& rows, const QRect& box, COLORREF color)
+{
+    if (!dc.image || rows.empty())
+        return;
+    const QRgb rgb = PlatformColor(color).rgb();
+    QRegion area = QRegion(box) & QRegion(dc.image->rect());
+    if (dc.hasClip)
+        area &= dc.clip;
+    QRect touched;
+    for (const QRect& part : area) {
+        for (const QRect& row : rows) {
+            const QRect r = row & part;
+            if (r.isEmpty())
+                continue;
+            QRgb* line = reinterpret_cast<QRgb*>(dc.image->scanLine(r.top()));
+            std::fill(line + r.left(), line + r.right() + 1, rgb);
+            touched |= r;
+        }
+    }
+    dc.Done(touched);
+}
+
+} // namespace
+
+BOOL CDC::Ellipse(int x1, int y1, int x2, int y2)
+{
+    if (x2 < x1)
+        std::swap(x1, x2);
+    if (y2 < y1)
+        std::swap(y1, y2);
+    bool noBrush = true;
+    const COLORREF brush = PlatformBrushColor(static_cast<HBRUSH>(m_pImpl->brush->m_hObject), &noBrush);
+    const GdiData* pen = GdiDataOf(m_pImpl->pen->m_hObject);
+    const int w = pen && !pen->null ? std::max(1, pen->width) : 0;
+    std::vector<QRect> outline, inside;
+    for (int y = y1; y < y2; ++y) {
+        const auto [left, right] = EllipseSpan(x1, y1, x2, y2, y);
+        if (left > right)
+            continue;
+        // A pixel is inside the outline when the pen's width of pixels on
+        // every side of it is inside the ellipse too; the ellipse being
+        // convex, the rows w above and below tell for the column.
+        const auto [upLeft, upRight] = EllipseSpan(x1, y1, x2, y2, y - w);
+        const auto [downLeft, downRight] = EllipseSpan(x1, y1, x2, y2, y + w);
+        const int innerLeft = std::max({left + w, upLeft, downLeft});
+        const int innerRight = std::min({right - w, upRight, downRight});
+        if (innerLeft > innerRight) {
+            outline.emplace_back(left, y, right - left + 1, 1);
+            continue;
+        }
+        outline.emplace_back(left, y, innerLeft - left, 1);
+        outline.emplace_back(innerRight + 1, y, right - innerRight, 1);
+        inside.emplace_back(innerLeft, y, innerRight - innerLeft + 1, 1);
+    }
+    const QRect box(x1, y1, x2 - x1, y2 - y1);
+    if (!noBrush)
+        FillRows(*m_pImpl, inside, box, brush);
+    if (w > 0)
+        FillRows(*m_pImpl, outline, box, pen->color);
+    return TRUE;
+}
+
+BOOL CDC::Ellipse(LPCRECT lpRect)
+{
+    return lpRect ? Ellipse(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom) : FALSE;
 }
 
 CPoint CDC::MoveTo(int x, int y)
@@ -629,7 +719,16 @@ int EnumFonts(HDC hdc, LPCTSTR lpszFaceName, FONTENUMPROC lpFontFunc, LPARAM lPa
     if (!lpFontFunc)
         return 0;
     CDC* pDC = CDC::FromHandle(hdc);
-    const QStringList families = QFontDatabase::families();
+    // A family made by several foundries comes as "Name [foundry]" once for
+    // each; the user knows one face by its plain name.
+    QStringList families;
+    for (QString family : QFontDatabase::families()) {
+        const qsizetype nFoundry = family.lastIndexOf(QLatin1String(" ["));
+        if (nFoundry > 0 && family.endsWith(u']'))
+            family.truncate(nFoundry);
+        if (!families.contains(family))
+            families << family;
+    }
     int result = 0;
     for (const QString& family : families) {
         if (lpszFaceName && family != QString::fromUtf16(lpszFaceName))

@@ -60,6 +60,11 @@ public:
     void FrameRect(LPCRECT lpRect, HBRUSH hBrush);
     BOOL Rectangle(int x1, int y1, int x2, int y2);
     BOOL Rectangle(LPCRECT lpRect);
+    // The ellipse inscribed in the rectangle (right and bottom exclusive),
+    // its outline in the current pen and its inside in the current brush:
+    // its outermost pixels touch the rectangle's four edges.
+    BOOL Ellipse(int x1, int y1, int x2, int y2);
+    BOOL Ellipse(LPCRECT lpRect);
 
     // Lines with the current pen. A one-pixel line leaves out its last point;
     // a wider one sweeps a square of the pen's width, centred on the line

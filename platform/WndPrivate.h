@@ -53,6 +53,7 @@ public:
     FrameWidget* frame = nullptr;     // null for a native window
     ClientWidget* clientArea = nullptr; // null for a native window
     CWnd* parent = nullptr;
+    CWnd* owner = nullptr;   // a top-level window's owner: named, else the screen window
     std::vector<CWnd*> children;
     DWORD style = 0;
     DWORD exStyle = 0;
@@ -104,6 +105,15 @@ CWnd* PlatformWndAt(const QWidget* pWidget);
 // Pop-ups are placed relative to it; with none set, the desktop's origin.
 void PlatformSetScreenWindow(CWnd* pWnd);
 CWnd* PlatformGetScreenWindow();
+
+// The screen window moved: the pop-ups keep their place on it.
+void PlatformScreenMoved();
+
+// A modal window (dialog, message box, file dialog) closed. On the device it
+// covered the screen, and the program relies on the repaint its closing
+// caused: every window of the screen window, and the pop-ups it owns, is
+// invalidated whole with erase.
+void PlatformModalWindowClosed();
 
 // Colour and font conversions.
 QColor PlatformColor(COLORREF cr);

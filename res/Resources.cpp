@@ -49,6 +49,8 @@ MenuResource FullMenu()
             { ID_CHECK_LETTER, u"Check Letter" },
             { ID_CHECK_WORD, u"Check Word" },
             { ID_CHECK_PUZZLE, u"Check Puzzle" },
+            kSeparator,
+            { ID_UNLOCK_PUZZLE, u"Unlock Puzzle ..." },
         } },
     } };
 }
@@ -158,6 +160,17 @@ DialogResource AboutPuzzleDialog()
     } };
 }
 
+DialogResource UnlockDialog()
+{
+    return { 0, 0, 134, 76, kDialogStyle, 0, u"Unlock Puzzle", kDialogFont, kDialogPoints, {
+        { K::Static, u"Key (four digits):", IDC_STATIC, 7, 10, 64, 8, SS_LEFT },
+        { K::Edit, u"", IDC_UNLOCK_KEY, 74, 7, 40, 14, kNumberEdit },
+        { K::Static, u"Leave the key empty to search for it.", IDC_STATIC, 7, 28, 120, 18, SS_LEFT },
+        { K::Button, u"OK", IDOK, 7, 55, 50, 14, kOk },
+        { K::Button, u"Cancel", IDCANCEL, 77, 55, 50, 14, kCancel },
+    } };
+}
+
 ResourceSet Build()
 {
     ResourceSet set;
@@ -174,6 +187,7 @@ ResourceSet Build()
     set.dialogs[IDD_COLORS] = ColorsDialog();
     set.dialogs[IDD_ABOUT_PUZZLE] = AboutPuzzleDialog();
     set.dialogs[IDD_FONT] = FontDialog();
+    set.dialogs[IDD_UNLOCK] = UnlockDialog();
     return set;
 }
 

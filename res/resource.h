@@ -13,6 +13,7 @@
 #define IDD_COLORS                      131
 #define IDD_ABOUT_PUZZLE                132
 #define IDD_FONT                        133
+#define IDD_UNLOCK                      134
 
 // Strings.
 #define IDS_SOLVED_DELETE               61204
@@ -36,6 +37,7 @@
 #define ID_SAVE_SOLUTION                32815
 #define ID_LOAD_SOLUTION                32816
 #define ID_SAVE_SOLUTION_AS             32820
+#define ID_UNLOCK_PUZZLE                32821
 #define ID_APP_ABOUT                    57664
 #define ID_APP_EXIT                     57665
 
@@ -80,6 +82,9 @@
 #define IDC_PUZZLE_AUTHOR               1009
 #define IDC_PUZZLE_COPYRIGHT            1010
 #define IDC_PUZZLE_FILE                 1011
+
+// Unlock dialog.
+#define IDC_UNLOCK_KEY                  1030
 
 #ifndef IDC_STATIC
 #define IDC_STATIC                      (-1)

@@ -7,6 +7,17 @@ namespace {
 // A page is six squares.
 constexpr int kPageSquares = 6;
 
+// An offset from 0 to nMax; a grid no larger than the view stays at its top
+// left corner.
+int Clamped(int nPos, int nMax)
+{
+    if (nPos < 0)
+        nPos = 0;
+    if (nPos > nMax)
+        nPos = nMax > 0 ? nMax : 0;
+    return nPos;
+}
+
 void SetScrollValue(CWnd* pWnd, int nBar, UINT fMask, int nMax, int nPos)
 {
     SCROLLINFO si{};
@@ -89,6 +100,14 @@ void CCrossWnd::ScrollTo(int x, int y)
 void CCrossWnd::OnSize(UINT /*nType*/, int /*cx*/, int /*cy*/)
 {
     UpdateScrollBars();
+    // The frame may grow, which the device's never did: the offset goes back
+    // within the new range at once (0 where a bar went away), or the grid
+    // would stay scrolled off with nothing left to bring it back.
+    CRect rcGrid, rcView;
+    m_wndGrid.GetClientRect(&rcGrid);
+    GetClientRect(&rcView);
+    ScrollTo(Clamped(m_ptScrollPos.x, rcGrid.Width() - rcView.Width()),
+             Clamped(m_ptScrollPos.y, rcGrid.Height() - rcView.Height()));
     UpdateScrollPos();
 }
 
@@ -115,12 +134,7 @@ int CCrossWnd::ScrollOffset(UINT nSBCode, UINT nPos, int nCurrent, int nMax) con
     case SB_BOTTOM: nNew = nMax; break;
     default: break;
     }
-    if (nNew < 0)
-        nNew = 0;
-    // A grid no larger than the view stays at its top left corner.
-    if (nNew > nMax)
-        nNew = nMax > 0 ? nMax : 0;
-    return nNew;
+    return Clamped(nNew, nMax);
 }
 
 void CCrossWnd::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* /*pScrollBar*/)

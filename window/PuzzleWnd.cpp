@@ -5,7 +5,6 @@
 #include "window/SolveHost.h"
 
 #include <algorithm>
-#include <cwctype>
 
 namespace {
 
@@ -22,12 +21,14 @@ void ShowSquare(CSquare& square)
 {
     square.m_chLetter = square.m_chSolution;
     square.m_bFilled = TRUE;
+    square.m_bShown = TRUE;
 }
 
 void ClearSquare(CSquare& square)
 {
     square.m_chLetter = u' ';
     square.m_bFilled = FALSE;
+    square.m_bShown = FALSE;
 }
 
 } // namespace
@@ -48,12 +49,12 @@ BEGIN_MESSAGE_MAP(CPuzzleWnd, CWnd)
     ON_COMMAND(ID_CLEAR_LETTER, OnClearLetter)
     ON_COMMAND(ID_CLEAR_WORD, OnClearWord)
     ON_COMMAND(ID_CLEAR_PUZZLE, OnClearPuzzle)
-    ON_UPDATE_COMMAND_UI(ID_CHECK_WORD, OnUpdateSolveCommand)
-    ON_UPDATE_COMMAND_UI(ID_SHOW_LETTER, OnUpdateSolveCommand)
-    ON_UPDATE_COMMAND_UI(ID_SHOW_WORD, OnUpdateSolveCommand)
-    ON_UPDATE_COMMAND_UI(ID_SHOW_PUZZLE, OnUpdateSolveCommand)
-    ON_UPDATE_COMMAND_UI(ID_CHECK_LETTER, OnUpdateSolveCommand)
-    ON_UPDATE_COMMAND_UI(ID_CHECK_PUZZLE, OnUpdateSolveCommand)
+    ON_UPDATE_COMMAND_UI(ID_CHECK_WORD, OnUpdateAnswerCommand)
+    ON_UPDATE_COMMAND_UI(ID_SHOW_LETTER, OnUpdateAnswerCommand)
+    ON_UPDATE_COMMAND_UI(ID_SHOW_WORD, OnUpdateAnswerCommand)
+    ON_UPDATE_COMMAND_UI(ID_SHOW_PUZZLE, OnUpdateAnswerCommand)
+    ON_UPDATE_COMMAND_UI(ID_CHECK_LETTER, OnUpdateAnswerCommand)
+    ON_UPDATE_COMMAND_UI(ID_CHECK_PUZZLE, OnUpdateAnswerCommand)
     ON_UPDATE_COMMAND_UI(ID_CLEAR_LETTER, OnUpdateSolveCommand)
     ON_UPDATE_COMMAND_UI(ID_CLEAR_WORD, OnUpdateSolveCommand)
     ON_UPDATE_COMMAND_UI(ID_CLEAR_PUZZLE, OnUpdateSolveCommand)
@@ -129,6 +130,9 @@ void CPuzzleWnd::OnPaint()
 void CPuzzleWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
 {
     m_pPuzzle = pPuzzle;
+    // What the bar showed belongs to the old puzzle or the old selection; the
+    // grid reports its new selected word, whose clue comes in if it has one.
+    m_wndClue.ClearClue();
     m_wndCross.SetPuzzle(pPuzzle);
 }
 
@@ -154,18 +158,22 @@ void CPuzzleWnd::CheckSolved()
 void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
 {
     const int nSolveMode = m_pSolveHost ? m_pSolveHost->GetSolveMode() : kDefaultSolveMode;
-    const wint_t ch = static_cast<wint_t>(nChar & 0xFFFF);
-    if (!std::iswalpha(ch) || m_pPuzzle == nullptr)
+    // Letters by their Unicode properties, never by the process locale.
+    const WCHAR ch = static_cast<WCHAR>(nChar & 0xFFFF);
+    if (!IsCharAlphaW(ch) || m_pPuzzle == nullptr)
         return;
     CGridWnd& grid = GetGrid();
     // With nothing selected there is no square to take the letter.
     if (!grid.HasSelection())
         return;
-    const WCHAR chLetter = static_cast<WCHAR>(std::towupper(ch) & 0xFFFF);
+    const WCHAR chLetter = CharUpperW(ch);
+    // Letters of a locked puzzle cannot be checked: its answers are unknown.
+    const BOOL bCheck = nSolveMode == kCheckAsEntered && KnowsAnswers();
     ChangeSquare(grid.m_ptSelected.x, grid.m_ptSelected.y, [&](CSquare& square) {
         square.m_chLetter = chLetter;
         square.m_bFilled = TRUE;
-        square.m_bChecked = nSolveMode == kCheckAsEntered ? TRUE : FALSE;
+        square.m_bChecked = bCheck;
+        square.m_bShown = FALSE;
     });
     grid.AdvanceCursor();
     CheckSolved();
@@ -241,23 +249,25 @@ template <class Change> void CPuzzleWnd::ChangePuzzle(BOOL bFilledOnly, Change c
 
 void CPuzzleWnd::OnCheckLetter()
 {
-    ChangeSelectedSquare(CheckSquare);
+    if (KnowsAnswers())
+        ChangeSelectedSquare(CheckSquare);
 }
 
 void CPuzzleWnd::OnCheckWord()
 {
-    ChangeSelectedWord(CheckSquare);
+    if (KnowsAnswers())
+        ChangeSelectedWord(CheckSquare);
 }
 
 void CPuzzleWnd::OnCheckPuzzle()
 {
-    ChangePuzzle(TRUE, CheckSquare);
+    if (KnowsAnswers())
+        ChangePuzzle(TRUE, CheckSquare);
 }
 
 void CPuzzleWnd::OnShowLetter()
 {
-    CGridWnd& grid = GetGrid();
-    if (m_pPuzzle == nullptr || !grid.HasSelection())
+    if (!KnowsAnswers() || !GetGrid().HasSelection())
         return;
     ChangeSelectedSquare(ShowSquare);
     CheckSolved();
@@ -265,7 +275,7 @@ void CPuzzleWnd::OnShowLetter()
 
 void CPuzzleWnd::OnShowWord()
 {
-    if (m_pPuzzle == nullptr)
+    if (!KnowsAnswers())
         return;
     ChangeSelectedWord(ShowSquare);
     CheckSolved();
@@ -273,7 +283,7 @@ void CPuzzleWnd::OnShowWord()
 
 void CPuzzleWnd::OnShowPuzzle()
 {
-    if (m_pPuzzle == nullptr)
+    if (!KnowsAnswers())
         return;
     ChangePuzzle(FALSE, ShowSquare);
     CheckSolved();
@@ -297,4 +307,15 @@ void CPuzzleWnd::OnClearPuzzle()
 void CPuzzleWnd::OnUpdateSolveCommand(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(m_pPuzzle != nullptr);
+}
+
+BOOL CPuzzleWnd::KnowsAnswers() const
+{
+    return m_pPuzzle != nullptr && !m_pPuzzle->m_bLocked;
+}
+
+// Check and Show need the answers, which a locked puzzle does not give.
+void CPuzzleWnd::OnUpdateAnswerCommand(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(KnowsAnswers());
 }

@@ -46,6 +46,9 @@ public:
     void OnClearWord();
     void OnClearPuzzle();
     void OnUpdateSolveCommand(CCmdUI* pCmdUI);
+    void OnUpdateAnswerCommand(CCmdUI* pCmdUI);
+    // A puzzle is loaded and its answers are known (it is not locked).
+    BOOL KnowsAnswers() const;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;

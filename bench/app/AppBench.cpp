@@ -1,6 +1,7 @@
 // Start-up to the first painted frame, one typed letter from WM_CHAR to the
-// repainted square, and one arrow key from the key press to the redrawn word.
-// Run headless: QT_QPA_PLATFORM=offscreen.
+// repainted square, one arrow key and one Tab from the key press to the
+// redrawn words, and the repaint after a modal window closes. Run headless:
+// QT_QPA_PLATFORM=offscreen.
 #include "app/MainFrm.h"
 #include "app/PuzzleApp.h"
 #include "model/CrossWordPuzzle.h"
@@ -29,6 +30,18 @@ void CloseProgram()
     Testing::RunUntilIdle();
 }
 
+// Starts the program with an n x n puzzle of the folder shown and painted.
+CPuzzleWnd& StartWithPuzzle(int nSize, const TempDir& dir)
+{
+    const std::vector<std::string> rows(static_cast<size_t>(nSize), std::string(static_cast<size_t>(nSize), 'A'));
+    theApp.InitInstance();
+    theApp.m_pPuzzle = PuzzleFileWriter(rows).Load(dir).release();
+    CPuzzleWnd& wnd = theApp.GetPuzzleWnd();
+    wnd.SetPuzzle(theApp.m_pPuzzle);
+    Testing::RunUntilIdle();
+    return wnd;
+}
+
 void BM_StartUpToFirstPaint(benchmark::State& state)
 {
     Testing::EnsureApplication();
@@ -46,14 +59,8 @@ void BM_TypeLetter(benchmark::State& state)
 {
     Testing::EnsureApplication();
     Testing::TemporarySettings settings;
-    const int nSize = static_cast<int>(state.range(0));
-    const std::vector<std::string> rows(static_cast<size_t>(nSize), std::string(static_cast<size_t>(nSize), 'A'));
     TempDir dir;
-    theApp.InitInstance();
-    theApp.m_pPuzzle = PuzzleFileWriter(rows).Load(dir).release();
-    CPuzzleWnd& wnd = theApp.GetPuzzleWnd();
-    wnd.SetPuzzle(theApp.m_pPuzzle);
-    Testing::RunUntilIdle();
+    CPuzzleWnd& wnd = StartWithPuzzle(static_cast<int>(state.range(0)), dir);
     CGridWnd& grid = wnd.GetGrid();
 
     UINT nChar = 'B';
@@ -70,15 +77,27 @@ void BM_TypeLetter(benchmark::State& state)
 }
 BENCHMARK(BM_TypeLetter)->Arg(15)->Arg(255)->Unit(benchmark::kMicrosecond);
 
+// A message box closing over a puzzle: every window of the frame repaints.
+void BM_ModalClose(benchmark::State& state)
+{
+    Testing::EnsureApplication();
+    Testing::TemporarySettings settings;
+    Testing::ScriptedMessageBoxes boxes;
+    TempDir dir;
+    StartWithPuzzle(static_cast<int>(state.range(0)), dir);
+    for (auto _ : state) {
+        AfxMessageBox(u"Closed.", MB_OK);
+        Testing::RunUntilIdle();
+    }
+    CloseProgram();
+}
+BENCHMARK(BM_ModalClose)->Arg(15)->Arg(255)->Unit(benchmark::kMillisecond);
+
 // The program with a filled first row on an n x n grid, the puzzle window
 // holding the focus, as the keyboard benchmarks start.
 CPuzzleWnd& StartWithFilledRow(int nSize, const TempDir& dir)
 {
-    const std::vector<std::string> rows(static_cast<size_t>(nSize), std::string(static_cast<size_t>(nSize), 'A'));
-    theApp.InitInstance();
-    theApp.m_pPuzzle = PuzzleFileWriter(rows).Load(dir).release();
-    CPuzzleWnd& wnd = theApp.GetPuzzleWnd();
-    wnd.SetPuzzle(theApp.m_pPuzzle);
+    CPuzzleWnd& wnd = StartWithPuzzle(nSize, dir);
     for (int c = 0; c < nSize; ++c) {
         CSquare square = theApp.m_pPuzzle->GetSquare(c, 0);
         square.m_chLetter = u'B';

@@ -1,5 +1,5 @@
-// Timings of the puzzle model: loading puzzle files, the whole-grid queries
-// and the solution file.
+// Timings of the puzzle model: loading puzzle files, the whole-grid queries,
+// the solution file and the key search of locked puzzles.
 
 #include <benchmark/benchmark.h>
 
@@ -99,6 +99,20 @@ void BM_LoadSolution(benchmark::State& state)
     }
 }
 BENCHMARK(BM_LoadSolution)->Unit(benchmark::kMicrosecond);
+
+// The search of all ten thousand keys of a locked 21 x 21 puzzle, as Unlock
+// Puzzle runs it when the key is left empty.
+void BM_FindKeys21(benchmark::State& state)
+{
+    auto puzzle = Grid(21).Locked(7844).Load(Dir(), "locked.puz");
+    for (auto _ : state) {
+        const std::vector<int> keys = puzzle->FindKeys();
+        if (keys.empty())
+            state.SkipWithError("key not found");
+        benchmark::DoNotOptimize(keys.data());
+    }
+}
+BENCHMARK(BM_FindKeys21)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -20,7 +20,7 @@ using trellis::test::TempDir;
 // A square grid with about one black square in six and letters in the rest.
 class GridFixture {
 public:
-    explicit GridFixture(int nSize)
+    explicit GridFixture(int nSize, bool bCircled = false)
     {
         std::mt19937 random(1);
         std::vector<std::string> rows(nSize, std::string(nSize, 'A'));
@@ -38,6 +38,7 @@ public:
                 square.m_chLetter = static_cast<WCHAR>(u'A' + random() % 26);
                 square.m_bFilled = random() % 2 || (nRow == nMiddle && nCol == nMiddle);
                 square.m_bChecked = random() % 2;
+                square.m_bCircled = bCircled && !square.m_bBlack;
                 m_pPuzzle->SetSquare(nCol, nRow, square);
             }
         }
@@ -60,12 +61,12 @@ public:
 
 // One grid of each size for the whole run (the benchmark calls each function
 // several times); left to the end of the process.
-GridFixture& Grid(int nSize)
+GridFixture& Grid(int nSize, bool bCircled = false)
 {
-    static std::map<int, GridFixture*> grids;
-    GridFixture*& pGrid = grids[nSize];
+    static std::map<std::pair<int, bool>, GridFixture*> grids;
+    GridFixture*& pGrid = grids[{nSize, bCircled}];
     if (pGrid == nullptr)
-        pGrid = new GridFixture(nSize);
+        pGrid = new GridFixture(nSize, bCircled);
     return *pGrid;
 }
 
@@ -76,6 +77,15 @@ void FullPaint(benchmark::State& state)
         grid.Paint(nullptr);
 }
 BENCHMARK(FullPaint)->Arg(15)->Arg(255)->Unit(benchmark::kMillisecond);
+
+// Every white square circled, as the most a file can ask for.
+void FullPaintCircled(benchmark::State& state)
+{
+    GridFixture& grid = Grid(static_cast<int>(state.range(0)), true);
+    for (auto _ : state)
+        grid.Paint(nullptr);
+}
+BENCHMARK(FullPaintCircled)->Arg(15)->Arg(255)->Unit(benchmark::kMillisecond);
 
 void OneSquare(benchmark::State& state)
 {

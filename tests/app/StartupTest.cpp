@@ -117,7 +117,12 @@ TEST_F(AppTest, MenusStartSmallAndToggleWithTheToolbarInBothStates)
     ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_TOGGLE_MENUS));
     EXPECT_EQ(Testing::MenuTitles(Frame()), full);
     EXPECT_EQ(Testing::MenuItemTexts(Frame(), 0).front(), u"Small Menu");
-    EXPECT_EQ(Testing::MenuItemTexts(Frame(), 2).size(), 11u);
+    // The Solve menu ends with the unlocking of locked puzzles.
+    const std::vector<std::u16string> solve = { u"Show Letter",  u"Show Word",  u"Show Puzzle", u"",
+                                                u"Clear Letter", u"Clear Word", u"Clear Puzzle", u"",
+                                                u"Check Letter", u"Check Word", u"Check Puzzle", u"",
+                                                u"Unlock Puzzle ..." };
+    EXPECT_EQ(Testing::MenuItemTexts(Frame(), 2), solve);
     EXPECT_EQ(Testing::ToolBarButtons(Frame()), buttons);
     EXPECT_EQ(Frame().m_bFullMenus, 1);
 
@@ -147,6 +152,24 @@ TEST_F(AppTest, PuzzleCommandsAreEnabledExactlyWhileAPuzzleIsLoaded)
         EXPECT_TRUE(Testing::IsMenuItemEnabled(Frame(), nID)) << nID;
     Testing::RunIdle();
     EXPECT_TRUE(Testing::IsToolBarButtonEnabled(Frame(), ID_CHECK_WORD));
+}
+
+TEST_F(AppTest, TheClueTipOpensOnTheFrameAndMovesWithIt)
+{
+    Start();
+    CClueWnd& clue = PuzzleWnd().m_wndClue;
+    Testing::DoubleTap(&clue, CPoint(20, 10));
+    Testing::RunUntilIdle();
+    ASSERT_TRUE(clue.m_wndTip.IsWindowVisible());
+    // The tip's box reaches from (6, 180) to (234, 260) of the frame.
+    const CPoint ptInside(200, 250);
+    EXPECT_EQ(Testing::ScreenPixelAt(&Frame(), ptInside.x, ptInside.y), CClueWnd::TIP_COLOR);
+    Testing::DragBy(&Frame(), 30, 20);
+    Testing::RunUntilIdle();
+    CRect rc;
+    clue.m_wndTip.GetWindowRect(&rc);
+    EXPECT_EQ(rc.TopLeft(), CPoint(6, 180));
+    EXPECT_EQ(Testing::ScreenPixelAt(&Frame(), ptInside.x, ptInside.y), CClueWnd::TIP_COLOR);
 }
 
 TEST_F(AppTest, ExitClosesTheFrame)

@@ -142,3 +142,97 @@ TEST(Corpus, NotAPuzzleFileDoesNotCrash)
         EXPECT_EQ(error, path + u": invalid puzzle file");
     }
 }
+
+// The keys were found with the search; where two keys give the checksum,
+// only the typed key unlocks (the other gives letters that are no words).
+TEST(Corpus, LockedFilesUnlockWithTheirKeysAndSolveWithTheRealAnswers)
+{
+    SKIP_WITHOUT_CORPUS();
+    const struct {
+        const char* name;
+        int nKey;
+        std::vector<int> found;
+    } files[] = {
+        {"nyt_locked.puz", 7844, {7844}},
+        {"nyt_sun_rebus.puz", 2173, {2173}},
+        {"nyt_weekday_with_notes.puz", 7562, {7562}},
+        {"nyt_diagramless.puz", 3285, {3285, 7230}},
+    };
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.name);
+        auto p = LoadCorpus(file.name);
+        ASSERT_TRUE(p->m_bLocked);
+        EXPECT_EQ(p->FindKeys(), file.found);
+        auto fresh = LoadCorpus(file.name);
+        EXPECT_FALSE(p->Unlock(file.nKey + 1));
+        ASSERT_TRUE(p->Unlock(file.nKey));
+        for (std::size_t i = 0; i < p->m_aSquares.size(); ++i) {
+            CSquare& square = p->m_aSquares[i];
+            if (square.m_bBlack)
+                continue;
+            EXPECT_TRUE(square.m_chSolution >= u'A' && square.m_chSolution <= u'Z') << i;
+            // The real answers typed into a copy that is still locked solve it too.
+            EXPECT_FALSE(fresh->IsSolved());
+            square.m_bFilled = fresh->m_aSquares[i].m_bFilled = TRUE;
+            square.m_chLetter = fresh->m_aSquares[i].m_chLetter = square.m_chSolution;
+        }
+        EXPECT_TRUE(p->IsSolved());
+        EXPECT_TRUE(fresh->IsSolved());
+    }
+}
+
+TEST(Corpus, CirclesAndRebusAnswersOfTheShapedFiles)
+{
+    SKIP_WITHOUT_CORPUS();
+    const struct {
+        const char* name;
+        int nCircles;
+        std::vector<std::u16string> rebus;  // in grid order
+    } files[] = {
+        {"nyt_with_shape.puz", 34, {}},
+        {"nyt_v1_4.puz", 55, {}},
+        {"nyt_rebus_with_notes_and_shape.puz", 5, {u"STAR", u"STAR", u"STAR"}},
+        {"kw-test.puz", 2, {u"XYZ"}},
+        {"nyt_sun_rebus.puz", 0,
+         {u"FEB", u"JAN", u"MAR", u"DEC", u"APR", u"NOV", u"MAY", u"OCT", u"JUN", u"SEP", u"JUL", u"AUG"}},
+        {"nyt_nov0596.puz", 0, {}},
+        {"nyt_locked.puz", 0, {}},
+    };
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.name);
+        auto p = LoadCorpus(file.name);
+        p->Unlock(2173);  // the rebus letters of the locked Sunday puzzle
+        int nCircles = 0;
+        std::vector<std::u16string> rebus;
+        for (const CSquare& square : p->m_aSquares) {
+            nCircles += square.m_bCircled ? 1 : 0;
+            if (const std::u16string* pText = p->GetRebus(square)) {
+                rebus.push_back(*pText);
+                EXPECT_EQ(pText->front(), square.m_chSolution);
+            }
+        }
+        EXPECT_EQ(nCircles, file.nCircles);
+        EXPECT_EQ(rebus, file.rebus);
+    }
+}
+
+// No text of the older files reads as UTF-8: each of their bytes stays one character.
+TEST(Corpus, OlderFilesKeepOneCharacterPerByte)
+{
+    SKIP_WITHOUT_CORPUS();
+    for (const auto& entry : fs::directory_iterator(kCorpus)) {
+        const std::string bytes = TempDir::Read(entry.path());
+        const std::size_t nMarker = bytes.find("ACROSS&DOWN");
+        if (nMarker == std::string::npos || bytes.compare(nMarker - 2 + 0x18, 2, "2.") == 0)
+            continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        const auto texts = ReadRaw(entry.path()).second;
+        auto p = LoadCorpus(entry.path().filename().string());
+        std::vector<std::u16string> loaded = {p->m_strTitle, p->m_strAuthor, p->m_strCopyright};
+        for (const CClue* pClue : p->m_lstClues)
+            loaded.push_back(pClue->m_strText);
+        ASSERT_EQ(loaded.size(), texts.size());
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            EXPECT_EQ(loaded[i].size(), texts[i].size()) << i;
+    }
+}

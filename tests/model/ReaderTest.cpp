@@ -58,6 +58,31 @@ TEST(Reader, TextDecoding)
     EXPECT_EQ(ClueAt(p13, 0).m_strText.substr(0, 5), u"caf\u00C3\u00A9");
 }
 
+// Older files with UTF-8 in them: each text that reads as UTF-8 throughout,
+// with at least one character beyond ASCII, is taken as UTF-8 on its own.
+TEST(Reader, Utf8TextsInOlderFiles)
+{
+    TempDir dir;
+    CCrossWordPuzzle p;
+    const auto writer = PuzzleFileWriter({"AB", "CD"})
+                            .Version("1.4")
+                            .Title("F\xC3\xBAtbol")
+                            .Author("Ren\xE9")
+                            .Copyright("\xA9 \xE2\x80\x94 \xF0\x9F\x94\xA5")
+                            .Clues({"\xC3\xA9t\xC3\xA9 \xE9", "\xC3\xA9t\xC3\xA9", "\xC0\xAF overlong", "x"})
+                            .Section("GRBS", std::string("\x01\x00\x00\x00", 4))
+                            .Section("RTBL", " 0:\xC3\x9C;");
+    ASSERT_TRUE(TryLoad(p, dir, writer.Bytes()).bOk);
+    EXPECT_EQ(p.m_strTitle, u"F\u00FAtbol");
+    EXPECT_EQ(p.m_strAuthor, u"Ren\u00E9");                  // not UTF-8: byte by byte
+    // A lone 0xA9 first: the old rule throughout.
+    EXPECT_EQ(p.m_strCopyright, u"\u00A9 \u00E2\u20AC\" \u00F0\u0178\"\u00A5");
+    EXPECT_EQ(ClueAt(p, 0).m_strText, u"\u00C3\u00A9t\u00C3\u00A9 \u00E9");
+    EXPECT_EQ(ClueAt(p, 1).m_strText, u"\u00E9t\u00E9");
+    EXPECT_EQ(ClueAt(p, 2).m_strText, u"\u00C0\u00AF overlong");
+    EXPECT_EQ(*p.GetRebus(p.GetSquare(0, 0)), u"\u00DC");
+}
+
 TEST(Reader, LineFeedsEndTextsAndTheLastTextMayRunToTheEnd)
 {
     TempDir dir;

@@ -14,12 +14,13 @@ const COLORREF kSlots[NUM_GRID_COLORS] = { RGB(10, 20, 30),  RGB(250, 240, 230),
 
 class GridTest : public HostTest {
 protected:
-    void Show(const std::vector<std::string>& rows)
+    void Show(const std::vector<std::string>& rows) { Show(PuzzleFileWriter(rows)); }
+    void Show(const PuzzleFileWriter& writer)
     {
         if (m_grid.GetSafeHwnd() == nullptr) {
             ASSERT_TRUE(m_grid.Create(nullptr, u"Puzzle", WS_CHILD | WS_VISIBLE, CRect(), &m_host, 1000));
         }
-        m_pPuzzle = MakePuzzle(rows);
+        m_pPuzzle = writer.Load(TempDir());
         m_grid.SetPuzzle(m_pPuzzle.get());
         std::copy(kSlots, kSlots + NUM_GRID_COLORS, m_grid.m_colors);
         Repaint();
@@ -29,13 +30,28 @@ protected:
         m_grid.Invalidate(FALSE);
         Testing::RunUntilIdle();
     }
-    void Put(int nCol, int nRow, WCHAR chLetter, BOOL bChecked, BOOL bFilled = TRUE)
+    void Put(int nCol, int nRow, WCHAR chLetter, BOOL bChecked, BOOL bFilled = TRUE, BOOL bShown = FALSE)
     {
         CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
         square.m_chLetter = chLetter;
         square.m_bFilled = bFilled;
         square.m_bChecked = bChecked;
+        square.m_bShown = bShown;
         m_pPuzzle->SetSquare(nCol, nRow, square);
+    }
+    // The smallest rectangle that holds every pixel of the colour in a square.
+    CRect InkBox(int nCol, int nRow, COLORREF color)
+    {
+        const CRect rc = m_grid.GetSquareRect(nCol, nRow);
+        CRect box(rc.right, rc.bottom, rc.left, rc.top);
+        for (int y = rc.top; y < rc.bottom; y++) {
+            for (int x = rc.left; x < rc.right; x++) {
+                if (Testing::PixelAt(&m_grid, x, y) == color)
+                    box = CRect(std::min<int>(box.left, x), std::min<int>(box.top, y), std::max<int>(box.right, x + 1),
+                                std::max<int>(box.bottom, y + 1));
+            }
+        }
+        return box;
     }
     // The bottom right pixel of a square, which no number or letter reaches.
     COLORREF Fill(int nCol, int nRow)
@@ -123,10 +139,14 @@ TEST_F(GridTest, PartialPaintsGiveTheSamePixelsAsAFullPaint)
     std::mt19937 random(7);
     // As wide as a grid can be; fewer rows keep the test quick.
     std::vector<std::string> rows(40, std::string(255, '.'));
-    for (auto& row : rows)
-        for (char& ch : row)
+    std::string gext; // and every fifth square or so circled
+    for (auto& row : rows) {
+        for (char& ch : row) {
             ch = random() % 6 == 0 ? '#' : static_cast<char>('A' + random() % 26);
-    Show(rows);
+            gext.push_back(random() % 5 == 0 ? '\x80' : '\0');
+        }
+    }
+    Show(PuzzleFileWriter(rows).Section("GEXT", gext));
     m_grid.m_bShowNumbers = TRUE;
     for (int i = 0; i < 5000; i++) {
         const int nCol = static_cast<int>(random() % 255), nRow = static_cast<int>(random() % 40);
@@ -199,6 +219,100 @@ TEST_F(GridTest, SquaresInNoWordTakeWhateverStartTheWalkFinds)
     EXPECT_EQ(DIRECTION_ACROSS, m_grid.m_nDirection);
     EXPECT_EQ(CPoint(0, 0), m_grid.m_ptWordStart);
     EXPECT_EQ(2u, m_host.m_words.size());
+}
+
+// Where the extra sections of a file put circles: squares by row-major index.
+std::string Circled(int nSquares, std::initializer_list<int> squares)
+{
+    std::string gext(static_cast<std::size_t>(nSquares), '\0');
+    for (int i : squares)
+        gext[static_cast<std::size_t>(i)] = '\x80';
+    return gext;
+}
+
+TEST_F(GridTest, CirclesTouchEachInnerEdgeInTheForegroundOfTheirSquare)
+{
+    // Circled: the selected square (0,0), the word's (1,0), (0,2) outside it,
+    // the black square (1,1), and (2,2) outside the word with a wrong letter.
+    const auto writer = PuzzleFileWriter({ "...", ".#.", "..." }).Section("GEXT", Circled(9, { 0, 1, 4, 6, 8 }));
+    for (int nSize : { 2, 5, 12, 20, 33, 64 }) {
+        SCOPED_TRACE(nSize);
+        m_grid.SetSquareSize(nSize);
+        Show(writer);
+        Put(2, 2, u'X', TRUE);
+        Repaint();
+        const struct { int nCol, nRow; GridColor fore, back; } circles[] = {
+            { 0, 0, GRID_FOREGROUND_SELECTED_WORD, GRID_BACKGROUND_SELECTED_SQUARE },
+            { 1, 0, GRID_FOREGROUND_SELECTED_WORD, GRID_BACKGROUND_SELECTED_WORD },
+            { 0, 2, GRID_FOREGROUND, GRID_BACKGROUND },
+            { 2, 2, GRID_FOREGROUND, GRID_BACKGROUND },
+        };
+        for (const auto& circle : circles) {
+            // Interior: margin and line, then a pitch of size plus line per square.
+            const int left = 4 + circle.nCol * (nSize + 2), top = 4 + circle.nRow * (nSize + 2);
+            const int right = left + nSize - 1, bottom = top + nSize - 1, mid = nSize / 2;
+            const COLORREF fore = kSlots[circle.fore];
+            for (CPoint edge : { CPoint(left, top + mid), CPoint(right, top + mid), CPoint(left + mid, top),
+                                 CPoint(left + mid, bottom) })
+                EXPECT_EQ(Testing::PixelAt(&m_grid, edge.x, edge.y), fore) << circle.nCol << "," << circle.nRow;
+            if (nSize >= (circle.nRow == 2 && circle.nCol == 2 ? 20 : 5)) { // the letter fills small squares
+                EXPECT_EQ(Testing::PixelAt(&m_grid, left, top), kSlots[circle.back]);
+                EXPECT_EQ(Testing::PixelAt(&m_grid, right, bottom), kSlots[circle.back]);
+            }
+            // Nothing of the circle outside the square.
+            EXPECT_EQ(Testing::PixelAt(&m_grid, left - 1, top + mid), RGB(0, 0, 0));
+        }
+        EXPECT_EQ(0, Ink(2, 1, kSlots[GRID_FOREGROUND])); // white and not circled
+        EXPECT_EQ(Fill(1, 1), kSlots[GRID_SOLID]);
+        EXPECT_EQ(0, Ink(1, 1, kSlots[GRID_FOREGROUND]));
+    }
+}
+
+TEST_F(GridTest, LettersAndNumbersLieOverTheCircle)
+{
+    m_grid.SetSquareSize(20);
+    Show(PuzzleFileWriter({ "....", "....", "...." }).Section("GEXT", Circled(12, { 8 })));
+    m_grid.m_bShowNumbers = TRUE;
+    Put(0, 2, u'W', TRUE); // wrong and checked, circled, and the same without a circle
+    Put(1, 2, u'W', TRUE);
+    Repaint();
+    const int nCircled = Ink(0, 2, kSlots[GRID_FOREGROUND_INCORRECT]);
+    EXPECT_GT(nCircled, 20);
+    EXPECT_EQ(nCircled, Ink(1, 2, kSlots[GRID_FOREGROUND_INCORRECT]));
+    // The number stands in the corner, where the circle is not.
+    const CRect rc = m_grid.GetSquareRect(0, 2);
+    EXPECT_GT(Testing::CountPixels(&m_grid, CRect(rc.left, rc.top, rc.left + 4, rc.top + 4), kSlots[GRID_FOREGROUND]), 0);
+}
+
+TEST_F(GridTest, AShownRebusSquareShowsItsWholeAnswerShrunkToFit)
+{
+    // "STAR" at (0,0) and (3,0), a long answer at (0,2).
+    const auto writer = PuzzleFileWriter({ "SEAS", "T#.T", "WA.." })
+                            .Section("GRBS", std::string("\x02\0\0\x02\0\0\0\0\x06\0\0\0", 12))
+                            .Section("RTBL", " 1:STAR; 5:WATERMELON;");
+    for (int nSize : { 20, 64 }) {
+        SCOPED_TRACE(nSize);
+        m_grid.SetSquareSize(nSize);
+        Show(writer);
+        Put(0, 0, u'S', FALSE, TRUE, TRUE);  // shown
+        Put(3, 0, u'S', FALSE);              // typed: the first letter only
+        Put(0, 2, u'W', FALSE, TRUE, TRUE);
+        Repaint();
+        const CRect shown = InkBox(0, 0, kSlots[GRID_FOREGROUND_SELECTED_WORD]);
+        const CRect typed = InkBox(3, 0, kSlots[GRID_FOREGROUND_SELECTED_WORD]);
+        const CRect longer = InkBox(0, 2, kSlots[GRID_FOREGROUND]);
+        EXPECT_GT(shown.Width(), typed.Width() + 4);
+        EXPECT_LE(longer.Width(), nSize);
+        EXPECT_LT(longer.Height(), typed.Height());
+        // Four letters fit a large square at the letter size, ten only at a
+        // smaller one; in a small square both take a smaller size.
+        if (nSize == 64) {
+            EXPECT_EQ(shown.Height(), typed.Height());
+            EXPECT_GT(longer.Width(), shown.Width());
+        } else {
+            EXPECT_LT(shown.Height(), typed.Height());
+        }
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "model/CrossWordPuzzle.h"
+#include "model/Scramble.h"
 #include "tests/support/TempDir.h"
 
 namespace trellis::test {
@@ -19,6 +20,45 @@ PuzzleFileWriter& PuzzleFileWriter::Version(std::string version) { m_version = s
 PuzzleFileWriter& PuzzleFileWriter::Prefix(std::string bytes) { m_prefix = std::move(bytes); return *this; }
 PuzzleFileWriter& PuzzleFileWriter::Terminator(char ch) { m_terminator = ch; return *this; }
 PuzzleFileWriter& PuzzleFileWriter::Trailer(std::string bytes) { m_trailer = std::move(bytes); return *this; }
+
+PuzzleFileWriter& PuzzleFileWriter::Locked(int nKey) { m_nKey = nKey; return *this; }
+
+PuzzleFileWriter& PuzzleFileWriter::Section(const std::string& name, const std::string& data)
+{
+    const WORD wSum = RegionChecksum(reinterpret_cast<const BYTE*>(data.data()), data.size());
+    const std::size_t n = data.size();
+    m_sections += name.substr(0, 4);
+    m_sections += {static_cast<char>(n & 0xFF), static_cast<char>(n >> 8 & 0xFF), static_cast<char>(wSum & 0xFF),
+                   static_cast<char>(wSum >> 8)};
+    m_sections += data + '\0';
+    return *this;
+}
+
+// Each of four rounds shifts every letter on by the digit of its position,
+// moves the first digit-many letters to the end, and interleaves the second
+// half with the first.
+std::string PuzzleFileWriter::Scramble(std::string letters, int nKey)
+{
+    const int digits[4] = {nKey / 1000 % 10, nKey / 100 % 10, nKey / 10 % 10, nKey % 10};
+    const std::size_t n = letters.size();
+    for (int round = 0; round < 4 && n > 0; ++round) {
+        for (std::size_t j = 0; j < n; ++j) {
+            if (letters[j] >= 'A' && letters[j] <= 'Z')
+                letters[j] = static_cast<char>('A' + (letters[j] - 'A' + digits[j % 4]) % 26);
+        }
+        const std::size_t k = static_cast<std::size_t>(digits[round]) % n;
+        letters = letters.substr(k) + letters.substr(0, k);
+        std::string mixed;
+        for (std::size_t j = 0; j < n / 2; ++j) {
+            mixed.push_back(letters[n / 2 + j]);
+            mixed.push_back(letters[j]);
+        }
+        if (n % 2 == 1)
+            mixed.push_back(letters.back());
+        letters = mixed;
+    }
+    return letters;
+}
 
 PuzzleFileWriter& PuzzleFileWriter::Clues(std::vector<std::string> clues)
 {
@@ -71,6 +111,23 @@ std::string PuzzleFileWriter::Bytes() const
             state.push_back(ch == '#' ? '.' : '-');
         }
     }
+    if (m_nKey >= 0) {
+        std::string columns;
+        for (std::size_t c = 0; c < nWidth; ++c)
+            for (std::size_t r = 0; r < m_rows.size(); ++r)
+                if (answers[r * nWidth + c] != '.')
+                    columns.push_back(answers[r * nWidth + c]);
+        const WORD wSum = RegionChecksum(reinterpret_cast<const BYTE*>(columns.data()), columns.size());
+        header[0x1E] = static_cast<char>(wSum & 0xFF);
+        header[0x1F] = static_cast<char>(wSum >> 8);
+        header[0x32] = 0x04;
+        columns = Scramble(columns, m_nKey);
+        std::size_t i = 0;
+        for (std::size_t c = 0; c < nWidth; ++c)
+            for (std::size_t r = 0; r < m_rows.size(); ++r)
+                if (answers[r * nWidth + c] != '.')
+                    answers[r * nWidth + c] = columns[i++];
+    }
     if (!m_state.empty()) {
         state.clear();
         for (const std::string& row : m_state)
@@ -83,7 +140,7 @@ std::string PuzzleFileWriter::Bytes() const
     for (const std::string& clue : clues)
         bytes += clue + m_terminator;
     bytes += m_notes + m_terminator;
-    return bytes + m_trailer;
+    return bytes + m_sections + m_trailer;
 }
 
 }  // namespace trellis::test

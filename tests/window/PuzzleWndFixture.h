@@ -35,6 +35,12 @@ protected:
         m_wnd.SetPuzzle(m_pPuzzle.get());
         Testing::RunUntilIdle();
     }
+    void Load(const PuzzleFileWriter& writer)
+    {
+        m_pPuzzle = writer.Load(TempDir());
+        m_wnd.SetPuzzle(m_pPuzzle.get());
+        Testing::RunUntilIdle();
+    }
     CGridWnd& Grid() { return m_wnd.GetGrid(); }
     CSquare Square(int nCol, int nRow) const { return m_pPuzzle->GetSquare(nCol, nRow); }
     void Select(int nCol, int nRow) { Testing::Tap(&Grid(), InSquare(Grid(), nCol, nRow)); }

@@ -4,6 +4,10 @@
 #include "res/resource.h"
 #include "tests/window/PuzzleWndFixture.h"
 
+#include <clocale>
+#include <string>
+#include <utility>
+
 namespace trellis::test {
 namespace {
 
@@ -60,6 +64,28 @@ TEST_F(SolveTest, ALetterGoesIntoTheSelectedSquareAndTheCursorMovesOn)
     EXPECT_EQ(u'W', Square(0, 2).m_chLetter);
     EXPECT_EQ(u'D', Square(1, 2).m_chLetter);
     EXPECT_EQ(5, m_solve.m_nChecks);
+}
+
+TEST_F(SolveTest, LettersOfAnyScriptGoInUpperCasedWhateverTheLocale)
+{
+    const std::string strSaved = std::setlocale(LC_ALL, nullptr);
+    for (const char* pszLocale : { "C", "C.UTF-8" }) {
+        if (!std::setlocale(LC_ALL, pszLocale))
+            continue; // not every system has C.UTF-8
+        Load({ "......" });
+        // Digits of other scripts, a superscript, a currency sign, a combining accent.
+        for (UINT ch : { 0x0660u, 0xFF10u, 0x00B2u, 0x20ACu, 0x0301u })
+            Type(ch);
+        EXPECT_FALSE(Square(0, 0).m_bFilled) << pszLocale;
+        // e acute, zhe, omega, alef (no case), q.
+        const std::pair<UINT, WCHAR> letters[] = {
+            { 0x00E9, 0x00C9 }, { 0x0436, 0x0416 }, { 0x03C9, 0x03A9 }, { 0x05D0, 0x05D0 }, { u'q', u'Q' } };
+        for (const auto& [chTyped, chStored] : letters)
+            Type(chTyped);
+        for (int nCol = 0; nCol < 5; ++nCol)
+            EXPECT_EQ(letters[nCol].second, Square(nCol, 0).m_chLetter) << pszLocale << " " << nCol;
+    }
+    std::setlocale(LC_ALL, strSaved.c_str());
 }
 
 TEST_F(SolveTest, AcrossStopsOnACheckedWrongLetterDownSkipsIt)
@@ -161,6 +187,50 @@ TEST_F(SolveTest, PuzzleCommandsCoverEveryWhiteSquare)
     Command(ID_CLEAR_PUZZLE);
     for (int i = 0; i < 9; i++)
         EXPECT_EQ(i == 4 ? FALSE : TRUE, Square(i % 3, i / 3).m_chLetter == u' ') << i;
+}
+
+TEST_F(SolveTest, WhileLockedOnlyLettersAndClearingWork)
+{
+    Load(PuzzleFileWriter(kCat).Locked(1234));
+    EXPECT_EQ(3, Enabled()); // the three Clear commands
+    m_solve.m_nMode = 0;     // check as entered: not without answers
+    Type(u'c');
+    Type(u'x');
+    EXPECT_FALSE(Square(0, 0).m_bChecked || Square(1, 0).m_bChecked);
+    EXPECT_EQ(2, m_solve.m_nChecks); // a full grid may still be solved
+    for (UINT nID : { ID_CHECK_LETTER, ID_CHECK_WORD, ID_CHECK_PUZZLE, ID_SHOW_LETTER, ID_SHOW_WORD, ID_SHOW_PUZZLE })
+        Command(nID);
+    EXPECT_FALSE(Square(2, 0).m_bFilled || Square(1, 0).m_bChecked);
+    EXPECT_EQ(2, m_solve.m_nChecks);
+    Command(ID_CLEAR_WORD);
+    EXPECT_FALSE(Square(0, 0).m_bFilled);
+
+    ASSERT_TRUE(m_pPuzzle->Unlock(1234));
+    EXPECT_EQ(9, Enabled());
+    Command(ID_SHOW_PUZZLE);
+    EXPECT_TRUE(m_pPuzzle->IsSolved());
+}
+
+// Show marks the squares it fills; a typed letter or Clear takes the mark
+// away, so a rebus square shows its whole answer only while shown.
+TEST_F(SolveTest, ShownSquaresAreMarkedUntilTypedOverOrCleared)
+{
+    Load(PuzzleFileWriter(kCat).Section("GRBS", std::string("\x01\0\0\0\0\0\0\0\0", 9)).Section("RTBL", " 0:CAT;"));
+    const CRect rc = Grid().GetSquareRect(0, 0);
+    auto ink = [&] { return InkPixels(&Grid(), rc, Testing::PixelAt(&Grid(), rc.right - 1, rc.bottom - 1)); };
+    Command(ID_SHOW_LETTER);
+    Testing::RunUntilIdle();
+    EXPECT_TRUE(Square(0, 0).m_bShown);
+    const int nWhole = ink();
+    Type(u'c');
+    Testing::RunUntilIdle();
+    EXPECT_FALSE(Square(0, 0).m_bShown);
+    EXPECT_EQ(u'C', Square(0, 0).m_chLetter);
+    EXPECT_GT(nWhole, ink()); // three letters, then one
+    Command(ID_SHOW_WORD);
+    EXPECT_TRUE(Square(0, 0).m_bShown && Square(2, 0).m_bShown);
+    Command(ID_CLEAR_WORD);
+    EXPECT_FALSE(Square(0, 0).m_bShown || Square(2, 0).m_bShown);
 }
 
 } // namespace

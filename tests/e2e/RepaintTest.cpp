@@ -1,0 +1,148 @@
+// What the screen shows after a dialog closes, and after the frame is resized.
+#include "tests/e2e/TrellisTest.h"
+
+#include "tests/support/PuzzleFileWriter.h"
+#include "tests/support/PuzzleState.h"
+
+#include <X11/keysym.h>
+
+namespace fs = std::filesystem;
+
+namespace e2e {
+namespace {
+
+using AfterDialogs = TrellisTest;
+using Resizing = TrellisTest;
+
+TEST_F(AfterDialogs, ASecondPuzzleOfTheSameSizeReplacesTheFirstOnScreen)
+{
+    LoadFive();
+    LoadPuzzle(WritePuzzle("other.puz", { "#ABCD", "EFGHI", "JK#LM", "NOPQR", "STUV#" }));
+    EXPECT_TRUE(AwaitFills({ "#NBBB", "WWWWW", "WW#WW", "WWWWW", "WWWW#" }));
+    // The next letter goes where the selection is seen.
+    ASSERT_TRUE(AwaitFrameFocus());
+    Type("a");
+    EXPECT_TRUE(AwaitInk({ ".L...", ".....", ".....", ".....", "....." }));
+}
+
+TEST_F(AfterDialogs, APuzzleWhoseFirstSquareStartsNoAcrossWordLeavesTheClueBarEmpty)
+{
+    LoadFive();
+    const Rect text{ 2, PanePoint(kClueBar.y + 2), kPaneWidth - 4, kClueBar.h - 4 };
+    const auto ink = [&](const Image& s) { return s.Count(text, [](Rgb c) { return c != kWhite; }); };
+    ASSERT_GT(ink(LastShot()), 20) << "no clue of the first puzzle";
+    LoadPuzzle(WritePuzzle("down.puz", { "A#B", "C#D", "EFG" }));
+    ASSERT_TRUE(AwaitFills({ "N#W", "W#W", "WWW" }));
+    EXPECT_TRUE(Await([&](const Image& s) { return ink(s) == 0; })) << "the clue bar shows the old puzzle's clue";
+}
+
+TEST_F(AfterDialogs, LoadSolutionShowsTheRestoredLetters)
+{
+    // A solution with the middle row filled in, written by the model.
+    auto model = trellis::test::PuzzleFileWriter(kFive).Load(m_dir, "model.puz");
+    for (int c = 0; c < 5; ++c)
+        trellis::test::SetLetter(*model, c, 2, u"IJKLM"[c]);
+    const fs::path solution = m_dir.File("five.sol");
+    ASSERT_TRUE(model->SaveSolution(trellis::test::ModelPath(solution)));
+
+    LoadFive();
+    Choose("Load Solution");
+    EnterPath("Open", solution);
+    EXPECT_TRUE(AwaitInk({ ".....", ".#.#.", "LLLLL", ".#.#.", "....." }));
+}
+
+TEST_F(AfterDialogs, OptionsOkWithNumbersTickedShowsTheNumbersAndSelectsTheFirstWordAgain)
+{
+    LoadFive();
+    TapSquare(2, 2);
+    ASSERT_TRUE(AwaitFills({ "WWWWW", "W#W#W", "BBNBB", "W#W#W", "WWWWW" }));
+    ShowFullMenus();
+    Choose("General...");
+    const XID dialog = AwaitDialog("Options");
+    ASSERT_NE(dialog, 0u) << "no Options dialog";
+    // The square size has the focus; the solve mode comes next, then "Numbers".
+    Key(XK_Tab);
+    Key(XK_Tab);
+    Key(XK_space);
+    Key(XK_Return);
+    ASSERT_TRUE(AwaitGone(dialog));
+    EXPECT_TRUE(AwaitInk({ "L.L.L", ".#.#.", "L....", ".#.#.", "L...." })) << "numbers 1 to 5";
+    EXPECT_TRUE(AwaitFills(kFiveLoaded));
+}
+
+TEST_F(AfterDialogs, FontOkShowsTheNewLetterSizeInEverySquare)
+{
+    LoadFive();
+    ASSERT_TRUE(AwaitFrameFocus());
+    Type("abcde");
+    TapSquare(0, 2);
+    Type("ij");
+    ASSERT_TRUE(AwaitInk({ "LLLLL", ".#.#.", "LL...", ".#.#.", "....." }));
+    const std::vector<std::pair<int, int>> filled = { { 0, 0 }, { 1, 0 }, { 2, 0 }, { 3, 0 }, { 4, 0 }, { 0, 2 }, { 1, 2 } };
+    const auto height = [&](const Image& s, int c, int r) {
+        const Rgb fill = Fill(s, c, r);
+        const auto span = s.RowSpan(Square(c, r), [&](Rgb p) { return p != fill; });
+        return span.second - span.first + 1;
+    };
+    std::vector<int> before;
+    for (const auto& [c, r] : filled)
+        before.push_back(height(LastShot(), c, r));
+
+    ShowFullMenus();
+    Choose("Font...");
+    const XID dialog = AwaitDialog("Font");
+    ASSERT_NE(dialog, 0u) << "no Font dialog";
+    // OK has the focus; Cancel, the face and the number size come before the letter size.
+    for (int i = 0; i < 4; ++i)
+        Key(XK_Tab);
+    Type("18");
+    Key(XK_Return);
+    ASSERT_TRUE(AwaitGone(dialog));
+    std::string why;
+    EXPECT_TRUE(Await([&](const Image& s) {
+        for (std::size_t i = 0; i < filled.size(); ++i) {
+            const auto [c, r] = filled[i];
+            why = "square (" + std::to_string(c) + ", " + std::to_string(r) + ") letter " +
+                  std::to_string(height(s, c, r)) + " pixels high, " + std::to_string(before[i]) + " before";
+            if (height(s, c, r) < before[i] + 4)
+                return false;
+        }
+        return true;
+    })) << why;
+}
+
+TEST_F(Resizing, EnlargingTheFrameAfterScrollingShowsTheWholeGrid)
+{
+    std::vector<std::string> rows(15, std::string(15, '.'));
+    rows[3][3] = rows[7][7] = rows[11][11] = '#';
+    LoadPuzzle(WritePuzzle("fifteen.puz", rows));
+    ASSERT_TRUE(AwaitFills({ "NBBBBBBBB", "WWWWWWWWW", "WWWWWWWWW", "WWW#WWWWW" }));
+    // Margin and first line at the left and at the top of the view.
+    const auto atLeft = [&](const Image& s, int top) {
+        return s.At(0, top + 50) == kWhite && s.At(2, top + 50) == kBlack;
+    };
+    const auto atTop = [&](const Image& s, int top) { return s.At(50, top) == kWhite && s.At(50, top + 2) == kBlack; };
+    // The scroll bars are as thick as the grey run at the view's right edge.
+    const auto gridColour = [](Rgb c) { return c == kWhite || c == kBlack || c == kWordBlue || c == kSquareNavy; };
+    int t = 0;
+    while (t < 40 && !gridColour(LastShot().At(kPaneWidth - 1 - t, PanePoint(100))))
+        ++t;
+    ASSERT_GT(t, 4) << "no vertical scroll bar";
+
+    // A click in each trough near its end pages right and down.
+    Click(kPaneWidth - 3 * t, PanePoint(kHostHeight - t / 2 - 1));
+    ASSERT_TRUE(Await([&](const Image& s) { return !atLeft(s, PaneTop()); })) << "the grid did not scroll right";
+    Click(kPaneWidth - t / 2 - 1, PanePoint(kHostHeight - 4 * t));
+    ASSERT_TRUE(Await([&](const Image& s) { return !atTop(s, PaneTop()); })) << "the grid did not scroll down";
+
+    m_pX->ResizeWindow(m_frame, 600, 700);
+    EXPECT_TRUE(Await([&](const Image& s) {
+        const int top = LocatePane(s);
+        return s.area().w == 600 && top > 0 && atLeft(s, top) && atTop(s, top) &&
+               s.At(4 + 19, top + 4 + 19) == kSquareNavy &&       // square (0, 0)
+               s.At(333, top + 50) == kBlack && s.At(50, top + 333) == kBlack;  // the last lines
+    })) << "the grid is not shown whole from its top left corner";
+}
+
+}  // namespace
+}  // namespace e2e

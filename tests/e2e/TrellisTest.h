@@ -1,0 +1,140 @@
+#pragma once
+
+// The real trellis executable on a private X server, used the way a person
+// uses it: pointer and keyboard only, judged by what the screen shows and by
+// the files on disk.
+//
+// Coordinates: "frame" coordinates are relative to the main window's top-left
+// corner (the handheld's screen); "pane" coordinates are relative to the
+// client pane under the command bar.
+
+#include "tests/e2e/XSession.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// The program's colours (COLORREF values).
+inline constexpr Rgb kWhite = FromColorRef(0xFFFFFF);
+inline constexpr Rgb kBlack = FromColorRef(0x000000);
+inline constexpr Rgb kWordBlue = FromColorRef(0xFF0000);     // "Background Selected Word"
+inline constexpr Rgb kSquareNavy = FromColorRef(0x800000);   // "Background Selected Square"
+inline constexpr Rgb kIncorrectRed = FromColorRef(0x0000FF); // both incorrect foregrounds
+inline constexpr Rgb kGreen = FromColorRef(0x008000);        // puzzle window and letter pad
+inline constexpr Rgb kPadYellow = FromColorRef(0x00FFFF);
+inline constexpr Rgb kTipYellow = FromColorRef(0xBBFDFB);
+
+// Within tolerance of a colour, so that the cores of smoothed glyphs count.
+bool Near(Rgb c, Rgb target, int nTolerance = 60);
+
+// Layout of the client pane with the default settings (pane coordinates).
+inline constexpr int kPaneWidth = 240;
+inline constexpr int kPaneHeight = 268;
+inline constexpr int kHostHeight = 190;  // grid host; the green row follows
+inline constexpr Rect kClueBar{ 0, 191, 240, 38 };
+inline constexpr Rect kPad{ 0, 229, 240, 40 };
+// The clue tip, in frame coordinates.
+inline constexpr Rect kTip{ 6, 180, 228, 80 };
+
+// A small puzzle: five across and three down words, numbered 1 to 5 in the
+// first column and along the top row.
+inline const std::vector<std::string> kFive = { "ABCDE", "F#G#H", "IJKLM", "N#O#P", "QRSTU" };
+// Its squares once loaded: the first across word selected at its first square.
+inline const std::vector<std::string> kFiveLoaded = { "NBBBB", "W#W#W", "WWWWW", "W#W#W", "WWWWW" };
+
+// A pause after a tap that makes the next tap a tap of its own, not the
+// second half of a double tap.
+inline constexpr std::chrono::milliseconds kSlowTapPause{ 700 };
+
+class TrellisTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // --- What is on the screen.
+    Rect FrameRect() const;
+    // The frame's area of the screen, At() in frame coordinates (other
+    // windows on top of the frame included, as a person sees them).
+    Image Shot() const;
+    // Polls Shot() until pred holds; the last shot is kept for the failure capture.
+    bool Await(const std::function<bool(const Image&)>& pred);
+    const Image& LastShot() const { return m_last; }
+
+    // --- The panes. PanePoint turns pane into frame coordinates.
+    int PaneTop() const { return m_nPaneTop; }
+    int PanePoint(int y) const { return m_nPaneTop + y; }
+    // Interior of a grid square at the default size, frame coordinates.
+    Rect Square(int c, int r) const;
+    // The square's fill, read where no letter or number reaches.
+    Rgb Fill(const Image& shot, int c, int r) const;
+    // Pixels of the square's interior that differ from its fill.
+    int Ink(const Image& shot, int c, int r) const;
+    // Pixels of the square's interior drawn in the given colour (not the fill's).
+    int InkOf(const Image& shot, int c, int r, Rgb colour) const;
+    // Wait until every square matches its character, rows from the top, each
+    // from column 0. Fills: 'N' navy (selected square), 'B' blue (selected
+    // word), 'W' white, '#' black. Ink: 'L' a letter or number drawn, '.'
+    // nothing drawn. '?' anything.
+    ::testing::AssertionResult AwaitFills(const std::vector<std::string>& rows);
+    ::testing::AssertionResult AwaitInk(const std::vector<std::string>& rows);
+
+    // --- Input. Points in frame coordinates.
+    void Click(int x, int y);
+    void DoubleClick(int x, int y);
+    void TapSquare(int c, int r);
+    void DoubleTapSquare(int c, int r);
+    void Type(const std::string& text) { m_pX->Type(text); }
+    void Key(unsigned long keysym) { m_pX->Key(keysym); }
+
+    // --- Menus, dialogs and message boxes.
+    // Chooses a menu item by its text from the keyboard, as the menu shows it:
+    // the disabled items (those that need a puzzle while none is loaded) are skipped.
+    void Choose(const std::string& item);
+    void ShowFullMenus();
+    // Waits for a top-level window of the program with that title to appear
+    // and hold the keyboard focus; returns it, or 0.
+    XID AwaitDialog(const std::string& title);
+    bool AwaitGone(XID window);
+    // Gives the main window the keyboard focus and waits until it has it.
+    bool AwaitFrameFocus();
+    // Types a full path into the open file dialog and presses Enter.
+    void EnterPath(const std::string& title, const std::filesystem::path& path);
+    void LoadPuzzle(const std::filesystem::path& path);
+    // Writes kFive as the named file, loads it and waits until it is shown.
+    std::filesystem::path LoadFive(const std::string& name = "five.puz");
+    // A message box of the program (titled "trellis", not the frame), or 0.
+    XID AwaitMessageBox();
+
+    // --- Files.
+    // Writes a puzzle file from rows ('#' black) into the temporary folder.
+    std::filesystem::path WritePuzzle(const std::string& name, const std::vector<std::string>& rows);
+
+    // The title the main window shows, as the desktop reads it.
+    std::string FrameTitle() const;
+
+    // Arguments of the program; a fixture sets them before SetUp starts it.
+    std::vector<std::string> m_arguments;
+    std::unique_ptr<XSession> m_pX;
+    XID m_frame = 0;
+    trellis::test::TempDir m_dir;
+    bool m_bPuzzle = false;  // whether the program holds a puzzle (menu items need it)
+
+    int LocatePane(const Image& shot) const;
+
+private:
+    ::testing::AssertionResult AwaitSquares(const std::vector<std::string>& rows,
+                                            const std::function<std::string(const Image&, int, int, char)>& mismatch);
+
+    Process m_app;
+    int m_nPaneTop = 0;
+    Image m_last;
+};
+
+}  // namespace e2e

@@ -1,0 +1,143 @@
+#pragma once
+
+// A private X server (Xvfb on a free display) and a connection to it that
+// acts as the person in front of the screen: it moves the pointer, clicks and
+// types through the XTest extension, finds windows by their names and reads
+// the pixels that are on the screen.
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+typedef struct _XDisplay Display;
+typedef unsigned long XID;
+
+namespace e2e {
+
+struct Rgb {
+    std::uint8_t r = 0, g = 0, b = 0;
+    bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
+    bool operator!=(const Rgb& o) const { return !(*this == o); }
+};
+std::string ToString(const Rgb& c);
+
+// From a COLORREF (0x00BBGGRR), the way the program stores its colours.
+constexpr Rgb FromColorRef(std::uint32_t c)
+{
+    return { std::uint8_t(c & 0xFF), std::uint8_t((c >> 8) & 0xFF), std::uint8_t((c >> 16) & 0xFF) };
+}
+
+struct Rect {
+    int x = 0, y = 0, w = 0, h = 0;
+    bool Contains(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
+};
+
+// A copy of part of the screen; At() takes coordinates relative to origin.
+class Image {
+public:
+    Image() = default;
+    Image(Rect area, std::vector<Rgb> pixels) : m_area(area), m_pixels(std::move(pixels)) { }
+
+    // Black outside the captured area, like the screen around a window.
+    Rgb At(int x, int y) const;
+    // Pixels in r (relative to the origin) for which pred holds.
+    int Count(const Rect& r, const std::function<bool(Rgb)>& pred) const;
+    // Rows of r holding a pixel for which pred holds: first and last, or -1.
+    std::pair<int, int> RowSpan(const Rect& r, const std::function<bool(Rgb)>& pred) const;
+    void SavePpm(const std::filesystem::path& path) const;
+    bool operator==(const Image& o) const { return m_area.x == o.m_area.x && m_area.y == o.m_area.y && m_pixels == o.m_pixels; }
+
+    // The captured area in screen coordinates, and the origin of At().
+    Rect area() const { return m_area; }
+    void SetOrigin(int x, int y) { m_nOriginX = x; m_nOriginY = y; }
+
+private:
+    Rect m_area;
+    std::vector<Rgb> m_pixels;
+    int m_nOriginX = 0, m_nOriginY = 0;
+};
+
+// A child process, killed when the object goes.
+class Process {
+public:
+    Process() = default;
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+    ~Process() { Stop(); }
+
+    // Output goes to log; nKeepFd stays open in the child.
+    void Start(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+               const std::filesystem::path& log, int nKeepFd = -1);
+    bool Running();
+    void Stop();
+
+private:
+    int m_pid = -1;
+};
+
+struct TopLevel {
+    XID id = 0;
+    std::string name;
+    Rect rect;        // screen coordinates
+    bool bPopup = false;  // override-redirect: menus, tool tips
+};
+
+class XSession {
+public:
+    explicit XSession(const std::filesystem::path& logDir);
+    XSession(const XSession&) = delete;
+    XSession& operator=(const XSession&) = delete;
+    ~XSession();
+
+    const std::string& DisplayName() const { return m_strDisplay; }
+
+    // Input, in screen coordinates.
+    void MoveTo(int x, int y);
+    void Press(int x, int y);
+    void Release(int x, int y);
+    void Click(int x, int y);
+    // Two clicks back to back, well within any double-click interval.
+    void DoubleClick(int x, int y);
+    // A key by its keysym, with Shift where the keyboard map needs it.
+    void Key(unsigned long keysym);
+    void Type(const std::string& ascii);
+    // Drags the URIs from another program over the top-level window to (x, y)
+    // and lets go, as a file manager does (the XDND protocol). True when the
+    // window took the drop.
+    bool DropUris(XID window, int x, int y, const std::vector<std::string>& uris);
+
+    // Mapped windows on the root, bottom to top.
+    std::vector<TopLevel> TopLevels() const;
+    // The mapped top-level window that holds the keyboard focus, or 0.
+    XID FocusedTopLevel() const;
+    // Gives the window the keyboard focus, as a window manager does for the
+    // window the user clicks or when the dialog in front of it goes.
+    void Focus(XID window);
+    void MoveWindow(XID window, int x, int y);
+    void ResizeWindow(XID window, int w, int h);
+    void RaiseWindow(XID window);
+    // The window that window is transient for (its owner), or 0.
+    XID OwnerOf(XID window) const;
+
+    Image Grab(Rect area) const;
+    Image GrabScreen() const;
+
+private:
+    std::string NameOf(XID window) const;
+    XID TopLevelOf(XID window) const;
+
+    Display* m_pDisplay = nullptr;
+    std::string m_strDisplay;
+    Process m_server;
+};
+
+using Clock = std::chrono::steady_clock;
+constexpr std::chrono::milliseconds kPatience{ 8000 };
+
+// Polls pred until it holds or the time is up; true when it held.
+bool WaitUntil(const std::function<bool()>& pred, std::chrono::milliseconds timeout = kPatience);
+
+}  // namespace e2e
