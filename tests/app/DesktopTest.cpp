@@ -45,20 +45,6 @@ protected:
     }
 };
 
-TEST_F(DesktopTest, TheCommandLineOpensAPuzzleAndItsSolutionAtStart)
-{
-    const PuzzleFileWriter heart = HeartWriter().Title("Heart");
-    theApp.m_strStartPuzzle = WritePuzzle(heart, "heart.puz");
-    theApp.m_strStartSolution = WriteSolution(heart, "heart.sol", u'Q');
-    Start();
-    ASSERT_NE(theApp.m_pPuzzle, nullptr);
-    EXPECT_EQ(theApp.m_pPuzzle->m_strFileName, theApp.m_strStartPuzzle);
-    EXPECT_EQ(theApp.m_pPuzzle->GetSquare(0, 0).m_chLetter, u'Q');
-    EXPECT_EQ(Title(), u"trellis - Heart");
-    EXPECT_GT(LetterInk(), 0); // the restored letter is on the screen
-    EXPECT_TRUE(m_boxes.Shown().empty());
-}
-
 TEST_F(DesktopTest, AFileThatFailsAtStartSaysWhatTheMenuSaysAndTheProgramRuns)
 {
     // A missing puzzle: its message, and no solution is tried without a puzzle.

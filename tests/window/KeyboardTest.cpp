@@ -15,25 +15,6 @@ const std::vector<std::string> kGrid = { "...#.",
                                          ".#...",
                                          "....#" };
 
-struct Selection {
-    CPoint ptSquare;
-    CPoint ptStart;
-    int nDirection;
-    bool operator==(const Selection& o) const
-    {
-        return ptSquare == o.ptSquare && ptStart == o.ptStart && nDirection == o.nDirection;
-    }
-};
-
-void PrintTo(const Selection& s, std::ostream* os)
-{
-    *os << "square (" << s.ptSquare.x << ", " << s.ptSquare.y << ") word (" << s.ptStart.x << ", " << s.ptStart.y
-        << ") " << (s.nDirection == DIRECTION_ACROSS ? "across" : s.nDirection == DIRECTION_DOWN ? "down" : "none");
-}
-
-Selection Across(int c, int r, int c0) { return { CPoint(c, r), CPoint(c0, r), DIRECTION_ACROSS }; }
-Selection Down(int c, int r, int r0) { return { CPoint(c, r), CPoint(c, r0), DIRECTION_DOWN }; }
-
 class KeyboardTest : public PuzzleWndTest {
 protected:
     void Key(UINT nVirtKey, BOOL bShift = FALSE)
@@ -41,9 +22,14 @@ protected:
         m_wnd.SetFocus();
         Testing::PressKey(nVirtKey, bShift);
     }
-    Selection Selected()
+    // "3,1 A2": square (3, 1) selected in the across word from column 2 of
+    // its row; "D" for a down word, from that row of its column.
+    std::string Selected()
     {
-        return { Grid().m_ptSelected, Grid().m_ptWordStart, Grid().m_nDirection };
+        const CGridWnd& grid = Grid();
+        const bool bAcross = grid.m_nDirection == DIRECTION_ACROSS;
+        return std::to_string(grid.m_ptSelected.x) + "," + std::to_string(grid.m_ptSelected.y) +
+               (bAcross ? " A" : " D") + std::to_string(bAcross ? grid.m_ptWordStart.x : grid.m_ptWordStart.y);
     }
     // The clue bar's number and direction, "4A".
     std::string ClueLabel()
@@ -70,11 +56,11 @@ protected:
 TEST_F(KeyboardTest, ArrowsMoveAlongTheDirectionAndTurnAcrossIt)
 {
     Load(kGrid);
-    EXPECT_EQ(Selected(), Across(0, 0, 0));
+    EXPECT_EQ(Selected(), "0,0 A0");
     Key(VK_LEFT); // the edge
-    EXPECT_EQ(Selected(), Across(0, 0, 0));
+    EXPECT_EQ(Selected(), "0,0 A0");
     Key(VK_RIGHT);
-    EXPECT_EQ(Selected(), Across(1, 0, 0));
+    EXPECT_EQ(Selected(), "1,0 A0");
     // Drawn at once, as a tap draws: the new square selected, the old one in the word.
     EXPECT_EQ(Shown(1, 0), Color(GRID_BACKGROUND_SELECTED_SQUARE));
     EXPECT_EQ(Shown(0, 0), Color(GRID_BACKGROUND_SELECTED_WORD));
@@ -82,52 +68,51 @@ TEST_F(KeyboardTest, ArrowsMoveAlongTheDirectionAndTurnAcrossIt)
     // Past the black square to a square with a down word only, which the tap rules take.
     Key(VK_RIGHT);
     Key(VK_RIGHT);
-    EXPECT_EQ(Selected(), Down(4, 0, 0));
+    EXPECT_EQ(Selected(), "4,0 D0");
     EXPECT_EQ(ClueLabel(), "3D");
     EXPECT_EQ(Shown(0, 0), Color(GRID_BACKGROUND)); // the old word is drawn plain again
 
     // Across the direction with no word to turn to: the arrow moves (here it
     // meets the edge); down the column it moves along.
     Key(VK_RIGHT);
-    EXPECT_EQ(Selected(), Down(4, 0, 0));
+    EXPECT_EQ(Selected(), "4,0 D0");
     Key(VK_DOWN);
-    EXPECT_EQ(Selected(), Down(4, 1, 0));
+    EXPECT_EQ(Selected(), "4,1 D0");
     Key(VK_DOWN); // (4, 2) is black and the last row
-    EXPECT_EQ(Selected(), Down(4, 1, 0));
+    EXPECT_EQ(Selected(), "4,1 D0");
 
     // Across a direction with a word to turn to: the first press turns, the second moves.
     Key(VK_LEFT);
-    EXPECT_EQ(Selected(), Across(4, 1, 2));
+    EXPECT_EQ(Selected(), "4,1 A2");
     EXPECT_EQ(ClueLabel(), "4A");
     Key(VK_LEFT);
-    EXPECT_EQ(Selected(), Across(3, 1, 2));
+    EXPECT_EQ(Selected(), "3,1 A2");
     Key(VK_UP);
-    EXPECT_EQ(Selected(), Down(3, 1, 1));
+    EXPECT_EQ(Selected(), "3,1 D1");
     Key(VK_UP); // a black square above, then the edge
-    EXPECT_EQ(Selected(), Down(3, 1, 1));
+    EXPECT_EQ(Selected(), "3,1 D1");
     Key(VK_DOWN);
-    EXPECT_EQ(Selected(), Down(3, 2, 1));
+    EXPECT_EQ(Selected(), "3,2 D1");
 }
 
 TEST_F(KeyboardTest, SpaceTurnsAsASecondTapOnTheSelectedSquare)
 {
     Load(kGrid);
     Key(VK_SPACE);
-    EXPECT_EQ(Selected(), Down(0, 0, 0));
+    EXPECT_EQ(Selected(), "0,0 D0");
     EXPECT_EQ(ClueLabel(), "1D");
     Key(VK_SPACE);
-    EXPECT_EQ(Selected(), Across(0, 0, 0));
+    EXPECT_EQ(Selected(), "0,0 A0");
     Key(VK_RIGHT);
     Key(VK_SPACE); // (1, 0) lies in the across word only
-    EXPECT_EQ(Selected(), Across(1, 0, 0));
+    EXPECT_EQ(Selected(), "1,0 A0");
     EXPECT_EQ(ClueLabel(), "1A");
 }
 
 TEST_F(KeyboardTest, TabGoesThroughTheWordsInClueOrderAndRoundAgain)
 {
     Load(kGrid);
-    const std::vector<Selection> order = { Across(2, 1, 2), Across(0, 2, 0), Down(0, 0, 0), Down(2, 0, 0),
-                                           Down(4, 0, 0),   Down(3, 1, 1),   Across(0, 0, 0) };
+    const std::vector<std::string> order = { "2,1 A2", "0,2 A0", "0,0 D0", "2,0 D0", "4,0 D0", "3,1 D1", "0,0 A0" };
     const std::vector<std::string> labels = { "4A", "6A", "1D", "2D", "3D", "5D", "1A" };
     for (size_t i = 0; i < order.size(); ++i) {
         Key(VK_TAB);
@@ -146,19 +131,19 @@ TEST_F(KeyboardTest, TabGoesThroughTheWordsInClueOrderAndRoundAgain)
     Put(2, 2, u'A');
     Put(3, 2, u'A');
     Key(VK_TAB);
-    EXPECT_EQ(Selected(), Across(0, 2, 0));
+    EXPECT_EQ(Selected(), "0,2 A0");
     Key(VK_TAB, TRUE);
-    EXPECT_EQ(Selected(), Across(3, 1, 2));
+    EXPECT_EQ(Selected(), "3,1 A2");
     EXPECT_EQ(Shown(3, 1), Color(GRID_BACKGROUND_SELECTED_SQUARE));
     EXPECT_EQ(Shown(2, 1), Color(GRID_BACKGROUND_SELECTED_WORD));
 
     // A selection that starts no word (a one-letter run) still finds the next one.
     Load({ ".#..", "#...", ".##." });
-    EXPECT_EQ(Selected(), Across(0, 0, 0));
+    EXPECT_EQ(Selected(), "0,0 A0");
     Key(VK_TAB);
-    EXPECT_EQ(Selected(), Across(2, 0, 2));
+    EXPECT_EQ(Selected(), "2,0 A2");
     Key(VK_TAB, TRUE);
-    EXPECT_EQ(Selected(), Down(3, 0, 0)); // back round to the last down word
+    EXPECT_EQ(Selected(), "3,0 D0"); // back round to the last down word
 }
 
 TEST_F(KeyboardTest, BackspaceAndDeleteClearAsClearLetterDoes)
@@ -170,20 +155,20 @@ TEST_F(KeyboardTest, BackspaceAndDeleteClearAsClearLetterDoes)
     Put(1, 2, u'Y');
     Key(VK_RIGHT);
     Key(VK_RIGHT);
-    ASSERT_EQ(Selected(), Across(2, 2, 0));
+    ASSERT_EQ(Selected(), "2,2 A0");
 
     // An empty square: back one square, and clear that one.
     Key(VK_BACK);
-    EXPECT_EQ(Selected(), Across(1, 2, 0));
+    EXPECT_EQ(Selected(), "1,2 A0");
     EXPECT_FALSE(Square(1, 2).m_bFilled);
     EXPECT_EQ(Square(1, 2).m_chLetter, u' ');
     EXPECT_TRUE(Square(1, 2).m_bChecked); // as Clear Letter leaves it
     EXPECT_TRUE(Square(0, 2).m_bFilled);
     Key(VK_BACK);
-    EXPECT_EQ(Selected(), Across(0, 2, 0));
+    EXPECT_EQ(Selected(), "0,2 A0");
     EXPECT_FALSE(Square(0, 2).m_bFilled);
     Key(VK_BACK); // the first square of the word, empty: nothing
-    EXPECT_EQ(Selected(), Across(0, 2, 0));
+    EXPECT_EQ(Selected(), "0,2 A0");
 
     // A square that holds a letter is cleared where it is, and repainted.
     Put(3, 2, u'W');
@@ -195,7 +180,7 @@ TEST_F(KeyboardTest, BackspaceAndDeleteClearAsClearLetterDoes)
     const COLORREF crSquare = Color(GRID_BACKGROUND_SELECTED_SQUARE);
     ASSERT_GT(InkPixels(&Grid(), rc, crSquare), 0);
     Key(VK_BACK);
-    EXPECT_EQ(Selected(), Across(3, 2, 0));
+    EXPECT_EQ(Selected(), "3,2 A0");
     EXPECT_FALSE(Square(3, 2).m_bFilled);
     Testing::RunUntilIdle();
     EXPECT_EQ(InkPixels(&Grid(), rc, crSquare), 0);
@@ -204,18 +189,18 @@ TEST_F(KeyboardTest, BackspaceAndDeleteClearAsClearLetterDoes)
     Put(2, 2, u'V');
     Key(VK_LEFT);
     Key(VK_DELETE);
-    EXPECT_EQ(Selected(), Across(2, 2, 0));
+    EXPECT_EQ(Selected(), "2,2 A0");
     EXPECT_FALSE(Square(2, 2).m_bFilled);
     Key(VK_DELETE);
-    EXPECT_EQ(Selected(), Across(2, 2, 0));
+    EXPECT_EQ(Selected(), "2,2 A0");
 
     // Down a column the word is walked the same way.
     Key(VK_SPACE);
     Put(2, 0, u'T');
-    ASSERT_EQ(Selected(), Down(2, 2, 0));
+    ASSERT_EQ(Selected(), "2,2 D0");
     Key(VK_BACK);
     Key(VK_BACK);
-    EXPECT_EQ(Selected(), Down(2, 0, 0));
+    EXPECT_EQ(Selected(), "2,0 D0");
     EXPECT_FALSE(Square(2, 0).m_bFilled);
 }
 
