@@ -1,11 +1,14 @@
 #include "app/MainFrm.h"
 
+#include "app/PuzzleApp.h"
+
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_WM_CREATE()
     ON_WM_SETFOCUS()
     ON_COMMAND(ID_TOGGLE_MENUS, OnToggleMenus)
+    ON_WM_DROPFILES()
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame() = default;
@@ -40,6 +43,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (!m_wndCommandBar.LoadToolBar(IDR_MAINFRAME))
         return -1;
     m_wndCommandBar.SetBarStyle(m_wndCommandBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_FIXED);
+    // Puzzle and solution files may be dropped on the window from the desktop.
+    DragAcceptFiles(m_hWnd, TRUE);
     return 0;
 }
 
@@ -64,4 +69,22 @@ void CMainFrame::OnToggleMenus()
     m_bFullMenus = !m_bFullMenus;
     m_wndCommandBar.AddAdornments();
     m_wndCommandBar.LoadToolBar(IDR_MAINFRAME);
+}
+
+void CMainFrame::ShowPuzzleTitle(const CString& strPuzzle)
+{
+    SetWindowText(strPuzzle.IsEmpty() ? GetTitle().GetString() : (GetTitle() + u" - " + strPuzzle).GetString());
+}
+
+void CMainFrame::OnDropFiles(HDROP hDropInfo)
+{
+    std::vector<CString> files;
+    const UINT nFiles = DragQueryFile(hDropInfo, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < nFiles; i++) {
+        CString strFile(u' ', static_cast<int>(DragQueryFile(hDropInfo, i, nullptr, 0)));
+        DragQueryFile(hDropInfo, i, strFile.data(), static_cast<UINT>(strFile.size() + 1));
+        files.push_back(strFile);
+    }
+    DragFinish(hDropInfo);
+    theApp.OpenDroppedFiles(files);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DropFiles.h"
 #include "platform/Platform.h"
 #include "window/PuzzleWnd.h"
 
@@ -12,6 +13,9 @@ public:
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
+    // "trellis - <puzzle>" in the window's title, or "trellis" for an empty name.
+    void ShowPuzzleTitle(const CString& strPuzzle);
+
     CCeCommandBar m_wndCommandBar;
     CPuzzleWnd m_wndPuzzle;
     int m_bFullMenus = 0;
@@ -20,6 +24,7 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnToggleMenus();
+    afx_msg void OnDropFiles(HDROP hDropInfo);
 
     DECLARE_MESSAGE_MAP()
 };

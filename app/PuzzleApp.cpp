@@ -1,5 +1,6 @@
 #include "app/PuzzleApp.h"
 
+#include "app/AboutPuzzleDlg.h"
 #include "app/MainFrm.h"
 #include "model/CrossWordPuzzle.h"
 #include "res/Resources.h"
@@ -38,6 +39,17 @@ CString AskForFile(BOOL bOpen, LPCTSTR lpszExt, LPCTSTR lpszFilter, DWORD dwFlag
     if (dlg.DoModal() != IDOK)
         return CString();
     return dlg.GetPathName();
+}
+
+// Whether the file's name ends in the extension (".puz"), in any case.
+bool HasExtension(const CString& strPath, LPCTSTR lpszExtension)
+{
+    const CString strExtension(lpszExtension);
+    if (strPath.GetLength() < strExtension.GetLength())
+        return false;
+    CString strEnd = strPath.Right(strExtension.GetLength());
+    strEnd.MakeLower();
+    return strEnd == strExtension;
 }
 
 } // namespace
@@ -88,6 +100,7 @@ BOOL CPuzzleApp::InitInstance()
     pFrame->ShowWindow(m_nCmdShow);
     pFrame->UpdateWindow();
     LoadSettings();
+    OpenFiles(m_strStartPuzzle, m_strStartSolution);
     return TRUE;
 }
 
@@ -155,9 +168,12 @@ void CPuzzleApp::OnUpdatePuzzleLoaded(CCmdUI* pCmdUI)
 void CPuzzleApp::OnLoadPuzzle()
 {
     const CString strPath = AskForFile(TRUE, u"puz", kPuzzleFilter);
-    if (strPath.IsEmpty())
-        return;
+    if (!strPath.IsEmpty())
+        OpenPuzzleFile(strPath);
+}
 
+void CPuzzleApp::OpenPuzzleFile(const CString& strPath)
+{
     DeletePuzzle();
     // A remembered solution path belongs to the old puzzle; saving the new one
     // there would destroy that solution.
@@ -168,9 +184,47 @@ void CPuzzleApp::OnLoadPuzzle()
     if (!bLoaded)
         DeletePuzzle();
     GetPuzzleWnd().SetPuzzle(m_pPuzzle);
+    ShowPuzzleTitle();
     // Only now, with no pane left pointing at the deleted puzzle.
     if (!bLoaded)
         AfxMessageBox(strError.c_str(), MB_OK | MB_ICONSTOP);
+}
+
+void CPuzzleApp::ShowPuzzleTitle()
+{
+    CString strTitle;
+    if (m_pPuzzle) {
+        // One line of text; a puzzle without a title goes by its file's name.
+        for (const char16_t ch : m_pPuzzle->m_strTitle)
+            strTitle += ch < u' ' ? u' ' : ch;
+        if (strTitle.find_first_not_of(u' ') == CString::npos)
+            strTitle = CAboutPuzzleDlg::FileNameOf(m_pPuzzle->m_strFileName);
+    }
+    static_cast<CMainFrame*>(m_pMainWnd)->ShowPuzzleTitle(strTitle);
+}
+
+void CPuzzleApp::OpenFiles(const CString& strPuzzle, const CString& strSolution)
+{
+    if (!strPuzzle.IsEmpty())
+        OpenPuzzleFile(strPuzzle);
+    if (!strSolution.IsEmpty() && m_pPuzzle)
+        OpenSolutionFile(strSolution);
+    // No dialog closed over the grid, whose closing would have repainted it.
+    if (!strPuzzle.IsEmpty() || !strSolution.IsEmpty())
+        GetPuzzleWnd().GetGrid().Invalidate(FALSE);
+}
+
+void CPuzzleApp::OpenDroppedFiles(const std::vector<CString>& files)
+{
+    CString strPuzzle;
+    CString strSolution;
+    for (const CString& strFile : files) {
+        if (strPuzzle.IsEmpty() && HasExtension(strFile, u".puz"))
+            strPuzzle = strFile;
+        else if (strSolution.IsEmpty() && HasExtension(strFile, u".sol"))
+            strSolution = strFile;
+    }
+    OpenFiles(strPuzzle, strSolution);
 }
 
 void CPuzzleApp::OnSaveSolution()
@@ -193,8 +247,12 @@ void CPuzzleApp::OnSaveSolutionAs()
 void CPuzzleApp::OnLoadSolution()
 {
     const CString strPath = AskForFile(TRUE, u"sol", kSolutionFilter);
-    if (strPath.IsEmpty())
-        return;
+    if (!strPath.IsEmpty())
+        OpenSolutionFile(strPath);
+}
+
+void CPuzzleApp::OpenSolutionFile(const CString& strPath)
+{
     m_pPuzzle->LoadSolution(strPath);
 }
 

@@ -4,6 +4,8 @@
 #include "platform/Platform.h"
 #include "window/SolveHost.h"
 
+#include <vector>
+
 class CCrossWordPuzzle;
 class CPuzzleWnd;
 
@@ -20,6 +22,15 @@ public:
     void SaveSettings();
     CPuzzleWnd& GetPuzzleWnd();
 
+    // Load Puzzle and Load Solution once the file is chosen.
+    void OpenPuzzleFile(const CString& strPath);
+    void OpenSolutionFile(const CString& strPath);
+    // Files that come without a dialog (the command line, a drop): the puzzle,
+    // when there is one, then the solution, when a puzzle is loaded.
+    void OpenFiles(const CString& strPuzzle, const CString& strSolution);
+    // Dropped files: the first "*.puz" and the first "*.sol" among them.
+    void OpenDroppedFiles(const std::vector<CString>& files);
+
     // CSolveHost
     int GetSolveMode() const override { return m_nSolveMode; }
     void CheckSolved() override;
@@ -30,6 +41,9 @@ public:
     CCrossWordPuzzle* m_pPuzzle = nullptr;
     int m_nSolveMode = 1;
     CString m_strSolutionFile;
+    // Opened once the program has started (the command line).
+    CString m_strStartPuzzle;
+    CString m_strStartSolution;
 
 protected:
     afx_msg void OnLoadPuzzle();
@@ -51,6 +65,7 @@ protected:
 
 private:
     void DeletePuzzle();
+    void ShowPuzzleTitle();
 };
 
 extern CPuzzleApp theApp;

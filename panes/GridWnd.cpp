@@ -186,11 +186,14 @@ void CGridWnd::InvalidateSquare(int nCol, int nRow)
     InvalidateRect(&rc, FALSE);
 }
 
+BOOL CGridWnd::IsInside(CPoint pt) const
+{
+    return pt.x >= 0 && pt.y >= 0 && pt.x < m_pPuzzle->m_nWidth && pt.y < m_pPuzzle->m_nHeight;
+}
+
 BOOL CGridWnd::HasSelection() const
 {
-    return m_pPuzzle != nullptr && m_nDirection != DIRECTION_NONE && m_ptSelected.x >= 0 &&
-           m_ptSelected.y >= 0 && m_ptSelected.x < m_pPuzzle->m_nWidth &&
-           m_ptSelected.y < m_pPuzzle->m_nHeight;
+    return m_pPuzzle != nullptr && m_nDirection != DIRECTION_NONE && IsInside(m_ptSelected);
 }
 
 void CGridWnd::SquareSpan(int nLow, int nHigh, int nOrigin, int nCount, int& nFirst, int& nLast) const
@@ -403,9 +406,12 @@ void CGridWnd::OnLButtonDblClk(UINT /*nFlags*/, CPoint point)
 void CGridWnd::Tap(CPoint point)
 {
     CPoint ptTap;
-    if (!HitTest(point, ptTap))
-        return;
+    if (HitTest(point, ptTap))
+        SelectSquare(ptTap);
+}
 
+BOOL CGridWnd::SelectSquare(CPoint ptTap)
+{
     CCrossWordPuzzle& puzzle = *m_pPuzzle;
     int nNewDirection = -1;
     CPoint ptStart;
@@ -418,7 +424,7 @@ void CGridWnd::Tap(CPoint point)
             nNewDirection = DIRECTION_DOWN;
             ptStart = puzzle.GetDownStart(ptTap.x, ptTap.y);
         } else {
-            return;
+            return FALSE;
         }
     } else if (!puzzle.IsBlack(ptTap.x, ptTap.y)) {
         // Keep the current direction where the square has a word in it.
@@ -427,22 +433,109 @@ void CGridWnd::Tap(CPoint point)
         nNewDirection = bDown ? DIRECTION_DOWN : DIRECTION_ACROSS;
         ptStart = bDown ? puzzle.GetDownStart(ptTap.x, ptTap.y) : puzzle.GetAcrossStart(ptTap.x, ptTap.y);
     }
-    if (ptStart.x == -1 || ptStart.y == -1)
-        nNewDirection = -1;
+    if (nNewDirection == -1 || ptStart.x == -1 || ptStart.y == -1) {
+        // No new word: only the square moves.
+        nNewDirection = m_nDirection;
+        ptStart = m_ptWordStart;
+    }
+    if (nNewDirection == m_nDirection && ptStart == m_ptWordStart && ptTap == m_ptSelected)
+        return FALSE;
+    ChangeSelection(nNewDirection, ptStart, ptTap);
+    return TRUE;
+}
 
-    if (nNewDirection != -1 && (nNewDirection != m_nDirection || ptStart != m_ptWordStart)) {
+void CGridWnd::ChangeSelection(int nDirection, CPoint ptStart, CPoint ptSquare)
+{
+    if (nDirection != m_nDirection || ptStart != m_ptWordStart) {
         CClientDC dc(this);
         DrawWord(&dc, FALSE);
-        m_nDirection = nNewDirection;
+        m_nDirection = nDirection;
         m_ptWordStart = ptStart;
+        // The selected square has not moved yet.
         DrawWord(&dc, TRUE);
-        SelectWord(nNewDirection, ptStart);
+        SelectWord(nDirection, ptStart);
     }
-    if (ptTap != m_ptSelected) {
-        m_ptSelected = ptTap;
+    if (ptSquare != m_ptSelected) {
+        // Only the squares from the old to the new selected square can look
+        // different; the rest of the word would be drawn as it stands.
+        CRect rcChanged;
+        rcChanged.UnionRect(GetSquareRect(m_ptSelected.x, m_ptSelected.y), GetSquareRect(ptSquare.x, ptSquare.y));
+        m_ptSelected = ptSquare;
         CClientDC dc(this);
+        dc.IntersectClipRect(&rcChanged);
         DrawWord(&dc, TRUE);
     }
+}
+
+void CGridWnd::MoveSelection(int nDx, int nDy)
+{
+    if (!HasSelection())
+        return;
+    // Across the direction, an arrow first tries to turn it.
+    const BOOL bAlong = (nDx != 0) == (m_nDirection == DIRECTION_ACROSS);
+    if (!bAlong && SelectSquare(m_ptSelected))
+        return;
+    CPoint pt = m_ptSelected;
+    do {
+        pt.Offset(nDx, nDy);
+    } while (IsInside(pt) && m_pPuzzle->IsBlack(pt.x, pt.y));
+    if (IsInside(pt))
+        SelectSquare(pt);
+}
+
+void CGridWnd::TurnSelection()
+{
+    if (HasSelection())
+        SelectSquare(m_ptSelected);
+}
+
+void CGridWnd::SelectNextWord(BOOL bForward)
+{
+    if (!HasSelection())
+        return;
+    // Positions in clue order: the across starts of every square in reading
+    // order (the order of their numbers), then the down starts.
+    const long nWidth = m_pPuzzle->m_nWidth;
+    const long nSquares = nWidth * m_pPuzzle->m_nHeight;
+    const long nPositions = 2 * nSquares;
+    const long nCurrent = (m_nDirection == DIRECTION_ACROSS ? 0 : nSquares) + m_ptWordStart.y * nWidth + m_ptWordStart.x;
+    for (long n = 1; n <= nPositions; n++) {
+        const long i = ((nCurrent + (bForward ? n : -n)) % nPositions + nPositions) % nPositions;
+        const BOOL bAcross = i < nSquares;
+        const CPoint ptStart(static_cast<int>(i % nSquares % nWidth), static_cast<int>(i % nSquares / nWidth));
+        const CSquare square = m_pPuzzle->GetSquare(ptStart.x, ptStart.y);
+        if ((bAcross ? square.m_nAcrossNumber : square.m_nDownNumber) == 0)
+            continue;
+        const CPoint step = bAcross ? CPoint(1, 0) : CPoint(0, 1);
+        CPoint ptSquare = ptStart;
+        for (CPoint pt = ptStart; !m_pPuzzle->IsBlack(pt.x, pt.y); pt.Offset(step.x, step.y)) {
+            if (!m_pPuzzle->IsFilled(pt.x, pt.y)) {
+                ptSquare = pt;
+                break;
+            }
+        }
+        ChangeSelection(bAcross ? DIRECTION_ACROSS : DIRECTION_DOWN, ptStart, ptSquare);
+        return;
+    }
+}
+
+BOOL CGridWnd::StepBack()
+{
+    if (!HasSelection())
+        return FALSE;
+    // Walk the word from its start; the selected square must lie past it.
+    const CPoint step = m_nDirection == DIRECTION_ACROSS ? CPoint(1, 0) : CPoint(0, 1);
+    CPoint ptPrevious = m_ptWordStart;
+    for (CPoint pt = m_ptWordStart; !m_pPuzzle->IsBlack(pt.x, pt.y); pt.Offset(step.x, step.y)) {
+        if (pt == m_ptSelected) {
+            if (pt == m_ptWordStart)
+                return FALSE;
+            ChangeSelection(m_nDirection, m_ptWordStart, ptPrevious);
+            return TRUE;
+        }
+        ptPrevious = pt;
+    }
+    return FALSE;
 }
 
 void CGridWnd::AdvanceCursor()

@@ -57,6 +57,21 @@ public:
     // Moves the selected square on along the word after a letter was entered.
     void AdvanceCursor();
 
+    // Keyboard moves; each selects as a tap does, so the word is drawn and
+    // announced the same way, and each does nothing without a selection.
+    // An arrow (nDx or nDy is 1 or -1) along the direction moves to the next
+    // white square that way; across it, it turns the direction, or moves when
+    // the square has no word to turn to.
+    void MoveSelection(int nDx, int nDy);
+    // The other direction's word through the selected square, as a second tap.
+    void TurnSelection();
+    // The next or previous word: every across word by number, then every
+    // down word, round again; its first empty square, or its first square.
+    void SelectNextWord(BOOL bForward);
+    // The square before the selected one in the selected word; FALSE, and
+    // nothing moves, when there is none.
+    BOOL StepBack();
+
     // The square under a point of the client area; FALSE when the point hits none.
     BOOL HitTest(CPoint point, CPoint& ptSquare) const;
     // TRUE while a square inside the attached puzzle is selected.
@@ -96,6 +111,12 @@ private:
     void DropFont(CFont*& pFont);
     void SelectWord(int nDirection, CPoint ptStart);
     void Tap(CPoint point);
+    // What a tap on the square does; FALSE when it changes nothing.
+    BOOL SelectSquare(CPoint ptSquare);
+    // Makes the word and the square the selection, drawing the words at once
+    // and announcing a new word.
+    void ChangeSelection(int nDirection, CPoint ptStart, CPoint ptSquare);
+    BOOL IsInside(CPoint pt) const;
     void DrawGridLines(CDC* pDC, const CRect& rcClip);
     void DrawSquares(CDC* pDC, const CRect& rcClip);
     void DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORREF crForeIncorrect,

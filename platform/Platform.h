@@ -10,6 +10,7 @@
 #include "platform/FileDialog.h"
 #include "platform/FrameWnd.h"
 #include "platform/GdiObject.h"
+#include "platform/Keyboard.h"
 #include "platform/MessageBox.h"
 #include "platform/Rect.h"
 #include "platform/Resource.h"

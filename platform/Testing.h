@@ -54,8 +54,9 @@ void DoubleTap(CWnd* pWnd, CPoint point);
 // Typed characters, one key press each, at the window that has the focus.
 void TypeText(LPCTSTR text);
 // A key (VK_LEFT, VK_BACK, 'A' ...) pressed and released there, with the
-// text Qt gives it ("a" for 'A', "\b" for VK_BACK, none for VK_LEFT).
-void PressKey(UINT nVirtKey);
+// text Qt gives it ("a" for 'A', "\b" for VK_BACK, none for VK_LEFT). With
+// bShift the shift key is held down around it (Shift+Tab types nothing).
+void PressKey(UINT nVirtKey, BOOL bShift = FALSE);
 
 // The user drags the edges of a shown top-level window to this size, or
 // the whole window by (dx, dy); other windows cannot be dragged, and

@@ -1,5 +1,7 @@
 #include "platform/WndWidgets.h"
 
+#include "platform/Keyboard.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -11,6 +13,8 @@ namespace {
 
 int g_eventDepth = 0;
 int g_pendingEvents = 0;
+// The modifiers of the last key event delivered as a message.
+Qt::KeyboardModifiers g_keyModifiers;
 
 UINT KeyFlags(const QMouseEvent* e)
 {
@@ -171,6 +175,16 @@ bool ClientWidget::event(QEvent* e)
             impl->wnd->SendMessage(m->message, m->wParam, m->lParam);
         return true;
     }
+    // A window takes Tab and Shift+Tab as keys (WM_KEYDOWN VK_TAB); Qt would
+    // move the focus to the next widget instead.
+    if (e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab)
+            && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            keyPressEvent(k);
+            return true;
+        }
+    }
     return QWidget::event(e);
 }
 
@@ -246,7 +260,8 @@ UINT VirtualKey(int key)
         return static_cast<UINT>(key); // same codes
     switch (key) {
     case Qt::Key_Backspace: return VK_BACK;
-    case Qt::Key_Tab: return VK_TAB;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return VK_TAB; // Shift+Tab; the shift shows in GetKeyState
     case Qt::Key_Return:
     case Qt::Key_Enter: return VK_RETURN;
     case Qt::Key_Escape: return VK_ESCAPE;
@@ -266,12 +281,25 @@ UINT VirtualKey(int key)
 
 } // namespace
 
+short GetKeyState(int nVirtKey)
+{
+    Qt::KeyboardModifier modifier;
+    switch (nVirtKey) {
+    case VK_SHIFT: modifier = Qt::ShiftModifier; break;
+    case VK_CONTROL: modifier = Qt::ControlModifier; break;
+    case VK_MENU: modifier = Qt::AltModifier; break;
+    default: return 0;
+    }
+    return g_keyModifiers.testFlag(modifier) ? static_cast<short>(0x8000) : 0;
+}
+
 void ClientWidget::keyPressEvent(QKeyEvent* e)
 {
     if (!impl) {
         QWidget::keyPressEvent(e);
         return;
     }
+    g_keyModifiers = e->modifiers();
     // WM_KEYDOWN for the key, then one WM_CHAR per character it typed.
     CWnd* pWnd = impl->wnd;
     if (const UINT vk = VirtualKey(e->key()))
@@ -289,6 +317,7 @@ void ClientWidget::keyReleaseEvent(QKeyEvent* e)
 {
     if (!impl)
         return;
+    g_keyModifiers = e->modifiers();
     if (const UINT vk = VirtualKey(e->key()))
         impl->wnd->SendMessage(WM_KEYUP, vk, MAKELPARAM(1, 0xC000));
 }

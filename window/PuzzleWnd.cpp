@@ -39,6 +39,7 @@ BEGIN_MESSAGE_MAP(CPuzzleWnd, CWnd)
     ON_WM_PAINT()
     ON_MESSAGE(WM_WORDSELECTED, OnWordSelected)
     ON_WM_CHAR()
+    ON_WM_KEYDOWN()
     ON_COMMAND(ID_CHECK_WORD, OnCheckWord)
     ON_COMMAND(ID_SHOW_LETTER, OnShowLetter)
     ON_COMMAND(ID_SHOW_WORD, OnShowWord)
@@ -176,6 +177,30 @@ void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
     });
     grid.AdvanceCursor();
     CheckSolved();
+}
+
+void CPuzzleWnd::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
+{
+    CGridWnd& grid = GetGrid();
+    if (m_pPuzzle == nullptr || !grid.HasSelection())
+        return;
+    // The characters some of these keys also type (space, tab, backspace)
+    // are no letters, so letter entry drops them.
+    switch (nChar) {
+    case VK_LEFT: grid.MoveSelection(-1, 0); break;
+    case VK_RIGHT: grid.MoveSelection(1, 0); break;
+    case VK_UP: grid.MoveSelection(0, -1); break;
+    case VK_DOWN: grid.MoveSelection(0, 1); break;
+    case VK_SPACE: grid.TurnSelection(); break;
+    case VK_TAB: grid.SelectNextWord(GetKeyState(VK_SHIFT) >= 0); break;
+    case VK_DELETE: OnClearLetter(); break;
+    case VK_BACK:
+        // An empty square: clear the one before it in the word instead.
+        if (m_pPuzzle->IsFilled(grid.m_ptSelected.x, grid.m_ptSelected.y) || grid.StepBack())
+            OnClearLetter();
+        break;
+    default: break;
+    }
 }
 
 template <class Change> void CPuzzleWnd::ChangeSquare(int nCol, int nRow, Change change)

@@ -34,6 +34,8 @@ public:
 
     // Public so that the frame can route to them and tests can call them.
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    // Solving from the keyboard: arrows, Space, Tab, Backspace and Delete.
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnCheckLetter();
     void OnCheckWord();
     void OnCheckPuzzle();

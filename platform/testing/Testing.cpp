@@ -210,17 +210,18 @@ QWidget* FocusTarget()
     return pFocus ? PlatformClientWidget(pFocus) : QApplication::focusWidget();
 }
 
-void SendKey(int key, const QString& text)
+void SendKeyEvent(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, const QString& text)
 {
-    QWidget* target = FocusTarget();
-    if (!target)
-        return;
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(target, &press);
-    if (QWidget* still = FocusTarget()) {
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-        QApplication::sendEvent(still, &release);
+    if (QWidget* target = FocusTarget()) {
+        QKeyEvent event(type, key, modifiers, text);
+        QApplication::sendEvent(target, &event);
     }
+}
+
+void SendKey(int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    SendKeyEvent(QEvent::KeyPress, key, modifiers, text);
+    SendKeyEvent(QEvent::KeyRelease, key, modifiers, text);
 }
 
 } // namespace
@@ -245,7 +246,7 @@ void TypeText(LPCTSTR text)
     }
 }
 
-void PressKey(UINT nVirtKey)
+void PressKey(UINT nVirtKey, BOOL bShift)
 {
     // The text Qt gives these keys on a real display.
     struct Key {
@@ -263,10 +264,20 @@ void PressKey(UINT nVirtKey)
         {VK_DOWN, Qt::Key_Down, u""},         {VK_DELETE, Qt::Key_Delete, u"\x7f"},
     };
     for (const Key& k : keys) {
-        if (k.vk == nVirtKey) {
+        if (k.vk != nVirtKey)
+            continue;
+        if (!bShift) {
             SendKey(k.key, QString::fromUtf16(k.text));
             return;
         }
+        // The shift key goes down first; Shift+Tab is Qt's Backtab and types nothing.
+        SendKeyEvent(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, QString());
+        if (k.key == Qt::Key_Tab)
+            SendKey(Qt::Key_Backtab, QString(), Qt::ShiftModifier);
+        else
+            SendKey(k.key, QString::fromUtf16(k.text), Qt::ShiftModifier);
+        SendKeyEvent(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier, QString());
+        return;
     }
     // A letter key types its small letter, a digit key its digit.
     if ((nVirtKey >= 'A' && nVirtKey <= 'Z') || (nVirtKey >= '0' && nVirtKey <= '9'))

@@ -39,6 +39,8 @@ protected:
         theApp.m_pPuzzle = nullptr;
         theApp.m_nSolveMode = 1;
         theApp.m_strSolutionFile.clear();
+        theApp.m_strStartPuzzle.clear();
+        theApp.m_strStartSolution.clear();
         Testing::RunUntilIdle();
     }
 

@@ -79,11 +79,14 @@ void TrellisTest::SetUp()
     for (const char* name : { "PATH", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS" })
         if (const char* value = std::getenv(name))
             env.push_back(std::string(name) + "=" + value);
-    m_app.Start({ TRELLIS_EXECUTABLE }, env, m_dir.File("trellis.log"));
+    std::vector<std::string> argv = { TRELLIS_EXECUTABLE };
+    argv.insert(argv.end(), m_arguments.begin(), m_arguments.end());
+    m_app.Start(argv, env, m_dir.File("trellis.log"));
 
+    // Named after the program, and after the puzzle when one is given.
     const bool bMapped = WaitUntil([&] {
         for (const TopLevel& w : m_pX->TopLevels())
-            if (!w.bPopup && w.name == "trellis" && w.rect.w == kPaneWidth)
+            if (!w.bPopup && (w.name == "trellis" || w.name.rfind("trellis - ", 0) == 0) && w.rect.w == kPaneWidth)
                 m_frame = w.id;
         return m_frame != 0 || !m_app.Running();
     });
@@ -111,6 +114,14 @@ void TrellisTest::TearDown()
     }
     m_app.Stop();
     m_pX.reset();
+}
+
+std::string TrellisTest::FrameTitle() const
+{
+    for (const TopLevel& w : m_pX->TopLevels())
+        if (w.id == m_frame)
+            return w.name;
+    return std::string();
 }
 
 Rect TrellisTest::FrameRect() const

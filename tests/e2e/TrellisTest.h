@@ -116,6 +116,11 @@ protected:
     // Writes a puzzle file from rows ('#' black) into the temporary folder.
     std::filesystem::path WritePuzzle(const std::string& name, const std::vector<std::string>& rows);
 
+    // The title the main window shows, as the desktop reads it.
+    std::string FrameTitle() const;
+
+    // Arguments of the program; a fixture sets them before SetUp starts it.
+    std::vector<std::string> m_arguments;
     std::unique_ptr<XSession> m_pX;
     XID m_frame = 0;
     trellis::test::TempDir m_dir;

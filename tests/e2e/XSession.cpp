@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <stdexcept>
 #include <thread>
 
@@ -239,6 +240,79 @@ void XSession::Type(const std::string& ascii)
     // Printable ASCII characters are their own keysyms.
     for (const char ch : ascii)
         Key(static_cast<unsigned char>(ch));
+}
+
+bool XSession::DropUris(XID window, int x, int y, const std::vector<std::string>& uris)
+{
+    Display* d = m_pDisplay;
+    auto atom = [d](const char* name) { return XInternAtom(d, name, False); };
+    const Window source = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 1, 1, 0, 0, 0);
+    const Atom uriList = atom("text/uri-list");
+    std::string payload;
+    for (const std::string& uri : uris)
+        payload += uri + "\r\n";
+    XSetSelectionOwner(d, atom("XdndSelection"), source, CurrentTime);
+
+    auto send = [&](const char* type, long l1, long l2, long l3, long l4) {
+        XEvent e{};
+        e.xclient.type = ClientMessage;
+        e.xclient.window = window;
+        e.xclient.message_type = atom(type);
+        e.xclient.format = 32;
+        e.xclient.data.l[0] = long(source);
+        e.xclient.data.l[1] = l1;
+        e.xclient.data.l[2] = l2;
+        e.xclient.data.l[3] = l3;
+        e.xclient.data.l[4] = l4;
+        XSendEvent(d, window, False, NoEventMask, &e);
+        XSync(d, False);
+    };
+    // The target's answer; meanwhile it asks for the data, which is given.
+    auto await = [&](const char* type) -> std::optional<XClientMessageEvent> {
+        const auto deadline = Clock::now() + kPatience;
+        while (Clock::now() < deadline) {
+            while (XPending(d)) {
+                XEvent e;
+                XNextEvent(d, &e);
+                if (e.type == SelectionRequest) {
+                    const XSelectionRequestEvent& r = e.xselectionrequest;
+                    XEvent reply{};
+                    reply.xselection.type = SelectionNotify;
+                    reply.xselection.requestor = r.requestor;
+                    reply.xselection.selection = r.selection;
+                    reply.xselection.target = r.target;
+                    reply.xselection.time = r.time;
+                    reply.xselection.property = None;
+                    if (r.target == uriList) {
+                        XChangeProperty(d, r.requestor, r.property, uriList, 8, PropModeReplace,
+                                        reinterpret_cast<const unsigned char*>(payload.data()), int(payload.size()));
+                        reply.xselection.property = r.property;
+                    }
+                    XSendEvent(d, r.requestor, False, NoEventMask, &reply);
+                    XSync(d, False);
+                } else if (e.type == ClientMessage && e.xclient.message_type == atom(type)) {
+                    return e.xclient;
+                }
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return std::nullopt;
+    };
+
+    send("XdndEnter", 5L << 24, long(uriList), 0, 0);
+    send("XdndPosition", 0, (long(x) << 16) | y, CurrentTime, long(atom("XdndActionCopy")));
+    const auto status = await("XdndStatus");
+    bool bTaken = status && (status->data.l[1] & 1);
+    if (bTaken) {
+        send("XdndDrop", 0, CurrentTime, 0, 0);
+        const auto finished = await("XdndFinished");
+        bTaken = finished && (finished->data.l[1] & 1);
+    } else {
+        send("XdndLeave", 0, 0, 0, 0);
+    }
+    XDestroyWindow(d, source);
+    XSync(d, False);
+    return bTaken;
 }
 
 std::string XSession::NameOf(XID window) const

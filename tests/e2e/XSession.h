@@ -104,6 +104,10 @@ public:
     // A key by its keysym, with Shift where the keyboard map needs it.
     void Key(unsigned long keysym);
     void Type(const std::string& ascii);
+    // Drags the URIs from another program over the top-level window to (x, y)
+    // and lets go, as a file manager does (the XDND protocol). True when the
+    // window took the drop.
+    bool DropUris(XID window, int x, int y, const std::vector<std::string>& uris);
 
     // Mapped windows on the root, bottom to top.
     std::vector<TopLevel> TopLevels() const;

@@ -3,6 +3,8 @@
 
 #include "TestWindows.h"
 
+#include "platform/Edit.h"
+
 namespace {
 
 // Captures the pen on a press and lets it go on the release, as the letter pad does.
@@ -36,6 +38,23 @@ std::vector<UINT> Mouse(const CProbeWnd& wnd)
     }
     return out;
 }
+
+// Records, with each key, whether Shift was down as the message saw it.
+class CShiftProbeWnd : public CProbeWnd {
+public:
+    afx_msg void OnKeyDown(UINT nChar, UINT, UINT)
+    {
+        m_keys.push_back(nChar);
+        m_shifted.push_back(GetKeyState(VK_SHIFT) < 0);
+    }
+    std::vector<bool> m_shifted;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CShiftProbeWnd, CProbeWnd)
+    ON_WM_KEYDOWN()
+END_MESSAGE_MAP()
 
 const std::vector<UINT> kTapTap = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP};
 const std::vector<UINT> kDoubleTap = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP};
@@ -137,4 +156,24 @@ TEST_F(WindowTest, TypedCharactersGoToTheFocusedWindow)
     EXPECT_EQ(CWnd::GetFocus(), nullptr);
     Testing::TypeText(u"x");
     EXPECT_EQ(first.m_chars.size(), 3u);
+}
+
+TEST_F(WindowTest, TabAndShiftTabAreKeysOfTheFocusedWindow)
+{
+    // A control that takes the focus by Tab stands beside it, as the
+    // command bar's buttons do; Tab must not move the focus there.
+    CShiftProbeWnd wnd;
+    CEdit edit;
+    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 50, 50), 1));
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(60, 0, 160, 20), &m_host, 2));
+    wnd.SetFocus();
+
+    Testing::PressKey(VK_TAB);
+    Testing::PressKey(VK_TAB, TRUE);
+    Testing::PressKey(VK_LEFT, TRUE);
+    Testing::PressKey(VK_TAB);
+    EXPECT_EQ(CWnd::GetFocus(), &wnd);
+    EXPECT_EQ(wnd.m_keys, std::vector<UINT>({VK_TAB, VK_TAB, VK_LEFT, VK_TAB}));
+    EXPECT_EQ(wnd.m_shifted, std::vector<bool>({false, true, true, false}));
+    EXPECT_EQ(wnd.m_chars, std::vector<UINT>({9, 9})); // Shift+Tab types nothing
 }

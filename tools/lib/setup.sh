@@ -1,5 +1,5 @@
-# Shared set-up of tools/test and tools/run: install what is missing, nothing else.
-# Sourced, not run.
+# Shared set-up of tools/test, tools/run and tools/package: install what is
+# missing, configure. Sourced, not run.
 
 TRELLIS_PACKAGES=(
   cmake ninja-build g++ pkg-config
@@ -7,6 +7,7 @@ TRELLIS_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation
   xvfb xauth libx11-dev libxtst-dev
+  desktop-file-utils shared-mime-info dpkg-dev
 )
 
 trellis_missing_packages() {
@@ -36,4 +37,18 @@ trellis_install_packages() {
 
 trellis_jobs() {
   nproc 2>/dev/null || echo 2
+}
+
+# The Release build of tools/run and tools/package, configured once; the words
+# of TRELLIS_CMAKE_ARGS are passed to CMake, at the first configure or later.
+trellis_configure_release() {
+  local root=$1 build=$2
+  local -a args
+  read -r -a args <<<"${TRELLIS_CMAKE_ARGS:-}"
+  if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DTRELLIS_TESTS=OFF -DTRELLIS_BENCH=OFF "${args[@]}"
+  elif [ ${#args[@]} -gt 0 ]; then
+    cmake "$build" "${args[@]}"
+  fi
 }

@@ -1,0 +1,133 @@
+// Files from the desktop: given on the command line, dropped on the window,
+// and the puzzle's title in the window's title.
+#include "tests/app/AppFixture.h"
+
+#include "platform/TestingDrop.h"
+#include "tests/support/PuzzleState.h"
+
+namespace trellis::test {
+namespace {
+
+class DesktopTest : public AppTest {
+protected:
+    std::u16string WritePuzzle(const PuzzleFileWriter& writer, const std::string& name)
+    {
+        return m_dir.Write(name, writer.Bytes());
+    }
+    // A solution of the puzzle with the letter in its top-left square.
+    std::u16string WriteSolution(const PuzzleFileWriter& writer, const std::string& name, char16_t ch)
+    {
+        const auto pPuzzle = writer.Load(m_dir, "for-" + name + ".puz");
+        SetLetter(*pPuzzle, 0, 0, ch);
+        const std::u16string strPath = ModelPath(m_dir.File(name));
+        EXPECT_TRUE(pPuzzle->SaveSolution(strPath));
+        return strPath;
+    }
+    std::u16string Title()
+    {
+        CString str;
+        Frame().GetWindowText(str);
+        return str;
+    }
+    // Dropped over the middle of the grid's pane, then the posted message handled.
+    BOOL Drop(const std::vector<std::u16string>& items)
+    {
+        const BOOL bTaken = Testing::DropItems(&PuzzleWnd().m_wndCross, CPoint(100, 60), items);
+        Testing::RunUntilIdle();
+        return bTaken;
+    }
+    // Ink of a letter in the square (0, 0) as shown, whatever its colours.
+    int LetterInk()
+    {
+        const CRect rc = Grid().GetSquareRect(0, 0);
+        const COLORREF crBack = Testing::PixelAt(&Grid(), rc.right - 1, rc.bottom - 1);
+        return rc.Width() * rc.Height() - Testing::CountPixels(&Grid(), rc, crBack);
+    }
+};
+
+TEST_F(DesktopTest, AFileThatFailsAtStartSaysWhatTheMenuSaysAndTheProgramRuns)
+{
+    // A missing puzzle: its message, and no solution is tried without a puzzle.
+    const std::u16string strMissing = ModelPath(m_dir.File("gone.puz"));
+    theApp.m_strStartPuzzle = strMissing;
+    theApp.m_strStartSolution = ModelPath(m_dir.File("gone.sol"));
+    Start();
+    EXPECT_EQ(theApp.m_pPuzzle, nullptr);
+    EXPECT_EQ(Title(), u"trellis");
+    m_files.Choose(strMissing);
+    ASSERT_TRUE(Choose(ID_LOAD_PUZZLE));
+    ASSERT_EQ(m_boxes.Shown().size(), 2u);
+    EXPECT_EQ(m_boxes.Shown()[0].strText, m_boxes.Shown()[1].strText);
+    EXPECT_EQ(m_boxes.Shown()[0].nType, m_boxes.Shown()[1].nType);
+    EXPECT_TRUE(Testing::IsMenuItemEnabled(Frame(), ID_LOAD_PUZZLE));
+
+    // A solution of another puzzle: the model's own message; the puzzle stays.
+    TearDown();
+    theApp.m_strStartPuzzle = WritePuzzle(HeartWriter(), "heart.puz");
+    theApp.m_strStartSolution = WriteSolution(PuzzleFileWriter({ "AB", "CD" }), "other.sol", u'Q');
+    Start();
+    ASSERT_NE(theApp.m_pPuzzle, nullptr);
+    ASSERT_EQ(m_boxes.Shown().size(), 3u);
+    EXPECT_NE(m_boxes.Shown()[2].strText.find(u"does not match"), std::u16string::npos);
+    EXPECT_FALSE(theApp.m_pPuzzle->GetSquare(0, 0).m_bFilled);
+}
+
+TEST_F(DesktopTest, TheWindowTitleNamesThePuzzleWhileOneIsLoaded)
+{
+    Start();
+    EXPECT_EQ(Title(), u"trellis");
+    LoadPuzzle(HeartWriter().Title("Heart\tof\x1fgold"));
+    EXPECT_EQ(Title(), u"trellis - Heart of gold");
+    LoadPuzzle(HeartWriter().Title(" "), "untitled.puz");
+    EXPECT_EQ(Title(), u"trellis - untitled.puz");
+    m_files.Choose(m_dir.Write(std::string("bad.puz"), std::string("not a puzzle")));
+    ASSERT_TRUE(Choose(ID_LOAD_PUZZLE));
+    EXPECT_EQ(Title(), u"trellis");
+    EXPECT_EQ(Frame().GetTitle(), CString(u"trellis"));
+}
+
+TEST_F(DesktopTest, DroppedPuzzlesAndSolutionsLoadAndOtherThingsChangeNothing)
+{
+    Start();
+    // A solution needs a puzzle; other files and links do nothing.
+    const PuzzleFileWriter heart = HeartWriter().Title("Heart");
+    const std::u16string strSolution = WriteSolution(heart, "heart.sol", u'Z');
+    EXPECT_TRUE(Drop({ strSolution, WritePuzzle(heart, "notes.txt") }));
+    EXPECT_FALSE(Drop({ u"https://example.com/heart.puz" }));
+    EXPECT_EQ(theApp.m_pPuzzle, nullptr);
+    EXPECT_TRUE(m_boxes.Shown().empty());
+
+    EXPECT_TRUE(Drop({ WritePuzzle(heart, "HEART.PUZ") }));
+    ASSERT_NE(theApp.m_pPuzzle, nullptr);
+    EXPECT_EQ(Title(), u"trellis - Heart");
+    EXPECT_EQ(ClueText().Left(3), CString(u"1A:"));
+    EXPECT_EQ(LetterInk(), 0);
+    EXPECT_TRUE(Drop({ strSolution }));
+    EXPECT_EQ(theApp.m_pPuzzle->GetSquare(0, 0).m_chLetter, u'Z');
+    EXPECT_GT(LetterInk(), 0);
+
+    // A second puzzle of the same size replaces the first on the screen too.
+    CCrossWordPuzzle* pFirst = theApp.m_pPuzzle;
+    EXPECT_TRUE(Drop({ WritePuzzle(HeartWriter(), "other.txt") }));
+    EXPECT_EQ(theApp.m_pPuzzle, pFirst);
+    const std::u16string strHoles = WritePuzzle(PuzzleFileWriter({ "#EART", "EMBER", "ABUSE", "RESIN", "TREND" }),
+                                                "holes.puz");
+    EXPECT_TRUE(Drop({ strHoles, WriteSolution(PuzzleFileWriter({ "AB", "CD" }), "small.sol", u'Q') }));
+    ASSERT_NE(theApp.m_pPuzzle, nullptr);
+    EXPECT_EQ(theApp.m_pPuzzle->m_strFileName, strHoles);
+    const CRect rc = Grid().GetSquareRect(0, 0);
+    EXPECT_EQ(Testing::CountPixels(&Grid(), rc, Grid().m_colors[GRID_SOLID]), rc.Width() * rc.Height());
+    // The solution belongs to another grid: refused with the model's message.
+    ASSERT_EQ(m_boxes.Shown().size(), 1u);
+    EXPECT_NE(m_boxes.Shown()[0].strText.find(u"does not match"), std::u16string::npos);
+
+    // A broken puzzle says what Load Puzzle says and leaves none.
+    EXPECT_TRUE(Drop({ m_dir.Write(std::string("bad.puz"), std::string("not a puzzle")) }));
+    EXPECT_EQ(theApp.m_pPuzzle, nullptr);
+    ASSERT_EQ(m_boxes.Shown().size(), 2u);
+    EXPECT_NE(m_boxes.Shown()[1].strText.find(u"invalid puzzle file"), std::u16string::npos);
+    EXPECT_EQ(Title(), u"trellis");
+}
+
+} // namespace
+} // namespace trellis::test
