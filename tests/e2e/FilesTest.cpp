@@ -76,9 +76,11 @@ TEST_F(Files, ADamagedPuzzleFileIsReportedAndLeavesNoPuzzle)
     for (const TopLevel& w : m_pX->TopLevels())
         if (w.id == box)
             rect = w.rect;
-    EXPECT_GT(m_pX->Grab(rect).Count({ 0, 0, rect.w, rect.h }, [](Rgb c) { return c.r > 180 && c.g < 80 && c.b < 80; }),
-              20)
-        << "no stop icon";
+    // The box is mapped before it is painted: wait for its icon.
+    EXPECT_TRUE(WaitUntil([&] {
+        return m_pX->Grab(rect).Count({ 0, 0, rect.w, rect.h },
+                                      [](Rgb c) { return c.r > 180 && c.g < 80 && c.b < 80; }) > 20;
+    })) << "no stop icon";
     Key(XK_Return);
     ASSERT_TRUE(AwaitGone(box));
     EXPECT_TRUE(Await([&](const Image& s) {
