@@ -164,29 +164,6 @@ TEST_F(WindowTest, ShowWindowAndStyles)
     EXPECT_EQ(wnd.GetWindowLong(GWL_ID), 1);
 }
 
-TEST_F(WindowTest, PopupOpensAtScreenCoordinatesOfTheScreenWindow)
-{
-    // The host stands in for the main frame, somewhere on the desktop.
-    m_host.MoveWindow(100, 50, 240, 320, TRUE);
-    Testing::SetScreenWindow(&m_host);
-    const LPCTSTR cls = AfxRegisterWndClass(0, nullptr, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
-    CProbeWnd tip;
-    ASSERT_TRUE(tip.CreateEx(WS_EX_NOANIMATION, cls, u"Helper", WS_POPUP | WS_BORDER, CRect(6, 180, 234, 260),
-                             nullptr, 1000));
-    CRect rc;
-    tip.GetWindowRect(&rc);
-    EXPECT_EQ(rc, CRect(6, 180, 234, 260));
-    EXPECT_FALSE(tip.IsWindowVisible());
-    tip.ShowWindow(SW_SHOW);
-    tip.GetWindowRect(&rc);
-    EXPECT_EQ(rc, CRect(6, 180, 234, 260));
-    // Screen (6, 180) is (6, 180) of the screen window's own area.
-    CPoint origin(0, 0);
-    tip.ClientToScreen(&origin);
-    EXPECT_EQ(origin, CPoint(7, 181));
-    Testing::SetScreenWindow(nullptr);
-}
-
 TEST_F(WindowTest, TapOnAPopupReachesThePopupNotTheWindowBelow)
 {
     CProbeWnd below;
@@ -229,22 +206,4 @@ TEST_F(WindowTest, MovingAChildRepaintsWhatItUncovers)
     EXPECT_EQ(parent.m_nPaints, paints + 1);
     EXPECT_EQ(parent.m_rcLastPaint, CRect(0, 0, 20, 50));
     EXPECT_EQ(child.m_nPaints, 1); // moved, not resized: its image stays
-}
-
-TEST_F(WindowTest, ScreenOfTheScreenWindowShowsItsPopups)
-{
-    Testing::SetScreenWindow(&m_host);
-    CBrush yellow(RGB(251, 253, 187));
-    CProbeWnd tip;
-    tip.m_bFillOnPaint = false; // the class brush erases it
-    ASSERT_TRUE(tip.CreateEx(0, AfxRegisterWndClass(0, nullptr, yellow), u"Helper", WS_POPUP | WS_BORDER,
-                             CRect(6, 180, 234, 260), nullptr, 1));
-    Testing::RunUntilIdle();
-    EXPECT_NE(Testing::ScreenPixelAt(&m_host, 10, 200), RGB(251, 253, 187));
-    tip.ShowWindow(SW_SHOW);
-    Testing::RunUntilIdle();
-    EXPECT_EQ(Testing::ScreenPixelAt(&m_host, 6, 180), RGB(0, 0, 0)); // its border
-    EXPECT_EQ(Testing::ScreenPixelAt(&m_host, 10, 200), RGB(251, 253, 187));
-    EXPECT_EQ(Testing::PixelAt(&tip, 0, 0), RGB(251, 253, 187));
-    Testing::SetScreenWindow(nullptr);
 }
