@@ -13,7 +13,6 @@ ResourceSet BuildResources()
     constexpr DWORD kNumber = ES_NUMBER | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
     constexpr DWORD kBuddy = UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS;
     set.dialogs[kTestDialog] = { 10, 20, 160, 170, DS_MODALFRAME | DS_SETFONT, 0, u"Test", u"Arial", 8, {
-        { K::Static, u"&Size:", IDC_LABEL, 5, 7, 30, 8, SS_LEFT },
         { K::Edit, u"", IDC_SIZE, 40, 5, 30, 14, kNumber },
         { K::UpDown, u"", IDC_SIZE_SPIN, 70, 5, 11, 14, kBuddy },
         { K::Edit, u"", IDC_NAME, 90, 5, 60, 14, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP },
@@ -23,7 +22,6 @@ ResourceSet BuildResources()
         { K::Button, u"B1", IDC_RADIO_B1, 60, 40, 40, 10, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP },
         { K::Button, u"B2", IDC_RADIO_B2, 60, 52, 40, 10, BS_AUTORADIOBUTTON },
         { K::ComboBox, u"", IDC_COMBO, 5, 66, 100, 60, CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP | WS_GROUP },
-        { K::Static, u"", IDC_LITERAL, 5, 84, 60, 8, SS_NOPREFIX },
         { K::Static, u"", IDC_ICON, 5, 100, 20, 20, SS_ICON, kIcon },
         { K::Edit, u"", IDC_COMPONENT, 40, 100, 30, 14, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP },
         { K::Button, u"OK", IDOK, 5, 150, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP },

@@ -22,8 +22,6 @@ constexpr UINT kTestDialog = 900;
 constexpr UINT kIcon = 77;
 
 enum : int {
-    IDC_LABEL = 10,
-    IDC_LITERAL = 11,
     IDC_SIZE = 100,
     IDC_SIZE_SPIN = 101,
     IDC_NAME = 102,

@@ -106,15 +106,6 @@ TEST_F(DrawTest, LinesOfWidthOneAndTwo)
     dc.LineTo(3, 59);
     EXPECT_EQ(Testing::PixelAt(&m_canvas, 0, 59), kBlack);
     EXPECT_EQ(Testing::PixelAt(&m_canvas, 0, 58), kWhite);
-
-    // A diagonal, one pixel per step.
-    dc.SelectObject(&thin);
-    dc.MoveTo(80, 40);
-    dc.LineTo(84, 44);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(Testing::PixelAt(&m_canvas, 80 + i, 40 + i), kBlue);
-    EXPECT_EQ(Testing::PixelAt(&m_canvas, 84, 44), kWhite);
-    dc.SelectObject(pOld);
 }
 
 // The ellipse of a rectangle reaches its four edges, is the same mirrored

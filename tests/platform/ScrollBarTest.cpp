@@ -98,19 +98,6 @@ TEST_F(WindowTest, ScrollBarsAppearAndDisappearWithTheirRange)
     EXPECT_EQ(rc.Width(), 240 - bar);
 }
 
-TEST_F(WindowTest, ScrollPositionIsKeptWithinTheRange)
-{
-    CScrollWnd wnd;
-    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 100, 100)));
-    wnd.SetRange(SB_HORZ, 50);
-    SCROLLINFO si = {28, SIF_POS, 0, 0, 0, 80, 0};
-    EXPECT_EQ(wnd.SetScrollInfo(SB_HORZ, &si, TRUE), 50);
-    EXPECT_EQ(wnd.GetScrollPos(SB_HORZ), 50);
-    EXPECT_EQ(Testing::ScrollBarPosition(&wnd, SB_HORZ), 50);
-    si.nPos = -3;
-    EXPECT_EQ(wnd.SetScrollInfo(SB_HORZ, &si, TRUE), 0);
-}
-
 TEST_F(WindowTest, UserScrollActionsArriveAsMessages)
 {
     CScrollWnd wnd;
@@ -150,31 +137,5 @@ TEST_F(WindowTest, UserScrollActionsArriveAsMessages)
 
     // A bar that is not shown cannot be used.
     wnd.SetRange(SB_HORZ, 0);
-    EXPECT_FALSE(Testing::ScrollBarAction(&wnd, SB_HORZ, SB_LINERIGHT));
-}
-
-namespace {
-
-// Closes itself from its scroll handler.
-class CSelfClosingWnd : public CWnd {
-public:
-    afx_msg void OnHScroll(UINT, UINT, CScrollBar*) { DestroyWindow(); }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CSelfClosingWnd, CWnd)
-    ON_WM_HSCROLL()
-END_MESSAGE_MAP()
-
-} // namespace
-
-TEST_F(WindowTest, WindowMayDestroyItselfFromAScrollHandler)
-{
-    CSelfClosingWnd wnd;
-    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 100, 100)));
-    wnd.SetScrollRange(SB_HORZ, 0, 50);
-    ASSERT_TRUE(Testing::ScrollBarAction(&wnd, SB_HORZ, SB_THUMBTRACK, 20));
-    EXPECT_EQ(wnd.m_hWnd, nullptr);
-    Testing::RunUntilIdle();
     EXPECT_FALSE(Testing::ScrollBarAction(&wnd, SB_HORZ, SB_LINERIGHT));
 }

@@ -110,9 +110,6 @@ TEST_F(WindowTest, PreCreateWindowChoosesClassAndStyle)
     CRect rc;
     wnd.GetClientRect(&rc);
     EXPECT_EQ(rc, CRect(0, 0, 40, 30));
-    // An unknown class name fails the creation.
-    CProbeWnd other;
-    EXPECT_FALSE(CreateChild(other, CRect(0, 0, 5, 5), 2, 0, u"NoSuchClass"));
 }
 
 TEST_F(WindowTest, PlacementAndClientRectangle)
@@ -178,19 +175,6 @@ TEST_F(WindowTest, TapOnAPopupReachesThePopupNotTheWindowBelow)
     Testing::Tap(&tip, CPoint(3, 4));
     EXPECT_EQ(tip.Count(WM_LBUTTONDOWN), 1);
     EXPECT_EQ(below.Count(WM_LBUTTONDOWN), 1);
-}
-
-TEST_F(WindowTest, UserResizeOfATopLevelWindowSendsSize)
-{
-    CProbeWnd top;
-    ASSERT_TRUE(top.CreateEx(0, nullptr, u"frame", WS_POPUP | WS_VISIBLE, CRect(0, 0, 240, 300), nullptr, 0));
-    Testing::RunUntilIdle();
-    top.m_messages.clear();
-    Testing::Resize(&top, 320, 200);
-    EXPECT_EQ(top.Count(WM_SIZE), 1);
-    EXPECT_EQ(top.m_sizeLast, CSize(320, 200));
-    Testing::RunUntilIdle();
-    EXPECT_EQ(top.m_rcLastPaint, CRect(0, 0, 320, 200));
 }
 
 TEST_F(WindowTest, MovingAChildRepaintsWhatItUncovers)
