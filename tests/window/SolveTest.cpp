@@ -17,14 +17,6 @@ const std::vector<std::string> kCat = { "CAT", "O#O", "WOW" };
 
 class SolveTest : public PuzzleWndTest {
 protected:
-    void Put(int nCol, int nRow, WCHAR ch, BOOL bChecked = FALSE)
-    {
-        CSquare square = Square(nCol, nRow);
-        square.m_chLetter = ch;
-        square.m_bFilled = TRUE;
-        square.m_bChecked = bChecked;
-        m_pPuzzle->SetSquare(nCol, nRow, square);
-    }
     void Command(UINT nID) { m_wnd.SendMessage(WM_COMMAND, nID, 0); }
     int Enabled()
     {
