@@ -20,18 +20,6 @@ const std::vector<UINT> kDoubleTap = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDB
 
 } // namespace
 
-TEST_F(WindowTest, TapArrivesInClientCoordinates)
-{
-    CProbeWnd wnd;
-    ASSERT_TRUE(CreateChild(wnd, CRect(50, 60, 150, 160), 1, WS_BORDER));
-    Testing::Tap(&wnd, CPoint(10, 20));
-    ASSERT_EQ(Mouse(wnd), std::vector<UINT>({WM_LBUTTONDOWN, WM_LBUTTONUP}));
-    EXPECT_EQ(wnd.m_points[0], CPoint(10, 20));
-    EXPECT_EQ(wnd.m_points[1], CPoint(10, 20));
-    // A tap does not take the focus.
-    EXPECT_EQ(wnd.Count(WM_SETFOCUS), 0);
-}
-
 TEST_F(WindowTest, DoubleTapNeedsTheDoubleClickClassStyle)
 {
     // The default child class delivers double taps.

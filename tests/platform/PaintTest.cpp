@@ -104,22 +104,6 @@ TEST_F(WindowTest, ClientDCDrawsAtOnceAndUpdateWindowPaintsAtOnce)
     EXPECT_EQ(wnd.m_nPaints, 2); // nothing was left to paint
 }
 
-TEST_F(WindowTest, HiddenWindowPaintsWhenShown)
-{
-    CProbeWnd wnd;
-    ASSERT_TRUE(wnd.Create(nullptr, u"hidden", WS_CHILD, CRect(0, 0, 20, 20), &m_host, 1));
-    Testing::RunUntilIdle();
-    EXPECT_EQ(wnd.m_nPaints, 0);
-    wnd.ShowWindow(SW_SHOW);
-    Testing::RunUntilIdle();
-    EXPECT_EQ(wnd.m_nPaints, 1);
-    EXPECT_EQ(wnd.m_rcLastPaint, CRect(0, 0, 20, 20));
-    // Showing a window that is already visible repaints nothing.
-    wnd.ShowWindow(SW_SHOW);
-    Testing::RunUntilIdle();
-    EXPECT_EQ(wnd.m_nPaints, 1);
-}
-
 TEST_F(WindowTest, ResizeRepaintsByClassStyle)
 {
     // The default class redraws everything on a resize...

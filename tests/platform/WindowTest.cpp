@@ -142,25 +142,6 @@ TEST_F(WindowTest, PlacementAndClientRectangle)
     EXPECT_TRUE(client.IsRectEmpty());
 }
 
-TEST_F(WindowTest, ShowWindowAndStyles)
-{
-    CProbeWnd wnd;
-    ASSERT_TRUE(wnd.Create(nullptr, u"hidden", WS_CHILD, CRect(0, 0, 10, 10), &m_host, 1));
-    EXPECT_FALSE(wnd.IsWindowVisible());
-    EXPECT_FALSE(wnd.ShowWindow(SW_SHOW));
-    EXPECT_TRUE(wnd.IsWindowVisible());
-    EXPECT_TRUE(wnd.GetWindowLong(GWL_STYLE) & WS_VISIBLE);
-    EXPECT_TRUE(wnd.ShowWindow(SW_HIDE));
-    EXPECT_FALSE(wnd.IsWindowVisible());
-
-    const LONG old = wnd.SetWindowLong(GWL_STYLE, wnd.GetWindowLong(GWL_STYLE) | static_cast<LONG>(WS_BORDER));
-    EXPECT_FALSE(old & WS_BORDER);
-    CRect rc;
-    wnd.GetClientRect(&rc);
-    EXPECT_EQ(rc, CRect(0, 0, 8, 8));
-    EXPECT_EQ(wnd.GetWindowLong(GWL_ID), 1);
-}
-
 TEST_F(WindowTest, TapOnAPopupReachesThePopupNotTheWindowBelow)
 {
     CProbeWnd below;
