@@ -7,13 +7,11 @@ namespace {
 TEST_F(AppTest, LoadPuzzleShowsItAndSelectsTheFirstWord)
 {
     Start();
-    const std::u16string strPath = LoadPuzzle(HeartWriter().Title("Heart").Clues(
-        { "Organ", "Courage", "Glow", "Misuse", "Sticky", "Trend", "Last bit", "Abuse", "Amber", "Hot" }));
-
+    const std::u16string strPath = LoadPuzzle(HeartWriter());
     ASSERT_NE(theApp.m_pPuzzle, nullptr);
     EXPECT_EQ(theApp.m_pPuzzle->m_strFileName, strPath);
     EXPECT_EQ(PuzzleWnd().m_pPuzzle, theApp.m_pPuzzle);
-    EXPECT_EQ(ClueText(), CString(u"1A: Organ"));
+    EXPECT_EQ(ClueText(), CString(u"1A: Clue 1"));
     ASSERT_EQ(m_files.Shown().size(), 1u);
     const Testing::FileDialogRecord& dialog = m_files.Shown()[0];
     EXPECT_TRUE(dialog.bOpen);
