@@ -38,11 +38,9 @@ public:
         switch (nSBCode) {
         case SB_LINEUP: pos -= m_nStep; break;
         case SB_LINEDOWN: pos += m_nStep; break;
-        case SB_PAGEUP: pos -= 6 * m_nStep; break;
         case SB_PAGEDOWN: pos += 6 * m_nStep; break;
         case SB_THUMBTRACK:
         case SB_THUMBPOSITION: pos = static_cast<int>(nPos); break;
-        case SB_TOP: pos = 0; break;
         case SB_BOTTOM: pos = si.nMax; break;
         default: break;
         }

@@ -59,19 +59,6 @@ TEST_F(WindowTest, CreateSendsCreateThenSizeWithTheClientExtent)
     EXPECT_EQ(name, u"child");
 }
 
-TEST_F(WindowTest, CreateFailsWhenCreateHandlerReturnsMinusOne)
-{
-    CProbeWnd wnd;
-    wnd.m_nCreateResult = -1;
-    EXPECT_FALSE(CreateChild(wnd, CRect(0, 0, 10, 10)));
-    EXPECT_EQ(wnd.m_hWnd, nullptr);
-    EXPECT_EQ(wnd.Count(WM_DESTROY), 1);
-    EXPECT_EQ(m_host.GetDlgItem(100), nullptr);
-    // The object can be created again afterwards.
-    wnd.m_nCreateResult = 0;
-    EXPECT_TRUE(CreateChild(wnd, CRect(0, 0, 10, 10)));
-}
-
 TEST_F(WindowTest, ParentFailsWhenItsChildFails)
 {
     CParentWnd parent;
@@ -79,7 +66,10 @@ TEST_F(WindowTest, ParentFailsWhenItsChildFails)
     EXPECT_FALSE(parent.Create(nullptr, u"outer", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &m_host, 1));
     EXPECT_EQ(parent.m_hWnd, nullptr);
     EXPECT_EQ(parent.m_wndChild.m_hWnd, nullptr);
+    EXPECT_EQ(parent.m_wndChild.Count(WM_DESTROY), 1);
+    EXPECT_EQ(m_host.GetDlgItem(1), nullptr);
 
+    // Both can be created again afterwards.
     parent.m_nChildCreateResult = 0;
     ASSERT_TRUE(parent.Create(nullptr, u"outer", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &m_host, 1));
     EXPECT_EQ(parent.m_wndChild.GetParent(), &parent);
