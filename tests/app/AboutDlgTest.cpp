@@ -15,10 +15,10 @@ TEST(AboutPuzzleFileName, IsThePartAfterTheLastSeparatorOfEitherKind)
 TEST_F(AboutDlgTest, AboutPuzzleOnlyWithAPuzzleShowingItsTexts)
 {
     EXPECT_FALSE(Testing::ChooseMenuItem(Frame(), ID_ABOUT_PUZZLE));
-    LoadBigPuzzle(Big().Title("A & B").Author("").Copyright("(c) Us"));
+    LoadBigPuzzle(Big().Title("A & <i>B</i>").Author("").Copyright("(c) Us"));
     Open(ID_ABOUT_PUZZLE, [](CDialog& dlg) {
         EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_FILE), u"x.puz");
-        EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_TITLE), u"A & B");
+        EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_TITLE), u"A & <i>B</i>"); // as written
         EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_AUTHOR), u"");
         EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_COPYRIGHT), u"(c) Us");
         Testing::PressCaptionOK(dlg);

@@ -25,17 +25,6 @@ TEST_F(AfterDialogs, ASecondPuzzleOfTheSameSizeReplacesTheFirstOnScreen)
     EXPECT_TRUE(AwaitInk({ ".L...", ".....", ".....", ".....", "....." }));
 }
 
-TEST_F(AfterDialogs, APuzzleWhoseFirstSquareStartsNoAcrossWordLeavesTheClueBarEmpty)
-{
-    LoadFive();
-    const Rect text{ 2, PanePoint(kClueBar.y + 2), kPaneWidth - 4, kClueBar.h - 4 };
-    const auto ink = [&](const Image& s) { return s.Count(text, [](Rgb c) { return c != kWhite; }); };
-    ASSERT_GT(ink(LastShot()), 20) << "no clue of the first puzzle";
-    LoadPuzzle(WritePuzzle("down.puz", { "A#B", "C#D", "EFG" }));
-    ASSERT_TRUE(AwaitFills({ "N#W", "W#W", "WWW" }));
-    EXPECT_TRUE(Await([&](const Image& s) { return ink(s) == 0; })) << "the clue bar shows the old puzzle's clue";
-}
-
 TEST_F(AfterDialogs, LoadSolutionShowsTheRestoredLetters)
 {
     // A solution with the middle row filled in, written by the model.

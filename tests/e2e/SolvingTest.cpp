@@ -113,16 +113,6 @@ TEST_F(Selecting, ADoubleTapOnTheClueBarOpensTheTipInFrontOfTheFrameAndItMovesWi
     EXPECT_TRUE(Await([&](const Image& s) { return !tipShown(s); })) << "a tap on the tip did not hide it";
 }
 
-TEST_F(Entering, TypedLettersFillTheSelectedWordAndTheCursorMovesOn)
-{
-    LoadFive();
-    ASSERT_TRUE(AwaitFrameFocus()) << "the main window has no keyboard focus";
-    Type("cat");
-    EXPECT_TRUE(AwaitInk({ "LLL..", ".#.#.", ".....", ".#.#.", "....." }));
-    EXPECT_TRUE(AwaitFills({ "BBBNB", "W#W#W", "WWWWW", "W#W#W", "WWWWW" }));
-    EXPECT_GT(InkOf(LastShot(), 1, 0, kWhite), 5) << "letters of the selected word are white";
-}
-
 TEST_F(Entering, TheLetterPadHighlightsAPressedLetterAndEntersItOnRelease)
 {
     LoadFive();

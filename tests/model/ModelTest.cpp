@@ -77,17 +77,6 @@ TEST(Grid, EveryPositionOutsideIsBlackFilledAndIncorrect)
     EXPECT_EQ(p->GetSquare(1, 0).m_chLetter, 0);
 }
 
-TEST(Grid, SetSquareGrowsTheArrayWithBlackSquares)
-{
-    CCrossWordPuzzle p;
-    p.m_nWidth = 3;
-    p.m_nHeight = 2;
-    p.SetSquare(1, 1, CSquare(FALSE));
-    ASSERT_EQ(p.m_aSquares.size(), 5u);
-    EXPECT_TRUE(p.IsBlack(0, 0) && p.IsBlack(2, 0) && p.IsBlack(0, 1));
-    EXPECT_FALSE(p.IsBlack(1, 1));
-}
-
 TEST(Completion, EveryWhiteSquareFilledWithItsAnswer)
 {
     TempDir dir;
@@ -116,17 +105,6 @@ TEST(Checksum, OrOfAnswersColumnByColumn)
     CCrossWordPuzzle empty;
     EXPECT_EQ(empty.GetChecksum(), 0u);
     EXPECT_TRUE(empty.IsSolved());
-}
-
-TEST(RuntimeClass, PuzzleIsRegisteredWithSchemaOne)
-{
-    const CRuntimeClass* pClass = CRuntimeClass::FromName("CCrossWordPuzzle");
-    ASSERT_EQ(pClass, RUNTIME_CLASS(CCrossWordPuzzle));
-    EXPECT_EQ(pClass->m_wSchema, 1u);
-    std::unique_ptr<CObject> pObject(pClass->CreateObject());
-    ASSERT_TRUE(pObject && pObject->IsKindOf(RUNTIME_CLASS(CObject)));
-    EXPECT_EQ(static_cast<CCrossWordPuzzle*>(pObject.get())->m_nWidth, 0);
-    EXPECT_EQ(CRuntimeClass::FromName("CNothing"), nullptr);
 }
 
 // Words: 1A (1,0)-(3,0); 2D (2,0)-(2,1); 3D (0,1)-(0,3); 4A (0,2)-(1,2);

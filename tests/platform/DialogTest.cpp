@@ -1,5 +1,5 @@
-// Dialogs from templates: layout in dialog units, DoModal and its results,
-// initialisation, the caption OK button, statics and icons.
+// Dialogs from templates: layout in dialog units, icons, DoModal and its
+// results.
 #include "DialogTestSupport.h"
 
 #include "res/Resources.h"
@@ -71,73 +71,30 @@ TEST_F(DialogLayoutTest, RealTemplatesPlaceEveryControlAtItsIdFromDialogUnits)
     }
 }
 
-TEST_F(DialogLayoutTest, LargerFontScalesTheWholeDialog)
-{
-    CSize small, big;
-    CTestDlg dlgSmall(kTestDialog), dlgBig(kBigFontDialog);
-    m_scripts.Queue([&](CDialog& dlg) {
-        CRect rc;
-        dlg.GetClientRect(&rc);
-        small = rc.Size();
-        Testing::PressCancel(dlg);
-    });
-    m_scripts.Queue([&](CDialog& dlg) {
-        CRect rc;
-        dlg.GetClientRect(&rc);
-        big = rc.Size();
-        EXPECT_EQ(Testing::ControlRect(dlg, IDC_CHECK), Mapped(dlg, 5, 25, 50, 10));
-        Testing::PressCancel(dlg);
-    });
-    dlgSmall.DoModal();
-    dlgBig.DoModal();
-    EXPECT_GT(big.cx, small.cx * 3 / 2);
-    EXPECT_GT(big.cy, small.cy * 3 / 2);
-}
-
 TEST_F(DialogLayoutTest, RightAlignedSpinSitsInsideItsBuddysWidth)
 {
     CTestDlg dialog;
-    m_scripts.Queue([&](CDialog& dlg) {
+    Run(dialog, [&](CDialog& dlg) {
         const CRect edit = Testing::ControlRect(dlg, IDC_SIZE);
         const CRect spin = Testing::ControlRect(dlg, IDC_SIZE_SPIN);
         const CRect buddyBefore = Mapped(dlg, 40, 5, 30, 14);
         EXPECT_EQ(edit.left, buddyBefore.left);
         EXPECT_EQ(edit.right, spin.left);
         EXPECT_EQ(spin.right, buddyBefore.right);
-        Testing::PressCancel(dlg);
     });
-    dialog.DoModal();
 }
 
 using DoModalTest = DialogTest;
 
-TEST_F(DoModalTest, OkAndCancelGiveTheirResultsAndOnlyOkReadsTheFields)
+TEST_F(DoModalTest, EscapeAndReturnWorkAsCancelAndTheDefaultButtonAndOnlyOkReadsTheFields)
 {
     CTestDlg dialog;
-    m_scripts.Queue([&](CDialog& dlg) {
-        EXPECT_TRUE(Testing::IsOpen(dlg));
-        EXPECT_EQ(dialog.m_nInits, 1);
-        Testing::TypeInto(dlg, IDC_SIZE, u"33");
-        Testing::PressCancel(dlg);
-        EXPECT_FALSE(Testing::IsOpen(dlg));
+    m_scripts.Queue([](CDialog& dlg) {
+        Testing::TypeInto(dlg, IDC_NAME, u"xyz");
+        Testing::PressKey(dlg, IDC_NAME, Testing::VK_ESCAPE);
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(dialog.m_nSize, 10);
-
-    m_scripts.Queue([&](CDialog& dlg) {
-        Testing::TypeInto(dlg, IDC_SIZE, u"33");
-        Testing::PressOK(dlg);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.m_nSize, 33);
-    EXPECT_EQ(dialog.m_nInits, 2);
-}
-
-TEST_F(DoModalTest, EscapeAndReturnWorkAsCancelAndTheDefaultButton)
-{
-    CTestDlg dialog;
-    m_scripts.Queue([](CDialog& dlg) { Testing::PressKey(dlg, IDC_NAME, Testing::VK_ESCAPE); });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(Utf8(dialog.m_strName), "abc");
     m_scripts.Queue([](CDialog& dlg) {
         Testing::TypeInto(dlg, IDC_NAME, u"xyz");
         Testing::PressKey(dlg, IDC_NAME, Testing::VK_RETURN);
@@ -163,27 +120,12 @@ TEST_F(DoModalTest, MissingTemplateFailsAndUnscriptedDialogIsReported)
     EXPECT_EQ(inner.Opened(), (std::vector<UINT>{ kTestDialog, kTestDialog }));
 }
 
-TEST_F(DoModalTest, OpensWithFieldsShownAndFocusOnTheFirstTabStop)
-{
-    CTestDlg dialog;
-    dialog.m_nSize = 17;
-    dialog.m_bCheck = 1;
-    m_scripts.Queue([](CDialog& dlg) {
-        EXPECT_EQ(Utf8(Testing::ShownText(dlg, IDC_SIZE)), "17");
-        EXPECT_EQ(Utf8(Testing::ShownText(dlg, IDC_NAME)), "abc");
-        EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_CHECK), BST_CHECKED);
-        EXPECT_EQ(Testing::FocusedControl(dlg), IDC_SIZE);
-        Testing::PressCancel(dlg);
-    });
-    dialog.DoModal();
-}
-
-TEST_F(DoModalTest, TemplatePositionCountsFromTheOwnerAndCenterWindowCentresOverIt)
+TEST_F(DoModalTest, TemplatePositionCountsFromTheOwner)
 {
     CWnd owner;
     ASSERT_TRUE(owner.CreateEx(0, nullptr, u"owner", WS_OVERLAPPED | WS_VISIBLE, CRect(40, 30, 440, 430), nullptr, 0));
     CTestDlg dialog(kTestDialog, &owner);
-    m_scripts.Queue([&](CDialog& dlg) {
+    Run(dialog, [&](CDialog& dlg) {
         CRect window, ownerClient;
         dlg.GetWindowRect(&window);
         owner.GetClientRect(&ownerClient);
@@ -193,16 +135,7 @@ TEST_F(DoModalTest, TemplatePositionCountsFromTheOwnerAndCenterWindowCentresOver
         EXPECT_NEAR(window.left, ownerClient.left + offset.left, 2);
         EXPECT_NEAR(window.top, ownerClient.top + offset.top, 2);
         EXPECT_EQ(dialog.GetParent(), &owner);
-
-        dlg.CenterWindow();
-        CRect ownerWindow;
-        owner.GetWindowRect(&ownerWindow);
-        dlg.GetWindowRect(&window);
-        EXPECT_LE(std::abs((window.left + window.right) - (ownerWindow.left + ownerWindow.right)), 1);
-        EXPECT_LE(std::abs((window.top + window.bottom) - (ownerWindow.top + ownerWindow.bottom)), 1);
-        Testing::PressCancel(dlg);
     });
-    dialog.DoModal();
 }
 
 TEST_F(DoModalTest, DialogEndsWithCancelWhenItsOwnerIsDestroyed)
@@ -218,42 +151,14 @@ TEST_F(DoModalTest, DialogEndsWithCancelWhenItsOwnerIsDestroyed)
     delete pOwner;
 }
 
-using StaticTest = DialogTest;
-
-TEST_F(StaticTest, CaptionOkButtonClosesWithOkAndTextsShowAsWritten)
-{
-    CDialog about(kCaptionOkDialog);
-    m_scripts.Queue([](CDialog& dlg) {
-        EXPECT_TRUE(Testing::HasCaptionOK(dlg));
-        Testing::PressCaptionOK(dlg);
-    });
-    EXPECT_EQ(about.DoModal(), IDOK);
-
-    CTestDlg dialog;
-    m_scripts.Queue([](CDialog& dlg) {
-        EXPECT_FALSE(Testing::HasCaptionOK(dlg));
-        EXPECT_EQ(Utf8(Testing::ShownText(dlg, IDC_LABEL)), "Size:");
-        dlg.SetDlgItemText(IDC_LITERAL, u"A&&B <i>");
-        EXPECT_EQ(Utf8(Testing::ShownText(dlg, IDC_LITERAL)), "A&&B <i>");
-        CString text;
-        dlg.GetDlgItemText(IDC_LITERAL, text);
-        EXPECT_EQ(Utf8(text), "A&&B <i>");
-        Testing::PressCancel(dlg);
-    });
-    dialog.DoModal();
-}
-
-TEST_F(StaticTest, IconStaticShowsTheIconResourceAtItsOwnSize)
+TEST_F(DialogLayoutTest, IconStaticShowsTheIconResourceAtItsOwnSize)
 {
     CTestDlg dialog;
-    m_scripts.Queue([](CDialog& dlg) {
-        const CRect rect = Testing::ControlRect(dlg, IDC_ICON);
-        EXPECT_EQ(rect.Size(), CSize(32, 32));
+    Run(dialog, [](CDialog& dlg) {
+        EXPECT_EQ(Testing::ControlRect(dlg, IDC_ICON).Size(), CSize(32, 32));
         EXPECT_EQ(Testing::ControlPixel(dlg, IDC_ICON, 2, 2), RGB(255, 0, 0));
         EXPECT_EQ(Testing::ControlPixel(dlg, IDC_ICON, 30, 30), RGB(0, 0, 255));
-        Testing::PressCancel(dlg);
     });
-    dialog.DoModal();
 }
 
 } // namespace

@@ -13,7 +13,6 @@ ResourceSet BuildResources()
     constexpr DWORD kNumber = ES_NUMBER | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
     constexpr DWORD kBuddy = UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS;
     set.dialogs[kTestDialog] = { 10, 20, 160, 170, DS_MODALFRAME | DS_SETFONT, 0, u"Test", u"Arial", 8, {
-        { K::Static, u"&Size:", IDC_LABEL, 5, 7, 30, 8, SS_LEFT },
         { K::Edit, u"", IDC_SIZE, 40, 5, 30, 14, kNumber },
         { K::UpDown, u"", IDC_SIZE_SPIN, 70, 5, 11, 14, kBuddy },
         { K::Edit, u"", IDC_NAME, 90, 5, 60, 14, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP },
@@ -23,20 +22,11 @@ ResourceSet BuildResources()
         { K::Button, u"B1", IDC_RADIO_B1, 60, 40, 40, 10, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP },
         { K::Button, u"B2", IDC_RADIO_B2, 60, 52, 40, 10, BS_AUTORADIOBUTTON },
         { K::ComboBox, u"", IDC_COMBO, 5, 66, 100, 60, CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP | WS_GROUP },
-        { K::Static, u"", IDC_LITERAL, 5, 84, 60, 8, SS_NOPREFIX },
-        { K::UpDown, u"", IDC_SELECTOR, 110, 66, 10, 30, UDS_ARROWKEYS },
-        { K::Button, u"", IDC_SWATCH, 125, 66, 30, 30, BS_OWNERDRAW },
         { K::Static, u"", IDC_ICON, 5, 100, 20, 20, SS_ICON, kIcon },
         { K::Edit, u"", IDC_COMPONENT, 40, 100, 30, 14, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP },
         { K::Button, u"OK", IDOK, 5, 150, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP },
         { K::Button, u"Cancel", IDCANCEL, 60, 150, 50, 14, BS_PUSHBUTTON | WS_TABSTOP },
         { K::Button, u"Group", -1, 1, 33, 102, 32, BS_GROUPBOX },
-    } };
-    set.dialogs[kBigFontDialog] = set.dialogs[kTestDialog];
-    set.dialogs[kBigFontDialog].nFontPoints = 16;
-    set.dialogs[kCaptionOkDialog] = { 0, 0, 100, 60, DS_MODALFRAME | DS_SETFONT, WS_EX_CAPTIONOKBTN,
-                                      u"About", u"Arial", 8, {
-        { K::Static, u"Fish & <b>Chips</b>", -1, 5, 5, 90, 20, SS_NOPREFIX },
     } };
     // A 32 x 32 icon: red top-left quarter, the rest blue.
     static const std::vector<std::string> rows = [] {
@@ -60,55 +50,29 @@ const ResourceSet& TestResources()
     return set;
 }
 
-void CFillButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
-{
-    ++m_nDraws;
-    m_last = *lpDrawItemStruct;
-    CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
-    CBrush brush(m_color);
-    pDC->FillRect(&lpDrawItemStruct->rcItem, &brush);
-}
-
 BEGIN_MESSAGE_MAP(CTestDlg, CDialog)
     ON_BN_CLICKED(IDC_RADIO_A1, OnRadioA1)
     ON_BN_CLICKED(IDC_RADIO_A2, OnRadioA2)
-    ON_EN_CHANGE(IDC_SIZE, OnChangeSize)
     ON_CBN_SELCHANGE(IDC_COMBO, OnSelChange)
-    ON_NOTIFY(UDN_DELTAPOS, IDC_SELECTOR, OnDeltaSelector)
-    ON_NOTIFY(UDN_DELTAPOS, IDC_SIZE_SPIN, OnDeltaSize)
 END_MESSAGE_MAP()
 
 BOOL CTestDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    ++m_nInits;
     if (auto* pSpin = dynamic_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_SIZE_SPIN)))
-        pSpin->SetRange(m_nMin, m_nMax);
-    if (auto* pSelector = dynamic_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_SELECTOR)))
-        pSelector->SetRange(0, 7);
+        pSpin->SetRange(2, 64);
     return TRUE;
 }
 
 void CTestDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    if (!m_bExchange)
-        return;
-    DDX_Control(pDX, IDC_SWATCH, m_wndSwatch);
     DDX_Text(pDX, IDC_SIZE, m_nSize);
-    DDV_MinMaxInt(pDX, m_nSize, m_nMin, m_nMax);
+    DDV_MinMaxInt(pDX, m_nSize, 2, 64);
     DDX_Text(pDX, IDC_NAME, m_strName);
     DDX_Check(pDX, IDC_CHECK, m_bCheck);
     DDX_Text(pDX, IDC_COMPONENT, m_nComponent);
-    if (m_bRangeComponent)
-        DDV_MinMaxInt(pDX, m_nComponent, 0, 255);
-}
-
-void CTestDlg::OnChangeSize()
-{
-    CString text;
-    GetDlgItemText(IDC_SIZE, text);
-    m_events.push_back("change " + Utf8(text));
+    DDV_MinMaxInt(pDX, m_nComponent, 0, 255);
 }
 
 void CTestDlg::OnSelChange()
@@ -119,26 +83,20 @@ void CTestDlg::OnSelChange()
     m_events.push_back("selchange " + Utf8(text));
 }
 
-void CTestDlg::OnDeltaSelector(NMHDR* pNotifyStruct, LRESULT* pResult)
-{
-    auto* pUpDown = reinterpret_cast<NMUPDOWN*>(pNotifyStruct);
-    m_events.push_back("delta " + std::to_string(pUpDown->iPos) + " " + std::to_string(pUpDown->iDelta));
-    *pResult = m_nDeltaResult;
-}
-
-void CTestDlg::OnDeltaSize(NMHDR* pNotifyStruct, LRESULT* pResult)
-{
-    auto* pUpDown = reinterpret_cast<NMUPDOWN*>(pNotifyStruct);
-    m_events.push_back("size delta " + std::to_string(pUpDown->iPos) + " " + std::to_string(pUpDown->iDelta));
-    if (m_nDeltaOverride)
-        pUpDown->iDelta = m_nDeltaOverride;
-    *pResult = m_nDeltaResult;
-}
-
 void DialogTest::SetUp()
 {
     m_pOldResources = AfxGetResources();
     AfxSetResources(&TestResources());
+}
+
+int DialogTest::Run(CDialog& dialog, Testing::ScriptedDialogs::Script script)
+{
+    m_scripts.Queue([script](CDialog& dlg) {
+        script(dlg);
+        if (Testing::IsOpen(dlg))
+            Testing::PressCancel(dlg);
+    });
+    return static_cast<int>(dialog.DoModal());
 }
 
 void DialogTest::TearDown()

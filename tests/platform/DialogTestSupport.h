@@ -19,13 +19,9 @@
 namespace dialogtest {
 
 constexpr UINT kTestDialog = 900;
-constexpr UINT kBigFontDialog = 901;
-constexpr UINT kCaptionOkDialog = 902;
 constexpr UINT kIcon = 77;
 
 enum : int {
-    IDC_LABEL = 10,
-    IDC_LITERAL = 11,
     IDC_SIZE = 100,
     IDC_SIZE_SPIN = 101,
     IDC_NAME = 102,
@@ -35,23 +31,11 @@ enum : int {
     IDC_RADIO_B1 = 106,
     IDC_RADIO_B2 = 107,
     IDC_COMBO = 108,
-    IDC_SELECTOR = 109,
-    IDC_SWATCH = 110,
     IDC_ICON = 111,
     IDC_COMPONENT = 112,
 };
 
 const ResourceSet& TestResources();
-
-// An owner-drawn button that fills its item rectangle and remembers the request.
-class CFillButton : public CButton {
-public:
-    COLORREF m_color = RGB(0, 128, 255);
-    int m_nDraws = 0;
-    DRAWITEMSTRUCT m_last{};
-
-    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
-};
 
 class CTestDlg : public CDialog {
 public:
@@ -62,17 +46,9 @@ public:
     CString m_strName = u"abc";
     int m_bCheck = 0;
     int m_nComponent = 0;
-    int m_nMin = 2;
-    int m_nMax = 64;
-    BOOL m_bExchange = TRUE;
-    BOOL m_bRangeComponent = TRUE;
-    CFillButton m_wndSwatch;
 
     // What happened.
-    int m_nInits = 0;
     std::vector<std::string> m_events;
-    LRESULT m_nDeltaResult = 0;
-    int m_nDeltaOverride = 0; // non-zero: replaces the step
 
     BOOL OnInitDialog() override;
 
@@ -81,10 +57,7 @@ protected:
 
     afx_msg void OnRadioA1() { m_events.push_back("click 104"); }
     afx_msg void OnRadioA2() { m_events.push_back("click 105"); }
-    afx_msg void OnChangeSize();
     afx_msg void OnSelChange();
-    afx_msg void OnDeltaSelector(NMHDR* pNotifyStruct, LRESULT* pResult);
-    afx_msg void OnDeltaSize(NMHDR* pNotifyStruct, LRESULT* pResult);
 
     DECLARE_MESSAGE_MAP()
 };
@@ -95,6 +68,8 @@ class DialogTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // Runs the dialog with the script, cancelling it afterwards if still open.
+    int Run(CDialog& dialog, Testing::ScriptedDialogs::Script script);
 
     Testing::ScriptedMessageBoxes m_boxes;
     Testing::ScriptedDialogs m_scripts;

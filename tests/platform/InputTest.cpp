@@ -1,33 +1,9 @@
-// Pen and keyboard input: taps, double taps by class style, capture, focus
-// and typed characters.
+// Pen and keyboard input: taps, double taps by class style, releases away
+// from the press, focus and typed characters.
 
 #include "TestWindows.h"
 
-#include "platform/Edit.h"
-
 namespace {
-
-// Captures the pen on a press and lets it go on the release, as the letter pad does.
-class CCaptureWnd : public CProbeWnd {
-public:
-    afx_msg void OnLButtonDown(UINT, CPoint pt)
-    {
-        Record(WM_LBUTTONDOWN, pt);
-        SetCapture();
-    }
-    afx_msg void OnLButtonUp(UINT, CPoint pt)
-    {
-        Record(WM_LBUTTONUP, pt);
-        ReleaseCapture();
-    }
-
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CCaptureWnd, CProbeWnd)
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-END_MESSAGE_MAP()
 
 std::vector<UINT> Mouse(const CProbeWnd& wnd)
 {
@@ -39,39 +15,10 @@ std::vector<UINT> Mouse(const CProbeWnd& wnd)
     return out;
 }
 
-// Records, with each key, whether Shift was down as the message saw it.
-class CShiftProbeWnd : public CProbeWnd {
-public:
-    afx_msg void OnKeyDown(UINT nChar, UINT, UINT)
-    {
-        m_keys.push_back(nChar);
-        m_shifted.push_back(GetKeyState(VK_SHIFT) < 0);
-    }
-    std::vector<bool> m_shifted;
-
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CShiftProbeWnd, CProbeWnd)
-    ON_WM_KEYDOWN()
-END_MESSAGE_MAP()
-
 const std::vector<UINT> kTapTap = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP};
 const std::vector<UINT> kDoubleTap = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP};
 
 } // namespace
-
-TEST_F(WindowTest, TapArrivesInClientCoordinates)
-{
-    CProbeWnd wnd;
-    ASSERT_TRUE(CreateChild(wnd, CRect(50, 60, 150, 160), 1, WS_BORDER));
-    Testing::Tap(&wnd, CPoint(10, 20));
-    ASSERT_EQ(Mouse(wnd), std::vector<UINT>({WM_LBUTTONDOWN, WM_LBUTTONUP}));
-    EXPECT_EQ(wnd.m_points[0], CPoint(10, 20));
-    EXPECT_EQ(wnd.m_points[1], CPoint(10, 20));
-    // A tap does not take the focus.
-    EXPECT_EQ(wnd.Count(WM_SETFOCUS), 0);
-}
 
 TEST_F(WindowTest, DoubleTapNeedsTheDoubleClickClassStyle)
 {
@@ -92,21 +39,6 @@ TEST_F(WindowTest, DoubleTapNeedsTheDoubleClickClassStyle)
     Testing::Tap(&byDefault, CPoint(5, 5));
     Testing::Tap(&byDefault, CPoint(5, 5));
     EXPECT_EQ(Mouse(byDefault), kTapTap);
-}
-
-TEST_F(WindowTest, CapturedReleaseOutsideReachesTheCapturingWindow)
-{
-    CCaptureWnd pad;
-    CProbeWnd below;
-    ASSERT_TRUE(CreateChild(pad, CRect(0, 100, 240, 140), 1));
-    ASSERT_TRUE(CreateChild(below, CRect(0, 150, 240, 200), 2));
-    Testing::Press(&pad, CPoint(10, 10));
-    EXPECT_EQ(CWnd::GetCapture(), &pad);
-    Testing::Release(&pad, CPoint(-5, 60)); // over the other window, left of the pad
-    ASSERT_EQ(Mouse(pad), std::vector<UINT>({WM_LBUTTONDOWN, WM_LBUTTONUP}));
-    EXPECT_EQ(pad.m_points[1], CPoint(-5, 60));
-    EXPECT_TRUE(Mouse(below).empty());
-    EXPECT_EQ(CWnd::GetCapture(), nullptr);
 }
 
 TEST_F(WindowTest, UncapturedReleaseGoesToTheWindowUnderThePen)
@@ -156,24 +88,4 @@ TEST_F(WindowTest, TypedCharactersGoToTheFocusedWindow)
     EXPECT_EQ(CWnd::GetFocus(), nullptr);
     Testing::TypeText(u"x");
     EXPECT_EQ(first.m_chars.size(), 3u);
-}
-
-TEST_F(WindowTest, TabAndShiftTabAreKeysOfTheFocusedWindow)
-{
-    // A control that takes the focus by Tab stands beside it, as the
-    // command bar's buttons do; Tab must not move the focus there.
-    CShiftProbeWnd wnd;
-    CEdit edit;
-    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 50, 50), 1));
-    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(60, 0, 160, 20), &m_host, 2));
-    wnd.SetFocus();
-
-    Testing::PressKey(VK_TAB);
-    Testing::PressKey(VK_TAB, TRUE);
-    Testing::PressKey(VK_LEFT, TRUE);
-    Testing::PressKey(VK_TAB);
-    EXPECT_EQ(CWnd::GetFocus(), &wnd);
-    EXPECT_EQ(wnd.m_keys, std::vector<UINT>({VK_TAB, VK_TAB, VK_LEFT, VK_TAB}));
-    EXPECT_EQ(wnd.m_shifted, std::vector<bool>({false, true, true, false}));
-    EXPECT_EQ(wnd.m_chars, std::vector<UINT>({9, 9})); // Shift+Tab types nothing
 }

@@ -38,18 +38,16 @@ TEST_F(WindowTest, InvalidatedAreaIsPaintedLaterByTheEventLoop)
     EXPECT_EQ(Testing::PixelAt(&wnd, 19, 14), kGreen);
     EXPECT_EQ(Testing::PixelAt(&wnd, 20, 14), kRed);
     EXPECT_EQ(Testing::PixelAt(&wnd, 9, 10), kRed);
-}
 
-TEST_F(WindowTest, InvalidationsMergeIntoOnePaint)
-{
-    CProbeWnd wnd;
-    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 40, 30)));
-    Testing::RunUntilIdle();
+    // Two areas make one paint, clipped to them and not to the box around them.
+    wnd.m_crFill = kYellow;
     wnd.InvalidateRect(CRect(0, 0, 5, 5), FALSE);
     wnd.InvalidateRect(CRect(30, 20, 40, 30), FALSE);
     Testing::RunUntilIdle();
-    EXPECT_EQ(wnd.m_nPaints, 2);
+    EXPECT_EQ(wnd.m_nPaints, 3);
     EXPECT_EQ(wnd.m_rcLastPaint, CRect(0, 0, 40, 30));
+    EXPECT_EQ(Testing::CountPixels(&wnd, CRect(0, 0, 40, 30), kYellow), 25 + 100);
+    EXPECT_EQ(Testing::PixelAt(&wnd, 10, 10), kGreen);
 }
 
 TEST_F(WindowTest, EraseFlagDecidesWhetherOldPixelsStay)
@@ -72,18 +70,16 @@ TEST_F(WindowTest, EraseFlagDecidesWhetherOldPixelsStay)
     EXPECT_EQ(Testing::PixelAt(&wnd, 5, 5), kYellow);
     EXPECT_EQ(Testing::PixelAt(&wnd, 10, 10), kRed);
     EXPECT_FALSE(wnd.m_bLastErase);
-}
 
-TEST_F(WindowTest, DefaultClassHasNoBackgroundToErase)
-{
-    CProbeWnd wnd;
-    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 20, 20)));
+    // The default class has no brush: erasing is left to the window.
+    CProbeWnd plain;
+    ASSERT_TRUE(CreateChild(plain, CRect(50, 0, 70, 20), 2));
     Testing::RunUntilIdle();
-    wnd.m_bFillOnPaint = false;
-    wnd.Invalidate(TRUE);
+    plain.m_bFillOnPaint = false;
+    plain.Invalidate(TRUE);
     Testing::RunUntilIdle();
-    EXPECT_EQ(Testing::PixelAt(&wnd, 0, 0), kRed);
-    EXPECT_TRUE(wnd.m_bLastErase); // left to the window to erase
+    EXPECT_EQ(Testing::PixelAt(&plain, 0, 0), kRed);
+    EXPECT_TRUE(plain.m_bLastErase);
 }
 
 TEST_F(WindowTest, ClientDCDrawsAtOnceAndUpdateWindowPaintsAtOnce)
@@ -106,22 +102,6 @@ TEST_F(WindowTest, ClientDCDrawsAtOnceAndUpdateWindowPaintsAtOnce)
     EXPECT_EQ(Testing::PixelAt(&wnd, 2, 2), kWhite);
     Testing::RunUntilIdle();
     EXPECT_EQ(wnd.m_nPaints, 2); // nothing was left to paint
-}
-
-TEST_F(WindowTest, HiddenWindowPaintsWhenShown)
-{
-    CProbeWnd wnd;
-    ASSERT_TRUE(wnd.Create(nullptr, u"hidden", WS_CHILD, CRect(0, 0, 20, 20), &m_host, 1));
-    Testing::RunUntilIdle();
-    EXPECT_EQ(wnd.m_nPaints, 0);
-    wnd.ShowWindow(SW_SHOW);
-    Testing::RunUntilIdle();
-    EXPECT_EQ(wnd.m_nPaints, 1);
-    EXPECT_EQ(wnd.m_rcLastPaint, CRect(0, 0, 20, 20));
-    // Showing a window that is already visible repaints nothing.
-    wnd.ShowWindow(SW_SHOW);
-    Testing::RunUntilIdle();
-    EXPECT_EQ(wnd.m_nPaints, 1);
 }
 
 TEST_F(WindowTest, ResizeRepaintsByClassStyle)

@@ -88,13 +88,3 @@ TEST(ProfileIsolation, EachTemporaryStoreStartsEmptyInItsOwnFolder)
     Testing::TemporarySettings settings;
     EXPECT_EQ(app.GetProfileInt(u"options", u"square", 20), 20u);
 }
-
-TEST(ProfileIsolation, BeforeARegistryKeyTheStoreIsNamedAfterTheApplication)
-{
-    Testing::TemporarySettings settings;
-    CWinApp app(u"trellis");
-    ASSERT_TRUE(app.WriteProfileInt(u"options", u"mode", 0));
-    EXPECT_TRUE(fs::is_regular_file(fs::path(settings.Folder()) / "trellis" / "trellis.ini"));
-    app.SetRegistryKey(u"Quillon Software");
-    EXPECT_EQ(app.GetProfileInt(u"options", u"mode", 1), 1u);
-}

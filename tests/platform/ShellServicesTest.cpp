@@ -1,9 +1,8 @@
-// Message boxes, file dialogs and file deletion, through the seams and natively.
+// Message boxes and file dialogs, through the seams and natively.
 
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/TestingShell.h"
-#include "platform/WinApp.h"
 
 #include <gtest/gtest.h>
 
@@ -39,21 +38,10 @@ public:
         std::ofstream(m_path / pszName) << "x";
         return Path(pszName);
     }
-    std::u16string Folder() const { return m_path.u16string(); }
 
 private:
     fs::path m_path;
 };
-
-const ResourceSet* StringTable()
-{
-    static const ResourceSet set = [] {
-        ResourceSet s;
-        s.strings[700] = u"Stored prompt";
-        return s;
-    }();
-    return &set;
-}
 
 } // namespace
 
@@ -64,58 +52,14 @@ TEST(MessageBoxSeam, RecordsTextAndFlagsAndGivesQueuedAnswers)
     EXPECT_EQ(AfxMessageBox(u"Delete it?", MB_YESNO | MB_ICONQUESTION), IDYES);
     EXPECT_EQ(AfxMessageBox(std::u16string(u"No answer left"), MB_YESNO | MB_ICONQUESTION), IDNO);
     EXPECT_EQ(AfxMessageBox(u"Broken", MB_OK | MB_ICONSTOP), IDOK);
-    EXPECT_EQ(AfxMessageBox(u"Sure?", MB_OKCANCEL), IDCANCEL);
 
-    ASSERT_EQ(boxes.Shown().size(), 4u);
+    ASSERT_EQ(boxes.Shown().size(), 3u);
     EXPECT_EQ(boxes.Shown()[0].strText, u"Delete it?");
     EXPECT_EQ(boxes.Shown()[0].Icon(), MB_ICONQUESTION);
     EXPECT_EQ(boxes.Shown()[0].Buttons(), MB_YESNO);
     EXPECT_EQ(boxes.Shown()[2].Icon(), MB_ICONSTOP);
     EXPECT_EQ(boxes.Shown()[2].Buttons(), MB_OK);
     EXPECT_EQ(boxes.AnswersLeft(), 0u);
-}
-
-TEST(MessageBoxSeam, InnerScriptAnswersAndOuterResumes)
-{
-    Testing::ScriptedMessageBoxes outer;
-    outer.Answer(IDYES);
-    {
-        Testing::ScriptedMessageBoxes inner;
-        inner.Answer(IDNO);
-        EXPECT_EQ(AfxMessageBox(u"inner", MB_YESNO), IDNO);
-        EXPECT_EQ(inner.Shown().size(), 1u);
-    }
-    EXPECT_EQ(AfxMessageBox(u"outer", MB_YESNO), IDYES);
-    ASSERT_EQ(outer.Shown().size(), 1u);
-    EXPECT_EQ(outer.Shown()[0].strText, u"outer");
-}
-
-TEST(MessageBoxSeam, StringIdShowsTheStringTableText)
-{
-    const ResourceSet* pOld = AfxGetResources();
-    AfxSetResources(StringTable());
-    Testing::ScriptedMessageBoxes boxes;
-    AfxMessageBox(700, MB_OK);
-    AfxSetResources(pOld);
-    ASSERT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_EQ(boxes.Shown()[0].strText, u"Stored prompt");
-}
-
-TEST(NativeMessageBox, TitledWithTheAppNameAndAnswersWithTheButtonPressed)
-{
-    CWinApp app(u"trellis");
-    Testing::NativeMessageBox seen;
-    Testing::AnswerNextNativeMessageBox(IDNO, &seen);
-    EXPECT_EQ(AfxMessageBox(u"Replace?", MB_YESNO | MB_ICONQUESTION), IDNO);
-    EXPECT_EQ(seen.strTitle, u"trellis");
-    EXPECT_EQ(seen.strText, u"Replace?");
-    EXPECT_EQ(seen.nIcon, MB_ICONQUESTION);
-    EXPECT_EQ(seen.buttons, (std::vector<int> { IDYES, IDNO }));
-
-    Testing::AnswerNextNativeMessageBox(IDOK, &seen);
-    EXPECT_EQ(AfxMessageBox(u"Failed", MB_OK | MB_ICONSTOP), IDOK);
-    EXPECT_EQ(seen.nIcon, MB_ICONSTOP);
-    EXPECT_EQ(seen.buttons, std::vector<int> { IDOK });
 }
 
 class FileDialogTest : public ::testing::Test {
@@ -142,17 +86,14 @@ TEST_F(FileDialogTest, ShowsFiltersAndAddsTheDefaultExtensionToABareName)
     ASSERT_EQ(shown.filters.size(), 2u);
     EXPECT_EQ(shown.filters[0], u"Puzzle Solution Files (*.sol) (*.sol)");
     EXPECT_EQ(shown.filters[1], u"All Files (*.*) (*)"); // every file, dotted or not
-}
 
-TEST_F(FileDialogTest, KeepsAGivenExtensionAndSeveralPatterns)
-{
+    // A name with an extension keeps it; a default extension may come with its dot.
     m_dialogs.Choose((Path("notes.txt")));
-    CFileDialog dlg(TRUE, u".puz", nullptr, 0, u"Texts|*.txt;*.text||");
-    ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.GetPathName(), (Path("notes.txt")));
-    ASSERT_EQ(m_dialogs.Shown().size(), 1u);
-    EXPECT_EQ(m_dialogs.Shown()[0].strDefExt, u"puz");
-    EXPECT_EQ(m_dialogs.Shown()[0].filters, std::vector<std::u16string>{ u"Texts (*.txt *.text)" });
+    CFileDialog open(TRUE, u".puz", nullptr, 0, u"Texts|*.txt;*.text||");
+    ASSERT_EQ(open.DoModal(), IDOK);
+    EXPECT_EQ(open.GetPathName(), (Path("notes.txt")));
+    EXPECT_EQ(m_dialogs.Shown()[1].strDefExt, u"puz");
+    EXPECT_EQ(m_dialogs.Shown()[1].filters, std::vector<std::u16string>{ u"Texts (*.txt *.text)" });
 }
 
 TEST_F(FileDialogTest, OpenKeepsABareNameWhenOnlyThatFileExists)
@@ -165,17 +106,6 @@ TEST_F(FileDialogTest, OpenKeepsABareNameWhenOnlyThatFileExists)
     EXPECT_EQ(dlg.GetPathName(), (Path("README")));
     ASSERT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.GetPathName(), (Path("other.puz")));
-}
-
-TEST_F(FileDialogTest, CancelGivesNoPath)
-{
-    m_dialogs.Choose((Path("first.puz")));
-    m_dialogs.Cancel();
-    CFileDialog dlg(TRUE, u"puz");
-    ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_TRUE(dlg.GetPathName().empty());
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL); // nothing scripted: cancelled too
 }
 
 TEST_F(FileDialogTest, SaveAsksBeforeReplacingOnlyWhenTold)
@@ -220,16 +150,4 @@ TEST(NativeFileDialog, SaveAddsTheExtensionToATypedNameAndCancelGivesNoPath)
     Testing::AnswerNextNativeFileDialog(nullptr, &seen);
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_TRUE(dlg.GetPathName().empty());
-}
-
-TEST(DeleteFile, DeletesAFileAndReportsWhatItCannotDelete)
-{
-    ScratchDir dir;
-    const std::u16string file = dir.Touch("solved.puz");
-    EXPECT_TRUE(DeleteFile(file.c_str()));
-    EXPECT_FALSE(fs::exists(file));
-    EXPECT_FALSE(DeleteFile(file.c_str())); // gone already
-    EXPECT_FALSE(DeleteFile(dir.Folder().c_str())); // a folder
-    EXPECT_TRUE(fs::is_directory(dir.Folder()));
-    EXPECT_FALSE(DeleteFile(u""));
 }

@@ -9,6 +9,29 @@
 
 namespace trellis::test {
 
+namespace {
+
+// Words (runs of two or more white squares) across plus down.
+int CountWords(const std::vector<std::string>& rows)
+{
+    const int nHeight = static_cast<int>(rows.size());
+    auto white = [&](int c, int r) {
+        return r >= 0 && r < nHeight && c >= 0 && c < static_cast<int>(rows[r].size()) && rows[r][c] != '#';
+    };
+    int nWords = 0;
+    for (int r = 0; r < nHeight; ++r) {
+        for (int c = 0; c < static_cast<int>(rows[r].size()); ++c) {
+            if (!white(c, r))
+                continue;
+            nWords += (!white(c - 1, r) && white(c + 1, r)) ? 1 : 0;
+            nWords += (!white(c, r - 1) && white(c, r + 1)) ? 1 : 0;
+        }
+    }
+    return nWords;
+}
+
+}  // namespace
+
 PuzzleFileWriter::PuzzleFileWriter(std::vector<std::string> rows) : m_rows(std::move(rows)) { }
 
 PuzzleFileWriter& PuzzleFileWriter::Title(std::string text) { m_title = std::move(text); return *this; }
@@ -19,8 +42,6 @@ PuzzleFileWriter& PuzzleFileWriter::State(std::vector<std::string> rows) { m_sta
 PuzzleFileWriter& PuzzleFileWriter::Version(std::string version) { m_version = std::move(version); return *this; }
 PuzzleFileWriter& PuzzleFileWriter::Prefix(std::string bytes) { m_prefix = std::move(bytes); return *this; }
 PuzzleFileWriter& PuzzleFileWriter::Terminator(char ch) { m_terminator = ch; return *this; }
-PuzzleFileWriter& PuzzleFileWriter::Trailer(std::string bytes) { m_trailer = std::move(bytes); return *this; }
-
 PuzzleFileWriter& PuzzleFileWriter::Locked(int nKey) { m_nKey = nKey; return *this; }
 
 PuzzleFileWriter& PuzzleFileWriter::Section(const std::string& name, const std::string& data)
@@ -65,24 +86,6 @@ PuzzleFileWriter& PuzzleFileWriter::Clues(std::vector<std::string> clues)
     m_clues = std::move(clues);
     m_bClues = true;
     return *this;
-}
-
-int PuzzleFileWriter::CountWords(const std::vector<std::string>& rows)
-{
-    const int nHeight = static_cast<int>(rows.size());
-    auto white = [&](int c, int r) {
-        return r >= 0 && r < nHeight && c >= 0 && c < static_cast<int>(rows[r].size()) && rows[r][c] != '#';
-    };
-    int nWords = 0;
-    for (int r = 0; r < nHeight; ++r) {
-        for (int c = 0; c < static_cast<int>(rows[r].size()); ++c) {
-            if (!white(c, r))
-                continue;
-            nWords += (!white(c - 1, r) && white(c + 1, r)) ? 1 : 0;
-            nWords += (!white(c, r - 1) && white(c, r + 1)) ? 1 : 0;
-        }
-    }
-    return nWords;
 }
 
 std::string PuzzleFileWriter::Bytes() const
@@ -140,7 +143,7 @@ std::string PuzzleFileWriter::Bytes() const
     for (const std::string& clue : clues)
         bytes += clue + m_terminator;
     bytes += m_notes + m_terminator;
-    return bytes + m_sections + m_trailer;
+    return bytes + m_sections;
 }
 
 }  // namespace trellis::test

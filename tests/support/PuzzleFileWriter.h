@@ -41,7 +41,6 @@ public:
     PuzzleFileWriter& Version(std::string version);  // "1.3" by default
     PuzzleFileWriter& Prefix(std::string bytes);     // bytes before the header
     PuzzleFileWriter& Terminator(char ch);           // ends every text; 0 by default
-    PuzzleFileWriter& Trailer(std::string bytes);    // bytes after the sections
     // An extra section after the notes, with its length and checksum.
     PuzzleFileWriter& Section(const std::string& name, const std::string& data);
     // Scrambles the answers with the key and marks the file locked, with the
@@ -54,8 +53,6 @@ public:
     // the reader's message when the load fails.
     std::unique_ptr<CCrossWordPuzzle> Load(const TempDir& dir, const std::string& name = "puzzle.puz") const;
 
-    // Words (runs of two or more white squares) across plus down.
-    static int CountWords(const std::vector<std::string>& rows);
     // The letters scrambled with a key of four digits, as publishers lock answers.
     static std::string Scramble(std::string letters, int nKey);
 
@@ -71,7 +68,6 @@ private:
     std::string m_version = "1.3";
     std::string m_prefix;
     std::string m_sections;
-    std::string m_trailer;
     char m_terminator = '\0';
     int m_nKey = -1;
 };

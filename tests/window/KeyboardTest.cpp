@@ -37,14 +37,6 @@ protected:
         const CString text = Clue();
         return ToUtf8(std::u16string(text.GetString()).substr(0, text.Find(u':')));
     }
-    void Put(int nCol, int nRow, WCHAR ch)
-    {
-        CSquare square = Square(nCol, nRow);
-        square.m_chLetter = ch;
-        square.m_bFilled = TRUE;
-        square.m_bChecked = TRUE;
-        m_pPuzzle->SetSquare(nCol, nRow, square);
-    }
     COLORREF Color(int nSlot) { return Grid().m_colors[nSlot]; }
     COLORREF Shown(int nCol, int nRow)
     {
@@ -125,11 +117,11 @@ TEST_F(KeyboardTest, TabGoesThroughTheWordsInClueOrderAndRoundAgain)
     }
 
     // The first empty square of the word, or its first square when it is full.
-    Put(2, 1, u'A');
-    Put(0, 2, u'A');
-    Put(1, 2, u'A');
-    Put(2, 2, u'A');
-    Put(3, 2, u'A');
+    Put(2, 1, u'A', TRUE);
+    Put(0, 2, u'A', TRUE);
+    Put(1, 2, u'A', TRUE);
+    Put(2, 2, u'A', TRUE);
+    Put(3, 2, u'A', TRUE);
     Key(VK_TAB);
     EXPECT_EQ(Selected(), "0,2 A0");
     Key(VK_TAB, TRUE);
@@ -151,8 +143,8 @@ TEST_F(KeyboardTest, BackspaceAndDeleteClearAsClearLetterDoes)
     Load(kGrid);
     Key(VK_TAB);
     Key(VK_TAB); // the across word of the last row
-    Put(0, 2, u'X');
-    Put(1, 2, u'Y');
+    Put(0, 2, u'X', TRUE);
+    Put(1, 2, u'Y', TRUE);
     Key(VK_RIGHT);
     Key(VK_RIGHT);
     ASSERT_EQ(Selected(), "2,2 A0");
@@ -171,7 +163,7 @@ TEST_F(KeyboardTest, BackspaceAndDeleteClearAsClearLetterDoes)
     EXPECT_EQ(Selected(), "0,2 A0");
 
     // A square that holds a letter is cleared where it is, and repainted.
-    Put(3, 2, u'W');
+    Put(3, 2, u'W', TRUE);
     Key(VK_RIGHT);
     Key(VK_RIGHT);
     Key(VK_RIGHT);
@@ -186,7 +178,7 @@ TEST_F(KeyboardTest, BackspaceAndDeleteClearAsClearLetterDoes)
     EXPECT_EQ(InkPixels(&Grid(), rc, crSquare), 0);
 
     // Delete clears and stays, filled or not.
-    Put(2, 2, u'V');
+    Put(2, 2, u'V', TRUE);
     Key(VK_LEFT);
     Key(VK_DELETE);
     EXPECT_EQ(Selected(), "2,2 A0");
@@ -196,7 +188,7 @@ TEST_F(KeyboardTest, BackspaceAndDeleteClearAsClearLetterDoes)
 
     // Down a column the word is walked the same way.
     Key(VK_SPACE);
-    Put(2, 0, u'T');
+    Put(2, 0, u'T', TRUE);
     ASSERT_EQ(Selected(), "2,2 D0");
     Key(VK_BACK);
     Key(VK_BACK);
@@ -215,7 +207,7 @@ TEST_F(KeyboardTest, TheKeysNeverEnterLettersAndNeedASelection)
     EXPECT_FALSE(Square(0, 0).m_bFilled || Square(0, 0).m_chLetter);
 
     Load(kGrid);
-    Put(0, 0, u'C');
+    Put(0, 0, u'C', TRUE);
     for (UINT vk : { VK_SPACE, VK_TAB, VK_BACK, VK_DELETE, VK_SPACE })
         Key(vk);
     Key(VK_TAB, TRUE);

@@ -43,6 +43,15 @@ protected:
     }
     CGridWnd& Grid() { return m_wnd.GetGrid(); }
     CSquare Square(int nCol, int nRow) const { return m_pPuzzle->GetSquare(nCol, nRow); }
+    // A letter in the square as the player left it, checked or not.
+    void Put(int nCol, int nRow, WCHAR ch, BOOL bChecked = FALSE)
+    {
+        CSquare square = Square(nCol, nRow);
+        square.m_chLetter = ch;
+        square.m_bFilled = TRUE;
+        square.m_bChecked = bChecked;
+        m_pPuzzle->SetSquare(nCol, nRow, square);
+    }
     void Select(int nCol, int nRow) { Testing::Tap(&Grid(), InSquare(Grid(), nCol, nRow)); }
     void Type(UINT nChar) { m_wnd.SendMessage(WM_CHAR, nChar, 0); }
     CString Clue() { return m_wnd.m_wndClue.GetClueText(); }

@@ -17,14 +17,6 @@ const std::vector<std::string> kCat = { "CAT", "O#O", "WOW" };
 
 class SolveTest : public PuzzleWndTest {
 protected:
-    void Put(int nCol, int nRow, WCHAR ch, BOOL bChecked = FALSE)
-    {
-        CSquare square = Square(nCol, nRow);
-        square.m_chLetter = ch;
-        square.m_bFilled = TRUE;
-        square.m_bChecked = bChecked;
-        m_pPuzzle->SetSquare(nCol, nRow, square);
-    }
     void Command(UINT nID) { m_wnd.SendMessage(WM_COMMAND, nID, 0); }
     int Enabled()
     {
@@ -55,15 +47,6 @@ TEST_F(SolveTest, ALetterGoesIntoTheSelectedSquareAndTheCursorMovesOn)
         Type(ch);
     EXPECT_EQ(u'T', Square(2, 0).m_chLetter);
     EXPECT_EQ(3, m_solve.m_nChecks);
-
-    // Typed on the keyboard or tapped on the pad ('D', the fourth key), the same road.
-    Select(0, 2);
-    m_wnd.SetFocus();
-    Testing::TypeText(u"w");
-    Testing::Tap(&m_wnd.m_wndInput, CPoint(4 + 3 * 18 + 3, 10));
-    EXPECT_EQ(u'W', Square(0, 2).m_chLetter);
-    EXPECT_EQ(u'D', Square(1, 2).m_chLetter);
-    EXPECT_EQ(5, m_solve.m_nChecks);
 }
 
 TEST_F(SolveTest, LettersOfAnyScriptGoInUpperCasedWhateverTheLocale)
