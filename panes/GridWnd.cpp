@@ -169,6 +169,15 @@ void CGridWnd::SelectWord(int nDirection, CPoint ptStart)
         pParent->SendMessage(WM_WORDSELECTED, static_cast<WPARAM>(nDirection), PackSquare(ptStart));
 }
 
+// Makes a square the selected one and has the parent bring it into view;
+// drawing is the caller's.
+void CGridWnd::SelectSquare(CPoint pt)
+{
+    m_ptSelected = pt;
+    if (CWnd* pParent = GetParent())
+        pParent->SendMessage(WM_SQUARESELECTED, 0, PackSquare(pt));
+}
+
 CRect CGridWnd::GetSquareRect(int nCol, int nRow) const
 {
     const int nLeft = m_nLeftMargin + m_nLineWidth + nCol * Pitch();
@@ -386,7 +395,7 @@ void CGridWnd::Tap(CPoint point)
         SelectWord(nNewDirection, ptStart);
     }
     if (ptTap != m_ptSelected) {
-        m_ptSelected = ptTap;
+        SelectSquare(ptTap);
         CClientDC dc(this);
         DrawWord(&dc, TRUE);
     }
@@ -408,9 +417,12 @@ void CGridWnd::AdvanceCursor()
         while (puzzle.IsFilled(pt.x, pt.y) && !puzzle.IsBlack(pt.x, pt.y))
             pt.y++;
     }
-    if (puzzle.IsBlack(pt.x, pt.y))
+    if (puzzle.IsBlack(pt.x, pt.y)) {
+        // The cursor stays on the letter just entered, which is shown too.
+        SelectSquare(m_ptSelected);
         return;
+    }
     InvalidateSquare(m_ptSelected.x, m_ptSelected.y);
     InvalidateSquare(pt.x, pt.y);
-    m_ptSelected = pt;
+    SelectSquare(pt);
 }
