@@ -83,11 +83,9 @@ void CPuzzleApp::OnOptionsColors()
         dlg.m_apszNames[i] = g_aGridColorNames[i];
     }
     if (dlg.DoModal() == IDOK) {
+        // The grid shows them when it is repainted as the dialog goes away.
         for (int i = 0; i < CColorsDlg::kSlots; ++i)
             wndGrid.m_colors[i] = dlg.m_colors[i];
-        // Windows here keep their image when a dialog goes away, so the grid
-        // must be told to paint itself in the new colours. Nothing else changes.
-        wndGrid.Invalidate();
     }
     // Written on Cancel too.
     SaveSettings();

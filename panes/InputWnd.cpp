@@ -16,6 +16,7 @@ BEGIN_MESSAGE_MAP(CInputWnd, CWnd)
     ON_WM_PAINT()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
 CInputWnd::CInputWnd() : m_chPressed(0) { }
@@ -82,6 +83,13 @@ void CInputWnd::OnLButtonDown(UINT /*nFlags*/, CPoint point)
     DrawLetter(&dc, m_chPressed, CRect(rcLetter.left, rcBox.top, rcBox.right, rcBox.bottom));
     m_rcPressed = rcBox;
     SetCapture();
+}
+
+// The pad's class takes double clicks, so the second of two quick taps comes
+// as one; it is a press like any other.
+void CInputWnd::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    OnLButtonDown(nFlags, point);
 }
 
 void CInputWnd::OnLButtonUp(UINT /*nFlags*/, CPoint point)

@@ -23,6 +23,7 @@ protected:
     void OnPaint();
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
 
     DECLARE_MESSAGE_MAP()
 

@@ -264,6 +264,7 @@ INT_PTR CDialog::DoModal()
     DestroyWindow();
     m_controls.clear();
     m_bInModal = FALSE;
+    PlatformModalWindowClosed();
     return m_nModalResult;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "platform/ShellPrivate.h"
+#include "platform/WndPrivate.h"
 
 #include <QDir>
 #include <QFile>
@@ -103,6 +104,7 @@ int CFileDialog::DoModal()
         } else {
             chosen = AskNative(request, shell::ModalParent(m_pParentWnd));
         }
+        PlatformModalWindowClosed();
         if (!chosen || chosen->isEmpty())
             return IDCANCEL;
 

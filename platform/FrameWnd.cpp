@@ -103,8 +103,6 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     }
     m_pActivationFilter = new ActivationFilter(this, pWidget);
     pWidget->installEventFilter(m_pActivationFilter);
-    if (!PlatformGetScreenWindow())
-        PlatformSetScreenWindow(this);
 
     // The pane gets the handheld's screen size; the frame grows by the bar.
     const int nBar = m_pCommandBar ? m_pCommandBar->CalcHeight(AFX_FRAME_PANE_WIDTH) : 0;
@@ -114,6 +112,13 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     if (dwDefaultStyle & WS_VISIBLE)
         ShowWindow(SW_SHOW);
     return TRUE;
+}
+
+LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_CREATE && !PlatformGetScreenWindow())
+        PlatformSetScreenWindow(this);
+    return CWnd::WindowProc(message, wParam, lParam);
 }
 
 BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)

@@ -32,8 +32,8 @@ public:
     // Creates the frame as a top-level window titled with the first field (up
     // to '\n') of string nIDResource, with icon nIDResource when there is one,
     // sized so that the pane under the command bar is 240 x 268. The first
-    // frame loaded becomes the screen (pop-ups are placed relative to it).
-    // FALSE when the window cannot be created (its WM_CREATE failed).
+    // frame becomes the screen (pop-ups are placed relative to it and belong
+    // to it). FALSE when the window cannot be created (its WM_CREATE failed).
     virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                            CWnd* pParentWnd = nullptr, void* pContext = nullptr);
 
@@ -47,6 +47,10 @@ public:
     // Ends the window; the main window's end ends the event loop. With
     // m_bAutoDelete the frame object then deletes itself (frames live on the heap).
     BOOL DestroyWindow() override;
+
+    // The first frame becomes the screen before its WM_CREATE, so that the
+    // pop-ups its windows make then belong to it.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     CString GetTitle() const { return m_strTitle; }
     void SetTitle(LPCTSTR lpszTitle);

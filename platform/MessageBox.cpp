@@ -1,6 +1,7 @@
 #include "platform/MessageBox.h"
 
 #include "platform/ShellPrivate.h"
+#include "platform/WndPrivate.h"
 
 #include <QMessageBox>
 
@@ -63,9 +64,10 @@ int ShowNative(const std::u16string& strText, UINT nType)
 int AfxMessageBox(const std::u16string& strText, UINT nType, UINT /*nIDHelp*/)
 {
     int nResult = 0;
-    if (shell::ScriptedMessageBox(strText, nType, nResult))
-        return nResult;
-    return ShowNative(strText, nType);
+    if (!shell::ScriptedMessageBox(strText, nType, nResult))
+        nResult = ShowNative(strText, nType);
+    PlatformModalWindowClosed();
+    return nResult;
 }
 
 int AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp)

@@ -33,24 +33,31 @@ COLORREF ScreenPixelAt(const CWnd* pWnd, int x, int y);
 bool SaveScreenshot(const CWnd* pWnd, const char* pszPath);
 
 // The pen, at a point in pWnd's client coordinates (which may lie outside
-// it): the press goes to the window under the point; move and release go
-// where the platform sends them (the capture, else the window under the
-// pointer).
+// it), as Qt delivers it: the press goes to the widget under the point;
+// moves and the release go to the widget that took the press (a move with
+// the pen up reaches nothing, since no window tracks the pointer). The
+// platform then sends them on (the capture, else the window under the pen).
 void Press(CWnd* pWnd, CPoint point);
 void Move(CWnd* pWnd, CPoint point);
 void Release(CWnd* pWnd, CPoint point);
 void Tap(CWnd* pWnd, CPoint point);
-// Press, release, quick second press and release at the same point.
+// A quick second press after a tap at the same point, as Qt delivers it:
+// press, release, double click (in place of the second press); the pen
+// stays down until Release. DoubleTap lifts it again.
+void DoublePress(CWnd* pWnd, CPoint point);
 void DoubleTap(CWnd* pWnd, CPoint point);
 
 // Typed characters, one key press each, at the window that has the focus.
 void TypeText(LPCTSTR text);
-// A key (VK_LEFT, VK_BACK, 'A' ...) pressed and released there: WM_KEYDOWN,
-// WM_CHAR for the keys that type a control character, WM_KEYUP.
+// A key (VK_LEFT, VK_BACK, 'A' ...) pressed and released there, with the
+// text Qt gives it ("a" for 'A', "\b" for VK_BACK, none for VK_LEFT).
 void PressKey(UINT nVirtKey);
 
-// The user resizes a top-level window's client area... or any window.
+// The user drags the edges of a shown top-level window to this size, or
+// the whole window by (dx, dy); other windows cannot be dragged, and
+// nothing happens.
 void Resize(CWnd* pWnd, int cx, int cy);
+void DragBy(CWnd* pWnd, int dx, int dy);
 
 // A user action on the window's scroll bar (SB_HORZ or SB_VERT): SB_LINEUP,
 // SB_LINEDOWN, SB_PAGEUP, SB_PAGEDOWN, SB_TOP, SB_BOTTOM, or SB_THUMBTRACK

@@ -240,6 +240,34 @@ CWnd* PlatformGetScreenWindow()
     return s.screenWidget ? s.screen : nullptr;
 }
 
+void PlatformScreenMoved()
+{
+    for (const auto& [hWnd, pWnd] : State().handles) {
+        CWndImpl* p = CWndImpl::Of(pWnd);
+        if (p->popup && !p->IsNative() && pWnd != State().screen)
+            p->widget->move(p->ScreenOriginFor() + p->screenPos);
+    }
+}
+
+void PlatformModalWindowClosed()
+{
+    CWnd* pScreen = PlatformGetScreenWindow();
+    if (!pScreen)
+        return;
+    std::vector<CWndImpl*> pending(1, CWndImpl::Of(pScreen));
+    for (const auto& [hWnd, pWnd] : State().handles) {
+        if (CWndImpl::Of(pWnd)->owner == pScreen)
+            pending.push_back(CWndImpl::Of(pWnd));
+    }
+    while (!pending.empty()) {
+        CWndImpl* p = pending.back();
+        pending.pop_back();
+        p->Invalidate(p->VisibleRegion(), true);
+        for (CWnd* pChild : p->children)
+            pending.push_back(CWndImpl::Of(pChild));
+    }
+}
+
 LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR, HBRUSH hbrBackground, HICON)
 {
     RegisterBuiltInClasses();
@@ -336,6 +364,11 @@ bool CWndImpl::IsVisibleChain() const
             return false;
     }
     return true;
+}
+
+QRegion CWndImpl::VisibleRegion() const
+{
+    return QRegion(visible);
 }
 
 void CWndImpl::Invalidate(const QRect& rect, bool bErase)
@@ -771,16 +804,16 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     p->cls = *pClass;
     p->popup = !(style & WS_CHILD);
     p->parent = (style & WS_CHILD) ? pParent : nullptr;
+    p->owner = (style & WS_CHILD) ? nullptr : pParent ? pParent : PlatformGetScreenWindow();
 
     // The Qt parent: the parent's client area for a child; for a top-level
-    // window, its owner's or the screen window's top-level widget, so that
-    // it stays in front of it.
+    // window, its owner's top-level widget, so that it stays in front of it.
     QWidget* qtParent = nullptr;
     Qt::WindowFlags flags;
     if (style & WS_CHILD) {
         qtParent = parentImpl->client;
     } else {
-        QWidget* owner = pParent ? PlatformWidget(pParent) : State().screenWidget.data();
+        QWidget* owner = PlatformWidget(p->owner);
         qtParent = owner ? owner->window() : nullptr;
         flags = (style & WS_POPUP) ? (Qt::Tool | Qt::FramelessWindowHint) : Qt::Window;
     }
@@ -842,10 +875,19 @@ BOOL CWnd::DestroyWindow()
     SendMessage(WM_DESTROY, 0, 0);
     if (!m_pImpl)
         return TRUE;
-    // Children get their WM_DESTROY before the parent's windows go.
+    // Children, then owned windows, get their WM_DESTROY before the window goes.
     const std::vector<CWnd*> kids = m_pImpl->children;
     for (CWnd* child : kids)
         child->DestroyWindow();
+    std::vector<HWND> owned;
+    for (const auto& [hWnd, pWnd] : State().handles) {
+        if (CWndImpl::Of(pWnd)->owner == this)
+            owned.push_back(hWnd);
+    }
+    for (HWND hWnd : owned) {
+        if (CWnd* pWnd = FromHandle(hWnd))
+            pWnd->DestroyWindow();
+    }
     if (m_pImpl)
         m_pImpl->Detach(true);
     return TRUE;

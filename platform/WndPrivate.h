@@ -53,6 +53,7 @@ public:
     FrameWidget* frame = nullptr;     // null for a native window
     ClientWidget* clientArea = nullptr; // null for a native window
     CWnd* parent = nullptr;
+    CWnd* owner = nullptr;   // a top-level window's owner: named, else the screen window
     std::vector<CWnd*> children;
     DWORD style = 0;
     DWORD exStyle = 0;
@@ -86,6 +87,7 @@ public:
     bool IsNative() const { return clientArea == nullptr; }
     QRect ClientRect() const;               // in client coordinates: (0, 0, w, h)
     bool IsVisibleChain() const;            // visible, and every parent too
+    QRegion VisibleRegion() const;          // the client area within every ancestor's
     void Invalidate(const QRect& rect, bool bErase);
     void Invalidate(const QRegion& region, bool bErase);
     void SchedulePaint();
@@ -121,6 +123,15 @@ CWnd* PlatformWndAt(const QWidget* pWidget);
 // Pop-ups are placed relative to it; with none set, the desktop's origin.
 void PlatformSetScreenWindow(CWnd* pWnd);
 CWnd* PlatformGetScreenWindow();
+
+// The screen window moved: the pop-ups keep their place on it.
+void PlatformScreenMoved();
+
+// A modal window (dialog, message box, file dialog) closed. On the device it
+// covered the screen, and the program relies on the repaint its closing
+// caused: every window of the screen window, and the pop-ups it owns, is
+// invalidated with erase where it can be seen.
+void PlatformModalWindowClosed();
 
 // Colour and font conversions.
 QColor PlatformColor(COLORREF cr);

@@ -7,8 +7,6 @@
 #include <QPainter>
 #include <QPaintEvent>
 
-#include <cstdlib>
-
 namespace {
 
 int g_eventDepth = 0;
@@ -131,6 +129,13 @@ void FrameWidget::resizeEvent(QResizeEvent* e)
         impl->FrameChanged(true);
 }
 
+void FrameWidget::moveEvent(QMoveEvent* e)
+{
+    QWidget::moveEvent(e);
+    if (impl && isWindow() && impl->wnd == PlatformGetScreenWindow())
+        PlatformScreenMoved();
+}
+
 void FrameWidget::closeEvent(QCloseEvent* e)
 {
     if (!impl) {
@@ -211,6 +216,10 @@ void ClientWidget::Mouse(UINT message, QMouseEvent* e, bool toWindowUnderPointer
     QWidget* client = PlatformClientWidget(target);
     if (!client)
         return;
+    // A double click is one only for a window whose class asks for them;
+    // any other window hears a second press.
+    if (message == WM_LBUTTONDBLCLK && !(CWndImpl::Of(target)->cls.style & CS_DBLCLKS))
+        message = WM_LBUTTONDOWN;
     const QPoint local = client->mapFromGlobal(global);
     target->SendMessage(message, KeyFlags(e),
                         MAKELPARAM(static_cast<unsigned>(local.x()) & 0xFFFF, static_cast<unsigned>(local.y()) & 0xFFFF));
@@ -218,33 +227,16 @@ void ClientWidget::Mouse(UINT message, QMouseEvent* e, bool toWindowUnderPointer
 
 void ClientWidget::mousePressEvent(QMouseEvent* e)
 {
-    if (e->button() != Qt::LeftButton || !impl)
-        return;
-    // Double clicks are recognised here, as the original platform does: a
-    // second press on the same window, soon and near enough, in a class with
-    // CS_DBLCLKS. Qt's own double-click event is not used, because it comes
-    // in addition to the second press.
-    static struct {
-        CWnd* wnd = nullptr;
-        quint64 time = 0;
-        QPoint pos;
-        bool armed = false;
-    } last;
-    const QPoint global = e->globalPosition().toPoint();
-    const int slop = GetSystemMetrics(SM_CXDOUBLECLK) / 2;
-    const bool isDouble = last.armed && last.wnd == impl->wnd && e->timestamp() >= last.time &&
-                          e->timestamp() - last.time <= GetDoubleClickTime() &&
-                          std::abs(global.x() - last.pos.x()) <= slop && std::abs(global.y() - last.pos.y()) <= slop;
-    const bool dblclk = isDouble && (impl->cls.style & CS_DBLCLKS);
-    last.wnd = impl->wnd;
-    last.time = e->timestamp();
-    last.pos = global;
-    last.armed = !dblclk;
-    Mouse(dblclk ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN, e, false);
+    if (e->button() == Qt::LeftButton)
+        Mouse(WM_LBUTTONDOWN, e, false);
 }
 
-void ClientWidget::mouseDoubleClickEvent(QMouseEvent*)
+// Qt delivers a double click as press, release, double click, release: the
+// double click stands in for the second press.
+void ClientWidget::mouseDoubleClickEvent(QMouseEvent* e)
 {
+    if (e->button() == Qt::LeftButton)
+        Mouse(WM_LBUTTONDBLCLK, e, false);
 }
 
 void ClientWidget::mouseReleaseEvent(QMouseEvent* e)
@@ -297,7 +289,9 @@ void ClientWidget::keyPressEvent(QKeyEvent* e)
     CWnd* pWnd = impl->wnd;
     if (const UINT vk = VirtualKey(e->key()))
         pWnd->SendMessage(WM_KEYDOWN, vk, MAKELPARAM(1, 0));
-    for (const QChar c : e->text()) {
+    // The Delete key types no character, whatever text Qt gives it.
+    const QString text = e->key() == Qt::Key_Delete ? QString() : e->text();
+    for (const QChar c : text) {
         if (!pWnd->m_hWnd)
             break;
         pWnd->SendMessage(WM_CHAR, c.unicode(), MAKELPARAM(1, 0));

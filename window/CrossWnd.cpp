@@ -15,6 +15,17 @@ int PageStep(int nStep, int nView)
     return std::max(1, std::min(kPageSquares * nStep, nView > nStep ? nView - nStep : nView));
 }
 
+// An offset from 0 to nMax; a grid no larger than the view stays at its top
+// left corner.
+int Clamped(int nPos, int nMax)
+{
+    if (nPos < 0)
+        nPos = 0;
+    if (nPos > nMax)
+        nPos = nMax > 0 ? nMax : 0;
+    return nPos;
+}
+
 // The offset nearest nCurrent at which [nLow, nHigh) lies in a view of
 // nView, its start first when it is larger than the view; within [0, nMax].
 int Follow(int nCurrent, int nLow, int nHigh, int nView, int nMax)
@@ -24,7 +35,7 @@ int Follow(int nCurrent, int nLow, int nHigh, int nView, int nMax)
         nNew = nLow;
     else if (nHigh > nCurrent + nView)
         nNew = std::min(nLow, nHigh - nView);
-    return std::max(0, std::min(nNew, nMax));
+    return Clamped(nNew, nMax);
 }
 
 void SetScrollValue(CWnd* pWnd, int nBar, UINT fMask, int nMax, int nPos)
@@ -113,6 +124,14 @@ void CCrossWnd::ScrollTo(int x, int y)
 void CCrossWnd::OnSize(UINT /*nType*/, int /*cx*/, int /*cy*/)
 {
     UpdateScrollBars();
+    // The frame may grow, which the device's never did: the offset goes back
+    // within the new range at once (0 where a bar went away), or the grid
+    // would stay scrolled off with nothing left to bring it back.
+    CRect rcGrid, rcView;
+    m_wndGrid.GetClientRect(&rcGrid);
+    GetClientRect(&rcView);
+    ScrollTo(Clamped(m_ptScrollPos.x, rcGrid.Width() - rcView.Width()),
+             Clamped(m_ptScrollPos.y, rcGrid.Height() - rcView.Height()));
     UpdateScrollPos();
 }
 
@@ -139,12 +158,7 @@ int CCrossWnd::ScrollOffset(UINT nSBCode, UINT nPos, int nCurrent, int nView, in
     case SB_BOTTOM: nNew = nMax; break;
     default: break;
     }
-    if (nNew < 0)
-        nNew = 0;
-    // A grid no larger than the view stays at its top left corner.
-    if (nNew > nMax)
-        nNew = nMax > 0 ? nMax : 0;
-    return nNew;
+    return Clamped(nNew, nMax);
 }
 
 void CCrossWnd::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* /*pScrollBar*/)

@@ -14,7 +14,8 @@ namespace Testing {
 
 namespace {
 
-// Input timestamps: taps far apart unless a double tap asks for a quick one.
+// Input timestamps, in milliseconds: taps far apart unless a double tap
+// asks for a quick one.
 quint64 g_clock = 0;
 // Qt sends move and release to the widget that took the press.
 QPointer<QWidget> g_pressed;
@@ -34,7 +35,9 @@ void SendMouse(QWidget* target, QEvent::Type type, const QPoint& global, Qt::Mou
 {
     if (!target)
         return;
-    QMouseEvent event(type, QPointF(target->mapFromGlobal(global)), QPointF(global), Qt::LeftButton, buttons,
+    // A move names no button; press, double click and release name the left one.
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(target->mapFromGlobal(global)), QPointF(global), button, buttons,
                       Qt::NoModifier);
     event.setTimestamp(g_clock);
     QApplication::sendEvent(target, &event);
@@ -204,7 +207,11 @@ void Move(CWnd* pWnd, CPoint point)
 {
     g_clock += 10;
     const QPoint global = GlobalOf(pWnd, point);
+    // With the pen down the widget that took the press hears it; with the pen
+    // up only a widget that tracks the pointer does.
     QWidget* target = g_pressed ? g_pressed.data() : WidgetAt(pWnd, global);
+    if (!g_pressed && (!target || !target->hasMouseTracking()))
+        return;
     SendMouse(target, QEvent::MouseMove, global, g_pressed ? Qt::LeftButton : Qt::NoButton);
 }
 
@@ -223,15 +230,20 @@ void Tap(CWnd* pWnd, CPoint point)
     Release(pWnd, point);
 }
 
-void DoubleTap(CWnd* pWnd, CPoint point)
+void DoublePress(CWnd* pWnd, CPoint point)
 {
     Tap(pWnd, point);
-    // The second press follows quickly, as a user's double tap does.
-    const QPoint global = GlobalOf(pWnd, point);
+    // Qt keeps the second press to itself and delivers the double click in
+    // its place, to the widget under the pointer, which then has the pen.
     g_clock += 100;
+    const QPoint global = GlobalOf(pWnd, point);
     g_pressed = WidgetAt(pWnd, global);
-    SendMouse(g_pressed, QEvent::MouseButtonPress, global, Qt::LeftButton);
     SendMouse(g_pressed, QEvent::MouseButtonDblClick, global, Qt::LeftButton);
+}
+
+void DoubleTap(CWnd* pWnd, CPoint point)
+{
+    DoublePress(pWnd, point);
     Release(pWnd, point);
 }
 
@@ -262,15 +274,25 @@ void TypeText(LPCTSTR text)
 {
     for (LPCTSTR p = text; p && *p; ++p) {
         const QChar ch(static_cast<char16_t>(*p));
-        const QChar upper = ch.toUpper();
-        const bool plain = (upper >= u'A' && upper <= u'Z') || (ch >= u'0' && ch <= u'9');
-        SendKey(plain ? upper.unicode() : 0, QString(ch));
+        // Qt names a typed character's key by the character in upper case;
+        // control characters come from their own keys.
+        int key = ch.toUpper().unicode();
+        switch (ch.unicode()) {
+        case u'\b': key = Qt::Key_Backspace; break;
+        case u'\t': key = Qt::Key_Tab; break;
+        case u'\r':
+        case u'\n': key = Qt::Key_Return; break;
+        case 0x1B: key = Qt::Key_Escape; break;
+        case 0x7F: key = Qt::Key_Delete; break;
+        default: break;
+        }
+        SendKey(key, QString(ch));
     }
 }
 
 void PressKey(UINT nVirtKey)
 {
-    // The text Qt gives these keys, as the original platform gives their WM_CHAR.
+    // The text Qt gives these keys on a real display.
     struct Key {
         UINT vk;
         int key;
@@ -283,7 +305,7 @@ void PressKey(UINT nVirtKey)
         {VK_NEXT, Qt::Key_PageDown, u""},     {VK_END, Qt::Key_End, u""},
         {VK_HOME, Qt::Key_Home, u""},         {VK_LEFT, Qt::Key_Left, u""},
         {VK_UP, Qt::Key_Up, u""},             {VK_RIGHT, Qt::Key_Right, u""},
-        {VK_DOWN, Qt::Key_Down, u""},         {VK_DELETE, Qt::Key_Delete, u""},
+        {VK_DOWN, Qt::Key_Down, u""},         {VK_DELETE, Qt::Key_Delete, u"\x7f"},
     };
     for (const Key& k : keys) {
         if (k.vk == nVirtKey) {
@@ -291,19 +313,32 @@ void PressKey(UINT nVirtKey)
             return;
         }
     }
+    // A letter key types its small letter, a digit key its digit.
     if ((nVirtKey >= 'A' && nVirtKey <= 'Z') || (nVirtKey >= '0' && nVirtKey <= '9'))
-        SendKey(static_cast<int>(nVirtKey), QString());
+        SendKey(static_cast<int>(nVirtKey), QString(QChar(static_cast<char16_t>(nVirtKey)).toLower()));
 }
+
+namespace {
+
+// Only a shown top-level window can be dragged; Qt tells its widget.
+QWidget* DraggableWidget(CWnd* pWnd)
+{
+    QWidget* w = PlatformWidget(pWnd);
+    return w && w->isWindow() && w->isVisible() ? w : nullptr;
+}
+
+} // namespace
 
 void Resize(CWnd* pWnd, int cx, int cy)
 {
-    CWndImpl* p = CWndImpl::Of(pWnd);
-    if (!p)
-        return;
-    p->widget->resize(cx, cy);
-    // A hidden widget hears of its new size only when shown.
-    if (CWndImpl::Of(pWnd))
-        CWndImpl::Of(pWnd)->FrameChanged(true);
+    if (QWidget* w = DraggableWidget(pWnd))
+        w->resize(cx, cy);
+}
+
+void DragBy(CWnd* pWnd, int dx, int dy)
+{
+    if (QWidget* w = DraggableWidget(pWnd))
+        w->move(w->pos() + QPoint(dx, dy));
 }
 
 BOOL ScrollBarAction(CWnd* pWnd, int nBar, UINT nSBCode, int nTrackPos)

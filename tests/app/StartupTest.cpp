@@ -149,6 +149,24 @@ TEST_F(AppTest, PuzzleCommandsAreEnabledExactlyWhileAPuzzleIsLoaded)
     EXPECT_TRUE(Testing::IsToolBarButtonEnabled(Frame(), ID_CHECK_WORD));
 }
 
+TEST_F(AppTest, TheClueTipOpensOnTheFrameAndMovesWithIt)
+{
+    Start();
+    CClueWnd& clue = PuzzleWnd().m_wndClue;
+    Testing::DoubleTap(&clue, CPoint(20, 10));
+    Testing::RunUntilIdle();
+    ASSERT_TRUE(clue.m_wndTip.IsWindowVisible());
+    // The tip's box reaches from (6, 180) to (234, 260) of the frame.
+    const CPoint ptInside(200, 250);
+    EXPECT_EQ(Testing::ScreenPixelAt(&Frame(), ptInside.x, ptInside.y), CClueWnd::TIP_COLOR);
+    Testing::DragBy(&Frame(), 30, 20);
+    Testing::RunUntilIdle();
+    CRect rc;
+    clue.m_wndTip.GetWindowRect(&rc);
+    EXPECT_EQ(rc.TopLeft(), CPoint(6, 180));
+    EXPECT_EQ(Testing::ScreenPixelAt(&Frame(), ptInside.x, ptInside.y), CClueWnd::TIP_COLOR);
+}
+
 TEST_F(AppTest, ExitClosesTheFrame)
 {
     Start();

@@ -113,5 +113,15 @@ TEST_F(InputTest, PressHighlightsAndReleaseSendsTheLetterUnderThePen)
     }
 }
 
+TEST_F(InputTest, AQuickSecondPressIsAPressToo)
+{
+    // The second press of a double tap highlights, captures and sends like the first.
+    Testing::DoublePress(&m_input, CPoint(10, 10));
+    EXPECT_EQ(CInputWnd::LETTER_COLOR, Testing::PixelAt(&m_input, 2, 3));
+    Testing::Release(&m_input, CPoint(10, 60));
+    EXPECT_EQ((std::vector<UINT>{ u'A', u'N' }), m_host.m_chars);
+    EXPECT_EQ(m_nIdleYellow, Yellow());
+}
+
 } // namespace
 } // namespace trellis::test

@@ -3,11 +3,14 @@
 
 #include "platform/Platform.h"
 #include "platform/Testing.h"
+#include "platform/TestingDialogs.h"
 #include "platform/TestingShell.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -15,6 +18,7 @@ namespace {
 constexpr UINT IDR_TEST = 300;
 constexpr UINT IDR_TEST_FULL = 301;
 constexpr UINT IDR_NO_SUCH_MENU = 399;
+constexpr UINT IDD_MODAL = 302;
 
 constexpr UINT ID_TOGGLE = 40001;
 constexpr UINT ID_EVERYONE = 40002; // handled by the pane, the frame and the application
@@ -25,6 +29,8 @@ constexpr UINT ID_PUZZLE = 40006; // the pane's, enabled while it has a puzzle
 constexpr UINT ID_EXIT = 57665;
 
 std::vector<std::string> g_log;
+
+constexpr COLORREF kPopupColor = RGB(251, 253, 187);
 
 // 16 x 16 images side by side, one per button.
 ImageResource ButtonImages(int nImages)
@@ -66,6 +72,8 @@ const ResourceSet& TestResources()
         s.toolbars[IDR_TEST] = { 16, 16, { ID_PUZZLE, ID_EVERYONE, 0, ID_APP_ONLY, ID_NOBODY, ID_FRAME_AND_APP } };
         s.bitmaps[IDR_TEST] = ButtonImages(5);
         s.strings[IDR_TEST] = u"tester\nPuzzle";
+        s.dialogs[IDD_MODAL] = { 0, 0, 100, 40, DS_MODALFRAME | DS_SETFONT, 0, u"Modal", u"Arial", 8,
+                                 { { DialogControl::Button, u"OK", IDOK, 25, 20, 50, 14, BS_DEFPUSHBUTTON } } };
         return s;
     }();
     return set;
@@ -74,8 +82,15 @@ const ResourceSet& TestResources()
 class CPaneWnd : public CWnd {
 public:
     BOOL m_bHasPuzzle = FALSE;
+    // What its paints covered, erased or not.
+    std::vector<std::pair<CRect, BOOL>> m_paints;
 
 protected:
+    afx_msg void OnPaint()
+    {
+        CPaintDC dc(this);
+        m_paints.emplace_back(dc.m_ps.rcPaint, dc.m_ps.fErase);
+    }
     afx_msg void OnEveryone() { g_log.push_back("pane"); }
     afx_msg void OnPuzzle() { g_log.push_back("pane puzzle"); }
     afx_msg void OnUpdatePuzzle(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bHasPuzzle); }
@@ -84,6 +99,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CPaneWnd, CWnd)
+    ON_WM_PAINT()
     ON_COMMAND(ID_EVERYONE, OnEveryone)
     ON_COMMAND(ID_PUZZLE, OnPuzzle)
     ON_UPDATE_COMMAND_UI(ID_PUZZLE, OnUpdatePuzzle)
@@ -95,6 +111,7 @@ public:
 
     CPaneWnd m_wndPane;
     CCeCommandBar m_wndCommandBar;
+    CPaneWnd m_wndPopup; // made while the frame is being created, with no owner named
     BOOL m_bFullMenus = FALSE;
 
     // The pane has the first word on every command and update request.
@@ -113,7 +130,9 @@ protected:
         if (!m_wndPane.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, AFX_IDW_PANE_FIRST)
             || !m_wndCommandBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR)
             || !m_wndCommandBar.InsertMenuBar(m_nMenu) || !m_wndCommandBar.AddAdornments()
-            || !m_wndCommandBar.LoadToolBar(IDR_TEST))
+            || !m_wndCommandBar.LoadToolBar(IDR_TEST)
+            || !m_wndPopup.CreateEx(0, AfxRegisterWndClass(0, nullptr, CBrush(kPopupColor)), u"Helper",
+                                    WS_POPUP | WS_BORDER, CRect(6, 180, 234, 260), nullptr, 1000))
             return -1;
         m_wndCommandBar.SetBarStyle(m_wndCommandBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_FIXED);
         return 0;
@@ -346,7 +365,8 @@ TEST_F(FrameTest, AtTheScreensWidthTheButtonsWrapUnderLongMenus)
     m_pFrame->GetClientRect(&rcFrame);
     EXPECT_EQ(rcPane.Height(), rcFrame.Height() - rcBar.Height()); // the pane gives way
 
-    // A wider frame has room for one row again.
+    // A wider frame has room for one row again (only a shown frame has edges to drag).
+    m_pFrame->ShowWindow(SW_SHOW);
     Testing::Resize(m_pFrame, 600, rcFrame.Height());
     EXPECT_FALSE(Testing::ToolBarWrapped(*m_pFrame));
     m_pFrame->m_wndPane.GetClientRect(&rcPane);
@@ -363,6 +383,71 @@ TEST_F(FrameTest, TheFocusPassesOnToThePane)
     m_pFrame->m_wndCommandBar.SetFocus();
     m_pFrame->SetFocus();
     EXPECT_EQ(CWnd::GetFocus(), &m_pFrame->m_wndPane);
+}
+
+TEST_F(FrameTest, APopUpMadeWhileTheFrameIsCreatedBelongsToIt)
+{
+    ASSERT_TRUE(m_bLoaded);
+    m_pFrame->ShowWindow(SW_SHOW);
+    m_pFrame->m_wndPopup.ShowWindow(SW_SHOW);
+    Testing::RunUntilIdle();
+    const CRect rcExpected(6, 180, 234, 260);
+    CRect rc;
+    m_pFrame->m_wndPopup.GetWindowRect(&rc);
+    EXPECT_EQ(rc, rcExpected);
+    EXPECT_EQ(Testing::ScreenPixelAt(m_pFrame, 100, 220), kPopupColor);
+
+    // The user drags the frame elsewhere: the pop-up goes with it.
+    CRect rcFrame;
+    m_pFrame->GetWindowRect(&rcFrame);
+    Testing::DragBy(m_pFrame, 40, 25);
+    Testing::RunUntilIdle();
+    m_pFrame->GetWindowRect(&rc);
+    ASSERT_EQ(rc.TopLeft(), CPoint(rcFrame.left + 40, rcFrame.top + 25));
+    m_pFrame->m_wndPopup.GetWindowRect(&rc);
+    EXPECT_EQ(rc, rcExpected);
+    EXPECT_EQ(Testing::ScreenPixelAt(m_pFrame, 100, 220), kPopupColor);
+}
+
+TEST_F(FrameTest, ClosingAModalWindowRepaintsTheFramesWindowsWhereTheyShow)
+{
+    ASSERT_TRUE(m_bLoaded);
+    CPaneWnd& pane = m_pFrame->m_wndPane;
+    CPaneWnd& popup = m_pFrame->m_wndPopup;
+    CPaneWnd partly; // hangs over the pane's bottom-right corner
+    ASSERT_TRUE(partly.Create(nullptr, u"partly", WS_CHILD | WS_VISIBLE, CRect(200, 250, 300, 300), &pane, 5));
+    m_pFrame->ShowWindow(SW_SHOW);
+    popup.ShowWindow(SW_SHOW);
+    Testing::RunUntilIdle();
+
+    Testing::ScriptedDialogs dialogs;
+    Testing::ScriptedMessageBoxes boxes;
+    Testing::ScriptedFileDialogs files;
+    const std::pair<const char*, std::function<void()>> modals[] = {
+        { "dialog", [&dialogs] {
+             dialogs.Queue([](CDialog& dlg) { Testing::PressOK(dlg); });
+             CDialog dlg(IDD_MODAL);
+             EXPECT_EQ(dlg.DoModal(), IDOK);
+         } },
+        { "message box", [] { AfxMessageBox(u"Done.", MB_OK); } },
+        { "file dialog", [] { CFileDialog(TRUE, nullptr, nullptr, 0, u"All Files (*.*)|*.*||").DoModal(); } },
+    };
+    using Paints = std::vector<std::pair<CRect, BOOL>>;
+    for (const auto& [pszKind, open] : modals) {
+        for (CPaneWnd* pWnd : { &pane, &popup, &partly })
+            pWnd->m_paints.clear();
+        open();
+        EXPECT_TRUE(pane.m_paints.empty()) << pszKind << ": painted only from the event loop";
+        Testing::RunUntilIdle();
+        // Erased: the pane has no class brush, so its paint is asked to; the
+        // pop-up's brush has done it (fErase FALSE).
+        EXPECT_EQ(pane.m_paints, (Paints { { CRect(0, 0, 240, 268), TRUE } })) << pszKind;
+        EXPECT_EQ(popup.m_paints, (Paints { { CRect(0, 0, 226, 78), FALSE } })) << pszKind;
+        EXPECT_EQ(partly.m_paints, (Paints { { CRect(0, 0, 40, 18), TRUE } })) << pszKind;
+    }
+    EXPECT_EQ(dialogs.Opened().size(), 1u);
+    EXPECT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(files.Shown().size(), 1u);
 }
 
 TEST(FrameCreation, AFrameWhoseBarCannotBeBuiltIsNotCreated)

@@ -105,6 +105,30 @@ TEST_F(PuzzleWndTest, TheScrollHostMovesTheGridBySquaresWithinItsRange)
     EXPECT_EQ(RGB(255, 255, 255), Testing::PixelAt(&cross, 200, 150));
 }
 
+TEST_F(PuzzleWndTest, AGrownViewKeepsTheGridScrolledWithinItsNewRange)
+{
+    CCrossWnd& cross = m_wnd.m_wndCross;
+    Load(std::vector<std::string>(15, std::string(15, '.'))); // 336 x 336 pixels
+    ASSERT_TRUE(Testing::ScrollBarAction(&cross, SB_HORZ, SB_RIGHT));
+    ASSERT_TRUE(Testing::ScrollBarAction(&cross, SB_VERT, SB_BOTTOM));
+    ASSERT_EQ(CPoint(-109, -159), RectInParent(Grid()).TopLeft());
+
+    // Larger, with both bars still needed: the far corner stays at the view's.
+    m_wnd.MoveWindow(0, 0, 280, 300);
+    CRect rcView;
+    cross.GetClientRect(&rcView);
+    EXPECT_EQ(rcView.BottomRight(), RectInParent(Grid()).BottomRight());
+    EXPECT_EQ(336 - rcView.Width(), Testing::ScrollBarPosition(&cross, SB_HORZ));
+    EXPECT_EQ(336 - rcView.Height(), Testing::ScrollBarPosition(&cross, SB_VERT));
+
+    // Large enough for the whole grid: the bars go and it shows from its corner.
+    m_wnd.MoveWindow(0, 0, 400, 500);
+    EXPECT_FALSE(Testing::IsScrollBarShown(&cross, SB_HORZ));
+    EXPECT_FALSE(Testing::IsScrollBarShown(&cross, SB_VERT));
+    EXPECT_EQ(CPoint(0, 0), RectInParent(Grid()).TopLeft());
+    EXPECT_EQ(CPoint(0, 0), cross.m_ptScrollPos);
+}
+
 // A real puzzle on the device-sized screen.
 TEST_F(PuzzleWndTest, ShowsARealPuzzle)
 {
