@@ -161,6 +161,28 @@ bool SaveImage(const CWnd* pWnd, const char* pszPath)
     return out.save(QString::fromUtf8(pszPath), "PNG");
 }
 
+size_t ImageBytes(const CWnd* pWnd)
+{
+    const CWndImpl* p = CWndImpl::Of(pWnd);
+    if (!p)
+        return 0;
+    size_t nBytes = static_cast<size_t>(p->image.sizeInBytes());
+    for (const CWnd* pChild : p->children)
+        nBytes += ImageBytes(pChild);
+    return nBytes;
+}
+
+double ImageRatio(const CWnd* pWnd)
+{
+    const CWndImpl* p = CWndImpl::Of(pWnd);
+    return p && !p->image.isNull() ? p->image.devicePixelRatio() : 1.0;
+}
+
+void SetImageLimit(size_t nBytes)
+{
+    PlatformSetImageLimit(static_cast<qsizetype>(nBytes));
+}
+
 namespace {
 
 // The window as shown, with the visible pop-ups it owns painted over it
@@ -183,10 +205,25 @@ QImage Screen(const CWnd* pWnd)
 
 } // namespace
 
+struct ScreenShot::Data {
+    QImage shot;
+};
+
+ScreenShot::ScreenShot(const CWnd* pWnd) : m_pData(std::make_unique<Data>(Data{Screen(pWnd)})) { }
+
+ScreenShot::~ScreenShot() = default;
+
+COLORREF ScreenShot::DevicePixelAt(int x, int y) const
+{
+    const QImage& shot = m_pData->shot;
+    return shot.rect().contains(x, y) ? PlatformColorRef(QColor(shot.pixel(x, y))) : 0xFFFFFFFF;
+}
+
 COLORREF ScreenPixelAt(const CWnd* pWnd, int x, int y)
 {
     const QImage shot = Screen(pWnd);
-    return shot.rect().contains(x, y) ? PlatformColorRef(QColor(shot.pixel(x, y))) : 0xFFFFFFFF;
+    const QPoint px = PlatformDeviceRect(QRect(x, y, 1, 1), QPoint(0, 0), shot.devicePixelRatio()).topLeft();
+    return shot.rect().contains(px) ? PlatformColorRef(QColor(shot.pixel(px))) : 0xFFFFFFFF;
 }
 
 bool SaveScreenshot(const CWnd* pWnd, const char* pszPath)
