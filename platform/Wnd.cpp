@@ -181,11 +181,6 @@ QRect PlatformDeviceRect(const QRect& rect, const QPoint& origin, qreal ratio)
     return QRect(left, top, qRound((r.left() + r.width()) * ratio) - left, qRound((r.top() + r.height()) * ratio) - top);
 }
 
-qsizetype PlatformImageLimit()
-{
-    return g_imageLimit;
-}
-
 void PlatformSetImageLimit(qsizetype nBytes)
 {
     g_imageLimit = nBytes > 0 ? nBytes : kDefaultImageLimit;

@@ -149,8 +149,8 @@ QImage PlatformNewImage(const QSize& size, qreal ratio);
 // The image pixels of a rectangle in logical coordinates of an image whose
 // top-left corner lies at origin.
 QRect PlatformDeviceRect(const QRect& rect, const QPoint& origin, qreal ratio);
-// Largest image the platform asks for, in bytes (tests lower it).
-qsizetype PlatformImageLimit();
+// Largest image the platform asks for, in bytes; tests lower it, and 0 puts
+// back the platform's own.
 void PlatformSetImageLimit(qsizetype nBytes);
 
 // The widget at a global position: inside pNear's top-level window when it

@@ -212,6 +212,20 @@ void BM_PageScroll(benchmark::State& state)
 }
 BENCHMARK(BM_PageScroll)->Arg(20)->Arg(64)->Unit(benchmark::kMicrosecond);
 
+// What Options OK does to the windows, without the dialog and the settings
+// written to disk: the puzzle handed over again, the panes laid out, painted.
+void BM_RebuildGrid(benchmark::State& state)
+{
+    Program program(static_cast<int>(state.range(0)), 20);
+    CPuzzleWnd& wnd = theApp.GetPuzzleWnd();
+    for (auto _ : state) {
+        wnd.SetPuzzle(theApp.m_pPuzzle);
+        wnd.RecalcLayout();
+        Testing::RunUntilIdle();
+    }
+}
+BENCHMARK(BM_RebuildGrid)->Arg(15)->Arg(255)->Unit(benchmark::kMillisecond);
+
 // Options, OK: the grid is built again for the same puzzle.
 void BM_OptionsOK(benchmark::State& state)
 {

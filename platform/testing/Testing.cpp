@@ -89,8 +89,14 @@ class Capture {
 public:
     Capture(const CWnd* pWnd, const QRect& rect) : m_p(CWndImpl::Of(pWnd))
     {
-        if (!m_p || m_p->IsNative())
+        if (!m_p)
             return;
+        if (m_p->IsNative()) {
+            // A native control draws itself: what it shows is all there is.
+            m_rendered = m_p->widget->grab().toImage();
+            m_renderedRect = QRect(QPoint(0, 0), m_p->widget->size());
+            return;
+        }
         m_shown = m_p->Shown();
         const QRect hidden = (QRegion(rect & m_p->ClientRect()) - QRegion(m_shown)).boundingRect();
         if (!hidden.isEmpty()) {
@@ -103,10 +109,6 @@ public:
     {
         if (!m_p)
             return 0xFFFFFFFF;
-        if (m_p->IsNative()) {
-            const QImage shot = m_p->widget->grab().toImage();
-            return shot.rect().contains(x, y) ? PlatformColorRef(QColor(shot.pixel(x, y))) : 0xFFFFFFFF;
-        }
         if (m_shown.contains(x, y))
             return Sample(m_p->image, m_p->imageRect.topLeft(), x, y);
         if (!m_rendered.isNull() && m_renderedRect.contains(x, y))
