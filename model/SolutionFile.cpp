@@ -16,21 +16,40 @@ namespace {
 
 const int kArchiveBuffer = 4096;
 
-// A name beside the target that no other save is using at the same time.
-std::u16string TemporaryNameFor(const std::u16string& strPath)
+namespace fs = std::filesystem;
+
+// The file a path names: symbolic links followed to their end, a link to a
+// file not made yet included. A loop of links is left to the open to refuse.
+fs::path FileNamedBy(fs::path path)
+{
+    for (int nLinks = 0; nLinks < 40; ++nLinks) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(path, ec)))
+            break;
+        const fs::path target = fs::read_symlink(path, ec);
+        if (ec)
+            break;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path;
+}
+
+// A short name in the target's folder that no other save is using at the same
+// time; short, so that it fits wherever the target's own name does.
+std::u16string TemporaryNameBeside(const fs::path& target)
 {
     static std::mt19937 random{std::random_device{}()};
     static const char16_t kHex[] = u"0123456789abcdef";
-    std::u16string strName = strPath + u".~";
+    std::u16string strName = u".~";
     for (unsigned v = static_cast<unsigned>(random()), i = 0; i < 8; ++i, v >>= 4)
         strName.push_back(kHex[v & 0xF]);
-    return strName;
+    return (target.parent_path() / fs::path(strName + u".tmp")).u16string();
 }
 
 void RemoveFile(const std::u16string& strPath)
 {
     std::error_code ec;
-    std::filesystem::remove(std::filesystem::path(strPath), ec);
+    fs::remove(fs::path(strPath), ec);
 }
 
 }  // namespace
@@ -88,9 +107,11 @@ void CCrossWordPuzzle::Serialize(CArchive& ar)
 
 BOOL CCrossWordPuzzle::SaveSolution(const std::u16string& strPath)
 {
-    // Written beside the target and renamed over it only when complete, so a
-    // failed save leaves the old file as it was.
-    const std::u16string strTemp = TemporaryNameFor(strPath);
+    // Written beside the file the path names (through any links) and renamed
+    // over it only when complete, so a failed save leaves the old file as it
+    // was; the links stay links, and the file keeps its permissions.
+    const fs::path target = FileNamedBy(fs::path(strPath));
+    const std::u16string strTemp = TemporaryNameBeside(target);
     CFile file;
     CFileException error;
     if (!file.Open(strTemp, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary, &error)) {
@@ -111,7 +132,12 @@ BOOL CCrossWordPuzzle::SaveSolution(const std::u16string& strPath)
         return FALSE;
     }
     std::error_code ec;
-    std::filesystem::rename(std::filesystem::path(strTemp), std::filesystem::path(strPath), ec);
+    const fs::file_status status = fs::status(target, ec);
+    ec.clear();
+    if (fs::exists(status))
+        fs::permissions(fs::path(strTemp), status.permissions(), ec);
+    if (!ec)
+        fs::rename(fs::path(strTemp), target, ec);
     if (ec) {
         RemoveFile(strTemp);
         ReportError(u"cannot replace file '" + strPath + u"': " + WidenUtf8(ec.message()));

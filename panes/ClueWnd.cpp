@@ -22,7 +22,7 @@ BEGIN_MESSAGE_MAP(CClueWnd, CWnd)
     ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
-CClueWnd::CClueWnd() : m_brTip(TIP_COLOR), m_nNumber(0), m_chDirection(0) { }
+CClueWnd::CClueWnd() : m_brTip(TIP_COLOR), m_nNumber(0), m_chDirection(0), m_bCleared(FALSE) { }
 
 CClueWnd::~CClueWnd() = default;
 
@@ -40,7 +40,8 @@ int CClueWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return 0;
 }
 
-// The tip has no parent, so it goes explicitly with the bar.
+// The tip is no child of the bar (it belongs to the frame), so it goes
+// explicitly with the bar.
 void CClueWnd::OnDestroy()
 {
     if (m_wndTip.GetSafeHwnd() != nullptr)
@@ -53,11 +54,20 @@ void CClueWnd::SetClue(int nNumber, WCHAR chDirection, LPCTSTR lpszText)
     m_nNumber = nNumber;
     m_chDirection = chDirection;
     m_strText = CString(lpszText);
+    m_bCleared = FALSE;
+    Invalidate(TRUE);
+}
+
+void CClueWnd::ClearClue()
+{
+    m_bCleared = TRUE;
     Invalidate(TRUE);
 }
 
 CString CClueWnd::GetClueText() const
 {
+    if (m_bCleared)
+        return CString();
     if (m_nNumber == 0)
         return CString(kBanner);
     CString str;

@@ -1,7 +1,8 @@
 #pragma once
 
-// The clue bar: the selected word's clue, or the program's banner when there
-// is none. A double tap opens the whole text in a pop-up tip.
+// The clue bar: the selected word's clue, the program's banner when no clue
+// is set, or nothing after a load whose selected word has none. A double tap
+// opens the whole text in a pop-up tip.
 
 #include "panes/ClueTipWnd.h"
 #include "platform/Platform.h"
@@ -19,6 +20,9 @@ public:
     ~CClueWnd() override;
 
     void SetClue(int nNumber, WCHAR chDirection, LPCTSTR lpszText);
+    // Shows nothing until the next SetClue: a puzzle is being given to the
+    // views, and its selected word may have no clue.
+    void ClearClue();
     CString GetClueText() const;
 
     CString m_strTipClass;
@@ -27,6 +31,7 @@ public:
     int m_nNumber;
     WCHAR m_chDirection;
     CString m_strText;
+    BOOL m_bCleared;
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -132,6 +133,38 @@ private:
     bool m_bAuto;
 };
 
+// A group box as the original platform draws it: an etched frame on the
+// whole rectangle, its top line through the middle of the title, which
+// interrupts it near the left; nothing inside, so the controls it surrounds
+// show untouched.
+class GroupBox : public QGroupBox {
+public:
+    GroupBox(const QString& title, QWidget* pParent) : QGroupBox(title, pParent) { }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const QFontMetrics metrics(font());
+        const QRect frame = rect().adjusted(0, metrics.height() / 2 - 1, 0, 0);
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawRect(frame.adjusted(0, 0, -2, -2));
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawRect(frame.adjusted(1, 1, -1, -1));
+        if (title().isEmpty())
+            return;
+        const int nFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic;
+        QRect text = metrics.boundingRect(QRect(kTitleLeft, 0, width() - 2 * kTitleLeft, metrics.height()), nFlags,
+                                          title());
+        text.setHeight(metrics.height());
+        painter.fillRect(text.adjusted(-1, 0, 1, 0), palette().color(QPalette::Window));
+        style()->drawItemText(&painter, text, nFlags, palette(), isEnabled(), title(), QPalette::WindowText);
+    }
+
+private:
+    static constexpr int kTitleLeft = 7;
+};
+
 // Shows what the button's DrawItem drew into an image of the button's size.
 class OwnerDrawButton : public QAbstractButton {
 public:
@@ -189,7 +222,7 @@ QWidget* CButton::CreateNativeWidget(QWidget* pParent)
     const QString text = dlg::ToQString(pImpl->text);
     if (nType == BS_GROUPBOX) {
         // A frame behind the controls it surrounds, which takes no input.
-        auto* pGroup = new QGroupBox(text, pParent);
+        auto* pGroup = new GroupBox(text, pParent);
         pGroup->setAttribute(Qt::WA_TransparentForMouseEvents);
         pGroup->setFocusPolicy(Qt::NoFocus);
         pGroup->lower();

@@ -659,7 +659,16 @@ int EnumFonts(HDC hdc, LPCTSTR lpszFaceName, FONTENUMPROC lpFontFunc, LPARAM lPa
     if (!lpFontFunc)
         return 0;
     CDC* pDC = CDC::FromHandle(hdc);
-    const QStringList families = QFontDatabase::families();
+    // A family made by several foundries comes as "Name [foundry]" once for
+    // each; the user knows one face by its plain name.
+    QStringList families;
+    for (QString family : QFontDatabase::families()) {
+        const qsizetype nFoundry = family.lastIndexOf(QLatin1String(" ["));
+        if (nFoundry > 0 && family.endsWith(u']'))
+            family.truncate(nFoundry);
+        if (!families.contains(family))
+            families << family;
+    }
     int result = 0;
     for (const QString& family : families) {
         if (lpszFaceName && family != QString::fromUtf16(lpszFaceName))

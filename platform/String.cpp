@@ -66,6 +66,16 @@ int CString::Compare(LPCTSTR psz) const
     return compare(psz ? psz : u"");
 }
 
+BOOL IsCharAlphaW(WCHAR ch)
+{
+    return QChar(ch).isLetter() ? TRUE : FALSE;
+}
+
+WCHAR CharUpperW(WCHAR ch)
+{
+    return QChar(ch).toUpper().unicode();
+}
+
 std::string CString::ToUtf8() const
 {
     return QString::fromStdU16String(*this).toStdString();

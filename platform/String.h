@@ -49,6 +49,13 @@ public:
     CString& operator+=(TCHAR ch) { push_back(ch); return *this; }
 };
 
+// Characters by their Unicode properties, whatever the process locale: a
+// letter of any script (not a digit, symbol or mark), and its upper case
+// (the character itself when it has no single upper-case form). As the
+// original platform's IsCharAlphaW and CharUpperW on one character.
+BOOL IsCharAlphaW(WCHAR ch);
+WCHAR CharUpperW(WCHAR ch);
+
 inline CString operator+(const CString& a, const CString& b)
 {
     CString r(a);

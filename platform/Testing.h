@@ -17,6 +17,10 @@ void EnsureApplication();
 // corner (the main frame does this for itself).
 void SetScreenWindow(CWnd* pWnd);
 
+// Makes the faces of a font file known to the font system for the rest of
+// the process, as installing it would; FALSE when it cannot be read.
+BOOL InstallFont(const char* pszPath);
+
 // Handles everything pending: posted messages, paints, deferred deletions.
 void RunUntilIdle();
 

@@ -79,6 +79,11 @@ CRect ControlRect(const CDialog& dialog, int nID);
 std::u16string ShownText(const CDialog& dialog, int nID);
 // The colour at (x, y) of the control as shown, 0x00BBGGRR; 0xFFFFFFFF outside.
 COLORREF ControlPixel(const CDialog& dialog, int nID, int x, int y);
+// The colour at (x, y) of the dialog's client area as shown, controls and
+// all, 0x00BBGGRR; 0xFFFFFFFF outside.
+COLORREF DialogPixel(const CDialog& dialog, int x, int y);
+// How many pixels of the rectangle (client coordinates) show the colour.
+int CountDialogPixels(const CDialog& dialog, const RECT& rect, COLORREF color);
 // The whole dialog as shown, as a PNG file.
 bool SaveDialogImage(const CDialog& dialog, const char* pszPath);
 

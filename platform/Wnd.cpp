@@ -257,7 +257,7 @@ void PlatformModalWindowClosed()
     while (!pending.empty()) {
         CWndImpl* p = pending.back();
         pending.pop_back();
-        p->Invalidate(p->VisibleRegion(), true);
+        p->Invalidate(QRegion(p->ClientRect()), true);
         for (CWnd* pChild : p->children)
             pending.push_back(CWndImpl::Of(pChild));
     }
@@ -359,11 +359,6 @@ bool CWndImpl::IsVisibleChain() const
             return false;
     }
     return true;
-}
-
-QRegion CWndImpl::VisibleRegion() const
-{
-    return QRegion(visible);
 }
 
 void CWndImpl::Invalidate(const QRect& rect, bool bErase)

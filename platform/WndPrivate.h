@@ -87,7 +87,6 @@ public:
     bool IsNative() const { return clientArea == nullptr; }
     QRect ClientRect() const;               // in client coordinates: (0, 0, w, h)
     bool IsVisibleChain() const;            // visible, and every parent too
-    QRegion VisibleRegion() const;          // the client area within every ancestor's
     void Invalidate(const QRect& rect, bool bErase);
     void Invalidate(const QRegion& region, bool bErase);
     void SchedulePaint();
@@ -130,7 +129,7 @@ void PlatformScreenMoved();
 // A modal window (dialog, message box, file dialog) closed. On the device it
 // covered the screen, and the program relies on the repaint its closing
 // caused: every window of the screen window, and the pop-ups it owns, is
-// invalidated with erase where it can be seen.
+// invalidated whole with erase.
 void PlatformModalWindowClosed();
 
 // Colour and font conversions.

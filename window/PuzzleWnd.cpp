@@ -5,7 +5,6 @@
 #include "window/SolveHost.h"
 
 #include <algorithm>
-#include <cwctype>
 
 namespace {
 
@@ -128,6 +127,9 @@ void CPuzzleWnd::OnPaint()
 void CPuzzleWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
 {
     m_pPuzzle = pPuzzle;
+    // What the bar showed belongs to the old puzzle or the old selection; the
+    // grid reports its new selected word, whose clue comes in if it has one.
+    m_wndClue.ClearClue();
     m_wndCross.SetPuzzle(pPuzzle);
 }
 
@@ -153,14 +155,15 @@ void CPuzzleWnd::CheckSolved()
 void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
 {
     const int nSolveMode = m_pSolveHost ? m_pSolveHost->GetSolveMode() : kDefaultSolveMode;
-    const wint_t ch = static_cast<wint_t>(nChar & 0xFFFF);
-    if (!std::iswalpha(ch) || m_pPuzzle == nullptr)
+    // Letters by their Unicode properties, never by the process locale.
+    const WCHAR ch = static_cast<WCHAR>(nChar & 0xFFFF);
+    if (!IsCharAlphaW(ch) || m_pPuzzle == nullptr)
         return;
     CGridWnd& grid = GetGrid();
     // With nothing selected there is no square to take the letter.
     if (!grid.HasSelection())
         return;
-    const WCHAR chLetter = static_cast<WCHAR>(std::towupper(ch) & 0xFFFF);
+    const WCHAR chLetter = CharUpperW(ch);
     ChangeSquare(grid.m_ptSelected.x, grid.m_ptSelected.y, [&](CSquare& square) {
         square.m_chLetter = chLetter;
         square.m_bFilled = TRUE;

@@ -1,7 +1,8 @@
 // The real program, headless: start-up to the first painted frame, a typed
-// letter, and the commands that touch many squares, each from the command to
-// the repainted screen, over grid sizes so that a cost growing faster than
-// the number of squares shows. Run: QT_QPA_PLATFORM=offscreen.
+// letter, the repaint after a modal window closes, and the commands that
+// touch many squares, each from the command to the repainted screen, over
+// grid sizes so that a cost growing faster than the number of squares shows.
+// Run: QT_QPA_PLATFORM=offscreen.
 #include "app/MainFrm.h"
 #include "app/PuzzleApp.h"
 #include "model/CrossWordPuzzle.h"
@@ -33,6 +34,19 @@ void CloseProgram()
     Testing::RunUntilIdle();
 }
 
+// Starts the program with an n x n puzzle of the folder shown and painted.
+CPuzzleWnd& StartWithPuzzle(int nSize, const TempDir& dir, int nSquareSize = 20)
+{
+    const std::vector<std::string> rows(static_cast<size_t>(nSize), std::string(static_cast<size_t>(nSize), 'A'));
+    theApp.InitInstance();
+    theApp.m_pPuzzle = PuzzleFileWriter(rows).Load(dir).release();
+    CPuzzleWnd& wnd = theApp.GetPuzzleWnd();
+    wnd.GetGrid().SetSquareSize(nSquareSize);
+    wnd.SetPuzzle(theApp.m_pPuzzle);
+    Testing::RunUntilIdle();
+    return wnd;
+}
+
 void BM_StartUpToFirstPaint(benchmark::State& state)
 {
     Testing::EnsureApplication();
@@ -50,15 +64,8 @@ void BM_TypeLetter(benchmark::State& state)
 {
     Testing::EnsureApplication();
     Testing::TemporarySettings settings;
-    const int nSize = static_cast<int>(state.range(0));
-    const std::vector<std::string> rows(static_cast<size_t>(nSize), std::string(static_cast<size_t>(nSize), 'A'));
     TempDir dir;
-    theApp.InitInstance();
-    theApp.m_pPuzzle = PuzzleFileWriter(rows).Load(dir).release();
-    CPuzzleWnd& wnd = theApp.GetPuzzleWnd();
-    wnd.GetGrid().SetSquareSize(static_cast<int>(state.range(1)));
-    wnd.SetPuzzle(theApp.m_pPuzzle);
-    Testing::RunUntilIdle();
+    CPuzzleWnd& wnd = StartWithPuzzle(static_cast<int>(state.range(0)), dir, static_cast<int>(state.range(1)));
     CGridWnd& grid = wnd.GetGrid();
 
     UINT nChar = 'B';
@@ -74,6 +81,22 @@ void BM_TypeLetter(benchmark::State& state)
     CloseProgram();
 }
 BENCHMARK(BM_TypeLetter)->Args({15, 20})->Args({255, 20})->Args({255, 64})->Unit(benchmark::kMicrosecond);
+
+// A message box closing over a puzzle: every window of the frame repaints.
+void BM_ModalClose(benchmark::State& state)
+{
+    Testing::EnsureApplication();
+    Testing::TemporarySettings settings;
+    Testing::ScriptedMessageBoxes boxes;
+    TempDir dir;
+    StartWithPuzzle(static_cast<int>(state.range(0)), dir);
+    for (auto _ : state) {
+        AfxMessageBox(u"Closed.", MB_OK);
+        Testing::RunUntilIdle();
+    }
+    CloseProgram();
+}
+BENCHMARK(BM_ModalClose)->Arg(15)->Arg(255)->Unit(benchmark::kMillisecond);
 
 // The program with an n x n puzzle loaded through the menu command: the top
 // row one white word, about one black square in six below it.

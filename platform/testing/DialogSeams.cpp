@@ -243,14 +243,46 @@ std::u16string ShownText(const CDialog& dialog, int nID)
     return text.toStdU16String();
 }
 
+namespace {
+
+// The colour at (x, y) of a widget's grabbed image, which may be larger than
+// the widget on a high-density screen.
+COLORREF ImagePixel(const QImage& image, const QWidget* pWidget, int x, int y)
+{
+    if (x < 0 || y < 0 || x >= pWidget->width() || y >= pWidget->height())
+        return 0xFFFFFFFF;
+    return PlatformColorRef(QColor(image.pixel(x * image.width() / pWidget->width(),
+                                               y * image.height() / pWidget->height())));
+}
+
+COLORREF WidgetPixel(QWidget* pWidget, int x, int y)
+{
+    return pWidget ? ImagePixel(pWidget->grab().toImage(), pWidget, x, y) : 0xFFFFFFFF;
+}
+
+} // namespace
+
 COLORREF ControlPixel(const CDialog& dialog, int nID, int x, int y)
 {
-    QWidget* pWidget = ControlWidget(dialog, nID);
-    if (!pWidget || x < 0 || y < 0 || x >= pWidget->width() || y >= pWidget->height())
-        return 0xFFFFFFFF;
-    const QImage image = pWidget->grab().toImage();
-    const QRgb rgb = image.pixel(x * image.width() / pWidget->width(), y * image.height() / pWidget->height());
-    return PlatformColorRef(QColor(rgb));
+    return WidgetPixel(ControlWidget(dialog, nID), x, y);
+}
+
+COLORREF DialogPixel(const CDialog& dialog, int x, int y)
+{
+    return WidgetPixel(PlatformClientWidget(&dialog), x, y);
+}
+
+int CountDialogPixels(const CDialog& dialog, const RECT& rect, COLORREF color)
+{
+    QWidget* pClient = PlatformClientWidget(&dialog);
+    if (!pClient)
+        return 0;
+    const QImage image = pClient->grab().toImage();
+    int nCount = 0;
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x)
+            nCount += ImagePixel(image, pClient, x, y) == color ? 1 : 0;
+    return nCount;
 }
 
 bool SaveDialogImage(const CDialog& dialog, const char* pszPath)

@@ -2,6 +2,7 @@
 #include "platform/WndPrivate.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -68,6 +69,11 @@ void EnsureApplication()
 void SetScreenWindow(CWnd* pWnd)
 {
     PlatformSetScreenWindow(pWnd);
+}
+
+BOOL InstallFont(const char* pszPath)
+{
+    return QFontDatabase::addApplicationFont(QString::fromUtf8(pszPath)) != -1 ? TRUE : FALSE;
 }
 
 void RunUntilIdle()

@@ -50,6 +50,42 @@ TEST_F(OptionsDlgTest, OkHandsThePuzzleOverAgainAndAppliesTheFields)
     EXPECT_EQ(rcAfter.Height(), rcBefore.Height() + PuzzleWnd().m_nInputHeight);
 }
 
+TEST_F(OptionsDlgTest, GroupBoxesFrameTheirControlsWithTheTitleInTheTopLine)
+{
+    Open(ID_OPTIONS_GENERAL, [](CDialog& dlg) {
+        auto mapped = [&dlg](int x, int y, int cx, int cy) {
+            CRect rc(x, y, x + cx, y + cy);
+            dlg.MapDialogRect(&rc);
+            return rc;
+        };
+        auto pixel = [&dlg](int x, int y) { return Testing::DialogPixel(dlg, x, y); };
+        const COLORREF face = pixel(1, 1);
+        const std::pair<CRect, std::vector<int>> groups[] = {
+            { mapped(7, 34, 120, 32), { IDC_CHECK_ENTERED, IDC_CHECK_REQUEST } },
+            { mapped(7, 71, 120, 21), { IDC_NUMBERS, IDC_INPUT_WINDOW } },
+            { mapped(7, 95, 120, 20), { IDC_CLUE_SMALL, IDC_CLUE_LARGE } },
+        };
+        for (const auto& [box, controls] : groups) {
+            // Left, right and bottom edges on the template rectangle.
+            const int yMiddle = box.CenterPoint().y;
+            EXPECT_NE(pixel(box.left, yMiddle), face) << box.top;
+            EXPECT_NE(pixel(box.right - 1, yMiddle), face) << box.top;
+            EXPECT_NE(pixel(box.CenterPoint().x, box.bottom - 1), face) << box.top;
+            // The top line, found right of the title, runs above every control...
+            int yLine = box.top;
+            while (yLine < box.bottom && pixel(box.right - 5, yLine) == face)
+                ++yLine;
+            for (int nID : controls)
+                EXPECT_LT(yLine, Testing::ControlRect(dlg, nID).top) << box.top << " " << nID;
+            // ... and the title interrupts it.
+            const int nLine = Testing::CountDialogPixels(dlg, CRect(box.left, yLine, box.right, yLine + 1),
+                                                         pixel(box.right - 5, yLine));
+            EXPECT_LT(nLine, box.Width() - 20) << box.top;
+        }
+        Testing::PressCancel(dlg);
+    });
+}
+
 TEST_F(OptionsDlgTest, StoredClueHeightIsKeptUntilARadioIsClicked)
 {
     m_settings.WriteRaw(u"options", u"cluesize", u"25");

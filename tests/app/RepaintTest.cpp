@@ -31,15 +31,22 @@ protected:
     static constexpr int kSolid = 7;
 };
 
-TEST_F(RepaintTest, ASecondPuzzleOfTheSameSizeIsShown)
+TEST_F(RepaintTest, ASecondPuzzleOfTheSameSizeIsShownAlsoWhereItScrollsIntoView)
 {
-    LoadPuzzle(HeartWriter(), "heart.puz");
-    LoadPuzzle(PuzzleFileWriter({ "AB#CD", "EFGHI", "#JKL#", "MNOPQ", "RS#TU" }), "other.puz");
-    EXPECT_EQ(Fill(2, 0), Slot(kSolid));
-    EXPECT_EQ(Fill(0, 2), Slot(kSolid));
+    LoadPuzzle(Big(), "first.puz"); // 15 x 15, black only at the top left
+    std::vector<std::string> rows(15, std::string(15, 'B'));
+    rows[0][2] = rows[14][14] = '#';
+    LoadPuzzle(PuzzleFileWriter(rows), "second.puz");
     EXPECT_EQ(Fill(0, 0), Slot(kSquareBackground));
     EXPECT_EQ(Fill(1, 0), Slot(kWordBackground));
+    EXPECT_EQ(Fill(2, 0), Slot(kSolid));
     EXPECT_EQ(Fill(3, 0), Slot(kBackground));
+    CCrossWnd& cross = PuzzleWnd().m_wndCross;
+    ASSERT_TRUE(Testing::ScrollBarAction(&cross, SB_HORZ, SB_BOTTOM));
+    ASSERT_TRUE(Testing::ScrollBarAction(&cross, SB_VERT, SB_BOTTOM));
+    Testing::RunUntilIdle();
+    EXPECT_EQ(Fill(14, 14), Slot(kSolid));
+    EXPECT_EQ(Fill(13, 14), Slot(kBackground));
 }
 
 TEST_F(RepaintTest, LoadSolutionShowsTheRestoredLetters)

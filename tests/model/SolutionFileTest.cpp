@@ -179,7 +179,43 @@ TEST_F(SolutionFile, FailedRenameKeepsTheTargetAndLeavesNoTemporaryFile)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);  // puzzle + folder
 }
 
+TEST_F(SolutionFile, NamesOfUpTo255BytesCanBeSaved)
+{
+    for (const size_t nBytes : {246u, 250u, 255u}) {
+        const std::string name = std::string(nBytes - 4, 'n') + ".sol";
+        puzzle->SaveSolution(ModelPath(dir.File(name)));
+        EXPECT_TRUE(fs::is_regular_file(dir.File(name))) << nBytes;
+    }
+    EXPECT_TRUE(sink.m_messages.empty());
+}
+
 #ifndef _WIN32
+TEST_F(SolutionFile, SavingThroughALinkWritesTheFileItNamesAndKeepsItsMode)
+{
+    // Kept elsewhere, readable and writable by its owner only, named through a link.
+    fs::create_directories(dir.File("kept"));
+    Save("kept/s.sol");
+    const fs::perms ownerOnly = fs::perms::owner_read | fs::perms::owner_write;
+    fs::permissions(dir.File("kept/s.sol"), ownerOnly);
+    fs::create_symlink("kept/s.sol", dir.File("link.sol"));
+    const std::string before = TempDir::Read(dir.File("kept/s.sol"));
+
+    SetLetter(*puzzle, 0, 0, u'Z');
+    Save("link.sol");
+    EXPECT_TRUE(fs::is_symlink(dir.File("link.sol")));
+    EXPECT_TRUE(TempDir::Read(dir.File("kept/s.sol")) != before);
+    EXPECT_EQ(fs::status(dir.File("kept/s.sol")).permissions() & fs::perms::all, ownerOnly);
+
+    // A link to a file not made yet: the save makes it.
+    fs::create_symlink(dir.File("kept/new.sol"), dir.File("new.sol"));
+    Save("new.sol");
+    EXPECT_TRUE(fs::is_symlink(dir.File("new.sol")));
+    EXPECT_EQ(TempDir::Read(dir.File("kept/new.sol")), TempDir::Read(dir.File("kept/s.sol")));
+    // Nothing else left behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.File("kept")), fs::directory_iterator()), 2);
+    EXPECT_TRUE(sink.m_messages.empty());
+}
+
 TEST_F(SolutionFile, WriteFailureKeepsTheOldFile)
 {
     const std::u16string path = Save();

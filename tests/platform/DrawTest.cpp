@@ -4,8 +4,12 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <set>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -281,10 +285,42 @@ namespace {
 
 int CALLBACK CollectFace(const LOGFONT* lplf, const TEXTMETRIC*, DWORD, LPARAM lParam)
 {
-    auto* faces = reinterpret_cast<std::set<std::u16string>*>(lParam);
-    faces->insert(lplf->lfFaceName);
+    auto* faces = reinterpret_cast<std::vector<std::u16string>*>(lParam);
+    faces->push_back(lplf->lfFaceName);
     return faces->size() < 1000 ? 1 : 0;
 }
+
+#ifdef __linux__
+// A copy of an installed font file whose OS/2 table names another maker
+// (vendor "TRLS"): the font system then knows the family from two foundries.
+std::filesystem::path CopyFromAnotherFoundry(const std::string& strFile)
+{
+    std::filesystem::path original;
+    std::error_code ec;
+    for (std::filesystem::recursive_directory_iterator it("/usr/share/fonts", ec), end; !ec && it != end;
+         it.increment(ec)) {
+        if (it->path().filename() == strFile)
+            original = it->path();
+    }
+    std::ifstream in(original, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    auto u16 = [&bytes](size_t at) { return (unsigned char)bytes[at] << 8 | (unsigned char)bytes[at + 1]; };
+    auto u32 = [&](size_t at) { return static_cast<size_t>(u16(at)) << 16 | u16(at + 2); };
+    if (bytes.size() < 12)
+        return {};
+    for (size_t nTable = 0, nTables = u16(4); nTable < nTables && 12 + 16 * nTable + 16 <= bytes.size(); ++nTable) {
+        const size_t record = 12 + 16 * nTable;
+        if (bytes.compare(record, 4, "OS/2") != 0 || u32(record + 8) + 62 > bytes.size())
+            continue;
+        bytes.replace(u32(record + 8) + 58, 4, "TRLS");
+        const std::filesystem::path copy = std::filesystem::temp_directory_path() /
+                                           ("trellis-" + std::to_string(std::random_device{}()) + "-" + strFile);
+        std::ofstream(copy, std::ios::binary) << bytes;
+        return copy;
+    }
+    return {};
+}
+#endif
 
 int CALLBACK StopAtOnce(const LOGFONT*, const TEXTMETRIC*, DWORD, LPARAM lParam)
 {
@@ -297,15 +333,34 @@ int CALLBACK StopAtOnce(const LOGFONT*, const TEXTMETRIC*, DWORD, LPARAM lParam)
 TEST_F(DrawTest, EnumFontsCallsOncePerInstalledFace)
 {
     CClientDC dc(&m_canvas);
-    std::set<std::u16string> faces;
+    std::vector<std::u16string> faces;
     EXPECT_EQ(EnumFonts(dc.GetSafeHdc(), nullptr, CollectFace, reinterpret_cast<LPARAM>(&faces)), 1);
-    EXPECT_TRUE(faces.count(u"Liberation Sans")) << "the setup installs the Liberation fonts";
+    EXPECT_EQ(std::count(faces.begin(), faces.end(), u"Liberation Sans"), 1)
+        << "the setup installs the Liberation fonts";
     int calls = 0;
     EXPECT_EQ(EnumFonts(dc.GetSafeHdc(), nullptr, StopAtOnce, reinterpret_cast<LPARAM>(&calls)), 0);
     EXPECT_EQ(calls, 1);
     calls = 0;
     EnumFonts(dc.GetSafeHdc(), u"Liberation Sans", StopAtOnce, reinterpret_cast<LPARAM>(&calls));
     EXPECT_EQ(calls, 1);
+
+#ifdef __linux__
+    // A family installed from two foundries is still one face, by its plain
+    // name (fontconfig tells Qt the foundry of each).
+    const std::filesystem::path copy = CopyFromAnotherFoundry("LiberationSans-Regular.ttf");
+    ASSERT_FALSE(copy.empty());
+    const BOOL bInstalled = Testing::InstallFont(copy.string().c_str());
+    std::filesystem::remove(copy);
+    ASSERT_TRUE(bInstalled);
+    faces.clear();
+    EnumFonts(dc.GetSafeHdc(), nullptr, CollectFace, reinterpret_cast<LPARAM>(&faces));
+    EXPECT_EQ(std::count(faces.begin(), faces.end(), u"Liberation Sans"), 1);
+    for (const std::u16string& face : faces)
+        EXPECT_EQ(face.find(u'['), std::u16string::npos) << CString(face).ToUtf8();
+    calls = 0;
+    EnumFonts(dc.GetSafeHdc(), u"Liberation Sans", StopAtOnce, reinterpret_cast<LPARAM>(&calls));
+    EXPECT_EQ(calls, 1);
+#endif
 }
 
 TEST_F(DrawTest, PaintIsClippedToTheUpdateRegion)

@@ -409,12 +409,12 @@ TEST_F(FrameTest, APopUpMadeWhileTheFrameIsCreatedBelongsToIt)
     EXPECT_EQ(Testing::ScreenPixelAt(m_pFrame, 100, 220), kPopupColor);
 }
 
-TEST_F(FrameTest, ClosingAModalWindowRepaintsTheFramesWindowsWhereTheyShow)
+TEST_F(FrameTest, ClosingAModalWindowRepaintsEveryWindowOfTheFrame)
 {
     ASSERT_TRUE(m_bLoaded);
     CPaneWnd& pane = m_pFrame->m_wndPane;
     CPaneWnd& popup = m_pFrame->m_wndPopup;
-    CPaneWnd partly; // hangs over the pane's bottom-right corner
+    CPaneWnd partly; // hangs over the pane's bottom-right corner: 40 x 18 of it can be seen
     ASSERT_TRUE(partly.Create(nullptr, u"partly", WS_CHILD | WS_VISIBLE, CRect(200, 250, 300, 300), &pane, 5));
     m_pFrame->ShowWindow(SW_SHOW);
     popup.ShowWindow(SW_SHOW);
@@ -445,6 +445,11 @@ TEST_F(FrameTest, ClosingAModalWindowRepaintsTheFramesWindowsWhereTheyShow)
         EXPECT_EQ(popup.m_paints, (Paints { { CRect(0, 0, 226, 78), FALSE } })) << pszKind;
         EXPECT_EQ(partly.m_paints, (Paints { { CRect(0, 0, 40, 18), TRUE } })) << pszKind;
     }
+    // The rest of it is painted when it comes into view.
+    partly.m_paints.clear();
+    partly.MoveWindow(100, 150, 100, 50, TRUE);
+    Testing::RunUntilIdle();
+    EXPECT_EQ(partly.m_paints, (Paints { { CRect(0, 0, 100, 50), TRUE } }));
     EXPECT_EQ(dialogs.Opened().size(), 1u);
     EXPECT_EQ(boxes.Shown().size(), 1u);
     EXPECT_EQ(files.Shown().size(), 1u);

@@ -58,8 +58,20 @@ TEST_F(PuzzleWndTest, EachSelectedWordPutsItsClueInTheBar)
     EXPECT_EQ(CString(u"3A: Ribbon"), Clue());
     m_wnd.SendMessage(WM_WORDSELECTED, 0, MAKELPARAM(1, 2));
     m_wnd.SendMessage(WM_WORDSELECTED, 1, MAKELPARAM(300, 2));
-    Load({ "#.#", "..." }); // the first white square starts no across word
     EXPECT_EQ(CString(u"3A: Ribbon"), Clue());
+
+    // After a load the bar never shows the old puzzle's clue, nor the banner:
+    // the first white square starts no across word here, so it shows nothing.
+    Load({ "#.#", "..." });
+    EXPECT_EQ(CString(), Clue());
+    CRect rcBar;
+    m_wnd.m_wndClue.GetClientRect(&rcBar);
+    rcBar.DeflateRect(1, 1);
+    EXPECT_EQ(0, InkPixels(&m_wnd.m_wndClue, rcBar, RGB(255, 255, 255)));
+    Load({ "AB", "C#" }, { "Ab", "Ac" });
+    EXPECT_EQ(CString(u"1A: Ab"), Clue());
+    m_wnd.SetPuzzle(nullptr); // a failed load
+    EXPECT_EQ(CString(), Clue());
 }
 
 TEST_F(PuzzleWndTest, TheScrollHostMovesTheGridBySquaresWithinItsRange)

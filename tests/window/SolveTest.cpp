@@ -4,6 +4,10 @@
 #include "res/resource.h"
 #include "tests/window/PuzzleWndFixture.h"
 
+#include <clocale>
+#include <string>
+#include <utility>
+
 namespace trellis::test {
 namespace {
 
@@ -60,6 +64,28 @@ TEST_F(SolveTest, ALetterGoesIntoTheSelectedSquareAndTheCursorMovesOn)
     EXPECT_EQ(u'W', Square(0, 2).m_chLetter);
     EXPECT_EQ(u'D', Square(1, 2).m_chLetter);
     EXPECT_EQ(5, m_solve.m_nChecks);
+}
+
+TEST_F(SolveTest, LettersOfAnyScriptGoInUpperCasedWhateverTheLocale)
+{
+    const std::string strSaved = std::setlocale(LC_ALL, nullptr);
+    for (const char* pszLocale : { "C", "C.UTF-8" }) {
+        if (!std::setlocale(LC_ALL, pszLocale))
+            continue; // not every system has C.UTF-8
+        Load({ "......" });
+        // Digits of other scripts, a superscript, a currency sign, a combining accent.
+        for (UINT ch : { 0x0660u, 0xFF10u, 0x00B2u, 0x20ACu, 0x0301u })
+            Type(ch);
+        EXPECT_FALSE(Square(0, 0).m_bFilled) << pszLocale;
+        // e acute, zhe, omega, alef (no case), q.
+        const std::pair<UINT, WCHAR> letters[] = {
+            { 0x00E9, 0x00C9 }, { 0x0436, 0x0416 }, { 0x03C9, 0x03A9 }, { 0x05D0, 0x05D0 }, { u'q', u'Q' } };
+        for (const auto& [chTyped, chStored] : letters)
+            Type(chTyped);
+        for (int nCol = 0; nCol < 5; ++nCol)
+            EXPECT_EQ(letters[nCol].second, Square(nCol, 0).m_chLetter) << pszLocale << " " << nCol;
+    }
+    std::setlocale(LC_ALL, strSaved.c_str());
 }
 
 TEST_F(SolveTest, AcrossStopsOnACheckedWrongLetterDownSkipsIt)
