@@ -12,31 +12,46 @@
 
 // ---- CDCImpl ----------------------------------------------------------------
 
-DrawTarget CDCImpl::Target() const
+namespace {
+
+// QRect's own intersection, without a call into the library: fills that
+// fall outside what may be drawn are the common case in a paint.
+inline QRect Meet(const QRect& a, const QRect& b)
 {
-    DrawTarget t;
+    return QRect(QPoint(std::max(a.left(), b.left()), std::max(a.top(), b.top())),
+                 QPoint(std::min(a.right(), b.right()), std::min(a.bottom(), b.bottom())));
+}
+
+} // namespace
+
+const DrawTarget& CDCImpl::Target() const
+{
+    CWndImpl* w = attached ? nullptr : CWndImpl::Of(owner);
+    if (fresh && (attached || (w && w->imageStamp == stamp)))
+        return target;
+    target = DrawTarget();
     if (attached) {
-        if (attached->isNull())
-            return t;
-        t.image = attached;
-        t.ratio = attached->devicePixelRatio();
-        t.area = QRect(QPoint(0, 0), attached->deviceIndependentSize().toSize());
-        return t;
+        if (!attached->isNull()) {
+            target.image = attached;
+            target.ratio = attached->devicePixelRatio();
+            target.area = QRect(QPoint(0, 0), attached->deviceIndependentSize().toSize());
+        }
+    } else if (w && !w->IsNative() && !w->image.isNull()) {
+        target.image = &w->image;
+        target.ratio = w->image.devicePixelRatio();
+        target.area = w->Shown();
+        target.origin = w->imageRect.topLeft();
     }
-    CWndImpl* w = CWndImpl::Of(owner);
-    if (!w || w->IsNative() || w->image.isNull())
-        return t;
-    t.image = &w->image;
-    t.ratio = w->image.devicePixelRatio();
-    t.area = w->Shown();
-    t.origin = w->imageRect.topLeft();
-    return t;
+    bounds = hasClip ? Meet(clipBox, target.area) : target.area;
+    stamp = w ? w->imageStamp : 0;
+    fresh = true;
+    return target;
 }
 
 QRect CDCImpl::Bounds() const
 {
-    const QRect area = Target().area;
-    return hasClip ? clipBox & area : area;
+    Target();
+    return bounds;
 }
 
 void CDCImpl::SetClip(const QRegion& region)
@@ -44,14 +59,15 @@ void CDCImpl::SetClip(const QRegion& region)
     clip = region;
     clipBox = region.boundingRect();
     hasClip = true;
+    fresh = false;
 }
 
 void CDCImpl::Fill(const QRect& r, COLORREF color)
 {
-    const DrawTarget t = Target();
+    const DrawTarget& t = Target();
     if (!t.image)
         return;
-    const QRect within = r & (hasClip ? clipBox & t.area : t.area);
+    const QRect within = Meet(r, bounds);
     if (within.isEmpty())
         return;
     const QRgb rgb = PlatformColor(color).rgb();
@@ -405,7 +421,7 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
 
 COLORREF CDC::GetPixel(int x, int y) const
 {
-    const DrawTarget t = m_pImpl->Target();
+    const DrawTarget& t = m_pImpl->Target();
     if (!t.image || !t.area.contains(x, y))
         return 0xFFFFFFFF;
     const QPoint px = PlatformDeviceRect(QRect(x, y, 1, 1), t.origin, t.ratio).topLeft();
@@ -470,7 +486,7 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
         return totalHeight;
     }
 
-    const DrawTarget t = m_pImpl->Target();
+    const DrawTarget t = m_pImpl->Target(); // a copy: the fills below may refresh it
     if (t.image) {
         QRegion area = m_pImpl->hasClip ? m_pImpl->clip & t.area : QRegion(t.area);
         if (!(nFormat & DT_NOCLIP))
@@ -650,6 +666,7 @@ void PlatformAttachImage(CDC& dc, QImage* pImage, CWnd* pWnd)
 {
     dc.Impl()->attached = pImage;
     dc.Impl()->owner = pWnd;
+    dc.Impl()->fresh = false;
 }
 
 // ---- Fonts ------------------------------------------------------------------

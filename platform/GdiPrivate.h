@@ -49,6 +49,11 @@ public:
     QRect clipBox; // the clip's bounding rectangle
     bool hasClip = false;
     QRect touched; // drawn so far: the screen is refreshed once, at the end
+    // Worked out again when the window's image moves or the clip changes.
+    mutable DrawTarget target;
+    mutable QRect bounds;
+    mutable unsigned stamp = 0;
+    mutable bool fresh = false;
 
     CGdiObject* pen = nullptr;
     CGdiObject* brush = nullptr;
@@ -58,8 +63,9 @@ public:
     int bkMode = OPAQUE;
     QPoint pos;
 
-    DrawTarget Target() const;
-    // The area drawing may touch, in client coordinates.
+    // Where drawing goes now, and the area it may touch there, in client
+    // coordinates (the target's area within the clip).
+    const DrawTarget& Target() const;
     QRect Bounds() const;
     void SetClip(const QRegion& region);
     void Fill(const QRect& r, COLORREF color);

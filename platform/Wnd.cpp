@@ -454,6 +454,7 @@ void CWndImpl::PlaceImage(const QRect& rcVisible)
         return;
     // Pixels that were on screen stay valid where they are still seen.
     const QRect kept = sameRatio ? (Shown() & rcVisible) : QRect();
+    ++imageStamp;
     visible = rcVisible;
     update &= rcVisible;
     if (IsNative())
@@ -502,10 +503,12 @@ QImage CWndImpl::RenderHidden(const QRect& rect)
     const QRegion savedUpdate = std::exchange(update, QRegion(area));
     const bool savedErase = std::exchange(erase, true);
     rendering = true;
+    ++imageStamp;
     pWnd->SendMessage(WM_PAINT, 0, 0);
     CWndImpl* self = Of(pWnd);
     if (!self)
         return QImage();
+    ++imageStamp;
     std::swap(image, target);
     visible = savedVisible;
     imageRect = savedImageRect;

@@ -70,6 +70,7 @@ public:
     QRect visible;
     QImage image;
     QRect imageRect;
+    unsigned imageStamp = 0;  // changes whenever visible, image or imageRect does
     bool imageFailed = false; // told the user; quiet until an image is had again
     bool rendering = false;   // painting a part out of view for a test's eyes
     QRegion update;           // what WM_PAINT must repaint, within the visible part
