@@ -113,6 +113,7 @@ END_MESSAGE_MAP()
 void BM_InvalidateCells(benchmark::State& state)
 {
     static CSmallCellsWnd* const pWnd = [] {
+        Testing::EnsureApplication();
         auto* p = new CSmallCellsWnd;
         p->CreateEx(0, nullptr, u"small cells", WS_POPUP | WS_VISIBLE,
                     CRect(0, 0, kSmallCells * kSmall, kSmallCells * kSmall), nullptr, 0);
