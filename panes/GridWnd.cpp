@@ -173,6 +173,15 @@ void CGridWnd::SelectWord(int nDirection, CPoint ptStart)
         pParent->SendMessage(WM_WORDSELECTED, static_cast<WPARAM>(nDirection), PackSquare(ptStart));
 }
 
+// Makes a square the selected one and has the parent bring it into view;
+// drawing is the caller's.
+void CGridWnd::SetSelectedSquare(CPoint pt)
+{
+    m_ptSelected = pt;
+    if (CWnd* pParent = GetParent())
+        pParent->SendMessage(WM_SQUARESELECTED, 0, PackSquare(pt));
+}
+
 CRect CGridWnd::GetSquareRect(int nCol, int nRow) const
 {
     const int nLeft = m_nLeftMargin + m_nLineWidth + nCol * Pitch();
@@ -460,7 +469,7 @@ void CGridWnd::ChangeSelection(int nDirection, CPoint ptStart, CPoint ptSquare)
         // different; the rest of the word would be drawn as it stands.
         CRect rcChanged;
         rcChanged.UnionRect(GetSquareRect(m_ptSelected.x, m_ptSelected.y), GetSquareRect(ptSquare.x, ptSquare.y));
-        m_ptSelected = ptSquare;
+        SetSelectedSquare(ptSquare);
         CClientDC dc(this);
         dc.IntersectClipRect(&rcChanged);
         DrawWord(&dc, TRUE);
@@ -554,9 +563,12 @@ void CGridWnd::AdvanceCursor()
         while (puzzle.IsFilled(pt.x, pt.y) && !puzzle.IsBlack(pt.x, pt.y))
             pt.y++;
     }
-    if (puzzle.IsBlack(pt.x, pt.y))
+    if (puzzle.IsBlack(pt.x, pt.y)) {
+        // The cursor stays on the letter just entered, which is shown too.
+        SetSelectedSquare(m_ptSelected);
         return;
+    }
     InvalidateSquare(m_ptSelected.x, m_ptSelected.y);
     InvalidateSquare(pt.x, pt.y);
-    m_ptSelected = pt;
+    SetSelectedSquare(pt);
 }

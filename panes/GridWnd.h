@@ -16,6 +16,10 @@ class CSquare;
 // Sent to the parent whenever the selected word changes: wParam the direction
 // (1 across, 0 down), lParam the word's first square (column low, row high).
 constexpr UINT WM_WORDSELECTED = WM_USER + 1;
+// Sent to the parent whenever a square becomes the selected one (also the
+// same square again, after a letter): lParam the square, packed the same way.
+// The parent scrolls it into view.
+constexpr UINT WM_SQUARESELECTED = WM_USER + 2;
 
 // The colour slots of the grid, in the order the settings and the Colors dialog use.
 enum GridColor {
@@ -110,6 +114,8 @@ private:
     void CreateFonts();
     void DropFont(CFont*& pFont);
     void SelectWord(int nDirection, CPoint ptStart);
+    // Every change of the selected square goes through here.
+    void SetSelectedSquare(CPoint pt);
     void Tap(CPoint point);
     // What a tap on the square does; FALSE when it changes nothing.
     BOOL SelectSquare(CPoint ptSquare);

@@ -173,7 +173,10 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        m_image = QImage(size(), QImage::Format_RGB32);
+        // At the screen's pixel ratio, so that what DrawItem draws stays sharp.
+        m_image = PlatformNewImage(size(), devicePixelRatioF());
+        if (m_image.isNull())
+            return;
         m_image.fill(palette().color(QPalette::Button));
         if (auto* pButton = static_cast<CButton*>(PlatformWndFromWidget(this))) {
             CDC dc;

@@ -13,41 +13,93 @@
 
 // ---- CDCImpl ----------------------------------------------------------------
 
+namespace {
+
+// QRect's own intersection, without a call into the library: fills that
+// fall outside what may be drawn are the common case in a paint.
+inline QRect Meet(const QRect& a, const QRect& b)
+{
+    return QRect(QPoint(std::max(a.left(), b.left()), std::max(a.top(), b.top())),
+                 QPoint(std::min(a.right(), b.right()), std::min(a.bottom(), b.bottom())));
+}
+
+} // namespace
+
+const DrawTarget& CDCImpl::Target() const
+{
+    CWndImpl* w = attached ? nullptr : CWndImpl::Of(owner);
+    if (fresh && (attached || (w && w->imageStamp == stamp)))
+        return target;
+    target = DrawTarget();
+    if (attached) {
+        if (!attached->isNull()) {
+            target.image = attached;
+            target.ratio = attached->devicePixelRatio();
+            target.area = QRect(QPoint(0, 0), attached->deviceIndependentSize().toSize());
+        }
+    } else if (w && !w->IsNative() && !w->image.isNull()) {
+        target.image = &w->image;
+        target.ratio = w->image.devicePixelRatio();
+        target.area = w->Shown();
+        target.origin = w->imageRect.topLeft();
+    }
+    bounds = hasClip ? Meet(clipBox, target.area) : target.area;
+    stamp = w ? w->imageStamp : 0;
+    fresh = true;
+    return target;
+}
+
 QRect CDCImpl::Bounds() const
 {
-    if (!image)
-        return QRect();
-    const QRect all = image->rect();
-    return hasClip ? clip.boundingRect() & all : all;
+    Target();
+    return bounds;
+}
+
+void CDCImpl::SetClip(const QRegion& region)
+{
+    clip = region;
+    clipBox = region.boundingRect();
+    hasClip = true;
+    fresh = false;
 }
 
 void CDCImpl::Fill(const QRect& r, COLORREF color)
 {
-    if (!image || r.isEmpty() || !Visible(r))
+    const DrawTarget& t = Target();
+    if (!t.image)
         return;
-    if (!hasClip || clip.rectCount() == 1) {
-        // The common case, without a painter: a plain rectangle fill.
-        const QRect target = r & Bounds();
-        if (target.isEmpty())
+    const QRect within = Meet(r, bounds);
+    if (within.isEmpty())
+        return;
+    const QRgb rgb = PlatformColor(color).rgb();
+    auto fill = [&](const QRect& part) {
+        const QRect px = PlatformDeviceRect(part, t.origin, t.ratio) & t.image->rect();
+        if (px.isEmpty())
             return;
-        const QRgb rgb = PlatformColor(color).rgb();
-        for (int y = target.top(); y <= target.bottom(); ++y) {
-            QRgb* line = reinterpret_cast<QRgb*>(image->scanLine(y));
-            std::fill(line + target.left(), line + target.right() + 1, rgb);
+        const qsizetype stride = t.image->bytesPerLine();
+        uchar* row = t.image->bits() + px.top() * stride;
+        for (int y = px.top(); y <= px.bottom(); ++y, row += stride) {
+            QRgb* line = reinterpret_cast<QRgb*>(row);
+            std::fill(line + px.left(), line + px.right() + 1, rgb);
         }
-        Done(target);
-        return;
+    };
+    // A plain rectangle fill for each of the few rectangles of the clip.
+    if (!hasClip || clip.rectCount() == 1) {
+        fill(within);
+    } else {
+        for (const QRect& c : clip)
+            fill(within & c);
     }
-    QPainter p(image);
-    p.setClipRegion(clip);
-    p.fillRect(r, PlatformColor(color));
-    Done(r);
+    touched |= within;
 }
 
-void CDCImpl::Done(const QRect& r)
+void CDCImpl::Flush()
 {
-    if (wnd)
-        wnd->Touched(r & Bounds());
+    if (touched.isEmpty())
+        return;
+    if (CWndImpl* w = CWndImpl::Of(owner))
+        w->Touched(touched);
+    touched = QRect();
 }
 
 QFont CDCImpl::CurrentFont() const
@@ -140,6 +192,7 @@ CDC::CDC() : m_pImpl(new CDCImpl)
 
 CDC::~CDC()
 {
+    m_pImpl->Flush();
     delete m_pImpl;
 }
 
@@ -314,29 +367,11 @@ std::pair<int, int> EllipseSpan(int x1, int y1, int x2, int y2, int y)
     return {x2, x1 - 1};
 }
 
-// Rows of one colour straight into the image, within what may be drawn; the
-// window hears of them once. An ellipse is many short rows, which filled one
-// by one would each be reported on their own.
-void FillRows(CDCImpl& dc, const std::vector<QRect>& rows, const QRect& box, COLORREF color)
+// Rows of one colour; the window hears of them once, when the context ends.
+void FillRows(CDCImpl& dc, const std::vector<QRect>& rows, COLORREF color)
 {
-    if (!dc.image || rows.empty())
-        return;
-    const QRgb rgb = PlatformColor(color).rgb();
-    QRegion area = QRegion(box) & QRegion(dc.image->rect());
-    if (dc.hasClip)
-        area &= dc.clip;
-    QRect touched;
-    for (const QRect& part : area) {
-        for (const QRect& row : rows) {
-            const QRect r = row & part;
-            if (r.isEmpty())
-                continue;
-            QRgb* line = reinterpret_cast<QRgb*>(dc.image->scanLine(r.top()));
-            std::fill(line + r.left(), line + r.right() + 1, rgb);
-            touched |= r;
-        }
-    }
-    dc.Done(touched);
+    for (const QRect& row : rows)
+        dc.Fill(row, color);
 }
 
 } // namespace
@@ -371,11 +406,10 @@ BOOL CDC::Ellipse(int x1, int y1, int x2, int y2)
         outline.emplace_back(innerRight + 1, y, right - innerRight, 1);
         inside.emplace_back(innerLeft, y, innerRight - innerLeft + 1, 1);
     }
-    const QRect box(x1, y1, x2 - x1, y2 - y1);
     if (!noBrush)
-        FillRows(*m_pImpl, inside, box, brush);
+        FillRows(*m_pImpl, inside, brush);
     if (w > 0)
-        FillRows(*m_pImpl, outline, box, pen->color);
+        FillRows(*m_pImpl, outline, pen->color);
     return TRUE;
 }
 
@@ -458,10 +492,11 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
 
 COLORREF CDC::GetPixel(int x, int y) const
 {
-    const QImage* img = m_pImpl->image;
-    if (!img || !img->rect().contains(x, y))
+    const DrawTarget& t = m_pImpl->Target();
+    if (!t.image || !t.area.contains(x, y))
         return 0xFFFFFFFF;
-    return PlatformColorRef(QColor(img->pixel(x, y)));
+    const QPoint px = PlatformDeviceRect(QRect(x, y, 1, 1), t.origin, t.ratio).topLeft();
+    return PlatformColorRef(QColor(t.image->pixel(px)));
 }
 
 int CDC::DrawText(const CString& str, LPRECT lpRect, UINT nFormat)
@@ -490,7 +525,7 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
     }
     const bool placed = (nFormat & DT_SINGLELINE) && (nFormat & (DT_VCENTER | DT_BOTTOM));
     // A single line wholly outside what may be drawn is only measured.
-    if ((nFormat & (DT_SINGLELINE | DT_NOCLIP | DT_CALCRECT)) == DT_SINGLELINE && !m_pImpl->Visible(rc))
+    if ((nFormat & (DT_SINGLELINE | DT_NOCLIP | DT_CALCRECT)) == DT_SINGLELINE && !m_pImpl->Bounds().intersects(rc))
         return placed ? top - rc.top() + lineHeight : lineHeight;
 
     std::vector<TextLine> lines;
@@ -522,19 +557,23 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
         return totalHeight;
     }
 
-    QImage* image = m_pImpl->image;
-    if (image && !image->isNull()) {
-        QRegion area = m_pImpl->hasClip ? m_pImpl->clip : QRegion(image->rect());
+    const DrawTarget t = m_pImpl->Target(); // a copy: the fills below may refresh it
+    if (t.image) {
+        QRegion area = m_pImpl->hasClip ? m_pImpl->clip & t.area : QRegion(t.area);
         if (!(nFormat & DT_NOCLIP))
-            area &= QRegion(rc);
+            area &= rc;
+        const QRect areaBox = area.boundingRect();
         if (!area.isEmpty()) {
-            QPainter p(image);
+            // Glyphs through a painter at the image's pixel ratio, so that
+            // text stays sharp at any scale; fills as every other fill.
+            QPainter p(t.image);
+            p.translate(-t.origin);
             p.setClipRegion(area);
             p.setFont(font);
             const QColor textColor = PlatformColor(m_pImpl->textColor);
             p.setPen(textColor);
+            const QRect limit = (nFormat & DT_NOCLIP) ? areaBox : rc;
             int y = top;
-            QRect touched;
             for (const TextLine& line : lines) {
                 const int width = fm.horizontalAdvance(line.text);
                 int x = rc.left();
@@ -543,21 +582,19 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
                 else if (nFormat & DT_RIGHT)
                     x = rc.right() + 1 - width;
                 const QRect box(x, y, width, lineHeight);
-                if (area.boundingRect().intersects(box)) {
+                if (areaBox.intersects(box)) {
                     if (m_pImpl->bkMode == OPAQUE)
-                        p.fillRect(box, PlatformColor(m_pImpl->bkColor));
+                        m_pImpl->Fill(box & limit, m_pImpl->bkColor);
                     p.drawText(QPoint(x, y + fm.ascent()), line.text);
                     if (line.underline >= 0) {
                         const int ux = x + fm.horizontalAdvance(line.text.left(line.underline));
                         const int uw = fm.horizontalAdvance(line.text.at(line.underline));
-                        p.fillRect(QRect(ux, y + fm.ascent() + 1, std::max(1, uw), 1), textColor);
+                        m_pImpl->Fill(QRect(ux, y + fm.ascent() + 1, std::max(1, uw), 1) & limit, m_pImpl->textColor);
                     }
-                    touched |= box;
+                    m_pImpl->touched |= box & areaBox;
                 }
                 y += lineHeight;
             }
-            p.end();
-            m_pImpl->Done(touched & area.boundingRect());
         }
     }
     if (placed)
@@ -649,14 +686,8 @@ int CDC::GetClipBox(LPRECT lpRect) const
 
 int CDC::IntersectClipRect(int x1, int y1, int x2, int y2)
 {
-    const QRegion r(QRect(x1, y1, x2 - x1, y2 - y1));
-    if (m_pImpl->hasClip)
-        m_pImpl->clip &= r;
-    else if (m_pImpl->image)
-        m_pImpl->clip = r & QRegion(m_pImpl->image->rect());
-    else
-        m_pImpl->clip = r;
-    m_pImpl->hasClip = true;
+    const QRect r(x1, y1, x2 - x1, y2 - y1);
+    m_pImpl->SetClip(m_pImpl->hasClip ? m_pImpl->clip & r : QRegion(r & m_pImpl->Target().area));
     return GetClipBox(nullptr);
 }
 
@@ -677,13 +708,11 @@ CPaintDC::CPaintDC(CWnd* pWnd) : m_ps{m_hDC, FALSE, RECT{0, 0, 0, 0}}, m_pWnd(pW
     CWndImpl* w = CWndImpl::Of(pWnd);
     if (!w || w->IsNative())
         return;
-    m_pImpl->image = &w->image;
-    m_pImpl->wnd = w;
+    m_pImpl->owner = pWnd;
     // Begin painting: clip to what is invalid, validate it, erase if asked.
-    const QRegion region = w->update & QRegion(w->ClientRect());
-    m_pImpl->clip = region;
-    m_pImpl->hasClip = true;
-    const QRect bounds = region.boundingRect();
+    const QRegion region = w->update & w->Shown();
+    m_pImpl->SetClip(region);
+    const QRect bounds = m_pImpl->clipBox;
     m_ps.rcPaint = RECT{bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height()};
     const bool erase = w->erase;
     w->update = QRegion();
@@ -698,18 +727,17 @@ CPaintDC::~CPaintDC() = default;
 CClientDC::CClientDC(CWnd* pWnd) : m_pWnd(pWnd)
 {
     CWndImpl* w = CWndImpl::Of(pWnd);
-    if (!w || w->IsNative())
-        return;
-    m_pImpl->image = &w->image;
-    m_pImpl->wnd = w;
+    if (w && !w->IsNative())
+        m_pImpl->owner = pWnd;
 }
 
 CClientDC::~CClientDC() = default;
 
 void PlatformAttachImage(CDC& dc, QImage* pImage, CWnd* pWnd)
 {
-    dc.Impl()->image = pImage;
-    dc.Impl()->wnd = CWndImpl::Of(pWnd);
+    dc.Impl()->attached = pImage;
+    dc.Impl()->owner = pWnd;
+    dc.Impl()->fresh = false;
 }
 
 // ---- Fonts ------------------------------------------------------------------

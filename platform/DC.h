@@ -1,9 +1,12 @@
 #pragma once
 
-// Device contexts. Every window keeps a persistent image of its client area;
-// a CPaintDC draws into it inside WM_PAINT (erased where asked and clipped to
-// the update region), a CClientDC draws into it at once, anywhere in the
-// client area. Nothing is antialiased, so pixels are exact.
+// Device contexts. Every window keeps a persistent image of the part of its
+// client area that can be seen, at the screen's pixel ratio; coordinates are
+// logical pixels all the same. A CPaintDC draws into it inside WM_PAINT
+// (erased where asked and clipped to the update region), a CClientDC draws
+// into it at once; what falls outside the visible part is dropped, and
+// painted when that part comes into view. Fills and lines are not
+// antialiased, so pixels are exact.
 
 #include "platform/GdiObject.h"
 #include "platform/Rect.h"

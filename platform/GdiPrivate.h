@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QRegion>
 
+class CWnd;
 class CWndImpl;
 
 // What a pen, brush or font handle points at. System colour brushes are the
@@ -28,12 +29,31 @@ HGDIOBJ GdiHandleOf(GdiData* pData);
 CGdiObject* StockObjectWrapper(int nIndex);
 QFont FontFromLogFont(const LOGFONT& lf);
 
+// Where a device context draws: an image, the part of the client area that
+// drawing may touch there, the client position of the image's top-left
+// corner and the image's pixel ratio.
+struct DrawTarget {
+    QImage* image = nullptr;
+    QRect area;
+    QPoint origin;
+    qreal ratio = 1.0;
+};
+
 class CDCImpl {
 public:
-    QImage* image = nullptr;
-    CWndImpl* wnd = nullptr; // screen refresh after drawing; may be null
+    // A window's device context follows the window's image, which moves
+    // when the window scrolls or resizes; an attached image stays put.
+    CWnd* owner = nullptr;
+    QImage* attached = nullptr;
     QRegion clip;
+    QRect clipBox; // the clip's bounding rectangle
     bool hasClip = false;
+    QRect touched; // drawn so far: the screen is refreshed once, at the end
+    // Worked out again when the window's image moves or the clip changes.
+    mutable DrawTarget target;
+    mutable QRect bounds;
+    mutable unsigned stamp = 0;
+    mutable bool fresh = false;
 
     CGdiObject* pen = nullptr;
     CGdiObject* brush = nullptr;
@@ -43,10 +63,12 @@ public:
     int bkMode = OPAQUE;
     QPoint pos;
 
-    // The area drawing may touch, in image coordinates.
+    // Where drawing goes now, and the area it may touch there, in client
+    // coordinates (the target's area within the clip).
+    const DrawTarget& Target() const;
     QRect Bounds() const;
-    bool Visible(const QRect& r) const { return Bounds().intersects(r); }
+    void SetClip(const QRegion& region);
     void Fill(const QRect& r, COLORREF color);
-    void Done(const QRect& r);
+    void Flush();
     QFont CurrentFont() const;
 };

@@ -5,6 +5,8 @@
 
 #include "platform/Wnd.h"
 
+#include <memory>
+
 namespace Testing {
 
 // Creates the application object the windows need, once per process.
@@ -22,13 +24,40 @@ BOOL InstallFont(const char* pszPath);
 // Handles everything pending: posted messages, paints, deferred deletions.
 void RunUntilIdle();
 
-// The colour at (x, y) of the window's client-area image, 0x00BBGGRR, or
-// 0xFFFFFFFF outside it or for a window that has no image.
+// The colour at (x, y) of the window's client area, 0x00BBGGRR, or
+// 0xFFFFFFFF outside it or for a window that has no image. Where the window
+// can be seen, its image; elsewhere what it paints there when that part comes
+// into view: the window gets a WM_PAINT for that part alone (so a CClientDC
+// drawing there is gone, as it is on screen).
 COLORREF PixelAt(const CWnd* pWnd, int x, int y);
 // How many pixels of the rectangle (client coordinates) have the colour.
 int CountPixels(const CWnd* pWnd, const RECT& rect, COLORREF color);
-// Writes the client-area image to a PNG file, for looking at a failure.
+// Writes the whole client area to a PNG file, for looking at a failure.
 bool SaveImage(const CWnd* pWnd, const char* pszPath);
+
+// Bytes held by the images of the window and of every window inside it.
+size_t ImageBytes(const CWnd* pWnd);
+// The pixel ratio of the window's image: the screen's.
+double ImageRatio(const CWnd* pWnd);
+// What the screen shows of the window at the screen's own resolution, taken
+// once: (x, y) counts the screen's pixels from the window rectangle's
+// top-left corner.
+class ScreenShot {
+public:
+    explicit ScreenShot(const CWnd* pWnd);
+    ~ScreenShot();
+    ScreenShot(const ScreenShot&) = delete;
+    ScreenShot& operator=(const ScreenShot&) = delete;
+
+    COLORREF DevicePixelAt(int x, int y) const;
+
+private:
+    struct Data;
+    std::unique_ptr<Data> m_pData;
+};
+// Images of more bytes than this are refused as if memory had run out; 0
+// gives back the platform's own limit.
+void SetImageLimit(size_t nBytes);
 // What the user sees of the whole window, border, scroll bars, child
 // windows and the shown pop-ups placed over it (the screen window's, such
 // as a tip) included, at (x, y) of the window rectangle; and all of it

@@ -63,9 +63,18 @@ public:
     bool popup = false;      // top-level, placed in screen coordinates
     QPoint screenPos;        // pop-up: top-left in screen coordinates
 
-    QImage image;            // persistent client-area image
-    QRegion update;          // what WM_PAINT must repaint
-    bool erase = false;      // the next paint erases its region first
+    // What can be seen of the client area (within every ancestor's client
+    // area), and the image that keeps its pixels at the screen's pixel ratio.
+    // imageRect is the part of the client area the image covers: the visible
+    // part, or the last one an image could be had for.
+    QRect visible;
+    QImage image;
+    QRect imageRect;
+    unsigned imageStamp = 0;  // changes whenever visible, image or imageRect does
+    bool imageFailed = false; // told the user; quiet until an image is had again
+    bool rendering = false;   // painting a part out of view for a test's eyes
+    QRegion update;           // what WM_PAINT must repaint, within the visible part
+    bool erase = false;       // the next paint erases its region first
     bool paintPosted = false;
     QSize lastClientSize{-1, -1};
     int sizeDepth = 0;
@@ -79,10 +88,19 @@ public:
     bool IsNative() const { return clientArea == nullptr; }
     QRect ClientRect() const;               // in client coordinates: (0, 0, w, h)
     bool IsVisibleChain() const;            // visible, and every parent too
+    void Invalidate(const QRect& rect, bool bErase);
     void Invalidate(const QRegion& region, bool bErase);
     void SchedulePaint();
     void PaintNow();                        // sends WM_PAINT if anything is invalid
     void Touched(const QRect& rect);        // image changed: refresh the screen
+    QRect Shown() const { return imageRect & visible; } // where drawing lands
+    // Works out the visible part again, for this window and its children,
+    // after a move, a resize or a change of the screen's pixel ratio.
+    void UpdateVisible();
+    void PlaceImage(const QRect& rcVisible);
+    // Paints a part of the client area that cannot be seen into an image of
+    // its own, through WM_PAINT, as it would be painted on coming into view.
+    QImage RenderHidden(const QRect& rect);
     void FrameChanged(bool bRepaint);       // style or size changed: lay out, WM_SIZE
     void LayoutFrame();
     void OnScrollAction(int nBar, int action);
@@ -124,6 +142,16 @@ COLORREF PlatformBrushColor(HBRUSH hBrush, bool* pIsNull = nullptr);
 // A device context over any image (owner-drawn controls): drawing goes into
 // *pImage; pWnd (may be null) gets its screen refreshed.
 void PlatformAttachImage(CDC& dc, QImage* pImage, CWnd* pWnd = nullptr);
+
+// A white image of a logical size at a pixel ratio; a null image when it
+// cannot be had (too large, out of memory). Nothing is reported.
+QImage PlatformNewImage(const QSize& size, qreal ratio);
+// The image pixels of a rectangle in logical coordinates of an image whose
+// top-left corner lies at origin.
+QRect PlatformDeviceRect(const QRect& rect, const QPoint& origin, qreal ratio);
+// Largest image the platform asks for, in bytes; tests lower it, and 0 puts
+// back the platform's own.
+void PlatformSetImageLimit(qsizetype nBytes);
 
 // The widget at a global position: inside pNear's top-level window when it
 // is shown and holds the point (windows may overlap), else whatever shown

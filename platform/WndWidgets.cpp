@@ -192,8 +192,21 @@ void ClientWidget::paintEvent(QPaintEvent* e)
 {
     if (!impl)
         return;
+    // Moved to a screen of another pixel ratio: a new image, painted anew.
+    if (!impl->image.isNull() && impl->image.devicePixelRatio() != devicePixelRatioF())
+        impl->UpdateVisible();
     QPainter p(this);
-    p.drawImage(e->rect().topLeft(), impl->image, e->rect());
+    const QRect shown = impl->Shown();
+    const qreal ratio = impl->image.devicePixelRatio();
+    for (const QRect& r : e->region()) {
+        const QRect part = r & shown;
+        if (!part.isEmpty())
+            p.drawImage(QRectF(part), impl->image,
+                        QRectF(PlatformDeviceRect(part, impl->imageRect.topLeft(), ratio)));
+        // What no image holds yet is white until it is painted.
+        for (const QRect& rest : QRegion(r) - QRegion(part))
+            p.fillRect(rest, Qt::white);
+    }
 }
 
 void ClientWidget::Mouse(UINT message, QMouseEvent* e, bool toWindowUnderPointer)

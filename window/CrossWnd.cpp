@@ -2,10 +2,18 @@
 
 #include "res/resource.h"
 
+#include <algorithm>
+
 namespace {
 
-// A page is six squares.
+// A page is six squares, and never more than the view less one square, so
+// that paging at large squares skips nothing.
 constexpr int kPageSquares = 6;
+
+int PageStep(int nStep, int nView)
+{
+    return std::max(1, std::min(kPageSquares * nStep, nView > nStep ? nView - nStep : nView));
+}
 
 // An offset from 0 to nMax; a grid no larger than the view stays at its top
 // left corner.
@@ -16,6 +24,18 @@ int Clamped(int nPos, int nMax)
     if (nPos > nMax)
         nPos = nMax > 0 ? nMax : 0;
     return nPos;
+}
+
+// The offset nearest nCurrent at which [nLow, nHigh) lies in a view of
+// nView, its start first when it is larger than the view; within [0, nMax].
+int Follow(int nCurrent, int nLow, int nHigh, int nView, int nMax)
+{
+    int nNew = nCurrent;
+    if (nLow < nCurrent)
+        nNew = nLow;
+    else if (nHigh > nCurrent + nView)
+        nNew = std::min(nLow, nHigh - nView);
+    return Clamped(nNew, nMax);
 }
 
 void SetScrollValue(CWnd* pWnd, int nBar, UINT fMask, int nMax, int nPos)
@@ -38,6 +58,7 @@ BEGIN_MESSAGE_MAP(CCrossWnd, CWnd)
     ON_WM_SIZE()
     ON_WM_PAINT()
     ON_MESSAGE(WM_WORDSELECTED, OnWordSelected)
+    ON_MESSAGE(WM_SQUARESELECTED, OnSquareSelected)
 END_MESSAGE_MAP()
 
 CCrossWnd::CCrossWnd() : m_ptScrollPos(0, 0) { }
@@ -60,6 +81,9 @@ void CCrossWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
     m_ptScrollPos = CPoint(0, 0);
     UpdateScrollBars();
     UpdateScrollPos();
+    // The first square may lie beyond the view at large square sizes.
+    if (m_wndGrid.HasSelection())
+        ShowSquare(m_wndGrid.m_ptSelected.x, m_wndGrid.m_ptSelected.y);
 }
 
 void CCrossWnd::UpdateScrollBars()
@@ -119,15 +143,15 @@ void CCrossWnd::OnPaint()
     dc.FillRect(&rc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 }
 
-int CCrossWnd::ScrollOffset(UINT nSBCode, UINT nPos, int nCurrent, int nMax) const
+int CCrossWnd::ScrollOffset(UINT nSBCode, UINT nPos, int nCurrent, int nView, int nMax) const
 {
     const int nStep = m_wndGrid.m_nSquareSize;
     int nNew = nCurrent;
     switch (nSBCode) {
     case SB_LINEUP: nNew = nCurrent - nStep; break;
     case SB_LINEDOWN: nNew = nCurrent + nStep; break;
-    case SB_PAGEUP: nNew = nCurrent - kPageSquares * nStep; break;
-    case SB_PAGEDOWN: nNew = nCurrent + kPageSquares * nStep; break;
+    case SB_PAGEUP: nNew = nCurrent - PageStep(nStep, nView); break;
+    case SB_PAGEDOWN: nNew = nCurrent + PageStep(nStep, nView); break;
     case SB_THUMBPOSITION:
     case SB_THUMBTRACK: nNew = static_cast<int>(nPos); break;
     case SB_TOP: nNew = 0; break;
@@ -142,7 +166,7 @@ void CCrossWnd::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* /*pScrollBar*/)
     CRect rcGrid, rcView;
     m_wndGrid.GetClientRect(&rcGrid);
     GetClientRect(&rcView);
-    const int x = ScrollOffset(nSBCode, nPos, m_ptScrollPos.x, rcGrid.Width() - rcView.Width());
+    const int x = ScrollOffset(nSBCode, nPos, m_ptScrollPos.x, rcView.Width(), rcGrid.Width() - rcView.Width());
     ScrollTo(x, m_ptScrollPos.y);
     UpdateScrollPos();
 }
@@ -152,7 +176,7 @@ void CCrossWnd::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* /*pScrollBar*/)
     CRect rcGrid, rcView;
     m_wndGrid.GetClientRect(&rcGrid);
     GetClientRect(&rcView);
-    const int y = ScrollOffset(nSBCode, nPos, m_ptScrollPos.y, rcGrid.Height() - rcView.Height());
+    const int y = ScrollOffset(nSBCode, nPos, m_ptScrollPos.y, rcView.Height(), rcGrid.Height() - rcView.Height());
     ScrollTo(m_ptScrollPos.x, y);
     UpdateScrollPos();
 }
@@ -161,4 +185,28 @@ LRESULT CCrossWnd::OnWordSelected(WPARAM wParam, LPARAM lParam)
 {
     CWnd* pParent = GetParent();
     return pParent ? pParent->SendMessage(WM_WORDSELECTED, wParam, lParam) : 0;
+}
+
+LRESULT CCrossWnd::OnSquareSelected(WPARAM /*wParam*/, LPARAM lParam)
+{
+    ShowSquare(static_cast<int>(LOWORD(static_cast<DWORD>(lParam))),
+               static_cast<int>(HIWORD(static_cast<DWORD>(lParam))));
+    return 0;
+}
+
+void CCrossWnd::ShowSquare(int nCol, int nRow)
+{
+    CRect rcSquare = m_wndGrid.GetSquareRect(nCol, nRow);
+    rcSquare.InflateRect(m_wndGrid.m_nLineWidth, m_wndGrid.m_nLineWidth);
+    CRect rcGrid, rcView;
+    m_wndGrid.GetClientRect(&rcGrid);
+    GetClientRect(&rcView);
+    const int x = Follow(m_ptScrollPos.x, rcSquare.left, rcSquare.right, rcView.Width(),
+                         rcGrid.Width() - rcView.Width());
+    const int y = Follow(m_ptScrollPos.y, rcSquare.top, rcSquare.bottom, rcView.Height(),
+                         rcGrid.Height() - rcView.Height());
+    if (CPoint(x, y) == m_ptScrollPos)
+        return;
+    ScrollTo(x, y);
+    UpdateScrollPos();
 }

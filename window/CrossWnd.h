@@ -28,10 +28,13 @@ protected:
     void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     LRESULT OnWordSelected(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSquareSelected(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     // The new offset for a scroll code on one axis, clamped to [0, nMax].
-    int ScrollOffset(UINT nSBCode, UINT nPos, int nCurrent, int nMax) const;
+    int ScrollOffset(UINT nSBCode, UINT nPos, int nCurrent, int nView, int nMax) const;
+    // Scrolls as little as shows the square whole, with its lines.
+    void ShowSquare(int nCol, int nRow);
 };

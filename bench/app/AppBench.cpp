@@ -1,17 +1,22 @@
-// Start-up to the first painted frame, one typed letter from WM_CHAR to the
-// repainted square, one arrow key and one Tab from the key press to the
-// redrawn words, and the repaint after a modal window closes. Run headless:
-// QT_QPA_PLATFORM=offscreen.
+// The real program, headless: start-up to the first painted frame, a typed
+// letter, an arrow key and a Tab from the key press to the redrawn words, the
+// repaint after a modal window closes, and the commands that touch many
+// squares, each from the command to the repainted screen, over grid sizes so
+// that a cost growing faster than the number of squares shows.
+// Run: QT_QPA_PLATFORM=offscreen.
 #include "app/MainFrm.h"
 #include "app/PuzzleApp.h"
 #include "model/CrossWordPuzzle.h"
 #include "platform/Testing.h"
+#include "platform/TestingDialogs.h"
 #include "platform/TestingShell.h"
+#include "res/resource.h"
 #include "tests/support/PuzzleFileWriter.h"
 #include "tests/support/TempDir.h"
 
 #include <benchmark/benchmark.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -31,12 +36,13 @@ void CloseProgram()
 }
 
 // Starts the program with an n x n puzzle of the folder shown and painted.
-CPuzzleWnd& StartWithPuzzle(int nSize, const TempDir& dir)
+CPuzzleWnd& StartWithPuzzle(int nSize, const TempDir& dir, int nSquareSize = 20)
 {
     const std::vector<std::string> rows(static_cast<size_t>(nSize), std::string(static_cast<size_t>(nSize), 'A'));
     theApp.InitInstance();
     theApp.m_pPuzzle = PuzzleFileWriter(rows).Load(dir).release();
     CPuzzleWnd& wnd = theApp.GetPuzzleWnd();
+    wnd.GetGrid().SetSquareSize(nSquareSize);
     wnd.SetPuzzle(theApp.m_pPuzzle);
     Testing::RunUntilIdle();
     return wnd;
@@ -60,7 +66,7 @@ void BM_TypeLetter(benchmark::State& state)
     Testing::EnsureApplication();
     Testing::TemporarySettings settings;
     TempDir dir;
-    CPuzzleWnd& wnd = StartWithPuzzle(static_cast<int>(state.range(0)), dir);
+    CPuzzleWnd& wnd = StartWithPuzzle(static_cast<int>(state.range(0)), dir, static_cast<int>(state.range(1)));
     CGridWnd& grid = wnd.GetGrid();
 
     UINT nChar = 'B';
@@ -75,7 +81,7 @@ void BM_TypeLetter(benchmark::State& state)
     }
     CloseProgram();
 }
-BENCHMARK(BM_TypeLetter)->Arg(15)->Arg(255)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TypeLetter)->Args({15, 20})->Args({255, 20})->Args({255, 64})->Unit(benchmark::kMicrosecond);
 
 // A message box closing over a puzzle: every window of the frame repaints.
 void BM_ModalClose(benchmark::State& state)
@@ -148,6 +154,168 @@ void BM_TabKey(benchmark::State& state)
     CloseProgram();
 }
 BENCHMARK(BM_TabKey)->Arg(15)->Arg(255)->Unit(benchmark::kMicrosecond);
+
+// The program with an n x n puzzle loaded through the menu command: the top
+// row one white word, about one black square in six below it.
+class Program {
+public:
+    Program(int nSize, int nSquareSize)
+    {
+        Testing::EnsureApplication();
+        std::mt19937 random(1);
+        std::vector<std::string> rows(static_cast<size_t>(nSize), std::string(static_cast<size_t>(nSize), 'A'));
+        for (size_t r = 1; r < rows.size(); ++r)
+            for (char& ch : rows[r])
+                ch = random() % 6 == 0 ? '#' : static_cast<char>('A' + random() % 26);
+        m_strPath = m_dir.Write(std::string("big.puz"), PuzzleFileWriter(rows).Bytes());
+        theApp.InitInstance();
+        Testing::RunUntilIdle();
+        Grid().SetSquareSize(nSquareSize);
+        Load();
+    }
+    ~Program() { CloseProgram(); }
+
+    static CGridWnd& Grid() { return theApp.GetPuzzleWnd().GetGrid(); }
+    static CCrossWnd& Host() { return theApp.GetPuzzleWnd().m_wndCross; }
+
+    // The command as the menu sends it, then everything it left to paint.
+    static void Command(UINT nID)
+    {
+        theApp.m_pMainWnd->SendMessage(WM_COMMAND, nID, 0);
+        Testing::RunUntilIdle();
+    }
+    void Load()
+    {
+        m_files.Choose(m_strPath);
+        Command(ID_LOAD_PUZZLE);
+    }
+
+    Testing::TemporarySettings m_settings;
+    Testing::ScriptedMessageBoxes m_boxes;
+    Testing::ScriptedFileDialogs m_files;
+    Testing::ScriptedDialogs m_dialogs;
+    TempDir m_dir;
+    std::u16string m_strPath;
+};
+
+// Each time after a small puzzle, so that the window changes size.
+void BM_LoadPuzzle(benchmark::State& state)
+{
+    Program program(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const std::u16string strSmall = program.m_dir.Write(std::string("small.puz"), PuzzleFileWriter({"..", ".."}).Bytes());
+    for (auto _ : state) {
+        state.PauseTiming();
+        program.m_files.Choose(strSmall);
+        Program::Command(ID_LOAD_PUZZLE);
+        state.ResumeTiming();
+        program.Load();
+    }
+}
+BENCHMARK(BM_LoadPuzzle)->Args({15, 20})->Args({255, 20})->Args({255, 64})->Unit(benchmark::kMillisecond);
+
+// Show Puzzle solves it: the congratulation is answered No, and the letters
+// are cleared again off the clock.
+void BM_ShowPuzzle(benchmark::State& state)
+{
+    Program program(static_cast<int>(state.range(0)), 20);
+    for (auto _ : state) {
+        program.m_boxes.Answer(IDNO);
+        Program::Command(ID_SHOW_PUZZLE);
+        state.PauseTiming();
+        Program::Command(ID_CLEAR_PUZZLE);
+        state.ResumeTiming();
+    }
+}
+
+void BM_ClearPuzzle(benchmark::State& state)
+{
+    Program program(static_cast<int>(state.range(0)), 20);
+    for (auto _ : state) {
+        state.PauseTiming();
+        program.m_boxes.Answer(IDNO);
+        Program::Command(ID_SHOW_PUZZLE);
+        state.ResumeTiming();
+        Program::Command(ID_CLEAR_PUZZLE);
+    }
+}
+
+// Checks a grid whose every white square holds a letter.
+void BM_CheckPuzzle(benchmark::State& state)
+{
+    Program program(static_cast<int>(state.range(0)), 20);
+    program.m_boxes.Answer(IDNO);
+    Program::Command(ID_SHOW_PUZZLE);
+    for (auto _ : state)
+        Program::Command(ID_CHECK_PUZZLE);
+}
+
+// The grid sizes of the series; the work is linear in the squares.
+void GridSizes(benchmark::internal::Benchmark* pBench)
+{
+    for (int nSize : {15, 30, 50, 100, 255})
+        pBench->Arg(nSize);
+    pBench->Unit(benchmark::kMillisecond);
+}
+BENCHMARK(BM_ShowPuzzle)->Apply(GridSizes);
+BENCHMARK(BM_ClearPuzzle)->Apply(GridSizes);
+BENCHMARK(BM_CheckPuzzle)->Apply(GridSizes);
+
+// Show Word on the top row, one word of 255 squares.
+void BM_ShowWord(benchmark::State& state)
+{
+    Program program(255, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        Program::Command(ID_SHOW_WORD);
+        state.PauseTiming();
+        Program::Command(ID_CLEAR_WORD);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ShowWord)->Arg(20)->Arg(64)->Unit(benchmark::kMillisecond);
+
+// One page down the grid, back to the top off the clock at the bottom.
+void BM_PageScroll(benchmark::State& state)
+{
+    Program program(255, static_cast<int>(state.range(0)));
+    CCrossWnd& host = Program::Host();
+    for (auto _ : state) {
+        Testing::ScrollBarAction(&host, SB_VERT, SB_PAGEDOWN);
+        Testing::RunUntilIdle();
+        state.PauseTiming();
+        SCROLLINFO si = {28, SIF_RANGE, 0, 0, 0, 0, 0};
+        host.GetScrollInfo(SB_VERT, &si);
+        if (Testing::ScrollBarPosition(&host, SB_VERT) >= si.nMax)
+            Testing::ScrollBarAction(&host, SB_VERT, SB_TOP);
+        Testing::RunUntilIdle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PageScroll)->Arg(20)->Arg(64)->Unit(benchmark::kMicrosecond);
+
+// What Options OK does to the windows, without the dialog and the settings
+// written to disk: the puzzle handed over again, the panes laid out, painted.
+void BM_RebuildGrid(benchmark::State& state)
+{
+    Program program(static_cast<int>(state.range(0)), 20);
+    CPuzzleWnd& wnd = theApp.GetPuzzleWnd();
+    for (auto _ : state) {
+        wnd.SetPuzzle(theApp.m_pPuzzle);
+        wnd.RecalcLayout();
+        Testing::RunUntilIdle();
+    }
+}
+BENCHMARK(BM_RebuildGrid)->Arg(15)->Arg(255)->Unit(benchmark::kMillisecond);
+
+// Options, OK: the grid is built again for the same puzzle.
+void BM_OptionsOK(benchmark::State& state)
+{
+    Program program(static_cast<int>(state.range(0)), 20);
+    for (auto _ : state) {
+        program.m_dialogs.Queue([](CDialog& dialog) { Testing::PressOK(dialog); });
+        Program::Command(ID_OPTIONS_GENERAL);
+    }
+}
+BENCHMARK(BM_OptionsOK)->Arg(15)->Arg(255)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -28,15 +28,17 @@ public:
             for (char& ch : row)
                 ch = random() % 6 == 0 ? '#' : static_cast<char>('A' + random() % 26);
         rows[0][0] = rows[0][1] = rows[1][0] = 'A';
-        const int nMiddle = nSize / 2; // the square repainted alone: a white one with a letter
-        rows[nMiddle][nMiddle] = 'A';
+        // The square repainted alone, in the view: a white one with a letter.
+        const int nAloneCol = 5;
+        const int nAloneRow = 4;
+        rows[nAloneRow][nAloneCol] = 'A';
         TempDir dir;
         m_pPuzzle = PuzzleFileWriter(rows).Load(dir);
         for (int nRow = 0; nRow < nSize; nRow++) {
             for (int nCol = 0; nCol < nSize; nCol++) {
                 CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
                 square.m_chLetter = static_cast<WCHAR>(u'A' + random() % 26);
-                square.m_bFilled = random() % 2 || (nRow == nMiddle && nCol == nMiddle);
+                square.m_bFilled = random() % 2 || (nRow == nAloneRow && nCol == nAloneCol);
                 square.m_bChecked = random() % 2;
                 square.m_bCircled = bCircled && !square.m_bBlack;
                 m_pPuzzle->SetSquare(nCol, nRow, square);
@@ -91,22 +93,23 @@ void OneSquare(benchmark::State& state)
 {
     GridFixture& grid = Grid(255);
     for (auto _ : state) {
-        grid.m_grid.InvalidateSquare(127, 127);
+        grid.m_grid.InvalidateSquare(5, 4);
         grid.m_grid.UpdateWindow();
     }
 }
 BENCHMARK(OneSquare)->Unit(benchmark::kMicrosecond);
 
-void Region20x20(benchmark::State& state)
+// Most of the view: 8 x 6 squares.
+void Region8x6(benchmark::State& state)
 {
     GridFixture& grid = Grid(255);
-    const CRect rcFirst = grid.m_grid.GetSquareRect(100, 100);
-    const CRect rcLast = grid.m_grid.GetSquareRect(119, 119);
+    const CRect rcFirst = grid.m_grid.GetSquareRect(1, 1);
+    const CRect rcLast = grid.m_grid.GetSquareRect(8, 6);
     const CRect rc(rcFirst.left, rcFirst.top, rcLast.right, rcLast.bottom);
     for (auto _ : state)
         grid.Paint(&rc);
 }
-BENCHMARK(Region20x20)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Region8x6)->Unit(benchmark::kMicrosecond);
 
 // Taps on the first square turn the selection between its across and down word.
 void WordChangingTap(benchmark::State& state)

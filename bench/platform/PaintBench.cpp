@@ -83,6 +83,58 @@ void BM_RepaintWhole(benchmark::State& state)
 }
 BENCHMARK(BM_RepaintWhole)->Unit(benchmark::kMillisecond);
 
+// A window of 255 x 255 cells of 4 pixels whose paint fills each cell that
+// meets the clip box, as the grid does.
+constexpr int kSmall = 4;
+constexpr int kSmallCells = 255;
+
+class CSmallCellsWnd : public CWnd {
+public:
+    afx_msg void OnPaint()
+    {
+        CPaintDC dc(this);
+        CRect rcClip;
+        dc.GetClipBox(&rcClip);
+        for (int c = rcClip.left / kSmall; c < kSmallCells && c * kSmall < rcClip.right; ++c) {
+            for (int r = rcClip.top / kSmall; r < kSmallCells && r * kSmall < rcClip.bottom; ++r)
+                dc.FillSolidRect(c * kSmall, r * kSmall, kSmall, kSmall, (c + r) % 2 ? RGB(0, 0, 255) : RGB(255, 255, 0));
+        }
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSmallCellsWnd, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+// n cells invalidated one at a time, every other one along the rows, then
+// one paint: linear in n, or the series shows it.
+void BM_InvalidateCells(benchmark::State& state)
+{
+    static CSmallCellsWnd* const pWnd = [] {
+        Testing::EnsureApplication();
+        auto* p = new CSmallCellsWnd;
+        p->CreateEx(0, nullptr, u"small cells", WS_POPUP | WS_VISIBLE,
+                    CRect(0, 0, kSmallCells * kSmall, kSmallCells * kSmall), nullptr, 0);
+        Testing::RunUntilIdle();
+        return p;
+    }();
+    const int n = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        for (int i = 0; i < n; ++i) {
+            const int cell = (2 * i) % (kSmallCells * kSmallCells);
+            const int c = cell % kSmallCells;
+            const int r = cell / kSmallCells;
+            CRect rc(c * kSmall, r * kSmall, (c + 1) * kSmall, (r + 1) * kSmall);
+            pWnd->InvalidateRect(&rc, FALSE);
+        }
+        pWnd->UpdateWindow();
+    }
+    state.SetComplexityN(n);
+}
+BENCHMARK(BM_InvalidateCells)->RangeMultiplier(4)->Range(16, 16384)->Complexity()->Unit(benchmark::kMillisecond);
+
 void BM_FillRect(benchmark::State& state)
 {
     CClientDC dc(&Shared().wnd);

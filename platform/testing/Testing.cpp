@@ -86,26 +86,70 @@ void RunUntilIdle()
     }
 }
 
+namespace {
+
+// What a window shows of a rectangle of its client area: its image where the
+// rectangle can be seen, and elsewhere what a paint puts there when it comes
+// into view.
+class Capture {
+public:
+    Capture(const CWnd* pWnd, const QRect& rect) : m_p(CWndImpl::Of(pWnd))
+    {
+        if (!m_p)
+            return;
+        if (m_p->IsNative()) {
+            // A native control draws itself: what it shows is all there is.
+            m_rendered = m_p->widget->grab().toImage();
+            m_renderedRect = QRect(QPoint(0, 0), m_p->widget->size());
+            return;
+        }
+        m_shown = m_p->Shown();
+        const QRect hidden = (QRegion(rect & m_p->ClientRect()) - QRegion(m_shown)).boundingRect();
+        if (!hidden.isEmpty()) {
+            m_rendered = m_p->RenderHidden(hidden);
+            m_renderedRect = hidden;
+        }
+    }
+
+    COLORREF At(int x, int y) const
+    {
+        if (!m_p)
+            return 0xFFFFFFFF;
+        if (m_shown.contains(x, y))
+            return Sample(m_p->image, m_p->imageRect.topLeft(), x, y);
+        if (!m_rendered.isNull() && m_renderedRect.contains(x, y))
+            return Sample(m_rendered, m_renderedRect.topLeft(), x, y);
+        return 0xFFFFFFFF;
+    }
+
+private:
+    // The logical pixel's top-left image pixel.
+    static COLORREF Sample(const QImage& image, const QPoint& origin, int x, int y)
+    {
+        const QPoint px = PlatformDeviceRect(QRect(x, y, 1, 1), origin, image.devicePixelRatio()).topLeft();
+        return image.rect().contains(px) ? PlatformColorRef(QColor(image.pixel(px))) : 0xFFFFFFFF;
+    }
+
+    CWndImpl* m_p;
+    QRect m_shown;
+    QImage m_rendered;
+    QRect m_renderedRect;
+};
+
+} // namespace
+
 COLORREF PixelAt(const CWnd* pWnd, int x, int y)
 {
-    const CWndImpl* p = CWndImpl::Of(pWnd);
-    if (!p)
-        return 0xFFFFFFFF;
-    if (p->IsNative()) {
-        const QImage shot = p->widget->grab().toImage();
-        return shot.rect().contains(x, y) ? PlatformColorRef(QColor(shot.pixel(x, y))) : 0xFFFFFFFF;
-    }
-    if (!p->image.rect().contains(x, y))
-        return 0xFFFFFFFF;
-    return PlatformColorRef(QColor(p->image.pixel(x, y)));
+    return Capture(pWnd, QRect(x, y, 1, 1)).At(x, y);
 }
 
 int CountPixels(const CWnd* pWnd, const RECT& rect, COLORREF color)
 {
+    const Capture capture(pWnd, QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top));
     int count = 0;
     for (int y = rect.top; y < rect.bottom; ++y) {
         for (int x = rect.left; x < rect.right; ++x)
-            count += PixelAt(pWnd, x, y) == color ? 1 : 0;
+            count += capture.At(x, y) == color ? 1 : 0;
     }
     return count;
 }
@@ -113,7 +157,38 @@ int CountPixels(const CWnd* pWnd, const RECT& rect, COLORREF color)
 bool SaveImage(const CWnd* pWnd, const char* pszPath)
 {
     const CWndImpl* p = CWndImpl::Of(pWnd);
-    return p && !p->IsNative() && p->image.save(QString::fromUtf8(pszPath), "PNG");
+    if (!p || p->IsNative())
+        return false;
+    const QRect all = p->ClientRect();
+    const Capture capture(pWnd, all);
+    QImage out(all.size(), QImage::Format_RGB32);
+    for (int y = 0; y < all.height(); ++y) {
+        for (int x = 0; x < all.width(); ++x)
+            out.setPixel(x, y, PlatformColor(capture.At(x, y)).rgb());
+    }
+    return out.save(QString::fromUtf8(pszPath), "PNG");
+}
+
+size_t ImageBytes(const CWnd* pWnd)
+{
+    const CWndImpl* p = CWndImpl::Of(pWnd);
+    if (!p)
+        return 0;
+    size_t nBytes = static_cast<size_t>(p->image.sizeInBytes());
+    for (const CWnd* pChild : p->children)
+        nBytes += ImageBytes(pChild);
+    return nBytes;
+}
+
+double ImageRatio(const CWnd* pWnd)
+{
+    const CWndImpl* p = CWndImpl::Of(pWnd);
+    return p && !p->image.isNull() ? p->image.devicePixelRatio() : 1.0;
+}
+
+void SetImageLimit(size_t nBytes)
+{
+    PlatformSetImageLimit(static_cast<qsizetype>(nBytes));
 }
 
 namespace {
@@ -138,10 +213,25 @@ QImage Screen(const CWnd* pWnd)
 
 } // namespace
 
+struct ScreenShot::Data {
+    QImage shot;
+};
+
+ScreenShot::ScreenShot(const CWnd* pWnd) : m_pData(std::make_unique<Data>(Data{Screen(pWnd)})) { }
+
+ScreenShot::~ScreenShot() = default;
+
+COLORREF ScreenShot::DevicePixelAt(int x, int y) const
+{
+    const QImage& shot = m_pData->shot;
+    return shot.rect().contains(x, y) ? PlatformColorRef(QColor(shot.pixel(x, y))) : 0xFFFFFFFF;
+}
+
 COLORREF ScreenPixelAt(const CWnd* pWnd, int x, int y)
 {
     const QImage shot = Screen(pWnd);
-    return shot.rect().contains(x, y) ? PlatformColorRef(QColor(shot.pixel(x, y))) : 0xFFFFFFFF;
+    const QPoint px = PlatformDeviceRect(QRect(x, y, 1, 1), QPoint(0, 0), shot.devicePixelRatio()).topLeft();
+    return shot.rect().contains(px) ? PlatformColorRef(QColor(shot.pixel(px))) : 0xFFFFFFFF;
 }
 
 bool SaveScreenshot(const CWnd* pWnd, const char* pszPath)

@@ -159,5 +159,113 @@ TEST_F(PuzzleWndTest, ShowsARealPuzzle)
     m_wnd.SetPuzzle(nullptr);
 }
 
+// At large squares the view follows the work: whatever selects a square
+// scrolls as little as shows it whole, and a page leaves a square of the old
+// view in sight.
+class FollowTest : public PuzzleWndTest {
+protected:
+    void SetUp() override
+    {
+        PuzzleWndTest::SetUp();
+        Grid().SetSquareSize(64);
+    }
+    CRect View()
+    {
+        CRect rc;
+        m_wnd.m_wndCross.GetClientRect(&rc);
+        return rc;
+    }
+    CPoint GridAt() { return RectInParent(Grid()).TopLeft(); }
+    // The square with the grid lines round it, in the view's coordinates.
+    CRect InView(int nCol, int nRow)
+    {
+        CRect rc = Grid().GetSquareRect(nCol, nRow);
+        rc.InflateRect(Grid().m_nLineWidth, Grid().m_nLineWidth);
+        rc.OffsetRect(GridAt());
+        return rc;
+    }
+    bool Shown(int nCol, int nRow)
+    {
+        CRect rcBoth;
+        return rcBoth.IntersectRect(InView(nCol, nRow), View()) && rcBoth == InView(nCol, nRow);
+    }
+    void Scroll(int nBar, UINT nCode) { ASSERT_TRUE(Testing::ScrollBarAction(&m_wnd.m_wndCross, nBar, nCode)); }
+};
+
+TEST_F(FollowTest, LettersTypedOrTappedKeepTheSelectedSquareInView)
+{
+    Load(std::vector<std::string>(8, std::string(8, '.')));
+    ASSERT_FALSE(Shown(4, 0));
+    for (int nCol = 0; nCol < 7; ++nCol) {
+        Type('A' + nCol);
+        ASSERT_EQ(CPoint(nCol + 1, 0), Grid().m_ptSelected);
+        EXPECT_TRUE(Shown(nCol + 1, 0)) << nCol + 1;
+    }
+    // The smallest scroll: the last square flush with the view's right edge.
+    EXPECT_EQ(View().right, InView(7, 0).right);
+    EXPECT_EQ(0, GridAt().y);
+
+    // Scrolled away, a letter in the last square (the cursor stays) or a tap
+    // on the letter pad brings it back.
+    Scroll(SB_HORZ, SB_LEFT);
+    ASSERT_FALSE(Shown(7, 0));
+    Type('X');
+    EXPECT_TRUE(Shown(7, 0));
+    Scroll(SB_HORZ, SB_LEFT);
+    Testing::Tap(&m_wnd.m_wndInput, CPoint(10, 10));
+    EXPECT_EQ(u'A', Square(7, 0).m_chLetter);
+    EXPECT_TRUE(Shown(7, 0));
+
+    // Down the last column: the view follows downwards.
+    Select(7, 0); // the selected square: turns down
+    ASSERT_EQ(DIRECTION_DOWN, Grid().m_nDirection);
+    for (int nRow = 0; nRow < 7; ++nRow) {
+        Type('A');
+        EXPECT_TRUE(Shown(7, nRow + 1)) << nRow + 1;
+    }
+    EXPECT_EQ(View().bottom, InView(7, 7).bottom);
+}
+
+TEST_F(FollowTest, ATapOnASquareHalfInViewAndALoadShowTheSquareWhole)
+{
+    // The first white square lies beyond the view's right edge.
+    Load({ "#####..", "......." });
+    EXPECT_EQ(CPoint(5, 0), Grid().m_ptSelected);
+    EXPECT_TRUE(Shown(5, 0));
+
+    Load(std::vector<std::string>(8, std::string(8, '.')));
+    EXPECT_EQ(CPoint(0, 0), GridAt());
+    const CRect rcHalf = InView(3, 1);
+    ASSERT_LT(rcHalf.left + 10, View().right);
+    ASSERT_GT(rcHalf.right, View().right);
+    Testing::Tap(&Grid(), CPoint(rcHalf.left + 10 - GridAt().x, rcHalf.top + 10));
+    EXPECT_EQ(CPoint(3, 1), Grid().m_ptSelected);
+    EXPECT_TRUE(Shown(3, 1));
+    EXPECT_EQ(View().right, InView(3, 1).right);
+}
+
+TEST_F(FollowTest, APageNeverMovesMoreThanTheViewLessOneSquare)
+{
+    Load(std::vector<std::string>(12, std::string(12, '.')));
+    for (int nBar : { SB_HORZ, SB_VERT }) {
+        const int nView = nBar == SB_HORZ ? View().Width() : View().Height();
+        int nOld = 0;
+        for (int nPage = 0; nPage < 20; ++nPage) {
+            Scroll(nBar, SB_PAGEDOWN);
+            const int nNew = -(nBar == SB_HORZ ? GridAt().x : GridAt().y);
+            ASSERT_GE(nNew, nOld);
+            EXPECT_LE(nNew - nOld, nView - 64) << nPage;
+            if (nNew == nOld)
+                break;
+            EXPECT_EQ(nNew, Testing::ScrollBarPosition(&m_wnd.m_wndCross, nBar));
+            nOld = nNew;
+        }
+        // The pages reached the far edge.
+        CRect rcGrid;
+        Grid().GetClientRect(&rcGrid);
+        EXPECT_EQ(nOld, (nBar == SB_HORZ ? rcGrid.Width() : rcGrid.Height()) - nView);
+    }
+}
+
 } // namespace
 } // namespace trellis::test

@@ -1,0 +1,105 @@
+// At a screen pixel ratio of 2 (run with QT_SCALE_FACTOR=2) windows keep
+// their images at the screen's resolution: edges fall on the screen's own
+// pixels and text has detail finer than a logical pixel, while every
+// coordinate the windows use stays logical.
+
+#include "TestWindows.h"
+
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+// White, a blue square, a one-pixel black line and a word.
+class CDrawingWnd : public CWnd {
+public:
+    afx_msg void OnPaint()
+    {
+        CPaintDC dc(this);
+        CRect rc;
+        GetClientRect(&rc);
+        dc.FillSolidRect(&rc, kWhite);
+        dc.FillSolidRect(20, 20, 10, 10, kBlue);
+        dc.FillSolidRect(40, 0, 1, rc.Height(), kBlack);
+        CRect rcText(50, 10, 150, 40);
+        dc.SetBkMode(TRANSPARENT);
+        dc.DrawText(u"Sharp", -1, &rcText, DT_LEFT | DT_TOP | DT_SINGLELINE);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDrawingWnd, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST_F(WindowTest, ImagesFollowTheScreensPixelRatio)
+{
+    CDrawingWnd wnd;
+    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 160, 60)));
+    Testing::RunUntilIdle();
+    ASSERT_EQ(Testing::ImageRatio(&wnd), 2.0) << "run with QT_SCALE_FACTOR=2";
+
+    // Logical pixels as ever.
+    EXPECT_EQ(Testing::PixelAt(&wnd, 20, 20), kBlue);
+    EXPECT_EQ(Testing::PixelAt(&wnd, 29, 29), kBlue);
+    EXPECT_EQ(Testing::PixelAt(&wnd, 30, 29), kWhite);
+    EXPECT_EQ(Testing::PixelAt(&wnd, 40, 50), kBlack);
+    EXPECT_EQ(Testing::ScreenPixelAt(&wnd, 40, 50), kBlack);
+
+    const Testing::ScreenShot shot(&wnd);
+    // On screen: the square's edges and the line fall exactly on screen
+    // pixels, nothing blurred.
+    for (int y : {41, 58}) {
+        EXPECT_EQ(shot.DevicePixelAt(39, y), kWhite);
+        EXPECT_EQ(shot.DevicePixelAt(40, y), kBlue);
+        EXPECT_EQ(shot.DevicePixelAt(59, y), kBlue);
+        EXPECT_EQ(shot.DevicePixelAt(60, y), kWhite);
+    }
+    for (int y : {0, 57, 119}) {
+        EXPECT_EQ(shot.DevicePixelAt(79, y), kWhite);
+        EXPECT_EQ(shot.DevicePixelAt(80, y), kBlack);
+        EXPECT_EQ(shot.DevicePixelAt(81, y), kBlack);
+        EXPECT_EQ(shot.DevicePixelAt(82, y), kWhite);
+    }
+
+    // Text drawn at the screen's resolution: some glyph edge falls inside a
+    // logical pixel, which an enlarged picture of half the resolution never
+    // shows.
+    int nSplit = 0;
+    int nInk = 0;
+    for (int y = 10; y < 40; ++y) {
+        for (int x = 50; x < 150; ++x) {
+            const COLORREF c = shot.DevicePixelAt(2 * x, 2 * y);
+            nInk += c != kWhite ? 1 : 0;
+            if (shot.DevicePixelAt(2 * x + 1, 2 * y) != c ||
+                shot.DevicePixelAt(2 * x, 2 * y + 1) != c ||
+                shot.DevicePixelAt(2 * x + 1, 2 * y + 1) != c)
+                ++nSplit;
+        }
+    }
+    EXPECT_GT(nInk, 20);
+    EXPECT_GT(nSplit, 20);
+}
+
+TEST_F(WindowTest, ScrollingAtTwiceTheRatioMovesWholeLogicalPixels)
+{
+    CWnd view;
+    ASSERT_TRUE(CreateChild(view, CRect(0, 0, 100, 80)));
+    CDrawingWnd content;
+    ASSERT_TRUE(content.Create(nullptr, u"content", WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 400), &view, 1));
+    Testing::RunUntilIdle();
+    content.SetWindowPos(nullptr, -15, -5, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Testing::RunUntilIdle();
+    const Testing::ScreenShot shot(&view);
+    // The square kept from before the move, at its new place on screen.
+    EXPECT_EQ(shot.DevicePixelAt(2 * 5 - 1, 2 * 15), kWhite);
+    EXPECT_EQ(shot.DevicePixelAt(2 * 5, 2 * 15), kBlue);
+    EXPECT_EQ(shot.DevicePixelAt(2 * 15 - 1, 2 * 25 - 1), kBlue);
+    EXPECT_EQ(shot.DevicePixelAt(2 * 15, 2 * 25 - 1), kWhite);
+    EXPECT_EQ(shot.DevicePixelAt(2 * 25, 2 * 70), kBlack);
+    EXPECT_EQ(shot.DevicePixelAt(2 * 25 + 1, 2 * 70), kBlack);
+    EXPECT_EQ(shot.DevicePixelAt(2 * 25 + 2, 2 * 70), kWhite);
+}
