@@ -21,6 +21,13 @@ constexpr UINT WM_WORDSELECTED = WM_USER + 1;
 // The parent scrolls it into view.
 constexpr UINT WM_SQUARESELECTED = WM_USER + 2;
 
+// The square those two messages carry in lParam.
+inline CPoint UnpackSquare(LPARAM lParam)
+{
+    const DWORD dw = static_cast<DWORD>(lParam);
+    return CPoint(static_cast<int>(LOWORD(dw)), static_cast<int>(HIWORD(dw)));
+}
+
 // The colour slots of the grid, in the order the settings and the Colors dialog use.
 enum GridColor {
     GRID_FOREGROUND = 0,
@@ -114,7 +121,8 @@ private:
     void CreateFonts();
     void DropFont(CFont*& pFont);
     void SelectWord(int nDirection, CPoint ptStart);
-    // Every change of the selected square goes through here.
+    // Every change of the selected square after a load goes through here;
+    // the host shows the first one itself, once it has reset its view.
     void SetSelectedSquare(CPoint pt);
     void Tap(CPoint point);
     // What a tap on the square does; FALSE when it changes nothing.

@@ -189,8 +189,8 @@ LRESULT CCrossWnd::OnWordSelected(WPARAM wParam, LPARAM lParam)
 
 LRESULT CCrossWnd::OnSquareSelected(WPARAM /*wParam*/, LPARAM lParam)
 {
-    ShowSquare(static_cast<int>(LOWORD(static_cast<DWORD>(lParam))),
-               static_cast<int>(HIWORD(static_cast<DWORD>(lParam))));
+    const CPoint pt = UnpackSquare(lParam);
+    ShowSquare(pt.x, pt.y);
     return 0;
 }
 

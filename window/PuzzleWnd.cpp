@@ -138,8 +138,9 @@ void CPuzzleWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
 
 LRESULT CPuzzleWnd::OnWordSelected(WPARAM wParam, LPARAM lParam)
 {
-    const int nCol = static_cast<int>(static_cast<DWORD>(lParam) & 0xFFFF);
-    const int nRow = static_cast<int>((static_cast<DWORD>(lParam) >> 16) & 0xFFFF);
+    const CPoint ptStart = UnpackSquare(lParam);
+    const int nCol = ptStart.x;
+    const int nRow = ptStart.y;
     if (m_pPuzzle == nullptr || nCol >= m_pPuzzle->m_nWidth || nRow >= m_pPuzzle->m_nHeight)
         return 0;
     const CClue* pClue = wParam == 0 ? m_pPuzzle->GetDownClue(nCol, nRow) : m_pPuzzle->GetAcrossClue(nCol, nRow);
