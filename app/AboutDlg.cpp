@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include "app/AboutDlg.h"
 
-CAboutDlg::CAboutDlg(CWnd* pParent)
-    : CDialog(IDD, pParent)
+CAboutDlg::CAboutDlg(CWnd* pParent) : CDialog(IDD, pParent)
 {
 }
 

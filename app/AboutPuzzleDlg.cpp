@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include "app/AboutPuzzleDlg.h"
 
-CAboutPuzzleDlg::CAboutPuzzleDlg(CWnd* pParent)
-    : CDialog(IDD, pParent)
+CAboutPuzzleDlg::CAboutPuzzleDlg(CWnd* pParent) : CDialog(IDD, pParent)
 {
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/ColorsDlg.h"
 
 #include "panes/GridWnd.h"
@@ -30,7 +31,7 @@ CString Decimal(int nValue)
     return str;
 }
 
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CColorsDlg, CDialog)
     ON_EN_CHANGE(IDC_RED, OnChangeRGB)
@@ -40,8 +41,7 @@ BEGIN_MESSAGE_MAP(CColorsDlg, CDialog)
     ON_BN_CLICKED(IDC_RESET_COLORS, OnResetColors)
 END_MESSAGE_MAP()
 
-CColorsDlg::CColorsDlg(CWnd* pParent)
-    : CDialog(IDD, pParent)
+CColorsDlg::CColorsDlg(CWnd* pParent) : CDialog(IDD, pParent)
 {
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "app/ColorSwatch.h"
@@ -21,10 +22,10 @@ public:
     int m_nBlue = 0;
     int m_nGreen = 0;
     int m_nRed = 0;
-    COLORREF m_colors[kSlots] = {};      // filled by the caller
-    LPCTSTR m_apszNames[kSlots] = {};    // filled by the caller
-    int m_nCurrent = -1;                 // slot shown, -1 for none
-    int m_bFieldsValid = 0;              // 0 while the edits are being filled
+    COLORREF m_colors[kSlots] = {};  // filled by the caller
+    LPCTSTR m_apszNames[kSlots] = {};  // filled by the caller
+    int m_nCurrent = -1;  // slot shown, -1 for none
+    int m_bFieldsValid = 0;  // 0 while the edits are being filled
 
     void CommitColor();
     void SelectColor(int nIndex);

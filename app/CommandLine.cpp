@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/CommandLine.h"
 
 #include "platform/String.h"
@@ -9,17 +10,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: trellis [PUZZLE.puz [SOLUTION.sol]]\n"
-    "Solve crossword puzzles.\n"
-    "\n"
-    "PUZZLE.puz is opened at start as File > Load Puzzle opens it, and then\n"
-    "SOLUTION.sol as File > Load Solution loads it.\n"
-    "\n"
-    "Options:\n"
-    "  -h, --help     show this help and exit\n"
-    "      --version  show the version and exit\n"
-    "  --             take every later argument as a file name\n";
+constexpr const char* kUsage = "Usage: trellis [PUZZLE.puz [SOLUTION.sol]]\n"
+                               "Solve crossword puzzles.\n"
+                               "\n"
+                               "PUZZLE.puz is opened at start as File > Load Puzzle opens it, and then\n"
+                               "SOLUTION.sol as File > Load Solution loads it.\n"
+                               "\n"
+                               "Options:\n"
+                               "  -h, --help     show this help and exit\n"
+                               "      --version  show the version and exit\n"
+                               "  --             take every later argument as a file name\n";
 
 // A path as the file dialog gives it: absolute, from the current folder.
 std::u16string FullPath(const std::string& strArg)
@@ -37,7 +37,7 @@ std::u16string FullPath(const std::string& strArg)
     }
 }
 
-} // namespace
+}  // namespace
 
 CCommandLine ParseCommandLine(int argc, const char* const argv[])
 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The program's command line: `trellis [PUZZLE.puz [SOLUTION.sol]]`, or an
@@ -10,9 +11,9 @@ struct CCommandLine {
     enum Action { Start, ShowHelp, ShowVersion, Refuse };
 
     Action nAction = Start;
-    std::u16string strPuzzle;   // absolute path, empty when none was given
-    std::u16string strSolution; // absolute path, empty when none was given
-    std::string strProblem;     // why the line was refused
+    std::u16string strPuzzle;  // absolute path, empty when none was given
+    std::u16string strSolution;  // absolute path, empty when none was given
+    std::string strProblem;  // why the line was refused
 };
 
 CCommandLine ParseCommandLine(int argc, const char* const argv[]);

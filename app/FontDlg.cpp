@@ -1,11 +1,11 @@
+// SPDX-License-Identifier: MIT
 #include "app/FontDlg.h"
 
 BEGIN_MESSAGE_MAP(CFontDlg, CDialog)
     ON_CBN_SELCHANGE(IDC_FONT_NAME, OnSelChangeFontName)
 END_MESSAGE_MAP()
 
-CFontDlg::CFontDlg(CWnd* pParent)
-    : CDialog(IDD, pParent)
+CFontDlg::CFontDlg(CWnd* pParent) : CDialog(IDD, pParent)
 {
 }
 
@@ -25,8 +25,7 @@ void CFontDlg::DoDataExchange(CDataExchange* pDX)
     DDV_MinMaxInt(pDX, m_nNumberFontSize, 2, 64);
 }
 
-int CALLBACK CFontDlg::EnumFontsProc(const LOGFONT* lplf, const TEXTMETRIC* /*lptm*/, DWORD /*dwType*/,
-                                     LPARAM lpData)
+int CALLBACK CFontDlg::EnumFontsProc(const LOGFONT* lplf, const TEXTMETRIC* /*lptm*/, DWORD /*dwType*/, LPARAM lpData)
 {
     auto* pDlg = reinterpret_cast<CFontDlg*>(lpData);
     pDlg->FontNames().AddString(lplf->lfFaceName);

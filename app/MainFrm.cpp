@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/MainFrm.h"
 
 #include "app/PuzzleApp.h"

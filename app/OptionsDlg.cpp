@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 #include "app/OptionsDlg.h"
 
 namespace {
 constexpr int kSmallClueHeight = 20;
 constexpr int kLargeClueHeight = 38;
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(COptionsDlg, CDialog)
     ON_BN_CLICKED(IDC_CHECK_ENTERED, OnCheckEntered)
@@ -12,8 +13,7 @@ BEGIN_MESSAGE_MAP(COptionsDlg, CDialog)
     ON_BN_CLICKED(IDC_CLUE_LARGE, OnClueLarge)
 END_MESSAGE_MAP()
 
-COptionsDlg::COptionsDlg(CWnd* pParent)
-    : CDialog(IDD, pParent)
+COptionsDlg::COptionsDlg(CWnd* pParent) : CDialog(IDD, pParent)
 {
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/PuzzleApp.h"
 
 #include "app/AboutPuzzleDlg.h"
@@ -52,7 +53,7 @@ bool HasExtension(const CString& strPath, LPCTSTR lpszExtension)
     return strEnd == strExtension;
 }
 
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CPuzzleApp, CWinApp)
     ON_COMMAND(ID_LOAD_PUZZLE, OnLoadPuzzle)

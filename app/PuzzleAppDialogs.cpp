@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CPuzzleApp: the option and about commands.
 #include "app/AboutDlg.h"
 #include "app/AboutPuzzleDlg.h"

@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include "app/UnlockDlg.h"
 
-CUnlockDlg::CUnlockDlg(CWnd* pParent)
-    : CDialog(IDD, pParent)
+CUnlockDlg::CUnlockDlg(CWnd* pParent) : CDialog(IDD, pParent)
 {
 }
 

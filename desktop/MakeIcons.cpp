@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Build step: the program's icon as PNG files for the desktop's icon theme,
 // drawn from the same artwork as the window's icon.
 //     trellis_icons FOLDER SIZE...   writes FOLDER/<SIZE>x<SIZE>/apps/trellis.png

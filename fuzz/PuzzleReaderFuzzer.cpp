@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes as a puzzle file: no crash, no read past the end, and a load
 // that succeeds leaves a consistent grid, whatever its extra sections and
 // lock hold.

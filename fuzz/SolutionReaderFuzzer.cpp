@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes as a solution file for a fixed 3 x 3 puzzle: no crash, no read
 // past the end, and a refused file changes no square.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes the starting inputs of the fuzzers into seeds/: puzzle files of our
 own, from 2 x 2 to 255 x 255, with and without extra sections (circles,
 rebus answers) and locked answers, and solution files for the 3 x 3 puzzle

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: MIT
 #include "model/Archive.h"
 
 #include <algorithm>
 #include <cstring>
 
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize)
-    : m_pFile(pFile), m_nMode(nMode), m_buffer(static_cast<std::size_t>(std::max(nBufSize, 16))),
-      m_nBufPos(0), m_nBufUsed(0), m_nFileLeft(0), m_bClosed(false)
+    : m_pFile(pFile), m_nMode(nMode), m_buffer(static_cast<std::size_t>(std::max(nBufSize, 16))), m_nBufPos(0),
+      m_nBufUsed(0), m_nFileLeft(0), m_bClosed(false)
 {
     if (IsLoading()) {
         const ULONGLONG nLength = m_pFile->GetLength();

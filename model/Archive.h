@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A buffered binary stream over a CFile in one direction: numbers are
@@ -62,8 +63,8 @@ private:
     CFile* m_pFile;
     UINT m_nMode;
     std::vector<BYTE> m_buffer;
-    std::size_t m_nBufPos;   // next byte to read
+    std::size_t m_nBufPos;  // next byte to read
     std::size_t m_nBufUsed;  // bytes held
-    ULONGLONG m_nFileLeft;   // loading: bytes not yet taken from the file
+    ULONGLONG m_nFileLeft;  // loading: bytes not yet taken from the file
     bool m_bClosed;
 };

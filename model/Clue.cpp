@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: MIT
 #include "model/Clue.h"
 
-CClue::CClue() : m_nNumber(0), m_bAcross(FALSE) { }
+CClue::CClue() : m_nNumber(0), m_bAcross(FALSE)
+{
+}
 
 CClue::CClue(const std::u16string& strText, int nNumber, BOOL bAcross)
     : m_strText(strText), m_nNumber(nNumber), m_bAcross(bAcross)

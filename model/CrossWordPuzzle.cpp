@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/CrossWordPuzzle.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The one loaded crossword: texts of the puzzle file, the grid of squares

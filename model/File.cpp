@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/File.h"
 
 #include <cerrno>
@@ -89,7 +90,9 @@ std::u16string CFileException::GetErrorMessage(UINT nMaxError) const
     return text;
 }
 
-CFile::CFile() : m_pFile(nullptr) { }
+CFile::CFile() : m_pFile(nullptr)
+{
+}
 
 CFile::~CFile()
 {
@@ -113,8 +116,7 @@ BOOL CFile::Open(const std::u16string& strFileName, UINT nOpenFlags, CFileExcept
         if (pError != nullptr) {
             if (nError == 0)
                 nError = EINVAL;
-            *pError = CFileException(CFileException::OsErrorToCause(nError), nError, strFileName,
-                                     action);
+            *pError = CFileException(CFileException::OsErrorToCause(nError), nError, strFileName, action);
         }
         return FALSE;
     }
@@ -197,8 +199,7 @@ void CFile::Abort()
     }
 }
 
-BOOL ReadWholeFile(const std::u16string& strFileName, ULONGLONG nMaxBytes, std::string& bytes,
-                   CFileException* pError)
+BOOL ReadWholeFile(const std::u16string& strFileName, ULONGLONG nMaxBytes, std::string& bytes, CFileException* pError)
 {
     bytes.clear();
     CFile file;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Binary files for the solution file and the puzzle reader. Paths are 16-bit
@@ -85,5 +86,4 @@ private:
 
 // Reads a whole file of at most nMaxBytes bytes. FALSE with *pError filled
 // when it cannot be opened or read, or is larger (cause tooLarge).
-BOOL ReadWholeFile(const std::u16string& strFileName, ULONGLONG nMaxBytes, std::string& bytes,
-                   CFileException* pError);
+BOOL ReadWholeFile(const std::u16string& strFileName, ULONGLONG nMaxBytes, std::string& bytes, CFileException* pError);

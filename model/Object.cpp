@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/Object.h"
 
 #include <cstring>
@@ -41,8 +42,7 @@ CClassRegistration::CClassRegistration(const CRuntimeClass* pClass)
     Registry().push_back(pClass);
 }
 
-const CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)), 0xFFFF,
-                                             nullptr, nullptr};
+const CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)), 0xFFFF, nullptr, nullptr};
 
 const CRuntimeClass* CObject::GetRuntimeClass() const
 {
@@ -51,14 +51,17 @@ const CRuntimeClass* CObject::GetRuntimeClass() const
 
 CObject::~CObject() = default;
 
-void CObject::Serialize(CArchive&) { }
+void CObject::Serialize(CArchive&)
+{
+}
 
-void CObject::AssertValid() const { }
+void CObject::AssertValid() const
+{
+}
 
 void CObject::Dump(std::ostream& dc) const
 {
-    dc << "a " << GetRuntimeClass()->m_lpszClassName << " at " << static_cast<const void*>(this)
-       << "\n";
+    dc << "a " << GetRuntimeClass()->m_lpszClassName << " at " << static_cast<const void*>(this) << "\n";
 }
 
 BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const

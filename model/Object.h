@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The serialisable-object scheme: every serialisable class has one
@@ -50,19 +51,21 @@ protected:
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
 
-#define DECLARE_SERIAL(class_name)                                  \
-public:                                                             \
-    static const CRuntimeClass class##class_name;                   \
-    const CRuntimeClass* GetRuntimeClass() const override;          \
+#define DECLARE_SERIAL(class_name)                                                                                     \
+public:                                                                                                                \
+    static const CRuntimeClass class##class_name;                                                                      \
+    const CRuntimeClass* GetRuntimeClass() const override;                                                             \
     static CObject* CreateObject();
 
-#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                       \
-    CObject* class_name::CreateObject() { return new class_name; }                   \
-    const CRuntimeClass class_name::class##class_name = {                            \
-        #class_name, static_cast<int>(sizeof(class_name)), wSchema,                  \
-        class_name::CreateObject, RUNTIME_CLASS(base_class_name)};                   \
-    const CRuntimeClass* class_name::GetRuntimeClass() const                         \
-    {                                                                                \
-        return RUNTIME_CLASS(class_name);                                            \
-    }                                                                                \
+#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                                                         \
+    CObject* class_name::CreateObject()                                                                                \
+    {                                                                                                                  \
+        return new class_name;                                                                                         \
+    }                                                                                                                  \
+    const CRuntimeClass class_name::class##class_name = {#class_name, static_cast<int>(sizeof(class_name)), wSchema,   \
+                                                         class_name::CreateObject, RUNTIME_CLASS(base_class_name)};    \
+    const CRuntimeClass* class_name::GetRuntimeClass() const                                                           \
+    {                                                                                                                  \
+        return RUNTIME_CLASS(class_name);                                                                              \
+    }                                                                                                                  \
     static const CClassRegistration trellis_register_##class_name(RUNTIME_CLASS(class_name));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The puzzle file reader: LoadPuzzle and its steps.
 
 #include <algorithm>
@@ -203,8 +204,8 @@ BOOL CCrossWordPuzzle::LoadPuzzle(const std::u16string& strPath, std::u16string&
     m_strFileName = strPath;
 
     CPuzzleBytes file(bytes);
-    if (!ReadSize(file, strError) || !ReadSolutionGrid(file, strError) ||
-        !ReadStateGrid(file, strError) || !ReadStrings(file, strError))
+    if (!ReadSize(file, strError) || !ReadSolutionGrid(file, strError) || !ReadStateGrid(file, strError) ||
+        !ReadStrings(file, strError))
         return FALSE;
     BuildPuzzle(strError);
     m_bLocked = file.IsLocked() ? TRUE : FALSE;
@@ -234,8 +235,7 @@ BOOL CCrossWordPuzzle::ReadSize(CPuzzleBytes& file, std::u16string& strError)
     return TRUE;
 }
 
-BOOL CCrossWordPuzzle::ReadGrid(CPuzzleBytes& file, std::vector<std::u16string>& astrRows,
-                                std::u16string& strError)
+BOOL CCrossWordPuzzle::ReadGrid(CPuzzleBytes& file, std::vector<std::u16string>& astrRows, std::u16string& strError)
 {
     const std::size_t nWidth = static_cast<std::size_t>(m_nWidth);
     for (int r = 0; r < m_nHeight; ++r) {
@@ -276,8 +276,7 @@ BOOL CCrossWordPuzzle::ReadString(CPuzzleBytes& file, std::u16string& str)
 
 BOOL CCrossWordPuzzle::ReadStrings(CPuzzleBytes& file, std::u16string& strError)
 {
-    if (!ReadString(file, m_strTitle) || !ReadString(file, m_strAuthor) ||
-        !ReadString(file, m_strCopyright)) {
+    if (!ReadString(file, m_strTitle) || !ReadString(file, m_strAuthor) || !ReadString(file, m_strCopyright)) {
         strError = InvalidFileText();
         return FALSE;
     }

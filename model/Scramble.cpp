@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/Scramble.h"
 
 #include <algorithm>
@@ -23,7 +24,7 @@ using ShiftTable = std::array<std::array<BYTE, 256>, 10>;
 const ShiftTable& BackShifts()
 {
     static const ShiftTable table = [] {
-        ShiftTable t{};
+        ShiftTable t {};
         for (int d = 0; d < 10; ++d) {
             for (int b = 0; b < 256; ++b) {
                 const bool bLetter = b >= 'A' && b <= 'Z';
@@ -58,8 +59,8 @@ public:
     void Run(BYTE* pLetters, const Digits& digits)
     {
         const ShiftTable& shifts = BackShifts();
-        const BYTE* apShift[kRounds] = {shifts[digits[0]].data(), shifts[digits[1]].data(),
-                                        shifts[digits[2]].data(), shifts[digits[3]].data()};
+        const BYTE* apShift[kRounds] = {shifts[digits[0]].data(), shifts[digits[1]].data(), shifts[digits[2]].data(),
+                                        shifts[digits[3]].data()};
         for (int i = kRounds - 1; i >= 0; --i) {
             const std::uint16_t* pSource = m_aSource[digits[static_cast<std::size_t>(i)]].data();
             for (std::size_t t = 0; t < m_nCount; ++t)

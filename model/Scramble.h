@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Locked puzzles: publishers scramble the answers with a key of four digits

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The solution file: SaveSolution, LoadSolution and Serialize.
 
 #include <cstdio>
@@ -38,7 +39,7 @@ fs::path FileNamedBy(fs::path path)
 // time; short, so that it fits wherever the target's own name does.
 std::u16string TemporaryNameBeside(const fs::path& target)
 {
-    static std::mt19937 random{std::random_device{}()};
+    static std::mt19937 random {std::random_device {}()};
     static const char16_t kHex[] = u"0123456789abcdef";
     std::u16string strName = u".~";
     for (unsigned v = static_cast<unsigned>(random()), i = 0; i < 8; ++i, v >>= 4)

@@ -1,11 +1,13 @@
+// SPDX-License-Identifier: MIT
 #include "model/Square.h"
 
-CSquare::CSquare() : CSquare(TRUE) { }
+CSquare::CSquare() : CSquare(TRUE)
+{
+}
 
 CSquare::CSquare(BOOL bBlack)
-    : m_bBlack(bBlack), m_bFilled(FALSE), m_bChecked(FALSE), m_nDownNumber(0),
-      m_nAcrossNumber(0), m_chSolution(0), m_chLetter(0),
-      m_bCircled(FALSE), m_nRebus(0), m_bShown(FALSE)
+    : m_bBlack(bBlack), m_bFilled(FALSE), m_bChecked(FALSE), m_nDownNumber(0), m_nAcrossNumber(0), m_chSolution(0),
+      m_chLetter(0), m_bCircled(FALSE), m_nRebus(0), m_bShown(FALSE)
 {
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Conversions between the 8-bit texts of files and the program's 16-bit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The handful of plain value types that every layer shares: the model speaks
@@ -32,11 +33,15 @@ struct POINT {
 // A position or offset; in the model x is the column and y the row.
 class CPoint : public POINT {
 public:
-    constexpr CPoint() : POINT{0, 0} { }
-    constexpr CPoint(int initX, int initY) : POINT{initX, initY} { }
+    constexpr CPoint() : POINT {0, 0} { }
+    constexpr CPoint(int initX, int initY) : POINT {initX, initY} { }
     constexpr CPoint(const POINT& pt) : POINT(pt) { }
 
     constexpr bool operator==(const POINT& other) const { return x == other.x && y == other.y; }
     constexpr bool operator!=(const POINT& other) const { return !(*this == other); }
-    void Offset(int dx, int dy) { x += dx; y += dy; }
+    void Offset(int dx, int dy)
+    {
+        x += dx;
+        y += dy;
+    }
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "panes/ClueTipWnd.h"
 
 #include "panes/ClueWnd.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The pop-up that shows the whole clue, word-wrapped, until it is tapped.

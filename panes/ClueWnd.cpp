@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "panes/ClueWnd.h"
 
 #include "res/resource.h"
@@ -13,7 +14,7 @@ constexpr LPCTSTR kBanner = u"Trellis Crossword Software\n"
 // WS_EX_NOANIMATION: the tip appears without an opening effect.
 constexpr DWORD kTipExStyle = 0x04000000;
 
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CClueWnd, CWnd)
     ON_WM_CREATE()
@@ -22,7 +23,9 @@ BEGIN_MESSAGE_MAP(CClueWnd, CWnd)
     ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
-CClueWnd::CClueWnd() : m_brTip(TIP_COLOR), m_nNumber(0), m_chDirection(0), m_bCleared(FALSE) { }
+CClueWnd::CClueWnd() : m_brTip(TIP_COLOR), m_nNumber(0), m_chDirection(0), m_bCleared(FALSE)
+{
+}
 
 CClueWnd::~CClueWnd() = default;
 
@@ -34,8 +37,8 @@ int CClueWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (m_strTipClass.IsEmpty())
         return -1;
     CRect rcTip(TIP_LEFT, TIP_TOP, TIP_RIGHT, TIP_BOTTOM);
-    if (!m_wndTip.CreateEx(kTipExStyle, m_strTipClass.GetString(), u"Helper", WS_POPUP | WS_BORDER, rcTip,
-                           nullptr, IDC_CLUE_TIP))
+    if (!m_wndTip.CreateEx(kTipExStyle, m_strTipClass.GetString(), u"Helper", WS_POPUP | WS_BORDER, rcTip, nullptr,
+                           IDC_CLUE_TIP))
         return -1;
     return 0;
 }

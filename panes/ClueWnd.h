@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The clue bar: the selected word's clue, the program's banner when no clue

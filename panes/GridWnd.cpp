@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "panes/GridWnd.h"
 
 #include "model/CrossWordPuzzle.h"
@@ -5,14 +6,14 @@
 #include <algorithm>
 
 const COLORREF g_aDefaultGridColors[NUM_GRID_COLORS] = {
-    RGB(0, 0, 0),       // letters outside the selected word
-    RGB(255, 255, 255), // white squares outside the selected word
-    RGB(255, 0, 0),     // incorrect letters outside the selected word
-    RGB(255, 255, 255), // letters in the selected word
-    RGB(0, 0, 255),     // squares of the selected word
-    RGB(0, 0, 128),     // the selected square
-    RGB(255, 0, 0),     // incorrect letters in the selected word
-    RGB(0, 0, 0),       // black squares
+    RGB(0, 0, 0),  // letters outside the selected word
+    RGB(255, 255, 255),  // white squares outside the selected word
+    RGB(255, 0, 0),  // incorrect letters outside the selected word
+    RGB(255, 255, 255),  // letters in the selected word
+    RGB(0, 0, 255),  // squares of the selected word
+    RGB(0, 0, 128),  // the selected square
+    RGB(255, 0, 0),  // incorrect letters in the selected word
+    RGB(0, 0, 0),  // black squares
 };
 
 const LPCTSTR g_aGridColorNames[NUM_GRID_COLORS] = {
@@ -40,11 +41,10 @@ int FloorDiv(int a, int b)
 
 LPARAM PackSquare(CPoint pt)
 {
-    return static_cast<LPARAM>((static_cast<DWORD>(static_cast<WORD>(pt.y)) << 16) |
-                               static_cast<WORD>(pt.x));
+    return static_cast<LPARAM>((static_cast<DWORD>(static_cast<WORD>(pt.y)) << 16) | static_cast<WORD>(pt.x));
 }
 
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CGridWnd, CWnd)
     ON_WM_PAINT()
@@ -53,21 +53,9 @@ BEGIN_MESSAGE_MAP(CGridWnd, CWnd)
 END_MESSAGE_MAP()
 
 CGridWnd::CGridWnd()
-    : m_nSquareSize(20),
-      m_nLineWidth(2),
-      m_nTopMargin(2),
-      m_nBottomMargin(2),
-      m_nLeftMargin(2),
-      m_nRightMargin(2),
-      m_nLetterFontSize(10),
-      m_nNumberFontSize(6),
-      m_strFontName(u"Arial"),
-      m_bShowNumbers(FALSE),
-      m_pNumberFont(nullptr),
-      m_pLetterFont(nullptr),
-      m_pPuzzle(nullptr),
-      m_ptWordStart(0, 0),
-      m_ptSelected(0, 0),
+    : m_nSquareSize(20), m_nLineWidth(2), m_nTopMargin(2), m_nBottomMargin(2), m_nLeftMargin(2), m_nRightMargin(2),
+      m_nLetterFontSize(10), m_nNumberFontSize(6), m_strFontName(u"Arial"), m_bShowNumbers(FALSE),
+      m_pNumberFont(nullptr), m_pLetterFont(nullptr), m_pPuzzle(nullptr), m_ptWordStart(0, 0), m_ptSelected(0, 0),
       m_nDirection(DIRECTION_NONE)
 {
     std::copy(g_aDefaultGridColors, g_aDefaultGridColors + NUM_GRID_COLORS, m_colors);
@@ -120,9 +108,12 @@ void CGridWnd::DropFont(CFont*& pFont)
 
 void CGridWnd::CreateFonts()
 {
-    struct { CFont*& pFont; int nPoints; } fonts[] = {
-        { m_pLetterFont, m_nLetterFontSize },
-        { m_pNumberFont, m_nNumberFontSize },
+    struct {
+        CFont*& pFont;
+        int nPoints;
+    } fonts[] = {
+        {m_pLetterFont, m_nLetterFontSize},
+        {m_pNumberFont, m_nNumberFontSize},
     };
     for (auto& font : fonts) {
         if (font.pFont != nullptr)
@@ -157,8 +148,8 @@ void CGridWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
 
 void CGridWnd::ResizeToPuzzle()
 {
-    const int nWidth = (m_pPuzzle->m_nWidth + 1) * m_nLineWidth + m_pPuzzle->m_nWidth * m_nSquareSize +
-                       m_nLeftMargin + m_nRightMargin;
+    const int nWidth =
+        (m_pPuzzle->m_nWidth + 1) * m_nLineWidth + m_pPuzzle->m_nWidth * m_nSquareSize + m_nLeftMargin + m_nRightMargin;
     const int nHeight = (m_pPuzzle->m_nHeight + 1) * m_nLineWidth + m_pPuzzle->m_nHeight * m_nSquareSize +
                         m_nTopMargin + m_nBottomMargin;
     MoveWindow(0, 0, nWidth, nHeight, TRUE);
@@ -261,10 +252,8 @@ void CGridWnd::DrawSquares(CDC* pDC, const CRect& rcClip)
 {
     pDC->SetBkMode(TRANSPARENT);
     int nFirstCol, nLastCol, nFirstRow, nLastRow;
-    SquareSpan(rcClip.left, rcClip.right, m_nLeftMargin + m_nLineWidth, m_pPuzzle->m_nWidth, nFirstCol,
-               nLastCol);
-    SquareSpan(rcClip.top, rcClip.bottom, m_nTopMargin + m_nLineWidth, m_pPuzzle->m_nHeight, nFirstRow,
-               nLastRow);
+    SquareSpan(rcClip.left, rcClip.right, m_nLeftMargin + m_nLineWidth, m_pPuzzle->m_nWidth, nFirstCol, nLastCol);
+    SquareSpan(rcClip.top, rcClip.bottom, m_nTopMargin + m_nLineWidth, m_pPuzzle->m_nHeight, nFirstRow, nLastRow);
     for (int nCol = nFirstCol; nCol <= nLastCol; nCol++) {
         for (int nRow = nFirstRow; nRow <= nLastRow; nRow++) {
             DrawSquare(pDC, nCol, nRow, m_colors[GRID_FOREGROUND], m_colors[GRID_FOREGROUND_INCORRECT],
@@ -273,8 +262,8 @@ void CGridWnd::DrawSquares(CDC* pDC, const CRect& rcClip)
     }
 }
 
-void CGridWnd::DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORREF crForeIncorrect,
-                          COLORREF crBack, COLORREF crSolid)
+void CGridWnd::DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORREF crForeIncorrect, COLORREF crBack,
+                          COLORREF crSolid)
 {
     CRect rc = GetSquareRect(nCol, nRow);
     const CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
@@ -367,8 +356,7 @@ void CGridWnd::DrawWord(CDC* pDC, BOOL bHighlight)
         return;
 
     const COLORREF crFore = m_colors[bHighlight ? GRID_FOREGROUND_SELECTED_WORD : GRID_FOREGROUND];
-    const COLORREF crIncorrect =
-        m_colors[bHighlight ? GRID_FOREGROUND_SELECTED_INCORRECT : GRID_FOREGROUND_INCORRECT];
+    const COLORREF crIncorrect = m_colors[bHighlight ? GRID_FOREGROUND_SELECTED_INCORRECT : GRID_FOREGROUND_INCORRECT];
     const COLORREF crBack = m_colors[bHighlight ? GRID_BACKGROUND_SELECTED_WORD : GRID_BACKGROUND];
     const COLORREF crSelected = m_colors[GRID_BACKGROUND_SELECTED_SQUARE];
 
@@ -379,8 +367,7 @@ void CGridWnd::DrawWord(CDC* pDC, BOOL bHighlight)
         CRect rcCommon;
         if (rcCommon.IntersectRect(rcSquare, rcClip)) {
             const BOOL bSelected = bHighlight && pt == m_ptSelected;
-            DrawSquare(pDC, pt.x, pt.y, crFore, crIncorrect, bSelected ? crSelected : crBack,
-                       m_colors[GRID_SOLID]);
+            DrawSquare(pDC, pt.x, pt.y, crFore, crIncorrect, bSelected ? crSelected : crBack, m_colors[GRID_SOLID]);
         }
         if (m_nDirection == DIRECTION_ACROSS)
             pt.x++;
@@ -398,8 +385,7 @@ BOOL CGridWnd::HitTest(CPoint point, CPoint& ptSquare) const
     // Truncating division: the first column and row also take the margin and first line.
     ptSquare.x = (point.x - m_nLineWidth - m_nLeftMargin) / Pitch();
     ptSquare.y = (point.y - m_nLineWidth - m_nTopMargin) / Pitch();
-    return ptSquare.x >= 0 && ptSquare.x < m_pPuzzle->m_nWidth && ptSquare.y >= 0 &&
-           ptSquare.y < m_pPuzzle->m_nHeight;
+    return ptSquare.x >= 0 && ptSquare.x < m_pPuzzle->m_nWidth && ptSquare.y >= 0 && ptSquare.y < m_pPuzzle->m_nHeight;
 }
 
 void CGridWnd::OnLButtonDown(UINT /*nFlags*/, CPoint point)
@@ -507,7 +493,8 @@ void CGridWnd::SelectNextWord(BOOL bForward)
     const long nWidth = m_pPuzzle->m_nWidth;
     const long nSquares = nWidth * m_pPuzzle->m_nHeight;
     const long nPositions = 2 * nSquares;
-    const long nCurrent = (m_nDirection == DIRECTION_ACROSS ? 0 : nSquares) + m_ptWordStart.y * nWidth + m_ptWordStart.x;
+    const long nCurrent =
+        (m_nDirection == DIRECTION_ACROSS ? 0 : nSquares) + m_ptWordStart.y * nWidth + m_ptWordStart.x;
     for (long n = 1; n <= nPositions; n++) {
         const long i = ((nCurrent + (bForward ? n : -n)) % nPositions + nPositions) % nPositions;
         const BOOL bAcross = i < nSquares;

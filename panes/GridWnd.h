@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The crossword grid: draws the squares and the selected word, and turns taps
@@ -133,8 +134,8 @@ private:
     BOOL IsInside(CPoint pt) const;
     void DrawGridLines(CDC* pDC, const CRect& rcClip);
     void DrawSquares(CDC* pDC, const CRect& rcClip);
-    void DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORREF crForeIncorrect,
-                    COLORREF crBack, COLORREF crSolid);
+    void DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORREF crForeIncorrect, COLORREF crBack,
+                    COLORREF crSolid);
     void DrawCircle(CDC* pDC, const CRect& rc, COLORREF crColor);
     // A rebus answer in the largest letter size, down to a small one, that
     // fits the square's width.

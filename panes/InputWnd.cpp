@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "panes/InputWnd.h"
 
 namespace {
@@ -10,7 +11,7 @@ constexpr int kBoxHeight = 20;
 constexpr int kWiden = 2;
 constexpr int kColumns = 13;
 
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CInputWnd, CWnd)
     ON_WM_PAINT()
@@ -19,7 +20,9 @@ BEGIN_MESSAGE_MAP(CInputWnd, CWnd)
     ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
-CInputWnd::CInputWnd() : m_chPressed(0) { }
+CInputWnd::CInputWnd() : m_chPressed(0)
+{
+}
 
 CInputWnd::~CInputWnd() = default;
 

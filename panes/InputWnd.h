@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The on-screen letter pad: A to M over N to Z, yellow on green. Releasing the

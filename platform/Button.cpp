@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Button.h"
 
 #include "platform/DialogPrivate.h"
@@ -8,9 +9,9 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -37,11 +38,11 @@ std::vector<CWnd*> GroupOf(CWnd* pControl)
 {
     const CWndImpl* pParentImpl = CWndImpl::Of(pControl->GetParent());
     if (!pParentImpl)
-        return { pControl };
+        return {pControl};
     const std::vector<CWnd*>& siblings = pParentImpl->children;
     const auto self = std::find(siblings.begin(), siblings.end(), pControl);
     if (self == siblings.end())
-        return { pControl };
+        return {pControl};
     auto first = self;
     while (first != siblings.begin() && !((*first)->GetStyle() & WS_GROUP))
         --first;
@@ -103,10 +104,7 @@ private:
 
 class RadioButton : public QRadioButton {
 public:
-    RadioButton(QWidget* pParent, bool bAuto) : QRadioButton(pParent), m_bAuto(bAuto)
-    {
-        setAutoExclusive(false);
-    }
+    RadioButton(QWidget* pParent, bool bAuto) : QRadioButton(pParent), m_bAuto(bAuto) { setAutoExclusive(false); }
 
 protected:
     void keyPressEvent(QKeyEvent* pEvent) override
@@ -154,8 +152,8 @@ protected:
         if (title().isEmpty())
             return;
         const int nFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic;
-        QRect text = metrics.boundingRect(QRect(kTitleLeft, 0, width() - 2 * kTitleLeft, metrics.height()), nFlags,
-                                          title());
+        QRect text =
+            metrics.boundingRect(QRect(kTitleLeft, 0, width() - 2 * kTitleLeft, metrics.height()), nFlags, title());
         text.setHeight(metrics.height());
         painter.fillRect(text.adjusted(-1, 0, 1, 0), palette().color(QPalette::Window));
         style()->drawItemText(&painter, text, nFlags, palette(), isEnabled(), title(), QPalette::WindowText);
@@ -188,8 +186,15 @@ protected:
                 nState |= ODS_DISABLED;
             if (hasFocus())
                 nState |= ODS_FOCUS;
-            DRAWITEMSTRUCT dis = { ODT_BUTTON, static_cast<UINT>(pButton->GetDlgCtrlID()), 0, ODA_DRAWENTIRE,
-                                   nState, pButton->m_hWnd, dc.GetSafeHdc(), { 0, 0, width(), height() }, 0 };
+            DRAWITEMSTRUCT dis = {ODT_BUTTON,
+                                  static_cast<UINT>(pButton->GetDlgCtrlID()),
+                                  0,
+                                  ODA_DRAWENTIRE,
+                                  nState,
+                                  pButton->m_hWnd,
+                                  dc.GetSafeHdc(),
+                                  {0, 0, width(), height()},
+                                  0};
             // The parent may draw it (WM_DRAWITEM); by default the button draws itself.
             CWnd* pParent = pButton->GetParent();
             if (!pParent || !pParent->SendMessage(WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis)))
@@ -203,7 +208,7 @@ private:
     QImage m_image;
 };
 
-} // namespace
+}  // namespace
 
 CButton::CButton() = default;
 
@@ -242,9 +247,8 @@ QWidget* CButton::CreateNativeWidget(QWidget* pParent)
     }
     pButton->setText(text);
     pButton->setFocusPolicy((pImpl->style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
-    QObject::connect(pButton, &QAbstractButton::clicked, pButton, [pButton]() {
-        dlg::NotifyParent(PlatformWndFromWidget(pButton), BN_CLICKED);
-    });
+    QObject::connect(pButton, &QAbstractButton::clicked, pButton,
+                     [pButton]() { dlg::NotifyParent(PlatformWndFromWidget(pButton), BN_CLICKED); });
     dlg::TrackFocus(pButton);
     return pButton;
 }

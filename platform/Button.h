@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Buttons: push buttons (BS_PUSHBUTTON, BS_DEFPUSHBUTTON), check boxes

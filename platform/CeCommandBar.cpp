@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/CeCommandBar.h"
 
 #include "platform/CommandBarWidget.h"
@@ -70,16 +71,18 @@ void UpdateActions(const QList<QAction*>& actions, CCmdTarget* pTarget)
     }
 }
 
-} // namespace
+}  // namespace
 
 struct CCeCommandBar::Impl {
     CommandBarWidget* pWidget = nullptr;
-    CFrameWnd* pFrame = nullptr; // the frame the bar serves
-    CWnd* pOwner = nullptr;      // where its commands go
+    CFrameWnd* pFrame = nullptr;  // the frame the bar serves
+    CWnd* pOwner = nullptr;  // where its commands go
     DWORD dwBarStyle = 0;
 };
 
-CCeCommandBar::CCeCommandBar() : m_pImpl(std::make_unique<Impl>()) { }
+CCeCommandBar::CCeCommandBar() : m_pImpl(std::make_unique<Impl>())
+{
+}
 
 CCeCommandBar::~CCeCommandBar()
 {
@@ -120,7 +123,6 @@ void CCeCommandBar::Changed()
     if (m_pImpl->pFrame)
         m_pImpl->pFrame->RecalcLayout();
 }
-
 
 BOOL CCeCommandBar::InsertMenuBar(UINT nMenuID, int /*nButton*/)
 {
@@ -172,8 +174,8 @@ BOOL CCeCommandBar::LoadToolBar(UINT nIDResource)
     const ToolBarResource& bar = toolbar->second;
     const QImage image = shell::ImageFromResource(bitmap->second);
     const auto nImages = std::count_if(bar.buttons.begin(), bar.buttons.end(), [](UINT nID) { return nID != 0; });
-    if (image.isNull() || bar.nButtonWidth <= 0 || bar.nButtonHeight <= 0 || image.height() < bar.nButtonHeight
-        || image.width() < nImages * bar.nButtonWidth)
+    if (image.isNull() || bar.nButtonWidth <= 0 || bar.nButtonHeight <= 0 || image.height() < bar.nButtonHeight ||
+        image.width() < nImages * bar.nButtonWidth)
         return FALSE;
 
     QToolBar* pToolBar = m_pImpl->pWidget->ToolBar();
@@ -184,8 +186,8 @@ BOOL CCeCommandBar::LoadToolBar(UINT nIDResource)
             pToolBar->addSeparator();
             continue;
         }
-        const QPixmap face = QPixmap::fromImage(
-            image.copy(nImage++ * bar.nButtonWidth, 0, bar.nButtonWidth, bar.nButtonHeight));
+        const QPixmap face =
+            QPixmap::fromImage(image.copy(nImage++ * bar.nButtonWidth, 0, bar.nButtonWidth, bar.nButtonHeight));
         QAction* pAction = pToolBar->addAction(QIcon(face), MenuTextOf(nID));
         pAction->setData(nID);
         QObject::connect(pAction, &QAction::triggered, pAction, [this, nID] { IssueCommand(nID); });

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The command bar: one strip across the top of a frame holding the menu bar,

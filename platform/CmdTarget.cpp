@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/CmdTarget.h"
 #include "platform/CmdUI.h"
 
@@ -15,8 +16,7 @@ const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
 
 const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, UINT nID) const
 {
-    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap;
-         pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
+    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap; pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* e = pMap->lpEntries; e->pfn; ++e) {
             if (e->nMessage == nMessage && e->nCode == nCode && nID >= e->nID && nID <= e->nLastID)
                 return e;

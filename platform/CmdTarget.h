@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Message tables. Each class that handles messages or commands declares a
@@ -16,9 +17,9 @@ class CCmdUI;
 using AFX_PTHUNK = LRESULT (*)(CCmdTarget* pTarget, WPARAM wParam, LPARAM lParam, void* pExtra);
 
 struct AFX_MSGMAP_ENTRY {
-    UINT nMessage; // WM_ message; WM_COMMAND or WM_NOTIFY for commands and notifications
-    UINT nCode;    // notification code, CN_COMMAND or CN_UPDATE_COMMAND_UI
-    UINT nID;      // first command or control id (0 for window messages)
+    UINT nMessage;  // WM_ message; WM_COMMAND or WM_NOTIFY for commands and notifications
+    UINT nCode;  // notification code, CN_COMMAND or CN_UPDATE_COMMAND_UI
+    UINT nID;  // first command or control id (0 for window messages)
     UINT nLastID;  // last id of a range
     AFX_PTHUNK pfn;
 };
@@ -66,74 +67,78 @@ protected:
 
 // Unpacking of command and notification handlers.
 namespace AfxThunk {
-template <class T, auto F>
-LRESULT Command(CCmdTarget* p, WPARAM, LPARAM, void*)
+template <class T, auto F> LRESULT Command(CCmdTarget* p, WPARAM, LPARAM, void*)
 {
     (static_cast<T*>(p)->*F)();
     return 0;
 }
-template <class T, auto F>
-LRESULT CommandRange(CCmdTarget* p, WPARAM wParam, LPARAM, void*)
+template <class T, auto F> LRESULT CommandRange(CCmdTarget* p, WPARAM wParam, LPARAM, void*)
 {
     (static_cast<T*>(p)->*F)(static_cast<UINT>(wParam));
     return 0;
 }
-template <class T, auto F>
-LRESULT UpdateUI(CCmdTarget* p, WPARAM, LPARAM, void* pExtra)
+template <class T, auto F> LRESULT UpdateUI(CCmdTarget* p, WPARAM, LPARAM, void* pExtra)
 {
     (static_cast<T*>(p)->*F)(static_cast<CCmdUI*>(pExtra));
     return 0;
 }
-template <class T, auto F>
-LRESULT Notify(CCmdTarget* p, WPARAM, LPARAM, void* pExtra)
+template <class T, auto F> LRESULT Notify(CCmdTarget* p, WPARAM, LPARAM, void* pExtra)
 {
     AFX_NOTIFY* pNotify = static_cast<AFX_NOTIFY*>(pExtra);
     (static_cast<T*>(p)->*F)(pNotify->pNMHDR, pNotify->pResult);
     return 0;
 }
-template <class T, auto F>
-LRESULT Message(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
+template <class T, auto F> LRESULT Message(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
 {
     return (static_cast<T*>(p)->*F)(wParam, lParam);
 }
-} // namespace AfxThunk
+}  // namespace AfxThunk
 
-#define DECLARE_MESSAGE_MAP()                                  \
-protected:                                                     \
-    static const AFX_MSGMAP* PASCAL GetThisMessageMap();       \
+#define DECLARE_MESSAGE_MAP()                                                                                          \
+protected:                                                                                                             \
+    static const AFX_MSGMAP* PASCAL GetThisMessageMap();                                                               \
     const AFX_MSGMAP* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                         \
-    const AFX_MSGMAP* theClass::GetMessageMap() const                  \
-    {                                                                  \
-        return GetThisMessageMap();                                    \
-    }                                                                  \
-    const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap()             \
-    {                                                                  \
-        using ThisClass [[maybe_unused]] = theClass;                   \
-        using TheBaseClass = baseClass;                                \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                                         \
+    const AFX_MSGMAP* theClass::GetMessageMap() const                                                                  \
+    {                                                                                                                  \
+        return GetThisMessageMap();                                                                                    \
+    }                                                                                                                  \
+    const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap()                                                             \
+    {                                                                                                                  \
+        using ThisClass [[maybe_unused]] = theClass;                                                                   \
+        using TheBaseClass = baseClass;                                                                                \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
-#define END_MESSAGE_MAP()                                                              \
-            {0, 0, 0, 0, nullptr}                                                      \
-        };                                                                             \
-        static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
-        return &messageMap;                                                            \
+#define END_MESSAGE_MAP()                                                                                              \
+    {                                                                                                                  \
+        0, 0, 0, 0, nullptr                                                                                            \
+    }                                                                                                                  \
+    }                                                                                                                  \
+    ;                                                                                                                  \
+    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};                      \
+    return &messageMap;                                                                                                \
     }
 
-#define ON_COMMAND(id, memberFxn) \
-    {WM_COMMAND, static_cast<UINT>(CN_COMMAND), static_cast<UINT>(id), static_cast<UINT>(id), &AfxThunk::Command<ThisClass, &ThisClass::memberFxn>},
-#define ON_COMMAND_RANGE(id, idLast, memberFxn) \
-    {WM_COMMAND, static_cast<UINT>(CN_COMMAND), static_cast<UINT>(id), static_cast<UINT>(idLast), &AfxThunk::CommandRange<ThisClass, &ThisClass::memberFxn>},
-#define ON_UPDATE_COMMAND_UI(id, memberFxn) \
-    {WM_COMMAND, static_cast<UINT>(CN_UPDATE_COMMAND_UI), static_cast<UINT>(id), static_cast<UINT>(id), &AfxThunk::UpdateUI<ThisClass, &ThisClass::memberFxn>},
-#define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn) \
-    {WM_COMMAND, static_cast<UINT>(CN_UPDATE_COMMAND_UI), static_cast<UINT>(id), static_cast<UINT>(idLast), &AfxThunk::UpdateUI<ThisClass, &ThisClass::memberFxn>},
-#define ON_CONTROL(wNotifyCode, id, memberFxn) \
-    {WM_COMMAND, static_cast<UINT>(wNotifyCode), static_cast<UINT>(id), static_cast<UINT>(id), &AfxThunk::Command<ThisClass, &ThisClass::memberFxn>},
-#define ON_NOTIFY(wNotifyCode, id, memberFxn) \
-    {WM_NOTIFY, static_cast<UINT>(LOWORD(static_cast<UINT>(wNotifyCode))), static_cast<UINT>(id), static_cast<UINT>(id), &AfxThunk::Notify<ThisClass, &ThisClass::memberFxn>},
-#define ON_MESSAGE(message, memberFxn) \
+#define ON_COMMAND(id, memberFxn)                                                                                      \
+    {WM_COMMAND, static_cast<UINT>(CN_COMMAND), static_cast<UINT>(id), static_cast<UINT>(id),                          \
+     &AfxThunk::Command<ThisClass, &ThisClass::memberFxn>},
+#define ON_COMMAND_RANGE(id, idLast, memberFxn)                                                                        \
+    {WM_COMMAND, static_cast<UINT>(CN_COMMAND), static_cast<UINT>(id), static_cast<UINT>(idLast),                      \
+     &AfxThunk::CommandRange<ThisClass, &ThisClass::memberFxn>},
+#define ON_UPDATE_COMMAND_UI(id, memberFxn)                                                                            \
+    {WM_COMMAND, static_cast<UINT>(CN_UPDATE_COMMAND_UI), static_cast<UINT>(id), static_cast<UINT>(id),                \
+     &AfxThunk::UpdateUI<ThisClass, &ThisClass::memberFxn>},
+#define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn)                                                              \
+    {WM_COMMAND, static_cast<UINT>(CN_UPDATE_COMMAND_UI), static_cast<UINT>(id), static_cast<UINT>(idLast),            \
+     &AfxThunk::UpdateUI<ThisClass, &ThisClass::memberFxn>},
+#define ON_CONTROL(wNotifyCode, id, memberFxn)                                                                         \
+    {WM_COMMAND, static_cast<UINT>(wNotifyCode), static_cast<UINT>(id), static_cast<UINT>(id),                         \
+     &AfxThunk::Command<ThisClass, &ThisClass::memberFxn>},
+#define ON_NOTIFY(wNotifyCode, id, memberFxn)                                                                          \
+    {WM_NOTIFY, static_cast<UINT>(LOWORD(static_cast<UINT>(wNotifyCode))), static_cast<UINT>(id),                      \
+     static_cast<UINT>(id), &AfxThunk::Notify<ThisClass, &ThisClass::memberFxn>},
+#define ON_MESSAGE(message, memberFxn)                                                                                 \
     {static_cast<UINT>(message), 0, 0, 0, &AfxThunk::Message<ThisClass, &ThisClass::memberFxn>},
 
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/ComboBox.h"
 
 #include "platform/DialogPrivate.h"
@@ -64,8 +65,7 @@ protected:
     }
 
 private:
-    template <class Action>
-    void Choose(Action action)
+    template <class Action> void Choose(Action action)
     {
         const bool bOld = m_bChoosing;
         m_bChoosing = true;
@@ -91,8 +91,7 @@ bool IsEditable(DWORD dwStyle)
 
 // Inserting into an empty list makes Qt select the first entry; the list
 // keeps no selection (and the edit field its text) unless told.
-template <class Insert>
-int InsertKeepingSelection(QComboBox* pCombo, Insert insert)
+template <class Insert> int InsertKeepingSelection(QComboBox* pCombo, Insert insert)
 {
     const int nBefore = pCombo->currentIndex();
     const QString text = pCombo->isEditable() ? pCombo->lineEdit()->text() : QString();
@@ -108,7 +107,7 @@ int InsertKeepingSelection(QComboBox* pCombo, Insert insert)
     return nIndex;
 }
 
-} // namespace
+}  // namespace
 
 CComboBox::CComboBox() = default;
 
@@ -130,9 +129,8 @@ QWidget* CComboBox::CreateNativeWidget(QWidget* pParent)
         pCombo->setInsertPolicy(QComboBox::NoInsert);
         pCombo->setCompleter(nullptr);
         pEdit->setText(dlg::ToQString(pImpl->text));
-        QObject::connect(pEdit, &QLineEdit::textEdited, pCombo, [pCombo]() {
-            dlg::NotifyParent(PlatformWndFromWidget(pCombo), CBN_EDITCHANGE);
-        });
+        QObject::connect(pEdit, &QLineEdit::textEdited, pCombo,
+                         [pCombo]() { dlg::NotifyParent(PlatformWndFromWidget(pCombo), CBN_EDITCHANGE); });
         dlg::TrackFocus(pEdit);
     }
     QObject::connect(pCombo, qOverload<int>(&QComboBox::activated), pCombo, [pCombo]() {

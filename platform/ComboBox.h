@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Combo box: a list with, for CBS_DROPDOWN, an edit field above it. With

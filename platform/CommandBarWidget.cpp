@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/CommandBarWidget.h"
 
 #include <QMenuBar>
@@ -7,14 +8,11 @@
 #include <QToolButton>
 
 namespace {
-constexpr int kBorder = 1; // the line under the bar
-} // namespace
+constexpr int kBorder = 1;  // the line under the bar
+}  // namespace
 
 CommandBarWidget::CommandBarWidget(QWidget* pParent)
-    : QWidget(pParent),
-      m_pMenuBar(new QMenuBar(this)),
-      m_pToolBar(new QToolBar(this)),
-      m_pClose(new QToolButton(this))
+    : QWidget(pParent), m_pMenuBar(new QMenuBar(this)), m_pToolBar(new QToolBar(this)), m_pClose(new QToolButton(this))
 {
     // The menus belong in the frame's own top row, on every desktop.
     m_pMenuBar->setNativeMenuBar(false);
@@ -25,7 +23,7 @@ CommandBarWidget::CommandBarWidget(QWidget* pParent)
     m_pClose->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     m_pClose->setToolTip(QStringLiteral("Close"));
     m_pClose->setFocusPolicy(Qt::NoFocus);
-    m_pClose->hide(); // until the adornments are added
+    m_pClose->hide();  // until the adornments are added
     QObject::connect(m_pClose, &QToolButton::clicked, this, [this] {
         if (m_onClose)
             m_onClose();
@@ -47,14 +45,14 @@ CommandBarWidget::Placement CommandBarWidget::Place(int nWidth) const
     const QSize closeSize = bClose ? m_pClose->sizeHint() : QSize();
 
     Placement p;
-    const int nRow = std::max({ menuSize.height(), toolSize.height(), closeSize.height() });
+    const int nRow = std::max({menuSize.height(), toolSize.height(), closeSize.height()});
     const int nCloseLeft = nWidth - closeSize.width();
     p.close = QRect(nCloseLeft, 0, closeSize.width(), nRow);
     p.bTwoRows = bButtons && bMenus && menuSize.width() + toolSize.width() > nCloseLeft;
     if (!p.bTwoRows) {
         p.menuBar = QRect(0, 0, menuSize.width(), nRow);
-        p.toolBar = QRect(menuSize.width(), 0, std::min(toolSize.width(), std::max(0, nCloseLeft - menuSize.width())),
-                          nRow);
+        p.toolBar =
+            QRect(menuSize.width(), 0, std::min(toolSize.width(), std::max(0, nCloseLeft - menuSize.width())), nRow);
         p.nHeight = nRow + kBorder;
     } else {
         const int nFirst = std::max(menuSize.height(), closeSize.height());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The native widget of CCeCommandBar: menu bar, toolbar buttons and the close

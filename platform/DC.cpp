@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/DC.h"
 #include "platform/GdiPrivate.h"
 #include "platform/WndPrivate.h"
@@ -23,7 +24,7 @@ inline QRect Meet(const QRect& a, const QRect& b)
                  QPoint(std::min(a.right(), b.right()), std::min(a.bottom(), b.bottom())));
 }
 
-} // namespace
+}  // namespace
 
 const DrawTarget& CDCImpl::Target() const
 {
@@ -131,7 +132,7 @@ TextLine StripPrefix(const QString& text)
             if (text[i] != u'&' && out.underline < 0)
                 out.underline = static_cast<int>(out.text.size());
         } else if (text[i] == u'&') {
-            continue; // a lone trailing ampersand shows nothing
+            continue;  // a lone trailing ampersand shows nothing
         }
         out.text += text[i];
     }
@@ -178,7 +179,7 @@ void BreakParagraph(const TextLine& para, const QFontMetrics& fm, int maxWidth, 
     }
 }
 
-} // namespace
+}  // namespace
 
 // ---- CDC --------------------------------------------------------------------
 
@@ -203,8 +204,7 @@ CDC* CDC::FromHandle(HDC hDC)
 
 namespace {
 
-template <class T>
-T* SelectInto(CGdiObject*& slot, T* pObject)
+template <class T> T* SelectInto(CGdiObject*& slot, T* pObject)
 {
     CGdiObject* old = slot;
     if (pObject && pObject->m_hObject)
@@ -212,7 +212,7 @@ T* SelectInto(CGdiObject*& slot, T* pObject)
     return static_cast<T*>(old);
 }
 
-} // namespace
+}  // namespace
 
 CPen* CDC::SelectObject(CPen* pPen)
 {
@@ -374,7 +374,7 @@ void FillRows(CDCImpl& dc, const std::vector<QRect>& rows, COLORREF color)
         dc.Fill(row, color);
 }
 
-} // namespace
+}  // namespace
 
 BOOL CDC::Ellipse(int x1, int y1, int x2, int y2)
 {
@@ -533,12 +533,12 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
         QString flat = text;
         flat.remove(u'\r');
         flat.replace(u'\n', u' ');
-        lines.push_back((nFormat & DT_NOPREFIX) ? TextLine{flat, -1} : StripPrefix(flat));
+        lines.push_back((nFormat & DT_NOPREFIX) ? TextLine {flat, -1} : StripPrefix(flat));
     } else {
         QString all = text;
         all.remove(u'\r');
         for (const QString& para : all.split(u'\n')) {
-            const TextLine stripped = (nFormat & DT_NOPREFIX) ? TextLine{para, -1} : StripPrefix(para);
+            const TextLine stripped = (nFormat & DT_NOPREFIX) ? TextLine {para, -1} : StripPrefix(para);
             if (nFormat & DT_WORDBREAK)
                 BreakParagraph(stripped, fm, rc.width(), lines);
             else
@@ -557,7 +557,7 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
         return totalHeight;
     }
 
-    const DrawTarget t = m_pImpl->Target(); // a copy: the fills below may refresh it
+    const DrawTarget t = m_pImpl->Target();  // a copy: the fills below may refresh it
     if (t.image) {
         QRegion area = m_pImpl->hasClip ? m_pImpl->clip & t.area : QRegion(t.area);
         if (!(nFormat & DT_NOCLIP))
@@ -628,8 +628,8 @@ CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const
     return CSize(fm.horizontalAdvance(QString::fromUtf16(lpszString, nCount)), fm.height());
 }
 
-BOOL CDC::GetTextExtentExPoint(LPCTSTR lpszString, int nCount, int nMaxExtent, LPINT lpnFit,
-                               LPINT alpDx, LPSIZE lpSize) const
+BOOL CDC::GetTextExtentExPoint(LPCTSTR lpszString, int nCount, int nMaxExtent, LPINT lpnFit, LPINT alpDx,
+                               LPSIZE lpSize) const
 {
     if (!lpszString || nCount < 0)
         return FALSE;
@@ -678,7 +678,7 @@ int CDC::GetClipBox(LPRECT lpRect) const
 {
     const QRect r = m_pImpl->Bounds();
     if (lpRect)
-        *lpRect = RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+        *lpRect = RECT {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
     if (r.isEmpty())
         return NULLREGION;
     return m_pImpl->hasClip && m_pImpl->clip.rectCount() > 1 ? COMPLEXREGION : SIMPLEREGION;
@@ -703,7 +703,7 @@ int CDC::GetDeviceCaps(int nIndex) const
 
 // ---- CPaintDC / CClientDC ---------------------------------------------------
 
-CPaintDC::CPaintDC(CWnd* pWnd) : m_ps{m_hDC, FALSE, RECT{0, 0, 0, 0}}, m_pWnd(pWnd)
+CPaintDC::CPaintDC(CWnd* pWnd) : m_ps {m_hDC, FALSE, RECT {0, 0, 0, 0}}, m_pWnd(pWnd)
 {
     CWndImpl* w = CWndImpl::Of(pWnd);
     if (!w || w->IsNative())
@@ -713,7 +713,7 @@ CPaintDC::CPaintDC(CWnd* pWnd) : m_ps{m_hDC, FALSE, RECT{0, 0, 0, 0}}, m_pWnd(pW
     const QRegion region = w->update & w->Shown();
     m_pImpl->SetClip(region);
     const QRect bounds = m_pImpl->clipBox;
-    m_ps.rcPaint = RECT{bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height()};
+    m_ps.rcPaint = RECT {bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height()};
     const bool erase = w->erase;
     w->update = QRegion();
     w->erase = false;
@@ -761,12 +761,12 @@ int EnumFonts(HDC hdc, LPCTSTR lpszFaceName, FONTENUMPROC lpFontFunc, LPARAM lPa
     for (const QString& family : families) {
         if (lpszFaceName && family != QString::fromUtf16(lpszFaceName))
             continue;
-        LOGFONT lf{};
+        LOGFONT lf {};
         const std::u16string face = family.toStdU16String();
         std::copy_n(face.begin(), std::min<size_t>(face.size(), LF_FACESIZE - 1), lf.lfFaceName);
         lf.lfWeight = FW_NORMAL;
         lf.lfHeight = -12;
-        TEXTMETRIC tm{};
+        TEXTMETRIC tm {};
         if (pDC) {
             CFont font;
             font.CreateFontIndirect(&lf);
@@ -781,8 +781,8 @@ int EnumFonts(HDC hdc, LPCTSTR lpszFaceName, FONTENUMPROC lpFontFunc, LPARAM lPa
     return result;
 }
 
-BOOL GetTextExtentExPoint(HDC hdc, LPCTSTR lpszString, int nCount, int nMaxExtent, LPINT lpnFit,
-                          LPINT alpDx, LPSIZE lpSize)
+BOOL GetTextExtentExPoint(HDC hdc, LPCTSTR lpszString, int nCount, int nMaxExtent, LPINT lpnFit, LPINT alpDx,
+                          LPSIZE lpSize)
 {
     CDC* pDC = CDC::FromHandle(hdc);
     return pDC ? pDC->GetTextExtentExPoint(lpszString, nCount, nMaxExtent, lpnFit, alpDx, lpSize) : FALSE;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Device contexts. Every window keeps a persistent image of the part of its
@@ -94,8 +95,8 @@ public:
     // How many of the first nCount characters fit in nMaxExtent (lpnFit), the
     // extent of each prefix (alpDx) and of the whole string (lpSize). Any out
     // pointer may be null.
-    BOOL GetTextExtentExPoint(LPCTSTR lpszString, int nCount, int nMaxExtent, LPINT lpnFit,
-                              LPINT alpDx, LPSIZE lpSize) const;
+    BOOL GetTextExtentExPoint(LPCTSTR lpszString, int nCount, int nMaxExtent, LPINT lpnFit, LPINT alpDx,
+                              LPSIZE lpSize) const;
     BOOL GetTextMetrics(LPTEXTMETRIC lpMetrics) const;
 
     // Clipping.
@@ -144,5 +145,5 @@ constexpr int COMPLEXREGION = 3;
 // the named face if it is installed. Returns the last value the callback
 // returned (enumeration stops at 0), or 0 if it was never called.
 int EnumFonts(HDC hdc, LPCTSTR lpszFaceName, FONTENUMPROC lpFontFunc, LPARAM lParam);
-BOOL GetTextExtentExPoint(HDC hdc, LPCTSTR lpszString, int nCount, int nMaxExtent, LPINT lpnFit,
-                          LPINT alpDx, LPSIZE lpSize);
+BOOL GetTextExtentExPoint(HDC hdc, LPCTSTR lpszString, int nCount, int nMaxExtent, LPINT lpnFit, LPINT alpDx,
+                          LPSIZE lpSize);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/DataExchange.h"
 
 #include "platform/Dialog.h"
@@ -15,7 +16,7 @@ void RangeMessage(int nMin, int nMax)
     AfxMessageBox(prompt, MB_ICONEXCLAMATION);
 }
 
-} // namespace
+}  // namespace
 
 CDataExchange::CDataExchange(CDialog* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd)
@@ -76,7 +77,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
         if (const auto parsed = dlg::ParseInteger(text))
             value = *parsed;
         else
-            pDX->m_bPendingNotInteger = TRUE; // the range check that follows says what is wanted
+            pDX->m_bPendingNotInteger = TRUE;  // the range check that follows says what is wanted
     } else {
         CString text;
         text.Format(u"%d", value);

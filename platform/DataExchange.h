@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Dialog data exchange: DoDataExchange calls the DDX_ functions for its
@@ -13,8 +14,7 @@ class CDialog;
 class CWnd;
 
 // Thrown by Fail and caught by UpdateData.
-class CUserException {
-};
+class CUserException { };
 
 class CDataExchange {
 public:

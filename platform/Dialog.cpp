@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Dialog.h"
 
 #include "platform/DialogPrivate.h"
@@ -85,16 +86,21 @@ private:
 std::unique_ptr<CWnd> MakeControl(DialogControl kind)
 {
     switch (kind) {
-    case DialogControl::Button: return std::make_unique<CButton>();
-    case DialogControl::Edit: return std::make_unique<CEdit>();
-    case DialogControl::Static: return std::make_unique<CStatic>();
-    case DialogControl::ComboBox: return std::make_unique<CComboBox>();
-    case DialogControl::UpDown: return std::make_unique<CSpinButtonCtrl>();
+    case DialogControl::Button:
+        return std::make_unique<CButton>();
+    case DialogControl::Edit:
+        return std::make_unique<CEdit>();
+    case DialogControl::Static:
+        return std::make_unique<CStatic>();
+    case DialogControl::ComboBox:
+        return std::make_unique<CComboBox>();
+    case DialogControl::UpDown:
+        return std::make_unique<CSpinButtonCtrl>();
     }
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, OnOK)
@@ -260,7 +266,7 @@ INT_PTR CDialog::DoModal()
         }
     }
     if (m_nModalResult == -1)
-        m_nModalResult = IDCANCEL; // closed without EndDialog: its owner went
+        m_nModalResult = IDCANCEL;  // closed without EndDialog: its owner went
     DestroyWindow();
     m_controls.clear();
     m_bInModal = FALSE;
@@ -396,7 +402,7 @@ void CDialog::MapDialogRect(LPRECT lpRect) const
 {
     if (!lpRect)
         return;
-    const dlg::BaseUnits units = { m_nBaseUnitX, m_nBaseUnitY };
+    const dlg::BaseUnits units = {m_nBaseUnitX, m_nBaseUnitY};
     lpRect->left = dlg::UnitsToPixelsX(lpRect->left, units);
     lpRect->right = dlg::UnitsToPixelsX(lpRect->right, units);
     lpRect->top = dlg::UnitsToPixelsY(lpRect->top, units);
@@ -412,8 +418,8 @@ BOOL CDialog::SubclassDlgItem(UINT nID, CWnd& rControl)
     if (!pOld || !pImpl || rControl.m_hWnd)
         return FALSE;
     std::vector<CWnd*>& children = pImpl->children;
-    const std::size_t nIndex = static_cast<std::size_t>(
-        std::find(children.begin(), children.end(), pOld) - children.begin());
+    const std::size_t nIndex =
+        static_cast<std::size_t>(std::find(children.begin(), children.end(), pOld) - children.begin());
     QWidget* pOldWidget = PlatformWidget(pOld);
     const QRect geometry = pOldWidget->geometry();
     const bool bEnabled = pOldWidget->isEnabled();
@@ -425,7 +431,7 @@ BOOL CDialog::SubclassDlgItem(UINT nID, CWnd& rControl)
     const int nCheck = pOldButton ? pOldButton->GetCheck() : BST_UNCHECKED;
 
     pOld->DestroyWindow();
-    const RECT rect = { geometry.left(), geometry.top(), geometry.right() + 1, geometry.bottom() + 1 };
+    const RECT rect = {geometry.left(), geometry.top(), geometry.right() + 1, geometry.bottom() + 1};
     if (!rControl.CreateEx(dwExStyle, nullptr, text.GetString(), dwStyle, rect, this, nID))
         return FALSE;
     rControl.EnableWindow(bEnabled);

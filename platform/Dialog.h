@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Modal dialogs built from the dialog templates of the resource set
@@ -84,7 +85,7 @@ private:
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
-    std::vector<std::unique_ptr<CWnd>> m_controls; // the template's controls the dialog owns
+    std::vector<std::unique_ptr<CWnd>> m_controls;  // the template's controls the dialog owns
     int m_nModalResult = -1;
     BOOL m_bInModal = FALSE;
     QEventLoop* m_pLoop = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/DialogPrivate.h"
 
 #include "platform/Resource.h"
@@ -23,9 +24,9 @@ QFont DialogFont(LPCTSTR pszFace, int nPoints)
 BaseUnits BaseUnitsOf(const QFont& font)
 {
     const QFontMetrics metrics(font);
-    const int nWidth = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return { (nWidth / 26 + 1) / 2, metrics.height() };
+    const int nWidth =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return {(nWidth / 26 + 1) / 2, metrics.height()};
 }
 
 int MulDiv(int nNumber, int nNumerator, int nDenominator)
@@ -58,7 +59,7 @@ bool IsBlank(char16_t ch)
     return ch == u' ' || ch == u'\t';
 }
 
-} // namespace
+}  // namespace
 
 std::optional<int> ParseInteger(const std::u16string& text)
 {
@@ -147,7 +148,7 @@ QImage ImageFromResource(const ImageResource& image)
     return result;
 }
 
-} // namespace dlg
+}  // namespace dlg
 
 // ---- Controls and their parents ----------------------------------------------
 
@@ -196,7 +197,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 void TrackFocus(QWidget* pWidget)
 {
@@ -211,4 +212,4 @@ QWidget* FocusWidget(const CWnd* pWnd)
     return pWidget;
 }
 
-} // namespace dlg
+}  // namespace dlg

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Inside the dialog code only: the pieces of dialog and control behaviour that
@@ -50,7 +51,7 @@ std::u16string FromQString(const QString& text);
 
 QImage ImageFromResource(const ImageResource& image);
 
-} // namespace dlg
+}  // namespace dlg
 
 class CWnd;
 class QWidget;
@@ -67,7 +68,7 @@ void TrackFocus(QWidget* pWidget);
 // The Qt widget a control uses for its keyboard focus and text.
 QWidget* FocusWidget(const CWnd* pWnd);
 
-} // namespace dlg
+}  // namespace dlg
 
 class CDialog;
 
@@ -78,4 +79,4 @@ namespace dlg {
 // for the user.
 bool RunDialogScript(CDialog& dialog);
 
-} // namespace dlg
+}  // namespace dlg

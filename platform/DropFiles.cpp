@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/DropFiles.h"
 
 #include "platform/WndPrivate.h"
@@ -60,7 +61,7 @@ public:
         if (type == QEvent::Drop) {
             // Posted, so that the source of the drag is free before the window acts.
             const QPoint pos = pDrop->position().toPoint();
-            auto* pFiles = new HDROP__{files, POINT{pos.x(), pos.y()}};
+            auto* pFiles = new HDROP__ {files, POINT {pos.x(), pos.y()}};
             pWnd->PostMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(pFiles), 0);
         }
         return true;
@@ -70,7 +71,7 @@ private:
     HWND m_hWnd;
 };
 
-} // namespace
+}  // namespace
 
 void DragAcceptFiles(HWND hWnd, BOOL fAccept)
 {
@@ -83,8 +84,8 @@ void DragAcceptFiles(HWND hWnd, BOOL fAccept)
     if (fAccept)
         pClient->installEventFilter(new DropTarget(hWnd, pClient));
     const DWORD dwExStyle = pWnd->GetExStyle();
-    pWnd->SetWindowLong(GWL_EXSTYLE, static_cast<LONG>(fAccept ? dwExStyle | WS_EX_ACCEPTFILES
-                                                              : dwExStyle & ~WS_EX_ACCEPTFILES));
+    pWnd->SetWindowLong(GWL_EXSTYLE,
+                        static_cast<LONG>(fAccept ? dwExStyle | WS_EX_ACCEPTFILES : dwExStyle & ~WS_EX_ACCEPTFILES));
 }
 
 UINT DragQueryFile(HDROP hDrop, UINT iFile, LPTSTR lpszFile, UINT cch)

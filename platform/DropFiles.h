@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Files dropped on a window from the desktop. A window that accepts files
@@ -25,12 +26,11 @@ BOOL DragQueryPoint(HDROP hDrop, LPPOINT lppt);
 void DragFinish(HDROP hDrop);
 
 namespace AfxThunk {
-template <class T, auto F>
-LRESULT DropFiles(CCmdTarget* p, WPARAM wParam, LPARAM, void*)
+template <class T, auto F> LRESULT DropFiles(CCmdTarget* p, WPARAM wParam, LPARAM, void*)
 {
     (static_cast<T*>(p)->*F)(reinterpret_cast<HDROP>(wParam));
     return 0;
 }
-} // namespace AfxThunk
+}  // namespace AfxThunk
 
 #define ON_WM_DROPFILES() AFX_WM_ENTRY(WM_DROPFILES, DropFiles, OnDropFiles)

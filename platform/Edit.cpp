@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Edit.h"
 
 #include "platform/DialogPrivate.h"
@@ -14,7 +15,7 @@ QLineEdit* LineEdit(const CWnd* pWnd)
     return static_cast<QLineEdit*>(PlatformWidget(pWnd));
 }
 
-} // namespace
+}  // namespace
 
 CEdit::CEdit() = default;
 
@@ -37,9 +38,8 @@ QWidget* CEdit::CreateNativeWidget(QWidget* pParent)
     pEdit->setFocusPolicy((pImpl->style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
     pEdit->setText(dlg::ToQString(pImpl->text));
     // Typed or set, every change is reported, as the dialogs expect.
-    QObject::connect(pEdit, &QLineEdit::textChanged, pEdit, [pEdit]() {
-        dlg::NotifyParent(PlatformWndFromWidget(pEdit), EN_CHANGE);
-    });
+    QObject::connect(pEdit, &QLineEdit::textChanged, pEdit,
+                     [pEdit]() { dlg::NotifyParent(PlatformWndFromWidget(pEdit), EN_CHANGE); });
     dlg::TrackFocus(pEdit);
     return pEdit;
 }
@@ -50,7 +50,7 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (pEdit && message == WM_SETTEXT) {
         const QString text = dlg::ToQString(lParam ? reinterpret_cast<LPCTSTR>(lParam) : u"");
         if (pEdit->text() == text)
-            dlg::NotifyParent(this, EN_CHANGE); // setText would stay silent
+            dlg::NotifyParent(this, EN_CHANGE);  // setText would stay silent
         else
             pEdit->setText(text);
         return TRUE;

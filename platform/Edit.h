@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Edit control: one line of text. ES_NUMBER takes digits only; the text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/FileDialog.h"
 
 #include "platform/MessageBox.h"
@@ -19,12 +20,12 @@ std::vector<std::u16string> QtFilters(const std::u16string& strFilter)
     for (qsizetype i = 0; i + 1 < fields.size(); i += 2) {
         const QString& desc = fields[i];
         if (desc.isEmpty())
-            break; // the closing "||"
+            break;  // the closing "||"
         QStringList patterns = fields[i + 1].split(u';', Qt::SkipEmptyParts);
         for (QString& pattern : patterns) {
             pattern = pattern.trimmed();
             if (pattern == u"*.*")
-                pattern = QStringLiteral("*"); // every file, with a dot in its name or not
+                pattern = QStringLiteral("*");  // every file, with a dot in its name or not
         }
         filters.push_back(shell::ToU16(desc + QStringLiteral(" (") + patterns.join(u' ') + u')'));
     }
@@ -48,7 +49,7 @@ std::optional<QString> AskNative(const shell::FileDialogRequest& request, QWidge
     QFileDialog dlg(pParent, request.bOpen ? QStringLiteral("Open") : QStringLiteral("Save As"));
     dlg.setAcceptMode(request.bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dlg.setFileMode(request.bOpen && (request.dwFlags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile
-                                                                          : QFileDialog::AnyFile);
+                                                                           : QFileDialog::AnyFile);
     // Replacing is confirmed by DoModal itself, once the extension is settled.
     dlg.setOption(QFileDialog::DontConfirmOverwrite);
     dlg.setOption(QFileDialog::HideNameFilterDetails);
@@ -66,15 +67,12 @@ std::optional<QString> AskNative(const shell::FileDialogRequest& request, QWidge
     return dlg.selectedFiles().first();
 }
 
-} // namespace
+}  // namespace
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszFileName, DWORD dwFlags,
                          LPCTSTR lpszFilter, CWnd* pParentWnd)
-    : m_bOpenFileDialog(bOpenFileDialog),
-      m_strDefExt(lpszDefExt ? lpszDefExt : u""),
-      m_strFileName(lpszFileName ? lpszFileName : u""),
-      m_dwFlags(dwFlags),
-      m_strFilter(lpszFilter ? lpszFilter : u""),
+    : m_bOpenFileDialog(bOpenFileDialog), m_strDefExt(lpszDefExt ? lpszDefExt : u""),
+      m_strFileName(lpszFileName ? lpszFileName : u""), m_dwFlags(dwFlags), m_strFilter(lpszFilter ? lpszFilter : u""),
       m_pParentWnd(pParentWnd)
 {
     // A default extension may come with its dot.
@@ -117,9 +115,9 @@ int CFileDialog::DoModal()
             request.strFileName = strPath;
             continue;
         }
-        if (!request.bOpen && (m_dwFlags & OFN_OVERWRITEPROMPT) && QFileInfo::exists(path)
-            && AfxMessageBox(strPath + u" already exists.\nDo you want to replace it?",
-                             MB_YESNO | MB_ICONEXCLAMATION) != IDYES) {
+        if (!request.bOpen && (m_dwFlags & OFN_OVERWRITEPROMPT) && QFileInfo::exists(path) &&
+            AfxMessageBox(strPath + u" already exists.\nDo you want to replace it?", MB_YESNO | MB_ICONEXCLAMATION) !=
+                IDYES) {
             request.strFileName = strPath;
             continue;
         }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The file open and save dialog, and file deletion.
@@ -31,8 +32,8 @@ public:
     // IDOK with a chosen path, IDCANCEL (and no path) otherwise.
     virtual int DoModal();
 
-    CString GetPathName() const; // full path; empty unless DoModal returned IDOK
-    CString GetFileName() const; // the last component of the path
+    CString GetPathName() const;  // full path; empty unless DoModal returned IDOK
+    CString GetFileName() const;  // the last component of the path
     CString GetFileExt() const;  // what follows the last dot of the file name, or empty
 
 private:
@@ -47,4 +48,7 @@ private:
 
 // Deletes a file; FALSE when it could not be deleted (absent, a folder, no right to).
 BOOL DeleteFile(LPCTSTR lpFileName);
-inline BOOL DeleteFileW(LPCTSTR lpFileName) { return DeleteFile(lpFileName); }
+inline BOOL DeleteFileW(LPCTSTR lpFileName)
+{
+    return DeleteFile(lpFileName);
+}

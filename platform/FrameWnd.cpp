@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/FrameWnd.h"
 
 #include "platform/CeCommandBar.h"
@@ -38,8 +39,8 @@ public:
 
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override
     {
-        if (pEvent->type() == QEvent::WindowActivate && m_pFrame->GetSafeHwnd()
-            && !IsWithin(CWnd::GetFocus(), m_pFrame))
+        if (pEvent->type() == QEvent::WindowActivate && m_pFrame->GetSafeHwnd() &&
+            !IsWithin(CWnd::GetFocus(), m_pFrame))
             m_pFrame->SetFocus();
         return QObject::eventFilter(pWatched, pEvent);
     }
@@ -48,7 +49,7 @@ private:
     CFrameWnd* m_pFrame;
 };
 
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_SIZE()
@@ -87,9 +88,9 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     const int nEnd = strString.Find(u'\n');
     m_strTitle = nEnd < 0 ? strString : strString.Left(nEnd);
 
-    const RECT rect = { 0, 0, AFX_FRAME_PANE_WIDTH, AFX_FRAME_PANE_HEIGHT };
-    if (!CreateEx(0, nullptr, m_strTitle.GetString(), dwDefaultStyle & ~(WS_VISIBLE | WS_CHILD), rect, pParentWnd,
-                  0, pContext))
+    const RECT rect = {0, 0, AFX_FRAME_PANE_WIDTH, AFX_FRAME_PANE_HEIGHT};
+    if (!CreateEx(0, nullptr, m_strTitle.GetString(), dwDefaultStyle & ~(WS_VISIBLE | WS_CHILD), rect, pParentWnd, 0,
+                  pContext))
         return FALSE;
 
     QWidget* pWidget = PlatformWidget(this);
@@ -106,8 +107,7 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
 
     // The pane gets the handheld's screen size; the frame grows by the bar.
     const int nBar = m_pCommandBar ? m_pCommandBar->CalcHeight(AFX_FRAME_PANE_WIDTH) : 0;
-    SetWindowPos(nullptr, 0, 0, AFX_FRAME_PANE_WIDTH, nBar + AFX_FRAME_PANE_HEIGHT,
-                 SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(nullptr, 0, 0, AFX_FRAME_PANE_WIDTH, nBar + AFX_FRAME_PANE_HEIGHT, SWP_NOMOVE | SWP_NOZORDER);
     RecalcLayout();
     if (dwDefaultStyle & WS_VISIBLE)
         ShowWindow(SW_SHOW);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The program's top-level window: the command bar across the top and one
@@ -79,5 +80,5 @@ private:
 
     CString m_strTitle;
     CCeCommandBar* m_pCommandBar = nullptr;
-    QObject* m_pActivationFilter = nullptr; // lives on the window's widget, goes with the frame
+    QObject* m_pActivationFilter = nullptr;  // lives on the window's widget, goes with the frame
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/GdiObject.h"
 #include "platform/GdiPrivate.h"
 #include "platform/WndPrivate.h"
@@ -20,14 +21,10 @@ struct SysColor {
 };
 
 constexpr SysColor kSysColors[] = {
-    {COLOR_SCROLLBAR, RGB(192, 192, 192)},
-    {COLOR_BACKGROUND, RGB(0, 128, 128)},
-    {COLOR_WINDOW, RGB(255, 255, 255)},
-    {COLOR_WINDOWTEXT, RGB(0, 0, 0)},
-    {COLOR_HIGHLIGHT, RGB(0, 0, 128)},
-    {COLOR_HIGHLIGHTTEXT, RGB(255, 255, 255)},
-    {COLOR_BTNFACE, RGB(192, 192, 192)},
-    {COLOR_BTNTEXT, RGB(0, 0, 0)},
+    {COLOR_SCROLLBAR, RGB(192, 192, 192)}, {COLOR_BACKGROUND, RGB(0, 128, 128)},
+    {COLOR_WINDOW, RGB(255, 255, 255)},    {COLOR_WINDOWTEXT, RGB(0, 0, 0)},
+    {COLOR_HIGHLIGHT, RGB(0, 0, 128)},     {COLOR_HIGHLIGHTTEXT, RGB(255, 255, 255)},
+    {COLOR_BTNFACE, RGB(192, 192, 192)},   {COLOR_BTNTEXT, RGB(0, 0, 0)},
 };
 
 GdiData* MakeStock(GdiData::Kind kind, COLORREF color, bool null)
@@ -42,7 +39,7 @@ GdiData* MakeStock(GdiData::Kind kind, COLORREF color, bool null)
 
 GdiData* MakeStockFont()
 {
-    LOGFONT lf{};
+    LOGFONT lf {};
     lf.lfHeight = -12;
     lf.lfWeight = FW_NORMAL;
     const char16_t face[] = u"Arial";
@@ -59,15 +56,15 @@ GdiData* StockData(int nIndex)
 {
     // Built once, never freed: stock objects outlive every device context.
     static GdiData* const stock[] = {
-        MakeStock(GdiData::Brush, RGB(255, 255, 255), false), // WHITE_BRUSH
-        MakeStock(GdiData::Brush, RGB(192, 192, 192), false), // LTGRAY_BRUSH
-        MakeStock(GdiData::Brush, RGB(128, 128, 128), false), // GRAY_BRUSH
-        MakeStock(GdiData::Brush, RGB(64, 64, 64), false),    // DKGRAY_BRUSH
-        MakeStock(GdiData::Brush, RGB(0, 0, 0), false),       // BLACK_BRUSH
-        MakeStock(GdiData::Brush, 0, true),                   // NULL_BRUSH
-        MakeStock(GdiData::Pen, RGB(255, 255, 255), false),   // WHITE_PEN
-        MakeStock(GdiData::Pen, RGB(0, 0, 0), false),         // BLACK_PEN
-        MakeStock(GdiData::Pen, 0, true),                     // NULL_PEN
+        MakeStock(GdiData::Brush, RGB(255, 255, 255), false),  // WHITE_BRUSH
+        MakeStock(GdiData::Brush, RGB(192, 192, 192), false),  // LTGRAY_BRUSH
+        MakeStock(GdiData::Brush, RGB(128, 128, 128), false),  // GRAY_BRUSH
+        MakeStock(GdiData::Brush, RGB(64, 64, 64), false),  // DKGRAY_BRUSH
+        MakeStock(GdiData::Brush, RGB(0, 0, 0), false),  // BLACK_BRUSH
+        MakeStock(GdiData::Brush, 0, true),  // NULL_BRUSH
+        MakeStock(GdiData::Pen, RGB(255, 255, 255), false),  // WHITE_PEN
+        MakeStock(GdiData::Pen, RGB(0, 0, 0), false),  // BLACK_PEN
+        MakeStock(GdiData::Pen, 0, true),  // NULL_PEN
     };
     static GdiData* const font = MakeStockFont();
     if (nIndex >= 0 && nIndex <= NULL_PEN)
@@ -88,7 +85,7 @@ GdiData* SysColorBrush(int nIndex)
     return brushes[nIndex];
 }
 
-} // namespace
+}  // namespace
 
 GdiData* GdiDataOf(HGDIOBJ hObject)
 {
@@ -202,8 +199,7 @@ namespace {
 
 // Wrappers handed out by FromHandle live as long as the program and never
 // delete their handle (they are deliberately not destroyed).
-template <class T>
-T* Wrapper(HGDIOBJ hObject)
+template <class T> T* Wrapper(HGDIOBJ hObject)
 {
     if (!hObject)
         return nullptr;
@@ -216,7 +212,7 @@ T* Wrapper(HGDIOBJ hObject)
     return p;
 }
 
-} // namespace
+}  // namespace
 
 CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
 {
@@ -299,7 +295,7 @@ BOOL CBrush::CreateSysColorBrush(int nIndex)
 BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC*)
 {
     // Tenths of a point to pixels at 96 dots per inch, rounded as MulDiv does.
-    LOGFONT lf{};
+    LOGFONT lf {};
     lf.lfHeight = -((nPointSize * 96 + 360) / 720);
     lf.lfWeight = FW_NORMAL;
     if (lpszFaceName) {

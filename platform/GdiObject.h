@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Drawing objects: pens, brushes and fonts. A CGdiObject owns its handle and

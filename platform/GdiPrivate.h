@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Inside of drawing objects and device contexts (platform sources only).
@@ -17,14 +18,14 @@ struct GdiData {
     enum Kind { Pen, Brush, Font };
     Kind kind;
     bool stock = false;
-    bool null = false;    // NULL_PEN, NULL_BRUSH
+    bool null = false;  // NULL_PEN, NULL_BRUSH
     COLORREF color = 0;
     int width = 1;
     QFont font;
-    LOGFONT logFont{};
+    LOGFONT logFont {};
 };
 
-GdiData* GdiDataOf(HGDIOBJ hObject); // null for null or unknown handles
+GdiData* GdiDataOf(HGDIOBJ hObject);  // null for null or unknown handles
 HGDIOBJ GdiHandleOf(GdiData* pData);
 CGdiObject* StockObjectWrapper(int nIndex);
 QFont FontFromLogFont(const LOGFONT& lf);
@@ -46,9 +47,9 @@ public:
     CWnd* owner = nullptr;
     QImage* attached = nullptr;
     QRegion clip;
-    QRect clipBox; // the clip's bounding rectangle
+    QRect clipBox;  // the clip's bounding rectangle
     bool hasClip = false;
-    QRect touched; // drawn so far: the screen is refreshed once, at the end
+    QRect touched;  // drawn so far: the screen is refreshed once, at the end
     // Worked out again when the window's image moves or the clip changes.
     mutable DrawTarget target;
     mutable QRect bounds;

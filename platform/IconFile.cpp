@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/IconFile.h"
 
 #include "platform/ShellPrivate.h"

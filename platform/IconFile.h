@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Icon files for the desktop, drawn at build time from the program's artwork.

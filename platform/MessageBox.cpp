@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/MessageBox.h"
 
 #include "platform/ShellPrivate.h"
@@ -10,16 +11,21 @@ namespace {
 QMessageBox::Icon IconOf(UINT nType)
 {
     switch (nType & MB_ICONMASK) {
-    case MB_ICONSTOP: return QMessageBox::Critical;
-    case MB_ICONQUESTION: return QMessageBox::Question;
-    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
-    case MB_ICONINFORMATION: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case MB_ICONSTOP:
+        return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+        return QMessageBox::Question;
+    case MB_ICONEXCLAMATION:
+        return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
 struct ButtonSet {
-    std::vector<std::pair<QMessageBox::StandardButton, int>> buttons; // in order, with the result each gives
+    std::vector<std::pair<QMessageBox::StandardButton, int>> buttons;  // in order, with the result each gives
     QMessageBox::StandardButton escape;
 };
 
@@ -27,15 +33,15 @@ ButtonSet ButtonsOf(UINT nType)
 {
     switch (nType & MB_TYPEMASK) {
     case MB_OKCANCEL:
-        return { { { QMessageBox::Ok, IDOK }, { QMessageBox::Cancel, IDCANCEL } }, QMessageBox::Cancel };
+        return {{{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}}, QMessageBox::Cancel};
     case MB_YESNOCANCEL:
-        return { { { QMessageBox::Yes, IDYES }, { QMessageBox::No, IDNO }, { QMessageBox::Cancel, IDCANCEL } },
-                 QMessageBox::Cancel };
+        return {{{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}},
+                QMessageBox::Cancel};
     case MB_YESNO:
         // No escape: the user has to say yes or no.
-        return { { { QMessageBox::Yes, IDYES }, { QMessageBox::No, IDNO } }, QMessageBox::NoButton };
+        return {{{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}, QMessageBox::NoButton};
     default:
-        return { { { QMessageBox::Ok, IDOK } }, QMessageBox::Ok };
+        return {{{QMessageBox::Ok, IDOK}}, QMessageBox::Ok};
     }
 }
 
@@ -59,7 +65,7 @@ int ShowNative(const std::u16string& strText, UINT nType)
     return set.escape == QMessageBox::Ok ? IDOK : IDCANCEL;
 }
 
-} // namespace
+}  // namespace
 
 int AfxMessageBox(const std::u16string& strText, UINT nType, UINT /*nIDHelp*/)
 {

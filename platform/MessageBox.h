@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Message boxes: native, titled with the application's name, modal over the
 // main window.
 
 #include "model/Types.h"
-#include "platform/Resource.h" // IDOK, IDCANCEL, IDYES, IDNO
+#include "platform/Resource.h"  // IDOK, IDCANCEL, IDYES, IDNO
 
 #include <string>
 

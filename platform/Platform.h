@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Everything the application may use of the platform layer.
@@ -16,6 +17,6 @@
 #include "platform/Resource.h"
 #include "platform/ScrollBar.h"
 #include "platform/String.h"
-#include "platform/WinDef.h"
 #include "platform/WinApp.h"
+#include "platform/WinDef.h"
 #include "platform/Wnd.h"

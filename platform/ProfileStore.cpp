@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The application's profile: 32-bit values by section and entry in QSettings.
 
 #include "platform/ShellPrivate.h"
@@ -11,7 +12,7 @@
 namespace {
 
 constexpr qlonglong kMinValue = INT32_MIN;  // stored signed ...
-constexpr qlonglong kMaxValue = UINT32_MAX; // ... or unsigned
+constexpr qlonglong kMaxValue = UINT32_MAX;  // ... or unsigned
 
 std::optional<UINT> InRange(qlonglong n)
 {
@@ -49,7 +50,7 @@ std::optional<UINT> ParseValue(const QVariant& value)
     case QMetaType::QString:
         return ParseText(value.toString());
     default:
-        return std::nullopt; // lists, binary data, absent values
+        return std::nullopt;  // lists, binary data, absent values
     }
 }
 
@@ -58,7 +59,7 @@ QString Key(const QString& strSection, const QString& strEntry)
     return strSection + u'/' + strEntry;
 }
 
-} // namespace
+}  // namespace
 
 namespace shell {
 
@@ -69,9 +70,9 @@ std::unique_ptr<QSettings> OpenProfile()
     const QString strFolder = SettingsFolderOverride();
     if (!strFolder.isEmpty())
         return std::make_unique<QSettings>(
-            QDir(strFolder).filePath(strOrganisation + u'/' + strApplication + QStringLiteral(".ini")), QSettings::IniFormat);
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, strOrganisation,
-                                       strApplication);
+            QDir(strFolder).filePath(strOrganisation + u'/' + strApplication + QStringLiteral(".ini")),
+            QSettings::IniFormat);
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, strOrganisation, strApplication);
 }
 
 UINT ReadProfileInt(const QString& strSection, const QString& strEntry, UINT nDefault)
@@ -89,4 +90,4 @@ BOOL WriteProfileInt(const QString& strSection, const QString& strEntry, int nVa
     return pSettings->status() == QSettings::NoError ? TRUE : FALSE;
 }
 
-} // namespace shell
+}  // namespace shell

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Extents and rectangles. Rectangles are half-open: right and bottom lie just
@@ -9,8 +10,8 @@
 
 class CSize : public SIZE {
 public:
-    constexpr CSize() : SIZE{0, 0} { }
-    constexpr CSize(int initCX, int initCY) : SIZE{initCX, initCY} { }
+    constexpr CSize() : SIZE {0, 0} { }
+    constexpr CSize(int initCX, int initCY) : SIZE {initCX, initCY} { }
     constexpr CSize(const SIZE& size) : SIZE(size) { }
 
     constexpr bool operator==(const SIZE& other) const { return cx == other.cx && cy == other.cy; }
@@ -19,13 +20,17 @@ public:
 
 class CRect : public RECT {
 public:
-    constexpr CRect() : RECT{0, 0, 0, 0} { }
-    constexpr CRect(int l, int t, int r, int b) : RECT{l, t, r, b} { }
+    constexpr CRect() : RECT {0, 0, 0, 0} { }
+    constexpr CRect(int l, int t, int r, int b) : RECT {l, t, r, b} { }
     constexpr CRect(const RECT& rc) : RECT(rc) { }
     constexpr CRect(const POINT& topLeft, const SIZE& size)
-        : RECT{topLeft.x, topLeft.y, topLeft.x + size.cx, topLeft.y + size.cy} { }
+        : RECT {topLeft.x, topLeft.y, topLeft.x + size.cx, topLeft.y + size.cy}
+    {
+    }
     constexpr CRect(const POINT& topLeft, const POINT& bottomRight)
-        : RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y} { }
+        : RECT {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y}
+    {
+    }
 
     constexpr int Width() const { return right - left; }
     constexpr int Height() const { return bottom - top; }
@@ -40,12 +45,36 @@ public:
         return pt.x >= left && pt.x < right && pt.y >= top && pt.y < bottom;
     }
 
-    void SetRect(int l, int t, int r, int b) { left = l; top = t; right = r; bottom = b; }
+    void SetRect(int l, int t, int r, int b)
+    {
+        left = l;
+        top = t;
+        right = r;
+        bottom = b;
+    }
     void SetRectEmpty() { SetRect(0, 0, 0, 0); }
-    void OffsetRect(int dx, int dy) { left += dx; right += dx; top += dy; bottom += dy; }
+    void OffsetRect(int dx, int dy)
+    {
+        left += dx;
+        right += dx;
+        top += dy;
+        bottom += dy;
+    }
     void OffsetRect(const POINT& pt) { OffsetRect(pt.x, pt.y); }
-    void InflateRect(int dx, int dy) { left -= dx; right += dx; top -= dy; bottom += dy; }
-    void InflateRect(int l, int t, int r, int b) { left -= l; top -= t; right += r; bottom += b; }
+    void InflateRect(int dx, int dy)
+    {
+        left -= dx;
+        right += dx;
+        top -= dy;
+        bottom += dy;
+    }
+    void InflateRect(int l, int t, int r, int b)
+    {
+        left -= l;
+        top -= t;
+        right += r;
+        bottom += b;
+    }
     void DeflateRect(int dx, int dy) { InflateRect(-dx, -dy); }
     void DeflateRect(int l, int t, int r, int b) { InflateRect(-l, -t, -r, -b); }
     void NormalizeRect()
@@ -59,8 +88,8 @@ public:
     // Both return FALSE (and an empty rectangle for the intersection) when nothing is left.
     BOOL IntersectRect(const RECT& a, const RECT& b)
     {
-        SetRect(std::max(a.left, b.left), std::max(a.top, b.top),
-                std::min(a.right, b.right), std::min(a.bottom, b.bottom));
+        SetRect(std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                std::min(a.bottom, b.bottom));
         if (IsRectEmpty()) {
             SetRectEmpty();
             return FALSE;
@@ -75,8 +104,8 @@ public:
         else if (rb.IsRectEmpty())
             *this = ra;
         else
-            SetRect(std::min(a.left, b.left), std::min(a.top, b.top),
-                    std::max(a.right, b.right), std::max(a.bottom, b.bottom));
+            SetRect(std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                    std::max(a.bottom, b.bottom));
         return !IsRectEmpty();
     }
 

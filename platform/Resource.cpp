@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Resource.h"
 
 namespace {
 
 const ResourceSet* g_pResources = nullptr;
 
-} // namespace
+}  // namespace
 
 void AfxSetResources(const ResourceSet* pResources)
 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Resources as plain C++ tables: menus, toolbars, bitmaps, icons, strings and
@@ -5,7 +6,7 @@
 // set to the platform once at start-up (AfxSetResources); tests may hand their own.
 
 #include "model/Types.h"
-#include "platform/WinDef.h" // WS_BORDER, WS_VSCROLL in templates
+#include "platform/WinDef.h"  // WS_BORDER, WS_VSCROLL in templates
 
 #include <map>
 #include <vector>
@@ -21,7 +22,7 @@ constexpr DWORD WS_GROUP = 0x00020000;
 constexpr DWORD WS_TABSTOP = 0x00010000;
 constexpr DWORD DS_MODALFRAME = 0x80;
 constexpr DWORD DS_SETFONT = 0x40;
-constexpr DWORD WS_EX_CAPTIONOKBTN = 0x80000000; // an OK button in the caption
+constexpr DWORD WS_EX_CAPTIONOKBTN = 0x80000000;  // an OK button in the caption
 
 constexpr DWORD BS_PUSHBUTTON = 0x0;
 constexpr DWORD BS_DEFPUSHBUTTON = 0x1;
@@ -78,36 +79,36 @@ struct ImageResource {
     int nWidth;
     int nHeight;
     const char* pszPaletteKeys;
-    std::vector<DWORD> palette; // 0x00BBGGRR
+    std::vector<DWORD> palette;  // 0x00BBGGRR
     std::vector<const char*> rows;
 };
 
 // Window classes of dialog controls.
 enum class DialogControl {
-    Button,   // push button, check box, radio button, group box, owner-drawn
+    Button,  // push button, check box, radio button, group box, owner-drawn
     Edit,
-    Static,   // text, or an icon with SS_ICON (nIconID)
+    Static,  // text, or an icon with SS_ICON (nIconID)
     ComboBox,
-    UpDown,   // spin
+    UpDown,  // spin
 };
 
 struct DialogItemResource {
     DialogControl kind;
     LPCTSTR pszText;
     int nID;
-    int x, y, cx, cy; // dialog units
-    DWORD dwStyle;    // WS_CHILD | WS_VISIBLE are implied
+    int x, y, cx, cy;  // dialog units
+    DWORD dwStyle;  // WS_CHILD | WS_VISIBLE are implied
     UINT nIconID = 0;
 };
 
 struct DialogResource {
-    int x, y, cx, cy; // dialog units
+    int x, y, cx, cy;  // dialog units
     DWORD dwStyle;
     DWORD dwExStyle;
     LPCTSTR pszCaption;
     LPCTSTR pszFontFace;
     int nFontPoints;
-    std::vector<DialogItemResource> items; // resource order is the tab order
+    std::vector<DialogItemResource> items;  // resource order is the tab order
 };
 
 struct ResourceSet {

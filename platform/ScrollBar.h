@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A scroll bar control. The standard bars of a window (WS_HSCROLL,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Pieces shared by the application shell's implementation files and its test
@@ -20,9 +21,18 @@ class QWidget;
 
 namespace shell {
 
-inline QString ToQString(LPCTSTR psz) { return psz ? QString::fromUtf16(psz) : QString(); }
-inline QString ToQString(const std::u16string& str) { return QString::fromStdU16String(str); }
-inline std::u16string ToU16(const QString& str) { return str.toStdU16String(); }
+inline QString ToQString(LPCTSTR psz)
+{
+    return psz ? QString::fromUtf16(psz) : QString();
+}
+inline QString ToQString(const std::u16string& str)
+{
+    return QString::fromStdU16String(str);
+}
+inline std::u16string ToU16(const QString& str)
+{
+    return str.toStdU16String();
+}
 
 // The title of message boxes: the application's name.
 QString AppTitle();
@@ -77,4 +87,4 @@ BOOL WriteProfileInt(const QString& strSection, const QString& strEntry, int nVa
 // set) and the application name of the profile, from the application object.
 void ProfileNames(QString& strOrganisation, QString& strApplication);
 
-} // namespace shell
+}  // namespace shell

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Resource look-ups of the application shell: strings and images.
 
 #include "platform/ShellPrivate.h"
@@ -17,8 +18,8 @@ LPCTSTR FindString(UINT nID)
 
 QImage ImageFromResource(const ImageResource& image)
 {
-    if (image.nWidth <= 0 || image.nHeight <= 0 || !image.pszPaletteKeys
-        || image.rows.size() != static_cast<size_t>(image.nHeight))
+    if (image.nWidth <= 0 || image.nHeight <= 0 || !image.pszPaletteKeys ||
+        image.rows.size() != static_cast<size_t>(image.nHeight))
         return QImage();
     const size_t nKeys = std::strlen(image.pszPaletteKeys);
     QImage result(image.nWidth, image.nHeight, QImage::Format_ARGB32);
@@ -31,12 +32,13 @@ QImage ImageFromResource(const ImageResource& image)
             const size_t nIndex = pKey ? static_cast<size_t>(pKey - image.pszPaletteKeys) : nKeys;
             if (pszRow[x] == '\0' || nIndex >= nKeys || nIndex >= image.palette.size())
                 return QImage();
-            const DWORD color = image.palette[nIndex]; // 0x00BBGGRR
-            result.setPixel(x, y, color == 0xFFFFFFFF ? qRgba(0, 0, 0, 0)
-                                                      : qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
+            const DWORD color = image.palette[nIndex];  // 0x00BBGGRR
+            result.setPixel(x, y,
+                            color == 0xFFFFFFFF ? qRgba(0, 0, 0, 0)
+                                                : qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
         }
     }
     return result;
 }
 
-} // namespace shell
+}  // namespace shell

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/SpinButtonCtrl.h"
 
 #include "platform/DialogPrivate.h"
@@ -80,7 +81,7 @@ private:
     QPointer<QWidget> m_pSpin;
 };
 
-} // namespace
+}  // namespace
 
 CSpinButtonCtrl::CSpinButtonCtrl() = default;
 
@@ -176,9 +177,8 @@ void CSpinButtonCtrl::Step(int nDirection)
     notify.iDelta = nDelta;
     CWnd* pParent = GetParent();
     const HWND hWndSelf = m_hWnd;
-    const LRESULT refused = pParent ? pParent->SendMessage(WM_NOTIFY, notify.hdr.idFrom,
-                                                           reinterpret_cast<LPARAM>(&notify))
-                                    : 0;
+    const LRESULT refused =
+        pParent ? pParent->SendMessage(WM_NOTIFY, notify.hdr.idFrom, reinterpret_cast<LPARAM>(&notify)) : 0;
     if (refused || CWnd::FromHandle(hWndSelf) != this)
         return;
     const int nMin = std::min(m_nLower, m_nUpper);

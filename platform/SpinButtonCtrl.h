@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Up-down control (spin): two arrows that step a position within a range.
@@ -40,9 +41,9 @@ public:
     // (nLower may be the larger). The position is kept within the range.
     void SetRange(int nLower, int nUpper);
     void GetRange(int& nLower, int& nUpper) const;
-    int SetPos(int nPos); // returns the previous position
+    int SetPos(int nPos);  // returns the previous position
     int GetPos() const;
-    CWnd* SetBuddy(CWnd* pWndBuddy); // returns the previous buddy
+    CWnd* SetBuddy(CWnd* pWndBuddy);  // returns the previous buddy
     CWnd* GetBuddy() const;
 
     // One step as the arrows and keys make it: +1 towards nUpper, -1 towards nLower.
@@ -60,7 +61,7 @@ private:
     void AttachBuddyKeys();
     void AlignToBuddy();
 
-    int m_nLower = 100; // the control's own default range
+    int m_nLower = 100;  // the control's own default range
     int m_nUpper = 0;
     int m_nPos = 0;
     HWND m_hWndBuddy = nullptr;

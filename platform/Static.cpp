@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Static.h"
 
 #include "platform/DialogPrivate.h"
@@ -28,7 +29,7 @@ UINT IconIdFromName(const std::u16string& name)
     return id && *id > 0 ? static_cast<UINT>(*id) : 0;
 }
 
-} // namespace
+}  // namespace
 
 CStatic::CStatic() = default;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Static control: text (word-wrapped, a single "&" taken as a mnemonic mark
@@ -12,8 +13,7 @@ public:
     CStatic();
     ~CStatic() override;
 
-    BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                UINT nID = 0xFFFF);
+    BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xFFFF);
 
     // The icon resource shown by an SS_ICON static; 0 for none.
     UINT GetIconID() const;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/String.h"
 
 #include <QString>
@@ -105,7 +106,7 @@ void AppendPadded(std::u16string& out, const std::u16string& piece, int width, b
         out.append(static_cast<size_t>(pad), u' ');
 }
 
-} // namespace
+}  // namespace
 
 void CString::Format(LPCTSTR pszFormat, ...)
 {
@@ -165,7 +166,8 @@ void CString::Format(LPCTSTR pszFormat, ...)
         case u'i':
             directive.push_back('l');
             directive.push_back('d');
-            std::snprintf(buf, sizeof buf, directive.c_str(), isLong ? va_arg(args, long) : static_cast<long>(va_arg(args, int)));
+            std::snprintf(buf, sizeof buf, directive.c_str(),
+                          isLong ? va_arg(args, long) : static_cast<long>(va_arg(args, int)));
             AppendAscii(out, buf);
             break;
         case u'u':

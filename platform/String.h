@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The platform's wide string: a std::u16string with the few extras the
@@ -42,11 +43,31 @@ public:
     std::string ToUtf8() const;
     static CString FromUtf8(const std::string& s);
 
-    CString& operator=(LPCTSTR psz) { assign(psz ? psz : u""); return *this; }
-    CString& operator=(const std::u16string& s) { assign(s); return *this; }
-    CString& operator+=(const std::u16string& s) { append(s); return *this; }
-    CString& operator+=(LPCTSTR psz) { append(psz ? psz : u""); return *this; }
-    CString& operator+=(TCHAR ch) { push_back(ch); return *this; }
+    CString& operator=(LPCTSTR psz)
+    {
+        assign(psz ? psz : u"");
+        return *this;
+    }
+    CString& operator=(const std::u16string& s)
+    {
+        assign(s);
+        return *this;
+    }
+    CString& operator+=(const std::u16string& s)
+    {
+        append(s);
+        return *this;
+    }
+    CString& operator+=(LPCTSTR psz)
+    {
+        append(psz ? psz : u"");
+        return *this;
+    }
+    CString& operator+=(TCHAR ch)
+    {
+        push_back(ch);
+        return *this;
+    }
 };
 
 // Characters by their Unicode properties, whatever the process locale: a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Test seam of the window layer: read what a window shows and drive it the
@@ -102,4 +103,4 @@ BOOL ScrollBarAction(CWnd* pWnd, int nBar, UINT nSBCode, int nTrackPos = 0);
 BOOL IsScrollBarShown(const CWnd* pWnd, int nBar);
 int ScrollBarPosition(const CWnd* pWnd, int nBar);
 
-} // namespace Testing
+}  // namespace Testing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Test seam of the dialogs: scripted dialogs, and helpers that work an open
@@ -64,8 +65,8 @@ void Click(CDialog& dialog, int nID);
 void ChooseFromList(CDialog& dialog, int nID, int nIndex);
 // Clicks the spin's up (TRUE) or down arrow nTimes.
 void ClickSpin(CDialog& dialog, int nID, BOOL bUp, int nTimes = 1);
-void PressOK(CDialog& dialog);     // clicks button IDOK
-void PressCancel(CDialog& dialog); // clicks button IDCANCEL
+void PressOK(CDialog& dialog);  // clicks button IDOK
+void PressCancel(CDialog& dialog);  // clicks button IDCANCEL
 // The caption OK button (WS_EX_CAPTIONOKBTN); FALSE when there is none.
 BOOL HasCaptionOK(const CDialog& dialog);
 void PressCaptionOK(CDialog& dialog);
@@ -87,4 +88,4 @@ int CountDialogPixels(const CDialog& dialog, const RECT& rect, COLORREF color);
 // The whole dialog as shown, as a PNG file.
 bool SaveDialogImage(const CDialog& dialog, const char* pszPath);
 
-} // namespace Testing
+}  // namespace Testing

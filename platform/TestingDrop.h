@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Test seam of drag and drop: things dragged in from another program and let
@@ -17,4 +18,4 @@ namespace Testing {
 // when the drop was taken.
 BOOL DropItems(CWnd* pWnd, CPoint point, const std::vector<std::u16string>& items);
 
-} // namespace Testing
+}  // namespace Testing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Test seams of the application shell: scripted message boxes and file
@@ -17,7 +18,7 @@ namespace Testing {
 // One message box as it was asked for.
 struct MessageBoxRecord {
     std::u16string strText;
-    UINT nType; // buttons | icon | default button, the MB_ flags
+    UINT nType;  // buttons | icon | default button, the MB_ flags
     UINT Icon() const;
     UINT Buttons() const;
 };
@@ -33,7 +34,7 @@ public:
     ScriptedMessageBoxes(const ScriptedMessageBoxes&) = delete;
     ScriptedMessageBoxes& operator=(const ScriptedMessageBoxes&) = delete;
 
-    void Answer(int nResult); // IDOK, IDCANCEL, IDYES or IDNO
+    void Answer(int nResult);  // IDOK, IDCANCEL, IDYES or IDNO
     const std::vector<MessageBoxRecord>& Shown() const;
     size_t AnswersLeft() const;
 
@@ -100,8 +101,8 @@ private:
 struct NativeMessageBox {
     std::u16string strTitle;
     std::u16string strText;
-    UINT nIcon = 0;           // MB_ICONSTOP, MB_ICONQUESTION, ... or 0
-    std::vector<int> buttons; // IDOK, IDCANCEL, IDYES, IDNO, left to right
+    UINT nIcon = 0;  // MB_ICONSTOP, MB_ICONQUESTION, ... or 0
+    std::vector<int> buttons;  // IDOK, IDCANCEL, IDYES, IDNO, left to right
 };
 // Presses nButton (one of the box's buttons) and fills *pSeen when it opens.
 void AnswerNextNativeMessageBox(int nButton, NativeMessageBox* pSeen);
@@ -146,4 +147,4 @@ bool ToolBarWrapped(CFrameWnd& frame);
 // idle (the toolbar buttons' update handlers run).
 void RunIdle();
 
-} // namespace Testing
+}  // namespace Testing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/WinApp.h"
 
 #include "platform/FrameWnd.h"
@@ -15,7 +16,7 @@
 namespace {
 
 CWinApp* g_pApp = nullptr;
-bool g_bRunning = false; // inside Run's event loop
+bool g_bRunning = false;  // inside Run's event loop
 
 // The command "Exit" (the program's resource ids give it the same value).
 constexpr UINT kIdAppExit = 0xE141;
@@ -26,7 +27,7 @@ QString ExecutableName(const char* pszArgv0)
     return name.isEmpty() ? QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() : name;
 }
 
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
     ON_COMMAND(kIdAppExit, OnAppExit)
@@ -186,12 +187,11 @@ void RunIdle()
         return;
     s_bBusy = true;
     if (g_pApp) {
-        for (LONG lCount = 0; g_pApp && g_pApp->OnIdle(lCount); ++lCount) {
-        }
+        for (LONG lCount = 0; g_pApp && g_pApp->OnIdle(lCount); ++lCount) { }
     } else {
         CFrameWnd::UpdateAllFramesOnIdle();
     }
     s_bBusy = false;
 }
 
-} // namespace shell
+}  // namespace shell

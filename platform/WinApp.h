@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The application object. The program defines exactly one (a static object of a
@@ -35,9 +36,9 @@ public:
     BOOL WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue);
 
     CWnd* m_pMainWnd = nullptr;
-    LPCTSTR m_pszAppName = nullptr;     // the application's name ("trellis")
-    LPCTSTR m_pszRegistryKey = nullptr; // null until SetRegistryKey
-    int m_nCmdShow;                     // how InitInstance shows the main window
+    LPCTSTR m_pszAppName = nullptr;  // the application's name ("trellis")
+    LPCTSTR m_pszRegistryKey = nullptr;  // null until SetRegistryKey
+    int m_nCmdShow;  // how InitInstance shows the main window
 
 protected:
     // ID_APP_EXIT (57665): closes the main window, which ends the program.

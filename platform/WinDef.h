@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Handle, message and constant vocabulary of the window layer. The values are
@@ -52,18 +53,39 @@ constexpr COLORREF RGB(int r, int g, int b)
 {
     return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr BYTE GetRValue(COLORREF rgb) { return static_cast<BYTE>(rgb & 0xFF); }
-constexpr BYTE GetGValue(COLORREF rgb) { return static_cast<BYTE>((rgb >> 8) & 0xFF); }
-constexpr BYTE GetBValue(COLORREF rgb) { return static_cast<BYTE>((rgb >> 16) & 0xFF); }
+constexpr BYTE GetRValue(COLORREF rgb)
+{
+    return static_cast<BYTE>(rgb & 0xFF);
+}
+constexpr BYTE GetGValue(COLORREF rgb)
+{
+    return static_cast<BYTE>((rgb >> 8) & 0xFF);
+}
+constexpr BYTE GetBValue(COLORREF rgb)
+{
+    return static_cast<BYTE>((rgb >> 16) & 0xFF);
+}
 
-constexpr WORD LOWORD(std::uintptr_t l) { return static_cast<WORD>(l & 0xFFFF); }
-constexpr WORD HIWORD(std::uintptr_t l) { return static_cast<WORD>((l >> 16) & 0xFFFF); }
+constexpr WORD LOWORD(std::uintptr_t l)
+{
+    return static_cast<WORD>(l & 0xFFFF);
+}
+constexpr WORD HIWORD(std::uintptr_t l)
+{
+    return static_cast<WORD>((l >> 16) & 0xFFFF);
+}
 constexpr DWORD MAKELONG(unsigned lo, unsigned hi)
 {
     return static_cast<DWORD>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16));
 }
-constexpr LPARAM MAKELPARAM(unsigned lo, unsigned hi) { return static_cast<LPARAM>(MAKELONG(lo, hi)); }
-constexpr WPARAM MAKEWPARAM(unsigned lo, unsigned hi) { return static_cast<WPARAM>(MAKELONG(lo, hi)); }
+constexpr LPARAM MAKELPARAM(unsigned lo, unsigned hi)
+{
+    return static_cast<LPARAM>(MAKELONG(lo, hi));
+}
+constexpr WPARAM MAKEWPARAM(unsigned lo, unsigned hi)
+{
+    return static_cast<WPARAM>(MAKELONG(lo, hi));
+}
 
 struct SIZE {
     LONG cx;
@@ -91,8 +113,8 @@ constexpr UINT WM_ACTIVATE = 0x0006;
 constexpr UINT WM_SETFOCUS = 0x0007;
 constexpr UINT WM_KILLFOCUS = 0x0008;
 constexpr UINT WM_ENABLE = 0x000A;
-constexpr UINT WM_SETTEXT = 0x000C;   // lParam: LPCTSTR
-constexpr UINT WM_GETTEXT = 0x000D;   // lParam: CString* to fill (this platform's convention)
+constexpr UINT WM_SETTEXT = 0x000C;  // lParam: LPCTSTR
+constexpr UINT WM_GETTEXT = 0x000D;  // lParam: CString* to fill (this platform's convention)
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_ERASEBKGND = 0x0014;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Wnd.h"
 #include "platform/GdiPrivate.h"
 #include "platform/MessageBox.h"
@@ -55,11 +56,11 @@ void RegisterBuiltInClasses()
     auto& classes = State().classes;
     if (!classes.empty())
         return;
-    classes[kDefaultClass] = WndClassInfo{CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, false, 0};
+    classes[kDefaultClass] = WndClassInfo {CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, false, 0};
     // Names the platform's own controls may pass; their widgets draw themselves.
-    for (const char16_t* name : {u"BUTTON", u"EDIT", u"STATIC", u"COMBOBOX", u"msctls_updown32",
-                                 u"SCROLLBAR", u"AfxFrameOrView", u"AfxControlBar"})
-        classes[name] = WndClassInfo{CS_DBLCLKS, true, GetSysColor(COLOR_BTNFACE)};
+    for (const char16_t* name : {u"BUTTON", u"EDIT", u"STATIC", u"COMBOBOX", u"msctls_updown32", u"SCROLLBAR",
+                                 u"AfxFrameOrView", u"AfxControlBar"})
+        classes[name] = WndClassInfo {CS_DBLCLKS, true, GetSysColor(COLOR_BTNFACE)};
 }
 
 const WndClassInfo* FindClass(LPCTSTR name)
@@ -76,7 +77,7 @@ QRect ToQRect(const RECT& rc)
 
 RECT ToRECT(const QRect& r)
 {
-    return RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+    return RECT {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
 // Swallows every event of a widget whose window is gone, except those that
@@ -153,7 +154,7 @@ void ReportImageFailure(CWndImpl* pImpl)
         Qt::QueuedConnection);
 }
 
-} // namespace
+}  // namespace
 
 // ---- Conversions and look-ups ---------------------------------------------
 
@@ -178,7 +179,8 @@ QRect PlatformDeviceRect(const QRect& rect, const QPoint& origin, qreal ratio)
     // Edges are rounded alike, so rectangles that meet still meet.
     const int left = qRound(r.left() * ratio);
     const int top = qRound(r.top() * ratio);
-    return QRect(left, top, qRound((r.left() + r.width()) * ratio) - left, qRound((r.top() + r.height()) * ratio) - top);
+    return QRect(left, top, qRound((r.left() + r.width()) * ratio) - left,
+                 qRound((r.top() + r.height()) * ratio) - top);
 }
 
 void PlatformSetImageLimit(qsizetype nBytes)
@@ -270,7 +272,7 @@ LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR, HBRUSH hbrBackground, HIC
     const COLORREF color = PlatformBrushColor(hbrBackground, &isNull);
     CString name;
     name.Format(u"Afx:%x:%x:%x", nClassStyle, isNull ? 0u : 1u, isNull ? 0u : static_cast<unsigned>(color));
-    auto it = State().classes.emplace(name, WndClassInfo{nClassStyle, !isNull, color}).first;
+    auto it = State().classes.emplace(name, WndClassInfo {nClassStyle, !isNull, color}).first;
     return it->first.c_str();
 }
 
@@ -492,7 +494,8 @@ QImage CWndImpl::RenderHidden(const QRect& rect)
     const QRect area = rect & ClientRect();
     if (IsNative() || area.isEmpty())
         return QImage();
-    QImage target = PlatformNewImage(area.size(), image.isNull() ? widget->devicePixelRatioF() : image.devicePixelRatio());
+    QImage target =
+        PlatformNewImage(area.size(), image.isNull() ? widget->devicePixelRatioF() : image.devicePixelRatio());
     if (target.isNull())
         return target;
     // For the length of one paint the part is all there is to see.
@@ -537,8 +540,7 @@ void CWndImpl::LayoutFrame()
             qbars[n]->setFocusPolicy(Qt::NoFocus);
             QObject::connect(qbars[n], &QAbstractSlider::actionTriggered, widget,
                              [this, n](int action) { OnScrollAction(n, action); });
-            QObject::connect(qbars[n], &QAbstractSlider::sliderReleased, widget,
-                             [this, n]() { OnScrollReleased(n); });
+            QObject::connect(qbars[n], &QAbstractSlider::sliderReleased, widget, [this, n]() { OnScrollReleased(n); });
             SyncBar(n);
         }
         if (!qbars[n])
@@ -555,7 +557,7 @@ void CWndImpl::LayoutFrame()
 void CWndImpl::FrameChanged(bool bRepaint)
 {
     if (IsNative()) {
-        UpdateVisible(); // for the children of a native window, if any
+        UpdateVisible();  // for the children of a native window, if any
         return;
     }
     if (sizeDepth > kMaxNestedSize)
@@ -579,7 +581,8 @@ void CWndImpl::FrameChanged(bool bRepaint)
 
     CWnd* pWnd = wnd;
     ++sizeDepth;
-    pWnd->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(static_cast<unsigned>(size.width()), static_cast<unsigned>(size.height())));
+    pWnd->SendMessage(WM_SIZE, SIZE_RESTORED,
+                      MAKELPARAM(static_cast<unsigned>(size.width()), static_cast<unsigned>(size.height())));
     if (CWndImpl* self = Of(pWnd))
         --self->sizeDepth;
 }
@@ -611,14 +614,29 @@ void CWndImpl::OnScrollAction(int nBar, int action)
     const int proposed = bar->sliderPosition();
     UINT code;
     switch (action) {
-    case QAbstractSlider::SliderSingleStepAdd: code = SB_LINEDOWN; break;
-    case QAbstractSlider::SliderSingleStepSub: code = SB_LINEUP; break;
-    case QAbstractSlider::SliderPageStepAdd: code = SB_PAGEDOWN; break;
-    case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
-    case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
-    case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
-    case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break;
-    default: return;
+    case QAbstractSlider::SliderSingleStepAdd:
+        code = SB_LINEDOWN;
+        break;
+    case QAbstractSlider::SliderSingleStepSub:
+        code = SB_LINEUP;
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        code = SB_PAGEDOWN;
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        code = SB_PAGEUP;
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        code = SB_TOP;
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        code = SB_BOTTOM;
+        break;
+    case QAbstractSlider::SliderMove:
+        code = SB_THUMBTRACK;
+        break;
+    default:
+        return;
     }
     // The bar stays where it is; the handler moves it with SetScrollInfo.
     settingBar = true;
@@ -746,26 +764,26 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
     return TRUE;
 }
 
-BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                  CWnd* pParentWnd, UINT nID, void* pContext)
+BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                  UINT nID, void* pContext)
 {
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, nID, pContext);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, void* lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                    int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, void* lpParam)
 {
     const RECT rc = {x, y, x + nWidth, y + nHeight};
     return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rc, FromHandle(hWndParent),
                     static_cast<UINT>(reinterpret_cast<std::uintptr_t>(nIDorHMenu)), lpParam);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                    const RECT& rect, CWnd* pParentWnd, UINT nID, void* lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                    CWnd* pParentWnd, UINT nID, void* lpParam)
 {
     if (m_hWnd)
         return FALSE;
-    CREATESTRUCT cs{};
+    CREATESTRUCT cs {};
     cs.lpCreateParams = lpParam;
     cs.hMenu = reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(nID));
     cs.hwndParent = HandleOf(pParentWnd);
@@ -1052,7 +1070,7 @@ void CWnd::GetWindowRect(LPRECT lpRect) const
     if (!lpRect)
         return;
     if (!m_pImpl) {
-        *lpRect = RECT{0, 0, 0, 0};
+        *lpRect = RECT {0, 0, 0, 0};
         return;
     }
     const QWidget* w = m_pImpl->widget;
@@ -1083,7 +1101,7 @@ void CWnd::ClientToScreen(LPRECT lpRect) const
     ClientToScreen(&tl);
     const int dx = tl.x - lpRect->left;
     const int dy = tl.y - lpRect->top;
-    *lpRect = RECT{lpRect->left + dx, lpRect->top + dy, lpRect->right + dx, lpRect->bottom + dy};
+    *lpRect = RECT {lpRect->left + dx, lpRect->top + dy, lpRect->right + dx, lpRect->bottom + dy};
 }
 
 void CWnd::ScreenToClient(LPPOINT lpPoint) const
@@ -1102,7 +1120,8 @@ void CWnd::ScreenToClient(LPRECT lpRect) const
         return;
     CPoint origin(0, 0);
     ClientToScreen(&origin);
-    *lpRect = RECT{lpRect->left - origin.x, lpRect->top - origin.y, lpRect->right - origin.x, lpRect->bottom - origin.y};
+    *lpRect =
+        RECT {lpRect->left - origin.x, lpRect->top - origin.y, lpRect->right - origin.x, lpRect->bottom - origin.y};
 }
 
 LONG CWnd::GetWindowLong(int nIndex) const
@@ -1260,7 +1279,8 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (!m_pImpl)
         return FALSE;
-    QCoreApplication::postEvent(m_pImpl->client, new PlatformEvent(PlatformEvent::MessageType(), message, wParam, lParam));
+    QCoreApplication::postEvent(m_pImpl->client,
+                                new PlatformEvent(PlatformEvent::MessageType(), message, wParam, lParam));
     return TRUE;
 }
 

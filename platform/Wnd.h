@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Windows. A CWnd is created with Create/CreateEx and then receives its
@@ -30,15 +31,14 @@ public:
     // (a handler returning -1 destroys the window again and Create returns
     // FALSE), then WM_SIZE. With no class name the default child class is used
     // (double clicks, redraw on resize, no background brush).
-    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                        const RECT& rect, CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
+    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                        CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
     // A pop-up (WS_POPUP, no parent) is placed in screen coordinates, which
     // count from the top-left corner of the main frame.
-    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                  const RECT& rect, CWnd* pParentWnd, UINT nID, void* lpParam = nullptr);
-    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                  int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
-                  void* lpParam = nullptr);
+    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                  CWnd* pParentWnd, UINT nID, void* lpParam = nullptr);
+    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                  int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, void* lpParam = nullptr);
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual BOOL DestroyWindow();
 
@@ -150,8 +150,8 @@ private:
 // Registers (or finds) a window class with these class styles and background
 // brush ((HBRUSH)(COLOR_x + 1) for a system colour, null for none) and
 // returns its name. The brush's colour is taken at registration.
-LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
-                            HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
+LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
+                            HICON hIcon = nullptr);
 
 BOOL ReleaseCapture();
 BOOL IsWindow(HWND hWnd);
@@ -165,71 +165,60 @@ inline CPoint PointFromLParam(LPARAM lParam)
     return CPoint(static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam))),
                   static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam))));
 }
-template <class T, auto F>
-LRESULT Create(CCmdTarget* p, WPARAM, LPARAM lParam, void*)
+template <class T, auto F> LRESULT Create(CCmdTarget* p, WPARAM, LPARAM lParam, void*)
 {
     return static_cast<LRESULT>((static_cast<T*>(p)->*F)(reinterpret_cast<LPCREATESTRUCT>(lParam)));
 }
-template <class T, auto F>
-LRESULT Void(CCmdTarget* p, WPARAM, LPARAM, void*)
+template <class T, auto F> LRESULT Void(CCmdTarget* p, WPARAM, LPARAM, void*)
 {
     (static_cast<T*>(p)->*F)();
     return 0;
 }
-template <class T, auto F>
-LRESULT Size(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
+template <class T, auto F> LRESULT Size(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
 {
     (static_cast<T*>(p)->*F)(static_cast<UINT>(wParam), static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam))),
                              static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam))));
     return 0;
 }
-template <class T, auto F>
-LRESULT EraseBkgnd(CCmdTarget* p, WPARAM wParam, LPARAM, void*)
+template <class T, auto F> LRESULT EraseBkgnd(CCmdTarget* p, WPARAM wParam, LPARAM, void*)
 {
     return (static_cast<T*>(p)->*F)(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
 }
-template <class T, auto F>
-LRESULT Key(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
+template <class T, auto F> LRESULT Key(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
 {
     (static_cast<T*>(p)->*F)(static_cast<UINT>(wParam), LOWORD(static_cast<std::uintptr_t>(lParam)),
                              HIWORD(static_cast<std::uintptr_t>(lParam)));
     return 0;
 }
-template <class T, auto F>
-LRESULT Mouse(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
+template <class T, auto F> LRESULT Mouse(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
 {
     (static_cast<T*>(p)->*F)(static_cast<UINT>(wParam), PointFromLParam(lParam));
     return 0;
 }
-template <class T, auto F>
-LRESULT Scroll(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
+template <class T, auto F> LRESULT Scroll(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
 {
     (static_cast<T*>(p)->*F)(LOWORD(wParam), HIWORD(wParam),
                              reinterpret_cast<CScrollBar*>(CWnd::FromHandle(reinterpret_cast<HWND>(lParam))));
     return 0;
 }
-template <class T, auto F>
-LRESULT Focus(CCmdTarget* p, WPARAM wParam, LPARAM, void*)
+template <class T, auto F> LRESULT Focus(CCmdTarget* p, WPARAM wParam, LPARAM, void*)
 {
     (static_cast<T*>(p)->*F)(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)));
     return 0;
 }
-template <class T, auto F>
-LRESULT ShowWindow(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
+template <class T, auto F> LRESULT ShowWindow(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
 {
     (static_cast<T*>(p)->*F)(static_cast<BOOL>(wParam), static_cast<UINT>(lParam));
     return 0;
 }
-template <class T, auto F>
-LRESULT DrawItem(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
+template <class T, auto F> LRESULT DrawItem(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
 {
     (static_cast<T*>(p)->*F)(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
     return TRUE;
 }
-} // namespace AfxThunk
+}  // namespace AfxThunk
 
-#define AFX_WM_ENTRY(message, thunk, memberFxn) \
-    {message, 0, 0, 0, &AfxThunk::thunk<ThisClass, &ThisClass::memberFxn>},
+#define AFX_WM_ENTRY(message, thunk, memberFxn) {message, 0, 0, 0, &AfxThunk::thunk<ThisClass, &ThisClass::memberFxn>},
 
 #define ON_WM_CREATE() AFX_WM_ENTRY(WM_CREATE, Create, OnCreate)
 #define ON_WM_DESTROY() AFX_WM_ENTRY(WM_DESTROY, Void, OnDestroy)

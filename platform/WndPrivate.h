@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Inside of the window layer, for the platform's own sources only (frame,
@@ -48,20 +49,20 @@ public:
     static CWndImpl* Of(const CWnd* pWnd) { return pWnd ? pWnd->m_pImpl : nullptr; }
 
     CWnd* wnd;
-    QWidget* widget = nullptr; // the whole window (border, scroll bars, client)
-    QWidget* client = nullptr; // the client area: children, painting, input
-    FrameWidget* frame = nullptr;     // null for a native window
-    ClientWidget* clientArea = nullptr; // null for a native window
+    QWidget* widget = nullptr;  // the whole window (border, scroll bars, client)
+    QWidget* client = nullptr;  // the client area: children, painting, input
+    FrameWidget* frame = nullptr;  // null for a native window
+    ClientWidget* clientArea = nullptr;  // null for a native window
     CWnd* parent = nullptr;
-    CWnd* owner = nullptr;   // a top-level window's owner: named, else the screen window
+    CWnd* owner = nullptr;  // a top-level window's owner: named, else the screen window
     std::vector<CWnd*> children;
     DWORD style = 0;
     DWORD exStyle = 0;
     int id = 0;
     CString text;
     WndClassInfo cls;
-    bool popup = false;      // top-level, placed in screen coordinates
-    QPoint screenPos;        // pop-up: top-left in screen coordinates
+    bool popup = false;  // top-level, placed in screen coordinates
+    QPoint screenPos;  // pop-up: top-left in screen coordinates
 
     // What can be seen of the client area (within every ancestor's client
     // area), and the image that keeps its pixels at the screen's pixel ratio.
@@ -71,29 +72,29 @@ public:
     QImage image;
     QRect imageRect;
     unsigned imageStamp = 0;  // changes whenever visible, image or imageRect does
-    bool imageFailed = false; // told the user; quiet until an image is had again
-    bool rendering = false;   // painting a part out of view for a test's eyes
-    QRegion update;           // what WM_PAINT must repaint, within the visible part
-    bool erase = false;       // the next paint erases its region first
+    bool imageFailed = false;  // told the user; quiet until an image is had again
+    bool rendering = false;  // painting a part out of view for a test's eyes
+    QRegion update;  // what WM_PAINT must repaint, within the visible part
+    bool erase = false;  // the next paint erases its region first
     bool paintPosted = false;
-    QSize lastClientSize{-1, -1};
+    QSize lastClientSize {-1, -1};
     int sizeDepth = 0;
 
     SCROLLINFO bars[2] = {{28, 0, 0, 0, 0, 0, 0}, {28, 0, 0, 0, 0, 0, 0}};
     QScrollBar* qbars[2] = {nullptr, nullptr};
     bool settingBar = false;
-    int trackPos[2] = {0, 0}; // where the thumb was last dragged to
-    QMetaObject::Connection nativeGone; // a native widget deleted from outside
+    int trackPos[2] = {0, 0};  // where the thumb was last dragged to
+    QMetaObject::Connection nativeGone;  // a native widget deleted from outside
 
     bool IsNative() const { return clientArea == nullptr; }
-    QRect ClientRect() const;               // in client coordinates: (0, 0, w, h)
-    bool IsVisibleChain() const;            // visible, and every parent too
+    QRect ClientRect() const;  // in client coordinates: (0, 0, w, h)
+    bool IsVisibleChain() const;  // visible, and every parent too
     void Invalidate(const QRect& rect, bool bErase);
     void Invalidate(const QRegion& region, bool bErase);
     void SchedulePaint();
-    void PaintNow();                        // sends WM_PAINT if anything is invalid
-    void Touched(const QRect& rect);        // image changed: refresh the screen
-    QRect Shown() const { return imageRect & visible; } // where drawing lands
+    void PaintNow();  // sends WM_PAINT if anything is invalid
+    void Touched(const QRect& rect);  // image changed: refresh the screen
+    QRect Shown() const { return imageRect & visible; }  // where drawing lands
     // Works out the visible part again, for this window and its children,
     // after a move, a resize or a change of the screen's pixel ratio.
     void UpdateVisible();
@@ -101,14 +102,14 @@ public:
     // Paints a part of the client area that cannot be seen into an image of
     // its own, through WM_PAINT, as it would be painted on coming into view.
     QImage RenderHidden(const QRect& rect);
-    void FrameChanged(bool bRepaint);       // style or size changed: lay out, WM_SIZE
+    void FrameChanged(bool bRepaint);  // style or size changed: lay out, WM_SIZE
     void LayoutFrame();
     void OnScrollAction(int nBar, int action);
     void OnScrollReleased(int nBar);
     void SyncBar(int nBar);
     void ApplyVisibility();
-    QPoint ScreenOriginFor() const;         // global position of screen (0, 0)
-    void Detach(bool bDeleteWidgets);       // the window is gone: forget the widgets
+    QPoint ScreenOriginFor() const;  // global position of screen (0, 0)
+    void Detach(bool bDeleteWidgets);  // the window is gone: forget the widgets
 };
 
 // The widget of a window (null before creation), the widget its children and
@@ -136,7 +137,7 @@ void PlatformModalWindowClosed();
 // Colour and font conversions.
 QColor PlatformColor(COLORREF cr);
 COLORREF PlatformColorRef(const QColor& color);
-QFont PlatformFont(HFONT hFont); // the default font for null
+QFont PlatformFont(HFONT hFont);  // the default font for null
 COLORREF PlatformBrushColor(HBRUSH hBrush, bool* pIsNull = nullptr);
 
 // A device context over any image (owner-drawn controls): drawing goes into

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/WndWidgets.h"
 
 #include "platform/Keyboard.h"
@@ -6,8 +7,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 namespace {
 
@@ -28,7 +29,7 @@ UINT KeyFlags(const QMouseEvent* e)
     return flags;
 }
 
-} // namespace
+}  // namespace
 
 QWidget* PlatformWidgetAt(const QPoint& global, QWidget* pNear)
 {
@@ -179,8 +180,8 @@ bool ClientWidget::event(QEvent* e)
     // move the focus to the next widget instead.
     if (e->type() == QEvent::KeyPress) {
         auto* k = static_cast<QKeyEvent*>(e);
-        if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab)
-            && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
+            !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
             keyPressEvent(k);
             return true;
         }
@@ -201,8 +202,7 @@ void ClientWidget::paintEvent(QPaintEvent* e)
     for (const QRect& r : e->region()) {
         const QRect part = r & shown;
         if (!part.isEmpty())
-            p.drawImage(QRectF(part), impl->image,
-                        QRectF(PlatformDeviceRect(part, impl->imageRect.topLeft(), ratio)));
+            p.drawImage(QRectF(part), impl->image, QRectF(PlatformDeviceRect(part, impl->imageRect.topLeft(), ratio)));
         // What no image holds yet is white until it is painted.
         for (const QRect& rest : QRegion(r) - QRegion(part))
             p.fillRect(rest, Qt::white);
@@ -221,7 +221,7 @@ void ClientWidget::Mouse(UINT message, QMouseEvent* e, bool toWindowUnderPointer
         if (QWidget* under = PlatformWidgetAt(global, this)) {
             CWnd* pWnd = PlatformWndFromWidget(under);
             if (!pWnd || PlatformClientWidget(pWnd) != under)
-                return; // a frame, scroll bar or foreign widget
+                return;  // a frame, scroll bar or foreign widget
             target = pWnd;
         }
     }
@@ -235,8 +235,9 @@ void ClientWidget::Mouse(UINT message, QMouseEvent* e, bool toWindowUnderPointer
     if (message == WM_LBUTTONDBLCLK && !(CWndImpl::Of(target)->cls.style & CS_DBLCLKS))
         message = WM_LBUTTONDOWN;
     const QPoint local = client->mapFromGlobal(global);
-    target->SendMessage(message, KeyFlags(e),
-                        MAKELPARAM(static_cast<unsigned>(local.x()) & 0xFFFF, static_cast<unsigned>(local.y()) & 0xFFFF));
+    target->SendMessage(
+        message, KeyFlags(e),
+        MAKELPARAM(static_cast<unsigned>(local.x()) & 0xFFFF, static_cast<unsigned>(local.y()) & 0xFFFF));
 }
 
 void ClientWidget::mousePressEvent(QMouseEvent* e)
@@ -270,38 +271,60 @@ namespace {
 UINT VirtualKey(int key)
 {
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return static_cast<UINT>(key); // same codes
+        return static_cast<UINT>(key);  // same codes
     switch (key) {
-    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Backspace:
+        return VK_BACK;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return VK_TAB; // Shift+Tab; the shift shows in GetKeyState
+    case Qt::Key_Backtab:
+        return VK_TAB;  // Shift+Tab; the shift shows in GetKeyState
     case Qt::Key_Return:
-    case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Escape: return VK_ESCAPE;
-    case Qt::Key_Space: return VK_SPACE;
-    case Qt::Key_PageUp: return VK_PRIOR;
-    case Qt::Key_PageDown: return VK_NEXT;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_Delete: return VK_DELETE;
-    default: return 0;
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    case Qt::Key_Space:
+        return VK_SPACE;
+    case Qt::Key_PageUp:
+        return VK_PRIOR;
+    case Qt::Key_PageDown:
+        return VK_NEXT;
+    case Qt::Key_End:
+        return VK_END;
+    case Qt::Key_Home:
+        return VK_HOME;
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Down:
+        return VK_DOWN;
+    case Qt::Key_Delete:
+        return VK_DELETE;
+    default:
+        return 0;
     }
 }
 
-} // namespace
+}  // namespace
 
 short GetKeyState(int nVirtKey)
 {
     Qt::KeyboardModifier modifier;
     switch (nVirtKey) {
-    case VK_SHIFT: modifier = Qt::ShiftModifier; break;
-    case VK_CONTROL: modifier = Qt::ControlModifier; break;
-    case VK_MENU: modifier = Qt::AltModifier; break;
-    default: return 0;
+    case VK_SHIFT:
+        modifier = Qt::ShiftModifier;
+        break;
+    case VK_CONTROL:
+        modifier = Qt::ControlModifier;
+        break;
+    case VK_MENU:
+        modifier = Qt::AltModifier;
+        break;
+    default:
+        return 0;
     }
     return g_keyModifiers.testFlag(modifier) ? static_cast<short>(0x8000) : 0;
 }

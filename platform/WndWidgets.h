@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The two Qt widgets of a plain window: the frame (border, scroll bars) and,

@@ -1,67 +1,77 @@
+// SPDX-License-Identifier: MIT
 #include "res/Resources.h"
 
 #include "res/resource.h"
 
 namespace {
 
-constexpr MenuItemResource kSeparator { 0, nullptr };
+constexpr MenuItemResource kSeparator {0, nullptr};
 
 MenuPopupResource FileMenu(LPCTSTR pszToggleText)
 {
-    return { u"File", {
-        { ID_TOGGLE_MENUS, pszToggleText },
-        kSeparator,
-        { ID_LOAD_PUZZLE, u"Load Puzzle ..." },
-        { ID_SAVE_SOLUTION, u"Save Solution" },
-        { ID_SAVE_SOLUTION_AS, u"Save Solution As ..." },
-        { ID_LOAD_SOLUTION, u"Load Solution" },
-        kSeparator,
-        { ID_APP_ABOUT, u"About Trellis ..." },
-        { ID_ABOUT_PUZZLE, u"About Puzzle ..." },
-        kSeparator,
-        { ID_APP_EXIT, u"Exit" },
-    } };
+    return {u"File",
+            {
+                {ID_TOGGLE_MENUS, pszToggleText},
+                kSeparator,
+                {ID_LOAD_PUZZLE, u"Load Puzzle ..."},
+                {ID_SAVE_SOLUTION, u"Save Solution"},
+                {ID_SAVE_SOLUTION_AS, u"Save Solution As ..."},
+                {ID_LOAD_SOLUTION, u"Load Solution"},
+                kSeparator,
+                {ID_APP_ABOUT, u"About Trellis ..."},
+                {ID_ABOUT_PUZZLE, u"About Puzzle ..."},
+                kSeparator,
+                {ID_APP_EXIT, u"Exit"},
+            }};
 }
 
 MenuResource SmallMenu()
 {
-    return { { FileMenu(u"Full Menus") } };
+    return {{FileMenu(u"Full Menus")}};
 }
 
 MenuResource FullMenu()
 {
-    return { {
+    return {{
         FileMenu(u"Small Menu"),
-        { u"Options", {
-            { ID_OPTIONS_GENERAL, u"General..." },
-            { ID_OPTIONS_FONT, u"Font..." },
-            { ID_OPTIONS_COLORS, u"Colors..." },
-        } },
-        { u"Solve", {
-            { ID_SHOW_LETTER, u"Show Letter" },
-            { ID_SHOW_WORD, u"Show Word" },
-            { ID_SHOW_PUZZLE, u"Show Puzzle" },
-            kSeparator,
-            { ID_CLEAR_LETTER, u"Clear Letter" },
-            { ID_CLEAR_WORD, u"Clear Word" },
-            { ID_CLEAR_PUZZLE, u"Clear Puzzle" },
-            kSeparator,
-            { ID_CHECK_LETTER, u"Check Letter" },
-            { ID_CHECK_WORD, u"Check Word" },
-            { ID_CHECK_PUZZLE, u"Check Puzzle" },
-            kSeparator,
-            { ID_UNLOCK_PUZZLE, u"Unlock Puzzle ..." },
-        } },
-    } };
+        {u"Options",
+         {
+             {ID_OPTIONS_GENERAL, u"General..."},
+             {ID_OPTIONS_FONT, u"Font..."},
+             {ID_OPTIONS_COLORS, u"Colors..."},
+         }},
+        {u"Solve",
+         {
+             {ID_SHOW_LETTER, u"Show Letter"},
+             {ID_SHOW_WORD, u"Show Word"},
+             {ID_SHOW_PUZZLE, u"Show Puzzle"},
+             kSeparator,
+             {ID_CLEAR_LETTER, u"Clear Letter"},
+             {ID_CLEAR_WORD, u"Clear Word"},
+             {ID_CLEAR_PUZZLE, u"Clear Puzzle"},
+             kSeparator,
+             {ID_CHECK_LETTER, u"Check Letter"},
+             {ID_CHECK_WORD, u"Check Word"},
+             {ID_CHECK_PUZZLE, u"Check Puzzle"},
+             kSeparator,
+             {ID_UNLOCK_PUZZLE, u"Unlock Puzzle ..."},
+         }},
+    }};
 }
 
 ToolBarResource MainToolBar()
 {
-    return { 16, 16, {
-        ID_CLEAR_WORD, ID_CLEAR_LETTER, ID_CLEAR_PUZZLE,
-        0,
-        ID_CHECK_WORD, ID_CHECK_LETTER, ID_CHECK_PUZZLE,
-    } };
+    return {16,
+            16,
+            {
+                ID_CLEAR_WORD,
+                ID_CLEAR_LETTER,
+                ID_CLEAR_PUZZLE,
+                0,
+                ID_CHECK_WORD,
+                ID_CHECK_LETTER,
+                ID_CHECK_PUZZLE,
+            }};
 }
 
 constexpr DWORD kDialogStyle = DS_MODALFRAME | DS_SETFONT;
@@ -78,97 +88,151 @@ using K = DialogControl;
 
 DialogResource OptionsDialog()
 {
-    return { 0, 0, 134, 145, kDialogStyle, 0, u"Options", kDialogFont, kDialogPoints, {
-        { K::Static, u"Square Size:", IDC_STATIC, 28, 15, 41, 8, SS_LEFT },
-        { K::Edit, u"", IDC_SQUARE_SIZE, 74, 12, 27, 14, kNumberEdit },
-        { K::UpDown, u"", IDC_SQUARE_SPIN, 101, 12, 11, 14, kBuddySpin },
-        { K::Button, u"Check As Letters Entered", IDC_CHECK_ENTERED, 15, 42, 97, 10,
-          BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP },
-        { K::Button, u"Check Only On Request", IDC_CHECK_REQUEST, 15, 55, 92, 10, BS_AUTORADIOBUTTON },
-        { K::Button, u"Numbers", IDC_NUMBERS, 12, 80, 44, 10, BS_AUTOCHECKBOX | WS_TABSTOP },
-        { K::Button, u"Input Window", IDC_INPUT_WINDOW, 64, 80, 61, 10, BS_AUTOCHECKBOX | WS_TABSTOP },
-        { K::Button, u"Small", IDC_CLUE_SMALL, 12, 103, 32, 10, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP },
-        { K::Button, u"Large", IDC_CLUE_LARGE, 64, 103, 34, 10, BS_AUTORADIOBUTTON },
-        { K::Button, u"OK", IDOK, 7, 124, 50, 14, kOk | WS_GROUP },
-        { K::Button, u"Cancel", IDCANCEL, 77, 124, 50, 14, kCancel },
-        { K::Button, u"Solve Mode", IDC_STATIC, 7, 34, 120, 32, BS_GROUPBOX },
-        { K::Button, u"Display", IDC_STATIC, 7, 71, 120, 21, BS_GROUPBOX },
-        { K::Button, u"Clue Window Size", IDC_STATIC, 7, 95, 120, 20, BS_GROUPBOX },
-    } };
+    return {0,
+            0,
+            134,
+            145,
+            kDialogStyle,
+            0,
+            u"Options",
+            kDialogFont,
+            kDialogPoints,
+            {
+                {K::Static, u"Square Size:", IDC_STATIC, 28, 15, 41, 8, SS_LEFT},
+                {K::Edit, u"", IDC_SQUARE_SIZE, 74, 12, 27, 14, kNumberEdit},
+                {K::UpDown, u"", IDC_SQUARE_SPIN, 101, 12, 11, 14, kBuddySpin},
+                {K::Button, u"Check As Letters Entered", IDC_CHECK_ENTERED, 15, 42, 97, 10,
+                 BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP},
+                {K::Button, u"Check Only On Request", IDC_CHECK_REQUEST, 15, 55, 92, 10, BS_AUTORADIOBUTTON},
+                {K::Button, u"Numbers", IDC_NUMBERS, 12, 80, 44, 10, BS_AUTOCHECKBOX | WS_TABSTOP},
+                {K::Button, u"Input Window", IDC_INPUT_WINDOW, 64, 80, 61, 10, BS_AUTOCHECKBOX | WS_TABSTOP},
+                {K::Button, u"Small", IDC_CLUE_SMALL, 12, 103, 32, 10, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP},
+                {K::Button, u"Large", IDC_CLUE_LARGE, 64, 103, 34, 10, BS_AUTORADIOBUTTON},
+                {K::Button, u"OK", IDOK, 7, 124, 50, 14, kOk | WS_GROUP},
+                {K::Button, u"Cancel", IDCANCEL, 77, 124, 50, 14, kCancel},
+                {K::Button, u"Solve Mode", IDC_STATIC, 7, 34, 120, 32, BS_GROUPBOX},
+                {K::Button, u"Display", IDC_STATIC, 7, 71, 120, 21, BS_GROUPBOX},
+                {K::Button, u"Clue Window Size", IDC_STATIC, 7, 95, 120, 20, BS_GROUPBOX},
+            }};
 }
 
 DialogResource FontDialog()
 {
-    return { 0, 0, 134, 137, kDialogStyle, 0, u"Font", kDialogFont, kDialogPoints, {
-        { K::Button, u"OK", IDOK, 7, 116, 50, 14, kOk },
-        { K::Button, u"Cancel", IDCANCEL, 77, 116, 50, 14, kCancel },
-        { K::ComboBox, u"", IDC_FONT_NAME, 7, 21, 120, 80, CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP },
-        { K::Static, u"Number Font Size:", IDC_STATIC, 9, 45, 60, 8, SS_LEFT },
-        { K::Edit, u"", IDC_NUMBER_SIZE, 74, 42, 27, 14, kNumberEdit },
-        { K::UpDown, u"", IDC_NUMBER_SPIN, 101, 42, 11, 14, kBuddySpin },
-        { K::Static, u"Letter Font Size", IDC_STATIC, 17, 62, 52, 8, SS_LEFT },
-        { K::Edit, u"", IDC_LETTER_SIZE, 74, 59, 27, 14, kNumberEdit },
-        { K::UpDown, u"", IDC_LETTER_SPIN, 101, 59, 11, 14, kBuddySpin },
-        { K::Static, u"Font Name:", IDC_STATIC, 7, 7, 72, 8, SS_LEFT },
-    } };
+    return {0,
+            0,
+            134,
+            137,
+            kDialogStyle,
+            0,
+            u"Font",
+            kDialogFont,
+            kDialogPoints,
+            {
+                {K::Button, u"OK", IDOK, 7, 116, 50, 14, kOk},
+                {K::Button, u"Cancel", IDCANCEL, 77, 116, 50, 14, kCancel},
+                {K::ComboBox, u"", IDC_FONT_NAME, 7, 21, 120, 80, CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP},
+                {K::Static, u"Number Font Size:", IDC_STATIC, 9, 45, 60, 8, SS_LEFT},
+                {K::Edit, u"", IDC_NUMBER_SIZE, 74, 42, 27, 14, kNumberEdit},
+                {K::UpDown, u"", IDC_NUMBER_SPIN, 101, 42, 11, 14, kBuddySpin},
+                {K::Static, u"Letter Font Size", IDC_STATIC, 17, 62, 52, 8, SS_LEFT},
+                {K::Edit, u"", IDC_LETTER_SIZE, 74, 59, 27, 14, kNumberEdit},
+                {K::UpDown, u"", IDC_LETTER_SPIN, 101, 59, 11, 14, kBuddySpin},
+                {K::Static, u"Font Name:", IDC_STATIC, 7, 7, 72, 8, SS_LEFT},
+            }};
 }
 
 DialogResource ColorsDialog()
 {
     // The caption is the one the user has always seen on this dialog.
-    return { 0, 0, 134, 161, kDialogStyle, 0, u"Solve Mode", kDialogFont, kDialogPoints, {
-        { K::Static, u"", IDC_COLOR_NAME, 7, 9, 96, 38, SS_LEFT },
-        { K::UpDown, u"", IDC_SELECTOR, 107, 9, 10, 38, UDS_ARROWKEYS },
-        { K::Static, u"Red:", IDC_STATIC, 7, 52, 16, 8, SS_LEFT },
-        { K::Edit, u"", IDC_RED, 7, 60, 40, 14, kTextEdit },
-        { K::UpDown, u"", IDC_RED_SPIN, 49, 60, 10, 14, kBuddySpin },
-        { K::Static, u"Green:", IDC_STATIC, 7, 83, 23, 8, SS_LEFT },
-        { K::Edit, u"", IDC_GREEN, 7, 91, 40, 14, kTextEdit },
-        { K::UpDown, u"", IDC_GREEN_SPIN, 48, 91, 11, 14, kBuddySpin },
-        { K::Static, u"Blue:", IDC_STATIC, 7, 109, 17, 8, SS_LEFT },
-        { K::Edit, u"", IDC_BLUE, 7, 119, 40, 14, kTextEdit },
-        { K::UpDown, u"", IDC_BLUE_SPIN, 49, 119, 11, 14, kBuddySpin },
-        { K::Button, u"OK", IDOK, 7, 140, 20, 14, kOk },
-        { K::Button, u"Cancel", IDCANCEL, 30, 140, 27, 14, kCancel },
-        { K::Button, u"", IDC_SWATCH, 73, 60, 54, 71, BS_OWNERDRAW },
-        { K::Button, u"Reset Colors", IDC_RESET_COLORS, 73, 140, 50, 14, BS_PUSHBUTTON | WS_TABSTOP },
-    } };
+    return {0,
+            0,
+            134,
+            161,
+            kDialogStyle,
+            0,
+            u"Solve Mode",
+            kDialogFont,
+            kDialogPoints,
+            {
+                {K::Static, u"", IDC_COLOR_NAME, 7, 9, 96, 38, SS_LEFT},
+                {K::UpDown, u"", IDC_SELECTOR, 107, 9, 10, 38, UDS_ARROWKEYS},
+                {K::Static, u"Red:", IDC_STATIC, 7, 52, 16, 8, SS_LEFT},
+                {K::Edit, u"", IDC_RED, 7, 60, 40, 14, kTextEdit},
+                {K::UpDown, u"", IDC_RED_SPIN, 49, 60, 10, 14, kBuddySpin},
+                {K::Static, u"Green:", IDC_STATIC, 7, 83, 23, 8, SS_LEFT},
+                {K::Edit, u"", IDC_GREEN, 7, 91, 40, 14, kTextEdit},
+                {K::UpDown, u"", IDC_GREEN_SPIN, 48, 91, 11, 14, kBuddySpin},
+                {K::Static, u"Blue:", IDC_STATIC, 7, 109, 17, 8, SS_LEFT},
+                {K::Edit, u"", IDC_BLUE, 7, 119, 40, 14, kTextEdit},
+                {K::UpDown, u"", IDC_BLUE_SPIN, 49, 119, 11, 14, kBuddySpin},
+                {K::Button, u"OK", IDOK, 7, 140, 20, 14, kOk},
+                {K::Button, u"Cancel", IDCANCEL, 30, 140, 27, 14, kCancel},
+                {K::Button, u"", IDC_SWATCH, 73, 60, 54, 71, BS_OWNERDRAW},
+                {K::Button, u"Reset Colors", IDC_RESET_COLORS, 73, 140, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
+            }};
 }
 
 DialogResource AboutDialog()
 {
-    return { 0, 0, 142, 139, kDialogStyle, WS_EX_CAPTIONOKBTN, u"About trellis", kDialogFont, kDialogPoints, {
-        { K::Static, u"", IDC_STATIC, 11, 17, 20, 20, SS_ICON | SS_NOPREFIX, IDR_MAINFRAME },
-        { K::Static, u"Trellis Version 1.0 Beta 4", IDC_STATIC, 41, 23, 87, 9, SS_NOPREFIX },
-    } };
+    return {0,
+            0,
+            142,
+            139,
+            kDialogStyle,
+            WS_EX_CAPTIONOKBTN,
+            u"About trellis",
+            kDialogFont,
+            kDialogPoints,
+            {
+                {K::Static, u"", IDC_STATIC, 11, 17, 20, 20, SS_ICON | SS_NOPREFIX, IDR_MAINFRAME},
+                {K::Static, u"Trellis Version 1.0 Beta 4", IDC_STATIC, 41, 23, 87, 9, SS_NOPREFIX},
+            }};
 }
 
 DialogResource AboutPuzzleDialog()
 {
     // The puzzle's own texts are shown as they stand: no ampersand processing.
-    return { 0, 0, 142, 159, kDialogStyle, WS_EX_CAPTIONOKBTN, u"About trellis", kDialogFont, kDialogPoints, {
-        { K::Static, u"", IDC_STATIC, 11, 9, 21, 20, SS_ICON, IDR_MAINFRAME },
-        { K::Static, u"Trellis Crossword Software", IDC_STATIC, 41, 11, 87, 18, SS_NOPREFIX },
-        { K::Static, u"Puzzle:", IDC_STATIC, 10, 61, 24, 8, SS_LEFT },
-        { K::Static, u"", IDC_PUZZLE_TITLE, 40, 61, 91, 42, SS_NOPREFIX },
-        { K::Static, u"Author:", IDC_STATIC, 8, 108, 26, 8, SS_LEFT },
-        { K::Static, u"", IDC_PUZZLE_AUTHOR, 40, 108, 91, 8, SS_NOPREFIX },
-        { K::Static, u"", IDC_PUZZLE_COPYRIGHT, 40, 118, 91, 8, SS_NOPREFIX },
-        { K::Button, u"OK", IDOK, 37, 138, 50, 14, BS_PUSHBUTTON | WS_TABSTOP },
-        { K::Static, u"File:", IDC_STATIC, 20, 32, 14, 8, SS_LEFT },
-        { K::Static, u"", IDC_PUZZLE_FILE, 40, 32, 91, 22, SS_NOPREFIX },
-    } };
+    return {0,
+            0,
+            142,
+            159,
+            kDialogStyle,
+            WS_EX_CAPTIONOKBTN,
+            u"About trellis",
+            kDialogFont,
+            kDialogPoints,
+            {
+                {K::Static, u"", IDC_STATIC, 11, 9, 21, 20, SS_ICON, IDR_MAINFRAME},
+                {K::Static, u"Trellis Crossword Software", IDC_STATIC, 41, 11, 87, 18, SS_NOPREFIX},
+                {K::Static, u"Puzzle:", IDC_STATIC, 10, 61, 24, 8, SS_LEFT},
+                {K::Static, u"", IDC_PUZZLE_TITLE, 40, 61, 91, 42, SS_NOPREFIX},
+                {K::Static, u"Author:", IDC_STATIC, 8, 108, 26, 8, SS_LEFT},
+                {K::Static, u"", IDC_PUZZLE_AUTHOR, 40, 108, 91, 8, SS_NOPREFIX},
+                {K::Static, u"", IDC_PUZZLE_COPYRIGHT, 40, 118, 91, 8, SS_NOPREFIX},
+                {K::Button, u"OK", IDOK, 37, 138, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
+                {K::Static, u"File:", IDC_STATIC, 20, 32, 14, 8, SS_LEFT},
+                {K::Static, u"", IDC_PUZZLE_FILE, 40, 32, 91, 22, SS_NOPREFIX},
+            }};
 }
 
 DialogResource UnlockDialog()
 {
-    return { 0, 0, 134, 76, kDialogStyle, 0, u"Unlock Puzzle", kDialogFont, kDialogPoints, {
-        { K::Static, u"Key (four digits):", IDC_STATIC, 7, 10, 64, 8, SS_LEFT },
-        { K::Edit, u"", IDC_UNLOCK_KEY, 74, 7, 40, 14, kNumberEdit },
-        { K::Static, u"Leave the key empty to search for it.", IDC_STATIC, 7, 28, 120, 18, SS_LEFT },
-        { K::Button, u"OK", IDOK, 7, 55, 50, 14, kOk },
-        { K::Button, u"Cancel", IDCANCEL, 77, 55, 50, 14, kCancel },
-    } };
+    return {0,
+            0,
+            134,
+            76,
+            kDialogStyle,
+            0,
+            u"Unlock Puzzle",
+            kDialogFont,
+            kDialogPoints,
+            {
+                {K::Static, u"Key (four digits):", IDC_STATIC, 7, 10, 64, 8, SS_LEFT},
+                {K::Edit, u"", IDC_UNLOCK_KEY, 74, 7, 40, 14, kNumberEdit},
+                {K::Static, u"Leave the key empty to search for it.", IDC_STATIC, 7, 28, 120, 18, SS_LEFT},
+                {K::Button, u"OK", IDOK, 7, 55, 50, 14, kOk},
+                {K::Button, u"Cancel", IDCANCEL, 77, 55, 50, 14, kCancel},
+            }};
 }
 
 ResourceSet Build()
@@ -191,7 +255,7 @@ ResourceSet Build()
     return set;
 }
 
-} // namespace
+}  // namespace
 
 const ResourceSet& TrellisResources()
 {

@@ -1,91 +1,92 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Every numeric id of the program's resources, commands and controls.
 
 // Resources sharing the main frame's id: menu (small), toolbar, toolbar bitmap,
 // program icon and the frame title string.
-#define IDR_MAINFRAME                   128
-#define IDR_FULLMENU                    129
+#define IDR_MAINFRAME 128
+#define IDR_FULLMENU 129
 
 // Dialog templates.
-#define IDD_ABOUTBOX                    100
-#define IDD_OPTIONS                     130
-#define IDD_COLORS                      131
-#define IDD_ABOUT_PUZZLE                132
-#define IDD_FONT                        133
-#define IDD_UNLOCK                      134
+#define IDD_ABOUTBOX 100
+#define IDD_OPTIONS 130
+#define IDD_COLORS 131
+#define IDD_ABOUT_PUZZLE 132
+#define IDD_FONT 133
+#define IDD_UNLOCK 134
 
 // Strings.
-#define IDS_SOLVED_DELETE               61204
+#define IDS_SOLVED_DELETE 61204
 
 // Commands.
-#define ID_LOAD_PUZZLE                  32771
-#define ID_CHECK_WORD                   32773
-#define ID_SHOW_LETTER                  32774
-#define ID_SHOW_WORD                    32775
-#define ID_SHOW_PUZZLE                  32776
-#define ID_CHECK_LETTER                 32777
-#define ID_CHECK_PUZZLE                 32778
-#define ID_OPTIONS_GENERAL              32779
-#define ID_OPTIONS_COLORS               32780
-#define ID_CLEAR_LETTER                 32781
-#define ID_CLEAR_WORD                   32782
-#define ID_CLEAR_PUZZLE                 32783
-#define ID_ABOUT_PUZZLE                 32792
-#define ID_OPTIONS_FONT                 32793
-#define ID_TOGGLE_MENUS                 32797
-#define ID_SAVE_SOLUTION                32815
-#define ID_LOAD_SOLUTION                32816
-#define ID_SAVE_SOLUTION_AS             32820
-#define ID_UNLOCK_PUZZLE                32821
-#define ID_APP_ABOUT                    57664
-#define ID_APP_EXIT                     57665
+#define ID_LOAD_PUZZLE 32771
+#define ID_CHECK_WORD 32773
+#define ID_SHOW_LETTER 32774
+#define ID_SHOW_WORD 32775
+#define ID_SHOW_PUZZLE 32776
+#define ID_CHECK_LETTER 32777
+#define ID_CHECK_PUZZLE 32778
+#define ID_OPTIONS_GENERAL 32779
+#define ID_OPTIONS_COLORS 32780
+#define ID_CLEAR_LETTER 32781
+#define ID_CLEAR_WORD 32782
+#define ID_CLEAR_PUZZLE 32783
+#define ID_ABOUT_PUZZLE 32792
+#define ID_OPTIONS_FONT 32793
+#define ID_TOGGLE_MENUS 32797
+#define ID_SAVE_SOLUTION 32815
+#define ID_LOAD_SOLUTION 32816
+#define ID_SAVE_SOLUTION_AS 32820
+#define ID_UNLOCK_PUZZLE 32821
+#define ID_APP_ABOUT 57664
+#define ID_APP_EXIT 57665
 
 // Child windows of the puzzle window and of the grid host.
-#define IDC_CROSS_WND                   1000
-#define IDC_GRID_WND                    1000
-#define IDC_CLUE_WND                    1001
-#define IDC_INPUT_WND                   1002
-#define IDC_CLUE_TIP                    1000
+#define IDC_CROSS_WND 1000
+#define IDC_GRID_WND 1000
+#define IDC_CLUE_WND 1001
+#define IDC_INPUT_WND 1002
+#define IDC_CLUE_TIP 1000
 
 // Options dialog.
-#define IDC_SQUARE_SIZE                 1000
-#define IDC_SQUARE_SPIN                 1001
-#define IDC_CHECK_ENTERED               1006
-#define IDC_CHECK_REQUEST               1007
-#define IDC_NUMBERS                     1012
-#define IDC_INPUT_WINDOW                1013
-#define IDC_CLUE_SMALL                  1025
-#define IDC_CLUE_LARGE                  1026
+#define IDC_SQUARE_SIZE 1000
+#define IDC_SQUARE_SPIN 1001
+#define IDC_CHECK_ENTERED 1006
+#define IDC_CHECK_REQUEST 1007
+#define IDC_NUMBERS 1012
+#define IDC_INPUT_WINDOW 1013
+#define IDC_CLUE_SMALL 1025
+#define IDC_CLUE_LARGE 1026
 
 // Font dialog.
-#define IDC_NUMBER_SIZE                 1002
-#define IDC_NUMBER_SPIN                 1003
-#define IDC_LETTER_SIZE                 1004
-#define IDC_LETTER_SPIN                 1005
-#define IDC_FONT_NAME                   1015
+#define IDC_NUMBER_SIZE 1002
+#define IDC_NUMBER_SPIN 1003
+#define IDC_LETTER_SIZE 1004
+#define IDC_LETTER_SPIN 1005
+#define IDC_FONT_NAME 1015
 
 // Colors dialog.
-#define IDC_SELECTOR                    1001
-#define IDC_RED_SPIN                    1003
-#define IDC_GREEN_SPIN                  1004
-#define IDC_BLUE_SPIN                   1005
-#define IDC_COLOR_NAME                  1017
-#define IDC_RED                         1018
-#define IDC_GREEN                       1019
-#define IDC_BLUE                        1020
-#define IDC_SWATCH                      1022
-#define IDC_RESET_COLORS                1023
+#define IDC_SELECTOR 1001
+#define IDC_RED_SPIN 1003
+#define IDC_GREEN_SPIN 1004
+#define IDC_BLUE_SPIN 1005
+#define IDC_COLOR_NAME 1017
+#define IDC_RED 1018
+#define IDC_GREEN 1019
+#define IDC_BLUE 1020
+#define IDC_SWATCH 1022
+#define IDC_RESET_COLORS 1023
 
 // About Puzzle dialog.
-#define IDC_PUZZLE_TITLE                1008
-#define IDC_PUZZLE_AUTHOR               1009
-#define IDC_PUZZLE_COPYRIGHT            1010
-#define IDC_PUZZLE_FILE                 1011
+#define IDC_PUZZLE_TITLE 1008
+#define IDC_PUZZLE_AUTHOR 1009
+#define IDC_PUZZLE_COPYRIGHT 1010
+#define IDC_PUZZLE_FILE 1011
 
 // Unlock dialog.
-#define IDC_UNLOCK_KEY                  1030
+#define IDC_UNLOCK_KEY 1030
 
 #ifndef IDC_STATIC
-#define IDC_STATIC                      (-1)
+#define IDC_STATIC (-1)
 #endif

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes samples/heart.puz, the small puzzle a new user can open at once.
 
 The grid, the words and the clues are our own. The file carries the usual

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/CrossWnd.h"
 
 #include "res/resource.h"
@@ -40,7 +41,7 @@ int Follow(int nCurrent, int nLow, int nHigh, int nView, int nMax)
 
 void SetScrollValue(CWnd* pWnd, int nBar, UINT fMask, int nMax, int nPos)
 {
-    SCROLLINFO si{};
+    SCROLLINFO si {};
     si.cbSize = 28;
     si.fMask = fMask;
     si.nMin = 0;
@@ -49,7 +50,7 @@ void SetScrollValue(CWnd* pWnd, int nBar, UINT fMask, int nMax, int nPos)
     pWnd->SetScrollInfo(nBar, &si, TRUE);
 }
 
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CCrossWnd, CWnd)
     ON_WM_HSCROLL()
@@ -61,7 +62,9 @@ BEGIN_MESSAGE_MAP(CCrossWnd, CWnd)
     ON_MESSAGE(WM_SQUARESELECTED, OnSquareSelected)
 END_MESSAGE_MAP()
 
-CCrossWnd::CCrossWnd() : m_ptScrollPos(0, 0) { }
+CCrossWnd::CCrossWnd() : m_ptScrollPos(0, 0)
+{
+}
 
 CCrossWnd::~CCrossWnd() = default;
 
@@ -148,15 +151,30 @@ int CCrossWnd::ScrollOffset(UINT nSBCode, UINT nPos, int nCurrent, int nView, in
     const int nStep = m_wndGrid.m_nSquareSize;
     int nNew = nCurrent;
     switch (nSBCode) {
-    case SB_LINEUP: nNew = nCurrent - nStep; break;
-    case SB_LINEDOWN: nNew = nCurrent + nStep; break;
-    case SB_PAGEUP: nNew = nCurrent - PageStep(nStep, nView); break;
-    case SB_PAGEDOWN: nNew = nCurrent + PageStep(nStep, nView); break;
+    case SB_LINEUP:
+        nNew = nCurrent - nStep;
+        break;
+    case SB_LINEDOWN:
+        nNew = nCurrent + nStep;
+        break;
+    case SB_PAGEUP:
+        nNew = nCurrent - PageStep(nStep, nView);
+        break;
+    case SB_PAGEDOWN:
+        nNew = nCurrent + PageStep(nStep, nView);
+        break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: nNew = static_cast<int>(nPos); break;
-    case SB_TOP: nNew = 0; break;
-    case SB_BOTTOM: nNew = nMax; break;
-    default: break;
+    case SB_THUMBTRACK:
+        nNew = static_cast<int>(nPos);
+        break;
+    case SB_TOP:
+        nNew = 0;
+        break;
+    case SB_BOTTOM:
+        nNew = nMax;
+        break;
+    default:
+        break;
     }
     return Clamped(nNew, nMax);
 }
@@ -201,10 +219,10 @@ void CCrossWnd::ShowSquare(int nCol, int nRow)
     CRect rcGrid, rcView;
     m_wndGrid.GetClientRect(&rcGrid);
     GetClientRect(&rcView);
-    const int x = Follow(m_ptScrollPos.x, rcSquare.left, rcSquare.right, rcView.Width(),
-                         rcGrid.Width() - rcView.Width());
-    const int y = Follow(m_ptScrollPos.y, rcSquare.top, rcSquare.bottom, rcView.Height(),
-                         rcGrid.Height() - rcView.Height());
+    const int x =
+        Follow(m_ptScrollPos.x, rcSquare.left, rcSquare.right, rcView.Width(), rcGrid.Width() - rcView.Width());
+    const int y =
+        Follow(m_ptScrollPos.y, rcSquare.top, rcSquare.bottom, rcView.Height(), rcGrid.Height() - rcView.Height());
     if (CPoint(x, y) == m_ptScrollPos)
         return;
     ScrollTo(x, y);

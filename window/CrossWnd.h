@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The grid's scrolling host: a viewport whose only child is the grid window,

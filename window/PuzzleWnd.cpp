@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/PuzzleWnd.h"
 
 #include "model/CrossWordPuzzle.h"
@@ -31,7 +32,7 @@ void ClearSquare(CSquare& square)
     square.m_bShown = FALSE;
 }
 
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CPuzzleWnd, CWnd)
     ON_WM_CREATE()
@@ -81,10 +82,14 @@ int CPuzzleWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    struct { CWnd& wnd; LPCTSTR pszName; UINT nID; } panes[] = {
-        { m_wndCross, u"cross", IDC_CROSS_WND },
-        { m_wndClue, u"clue", IDC_CLUE_WND },
-        { m_wndInput, u"input", IDC_INPUT_WND },
+    struct {
+        CWnd& wnd;
+        LPCTSTR pszName;
+        UINT nID;
+    } panes[] = {
+        {m_wndCross, u"cross", IDC_CROSS_WND},
+        {m_wndClue, u"clue", IDC_CLUE_WND},
+        {m_wndInput, u"input", IDC_INPUT_WND},
     };
     CRect rcEmpty(0, 0, 0, 0);
     for (auto& pane : panes) {
@@ -188,19 +193,34 @@ void CPuzzleWnd::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
     // The characters some of these keys also type (space, tab, backspace)
     // are no letters, so letter entry drops them.
     switch (nChar) {
-    case VK_LEFT: grid.MoveSelection(-1, 0); break;
-    case VK_RIGHT: grid.MoveSelection(1, 0); break;
-    case VK_UP: grid.MoveSelection(0, -1); break;
-    case VK_DOWN: grid.MoveSelection(0, 1); break;
-    case VK_SPACE: grid.TurnSelection(); break;
-    case VK_TAB: grid.SelectNextWord(GetKeyState(VK_SHIFT) >= 0); break;
-    case VK_DELETE: OnClearLetter(); break;
+    case VK_LEFT:
+        grid.MoveSelection(-1, 0);
+        break;
+    case VK_RIGHT:
+        grid.MoveSelection(1, 0);
+        break;
+    case VK_UP:
+        grid.MoveSelection(0, -1);
+        break;
+    case VK_DOWN:
+        grid.MoveSelection(0, 1);
+        break;
+    case VK_SPACE:
+        grid.TurnSelection();
+        break;
+    case VK_TAB:
+        grid.SelectNextWord(GetKeyState(VK_SHIFT) >= 0);
+        break;
+    case VK_DELETE:
+        OnClearLetter();
+        break;
     case VK_BACK:
         // An empty square: clear the one before it in the word instead.
         if (m_pPuzzle->IsFilled(grid.m_ptSelected.x, grid.m_ptSelected.y) || grid.StepBack())
             OnClearLetter();
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

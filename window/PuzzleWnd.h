@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The frame's client window: lays out the grid host, the clue bar and the

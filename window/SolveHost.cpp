@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/SolveHost.h"
 
 CSolveHost::~CSolveHost() = default;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real program, headless: start-up to the first painted frame, a typed
 // letter, an arrow key and a Tab from the key press to the redrawn words, the
 // repaint after a modal window closes, and the commands that touch many
@@ -53,7 +54,7 @@ void BM_StartUpToFirstPaint(benchmark::State& state)
     Testing::EnsureApplication();
     Testing::TemporarySettings settings;
     for (auto _ : state) {
-        theApp.InitInstance(); // shows and paints the frame before it returns
+        theApp.InitInstance();  // shows and paints the frame before it returns
         state.PauseTiming();
         CloseProgram();
         state.ResumeTiming();
@@ -202,7 +203,8 @@ public:
 void BM_LoadPuzzle(benchmark::State& state)
 {
     Program program(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    const std::u16string strSmall = program.m_dir.Write(std::string("small.puz"), PuzzleFileWriter({"..", ".."}).Bytes());
+    const std::u16string strSmall =
+        program.m_dir.Write(std::string("small.puz"), PuzzleFileWriter({"..", ".."}).Bytes());
     for (auto _ : state) {
         state.PauseTiming();
         program.m_files.Choose(strSmall);
@@ -317,6 +319,6 @@ void BM_OptionsOK(benchmark::State& state)
 }
 BENCHMARK(BM_OptionsOK)->Arg(15)->Arg(255)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Timings of the puzzle model: loading puzzle files, the whole-grid queries,
 // the solution file and the key search of locked puzzles.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Grid paints and taps, headless. Run with QT_QPA_PLATFORM=offscreen.
 
 #include "model/CrossWordPuzzle.h"
@@ -122,7 +123,7 @@ void WordChangingTap(benchmark::State& state)
 }
 BENCHMARK(WordChangingTap)->Arg(15)->Arg(255)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: MIT
 // How long painting takes on the window image.
-//   QT_QPA_PLATFORM=offscreen build/release/bench/platform/trellis_bench_platform
+//   QT_QPA_PLATFORM=offscreen build/release/bench/platform/trellis_platform_bench
 
 #include "platform/Platform.h"
 #include "platform/Testing.h"
@@ -9,7 +10,7 @@
 namespace {
 
 constexpr int kCell = 20;
-constexpr int kCells = 50; // 50 x 50 cells of 20 pixels: 1000 x 1000
+constexpr int kCells = 50;  // 50 x 50 cells of 20 pixels: 1000 x 1000
 
 // Paints every cell of a 1000 x 1000 grid, each a fill, a frame and a
 // letter, the way the grid window paints: the platform clips to what is
@@ -43,8 +44,8 @@ struct Fixture {
     Fixture()
     {
         Testing::EnsureApplication();
-        wnd.CreateEx(0, nullptr, u"cells", WS_POPUP | WS_VISIBLE, CRect(0, 0, kCells * kCell, kCells * kCell),
-                     nullptr, 0);
+        wnd.CreateEx(0, nullptr, u"cells", WS_POPUP | WS_VISIBLE, CRect(0, 0, kCells * kCell, kCells * kCell), nullptr,
+                     0);
         Testing::RunUntilIdle();
     }
     CCellsWnd wnd;
@@ -97,7 +98,8 @@ public:
         dc.GetClipBox(&rcClip);
         for (int c = rcClip.left / kSmall; c < kSmallCells && c * kSmall < rcClip.right; ++c) {
             for (int r = rcClip.top / kSmall; r < kSmallCells && r * kSmall < rcClip.bottom; ++r)
-                dc.FillSolidRect(c * kSmall, r * kSmall, kSmall, kSmall, (c + r) % 2 ? RGB(0, 0, 255) : RGB(255, 255, 0));
+                dc.FillSolidRect(c * kSmall, r * kSmall, kSmall, kSmall,
+                                 (c + r) % 2 ? RGB(0, 0, 255) : RGB(255, 255, 0));
         }
     }
 
@@ -164,6 +166,6 @@ void BM_DrawTextWordBreak(benchmark::State& state)
 }
 BENCHMARK(BM_DrawTextWordBreak);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // trellis_screen PUZZLE.puz OUT.png: the device-sized screen (240 x 268) with
 // the puzzle loaded, its first word turned down and one letter typed.
 // Run with QT_QPA_PLATFORM=offscreen.
@@ -27,8 +28,8 @@ DWORD Crc32(const std::string& bytes)
 
 std::string BigEndian(DWORD value)
 {
-    return { static_cast<char>(value >> 24), static_cast<char>(value >> 16), static_cast<char>(value >> 8),
-             static_cast<char>(value) };
+    return {static_cast<char>(value >> 24), static_cast<char>(value >> 16), static_cast<char>(value >> 8),
+            static_cast<char>(value)};
 }
 
 // An RGB picture as PNG, its rows kept in stored (uncompressed) deflate blocks.
@@ -46,7 +47,7 @@ bool WritePng(const char* pszPath, int nWidth, int nHeight, const std::string& r
     for (size_t pos = 0; pos < raw.size(); pos += 65535) {
         const size_t n = std::min<size_t>(65535, raw.size() - pos);
         zlib += static_cast<char>(pos + n == raw.size() ? 1 : 0);
-        zlib += { static_cast<char>(n), static_cast<char>(n >> 8), static_cast<char>(~n), static_cast<char>(~n >> 8) };
+        zlib += {static_cast<char>(n), static_cast<char>(n >> 8), static_cast<char>(~n), static_cast<char>(~n >> 8)};
         zlib += raw.substr(pos, n);
     }
     zlib += BigEndian((b << 16) | a);
@@ -89,7 +90,7 @@ std::u16string Widen(const char* psz)
     return std::u16string(psz, psz + std::char_traits<char>::length(psz));
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -115,12 +116,13 @@ int main(int argc, char** argv)
     wnd.SendMessage(WM_CHAR, u'x', 0);
     Testing::RunUntilIdle();
 
-    const std::vector<CWnd*> panes = { &grid, &wnd.m_wndCross, &wnd.m_wndClue, &wnd.m_wndInput, &wnd };
+    const std::vector<CWnd*> panes = {&grid, &wnd.m_wndCross, &wnd.m_wndClue, &wnd.m_wndInput, &wnd};
     std::string rgb;
     for (int y = 0; y < 268; y++) {
         for (int x = 0; x < 240; x++) {
             const COLORREF cr = ScreenPixel(wnd, panes, x, y);
-            rgb += { static_cast<char>(GetRValue(cr)), static_cast<char>(GetGValue(cr)), static_cast<char>(GetBValue(cr)) };
+            rgb +=
+                {static_cast<char>(GetRValue(cr)), static_cast<char>(GetGValue(cr)), static_cast<char>(GetBValue(cr))};
         }
     }
     const CString strClue = wnd.m_wndClue.GetClueText();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/TestingDialogs.h"
 
 #include "platform/DialogPrivate.h"
@@ -40,8 +41,7 @@ QWidget* ControlWidget(const CDialog& dialog, int nID)
 void SendClick(QWidget* pWidget, QPoint point)
 {
     const QPointF global = pWidget->mapToGlobal(QPointF(point));
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(point), global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(point), global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(pWidget, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(point), global, Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
@@ -75,15 +75,20 @@ void Focus(const CDialog& dialog, int nID)
 int QtKey(int nVirtKey)
 {
     switch (nVirtKey) {
-    case VK_RETURN: return Qt::Key_Return;
-    case VK_ESCAPE: return Qt::Key_Escape;
-    case VK_UP: return Qt::Key_Up;
-    case VK_DOWN: return Qt::Key_Down;
-    default: return 0;
+    case VK_RETURN:
+        return Qt::Key_Return;
+    case VK_ESCAPE:
+        return Qt::Key_Escape;
+    case VK_UP:
+        return Qt::Key_Up;
+    case VK_DOWN:
+        return Qt::Key_Down;
+    default:
+        return 0;
     }
 }
 
-} // namespace
+}  // namespace
 
 ScriptedDialogs::ScriptedDialogs() : m_pState(std::make_unique<State>())
 {
@@ -136,8 +141,9 @@ void PressKey(CDialog& dialog, int nID, int nVirtKey)
     if (!pTarget)
         return;
     Focus(dialog, nID);
-    const QString text = nVirtKey == VK_RETURN ? QStringLiteral("\r")
-                         : nVirtKey == VK_ESCAPE ? QString(QChar(0x1B)) : QString();
+    const QString text = nVirtKey == VK_RETURN   ? QStringLiteral("\r")
+                         : nVirtKey == VK_ESCAPE ? QString(QChar(0x1B))
+                                                 : QString();
     SendKey(pTarget, QtKey(nVirtKey), text);
 }
 
@@ -148,8 +154,8 @@ void Click(CDialog& dialog, int nID)
         return;
     // Check boxes and radio buttons take the click on their box.
     const bool bBox = qobject_cast<QCheckBox*>(pWidget) || qobject_cast<QRadioButton*>(pWidget);
-    const QPoint point = bBox ? QPoint(std::min(6, pWidget->width() / 2), pWidget->height() / 2)
-                              : pWidget->rect().center();
+    const QPoint point =
+        bBox ? QPoint(std::min(6, pWidget->width() / 2), pWidget->height() / 2) : pWidget->rect().center();
     SendClick(pWidget, point);
 }
 
@@ -251,8 +257,8 @@ COLORREF ImagePixel(const QImage& image, const QWidget* pWidget, int x, int y)
 {
     if (x < 0 || y < 0 || x >= pWidget->width() || y >= pWidget->height())
         return 0xFFFFFFFF;
-    return PlatformColorRef(QColor(image.pixel(x * image.width() / pWidget->width(),
-                                               y * image.height() / pWidget->height())));
+    return PlatformColorRef(
+        QColor(image.pixel(x * image.width() / pWidget->width(), y * image.height() / pWidget->height())));
 }
 
 COLORREF WidgetPixel(QWidget* pWidget, int x, int y)
@@ -260,7 +266,7 @@ COLORREF WidgetPixel(QWidget* pWidget, int x, int y)
     return pWidget ? ImagePixel(pWidget->grab().toImage(), pWidget, x, y) : 0xFFFFFFFF;
 }
 
-} // namespace
+}  // namespace
 
 COLORREF ControlPixel(const CDialog& dialog, int nID, int x, int y)
 {
@@ -291,7 +297,7 @@ bool SaveDialogImage(const CDialog& dialog, const char* pszPath)
     return pDialog && pDialog->grab().save(QString::fromUtf8(pszPath), "PNG");
 }
 
-} // namespace Testing
+}  // namespace Testing
 
 namespace dlg {
 
@@ -316,4 +322,4 @@ bool RunDialogScript(CDialog& dialog)
     return true;
 }
 
-} // namespace dlg
+}  // namespace dlg

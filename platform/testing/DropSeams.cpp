@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/TestingDrop.h"
 
 #include "platform/WndPrivate.h"
@@ -50,4 +51,4 @@ BOOL DropItems(CWnd* pWnd, CPoint point, const std::vector<std::u16string>& item
     return drop.isAccepted() ? TRUE : FALSE;
 }
 
-} // namespace Testing
+}  // namespace Testing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/TestingShell.h"
 
 #include "platform/CeCommandBar.h"
@@ -10,14 +11,14 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QTimer>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -50,7 +51,7 @@ namespace {
 ScriptedMessageBoxes::State* g_pMessageBoxes = nullptr;
 ScriptedFileDialogs::State* g_pFileDialogs = nullptr;
 TemporarySettings::State* g_pSettings = nullptr;
-} // namespace
+}  // namespace
 
 UINT MessageBoxRecord::Icon() const
 {
@@ -123,8 +124,8 @@ TemporarySettings::TemporarySettings() : m_pState(std::make_unique<State>())
 {
     // Without its folder the store would fall back to the user's own.
     if (!m_pState->dir.isValid())
-        throw std::runtime_error("cannot create a temporary settings folder: "
-                                 + m_pState->dir.errorString().toStdString());
+        throw std::runtime_error("cannot create a temporary settings folder: " +
+                                 m_pState->dir.errorString().toStdString());
     m_pState->pOuter = g_pSettings;
     g_pSettings = m_pState.get();
 }
@@ -146,12 +147,11 @@ void TemporarySettings::WriteRaw(const std::u16string& strSection, const std::u1
     if (g_pSettings != m_pState.get())
         return;
     std::unique_ptr<QSettings> pSettings = shell::OpenProfile();
-    pSettings->setValue(shell::ToQString(strSection) + u'/' + shell::ToQString(strEntry),
-                        shell::ToQString(strValue));
+    pSettings->setValue(shell::ToQString(strSection) + u'/' + shell::ToQString(strEntry), shell::ToQString(strValue));
     pSettings->sync();
 }
 
-} // namespace Testing
+}  // namespace Testing
 
 namespace shell {
 
@@ -160,17 +160,23 @@ bool ScriptedMessageBox(const std::u16string& strText, UINT nType, int& nResult)
     Testing::ScriptedMessageBoxes::State* pState = Testing::g_pMessageBoxes;
     if (!pState)
         return false;
-    pState->shown.push_back({ strText, nType });
+    pState->shown.push_back({strText, nType});
     if (!pState->answers.empty()) {
         nResult = pState->answers.front();
         pState->answers.pop_front();
         return true;
     }
     switch (nType & MB_TYPEMASK) {
-    case MB_YESNO: nResult = IDNO; break;
+    case MB_YESNO:
+        nResult = IDNO;
+        break;
     case MB_OKCANCEL:
-    case MB_YESNOCANCEL: nResult = IDCANCEL; break;
-    default: nResult = IDOK; break;
+    case MB_YESNOCANCEL:
+        nResult = IDCANCEL;
+        break;
+    default:
+        nResult = IDOK;
+        break;
     }
     return true;
 }
@@ -181,7 +187,7 @@ bool ScriptedFileDialog(const FileDialogRequest& request, std::optional<std::u16
     if (!pState)
         return false;
     pState->shown.push_back(
-        { request.bOpen ? TRUE : FALSE, request.strDefExt, request.strFileName, request.dwFlags, request.filters });
+        {request.bOpen ? TRUE : FALSE, request.strDefExt, request.strFileName, request.dwFlags, request.filters});
     path.reset();
     if (!pState->answers.empty()) {
         path = pState->answers.front();
@@ -195,7 +201,7 @@ QString SettingsFolderOverride()
     return Testing::g_pSettings ? Testing::g_pSettings->dir.path() : QString();
 }
 
-} // namespace shell
+}  // namespace shell
 
 // Command bar helpers.
 
@@ -226,8 +232,8 @@ std::pair<QMenu*, QAction*> FindMenuItem(CFrameWnd& frame, UINT nID)
     for (QMenu* pMenu : MenusOf(frame))
         for (QAction* pAction : pMenu->actions())
             if (!pAction->isSeparator() && pAction->data().toUInt() == nID)
-                return { pMenu, pAction };
-    return { nullptr, nullptr };
+                return {pMenu, pAction};
+    return {nullptr, nullptr};
 }
 
 QAction* FindButton(CFrameWnd& frame, UINT nID)
@@ -257,7 +263,7 @@ std::u16string TextOf(const QAction* pAction)
     return pAction->isSeparator() ? std::u16string() : shell::ToU16(pAction->text());
 }
 
-} // namespace
+}  // namespace
 
 std::vector<std::u16string> MenuTitles(CFrameWnd& frame)
 {
@@ -358,7 +364,7 @@ void RunIdle()
     shell::RunIdle();
 }
 
-} // namespace Testing
+}  // namespace Testing
 
 // Native dialogs answered from the event loop.
 
@@ -367,40 +373,49 @@ namespace Testing {
 namespace {
 
 // Runs answer on the next modal widget of type T once it is open.
-template <class T>
-void WhenModalOpens(std::function<void(T*)> answer)
+template <class T> void WhenModalOpens(std::function<void(T*)> answer)
 {
     QTimer::singleShot(0, [answer] {
         if (T* pModal = qobject_cast<T*>(QApplication::activeModalWidget()))
             answer(pModal);
         else
-            WhenModalOpens<T>(answer); // not open yet
+            WhenModalOpens<T>(answer);  // not open yet
     });
 }
 
 int ResultOf(QMessageBox::StandardButton button)
 {
     switch (button) {
-    case QMessageBox::Ok: return IDOK;
-    case QMessageBox::Cancel: return IDCANCEL;
-    case QMessageBox::Yes: return IDYES;
-    case QMessageBox::No: return IDNO;
-    default: return 0;
+    case QMessageBox::Ok:
+        return IDOK;
+    case QMessageBox::Cancel:
+        return IDCANCEL;
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    default:
+        return 0;
     }
 }
 
 UINT IconOf(QMessageBox::Icon icon)
 {
     switch (icon) {
-    case QMessageBox::Critical: return MB_ICONSTOP;
-    case QMessageBox::Question: return MB_ICONQUESTION;
-    case QMessageBox::Warning: return MB_ICONEXCLAMATION;
-    case QMessageBox::Information: return MB_ICONINFORMATION;
-    default: return 0;
+    case QMessageBox::Critical:
+        return MB_ICONSTOP;
+    case QMessageBox::Question:
+        return MB_ICONQUESTION;
+    case QMessageBox::Warning:
+        return MB_ICONEXCLAMATION;
+    case QMessageBox::Information:
+        return MB_ICONINFORMATION;
+    default:
+        return 0;
     }
 }
 
-} // namespace
+}  // namespace
 
 void AnswerNextNativeMessageBox(int nButton, NativeMessageBox* pSeen)
 {
@@ -422,7 +437,7 @@ void AnswerNextNativeMessageBox(int nButton, NativeMessageBox* pSeen)
         if (pPress)
             pPress->click();
         else
-            pBox->done(0); // no such button: close it rather than hang
+            pBox->done(0);  // no such button: close it rather than hang
     });
 }
 
@@ -447,4 +462,4 @@ void AnswerNextNativeFileDialog(const std::u16string* pTypedPath, NativeFileDial
     });
 }
 
-} // namespace Testing
+}  // namespace Testing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/Testing.h"
 #include "platform/WndPrivate.h"
 
@@ -38,13 +39,12 @@ void SendMouse(QWidget* target, QEvent::Type type, const QPoint& global, Qt::Mou
         return;
     // A move names no button; press, double click and release name the left one.
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(target->mapFromGlobal(global)), QPointF(global), button, buttons,
-                      Qt::NoModifier);
+    QMouseEvent event(type, QPointF(target->mapFromGlobal(global)), QPointF(global), button, buttons, Qt::NoModifier);
     event.setTimestamp(g_clock);
     QApplication::sendEvent(target, &event);
 }
 
-} // namespace
+}  // namespace
 
 void EnsureApplication()
 {
@@ -136,7 +136,7 @@ private:
     QRect m_renderedRect;
 };
 
-} // namespace
+}  // namespace
 
 COLORREF PixelAt(const CWnd* pWnd, int x, int y)
 {
@@ -211,13 +211,15 @@ QImage Screen(const CWnd* pWnd)
     return shot;
 }
 
-} // namespace
+}  // namespace
 
 struct ScreenShot::Data {
     QImage shot;
 };
 
-ScreenShot::ScreenShot(const CWnd* pWnd) : m_pData(std::make_unique<Data>(Data{Screen(pWnd)})) { }
+ScreenShot::ScreenShot(const CWnd* pWnd) : m_pData(std::make_unique<Data>(Data {Screen(pWnd)}))
+{
+}
 
 ScreenShot::~ScreenShot() = default;
 
@@ -314,7 +316,7 @@ void SendKey(int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt:
     SendKeyEvent(QEvent::KeyRelease, key, modifiers, text);
 }
 
-} // namespace
+}  // namespace
 
 void TypeText(LPCTSTR text)
 {
@@ -324,13 +326,24 @@ void TypeText(LPCTSTR text)
         // control characters come from their own keys.
         int key = ch.toUpper().unicode();
         switch (ch.unicode()) {
-        case u'\b': key = Qt::Key_Backspace; break;
-        case u'\t': key = Qt::Key_Tab; break;
+        case u'\b':
+            key = Qt::Key_Backspace;
+            break;
+        case u'\t':
+            key = Qt::Key_Tab;
+            break;
         case u'\r':
-        case u'\n': key = Qt::Key_Return; break;
-        case 0x1B: key = Qt::Key_Escape; break;
-        case 0x7F: key = Qt::Key_Delete; break;
-        default: break;
+        case u'\n':
+            key = Qt::Key_Return;
+            break;
+        case 0x1B:
+            key = Qt::Key_Escape;
+            break;
+        case 0x7F:
+            key = Qt::Key_Delete;
+            break;
+        default:
+            break;
         }
         SendKey(key, QString(ch));
     }
@@ -345,13 +358,20 @@ void PressKey(UINT nVirtKey, BOOL bShift)
         const char16_t* text;
     };
     static const Key keys[] = {
-        {VK_BACK, Qt::Key_Backspace, u"\b"}, {VK_TAB, Qt::Key_Tab, u"\t"},
-        {VK_RETURN, Qt::Key_Return, u"\r"},  {VK_ESCAPE, Qt::Key_Escape, u"\x1b"},
-        {VK_SPACE, Qt::Key_Space, u" "},      {VK_PRIOR, Qt::Key_PageUp, u""},
-        {VK_NEXT, Qt::Key_PageDown, u""},     {VK_END, Qt::Key_End, u""},
-        {VK_HOME, Qt::Key_Home, u""},         {VK_LEFT, Qt::Key_Left, u""},
-        {VK_UP, Qt::Key_Up, u""},             {VK_RIGHT, Qt::Key_Right, u""},
-        {VK_DOWN, Qt::Key_Down, u""},         {VK_DELETE, Qt::Key_Delete, u"\x7f"},
+        {VK_BACK, Qt::Key_Backspace, u"\b"},
+        {VK_TAB, Qt::Key_Tab, u"\t"},
+        {VK_RETURN, Qt::Key_Return, u"\r"},
+        {VK_ESCAPE, Qt::Key_Escape, u"\x1b"},
+        {VK_SPACE, Qt::Key_Space, u" "},
+        {VK_PRIOR, Qt::Key_PageUp, u""},
+        {VK_NEXT, Qt::Key_PageDown, u""},
+        {VK_END, Qt::Key_End, u""},
+        {VK_HOME, Qt::Key_Home, u""},
+        {VK_LEFT, Qt::Key_Left, u""},
+        {VK_UP, Qt::Key_Up, u""},
+        {VK_RIGHT, Qt::Key_Right, u""},
+        {VK_DOWN, Qt::Key_Down, u""},
+        {VK_DELETE, Qt::Key_Delete, u"\x7f"},
     };
     for (const Key& k : keys) {
         if (k.vk != nVirtKey)
@@ -383,7 +403,7 @@ QWidget* DraggableWidget(CWnd* pWnd)
     return w && w->isWindow() && w->isVisible() ? w : nullptr;
 }
 
-} // namespace
+}  // namespace
 
 void Resize(CWnd* pWnd, int cx, int cy)
 {
@@ -404,12 +424,24 @@ BOOL ScrollBarAction(CWnd* pWnd, int nBar, UINT nSBCode, int nTrackPos)
         return FALSE;
     QScrollBar* bar = p->qbars[nBar];
     switch (nSBCode) {
-    case SB_LINEUP: bar->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case SB_LINEDOWN: bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
-    case SB_PAGEUP: bar->triggerAction(QAbstractSlider::SliderPageStepSub); break;
-    case SB_PAGEDOWN: bar->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
-    case SB_TOP: bar->triggerAction(QAbstractSlider::SliderToMinimum); break;
-    case SB_BOTTOM: bar->triggerAction(QAbstractSlider::SliderToMaximum); break;
+    case SB_LINEUP:
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    case SB_LINEDOWN:
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case SB_PAGEUP:
+        bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+        break;
+    case SB_PAGEDOWN:
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        break;
+    case SB_TOP:
+        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        break;
+    case SB_BOTTOM:
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
         // Drag the thumb: press it, move it, let go.
@@ -442,4 +474,4 @@ int ScrollBarPosition(const CWnd* pWnd, int nBar)
     return p->qbars[nBar]->value();
 }
 
-} // namespace Testing
+}  // namespace Testing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/AboutPuzzleDlg.h"
 #include "tests/app/DialogFixture.h"
 
@@ -7,7 +8,7 @@ using AboutDlgTest = DialogFixture;
 
 TEST(AboutPuzzleFileName, IsThePartAfterTheLastSeparatorOfEitherKind)
 {
-    for (LPCTSTR pszPath : { u"\\My Documents\\x.puz", u"/home/me/a\\b/x.puz", u"c:/a/b\\x.puz", u"x.puz" })
+    for (LPCTSTR pszPath : {u"\\My Documents\\x.puz", u"/home/me/a\\b/x.puz", u"c:/a/b\\x.puz", u"x.puz"})
         EXPECT_EQ(CAboutPuzzleDlg::FileNameOf(pszPath), u"x.puz");
     EXPECT_EQ(CAboutPuzzleDlg::FileNameOf(u"folder/"), u"");
 }
@@ -18,12 +19,12 @@ TEST_F(AboutDlgTest, AboutPuzzleOnlyWithAPuzzleShowingItsTexts)
     LoadBigPuzzle(Big().Title("A & <i>B</i>").Author("").Copyright("(c) Us"));
     Open(ID_ABOUT_PUZZLE, [](CDialog& dlg) {
         EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_FILE), u"x.puz");
-        EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_TITLE), u"A & <i>B</i>"); // as written
+        EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_TITLE), u"A & <i>B</i>");  // as written
         EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_AUTHOR), u"");
         EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_COPYRIGHT), u"(c) Us");
         Testing::PressCaptionOK(dlg);
     });
-    EXPECT_EQ(m_dialogs.Opened(), std::vector<UINT>{ IDD_ABOUT_PUZZLE });
+    EXPECT_EQ(m_dialogs.Opened(), std::vector<UINT> {IDD_ABOUT_PUZZLE});
 }
 
 TEST_F(AboutDlgTest, AboutBoxOpensCentredOverTheFrame)
@@ -36,7 +37,7 @@ TEST_F(AboutDlgTest, AboutBoxOpensCentredOverTheFrame)
         EXPECT_NEAR(rcDialog.CenterPoint().y, rcFrame.CenterPoint().y, 1);
         Testing::PressCaptionOK(dlg);
     });
-    EXPECT_EQ(m_dialogs.Opened(), std::vector<UINT>{ IDD_ABOUTBOX });
+    EXPECT_EQ(m_dialogs.Opened(), std::vector<UINT> {IDD_ABOUTBOX});
 }
 
-} // namespace
+}  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The whole program started as the platform starts it, with settings in a
@@ -94,7 +95,7 @@ protected:
 // A five-by-five block with no black squares.
 inline PuzzleFileWriter HeartWriter()
 {
-    return PuzzleFileWriter({ "HEART", "EMBER", "ABUSE", "RESIN", "TREND" });
+    return PuzzleFileWriter({"HEART", "EMBER", "ABUSE", "RESIN", "TREND"});
 }
 
-} // namespace trellis::test
+}  // namespace trellis::test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The largest grid a puzzle file holds, at the largest square size: what the
 // program keeps of its windows grows with the screen, not with the grid, and
 // the far corner of the grid works like any other.
@@ -64,5 +65,5 @@ TEST_F(BigGridTest, AGridOf255SquaresAt64PixelsKeepsImagesTheSizeOfTheScreen)
     EXPECT_LT(Testing::ImageBytes(&Frame()), 4 * ScreenBytes());
 }
 
-} // namespace
-} // namespace trellis::test
+}  // namespace
+}  // namespace trellis::test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/ColorsDlg.h"
 #include "tests/app/DialogFixture.h"
 
@@ -23,8 +24,9 @@ TEST_F(ColorsDlgTest, SelectorStartsOnForegroundAndWrapsRoundBothWays)
     Open(ID_OPTIONS_COLORS, [](CDialog& dlg) {
         EXPECT_EQ(Shown(dlg), u"Foreground 1,2,3");
         EXPECT_EQ(Swatch(dlg), RGB(1, 2, 3));
-        for (const auto& [bUp, nTimes, pszName] : { std::tuple{ FALSE, 1, u"Solid" }, std::tuple{ TRUE, 1, u"Foreground" },
-                                                    std::tuple{ TRUE, 7, u"Solid" }, std::tuple{ TRUE, 1, u"Foreground" } }) {
+        for (const auto& [bUp, nTimes, pszName] :
+             {std::tuple {FALSE, 1, u"Solid"}, std::tuple {TRUE, 1, u"Foreground"}, std::tuple {TRUE, 7, u"Solid"},
+              std::tuple {TRUE, 1, u"Foreground"}}) {
             Testing::ClickSpin(dlg, IDC_SELECTOR, bUp, nTimes);
             EXPECT_EQ(Testing::ShownText(dlg, IDC_COLOR_NAME), pszName);
         }
@@ -85,4 +87,4 @@ TEST_F(ColorsDlgTest, OkChangesOnlyTheColours)
     EXPECT_EQ(Testing::PixelAt(&Grid(), ptSquare.x, ptSquare.y), background);
 }
 
-} // namespace
+}  // namespace

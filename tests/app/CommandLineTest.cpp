@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line: files to open at start, and the options that answer on
 // the terminal instead.
 #include "app/CommandLine.h"
@@ -41,7 +42,7 @@ TEST(CommandLineTest, FilesStartTheProgramWithFullPaths)
     EXPECT_EQ(none.nStatus, -1);
     EXPECT_TRUE(none.cmd.strPuzzle.empty() && none.cmd.strSolution.empty());
 
-    Outcome both = Answer({ "samples/heart.puz", "/tmp/heart.sol" });
+    Outcome both = Answer({"samples/heart.puz", "/tmp/heart.sol"});
     EXPECT_EQ(both.nStatus, -1);
     EXPECT_EQ(both.cmd.strPuzzle, Absolute("samples/heart.puz"));
     EXPECT_TRUE(std::filesystem::path(both.cmd.strPuzzle).is_absolute());
@@ -49,28 +50,28 @@ TEST(CommandLineTest, FilesStartTheProgramWithFullPaths)
     EXPECT_TRUE(both.strOut.empty() && both.strErr.empty());
 
     // After "--" a name that looks like an option is a file; so is "-" anywhere.
-    Outcome dashed = Answer({ "--", "-odd.puz", "--help" });
+    Outcome dashed = Answer({"--", "-odd.puz", "--help"});
     EXPECT_EQ(dashed.nStatus, -1);
     EXPECT_EQ(dashed.cmd.strPuzzle, Absolute("-odd.puz"));
     EXPECT_EQ(dashed.cmd.strSolution, Absolute("--help"));
-    EXPECT_EQ(Answer({ "-" }).cmd.strPuzzle, Absolute("-"));
+    EXPECT_EQ(Answer({"-"}).cmd.strPuzzle, Absolute("-"));
 
     // A name that is not UTF-8 still reaches the load, which will say it cannot open it.
-    Outcome bytes = Answer({ "/tmp/caf\xe9.puz" });
+    Outcome bytes = Answer({"/tmp/caf\xe9.puz"});
     EXPECT_EQ(bytes.nStatus, -1);
     EXPECT_EQ(bytes.cmd.strPuzzle.substr(0, 8), u"/tmp/caf");
 }
 
 TEST(CommandLineTest, HelpAndVersionAnswerOnTheTerminalAndEndWell)
 {
-    for (const char* pszOption : { "--help", "-h" }) {
-        Outcome help = Answer({ "puzzle.puz", pszOption });
+    for (const char* pszOption : {"--help", "-h"}) {
+        Outcome help = Answer({"puzzle.puz", pszOption});
         EXPECT_EQ(help.nStatus, 0) << pszOption;
         EXPECT_EQ(help.strOut.rfind("Usage: trellis [PUZZLE.puz [SOLUTION.sol]]\n", 0), 0u) << help.strOut;
         EXPECT_NE(help.strOut.find("--version"), std::string::npos);
         EXPECT_TRUE(help.strErr.empty());
     }
-    Outcome version = Answer({ "--version" });
+    Outcome version = Answer({"--version"});
     EXPECT_EQ(version.nStatus, 0);
     EXPECT_EQ(version.strOut.rfind("trellis ", 0), 0u);
     EXPECT_TRUE(version.strOut.size() > 9 && std::isdigit(static_cast<unsigned char>(version.strOut[8])));
@@ -79,15 +80,15 @@ TEST(CommandLineTest, HelpAndVersionAnswerOnTheTerminalAndEndWell)
 
 TEST(CommandLineTest, UnknownOptionsAndExtraFilesAreRefusedWithStatusTwo)
 {
-    Outcome unknown = Answer({ "heart.puz", "--fullscreen" });
+    Outcome unknown = Answer({"heart.puz", "--fullscreen"});
     EXPECT_EQ(unknown.nStatus, 2);
     EXPECT_EQ(unknown.strErr, "trellis: unknown option '--fullscreen'\nTry 'trellis --help' for more information.\n");
     EXPECT_TRUE(unknown.strOut.empty());
-    EXPECT_EQ(Answer({ "-platform", "offscreen" }).nStatus, 2);
+    EXPECT_EQ(Answer({"-platform", "offscreen"}).nStatus, 2);
 
-    Outcome extra = Answer({ "a.puz", "a.sol", "b.puz" });
+    Outcome extra = Answer({"a.puz", "a.sol", "b.puz"});
     EXPECT_EQ(extra.nStatus, 2);
     EXPECT_NE(extra.strErr.find("'b.puz'"), std::string::npos);
 }
 
-} // namespace
+}  // namespace

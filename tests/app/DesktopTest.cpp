@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Files from the desktop: given on the command line, dropped on the window,
 // and the puzzle's title in the window's title.
 #include "tests/app/AppFixture.h"
@@ -64,7 +65,7 @@ TEST_F(DesktopTest, AFileThatFailsAtStartSaysWhatTheMenuSaysAndTheProgramRuns)
     // A solution of another puzzle: the model's own message; the puzzle stays.
     TearDown();
     theApp.m_strStartPuzzle = WritePuzzle(HeartWriter(), "heart.puz");
-    theApp.m_strStartSolution = WriteSolution(PuzzleFileWriter({ "AB", "CD" }), "other.sol", u'Q');
+    theApp.m_strStartSolution = WriteSolution(PuzzleFileWriter({"AB", "CD"}), "other.sol", u'Q');
     Start();
     ASSERT_NE(theApp.m_pPuzzle, nullptr);
     ASSERT_EQ(m_boxes.Shown().size(), 3u);
@@ -91,35 +92,35 @@ TEST_F(DesktopTest, DroppedPuzzlesAndSolutionsLoadAndOtherThingsChangeNothing)
     Start();
     // A solution needs a puzzle; other files do nothing.
     const std::u16string strSolution = WriteSolution(HeartWriter(), "heart.sol", u'Z');
-    EXPECT_TRUE(Drop({ strSolution, WritePuzzle(HeartWriter(), "notes.txt") }));
+    EXPECT_TRUE(Drop({strSolution, WritePuzzle(HeartWriter(), "notes.txt")}));
     EXPECT_EQ(theApp.m_pPuzzle, nullptr);
     EXPECT_TRUE(m_boxes.Shown().empty());
 
-    EXPECT_TRUE(Drop({ WritePuzzle(HeartWriter(), "HEART.PUZ") }));
+    EXPECT_TRUE(Drop({WritePuzzle(HeartWriter(), "HEART.PUZ")}));
     ASSERT_NE(theApp.m_pPuzzle, nullptr);
     EXPECT_EQ(ClueText().Left(3), CString(u"1A:"));
     EXPECT_EQ(LetterInk(), 0);
-    EXPECT_TRUE(Drop({ strSolution }));
+    EXPECT_TRUE(Drop({strSolution}));
     EXPECT_EQ(theApp.m_pPuzzle->GetSquare(0, 0).m_chLetter, u'Z');
     EXPECT_GT(LetterInk(), 0);
 
     // A second puzzle with a solution of another grid: the puzzle loads, the
     // solution is refused with the model's message.
-    const std::u16string strHoles = WritePuzzle(PuzzleFileWriter({ "#EART", "EMBER", "ABUSE", "RESIN", "TREND" }),
-                                                "holes.puz");
-    EXPECT_TRUE(Drop({ strHoles, WriteSolution(PuzzleFileWriter({ "AB", "CD" }), "small.sol", u'Q') }));
+    const std::u16string strHoles =
+        WritePuzzle(PuzzleFileWriter({"#EART", "EMBER", "ABUSE", "RESIN", "TREND"}), "holes.puz");
+    EXPECT_TRUE(Drop({strHoles, WriteSolution(PuzzleFileWriter({"AB", "CD"}), "small.sol", u'Q')}));
     ASSERT_NE(theApp.m_pPuzzle, nullptr);
     EXPECT_EQ(theApp.m_pPuzzle->m_strFileName, strHoles);
     ASSERT_EQ(m_boxes.Shown().size(), 1u);
     EXPECT_NE(m_boxes.Shown()[0].strText.find(u"does not match"), std::u16string::npos);
 
     // A broken puzzle says what Load Puzzle says and leaves none.
-    EXPECT_TRUE(Drop({ m_dir.Write(std::string("bad.puz"), std::string("not a puzzle")) }));
+    EXPECT_TRUE(Drop({m_dir.Write(std::string("bad.puz"), std::string("not a puzzle"))}));
     EXPECT_EQ(theApp.m_pPuzzle, nullptr);
     ASSERT_EQ(m_boxes.Shown().size(), 2u);
     EXPECT_NE(m_boxes.Shown()[1].strText.find(u"invalid puzzle file"), std::u16string::npos);
     EXPECT_EQ(Title(), u"trellis");
 }
 
-} // namespace
-} // namespace trellis::test
+}  // namespace
+}  // namespace trellis::test

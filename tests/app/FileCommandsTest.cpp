@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Load Puzzle, the solution commands and the file dialogs they open.
 #include "tests/app/AppFixture.h"
 
@@ -71,7 +72,7 @@ TEST_F(AppTest, SaveSolutionAsksOnceThenWritesToTheRememberedPath)
     Type(u"H");
     const std::string before = TempDir::Read(m_dir.File("mine.sol"));
     ASSERT_TRUE(Choose(ID_SAVE_SOLUTION));
-    EXPECT_EQ(m_files.Shown().size(), 2u); // no dialog this time
+    EXPECT_EQ(m_files.Shown().size(), 2u);  // no dialog this time
     EXPECT_NE(TempDir::Read(m_dir.File("mine.sol")), before);
     EXPECT_TRUE(m_boxes.Shown().empty());
 }
@@ -97,7 +98,7 @@ TEST_F(AppTest, LoadSolutionRestoresLettersAndIsNotRememberedForSaving)
     m_files.Cancel();
     const size_t nDialogs = m_files.Shown().size();
     ASSERT_TRUE(Choose(ID_SAVE_SOLUTION));
-    EXPECT_EQ(m_files.Shown().size(), nDialogs + 1); // asks for a name
+    EXPECT_EQ(m_files.Shown().size(), nDialogs + 1);  // asks for a name
     EXPECT_FALSE(m_files.Shown().back().bOpen);
 }
 
@@ -114,5 +115,5 @@ TEST_F(AppTest, AFailedSaveKeepsTheOldFileAndSaysWhy)
     EXPECT_EQ(theApp.m_strSolutionFile, CString(strInMissingFolder));
 }
 
-} // namespace
-} // namespace trellis::test
+}  // namespace
+}  // namespace trellis::test

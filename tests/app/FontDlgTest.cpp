@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/FontDlg.h"
 #include "tests/app/DialogFixture.h"
 
@@ -59,4 +60,4 @@ TEST_F(FontDlgTest, SizesFromTwoToSixtyFourLetterFirstThenThePuzzleIsRebuiltButN
     EXPECT_EQ(Stored(u"options", u"letter"), kAbsent);
 }
 
-} // namespace
+}  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/OptionsDlg.h"
 #include "tests/app/DialogFixture.h"
 
@@ -14,8 +15,8 @@ TEST_F(OptionsDlgTest, CancelChangesNothingButWritesEverySetting)
     });
     EXPECT_EQ(Grid().m_nSquareSize, 20);
     EXPECT_EQ(theApp.m_nSolveMode, 1);
-    const std::pair<LPCTSTR, int> stored[] = { { u"mode", 1 }, { u"number", 6 }, { u"letter", 10 }, { u"square", 20 },
-                                               { u"numbers", 0 }, { u"input", 1 }, { u"cluesize", 38 } };
+    const std::pair<LPCTSTR, int> stored[] = {{u"mode", 1},    {u"number", 6}, {u"letter", 10},  {u"square", 20},
+                                              {u"numbers", 0}, {u"input", 1},  {u"cluesize", 38}};
     for (const auto& [pszEntry, nValue] : stored)
         EXPECT_EQ(Stored(u"options", pszEntry), nValue) << trellis::test::ToUtf8(pszEntry);
     EXPECT_EQ(Stored(u"color", u"7"), static_cast<int>(g_aDefaultGridColors[7]));
@@ -34,7 +35,7 @@ TEST_F(OptionsDlgTest, OkHandsThePuzzleOverAgainAndAppliesTheFields)
 
     Open(ID_OPTIONS_GENERAL, [](CDialog& dlg) {
         Testing::TypeInto(dlg, IDC_SQUARE_SIZE, u"12");
-        for (int nID : { IDC_CHECK_ENTERED, IDC_NUMBERS, IDC_INPUT_WINDOW })
+        for (int nID : {IDC_CHECK_ENTERED, IDC_NUMBERS, IDC_INPUT_WINDOW})
             Testing::Click(dlg, nID);
         Testing::PressOK(dlg);
     });
@@ -61,9 +62,9 @@ TEST_F(OptionsDlgTest, GroupBoxesFrameTheirControlsWithTheTitleInTheTopLine)
         auto pixel = [&dlg](int x, int y) { return Testing::DialogPixel(dlg, x, y); };
         const COLORREF face = pixel(1, 1);
         const std::pair<CRect, std::vector<int>> groups[] = {
-            { mapped(7, 34, 120, 32), { IDC_CHECK_ENTERED, IDC_CHECK_REQUEST } },
-            { mapped(7, 71, 120, 21), { IDC_NUMBERS, IDC_INPUT_WINDOW } },
-            { mapped(7, 95, 120, 20), { IDC_CLUE_SMALL, IDC_CLUE_LARGE } },
+            {mapped(7, 34, 120, 32), {IDC_CHECK_ENTERED, IDC_CHECK_REQUEST}},
+            {mapped(7, 71, 120, 21), {IDC_NUMBERS, IDC_INPUT_WINDOW}},
+            {mapped(7, 95, 120, 20), {IDC_CLUE_SMALL, IDC_CLUE_LARGE}},
         };
         for (const auto& [box, controls] : groups) {
             // Left, right and bottom edges on the template rectangle.
@@ -96,7 +97,7 @@ TEST_F(OptionsDlgTest, StoredClueHeightIsKeptUntilARadioIsClicked)
         Testing::PressOK(dlg);
     });
     EXPECT_EQ(Stored(u"options", u"cluesize"), 25);
-    for (const auto& [nID, nHeight] : { std::pair{ IDC_CLUE_SMALL, 20 }, std::pair{ IDC_CLUE_LARGE, 38 } }) {
+    for (const auto& [nID, nHeight] : {std::pair {IDC_CLUE_SMALL, 20}, std::pair {IDC_CLUE_LARGE, 38}}) {
         Open(ID_OPTIONS_GENERAL, [nID = nID](CDialog& dlg) {
             Testing::Click(dlg, nID);
             Testing::PressOK(dlg);
@@ -109,7 +110,7 @@ TEST_F(OptionsDlgTest, StoredClueHeightIsKeptUntilARadioIsClicked)
 TEST_F(OptionsDlgTest, SquareSizeOutsideTwoToSixtyFourIsRefused)
 {
     Open(ID_OPTIONS_GENERAL, [this](CDialog& dlg) {
-        for (const char16_t* pszSize : { u"1", u"65" }) {
+        for (const char16_t* pszSize : {u"1", u"65"}) {
             Testing::TypeInto(dlg, IDC_SQUARE_SIZE, pszSize);
             ExpectRefused(dlg, IDC_SQUARE_SIZE, u"2 and 64");
         }
@@ -119,4 +120,4 @@ TEST_F(OptionsDlgTest, SquareSizeOutsideTwoToSixtyFourIsRefused)
     EXPECT_EQ(Grid().m_nSquareSize, 64);
 }
 
-} // namespace
+}  // namespace

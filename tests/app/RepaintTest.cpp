@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a command changes behind a file dialog shows as soon as it closes:
 // closing it repaints the whole frame, also what is scrolled into view later.
 #include "tests/app/DialogFixture.h"
@@ -13,7 +14,7 @@ TEST_F(RepaintTest, ASecondPuzzleOfTheSameSizeIsShownAlsoWhereItScrollsIntoView)
         const CRect rc = Grid().GetSquareRect(nCol, nRow);
         return Testing::PixelAt(&Grid(), rc.right - 1, rc.bottom - 1);
     };
-    LoadPuzzle(Big(), "first.puz"); // 15 x 15, black only at the top left
+    LoadPuzzle(Big(), "first.puz");  // 15 x 15, black only at the top left
     std::vector<std::string> rows(15, std::string(15, 'B'));
     rows[0][2] = rows[14][14] = '#';
     LoadPuzzle(trellis::test::PuzzleFileWriter(rows), "second.puz");
@@ -27,4 +28,4 @@ TEST_F(RepaintTest, ASecondPuzzleOfTheSameSizeIsShownAlsoWhereItScrollsIntoView)
     EXPECT_EQ(fill(13, 14), Grid().m_colors[GRID_BACKGROUND]);
 }
 
-} // namespace
+}  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Solve commands from menu and toolbar in the stored solve mode, and the
 // congratulation when the puzzle is solved.
 #include "tests/app/AppFixture.h"
@@ -20,7 +21,7 @@ protected:
 
 TEST_F(SolvingTest, ToolbarAndMenuRunTheSolveCommandsInTheStoredMode)
 {
-    theApp.WriteProfileInt(u"options", u"mode", 0); // check as letters are entered
+    theApp.WriteProfileInt(u"options", u"mode", 0);  // check as letters are entered
     StartWithHeart();
     Type(u"HX");
     EXPECT_TRUE(Square(0, 0).m_bChecked);
@@ -60,7 +61,7 @@ TEST_F(SolvingTest, ASolvedPuzzleAsksToDeleteItsFile)
     EXPECT_TRUE(std::filesystem::exists(m_dir.File("puzzle.puz")));
     EXPECT_EQ(PuzzleWnd().m_wndClue.m_nNumber, 0);
 
-    for (size_t nShown : { 2u, 4u }) {
+    for (size_t nShown : {2u, 4u}) {
         m_boxes.Answer(IDYES);
         ASSERT_TRUE(Choose(ID_SHOW_PUZZLE));
         ASSERT_EQ(m_boxes.Shown().size(), nShown);
@@ -73,5 +74,5 @@ TEST_F(SolvingTest, ASolvedPuzzleAsksToDeleteItsFile)
     EXPECT_EQ(m_boxes.Shown()[3].Icon(), UINT(MB_ICONSTOP));
 }
 
-} // namespace
-} // namespace trellis::test
+}  // namespace
+}  // namespace trellis::test

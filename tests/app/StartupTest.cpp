@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up, the settings store and the frame's menus and toolbar.
 #include "tests/app/AppFixture.h"
 
@@ -10,15 +11,14 @@ namespace {
 
 constexpr int kAbsent = -12345;
 
-const std::vector<LPCTSTR> kOptionNames = { u"mode", u"number", u"letter", u"square",
-                                            u"numbers", u"input", u"cluesize" };
+const std::vector<LPCTSTR> kOptionNames = {u"mode", u"number", u"letter", u"square", u"numbers", u"input", u"cluesize"};
 
 // The seven option settings as they live in the windows, in store order.
 std::vector<int> LiveOptions(CPuzzleWnd& wnd)
 {
     CGridWnd& grid = wnd.GetGrid();
-    return { theApp.m_nSolveMode, grid.m_nNumberFontSize, grid.m_nLetterFontSize, grid.m_nSquareSize,
-             grid.m_bShowNumbers, wnd.m_bShowInput, wnd.m_nClueHeight };
+    return {theApp.m_nSolveMode, grid.m_nNumberFontSize, grid.m_nLetterFontSize, grid.m_nSquareSize,
+            grid.m_bShowNumbers, wnd.m_bShowInput,       wnd.m_nClueHeight};
 }
 
 void StoreOptions(const std::vector<int>& values)
@@ -27,7 +27,7 @@ void StoreOptions(const std::vector<int>& values)
         theApp.WriteProfileInt(u"options", kOptionNames[i], values[i]);
 }
 
-const std::vector<int> kDefaultOptions = { 1, 6, 10, 20, 0, 1, 38 };
+const std::vector<int> kDefaultOptions = {1, 6, 10, 20, 0, 1, 38};
 
 TEST_F(AppTest, FirstStartUsesEveryDefaultAndWritesNothing)
 {
@@ -47,13 +47,13 @@ TEST_F(AppTest, FirstStartUsesEveryDefaultAndWritesNothing)
 
 TEST_F(AppTest, StoredSettingsAreAppliedAndTheLayoutFollows)
 {
-    StoreOptions({ 0, 8, 14, 30, 1, 0, 25 });
+    StoreOptions({0, 8, 14, 30, 1, 0, 25});
     theApp.WriteProfileInt(u"color", u"0", 0);
     theApp.WriteProfileInt(u"color", u"3", 0x00123456);
-    theApp.WriteProfileInt(u"color", u"5", int(0xFFFFFFFF)); // the same as absent
+    theApp.WriteProfileInt(u"color", u"5", int(0xFFFFFFFF));  // the same as absent
     Start();
 
-    EXPECT_EQ(LiveOptions(PuzzleWnd()), (std::vector<int>{ 0, 8, 14, 30, 1, 0, 25 }));
+    EXPECT_EQ(LiveOptions(PuzzleWnd()), (std::vector<int> {0, 8, 14, 30, 1, 0, 25}));
     EXPECT_EQ(Grid().m_colors[0], COLORREF(0));
     EXPECT_EQ(Grid().m_colors[3], COLORREF(0x00123456));
     EXPECT_EQ(Grid().m_colors[5], g_aDefaultGridColors[5]);
@@ -71,8 +71,8 @@ TEST_F(AppTest, StoredSettingsAreAppliedAndTheLayoutFollows)
 
 TEST_F(AppTest, OddStoredValuesFallBackToTheirDefaults)
 {
-    StoreOptions({ 7, 1, 65, 0, -1, 2, 5000 });
-    theApp.WriteProfileInt(u"color", u"1", int(0x7F00FF00)); // only the colour bits count
+    StoreOptions({7, 1, 65, 0, -1, 2, 5000});
+    theApp.WriteProfileInt(u"color", u"1", int(0x7F00FF00));  // only the colour bits count
     m_settings.WriteRaw(u"color", u"2", u"green");
     Start();
 
@@ -84,10 +84,10 @@ TEST_F(AppTest, OddStoredValuesFallBackToTheirDefaults)
 TEST_F(AppTest, MenusStartSmallAndToggleWithTheToolbarInBothStates)
 {
     Start();
-    const std::vector<UINT> buttons = { ID_CLEAR_WORD, ID_CLEAR_LETTER, ID_CLEAR_PUZZLE, 0,
-                                        ID_CHECK_WORD, ID_CHECK_LETTER, ID_CHECK_PUZZLE };
-    const std::vector<std::u16string> small = { u"File" };
-    const std::vector<std::u16string> full = { u"File", u"Options", u"Solve" };
+    const std::vector<UINT> buttons = {ID_CLEAR_WORD, ID_CLEAR_LETTER, ID_CLEAR_PUZZLE, 0,
+                                       ID_CHECK_WORD, ID_CHECK_LETTER, ID_CHECK_PUZZLE};
+    const std::vector<std::u16string> small = {u"File"};
+    const std::vector<std::u16string> full = {u"File", u"Options", u"Solve"};
 
     EXPECT_EQ(Testing::MenuTitles(Frame()), small);
     EXPECT_EQ(Testing::MenuItemTexts(Frame(), 0).front(), u"Full Menus");
@@ -98,10 +98,9 @@ TEST_F(AppTest, MenusStartSmallAndToggleWithTheToolbarInBothStates)
     EXPECT_EQ(Testing::MenuTitles(Frame()), full);
     EXPECT_EQ(Testing::MenuItemTexts(Frame(), 0).front(), u"Small Menu");
     // The Solve menu ends with the unlocking of locked puzzles.
-    const std::vector<std::u16string> solve = { u"Show Letter",  u"Show Word",  u"Show Puzzle", u"",
-                                                u"Clear Letter", u"Clear Word", u"Clear Puzzle", u"",
-                                                u"Check Letter", u"Check Word", u"Check Puzzle", u"",
-                                                u"Unlock Puzzle ..." };
+    const std::vector<std::u16string> solve = {
+        u"Show Letter",  u"Show Word",  u"Show Puzzle",  u"", u"Clear Letter",     u"Clear Word", u"Clear Puzzle", u"",
+        u"Check Letter", u"Check Word", u"Check Puzzle", u"", u"Unlock Puzzle ..."};
     EXPECT_EQ(Testing::MenuItemTexts(Frame(), 2), solve);
     EXPECT_EQ(Testing::ToolBarButtons(Frame()), buttons);
     EXPECT_EQ(Frame().m_bFullMenus, 1);
@@ -115,8 +114,8 @@ TEST_F(AppTest, PuzzleCommandsAreEnabledExactlyWhileAPuzzleIsLoaded)
 {
     Start();
     ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_TOGGLE_MENUS));
-    const std::vector<UINT> needPuzzle = { ID_SAVE_SOLUTION, ID_SAVE_SOLUTION_AS, ID_LOAD_SOLUTION,
-                                           ID_ABOUT_PUZZLE, ID_SHOW_LETTER, ID_CHECK_PUZZLE, ID_CLEAR_WORD };
+    const std::vector<UINT> needPuzzle = {ID_SAVE_SOLUTION, ID_SAVE_SOLUTION_AS, ID_LOAD_SOLUTION, ID_ABOUT_PUZZLE,
+                                          ID_SHOW_LETTER,   ID_CHECK_PUZZLE,     ID_CLEAR_WORD};
     for (UINT nID : needPuzzle)
         EXPECT_FALSE(Testing::IsMenuItemEnabled(Frame(), nID)) << nID;
     EXPECT_TRUE(Testing::IsMenuItemEnabled(Frame(), ID_LOAD_PUZZLE));
@@ -150,5 +149,5 @@ TEST_F(AppTest, AFrameThatCannotBeCreatedIsReportedAndStartUpFails)
     EXPECT_EQ(m_boxes.Shown()[0].Icon(), UINT(MB_ICONSTOP));
 }
 
-} // namespace
-} // namespace trellis::test
+}  // namespace
+}  // namespace trellis::test

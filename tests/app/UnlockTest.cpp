@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Locked puzzles in the running program: Check and Show off, the Unlock
 // Puzzle dialog with a typed key or a search.
 #include "tests/app/DialogFixture.h"
@@ -8,9 +9,9 @@ namespace {
 
 using trellis::test::PuzzleFileWriter;
 
-const std::vector<std::string> kRows = { "HEART", "EM#ER", "ABUSE", "RE#IN", "TREND" };
-const UINT kAnswerCommands[] = { ID_CHECK_LETTER, ID_CHECK_WORD, ID_CHECK_PUZZLE,
-                                 ID_SHOW_LETTER,  ID_SHOW_WORD,  ID_SHOW_PUZZLE };
+const std::vector<std::string> kRows = {"HEART", "EM#ER", "ABUSE", "RE#IN", "TREND"};
+const UINT kAnswerCommands[] = {ID_CHECK_LETTER, ID_CHECK_WORD, ID_CHECK_PUZZLE,
+                                ID_SHOW_LETTER,  ID_SHOW_WORD,  ID_SHOW_PUZZLE};
 
 class UnlockTest : public DialogFixture {
 protected:
@@ -28,7 +29,8 @@ protected:
         Testing::RunIdle();
         int n = 0;
         for (UINT nID : kAnswerCommands)
-            n += (Testing::IsMenuItemEnabled(Frame(), nID) ? 1 : 0) + (Testing::IsToolBarButtonEnabled(Frame(), nID) ? 1 : 0);
+            n += (Testing::IsMenuItemEnabled(Frame(), nID) ? 1 : 0) +
+                 (Testing::IsToolBarButtonEnabled(Frame(), nID) ? 1 : 0);
         return n;
     }
     std::vector<std::u16string> Messages()
@@ -47,7 +49,7 @@ TEST_F(UnlockTest, OnlyALockedPuzzleCanBeUnlockedAndItCannotBeCheckedOrShown)
     EXPECT_FALSE(Testing::IsMenuItemEnabled(Frame(), ID_UNLOCK_PUZZLE));
     LoadPuzzle(PuzzleFileWriter(kRows));
     EXPECT_FALSE(Testing::IsMenuItemEnabled(Frame(), ID_UNLOCK_PUZZLE));
-    EXPECT_EQ(AnswerCommandsEnabled(), 9); // six menu items, three toolbar buttons
+    EXPECT_EQ(AnswerCommandsEnabled(), 9);  // six menu items, three toolbar buttons
 
     LoadPuzzle(PuzzleFileWriter(kRows).Locked(4271));
     EXPECT_TRUE(Testing::IsMenuItemEnabled(Frame(), ID_UNLOCK_PUZZLE));
@@ -78,7 +80,8 @@ TEST_F(UnlockTest, AWrongOrShortKeySaysSoAndTheRightOneUnlocks)
         EXPECT_EQ(Testing::ShownText(dlg, IDC_UNLOCK_KEY), u"4271");
         Testing::PressOK(dlg);
     });
-    EXPECT_EQ(Messages(), (std::vector<std::u16string>{ u"That is not the key of this puzzle.", u"The key has four digits." }));
+    EXPECT_EQ(Messages(),
+              (std::vector<std::u16string> {u"That is not the key of this puzzle.", u"The key has four digits."}));
     EXPECT_FALSE(theApp.m_pPuzzle->m_bLocked);
     EXPECT_EQ(theApp.m_pPuzzle->GetSquare(0, 0).m_chSolution, u'H');
     EXPECT_FALSE(Testing::IsMenuItemEnabled(Frame(), ID_UNLOCK_PUZZLE));
@@ -98,7 +101,7 @@ TEST_F(UnlockTest, AnEmptyKeySearchesForIt)
 // the congratulation follows as for any puzzle. A wrong full grid says nothing.
 TEST_F(UnlockTest, TypingTheAnswersOfALockedPuzzleSolvesIt)
 {
-    const std::vector<std::string> rows = { "HEART", "EMBER", "ABUSE", "RESIN", "TREND" };
+    const std::vector<std::string> rows = {"HEART", "EMBER", "ABUSE", "RESIN", "TREND"};
     LoadPuzzle(PuzzleFileWriter(rows).Locked(4271));
     m_boxes.Answer(IDNO);
     for (int r = 0; r < 5; ++r) {
@@ -109,7 +112,7 @@ TEST_F(UnlockTest, TypingTheAnswersOfALockedPuzzleSolvesIt)
         Type(std::u16string(rows[r].begin(), rows[r].end() - (r == 4 ? 1 : 0)) + (r == 4 ? u"X" : u""));
     }
     EXPECT_TRUE(m_boxes.Shown().empty());
-    Type(u"D"); // the cursor stayed on the last square
+    Type(u"D");  // the cursor stayed on the last square
     ASSERT_EQ(m_boxes.Shown().size(), 1u);
     EXPECT_EQ(m_boxes.Shown()[0].Icon(), UINT(MB_ICONQUESTION));
     EXPECT_TRUE(theApp.m_pPuzzle->m_bLocked);
@@ -127,10 +130,10 @@ TEST_F(UnlockTest, TheDiagramlessKeyMustBeTyped)
     ASSERT_NE(theApp.m_pPuzzle, nullptr);
     EXPECT_EQ(AnswerCommandsEnabled(), 0);
     Unlock(u"");
-    EXPECT_EQ(Messages(), std::vector<std::u16string>{ u"The key could not be found." });
+    EXPECT_EQ(Messages(), std::vector<std::u16string> {u"The key could not be found."});
     EXPECT_TRUE(theApp.m_pPuzzle->m_bLocked);
     Unlock(u"3285");
     EXPECT_FALSE(theApp.m_pPuzzle->m_bLocked);
 }
 
-} // namespace
+}  // namespace

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The program as a desktop gets it, from the finished build:
 #     desktop-test.sh install CMAKE BUILD_DIR   installs under a fresh prefix and checks
 #         the program, its desktop entry, its icons and the MIME types of its files;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The completion question and a damaged puzzle file.
 #include "tests/e2e/TrellisTest.h"
 
@@ -22,7 +23,7 @@ TEST_F(Files, ShowPuzzleAsksToDeleteThePuzzleFileNoKeepsItAndYesDeletesIt)
     ASSERT_NE(box, 0u) << "no congratulation";
     Type("n");
     ASSERT_TRUE(AwaitGone(box));
-    EXPECT_TRUE(AwaitInk({ "LLLLL", "L#L#L", "LLLLL", "L#L#L", "LLLLL" }));
+    EXPECT_TRUE(AwaitInk({"LLLLL", "L#L#L", "LLLLL", "L#L#L", "LLLLL"}));
     EXPECT_TRUE(fs::exists(copy)) << "No deleted the puzzle file";
 
     // Still solved: Show Puzzle asks again.
@@ -32,7 +33,7 @@ TEST_F(Files, ShowPuzzleAsksToDeleteThePuzzleFileNoKeepsItAndYesDeletesIt)
     Type("y");
     ASSERT_TRUE(AwaitGone(box));
     EXPECT_TRUE(WaitUntil([&] { return !fs::exists(copy); })) << "Yes kept the puzzle file";
-    EXPECT_TRUE(AwaitInk({ "LLLLL", "L#L#L", "LLLLL", "L#L#L", "LLLLL" })) << "the solved puzzle left the screen";
+    EXPECT_TRUE(AwaitInk({"LLLLL", "L#L#L", "LLLLL", "L#L#L", "LLLLL"})) << "the solved puzzle left the screen";
 }
 
 TEST_F(Files, SaveSolutionAsWritesThroughALinkAndKeepsTheFilesPermissions)
@@ -44,7 +45,7 @@ TEST_F(Files, SaveSolutionAsWritesThroughALinkAndKeepsTheFilesPermissions)
     LoadFive();
     ASSERT_TRUE(AwaitFrameFocus());
     Type("ab");
-    ASSERT_TRUE(AwaitInk({ "LL..." }));
+    ASSERT_TRUE(AwaitInk({"LL..."}));
 
     Choose("Save Solution As ...");
     EnterPath("Save As", link);
@@ -52,7 +53,8 @@ TEST_F(Files, SaveSolutionAsWritesThroughALinkAndKeepsTheFilesPermissions)
     ASSERT_NE(box, 0u) << "no question before replacing the file";
     Type("y");
     ASSERT_TRUE(AwaitGone(box));
-    ASSERT_TRUE(WaitUntil([&] { return trellis::test::TempDir::Read(target) != "old"; })) << "the file behind the link was not written";
+    ASSERT_TRUE(WaitUntil([&] { return trellis::test::TempDir::Read(target) != "old"; }))
+        << "the file behind the link was not written";
     EXPECT_TRUE(fs::is_symlink(link)) << "the link was replaced by a file";
     EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
     // The file holds the letters typed.
@@ -78,13 +80,13 @@ TEST_F(Files, ADamagedPuzzleFileIsReportedAndLeavesNoPuzzle)
             rect = w.rect;
     // The box is mapped before it is painted: wait for its icon.
     EXPECT_TRUE(WaitUntil([&] {
-        return m_pX->Grab(rect).Count({ 0, 0, rect.w, rect.h },
-                                      [](Rgb c) { return c.r > 180 && c.g < 80 && c.b < 80; }) > 20;
+        return m_pX->Grab(rect).Count({0, 0, rect.w, rect.h}, [](Rgb c) { return c.r > 180 && c.g < 80 && c.b < 80; }) >
+               20;
     })) << "no stop icon";
     Key(XK_Return);
     ASSERT_TRUE(AwaitGone(box));
     EXPECT_TRUE(Await([&](const Image& s) {
-        return s.Count({ 0, PanePoint(0), kPaneWidth, kHostHeight }, [](Rgb c) { return c != kWhite; }) == 0;
+        return s.Count({0, PanePoint(0), kPaneWidth, kHostHeight}, [](Rgb c) { return c != kWhite; }) == 0;
     })) << "the grid still shows a puzzle";
 }
 

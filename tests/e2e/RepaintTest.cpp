@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the screen shows after a dialog closes, and after the frame is resized.
 #include "tests/e2e/TrellisTest.h"
 
@@ -17,12 +18,12 @@ using Resizing = TrellisTest;
 TEST_F(AfterDialogs, ASecondPuzzleOfTheSameSizeReplacesTheFirstOnScreen)
 {
     LoadFive();
-    LoadPuzzle(WritePuzzle("other.puz", { "#ABCD", "EFGHI", "JK#LM", "NOPQR", "STUV#" }));
-    EXPECT_TRUE(AwaitFills({ "#NBBB", "WWWWW", "WW#WW", "WWWWW", "WWWW#" }));
+    LoadPuzzle(WritePuzzle("other.puz", {"#ABCD", "EFGHI", "JK#LM", "NOPQR", "STUV#"}));
+    EXPECT_TRUE(AwaitFills({"#NBBB", "WWWWW", "WW#WW", "WWWWW", "WWWW#"}));
     // The next letter goes where the selection is seen.
     ASSERT_TRUE(AwaitFrameFocus());
     Type("a");
-    EXPECT_TRUE(AwaitInk({ ".L...", ".....", ".....", ".....", "....." }));
+    EXPECT_TRUE(AwaitInk({".L...", ".....", ".....", ".....", "....."}));
 }
 
 TEST_F(AfterDialogs, LoadSolutionShowsTheRestoredLetters)
@@ -37,14 +38,14 @@ TEST_F(AfterDialogs, LoadSolutionShowsTheRestoredLetters)
     LoadFive();
     Choose("Load Solution");
     EnterPath("Open", solution);
-    EXPECT_TRUE(AwaitInk({ ".....", ".#.#.", "LLLLL", ".#.#.", "....." }));
+    EXPECT_TRUE(AwaitInk({".....", ".#.#.", "LLLLL", ".#.#.", "....."}));
 }
 
 TEST_F(AfterDialogs, OptionsOkWithNumbersTickedShowsTheNumbersAndSelectsTheFirstWordAgain)
 {
     LoadFive();
     TapSquare(2, 2);
-    ASSERT_TRUE(AwaitFills({ "WWWWW", "W#W#W", "BBNBB", "W#W#W", "WWWWW" }));
+    ASSERT_TRUE(AwaitFills({"WWWWW", "W#W#W", "BBNBB", "W#W#W", "WWWWW"}));
     ShowFullMenus();
     Choose("General...");
     const XID dialog = AwaitDialog("Options");
@@ -55,7 +56,7 @@ TEST_F(AfterDialogs, OptionsOkWithNumbersTickedShowsTheNumbersAndSelectsTheFirst
     Key(XK_space);
     Key(XK_Return);
     ASSERT_TRUE(AwaitGone(dialog));
-    EXPECT_TRUE(AwaitInk({ "L.L.L", ".#.#.", "L....", ".#.#.", "L...." })) << "numbers 1 to 5";
+    EXPECT_TRUE(AwaitInk({"L.L.L", ".#.#.", "L....", ".#.#.", "L...."})) << "numbers 1 to 5";
     EXPECT_TRUE(AwaitFills(kFiveLoaded));
 }
 
@@ -66,8 +67,8 @@ TEST_F(AfterDialogs, FontOkShowsTheNewLetterSizeInEverySquare)
     Type("abcde");
     TapSquare(0, 2);
     Type("ij");
-    ASSERT_TRUE(AwaitInk({ "LLLLL", ".#.#.", "LL...", ".#.#.", "....." }));
-    const std::vector<std::pair<int, int>> filled = { { 0, 0 }, { 1, 0 }, { 2, 0 }, { 3, 0 }, { 4, 0 }, { 0, 2 }, { 1, 2 } };
+    ASSERT_TRUE(AwaitInk({"LLLLL", ".#.#.", "LL...", ".#.#.", "....."}));
+    const std::vector<std::pair<int, int>> filled = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {0, 2}, {1, 2}};
     const auto height = [&](const Image& s, int c, int r) {
         const Rgb fill = Fill(s, c, r);
         const auto span = s.RowSpan(Square(c, r), [&](Rgb p) { return p != fill; });
@@ -105,7 +106,7 @@ TEST_F(Resizing, EnlargingTheFrameAfterScrollingShowsTheWholeGrid)
     std::vector<std::string> rows(15, std::string(15, '.'));
     rows[3][3] = rows[7][7] = rows[11][11] = '#';
     LoadPuzzle(WritePuzzle("fifteen.puz", rows));
-    ASSERT_TRUE(AwaitFills({ "NBBBBBBBB", "WWWWWWWWW", "WWWWWWWWW", "WWW#WWWWW" }));
+    ASSERT_TRUE(AwaitFills({"NBBBBBBBB", "WWWWWWWWW", "WWWWWWWWW", "WWW#WWWWW"}));
     // Margin and first line at the left and at the top of the view.
     const auto atLeft = [&](const Image& s, int top) {
         return s.At(0, top + 50) == kWhite && s.At(2, top + 50) == kBlack;
@@ -128,7 +129,7 @@ TEST_F(Resizing, EnlargingTheFrameAfterScrollingShowsTheWholeGrid)
     EXPECT_TRUE(Await([&](const Image& s) {
         const int top = LocatePane(s);
         return s.area().w == 600 && top > 0 && atLeft(s, top) && atTop(s, top) &&
-               s.At(4 + 19, top + 4 + 19) == kSquareNavy &&       // square (0, 0)
+               s.At(4 + 19, top + 4 + 19) == kSquareNavy &&  // square (0, 0)
                s.At(333, top + 50) == kBlack && s.At(50, top + 333) == kBlack;  // the last lines
     })) << "the grid is not shown whole from its top left corner";
 }

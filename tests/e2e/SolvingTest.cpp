@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starting, loading a puzzle, selecting words and entering letters.
 #include "tests/e2e/TrellisTest.h"
 
@@ -20,19 +21,19 @@ TEST_F(Starting, ShowsTheBannerUnderAnEmptyGridAndTheLetterPad)
     EXPECT_EQ(FrameRect().w, kPaneWidth);
     EXPECT_EQ(FrameRect().h - PaneTop(), kPaneHeight) << "client pane under the command bar";
     const auto notWhite = [](Rgb c) { return c != kWhite; };
-    EXPECT_EQ(s.Count({ 0, PanePoint(0), kPaneWidth, kHostHeight }, notWhite), 0) << "the grid host is not empty";
-    EXPECT_EQ(s.Count({ 0, PanePoint(kHostHeight), kPaneWidth, 1 }, [](Rgb c) { return c != kGreen; }), 0)
+    EXPECT_EQ(s.Count({0, PanePoint(0), kPaneWidth, kHostHeight}, notWhite), 0) << "the grid host is not empty";
+    EXPECT_EQ(s.Count({0, PanePoint(kHostHeight), kPaneWidth, 1}, [](Rgb c) { return c != kGreen; }), 0)
         << "no green row between grid and clue bar";
     // The clue bar: a black frame around the banner's lines of text.
     EXPECT_EQ(s.At(0, PanePoint(kClueBar.y)), kBlack);
     EXPECT_EQ(s.At(kPaneWidth - 1, PanePoint(kClueBar.y + 20)), kBlack);
-    const Rect text{ 2, PanePoint(kClueBar.y + 2), kPaneWidth - 4, kClueBar.h - 4 };
+    const Rect text {2, PanePoint(kClueBar.y + 2), kPaneWidth - 4, kClueBar.h - 4};
     EXPECT_GT(s.Count(text, [](Rgb c) { return Near(c, kBlack); }), 100) << "no banner in the clue bar";
     EXPECT_GT(s.RowSpan(text, [](Rgb c) { return Near(c, kBlack); }).second - text.y, 20) << "one line of banner only";
     // The pad: yellow letters on green, "A" at the top left.
     EXPECT_EQ(s.At(1, PanePoint(kPad.y + 1)), kGreen);
-    EXPECT_GT(s.Count({ 4, PanePoint(kPad.y + 2), 12, 18 }, [](Rgb c) { return Near(c, kPadYellow); }), 5);
-    EXPECT_GT(s.Count({ 0, PanePoint(kPad.y), kPaneWidth, 38 }, [](Rgb c) { return c == kPadYellow; }), 200);
+    EXPECT_GT(s.Count({4, PanePoint(kPad.y + 2), 12, 18}, [](Rgb c) { return Near(c, kPadYellow); }), 5);
+    EXPECT_GT(s.Count({0, PanePoint(kPad.y), kPaneWidth, 38}, [](Rgb c) { return c == kPadYellow; }), 200);
 }
 
 TEST_F(Starting, LoadPuzzleThroughTheFileDialogShowsTheGridWithTheFirstWordSelected)
@@ -65,17 +66,17 @@ TEST_F(Selecting, ATapSelectsTheWordThroughASquareAndATapOnItAgainTurnsIt)
 {
     LoadFive();
     TapSquare(2, 2);
-    ASSERT_TRUE(AwaitFills({ "WWWWW", "W#W#W", "BBNBB", "W#W#W", "WWWWW" }));
+    ASSERT_TRUE(AwaitFills({"WWWWW", "W#W#W", "BBNBB", "W#W#W", "WWWWW"}));
     std::this_thread::sleep_for(kSlowTapPause);
     TapSquare(2, 2);
-    EXPECT_TRUE(AwaitFills({ "WWBWW", "W#B#W", "WWNWW", "W#B#W", "WWBWW" }));
+    EXPECT_TRUE(AwaitFills({"WWBWW", "W#B#W", "WWNWW", "W#B#W", "WWBWW"}));
 }
 
 TEST_F(Selecting, ADoubleTapSelectsTheWordThroughASquareAndTurnsIt)
 {
     LoadFive();
     DoubleTapSquare(0, 2);
-    EXPECT_TRUE(AwaitFills({ "BWWWW", "B#W#W", "NWWWW", "B#W#W", "BWWWW" }));
+    EXPECT_TRUE(AwaitFills({"BWWWW", "B#W#W", "NWWWW", "B#W#W", "BWWWW"}));
 }
 
 TEST_F(Selecting, ADoubleTapOnTheClueBarOpensTheTipInFrontOfTheFrameAndItMovesWithIt)
@@ -94,7 +95,7 @@ TEST_F(Selecting, ADoubleTapOnTheClueBarOpensTheTipInFrontOfTheFrameAndItMovesWi
 
     DoubleClick(kPaneWidth / 2, PanePoint(kClueBar.y + kClueBar.h / 2));
     ASSERT_TRUE(Await(tipShown)) << "no clue tip at (6, 180) of the frame";
-    EXPECT_GT(LastShot().Count({ kTip.x + 2, kTip.y + 2, kTip.w - 4, 30 }, [](Rgb c) { return Near(c, kBlack); }), 50)
+    EXPECT_GT(LastShot().Count({kTip.x + 2, kTip.y + 2, kTip.w - 4, 30}, [](Rgb c) { return Near(c, kBlack); }), 50)
         << "the tip shows no text";
 
     // A window manager raises the window the user clicks, with the windows it owns.
@@ -128,13 +129,13 @@ TEST_F(Entering, TheLetterPadHighlightsAPressedLetterAndEntersItOnRelease)
     EXPECT_EQ(Ink(LastShot(), 0, 0), 0) << "the letter went in before the release";
     m_pX->Release(frame.x + x, frame.y + y);
     EXPECT_TRUE(Await([&](const Image& s) { return !highlighted(s); })) << "the highlight stayed";
-    EXPECT_TRUE(AwaitInk({ "L....", ".#.#.", ".....", ".#.#.", "....." }));
-    EXPECT_TRUE(AwaitFills({ "BNBBB", "W#W#W", "WWWWW", "W#W#W", "WWWWW" }));
+    EXPECT_TRUE(AwaitInk({"L....", ".#.#.", ".....", ".#.#.", "....."}));
+    EXPECT_TRUE(AwaitFills({"BNBBB", "W#W#W", "WWWWW", "W#W#W", "WWWWW"}));
 
     // Two quick taps enter the letter twice.
     DoubleClick(x, y);
-    EXPECT_TRUE(AwaitInk({ "LLL..", ".#.#.", ".....", ".#.#.", "....." }));
-    EXPECT_TRUE(AwaitFills({ "BBBNB", "W#W#W", "WWWWW", "W#W#W", "WWWWW" }));
+    EXPECT_TRUE(AwaitInk({"LLL..", ".#.#.", ".....", ".#.#.", "....."}));
+    EXPECT_TRUE(AwaitFills({"BBBNB", "W#W#W", "WWWWW", "W#W#W", "WWWWW"}));
 }
 
 TEST_F(Entering, CheckWordShowsItsWrongLettersInTheIncorrectColour)
@@ -142,7 +143,7 @@ TEST_F(Entering, CheckWordShowsItsWrongLettersInTheIncorrectColour)
     LoadFive();
     ASSERT_TRUE(AwaitFrameFocus());
     Type("axc");  // the answers are A, B, C
-    ASSERT_TRUE(AwaitInk({ "LLL.." }));
+    ASSERT_TRUE(AwaitInk({"LLL.."}));
     ShowFullMenus();
     Choose("Check Word");
     EXPECT_TRUE(Await([&](const Image& s) { return InkOf(s, 1, 0, kIncorrectRed) > 3; }))

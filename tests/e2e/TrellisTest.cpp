@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/e2e/TrellisTest.h"
 
 #include "tests/support/PuzzleFileWriter.h"
@@ -26,13 +27,16 @@ struct MenuItem {
 };
 
 const MenuItem kMenuItems[] = {
-    { 0, "Full Menus", false },     { 0, "Load Puzzle ...", false },   { 0, "Save Solution", true },
-    { 0, "Save Solution As ...", true }, { 0, "Load Solution", true }, { 0, "About Trellis ...", false },
-    { 0, "About Puzzle ...", true }, { 0, "Exit", false },
-    { 1, "General...", false },     { 1, "Font...", false },           { 1, "Colors...", false },
-    { 2, "Show Letter", true },     { 2, "Show Word", true },          { 2, "Show Puzzle", true },
-    { 2, "Clear Letter", true },    { 2, "Clear Word", true },         { 2, "Clear Puzzle", true },
-    { 2, "Check Letter", true },    { 2, "Check Word", true },         { 2, "Check Puzzle", true },
+    {0, "Full Menus", false},      {0, "Load Puzzle ...", false},
+    {0, "Save Solution", true},    {0, "Save Solution As ...", true},
+    {0, "Load Solution", true},    {0, "About Trellis ...", false},
+    {0, "About Puzzle ...", true}, {0, "Exit", false},
+    {1, "General...", false},      {1, "Font...", false},
+    {1, "Colors...", false},       {2, "Show Letter", true},
+    {2, "Show Word", true},        {2, "Show Puzzle", true},
+    {2, "Clear Letter", true},     {2, "Clear Word", true},
+    {2, "Clear Puzzle", true},     {2, "Check Letter", true},
+    {2, "Check Word", true},       {2, "Check Puzzle", true},
 };
 
 [[noreturn]] void Fail(const std::string& what)
@@ -76,10 +80,10 @@ void TrellisTest::SetUp()
         "LANG=C.UTF-8",
         "LC_ALL=C.UTF-8",
     };
-    for (const char* name : { "PATH", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS" })
+    for (const char* name : {"PATH", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
         if (const char* value = std::getenv(name))
             env.push_back(std::string(name) + "=" + value);
-    std::vector<std::string> argv = { TRELLIS_EXECUTABLE };
+    std::vector<std::string> argv = {TRELLIS_EXECUTABLE};
     argv.insert(argv.end(), m_arguments.begin(), m_arguments.end());
     m_app.Start(argv, env, m_dir.File("trellis.log"));
 
@@ -149,9 +153,7 @@ int TrellisTest::LocatePane(const Image& shot) const
 {
     // The pane begins with the white of the empty grid host, or of the grid's
     // top margin; the command bar above it is not white.
-    const auto white = [&](int y) {
-        return shot.Count({ 0, y, 24, 2 }, [](Rgb c) { return c == kWhite; }) == 48;
-    };
+    const auto white = [&](int y) { return shot.Count({0, y, 24, 2}, [](Rgb c) { return c == kWhite; }) == 48; };
     for (int y = 0; y + 1 < shot.area().h; ++y)
         if (white(y))
             return y;
@@ -160,7 +162,7 @@ int TrellisTest::LocatePane(const Image& shot) const
 
 Rect TrellisTest::Square(int c, int r) const
 {
-    return { 4 + 22 * c, m_nPaneTop + 4 + 22 * r, 20, 20 };
+    return {4 + 22 * c, m_nPaneTop + 4 + 22 * r, 20, 20};
 }
 
 Rgb TrellisTest::Fill(const Image& shot, int c, int r) const
@@ -190,8 +192,9 @@ int TrellisTest::InkOf(const Image& shot, int c, int r, Rgb colour) const
     });
 }
 
-::testing::AssertionResult TrellisTest::AwaitSquares(
-    const std::vector<std::string>& rows, const std::function<std::string(const Image&, int, int, char)>& mismatch)
+::testing::AssertionResult
+TrellisTest::AwaitSquares(const std::vector<std::string>& rows,
+                          const std::function<std::string(const Image&, int, int, char)>& mismatch)
 {
     std::string why;
     const bool bOk = Await([&](const Image& s) {
@@ -259,8 +262,8 @@ void TrellisTest::DoubleTapSquare(int c, int r)
 
 void TrellisTest::Choose(const std::string& item)
 {
-    const auto it = std::find_if(std::begin(kMenuItems), std::end(kMenuItems),
-                                 [&](const MenuItem& m) { return item == m.text; });
+    const auto it =
+        std::find_if(std::begin(kMenuItems), std::end(kMenuItems), [&](const MenuItem& m) { return item == m.text; });
     if (it == std::end(kMenuItems))
         Fail("no menu item " + item);
     int nSteps = 0;

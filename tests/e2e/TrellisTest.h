@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The real trellis executable on a private X server, used the way a person
@@ -24,10 +25,10 @@ namespace e2e {
 // The program's colours (COLORREF values).
 inline constexpr Rgb kWhite = FromColorRef(0xFFFFFF);
 inline constexpr Rgb kBlack = FromColorRef(0x000000);
-inline constexpr Rgb kWordBlue = FromColorRef(0xFF0000);     // "Background Selected Word"
-inline constexpr Rgb kSquareNavy = FromColorRef(0x800000);   // "Background Selected Square"
-inline constexpr Rgb kIncorrectRed = FromColorRef(0x0000FF); // both incorrect foregrounds
-inline constexpr Rgb kGreen = FromColorRef(0x008000);        // puzzle window and letter pad
+inline constexpr Rgb kWordBlue = FromColorRef(0xFF0000);  // "Background Selected Word"
+inline constexpr Rgb kSquareNavy = FromColorRef(0x800000);  // "Background Selected Square"
+inline constexpr Rgb kIncorrectRed = FromColorRef(0x0000FF);  // both incorrect foregrounds
+inline constexpr Rgb kGreen = FromColorRef(0x008000);  // puzzle window and letter pad
 inline constexpr Rgb kPadYellow = FromColorRef(0x00FFFF);
 inline constexpr Rgb kTipYellow = FromColorRef(0xBBFDFB);
 
@@ -38,20 +39,20 @@ bool Near(Rgb c, Rgb target, int nTolerance = 60);
 inline constexpr int kPaneWidth = 240;
 inline constexpr int kPaneHeight = 268;
 inline constexpr int kHostHeight = 190;  // grid host; the green row follows
-inline constexpr Rect kClueBar{ 0, 191, 240, 38 };
-inline constexpr Rect kPad{ 0, 229, 240, 40 };
+inline constexpr Rect kClueBar {0, 191, 240, 38};
+inline constexpr Rect kPad {0, 229, 240, 40};
 // The clue tip, in frame coordinates.
-inline constexpr Rect kTip{ 6, 180, 228, 80 };
+inline constexpr Rect kTip {6, 180, 228, 80};
 
 // A small puzzle: five across and three down words, numbered 1 to 5 in the
 // first column and along the top row.
-inline const std::vector<std::string> kFive = { "ABCDE", "F#G#H", "IJKLM", "N#O#P", "QRSTU" };
+inline const std::vector<std::string> kFive = {"ABCDE", "F#G#H", "IJKLM", "N#O#P", "QRSTU"};
 // Its squares once loaded: the first across word selected at its first square.
-inline const std::vector<std::string> kFiveLoaded = { "NBBBB", "W#W#W", "WWWWW", "W#W#W", "WWWWW" };
+inline const std::vector<std::string> kFiveLoaded = {"NBBBB", "W#W#W", "WWWWW", "W#W#W", "WWWWW"};
 
 // A pause after a tap that makes the next tap a tap of its own, not the
 // second half of a double tap.
-inline constexpr std::chrono::milliseconds kSlowTapPause{ 700 };
+inline constexpr std::chrono::milliseconds kSlowTapPause {700};
 
 class TrellisTest : public ::testing::Test {
 protected:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/e2e/XSession.h"
 
 #include <X11/XKBlib.h>
@@ -51,11 +52,11 @@ std::pair<int, int> Image::RowSpan(const Rect& r, const std::function<bool(Rgb)>
 {
     int nFirst = -1, nLast = -1;
     for (int y = r.y; y < r.y + r.h; ++y)
-        if (Count({ r.x, y, r.w, 1 }, pred) > 0) {
+        if (Count({r.x, y, r.w, 1}, pred) > 0) {
             nFirst = nFirst < 0 ? y : nFirst;
             nLast = y;
         }
-    return { nFirst, nLast };
+    return {nFirst, nLast};
 }
 
 void Image::SavePpm(const fs::path& path) const
@@ -134,7 +135,7 @@ std::string ReadDisplayNumber(int fd)
     std::string number;
     const auto deadline = Clock::now() + std::chrono::seconds(20);
     while (Clock::now() < deadline) {
-        pollfd p{ fd, POLLIN, 0 };
+        pollfd p {fd, POLLIN, 0};
         if (poll(&p, 1, 100) <= 0)
             continue;
         char ch;
@@ -155,13 +156,13 @@ XSession::XSession(const fs::path& logDir)
     if (pipe(fds) != 0)
         throw std::runtime_error("pipe failed");
     std::vector<std::string> env;
-    for (const char* name : { "PATH", "XKB_CONFIG_ROOT" })
+    for (const char* name : {"PATH", "XKB_CONFIG_ROOT"})
         if (const char* value = std::getenv(name))
             env.push_back(std::string(name) + "=" + value);
     const fs::path log = logDir / "xvfb.log";
-    m_server.Start({ "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24", "-nolisten",
-                     "tcp", "-noreset" },
-                   env, log, fds[1]);
+    m_server.Start(
+        {"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"},
+        env, log, fds[1]);
     close(fds[1]);
     const std::string number = ReadDisplayNumber(fds[0]);
     close(fds[0]);
@@ -254,7 +255,7 @@ bool XSession::DropUris(XID window, int x, int y, const std::vector<std::string>
     XSetSelectionOwner(d, atom("XdndSelection"), source, CurrentTime);
 
     auto send = [&](const char* type, long l1, long l2, long l3, long l4) {
-        XEvent e{};
+        XEvent e {};
         e.xclient.type = ClientMessage;
         e.xclient.window = window;
         e.xclient.message_type = atom(type);
@@ -276,7 +277,7 @@ bool XSession::DropUris(XID window, int x, int y, const std::vector<std::string>
                 XNextEvent(d, &e);
                 if (e.type == SelectionRequest) {
                     const XSelectionRequestEvent& r = e.xselectionrequest;
-                    XEvent reply{};
+                    XEvent reply {};
                     reply.xselection.type = SelectionNotify;
                     reply.xselection.requestor = r.requestor;
                     reply.xselection.selection = r.selection;
@@ -337,8 +338,8 @@ std::vector<TopLevel> XSession::TopLevels() const
         XWindowAttributes a;
         if (!XGetWindowAttributes(m_pDisplay, pChildren[i], &a) || a.map_state != IsViewable)
             continue;
-        result.push_back({ pChildren[i], NameOf(pChildren[i]), { a.x, a.y, a.width, a.height },
-                           a.override_redirect != False });
+        result.push_back(
+            {pChildren[i], NameOf(pChildren[i]), {a.x, a.y, a.width, a.height}, a.override_redirect != False});
     }
     if (pChildren)
         XFree(pChildren);
@@ -407,9 +408,9 @@ Image XSession::Grab(Rect area) const
     const int x0 = std::max(area.x, 0), y0 = std::max(area.y, 0);
     const int x1 = std::min(area.x + area.w, nScreenW), y1 = std::min(area.y + area.h, nScreenH);
     if (x1 <= x0 || y1 <= y0)
-        return Image({ area.x, area.y, 0, 0 }, {});
-    XImage* pImage = XGetImage(m_pDisplay, DefaultRootWindow(m_pDisplay), x0, y0, unsigned(x1 - x0),
-                               unsigned(y1 - y0), AllPlanes, ZPixmap);
+        return Image({area.x, area.y, 0, 0}, {});
+    XImage* pImage = XGetImage(m_pDisplay, DefaultRootWindow(m_pDisplay), x0, y0, unsigned(x1 - x0), unsigned(y1 - y0),
+                               AllPlanes, ZPixmap);
     if (!pImage)
         throw std::runtime_error("XGetImage failed");
     // The server's screen is 24-bit true colour.
@@ -418,18 +419,18 @@ Image XSession::Grab(Rect area) const
     for (int y = 0; y < y1 - y0; ++y)
         for (int x = 0; x < x1 - x0; ++x) {
             const unsigned long p = XGetPixel(pImage, x, y);
-            pixels.push_back({ std::uint8_t(p >> 16), std::uint8_t(p >> 8), std::uint8_t(p) });
+            pixels.push_back({std::uint8_t(p >> 16), std::uint8_t(p >> 8), std::uint8_t(p)});
         }
     XDestroyImage(pImage);
-    Image image({ x0, y0, x1 - x0, y1 - y0 }, std::move(pixels));
+    Image image({x0, y0, x1 - x0, y1 - y0}, std::move(pixels));
     image.SetOrigin(area.x, area.y);
     return image;
 }
 
 Image XSession::GrabScreen() const
 {
-    return Grab({ 0, 0, DisplayWidth(m_pDisplay, DefaultScreen(m_pDisplay)),
-                  DisplayHeight(m_pDisplay, DefaultScreen(m_pDisplay)) });
+    return Grab({0, 0, DisplayWidth(m_pDisplay, DefaultScreen(m_pDisplay)),
+                 DisplayHeight(m_pDisplay, DefaultScreen(m_pDisplay))});
 }
 
 bool WaitUntil(const std::function<bool()>& pred, std::chrono::milliseconds timeout)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A private X server (Xvfb on a free display) and a connection to it that
@@ -27,7 +28,7 @@ std::string ToString(const Rgb& c);
 // From a COLORREF (0x00BBGGRR), the way the program stores its colours.
 constexpr Rgb FromColorRef(std::uint32_t c)
 {
-    return { std::uint8_t(c & 0xFF), std::uint8_t((c >> 8) & 0xFF), std::uint8_t((c >> 16) & 0xFF) };
+    return {std::uint8_t(c & 0xFF), std::uint8_t((c >> 8) & 0xFF), std::uint8_t((c >> 16) & 0xFF)};
 }
 
 struct Rect {
@@ -48,11 +49,18 @@ public:
     // Rows of r holding a pixel for which pred holds: first and last, or -1.
     std::pair<int, int> RowSpan(const Rect& r, const std::function<bool(Rgb)>& pred) const;
     void SavePpm(const std::filesystem::path& path) const;
-    bool operator==(const Image& o) const { return m_area.x == o.m_area.x && m_area.y == o.m_area.y && m_pixels == o.m_pixels; }
+    bool operator==(const Image& o) const
+    {
+        return m_area.x == o.m_area.x && m_area.y == o.m_area.y && m_pixels == o.m_pixels;
+    }
 
     // The captured area in screen coordinates, and the origin of At().
     Rect area() const { return m_area; }
-    void SetOrigin(int x, int y) { m_nOriginX = x; m_nOriginY = y; }
+    void SetOrigin(int x, int y)
+    {
+        m_nOriginX = x;
+        m_nOriginY = y;
+    }
 
 private:
     Rect m_area;
@@ -81,7 +89,7 @@ private:
 struct TopLevel {
     XID id = 0;
     std::string name;
-    Rect rect;        // screen coordinates
+    Rect rect;  // screen coordinates
     bool bPopup = false;  // override-redirect: menus, tool tips
 };
 
@@ -135,7 +143,7 @@ private:
 };
 
 using Clock = std::chrono::steady_clock;
-constexpr std::chrono::milliseconds kPatience{ 8000 };
+constexpr std::chrono::milliseconds kPatience {8000};
 
 // Polls pred until it holds or the time is up; true when it held.
 bool WaitUntil(const std::function<bool()>& pred, std::chrono::milliseconds timeout = kPatience);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every real puzzle file of the corpus (TRELLIS_CORPUS_DIR/puz).
 
 #include <gtest/gtest.h>
@@ -19,8 +20,8 @@ namespace {
 
 const fs::path kCorpus = fs::path(TRELLIS_CORPUS_DIR) / "puz";
 
-#define SKIP_WITHOUT_CORPUS()   \
-    if (!fs::is_directory(kCorpus)) \
+#define SKIP_WITHOUT_CORPUS()                                                                                          \
+    if (!fs::is_directory(kCorpus))                                                                                    \
     GTEST_SKIP() << "no puzzle corpus at " << kCorpus << " (set TRELLIS_CORPUS_DIR)"
 
 // The clue count and the texts (title, author, copyright, clues), read
@@ -33,7 +34,8 @@ std::pair<std::size_t, std::vector<std::string>> ReadRaw(const fs::path& path)
     const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(bytes.at(nBase + i)); };
     const std::size_t nClues = byteAt(0x2E) + 256u * byteAt(0x2F);
     std::vector<std::string> texts;
-    for (std::size_t nPos = nBase + 52 + 2 * byteAt(44) * byteAt(45); texts.size() < 3 + nClues && nPos < bytes.size();) {
+    for (std::size_t nPos = nBase + 52 + 2 * byteAt(44) * byteAt(45);
+         texts.size() < 3 + nClues && nPos < bytes.size();) {
         const std::size_t nEnd = std::min(bytes.find('\0', nPos), bytes.size());
         texts.push_back(bytes.substr(nPos, nEnd - nPos));
         nPos = nEnd + 1;
@@ -179,7 +181,8 @@ TEST(Corpus, CirclesAndRebusAnswersOfTheShapedFiles)
         {"nyt_v1_4.puz", 55, {}},
         {"nyt_rebus_with_notes_and_shape.puz", 5, {u"STAR", u"STAR", u"STAR"}},
         {"kw-test.puz", 2, {u"XYZ"}},
-        {"nyt_sun_rebus.puz", 0,
+        {"nyt_sun_rebus.puz",
+         0,
          {u"FEB", u"JAN", u"MAR", u"DEC", u"APR", u"NOV", u"MAY", u"OCT", u"JUN", u"SEP", u"JUL", u"AUG"}},
         {"nyt_nov0596.puz", 0, {}},
         {"nyt_locked.puz", 0, {}},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Locked puzzles: the key unscrambles the answers, the key search, and
 // completion judged by the stored checksum while the answers are unknown.
 
@@ -103,7 +104,7 @@ TEST(Lock, TheSearchFindsTheKeyAmongAllTenThousand)
     TempDir dir;
     for (int nKey : {4271, 105, 9000}) {
         auto p = PuzzleFileWriter(kRows).Locked(nKey).Load(dir);
-        EXPECT_EQ(p->FindKeys(), std::vector<int>{nKey});
+        EXPECT_EQ(p->FindKeys(), std::vector<int> {nKey});
     }
     // Nothing to search in a puzzle that is not locked.
     EXPECT_TRUE(PuzzleFileWriter(kRows).Load(dir)->FindKeys().empty());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Squares, numbering, completion, checksum and the word and clue lookups.
 
 #include <gtest/gtest.h>
@@ -12,8 +13,8 @@
 #include "tests/support/TempDir.h"
 
 using trellis::test::ClueLabels;
-using trellis::test::PuzzleFileWriter;
 using trellis::test::PlayerState;
+using trellis::test::PuzzleFileWriter;
 using trellis::test::SetLetter;
 using trellis::test::TempDir;
 
@@ -21,7 +22,7 @@ TEST(Numbering, OpenGridNumbersAcrossBeforeDownAndTakesTextsInOrder)
 {
     TempDir dir;
     auto p = PuzzleFileWriter({"CAT", "ORE", "WET"}).Clues({"a", "b", "c", "d", "e", "f", "unused"}).Load(dir);
-    EXPECT_EQ(ClueLabels(*p), (std::vector<std::string>{"1A:a", "1D:b", "2D:c", "3D:d", "4A:e", "5A:f"}));
+    EXPECT_EQ(ClueLabels(*p), (std::vector<std::string> {"1A:a", "1D:b", "2D:c", "3D:d", "4A:e", "5A:f"}));
     const CSquare topLeft = p->GetSquare(0, 0);
     EXPECT_EQ(topLeft.m_nAcrossNumber, 1);
     EXPECT_EQ(topLeft.m_nDownNumber, 1);
@@ -63,7 +64,7 @@ TEST(Grid, EveryPositionOutsideIsBlackFilledAndIncorrect)
 {
     TempDir dir;
     auto p = PuzzleFileWriter({"AB", "CD"}).Load(dir);
-    for (auto [c, r] : std::vector<std::pair<int, int>>{{-1, 0}, {2, 0}, {0, 2}, {0, -1}, {-5, 9}}) {
+    for (auto [c, r] : std::vector<std::pair<int, int>> {{-1, 0}, {2, 0}, {0, 2}, {0, -1}, {-5, 9}}) {
         EXPECT_TRUE(p->IsBlack(c, r) && p->IsFilled(c, r) && p->IsIncorrect(c, r)) << c << "," << r;
         EXPECT_TRUE(p->GetSquare(c, r).m_bBlack);
     }
@@ -142,8 +143,8 @@ TEST_F(Navigation, StartWalksPastBlackSquaresWhenNotInAWord)
 
 TEST_F(Navigation, CluesOnlyAtTheStartOfAWord)
 {
-    EXPECT_EQ(ClueLabels(*p), (std::vector<std::string>{"1A:Clue 1", "2D:Clue 2", "3D:Clue 3", "4A:Clue 4",
-                                                        "5D:Clue 5", "6D:Clue 6", "7A:Clue 7"}));
+    EXPECT_EQ(ClueLabels(*p), (std::vector<std::string> {"1A:Clue 1", "2D:Clue 2", "3D:Clue 3", "4A:Clue 4",
+                                                         "5D:Clue 5", "6D:Clue 6", "7A:Clue 7"}));
     ASSERT_NE(p->GetAcrossClue(1, 0), nullptr);
     EXPECT_EQ(p->GetAcrossClue(1, 0)->m_strText, u"Clue 1");
     EXPECT_EQ(p->GetAcrossClue(2, 0), nullptr);

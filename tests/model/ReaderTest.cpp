@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The puzzle file reader: texts, grids, decoding, and every way a file can
 // be refused.
 
@@ -13,8 +14,8 @@
 
 using trellis::test::ClueAt;
 using trellis::test::PuzzleFileWriter;
-using trellis::test::TryLoad;
 using trellis::test::TempDir;
+using trellis::test::TryLoad;
 
 namespace {
 
@@ -48,7 +49,8 @@ TEST(Reader, TextDecoding)
 {
     TempDir dir;
     CCrossWordPuzzle p1252, p2, p13;
-    const auto r = TryLoad(p1252, dir, PuzzleFileWriter({"AB"}).Clues({"\x91\x92\x93\x94\x96|\x85\x95\x97\xE9\x81"}).Bytes());
+    const auto r =
+        TryLoad(p1252, dir, PuzzleFileWriter({"AB"}).Clues({"\x91\x92\x93\x94\x96|\x85\x95\x97\xE9\x81"}).Bytes());
     ASSERT_TRUE(r.bOk);
     EXPECT_EQ(ClueAt(p1252, 0).m_strText, u"''\"\"-|\u2026\u2022\u2014\u00E9\u0081");
     auto writer = PuzzleFileWriter({"AB"}).Clues({"caf\xC3\xA9 \xF0\x9F\x94\xA5 \x93x\x94 \xE9"});
@@ -74,7 +76,7 @@ TEST(Reader, Utf8TextsInOlderFiles)
                             .Section("RTBL", " 0:\xC3\x9C;");
     ASSERT_TRUE(TryLoad(p, dir, writer.Bytes()).bOk);
     EXPECT_EQ(p.m_strTitle, u"F\u00FAtbol");
-    EXPECT_EQ(p.m_strAuthor, u"Ren\u00E9");                  // not UTF-8: byte by byte
+    EXPECT_EQ(p.m_strAuthor, u"Ren\u00E9");  // not UTF-8: byte by byte
     // A lone 0xA9 first: the old rule throughout.
     EXPECT_EQ(p.m_strCopyright, u"\u00A9 \u00E2\u20AC\" \u00F0\u0178\"\u00A5");
     EXPECT_EQ(ClueAt(p, 0).m_strText, u"\u00C3\u00A9t\u00C3\u00A9 \u00E9");
@@ -98,7 +100,9 @@ TEST(Reader, EmptyGridHasNoSquaresWordsOrClues)
 {
     TempDir dir;
     CCrossWordPuzzle p;
-    ASSERT_TRUE(TryLoad(p, dir, PuzzleFileWriter(std::vector<std::string>{}).Title("Only texts").Clues({"x", "y"}).Bytes()).bOk);
+    ASSERT_TRUE(
+        TryLoad(p, dir, PuzzleFileWriter(std::vector<std::string> {}).Title("Only texts").Clues({"x", "y"}).Bytes())
+            .bOk);
     EXPECT_EQ(p.m_strTitle, u"Only texts");
     EXPECT_TRUE(p.m_aSquares.empty() && p.m_lstClues.empty());
     EXPECT_TRUE(p.IsSolved());
@@ -202,11 +206,11 @@ TEST_P(ReaderFailure, FailsWithTheInvalidFileMessage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, ReaderFailure,
-                         ::testing::Values(FailurePlace{"SeekToSize", 40}, FailurePlace{"NoWidth", 44},
-                                           FailurePlace{"NoHeight", 45}, FailurePlace{"SeekToGrid", 50},
-                                           FailurePlace{"ShortAnswerRow", 55}, FailurePlace{"ShortStateRow", 59},
-                                           FailurePlace{"NoTitle", 60}, FailurePlace{"NoAuthor", 62},
-                                           FailurePlace{"NoCopyright", 64}),
+                         ::testing::Values(FailurePlace {"SeekToSize", 40}, FailurePlace {"NoWidth", 44},
+                                           FailurePlace {"NoHeight", 45}, FailurePlace {"SeekToGrid", 50},
+                                           FailurePlace {"ShortAnswerRow", 55}, FailurePlace {"ShortStateRow", 59},
+                                           FailurePlace {"NoTitle", 60}, FailurePlace {"NoAuthor", 62},
+                                           FailurePlace {"NoCopyright", 64}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Cut at every length: shorter than the first copyright character fails with

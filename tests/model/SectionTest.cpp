@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The extra sections after the texts: circled squares and rebus answers,
 // and every way a section can be damaged without failing the load.
 
@@ -64,7 +65,7 @@ TEST(Sections, CirclesAreTheSquaresWithTheHighBitOfTheirGextByte)
     // the black square at index 5 never takes a circle.
     const std::string gext = GridBytes({{0, '\x80'}, {3, '\xC8'}, {5, '\x80'}, {6, '\x40'}, {11, '\x80'}});
     auto p = PuzzleFileWriter(kRows).Section("GEXT", gext).Load(dir);
-    EXPECT_EQ(Circles(*p), (std::vector<std::string>{"0,0", "3,0", "3,2"}));
+    EXPECT_EQ(Circles(*p), (std::vector<std::string> {"0,0", "3,0", "3,2"}));
     EXPECT_EQ(p->m_lstClues.size(), 6u);
     EXPECT_TRUE(Circles(*PuzzleFileWriter(kRows).Load(dir, "plain.puz")).empty());
 }
@@ -94,15 +95,16 @@ TEST(Sections, FollowTheNotesOrTheCluesAndUnknownOnesArePassedOver)
 {
     TempDir dir;
     const std::string gext = GridBytes({{1, '\x80'}});
-    auto withNotes = PuzzleFileWriter(kRows).Notes("A note\r\nof two lines").Section("LTIM", "42,1").Section("GEXT", gext).Load(dir);
-    EXPECT_EQ(Circles(*withNotes), std::vector<std::string>{"1,0"});
+    auto withNotes =
+        PuzzleFileWriter(kRows).Notes("A note\r\nof two lines").Section("LTIM", "42,1").Section("GEXT", gext).Load(dir);
+    EXPECT_EQ(Circles(*withNotes), std::vector<std::string> {"1,0"});
     // An older file without the notes text.
     std::string bytes = PuzzleFileWriter(kRows).Bytes();
     bytes.pop_back();
     bytes += SectionBytes("GEXT", gext);
     CCrossWordPuzzle p;
     ASSERT_TRUE(trellis::test::TryLoad(p, dir, bytes).bOk);
-    EXPECT_EQ(Circles(p), std::vector<std::string>{"1,0"});
+    EXPECT_EQ(Circles(p), std::vector<std::string> {"1,0"});
     EXPECT_EQ(ToUtf8(ClueAt(p, 5).m_strText), "Clue 6");
 }
 
@@ -118,14 +120,14 @@ TEST(Sections, DamagedSectionsAreIgnoredAndTheLoadSucceeds)
         EXPECT_EQ(p->m_lstClues.size(), 6u);
         return Circles(*p);
     };
-    ASSERT_EQ(load(good), std::vector<std::string>{"1,0"});
+    ASSERT_EQ(load(good), std::vector<std::string> {"1,0"});
     // Every cut of the section, down to its first byte.
     for (std::size_t n = 0; n < good.size(); ++n)
         EXPECT_TRUE(load(good.substr(0, n)).empty()) << n;
     // A wrong checksum: this one is passed over, the next one read.
     std::string badSum = good;
     badSum[6] = static_cast<char>(badSum[6] ^ 1);
-    EXPECT_EQ(load(badSum + good), std::vector<std::string>{"1,0"});
+    EXPECT_EQ(load(badSum + good), std::vector<std::string> {"1,0"});
     EXPECT_TRUE(load(badSum).empty());
     // A length that does not fit the grid, and one past the end of the file.
     EXPECT_TRUE(load(SectionBytes("GEXT", GridBytes({{1, '\x80'}}, kSquares - 1))).empty());

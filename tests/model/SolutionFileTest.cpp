@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The solution file: byte layout, round trip, refusals, and saves that fail.
 
 #include <gtest/gtest.h>
@@ -19,10 +20,10 @@
 
 namespace fs = std::filesystem;
 using trellis::test::ModelPath;
-using trellis::test::PuzzleFileWriter;
 using trellis::test::PlayerState;
-using trellis::test::SetLetter;
+using trellis::test::PuzzleFileWriter;
 using trellis::test::RecordingMessageSink;
+using trellis::test::SetLetter;
 using trellis::test::TempDir;
 
 namespace {
@@ -68,7 +69,7 @@ TEST_F(SolutionFile, LayoutOfA15By15PuzzleWithA19CharacterPath)
     ASSERT_EQ(bytes.size(), 1404u);
     std::string header = Le32(15) + Le32(15) + Le32(puzzle->GetChecksum()) + "\xFF\xFE\xFF\x13";
     for (char ch : std::string("\\My Documents\\a.puz"))
-        header += std::string{ch, '\0'};
+        header += std::string {ch, '\0'};
     EXPECT_EQ(bytes.substr(0, 54), header);
     // Column by column: (1,0) is record 15, (2,2) record 32, (14,14) the last.
     EXPECT_EQ(bytes.substr(54 + 6 * 15, 6), std::string("\x01\0\0\0Q\0", 6));
@@ -120,9 +121,10 @@ TEST_F(SolutionFile, AnotherPuzzleIsRefusedWithThePathFromTheFile)
     const std::u16string before = PlayerState(*three);
     EXPECT_TRUE(three->LoadSolution(path));
     EXPECT_EQ(PlayerState(*three), before);
-    const std::u16string mismatch = u"The solution file does not match the puzzle loaded.  The solution is for the file '" +
-                                    one->m_strFileName + u"'.";
-    EXPECT_EQ(sink.m_messages, std::vector<std::u16string>{mismatch});
+    const std::u16string mismatch =
+        u"The solution file does not match the puzzle loaded.  The solution is for the file '" + one->m_strFileName +
+        u"'.";
+    EXPECT_EQ(sink.m_messages, std::vector<std::u16string> {mismatch});
     // Same size, other answers.
     sink.m_messages.clear();
     const std::u16string before15 = PlayerState(*puzzle);
@@ -152,7 +154,7 @@ TEST_F(SolutionFile, DamagedFilesChangeNothing)
         TempDir::Write(dir.File("bad.sol"), damaged[i]);
         sink.m_messages.clear();
         ASSERT_FALSE(fresh->LoadSolution(path)) << i;
-        ASSERT_EQ(sink.m_messages, std::vector<std::u16string>{path + u": invalid solution file"}) << i;
+        ASSERT_EQ(sink.m_messages, std::vector<std::u16string> {path + u": invalid solution file"}) << i;
         ASSERT_EQ(PlayerState(*fresh), before) << i;
     }
 }
@@ -161,11 +163,13 @@ TEST_F(SolutionFile, MissingFileSaysWhy)
 {
     const std::u16string path = ModelPath(dir.File("none.sol"));
     EXPECT_FALSE(puzzle->LoadSolution(path));
-    EXPECT_EQ(sink.m_messages, std::vector<std::u16string>{u"cannot open file '" + path + u"': No such file or directory"});
+    EXPECT_EQ(sink.m_messages,
+              std::vector<std::u16string> {u"cannot open file '" + path + u"': No such file or directory"});
     sink.m_messages.clear();
     const std::u16string nowhere = ModelPath(dir.File("no/such/folder/x.sol"));
     EXPECT_FALSE(puzzle->SaveSolution(nowhere));
-    EXPECT_EQ(sink.m_messages, std::vector<std::u16string>{u"cannot create file '" + nowhere + u"': No such file or directory"});
+    EXPECT_EQ(sink.m_messages,
+              std::vector<std::u16string> {u"cannot create file '" + nowhere + u"': No such file or directory"});
 }
 
 TEST_F(SolutionFile, FailedRenameKeepsTheTargetAndLeavesNoTemporaryFile)
@@ -211,7 +215,7 @@ TEST_F(SolutionFile, WriteFailureKeepsTheOldFile)
     SetLetter(*puzzle, 0, 0, u'Z');
     // Files may grow to 1 KiB only: the 1.4 KiB save fails part way.
     std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
+    rlimit saved {};
     getrlimit(RLIMIT_FSIZE, &saved);
     rlimit limit = saved;
     limit.rlim_cur = 1024;
@@ -219,7 +223,7 @@ TEST_F(SolutionFile, WriteFailureKeepsTheOldFile)
     const BOOL bSaved = puzzle->SaveSolution(path);
     setrlimit(RLIMIT_FSIZE, &saved);
     EXPECT_FALSE(bSaved);
-    EXPECT_EQ(sink.m_messages, std::vector<std::u16string>{u"cannot write file '" + path + u"': File too large"});
+    EXPECT_EQ(sink.m_messages, std::vector<std::u16string> {u"cannot write file '" + path + u"': File too large"});
     EXPECT_EQ(TempDir::Read(dir.File("s.sol")), old);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The clue bar with its tip, and the letter pad.
 
 #include "panes/ClueWnd.h"
@@ -47,7 +48,7 @@ TEST_F(ClueTest, ShowsNumberDirectionAndTextOrTheBanner)
 
 TEST_F(ClueTest, ADoubleTapOpensTheTipInTheSamePlaceWhereverTheBarIs)
 {
-    for (int y : { 191, 249 }) {
+    for (int y : {191, 249}) {
         Create(y);
         Testing::Tap(&m_clue, CPoint(20, 10));
         EXPECT_FALSE(m_clue.m_wndTip.IsWindowVisible());
@@ -89,23 +90,23 @@ TEST_F(InputTest, PressHighlightsAndReleaseSendsTheLetterUnderThePen)
     EXPECT_EQ(CInputWnd::LETTER_COLOR, Testing::PixelAt(&m_input, 2, 21));
     EXPECT_EQ(CInputWnd::PAD_COLOR, Testing::PixelAt(&m_input, 2, 22));
     Testing::Release(&m_input, CPoint(10, 10));
-    EXPECT_EQ(std::vector<UINT>{ u'A' }, m_host.m_chars);
+    EXPECT_EQ(std::vector<UINT> {u'A'}, m_host.m_chars);
     EXPECT_EQ(CInputWnd::PAD_COLOR, Testing::PixelAt(&m_input, 2, 3));
 
     const std::tuple<CPoint, CPoint, std::vector<UINT>> strokes[] = {
-        { CPoint(10, 10), CPoint(30, 10), { u'B' } },   // the letter at the release
-        { CPoint(10, 22), CPoint(10, 22), { u'N' } },   // second row
-        { CPoint(238, 10), CPoint(238, 10), {} },       // past the last column
-        { CPoint(100, 10), CPoint(10, 60), { u'N' } },  // captured: below the pad
-        { CPoint(100, 10), CPoint(10, -30), { u'A' } }, // above it
-        { CPoint(100, 10), CPoint(-13, 10), { u'A' } }, // just left of it
-        { CPoint(100, 10), CPoint(-14, 10), {} },       // farther left
+        {CPoint(10, 10), CPoint(30, 10), {u'B'}},  // the letter at the release
+        {CPoint(10, 22), CPoint(10, 22), {u'N'}},  // second row
+        {CPoint(238, 10), CPoint(238, 10), {}},  // past the last column
+        {CPoint(100, 10), CPoint(10, 60), {u'N'}},  // captured: below the pad
+        {CPoint(100, 10), CPoint(10, -30), {u'A'}},  // above it
+        {CPoint(100, 10), CPoint(-13, 10), {u'A'}},  // just left of it
+        {CPoint(100, 10), CPoint(-14, 10), {}},  // farther left
     };
     for (const auto& [ptPress, ptRelease, chars] : strokes) {
         m_host.m_chars.clear();
         Testing::Press(&m_input, ptPress);
         if (ptPress.x == 238) {
-            EXPECT_EQ(m_nIdleYellow, Yellow()); // a press on no letter draws nothing
+            EXPECT_EQ(m_nIdleYellow, Yellow());  // a press on no letter draws nothing
         }
         Testing::Release(&m_input, ptRelease);
         EXPECT_EQ(chars, m_host.m_chars) << ptRelease.x << "," << ptRelease.y;
@@ -119,9 +120,9 @@ TEST_F(InputTest, AQuickSecondPressIsAPressToo)
     Testing::DoublePress(&m_input, CPoint(10, 10));
     EXPECT_EQ(CInputWnd::LETTER_COLOR, Testing::PixelAt(&m_input, 2, 3));
     Testing::Release(&m_input, CPoint(10, 60));
-    EXPECT_EQ((std::vector<UINT>{ u'A', u'N' }), m_host.m_chars);
+    EXPECT_EQ((std::vector<UINT> {u'A', u'N'}), m_host.m_chars);
     EXPECT_EQ(m_nIdleYellow, Yellow());
 }
 
-} // namespace
-} // namespace trellis::test
+}  // namespace
+}  // namespace trellis::test

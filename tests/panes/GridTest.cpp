@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The grid window: geometry, colour slots, letters and numbers, the first
 // selection, partial paints, and taps.
 
@@ -9,8 +10,8 @@ namespace trellis::test {
 namespace {
 
 // Eight colours that nothing else in the grid has.
-const COLORREF kSlots[NUM_GRID_COLORS] = { RGB(10, 20, 30),  RGB(250, 240, 230), RGB(200, 10, 10), RGB(240, 250, 10),
-                                           RGB(20, 20, 200), RGB(10, 120, 120),  RGB(250, 120, 10), RGB(60, 60, 60) };
+const COLORREF kSlots[NUM_GRID_COLORS] = {RGB(10, 20, 30),  RGB(250, 240, 230), RGB(200, 10, 10),  RGB(240, 250, 10),
+                                          RGB(20, 20, 200), RGB(10, 120, 120),  RGB(250, 120, 10), RGB(60, 60, 60)};
 
 class GridTest : public HostTest {
 protected:
@@ -77,11 +78,11 @@ TEST_F(GridTest, SizesItselfToThePuzzleAndSelectsTheFirstWhiteSquareAcross)
     Show(std::vector<std::string>(10, std::string(15, '.')));
     EXPECT_EQ(CRect(0, 0, 336, 226), RectInParent(m_grid));
     m_host.m_words.clear();
-    Show({ "##...", "....." });
+    Show({"##...", "....."});
     EXPECT_EQ(CPoint(2, 0), m_grid.m_ptSelected);
     EXPECT_EQ(CPoint(2, 0), m_grid.m_ptWordStart);
     EXPECT_EQ(DIRECTION_ACROSS, m_grid.m_nDirection);
-    Show({ "##", "##" }); // nothing to select, nothing sent
+    Show({"##", "##"});  // nothing to select, nothing sent
     EXPECT_EQ(DIRECTION_NONE, m_grid.m_nDirection);
     ASSERT_EQ(1u, m_host.m_words.size());
     EXPECT_EQ(std::make_pair(WPARAM(1), CPoint(2, 0)), m_host.m_words[0]);
@@ -97,18 +98,18 @@ TEST_F(GridTest, SizesItselfToThePuzzleAndSelectsTheFirstWhiteSquareAcross)
 
 TEST_F(GridTest, EverySlotColoursItsSquaresAndLetters)
 {
-    Show({ "...", ".#.", "..." }); // the selected word is the top row
-    Put(1, 0, u'X', FALSE);        // wrong letters, unchecked and checked,
-    Put(2, 0, u'X', TRUE);         // in the selected word
-    Put(0, 2, u'X', TRUE);         // and outside it
+    Show({"...", ".#.", "..."});  // the selected word is the top row
+    Put(1, 0, u'X', FALSE);  // wrong letters, unchecked and checked,
+    Put(2, 0, u'X', TRUE);  // in the selected word
+    Put(0, 2, u'X', TRUE);  // and outside it
     Put(2, 2, u'X', FALSE);
-    Put(2, 1, u'Q', FALSE, FALSE); // a letter without the filled flag
+    Put(2, 1, u'Q', FALSE, FALSE);  // a letter without the filled flag
     Repaint();
     EXPECT_EQ(kSlots[GRID_BACKGROUND_SELECTED_SQUARE], Fill(0, 0));
     EXPECT_EQ(kSlots[GRID_BACKGROUND_SELECTED_WORD], Fill(2, 0));
     EXPECT_EQ(kSlots[GRID_BACKGROUND], Fill(0, 1));
     EXPECT_EQ(kSlots[GRID_SOLID], Fill(1, 1));
-    EXPECT_EQ(RGB(0, 0, 0), Testing::PixelAt(&m_grid, 25, 30)); // lines and margins keep
+    EXPECT_EQ(RGB(0, 0, 0), Testing::PixelAt(&m_grid, 25, 30));  // lines and margins keep
     EXPECT_EQ(RGB(255, 255, 255), Testing::PixelAt(&m_grid, 0, 30));
     EXPECT_GT(Ink(1, 0, kSlots[GRID_FOREGROUND_SELECTED_WORD]), 0);
     EXPECT_EQ(0, Ink(1, 0, kSlots[GRID_FOREGROUND_SELECTED_INCORRECT]));
@@ -121,7 +122,7 @@ TEST_F(GridTest, EverySlotColoursItsSquaresAndLetters)
 
 TEST_F(GridTest, NumbersOnlyWhenSwitchedOnInTheTopLeftCorner)
 {
-    Show({ "...", ".#.", "..." }); // numbers at (0,0), (2,0) (down only) and (0,2)
+    Show({"...", ".#.", "..."});  // numbers at (0,0), (2,0) (down only) and (0,2)
     auto ink = [this](int nCol, int nRow) {
         return InkPixels(&m_grid, m_grid.GetSquareRect(nCol, nRow), Fill(nCol, nRow));
     };
@@ -139,7 +140,7 @@ TEST_F(GridTest, PartialPaintsGiveTheSamePixelsAsAFullPaint)
     std::mt19937 random(7);
     // As wide as a grid can be; fewer rows keep the test quick.
     std::vector<std::string> rows(40, std::string(255, '.'));
-    std::string gext; // and every fifth square or so circled
+    std::string gext;  // and every fifth square or so circled
     for (auto& row : rows) {
         for (char& ch : row) {
             ch = random() % 6 == 0 ? '#' : static_cast<char>('A' + random() % 26);
@@ -154,10 +155,15 @@ TEST_F(GridTest, PartialPaintsGiveTheSamePixelsAsAFullPaint)
             Put(nCol, nRow, static_cast<WCHAR>(u'A' + random() % 26), random() % 2);
     }
     Repaint();
-    const CRect areas[] = { { 0, 0, 9, 9 }, { 3, 3, 70, 41 }, { 5000, 121, 5033, 160 }, { 2001, 603, 2047, 647 },
-                            m_grid.GetSquareRect(100, 20), { 5590, 860, 5616, 886 }, { 47, 500, 48, 600 } };
+    const CRect areas[] = {{0, 0, 9, 9},
+                           {3, 3, 70, 41},
+                           {5000, 121, 5033, 160},
+                           {2001, 603, 2047, 647},
+                           m_grid.GetSquareRect(100, 20),
+                           {5590, 860, 5616, 886},
+                           {47, 500, 48, 600}};
     for (const CRect& area : areas) {
-        std::vector<COLORREF> pixels[2]; // after the full paint, after a paint of the area alone
+        std::vector<COLORREF> pixels[2];  // after the full paint, after a paint of the area alone
         for (auto& seen : pixels) {
             for (int y = area.top; y < area.bottom; y++)
                 for (int x = area.left; x < area.right; x++)
@@ -174,11 +180,11 @@ TEST_F(GridTest, TapsHitASquareWithTheLinesRightOfAndBelowIt)
 {
     Show(std::vector<std::string>(15, std::string(15, '.')));
     CPoint pt;
-    for (int x : { -17, 0, 25, 26, 47 }) {
+    for (int x : {-17, 0, 25, 26, 47}) {
         ASSERT_TRUE(m_grid.HitTest(CPoint(x, 30), pt)) << x;
         EXPECT_EQ(CPoint(x < 26 ? 0 : 1, 1), pt) << x;
     }
-    for (CPoint miss : { CPoint(-18, 30), CPoint(334, 30), CPoint(30, 334) })
+    for (CPoint miss : {CPoint(-18, 30), CPoint(334, 30), CPoint(30, 334)})
         EXPECT_FALSE(m_grid.HitTest(miss, pt));
     Testing::Tap(&m_grid, CPoint(26, 25));
     Testing::Tap(&m_grid, CPoint(334, 25));
@@ -187,15 +193,15 @@ TEST_F(GridTest, TapsHitASquareWithTheLinesRightOfAndBelowIt)
 
 TEST_F(GridTest, TapsSelectTurnAndMoveWithinTheWord)
 {
-    Show({ "...", "...", "#.." });
+    Show({"...", "...", "#.."});
     m_host.m_words.clear();
-    Tap(0, 0); // the selected square: turns down, drawn at once
+    Tap(0, 0);  // the selected square: turns down, drawn at once
     EXPECT_EQ(kSlots[GRID_BACKGROUND], Fill(1, 0));
     EXPECT_EQ(kSlots[GRID_BACKGROUND_SELECTED_WORD], Fill(0, 1));
-    Tap(0, 1); // in the word: only the square moves
+    Tap(0, 1);  // in the word: only the square moves
     EXPECT_EQ(kSlots[GRID_BACKGROUND_SELECTED_WORD], Fill(0, 0));
     EXPECT_EQ(kSlots[GRID_BACKGROUND_SELECTED_SQUARE], Fill(0, 1));
-    Tap(0, 2); // black: takes the square, keeps the word
+    Tap(0, 2);  // black: takes the square, keeps the word
     EXPECT_EQ(CPoint(0, 2), m_grid.m_ptSelected);
     EXPECT_EQ(kSlots[GRID_BACKGROUND_SELECTED_WORD], Fill(0, 1));
     EXPECT_EQ(kSlots[GRID_SOLID], Fill(0, 2));
@@ -204,14 +210,14 @@ TEST_F(GridTest, TapsSelectTurnAndMoveWithinTheWord)
 
 TEST_F(GridTest, SquaresInNoWordTakeWhateverStartTheWalkFinds)
 {
-    Show({ "..#.", "#.##" }); // 1 across, 2 down from (1,0); (3,0) is in no word
+    Show({"..#.", "#.##"});  // 1 across, 2 down from (1,0); (3,0) is in no word
     m_host.m_words.clear();
-    Tap(3, 0); // across: no across word, and no down start above
+    Tap(3, 0);  // across: no across word, and no down start above
     EXPECT_EQ(CPoint(3, 0), m_grid.m_ptSelected);
     EXPECT_EQ(CPoint(0, 0), m_grid.m_ptWordStart);
-    Tap(3, 0); // the selected square, in no down word: nothing
+    Tap(3, 0);  // the selected square, in no down word: nothing
     Tap(1, 1);
-    Tap(3, 0); // down: the walk left passes the black square to 1 across
+    Tap(3, 0);  // down: the walk left passes the black square to 1 across
     EXPECT_EQ(DIRECTION_ACROSS, m_grid.m_nDirection);
     EXPECT_EQ(CPoint(0, 0), m_grid.m_ptWordStart);
     EXPECT_EQ(2u, m_host.m_words.size());
@@ -230,35 +236,38 @@ TEST_F(GridTest, CirclesTouchEachInnerEdgeInTheForegroundOfTheirSquare)
 {
     // Circled: the selected square (0,0), the word's (1,0), (0,2) outside it,
     // the black square (1,1), and (2,2) outside the word with a wrong letter.
-    const auto writer = PuzzleFileWriter({ "...", ".#.", "..." }).Section("GEXT", Circled(9, { 0, 1, 4, 6, 8 }));
-    for (int nSize : { 2, 5, 12, 20, 33, 64 }) {
+    const auto writer = PuzzleFileWriter({"...", ".#.", "..."}).Section("GEXT", Circled(9, {0, 1, 4, 6, 8}));
+    for (int nSize : {2, 5, 12, 20, 33, 64}) {
         SCOPED_TRACE(nSize);
         m_grid.SetSquareSize(nSize);
         Show(writer);
         Put(2, 2, u'X', TRUE);
         Repaint();
-        const struct { int nCol, nRow; GridColor fore, back; } circles[] = {
-            { 0, 0, GRID_FOREGROUND_SELECTED_WORD, GRID_BACKGROUND_SELECTED_SQUARE },
-            { 1, 0, GRID_FOREGROUND_SELECTED_WORD, GRID_BACKGROUND_SELECTED_WORD },
-            { 0, 2, GRID_FOREGROUND, GRID_BACKGROUND },
-            { 2, 2, GRID_FOREGROUND, GRID_BACKGROUND },
+        const struct {
+            int nCol, nRow;
+            GridColor fore, back;
+        } circles[] = {
+            {0, 0, GRID_FOREGROUND_SELECTED_WORD, GRID_BACKGROUND_SELECTED_SQUARE},
+            {1, 0, GRID_FOREGROUND_SELECTED_WORD, GRID_BACKGROUND_SELECTED_WORD},
+            {0, 2, GRID_FOREGROUND, GRID_BACKGROUND},
+            {2, 2, GRID_FOREGROUND, GRID_BACKGROUND},
         };
         for (const auto& circle : circles) {
             // Interior: margin and line, then a pitch of size plus line per square.
             const int left = 4 + circle.nCol * (nSize + 2), top = 4 + circle.nRow * (nSize + 2);
             const int right = left + nSize - 1, bottom = top + nSize - 1, mid = nSize / 2;
             const COLORREF fore = kSlots[circle.fore];
-            for (CPoint edge : { CPoint(left, top + mid), CPoint(right, top + mid), CPoint(left + mid, top),
-                                 CPoint(left + mid, bottom) })
+            for (CPoint edge : {CPoint(left, top + mid), CPoint(right, top + mid), CPoint(left + mid, top),
+                                CPoint(left + mid, bottom)})
                 EXPECT_EQ(Testing::PixelAt(&m_grid, edge.x, edge.y), fore) << circle.nCol << "," << circle.nRow;
-            if (nSize >= (circle.nRow == 2 && circle.nCol == 2 ? 20 : 5)) { // the letter fills small squares
+            if (nSize >= (circle.nRow == 2 && circle.nCol == 2 ? 20 : 5)) {  // the letter fills small squares
                 EXPECT_EQ(Testing::PixelAt(&m_grid, left, top), kSlots[circle.back]);
                 EXPECT_EQ(Testing::PixelAt(&m_grid, right, bottom), kSlots[circle.back]);
             }
             // Nothing of the circle outside the square.
             EXPECT_EQ(Testing::PixelAt(&m_grid, left - 1, top + mid), RGB(0, 0, 0));
         }
-        EXPECT_EQ(0, Ink(2, 1, kSlots[GRID_FOREGROUND])); // white and not circled
+        EXPECT_EQ(0, Ink(2, 1, kSlots[GRID_FOREGROUND]));  // white and not circled
         EXPECT_EQ(Fill(1, 1), kSlots[GRID_SOLID]);
         EXPECT_EQ(0, Ink(1, 1, kSlots[GRID_FOREGROUND]));
     }
@@ -267,9 +276,9 @@ TEST_F(GridTest, CirclesTouchEachInnerEdgeInTheForegroundOfTheirSquare)
 TEST_F(GridTest, LettersAndNumbersLieOverTheCircle)
 {
     m_grid.SetSquareSize(20);
-    Show(PuzzleFileWriter({ "....", "....", "...." }).Section("GEXT", Circled(12, { 8 })));
+    Show(PuzzleFileWriter({"....", "....", "...."}).Section("GEXT", Circled(12, {8})));
     m_grid.m_bShowNumbers = TRUE;
-    Put(0, 2, u'W', TRUE); // wrong and checked, circled, and the same without a circle
+    Put(0, 2, u'W', TRUE);  // wrong and checked, circled, and the same without a circle
     Put(1, 2, u'W', TRUE);
     Repaint();
     const int nCircled = Ink(0, 2, kSlots[GRID_FOREGROUND_INCORRECT]);
@@ -277,21 +286,22 @@ TEST_F(GridTest, LettersAndNumbersLieOverTheCircle)
     EXPECT_EQ(nCircled, Ink(1, 2, kSlots[GRID_FOREGROUND_INCORRECT]));
     // The number stands in the corner, where the circle is not.
     const CRect rc = m_grid.GetSquareRect(0, 2);
-    EXPECT_GT(Testing::CountPixels(&m_grid, CRect(rc.left, rc.top, rc.left + 4, rc.top + 4), kSlots[GRID_FOREGROUND]), 0);
+    EXPECT_GT(Testing::CountPixels(&m_grid, CRect(rc.left, rc.top, rc.left + 4, rc.top + 4), kSlots[GRID_FOREGROUND]),
+              0);
 }
 
 TEST_F(GridTest, AShownRebusSquareShowsItsWholeAnswerShrunkToFit)
 {
     // "STAR" at (0,0) and (3,0), a long answer at (0,2).
-    const auto writer = PuzzleFileWriter({ "SEAS", "T#.T", "WA.." })
+    const auto writer = PuzzleFileWriter({"SEAS", "T#.T", "WA.."})
                             .Section("GRBS", std::string("\x02\0\0\x02\0\0\0\0\x06\0\0\0", 12))
                             .Section("RTBL", " 1:STAR; 5:WATERMELON;");
-    for (int nSize : { 20, 64 }) {
+    for (int nSize : {20, 64}) {
         SCOPED_TRACE(nSize);
         m_grid.SetSquareSize(nSize);
         Show(writer);
         Put(0, 0, u'S', FALSE, TRUE, TRUE);  // shown
-        Put(3, 0, u'S', FALSE);              // typed: the first letter only
+        Put(3, 0, u'S', FALSE);  // typed: the first letter only
         Put(0, 2, u'W', FALSE, TRUE, TRUE);
         Repaint();
         const CRect shown = InkBox(0, 0, kSlots[GRID_FOREGROUND_SELECTED_WORD]);
@@ -311,5 +321,5 @@ TEST_F(GridTest, AShownRebusSquareShowsItsWholeAnswerShrunkToFit)
     }
 }
 
-} // namespace
-} // namespace trellis::test
+}  // namespace
+}  // namespace trellis::test

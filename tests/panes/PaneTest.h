@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Shared by the pane and window tests: a top-level host that records what its
@@ -19,7 +20,10 @@ inline void PrintTo(const RECT& rc, std::ostream* os)
 {
     *os << "(" << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom << ")";
 }
-inline void PrintTo(const POINT& pt, std::ostream* os) { *os << "(" << pt.x << ", " << pt.y << ")"; }
+inline void PrintTo(const POINT& pt, std::ostream* os)
+{
+    *os << "(" << pt.x << ", " << pt.y << ")";
+}
 
 namespace trellis::test {
 
@@ -90,4 +94,4 @@ protected:
     CRecordingHost m_host;
 };
 
-} // namespace trellis::test
+}  // namespace trellis::test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The controls as the user works them: spins with their buddies and ranges,
 // sorted combo boxes and radio groups.
 #include "DialogTestSupport.h"
@@ -39,7 +40,7 @@ TEST_F(ControlTest, ASortedComboListsCaseBlindAndTheProgramsChoiceIsNoSelChange)
     CTestDlg dialog;
     Run(dialog, [&](CDialog& dlg) {
         auto* pCombo = dynamic_cast<CComboBox*>(dlg.GetDlgItem(IDC_COMBO));
-        for (const char16_t* face : { u"beta", u"Alpha", u"gamma", u"Delta", u"alpha" })
+        for (const char16_t* face : {u"beta", u"Alpha", u"gamma", u"Delta", u"alpha"})
             pCombo->AddString(face);
         std::vector<std::string> entries;
         for (int n = 0; n < pCombo->GetCount(); ++n) {
@@ -47,7 +48,7 @@ TEST_F(ControlTest, ASortedComboListsCaseBlindAndTheProgramsChoiceIsNoSelChange)
             pCombo->GetLBText(n, text);
             entries.push_back(Utf8(text));
         }
-        EXPECT_EQ(entries, (std::vector<std::string>{ "Alpha", "alpha", "beta", "Delta", "gamma" }));
+        EXPECT_EQ(entries, (std::vector<std::string> {"Alpha", "alpha", "beta", "Delta", "gamma"}));
         EXPECT_EQ(pCombo->GetCurSel(), CB_ERR);
         EXPECT_EQ(Utf8(Testing::ShownText(dlg, IDC_COMBO)), "");
         EXPECT_EQ(pCombo->SetCurSel(9), CB_ERR);
@@ -73,7 +74,7 @@ TEST_F(ControlTest, AutomaticRadioButtonsClearOnlyTheirOwnGroup)
         Testing::Click(dlg, IDC_RADIO_B1);
         EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_RADIO_B2), BST_UNCHECKED);
         EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_RADIO_A2), BST_CHECKED);
-        EXPECT_EQ(dialog.m_events, (std::vector<std::string>{ "click 105", "click 105" }));
+        EXPECT_EQ(dialog.m_events, (std::vector<std::string> {"click 105", "click 105"}));
         // The program may clear every radio of a group.
         dlg.CheckDlgButton(IDC_RADIO_A2, BST_UNCHECKED);
         EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_RADIO_A1) + dlg.IsDlgButtonChecked(IDC_RADIO_A2), 0u);
@@ -92,4 +93,4 @@ TEST_F(ControlTest, AutomaticRadioButtonsClearOnlyTheirOwnGroup)
     });
 }
 
-} // namespace
+}  // namespace

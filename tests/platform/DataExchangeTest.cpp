@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Data exchange: range checks that keep the dialog open with the message and
 // the focus on the field.
 #include "DialogTestSupport.h"
@@ -12,9 +13,9 @@ TEST_F(DataExchangeTest, OutOfRangeIsRefusedWithTheMessageFocusBackAndDialogOpen
 {
     CTestDlg dialog;
     const int nResult = Run(dialog, [&](CDialog& dlg) {
-        for (const char16_t* bad : { u"1", u"65", u"" }) {
+        for (const char16_t* bad : {u"1", u"65", u""}) {
             Testing::TypeInto(dlg, IDC_SIZE, bad);
-            Testing::Click(dlg, IDC_NAME); // focus elsewhere before OK
+            Testing::Click(dlg, IDC_NAME);  // focus elsewhere before OK
             Testing::PressOK(dlg);
             ASSERT_TRUE(Testing::IsOpen(dlg)) << Utf8(bad);
             ASSERT_FALSE(m_boxes.Shown().empty());
@@ -41,4 +42,4 @@ TEST_F(DataExchangeTest, OutOfRangeIsRefusedWithTheMessageFocusBackAndDialogOpen
     EXPECT_EQ(m_boxes.Shown().size(), 4u);
 }
 
-} // namespace
+}  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Dialogs from templates: layout in dialog units, icons, DoModal and its
 // results.
 #include "DialogTestSupport.h"
@@ -43,13 +44,13 @@ TEST_F(DialogLayoutTest, RealTemplatesPlaceEveryControlAtItsIdFromDialogUnits)
                 const CRect expected = Mapped(dlg, item.x, item.y, item.cx, item.cy);
                 const CRect actual = Testing::ControlRect(dlg, item.nID);
                 switch (item.kind) {
-                case DialogControl::ComboBox: // the template height is the dropped list's
+                case DialogControl::ComboBox:  // the template height is the dropped list's
                     EXPECT_EQ(actual.TopLeft(), expected.TopLeft());
                     EXPECT_EQ(actual.Width(), expected.Width());
                     EXPECT_LT(actual.Height(), expected.Height());
                     break;
                 case DialogControl::UpDown:
-                case DialogControl::Edit: // a right-aligned spin moves into its buddy
+                case DialogControl::Edit:  // a right-aligned spin moves into its buddy
                     EXPECT_EQ(actual.top, expected.top) << nID << " item " << item.nID;
                     EXPECT_EQ(actual.Height(), expected.Height());
                     break;
@@ -114,10 +115,10 @@ TEST_F(DoModalTest, MissingTemplateFailsAndUnscriptedDialogIsReported)
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     ASSERT_EQ(inner.Faults().size(), 1u);
     EXPECT_EQ(inner.Faults()[0], "dialog 900 opened with no script");
-    inner.Queue([](CDialog&) { });
+    inner.Queue([](CDialog&) {});
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(inner.Faults().back(), "script left dialog 900 open");
-    EXPECT_EQ(inner.Opened(), (std::vector<UINT>{ kTestDialog, kTestDialog }));
+    EXPECT_EQ(inner.Opened(), (std::vector<UINT> {kTestDialog, kTestDialog}));
 }
 
 TEST_F(DoModalTest, TemplatePositionCountsFromTheOwner)
@@ -161,4 +162,4 @@ TEST_F(DialogLayoutTest, IconStaticShowsTheIconResourceAtItsOwnSize)
     });
 }
 
-} // namespace
+}  // namespace

@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A test dialog template with one control of each kind, a dialog class that
 // records what reaches its message table, and a fixture that installs the
 // template set and the scripted dialogs and message boxes.
 
-#include "platform/Platform.h"
 #include "platform/Dialog.h"
 #include "platform/MessageBox.h"
+#include "platform/Platform.h"
 #include "platform/Testing.h"
 #include "platform/TestingDialogs.h"
 #include "platform/TestingShell.h"
@@ -80,4 +81,4 @@ private:
 
 std::string Utf8(const std::u16string& text);
 
-} // namespace dialogtest
+}  // namespace dialogtest

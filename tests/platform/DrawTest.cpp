@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drawing operations, pixel by pixel: rectangles, frames, lines, text and fonts.
 
 #include "TestWindows.h"
@@ -49,7 +50,7 @@ protected:
     CProbeWnd m_canvas;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(DrawTest, FillAndFrameAreExact)
 {
@@ -77,10 +78,10 @@ TEST_F(DrawTest, LinesOfWidthOneAndTwo)
     CPen thin(PS_SOLID, 1, kBlue);
     CPen* pOld = dc.SelectObject(&thin);
     dc.MoveTo(10, 5);
-    dc.LineTo(20, 5); // the end point is left out
+    dc.LineTo(20, 5);  // the end point is left out
     EXPECT_EQ(BoundsOf(kBlue), CRect(10, 5, 20, 6));
     dc.MoveTo(5, 10);
-    dc.LineTo(5, 0); // upwards too
+    dc.LineTo(5, 0);  // upwards too
     EXPECT_EQ(Testing::PixelAt(&m_canvas, 5, 10), kBlue);
     EXPECT_EQ(Testing::PixelAt(&m_canvas, 5, 1), kBlue);
     EXPECT_EQ(Testing::PixelAt(&m_canvas, 5, 0), kWhite);
@@ -252,7 +253,7 @@ TEST_F(DrawTest, WordBreakWrapsAtBlanksAndStopsAtTheBottom)
     CRect box(0, 0, width, line + line / 2);
     dc.DrawText(u"one two three", 13, &box, DT_WORDBREAK | DT_NOPREFIX);
     const CRect ink = BoundsOf(kBlue);
-    EXPECT_GT(ink.bottom, line); // the second line shows in part
+    EXPECT_GT(ink.bottom, line);  // the second line shows in part
     EXPECT_LE(ink.bottom, line + line / 2);
 }
 
@@ -325,7 +326,7 @@ std::filesystem::path CopyFromAnotherFoundry(const std::string& strFile)
             continue;
         bytes.replace(u32(record + 8) + 58, 4, "TRLS");
         const std::filesystem::path copy = std::filesystem::temp_directory_path() /
-                                           ("trellis-" + std::to_string(std::random_device{}()) + "-" + strFile);
+                                           ("trellis-" + std::to_string(std::random_device {}()) + "-" + strFile);
         std::ofstream(copy, std::ios::binary) << bytes;
         return copy;
     }
@@ -339,7 +340,7 @@ int CALLBACK StopAtOnce(const LOGFONT*, const TEXTMETRIC*, DWORD, LPARAM lParam)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(DrawTest, EnumFontsCallsOncePerInstalledFace)
 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Files dropped from the desktop: which windows take a drag, and what
 // WM_DROPFILES hands over.
 
@@ -41,9 +42,9 @@ TEST_F(WindowTest, DroppedFilesArePostedToTheWindowThatAcceptsThem)
     CProbeWnd child;
     ASSERT_TRUE(CreateChild(target, CRect(10, 10, 210, 210), 1));
     ASSERT_TRUE(child.Create(nullptr, u"child", WS_CHILD | WS_VISIBLE, CRect(50, 50, 150, 150), &target, 2));
-    const std::vector<std::u16string> files = { u"/tmp/a puzzle.puz", u"/tmp/b.sol" };
+    const std::vector<std::u16string> files = {u"/tmp/a puzzle.puz", u"/tmp/b.sol"};
 
-    EXPECT_FALSE(Testing::DropItems(&target, CPoint(5, 5), files)); // accepts nothing yet
+    EXPECT_FALSE(Testing::DropItems(&target, CPoint(5, 5), files));  // accepts nothing yet
     DragAcceptFiles(target.m_hWnd, TRUE);
     EXPECT_TRUE(target.GetExStyle() & WS_EX_ACCEPTFILES);
 
@@ -56,8 +57,8 @@ TEST_F(WindowTest, DroppedFilesArePostedToTheWindowThatAcceptsThem)
     EXPECT_EQ(target.m_files, files);
 
     // Links and a disabled window are refused; so is everything once it stops accepting.
-    EXPECT_FALSE(Testing::DropItems(&target, CPoint(5, 5), { u"https://example.com/c.puz" }));
-    EXPECT_TRUE(Testing::DropItems(&target, CPoint(5, 5), { u"https://example.com/c.puz", u"/tmp/c.puz" }));
+    EXPECT_FALSE(Testing::DropItems(&target, CPoint(5, 5), {u"https://example.com/c.puz"}));
+    EXPECT_TRUE(Testing::DropItems(&target, CPoint(5, 5), {u"https://example.com/c.puz", u"/tmp/c.puz"}));
     target.EnableWindow(FALSE);
     EXPECT_FALSE(Testing::DropItems(&target, CPoint(5, 5), files));
     target.EnableWindow(TRUE);
@@ -69,4 +70,4 @@ TEST_F(WindowTest, DroppedFilesArePostedToTheWindowThatAcceptsThem)
     EXPECT_EQ(target.m_files.back(), u"/tmp/c.puz");
 }
 
-} // namespace
+}  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The frame, its command bar and the application object working together:
 // command routing, update handlers, menu switching, layout, exit.
 
@@ -21,11 +22,11 @@ constexpr UINT IDR_NO_SUCH_MENU = 399;
 constexpr UINT IDD_MODAL = 302;
 
 constexpr UINT ID_TOGGLE = 40001;
-constexpr UINT ID_EVERYONE = 40002; // handled by the pane, the frame and the application
+constexpr UINT ID_EVERYONE = 40002;  // handled by the pane, the frame and the application
 constexpr UINT ID_FRAME_AND_APP = 40003;
 constexpr UINT ID_APP_ONLY = 40004;
 constexpr UINT ID_NOBODY = 40005;
-constexpr UINT ID_PUZZLE = 40006; // the pane's, enabled while it has a puzzle
+constexpr UINT ID_PUZZLE = 40006;  // the pane's, enabled while it has a puzzle
 constexpr UINT ID_EXIT = 57665;
 
 std::vector<std::string> g_log;
@@ -40,7 +41,7 @@ ImageResource ButtonImages(int nImages)
     for (int y = 0; y < 16; ++y)
         for (int i = 0; i < nImages; ++i)
             rows[static_cast<size_t>(y)] += std::string(16, (y + i) % 2 ? '#' : '.');
-    ImageResource image { 16 * nImages, 16, "#.", { 0x000000, 0xC0C0C0 }, {} };
+    ImageResource image {16 * nImages, 16, "#.", {0x000000, 0xC0C0C0}, {}};
     for (const std::string& row : rows)
         image.rows.push_back(row.c_str());
     return image;
@@ -48,32 +49,34 @@ ImageResource ButtonImages(int nImages)
 
 MenuPopupResource FileMenu(LPCTSTR pszToggle)
 {
-    return { u"File", {
-        { ID_TOGGLE, pszToggle },
-        { 0, nullptr },
-        { ID_EVERYONE, u"Everyone" },
-        { ID_FRAME_AND_APP, u"Frame And App" },
-        { ID_APP_ONLY, u"App Only" },
-        { ID_NOBODY, u"Nobody" },
-        { ID_PUZZLE, u"Puzzle" },
-        { 0, nullptr },
-        { ID_EXIT, u"Exit" },
-    } };
+    return {u"File",
+            {
+                {ID_TOGGLE, pszToggle},
+                {0, nullptr},
+                {ID_EVERYONE, u"Everyone"},
+                {ID_FRAME_AND_APP, u"Frame And App"},
+                {ID_APP_ONLY, u"App Only"},
+                {ID_NOBODY, u"Nobody"},
+                {ID_PUZZLE, u"Puzzle"},
+                {0, nullptr},
+                {ID_EXIT, u"Exit"},
+            }};
 }
 
 const ResourceSet& TestResources()
 {
     static const ResourceSet set = [] {
         ResourceSet s;
-        s.menus[IDR_TEST] = { { FileMenu(u"Full Menus") } };
-        s.menus[IDR_TEST_FULL] = { { FileMenu(u"Small Menu"),
-                                     { u"Options", { { ID_APP_ONLY, u"General..." } } },
-                                     { u"Solve", { { ID_PUZZLE, u"Show Letter" }, { ID_EVERYONE, u"Check" } } } } };
-        s.toolbars[IDR_TEST] = { 16, 16, { ID_PUZZLE, ID_EVERYONE, 0, ID_APP_ONLY, ID_NOBODY, ID_FRAME_AND_APP } };
+        s.menus[IDR_TEST] = {{FileMenu(u"Full Menus")}};
+        s.menus[IDR_TEST_FULL] = {{FileMenu(u"Small Menu"),
+                                   {u"Options", {{ID_APP_ONLY, u"General..."}}},
+                                   {u"Solve", {{ID_PUZZLE, u"Show Letter"}, {ID_EVERYONE, u"Check"}}}}};
+        s.toolbars[IDR_TEST] = {16, 16, {ID_PUZZLE, ID_EVERYONE, 0, ID_APP_ONLY, ID_NOBODY, ID_FRAME_AND_APP}};
         s.bitmaps[IDR_TEST] = ButtonImages(5);
         s.strings[IDR_TEST] = u"tester\nPuzzle";
-        s.dialogs[IDD_MODAL] = { 0, 0, 100, 40, DS_MODALFRAME | DS_SETFONT, 0, u"Modal", u"Arial", 8,
-                                 { { DialogControl::Button, u"OK", IDOK, 25, 20, 50, 14, BS_DEFPUSHBUTTON } } };
+        s.dialogs[IDD_MODAL] = {
+            0, 0,        100,      40, DS_MODALFRAME | DS_SETFONT,
+            0, u"Modal", u"Arial", 8,  {{DialogControl::Button, u"OK", IDOK, 25, 20, 50, 14, BS_DEFPUSHBUTTON}}};
         return s;
     }();
     return set;
@@ -111,7 +114,7 @@ public:
 
     CPaneWnd m_wndPane;
     CCeCommandBar m_wndCommandBar;
-    CPaneWnd m_wndPopup; // made while the frame is being created, with no owner named
+    CPaneWnd m_wndPopup;  // made while the frame is being created, with no owner named
     BOOL m_bFullMenus = FALSE;
 
     // The pane has the first word on every command and update request.
@@ -127,12 +130,12 @@ protected:
     {
         if (CFrameWnd::OnCreate(lpcs) == -1)
             return -1;
-        if (!m_wndPane.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, AFX_IDW_PANE_FIRST)
-            || !m_wndCommandBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR)
-            || !m_wndCommandBar.InsertMenuBar(m_nMenu) || !m_wndCommandBar.AddAdornments()
-            || !m_wndCommandBar.LoadToolBar(IDR_TEST)
-            || !m_wndPopup.CreateEx(0, AfxRegisterWndClass(0, nullptr, CBrush(kPopupColor)), u"Helper",
-                                    WS_POPUP | WS_BORDER, CRect(6, 180, 234, 260), nullptr, 1000))
+        if (!m_wndPane.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, AFX_IDW_PANE_FIRST) ||
+            !m_wndCommandBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR) ||
+            !m_wndCommandBar.InsertMenuBar(m_nMenu) || !m_wndCommandBar.AddAdornments() ||
+            !m_wndCommandBar.LoadToolBar(IDR_TEST) ||
+            !m_wndPopup.CreateEx(0, AfxRegisterWndClass(0, nullptr, CBrush(kPopupColor)), u"Helper",
+                                 WS_POPUP | WS_BORDER, CRect(6, 180, 234, 260), nullptr, 1000))
             return -1;
         m_wndCommandBar.SetBarStyle(m_wndCommandBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_FIXED);
         return 0;
@@ -215,7 +218,7 @@ protected:
     BOOL m_bLoaded = FALSE;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(FrameTest, CommandsGoToThePaneThenTheFrameThenTheApplication)
 {
@@ -224,7 +227,7 @@ TEST_F(FrameTest, CommandsGoToThePaneThenTheFrameThenTheApplication)
     m_pFrame->SendMessage(WM_COMMAND, ID_FRAME_AND_APP);
     m_pFrame->SendMessage(WM_COMMAND, ID_APP_ONLY);
     EXPECT_FALSE(m_pFrame->SendMessage(WM_COMMAND, ID_NOBODY));
-    EXPECT_EQ(g_log, (std::vector<std::string> { "pane", "frame", "app" }));
+    EXPECT_EQ(g_log, (std::vector<std::string> {"pane", "frame", "app"}));
 
     // The same way from the menu and from the buttons.
     g_log.clear();
@@ -232,7 +235,7 @@ TEST_F(FrameTest, CommandsGoToThePaneThenTheFrameThenTheApplication)
     EXPECT_TRUE(Testing::ChooseMenuItem(*m_pFrame, ID_FRAME_AND_APP));
     EXPECT_TRUE(Testing::ClickToolBarButton(*m_pFrame, ID_APP_ONLY));
     EXPECT_TRUE(Testing::ClickToolBarButton(*m_pFrame, ID_EVERYONE));
-    EXPECT_EQ(g_log, (std::vector<std::string> { "pane", "frame", "app", "pane" }));
+    EXPECT_EQ(g_log, (std::vector<std::string> {"pane", "frame", "app", "pane"}));
 }
 
 TEST_F(FrameTest, MenuItemsAreUpdatedBeforeTheMenuOpens)
@@ -240,10 +243,10 @@ TEST_F(FrameTest, MenuItemsAreUpdatedBeforeTheMenuOpens)
     ASSERT_TRUE(m_bLoaded);
     EXPECT_FALSE(Testing::IsMenuItemEnabled(*m_pFrame, ID_PUZZLE));
     EXPECT_FALSE(Testing::ChooseMenuItem(*m_pFrame, ID_PUZZLE));
-    m_pFrame->m_wndPane.m_bHasPuzzle = TRUE; // no idle time in between
+    m_pFrame->m_wndPane.m_bHasPuzzle = TRUE;  // no idle time in between
     EXPECT_TRUE(Testing::IsMenuItemEnabled(*m_pFrame, ID_PUZZLE));
     EXPECT_TRUE(Testing::ChooseMenuItem(*m_pFrame, ID_PUZZLE));
-    EXPECT_EQ(g_log, std::vector<std::string> { "pane puzzle" });
+    EXPECT_EQ(g_log, std::vector<std::string> {"pane puzzle"});
 
     m_app.m_bAppOnlyEnabled = FALSE;
     EXPECT_FALSE(Testing::IsMenuItemEnabled(*m_pFrame, ID_APP_ONLY));
@@ -262,11 +265,11 @@ TEST_F(FrameTest, ButtonsAreUpdatedWhenTheProgramGoesIdle)
     EXPECT_FALSE(Testing::ClickToolBarButton(*m_pFrame, ID_PUZZLE));
 
     m_pFrame->m_wndPane.m_bHasPuzzle = TRUE;
-    EXPECT_FALSE(Testing::IsToolBarButtonEnabled(*m_pFrame, ID_PUZZLE)); // not until idle
+    EXPECT_FALSE(Testing::IsToolBarButtonEnabled(*m_pFrame, ID_PUZZLE));  // not until idle
     Testing::RunIdle();
     EXPECT_TRUE(Testing::IsToolBarButtonEnabled(*m_pFrame, ID_PUZZLE));
     EXPECT_TRUE(Testing::ClickToolBarButton(*m_pFrame, ID_PUZZLE));
-    EXPECT_EQ(g_log, std::vector<std::string> { "pane puzzle" });
+    EXPECT_EQ(g_log, std::vector<std::string> {"pane puzzle"});
 
     // A button still showing enabled does nothing once its command is disabled.
     m_pFrame->m_wndPane.m_bHasPuzzle = FALSE;
@@ -279,23 +282,23 @@ TEST_F(FrameTest, ButtonsAreUpdatedWhenTheProgramGoesIdle)
 TEST_F(FrameTest, SwitchingMenusKeepsTheButtonsAndTheCloseButton)
 {
     ASSERT_TRUE(m_bLoaded);
-    const std::vector<UINT> buttons { ID_PUZZLE, ID_EVERYONE, 0, ID_APP_ONLY, ID_NOBODY, ID_FRAME_AND_APP };
-    EXPECT_EQ(Testing::MenuTitles(*m_pFrame), std::vector<std::u16string> { u"File" });
+    const std::vector<UINT> buttons {ID_PUZZLE, ID_EVERYONE, 0, ID_APP_ONLY, ID_NOBODY, ID_FRAME_AND_APP};
+    EXPECT_EQ(Testing::MenuTitles(*m_pFrame), std::vector<std::u16string> {u"File"});
     EXPECT_EQ(Testing::MenuItemTexts(*m_pFrame, 0),
-              (std::vector<std::u16string> { u"Full Menus", u"", u"Everyone", u"Frame And App", u"App Only", u"Nobody",
-                                             u"Puzzle", u"", u"Exit" }));
+              (std::vector<std::u16string> {u"Full Menus", u"", u"Everyone", u"Frame And App", u"App Only", u"Nobody",
+                                            u"Puzzle", u"", u"Exit"}));
     EXPECT_EQ(Testing::ToolBarButtons(*m_pFrame), buttons);
     EXPECT_TRUE(Testing::HasCloseButton(*m_pFrame));
 
     ASSERT_TRUE(Testing::ChooseMenuItem(*m_pFrame, ID_TOGGLE));
-    EXPECT_EQ(Testing::MenuTitles(*m_pFrame), (std::vector<std::u16string> { u"File", u"Options", u"Solve" }));
+    EXPECT_EQ(Testing::MenuTitles(*m_pFrame), (std::vector<std::u16string> {u"File", u"Options", u"Solve"}));
     EXPECT_EQ(Testing::MenuItemTexts(*m_pFrame, 0).front(), u"Small Menu");
-    EXPECT_EQ(Testing::MenuItemTexts(*m_pFrame, 2), (std::vector<std::u16string> { u"Show Letter", u"Check" }));
+    EXPECT_EQ(Testing::MenuItemTexts(*m_pFrame, 2), (std::vector<std::u16string> {u"Show Letter", u"Check"}));
     EXPECT_EQ(Testing::ToolBarButtons(*m_pFrame), buttons);
     EXPECT_TRUE(Testing::HasCloseButton(*m_pFrame));
 
     ASSERT_TRUE(Testing::ChooseMenuItem(*m_pFrame, ID_TOGGLE));
-    EXPECT_EQ(Testing::MenuTitles(*m_pFrame), std::vector<std::u16string> { u"File" });
+    EXPECT_EQ(Testing::MenuTitles(*m_pFrame), std::vector<std::u16string> {u"File"});
     EXPECT_EQ(Testing::MenuItemTexts(*m_pFrame, 0).front(), u"Full Menus");
     EXPECT_EQ(Testing::ToolBarButtons(*m_pFrame), buttons);
     // The new buttons are updated like the old ones.
@@ -339,8 +342,7 @@ TEST_F(FrameTest, OpensTitledWithAPaneOfTheHandheldsScreenUnderTheBar)
     EXPECT_EQ(rcFrame.Height(), rcBar.Height() + 268);
     EXPECT_EQ(m_pFrame->GetDlgItem(AFX_IDW_TOOLBAR), &m_pFrame->m_wndCommandBar);
     EXPECT_EQ(m_pFrame->GetDlgItem(AFX_IDW_PANE_FIRST), &m_pFrame->m_wndPane);
-    EXPECT_EQ(m_pFrame->m_wndCommandBar.GetBarStyle(),
-              CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_FIXED);
+    EXPECT_EQ(m_pFrame->m_wndCommandBar.GetBarStyle(), CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_FIXED);
     CRect rcPaneOnScreen, rcBarOnScreen;
     m_pFrame->m_wndPane.GetWindowRect(&rcPaneOnScreen);
     m_pFrame->m_wndCommandBar.GetWindowRect(&rcBarOnScreen);
@@ -363,7 +365,7 @@ TEST_F(FrameTest, AtTheScreensWidthTheButtonsWrapUnderLongMenus)
     CRect rcPane, rcFrame;
     m_pFrame->m_wndPane.GetClientRect(&rcPane);
     m_pFrame->GetClientRect(&rcFrame);
-    EXPECT_EQ(rcPane.Height(), rcFrame.Height() - rcBar.Height()); // the pane gives way
+    EXPECT_EQ(rcPane.Height(), rcFrame.Height() - rcBar.Height());  // the pane gives way
 
     // A wider frame has room for one row again (only a shown frame has edges to drag).
     m_pFrame->ShowWindow(SW_SHOW);
@@ -376,7 +378,7 @@ TEST_F(FrameTest, AtTheScreensWidthTheButtonsWrapUnderLongMenus)
 TEST_F(FrameTest, TheFocusPassesOnToThePane)
 {
     ASSERT_TRUE(m_bLoaded);
-    m_pFrame->ShowWindow(SW_SHOW); // activation gives the frame the focus
+    m_pFrame->ShowWindow(SW_SHOW);  // activation gives the frame the focus
     Testing::RunUntilIdle();
     EXPECT_EQ(CWnd::GetFocus(), &m_pFrame->m_wndPane);
 
@@ -414,7 +416,7 @@ TEST_F(FrameTest, ClosingAModalWindowRepaintsEveryWindowOfTheFrame)
     ASSERT_TRUE(m_bLoaded);
     CPaneWnd& pane = m_pFrame->m_wndPane;
     CPaneWnd& popup = m_pFrame->m_wndPopup;
-    CPaneWnd partly; // hangs over the pane's bottom-right corner: 40 x 18 of it can be seen
+    CPaneWnd partly;  // hangs over the pane's bottom-right corner: 40 x 18 of it can be seen
     ASSERT_TRUE(partly.Create(nullptr, u"partly", WS_CHILD | WS_VISIBLE, CRect(200, 250, 300, 300), &pane, 5));
     m_pFrame->ShowWindow(SW_SHOW);
     popup.ShowWindow(SW_SHOW);
@@ -424,32 +426,33 @@ TEST_F(FrameTest, ClosingAModalWindowRepaintsEveryWindowOfTheFrame)
     Testing::ScriptedMessageBoxes boxes;
     Testing::ScriptedFileDialogs files;
     const std::pair<const char*, std::function<void()>> modals[] = {
-        { "dialog", [&dialogs] {
+        {"dialog",
+         [&dialogs] {
              dialogs.Queue([](CDialog& dlg) { Testing::PressOK(dlg); });
              CDialog dlg(IDD_MODAL);
              EXPECT_EQ(dlg.DoModal(), IDOK);
-         } },
-        { "message box", [] { AfxMessageBox(u"Done.", MB_OK); } },
-        { "file dialog", [] { CFileDialog(TRUE, nullptr, nullptr, 0, u"All Files (*.*)|*.*||").DoModal(); } },
+         }},
+        {"message box", [] { AfxMessageBox(u"Done.", MB_OK); }},
+        {"file dialog", [] { CFileDialog(TRUE, nullptr, nullptr, 0, u"All Files (*.*)|*.*||").DoModal(); }},
     };
     using Paints = std::vector<std::pair<CRect, BOOL>>;
     for (const auto& [pszKind, open] : modals) {
-        for (CPaneWnd* pWnd : { &pane, &popup, &partly })
+        for (CPaneWnd* pWnd : {&pane, &popup, &partly})
             pWnd->m_paints.clear();
         open();
         EXPECT_TRUE(pane.m_paints.empty()) << pszKind << ": painted only from the event loop";
         Testing::RunUntilIdle();
         // Erased: the pane has no class brush, so its paint is asked to; the
         // pop-up's brush has done it (fErase FALSE).
-        EXPECT_EQ(pane.m_paints, (Paints { { CRect(0, 0, 240, 268), TRUE } })) << pszKind;
-        EXPECT_EQ(popup.m_paints, (Paints { { CRect(0, 0, 226, 78), FALSE } })) << pszKind;
-        EXPECT_EQ(partly.m_paints, (Paints { { CRect(0, 0, 40, 18), TRUE } })) << pszKind;
+        EXPECT_EQ(pane.m_paints, (Paints {{CRect(0, 0, 240, 268), TRUE}})) << pszKind;
+        EXPECT_EQ(popup.m_paints, (Paints {{CRect(0, 0, 226, 78), FALSE}})) << pszKind;
+        EXPECT_EQ(partly.m_paints, (Paints {{CRect(0, 0, 40, 18), TRUE}})) << pszKind;
     }
     // The rest of it is painted when it comes into view.
     partly.m_paints.clear();
     partly.MoveWindow(100, 150, 100, 50, TRUE);
     Testing::RunUntilIdle();
-    EXPECT_EQ(partly.m_paints, (Paints { { CRect(0, 0, 100, 50), TRUE } }));
+    EXPECT_EQ(partly.m_paints, (Paints {{CRect(0, 0, 100, 50), TRUE}}));
     EXPECT_EQ(dialogs.Opened().size(), 1u);
     EXPECT_EQ(boxes.Shown().size(), 1u);
     EXPECT_EQ(files.Shown().size(), 1u);
@@ -478,7 +481,7 @@ namespace {
 // Starts, shows its frame and chooses Exit from the event loop.
 class CExitingApp : public CTestApp {
 public:
-    CExitingApp() : CTestApp(nullptr) { } // named after the executable
+    CExitingApp() : CTestApp(nullptr) { }  // named after the executable
 
     BOOL m_bInitResult = TRUE;
     BOOL m_bRan = FALSE;
@@ -503,7 +506,7 @@ public:
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST(AfxWinMain, RunsInitInstanceThenTheLoopUntilTheMainWindowCloses)
 {
@@ -512,13 +515,13 @@ TEST(AfxWinMain, RunsInitInstanceThenTheLoopUntilTheMainWindowCloses)
     Testing::TemporarySettings settings;
     CExitingApp app;
     char szName[] = "/opt/somewhere/trellis.exe";
-    char* argv[] = { szName, nullptr };
+    char* argv[] = {szName, nullptr};
     EXPECT_EQ(AfxWinMain(1, argv), 0);
     EXPECT_TRUE(app.m_bRan);
     ASSERT_NE(app.m_pszAppName, nullptr);
     EXPECT_EQ(std::u16string(app.m_pszAppName), u"trellis");
     EXPECT_EQ(AfxGetMainWnd(), nullptr);
-    EXPECT_GT(app.m_nAppOnlyUpdates, 0); // the loop went idle: the buttons were updated
+    EXPECT_GT(app.m_nAppOnlyUpdates, 0);  // the loop went idle: the buttons were updated
 
     CExitingApp refusing;
     refusing.m_bInitResult = FALSE;
@@ -526,4 +529,3 @@ TEST(AfxWinMain, RunsInitInstanceThenTheLoopUntilTheMainWindowCloses)
     EXPECT_TRUE(refusing.m_bRan);
     AfxSetResources(pOld);
 }
-

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pen and keyboard input: taps, double taps by class style, releases away
 // from the press, focus and typed characters.
 
@@ -18,7 +19,7 @@ std::vector<UINT> Mouse(const CProbeWnd& wnd)
 const std::vector<UINT> kTapTap = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP};
 const std::vector<UINT> kDoubleTap = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP};
 
-} // namespace
+}  // namespace
 
 TEST_F(WindowTest, DoubleTapNeedsTheDoubleClickClassStyle)
 {
@@ -79,7 +80,7 @@ TEST_F(WindowTest, TypedCharactersGoToTheFocusedWindow)
     Testing::TypeText(u"q");
     Testing::PressKey(VK_LEFT);
     Testing::PressKey(VK_BACK);
-    Testing::PressKey(VK_DELETE); // Qt gives it the text DEL, which types nothing
+    Testing::PressKey(VK_DELETE);  // Qt gives it the text DEL, which types nothing
     EXPECT_EQ(second.m_keys, std::vector<UINT>({'Z', 'Q', VK_LEFT, VK_BACK, VK_DELETE}));
     EXPECT_EQ(second.m_chars, std::vector<UINT>({u'q', 8}));
 

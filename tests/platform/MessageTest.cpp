@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Message tables: dispatch, chaining to the base table, commands with their
 // update handlers, and posted messages.
 
@@ -59,7 +60,7 @@ BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
     ON_COMMAND(ID_SECOND, OnSecond)
 END_MESSAGE_MAP()
 
-} // namespace
+}  // namespace
 
 TEST_F(WindowTest, SendMessageIsSynchronousThroughTheTables)
 {
@@ -96,7 +97,7 @@ TEST_F(WindowTest, CommandsAndUpdateHandlersChainToTheBase)
     wnd.m_bFirstEnabled = TRUE;
     EXPECT_TRUE(ui.DoUpdate(&wnd, TRUE));
     EXPECT_TRUE(ui.m_bEnabled);
-    EXPECT_EQ(wnd.m_calls.size(), 2u); // asking did not run the command
+    EXPECT_EQ(wnd.m_calls.size(), 2u);  // asking did not run the command
 }
 
 TEST_F(WindowTest, PostedMessagesArriveFromTheEventLoop)

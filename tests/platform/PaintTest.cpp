@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Painting on the persistent window image: update regions, erasing, and
 // drawing at once through a client device context.
 
@@ -16,7 +17,7 @@ LPCTSTR YellowClass()
     return AfxRegisterWndClass(0, nullptr, brush);
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(WindowTest, InvalidatedAreaIsPaintedLaterByTheEventLoop)
 {
@@ -28,7 +29,7 @@ TEST_F(WindowTest, InvalidatedAreaIsPaintedLaterByTheEventLoop)
 
     wnd.m_crFill = kGreen;
     wnd.InvalidateRect(CRect(10, 10, 20, 15), FALSE);
-    EXPECT_EQ(wnd.m_nPaints, 1); // not yet
+    EXPECT_EQ(wnd.m_nPaints, 1);  // not yet
     Testing::RunUntilIdle();
     EXPECT_EQ(wnd.m_nPaints, 2);
     EXPECT_EQ(wnd.m_rcLastPaint, CRect(10, 10, 20, 15));
@@ -101,7 +102,7 @@ TEST_F(WindowTest, ClientDCDrawsAtOnceAndUpdateWindowPaintsAtOnce)
     EXPECT_EQ(wnd.m_nPaints, 2);
     EXPECT_EQ(Testing::PixelAt(&wnd, 2, 2), kWhite);
     Testing::RunUntilIdle();
-    EXPECT_EQ(wnd.m_nPaints, 2); // nothing was left to paint
+    EXPECT_EQ(wnd.m_nPaints, 2);  // nothing was left to paint
 }
 
 TEST_F(WindowTest, ResizeRepaintsByClassStyle)
@@ -131,8 +132,8 @@ TEST_F(WindowTest, ScreenShowsChildrenOverTheirParentInsideTheBorder)
     child.m_crFill = kGreen;
     ASSERT_TRUE(child.Create(nullptr, u"inner", WS_CHILD | WS_VISIBLE, CRect(0, 0, 20, 10), &parent, 2));
     Testing::RunUntilIdle();
-    EXPECT_EQ(Testing::ScreenPixelAt(&parent, 0, 0), RGB(0, 0, 0)); // the border
-    EXPECT_EQ(Testing::ScreenPixelAt(&parent, 1, 1), kGreen);       // the child at client (0, 0)
+    EXPECT_EQ(Testing::ScreenPixelAt(&parent, 0, 0), RGB(0, 0, 0));  // the border
+    EXPECT_EQ(Testing::ScreenPixelAt(&parent, 1, 1), kGreen);  // the child at client (0, 0)
     EXPECT_EQ(Testing::ScreenPixelAt(&parent, 21, 1), kYellow);
     EXPECT_EQ(Testing::ScreenPixelAt(&m_host, 11, 11), kGreen);
     // The parent's own image holds its paint under the child.

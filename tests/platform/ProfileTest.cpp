@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The application's profile: defaults, 32-bit round trips, unreadable values,
 // and the temporary store that keeps tests away from the user's settings.
 
@@ -19,10 +20,10 @@ protected:
     ProfileTest() { m_app.SetRegistryKey(u"Quillon Software"); }
 
     Testing::TemporarySettings m_settings;
-    CWinApp m_app { u"trellis" };
+    CWinApp m_app {u"trellis"};
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(ProfileTest, AbsentValuesGiveTheDefault)
 {
@@ -37,7 +38,7 @@ TEST_F(ProfileTest, AbsentValuesGiveTheDefault)
 
 TEST_F(ProfileTest, ValuesRoundTripAsThirtyTwoBits)
 {
-    const int values[] = { 0, 1, 25, 0x00FFFFFF, -1, INT_MAX, INT_MIN };
+    const int values[] = {0, 1, 25, 0x00FFFFFF, -1, INT_MAX, INT_MIN};
     int nEntry = 0;
     for (int nValue : values) {
         const std::u16string strEntry = fs::path(std::to_string(nEntry++)).u16string();
@@ -58,18 +59,17 @@ TEST_F(ProfileTest, ValuesRoundTripAsThirtyTwoBits)
 
 TEST_F(ProfileTest, UnreadableStoredValuesGiveTheDefault)
 {
-    const char16_t* odd[] = { u"abc", u"1.5", u"", u"12abc", u"4294967296", u"-2147483649", u"1,2", u"0x" };
+    const char16_t* odd[] = {u"abc", u"1.5", u"", u"12abc", u"4294967296", u"-2147483649", u"1,2", u"0x"};
     for (const char16_t* pszValue : odd) {
         m_settings.WriteRaw(u"options", u"square", pszValue);
         EXPECT_EQ(m_app.GetProfileInt(u"options", u"square", 20), 20u) << fs::path(pszValue).u8string();
     }
     const std::pair<const char16_t*, UINT> readable[] = {
-        { u"4294967295", 0xFFFFFFFFu }, { u"-1", 0xFFFFFFFFu }, { u" 42 ", 42u }, { u"0x1F", 31u }, { u"010", 10u },
+        {u"4294967295", 0xFFFFFFFFu}, {u"-1", 0xFFFFFFFFu}, {u" 42 ", 42u}, {u"0x1F", 31u}, {u"010", 10u},
     };
     for (const auto& [pszValue, nExpected] : readable) {
         m_settings.WriteRaw(u"options", u"square", pszValue);
-        EXPECT_EQ(m_app.GetProfileInt(u"options", u"square", 20), nExpected)
-            << fs::path(pszValue).u8string();
+        EXPECT_EQ(m_app.GetProfileInt(u"options", u"square", 20), nExpected) << fs::path(pszValue).u8string();
     }
 }
 
@@ -84,7 +84,7 @@ TEST(ProfileIsolation, EachTemporaryStoreStartsEmptyInItsOwnFolder)
         ASSERT_TRUE(app.WriteProfileInt(u"options", u"square", 33));
         EXPECT_TRUE(fs::is_regular_file(firstFolder / "Quillon Software" / "trellis.ini"));
     }
-    EXPECT_FALSE(fs::exists(firstFolder)); // removed with its store
+    EXPECT_FALSE(fs::exists(firstFolder));  // removed with its store
     Testing::TemporarySettings settings;
     EXPECT_EQ(app.GetProfileInt(u"options", u"square", 20), 20u);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Window scroll bars: shown and removed by their range, taking room from
 // the client area, and moved only by the window's own handler.
 
@@ -14,7 +15,7 @@ struct ScrollEvent {
 class CScrollWnd : public CProbeWnd {
 public:
     std::vector<ScrollEvent> m_events;
-    bool m_bFollow = true; // set the bar where the user asked
+    bool m_bFollow = true;  // set the bar where the user asked
     int m_nStep = 10;
 
     void SetRange(int nBar, int nMax)
@@ -23,8 +24,14 @@ public:
         SetScrollInfo(nBar, &si, TRUE);
     }
 
-    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pBar) { Scroll(SB_HORZ, WM_HSCROLL, nSBCode, nPos, pBar); }
-    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pBar) { Scroll(SB_VERT, WM_VSCROLL, nSBCode, nPos, pBar); }
+    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pBar)
+    {
+        Scroll(SB_HORZ, WM_HSCROLL, nSBCode, nPos, pBar);
+    }
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pBar)
+    {
+        Scroll(SB_VERT, WM_VSCROLL, nSBCode, nPos, pBar);
+    }
 
     void Scroll(int nBar, UINT message, UINT nSBCode, UINT nPos, CScrollBar* pBar)
     {
@@ -36,13 +43,24 @@ public:
         GetScrollInfo(nBar, &si);
         int pos = si.nPos;
         switch (nSBCode) {
-        case SB_LINEUP: pos -= m_nStep; break;
-        case SB_LINEDOWN: pos += m_nStep; break;
-        case SB_PAGEDOWN: pos += 6 * m_nStep; break;
+        case SB_LINEUP:
+            pos -= m_nStep;
+            break;
+        case SB_LINEDOWN:
+            pos += m_nStep;
+            break;
+        case SB_PAGEDOWN:
+            pos += 6 * m_nStep;
+            break;
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: pos = static_cast<int>(nPos); break;
-        case SB_BOTTOM: pos = si.nMax; break;
-        default: break;
+        case SB_THUMBPOSITION:
+            pos = static_cast<int>(nPos);
+            break;
+        case SB_BOTTOM:
+            pos = si.nMax;
+            break;
+        default:
+            break;
         }
         si.fMask = SIF_POS;
         si.nPos = pos;
@@ -57,7 +75,7 @@ BEGIN_MESSAGE_MAP(CScrollWnd, CProbeWnd)
     ON_WM_VSCROLL()
 END_MESSAGE_MAP()
 
-} // namespace
+}  // namespace
 
 TEST_F(WindowTest, ScrollBarsAppearAndDisappearWithTheirRange)
 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Message boxes and file dialogs, through the seams and natively.
 
 #include "platform/FileDialog.h"
@@ -19,10 +20,10 @@ class ScratchDir {
 public:
     ScratchDir()
     {
-        static std::atomic<int> s_nCount { 0 };
-        m_path = fs::temp_directory_path()
-                 / ("trellis-shell-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-"
-                    + std::to_string(s_nCount++));
+        static std::atomic<int> s_nCount {0};
+        m_path = fs::temp_directory_path() /
+                 ("trellis-shell-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                  std::to_string(s_nCount++));
         fs::remove_all(m_path);
         fs::create_directories(m_path);
         m_path = fs::canonical(m_path);
@@ -43,7 +44,7 @@ private:
     fs::path m_path;
 };
 
-} // namespace
+}  // namespace
 
 TEST(MessageBoxSeam, RecordsTextAndFlagsAndGivesQueuedAnswers)
 {
@@ -85,7 +86,7 @@ TEST_F(FileDialogTest, ShowsFiltersAndAddsTheDefaultExtensionToABareName)
     EXPECT_EQ(shown.strDefExt, u"sol");
     ASSERT_EQ(shown.filters.size(), 2u);
     EXPECT_EQ(shown.filters[0], u"Puzzle Solution Files (*.sol) (*.sol)");
-    EXPECT_EQ(shown.filters[1], u"All Files (*.*) (*)"); // every file, dotted or not
+    EXPECT_EQ(shown.filters[1], u"All Files (*.*) (*)");  // every file, dotted or not
 
     // A name with an extension keeps it; a default extension may come with its dot.
     m_dialogs.Choose((Path("notes.txt")));
@@ -93,7 +94,7 @@ TEST_F(FileDialogTest, ShowsFiltersAndAddsTheDefaultExtensionToABareName)
     ASSERT_EQ(open.DoModal(), IDOK);
     EXPECT_EQ(open.GetPathName(), (Path("notes.txt")));
     EXPECT_EQ(m_dialogs.Shown()[1].strDefExt, u"puz");
-    EXPECT_EQ(m_dialogs.Shown()[1].filters, std::vector<std::u16string>{ u"Texts (*.txt *.text)" });
+    EXPECT_EQ(m_dialogs.Shown()[1].filters, std::vector<std::u16string> {u"Texts (*.txt *.text)"});
 }
 
 TEST_F(FileDialogTest, OpenKeepsABareNameWhenOnlyThatFileExists)
@@ -131,7 +132,7 @@ TEST_F(FileDialogTest, SaveAsksBeforeReplacingOnlyWhenTold)
     m_dialogs.Choose((Path("taken.sol")));
     CFileDialog quiet(FALSE, u"sol", nullptr, 0, u"S|*.sol||");
     EXPECT_EQ(quiet.DoModal(), IDOK);
-    EXPECT_EQ(m_boxes.Shown().size(), 2u); // no new question
+    EXPECT_EQ(m_boxes.Shown().size(), 2u);  // no new question
 }
 
 TEST(NativeFileDialog, SaveAddsTheExtensionToATypedNameAndCancelGivesNoPath)
@@ -145,7 +146,7 @@ TEST(NativeFileDialog, SaveAddsTheExtensionToATypedNameAndCancelGivesNoPath)
     EXPECT_EQ(dlg.GetPathName(), dir.Path("typed.sol"));
     EXPECT_TRUE(seen.bSave);
     EXPECT_EQ(seen.filters,
-              (std::vector<std::u16string> { u"Puzzle Solution Files (*.sol) (*.sol)", u"All Files (*.*) (*)" }));
+              (std::vector<std::u16string> {u"Puzzle Solution Files (*.sol) (*.sol)", u"All Files (*.*) (*)"}));
 
     Testing::AnswerNextNativeFileDialog(nullptr, &seen);
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The platform string: formatting as the windows use it, and slicing.
 
 #include "platform/String.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The windows need an application object before the first test runs.
 #include "platform/Testing.h"
 
@@ -10,7 +11,6 @@ public:
     void SetUp() override { Testing::EnsureApplication(); }
 };
 
-const ::testing::Environment* const g_environment =
-    ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
+const ::testing::Environment* const g_environment = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
 
-} // namespace
+}  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TestWindows.h"
 
 BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Windows shared by the platform tests: a top-level host to put children in,
@@ -23,7 +24,7 @@ public:
     COLORREF m_crFill = RGB(255, 0, 0);
     CRect m_rcLastPaint;
     BOOL m_bLastErase = FALSE;
-    CSize m_sizeLast{-1, -1};
+    CSize m_sizeLast {-1, -1};
 
     int Count(UINT message) const
     {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Only what can be seen is painted and kept: a child larger than its parent
 // is painted where it shows, moving it paints what comes into view, many
 // invalidations make one paint, and a window whose image cannot be had says
@@ -26,8 +27,8 @@ protected:
     {
         WindowTest::SetUp();
         ASSERT_TRUE(CreateChild(m_view, CRect(10, 10, 110, 90)));
-        ASSERT_TRUE(m_content.Create(nullptr, u"content", WS_CHILD | WS_VISIBLE, CRect(0, 0, 20000, 20000),
-                                     &m_view, 1));
+        ASSERT_TRUE(
+            m_content.Create(nullptr, u"content", WS_CHILD | WS_VISIBLE, CRect(0, 0, 20000, 20000), &m_view, 1));
         Testing::RunUntilIdle();
     }
     void MoveContent(int x, int y)
@@ -40,7 +41,7 @@ protected:
     CProbeWnd m_content;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(VisiblePartTest, AChildIsPaintedOnlyWhereItShows)
 {
@@ -62,9 +63,9 @@ TEST_F(VisiblePartTest, MovingAChildPaintsWhatComesIntoViewAndKeepsTheRest)
     m_content.m_crFill = kGreen;
     MoveContent(-30, -20);
     EXPECT_EQ(m_content.m_nPaints, 2);
-    EXPECT_EQ(Testing::PixelAt(&m_content, 50, 50), kRed); // was in view: moved along, not painted
+    EXPECT_EQ(Testing::PixelAt(&m_content, 50, 50), kRed);  // was in view: moved along, not painted
     EXPECT_EQ(Testing::PixelAt(&m_content, 99, 79), kRed);
-    EXPECT_EQ(Testing::PixelAt(&m_content, 100, 50), kGreen); // came into view
+    EXPECT_EQ(Testing::PixelAt(&m_content, 100, 50), kGreen);  // came into view
     EXPECT_EQ(Testing::PixelAt(&m_content, 129, 99), kGreen);
     EXPECT_EQ(Testing::PixelAt(&m_content, 50, 80), kGreen);
     EXPECT_EQ(Testing::ScreenPixelAt(&m_host, 10 + 99 - 30, 10 + 79 - 20), kRed);
@@ -81,14 +82,14 @@ TEST_F(VisiblePartTest, ClientDrawingOutOfViewIsDroppedAndPaintedOnComingIntoVie
 {
     {
         CClientDC dc(&m_content);
-        dc.FillSolidRect(5, 5, 10, 10, kGreen);     // in view: at once
-        dc.FillSolidRect(500, 500, 10, 10, kGreen); // out of view: nowhere
+        dc.FillSolidRect(5, 5, 10, 10, kGreen);  // in view: at once
+        dc.FillSolidRect(500, 500, 10, 10, kGreen);  // out of view: nowhere
     }
     EXPECT_EQ(Testing::PixelAt(&m_content, 5, 5), kGreen);
     // Read out of view, the part is what a paint puts there.
     m_content.m_crFill = kYellow;
     EXPECT_EQ(Testing::PixelAt(&m_content, 505, 505), kYellow);
-    EXPECT_EQ(Testing::PixelAt(&m_content, 5, 5), kGreen); // the view keeps its pixels
+    EXPECT_EQ(Testing::PixelAt(&m_content, 5, 5), kGreen);  // the view keeps its pixels
     MoveContent(-460, -460);
     EXPECT_EQ(Testing::PixelAt(&m_content, 505, 505), kYellow);
     EXPECT_EQ(Testing::ScreenPixelAt(&m_host, 10 + 45, 10 + 45), kYellow);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Creation, destruction, family and placement of windows.
 
 #include "TestWindows.h"
@@ -40,7 +41,7 @@ public:
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(WindowTest, CreateSendsCreateThenSizeWithTheClientExtent)
 {
@@ -109,7 +110,7 @@ TEST_F(WindowTest, PlacementAndClientRectangle)
     wnd.MoveWindow(5, 6, 50, 40, TRUE);
     CRect client;
     wnd.GetClientRect(&client);
-    EXPECT_EQ(client, CRect(0, 0, 48, 38)); // the border takes a pixel each side
+    EXPECT_EQ(client, CRect(0, 0, 48, 38));  // the border takes a pixel each side
     EXPECT_EQ(wnd.m_sizeLast, CSize(48, 38));
     CRect window;
     wnd.GetWindowRect(&window);
@@ -138,7 +139,8 @@ TEST_F(WindowTest, TapOnAPopupReachesThePopupNotTheWindowBelow)
     ASSERT_TRUE(CreateChild(below, CRect(0, 0, 300, 300)));
     const LPCTSTR cls = AfxRegisterWndClass(0, nullptr, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
     CProbeWnd tip;
-    ASSERT_TRUE(tip.CreateEx(0, cls, u"Helper", WS_POPUP | WS_BORDER | WS_VISIBLE, CRect(6, 180, 234, 260), nullptr, 1));
+    ASSERT_TRUE(
+        tip.CreateEx(0, cls, u"Helper", WS_POPUP | WS_BORDER | WS_VISIBLE, CRect(6, 180, 234, 260), nullptr, 1));
     Testing::Tap(&tip, CPoint(3, 4));
     EXPECT_EQ(tip.Count(WM_LBUTTONDOWN), 1);
     EXPECT_EQ(below.Count(WM_LBUTTONDOWN), 0);
@@ -160,5 +162,5 @@ TEST_F(WindowTest, MovingAChildRepaintsWhatItUncovers)
     Testing::RunUntilIdle();
     EXPECT_EQ(parent.m_nPaints, paints + 1);
     EXPECT_EQ(parent.m_rcLastPaint, CRect(0, 0, 20, 50));
-    EXPECT_EQ(child.m_nPaints, 1); // moved, not resized: its image stays
+    EXPECT_EQ(child.m_nPaints, 1);  // moved, not resized: its image stays
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/PuzzleFileWriter.h"
 
 #include <stdexcept>
@@ -32,17 +33,55 @@ int CountWords(const std::vector<std::string>& rows)
 
 }  // namespace
 
-PuzzleFileWriter::PuzzleFileWriter(std::vector<std::string> rows) : m_rows(std::move(rows)) { }
+PuzzleFileWriter::PuzzleFileWriter(std::vector<std::string> rows) : m_rows(std::move(rows))
+{
+}
 
-PuzzleFileWriter& PuzzleFileWriter::Title(std::string text) { m_title = std::move(text); return *this; }
-PuzzleFileWriter& PuzzleFileWriter::Author(std::string text) { m_author = std::move(text); return *this; }
-PuzzleFileWriter& PuzzleFileWriter::Copyright(std::string text) { m_copyright = std::move(text); return *this; }
-PuzzleFileWriter& PuzzleFileWriter::Notes(std::string text) { m_notes = std::move(text); return *this; }
-PuzzleFileWriter& PuzzleFileWriter::State(std::vector<std::string> rows) { m_state = std::move(rows); return *this; }
-PuzzleFileWriter& PuzzleFileWriter::Version(std::string version) { m_version = std::move(version); return *this; }
-PuzzleFileWriter& PuzzleFileWriter::Prefix(std::string bytes) { m_prefix = std::move(bytes); return *this; }
-PuzzleFileWriter& PuzzleFileWriter::Terminator(char ch) { m_terminator = ch; return *this; }
-PuzzleFileWriter& PuzzleFileWriter::Locked(int nKey) { m_nKey = nKey; return *this; }
+PuzzleFileWriter& PuzzleFileWriter::Title(std::string text)
+{
+    m_title = std::move(text);
+    return *this;
+}
+PuzzleFileWriter& PuzzleFileWriter::Author(std::string text)
+{
+    m_author = std::move(text);
+    return *this;
+}
+PuzzleFileWriter& PuzzleFileWriter::Copyright(std::string text)
+{
+    m_copyright = std::move(text);
+    return *this;
+}
+PuzzleFileWriter& PuzzleFileWriter::Notes(std::string text)
+{
+    m_notes = std::move(text);
+    return *this;
+}
+PuzzleFileWriter& PuzzleFileWriter::State(std::vector<std::string> rows)
+{
+    m_state = std::move(rows);
+    return *this;
+}
+PuzzleFileWriter& PuzzleFileWriter::Version(std::string version)
+{
+    m_version = std::move(version);
+    return *this;
+}
+PuzzleFileWriter& PuzzleFileWriter::Prefix(std::string bytes)
+{
+    m_prefix = std::move(bytes);
+    return *this;
+}
+PuzzleFileWriter& PuzzleFileWriter::Terminator(char ch)
+{
+    m_terminator = ch;
+    return *this;
+}
+PuzzleFileWriter& PuzzleFileWriter::Locked(int nKey)
+{
+    m_nKey = nKey;
+    return *this;
+}
 
 PuzzleFileWriter& PuzzleFileWriter::Section(const std::string& name, const std::string& data)
 {
@@ -152,7 +191,7 @@ namespace trellis::test {
 
 LoadOutcome TryLoad(CCrossWordPuzzle& puzzle, const TempDir& dir, const std::string& bytes, const std::string& name)
 {
-    LoadOutcome outcome{FALSE, {}, dir.Write(name, bytes)};
+    LoadOutcome outcome {FALSE, {}, dir.Write(name, bytes)};
     outcome.bOk = puzzle.LoadPuzzle(outcome.strPath, outcome.strError);
     return outcome;
 }

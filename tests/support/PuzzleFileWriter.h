@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Builds the bytes of puzzle files for tests, from grids written as strings.
@@ -39,8 +40,8 @@ public:
     // Raw state grid rows in place of the one the grid gives ('-' and '.').
     PuzzleFileWriter& State(std::vector<std::string> rows);
     PuzzleFileWriter& Version(std::string version);  // "1.3" by default
-    PuzzleFileWriter& Prefix(std::string bytes);     // bytes before the header
-    PuzzleFileWriter& Terminator(char ch);           // ends every text; 0 by default
+    PuzzleFileWriter& Prefix(std::string bytes);  // bytes before the header
+    PuzzleFileWriter& Terminator(char ch);  // ends every text; 0 by default
     // An extra section after the notes, with its length and checksum.
     PuzzleFileWriter& Section(const std::string& name, const std::string& data);
     // Scrambles the answers with the key and marks the file locked, with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/PuzzleState.h"
 
 #include <iterator>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Small changes to a loaded puzzle and views of it for assertions: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/RecordingMessageSink.h"
 
 namespace trellis::test {

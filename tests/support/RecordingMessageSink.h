@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Installs itself as the model's message sink for its lifetime and keeps

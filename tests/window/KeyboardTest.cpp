@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Solving from the keyboard: arrows, Space, Tab and Shift+Tab, Backspace and
 // Delete, pressed as real keys at the focused puzzle window.
 
@@ -11,9 +12,7 @@ namespace {
 // Words: across 1 (0,0), 4 (2,1), 6 (0,2); down 1 (0,0), 2 (2,0), 3 (4,0),
 // 5 (3,1). (4,0), (0,1) and (1,2) are one-letter runs across, (1,0) and
 // (1,2) down.
-const std::vector<std::string> kGrid = { "...#.",
-                                         ".#...",
-                                         "....#" };
+const std::vector<std::string> kGrid = {"...#.", ".#...", "....#"};
 
 class KeyboardTest : public PuzzleWndTest {
 protected:
@@ -49,7 +48,7 @@ TEST_F(KeyboardTest, ArrowsMoveAlongTheDirectionAndTurnAcrossIt)
 {
     Load(kGrid);
     EXPECT_EQ(Selected(), "0,0 A0");
-    Key(VK_LEFT); // the edge
+    Key(VK_LEFT);  // the edge
     EXPECT_EQ(Selected(), "0,0 A0");
     Key(VK_RIGHT);
     EXPECT_EQ(Selected(), "1,0 A0");
@@ -62,7 +61,7 @@ TEST_F(KeyboardTest, ArrowsMoveAlongTheDirectionAndTurnAcrossIt)
     Key(VK_RIGHT);
     EXPECT_EQ(Selected(), "4,0 D0");
     EXPECT_EQ(ClueLabel(), "3D");
-    EXPECT_EQ(Shown(0, 0), Color(GRID_BACKGROUND)); // the old word is drawn plain again
+    EXPECT_EQ(Shown(0, 0), Color(GRID_BACKGROUND));  // the old word is drawn plain again
 
     // Across the direction with no word to turn to: the arrow moves (here it
     // meets the edge); down the column it moves along.
@@ -70,7 +69,7 @@ TEST_F(KeyboardTest, ArrowsMoveAlongTheDirectionAndTurnAcrossIt)
     EXPECT_EQ(Selected(), "4,0 D0");
     Key(VK_DOWN);
     EXPECT_EQ(Selected(), "4,1 D0");
-    Key(VK_DOWN); // (4, 2) is black and the last row
+    Key(VK_DOWN);  // (4, 2) is black and the last row
     EXPECT_EQ(Selected(), "4,1 D0");
 
     // Across a direction with a word to turn to: the first press turns, the second moves.
@@ -81,7 +80,7 @@ TEST_F(KeyboardTest, ArrowsMoveAlongTheDirectionAndTurnAcrossIt)
     EXPECT_EQ(Selected(), "3,1 A2");
     Key(VK_UP);
     EXPECT_EQ(Selected(), "3,1 D1");
-    Key(VK_UP); // a black square above, then the edge
+    Key(VK_UP);  // a black square above, then the edge
     EXPECT_EQ(Selected(), "3,1 D1");
     Key(VK_DOWN);
     EXPECT_EQ(Selected(), "3,2 D1");
@@ -96,7 +95,7 @@ TEST_F(KeyboardTest, SpaceTurnsAsASecondTapOnTheSelectedSquare)
     Key(VK_SPACE);
     EXPECT_EQ(Selected(), "0,0 A0");
     Key(VK_RIGHT);
-    Key(VK_SPACE); // (1, 0) lies in the across word only
+    Key(VK_SPACE);  // (1, 0) lies in the across word only
     EXPECT_EQ(Selected(), "1,0 A0");
     EXPECT_EQ(ClueLabel(), "1A");
 }
@@ -104,8 +103,8 @@ TEST_F(KeyboardTest, SpaceTurnsAsASecondTapOnTheSelectedSquare)
 TEST_F(KeyboardTest, TabGoesThroughTheWordsInClueOrderAndRoundAgain)
 {
     Load(kGrid);
-    const std::vector<std::string> order = { "2,1 A2", "0,2 A0", "0,0 D0", "2,0 D0", "4,0 D0", "3,1 D1", "0,0 A0" };
-    const std::vector<std::string> labels = { "4A", "6A", "1D", "2D", "3D", "5D", "1A" };
+    const std::vector<std::string> order = {"2,1 A2", "0,2 A0", "0,0 D0", "2,0 D0", "4,0 D0", "3,1 D1", "0,0 A0"};
+    const std::vector<std::string> labels = {"4A", "6A", "1D", "2D", "3D", "5D", "1A"};
     for (size_t i = 0; i < order.size(); ++i) {
         Key(VK_TAB);
         EXPECT_EQ(Selected(), order[i]) << "Tab " << i + 1;
@@ -130,19 +129,19 @@ TEST_F(KeyboardTest, TabGoesThroughTheWordsInClueOrderAndRoundAgain)
     EXPECT_EQ(Shown(2, 1), Color(GRID_BACKGROUND_SELECTED_WORD));
 
     // A selection that starts no word (a one-letter run) still finds the next one.
-    Load({ ".#..", "#...", ".##." });
+    Load({".#..", "#...", ".##."});
     EXPECT_EQ(Selected(), "0,0 A0");
     Key(VK_TAB);
     EXPECT_EQ(Selected(), "2,0 A2");
     Key(VK_TAB, TRUE);
-    EXPECT_EQ(Selected(), "3,0 D0"); // back round to the last down word
+    EXPECT_EQ(Selected(), "3,0 D0");  // back round to the last down word
 }
 
 TEST_F(KeyboardTest, BackspaceAndDeleteClearAsClearLetterDoes)
 {
     Load(kGrid);
     Key(VK_TAB);
-    Key(VK_TAB); // the across word of the last row
+    Key(VK_TAB);  // the across word of the last row
     Put(0, 2, u'X', TRUE);
     Put(1, 2, u'Y', TRUE);
     Key(VK_RIGHT);
@@ -154,12 +153,12 @@ TEST_F(KeyboardTest, BackspaceAndDeleteClearAsClearLetterDoes)
     EXPECT_EQ(Selected(), "1,2 A0");
     EXPECT_FALSE(Square(1, 2).m_bFilled);
     EXPECT_EQ(Square(1, 2).m_chLetter, u' ');
-    EXPECT_TRUE(Square(1, 2).m_bChecked); // as Clear Letter leaves it
+    EXPECT_TRUE(Square(1, 2).m_bChecked);  // as Clear Letter leaves it
     EXPECT_TRUE(Square(0, 2).m_bFilled);
     Key(VK_BACK);
     EXPECT_EQ(Selected(), "0,2 A0");
     EXPECT_FALSE(Square(0, 2).m_bFilled);
-    Key(VK_BACK); // the first square of the word, empty: nothing
+    Key(VK_BACK);  // the first square of the word, empty: nothing
     EXPECT_EQ(Selected(), "0,2 A0");
 
     // A square that holds a letter is cleared where it is, and repainted.
@@ -198,23 +197,23 @@ TEST_F(KeyboardTest, BackspaceAndDeleteClearAsClearLetterDoes)
 
 TEST_F(KeyboardTest, TheKeysNeverEnterLettersAndNeedASelection)
 {
-    for (UINT vk : { VK_RIGHT, VK_TAB, VK_SPACE, VK_BACK, VK_DELETE })
-        Key(vk); // no puzzle: nothing to do, nothing to break
-    Load({ "##", "##" });
-    for (UINT vk : { VK_RIGHT, VK_TAB, VK_SPACE, VK_BACK, VK_DELETE })
+    for (UINT vk : {VK_RIGHT, VK_TAB, VK_SPACE, VK_BACK, VK_DELETE})
+        Key(vk);  // no puzzle: nothing to do, nothing to break
+    Load({"##", "##"});
+    for (UINT vk : {VK_RIGHT, VK_TAB, VK_SPACE, VK_BACK, VK_DELETE})
         Key(vk);
     EXPECT_EQ(Grid().m_nDirection, DIRECTION_NONE);
     EXPECT_FALSE(Square(0, 0).m_bFilled || Square(0, 0).m_chLetter);
 
     Load(kGrid);
     Put(0, 0, u'C', TRUE);
-    for (UINT vk : { VK_SPACE, VK_TAB, VK_BACK, VK_DELETE, VK_SPACE })
+    for (UINT vk : {VK_SPACE, VK_TAB, VK_BACK, VK_DELETE, VK_SPACE})
         Key(vk);
     Key(VK_TAB, TRUE);
-    EXPECT_EQ(m_solve.m_nChecks, 0); // letter entry never ran
+    EXPECT_EQ(m_solve.m_nChecks, 0);  // letter entry never ran
     for (int c = 0; c < 5; ++c)
         EXPECT_FALSE(Square(c, 1).m_bFilled) << c;
 }
 
-} // namespace
-} // namespace trellis::test
+}  // namespace
+}  // namespace trellis::test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The puzzle window's panes and layout, the clue of each selected word, and
 // the grid's scroll host.
 
@@ -12,7 +13,7 @@ namespace {
 TEST_F(PuzzleWndTest, CreatesThreeNamedPanesAndLaysThemOut)
 {
     const std::pair<CWnd*, LPCTSTR> panes[] = {
-        { &m_wnd.m_wndCross, u"cross" }, { &m_wnd.m_wndClue, u"clue" }, { &m_wnd.m_wndInput, u"input" } };
+        {&m_wnd.m_wndCross, u"cross"}, {&m_wnd.m_wndClue, u"clue"}, {&m_wnd.m_wndInput, u"input"}};
     for (int i = 0; i < 3; i++) {
         ASSERT_EQ(panes[i].first, m_wnd.GetDlgItem(IDC_CROSS_WND + i));
         CString strName;
@@ -44,7 +45,7 @@ TEST_F(PuzzleWndTest, CreatesThreeNamedPanesAndLaysThemOut)
 TEST_F(PuzzleWndTest, EachSelectedWordPutsItsClueInTheBar)
 {
     // 1 across and 1 down at the top left, 2 down at the top right, 3 across at the bottom.
-    Load({ "CAT", "A#O", "BOW" }, { "Pet", "Taxi", "Plant", "Ribbon" });
+    Load({"CAT", "A#O", "BOW"}, {"Pet", "Taxi", "Plant", "Ribbon"});
     EXPECT_EQ(CString(u"1A: Pet"), Clue());
     Select(2, 1);
     EXPECT_EQ(CString(u"2D: Plant"), Clue());
@@ -62,15 +63,15 @@ TEST_F(PuzzleWndTest, EachSelectedWordPutsItsClueInTheBar)
 
     // After a load the bar never shows the old puzzle's clue, nor the banner:
     // the first white square starts no across word here, so it shows nothing.
-    Load({ "#.#", "..." });
+    Load({"#.#", "..."});
     EXPECT_EQ(CString(), Clue());
     CRect rcBar;
     m_wnd.m_wndClue.GetClientRect(&rcBar);
     rcBar.DeflateRect(1, 1);
     EXPECT_EQ(0, InkPixels(&m_wnd.m_wndClue, rcBar, RGB(255, 255, 255)));
-    Load({ "AB", "C#" }, { "Ab", "Ac" });
+    Load({"AB", "C#"}, {"Ab", "Ac"});
     EXPECT_EQ(CString(u"1A: Ab"), Clue());
-    m_wnd.SetPuzzle(nullptr); // a failed load
+    m_wnd.SetPuzzle(nullptr);  // a failed load
     EXPECT_EQ(CString(), Clue());
 }
 
@@ -110,7 +111,7 @@ TEST_F(PuzzleWndTest, TheScrollHostMovesTheGridBySquaresWithinItsRange)
     scroll(SB_VERT, SB_LINEDOWN);
     EXPECT_EQ(CPoint(0, -30), pos());
 
-    Load({ "..", ".." }); // fits: the bars go
+    Load({"..", ".."});  // fits: the bars go
     EXPECT_FALSE(Testing::IsScrollBarShown(&cross, SB_HORZ));
     EXPECT_FALSE(Testing::IsScrollBarShown(&cross, SB_VERT));
     EXPECT_EQ(CPoint(0, 0), pos());
@@ -120,7 +121,7 @@ TEST_F(PuzzleWndTest, TheScrollHostMovesTheGridBySquaresWithinItsRange)
 TEST_F(PuzzleWndTest, AGrownViewKeepsTheGridScrolledWithinItsNewRange)
 {
     CCrossWnd& cross = m_wnd.m_wndCross;
-    Load(std::vector<std::string>(15, std::string(15, '.'))); // 336 x 336 pixels
+    Load(std::vector<std::string>(15, std::string(15, '.')));  // 336 x 336 pixels
     ASSERT_TRUE(Testing::ScrollBarAction(&cross, SB_HORZ, SB_RIGHT));
     ASSERT_TRUE(Testing::ScrollBarAction(&cross, SB_VERT, SB_BOTTOM));
     ASSERT_EQ(CPoint(-109, -159), RectInParent(Grid()).TopLeft());
@@ -152,7 +153,7 @@ TEST_F(PuzzleWndTest, ShowsARealPuzzle)
     ASSERT_TRUE(puzzle.LoadPuzzle(ModelPath(file), strError)) << ToUtf8(strError);
     m_wnd.SetPuzzle(&puzzle);
     const CPoint ptFirst = Grid().m_ptSelected;
-    Select(ptFirst.x, ptFirst.y); // turns down
+    Select(ptFirst.x, ptFirst.y);  // turns down
     const CClue* pClue = puzzle.GetDownClue(ptFirst.x, ptFirst.y);
     ASSERT_NE(nullptr, pClue);
     EXPECT_EQ(std::to_string(pClue->m_nNumber) + "D: " + ToUtf8(pClue->m_strText), ToUtf8(Clue()));
@@ -217,7 +218,7 @@ TEST_F(FollowTest, LettersTypedOrTappedKeepTheSelectedSquareInView)
     EXPECT_TRUE(Shown(7, 0));
 
     // Down the last column: the view follows downwards.
-    Select(7, 0); // the selected square: turns down
+    Select(7, 0);  // the selected square: turns down
     ASSERT_EQ(DIRECTION_DOWN, Grid().m_nDirection);
     for (int nRow = 0; nRow < 7; ++nRow) {
         Type('A');
@@ -229,7 +230,7 @@ TEST_F(FollowTest, LettersTypedOrTappedKeepTheSelectedSquareInView)
 TEST_F(FollowTest, ATapOnASquareHalfInViewAndALoadShowTheSquareWhole)
 {
     // The first white square lies beyond the view's right edge.
-    Load({ "#####..", "......." });
+    Load({"#####..", "......."});
     EXPECT_EQ(CPoint(5, 0), Grid().m_ptSelected);
     EXPECT_TRUE(Shown(5, 0));
 
@@ -247,7 +248,7 @@ TEST_F(FollowTest, ATapOnASquareHalfInViewAndALoadShowTheSquareWhole)
 TEST_F(FollowTest, APageNeverMovesMoreThanTheViewLessOneSquare)
 {
     Load(std::vector<std::string>(12, std::string(12, '.')));
-    for (int nBar : { SB_HORZ, SB_VERT }) {
+    for (int nBar : {SB_HORZ, SB_VERT}) {
         const int nView = nBar == SB_HORZ ? View().Width() : View().Height();
         int nOld = 0;
         for (int nPage = 0; nPage < 20; ++nPage) {
@@ -267,5 +268,5 @@ TEST_F(FollowTest, APageNeverMovesMoreThanTheViewLessOneSquare)
     }
 }
 
-} // namespace
-} // namespace trellis::test
+}  // namespace
+}  // namespace trellis::test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A puzzle window filling a 240 x 268 host, like the device's client pane,
@@ -24,8 +25,8 @@ protected:
         m_nHostWidth = 240;
         m_nHostHeight = 268;
         HostTest::SetUp();
-        ASSERT_TRUE(m_wnd.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 240, 268), &m_host,
-                                 0xE900));
+        ASSERT_TRUE(
+            m_wnd.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 240, 268), &m_host, 0xE900));
         m_wnd.SetSolveHost(&m_solve);
         Testing::RunUntilIdle();
     }
@@ -61,4 +62,4 @@ protected:
     std::unique_ptr<CCrossWordPuzzle> m_pPuzzle;
 };
 
-} // namespace trellis::test
+}  // namespace trellis::test

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Letters typed or tapped into the grid, the cursor moving on, and the nine
 // Solve commands.
 
@@ -11,9 +12,9 @@
 namespace trellis::test {
 namespace {
 
-const UINT kSolveCommands[] = { ID_CHECK_WORD,  ID_SHOW_LETTER,  ID_SHOW_WORD, ID_SHOW_PUZZLE, ID_CHECK_LETTER,
-                                ID_CHECK_PUZZLE, ID_CLEAR_LETTER, ID_CLEAR_WORD, ID_CLEAR_PUZZLE };
-const std::vector<std::string> kCat = { "CAT", "O#O", "WOW" };
+const UINT kSolveCommands[] = {ID_CHECK_WORD,   ID_SHOW_LETTER,  ID_SHOW_WORD,  ID_SHOW_PUZZLE, ID_CHECK_LETTER,
+                               ID_CHECK_PUZZLE, ID_CLEAR_LETTER, ID_CLEAR_WORD, ID_CLEAR_PUZZLE};
+const std::vector<std::string> kCat = {"CAT", "O#O", "WOW"};
 
 class SolveTest : public PuzzleWndTest {
 protected:
@@ -40,10 +41,10 @@ TEST_F(SolveTest, ALetterGoesIntoTheSelectedSquareAndTheCursorMovesOn)
     EXPECT_EQ(CPoint(1, 0), Grid().m_ptSelected);
     Type(u'a');
     Type(u't');
-    EXPECT_EQ(CPoint(2, 0), Grid().m_ptSelected); // the last square keeps the cursor
+    EXPECT_EQ(CPoint(2, 0), Grid().m_ptSelected);  // the last square keeps the cursor
     EXPECT_EQ(CPoint(0, 0), Grid().m_ptWordStart);
     EXPECT_EQ(3, m_solve.m_nChecks);
-    for (UINT ch : { u' ', u'\b', u'5', u'-' })
+    for (UINT ch : {u' ', u'\b', u'5', u'-'})
         Type(ch);
     EXPECT_EQ(u'T', Square(2, 0).m_chLetter);
     EXPECT_EQ(3, m_solve.m_nChecks);
@@ -52,17 +53,17 @@ TEST_F(SolveTest, ALetterGoesIntoTheSelectedSquareAndTheCursorMovesOn)
 TEST_F(SolveTest, LettersOfAnyScriptGoInUpperCasedWhateverTheLocale)
 {
     const std::string strSaved = std::setlocale(LC_ALL, nullptr);
-    for (const char* pszLocale : { "C", "C.UTF-8" }) {
+    for (const char* pszLocale : {"C", "C.UTF-8"}) {
         if (!std::setlocale(LC_ALL, pszLocale))
-            continue; // not every system has C.UTF-8
-        Load({ "......" });
+            continue;  // not every system has C.UTF-8
+        Load({"......"});
         // Digits of other scripts, a superscript, a currency sign, a combining accent.
-        for (UINT ch : { 0x0660u, 0xFF10u, 0x00B2u, 0x20ACu, 0x0301u })
+        for (UINT ch : {0x0660u, 0xFF10u, 0x00B2u, 0x20ACu, 0x0301u})
             Type(ch);
         EXPECT_FALSE(Square(0, 0).m_bFilled) << pszLocale;
         // e acute, zhe, omega, alef (no case), q.
         const std::pair<UINT, WCHAR> letters[] = {
-            { 0x00E9, 0x00C9 }, { 0x0436, 0x0416 }, { 0x03C9, 0x03A9 }, { 0x05D0, 0x05D0 }, { u'q', u'Q' } };
+            {0x00E9, 0x00C9}, {0x0436, 0x0416}, {0x03C9, 0x03A9}, {0x05D0, 0x05D0}, {u'q', u'Q'}};
         for (const auto& [chTyped, chStored] : letters)
             Type(chTyped);
         for (int nCol = 0; nCol < 5; ++nCol)
@@ -73,7 +74,7 @@ TEST_F(SolveTest, LettersOfAnyScriptGoInUpperCasedWhateverTheLocale)
 
 TEST_F(SolveTest, AcrossStopsOnACheckedWrongLetterDownSkipsIt)
 {
-    Load({ "ABCD", "B###", "C###", "D###" });
+    Load({"ABCD", "B###", "C###", "D###"});
     Put(1, 0, u'B');
     Put(2, 0, u'X', TRUE);
     Put(3, 0, u'D');
@@ -83,12 +84,12 @@ TEST_F(SolveTest, AcrossStopsOnACheckedWrongLetterDownSkipsIt)
     Put(0, 2, u'X', TRUE);
     Put(0, 3, u'D');
     Select(0, 0);
-    Select(0, 0); // down
+    Select(0, 0);  // down
     Type(u'a');
     EXPECT_EQ(CPoint(0, 0), Grid().m_ptSelected);
 
     // A selected black square takes the letter; the walk goes on into the next word.
-    Load({ "AB#CD" });
+    Load({"AB#CD"});
     Select(2, 0);
     Type(u'z');
     EXPECT_EQ(u'Z', Square(2, 0).m_chLetter);
@@ -117,11 +118,11 @@ TEST_F(SolveTest, CommandsNeedAPuzzleAndLettersASelection)
 {
     Type(u'a');
     EXPECT_EQ(0, Enabled());
-    Load({ "##", "##" });
+    Load({"##", "##"});
     EXPECT_EQ(9, Enabled());
     // Nothing is selected: letters and letter commands change nothing.
     Type(u'a');
-    for (UINT nID : { ID_SHOW_LETTER, ID_CHECK_LETTER, ID_CLEAR_LETTER })
+    for (UINT nID : {ID_SHOW_LETTER, ID_CHECK_LETTER, ID_CLEAR_LETTER})
         Command(nID);
     const CSquare square = Square(0, 0);
     EXPECT_FALSE(square.m_chLetter || square.m_bFilled || square.m_bChecked);
@@ -139,11 +140,11 @@ TEST_F(SolveTest, LetterAndWordCommandsActOnTheSelection)
     Command(ID_CHECK_LETTER);
     Command(ID_CLEAR_LETTER);
     EXPECT_EQ(u' ', Square(0, 0).m_chLetter);
-    EXPECT_TRUE(m_pPuzzle->IsIncorrect(0, 0)); // the mark stays
+    EXPECT_TRUE(m_pPuzzle->IsIncorrect(0, 0));  // the mark stays
 
     Select(2, 0);
     Put(1, 0, u'X');
-    Command(ID_CHECK_WORD); // from the word's start, filled or not
+    Command(ID_CHECK_WORD);  // from the word's start, filled or not
     for (int nCol = 0; nCol < 3; nCol++)
         EXPECT_TRUE(Square(nCol, 0).m_bChecked) << nCol;
     EXPECT_FALSE(Square(0, 1).m_bChecked);
@@ -162,7 +163,7 @@ TEST_F(SolveTest, PuzzleCommandsCoverEveryWhiteSquare)
     Put(2, 2, u'X');
     Command(ID_CHECK_PUZZLE);
     EXPECT_TRUE(Square(2, 2).m_bChecked);
-    EXPECT_FALSE(Square(0, 0).m_bChecked); // empty squares stay unmarked
+    EXPECT_FALSE(Square(0, 0).m_bChecked);  // empty squares stay unmarked
     Command(ID_SHOW_PUZZLE);
     EXPECT_TRUE(m_pPuzzle->IsSolved());
     EXPECT_EQ(1, m_solve.m_nChecks);
@@ -175,13 +176,13 @@ TEST_F(SolveTest, PuzzleCommandsCoverEveryWhiteSquare)
 TEST_F(SolveTest, WhileLockedOnlyLettersAndClearingWork)
 {
     Load(PuzzleFileWriter(kCat).Locked(1234));
-    EXPECT_EQ(3, Enabled()); // the three Clear commands
-    m_solve.m_nMode = 0;     // check as entered: not without answers
+    EXPECT_EQ(3, Enabled());  // the three Clear commands
+    m_solve.m_nMode = 0;  // check as entered: not without answers
     Type(u'c');
     Type(u'x');
     EXPECT_FALSE(Square(0, 0).m_bChecked || Square(1, 0).m_bChecked);
-    EXPECT_EQ(2, m_solve.m_nChecks); // a full grid may still be solved
-    for (UINT nID : { ID_CHECK_LETTER, ID_CHECK_WORD, ID_CHECK_PUZZLE, ID_SHOW_LETTER, ID_SHOW_WORD, ID_SHOW_PUZZLE })
+    EXPECT_EQ(2, m_solve.m_nChecks);  // a full grid may still be solved
+    for (UINT nID : {ID_CHECK_LETTER, ID_CHECK_WORD, ID_CHECK_PUZZLE, ID_SHOW_LETTER, ID_SHOW_WORD, ID_SHOW_PUZZLE})
         Command(nID);
     EXPECT_FALSE(Square(2, 0).m_bFilled || Square(1, 0).m_bChecked);
     EXPECT_EQ(2, m_solve.m_nChecks);
@@ -209,12 +210,12 @@ TEST_F(SolveTest, ShownSquaresAreMarkedUntilTypedOverOrCleared)
     Testing::RunUntilIdle();
     EXPECT_FALSE(Square(0, 0).m_bShown);
     EXPECT_EQ(u'C', Square(0, 0).m_chLetter);
-    EXPECT_GT(nWhole, ink()); // three letters, then one
+    EXPECT_GT(nWhole, ink());  // three letters, then one
     Command(ID_SHOW_WORD);
     EXPECT_TRUE(Square(0, 0).m_bShown && Square(2, 0).m_bShown);
     Command(ID_CLEAR_WORD);
     EXPECT_FALSE(Square(0, 0).m_bShown || Square(2, 0).m_bShown);
 }
 
-} // namespace
-} // namespace trellis::test
+}  // namespace
+}  // namespace trellis::test

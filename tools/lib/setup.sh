@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared set-up of tools/test, tools/run and tools/package: install what is
 # missing, configure. Sourced, not run.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // At a screen pixel ratio of 2 (run with QT_SCALE_FACTOR=2) windows keep
 // their images at the screen's resolution: edges fall on the screen's own
 // pixels and text has detail finer than a logical pixel, while every
@@ -33,7 +34,7 @@ BEGIN_MESSAGE_MAP(CDrawingWnd, CWnd)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-} // namespace
+}  // namespace
 
 TEST_F(WindowTest, ImagesFollowTheScreensPixelRatio)
 {
@@ -74,8 +75,7 @@ TEST_F(WindowTest, ImagesFollowTheScreensPixelRatio)
         for (int x = 50; x < 150; ++x) {
             const COLORREF c = shot.DevicePixelAt(2 * x, 2 * y);
             nInk += c != kWhite ? 1 : 0;
-            if (shot.DevicePixelAt(2 * x + 1, 2 * y) != c ||
-                shot.DevicePixelAt(2 * x, 2 * y + 1) != c ||
+            if (shot.DevicePixelAt(2 * x + 1, 2 * y) != c || shot.DevicePixelAt(2 * x, 2 * y + 1) != c ||
                 shot.DevicePixelAt(2 * x + 1, 2 * y + 1) != c)
                 ++nSplit;
         }
