@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "res/Resources.h"
 
+#include "res/Version.h"
 #include "res/resource.h"
 
 namespace {
@@ -185,7 +186,7 @@ DialogResource AboutDialog()
             kDialogPoints,
             {
                 {K::Static, u"", IDC_STATIC, 11, 17, 20, 20, SS_ICON | SS_NOPREFIX, IDR_MAINFRAME},
-                {K::Static, u"Trellis Version 1.0 Beta 4", IDC_STATIC, 41, 23, 87, 9, SS_NOPREFIX},
+                {K::Static, u"Trellis Version " TRELLIS_VERSION_TEXT, IDC_STATIC, 41, 23, 87, 9, SS_NOPREFIX},
             }};
 }
 
