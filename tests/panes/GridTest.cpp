@@ -97,6 +97,44 @@ TEST_F(GridTest, SizesItselfToThePuzzleAndSelectsTheFirstWhiteSquareAcross)
     EXPECT_EQ(CPoint(2, 0), m_grid.GetSelectedSquare());
 }
 
+TEST_F(GridTest, RefusesSizesOutsideTwoToSixtyFourAndKeepsColoursToTwentyFourBits)
+{
+    // Each refusal leaves the size before it: a 1 x 1 grid is a square plus
+    // two lines and two margins of 2 pixels each way.
+    for (const auto& [nTried, bTaken, nSide] :
+         {std::tuple {2, TRUE, 10}, std::tuple {1, FALSE, 10}, std::tuple {64, TRUE, 72}, std::tuple {65, FALSE, 72},
+          std::tuple {0, FALSE, 72}, std::tuple {-20, FALSE, 72}}) {
+        EXPECT_EQ(m_grid.SetSquareSize(nTried), bTaken) << nTried;
+        Show({"A"});
+        EXPECT_EQ(CSize(nSide, nSide), RectInParent(m_grid).Size()) << nTried;
+    }
+    for (auto [pSet, pGet] : {std::pair {&CGridWnd::SetLetterFontSize, &CGridWnd::GetLetterFontSize},
+                              std::pair {&CGridWnd::SetNumberFontSize, &CGridWnd::GetNumberFontSize}}) {
+        EXPECT_TRUE((m_grid.*pSet)(64));
+        EXPECT_FALSE((m_grid.*pSet)(65));
+        EXPECT_FALSE((m_grid.*pSet)(1));
+        EXPECT_EQ((m_grid.*pGet)(), 64);
+        EXPECT_TRUE((m_grid.*pSet)(2));
+        EXPECT_EQ((m_grid.*pGet)(), 2);
+    }
+
+    // The top byte of a colour means nothing and never reaches the screen or
+    // the settings; slots beyond the eight do not exist.
+    Show({"AB", "CD"});
+    m_grid.SetColor(GRID_BACKGROUND, 0xFF102030);
+    m_grid.SetColor(-1, RGB(1, 1, 1));
+    m_grid.SetColor(NUM_GRID_COLORS, RGB(1, 1, 1));
+    Repaint();
+    EXPECT_EQ(COLORREF(0x102030), Fill(0, 1));
+    for (int i = 0; i < NUM_GRID_COLORS; ++i)
+        EXPECT_EQ(i == GRID_BACKGROUND ? COLORREF(0x102030) : kSlots[i], m_grid.GetColor(i)) << i;
+    EXPECT_EQ(COLORREF(0), m_grid.GetColor(NUM_GRID_COLORS));
+
+    // Any true value shows the numbers, and is kept as the 1 the store takes.
+    m_grid.SetShowNumbers(7);
+    EXPECT_EQ(TRUE, m_grid.GetShowNumbers());
+}
+
 TEST_F(GridTest, EverySlotColoursItsSquaresAndLetters)
 {
     Show({"...", ".#.", "..."});  // the selected word is the top row

@@ -42,6 +42,21 @@ TEST_F(PuzzleWndTest, CreatesThreeNamedPanesAndLaysThemOut)
     EXPECT_EQ(CRect(0, -9, 240, 11), RectInParent(m_wnd.GetClue()));
 }
 
+TEST_F(PuzzleWndTest, AClueBarOutsideOneToTwoHundredPixelsIsRefused)
+{
+    for (const auto& [nTried, bTaken, nHeight] :
+         {std::tuple {1, TRUE, 1}, std::tuple {0, FALSE, 1}, std::tuple {200, TRUE, 200}, std::tuple {201, FALSE, 200},
+          std::tuple {-38, FALSE, 200}, std::tuple {25, TRUE, 25}}) {
+        EXPECT_EQ(m_wnd.SetClueHeight(nTried), bTaken) << nTried;
+        m_wnd.RecalcLayout();
+        EXPECT_EQ(nHeight, RectInParent(m_wnd.GetClue()).Height()) << nTried;
+    }
+    // Any true value shows the pad, and is kept as the 1 the store takes.
+    m_wnd.SetShowInput(FALSE);
+    m_wnd.SetShowInput(-1);
+    EXPECT_EQ(TRUE, m_wnd.GetShowInput());
+}
+
 TEST_F(PuzzleWndTest, EachSelectedWordPutsItsClueInTheBar)
 {
     // 1 across and 1 down at the top left, 2 down at the top right, 3 across at the bottom.
