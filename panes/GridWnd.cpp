@@ -48,26 +48,21 @@ BOOL CGridWnd::PreCreateWindow(CREATESTRUCT& cs)
 
 BOOL CGridWnd::SetSquareSize(int nSize)
 {
-    if (!SETTING_SQUARE_SIZE.Allows(nSize))
-        return FALSE;
-    m_nSquareSize = nSize;
-    return TRUE;
+    return SETTING_SQUARE_SIZE.Store(nSize, m_nSquareSize);
 }
 
 BOOL CGridWnd::SetLetterFontSize(int nPoints)
 {
-    if (!SETTING_LETTER_FONT_SIZE.Allows(nPoints))
+    if (!SETTING_LETTER_FONT_SIZE.Store(nPoints, m_nLetterFontSize))
         return FALSE;
-    m_nLetterFontSize = nPoints;
     DropFont(m_pLetterFont);
     return TRUE;
 }
 
 BOOL CGridWnd::SetNumberFontSize(int nPoints)
 {
-    if (!SETTING_NUMBER_FONT_SIZE.Allows(nPoints))
+    if (!SETTING_NUMBER_FONT_SIZE.Store(nPoints, m_nNumberFontSize))
         return FALSE;
-    m_nNumberFontSize = nPoints;
     DropFont(m_pNumberFont);
     return TRUE;
 }

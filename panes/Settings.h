@@ -25,6 +25,14 @@ struct CSetting {
     // A stored value the dialogs could have produced, or else the default:
     // anything else was edited in from outside and would break the layout.
     constexpr int Within(int nValue) const { return Allows(nValue) ? nValue : nDefault; }
+    // What a setter does: nField takes the value only when it is allowed.
+    constexpr bool Store(int nValue, int& nField) const
+    {
+        if (!Allows(nValue))
+            return false;
+        nField = nValue;
+        return true;
+    }
 };
 
 // Square size in pixels and both font sizes in points.

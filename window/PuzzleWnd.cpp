@@ -111,10 +111,7 @@ void CPuzzleWnd::OnSize(UINT /*nType*/, int cx, int cy)
 
 BOOL CPuzzleWnd::SetClueHeight(int nHeight)
 {
-    if (!SETTING_CLUE_HEIGHT.Allows(nHeight))
-        return FALSE;
-    m_nClueHeight = nHeight;
-    return TRUE;
+    return SETTING_CLUE_HEIGHT.Store(nHeight, m_nClueHeight);
 }
 
 void CPuzzleWnd::RecalcLayout()
