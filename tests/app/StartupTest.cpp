@@ -129,12 +129,20 @@ TEST_F(AppTest, PuzzleCommandsAreEnabledExactlyWhileAPuzzleIsLoaded)
         EXPECT_TRUE(Testing::IsMenuItemEnabled(Frame(), nID)) << nID;
 }
 
-TEST_F(AppTest, ExitClosesTheFrame)
+TEST_F(AppTest, ExitClosesTheFrameAndTheEndLetsThePuzzleGo)
 {
     Start();
+    LoadPuzzle(HeartWriter());
+    m_files.Choose(ModelPath(m_dir.File("heart.sol")));
+    ASSERT_TRUE(Choose(ID_SAVE_SOLUTION_AS));
+    ASSERT_FALSE(theApp.GetSolutionFile().IsEmpty());
     ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_APP_EXIT));
     Testing::RunUntilIdle();
     EXPECT_EQ(theApp.m_pMainWnd, nullptr);
+
+    theApp.ExitInstance();
+    EXPECT_EQ(theApp.GetPuzzle(), nullptr);
+    EXPECT_TRUE(theApp.GetSolutionFile().IsEmpty());
 }
 
 TEST_F(AppTest, AFrameThatCannotBeCreatedIsReportedAndStartUpFails)
