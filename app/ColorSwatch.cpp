@@ -5,6 +5,12 @@ CColorSwatch::CColorSwatch() = default;
 
 CColorSwatch::~CColorSwatch() = default;
 
+void CColorSwatch::SetColor(COLORREF color)
+{
+    m_color = color;
+    Invalidate(TRUE);
+}
+
 void CColorSwatch::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
     // No border, focus or pressed state: the swatch is only its colour.

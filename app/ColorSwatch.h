@@ -12,5 +12,9 @@ public:
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 
+    // Shows the colour at once (the swatch is invalidated with erasing).
+    void SetColor(COLORREF color);
+
+private:
     COLORREF m_color = 0;
 };

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/ColorsDlg.h"
 
-#include "panes/GridWnd.h"
-
 namespace {
 
 // Leading blanks and a sign, then decimal digits up to the first other
@@ -23,6 +21,10 @@ BYTE LowByteOfNumber(const CString& strText)
         nValue = 0u - nValue;
     return static_cast<BYTE>(nValue & 0xFFu);
 }
+
+// The range of a colour component in the edits.
+constexpr int kComponentMin = 0;
+constexpr int kComponentMax = 255;
 
 CString Decimal(int nValue)
 {
@@ -52,18 +54,18 @@ void CColorsDlg::DoDataExchange(CDataExchange* pDX)
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_SWATCH, m_wndSwatch);
     DDX_Text(pDX, IDC_BLUE, m_nBlue);
-    DDV_MinMaxInt(pDX, m_nBlue, 0, 255);
+    DDV_MinMaxInt(pDX, m_nBlue, kComponentMin, kComponentMax);
     DDX_Text(pDX, IDC_GREEN, m_nGreen);
-    DDV_MinMaxInt(pDX, m_nGreen, 0, 255);
+    DDV_MinMaxInt(pDX, m_nGreen, kComponentMin, kComponentMax);
     DDX_Text(pDX, IDC_RED, m_nRed);
-    DDV_MinMaxInt(pDX, m_nRed, 0, 255);
+    DDV_MinMaxInt(pDX, m_nRed, kComponentMin, kComponentMax);
 }
 
 BOOL CColorsDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SelectColor(0);
-    static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_SELECTOR))->SetRange(0, kSlots - 1);
+    static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_SELECTOR))->SetRange(0, NUM_GRID_COLORS - 1);
     return TRUE;
 }
 
@@ -78,7 +80,7 @@ COLORREF CColorsDlg::ColorFromEdits()
 
 void CColorsDlg::SetComponentRange(UINT nSpinID)
 {
-    static_cast<CSpinButtonCtrl*>(GetDlgItem(nSpinID))->SetRange(0, 255);
+    static_cast<CSpinButtonCtrl*>(GetDlgItem(nSpinID))->SetRange(kComponentMin, kComponentMax);
 }
 
 void CColorsDlg::CommitColor()
@@ -97,14 +99,13 @@ void CColorsDlg::SelectColor(int nIndex)
     SetDlgItemText(IDC_COLOR_NAME, m_apszNames[nIndex]);
 
     const COLORREF color = m_colors[nIndex];
-    m_bFieldsValid = 0;
+    m_bFieldsValid = FALSE;
     SetDlgItemText(IDC_RED, Decimal(GetRValue(color)).c_str());
     SetDlgItemText(IDC_GREEN, Decimal(GetGValue(color)).c_str());
     SetDlgItemText(IDC_BLUE, Decimal(GetBValue(color)).c_str());
-    m_bFieldsValid = 1;
+    m_bFieldsValid = TRUE;
 
-    m_wndSwatch.m_color = color;
-    m_wndSwatch.Invalidate(TRUE);
+    m_wndSwatch.SetColor(color);
 }
 
 void CColorsDlg::OnChangeRGB()
@@ -114,23 +115,22 @@ void CColorsDlg::OnChangeRGB()
         return;
     const COLORREF color = ColorFromEdits();
     m_colors[m_nCurrent] = color;
-    m_wndSwatch.m_color = color;
-    m_wndSwatch.Invalidate(TRUE);
+    m_wndSwatch.SetColor(color);
 }
 
 void CColorsDlg::OnDeltaPosSelector(NMHDR* pNMHDR, LRESULT* pResult)
 {
     const auto* pUpDown = reinterpret_cast<NM_UPDOWN*>(pNMHDR);
     // Wraps round the slots both ways.
-    const int nIndex = ((m_nCurrent + pUpDown->iDelta) % kSlots + kSlots) % kSlots;
+    const int nIndex = ((m_nCurrent + pUpDown->iDelta) % NUM_GRID_COLORS + NUM_GRID_COLORS) % NUM_GRID_COLORS;
     SelectColor(nIndex);
     *pResult = 0;
 }
 
 void CColorsDlg::OnResetColors()
 {
-    for (int i = 0; i < kSlots; ++i)
-        m_colors[i] = g_aDefaultGridColors[i];
+    for (int i = 0; i < NUM_GRID_COLORS; ++i)
+        m_colors[i] = DEFAULT_GRID_COLORS[i];
     // With no slot current, the commit inside SelectColor cannot copy the edits
     // over the value just reset.
     const int nCurrent = m_nCurrent;

@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 
 #include "platform/String.h"
+#include "res/Version.h"
 
 #include <filesystem>
 #include <ostream>
@@ -73,7 +74,7 @@ int AnswerCommandLine(const CCommandLine& cmd, std::ostream& out, std::ostream& 
         out << kUsage;
         return 0;
     case CCommandLine::ShowVersion:
-        out << "trellis " << TRELLIS_VERSION << "\n";
+        out << "trellis " TRELLIS_VERSION_TEXT "\n";
         return 0;
     case CCommandLine::Refuse:
         err << "trellis: " << cmd.strProblem << "\nTry 'trellis --help' for more information.\n";

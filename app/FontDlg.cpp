@@ -20,9 +20,9 @@ void CFontDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_LETTER_SIZE, m_nLetterFontSize);
-    DDV_MinMaxInt(pDX, m_nLetterFontSize, 2, 64);
+    DDV_MinMaxInt(pDX, m_nLetterFontSize, SETTING_LETTER_FONT_SIZE.nMin, SETTING_LETTER_FONT_SIZE.nMax);
     DDX_Text(pDX, IDC_NUMBER_SIZE, m_nNumberFontSize);
-    DDV_MinMaxInt(pDX, m_nNumberFontSize, 2, 64);
+    DDV_MinMaxInt(pDX, m_nNumberFontSize, SETTING_NUMBER_FONT_SIZE.nMin, SETTING_NUMBER_FONT_SIZE.nMax);
 }
 
 int CALLBACK CFontDlg::EnumFontsProc(const LOGFONT* lplf, const TEXTMETRIC* /*lptm*/, DWORD /*dwType*/, LPARAM lpData)
@@ -39,8 +39,10 @@ BOOL CFontDlg::OnInitDialog()
     CWnd* pParent = GetParent();
     CDC* pDC = pParent->GetDC();
 
-    static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_NUMBER_SPIN))->SetRange(2, 64);
-    static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_LETTER_SPIN))->SetRange(2, 64);
+    static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_NUMBER_SPIN))
+        ->SetRange(SETTING_NUMBER_FONT_SIZE.nMin, SETTING_NUMBER_FONT_SIZE.nMax);
+    static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_LETTER_SPIN))
+        ->SetRange(SETTING_LETTER_FONT_SIZE.nMin, SETTING_LETTER_FONT_SIZE.nMax);
 
     EnumFonts(pDC->m_hDC, nullptr, EnumFontsProc, reinterpret_cast<LPARAM>(this));
 

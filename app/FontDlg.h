@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "panes/Settings.h"
 #include "platform/Dialog.h"
 #include "platform/Platform.h"
 #include "res/resource.h"

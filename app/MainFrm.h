@@ -17,9 +17,9 @@ public:
     // "trellis - <puzzle>" in the window's title, or "trellis" for an empty name.
     void ShowPuzzleTitle(const CString& strPuzzle);
 
-    CCeCommandBar m_wndCommandBar;
-    CPuzzleWnd m_wndPuzzle;
-    int m_bFullMenus = 0;
+    CPuzzleWnd& GetPuzzleWnd() { return m_wndPuzzle; }
+    // TRUE while the bar shows the full menus, FALSE with the small one.
+    BOOL HasFullMenus() const { return m_bFullMenus; }
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -28,4 +28,9 @@ protected:
     afx_msg void OnDropFiles(HDROP hDropInfo);
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    CCeCommandBar m_wndCommandBar;
+    CPuzzleWnd m_wndPuzzle;
+    BOOL m_bFullMenus = FALSE;
 };

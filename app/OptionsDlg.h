@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "panes/Settings.h"
 #include "platform/Dialog.h"
 #include "platform/Platform.h"
 #include "res/resource.h"
@@ -17,8 +18,8 @@ public:
     int m_bNumbers = 0;
     int m_bInputWindow = 0;
     // The caller fills these two; the radio buttons show them.
-    int m_nSolveMode = 1;
-    int m_nClueHeight = 38;
+    int m_nSolveMode = SETTING_SOLVE_MODE.nDefault;
+    int m_nClueHeight = SETTING_CLUE_HEIGHT.nDefault;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -8,23 +8,17 @@
 #include "res/resource.h"
 #include "window/PuzzleWnd.h"
 
+#include <utility>
+
 CPuzzleApp theApp;
 
 namespace {
 
-constexpr LPCTSTR kOptions = u"options";
-constexpr LPCTSTR kColor = u"color";
+// A colour read as this is taken as absent.
 constexpr DWORD kNoColor = 0xFFFFFFFF;
 
 constexpr LPCTSTR kPuzzleFilter = u"Puzzle Files (*.puz)|*.puz|All Files (*.*)|*.*||";
 constexpr LPCTSTR kSolutionFilter = u"Puzzle Solution Files (*.sol)|*.sol|All Files (*.*)|*.*||";
-
-// A stored value is kept only when the dialogs could have produced it: anything
-// else was edited in from outside and would break the layout or the fonts.
-int Within(int nValue, int nLow, int nHigh, int nDefault)
-{
-    return nValue >= nLow && nValue <= nHigh ? nValue : nDefault;
-}
 
 CString SlotName(int i)
 {
@@ -105,28 +99,49 @@ BOOL CPuzzleApp::InitInstance()
     return TRUE;
 }
 
+int CPuzzleApp::ExitInstance()
+{
+    DeletePuzzle();
+    m_strSolutionFile.clear();
+    m_strStartPuzzle.clear();
+    m_strStartSolution.clear();
+    return CWinApp::ExitInstance();
+}
+
+void CPuzzleApp::SetStartFiles(const CString& strPuzzle, const CString& strSolution)
+{
+    m_strStartPuzzle = strPuzzle;
+    m_strStartSolution = strSolution;
+}
+
 CPuzzleWnd& CPuzzleApp::GetPuzzleWnd()
 {
-    return static_cast<CMainFrame*>(m_pMainWnd)->m_wndPuzzle;
+    return static_cast<CMainFrame*>(m_pMainWnd)->GetPuzzleWnd();
+}
+
+int CPuzzleApp::ReadOption(const CSetting& setting)
+{
+    return setting.Within(static_cast<int>(GetProfileInt(SECTION_OPTIONS, setting.pszName, setting.nDefault)));
 }
 
 void CPuzzleApp::LoadSettings()
 {
     CPuzzleWnd& wndPuzzle = GetPuzzleWnd();
-    CGridWnd& wndGrid = wndPuzzle.m_wndCross.m_wndGrid;
+    CGridWnd& wndGrid = wndPuzzle.GetGrid();
 
-    m_nSolveMode = Within(GetProfileInt(kOptions, u"mode", 1), 0, 1, 1);
-    wndGrid.SetNumberFontSize(Within(GetProfileInt(kOptions, u"number", 6), 2, 64, 6));
-    wndGrid.SetLetterFontSize(Within(GetProfileInt(kOptions, u"letter", 10), 2, 64, 10));
-    wndGrid.SetSquareSize(Within(GetProfileInt(kOptions, u"square", 20), 2, 64, 20));
-    wndGrid.m_bShowNumbers = Within(GetProfileInt(kOptions, u"numbers", 0), 0, 1, 0);
-    wndPuzzle.m_bShowInput = Within(GetProfileInt(kOptions, u"input", 1), 0, 1, 1);
-    wndPuzzle.m_nClueHeight = Within(GetProfileInt(kOptions, u"cluesize", 38), 1, 200, 38);
+    m_nSolveMode = ReadOption(SETTING_SOLVE_MODE);
+    wndGrid.SetNumberFontSize(ReadOption(SETTING_NUMBER_FONT_SIZE));
+    wndGrid.SetLetterFontSize(ReadOption(SETTING_LETTER_FONT_SIZE));
+    wndGrid.SetSquareSize(ReadOption(SETTING_SQUARE_SIZE));
+    wndGrid.SetShowNumbers(ReadOption(SETTING_SHOW_NUMBERS));
+    wndPuzzle.SetShowInput(ReadOption(SETTING_SHOW_INPUT));
+    wndPuzzle.SetClueHeight(ReadOption(SETTING_CLUE_HEIGHT));
 
-    for (int i = 0; i < 8; ++i) {
-        const DWORD color = static_cast<DWORD>(GetProfileInt(kColor, SlotName(i).c_str(), static_cast<int>(kNoColor)));
+    // The grid keeps a colour's low 24 bits.
+    for (int i = 0; i < NUM_GRID_COLORS; ++i) {
+        const DWORD color = GetProfileInt(SECTION_COLOR, SlotName(i).c_str(), static_cast<int>(kNoColor));
         if (color != kNoColor)
-            wndGrid.m_colors[i] = color & 0x00FFFFFF;
+            wndGrid.SetColor(i, color);
     }
 
     if (m_pPuzzle)
@@ -137,17 +152,21 @@ void CPuzzleApp::LoadSettings()
 void CPuzzleApp::SaveSettings()
 {
     CPuzzleWnd& wndPuzzle = GetPuzzleWnd();
-    CGridWnd& wndGrid = wndPuzzle.m_wndCross.m_wndGrid;
+    const CGridWnd& wndGrid = wndPuzzle.GetGrid();
 
-    WriteProfileInt(kOptions, u"mode", m_nSolveMode);
-    WriteProfileInt(kOptions, u"number", wndGrid.m_nNumberFontSize);
-    WriteProfileInt(kOptions, u"letter", wndGrid.m_nLetterFontSize);
-    WriteProfileInt(kOptions, u"square", wndGrid.m_nSquareSize);
-    WriteProfileInt(kOptions, u"numbers", wndGrid.m_bShowNumbers);
-    WriteProfileInt(kOptions, u"input", wndPuzzle.m_bShowInput);
-    WriteProfileInt(kOptions, u"cluesize", wndPuzzle.m_nClueHeight);
-    for (int i = 0; i < 8; ++i)
-        WriteProfileInt(kColor, SlotName(i).c_str(), static_cast<int>(wndGrid.m_colors[i]));
+    const std::pair<const CSetting&, int> options[] = {
+        {SETTING_SOLVE_MODE, m_nSolveMode},
+        {SETTING_NUMBER_FONT_SIZE, wndGrid.GetNumberFontSize()},
+        {SETTING_LETTER_FONT_SIZE, wndGrid.GetLetterFontSize()},
+        {SETTING_SQUARE_SIZE, wndGrid.GetSquareSize()},
+        {SETTING_SHOW_NUMBERS, wndGrid.GetShowNumbers()},
+        {SETTING_SHOW_INPUT, wndPuzzle.GetShowInput()},
+        {SETTING_CLUE_HEIGHT, wndPuzzle.GetClueHeight()},
+    };
+    for (const auto& [setting, nValue] : options)
+        WriteProfileInt(SECTION_OPTIONS, setting.pszName, nValue);
+    for (int i = 0; i < NUM_GRID_COLORS; ++i)
+        WriteProfileInt(SECTION_COLOR, SlotName(i).c_str(), static_cast<int>(wndGrid.GetColor(i)));
 }
 
 void CPuzzleApp::DeletePuzzle()
@@ -268,5 +287,5 @@ void CPuzzleApp::CheckSolved()
             AfxMessageBox(strMessage.c_str(), MB_OK | MB_ICONSTOP);
         }
     }
-    GetPuzzleWnd().m_wndClue.SetClue(0, u'A', u"");
+    GetPuzzleWnd().GetClue().SetClue(0, u'A', u"");
 }

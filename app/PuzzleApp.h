@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/MessageSink.h"
+#include "panes/Settings.h"
 #include "platform/Platform.h"
 #include "window/SolveHost.h"
 
@@ -18,6 +19,9 @@ public:
     ~CPuzzleApp() override;
 
     BOOL InitInstance() override;
+    // Lets the loaded puzzle go, with the paths that belong to it; the frame
+    // must be gone already, or the panes still point at the puzzle.
+    int ExitInstance() override;
 
     void LoadSettings();
     void SaveSettings();
@@ -32,19 +36,19 @@ public:
     // Dropped files: the first "*.puz" and the first "*.sol" among them.
     void OpenDroppedFiles(const std::vector<CString>& files);
 
+    // The files of the command line, opened once the program has started.
+    void SetStartFiles(const CString& strPuzzle, const CString& strSolution);
+
+    CCrossWordPuzzle* GetPuzzle() const { return m_pPuzzle; }
+    // Where Save Solution writes; empty until Save Solution As chose a file.
+    const CString& GetSolutionFile() const { return m_strSolutionFile; }
+
     // CSolveHost
     int GetSolveMode() const override { return m_nSolveMode; }
     void CheckSolved() override;
 
     // CMessageSink: the model's failures reach the user as stop boxes.
     void ShowError(const std::u16string& text) override;
-
-    CCrossWordPuzzle* m_pPuzzle = nullptr;
-    int m_nSolveMode = 1;
-    CString m_strSolutionFile;
-    // Opened once the program has started (the command line).
-    CString m_strStartPuzzle;
-    CString m_strStartSolution;
 
 protected:
     afx_msg void OnLoadPuzzle();
@@ -67,6 +71,14 @@ protected:
 private:
     void DeletePuzzle();
     void ShowPuzzleTitle();
+    // A stored option as the settings allow it, or its default.
+    int ReadOption(const CSetting& setting);
+
+    CCrossWordPuzzle* m_pPuzzle = nullptr;
+    int m_nSolveMode = SETTING_SOLVE_MODE.nDefault;
+    CString m_strSolutionFile;
+    CString m_strStartPuzzle;
+    CString m_strStartSolution;
 };
 
 extern CPuzzleApp theApp;

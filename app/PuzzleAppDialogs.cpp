@@ -31,20 +31,20 @@ void CPuzzleApp::OnAboutPuzzle()
 void CPuzzleApp::OnOptionsGeneral()
 {
     CPuzzleWnd& wndPuzzle = GetPuzzleWnd();
-    CGridWnd& wndGrid = wndPuzzle.m_wndCross.m_wndGrid;
+    CGridWnd& wndGrid = wndPuzzle.GetGrid();
 
     COptionsDlg dlg;
-    dlg.m_nClueHeight = wndPuzzle.m_nClueHeight;
+    dlg.m_nClueHeight = wndPuzzle.GetClueHeight();
     dlg.m_nSolveMode = m_nSolveMode;
-    dlg.m_nSquareSize = wndGrid.m_nSquareSize;
-    dlg.m_bNumbers = wndGrid.m_bShowNumbers;
-    dlg.m_bInputWindow = wndPuzzle.m_bShowInput;
+    dlg.m_nSquareSize = wndGrid.GetSquareSize();
+    dlg.m_bNumbers = wndGrid.GetShowNumbers();
+    dlg.m_bInputWindow = wndPuzzle.GetShowInput();
     if (dlg.DoModal() == IDOK) {
         m_nSolveMode = dlg.m_nSolveMode;
         wndGrid.SetSquareSize(dlg.m_nSquareSize);
-        wndGrid.m_bShowNumbers = dlg.m_bNumbers;
-        wndPuzzle.m_bShowInput = dlg.m_bInputWindow;
-        wndPuzzle.m_nClueHeight = dlg.m_nClueHeight;
+        wndGrid.SetShowNumbers(dlg.m_bNumbers);
+        wndPuzzle.SetShowInput(dlg.m_bInputWindow);
+        wndPuzzle.SetClueHeight(dlg.m_nClueHeight);
         // Handing the puzzle over again rebuilds the grid at the new size.
         if (m_pPuzzle)
             wndPuzzle.SetPuzzle(m_pPuzzle);
@@ -57,12 +57,12 @@ void CPuzzleApp::OnOptionsGeneral()
 void CPuzzleApp::OnOptionsFont()
 {
     CPuzzleWnd& wndPuzzle = GetPuzzleWnd();
-    CGridWnd& wndGrid = wndPuzzle.m_wndCross.m_wndGrid;
+    CGridWnd& wndGrid = wndPuzzle.GetGrid();
 
     CFontDlg dlg;
-    dlg.m_strFontName = wndGrid.m_strFontName;
-    dlg.m_nNumberFontSize = wndGrid.m_nNumberFontSize;
-    dlg.m_nLetterFontSize = wndGrid.m_nLetterFontSize;
+    dlg.m_strFontName = wndGrid.GetFontName();
+    dlg.m_nNumberFontSize = wndGrid.GetNumberFontSize();
+    dlg.m_nLetterFontSize = wndGrid.GetLetterFontSize();
     if (dlg.DoModal() != IDOK)
         return;
     wndGrid.SetNumberFontSize(dlg.m_nNumberFontSize);
@@ -77,17 +77,17 @@ void CPuzzleApp::OnOptionsFont()
 
 void CPuzzleApp::OnOptionsColors()
 {
-    CGridWnd& wndGrid = GetPuzzleWnd().m_wndCross.m_wndGrid;
+    CGridWnd& wndGrid = GetPuzzleWnd().GetGrid();
 
     CColorsDlg dlg;
-    for (int i = 0; i < CColorsDlg::kSlots; ++i) {
-        dlg.m_colors[i] = wndGrid.m_colors[i];
-        dlg.m_apszNames[i] = g_aGridColorNames[i];
+    for (int i = 0; i < NUM_GRID_COLORS; ++i) {
+        dlg.m_colors[i] = wndGrid.GetColor(i);
+        dlg.m_apszNames[i] = GRID_COLOR_NAMES[i];
     }
     if (dlg.DoModal() == IDOK) {
         // The grid shows them when it is repainted as the dialog goes away.
-        for (int i = 0; i < CColorsDlg::kSlots; ++i)
-            wndGrid.m_colors[i] = dlg.m_colors[i];
+        for (int i = 0; i < NUM_GRID_COLORS; ++i)
+            wndGrid.SetColor(i, dlg.m_colors[i]);
     }
     // Written on Cancel too.
     SaveSettings();

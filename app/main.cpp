@@ -10,8 +10,7 @@ int main(int argc, char* argv[])
     const int nStatus = AnswerCommandLine(cmd, std::cout, std::cerr);
     if (nStatus >= 0)
         return nStatus;
-    theApp.m_strStartPuzzle = cmd.strPuzzle;
-    theApp.m_strStartSolution = cmd.strSolution;
+    theApp.SetStartFiles(cmd.strPuzzle, cmd.strSolution);
     // The rest of the line is ours: Qt must not take a file name for one of its options.
     return AfxWinMain(1, argv);
 }

@@ -10,11 +10,16 @@ public:
     CClueTipWnd();
     ~CClueTipWnd() override;
 
-    CString m_strText;
+    // Shown from the next paint on.
+    void SetText(const CString& strText) { m_strText = strText; }
+    const CString& GetText() const { return m_strText; }
 
 protected:
     void OnPaint();
     void OnLButtonDown(UINT nFlags, CPoint point);
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    CString m_strText;
 };

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "panes/ClueWnd.h"
 
+#include "res/Version.h"
 #include "res/resource.h"
 
 namespace {
 
 // Shown while no clue is set: what the program is and how to begin.
 constexpr LPCTSTR kBanner = u"Trellis Crossword Software\n"
-                            u"Version 1.0 Beta 4\n"
+                            u"Version " TRELLIS_VERSION_TEXT "\n"
                             u"To begin, choose Load Puzzle ...\n"
                             u"from the File menu.";
 
@@ -23,9 +24,7 @@ BEGIN_MESSAGE_MAP(CClueWnd, CWnd)
     ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
-CClueWnd::CClueWnd() : m_brTip(TIP_COLOR), m_nNumber(0), m_chDirection(0), m_bCleared(FALSE)
-{
-}
+CClueWnd::CClueWnd() = default;
 
 CClueWnd::~CClueWnd() = default;
 
@@ -91,7 +90,7 @@ void CClueWnd::OnPaint()
 
 void CClueWnd::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
-    m_wndTip.m_strText = GetClueText();
+    m_wndTip.SetText(GetClueText());
     m_wndTip.ShowWindow(SW_SHOW);
     CWnd::OnLButtonDblClk(nFlags, point);
 }

@@ -25,14 +25,9 @@ public:
     // views, and its selected word may have no clue.
     void ClearClue();
     CString GetClueText() const;
-
-    CString m_strTipClass;
-    CClueTipWnd m_wndTip;
-    CBrush m_brTip;
-    int m_nNumber;
-    WCHAR m_chDirection;
-    CString m_strText;
-    BOOL m_bCleared;
+    // The number of the clue shown; 0 while the banner is.
+    int GetNumber() const { return m_nNumber; }
+    CClueTipWnd& GetTip() { return m_wndTip; }
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -41,4 +36,13 @@ protected:
     void OnLButtonDblClk(UINT nFlags, CPoint point);
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    CString m_strTipClass;
+    CClueTipWnd m_wndTip;
+    CBrush m_brTip {TIP_COLOR};
+    int m_nNumber = 0;
+    WCHAR m_chDirection = 0;
+    CString m_strText;
+    BOOL m_bCleared = FALSE;
 };

@@ -5,28 +5,6 @@
 
 #include <algorithm>
 
-const COLORREF g_aDefaultGridColors[NUM_GRID_COLORS] = {
-    RGB(0, 0, 0),  // letters outside the selected word
-    RGB(255, 255, 255),  // white squares outside the selected word
-    RGB(255, 0, 0),  // incorrect letters outside the selected word
-    RGB(255, 255, 255),  // letters in the selected word
-    RGB(0, 0, 255),  // squares of the selected word
-    RGB(0, 0, 128),  // the selected square
-    RGB(255, 0, 0),  // incorrect letters in the selected word
-    RGB(0, 0, 0),  // black squares
-};
-
-const LPCTSTR g_aGridColorNames[NUM_GRID_COLORS] = {
-    u"Foreground",
-    u"Background",
-    u"Foreground Incorrect Square",
-    u"Foreground Selected Word",
-    u"Background Selected Word",
-    u"Background Selected Square",
-    u"Foregound Selected Incorrect Square",
-    u"Solid",
-};
-
 namespace {
 
 // Rebus answers shrink to fit their square, but not below this size.
@@ -52,14 +30,7 @@ BEGIN_MESSAGE_MAP(CGridWnd, CWnd)
     ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
-CGridWnd::CGridWnd()
-    : m_nSquareSize(20), m_nLineWidth(2), m_nTopMargin(2), m_nBottomMargin(2), m_nLeftMargin(2), m_nRightMargin(2),
-      m_nLetterFontSize(10), m_nNumberFontSize(6), m_strFontName(u"Arial"), m_bShowNumbers(FALSE),
-      m_pNumberFont(nullptr), m_pLetterFont(nullptr), m_pPuzzle(nullptr), m_ptWordStart(0, 0), m_ptSelected(0, 0),
-      m_nDirection(DIRECTION_NONE)
-{
-    std::copy(g_aDefaultGridColors, g_aDefaultGridColors + NUM_GRID_COLORS, m_colors);
-}
+CGridWnd::CGridWnd() = default;
 
 CGridWnd::~CGridWnd()
 {
@@ -75,21 +46,25 @@ BOOL CGridWnd::PreCreateWindow(CREATESTRUCT& cs)
     return CWnd::PreCreateWindow(cs);
 }
 
-void CGridWnd::SetSquareSize(int nSize)
+BOOL CGridWnd::SetSquareSize(int nSize)
 {
-    m_nSquareSize = nSize;
+    return SETTING_SQUARE_SIZE.Store(nSize, m_nSquareSize);
 }
 
-void CGridWnd::SetLetterFontSize(int nPoints)
+BOOL CGridWnd::SetLetterFontSize(int nPoints)
 {
-    m_nLetterFontSize = nPoints;
+    if (!SETTING_LETTER_FONT_SIZE.Store(nPoints, m_nLetterFontSize))
+        return FALSE;
     DropFont(m_pLetterFont);
+    return TRUE;
 }
 
-void CGridWnd::SetNumberFontSize(int nPoints)
+BOOL CGridWnd::SetNumberFontSize(int nPoints)
 {
-    m_nNumberFontSize = nPoints;
+    if (!SETTING_NUMBER_FONT_SIZE.Store(nPoints, m_nNumberFontSize))
+        return FALSE;
     DropFont(m_pNumberFont);
+    return TRUE;
 }
 
 void CGridWnd::SetFontName(LPCTSTR lpszFace)
@@ -98,6 +73,17 @@ void CGridWnd::SetFontName(LPCTSTR lpszFace)
     DropFont(m_pNumberFont);
     DropFont(m_pLetterFont);
     m_rebusFonts.clear();
+}
+
+void CGridWnd::SetColor(int nSlot, COLORREF color)
+{
+    if (nSlot >= 0 && nSlot < NUM_GRID_COLORS)
+        m_colors[nSlot] = color & COLOR_BITS;
+}
+
+COLORREF CGridWnd::GetColor(int nSlot) const
+{
+    return nSlot >= 0 && nSlot < NUM_GRID_COLORS ? m_colors[nSlot] : RGB(0, 0, 0);
 }
 
 void CGridWnd::DropFont(CFont*& pFont)

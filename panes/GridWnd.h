@@ -5,8 +5,10 @@
 // into a selected square and word. It is always as large as the whole puzzle;
 // its parent scrolls it by moving it.
 
+#include "panes/Settings.h"
 #include "platform/Platform.h"
 
+#include <array>
 #include <map>
 #include <memory>
 #include <string>
@@ -29,23 +31,6 @@ inline CPoint UnpackSquare(LPARAM lParam)
     return CPoint(static_cast<int>(LOWORD(dw)), static_cast<int>(HIWORD(dw)));
 }
 
-// The colour slots of the grid, in the order the settings and the Colors dialog use.
-enum GridColor {
-    GRID_FOREGROUND = 0,
-    GRID_BACKGROUND = 1,
-    GRID_FOREGROUND_INCORRECT = 2,
-    GRID_FOREGROUND_SELECTED_WORD = 3,
-    GRID_BACKGROUND_SELECTED_WORD = 4,
-    GRID_BACKGROUND_SELECTED_SQUARE = 5,
-    GRID_FOREGROUND_SELECTED_INCORRECT = 6,
-    GRID_SOLID = 7,
-    NUM_GRID_COLORS = 8
-};
-
-// One table for the built-in colours and the slot names (also used by "Reset Colors").
-extern const COLORREF g_aDefaultGridColors[NUM_GRID_COLORS];
-extern const LPCTSTR g_aGridColorNames[NUM_GRID_COLORS];
-
 // Directions of the selection.
 constexpr int DIRECTION_DOWN = 0;
 constexpr int DIRECTION_ACROSS = 1;
@@ -57,10 +42,33 @@ public:
     ~CGridWnd() override;
 
     void SetPuzzle(CCrossWordPuzzle* pPuzzle);
-    void SetSquareSize(int nSize);
-    void SetLetterFontSize(int nPoints);
-    void SetNumberFontSize(int nPoints);
+    CCrossWordPuzzle* GetPuzzle() const { return m_pPuzzle; }
+
+    // The display settings. A size the dialogs could not produce is refused:
+    // the setter returns FALSE and nothing changes.
+    BOOL SetSquareSize(int nSize);
+    BOOL SetLetterFontSize(int nPoints);
+    BOOL SetNumberFontSize(int nPoints);
     void SetFontName(LPCTSTR lpszFace);
+    // Any non-zero value shows the numbers.
+    void SetShowNumbers(BOOL bShow) { m_bShowNumbers = bShow ? TRUE : FALSE; }
+    // A colour keeps its low 24 bits; a slot outside 0 to 7 is ignored. The
+    // grid shows it at its next paint.
+    void SetColor(int nSlot, COLORREF color);
+    int GetSquareSize() const { return m_nSquareSize; }
+    int GetLineWidth() const { return m_nLineWidth; }
+    int GetLetterFontSize() const { return m_nLetterFontSize; }
+    int GetNumberFontSize() const { return m_nNumberFontSize; }
+    const CString& GetFontName() const { return m_strFontName; }
+    BOOL GetShowNumbers() const { return m_bShowNumbers; }
+    // The colour of a slot; black for a slot outside 0 to 7.
+    COLORREF GetColor(int nSlot) const;
+
+    // The selection: the selected square, the first square of the selected
+    // word and its direction (DIRECTION_NONE with nothing selected).
+    CPoint GetSelectedSquare() const { return m_ptSelected; }
+    CPoint GetWordStart() const { return m_ptWordStart; }
+    int GetDirection() const { return m_nDirection; }
 
     CRect GetSquareRect(int nCol, int nRow) const;
     void InvalidateSquare(int nCol, int nRow);
@@ -88,24 +96,6 @@ public:
     BOOL HitTest(CPoint point, CPoint& ptSquare) const;
     // TRUE while a square inside the attached puzzle is selected.
     BOOL HasSelection() const;
-
-    int m_nSquareSize;
-    int m_nLineWidth;
-    int m_nTopMargin;
-    int m_nBottomMargin;
-    int m_nLeftMargin;
-    int m_nRightMargin;
-    int m_nLetterFontSize;
-    int m_nNumberFontSize;
-    CString m_strFontName;
-    BOOL m_bShowNumbers;
-    CFont* m_pNumberFont;
-    CFont* m_pLetterFont;
-    CCrossWordPuzzle* m_pPuzzle;
-    CPoint m_ptWordStart;
-    CPoint m_ptSelected;
-    int m_nDirection;
-    COLORREF m_colors[NUM_GRID_COLORS];
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
@@ -144,6 +134,23 @@ private:
     // The columns or rows whose squares meet [nLow, nHigh) along one axis.
     void SquareSpan(int nLow, int nHigh, int nOrigin, int nCount, int& nFirst, int& nLast) const;
 
+    int m_nSquareSize = SETTING_SQUARE_SIZE.nDefault;
+    int m_nLineWidth = 2;
+    int m_nTopMargin = 2;
+    int m_nBottomMargin = 2;
+    int m_nLeftMargin = 2;
+    int m_nRightMargin = 2;
+    int m_nLetterFontSize = SETTING_LETTER_FONT_SIZE.nDefault;
+    int m_nNumberFontSize = SETTING_NUMBER_FONT_SIZE.nDefault;
+    CString m_strFontName = DEFAULT_FONT_NAME;
+    BOOL m_bShowNumbers = SETTING_SHOW_NUMBERS.nDefault;
+    CFont* m_pNumberFont = nullptr;
+    CFont* m_pLetterFont = nullptr;
+    CCrossWordPuzzle* m_pPuzzle = nullptr;
+    CPoint m_ptWordStart;
+    CPoint m_ptSelected;
+    int m_nDirection = DIRECTION_NONE;
+    std::array<COLORREF, NUM_GRID_COLORS> m_colors = DEFAULT_GRID_COLORS;
     // Fonts of rebus answers by size, made when first needed.
     std::map<int, std::unique_ptr<CFont>> m_rebusFonts;
 };

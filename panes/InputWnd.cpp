@@ -20,9 +20,7 @@ BEGIN_MESSAGE_MAP(CInputWnd, CWnd)
     ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
-CInputWnd::CInputWnd() : m_chPressed(0)
-{
-}
+CInputWnd::CInputWnd() = default;
 
 CInputWnd::~CInputWnd() = default;
 

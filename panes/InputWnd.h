@@ -17,9 +17,6 @@ public:
     // The letter at (x, y), or 0; fills *pRect with the letter's box when asked.
     WCHAR HitTest(CDC* pDC, int x, int y, CRect* pRect = nullptr) const;
 
-    WCHAR m_chPressed;
-    CRect m_rcPressed;
-
 protected:
     void OnPaint();
     void OnLButtonDown(UINT nFlags, CPoint point);
@@ -31,4 +28,8 @@ protected:
 private:
     // Draws one letter left and top aligned from the given corner.
     static void DrawLetter(CDC* pDC, WCHAR ch, const CRect& rcBox);
+
+    // The letter under the pen while it is down, and its highlighted box.
+    WCHAR m_chPressed = 0;
+    CRect m_rcPressed;
 };

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "res/Resources.h"
 
+#include "res/Version.h"
 #include "res/resource.h"
+
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -86,153 +90,113 @@ constexpr DWORD kCancel = BS_PUSHBUTTON | WS_TABSTOP;
 
 using K = DialogControl;
 
+// A dialog at the top left of its owner, in the dialogs' style and font.
+DialogResource Dialog(int cx, int cy, DWORD dwExStyle, LPCTSTR pszCaption, std::vector<DialogItemResource> items)
+{
+    return {0, 0, cx, cy, kDialogStyle, dwExStyle, pszCaption, kDialogFont, kDialogPoints, std::move(items)};
+}
+
 DialogResource OptionsDialog()
 {
-    return {0,
-            0,
-            134,
-            145,
-            kDialogStyle,
-            0,
-            u"Options",
-            kDialogFont,
-            kDialogPoints,
-            {
-                {K::Static, u"Square Size:", IDC_STATIC, 28, 15, 41, 8, SS_LEFT},
-                {K::Edit, u"", IDC_SQUARE_SIZE, 74, 12, 27, 14, kNumberEdit},
-                {K::UpDown, u"", IDC_SQUARE_SPIN, 101, 12, 11, 14, kBuddySpin},
-                {K::Button, u"Check As Letters Entered", IDC_CHECK_ENTERED, 15, 42, 97, 10,
-                 BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP},
-                {K::Button, u"Check Only On Request", IDC_CHECK_REQUEST, 15, 55, 92, 10, BS_AUTORADIOBUTTON},
-                {K::Button, u"Numbers", IDC_NUMBERS, 12, 80, 44, 10, BS_AUTOCHECKBOX | WS_TABSTOP},
-                {K::Button, u"Input Window", IDC_INPUT_WINDOW, 64, 80, 61, 10, BS_AUTOCHECKBOX | WS_TABSTOP},
-                {K::Button, u"Small", IDC_CLUE_SMALL, 12, 103, 32, 10, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP},
-                {K::Button, u"Large", IDC_CLUE_LARGE, 64, 103, 34, 10, BS_AUTORADIOBUTTON},
-                {K::Button, u"OK", IDOK, 7, 124, 50, 14, kOk | WS_GROUP},
-                {K::Button, u"Cancel", IDCANCEL, 77, 124, 50, 14, kCancel},
-                {K::Button, u"Solve Mode", IDC_STATIC, 7, 34, 120, 32, BS_GROUPBOX},
-                {K::Button, u"Display", IDC_STATIC, 7, 71, 120, 21, BS_GROUPBOX},
-                {K::Button, u"Clue Window Size", IDC_STATIC, 7, 95, 120, 20, BS_GROUPBOX},
-            }};
+    return Dialog(
+        134, 145, 0, u"Options",
+        {
+            {K::Static, u"Square Size:", IDC_STATIC, 28, 15, 41, 8, SS_LEFT},
+            {K::Edit, u"", IDC_SQUARE_SIZE, 74, 12, 27, 14, kNumberEdit},
+            {K::UpDown, u"", IDC_SQUARE_SPIN, 101, 12, 11, 14, kBuddySpin},
+            {K::Button, u"Check As Letters Entered", IDC_CHECK_ENTERED, 15, 42, 97, 10,
+             BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP},
+            {K::Button, u"Check Only On Request", IDC_CHECK_REQUEST, 15, 55, 92, 10, BS_AUTORADIOBUTTON},
+            {K::Button, u"Numbers", IDC_NUMBERS, 12, 80, 44, 10, BS_AUTOCHECKBOX | WS_TABSTOP},
+            {K::Button, u"Input Window", IDC_INPUT_WINDOW, 64, 80, 61, 10, BS_AUTOCHECKBOX | WS_TABSTOP},
+            {K::Button, u"Small", IDC_CLUE_SMALL, 12, 103, 32, 10, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP},
+            {K::Button, u"Large", IDC_CLUE_LARGE, 64, 103, 34, 10, BS_AUTORADIOBUTTON},
+            {K::Button, u"OK", IDOK, 7, 124, 50, 14, kOk | WS_GROUP},
+            {K::Button, u"Cancel", IDCANCEL, 77, 124, 50, 14, kCancel},
+            {K::Button, u"Solve Mode", IDC_STATIC, 7, 34, 120, 32, BS_GROUPBOX},
+            {K::Button, u"Display", IDC_STATIC, 7, 71, 120, 21, BS_GROUPBOX},
+            {K::Button, u"Clue Window Size", IDC_STATIC, 7, 95, 120, 20, BS_GROUPBOX},
+        });
 }
 
 DialogResource FontDialog()
 {
-    return {0,
-            0,
-            134,
-            137,
-            kDialogStyle,
-            0,
-            u"Font",
-            kDialogFont,
-            kDialogPoints,
-            {
-                {K::Button, u"OK", IDOK, 7, 116, 50, 14, kOk},
-                {K::Button, u"Cancel", IDCANCEL, 77, 116, 50, 14, kCancel},
-                {K::ComboBox, u"", IDC_FONT_NAME, 7, 21, 120, 80, CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP},
-                {K::Static, u"Number Font Size:", IDC_STATIC, 9, 45, 60, 8, SS_LEFT},
-                {K::Edit, u"", IDC_NUMBER_SIZE, 74, 42, 27, 14, kNumberEdit},
-                {K::UpDown, u"", IDC_NUMBER_SPIN, 101, 42, 11, 14, kBuddySpin},
-                {K::Static, u"Letter Font Size", IDC_STATIC, 17, 62, 52, 8, SS_LEFT},
-                {K::Edit, u"", IDC_LETTER_SIZE, 74, 59, 27, 14, kNumberEdit},
-                {K::UpDown, u"", IDC_LETTER_SPIN, 101, 59, 11, 14, kBuddySpin},
-                {K::Static, u"Font Name:", IDC_STATIC, 7, 7, 72, 8, SS_LEFT},
-            }};
+    return Dialog(
+        134, 137, 0, u"Font",
+        {
+            {K::Button, u"OK", IDOK, 7, 116, 50, 14, kOk},
+            {K::Button, u"Cancel", IDCANCEL, 77, 116, 50, 14, kCancel},
+            {K::ComboBox, u"", IDC_FONT_NAME, 7, 21, 120, 80, CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP},
+            {K::Static, u"Number Font Size:", IDC_STATIC, 9, 45, 60, 8, SS_LEFT},
+            {K::Edit, u"", IDC_NUMBER_SIZE, 74, 42, 27, 14, kNumberEdit},
+            {K::UpDown, u"", IDC_NUMBER_SPIN, 101, 42, 11, 14, kBuddySpin},
+            {K::Static, u"Letter Font Size", IDC_STATIC, 17, 62, 52, 8, SS_LEFT},
+            {K::Edit, u"", IDC_LETTER_SIZE, 74, 59, 27, 14, kNumberEdit},
+            {K::UpDown, u"", IDC_LETTER_SPIN, 101, 59, 11, 14, kBuddySpin},
+            {K::Static, u"Font Name:", IDC_STATIC, 7, 7, 72, 8, SS_LEFT},
+        });
 }
 
 DialogResource ColorsDialog()
 {
     // The caption is the one the user has always seen on this dialog.
-    return {0,
-            0,
-            134,
-            161,
-            kDialogStyle,
-            0,
-            u"Solve Mode",
-            kDialogFont,
-            kDialogPoints,
-            {
-                {K::Static, u"", IDC_COLOR_NAME, 7, 9, 96, 38, SS_LEFT},
-                {K::UpDown, u"", IDC_SELECTOR, 107, 9, 10, 38, UDS_ARROWKEYS},
-                {K::Static, u"Red:", IDC_STATIC, 7, 52, 16, 8, SS_LEFT},
-                {K::Edit, u"", IDC_RED, 7, 60, 40, 14, kTextEdit},
-                {K::UpDown, u"", IDC_RED_SPIN, 49, 60, 10, 14, kBuddySpin},
-                {K::Static, u"Green:", IDC_STATIC, 7, 83, 23, 8, SS_LEFT},
-                {K::Edit, u"", IDC_GREEN, 7, 91, 40, 14, kTextEdit},
-                {K::UpDown, u"", IDC_GREEN_SPIN, 48, 91, 11, 14, kBuddySpin},
-                {K::Static, u"Blue:", IDC_STATIC, 7, 109, 17, 8, SS_LEFT},
-                {K::Edit, u"", IDC_BLUE, 7, 119, 40, 14, kTextEdit},
-                {K::UpDown, u"", IDC_BLUE_SPIN, 49, 119, 11, 14, kBuddySpin},
-                {K::Button, u"OK", IDOK, 7, 140, 20, 14, kOk},
-                {K::Button, u"Cancel", IDCANCEL, 30, 140, 27, 14, kCancel},
-                {K::Button, u"", IDC_SWATCH, 73, 60, 54, 71, BS_OWNERDRAW},
-                {K::Button, u"Reset Colors", IDC_RESET_COLORS, 73, 140, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
-            }};
+    return Dialog(134, 161, 0, u"Solve Mode",
+                  {
+                      {K::Static, u"", IDC_COLOR_NAME, 7, 9, 96, 38, SS_LEFT},
+                      {K::UpDown, u"", IDC_SELECTOR, 107, 9, 10, 38, UDS_ARROWKEYS},
+                      {K::Static, u"Red:", IDC_STATIC, 7, 52, 16, 8, SS_LEFT},
+                      {K::Edit, u"", IDC_RED, 7, 60, 40, 14, kTextEdit},
+                      {K::UpDown, u"", IDC_RED_SPIN, 49, 60, 10, 14, kBuddySpin},
+                      {K::Static, u"Green:", IDC_STATIC, 7, 83, 23, 8, SS_LEFT},
+                      {K::Edit, u"", IDC_GREEN, 7, 91, 40, 14, kTextEdit},
+                      {K::UpDown, u"", IDC_GREEN_SPIN, 48, 91, 11, 14, kBuddySpin},
+                      {K::Static, u"Blue:", IDC_STATIC, 7, 109, 17, 8, SS_LEFT},
+                      {K::Edit, u"", IDC_BLUE, 7, 119, 40, 14, kTextEdit},
+                      {K::UpDown, u"", IDC_BLUE_SPIN, 49, 119, 11, 14, kBuddySpin},
+                      {K::Button, u"OK", IDOK, 7, 140, 20, 14, kOk},
+                      {K::Button, u"Cancel", IDCANCEL, 30, 140, 27, 14, kCancel},
+                      {K::Button, u"", IDC_SWATCH, 73, 60, 54, 71, BS_OWNERDRAW},
+                      {K::Button, u"Reset Colors", IDC_RESET_COLORS, 73, 140, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
+                  });
 }
 
 DialogResource AboutDialog()
 {
-    return {0,
-            0,
-            142,
-            139,
-            kDialogStyle,
-            WS_EX_CAPTIONOKBTN,
-            u"About trellis",
-            kDialogFont,
-            kDialogPoints,
-            {
-                {K::Static, u"", IDC_STATIC, 11, 17, 20, 20, SS_ICON | SS_NOPREFIX, IDR_MAINFRAME},
-                {K::Static, u"Trellis Version 1.0 Beta 4", IDC_STATIC, 41, 23, 87, 9, SS_NOPREFIX},
-            }};
+    return Dialog(142, 139, WS_EX_CAPTIONOKBTN, u"About trellis",
+                  {
+                      {K::Static, u"", IDC_STATIC, 11, 17, 20, 20, SS_ICON | SS_NOPREFIX, IDR_MAINFRAME},
+                      {K::Static, u"Trellis Version " TRELLIS_VERSION_TEXT, IDC_STATIC, 41, 23, 87, 9, SS_NOPREFIX},
+                  });
 }
 
 DialogResource AboutPuzzleDialog()
 {
     // The puzzle's own texts are shown as they stand: no ampersand processing.
-    return {0,
-            0,
-            142,
-            159,
-            kDialogStyle,
-            WS_EX_CAPTIONOKBTN,
-            u"About trellis",
-            kDialogFont,
-            kDialogPoints,
-            {
-                {K::Static, u"", IDC_STATIC, 11, 9, 21, 20, SS_ICON, IDR_MAINFRAME},
-                {K::Static, u"Trellis Crossword Software", IDC_STATIC, 41, 11, 87, 18, SS_NOPREFIX},
-                {K::Static, u"Puzzle:", IDC_STATIC, 10, 61, 24, 8, SS_LEFT},
-                {K::Static, u"", IDC_PUZZLE_TITLE, 40, 61, 91, 42, SS_NOPREFIX},
-                {K::Static, u"Author:", IDC_STATIC, 8, 108, 26, 8, SS_LEFT},
-                {K::Static, u"", IDC_PUZZLE_AUTHOR, 40, 108, 91, 8, SS_NOPREFIX},
-                {K::Static, u"", IDC_PUZZLE_COPYRIGHT, 40, 118, 91, 8, SS_NOPREFIX},
-                {K::Button, u"OK", IDOK, 37, 138, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
-                {K::Static, u"File:", IDC_STATIC, 20, 32, 14, 8, SS_LEFT},
-                {K::Static, u"", IDC_PUZZLE_FILE, 40, 32, 91, 22, SS_NOPREFIX},
-            }};
+    return Dialog(142, 159, WS_EX_CAPTIONOKBTN, u"About trellis",
+                  {
+                      {K::Static, u"", IDC_STATIC, 11, 9, 21, 20, SS_ICON, IDR_MAINFRAME},
+                      {K::Static, u"Trellis Crossword Software", IDC_STATIC, 41, 11, 87, 18, SS_NOPREFIX},
+                      {K::Static, u"Puzzle:", IDC_STATIC, 10, 61, 24, 8, SS_LEFT},
+                      {K::Static, u"", IDC_PUZZLE_TITLE, 40, 61, 91, 42, SS_NOPREFIX},
+                      {K::Static, u"Author:", IDC_STATIC, 8, 108, 26, 8, SS_LEFT},
+                      {K::Static, u"", IDC_PUZZLE_AUTHOR, 40, 108, 91, 8, SS_NOPREFIX},
+                      {K::Static, u"", IDC_PUZZLE_COPYRIGHT, 40, 118, 91, 8, SS_NOPREFIX},
+                      {K::Button, u"OK", IDOK, 37, 138, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
+                      {K::Static, u"File:", IDC_STATIC, 20, 32, 14, 8, SS_LEFT},
+                      {K::Static, u"", IDC_PUZZLE_FILE, 40, 32, 91, 22, SS_NOPREFIX},
+                  });
 }
 
 DialogResource UnlockDialog()
 {
-    return {0,
-            0,
-            134,
-            76,
-            kDialogStyle,
-            0,
-            u"Unlock Puzzle",
-            kDialogFont,
-            kDialogPoints,
-            {
-                {K::Static, u"Key (four digits):", IDC_STATIC, 7, 10, 64, 8, SS_LEFT},
-                {K::Edit, u"", IDC_UNLOCK_KEY, 74, 7, 40, 14, kNumberEdit},
-                {K::Static, u"Leave the key empty to search for it.", IDC_STATIC, 7, 28, 120, 18, SS_LEFT},
-                {K::Button, u"OK", IDOK, 7, 55, 50, 14, kOk},
-                {K::Button, u"Cancel", IDCANCEL, 77, 55, 50, 14, kCancel},
-            }};
+    return Dialog(134, 76, 0, u"Unlock Puzzle",
+                  {
+                      {K::Static, u"Key (four digits):", IDC_STATIC, 7, 10, 64, 8, SS_LEFT},
+                      {K::Edit, u"", IDC_UNLOCK_KEY, 74, 7, 40, 14, kNumberEdit},
+                      {K::Static, u"Leave the key empty to search for it.", IDC_STATIC, 7, 28, 120, 18, SS_LEFT},
+                      {K::Button, u"OK", IDOK, 7, 55, 50, 14, kOk},
+                      {K::Button, u"Cancel", IDCANCEL, 77, 55, 50, 14, kCancel},
+                  });
 }
 
 ResourceSet Build()

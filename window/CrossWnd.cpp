@@ -86,28 +86,37 @@ void CCrossWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
     UpdateScrollPos();
     // The first square may lie beyond the view at large square sizes.
     if (m_wndGrid.HasSelection())
-        ShowSquare(m_wndGrid.m_ptSelected.x, m_wndGrid.m_ptSelected.y);
+        ShowSquare(m_wndGrid.GetSelectedSquare().x, m_wndGrid.GetSelectedSquare().y);
 }
 
-void CCrossWnd::UpdateScrollBars()
+void CCrossWnd::GetExtents(CSize& sizeView, CSize& sizeMax) const
 {
     CRect rcGrid, rcView;
     m_wndGrid.GetClientRect(&rcGrid);
     GetClientRect(&rcView);
+    sizeView = CSize(rcView.Width(), rcView.Height());
+    sizeMax = CSize(rcGrid.Width() - rcView.Width(), rcGrid.Height() - rcView.Height());
+}
+
+void CCrossWnd::UpdateScrollBars()
+{
+    CSize sizeView, sizeMax;
+    GetExtents(sizeView, sizeMax);
 
     // Bars are only ever added here; an empty range takes a bar away.
     const LONG lStyle = GetWindowLong(GWL_STYLE);
     LONG lNewStyle = lStyle;
-    if (rcGrid.Width() > rcView.Width())
+    if (sizeMax.cx > 0)
         lNewStyle |= WS_HSCROLL;
-    if (rcGrid.Height() > rcView.Height())
+    if (sizeMax.cy > 0)
         lNewStyle |= WS_VSCROLL;
     if (lNewStyle != lStyle)
         SetWindowLong(GWL_STYLE, lNewStyle);
 
-    GetClientRect(&rcView);
-    SetScrollValue(this, SB_HORZ, SIF_RANGE, rcGrid.Width() - rcView.Width(), 0);
-    SetScrollValue(this, SB_VERT, SIF_RANGE, rcGrid.Height() - rcView.Height(), 0);
+    // The bars took their room from the view.
+    GetExtents(sizeView, sizeMax);
+    SetScrollValue(this, SB_HORZ, SIF_RANGE, sizeMax.cx, 0);
+    SetScrollValue(this, SB_VERT, SIF_RANGE, sizeMax.cy, 0);
 }
 
 void CCrossWnd::UpdateScrollPos()
@@ -130,11 +139,9 @@ void CCrossWnd::OnSize(UINT /*nType*/, int /*cx*/, int /*cy*/)
     // The frame may grow, which the device's never did: the offset goes back
     // within the new range at once (0 where a bar went away), or the grid
     // would stay scrolled off with nothing left to bring it back.
-    CRect rcGrid, rcView;
-    m_wndGrid.GetClientRect(&rcGrid);
-    GetClientRect(&rcView);
-    ScrollTo(Clamped(m_ptScrollPos.x, rcGrid.Width() - rcView.Width()),
-             Clamped(m_ptScrollPos.y, rcGrid.Height() - rcView.Height()));
+    CSize sizeView, sizeMax;
+    GetExtents(sizeView, sizeMax);
+    ScrollTo(Clamped(m_ptScrollPos.x, sizeMax.cx), Clamped(m_ptScrollPos.y, sizeMax.cy));
     UpdateScrollPos();
 }
 
@@ -148,7 +155,7 @@ void CCrossWnd::OnPaint()
 
 int CCrossWnd::ScrollOffset(UINT nSBCode, UINT nPos, int nCurrent, int nView, int nMax) const
 {
-    const int nStep = m_wndGrid.m_nSquareSize;
+    const int nStep = m_wndGrid.GetSquareSize();
     int nNew = nCurrent;
     switch (nSBCode) {
     case SB_LINEUP:
@@ -179,24 +186,27 @@ int CCrossWnd::ScrollOffset(UINT nSBCode, UINT nPos, int nCurrent, int nView, in
     return Clamped(nNew, nMax);
 }
 
+void CCrossWnd::Scroll(int nBar, UINT nSBCode, UINT nPos)
+{
+    CSize sizeView, sizeMax;
+    GetExtents(sizeView, sizeMax);
+    // The horizontal bar moves x within the widths, the vertical one y within the heights.
+    const bool bHorz = nBar == SB_HORZ;
+    CPoint pt = m_ptScrollPos;
+    int& nOffset = bHorz ? pt.x : pt.y;
+    nOffset = ScrollOffset(nSBCode, nPos, nOffset, bHorz ? sizeView.cx : sizeView.cy, bHorz ? sizeMax.cx : sizeMax.cy);
+    ScrollTo(pt.x, pt.y);
+    UpdateScrollPos();
+}
+
 void CCrossWnd::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* /*pScrollBar*/)
 {
-    CRect rcGrid, rcView;
-    m_wndGrid.GetClientRect(&rcGrid);
-    GetClientRect(&rcView);
-    const int x = ScrollOffset(nSBCode, nPos, m_ptScrollPos.x, rcView.Width(), rcGrid.Width() - rcView.Width());
-    ScrollTo(x, m_ptScrollPos.y);
-    UpdateScrollPos();
+    Scroll(SB_HORZ, nSBCode, nPos);
 }
 
 void CCrossWnd::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* /*pScrollBar*/)
 {
-    CRect rcGrid, rcView;
-    m_wndGrid.GetClientRect(&rcGrid);
-    GetClientRect(&rcView);
-    const int y = ScrollOffset(nSBCode, nPos, m_ptScrollPos.y, rcView.Height(), rcGrid.Height() - rcView.Height());
-    ScrollTo(m_ptScrollPos.x, y);
-    UpdateScrollPos();
+    Scroll(SB_VERT, nSBCode, nPos);
 }
 
 LRESULT CCrossWnd::OnWordSelected(WPARAM wParam, LPARAM lParam)
@@ -215,14 +225,11 @@ LRESULT CCrossWnd::OnSquareSelected(WPARAM /*wParam*/, LPARAM lParam)
 void CCrossWnd::ShowSquare(int nCol, int nRow)
 {
     CRect rcSquare = m_wndGrid.GetSquareRect(nCol, nRow);
-    rcSquare.InflateRect(m_wndGrid.m_nLineWidth, m_wndGrid.m_nLineWidth);
-    CRect rcGrid, rcView;
-    m_wndGrid.GetClientRect(&rcGrid);
-    GetClientRect(&rcView);
-    const int x =
-        Follow(m_ptScrollPos.x, rcSquare.left, rcSquare.right, rcView.Width(), rcGrid.Width() - rcView.Width());
-    const int y =
-        Follow(m_ptScrollPos.y, rcSquare.top, rcSquare.bottom, rcView.Height(), rcGrid.Height() - rcView.Height());
+    rcSquare.InflateRect(m_wndGrid.GetLineWidth(), m_wndGrid.GetLineWidth());
+    CSize sizeView, sizeMax;
+    GetExtents(sizeView, sizeMax);
+    const int x = Follow(m_ptScrollPos.x, rcSquare.left, rcSquare.right, sizeView.cx, sizeMax.cx);
+    const int y = Follow(m_ptScrollPos.y, rcSquare.top, rcSquare.bottom, sizeView.cy, sizeMax.cy);
     if (CPoint(x, y) == m_ptScrollPos)
         return;
     ScrollTo(x, y);

@@ -19,8 +19,10 @@ public:
     void UpdateScrollPos();
     void ScrollTo(int x, int y);
 
-    CGridWnd m_wndGrid;
-    CPoint m_ptScrollPos;
+    CGridWnd& GetGrid() { return m_wndGrid; }
+    const CGridWnd& GetGrid() const { return m_wndGrid; }
+    // The offset of the grid: its top left corner lies at minus this point.
+    CPoint GetScrollOffset() const { return m_ptScrollPos; }
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -34,8 +36,15 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The view's size and the largest offset on each axis, read fresh.
+    void GetExtents(CSize& sizeView, CSize& sizeMax) const;
+    // A scroll bar's action on its axis (SB_HORZ or SB_VERT).
+    void Scroll(int nBar, UINT nSBCode, UINT nPos);
     // The new offset for a scroll code on one axis, clamped to [0, nMax].
     int ScrollOffset(UINT nSBCode, UINT nPos, int nCurrent, int nView, int nMax) const;
     // Scrolls as little as shows the square whole, with its lines.
     void ShowSquare(int nCol, int nRow);
+
+    CGridWnd m_wndGrid;
+    CPoint m_ptScrollPos;
 };

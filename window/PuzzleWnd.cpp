@@ -10,8 +10,6 @@
 namespace {
 
 constexpr COLORREF kDividerColor = RGB(0, 128, 0);
-constexpr int kCheckAsEntered = 0;
-constexpr int kDefaultSolveMode = 1;
 
 void CheckSquare(CSquare& square)
 {
@@ -61,10 +59,7 @@ BEGIN_MESSAGE_MAP(CPuzzleWnd, CWnd)
     ON_UPDATE_COMMAND_UI(ID_CLEAR_PUZZLE, OnUpdateSolveCommand)
 END_MESSAGE_MAP()
 
-CPuzzleWnd::CPuzzleWnd()
-    : m_pPuzzle(nullptr), m_nClueHeight(38), m_nInputHeight(40), m_bShowInput(TRUE), m_pSolveHost(nullptr)
-{
-}
+CPuzzleWnd::CPuzzleWnd() = default;
 
 CPuzzleWnd::~CPuzzleWnd() = default;
 
@@ -104,16 +99,19 @@ void CPuzzleWnd::OnSize(UINT /*nType*/, int cx, int cy)
     // Heights below zero (a client area lower than the bars) become zero.
     auto height = [](int n) { return std::max(0, n); };
     const int nClue = m_nClueHeight;
-    if (m_bShowInput) {
-        const int nInput = m_nInputHeight;
-        m_wndCross.MoveWindow(0, 0, cx, height(cy - nClue - nInput), TRUE);
-        m_wndClue.MoveWindow(0, cy - nClue - nInput + 1, cx, height(nClue), TRUE);
+    // A switched-off pad is neither hidden nor destroyed: it gets no room.
+    const int nInput = m_bShowInput ? m_nInputHeight : 0;
+    m_wndCross.MoveWindow(0, 0, cx, height(cy - nClue - nInput), TRUE);
+    m_wndClue.MoveWindow(0, cy - nClue - nInput + 1, cx, height(nClue), TRUE);
+    if (m_bShowInput)
         m_wndInput.MoveWindow(0, cy - nInput + 1, cx, height(nInput), TRUE);
-    } else {
-        m_wndCross.MoveWindow(0, 0, cx, height(cy - nClue), TRUE);
-        m_wndClue.MoveWindow(0, cy - nClue + 1, cx, height(nClue), TRUE);
+    else
         m_wndInput.MoveWindow(0, 0, 0, 0, TRUE);
-    }
+}
+
+BOOL CPuzzleWnd::SetClueHeight(int nHeight)
+{
+    return SETTING_CLUE_HEIGHT.Store(nHeight, m_nClueHeight);
 }
 
 void CPuzzleWnd::RecalcLayout()
@@ -163,7 +161,7 @@ void CPuzzleWnd::CheckSolved()
 
 void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
 {
-    const int nSolveMode = m_pSolveHost ? m_pSolveHost->GetSolveMode() : kDefaultSolveMode;
+    const int nSolveMode = m_pSolveHost ? m_pSolveHost->GetSolveMode() : SETTING_SOLVE_MODE.nDefault;
     // Letters by their Unicode properties, never by the process locale.
     const WCHAR ch = static_cast<WCHAR>(nChar & 0xFFFF);
     if (!IsCharAlphaW(ch) || m_pPuzzle == nullptr)
@@ -174,8 +172,9 @@ void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
         return;
     const WCHAR chLetter = CharUpperW(ch);
     // Letters of a locked puzzle cannot be checked: its answers are unknown.
-    const BOOL bCheck = nSolveMode == kCheckAsEntered && KnowsAnswers();
-    ChangeSquare(grid.m_ptSelected.x, grid.m_ptSelected.y, [&](CSquare& square) {
+    const BOOL bCheck = nSolveMode == SOLVE_CHECK_AS_ENTERED && KnowsAnswers();
+    const CPoint pt = grid.GetSelectedSquare();
+    ChangeSquare(pt.x, pt.y, [&](CSquare& square) {
         square.m_chLetter = chLetter;
         square.m_bFilled = TRUE;
         square.m_bChecked = bCheck;
@@ -216,7 +215,7 @@ void CPuzzleWnd::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
         break;
     case VK_BACK:
         // An empty square: clear the one before it in the word instead.
-        if (m_pPuzzle->IsFilled(grid.m_ptSelected.x, grid.m_ptSelected.y) || grid.StepBack())
+        if (m_pPuzzle->IsFilled(grid.GetSelectedSquare().x, grid.GetSelectedSquare().y) || grid.StepBack())
             OnClearLetter();
         break;
     default:
@@ -236,19 +235,20 @@ template <class Change> void CPuzzleWnd::ChangeSelectedSquare(Change change)
 {
     CGridWnd& grid = GetGrid();
     if (m_pPuzzle != nullptr && grid.HasSelection())
-        ChangeSquare(grid.m_ptSelected.x, grid.m_ptSelected.y, change);
+        ChangeSquare(grid.GetSelectedSquare().x, grid.GetSelectedSquare().y, change);
 }
 
 template <class Change> void CPuzzleWnd::ChangeSelectedWord(Change change)
 {
-    CGridWnd& grid = GetGrid();
-    if (m_pPuzzle == nullptr || grid.m_nDirection == DIRECTION_NONE)
+    const CGridWnd& grid = GetGrid();
+    const int nDirection = grid.GetDirection();
+    if (m_pPuzzle == nullptr || nDirection == DIRECTION_NONE)
         return;
     // From the word's first square to the next black square or the edge.
-    CPoint pt = grid.m_ptWordStart;
+    CPoint pt = grid.GetWordStart();
     while (!m_pPuzzle->IsBlack(pt.x, pt.y)) {
         ChangeSquare(pt.x, pt.y, change);
-        if (grid.m_nDirection == DIRECTION_ACROSS)
+        if (nDirection == DIRECTION_ACROSS)
             pt.x++;
         else
             pt.y++;

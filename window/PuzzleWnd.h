@@ -7,6 +7,7 @@
 
 #include "panes/ClueWnd.h"
 #include "panes/InputWnd.h"
+#include "panes/Settings.h"
 #include "platform/Platform.h"
 #include "window/CrossWnd.h"
 
@@ -23,15 +24,20 @@ public:
     void RecalcLayout();
     // The application, which holds the solve mode and checks for completion.
     void SetSolveHost(CSolveHost* pHost) { m_pSolveHost = pHost; }
-    CGridWnd& GetGrid() { return m_wndCross.m_wndGrid; }
+    CCrossWordPuzzle* GetPuzzle() const { return m_pPuzzle; }
+    CCrossWnd& GetCross() { return m_wndCross; }
+    CGridWnd& GetGrid() { return m_wndCross.GetGrid(); }
+    CClueWnd& GetClue() { return m_wndClue; }
+    CInputWnd& GetInput() { return m_wndInput; }
 
-    CCrossWordPuzzle* m_pPuzzle;
-    CCrossWnd m_wndCross;
-    CClueWnd m_wndClue;
-    CInputWnd m_wndInput;
-    int m_nClueHeight;
-    int m_nInputHeight;
-    BOOL m_bShowInput;
+    // The layout's settings, which take effect at the next RecalcLayout. A
+    // clue bar height outside what the settings allow is refused (FALSE).
+    BOOL SetClueHeight(int nHeight);
+    int GetClueHeight() const { return m_nClueHeight; }
+    // Any non-zero value shows the letter pad.
+    void SetShowInput(BOOL bShow) { m_bShowInput = bShow ? TRUE : FALSE; }
+    BOOL GetShowInput() const { return m_bShowInput; }
+    int GetInputHeight() const { return m_nInputHeight; }
 
     // Public so that the frame can route to them and tests can call them.
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
@@ -69,5 +75,12 @@ private:
     template <class Change> void ChangePuzzle(BOOL bFilledOnly, Change change);
     void CheckSolved();
 
-    CSolveHost* m_pSolveHost;
+    CCrossWordPuzzle* m_pPuzzle = nullptr;
+    CCrossWnd m_wndCross;
+    CClueWnd m_wndClue;
+    CInputWnd m_wndInput;
+    int m_nClueHeight = SETTING_CLUE_HEIGHT.nDefault;
+    int m_nInputHeight = 40;
+    BOOL m_bShowInput = SETTING_SHOW_INPUT.nDefault;
+    CSolveHost* m_pSolveHost = nullptr;
 };

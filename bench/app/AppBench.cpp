@@ -31,8 +31,7 @@ void CloseProgram()
     if (theApp.m_pMainWnd)
         theApp.m_pMainWnd->DestroyWindow();
     theApp.m_pMainWnd = nullptr;
-    delete theApp.m_pPuzzle;
-    theApp.m_pPuzzle = nullptr;
+    theApp.ExitInstance();
     Testing::RunUntilIdle();
 }
 
@@ -41,10 +40,9 @@ CPuzzleWnd& StartWithPuzzle(int nSize, const TempDir& dir, int nSquareSize = 20)
 {
     const std::vector<std::string> rows(static_cast<size_t>(nSize), std::string(static_cast<size_t>(nSize), 'A'));
     theApp.InitInstance();
-    theApp.m_pPuzzle = PuzzleFileWriter(rows).Load(dir).release();
     CPuzzleWnd& wnd = theApp.GetPuzzleWnd();
     wnd.GetGrid().SetSquareSize(nSquareSize);
-    wnd.SetPuzzle(theApp.m_pPuzzle);
+    theApp.OpenPuzzleFile(dir.Write(std::string("puzzle.puz"), PuzzleFileWriter(rows).Bytes()));
     Testing::RunUntilIdle();
     return wnd;
 }
@@ -77,7 +75,7 @@ void BM_TypeLetter(benchmark::State& state)
         grid.UpdateWindow();
         nChar = nChar == 'Z' ? 'B' : nChar + 1;
         state.PauseTiming();
-        grid.m_ptSelected = CPoint(0, 0);
+        Testing::Tap(&grid, grid.GetSquareRect(0, 0).CenterPoint());
         state.ResumeTiming();
     }
     CloseProgram();
@@ -106,10 +104,10 @@ CPuzzleWnd& StartWithFilledRow(int nSize, const TempDir& dir)
 {
     CPuzzleWnd& wnd = StartWithPuzzle(nSize, dir);
     for (int c = 0; c < nSize; ++c) {
-        CSquare square = theApp.m_pPuzzle->GetSquare(c, 0);
+        CSquare square = theApp.GetPuzzle()->GetSquare(c, 0);
         square.m_chLetter = u'B';
         square.m_bFilled = TRUE;
-        theApp.m_pPuzzle->SetSquare(c, 0, square);
+        theApp.GetPuzzle()->SetSquare(c, 0, square);
     }
     wnd.SetFocus();
     Testing::RunUntilIdle();
@@ -130,7 +128,7 @@ void BM_ArrowKey(benchmark::State& state)
         grid.UpdateWindow();
         bRight = !bRight;
     }
-    if (grid.m_ptSelected.y != 0 || grid.m_ptSelected.x > 1)
+    if (grid.GetSelectedSquare().y != 0 || grid.GetSelectedSquare().x > 1)
         state.SkipWithError("the arrows did not move the selection along the row");
     CloseProgram();
 }
@@ -150,7 +148,7 @@ void BM_TabKey(benchmark::State& state)
         grid.UpdateWindow();
         bForward = !bForward;
     }
-    if (grid.m_ptWordStart.x != 0 || grid.m_ptWordStart.y > 1)
+    if (grid.GetWordStart().x != 0 || grid.GetWordStart().y > 1)
         state.SkipWithError("Tab did not move between the first two words");
     CloseProgram();
 }
@@ -177,7 +175,7 @@ public:
     ~Program() { CloseProgram(); }
 
     static CGridWnd& Grid() { return theApp.GetPuzzleWnd().GetGrid(); }
-    static CCrossWnd& Host() { return theApp.GetPuzzleWnd().m_wndCross; }
+    static CCrossWnd& Host() { return theApp.GetPuzzleWnd().GetCross(); }
 
     // The command as the menu sends it, then everything it left to paint.
     static void Command(UINT nID)
@@ -301,7 +299,7 @@ void BM_RebuildGrid(benchmark::State& state)
     Program program(static_cast<int>(state.range(0)), 20);
     CPuzzleWnd& wnd = theApp.GetPuzzleWnd();
     for (auto _ : state) {
-        wnd.SetPuzzle(theApp.m_pPuzzle);
+        wnd.SetPuzzle(theApp.GetPuzzle());
         wnd.RecalcLayout();
         Testing::RunUntilIdle();
     }

@@ -47,7 +47,7 @@ public:
         }
         m_host.CreateEx(0, AfxRegisterWndClass(0), u"host", WS_POPUP | WS_VISIBLE, CRect(0, 0, 240, 190), nullptr, 0);
         m_grid.Create(nullptr, u"Puzzle", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &m_host, 1000);
-        m_grid.m_bShowNumbers = TRUE;
+        m_grid.SetShowNumbers(TRUE);
         m_grid.SetPuzzle(m_pPuzzle.get());
         Testing::RunUntilIdle();
     }

@@ -111,12 +111,12 @@ int main(int argc, char** argv)
     wnd.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 240, 268), &host, 0xE900);
     wnd.SetPuzzle(&puzzle);
     CGridWnd& grid = wnd.GetGrid();
-    const CRect rcFirst = grid.GetSquareRect(grid.m_ptSelected.x, grid.m_ptSelected.y);
+    const CRect rcFirst = grid.GetSquareRect(grid.GetSelectedSquare().x, grid.GetSelectedSquare().y);
     Testing::Tap(&grid, CPoint(rcFirst.left + 3, rcFirst.top + 3));
     wnd.SendMessage(WM_CHAR, u'x', 0);
     Testing::RunUntilIdle();
 
-    const std::vector<CWnd*> panes = {&grid, &wnd.m_wndCross, &wnd.m_wndClue, &wnd.m_wndInput, &wnd};
+    const std::vector<CWnd*> panes = {&grid, &wnd.GetCross(), &wnd.GetClue(), &wnd.GetInput(), &wnd};
     std::string rgb;
     for (int y = 0; y < 268; y++) {
         for (int x = 0; x < 240; x++) {
@@ -125,7 +125,7 @@ int main(int argc, char** argv)
                 {static_cast<char>(GetRValue(cr)), static_cast<char>(GetGValue(cr)), static_cast<char>(GetBValue(cr))};
         }
     }
-    const CString strClue = wnd.m_wndClue.GetClueText();
+    const CString strClue = wnd.GetClue().GetClueText();
     std::printf("clue bar: %s\n", std::string(strClue.begin(), strClue.end()).c_str());
     wnd.SetPuzzle(nullptr);
     return WritePng(argv[2], 240, 268, rgb) ? 0 : 1;

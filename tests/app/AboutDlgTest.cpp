@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/AboutPuzzleDlg.h"
+#include "app/CommandLine.h"
+#include "res/Resources.h"
 #include "tests/app/DialogFixture.h"
+
+#include <sstream>
 
 namespace {
 
@@ -25,6 +29,24 @@ TEST_F(AboutDlgTest, AboutPuzzleOnlyWithAPuzzleShowingItsTexts)
         Testing::PressCaptionOK(dlg);
     });
     EXPECT_EQ(m_dialogs.Opened(), std::vector<UINT> {IDD_ABOUT_PUZZLE});
+}
+
+TEST_F(AboutDlgTest, AboutBoxBannerAndVersionOptionNameTheSameRelease)
+{
+    int nLines = 0;
+    for (const DialogItemResource& item : TrellisResources().dialogs.at(IDD_ABOUTBOX).items)
+        nLines += std::u16string(item.pszText) == u"Trellis Version 1.0 Beta 4";
+    EXPECT_EQ(nLines, 1);
+
+    // The banner's second line, under the program's name.
+    const CString strBanner = ClueText();
+    EXPECT_EQ(strBanner.substr(0, strBanner.find(u'\n', strBanner.find(u'\n') + 1)),
+              u"Trellis Crossword Software\nVersion 1.0 Beta 4");
+
+    const char* const argv[] = {"trellis", "--version"};
+    std::ostringstream out, err;
+    EXPECT_EQ(AnswerCommandLine(ParseCommandLine(2, argv), out, err), 0);
+    EXPECT_EQ(out.str(), "trellis 1.0 Beta 4\n");
 }
 
 TEST_F(AboutDlgTest, AboutBoxOpensCentredOverTheFrame)

@@ -36,12 +36,7 @@ protected:
         if (theApp.m_pMainWnd)
             theApp.m_pMainWnd->DestroyWindow();
         theApp.m_pMainWnd = nullptr;
-        delete theApp.m_pPuzzle;
-        theApp.m_pPuzzle = nullptr;
-        theApp.m_nSolveMode = 1;
-        theApp.m_strSolutionFile.clear();
-        theApp.m_strStartPuzzle.clear();
-        theApp.m_strStartSolution.clear();
+        theApp.ExitInstance();
         Testing::RunUntilIdle();
     }
 
@@ -84,7 +79,7 @@ protected:
         Testing::RunUntilIdle();
     }
 
-    CString ClueText() { return PuzzleWnd().m_wndClue.GetClueText(); }
+    CString ClueText() { return PuzzleWnd().GetClue().GetClueText(); }
 
     Testing::TemporarySettings m_settings;
     Testing::ScriptedMessageBoxes m_boxes;

@@ -38,26 +38,26 @@ TEST_F(BigGridTest, AGridOf255SquaresAt64PixelsKeepsImagesTheSizeOfTheScreen)
     EXPECT_LT(Testing::ImageBytes(&Frame()), 4 * ScreenBytes());
 
     // The far corner: scrolled to, tapped, typed into.
-    CCrossWnd& cross = PuzzleWnd().m_wndCross;
+    CCrossWnd& cross = PuzzleWnd().GetCross();
     ASSERT_TRUE(Testing::ScrollBarAction(&cross, SB_HORZ, SB_RIGHT));
     ASSERT_TRUE(Testing::ScrollBarAction(&cross, SB_VERT, SB_BOTTOM));
     Testing::RunUntilIdle();
     Testing::Tap(&Grid(), InSquare(254, 254));
-    EXPECT_EQ(CPoint(254, 254), Grid().m_ptSelected);
+    EXPECT_EQ(CPoint(254, 254), Grid().GetSelectedSquare());
     Type(u"q");
-    EXPECT_EQ(u'Q', theApp.m_pPuzzle->GetSquare(254, 254).m_chLetter);
+    EXPECT_EQ(u'Q', theApp.GetPuzzle()->GetSquare(254, 254).m_chLetter);
     const CRect rcCorner = Grid().GetSquareRect(254, 254);
-    const COLORREF crSelected = Grid().m_colors[GRID_BACKGROUND_SELECTED_SQUARE];
+    const COLORREF crSelected = Grid().GetColor(GRID_BACKGROUND_SELECTED_SQUARE);
     EXPECT_GT(Testing::CountPixels(&Grid(), rcCorner, crSelected), 64 * 64 / 2);
     EXPECT_LT(Testing::CountPixels(&Grid(), rcCorner, crSelected), 64 * 64);
 
     // Show Puzzle fills every square; the first one, out of view, shows its
     // letter when it comes into view.
     const CRect rcFirst = Grid().GetSquareRect(0, 0);
-    const COLORREF crBack = Grid().m_colors[GRID_BACKGROUND];
+    const COLORREF crBack = Grid().GetColor(GRID_BACKGROUND);
     EXPECT_EQ(64 * 64, Testing::CountPixels(&Grid(), rcFirst, crBack));
     ASSERT_TRUE(Choose(ID_SHOW_PUZZLE));
-    EXPECT_TRUE(theApp.m_pPuzzle->IsSolved());
+    EXPECT_TRUE(theApp.GetPuzzle()->IsSolved());
     ASSERT_TRUE(Testing::ScrollBarAction(&cross, SB_HORZ, SB_LEFT));
     ASSERT_TRUE(Testing::ScrollBarAction(&cross, SB_VERT, SB_TOP));
     Testing::RunUntilIdle();

@@ -20,7 +20,7 @@ COLORREF Swatch(CDialog& dlg)
 
 TEST_F(ColorsDlgTest, SelectorStartsOnForegroundAndWrapsRoundBothWays)
 {
-    Grid().m_colors[0] = RGB(1, 2, 3);
+    Grid().SetColor(0, RGB(1, 2, 3));
     Open(ID_OPTIONS_COLORS, [](CDialog& dlg) {
         EXPECT_EQ(Shown(dlg), u"Foreground 1,2,3");
         EXPECT_EQ(Swatch(dlg), RGB(1, 2, 3));
@@ -36,7 +36,7 @@ TEST_F(ColorsDlgTest, SelectorStartsOnForegroundAndWrapsRoundBothWays)
 
 TEST_F(ColorsDlgTest, ComponentsOutOfRangeShowTheirLowByteButAreRefused)
 {
-    Grid().m_colors[0] = RGB(0, 0, 0);
+    Grid().SetColor(0, RGB(0, 0, 0));
     Open(ID_OPTIONS_COLORS, [this](CDialog& dlg) {
         Testing::TypeInto(dlg, IDC_RED, u"300");
         EXPECT_EQ(Swatch(dlg), RGB(44, 0, 0));
@@ -49,12 +49,12 @@ TEST_F(ColorsDlgTest, ComponentsOutOfRangeShowTheirLowByteButAreRefused)
         EXPECT_EQ(Shown(dlg), u"Foreground 44,255,0");
         Testing::PressOK(dlg);
     });
-    EXPECT_EQ(Grid().m_colors[0], RGB(44, 255, 0));
+    EXPECT_EQ(Grid().GetColor(0), RGB(44, 255, 0));
 }
 
 TEST_F(ColorsDlgTest, ResetKeepsTheSlotAndCancelKeepsTheGridButSaves)
 {
-    Grid().m_colors[4] = RGB(9, 9, 9);
+    Grid().SetColor(4, RGB(9, 9, 9));
     Open(ID_OPTIONS_COLORS, [](CDialog& dlg) {
         Testing::ClickSpin(dlg, IDC_SELECTOR, TRUE, 4);
         Testing::TypeInto(dlg, IDC_RED, u"77");
@@ -63,7 +63,7 @@ TEST_F(ColorsDlgTest, ResetKeepsTheSlotAndCancelKeepsTheGridButSaves)
         EXPECT_EQ(Swatch(dlg), RGB(0, 0, 255));
         Testing::PressCancel(dlg);
     });
-    EXPECT_EQ(Grid().m_colors[4], RGB(9, 9, 9));
+    EXPECT_EQ(Grid().GetColor(4), RGB(9, 9, 9));
     EXPECT_EQ(Stored(u"color", u"4"), static_cast<int>(RGB(9, 9, 9)));
     EXPECT_EQ(Stored(u"options", u"square"), 20);
 }
@@ -71,18 +71,18 @@ TEST_F(ColorsDlgTest, ResetKeepsTheSlotAndCancelKeepsTheGridButSaves)
 TEST_F(ColorsDlgTest, OkChangesOnlyTheColours)
 {
     LoadBigPuzzle();
-    Testing::ScrollBarAction(&PuzzleWnd().m_wndCross, SB_VERT, SB_PAGEDOWN);
-    const CPoint ptScroll = PuzzleWnd().m_wndCross.m_ptScrollPos;
+    Testing::ScrollBarAction(&PuzzleWnd().GetCross(), SB_VERT, SB_PAGEDOWN);
+    const CPoint ptScroll = PuzzleWnd().GetCross().GetScrollOffset();
     Open(ID_OPTIONS_COLORS, [](CDialog& dlg) {
         Testing::ClickSpin(dlg, IDC_SELECTOR, TRUE);
         Testing::TypeInto(dlg, IDC_GREEN, u"128");
         Testing::PressOK(dlg);
     });
-    const COLORREF background = (g_aDefaultGridColors[1] & 0xFF00FFu) | (128u << 8);
-    EXPECT_EQ(Grid().m_colors[1], background);
+    const COLORREF background = RGB(255, 128, 255);  // white with the green changed
+    EXPECT_EQ(Grid().GetColor(1), background);
     EXPECT_EQ(Stored(u"color", u"1"), static_cast<int>(background));
-    EXPECT_EQ(Grid().m_ptSelected, CPoint(5, 4));
-    EXPECT_EQ(PuzzleWnd().m_wndCross.m_ptScrollPos, ptScroll);
+    EXPECT_EQ(Grid().GetSelectedSquare(), CPoint(5, 4));
+    EXPECT_EQ(PuzzleWnd().GetCross().GetScrollOffset(), ptScroll);
     const CPoint ptSquare = Grid().GetSquareRect(5, 7).CenterPoint();
     EXPECT_EQ(Testing::PixelAt(&Grid(), ptSquare.x, ptSquare.y), background);
 }

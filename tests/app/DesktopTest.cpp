@@ -33,7 +33,7 @@ protected:
     // Dropped over the middle of the grid's pane, then the posted message handled.
     BOOL Drop(const std::vector<std::u16string>& items)
     {
-        const BOOL bTaken = Testing::DropItems(&PuzzleWnd().m_wndCross, CPoint(100, 60), items);
+        const BOOL bTaken = Testing::DropItems(&PuzzleWnd().GetCross(), CPoint(100, 60), items);
         Testing::RunUntilIdle();
         return bTaken;
     }
@@ -50,10 +50,9 @@ TEST_F(DesktopTest, AFileThatFailsAtStartSaysWhatTheMenuSaysAndTheProgramRuns)
 {
     // A missing puzzle: its message, and no solution is tried without a puzzle.
     const std::u16string strMissing = ModelPath(m_dir.File("gone.puz"));
-    theApp.m_strStartPuzzle = strMissing;
-    theApp.m_strStartSolution = ModelPath(m_dir.File("gone.sol"));
+    theApp.SetStartFiles(strMissing, ModelPath(m_dir.File("gone.sol")));
     Start();
-    EXPECT_EQ(theApp.m_pPuzzle, nullptr);
+    EXPECT_EQ(theApp.GetPuzzle(), nullptr);
     EXPECT_EQ(Title(), u"trellis");
     m_files.Choose(strMissing);
     ASSERT_TRUE(Choose(ID_LOAD_PUZZLE));
@@ -64,13 +63,13 @@ TEST_F(DesktopTest, AFileThatFailsAtStartSaysWhatTheMenuSaysAndTheProgramRuns)
 
     // A solution of another puzzle: the model's own message; the puzzle stays.
     TearDown();
-    theApp.m_strStartPuzzle = WritePuzzle(HeartWriter(), "heart.puz");
-    theApp.m_strStartSolution = WriteSolution(PuzzleFileWriter({"AB", "CD"}), "other.sol", u'Q');
+    theApp.SetStartFiles(WritePuzzle(HeartWriter(), "heart.puz"),
+                         WriteSolution(PuzzleFileWriter({"AB", "CD"}), "other.sol", u'Q'));
     Start();
-    ASSERT_NE(theApp.m_pPuzzle, nullptr);
+    ASSERT_NE(theApp.GetPuzzle(), nullptr);
     ASSERT_EQ(m_boxes.Shown().size(), 3u);
     EXPECT_NE(m_boxes.Shown()[2].strText.find(u"does not match"), std::u16string::npos);
-    EXPECT_FALSE(theApp.m_pPuzzle->GetSquare(0, 0).m_bFilled);
+    EXPECT_FALSE(theApp.GetPuzzle()->GetSquare(0, 0).m_bFilled);
 }
 
 TEST_F(DesktopTest, TheWindowTitleNamesThePuzzleWhileOneIsLoaded)
@@ -93,15 +92,15 @@ TEST_F(DesktopTest, DroppedPuzzlesAndSolutionsLoadAndOtherThingsChangeNothing)
     // A solution needs a puzzle; other files do nothing.
     const std::u16string strSolution = WriteSolution(HeartWriter(), "heart.sol", u'Z');
     EXPECT_TRUE(Drop({strSolution, WritePuzzle(HeartWriter(), "notes.txt")}));
-    EXPECT_EQ(theApp.m_pPuzzle, nullptr);
+    EXPECT_EQ(theApp.GetPuzzle(), nullptr);
     EXPECT_TRUE(m_boxes.Shown().empty());
 
     EXPECT_TRUE(Drop({WritePuzzle(HeartWriter(), "HEART.PUZ")}));
-    ASSERT_NE(theApp.m_pPuzzle, nullptr);
+    ASSERT_NE(theApp.GetPuzzle(), nullptr);
     EXPECT_EQ(ClueText().Left(3), CString(u"1A:"));
     EXPECT_EQ(LetterInk(), 0);
     EXPECT_TRUE(Drop({strSolution}));
-    EXPECT_EQ(theApp.m_pPuzzle->GetSquare(0, 0).m_chLetter, u'Z');
+    EXPECT_EQ(theApp.GetPuzzle()->GetSquare(0, 0).m_chLetter, u'Z');
     EXPECT_GT(LetterInk(), 0);
 
     // A second puzzle with a solution of another grid: the puzzle loads, the
@@ -109,14 +108,14 @@ TEST_F(DesktopTest, DroppedPuzzlesAndSolutionsLoadAndOtherThingsChangeNothing)
     const std::u16string strHoles =
         WritePuzzle(PuzzleFileWriter({"#EART", "EMBER", "ABUSE", "RESIN", "TREND"}), "holes.puz");
     EXPECT_TRUE(Drop({strHoles, WriteSolution(PuzzleFileWriter({"AB", "CD"}), "small.sol", u'Q')}));
-    ASSERT_NE(theApp.m_pPuzzle, nullptr);
-    EXPECT_EQ(theApp.m_pPuzzle->m_strFileName, strHoles);
+    ASSERT_NE(theApp.GetPuzzle(), nullptr);
+    EXPECT_EQ(theApp.GetPuzzle()->m_strFileName, strHoles);
     ASSERT_EQ(m_boxes.Shown().size(), 1u);
     EXPECT_NE(m_boxes.Shown()[0].strText.find(u"does not match"), std::u16string::npos);
 
     // A broken puzzle says what Load Puzzle says and leaves none.
     EXPECT_TRUE(Drop({m_dir.Write(std::string("bad.puz"), std::string("not a puzzle"))}));
-    EXPECT_EQ(theApp.m_pPuzzle, nullptr);
+    EXPECT_EQ(theApp.GetPuzzle(), nullptr);
     ASSERT_EQ(m_boxes.Shown().size(), 2u);
     EXPECT_NE(m_boxes.Shown()[1].strText.find(u"invalid puzzle file"), std::u16string::npos);
     EXPECT_EQ(Title(), u"trellis");

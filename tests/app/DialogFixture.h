@@ -36,7 +36,7 @@ protected:
     {
         LoadPuzzle(writer, "x.puz");
         Testing::Tap(&Grid(), Grid().GetSquareRect(5, 4).CenterPoint());
-        ASSERT_EQ(Grid().m_ptSelected, CPoint(5, 4));
+        ASSERT_EQ(Grid().GetSelectedSquare(), CPoint(5, 4));
     }
 
     void Open(UINT nCommand, Testing::ScriptedDialogs::Script script)

@@ -9,9 +9,9 @@ TEST_F(AppTest, LoadPuzzleShowsItAndSelectsTheFirstWord)
 {
     Start();
     const std::u16string strPath = LoadPuzzle(HeartWriter());
-    ASSERT_NE(theApp.m_pPuzzle, nullptr);
-    EXPECT_EQ(theApp.m_pPuzzle->m_strFileName, strPath);
-    EXPECT_EQ(PuzzleWnd().m_pPuzzle, theApp.m_pPuzzle);
+    ASSERT_NE(theApp.GetPuzzle(), nullptr);
+    EXPECT_EQ(theApp.GetPuzzle()->m_strFileName, strPath);
+    EXPECT_EQ(PuzzleWnd().GetPuzzle(), theApp.GetPuzzle());
     EXPECT_EQ(ClueText(), CString(u"1A: Clue 1"));
     ASSERT_EQ(m_files.Shown().size(), 1u);
     const Testing::FileDialogRecord& dialog = m_files.Shown()[0];
@@ -25,15 +25,15 @@ TEST_F(AppTest, AFailedLoadLeavesNoPuzzleAndShowsTheReadersMessage)
 {
     Start();
     LoadPuzzle(HeartWriter());
-    ASSERT_NE(theApp.m_pPuzzle, nullptr);
+    ASSERT_NE(theApp.GetPuzzle(), nullptr);
 
     const std::u16string strBad = m_dir.Write(std::string("bad.puz"), std::string("not a puzzle at all, just words"));
     m_files.Choose(strBad);
     ASSERT_TRUE(Choose(ID_LOAD_PUZZLE));
 
-    EXPECT_EQ(theApp.m_pPuzzle, nullptr);
-    EXPECT_EQ(PuzzleWnd().m_pPuzzle, nullptr);
-    EXPECT_EQ(Grid().m_pPuzzle, nullptr);
+    EXPECT_EQ(theApp.GetPuzzle(), nullptr);
+    EXPECT_EQ(PuzzleWnd().GetPuzzle(), nullptr);
+    EXPECT_EQ(Grid().GetPuzzle(), nullptr);
     ASSERT_EQ(m_boxes.Shown().size(), 1u);
     EXPECT_EQ(m_boxes.Shown()[0].strText, strBad + u": invalid puzzle file");
     EXPECT_EQ(m_boxes.Shown()[0].Icon(), UINT(MB_ICONSTOP));
@@ -45,10 +45,10 @@ TEST_F(AppTest, CancellingLoadPuzzleKeepsThePuzzle)
 {
     Start();
     LoadPuzzle(HeartWriter());
-    CCrossWordPuzzle* pBefore = theApp.m_pPuzzle;
+    CCrossWordPuzzle* pBefore = theApp.GetPuzzle();
     m_files.Cancel();
     ASSERT_TRUE(Choose(ID_LOAD_PUZZLE));
-    EXPECT_EQ(theApp.m_pPuzzle, pBefore);
+    EXPECT_EQ(theApp.GetPuzzle(), pBefore);
     EXPECT_TRUE(m_boxes.Shown().empty());
 }
 
@@ -66,7 +66,7 @@ TEST_F(AppTest, SaveSolutionAsksOnceThenWritesToTheRememberedPath)
     EXPECT_EQ(dialog.strDefExt, u"sol");
     // Replacing an existing file is asked about first.
     EXPECT_NE(dialog.dwFlags & OFN_OVERWRITEPROMPT, 0u);
-    EXPECT_EQ(theApp.m_strSolutionFile, CString(strSolution));
+    EXPECT_EQ(theApp.GetSolutionFile(), CString(strSolution));
     ASSERT_TRUE(std::filesystem::exists(m_dir.File("mine.sol")));
 
     Type(u"H");
@@ -87,13 +87,13 @@ TEST_F(AppTest, LoadSolutionRestoresLettersAndIsNotRememberedForSaving)
 
     // A new load forgets the remembered path: its state must not go over a.sol.
     LoadPuzzle(HeartWriter(), "again.puz");
-    EXPECT_TRUE(theApp.m_strSolutionFile.IsEmpty());
-    EXPECT_FALSE(theApp.m_pPuzzle->GetSquare(0, 0).m_bFilled);
+    EXPECT_TRUE(theApp.GetSolutionFile().IsEmpty());
+    EXPECT_FALSE(theApp.GetPuzzle()->GetSquare(0, 0).m_bFilled);
 
     m_files.Choose(ModelPath(m_dir.File("a.sol")));
     ASSERT_TRUE(Choose(ID_LOAD_SOLUTION));
-    EXPECT_EQ(theApp.m_pPuzzle->GetSquare(0, 0).m_chLetter, u'H');
-    EXPECT_EQ(theApp.m_pPuzzle->GetSquare(2, 0).m_chLetter, u'A');
+    EXPECT_EQ(theApp.GetPuzzle()->GetSquare(0, 0).m_chLetter, u'H');
+    EXPECT_EQ(theApp.GetPuzzle()->GetSquare(2, 0).m_chLetter, u'A');
 
     m_files.Cancel();
     const size_t nDialogs = m_files.Shown().size();
@@ -112,7 +112,7 @@ TEST_F(AppTest, AFailedSaveKeepsTheOldFileAndSaysWhy)
     ASSERT_EQ(m_boxes.Shown().size(), 1u);
     EXPECT_EQ(m_boxes.Shown()[0].Icon(), UINT(MB_ICONSTOP));
     // The path stays remembered even so.
-    EXPECT_EQ(theApp.m_strSolutionFile, CString(strInMissingFolder));
+    EXPECT_EQ(theApp.GetSolutionFile(), CString(strInMissingFolder));
 }
 
 }  // namespace

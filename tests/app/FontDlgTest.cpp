@@ -23,14 +23,14 @@ TEST_F(FontDlgTest, OnlyAChoiceFromTheListChangesTheFace)
         Testing::TypeInto(dlg, IDC_FONT_NAME, strLast);
         Testing::PressOK(dlg);
     });
-    EXPECT_EQ(Grid().m_strFontName, u"No Such Face");
+    EXPECT_EQ(Grid().GetFontName(), u"No Such Face");
 
     Open(ID_OPTIONS_FONT, [](CDialog& dlg) {
         Testing::ChooseFromList(dlg, IDC_FONT_NAME, Names(dlg).GetCount() - 1);
         Testing::TypeInto(dlg, IDC_FONT_NAME, u"Typed Face");
         Testing::PressOK(dlg);
     });
-    EXPECT_EQ(Grid().m_strFontName, strLast);
+    EXPECT_EQ(Grid().GetFontName(), strLast);
     // Installed: opens selected. Cancel changes nothing.
     Open(ID_OPTIONS_FONT, [](CDialog& dlg) {
         EXPECT_EQ(Names(dlg).GetCurSel(), Names(dlg).GetCount() - 1);
@@ -38,8 +38,8 @@ TEST_F(FontDlgTest, OnlyAChoiceFromTheListChangesTheFace)
         Testing::TypeInto(dlg, IDC_LETTER_SIZE, u"20");
         Testing::PressCancel(dlg);
     });
-    EXPECT_EQ(Grid().m_strFontName, strLast);
-    EXPECT_EQ(Grid().m_nLetterFontSize, 10);
+    EXPECT_EQ(Grid().GetFontName(), strLast);
+    EXPECT_EQ(Grid().GetLetterFontSize(), 10);
 }
 
 TEST_F(FontDlgTest, SizesFromTwoToSixtyFourLetterFirstThenThePuzzleIsRebuiltButNothingIsWritten)
@@ -54,9 +54,9 @@ TEST_F(FontDlgTest, SizesFromTwoToSixtyFourLetterFirstThenThePuzzleIsRebuiltButN
         Testing::TypeInto(dlg, IDC_NUMBER_SIZE, u"2");
         Testing::PressOK(dlg);
     });
-    EXPECT_EQ(Grid().m_nLetterFontSize, 64);
-    EXPECT_EQ(Grid().m_nNumberFontSize, 2);
-    EXPECT_EQ(Grid().m_ptSelected, CPoint(1, 0));
+    EXPECT_EQ(Grid().GetLetterFontSize(), 64);
+    EXPECT_EQ(Grid().GetNumberFontSize(), 2);
+    EXPECT_EQ(Grid().GetSelectedSquare(), CPoint(1, 0));
     EXPECT_EQ(Stored(u"options", u"letter"), kAbsent);
 }
 

@@ -13,25 +13,25 @@ TEST_F(OptionsDlgTest, CancelChangesNothingButWritesEverySetting)
         Testing::Click(dlg, IDC_CHECK_ENTERED);
         Testing::PressCancel(dlg);
     });
-    EXPECT_EQ(Grid().m_nSquareSize, 20);
-    EXPECT_EQ(theApp.m_nSolveMode, 1);
+    EXPECT_EQ(Grid().GetSquareSize(), 20);
+    EXPECT_EQ(theApp.GetSolveMode(), 1);
     const std::pair<LPCTSTR, int> stored[] = {{u"mode", 1},    {u"number", 6}, {u"letter", 10},  {u"square", 20},
                                               {u"numbers", 0}, {u"input", 1},  {u"cluesize", 38}};
     for (const auto& [pszEntry, nValue] : stored)
         EXPECT_EQ(Stored(u"options", pszEntry), nValue) << trellis::test::ToUtf8(pszEntry);
-    EXPECT_EQ(Stored(u"color", u"7"), static_cast<int>(g_aDefaultGridColors[7]));
+    EXPECT_EQ(Stored(u"color", u"7"), 0);  // "Solid", black
 }
 
 TEST_F(OptionsDlgTest, OkHandsThePuzzleOverAgainAndAppliesTheFields)
 {
     LoadBigPuzzle();
-    Testing::ScrollBarAction(&PuzzleWnd().m_wndCross, SB_HORZ, SB_PAGEDOWN);
-    ASSERT_NE(PuzzleWnd().m_wndCross.m_ptScrollPos, CPoint(0, 0));
+    Testing::ScrollBarAction(&PuzzleWnd().GetCross(), SB_HORZ, SB_PAGEDOWN);
+    ASSERT_NE(PuzzleWnd().GetCross().GetScrollOffset(), CPoint(0, 0));
     CRect rcBefore;
-    PuzzleWnd().m_wndCross.GetWindowRect(&rcBefore);
+    PuzzleWnd().GetCross().GetWindowRect(&rcBefore);
     Open(ID_OPTIONS_GENERAL, [](CDialog& dlg) { Testing::PressOK(dlg); });
-    EXPECT_EQ(Grid().m_ptSelected, CPoint(1, 0));
-    EXPECT_EQ(PuzzleWnd().m_wndCross.m_ptScrollPos, CPoint(0, 0));
+    EXPECT_EQ(Grid().GetSelectedSquare(), CPoint(1, 0));
+    EXPECT_EQ(PuzzleWnd().GetCross().GetScrollOffset(), CPoint(0, 0));
 
     Open(ID_OPTIONS_GENERAL, [](CDialog& dlg) {
         Testing::TypeInto(dlg, IDC_SQUARE_SIZE, u"12");
@@ -39,16 +39,16 @@ TEST_F(OptionsDlgTest, OkHandsThePuzzleOverAgainAndAppliesTheFields)
             Testing::Click(dlg, nID);
         Testing::PressOK(dlg);
     });
-    EXPECT_EQ(Grid().m_nSquareSize, 12);
-    EXPECT_EQ(theApp.m_nSolveMode, 0);
-    EXPECT_TRUE(Grid().m_bShowNumbers);
+    EXPECT_EQ(Grid().GetSquareSize(), 12);
+    EXPECT_EQ(theApp.GetSolveMode(), 0);
+    EXPECT_TRUE(Grid().GetShowNumbers());
     EXPECT_EQ(Stored(u"options", u"input"), 0);
     // The input pane's room goes to the grid.
     CRect rcAfter, rcInput;
-    PuzzleWnd().m_wndCross.GetWindowRect(&rcAfter);
-    PuzzleWnd().m_wndInput.GetWindowRect(&rcInput);
+    PuzzleWnd().GetCross().GetWindowRect(&rcAfter);
+    PuzzleWnd().GetInput().GetWindowRect(&rcInput);
     EXPECT_TRUE(rcInput.IsRectEmpty());
-    EXPECT_EQ(rcAfter.Height(), rcBefore.Height() + PuzzleWnd().m_nInputHeight);
+    EXPECT_EQ(rcAfter.Height(), rcBefore.Height() + PuzzleWnd().GetInputHeight());
 }
 
 TEST_F(OptionsDlgTest, GroupBoxesFrameTheirControlsWithTheTitleInTheTopLine)
@@ -102,7 +102,7 @@ TEST_F(OptionsDlgTest, StoredClueHeightIsKeptUntilARadioIsClicked)
             Testing::Click(dlg, nID);
             Testing::PressOK(dlg);
         });
-        EXPECT_EQ(PuzzleWnd().m_nClueHeight, nHeight);
+        EXPECT_EQ(PuzzleWnd().GetClueHeight(), nHeight);
         EXPECT_EQ(Stored(u"options", u"cluesize"), nHeight);
     }
 }
@@ -117,7 +117,7 @@ TEST_F(OptionsDlgTest, SquareSizeOutsideTwoToSixtyFourIsRefused)
         Testing::TypeInto(dlg, IDC_SQUARE_SIZE, u"64");
         Testing::PressOK(dlg);
     });
-    EXPECT_EQ(Grid().m_nSquareSize, 64);
+    EXPECT_EQ(Grid().GetSquareSize(), 64);
 }
 
 }  // namespace

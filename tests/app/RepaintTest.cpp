@@ -18,14 +18,14 @@ TEST_F(RepaintTest, ASecondPuzzleOfTheSameSizeIsShownAlsoWhereItScrollsIntoView)
     std::vector<std::string> rows(15, std::string(15, 'B'));
     rows[0][2] = rows[14][14] = '#';
     LoadPuzzle(trellis::test::PuzzleFileWriter(rows), "second.puz");
-    EXPECT_EQ(fill(0, 0), Grid().m_colors[GRID_BACKGROUND_SELECTED_SQUARE]);
-    EXPECT_EQ(fill(2, 0), Grid().m_colors[GRID_SOLID]);
-    CCrossWnd& cross = PuzzleWnd().m_wndCross;
+    EXPECT_EQ(fill(0, 0), Grid().GetColor(GRID_BACKGROUND_SELECTED_SQUARE));
+    EXPECT_EQ(fill(2, 0), Grid().GetColor(GRID_SOLID));
+    CCrossWnd& cross = PuzzleWnd().GetCross();
     ASSERT_TRUE(Testing::ScrollBarAction(&cross, SB_HORZ, SB_BOTTOM));
     ASSERT_TRUE(Testing::ScrollBarAction(&cross, SB_VERT, SB_BOTTOM));
     Testing::RunUntilIdle();
-    EXPECT_EQ(fill(14, 14), Grid().m_colors[GRID_SOLID]);
-    EXPECT_EQ(fill(13, 14), Grid().m_colors[GRID_BACKGROUND]);
+    EXPECT_EQ(fill(14, 14), Grid().GetColor(GRID_SOLID));
+    EXPECT_EQ(fill(13, 14), Grid().GetColor(GRID_BACKGROUND));
 }
 
 }  // namespace

@@ -12,9 +12,9 @@ protected:
     {
         Start();
         m_strPath = LoadPuzzle(HeartWriter());
-        ASSERT_NE(theApp.m_pPuzzle, nullptr);
+        ASSERT_NE(theApp.GetPuzzle(), nullptr);
     }
-    CSquare Square(int nCol, int nRow) { return theApp.m_pPuzzle->GetSquare(nCol, nRow); }
+    CSquare Square(int nCol, int nRow) { return theApp.GetPuzzle()->GetSquare(nCol, nRow); }
 
     std::u16string m_strPath;
 };
@@ -25,8 +25,8 @@ TEST_F(SolvingTest, ToolbarAndMenuRunTheSolveCommandsInTheStoredMode)
     StartWithHeart();
     Type(u"HX");
     EXPECT_TRUE(Square(0, 0).m_bChecked);
-    EXPECT_FALSE(theApp.m_pPuzzle->IsIncorrect(0, 0));
-    EXPECT_TRUE(theApp.m_pPuzzle->IsIncorrect(1, 0));
+    EXPECT_FALSE(theApp.GetPuzzle()->IsIncorrect(0, 0));
+    EXPECT_TRUE(theApp.GetPuzzle()->IsIncorrect(1, 0));
 
     // From the toolbar in the small menu state.
     Testing::RunIdle();
@@ -36,7 +36,7 @@ TEST_F(SolvingTest, ToolbarAndMenuRunTheSolveCommandsInTheStoredMode)
 
     // Show Letter and Check Letter are different commands.
     ASSERT_TRUE(Choose(ID_SHOW_LETTER));
-    const CPoint pt = Grid().m_ptSelected;
+    const CPoint pt = Grid().GetSelectedSquare();
     EXPECT_EQ(Square(pt.x, pt.y).m_chLetter, Square(pt.x, pt.y).m_chSolution);
 
     ASSERT_TRUE(Choose(ID_CLEAR_PUZZLE));
@@ -59,16 +59,16 @@ TEST_F(SolvingTest, ASolvedPuzzleAsksToDeleteItsFile)
     EXPECT_EQ(m_boxes.Shown()[0].Icon(), UINT(MB_ICONQUESTION));
     EXPECT_EQ(m_boxes.Shown()[0].Buttons(), UINT(MB_YESNO));
     EXPECT_TRUE(std::filesystem::exists(m_dir.File("puzzle.puz")));
-    EXPECT_EQ(PuzzleWnd().m_wndClue.m_nNumber, 0);
+    EXPECT_EQ(PuzzleWnd().GetClue().GetNumber(), 0);
 
     for (size_t nShown : {2u, 4u}) {
         m_boxes.Answer(IDYES);
         ASSERT_TRUE(Choose(ID_SHOW_PUZZLE));
         ASSERT_EQ(m_boxes.Shown().size(), nShown);
         EXPECT_FALSE(std::filesystem::exists(m_dir.File("puzzle.puz")));
-        EXPECT_NE(theApp.m_pPuzzle, nullptr);
-        EXPECT_EQ(PuzzleWnd().m_pPuzzle, theApp.m_pPuzzle);
-        EXPECT_EQ(PuzzleWnd().m_wndClue.m_nNumber, 0);
+        EXPECT_NE(theApp.GetPuzzle(), nullptr);
+        EXPECT_EQ(PuzzleWnd().GetPuzzle(), theApp.GetPuzzle());
+        EXPECT_EQ(PuzzleWnd().GetClue().GetNumber(), 0);
     }
     EXPECT_EQ(m_boxes.Shown()[3].strText, u"Cannot delete puzzle file '" + m_strPath + u"'");
     EXPECT_EQ(m_boxes.Shown()[3].Icon(), UINT(MB_ICONSTOP));

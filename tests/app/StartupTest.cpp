@@ -17,8 +17,8 @@ const std::vector<LPCTSTR> kOptionNames = {u"mode", u"number", u"letter", u"squa
 std::vector<int> LiveOptions(CPuzzleWnd& wnd)
 {
     CGridWnd& grid = wnd.GetGrid();
-    return {theApp.m_nSolveMode, grid.m_nNumberFontSize, grid.m_nLetterFontSize, grid.m_nSquareSize,
-            grid.m_bShowNumbers, wnd.m_bShowInput,       wnd.m_nClueHeight};
+    return {theApp.GetSolveMode(), grid.GetNumberFontSize(), grid.GetLetterFontSize(), grid.GetSquareSize(),
+            grid.GetShowNumbers(), wnd.GetShowInput(),       wnd.GetClueHeight()};
 }
 
 void StoreOptions(const std::vector<int>& values)
@@ -28,14 +28,16 @@ void StoreOptions(const std::vector<int>& values)
 }
 
 const std::vector<int> kDefaultOptions = {1, 6, 10, 20, 0, 1, 38};
+// The eight colour slots' defaults, 0x00BBGGRR.
+const COLORREF kDefaultColors[] = {0x000000, 0xFFFFFF, 0x0000FF, 0xFFFFFF, 0xFF0000, 0x800000, 0x0000FF, 0x000000};
 
 TEST_F(AppTest, FirstStartUsesEveryDefaultAndWritesNothing)
 {
     Start();
     EXPECT_EQ(LiveOptions(PuzzleWnd()), kDefaultOptions);
-    EXPECT_EQ(Grid().m_strFontName, CString(u"Arial"));
+    EXPECT_EQ(Grid().GetFontName(), CString(u"Arial"));
     for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(Grid().m_colors[i], g_aDefaultGridColors[i]) << "slot " << i;
+        EXPECT_EQ(Grid().GetColor(i), kDefaultColors[i]) << "slot " << i;
 
     for (LPCTSTR name : kOptionNames)
         EXPECT_EQ(int(theApp.GetProfileInt(u"options", name, kAbsent)), kAbsent);
@@ -54,16 +56,16 @@ TEST_F(AppTest, StoredSettingsAreAppliedAndTheLayoutFollows)
     Start();
 
     EXPECT_EQ(LiveOptions(PuzzleWnd()), (std::vector<int> {0, 8, 14, 30, 1, 0, 25}));
-    EXPECT_EQ(Grid().m_colors[0], COLORREF(0));
-    EXPECT_EQ(Grid().m_colors[3], COLORREF(0x00123456));
-    EXPECT_EQ(Grid().m_colors[5], g_aDefaultGridColors[5]);
+    EXPECT_EQ(Grid().GetColor(0), COLORREF(0));
+    EXPECT_EQ(Grid().GetColor(3), COLORREF(0x00123456));
+    EXPECT_EQ(Grid().GetColor(5), kDefaultColors[5]);
 
     // No input pane: the clue bar is the bottom pane, reaching one pixel
     // below the puzzle window, and the pad has no room at all.
     CRect rcClue, rcPuzzle, rcInput;
-    PuzzleWnd().m_wndClue.GetWindowRect(&rcClue);
+    PuzzleWnd().GetClue().GetWindowRect(&rcClue);
     PuzzleWnd().GetWindowRect(&rcPuzzle);
-    PuzzleWnd().m_wndInput.GetClientRect(&rcInput);
+    PuzzleWnd().GetInput().GetClientRect(&rcInput);
     EXPECT_EQ(rcClue.Height(), 25);
     EXPECT_EQ(rcClue.bottom, rcPuzzle.bottom + 1);
     EXPECT_TRUE(rcInput.IsRectEmpty());
@@ -77,8 +79,8 @@ TEST_F(AppTest, OddStoredValuesFallBackToTheirDefaults)
     Start();
 
     EXPECT_EQ(LiveOptions(PuzzleWnd()), kDefaultOptions);
-    EXPECT_EQ(Grid().m_colors[1], COLORREF(0x0000FF00));
-    EXPECT_EQ(Grid().m_colors[2], g_aDefaultGridColors[2]);
+    EXPECT_EQ(Grid().GetColor(1), COLORREF(0x0000FF00));
+    EXPECT_EQ(Grid().GetColor(2), kDefaultColors[2]);
 }
 
 TEST_F(AppTest, MenusStartSmallAndToggleWithTheToolbarInBothStates)
@@ -103,11 +105,11 @@ TEST_F(AppTest, MenusStartSmallAndToggleWithTheToolbarInBothStates)
         u"Check Letter", u"Check Word", u"Check Puzzle", u"", u"Unlock Puzzle ..."};
     EXPECT_EQ(Testing::MenuItemTexts(Frame(), 2), solve);
     EXPECT_EQ(Testing::ToolBarButtons(Frame()), buttons);
-    EXPECT_EQ(Frame().m_bFullMenus, 1);
+    EXPECT_EQ(Frame().HasFullMenus(), 1);
 
     ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_TOGGLE_MENUS));
     EXPECT_EQ(Testing::MenuTitles(Frame()), small);
-    EXPECT_EQ(Frame().m_bFullMenus, 0);
+    EXPECT_EQ(Frame().HasFullMenus(), 0);
 }
 
 TEST_F(AppTest, PuzzleCommandsAreEnabledExactlyWhileAPuzzleIsLoaded)
@@ -127,12 +129,20 @@ TEST_F(AppTest, PuzzleCommandsAreEnabledExactlyWhileAPuzzleIsLoaded)
         EXPECT_TRUE(Testing::IsMenuItemEnabled(Frame(), nID)) << nID;
 }
 
-TEST_F(AppTest, ExitClosesTheFrame)
+TEST_F(AppTest, ExitClosesTheFrameAndTheEndLetsThePuzzleGo)
 {
     Start();
+    LoadPuzzle(HeartWriter());
+    m_files.Choose(ModelPath(m_dir.File("heart.sol")));
+    ASSERT_TRUE(Choose(ID_SAVE_SOLUTION_AS));
+    ASSERT_FALSE(theApp.GetSolutionFile().IsEmpty());
     ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_APP_EXIT));
     Testing::RunUntilIdle();
     EXPECT_EQ(theApp.m_pMainWnd, nullptr);
+
+    theApp.ExitInstance();
+    EXPECT_EQ(theApp.GetPuzzle(), nullptr);
+    EXPECT_TRUE(theApp.GetSolutionFile().IsEmpty());
 }
 
 TEST_F(AppTest, AFrameThatCannotBeCreatedIsReportedAndStartUpFails)

@@ -62,18 +62,18 @@ TEST_F(UnlockTest, OnlyALockedPuzzleCanBeUnlockedAndItCannotBeCheckedOrShown)
         Testing::TypeInto(dlg, IDC_UNLOCK_KEY, u"4271");
         Testing::PressCancel(dlg);
     });
-    EXPECT_TRUE(theApp.m_pPuzzle->m_bLocked);
+    EXPECT_TRUE(theApp.GetPuzzle()->m_bLocked);
     EXPECT_TRUE(m_boxes.Shown().empty());
 }
 
 TEST_F(UnlockTest, AWrongOrShortKeySaysSoAndTheRightOneUnlocks)
 {
     LoadPuzzle(PuzzleFileWriter(kRows).Locked(4271));
-    const WCHAR chScrambled = theApp.m_pPuzzle->GetSquare(0, 0).m_chSolution;
+    const WCHAR chScrambled = theApp.GetPuzzle()->GetSquare(0, 0).m_chSolution;
     Unlock(u"4272");
     Unlock(u"427");
-    EXPECT_TRUE(theApp.m_pPuzzle->m_bLocked);
-    EXPECT_EQ(theApp.m_pPuzzle->GetSquare(0, 0).m_chSolution, chScrambled);
+    EXPECT_TRUE(theApp.GetPuzzle()->m_bLocked);
+    EXPECT_EQ(theApp.GetPuzzle()->GetSquare(0, 0).m_chSolution, chScrambled);
     // The field takes four digits and no more.
     Open(ID_UNLOCK_PUZZLE, [](CDialog& dlg) {
         Testing::TypeInto(dlg, IDC_UNLOCK_KEY, u"42x719");
@@ -82,8 +82,8 @@ TEST_F(UnlockTest, AWrongOrShortKeySaysSoAndTheRightOneUnlocks)
     });
     EXPECT_EQ(Messages(),
               (std::vector<std::u16string> {u"That is not the key of this puzzle.", u"The key has four digits."}));
-    EXPECT_FALSE(theApp.m_pPuzzle->m_bLocked);
-    EXPECT_EQ(theApp.m_pPuzzle->GetSquare(0, 0).m_chSolution, u'H');
+    EXPECT_FALSE(theApp.GetPuzzle()->m_bLocked);
+    EXPECT_EQ(theApp.GetPuzzle()->GetSquare(0, 0).m_chSolution, u'H');
     EXPECT_FALSE(Testing::IsMenuItemEnabled(Frame(), ID_UNLOCK_PUZZLE));
     EXPECT_EQ(AnswerCommandsEnabled(), 9);
 }
@@ -93,8 +93,8 @@ TEST_F(UnlockTest, AnEmptyKeySearchesForIt)
     LoadPuzzle(PuzzleFileWriter(kRows).Locked(105));
     Unlock(u"");
     EXPECT_TRUE(m_boxes.Shown().empty());
-    EXPECT_FALSE(theApp.m_pPuzzle->m_bLocked);
-    EXPECT_EQ(theApp.m_pPuzzle->GetSquare(4, 4).m_chSolution, u'D');
+    EXPECT_FALSE(theApp.GetPuzzle()->m_bLocked);
+    EXPECT_EQ(theApp.GetPuzzle()->GetSquare(4, 4).m_chSolution, u'D');
 }
 
 // While locked, a grid full of the right letters is solved by the checksum;
@@ -107,7 +107,7 @@ TEST_F(UnlockTest, TypingTheAnswersOfALockedPuzzleSolvesIt)
     for (int r = 0; r < 5; ++r) {
         Testing::Tap(&Grid(), Grid().GetSquareRect(0, r).CenterPoint());
         Testing::RunUntilIdle();
-        if (Grid().m_nDirection != 1)
+        if (Grid().GetDirection() != 1)
             Testing::Tap(&Grid(), Grid().GetSquareRect(0, r).CenterPoint());
         Type(std::u16string(rows[r].begin(), rows[r].end() - (r == 4 ? 1 : 0)) + (r == 4 ? u"X" : u""));
     }
@@ -115,7 +115,7 @@ TEST_F(UnlockTest, TypingTheAnswersOfALockedPuzzleSolvesIt)
     Type(u"D");  // the cursor stayed on the last square
     ASSERT_EQ(m_boxes.Shown().size(), 1u);
     EXPECT_EQ(m_boxes.Shown()[0].Icon(), UINT(MB_ICONQUESTION));
-    EXPECT_TRUE(theApp.m_pPuzzle->m_bLocked);
+    EXPECT_TRUE(theApp.GetPuzzle()->m_bLocked);
 }
 
 // Two keys give this file's checksum, so the search cannot tell which; the
@@ -127,13 +127,13 @@ TEST_F(UnlockTest, TheDiagramlessKeyMustBeTyped)
         GTEST_SKIP() << "no corpus file " << path;
     m_files.Choose(path.u16string());
     ASSERT_TRUE(Choose(ID_LOAD_PUZZLE));
-    ASSERT_NE(theApp.m_pPuzzle, nullptr);
+    ASSERT_NE(theApp.GetPuzzle(), nullptr);
     EXPECT_EQ(AnswerCommandsEnabled(), 0);
     Unlock(u"");
     EXPECT_EQ(Messages(), std::vector<std::u16string> {u"The key could not be found."});
-    EXPECT_TRUE(theApp.m_pPuzzle->m_bLocked);
+    EXPECT_TRUE(theApp.GetPuzzle()->m_bLocked);
     Unlock(u"3285");
-    EXPECT_FALSE(theApp.m_pPuzzle->m_bLocked);
+    EXPECT_FALSE(theApp.GetPuzzle()->m_bLocked);
 }
 
 }  // namespace

@@ -75,6 +75,21 @@ check_package() {
   done
   [ "$(dpkg-deb -f "$deb" Package)" = trellis ] || fail "the package is not named trellis"
   dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "the package does not depend on Qt's widgets"
+
+  # The package's version is valid and names the release the program shows;
+  # a stage before the release ("1.0 Beta 4") sorts before the release itself.
+  version=$(dpkg-deb -f "$deb" Version)
+  dpkg --validate-version "$version" 2>/dev/null || fail "the package version '$version' is not valid"
+  shown=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$build/app/trellis" --version)
+  shown=${shown#trellis }
+  release=${shown%% *}
+  case $version in
+    "$release" | "$release~"*) ;;
+    *) fail "the package version '$version' is not the program's '$shown'" ;;
+  esac
+  if [ "$shown" != "$release" ]; then
+    dpkg --compare-versions "$version" lt "$release" || fail "'$version' does not sort before the release $release"
+  fi
   echo "packaged and checked: $(basename "$deb")"
 }
 

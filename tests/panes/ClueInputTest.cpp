@@ -51,19 +51,19 @@ TEST_F(ClueTest, ADoubleTapOpensTheTipInTheSamePlaceWhereverTheBarIs)
     for (int y : {191, 249}) {
         Create(y);
         Testing::Tap(&m_clue, CPoint(20, 10));
-        EXPECT_FALSE(m_clue.m_wndTip.IsWindowVisible());
+        EXPECT_FALSE(m_clue.GetTip().IsWindowVisible());
         m_clue.SetClue(3, u'D', u"Tip text");
         Testing::DoubleTap(&m_clue, CPoint(20, 10));
         Testing::RunUntilIdle();
-        ASSERT_TRUE(m_clue.m_wndTip.IsWindowVisible());
-        EXPECT_EQ(CString(u"3D: Tip text"), m_clue.m_wndTip.m_strText);
+        ASSERT_TRUE(m_clue.GetTip().IsWindowVisible());
+        EXPECT_EQ(CString(u"3D: Tip text"), m_clue.GetTip().GetText());
         CRect rc;
-        m_clue.m_wndTip.GetWindowRect(&rc);
+        m_clue.GetTip().GetWindowRect(&rc);
         EXPECT_EQ(CRect(6, 180, 234, 260), rc) << y;
-        EXPECT_EQ(CClueWnd::TIP_COLOR, Testing::PixelAt(&m_clue.m_wndTip, 200, 60));
-        EXPECT_GT(Testing::CountPixels(&m_clue.m_wndTip, CRect(2, 2, 80, 20), kBlack), 0);
-        Testing::Tap(&m_clue.m_wndTip, CPoint(10, 10));
-        EXPECT_FALSE(m_clue.m_wndTip.IsWindowVisible());
+        EXPECT_EQ(CClueWnd::TIP_COLOR, Testing::PixelAt(&m_clue.GetTip(), 200, 60));
+        EXPECT_GT(Testing::CountPixels(&m_clue.GetTip(), CRect(2, 2, 80, 20), kBlack), 0);
+        Testing::Tap(&m_clue.GetTip(), CPoint(10, 10));
+        EXPECT_FALSE(m_clue.GetTip().IsWindowVisible());
         m_clue.DestroyWindow();
     }
 }

@@ -23,7 +23,8 @@ protected:
         }
         m_pPuzzle = writer.Load(TempDir());
         m_grid.SetPuzzle(m_pPuzzle.get());
-        std::copy(kSlots, kSlots + NUM_GRID_COLORS, m_grid.m_colors);
+        for (int i = 0; i < NUM_GRID_COLORS; ++i)
+            m_grid.SetColor(i, kSlots[i]);
         Repaint();
     }
     void Repaint()
@@ -79,11 +80,11 @@ TEST_F(GridTest, SizesItselfToThePuzzleAndSelectsTheFirstWhiteSquareAcross)
     EXPECT_EQ(CRect(0, 0, 336, 226), RectInParent(m_grid));
     m_host.m_words.clear();
     Show({"##...", "....."});
-    EXPECT_EQ(CPoint(2, 0), m_grid.m_ptSelected);
-    EXPECT_EQ(CPoint(2, 0), m_grid.m_ptWordStart);
-    EXPECT_EQ(DIRECTION_ACROSS, m_grid.m_nDirection);
+    EXPECT_EQ(CPoint(2, 0), m_grid.GetSelectedSquare());
+    EXPECT_EQ(CPoint(2, 0), m_grid.GetWordStart());
+    EXPECT_EQ(DIRECTION_ACROSS, m_grid.GetDirection());
     Show({"##", "##"});  // nothing to select, nothing sent
-    EXPECT_EQ(DIRECTION_NONE, m_grid.m_nDirection);
+    EXPECT_EQ(DIRECTION_NONE, m_grid.GetDirection());
     ASSERT_EQ(1u, m_host.m_words.size());
     EXPECT_EQ(std::make_pair(WPARAM(1), CPoint(2, 0)), m_host.m_words[0]);
 
@@ -93,7 +94,45 @@ TEST_F(GridTest, SizesItselfToThePuzzleAndSelectsTheFirstWhiteSquareAcross)
     EXPECT_EQ(0, InkPixels(&m_grid, CRect(0, 0, 50, 50), RGB(255, 255, 255)));
     EXPECT_EQ(CSize(50, 50), RectInParent(m_grid).Size());
     Tap(1, 1);
-    EXPECT_EQ(CPoint(2, 0), m_grid.m_ptSelected);
+    EXPECT_EQ(CPoint(2, 0), m_grid.GetSelectedSquare());
+}
+
+TEST_F(GridTest, RefusesSizesOutsideTwoToSixtyFourAndKeepsColoursToTwentyFourBits)
+{
+    // Each refusal leaves the size before it: a 1 x 1 grid is a square plus
+    // two lines and two margins of 2 pixels each way.
+    for (const auto& [nTried, bTaken, nSide] :
+         {std::tuple {2, TRUE, 10}, std::tuple {1, FALSE, 10}, std::tuple {64, TRUE, 72}, std::tuple {65, FALSE, 72},
+          std::tuple {0, FALSE, 72}, std::tuple {-20, FALSE, 72}}) {
+        EXPECT_EQ(m_grid.SetSquareSize(nTried), bTaken) << nTried;
+        Show({"A"});
+        EXPECT_EQ(CSize(nSide, nSide), RectInParent(m_grid).Size()) << nTried;
+    }
+    for (auto [pSet, pGet] : {std::pair {&CGridWnd::SetLetterFontSize, &CGridWnd::GetLetterFontSize},
+                              std::pair {&CGridWnd::SetNumberFontSize, &CGridWnd::GetNumberFontSize}}) {
+        EXPECT_TRUE((m_grid.*pSet)(64));
+        EXPECT_FALSE((m_grid.*pSet)(65));
+        EXPECT_FALSE((m_grid.*pSet)(1));
+        EXPECT_EQ((m_grid.*pGet)(), 64);
+        EXPECT_TRUE((m_grid.*pSet)(2));
+        EXPECT_EQ((m_grid.*pGet)(), 2);
+    }
+
+    // The top byte of a colour means nothing and never reaches the screen or
+    // the settings; slots beyond the eight do not exist.
+    Show({"AB", "CD"});
+    m_grid.SetColor(GRID_BACKGROUND, 0xFF102030);
+    m_grid.SetColor(-1, RGB(1, 1, 1));
+    m_grid.SetColor(NUM_GRID_COLORS, RGB(1, 1, 1));
+    Repaint();
+    EXPECT_EQ(COLORREF(0x102030), Fill(0, 1));
+    for (int i = 0; i < NUM_GRID_COLORS; ++i)
+        EXPECT_EQ(i == GRID_BACKGROUND ? COLORREF(0x102030) : kSlots[i], m_grid.GetColor(i)) << i;
+    EXPECT_EQ(COLORREF(0), m_grid.GetColor(NUM_GRID_COLORS));
+
+    // Any true value shows the numbers, and is kept as the 1 the store takes.
+    m_grid.SetShowNumbers(7);
+    EXPECT_EQ(TRUE, m_grid.GetShowNumbers());
 }
 
 TEST_F(GridTest, EverySlotColoursItsSquaresAndLetters)
@@ -127,7 +166,7 @@ TEST_F(GridTest, NumbersOnlyWhenSwitchedOnInTheTopLeftCorner)
         return InkPixels(&m_grid, m_grid.GetSquareRect(nCol, nRow), Fill(nCol, nRow));
     };
     EXPECT_EQ(0, ink(0, 0) + ink(2, 0) + ink(0, 2));
-    m_grid.m_bShowNumbers = TRUE;
+    m_grid.SetShowNumbers(TRUE);
     Repaint();
     EXPECT_TRUE(ink(0, 0) > 0 && ink(2, 0) > 0 && ink(0, 2) > 0);
     EXPECT_EQ(0, ink(1, 0));
@@ -148,7 +187,7 @@ TEST_F(GridTest, PartialPaintsGiveTheSamePixelsAsAFullPaint)
         }
     }
     Show(PuzzleFileWriter(rows).Section("GEXT", gext));
-    m_grid.m_bShowNumbers = TRUE;
+    m_grid.SetShowNumbers(TRUE);
     for (int i = 0; i < 5000; i++) {
         const int nCol = static_cast<int>(random() % 255), nRow = static_cast<int>(random() % 40);
         if (!m_pPuzzle->IsBlack(nCol, nRow))
@@ -188,7 +227,7 @@ TEST_F(GridTest, TapsHitASquareWithTheLinesRightOfAndBelowIt)
         EXPECT_FALSE(m_grid.HitTest(miss, pt));
     Testing::Tap(&m_grid, CPoint(26, 25));
     Testing::Tap(&m_grid, CPoint(334, 25));
-    EXPECT_EQ(CPoint(1, 0), m_grid.m_ptSelected);
+    EXPECT_EQ(CPoint(1, 0), m_grid.GetSelectedSquare());
 }
 
 TEST_F(GridTest, TapsSelectTurnAndMoveWithinTheWord)
@@ -202,7 +241,7 @@ TEST_F(GridTest, TapsSelectTurnAndMoveWithinTheWord)
     EXPECT_EQ(kSlots[GRID_BACKGROUND_SELECTED_WORD], Fill(0, 0));
     EXPECT_EQ(kSlots[GRID_BACKGROUND_SELECTED_SQUARE], Fill(0, 1));
     Tap(0, 2);  // black: takes the square, keeps the word
-    EXPECT_EQ(CPoint(0, 2), m_grid.m_ptSelected);
+    EXPECT_EQ(CPoint(0, 2), m_grid.GetSelectedSquare());
     EXPECT_EQ(kSlots[GRID_BACKGROUND_SELECTED_WORD], Fill(0, 1));
     EXPECT_EQ(kSlots[GRID_SOLID], Fill(0, 2));
     EXPECT_EQ(1u, m_host.m_words.size());
@@ -213,13 +252,13 @@ TEST_F(GridTest, SquaresInNoWordTakeWhateverStartTheWalkFinds)
     Show({"..#.", "#.##"});  // 1 across, 2 down from (1,0); (3,0) is in no word
     m_host.m_words.clear();
     Tap(3, 0);  // across: no across word, and no down start above
-    EXPECT_EQ(CPoint(3, 0), m_grid.m_ptSelected);
-    EXPECT_EQ(CPoint(0, 0), m_grid.m_ptWordStart);
+    EXPECT_EQ(CPoint(3, 0), m_grid.GetSelectedSquare());
+    EXPECT_EQ(CPoint(0, 0), m_grid.GetWordStart());
     Tap(3, 0);  // the selected square, in no down word: nothing
     Tap(1, 1);
     Tap(3, 0);  // down: the walk left passes the black square to 1 across
-    EXPECT_EQ(DIRECTION_ACROSS, m_grid.m_nDirection);
-    EXPECT_EQ(CPoint(0, 0), m_grid.m_ptWordStart);
+    EXPECT_EQ(DIRECTION_ACROSS, m_grid.GetDirection());
+    EXPECT_EQ(CPoint(0, 0), m_grid.GetWordStart());
     EXPECT_EQ(2u, m_host.m_words.size());
 }
 
@@ -277,7 +316,7 @@ TEST_F(GridTest, LettersAndNumbersLieOverTheCircle)
 {
     m_grid.SetSquareSize(20);
     Show(PuzzleFileWriter({"....", "....", "...."}).Section("GEXT", Circled(12, {8})));
-    m_grid.m_bShowNumbers = TRUE;
+    m_grid.SetShowNumbers(TRUE);
     Put(0, 2, u'W', TRUE);  // wrong and checked, circled, and the same without a circle
     Put(1, 2, u'W', TRUE);
     Repaint();

@@ -26,9 +26,9 @@ protected:
     std::string Selected()
     {
         const CGridWnd& grid = Grid();
-        const bool bAcross = grid.m_nDirection == DIRECTION_ACROSS;
-        return std::to_string(grid.m_ptSelected.x) + "," + std::to_string(grid.m_ptSelected.y) +
-               (bAcross ? " A" : " D") + std::to_string(bAcross ? grid.m_ptWordStart.x : grid.m_ptWordStart.y);
+        const bool bAcross = grid.GetDirection() == DIRECTION_ACROSS;
+        return std::to_string(grid.GetSelectedSquare().x) + "," + std::to_string(grid.GetSelectedSquare().y) +
+               (bAcross ? " A" : " D") + std::to_string(bAcross ? grid.GetWordStart().x : grid.GetWordStart().y);
     }
     // The clue bar's number and direction, "4A".
     std::string ClueLabel()
@@ -36,7 +36,7 @@ protected:
         const CString text = Clue();
         return ToUtf8(std::u16string(text.GetString()).substr(0, text.Find(u':')));
     }
-    COLORREF Color(int nSlot) { return Grid().m_colors[nSlot]; }
+    COLORREF Color(int nSlot) { return Grid().GetColor(nSlot); }
     COLORREF Shown(int nCol, int nRow)
     {
         const CRect rc = Grid().GetSquareRect(nCol, nRow);
@@ -202,7 +202,7 @@ TEST_F(KeyboardTest, TheKeysNeverEnterLettersAndNeedASelection)
     Load({"##", "##"});
     for (UINT vk : {VK_RIGHT, VK_TAB, VK_SPACE, VK_BACK, VK_DELETE})
         Key(vk);
-    EXPECT_EQ(Grid().m_nDirection, DIRECTION_NONE);
+    EXPECT_EQ(Grid().GetDirection(), DIRECTION_NONE);
     EXPECT_FALSE(Square(0, 0).m_bFilled || Square(0, 0).m_chLetter);
 
     Load(kGrid);

@@ -13,33 +13,48 @@ namespace {
 TEST_F(PuzzleWndTest, CreatesThreeNamedPanesAndLaysThemOut)
 {
     const std::pair<CWnd*, LPCTSTR> panes[] = {
-        {&m_wnd.m_wndCross, u"cross"}, {&m_wnd.m_wndClue, u"clue"}, {&m_wnd.m_wndInput, u"input"}};
+        {&m_wnd.GetCross(), u"cross"}, {&m_wnd.GetClue(), u"clue"}, {&m_wnd.GetInput(), u"input"}};
     for (int i = 0; i < 3; i++) {
         ASSERT_EQ(panes[i].first, m_wnd.GetDlgItem(IDC_CROSS_WND + i));
         CString strName;
         panes[i].first->GetWindowText(strName);
         EXPECT_EQ(CString(panes[i].second), strName);
     }
-    EXPECT_EQ(&Grid(), m_wnd.m_wndCross.GetDlgItem(IDC_GRID_WND));
+    EXPECT_EQ(&Grid(), m_wnd.GetCross().GetDlgItem(IDC_GRID_WND));
     EXPECT_EQ(0u, m_wnd.GetStyle() & WS_BORDER);
 
-    EXPECT_EQ(CRect(0, 0, 240, 190), RectInParent(m_wnd.m_wndCross));
-    EXPECT_EQ(CRect(0, 191, 240, 229), RectInParent(m_wnd.m_wndClue));
-    EXPECT_EQ(CRect(0, 229, 240, 269), RectInParent(m_wnd.m_wndInput));
+    EXPECT_EQ(CRect(0, 0, 240, 190), RectInParent(m_wnd.GetCross()));
+    EXPECT_EQ(CRect(0, 191, 240, 229), RectInParent(m_wnd.GetClue()));
+    EXPECT_EQ(CRect(0, 229, 240, 269), RectInParent(m_wnd.GetInput()));
     EXPECT_EQ(RGB(0, 128, 0), Testing::PixelAt(&m_wnd, 100, 190));
 
-    m_wnd.m_bShowInput = FALSE;
-    m_wnd.m_nClueHeight = 20;
+    m_wnd.SetShowInput(FALSE);
+    m_wnd.SetClueHeight(20);
     m_wnd.RecalcLayout();
-    EXPECT_EQ(CRect(0, 0, 240, 248), RectInParent(m_wnd.m_wndCross));
-    EXPECT_EQ(CRect(0, 249, 240, 269), RectInParent(m_wnd.m_wndClue));
-    EXPECT_EQ(CRect(0, 0, 0, 0), RectInParent(m_wnd.m_wndInput));
+    EXPECT_EQ(CRect(0, 0, 240, 248), RectInParent(m_wnd.GetCross()));
+    EXPECT_EQ(CRect(0, 249, 240, 269), RectInParent(m_wnd.GetClue()));
+    EXPECT_EQ(CRect(0, 0, 0, 0), RectInParent(m_wnd.GetInput()));
 
     // Lower than the bars: the grid host gets no height rather than less.
-    m_wnd.m_bShowInput = TRUE;
+    m_wnd.SetShowInput(TRUE);
     m_wnd.MoveWindow(0, 0, 240, 50);
-    EXPECT_EQ(CRect(0, 0, 240, 0), RectInParent(m_wnd.m_wndCross));
-    EXPECT_EQ(CRect(0, -9, 240, 11), RectInParent(m_wnd.m_wndClue));
+    EXPECT_EQ(CRect(0, 0, 240, 0), RectInParent(m_wnd.GetCross()));
+    EXPECT_EQ(CRect(0, -9, 240, 11), RectInParent(m_wnd.GetClue()));
+}
+
+TEST_F(PuzzleWndTest, AClueBarOutsideOneToTwoHundredPixelsIsRefused)
+{
+    for (const auto& [nTried, bTaken, nHeight] :
+         {std::tuple {1, TRUE, 1}, std::tuple {0, FALSE, 1}, std::tuple {200, TRUE, 200}, std::tuple {201, FALSE, 200},
+          std::tuple {-38, FALSE, 200}, std::tuple {25, TRUE, 25}}) {
+        EXPECT_EQ(m_wnd.SetClueHeight(nTried), bTaken) << nTried;
+        m_wnd.RecalcLayout();
+        EXPECT_EQ(nHeight, RectInParent(m_wnd.GetClue()).Height()) << nTried;
+    }
+    // Any true value shows the pad, and is kept as the 1 the store takes.
+    m_wnd.SetShowInput(FALSE);
+    m_wnd.SetShowInput(-1);
+    EXPECT_EQ(TRUE, m_wnd.GetShowInput());
 }
 
 TEST_F(PuzzleWndTest, EachSelectedWordPutsItsClueInTheBar)
@@ -66,9 +81,9 @@ TEST_F(PuzzleWndTest, EachSelectedWordPutsItsClueInTheBar)
     Load({"#.#", "..."});
     EXPECT_EQ(CString(), Clue());
     CRect rcBar;
-    m_wnd.m_wndClue.GetClientRect(&rcBar);
+    m_wnd.GetClue().GetClientRect(&rcBar);
     rcBar.DeflateRect(1, 1);
-    EXPECT_EQ(0, InkPixels(&m_wnd.m_wndClue, rcBar, RGB(255, 255, 255)));
+    EXPECT_EQ(0, InkPixels(&m_wnd.GetClue(), rcBar, RGB(255, 255, 255)));
     Load({"AB", "C#"}, {"Ab", "Ac"});
     EXPECT_EQ(CString(u"1A: Ab"), Clue());
     m_wnd.SetPuzzle(nullptr);  // a failed load
@@ -77,7 +92,7 @@ TEST_F(PuzzleWndTest, EachSelectedWordPutsItsClueInTheBar)
 
 TEST_F(PuzzleWndTest, TheScrollHostMovesTheGridBySquaresWithinItsRange)
 {
-    CCrossWnd& cross = m_wnd.m_wndCross;
+    CCrossWnd& cross = m_wnd.GetCross();
     auto pos = [this] { return RectInParent(Grid()).TopLeft(); };
     auto scroll = [&cross](int nBar, UINT nCode, int nPos = 0) {
         ASSERT_TRUE(Testing::ScrollBarAction(&cross, nBar, nCode, nPos));
@@ -120,7 +135,7 @@ TEST_F(PuzzleWndTest, TheScrollHostMovesTheGridBySquaresWithinItsRange)
 
 TEST_F(PuzzleWndTest, AGrownViewKeepsTheGridScrolledWithinItsNewRange)
 {
-    CCrossWnd& cross = m_wnd.m_wndCross;
+    CCrossWnd& cross = m_wnd.GetCross();
     Load(std::vector<std::string>(15, std::string(15, '.')));  // 336 x 336 pixels
     ASSERT_TRUE(Testing::ScrollBarAction(&cross, SB_HORZ, SB_RIGHT));
     ASSERT_TRUE(Testing::ScrollBarAction(&cross, SB_VERT, SB_BOTTOM));
@@ -139,7 +154,7 @@ TEST_F(PuzzleWndTest, AGrownViewKeepsTheGridScrolledWithinItsNewRange)
     EXPECT_FALSE(Testing::IsScrollBarShown(&cross, SB_HORZ));
     EXPECT_FALSE(Testing::IsScrollBarShown(&cross, SB_VERT));
     EXPECT_EQ(CPoint(0, 0), RectInParent(Grid()).TopLeft());
-    EXPECT_EQ(CPoint(0, 0), cross.m_ptScrollPos);
+    EXPECT_EQ(CPoint(0, 0), cross.GetScrollOffset());
 }
 
 // A real puzzle on the device-sized screen.
@@ -152,7 +167,7 @@ TEST_F(PuzzleWndTest, ShowsARealPuzzle)
     std::u16string strError;
     ASSERT_TRUE(puzzle.LoadPuzzle(ModelPath(file), strError)) << ToUtf8(strError);
     m_wnd.SetPuzzle(&puzzle);
-    const CPoint ptFirst = Grid().m_ptSelected;
+    const CPoint ptFirst = Grid().GetSelectedSquare();
     Select(ptFirst.x, ptFirst.y);  // turns down
     const CClue* pClue = puzzle.GetDownClue(ptFirst.x, ptFirst.y);
     ASSERT_NE(nullptr, pClue);
@@ -173,7 +188,7 @@ protected:
     CRect View()
     {
         CRect rc;
-        m_wnd.m_wndCross.GetClientRect(&rc);
+        m_wnd.GetCross().GetClientRect(&rc);
         return rc;
     }
     CPoint GridAt() { return RectInParent(Grid()).TopLeft(); }
@@ -181,7 +196,7 @@ protected:
     CRect InView(int nCol, int nRow)
     {
         CRect rc = Grid().GetSquareRect(nCol, nRow);
-        rc.InflateRect(Grid().m_nLineWidth, Grid().m_nLineWidth);
+        rc.InflateRect(Grid().GetLineWidth(), Grid().GetLineWidth());
         rc.OffsetRect(GridAt());
         return rc;
     }
@@ -190,7 +205,7 @@ protected:
         CRect rcBoth;
         return rcBoth.IntersectRect(InView(nCol, nRow), View()) && rcBoth == InView(nCol, nRow);
     }
-    void Scroll(int nBar, UINT nCode) { ASSERT_TRUE(Testing::ScrollBarAction(&m_wnd.m_wndCross, nBar, nCode)); }
+    void Scroll(int nBar, UINT nCode) { ASSERT_TRUE(Testing::ScrollBarAction(&m_wnd.GetCross(), nBar, nCode)); }
 };
 
 TEST_F(FollowTest, LettersTypedOrTappedKeepTheSelectedSquareInView)
@@ -199,7 +214,7 @@ TEST_F(FollowTest, LettersTypedOrTappedKeepTheSelectedSquareInView)
     ASSERT_FALSE(Shown(4, 0));
     for (int nCol = 0; nCol < 7; ++nCol) {
         Type('A' + nCol);
-        ASSERT_EQ(CPoint(nCol + 1, 0), Grid().m_ptSelected);
+        ASSERT_EQ(CPoint(nCol + 1, 0), Grid().GetSelectedSquare());
         EXPECT_TRUE(Shown(nCol + 1, 0)) << nCol + 1;
     }
     // The smallest scroll: the last square flush with the view's right edge.
@@ -213,13 +228,13 @@ TEST_F(FollowTest, LettersTypedOrTappedKeepTheSelectedSquareInView)
     Type('X');
     EXPECT_TRUE(Shown(7, 0));
     Scroll(SB_HORZ, SB_LEFT);
-    Testing::Tap(&m_wnd.m_wndInput, CPoint(10, 10));
+    Testing::Tap(&m_wnd.GetInput(), CPoint(10, 10));
     EXPECT_EQ(u'A', Square(7, 0).m_chLetter);
     EXPECT_TRUE(Shown(7, 0));
 
     // Down the last column: the view follows downwards.
     Select(7, 0);  // the selected square: turns down
-    ASSERT_EQ(DIRECTION_DOWN, Grid().m_nDirection);
+    ASSERT_EQ(DIRECTION_DOWN, Grid().GetDirection());
     for (int nRow = 0; nRow < 7; ++nRow) {
         Type('A');
         EXPECT_TRUE(Shown(7, nRow + 1)) << nRow + 1;
@@ -231,7 +246,7 @@ TEST_F(FollowTest, ATapOnASquareHalfInViewAndALoadShowTheSquareWhole)
 {
     // The first white square lies beyond the view's right edge.
     Load({"#####..", "......."});
-    EXPECT_EQ(CPoint(5, 0), Grid().m_ptSelected);
+    EXPECT_EQ(CPoint(5, 0), Grid().GetSelectedSquare());
     EXPECT_TRUE(Shown(5, 0));
 
     Load(std::vector<std::string>(8, std::string(8, '.')));
@@ -240,7 +255,7 @@ TEST_F(FollowTest, ATapOnASquareHalfInViewAndALoadShowTheSquareWhole)
     ASSERT_LT(rcHalf.left + 10, View().right);
     ASSERT_GT(rcHalf.right, View().right);
     Testing::Tap(&Grid(), CPoint(rcHalf.left + 10 - GridAt().x, rcHalf.top + 10));
-    EXPECT_EQ(CPoint(3, 1), Grid().m_ptSelected);
+    EXPECT_EQ(CPoint(3, 1), Grid().GetSelectedSquare());
     EXPECT_TRUE(Shown(3, 1));
     EXPECT_EQ(View().right, InView(3, 1).right);
 }
@@ -258,7 +273,7 @@ TEST_F(FollowTest, APageNeverMovesMoreThanTheViewLessOneSquare)
             EXPECT_LE(nNew - nOld, nView - 64) << nPage;
             if (nNew == nOld)
                 break;
-            EXPECT_EQ(nNew, Testing::ScrollBarPosition(&m_wnd.m_wndCross, nBar));
+            EXPECT_EQ(nNew, Testing::ScrollBarPosition(&m_wnd.GetCross(), nBar));
             nOld = nNew;
         }
         // The pages reached the far edge.

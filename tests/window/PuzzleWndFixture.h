@@ -55,7 +55,7 @@ protected:
     }
     void Select(int nCol, int nRow) { Testing::Tap(&Grid(), InSquare(Grid(), nCol, nRow)); }
     void Type(UINT nChar) { m_wnd.SendMessage(WM_CHAR, nChar, 0); }
-    CString Clue() { return m_wnd.m_wndClue.GetClueText(); }
+    CString Clue() { return m_wnd.GetClue().GetClueText(); }
 
     CPuzzleWnd m_wnd;
     CFakeSolveHost m_solve;

@@ -38,11 +38,11 @@ TEST_F(SolveTest, ALetterGoesIntoTheSelectedSquareAndTheCursorMovesOn)
     Type(u'q');
     EXPECT_EQ(u'Q', Square(0, 0).m_chLetter);
     EXPECT_TRUE(Square(0, 0).m_bFilled);
-    EXPECT_EQ(CPoint(1, 0), Grid().m_ptSelected);
+    EXPECT_EQ(CPoint(1, 0), Grid().GetSelectedSquare());
     Type(u'a');
     Type(u't');
-    EXPECT_EQ(CPoint(2, 0), Grid().m_ptSelected);  // the last square keeps the cursor
-    EXPECT_EQ(CPoint(0, 0), Grid().m_ptWordStart);
+    EXPECT_EQ(CPoint(2, 0), Grid().GetSelectedSquare());  // the last square keeps the cursor
+    EXPECT_EQ(CPoint(0, 0), Grid().GetWordStart());
     EXPECT_EQ(3, m_solve.m_nChecks);
     for (UINT ch : {u' ', u'\b', u'5', u'-'})
         Type(ch);
@@ -79,28 +79,28 @@ TEST_F(SolveTest, AcrossStopsOnACheckedWrongLetterDownSkipsIt)
     Put(2, 0, u'X', TRUE);
     Put(3, 0, u'D');
     Type(u'a');
-    EXPECT_EQ(CPoint(2, 0), Grid().m_ptSelected);
+    EXPECT_EQ(CPoint(2, 0), Grid().GetSelectedSquare());
     Put(0, 1, u'B');
     Put(0, 2, u'X', TRUE);
     Put(0, 3, u'D');
     Select(0, 0);
     Select(0, 0);  // down
     Type(u'a');
-    EXPECT_EQ(CPoint(0, 0), Grid().m_ptSelected);
+    EXPECT_EQ(CPoint(0, 0), Grid().GetSelectedSquare());
 
     // A selected black square takes the letter; the walk goes on into the next word.
     Load({"AB#CD"});
     Select(2, 0);
     Type(u'z');
     EXPECT_EQ(u'Z', Square(2, 0).m_chLetter);
-    EXPECT_EQ(CPoint(3, 0), Grid().m_ptSelected);
-    EXPECT_EQ(CPoint(0, 0), Grid().m_ptWordStart);
+    EXPECT_EQ(CPoint(3, 0), Grid().GetSelectedSquare());
+    EXPECT_EQ(CPoint(0, 0), Grid().GetWordStart());
 }
 
 TEST_F(SolveTest, TheSolveModeDecidesTheCheckMark)
 {
     Load(kCat);
-    const COLORREF crWrong = Grid().m_colors[GRID_FOREGROUND_SELECTED_INCORRECT];
+    const COLORREF crWrong = Grid().GetColor(GRID_FOREGROUND_SELECTED_INCORRECT);
     m_solve.m_nMode = 0;
     Type(u'x');
     Testing::RunUntilIdle();
@@ -154,7 +154,7 @@ TEST_F(SolveTest, LetterAndWordCommandsActOnTheSelection)
     Command(ID_CLEAR_WORD);
     for (int nCol = 0; nCol < 3; nCol++)
         EXPECT_FALSE(Square(nCol, 0).m_bFilled) << nCol;
-    EXPECT_EQ(CPoint(2, 0), Grid().m_ptSelected);
+    EXPECT_EQ(CPoint(2, 0), Grid().GetSelectedSquare());
 }
 
 TEST_F(SolveTest, PuzzleCommandsCoverEveryWhiteSquare)
