@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/TestingShell.h"
+#include "platform/testing/TestingShell.h"
 
 #include "platform/CeCommandBar.h"
 #include "platform/CommandBarWidget.h"
@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ShellPrivate.h"
 #include "platform/WndPrivate.h"
+#include "platform/testing/SeamHooks.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -65,6 +66,7 @@ UINT MessageBoxRecord::Buttons() const
 
 ScriptedMessageBoxes::ScriptedMessageBoxes() : m_pState(std::make_unique<State>())
 {
+    seams::InstallHooks();
     m_pState->pOuter = g_pMessageBoxes;
     g_pMessageBoxes = m_pState.get();
 }
@@ -91,6 +93,7 @@ size_t ScriptedMessageBoxes::AnswersLeft() const
 
 ScriptedFileDialogs::ScriptedFileDialogs() : m_pState(std::make_unique<State>())
 {
+    seams::InstallHooks();
     m_pState->pOuter = g_pFileDialogs;
     g_pFileDialogs = m_pState.get();
 }
@@ -126,6 +129,7 @@ TemporarySettings::TemporarySettings() : m_pState(std::make_unique<State>())
     if (!m_pState->dir.isValid())
         throw std::runtime_error("cannot create a temporary settings folder: " +
                                  m_pState->dir.errorString().toStdString());
+    seams::InstallHooks();
     m_pState->pOuter = g_pSettings;
     g_pSettings = m_pState.get();
 }
@@ -151,13 +155,11 @@ void TemporarySettings::WriteRaw(const std::u16string& strSection, const std::u1
     pSettings->sync();
 }
 
-}  // namespace Testing
+namespace seams {
 
-namespace shell {
-
-bool ScriptedMessageBox(const std::u16string& strText, UINT nType, int& nResult)
+bool AnswerMessageBox(const std::u16string& strText, UINT nType, int& nResult)
 {
-    Testing::ScriptedMessageBoxes::State* pState = Testing::g_pMessageBoxes;
+    ScriptedMessageBoxes::State* pState = g_pMessageBoxes;
     if (!pState)
         return false;
     pState->shown.push_back({strText, nType});
@@ -181,9 +183,9 @@ bool ScriptedMessageBox(const std::u16string& strText, UINT nType, int& nResult)
     return true;
 }
 
-bool ScriptedFileDialog(const FileDialogRequest& request, std::optional<std::u16string>& path)
+bool AnswerFileDialog(const FileDialogRequest& request, std::optional<std::u16string>& path)
 {
-    Testing::ScriptedFileDialogs::State* pState = Testing::g_pFileDialogs;
+    ScriptedFileDialogs::State* pState = g_pFileDialogs;
     if (!pState)
         return false;
     pState->shown.push_back(
@@ -196,16 +198,14 @@ bool ScriptedFileDialog(const FileDialogRequest& request, std::optional<std::u16
     return true;
 }
 
-QString SettingsFolderOverride()
+std::u16string SettingsFolder()
 {
-    return Testing::g_pSettings ? Testing::g_pSettings->dir.path() : QString();
+    return g_pSettings ? shell::ToU16(g_pSettings->dir.path()) : std::u16string();
 }
 
-}  // namespace shell
+}  // namespace seams
 
 // Command bar helpers.
-
-namespace Testing {
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
-#include "platform/TestingShell.h"
+#include "platform/testing/TestingShell.h"
 
 #include <gtest/gtest.h>
 
