@@ -14,9 +14,12 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -372,14 +375,18 @@ namespace Testing {
 
 namespace {
 
-// Runs answer on the next modal widget of type T once it is open.
+// Runs answer on the next modal window of type T once a user could answer it:
+// open and active, its keyboard focus where the window put it. The window
+// system activates a window some time after it shows; an answer before that
+// would have the activation reach the closed window and move its focus.
 template <class T> void WhenModalOpens(std::function<void(T*)> answer)
 {
     QTimer::singleShot(0, [answer] {
-        if (T* pModal = qobject_cast<T*>(QApplication::activeModalWidget()))
+        T* pModal = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (pModal && pModal->isActiveWindow())
             answer(pModal);
         else
-            WhenModalOpens<T>(answer);  // not open yet
+            WhenModalOpens<T>(answer);  // not open, or not active yet
     });
 }
 
@@ -424,6 +431,8 @@ void AnswerNextNativeMessageBox(int nButton, NativeMessageBox* pSeen)
             pSeen->strTitle = shell::ToU16(pBox->windowTitle());
             pSeen->strText = shell::ToU16(pBox->text());
             pSeen->nIcon = IconOf(pBox->icon());
+            pSeen->nDefault = pBox->defaultButton() ? ResultOf(pBox->standardButton(pBox->defaultButton())) : 0;
+            pSeen->nEscape = pBox->escapeButton() ? ResultOf(pBox->standardButton(pBox->escapeButton())) : 0;
             pSeen->buttons.clear();
         }
         QAbstractButton* pPress = nullptr;
@@ -453,11 +462,18 @@ void AnswerNextNativeFileDialog(const std::u16string* pTypedPath, NativeFileDial
             for (const QString& filter : pDlg->nameFilters())
                 pSeen->filters.push_back(shell::ToU16(filter));
         }
-        if (typed) {
-            pDlg->selectFile(*typed);
-            QMetaObject::invokeMethod(pDlg, "accept");
-        } else {
+        // The dialog puts the focus in its name field: the path goes over
+        // what the field holds, then Return.
+        auto* pField = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        if (!typed || !pField || pField->window() != pDlg) {
             pDlg->reject();
+            return;
+        }
+        pField->selectAll();
+        pField->insert(*typed);
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent key(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            QApplication::sendEvent(pField, &key);
         }
     });
 }
