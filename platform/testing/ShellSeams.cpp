@@ -432,7 +432,6 @@ void AnswerNextNativeMessageBox(int nButton, NativeMessageBox* pSeen)
             pSeen->strText = shell::ToU16(pBox->text());
             pSeen->nIcon = IconOf(pBox->icon());
             pSeen->nDefault = pBox->defaultButton() ? ResultOf(pBox->standardButton(pBox->defaultButton())) : 0;
-            pSeen->nEscape = pBox->escapeButton() ? ResultOf(pBox->standardButton(pBox->escapeButton())) : 0;
             pSeen->buttons.clear();
         }
         QAbstractButton* pPress = nullptr;

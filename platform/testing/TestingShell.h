@@ -105,7 +105,6 @@ struct NativeMessageBox {
     UINT nIcon = 0;  // MB_ICONSTOP, MB_ICONQUESTION, ... or 0
     std::vector<int> buttons;  // IDOK, IDCANCEL, IDYES, IDNO: the box's buttons, in no set order
     int nDefault = 0;  // the button Return presses
-    int nEscape = 0;  // the button Escape presses, 0 when Escape does nothing
 };
 // Presses nButton (one of the box's buttons) and fills *pSeen when it opens.
 void AnswerNextNativeMessageBox(int nButton, NativeMessageBox* pSeen);
