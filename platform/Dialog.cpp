@@ -2,6 +2,7 @@
 #include "platform/Dialog.h"
 
 #include "platform/DialogPrivate.h"
+#include "platform/PlatformHooks.h"
 #include "platform/WndPrivate.h"
 #include "platform/WndWidgets.h"
 
@@ -256,7 +257,8 @@ INT_PTR CDialog::DoModal()
 
     if (m_bInModal) {
         ShowWindow(SW_SHOW);
-        if (!dlg::RunDialogScript(*this) && m_bInModal) {
+        PlatformHooks* pHooks = PlatformHooks::Installed();
+        if (!(pHooks && pHooks->RunModalDialog(*this)) && m_bInModal) {
             QEventLoop loop;
             m_pLoop = &loop;
             // A dialog whose window goes away with its owner ends too.

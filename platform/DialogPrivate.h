@@ -69,14 +69,3 @@ void TrackFocus(QWidget* pWidget);
 QWidget* FocusWidget(const CWnd* pWnd);
 
 }  // namespace dlg
-
-class CDialog;
-
-namespace dlg {
-
-// Test seam (testing/DialogSeams.cpp): while scripts are queued, runs the
-// next one on the open dialog and returns true; false means: run the dialog
-// for the user.
-bool RunDialogScript(CDialog& dialog);
-
-}  // namespace dlg

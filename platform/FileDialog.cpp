@@ -2,6 +2,7 @@
 #include "platform/FileDialog.h"
 
 #include "platform/MessageBox.h"
+#include "platform/PlatformHooks.h"
 #include "platform/ShellPrivate.h"
 #include "platform/WndPrivate.h"
 
@@ -9,6 +10,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -44,7 +48,7 @@ QString WithDefaultExtension(const QString& path, const QString& defExt, bool bO
     return withExt;
 }
 
-std::optional<QString> AskNative(const shell::FileDialogRequest& request, QWidget* pParent)
+std::optional<QString> AskNative(const FileDialogRequest& request, QWidget* pParent)
 {
     QFileDialog dlg(pParent, request.bOpen ? QStringLiteral("Open") : QStringLiteral("Save As"));
     dlg.setAcceptMode(request.bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
@@ -85,7 +89,7 @@ CFileDialog::~CFileDialog() = default;
 int CFileDialog::DoModal()
 {
     m_strPathName = CString();
-    shell::FileDialogRequest request;
+    FileDialogRequest request;
     request.bOpen = m_bOpenFileDialog != FALSE;
     request.strDefExt = m_strDefExt;
     request.strFileName = m_strFileName;
@@ -95,10 +99,11 @@ int CFileDialog::DoModal()
 
     for (;;) {
         std::optional<QString> chosen;
-        std::optional<std::u16string> scripted;
-        if (shell::ScriptedFileDialog(request, scripted)) {
-            if (scripted)
-                chosen = shell::ToQString(*scripted);
+        std::optional<std::u16string> answered;
+        PlatformHooks* pHooks = PlatformHooks::Installed();
+        if (pHooks && pHooks->AnswerFileDialog(request, answered)) {
+            if (answered)
+                chosen = shell::ToQString(*answered);
         } else {
             chosen = AskNative(request, shell::ModalParent(m_pParentWnd));
         }

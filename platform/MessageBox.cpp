@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "platform/MessageBox.h"
 
+#include "platform/PlatformHooks.h"
 #include "platform/ShellPrivate.h"
 #include "platform/WndPrivate.h"
 
 #include <QMessageBox>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -70,7 +75,8 @@ int ShowNative(const std::u16string& strText, UINT nType)
 int AfxMessageBox(const std::u16string& strText, UINT nType, UINT /*nIDHelp*/)
 {
     int nResult = 0;
-    if (!shell::ScriptedMessageBox(strText, nType, nResult))
+    PlatformHooks* pHooks = PlatformHooks::Installed();
+    if (!pHooks || !pHooks->AnswerMessageBox(strText, nType, nResult))
         nResult = ShowNative(strText, nType);
     PlatformModalWindowClosed();
     return nResult;

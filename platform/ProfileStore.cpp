@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The application's profile: 32-bit values by section and entry in QSettings.
 
+#include "platform/PlatformHooks.h"
 #include "platform/ShellPrivate.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QVariant>
 
 #include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -67,7 +69,8 @@ std::unique_ptr<QSettings> OpenProfile()
 {
     QString strOrganisation, strApplication;
     ProfileNames(strOrganisation, strApplication);
-    const QString strFolder = SettingsFolderOverride();
+    PlatformHooks* pHooks = PlatformHooks::Installed();
+    const QString strFolder = pHooks ? ToQString(pHooks->SettingsFolder()) : QString();
     if (!strFolder.isEmpty())
         return std::make_unique<QSettings>(
             QDir(strFolder).filePath(strOrganisation + u'/' + strApplication + QStringLiteral(".ini")),

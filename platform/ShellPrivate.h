@@ -11,9 +11,7 @@
 #include <QString>
 
 #include <memory>
-#include <optional>
 #include <string>
-#include <vector>
 
 class CWnd;
 class QSettings;
@@ -55,25 +53,8 @@ LPCTSTR FindString(UINT nID);
 // its size or use a key missing from its palette.
 QImage ImageFromResource(const ImageResource& image);
 
-// What a file dialog was asked to show; filters in the "desc (patterns)" form.
-struct FileDialogRequest {
-    bool bOpen = true;
-    std::u16string strDefExt;
-    std::u16string strFileName;
-    DWORD dwFlags = 0;
-    std::vector<std::u16string> filters;
-};
-
-// Test seams (testing/ShellSeams.cpp). Each answers and returns true while a
-// script is active; false means: show the real thing.
-bool ScriptedMessageBox(const std::u16string& strText, UINT nType, int& nResult);
-bool ScriptedFileDialog(const FileDialogRequest& request, std::optional<std::u16string>& path);
-
-// The folder of the temporary settings store, or empty for the user's own.
-QString SettingsFolderOverride();
-
-// The profile store of the application: the temporary one while a test holds
-// it, else the user's (the registry on Windows, an INI file elsewhere).
+// The profile store of the application: the folder the installed hooks name,
+// else the user's (the registry on Windows, an INI file elsewhere).
 // Organisation and application name the store is keyed by come from the
 // application object (SetRegistryKey, m_pszAppName).
 std::unique_ptr<QSettings> OpenProfile();

@@ -3,7 +3,7 @@
 
 #include "model/CrossWordPuzzle.h"
 #include "panes/GridWnd.h"
-#include "platform/Testing.h"
+#include "platform/testing/Testing.h"
 #include "tests/support/PuzzleFileWriter.h"
 #include "tests/support/TempDir.h"
 

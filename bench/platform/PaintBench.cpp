@@ -3,7 +3,7 @@
 //   QT_QPA_PLATFORM=offscreen build/release/bench/platform/trellis_platform_bench
 
 #include "platform/Platform.h"
-#include "platform/Testing.h"
+#include "platform/testing/Testing.h"
 
 #include <benchmark/benchmark.h>
 

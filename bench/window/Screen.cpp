@@ -4,7 +4,7 @@
 // Run with QT_QPA_PLATFORM=offscreen.
 
 #include "model/CrossWordPuzzle.h"
-#include "platform/Testing.h"
+#include "platform/testing/Testing.h"
 #include "window/PuzzleWnd.h"
 
 #include <array>

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "platform/TestingDialogs.h"
+#include "platform/testing/TestingDialogs.h"
 
 #include "platform/DialogPrivate.h"
 #include "platform/WndPrivate.h"
+#include "platform/testing/SeamHooks.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -92,6 +93,7 @@ int QtKey(int nVirtKey)
 
 ScriptedDialogs::ScriptedDialogs() : m_pState(std::make_unique<State>())
 {
+    seams::InstallHooks();
     m_pState->pOuter = g_pScripts;
     g_pScripts = m_pState.get();
 }
@@ -297,13 +299,11 @@ bool SaveDialogImage(const CDialog& dialog, const char* pszPath)
     return pDialog && pDialog->grab().save(QString::fromUtf8(pszPath), "PNG");
 }
 
-}  // namespace Testing
+namespace seams {
 
-namespace dlg {
-
-bool RunDialogScript(CDialog& dialog)
+bool RunModalDialog(CDialog& dialog)
 {
-    Testing::ScriptedDialogs::State* pState = Testing::g_pScripts;
+    ScriptedDialogs::State* pState = g_pScripts;
     if (!pState)
         return false;
     pState->opened.push_back(dialog.GetTemplateID());
@@ -311,7 +311,7 @@ bool RunDialogScript(CDialog& dialog)
     if (pState->scripts.empty()) {
         pState->faults.push_back("dialog " + std::to_string(dialog.GetTemplateID()) + " opened with no script");
     } else {
-        Testing::ScriptedDialogs::Script script = std::move(pState->scripts.front());
+        ScriptedDialogs::Script script = std::move(pState->scripts.front());
         pState->scripts.pop_front();
         script(dialog);
         if (dialog.IsModalOpen())
@@ -322,4 +322,6 @@ bool RunDialogScript(CDialog& dialog)
     return true;
 }
 
-}  // namespace dlg
+}  // namespace seams
+
+}  // namespace Testing

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/TestingDrop.h"
+#include "platform/testing/TestingDrop.h"
 
 #include "platform/WndPrivate.h"
 

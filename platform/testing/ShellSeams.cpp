@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/TestingShell.h"
+#include "platform/testing/TestingShell.h"
 
 #include "platform/CeCommandBar.h"
 #include "platform/CommandBarWidget.h"
@@ -7,15 +7,19 @@
 #include "platform/MessageBox.h"
 #include "platform/ShellPrivate.h"
 #include "platform/WndPrivate.h"
+#include "platform/testing/SeamHooks.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -65,6 +69,7 @@ UINT MessageBoxRecord::Buttons() const
 
 ScriptedMessageBoxes::ScriptedMessageBoxes() : m_pState(std::make_unique<State>())
 {
+    seams::InstallHooks();
     m_pState->pOuter = g_pMessageBoxes;
     g_pMessageBoxes = m_pState.get();
 }
@@ -91,6 +96,7 @@ size_t ScriptedMessageBoxes::AnswersLeft() const
 
 ScriptedFileDialogs::ScriptedFileDialogs() : m_pState(std::make_unique<State>())
 {
+    seams::InstallHooks();
     m_pState->pOuter = g_pFileDialogs;
     g_pFileDialogs = m_pState.get();
 }
@@ -126,6 +132,7 @@ TemporarySettings::TemporarySettings() : m_pState(std::make_unique<State>())
     if (!m_pState->dir.isValid())
         throw std::runtime_error("cannot create a temporary settings folder: " +
                                  m_pState->dir.errorString().toStdString());
+    seams::InstallHooks();
     m_pState->pOuter = g_pSettings;
     g_pSettings = m_pState.get();
 }
@@ -151,13 +158,11 @@ void TemporarySettings::WriteRaw(const std::u16string& strSection, const std::u1
     pSettings->sync();
 }
 
-}  // namespace Testing
+namespace seams {
 
-namespace shell {
-
-bool ScriptedMessageBox(const std::u16string& strText, UINT nType, int& nResult)
+bool AnswerMessageBox(const std::u16string& strText, UINT nType, int& nResult)
 {
-    Testing::ScriptedMessageBoxes::State* pState = Testing::g_pMessageBoxes;
+    ScriptedMessageBoxes::State* pState = g_pMessageBoxes;
     if (!pState)
         return false;
     pState->shown.push_back({strText, nType});
@@ -181,9 +186,9 @@ bool ScriptedMessageBox(const std::u16string& strText, UINT nType, int& nResult)
     return true;
 }
 
-bool ScriptedFileDialog(const FileDialogRequest& request, std::optional<std::u16string>& path)
+bool AnswerFileDialog(const FileDialogRequest& request, std::optional<std::u16string>& path)
 {
-    Testing::ScriptedFileDialogs::State* pState = Testing::g_pFileDialogs;
+    ScriptedFileDialogs::State* pState = g_pFileDialogs;
     if (!pState)
         return false;
     pState->shown.push_back(
@@ -196,16 +201,14 @@ bool ScriptedFileDialog(const FileDialogRequest& request, std::optional<std::u16
     return true;
 }
 
-QString SettingsFolderOverride()
+std::u16string SettingsFolder()
 {
-    return Testing::g_pSettings ? Testing::g_pSettings->dir.path() : QString();
+    return g_pSettings ? shell::ToU16(g_pSettings->dir.path()) : std::u16string();
 }
 
-}  // namespace shell
+}  // namespace seams
 
 // Command bar helpers.
-
-namespace Testing {
 
 namespace {
 
@@ -372,14 +375,18 @@ namespace Testing {
 
 namespace {
 
-// Runs answer on the next modal widget of type T once it is open.
+// Runs answer on the next modal window of type T once a user could answer it:
+// open and active, its keyboard focus where the window put it. The window
+// system activates a window some time after it shows; an answer before that
+// would have the activation reach the closed window and move its focus.
 template <class T> void WhenModalOpens(std::function<void(T*)> answer)
 {
     QTimer::singleShot(0, [answer] {
-        if (T* pModal = qobject_cast<T*>(QApplication::activeModalWidget()))
+        T* pModal = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (pModal && pModal->isActiveWindow())
             answer(pModal);
         else
-            WhenModalOpens<T>(answer);  // not open yet
+            WhenModalOpens<T>(answer);  // not open, or not active yet
     });
 }
 
@@ -424,6 +431,7 @@ void AnswerNextNativeMessageBox(int nButton, NativeMessageBox* pSeen)
             pSeen->strTitle = shell::ToU16(pBox->windowTitle());
             pSeen->strText = shell::ToU16(pBox->text());
             pSeen->nIcon = IconOf(pBox->icon());
+            pSeen->nDefault = pBox->defaultButton() ? ResultOf(pBox->standardButton(pBox->defaultButton())) : 0;
             pSeen->buttons.clear();
         }
         QAbstractButton* pPress = nullptr;
@@ -453,11 +461,18 @@ void AnswerNextNativeFileDialog(const std::u16string* pTypedPath, NativeFileDial
             for (const QString& filter : pDlg->nameFilters())
                 pSeen->filters.push_back(shell::ToU16(filter));
         }
-        if (typed) {
-            pDlg->selectFile(*typed);
-            QMetaObject::invokeMethod(pDlg, "accept");
-        } else {
+        // The dialog puts the focus in its name field: the path goes over
+        // what the field holds, then Return.
+        auto* pField = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        if (!typed || !pField || pField->window() != pDlg) {
             pDlg->reject();
+            return;
+        }
+        pField->selectAll();
+        pField->insert(*typed);
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent key(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            QApplication::sendEvent(pField, &key);
         }
     });
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/Testing.h"
+#include "platform/testing/Testing.h"
 #include "platform/WndPrivate.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // and the puzzle's title in the window's title.
 #include "tests/app/AppFixture.h"
 
-#include "platform/TestingDrop.h"
+#include "platform/testing/TestingDrop.h"
 #include "tests/support/PuzzleState.h"
 
 namespace trellis::test {

@@ -3,7 +3,7 @@
 
 // The running program with its dialogs scripted and the full menus shown.
 
-#include "platform/TestingDialogs.h"
+#include "platform/testing/TestingDialogs.h"
 #include "tests/app/AppFixture.h"
 
 #include <string>

@@ -8,9 +8,9 @@
 #include "platform/Dialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Platform.h"
-#include "platform/Testing.h"
-#include "platform/TestingDialogs.h"
-#include "platform/TestingShell.h"
+#include "platform/testing/Testing.h"
+#include "platform/testing/TestingDialogs.h"
+#include "platform/testing/TestingShell.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "TestWindows.h"
 
 #include "platform/DropFiles.h"
-#include "platform/TestingDrop.h"
+#include "platform/testing/TestingDrop.h"
 
 #include <string>
 

@@ -3,9 +3,9 @@
 // command routing, update handlers, menu switching, layout, exit.
 
 #include "platform/Platform.h"
-#include "platform/Testing.h"
-#include "platform/TestingDialogs.h"
-#include "platform/TestingShell.h"
+#include "platform/testing/Testing.h"
+#include "platform/testing/TestingDialogs.h"
+#include "platform/testing/TestingShell.h"
 
 #include <gtest/gtest.h>
 

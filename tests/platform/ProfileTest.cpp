@@ -2,8 +2,8 @@
 // The application's profile: defaults, 32-bit round trips, unreadable values,
 // and the temporary store that keeps tests away from the user's settings.
 
-#include "platform/TestingShell.h"
 #include "platform/WinApp.h"
+#include "platform/testing/TestingShell.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,12 @@
 
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
-#include "platform/TestingShell.h"
+#include "platform/testing/TestingShell.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -15,24 +16,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A fresh folder for files the dialogs choose, removed afterwards.
+// A folder of this process's own for files the dialogs choose (tests run in
+// parallel processes), removed afterwards.
 class ScratchDir {
 public:
-    ScratchDir()
-    {
-        static std::atomic<int> s_nCount {0};
-        m_path = fs::temp_directory_path() /
-                 ("trellis-shell-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                  std::to_string(s_nCount++));
-        fs::remove_all(m_path);
-        fs::create_directories(m_path);
-        m_path = fs::canonical(m_path);
-    }
-    ~ScratchDir()
-    {
-        std::error_code ec;
-        fs::remove_all(m_path, ec);
-    }
     std::u16string Path(const char* pszName) const { return (m_path / pszName).u16string(); }
     std::u16string Touch(const char* pszName) const
     {
@@ -41,7 +28,8 @@ public:
     }
 
 private:
-    fs::path m_path;
+    trellis::test::TempDir m_dir;
+    fs::path m_path = fs::canonical(m_dir.Path());  // as the dialogs give it back
 };
 
 }  // namespace
@@ -61,6 +49,40 @@ TEST(MessageBoxSeam, RecordsTextAndFlagsAndGivesQueuedAnswers)
     EXPECT_EQ(boxes.Shown()[2].Icon(), MB_ICONSTOP);
     EXPECT_EQ(boxes.Shown()[2].Buttons(), MB_OK);
     EXPECT_EQ(boxes.AnswersLeft(), 0u);
+}
+
+TEST(NativeMessageBox, ShowsTheButtonsOfTheFlagsAndGivesThePressedOne)
+{
+    // The default button is the one the MB_DEFBUTTON flag counts to, the
+    // first when there are fewer buttons.
+    struct Case {
+        UINT nType;
+        std::vector<int> buttons;
+        UINT nIcon;
+        int nDefault;
+        int nPress;
+    };
+    const Case cases[] = {
+        {MB_OK | MB_ICONINFORMATION, {IDOK}, MB_ICONINFORMATION, IDOK, IDOK},
+        {MB_OK | MB_DEFBUTTON3, {IDOK}, 0, IDOK, IDOK},
+        {MB_OKCANCEL | MB_ICONEXCLAMATION, {IDOK, IDCANCEL}, MB_ICONEXCLAMATION, IDOK, IDCANCEL},
+        {MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, {IDYES, IDNO}, MB_ICONQUESTION, IDNO, IDYES},
+        {MB_YESNOCANCEL | MB_ICONSTOP | MB_DEFBUTTON3, {IDYES, IDNO, IDCANCEL}, MB_ICONSTOP, IDCANCEL, IDNO},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nType);
+        Testing::NativeMessageBox seen;
+        Testing::AnswerNextNativeMessageBox(c.nPress, &seen);
+        EXPECT_EQ(AfxMessageBox(u"Replace it?", c.nType), c.nPress);
+        EXPECT_EQ(seen.strText, u"Replace it?");
+        EXPECT_EQ(seen.nIcon, c.nIcon);
+        std::vector<int> shown = seen.buttons;
+        std::vector<int> expected = c.buttons;
+        std::sort(shown.begin(), shown.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(shown, expected);
+        EXPECT_EQ(seen.nDefault, c.nDefault);
+    }
 }
 
 class FileDialogTest : public ::testing::Test {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The windows need an application object before the first test runs.
-#include "platform/Testing.h"
+#include "platform/testing/Testing.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 // and a child that records what it is sent.
 
 #include "platform/Platform.h"
-#include "platform/Testing.h"
+#include "platform/testing/Testing.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 
 #include "TestWindows.h"
 
-#include "platform/TestingShell.h"
+#include "platform/testing/TestingShell.h"
 
 namespace {
 

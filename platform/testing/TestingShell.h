@@ -96,13 +96,15 @@ private:
 };
 
 // The real thing: the next native message box or file dialog that opens is
-// read and answered from the event loop, as a user would. Without a script
-// active, AfxMessageBox and CFileDialog::DoModal show native ones.
+// read and answered from the event loop, as a user would, once it is the
+// active window. Without a script active, AfxMessageBox and
+// CFileDialog::DoModal show native ones.
 struct NativeMessageBox {
     std::u16string strTitle;
     std::u16string strText;
     UINT nIcon = 0;  // MB_ICONSTOP, MB_ICONQUESTION, ... or 0
-    std::vector<int> buttons;  // IDOK, IDCANCEL, IDYES, IDNO, left to right
+    std::vector<int> buttons;  // IDOK, IDCANCEL, IDYES, IDNO: the box's buttons, in no set order
+    int nDefault = 0;  // the button Return presses
 };
 // Presses nButton (one of the box's buttons) and fills *pSeen when it opens.
 void AnswerNextNativeMessageBox(int nButton, NativeMessageBox* pSeen);
@@ -112,7 +114,8 @@ struct NativeFileDialog {
     std::u16string strTitle;
     std::vector<std::u16string> filters;
 };
-// Types strPath into the dialog and accepts it, or cancels it for null.
+// Types strPath over the name field, where the dialog puts the focus, and
+// presses Return; or cancels the dialog for null.
 void AnswerNextNativeFileDialog(const std::u16string* pTypedPath, NativeFileDialog* pSeen);
 
 // The command bar of a frame, worked as the user would. Menus and buttons are
