@@ -214,11 +214,6 @@ CButton::CButton() = default;
 
 CButton::~CButton() = default;
 
-BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-{
-    return CWnd::Create(nullptr, lpszCaption, dwStyle, rect, pParentWnd, nID);
-}
-
 QWidget* CButton::CreateNativeWidget(QWidget* pParent)
 {
     const CWndImpl* pImpl = CWndImpl::Of(this);
@@ -280,11 +275,6 @@ void CButton::SetCheck(int nCheck)
     auto* pButton = qobject_cast<QAbstractButton*>(PlatformWidget(this));
     if (pButton && pButton->isCheckable())
         pButton->setChecked(nCheck != BST_UNCHECKED);
-}
-
-UINT CButton::GetButtonStyle() const
-{
-    return TypeOf(GetStyle());
 }
 
 void CButton::DrawItem(LPDRAWITEMSTRUCT)

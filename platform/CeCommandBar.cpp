@@ -47,13 +47,6 @@ public:
         CCmdUI::Enable(bOn);
         m_pAction->setEnabled(bOn != FALSE);
     }
-    void SetCheck(int nCheck = 1) override
-    {
-        CCmdUI::SetCheck(nCheck);
-        m_pAction->setCheckable(true);
-        m_pAction->setChecked(nCheck != 0);
-    }
-    void SetText(LPCTSTR lpszText) override { m_pAction->setText(shell::ToQString(lpszText)); }
 
 private:
     QAction* m_pAction;

@@ -368,18 +368,6 @@ void CDialog::CheckDlgButton(int nIDButton, UINT nCheck)
         pButton->SetCheck(static_cast<int>(nCheck));
 }
 
-UINT CDialog::IsDlgButtonChecked(int nIDButton) const
-{
-    const auto* pButton = dynamic_cast<const CButton*>(GetDlgItem(nIDButton));
-    return pButton ? static_cast<UINT>(pButton->GetCheck()) : BST_UNCHECKED;
-}
-
-void CDialog::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton)
-{
-    for (int nID = nIDFirstButton; nID <= nIDLastButton; ++nID)
-        CheckDlgButton(nID, nID == nIDCheckButton ? BST_CHECKED : BST_UNCHECKED);
-}
-
 void CDialog::CenterWindow(CWnd* pAlternateOwner)
 {
     if (!m_hWnd)

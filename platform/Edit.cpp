@@ -21,11 +21,6 @@ CEdit::CEdit() = default;
 
 CEdit::~CEdit() = default;
 
-BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-{
-    return CWnd::Create(nullptr, u"", dwStyle, rect, pParentWnd, nID);
-}
-
 QWidget* CEdit::CreateNativeWidget(QWidget* pParent)
 {
     const CWndImpl* pImpl = CWndImpl::Of(this);
@@ -94,20 +89,8 @@ void CEdit::GetSel(int& nStartChar, int& nEndChar) const
     }
 }
 
-void CEdit::ReplaceSel(LPCTSTR lpszNewText, BOOL)
-{
-    if (QLineEdit* pEdit = LineEdit(this))
-        pEdit->insert(dlg::ToQString(lpszNewText ? lpszNewText : u""));
-}
-
 void CEdit::SetLimitText(UINT nMax)
 {
     if (QLineEdit* pEdit = LineEdit(this))
         pEdit->setMaxLength(nMax == 0 ? 32767 : static_cast<int>(std::min<UINT>(nMax, 32767)));
-}
-
-UINT CEdit::GetLimitText() const
-{
-    QLineEdit* pEdit = LineEdit(this);
-    return pEdit ? static_cast<UINT>(pEdit->maxLength()) : 0;
 }

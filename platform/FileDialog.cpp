@@ -131,18 +131,6 @@ CString CFileDialog::GetPathName() const
     return m_strPathName;
 }
 
-CString CFileDialog::GetFileName() const
-{
-    return CString(shell::ToU16(QFileInfo(shell::ToQString(m_strPathName)).fileName()));
-}
-
-CString CFileDialog::GetFileExt() const
-{
-    const QString name = QFileInfo(shell::ToQString(m_strPathName)).fileName();
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return CString(dot < 0 ? std::u16string() : shell::ToU16(name.mid(dot + 1)));
-}
-
 BOOL DeleteFile(LPCTSTR lpFileName)
 {
     if (!lpFileName || !*lpFileName)

@@ -35,11 +35,6 @@ CStatic::CStatic() = default;
 
 CStatic::~CStatic() = default;
 
-BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-{
-    return CWnd::Create(nullptr, lpszText, dwStyle, rect, pParentWnd, nID);
-}
-
 QWidget* CStatic::CreateNativeWidget(QWidget* pParent)
 {
     const CWndImpl* pImpl = CWndImpl::Of(this);
@@ -73,11 +68,6 @@ int CStatic::OnCreate(LPCREATESTRUCT lpCreateStruct)
 BEGIN_MESSAGE_MAP(CStatic, CWnd)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
-
-UINT CStatic::GetIconID() const
-{
-    return m_nIconID;
-}
 
 BOOL CStatic::SetIconID(UINT nIconID)
 {

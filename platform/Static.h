@@ -13,10 +13,6 @@ public:
     CStatic();
     ~CStatic() override;
 
-    BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xFFFF);
-
-    // The icon resource shown by an SS_ICON static; 0 for none.
-    UINT GetIconID() const;
     BOOL SetIconID(UINT nIconID);
 
 protected:

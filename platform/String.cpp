@@ -13,20 +13,6 @@ CString CString::Left(int nCount) const
     return CString(substr(0, static_cast<size_t>(nCount)));
 }
 
-CString CString::Mid(int nFirst) const
-{
-    return Mid(nFirst, GetLength());
-}
-
-CString CString::Mid(int nFirst, int nCount) const
-{
-    if (nFirst < 0)
-        nFirst = 0;
-    if (nFirst >= GetLength() || nCount <= 0)
-        return CString();
-    return CString(substr(static_cast<size_t>(nFirst), static_cast<size_t>(nCount)));
-}
-
 CString CString::Right(int nCount) const
 {
     if (nCount <= 0)
@@ -44,27 +30,9 @@ int CString::Find(TCHAR ch, int nStart) const
     return pos == npos ? -1 : static_cast<int>(pos);
 }
 
-int CString::Find(LPCTSTR pszSub, int nStart) const
-{
-    if (!pszSub || nStart < 0 || nStart > GetLength())
-        return -1;
-    const size_t pos = find(pszSub, static_cast<size_t>(nStart));
-    return pos == npos ? -1 : static_cast<int>(pos);
-}
-
-void CString::MakeUpper()
-{
-    *this = QString::fromStdU16String(*this).toUpper().toStdU16String();
-}
-
 void CString::MakeLower()
 {
     *this = QString::fromStdU16String(*this).toLower().toStdU16String();
-}
-
-int CString::Compare(LPCTSTR psz) const
-{
-    return compare(psz ? psz : u"");
 }
 
 BOOL IsCharAlphaW(WCHAR ch)
@@ -75,11 +43,6 @@ BOOL IsCharAlphaW(WCHAR ch)
 WCHAR CharUpperW(WCHAR ch)
 {
     return QChar(ch).toUpper().unicode();
-}
-
-std::string CString::ToUtf8() const
-{
-    return QString::fromStdU16String(*this).toStdString();
 }
 
 CString CString::FromUtf8(const std::string& s)

@@ -302,16 +302,6 @@ int GetSystemMetrics(int nIndex)
     }
 }
 
-UINT GetDoubleClickTime()
-{
-    return static_cast<UINT>(QApplication::doubleClickInterval());
-}
-
-BOOL IsWindow(HWND hWnd)
-{
-    return hWnd && State().handles.count(hWnd) ? TRUE : FALSE;
-}
-
 BOOL ReleaseCapture()
 {
     State().capture = nullptr;
@@ -736,7 +726,7 @@ CWnd::~CWnd()
 
 const AFX_MSGMAP* PASCAL CWnd::GetThisMessageMap()
 {
-    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
+    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, nullptr}};
     static const AFX_MSGMAP map = {&CCmdTarget::GetThisMessageMap, &entries[0]};
     return &map;
 }
@@ -768,14 +758,6 @@ BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, 
                   UINT nID, void* pContext)
 {
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd, nID, pContext);
-}
-
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
-                    int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, void* lpParam)
-{
-    const RECT rc = {x, y, x + nWidth, y + nHeight};
-    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rc, FromHandle(hWndParent),
-                    static_cast<UINT>(reinterpret_cast<std::uintptr_t>(nIDorHMenu)), lpParam);
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
@@ -909,24 +891,9 @@ CWnd* CWnd::GetParent() const
     return m_pImpl ? m_pImpl->parent : nullptr;
 }
 
-CWnd* CWnd::GetTopLevelParent() const
-{
-    const CWnd* p = this;
-    while (p->GetParent())
-        p = p->GetParent();
-    return const_cast<CWnd*>(p);
-}
-
 int CWnd::GetDlgCtrlID() const
 {
     return m_pImpl ? m_pImpl->id : 0;
-}
-
-int CWnd::SetDlgCtrlID(int nID)
-{
-    if (!m_pImpl)
-        return 0;
-    return std::exchange(m_pImpl->id, nID);
 }
 
 CWnd* CWnd::GetDlgItem(int nID) const
@@ -949,19 +916,6 @@ void CWnd::GetWindowText(CString& rString) const
 {
     rString.Empty();
     const_cast<CWnd*>(this)->SendMessage(WM_GETTEXT, 0, reinterpret_cast<LPARAM>(&rString));
-}
-
-int CWnd::GetWindowTextLength() const
-{
-    CString text;
-    GetWindowText(text);
-    return text.GetLength();
-}
-
-void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
-{
-    if (lpRect)
-        MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
 }
 
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
@@ -1198,24 +1152,6 @@ void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
     m_pImpl->Invalidate(lpRect ? ToQRect(*lpRect) : m_pImpl->ClientRect(), bErase);
 }
 
-void CWnd::ValidateRect(LPCRECT lpRect)
-{
-    if (!m_pImpl)
-        return;
-    if (lpRect)
-        m_pImpl->update -= QRegion(ToQRect(*lpRect));
-    else
-        m_pImpl->update = QRegion();
-}
-
-BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL)
-{
-    const QRect r = m_pImpl ? m_pImpl->update.boundingRect() : QRect();
-    if (lpRect)
-        *lpRect = ToRECT(r);
-    return r.isEmpty() ? FALSE : TRUE;
-}
-
 void CWnd::UpdateWindow()
 {
     if (m_pImpl)
@@ -1333,39 +1269,6 @@ BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask) const
     return TRUE;
 }
 
-int CWnd::SetScrollPos(int nBar, int nPos, BOOL bRedraw)
-{
-    const int old = GetScrollPos(nBar);
-    SCROLLINFO si = {sizeof(SCROLLINFO), SIF_POS, 0, 0, 0, nPos, 0};
-    SetScrollInfo(nBar, &si, bRedraw);
-    return old;
-}
-
-int CWnd::GetScrollPos(int nBar) const
-{
-    SCROLLINFO si = {sizeof(SCROLLINFO), SIF_POS, 0, 0, 0, 0, 0};
-    return GetScrollInfo(nBar, &si) ? si.nPos : 0;
-}
-
-void CWnd::SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw)
-{
-    SCROLLINFO si = {sizeof(SCROLLINFO), SIF_RANGE, nMinPos, nMaxPos, 0, 0, 0};
-    SetScrollInfo(nBar, &si, bRedraw);
-}
-
-void CWnd::ShowScrollBar(UINT nBar, BOOL bShow)
-{
-    DWORD bits = 0;
-    if (nBar == static_cast<UINT>(SB_HORZ) || nBar == static_cast<UINT>(SB_BOTH))
-        bits |= WS_HSCROLL;
-    if (nBar == static_cast<UINT>(SB_VERT) || nBar == static_cast<UINT>(SB_BOTH))
-        bits |= WS_VSCROLL;
-    if (bShow)
-        ModifyStyle(0, bits);
-    else
-        ModifyStyle(bits, 0);
-}
-
 // ---- Message processing -----------------------------------------------------
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -1472,32 +1375,7 @@ void CWnd::OnSize(UINT, int, int)
     Default();
 }
 
-void CWnd::OnPaint()
-{
-    Default();
-}
-
-BOOL CWnd::OnEraseBkgnd(CDC*)
-{
-    return static_cast<BOOL>(Default());
-}
-
-void CWnd::OnChar(UINT, UINT, UINT)
-{
-    Default();
-}
-
-void CWnd::OnKeyDown(UINT, UINT, UINT)
-{
-    Default();
-}
-
 void CWnd::OnLButtonDown(UINT, CPoint)
-{
-    Default();
-}
-
-void CWnd::OnLButtonUp(UINT, CPoint)
 {
     Default();
 }
@@ -1507,42 +1385,7 @@ void CWnd::OnLButtonDblClk(UINT, CPoint)
     Default();
 }
 
-void CWnd::OnMouseMove(UINT, CPoint)
-{
-    Default();
-}
-
-void CWnd::OnHScroll(UINT, UINT, CScrollBar*)
-{
-    Default();
-}
-
-void CWnd::OnVScroll(UINT, UINT, CScrollBar*)
-{
-    Default();
-}
-
 void CWnd::OnSetFocus(CWnd*)
-{
-    Default();
-}
-
-void CWnd::OnKillFocus(CWnd*)
-{
-    Default();
-}
-
-void CWnd::OnClose()
-{
-    Default();
-}
-
-void CWnd::OnShowWindow(BOOL, UINT)
-{
-    Default();
-}
-
-void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT)
 {
     Default();
 }

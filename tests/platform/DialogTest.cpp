@@ -95,13 +95,13 @@ TEST_F(DoModalTest, EscapeAndReturnWorkAsCancelAndTheDefaultButtonAndOnlyOkReads
         Testing::PressKey(dlg, IDC_NAME, Testing::VK_ESCAPE);
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(Utf8(dialog.m_strName), "abc");
+    EXPECT_EQ(ToUtf8(dialog.m_strName), "abc");
     m_scripts.Queue([](CDialog& dlg) {
         Testing::TypeInto(dlg, IDC_NAME, u"xyz");
         Testing::PressKey(dlg, IDC_NAME, Testing::VK_RETURN);
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(Utf8(dialog.m_strName), "xyz");
+    EXPECT_EQ(ToUtf8(dialog.m_strName), "xyz");
 }
 
 TEST_F(DoModalTest, MissingTemplateFailsAndUnscriptedDialogIsReported)

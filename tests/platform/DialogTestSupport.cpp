@@ -91,7 +91,7 @@ void CTestDlg::OnSelChange()
     auto* pCombo = dynamic_cast<CComboBox*>(GetDlgItem(IDC_COMBO));
     CString text;
     pCombo->GetLBText(pCombo->GetCurSel(), text);
-    m_events.push_back("selchange " + Utf8(text));
+    m_events.push_back("selchange " + ToUtf8(text));
 }
 
 void DialogTest::SetUp()
@@ -117,9 +117,14 @@ void DialogTest::TearDown()
     AfxSetResources(m_pOldResources);
 }
 
-std::string Utf8(const std::u16string& text)
+UINT CheckOf(CDialog& dlg, int nID)
 {
-    return CString(text).ToUtf8();
+    auto* pButton = dynamic_cast<CButton*>(dlg.GetDlgItem(nID));
+    if (!pButton) {
+        ADD_FAILURE() << "no button " << nID;
+        return BST_INDETERMINATE;
+    }
+    return static_cast<UINT>(pButton->GetCheck());
 }
 
 }  // namespace dialogtest

@@ -11,6 +11,7 @@
 #include "platform/Testing.h"
 #include "platform/TestingDialogs.h"
 #include "platform/TestingShell.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -79,6 +80,9 @@ private:
     const ResourceSet* m_pOldResources = nullptr;
 };
 
-std::string Utf8(const std::u16string& text);
+using trellis::test::ToUtf8;
+
+// The check state of a check box or radio button of the dialog.
+UINT CheckOf(CDialog& dlg, int nID);
 
 }  // namespace dialogtest

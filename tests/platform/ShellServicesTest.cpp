@@ -77,8 +77,6 @@ TEST_F(FileDialogTest, ShowsFiltersAndAddsTheDefaultExtensionToABareName)
     CFileDialog dlg(FALSE, u"sol", nullptr, 0, u"Puzzle Solution Files (*.sol)|*.sol|All Files (*.*)|*.*||");
     ASSERT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.GetPathName(), (Path("mine.sol")));
-    EXPECT_EQ(dlg.GetFileName(), u"mine.sol");
-    EXPECT_EQ(dlg.GetFileExt(), u"sol");
 
     ASSERT_EQ(m_dialogs.Shown().size(), 1u);
     const Testing::FileDialogRecord& shown = m_dialogs.Shown()[0];
