@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Button.h"
+#include "platform/QtConvert.h"
 
 #include "platform/DialogPrivate.h"
 #include "platform/WndPrivate.h"
@@ -219,7 +220,7 @@ QWidget* CButton::CreateNativeWidget(QWidget* pParent)
     const CWndImpl* pImpl = CWndImpl::Of(this);
     const UINT nType = TypeOf(pImpl->style);
     // Qt takes "&x" as the mnemonic and "&&" as an ampersand, as the caption means.
-    const QString text = dlg::ToQString(pImpl->text);
+    const QString text = ToQString(pImpl->text);
     if (nType == BS_GROUPBOX) {
         // A frame behind the controls it surrounds, which takes no input.
         auto* pGroup = new GroupBox(text, pParent);
@@ -252,7 +253,7 @@ LRESULT CButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const LRESULT result = CWnd::DefWindowProc(message, wParam, lParam);
     if (message == WM_SETTEXT) {
-        const QString text = dlg::ToQString(CWndImpl::Of(this)->text);
+        const QString text = ToQString(CWndImpl::Of(this)->text);
         QWidget* pWidget = PlatformWidget(this);
         if (auto* pGroup = qobject_cast<QGroupBox*>(pWidget))
             pGroup->setTitle(text);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/ComboBox.h"
+#include "platform/QtConvert.h"
 
 #include "platform/DialogPrivate.h"
 #include "platform/WndPrivate.h"
@@ -123,7 +124,7 @@ QWidget* CComboBox::CreateNativeWidget(QWidget* pParent)
         QLineEdit* pEdit = pCombo->lineEdit();
         pCombo->setInsertPolicy(QComboBox::NoInsert);
         pCombo->setCompleter(nullptr);
-        pEdit->setText(dlg::ToQString(pImpl->text));
+        pEdit->setText(ToQString(pImpl->text));
         QObject::connect(pEdit, &QLineEdit::textEdited, pCombo,
                          [pCombo]() { dlg::NotifyParent(PlatformWndFromWidget(pCombo), CBN_EDITCHANGE); });
         dlg::TrackFocus(pEdit);
@@ -159,13 +160,13 @@ LRESULT CComboBox::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     QComboBox* pCombo = Combo(this);
     if (pCombo && message == WM_SETTEXT) {
-        const QString text = dlg::ToQString(lParam ? reinterpret_cast<LPCTSTR>(lParam) : u"");
+        const QString text = ToQString(lParam ? reinterpret_cast<LPCTSTR>(lParam) : u"");
         if (pCombo->isEditable())
             pCombo->lineEdit()->setText(text);
         return TRUE;
     }
     if (pCombo && message == WM_GETTEXT) {
-        const std::u16string text = dlg::FromQString(pCombo->currentText());
+        const std::u16string text = ToU16(pCombo->currentText());
         if (lParam)
             *reinterpret_cast<CString*>(lParam) = CString(text);
         return static_cast<LRESULT>(text.size());
@@ -178,7 +179,7 @@ int CComboBox::AddString(LPCTSTR lpszString)
     QComboBox* pCombo = Combo(this);
     if (!pCombo)
         return CB_ERR;
-    const QString text = dlg::ToQString(lpszString ? lpszString : u"");
+    const QString text = ToQString(lpszString ? lpszString : u"");
     return InsertKeepingSelection(pCombo, [&]() {
         int nIndex = pCombo->count();
         if (GetStyle() & CBS_SORT) {
@@ -210,7 +211,7 @@ int CComboBox::GetLBText(int nIndex, CString& rString) const
     QComboBox* pCombo = Combo(this);
     if (!pCombo || nIndex < 0 || nIndex >= pCombo->count())
         return CB_ERR;
-    rString = CString(dlg::FromQString(pCombo->itemText(nIndex)));
+    rString = CString(ToU16(pCombo->itemText(nIndex)));
     return rString.GetLength();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/DC.h"
 #include "platform/GdiPrivate.h"
+#include "platform/QtConvert.h"
 #include "platform/WndPrivate.h"
 
 #include <QFontDatabase>
@@ -109,11 +110,6 @@ QFont CDCImpl::CurrentFont() const
 }
 
 namespace {
-
-QRect ToQRect(const RECT& rc)
-{
-    return QRect(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-}
 
 // One line of DrawText output and the position of its prefix-underlined
 // character (-1 for none).
@@ -559,7 +555,7 @@ int CDC::GetClipBox(LPRECT lpRect) const
 {
     const QRect r = m_pImpl->Bounds();
     if (lpRect)
-        *lpRect = RECT {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+        *lpRect = ToRECT(r);
     if (r.isEmpty())
         return NULLREGION;
     return m_pImpl->hasClip && m_pImpl->clip.rectCount() > 1 ? COMPLEXREGION : SIMPLEREGION;
@@ -589,7 +585,7 @@ CPaintDC::CPaintDC(CWnd* pWnd) : m_ps {m_hDC, FALSE, RECT {0, 0, 0, 0}}, m_pWnd(
     const QRegion region = w->update & w->Shown();
     m_pImpl->SetClip(region);
     const QRect bounds = m_pImpl->clipBox;
-    m_ps.rcPaint = RECT {bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height()};
+    m_ps.rcPaint = ToRECT(bounds);
     const bool erase = w->erase;
     w->update = QRegion();
     w->erase = false;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Dialog.h"
+#include "platform/QtConvert.h"
 
 #include "platform/DialogPrivate.h"
 #include "platform/WndPrivate.h"
@@ -133,7 +134,7 @@ QWidget* CDialog::CreateNativeWidget(QWidget* pParent)
 {
     auto* pDialog = new DialogWidget(pParent);
     pDialog->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    pDialog->setWindowTitle(dlg::ToQString(CWndImpl::Of(this)->text));
+    pDialog->setWindowTitle(ToQString(CWndImpl::Of(this)->text));
     pDialog->setModal(true);
     return pDialog;
 }

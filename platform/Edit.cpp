@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Edit.h"
+#include "platform/QtConvert.h"
 
 #include "platform/DialogPrivate.h"
 #include "platform/WndPrivate.h"
@@ -31,7 +32,7 @@ QWidget* CEdit::CreateNativeWidget(QWidget* pParent)
         pEdit->setValidator(new QRegularExpressionValidator(digits, pEdit));
     }
     pEdit->setFocusPolicy((pImpl->style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
-    pEdit->setText(dlg::ToQString(pImpl->text));
+    pEdit->setText(ToQString(pImpl->text));
     // Typed or set, every change is reported, as the dialogs expect.
     QObject::connect(pEdit, &QLineEdit::textChanged, pEdit,
                      [pEdit]() { dlg::NotifyParent(PlatformWndFromWidget(pEdit), EN_CHANGE); });
@@ -43,7 +44,7 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     QLineEdit* pEdit = LineEdit(this);
     if (pEdit && message == WM_SETTEXT) {
-        const QString text = dlg::ToQString(lParam ? reinterpret_cast<LPCTSTR>(lParam) : u"");
+        const QString text = ToQString(lParam ? reinterpret_cast<LPCTSTR>(lParam) : u"");
         if (pEdit->text() == text)
             dlg::NotifyParent(this, EN_CHANGE);  // setText would stay silent
         else
@@ -51,7 +52,7 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     if (pEdit && message == WM_GETTEXT) {
-        const std::u16string text = dlg::FromQString(pEdit->text());
+        const std::u16string text = ToU16(pEdit->text());
         if (lParam)
             *reinterpret_cast<CString*>(lParam) = CString(text);
         return static_cast<LRESULT>(text.size());

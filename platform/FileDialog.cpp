@@ -16,7 +16,7 @@ namespace {
 std::vector<std::u16string> QtFilters(const std::u16string& strFilter)
 {
     std::vector<std::u16string> filters;
-    const QStringList fields = shell::ToQString(strFilter).split(u'|');
+    const QStringList fields = ToQString(strFilter).split(u'|');
     for (qsizetype i = 0; i + 1 < fields.size(); i += 2) {
         const QString& desc = fields[i];
         if (desc.isEmpty())
@@ -27,7 +27,7 @@ std::vector<std::u16string> QtFilters(const std::u16string& strFilter)
             if (pattern == u"*.*")
                 pattern = QStringLiteral("*");  // every file, with a dot in its name or not
         }
-        filters.push_back(shell::ToU16(desc + QStringLiteral(" (") + patterns.join(u' ') + u')'));
+        filters.push_back(ToU16(desc + QStringLiteral(" (") + patterns.join(u' ') + u')'));
     }
     return filters;
 }
@@ -55,13 +55,13 @@ std::optional<QString> AskNative(const shell::FileDialogRequest& request, QWidge
     dlg.setOption(QFileDialog::HideNameFilterDetails);
     QStringList filters;
     for (const auto& filter : request.filters)
-        filters << shell::ToQString(filter);
+        filters << ToQString(filter);
     if (!filters.isEmpty())
         dlg.setNameFilters(filters);
     if (!request.strDefExt.empty())
-        dlg.setDefaultSuffix(shell::ToQString(request.strDefExt));
+        dlg.setDefaultSuffix(ToQString(request.strDefExt));
     if (!request.strFileName.empty())
-        dlg.selectFile(shell::ToQString(request.strFileName));
+        dlg.selectFile(ToQString(request.strFileName));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     return dlg.selectedFiles().first();
@@ -91,14 +91,14 @@ int CFileDialog::DoModal()
     request.strFileName = m_strFileName;
     request.dwFlags = m_dwFlags;
     request.filters = QtFilters(m_strFilter);
-    const QString defExt = shell::ToQString(m_strDefExt);
+    const QString defExt = ToQString(m_strDefExt);
 
     for (;;) {
         std::optional<QString> chosen;
         std::optional<std::u16string> scripted;
         if (shell::ScriptedFileDialog(request, scripted)) {
             if (scripted)
-                chosen = shell::ToQString(*scripted);
+                chosen = ToQString(*scripted);
         } else {
             chosen = AskNative(request, shell::ModalParent(m_pParentWnd));
         }
@@ -108,7 +108,7 @@ int CFileDialog::DoModal()
 
         const QString path = QDir::toNativeSeparators(
             QFileInfo(WithDefaultExtension(*chosen, defExt, request.bOpen)).absoluteFilePath());
-        const std::u16string strPath = shell::ToU16(path);
+        const std::u16string strPath = ToU16(path);
         if (request.bOpen && (m_dwFlags & OFN_FILEMUSTEXIST) && !QFileInfo(path).isFile()) {
             AfxMessageBox(strPath + u"\nFile not found.\nCheck the file name and try again.",
                           MB_OK | MB_ICONEXCLAMATION);
@@ -135,5 +135,5 @@ BOOL DeleteFile(LPCTSTR lpFileName)
 {
     if (!lpFileName || !*lpFileName)
         return FALSE;
-    return QFile::remove(shell::ToQString(lpFileName)) ? TRUE : FALSE;
+    return QFile::remove(ToQString(lpFileName)) ? TRUE : FALSE;
 }

@@ -13,6 +13,8 @@ public:
     CStatic();
     ~CStatic() override;
 
+    // Shows icon resource nIconID at its own size; FALSE, with the static as
+    // it was, when the resource set has no such icon or its image is damaged.
     BOOL SetIconID(UINT nIconID);
 
 protected:
@@ -21,7 +23,4 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
 
     DECLARE_MESSAGE_MAP()
-
-private:
-    UINT m_nIconID = 0;
 };

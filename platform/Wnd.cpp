@@ -2,6 +2,7 @@
 #include "platform/Wnd.h"
 #include "platform/GdiPrivate.h"
 #include "platform/MessageBox.h"
+#include "platform/QtConvert.h"
 #include "platform/WndPrivate.h"
 #include "platform/WndWidgets.h"
 
@@ -68,16 +69,6 @@ const WndClassInfo* FindClass(LPCTSTR name)
     RegisterBuiltInClasses();
     auto it = State().classes.find(name ? name : kDefaultClass);
     return it == State().classes.end() ? nullptr : &it->second;
-}
-
-QRect ToQRect(const RECT& rc)
-{
-    return QRect(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-}
-
-RECT ToRECT(const QRect& r)
-{
-    return RECT {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
 // Swallows every event of a widget whose window is gone, except those that

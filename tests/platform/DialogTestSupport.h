@@ -39,6 +39,11 @@ enum : int {
 
 const ResourceSet& TestResources();
 
+// 32 x 32 icons that are damaged each in its own way; the test resources hold
+// them from kFirstDamagedIcon on.
+const std::vector<ImageResource>& DamagedIcons();
+constexpr UINT kFirstDamagedIcon = 80;
+
 class CTestDlg : public CDialog {
 public:
     explicit CTestDlg(UINT nIDTemplate = kTestDialog, CWnd* pParent = nullptr) : CDialog(nIDTemplate, pParent) { }

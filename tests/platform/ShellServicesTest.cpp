@@ -4,47 +4,9 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/TestingShell.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
-
-#include <atomic>
-#include <filesystem>
-#include <fstream>
-
-namespace fs = std::filesystem;
-
-namespace {
-
-// A fresh folder for files the dialogs choose, removed afterwards.
-class ScratchDir {
-public:
-    ScratchDir()
-    {
-        static std::atomic<int> s_nCount {0};
-        m_path = fs::temp_directory_path() /
-                 ("trellis-shell-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                  std::to_string(s_nCount++));
-        fs::remove_all(m_path);
-        fs::create_directories(m_path);
-        m_path = fs::canonical(m_path);
-    }
-    ~ScratchDir()
-    {
-        std::error_code ec;
-        fs::remove_all(m_path, ec);
-    }
-    std::u16string Path(const char* pszName) const { return (m_path / pszName).u16string(); }
-    std::u16string Touch(const char* pszName) const
-    {
-        std::ofstream(m_path / pszName) << "x";
-        return Path(pszName);
-    }
-
-private:
-    fs::path m_path;
-};
-
-}  // namespace
 
 TEST(MessageBoxSeam, RecordsTextAndFlagsAndGivesQueuedAnswers)
 {
@@ -65,8 +27,8 @@ TEST(MessageBoxSeam, RecordsTextAndFlagsAndGivesQueuedAnswers)
 
 class FileDialogTest : public ::testing::Test {
 protected:
-    std::u16string Path(const char* pszName) const { return m_dir.Path(pszName); }
-    ScratchDir m_dir;
+    std::u16string Path(const char* pszName) const { return m_dir.File(pszName).u16string(); }
+    trellis::test::TempDir m_dir;
     Testing::ScriptedFileDialogs m_dialogs;
     Testing::ScriptedMessageBoxes m_boxes;
 };
@@ -97,7 +59,7 @@ TEST_F(FileDialogTest, ShowsFiltersAndAddsTheDefaultExtensionToABareName)
 
 TEST_F(FileDialogTest, OpenKeepsABareNameWhenOnlyThatFileExists)
 {
-    m_dir.Touch("README");
+    m_dir.Write(std::string("README"), "x");
     m_dialogs.Choose((Path("README")));
     m_dialogs.Choose((Path("other")));
     CFileDialog dlg(TRUE, u"puz");
@@ -109,7 +71,7 @@ TEST_F(FileDialogTest, OpenKeepsABareNameWhenOnlyThatFileExists)
 
 TEST_F(FileDialogTest, SaveAsksBeforeReplacingOnlyWhenTold)
 {
-    m_dir.Touch("taken.sol");
+    m_dir.Write(std::string("taken.sol"), "x");
 
     // Replacing refused: the dialog comes back with the name, and is then cancelled.
     m_dialogs.Choose((Path("taken")));
@@ -135,13 +97,13 @@ TEST_F(FileDialogTest, SaveAsksBeforeReplacingOnlyWhenTold)
 
 TEST(NativeFileDialog, SaveAddsTheExtensionToATypedNameAndCancelGivesNoPath)
 {
-    ScratchDir dir;
+    trellis::test::TempDir dir;
     Testing::NativeFileDialog seen;
-    const std::u16string typed = dir.Path("typed");
+    const std::u16string typed = dir.File("typed").u16string();
     Testing::AnswerNextNativeFileDialog(&typed, &seen);
     CFileDialog dlg(FALSE, u"sol", nullptr, 0, u"Puzzle Solution Files (*.sol)|*.sol|All Files (*.*)|*.*||");
     ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.GetPathName(), dir.Path("typed.sol"));
+    EXPECT_EQ(dlg.GetPathName(), dir.File("typed.sol").u16string());
     EXPECT_TRUE(seen.bSave);
     EXPECT_EQ(seen.filters,
               (std::vector<std::u16string> {u"Puzzle Solution Files (*.sol) (*.sol)", u"All Files (*.*) (*)"}));
