@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/ColorsDlg.h"
 
+#include "model/Format.h"
 #include "panes/GridWnd.h"
 
 namespace {
@@ -26,9 +27,7 @@ BYTE LowByteOfNumber(const CString& strText)
 
 CString Decimal(int nValue)
 {
-    CString str;
-    str.Format(u"%d", nValue);
-    return str;
+    return FormatText(u"%d", nValue);
 }
 
 }  // namespace

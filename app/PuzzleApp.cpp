@@ -4,6 +4,7 @@
 #include "app/AboutPuzzleDlg.h"
 #include "app/MainFrm.h"
 #include "model/CrossWordPuzzle.h"
+#include "model/Format.h"
 #include "res/Resources.h"
 #include "res/resource.h"
 #include "window/PuzzleWnd.h"
@@ -28,9 +29,7 @@ int Within(int nValue, int nLow, int nHigh, int nDefault)
 
 CString SlotName(int i)
 {
-    CString str;
-    str.Format(u"%d", i);
-    return str;
+    return FormatText(u"%d", i);
 }
 
 // Runs a file dialog; an empty result means it was cancelled.
@@ -263,9 +262,7 @@ void CPuzzleApp::CheckSolved()
         return;
     if (AfxMessageBox(IDS_SOLVED_DELETE, MB_YESNO | MB_ICONQUESTION) == IDYES) {
         if (!DeleteFile(m_pPuzzle->m_strFileName.c_str())) {
-            CString strMessage;
-            strMessage.Format(u"Cannot delete puzzle file '%s'", m_pPuzzle->m_strFileName.c_str());
-            AfxMessageBox(strMessage.c_str(), MB_OK | MB_ICONSTOP);
+            AfxMessageBox(FormatText(u"Cannot delete puzzle file '%s'", m_pPuzzle->m_strFileName), MB_OK | MB_ICONSTOP);
         }
     }
     GetPuzzleWnd().m_wndClue.SetClue(0, u'A', u"");

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Dialog.h"
+#include "model/Format.h"
 #include "platform/QtConvert.h"
 
 #include "platform/DialogPrivate.h"
@@ -227,7 +228,7 @@ BOOL CDialog::CreateControl(const DialogItemResource& item)
     MapDialogRect(&rect);
     CString text(item.pszText);
     if (item.kind == DialogControl::Static && (item.dwStyle & 0x1F) == SS_ICON)
-        text.Format(u"#%u", item.nIconID);
+        text = FormatText(u"#%u", item.nIconID);
     const DWORD dwStyle = WS_CHILD | WS_VISIBLE | item.dwStyle;
     if (!pControl->Create(nullptr, text.GetString(), dwStyle, rect, this, static_cast<UINT>(item.nID)))
         return FALSE;

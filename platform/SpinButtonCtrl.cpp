@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/SpinButtonCtrl.h"
 
+#include "model/Format.h"
 #include "platform/DialogPrivate.h"
 #include "platform/WndPrivate.h"
 
@@ -179,9 +180,7 @@ void CSpinButtonCtrl::ShowInBuddy()
     CWnd* pBuddy = GetBuddy();
     if (!pBuddy || !(GetStyle() & UDS_SETBUDDYINT))
         return;
-    CString text;
-    text.Format(u"%d", m_nPos);
-    pBuddy->SetWindowText(text.GetString());
+    pBuddy->SetWindowText(FormatText(u"%d", m_nPos).c_str());
 }
 
 void CSpinButtonCtrl::ReadBuddy()

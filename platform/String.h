@@ -28,10 +28,6 @@ public:
     int Find(TCHAR ch, int nStart = 0) const;
     void MakeLower();
 
-    // printf-style: %d %i %u %x %X %c %s (%s takes LPCTSTR) and %%, with
-    // flags, width and precision; %ld and friends accept a long argument.
-    void Format(LPCTSTR pszFormat, ...);
-
     // A UTF-8 text (a file name, say) as a string.
     static CString FromUtf8(const std::string& s);
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Wnd.h"
+#include "model/Format.h"
 #include "platform/GdiPrivate.h"
 #include "platform/MessageBox.h"
 #include "platform/QtConvert.h"
@@ -261,8 +262,8 @@ LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR, HBRUSH hbrBackground, HIC
     RegisterBuiltInClasses();
     bool isNull = true;
     const COLORREF color = PlatformBrushColor(hbrBackground, &isNull);
-    CString name;
-    name.Format(u"Afx:%x:%x:%x", nClassStyle, isNull ? 0u : 1u, isNull ? 0u : static_cast<unsigned>(color));
+    const CString name(
+        FormatText(u"Afx:%x:%x:%x", nClassStyle, isNull ? 0u : 1u, isNull ? 0u : static_cast<unsigned>(color)));
     auto it = State().classes.emplace(name, WndClassInfo {nClassStyle, !isNull, color}).first;
     return it->first.c_str();
 }
