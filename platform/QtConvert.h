@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Texts and rectangles between the framework's types and Qt's, for the
-// platform's own sources only. Rectangles are half-open on both sides.
+// Texts, rectangles and colours between the framework's types and Qt's, for
+// the platform's own sources only. Rectangles are half-open on both sides.
 
 #include "platform/WinDef.h"
 
+#include <QColor>
 #include <QRect>
 #include <QString>
 
@@ -32,4 +33,13 @@ inline QRect ToQRect(const RECT& rc)
 inline RECT ToRECT(const QRect& r)
 {
     return RECT {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+inline QColor PlatformColor(COLORREF cr)
+{
+    return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr));
+}
+inline COLORREF PlatformColorRef(const QColor& color)
+{
+    return RGB(color.red(), color.green(), color.blue());
 }
