@@ -7,10 +7,29 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
 constexpr int kScrollBarSize = 13;
+
+// The scroll code a slider action sends; false for actions that send none.
+bool ScrollCodeOf(int action, UINT& code)
+{
+    static const std::pair<int, UINT> codes[] = {
+        {QAbstractSlider::SliderSingleStepAdd, SB_LINEDOWN}, {QAbstractSlider::SliderSingleStepSub, SB_LINEUP},
+        {QAbstractSlider::SliderPageStepAdd, SB_PAGEDOWN},   {QAbstractSlider::SliderPageStepSub, SB_PAGEUP},
+        {QAbstractSlider::SliderToMinimum, SB_TOP},          {QAbstractSlider::SliderToMaximum, SB_BOTTOM},
+        {QAbstractSlider::SliderMove, SB_THUMBTRACK},
+    };
+    for (const auto& [nAction, nCode] : codes) {
+        if (nAction == action) {
+            code = nCode;
+            return true;
+        }
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -98,32 +117,9 @@ void CWndImpl::OnScrollAction(int nBar, int action)
     const PlatformDepthGuard guard;
     QScrollBar* bar = qbars[nBar];
     const int proposed = bar->sliderPosition();
-    UINT code;
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepAdd:
-        code = SB_LINEDOWN;
-        break;
-    case QAbstractSlider::SliderSingleStepSub:
-        code = SB_LINEUP;
-        break;
-    case QAbstractSlider::SliderPageStepAdd:
-        code = SB_PAGEDOWN;
-        break;
-    case QAbstractSlider::SliderPageStepSub:
-        code = SB_PAGEUP;
-        break;
-    case QAbstractSlider::SliderToMinimum:
-        code = SB_TOP;
-        break;
-    case QAbstractSlider::SliderToMaximum:
-        code = SB_BOTTOM;
-        break;
-    case QAbstractSlider::SliderMove:
-        code = SB_THUMBTRACK;
-        break;
-    default:
+    UINT code = 0;
+    if (!ScrollCodeOf(action, code))
         return;
-    }
     // The bar stays where it is; the handler moves it with SetScrollInfo.
     settingBar = true;
     bar->setSliderPosition(bars[nBar].nPos);
