@@ -390,17 +390,6 @@ void CWnd::ClientToScreen(LPPOINT lpPoint) const
     lpPoint->y += window.top + offset.y();
 }
 
-void CWnd::ClientToScreen(LPRECT lpRect) const
-{
-    if (!lpRect)
-        return;
-    CPoint tl(lpRect->left, lpRect->top);
-    ClientToScreen(&tl);
-    const int dx = tl.x - lpRect->left;
-    const int dy = tl.y - lpRect->top;
-    *lpRect = RECT {lpRect->left + dx, lpRect->top + dy, lpRect->right + dx, lpRect->bottom + dy};
-}
-
 void CWnd::ScreenToClient(LPPOINT lpPoint) const
 {
     if (!lpPoint)

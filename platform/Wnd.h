@@ -57,7 +57,6 @@ public:
     void GetClientRect(LPRECT lpRect) const;
     void GetWindowRect(LPRECT lpRect) const;
     void ClientToScreen(LPPOINT lpPoint) const;
-    void ClientToScreen(LPRECT lpRect) const;
     void ScreenToClient(LPPOINT lpPoint) const;
     void ScreenToClient(LPRECT lpRect) const;
 
