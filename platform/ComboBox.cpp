@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/ComboBox.h"
-#include "platform/QtConvert.h"
 
 #include "platform/DialogPrivate.h"
+#include "platform/QtConvert.h"
 #include "platform/WndPrivate.h"
 
 #include <QAbstractItemView>

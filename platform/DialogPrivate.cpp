@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/DialogPrivate.h"
-#include "platform/QtConvert.h"
 
+#include "platform/QtConvert.h"
 #include "platform/Resource.h"
 
 #include <QFontMetrics>
