@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/ColorsDlg.h"
 
+#include "model/Format.h"
+#include "panes/GridWnd.h"
+
 namespace {
 
 // Leading blanks and a sign, then decimal digits up to the first other
@@ -28,9 +31,7 @@ constexpr int kComponentMax = 255;
 
 CString Decimal(int nValue)
 {
-    CString str;
-    str.Format(u"%d", nValue);
-    return str;
+    return FormatText(u"%d", nValue);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "app/AboutPuzzleDlg.h"
 #include "app/MainFrm.h"
 #include "model/CrossWordPuzzle.h"
+#include "model/Format.h"
 #include "res/Resources.h"
 #include "res/resource.h"
 #include "window/PuzzleWnd.h"
@@ -22,9 +23,7 @@ constexpr LPCTSTR kSolutionFilter = u"Puzzle Solution Files (*.sol)|*.sol|All Fi
 
 CString SlotName(int i)
 {
-    CString str;
-    str.Format(u"%d", i);
-    return str;
+    return FormatText(u"%d", i);
 }
 
 // Runs a file dialog; an empty result means it was cancelled.
@@ -282,9 +281,7 @@ void CPuzzleApp::CheckSolved()
         return;
     if (AfxMessageBox(IDS_SOLVED_DELETE, MB_YESNO | MB_ICONQUESTION) == IDYES) {
         if (!DeleteFile(m_pPuzzle->m_strFileName.c_str())) {
-            CString strMessage;
-            strMessage.Format(u"Cannot delete puzzle file '%s'", m_pPuzzle->m_strFileName.c_str());
-            AfxMessageBox(strMessage.c_str(), MB_OK | MB_ICONSTOP);
+            AfxMessageBox(FormatText(u"Cannot delete puzzle file '%s'", m_pPuzzle->m_strFileName), MB_OK | MB_ICONSTOP);
         }
     }
     GetPuzzleWnd().GetClue().SetClue(0, u'A', u"");

@@ -6,6 +6,7 @@
 
 #include "model/CrossWordPuzzle.h"
 #include "model/File.h"
+#include "model/Format.h"
 #include "model/Scramble.h"
 #include "model/Text.h"
 #include "model/WordStarts.h"

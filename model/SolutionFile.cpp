@@ -10,6 +10,7 @@
 #include "model/Archive.h"
 #include "model/CrossWordPuzzle.h"
 #include "model/File.h"
+#include "model/Format.h"
 #include "model/MessageSink.h"
 #include "model/Text.h"
 

@@ -142,18 +142,3 @@ std::u16string WidenUtf8(std::string_view text)
 {
     return DecodePuzzleText(reinterpret_cast<const BYTE*>(text.data()), text.size(), true);
 }
-
-std::u16string FormatText(std::u16string_view fmt, std::u16string_view arg)
-{
-    std::u16string out;
-    out.reserve(fmt.size() + arg.size());
-    for (std::size_t i = 0; i < fmt.size(); ++i) {
-        if (fmt[i] == u'%' && i + 1 < fmt.size() && fmt[i + 1] == u's') {
-            out.append(arg);
-            ++i;
-        } else {
-            out.push_back(fmt[i]);
-        }
-    }
-    return out;
-}

@@ -2,7 +2,7 @@
 #pragma once
 
 // Conversions between the 8-bit texts of files and the program's 16-bit
-// strings, and the one message formatter the model uses.
+// strings.
 
 #include <cstddef>
 #include <string>
@@ -30,6 +30,3 @@ std::u16string DecodePuzzleText(const BYTE* pBytes, std::size_t nCount, bool bUt
 
 // UTF-8 (e.g. system error texts) as a 16-bit string.
 std::u16string WidenUtf8(std::string_view text);
-
-// fmt with each "%s" replaced by arg.
-std::u16string FormatText(std::u16string_view fmt, std::u16string_view arg);

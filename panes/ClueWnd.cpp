@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "panes/ClueWnd.h"
 
+#include "model/Format.h"
 #include "res/Version.h"
 #include "res/resource.h"
 
@@ -72,9 +73,7 @@ CString CClueWnd::GetClueText() const
         return CString();
     if (m_nNumber == 0)
         return CString(kBanner);
-    CString str;
-    str.Format(u"%d%c: %s", m_nNumber, m_chDirection, m_strText.GetString());
-    return str;
+    return FormatText(u"%d%c: %s", m_nNumber, m_chDirection, m_strText);
 }
 
 void CClueWnd::OnPaint()

@@ -2,6 +2,7 @@
 #include "panes/GridWnd.h"
 
 #include "model/CrossWordPuzzle.h"
+#include "model/Format.h"
 
 #include <algorithm>
 
@@ -265,8 +266,7 @@ void CGridWnd::DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORRE
 
     const int nNumber = square.m_nAcrossNumber != 0 ? square.m_nAcrossNumber : square.m_nDownNumber;
     if (nNumber != 0 && m_bShowNumbers) {
-        CString strNumber;
-        strNumber.Format(u"%d", nNumber);
+        const CString strNumber(FormatText(u"%d", nNumber));
         CFont* pOldFont = m_pNumberFont ? pDC->SelectObject(m_pNumberFont) : nullptr;
         pDC->DrawText(strNumber, &rc, 0);
         if (pOldFont)

@@ -2,6 +2,7 @@
 #include "platform/Button.h"
 
 #include "platform/DialogPrivate.h"
+#include "platform/QtConvert.h"
 #include "platform/WndPrivate.h"
 
 #include <QAbstractButton>
@@ -214,17 +215,12 @@ CButton::CButton() = default;
 
 CButton::~CButton() = default;
 
-BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-{
-    return CWnd::Create(nullptr, lpszCaption, dwStyle, rect, pParentWnd, nID);
-}
-
 QWidget* CButton::CreateNativeWidget(QWidget* pParent)
 {
     const CWndImpl* pImpl = CWndImpl::Of(this);
     const UINT nType = TypeOf(pImpl->style);
     // Qt takes "&x" as the mnemonic and "&&" as an ampersand, as the caption means.
-    const QString text = dlg::ToQString(pImpl->text);
+    const QString text = ToQString(pImpl->text);
     if (nType == BS_GROUPBOX) {
         // A frame behind the controls it surrounds, which takes no input.
         auto* pGroup = new GroupBox(text, pParent);
@@ -257,7 +253,7 @@ LRESULT CButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const LRESULT result = CWnd::DefWindowProc(message, wParam, lParam);
     if (message == WM_SETTEXT) {
-        const QString text = dlg::ToQString(CWndImpl::Of(this)->text);
+        const QString text = ToQString(CWndImpl::Of(this)->text);
         QWidget* pWidget = PlatformWidget(this);
         if (auto* pGroup = qobject_cast<QGroupBox*>(pWidget))
             pGroup->setTitle(text);
@@ -280,11 +276,6 @@ void CButton::SetCheck(int nCheck)
     auto* pButton = qobject_cast<QAbstractButton*>(PlatformWidget(this));
     if (pButton && pButton->isCheckable())
         pButton->setChecked(nCheck != BST_UNCHECKED);
-}
-
-UINT CButton::GetButtonStyle() const
-{
-    return TypeOf(GetStyle());
 }
 
 void CButton::DrawItem(LPDRAWITEMSTRUCT)

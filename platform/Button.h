@@ -22,11 +22,8 @@ public:
     CButton();
     ~CButton() override;
 
-    BOOL Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-
     int GetCheck() const;
     void SetCheck(int nCheck);
-    UINT GetButtonStyle() const;
 
     // Draws an owner-drawn button: lpDrawItemStruct gives the device context
     // (CDC::FromHandle(hDC)), the item rectangle, the control id and state.

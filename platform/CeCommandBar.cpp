@@ -34,7 +34,7 @@ QString MenuTextOf(UINT nID)
             for (const auto& popup : menu.popups)
                 for (const auto& item : popup.items)
                     if (item.nID == nID && item.pszText)
-                        return shell::ToQString(item.pszText);
+                        return ToQString(item.pszText);
     return QString();
 }
 
@@ -47,13 +47,6 @@ public:
         CCmdUI::Enable(bOn);
         m_pAction->setEnabled(bOn != FALSE);
     }
-    void SetCheck(int nCheck = 1) override
-    {
-        CCmdUI::SetCheck(nCheck);
-        m_pAction->setCheckable(true);
-        m_pAction->setChecked(nCheck != 0);
-    }
-    void SetText(LPCTSTR lpszText) override { m_pAction->setText(shell::ToQString(lpszText)); }
 
 private:
     QAction* m_pAction;
@@ -134,13 +127,13 @@ BOOL CCeCommandBar::InsertMenuBar(UINT nMenuID, int /*nButton*/)
         return FALSE;
     QMenuBar* pMenuBar = m_pImpl->pWidget->MenuBar();
     for (const MenuPopupResource& popup : found->second.popups) {
-        QMenu* pMenu = pMenuBar->addMenu(shell::ToQString(popup.pszTitle));
+        QMenu* pMenu = pMenuBar->addMenu(ToQString(popup.pszTitle));
         for (const MenuItemResource& item : popup.items) {
             if (item.nID == 0) {
                 pMenu->addSeparator();
                 continue;
             }
-            QAction* pAction = pMenu->addAction(shell::ToQString(item.pszText));
+            QAction* pAction = pMenu->addAction(ToQString(item.pszText));
             pAction->setData(item.nID);
             QObject::connect(pAction, &QAction::triggered, pAction, [this, nID = item.nID] { IssueCommand(nID); });
         }

@@ -4,7 +4,7 @@
 
 const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap()
 {
-    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr}};
+    static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, nullptr}};
     static const AFX_MSGMAP map = {nullptr, &entries[0]};
     return &map;
 }
@@ -18,7 +18,7 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, 
 {
     for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap; pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* e = pMap->lpEntries; e->pfn; ++e) {
-            if (e->nMessage == nMessage && e->nCode == nCode && nID >= e->nID && nID <= e->nLastID)
+            if (e->nMessage == nMessage && e->nCode == nCode && e->nID == nID)
                 return e;
         }
     }
@@ -45,12 +45,6 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
         pHandlerInfo->pfn = pEntry->pfn;
         return TRUE;
     }
-    if (nCode == CN_UPDATE_COMMAND_UI) {
-        CCmdUI* pCmdUI = static_cast<CCmdUI*>(pExtra);
-        pCmdUI->m_bContinueRouting = FALSE;
-        pEntry->pfn(this, nID, 0, pExtra);
-        return !pCmdUI->m_bContinueRouting;
-    }
     pEntry->pfn(this, nID, 0, pExtra);
     return TRUE;
 }
@@ -59,20 +53,6 @@ void CCmdUI::Enable(BOOL bOn)
 {
     m_bEnabled = bOn ? TRUE : FALSE;
     m_bEnableChanged = TRUE;
-}
-
-void CCmdUI::SetCheck(int nCheck)
-{
-    m_nCheck = nCheck;
-}
-
-void CCmdUI::SetRadio(BOOL bOn)
-{
-    SetCheck(bOn ? 1 : 0);
-}
-
-void CCmdUI::SetText(LPCTSTR)
-{
 }
 
 BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHandler)

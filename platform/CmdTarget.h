@@ -19,8 +19,7 @@ using AFX_PTHUNK = LRESULT (*)(CCmdTarget* pTarget, WPARAM wParam, LPARAM lParam
 struct AFX_MSGMAP_ENTRY {
     UINT nMessage;  // WM_ message; WM_COMMAND or WM_NOTIFY for commands and notifications
     UINT nCode;  // notification code, CN_COMMAND or CN_UPDATE_COMMAND_UI
-    UINT nID;  // first command or control id (0 for window messages)
-    UINT nLastID;  // last id of a range
+    UINT nID;  // command or control id (0 for window messages)
     AFX_PTHUNK pfn;
 };
 
@@ -72,11 +71,6 @@ template <class T, auto F> LRESULT Command(CCmdTarget* p, WPARAM, LPARAM, void*)
     (static_cast<T*>(p)->*F)();
     return 0;
 }
-template <class T, auto F> LRESULT CommandRange(CCmdTarget* p, WPARAM wParam, LPARAM, void*)
-{
-    (static_cast<T*>(p)->*F)(static_cast<UINT>(wParam));
-    return 0;
-}
 template <class T, auto F> LRESULT UpdateUI(CCmdTarget* p, WPARAM, LPARAM, void* pExtra)
 {
     (static_cast<T*>(p)->*F)(static_cast<CCmdUI*>(pExtra));
@@ -112,7 +106,7 @@ protected:                                                                      
 
 #define END_MESSAGE_MAP()                                                                                              \
     {                                                                                                                  \
-        0, 0, 0, 0, nullptr                                                                                            \
+        0, 0, 0, nullptr                                                                                               \
     }                                                                                                                  \
     }                                                                                                                  \
     ;                                                                                                                  \
@@ -121,33 +115,20 @@ protected:                                                                      
     }
 
 #define ON_COMMAND(id, memberFxn)                                                                                      \
-    {WM_COMMAND, static_cast<UINT>(CN_COMMAND), static_cast<UINT>(id), static_cast<UINT>(id),                          \
+    {WM_COMMAND, static_cast<UINT>(CN_COMMAND), static_cast<UINT>(id),                                                 \
      &AfxThunk::Command<ThisClass, &ThisClass::memberFxn>},
-#define ON_COMMAND_RANGE(id, idLast, memberFxn)                                                                        \
-    {WM_COMMAND, static_cast<UINT>(CN_COMMAND), static_cast<UINT>(id), static_cast<UINT>(idLast),                      \
-     &AfxThunk::CommandRange<ThisClass, &ThisClass::memberFxn>},
 #define ON_UPDATE_COMMAND_UI(id, memberFxn)                                                                            \
-    {WM_COMMAND, static_cast<UINT>(CN_UPDATE_COMMAND_UI), static_cast<UINT>(id), static_cast<UINT>(id),                \
-     &AfxThunk::UpdateUI<ThisClass, &ThisClass::memberFxn>},
-#define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn)                                                              \
-    {WM_COMMAND, static_cast<UINT>(CN_UPDATE_COMMAND_UI), static_cast<UINT>(id), static_cast<UINT>(idLast),            \
+    {WM_COMMAND, static_cast<UINT>(CN_UPDATE_COMMAND_UI), static_cast<UINT>(id),                                       \
      &AfxThunk::UpdateUI<ThisClass, &ThisClass::memberFxn>},
 #define ON_CONTROL(wNotifyCode, id, memberFxn)                                                                         \
-    {WM_COMMAND, static_cast<UINT>(wNotifyCode), static_cast<UINT>(id), static_cast<UINT>(id),                         \
+    {WM_COMMAND, static_cast<UINT>(wNotifyCode), static_cast<UINT>(id),                                                \
      &AfxThunk::Command<ThisClass, &ThisClass::memberFxn>},
 #define ON_NOTIFY(wNotifyCode, id, memberFxn)                                                                          \
     {WM_NOTIFY, static_cast<UINT>(LOWORD(static_cast<UINT>(wNotifyCode))), static_cast<UINT>(id),                      \
-     static_cast<UINT>(id), &AfxThunk::Notify<ThisClass, &ThisClass::memberFxn>},
+     &AfxThunk::Notify<ThisClass, &ThisClass::memberFxn>},
 #define ON_MESSAGE(message, memberFxn)                                                                                 \
-    {static_cast<UINT>(message), 0, 0, 0, &AfxThunk::Message<ThisClass, &ThisClass::memberFxn>},
+    {static_cast<UINT>(message), 0, 0, &AfxThunk::Message<ThisClass, &ThisClass::memberFxn>},
 
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
-#define ON_BN_DOUBLECLICKED(id, memberFxn) ON_CONTROL(BN_DOUBLECLICKED, id, memberFxn)
 #define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)
-#define ON_EN_UPDATE(id, memberFxn) ON_CONTROL(EN_UPDATE, id, memberFxn)
-#define ON_EN_SETFOCUS(id, memberFxn) ON_CONTROL(EN_SETFOCUS, id, memberFxn)
-#define ON_EN_KILLFOCUS(id, memberFxn) ON_CONTROL(EN_KILLFOCUS, id, memberFxn)
 #define ON_CBN_SELCHANGE(id, memberFxn) ON_CONTROL(CBN_SELCHANGE, id, memberFxn)
-#define ON_CBN_EDITCHANGE(id, memberFxn) ON_CONTROL(CBN_EDITCHANGE, id, memberFxn)
-#define ON_CBN_DROPDOWN(id, memberFxn) ON_CONTROL(CBN_DROPDOWN, id, memberFxn)
-#define ON_CBN_CLOSEUP(id, memberFxn) ON_CONTROL(CBN_CLOSEUP, id, memberFxn)

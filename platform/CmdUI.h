@@ -2,13 +2,12 @@
 #pragma once
 
 // An update request for one command: the target's update handler says whether
-// the command is enabled or checked. Menus and toolbars derive from it to apply
+// the command is enabled. Menus and toolbars derive from it to apply
 // the answer to their items; the base keeps the last answer.
 
 #include "platform/WinDef.h"
 
 class CCmdTarget;
-class CWnd;
 
 class CCmdUI {
 public:
@@ -16,10 +15,6 @@ public:
     virtual ~CCmdUI() = default;
 
     virtual void Enable(BOOL bOn = TRUE);
-    virtual void SetCheck(int nCheck = 1);
-    virtual void SetRadio(BOOL bOn = TRUE);
-    virtual void SetText(LPCTSTR lpszText);
-    void ContinueRouting() { m_bContinueRouting = TRUE; }
 
     // Asks pTarget's chain for an update handler. When none answers, the
     // command is disabled if bDisableIfNoHandler is set and no command handler
@@ -27,13 +22,8 @@ public:
     BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHandler);
 
     UINT m_nID = 0;
-    UINT m_nIndex = 0;
-    UINT m_nIndexMax = 0;
-    CWnd* m_pOther = nullptr;
     BOOL m_bEnableChanged = FALSE;
-    BOOL m_bContinueRouting = FALSE;
 
     // The last answer given through this object.
     BOOL m_bEnabled = TRUE;
-    int m_nCheck = 0;
 };

@@ -2,6 +2,7 @@
 #include "platform/ComboBox.h"
 
 #include "platform/DialogPrivate.h"
+#include "platform/QtConvert.h"
 #include "platform/WndPrivate.h"
 
 #include <QAbstractItemView>
@@ -113,11 +114,6 @@ CComboBox::CComboBox() = default;
 
 CComboBox::~CComboBox() = default;
 
-BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-{
-    return CWnd::Create(nullptr, u"", dwStyle, rect, pParentWnd, nID);
-}
-
 QWidget* CComboBox::CreateNativeWidget(QWidget* pParent)
 {
     const CWndImpl* pImpl = CWndImpl::Of(this);
@@ -128,7 +124,7 @@ QWidget* CComboBox::CreateNativeWidget(QWidget* pParent)
         QLineEdit* pEdit = pCombo->lineEdit();
         pCombo->setInsertPolicy(QComboBox::NoInsert);
         pCombo->setCompleter(nullptr);
-        pEdit->setText(dlg::ToQString(pImpl->text));
+        pEdit->setText(ToQString(pImpl->text));
         QObject::connect(pEdit, &QLineEdit::textEdited, pCombo,
                          [pCombo]() { dlg::NotifyParent(PlatformWndFromWidget(pCombo), CBN_EDITCHANGE); });
         dlg::TrackFocus(pEdit);
@@ -164,13 +160,13 @@ LRESULT CComboBox::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     QComboBox* pCombo = Combo(this);
     if (pCombo && message == WM_SETTEXT) {
-        const QString text = dlg::ToQString(lParam ? reinterpret_cast<LPCTSTR>(lParam) : u"");
+        const QString text = ToQString(lParam ? reinterpret_cast<LPCTSTR>(lParam) : u"");
         if (pCombo->isEditable())
             pCombo->lineEdit()->setText(text);
         return TRUE;
     }
     if (pCombo && message == WM_GETTEXT) {
-        const std::u16string text = dlg::FromQString(pCombo->currentText());
+        const std::u16string text = ToU16(pCombo->currentText());
         if (lParam)
             *reinterpret_cast<CString*>(lParam) = CString(text);
         return static_cast<LRESULT>(text.size());
@@ -183,7 +179,7 @@ int CComboBox::AddString(LPCTSTR lpszString)
     QComboBox* pCombo = Combo(this);
     if (!pCombo)
         return CB_ERR;
-    const QString text = dlg::ToQString(lpszString ? lpszString : u"");
+    const QString text = ToQString(lpszString ? lpszString : u"");
     return InsertKeepingSelection(pCombo, [&]() {
         int nIndex = pCombo->count();
         if (GetStyle() & CBS_SORT) {
@@ -204,40 +200,6 @@ int CComboBox::AddString(LPCTSTR lpszString)
     });
 }
 
-int CComboBox::InsertString(int nIndex, LPCTSTR lpszString)
-{
-    QComboBox* pCombo = Combo(this);
-    if (!pCombo || nIndex < -1 || nIndex > pCombo->count())
-        return CB_ERR;
-    if (nIndex == -1)
-        nIndex = pCombo->count();
-    const QString text = dlg::ToQString(lpszString ? lpszString : u"");
-    return InsertKeepingSelection(pCombo, [&]() {
-        pCombo->insertItem(nIndex, text);
-        return nIndex;
-    });
-}
-
-int CComboBox::DeleteString(UINT nIndex)
-{
-    QComboBox* pCombo = Combo(this);
-    if (!pCombo || nIndex >= static_cast<UINT>(pCombo->count()))
-        return CB_ERR;
-    const QSignalBlocker block(pCombo);
-    pCombo->removeItem(static_cast<int>(nIndex));
-    return pCombo->count();
-}
-
-void CComboBox::ResetContent()
-{
-    if (QComboBox* pCombo = Combo(this)) {
-        const QSignalBlocker block(pCombo);
-        pCombo->clear();
-        if (pCombo->isEditable())
-            pCombo->lineEdit()->clear();
-    }
-}
-
 int CComboBox::GetCount() const
 {
     QComboBox* pCombo = Combo(this);
@@ -249,16 +211,8 @@ int CComboBox::GetLBText(int nIndex, CString& rString) const
     QComboBox* pCombo = Combo(this);
     if (!pCombo || nIndex < 0 || nIndex >= pCombo->count())
         return CB_ERR;
-    rString = CString(dlg::FromQString(pCombo->itemText(nIndex)));
+    rString = CString(ToU16(pCombo->itemText(nIndex)));
     return rString.GetLength();
-}
-
-int CComboBox::GetLBTextLen(int nIndex) const
-{
-    QComboBox* pCombo = Combo(this);
-    if (!pCombo || nIndex < 0 || nIndex >= pCombo->count())
-        return CB_ERR;
-    return static_cast<int>(pCombo->itemText(nIndex).size());
 }
 
 int CComboBox::SetCurSel(int nSelect)
@@ -278,21 +232,4 @@ int CComboBox::GetCurSel() const
 {
     QComboBox* pCombo = Combo(this);
     return pCombo ? pCombo->currentIndex() : CB_ERR;
-}
-
-int CComboBox::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const
-{
-    QComboBox* pCombo = Combo(this);
-    if (!pCombo || !lpszFind)
-        return CB_ERR;
-    const QString text = dlg::ToQString(lpszFind);
-    const int nCount = pCombo->count();
-    const int nFirst = (nIndexStart < 0 || nIndexStart >= nCount) ? 0 : nIndexStart + 1;
-    // The search runs to the end and on from the start, once round the list.
-    for (int n = 0; n < nCount; ++n) {
-        const int nIndex = (nFirst + n) % nCount;
-        if (QString::compare(pCombo->itemText(nIndex), text, Qt::CaseInsensitive) == 0)
-            return nIndex;
-    }
-    return CB_ERR;
 }

@@ -22,23 +22,14 @@ public:
     CComboBox();
     ~CComboBox() override;
 
-    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-
     // Returns the index the text went to.
     int AddString(LPCTSTR lpszString);
-    int InsertString(int nIndex, LPCTSTR lpszString);
-    int DeleteString(UINT nIndex);
-    void ResetContent();
     int GetCount() const;
     // The text of entry nIndex; CB_ERR (and rString unchanged) outside the list.
     int GetLBText(int nIndex, CString& rString) const;
-    int GetLBTextLen(int nIndex) const;
     // -1 clears the selection; CB_ERR for an index outside the list.
     int SetCurSel(int nSelect);
     int GetCurSel() const;
-    // First entry after nIndexStart (-1: from the start) equal to the text,
-    // case ignored; CB_ERR when there is none.
-    int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const;
 
 protected:
     QWidget* CreateNativeWidget(QWidget* pParent) override;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/DC.h"
 #include "platform/GdiPrivate.h"
+#include "platform/QtConvert.h"
 #include "platform/WndPrivate.h"
 
 #include <QFontDatabase>
@@ -110,11 +111,6 @@ QFont CDCImpl::CurrentFont() const
 
 namespace {
 
-QRect ToQRect(const RECT& rc)
-{
-    return QRect(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-}
-
 // One line of DrawText output and the position of its prefix-underlined
 // character (-1 for none).
 struct TextLine {
@@ -219,11 +215,6 @@ CPen* CDC::SelectObject(CPen* pPen)
     return SelectInto(m_pImpl->pen, pPen);
 }
 
-CBrush* CDC::SelectObject(CBrush* pBrush)
-{
-    return SelectInto(m_pImpl->brush, pBrush);
-}
-
 CFont* CDC::SelectObject(CFont* pFont)
 {
     return SelectInto(m_pImpl->font, pFont);
@@ -250,19 +241,9 @@ CGdiObject* CDC::SelectStockObject(int nIndex)
     return SelectObject(StockObjectWrapper(nIndex));
 }
 
-CFont* CDC::GetCurrentFont() const
-{
-    return static_cast<CFont*>(m_pImpl->font);
-}
-
 COLORREF CDC::SetTextColor(COLORREF crColor)
 {
     return std::exchange(m_pImpl->textColor, crColor & 0xFFFFFF);
-}
-
-COLORREF CDC::GetTextColor() const
-{
-    return m_pImpl->textColor;
 }
 
 COLORREF CDC::SetBkColor(COLORREF crColor)
@@ -270,21 +251,11 @@ COLORREF CDC::SetBkColor(COLORREF crColor)
     return std::exchange(m_pImpl->bkColor, crColor & 0xFFFFFF);
 }
 
-COLORREF CDC::GetBkColor() const
-{
-    return m_pImpl->bkColor;
-}
-
 int CDC::SetBkMode(int nBkMode)
 {
     if (nBkMode != TRANSPARENT && nBkMode != OPAQUE)
         return 0;
     return std::exchange(m_pImpl->bkMode, nBkMode);
-}
-
-int CDC::GetBkMode() const
-{
-    return m_pImpl->bkMode;
 }
 
 void CDC::FillRect(LPCRECT lpRect, CBrush* pBrush)
@@ -306,16 +277,6 @@ void CDC::FillSolidRect(LPCRECT lpRect, COLORREF crColor)
         m_pImpl->Fill(ToQRect(*lpRect), crColor);
 }
 
-void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF crColor)
-{
-    m_pImpl->Fill(QRect(x, y, cx, cy), crColor);
-}
-
-void CDC::FrameRect(LPCRECT lpRect, CBrush* pBrush)
-{
-    FrameRect(lpRect, pBrush ? static_cast<HBRUSH>(pBrush->m_hObject) : nullptr);
-}
-
 void CDC::FrameRect(LPCRECT lpRect, HBRUSH hBrush)
 {
     bool isNull = true;
@@ -329,23 +290,6 @@ void CDC::FrameRect(LPCRECT lpRect, HBRUSH hBrush)
     m_pImpl->Fill(QRect(r.left(), r.bottom(), r.width(), 1), color);
     m_pImpl->Fill(QRect(r.left(), r.top(), 1, r.height()), color);
     m_pImpl->Fill(QRect(r.right(), r.top(), 1, r.height()), color);
-}
-
-BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
-{
-    const RECT rc = {x1, y1, x2, y2};
-    FillRect(&rc, static_cast<HBRUSH>(m_pImpl->brush->m_hObject));
-    const GdiData* pen = GdiDataOf(m_pImpl->pen->m_hObject);
-    if (pen && !pen->null) {
-        CBrush border(pen->color);
-        FrameRect(&rc, &border);
-    }
-    return TRUE;
-}
-
-BOOL CDC::Rectangle(LPCRECT lpRect)
-{
-    return lpRect ? Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom) : FALSE;
 }
 
 namespace {
@@ -425,11 +369,6 @@ CPoint CDC::MoveTo(int x, int y)
     return old;
 }
 
-CPoint CDC::GetCurrentPosition() const
-{
-    return CPoint(m_pImpl->pos.x(), m_pImpl->pos.y());
-}
-
 BOOL CDC::LineTo(int x, int y)
 {
     const QPoint from = m_pImpl->pos;
@@ -482,21 +421,6 @@ BOOL CDC::LineTo(int x, int y)
         }
     }
     return TRUE;
-}
-
-COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
-{
-    m_pImpl->Fill(QRect(x, y, 1, 1), crColor);
-    return crColor & 0xFFFFFF;
-}
-
-COLORREF CDC::GetPixel(int x, int y) const
-{
-    const DrawTarget& t = m_pImpl->Target();
-    if (!t.image || !t.area.contains(x, y))
-        return 0xFFFFFFFF;
-    const QPoint px = PlatformDeviceRect(QRect(x, y, 1, 1), t.origin, t.ratio).topLeft();
-    return PlatformColorRef(QColor(t.image->pixel(px)));
 }
 
 int CDC::DrawText(const CString& str, LPRECT lpRect, UINT nFormat)
@@ -602,59 +526,12 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
     return totalHeight;
 }
 
-BOOL CDC::TextOut(int x, int y, const CString& str)
-{
-    return TextOut(x, y, str.c_str(), str.GetLength());
-}
-
-BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount)
-{
-    const CSize size = GetTextExtent(lpszString, nCount);
-    RECT rc = {x, y, x + size.cx, y + size.cy};
-    DrawText(lpszString, nCount, &rc, DT_NOPREFIX | DT_SINGLELINE | DT_NOCLIP);
-    return TRUE;
-}
-
-CSize CDC::GetTextExtent(const CString& str) const
-{
-    return GetTextExtent(str.c_str(), str.GetLength());
-}
-
 CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const
 {
     const QFontMetrics fm(m_pImpl->CurrentFont());
     if (!lpszString || nCount <= 0)
         return CSize(0, fm.height());
     return CSize(fm.horizontalAdvance(QString::fromUtf16(lpszString, nCount)), fm.height());
-}
-
-BOOL CDC::GetTextExtentExPoint(LPCTSTR lpszString, int nCount, int nMaxExtent, LPINT lpnFit, LPINT alpDx,
-                               LPSIZE lpSize) const
-{
-    if (!lpszString || nCount < 0)
-        return FALSE;
-    const QFontMetrics fm(m_pImpl->CurrentFont());
-    const QString text = QString::fromUtf16(lpszString, nCount);
-    int fit = 0;
-    bool fitting = true;
-    for (int i = 0; i < nCount; ++i) {
-        const int extent = fm.horizontalAdvance(text.left(i + 1));
-        if (alpDx)
-            alpDx[i] = extent;
-        if (fitting && extent <= nMaxExtent)
-            fit = i + 1;
-        else
-            fitting = false;
-        if (!alpDx && !fitting)
-            break;
-    }
-    if (lpnFit)
-        *lpnFit = fit;
-    if (lpSize) {
-        lpSize->cx = fm.horizontalAdvance(text);
-        lpSize->cy = fm.height();
-    }
-    return TRUE;
 }
 
 BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const
@@ -678,7 +555,7 @@ int CDC::GetClipBox(LPRECT lpRect) const
 {
     const QRect r = m_pImpl->Bounds();
     if (lpRect)
-        *lpRect = RECT {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+        *lpRect = ToRECT(r);
     if (r.isEmpty())
         return NULLREGION;
     return m_pImpl->hasClip && m_pImpl->clip.rectCount() > 1 ? COMPLEXREGION : SIMPLEREGION;
@@ -696,11 +573,6 @@ int CDC::IntersectClipRect(LPCRECT lpRect)
     return lpRect ? IntersectClipRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom) : 0;
 }
 
-int CDC::GetDeviceCaps(int nIndex) const
-{
-    return nIndex == LOGPIXELSX || nIndex == LOGPIXELSY ? 96 : 0;
-}
-
 // ---- CPaintDC / CClientDC ---------------------------------------------------
 
 CPaintDC::CPaintDC(CWnd* pWnd) : m_ps {m_hDC, FALSE, RECT {0, 0, 0, 0}}, m_pWnd(pWnd)
@@ -713,7 +585,7 @@ CPaintDC::CPaintDC(CWnd* pWnd) : m_ps {m_hDC, FALSE, RECT {0, 0, 0, 0}}, m_pWnd(
     const QRegion region = w->update & w->Shown();
     m_pImpl->SetClip(region);
     const QRect bounds = m_pImpl->clipBox;
-    m_ps.rcPaint = RECT {bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height()};
+    m_ps.rcPaint = ToRECT(bounds);
     const bool erase = w->erase;
     w->update = QRegion();
     w->erase = false;
@@ -779,11 +651,4 @@ int EnumFonts(HDC hdc, LPCTSTR lpszFaceName, FONTENUMPROC lpFontFunc, LPARAM lPa
             break;
     }
     return result;
-}
-
-BOOL GetTextExtentExPoint(HDC hdc, LPCTSTR lpszString, int nCount, int nMaxExtent, LPINT lpnFit, LPINT alpDx,
-                          LPSIZE lpSize)
-{
-    CDC* pDC = CDC::FromHandle(hdc);
-    return pDC ? pDC->GetTextExtentExPoint(lpszString, nCount, nMaxExtent, lpnFit, alpDx, lpSize) : FALSE;
 }

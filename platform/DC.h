@@ -39,31 +39,21 @@ public:
 
     // Objects. SelectObject returns the object selected before, to select back.
     CPen* SelectObject(CPen* pPen);
-    CBrush* SelectObject(CBrush* pBrush);
     CFont* SelectObject(CFont* pFont);
     CGdiObject* SelectObject(CGdiObject* pObject);
     CGdiObject* SelectStockObject(int nIndex);
-    CFont* GetCurrentFont() const;
 
     // Colours and modes.
     COLORREF SetTextColor(COLORREF crColor);
-    COLORREF GetTextColor() const;
     COLORREF SetBkColor(COLORREF crColor);
-    COLORREF GetBkColor() const;
     int SetBkMode(int nBkMode);
-    int GetBkMode() const;
 
     // Rectangles: FillRect paints with the given brush, FrameRect draws a
-    // one-pixel border just inside the rectangle, Rectangle outlines with the
-    // current pen and fills with the current brush.
+    // one-pixel border just inside the rectangle.
     void FillRect(LPCRECT lpRect, CBrush* pBrush);
     void FillRect(LPCRECT lpRect, HBRUSH hBrush);
     void FillSolidRect(LPCRECT lpRect, COLORREF crColor);
-    void FillSolidRect(int x, int y, int cx, int cy, COLORREF crColor);
-    void FrameRect(LPCRECT lpRect, CBrush* pBrush);
     void FrameRect(LPCRECT lpRect, HBRUSH hBrush);
-    BOOL Rectangle(int x1, int y1, int x2, int y2);
-    BOOL Rectangle(LPCRECT lpRect);
     // The ellipse inscribed in the rectangle (right and bottom exclusive),
     // its outline in the current pen and its inside in the current brush:
     // its outermost pixels touch the rectangle's four edges.
@@ -77,10 +67,6 @@ public:
     CPoint MoveTo(POINT point) { return MoveTo(point.x, point.y); }
     BOOL LineTo(int x, int y);
     BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
-    CPoint GetCurrentPosition() const;
-
-    COLORREF SetPixel(int x, int y, COLORREF crColor);
-    COLORREF GetPixel(int x, int y) const;
 
     // Text. DrawText honours DT_LEFT/CENTER/RIGHT, DT_TOP/VCENTER/BOTTOM (the
     // vertical ones with DT_SINGLELINE only), DT_SINGLELINE, DT_WORDBREAK,
@@ -88,23 +74,13 @@ public:
     // DT_CALCRECT. Returns the height of the text.
     int DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat);
     int DrawText(const CString& str, LPRECT lpRect, UINT nFormat);
-    BOOL TextOut(int x, int y, LPCTSTR lpszString, int nCount);
-    BOOL TextOut(int x, int y, const CString& str);
     CSize GetTextExtent(LPCTSTR lpszString, int nCount) const;
-    CSize GetTextExtent(const CString& str) const;
-    // How many of the first nCount characters fit in nMaxExtent (lpnFit), the
-    // extent of each prefix (alpDx) and of the whole string (lpSize). Any out
-    // pointer may be null.
-    BOOL GetTextExtentExPoint(LPCTSTR lpszString, int nCount, int nMaxExtent, LPINT lpnFit, LPINT alpDx,
-                              LPSIZE lpSize) const;
     BOOL GetTextMetrics(LPTEXTMETRIC lpMetrics) const;
 
     // Clipping.
     int GetClipBox(LPRECT lpRect) const;
     int IntersectClipRect(int x1, int y1, int x2, int y2);
     int IntersectClipRect(LPCRECT lpRect);
-
-    int GetDeviceCaps(int nIndex) const;
 
     CDCImpl* Impl() const { return m_pImpl; }
 
@@ -132,10 +108,6 @@ protected:
     CWnd* m_pWnd;
 };
 
-// GetDeviceCaps indices.
-constexpr int LOGPIXELSX = 88;
-constexpr int LOGPIXELSY = 90;
-
 // Clip box results.
 constexpr int NULLREGION = 1;
 constexpr int SIMPLEREGION = 2;
@@ -145,5 +117,3 @@ constexpr int COMPLEXREGION = 3;
 // the named face if it is installed. Returns the last value the callback
 // returned (enumeration stops at 0), or 0 if it was never called.
 int EnumFonts(HDC hdc, LPCTSTR lpszFaceName, FONTENUMPROC lpFontFunc, LPARAM lParam);
-BOOL GetTextExtentExPoint(HDC hdc, LPCTSTR lpszString, int nCount, int nMaxExtent, LPINT lpnFit, LPINT alpDx,
-                          LPSIZE lpSize);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/DataExchange.h"
 
+#include "model/Format.h"
 #include "platform/Dialog.h"
 #include "platform/DialogPrivate.h"
 #include "platform/MessageBox.h"
@@ -11,9 +12,7 @@ namespace {
 
 void RangeMessage(int nMin, int nMax)
 {
-    CString prompt;
-    prompt.Format(u"Please enter an integer between %d and %d.", nMin, nMax);
-    AfxMessageBox(prompt, MB_ICONEXCLAMATION);
+    AfxMessageBox(FormatText(u"Please enter an integer between %d and %d.", nMin, nMax), MB_ICONEXCLAMATION);
 }
 
 }  // namespace
@@ -79,9 +78,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
         else
             pDX->m_bPendingNotInteger = TRUE;  // the range check that follows says what is wanted
     } else {
-        CString text;
-        text.Format(u"%d", value);
-        pControl->SetWindowText(text.GetString());
+        pControl->SetWindowText(FormatText(u"%d", value).c_str());
     }
 }
 

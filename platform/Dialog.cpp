@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/Dialog.h"
+#include "model/Format.h"
+#include "platform/QtConvert.h"
 
 #include "platform/DialogPrivate.h"
 #include "platform/PlatformHooks.h"
@@ -134,7 +136,7 @@ QWidget* CDialog::CreateNativeWidget(QWidget* pParent)
 {
     auto* pDialog = new DialogWidget(pParent);
     pDialog->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    pDialog->setWindowTitle(dlg::ToQString(CWndImpl::Of(this)->text));
+    pDialog->setWindowTitle(ToQString(CWndImpl::Of(this)->text));
     pDialog->setModal(true);
     return pDialog;
 }
@@ -227,7 +229,7 @@ BOOL CDialog::CreateControl(const DialogItemResource& item)
     MapDialogRect(&rect);
     CString text(item.pszText);
     if (item.kind == DialogControl::Static && (item.dwStyle & 0x1F) == SS_ICON)
-        text.Format(u"#%u", item.nIconID);
+        text = FormatText(u"#%u", item.nIconID);
     const DWORD dwStyle = WS_CHILD | WS_VISIBLE | item.dwStyle;
     if (!pControl->Create(nullptr, text.GetString(), dwStyle, rect, this, static_cast<UINT>(item.nID)))
         return FALSE;
@@ -368,18 +370,6 @@ void CDialog::CheckDlgButton(int nIDButton, UINT nCheck)
 {
     if (auto* pButton = dynamic_cast<CButton*>(GetDlgItem(nIDButton)))
         pButton->SetCheck(static_cast<int>(nCheck));
-}
-
-UINT CDialog::IsDlgButtonChecked(int nIDButton) const
-{
-    const auto* pButton = dynamic_cast<const CButton*>(GetDlgItem(nIDButton));
-    return pButton ? static_cast<UINT>(pButton->GetCheck()) : BST_UNCHECKED;
-}
-
-void CDialog::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton)
-{
-    for (int nID = nIDFirstButton; nID <= nIDLastButton; ++nID)
-        CheckDlgButton(nID, nID == nIDCheckButton ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void CDialog::CenterWindow(CWnd* pAlternateOwner)

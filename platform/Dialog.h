@@ -48,10 +48,6 @@ public:
     void SetDlgItemText(int nID, LPCTSTR lpszString);
     int GetDlgItemText(int nID, CString& rString) const;
     void CheckDlgButton(int nIDButton, UINT nCheck);
-    UINT IsDlgButtonChecked(int nIDButton) const;
-    // Checks nIDCheckButton and clears the other radio buttons with ids in
-    // nIDFirstButton..nIDLastButton.
-    void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton);
     void GotoDlgCtrl(CWnd* pWndCtrl);
 
     // Centres the dialog over its owner (or pAlternateOwner), else the screen.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/DialogPrivate.h"
 
+#include "platform/QtConvert.h"
 #include "platform/Resource.h"
 
 #include <QFontMetrics>
@@ -116,36 +117,6 @@ bool ListTextLess(const QString& a, const QString& b)
     if (nFolded != 0)
         return nFolded < 0;
     return QString::compare(a, b, Qt::CaseSensitive) < 0;
-}
-
-QString ToQString(const std::u16string& text)
-{
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::u16string FromQString(const QString& text)
-{
-    return text.toStdU16String();
-}
-
-QImage ImageFromResource(const ImageResource& image)
-{
-    QImage result(image.nWidth, image.nHeight, QImage::Format_ARGB32);
-    result.fill(Qt::transparent);
-    const std::string keys = image.pszPaletteKeys ? image.pszPaletteKeys : "";
-    for (int y = 0; y < image.nHeight && y < static_cast<int>(image.rows.size()); ++y) {
-        const char* row = image.rows[static_cast<std::size_t>(y)];
-        for (int x = 0; row && x < image.nWidth && row[x] != '\0'; ++x) {
-            const std::size_t index = keys.find(row[x]);
-            if (index == std::string::npos || index >= image.palette.size())
-                continue;
-            const DWORD colour = image.palette[index];
-            if (colour == 0xFFFFFFFF)
-                continue;
-            result.setPixel(x, y, qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
-        }
-    }
-    return result;
 }
 
 }  // namespace dlg

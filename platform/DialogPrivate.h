@@ -46,11 +46,6 @@ QString StaticText(const std::u16string& text, bool bNoPrefix);
 // Order of a sorted combo box list: case-insensitive first, then exact.
 bool ListTextLess(const QString& a, const QString& b);
 
-QString ToQString(const std::u16string& text);
-std::u16string FromQString(const QString& text);
-
-QImage ImageFromResource(const ImageResource& image);
-
 }  // namespace dlg
 
 class CWnd;

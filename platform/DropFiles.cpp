@@ -107,14 +107,6 @@ UINT DragQueryFile(HDROP hDrop, UINT iFile, LPTSTR lpszFile, UINT cch)
     return static_cast<UINT>(nCopied);
 }
 
-BOOL DragQueryPoint(HDROP hDrop, LPPOINT lppt)
-{
-    if (!hDrop || !lppt)
-        return FALSE;
-    *lppt = hDrop->pt;
-    return TRUE;
-}
-
 void DragFinish(HDROP hDrop)
 {
     delete hDrop;

@@ -20,8 +20,6 @@ void DragAcceptFiles(HWND hWnd, BOOL fAccept);
 // included, cut to fit) and the number of characters copied; with a null
 // lpszFile, the length without the null. 0 for a file that is not there.
 UINT DragQueryFile(HDROP hDrop, UINT iFile, LPTSTR lpszFile, UINT cch);
-// Where the files were let go, in the window's client coordinates.
-BOOL DragQueryPoint(HDROP hDrop, LPPOINT lppt);
 // Frees the list; the WM_DROPFILES handler calls it when it is done.
 void DragFinish(HDROP hDrop);
 

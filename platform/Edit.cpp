@@ -2,6 +2,7 @@
 #include "platform/Edit.h"
 
 #include "platform/DialogPrivate.h"
+#include "platform/QtConvert.h"
 #include "platform/WndPrivate.h"
 
 #include <QLineEdit>
@@ -21,11 +22,6 @@ CEdit::CEdit() = default;
 
 CEdit::~CEdit() = default;
 
-BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-{
-    return CWnd::Create(nullptr, u"", dwStyle, rect, pParentWnd, nID);
-}
-
 QWidget* CEdit::CreateNativeWidget(QWidget* pParent)
 {
     const CWndImpl* pImpl = CWndImpl::Of(this);
@@ -36,7 +32,7 @@ QWidget* CEdit::CreateNativeWidget(QWidget* pParent)
         pEdit->setValidator(new QRegularExpressionValidator(digits, pEdit));
     }
     pEdit->setFocusPolicy((pImpl->style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
-    pEdit->setText(dlg::ToQString(pImpl->text));
+    pEdit->setText(ToQString(pImpl->text));
     // Typed or set, every change is reported, as the dialogs expect.
     QObject::connect(pEdit, &QLineEdit::textChanged, pEdit,
                      [pEdit]() { dlg::NotifyParent(PlatformWndFromWidget(pEdit), EN_CHANGE); });
@@ -48,7 +44,7 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     QLineEdit* pEdit = LineEdit(this);
     if (pEdit && message == WM_SETTEXT) {
-        const QString text = dlg::ToQString(lParam ? reinterpret_cast<LPCTSTR>(lParam) : u"");
+        const QString text = ToQString(lParam ? reinterpret_cast<LPCTSTR>(lParam) : u"");
         if (pEdit->text() == text)
             dlg::NotifyParent(this, EN_CHANGE);  // setText would stay silent
         else
@@ -56,7 +52,7 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     if (pEdit && message == WM_GETTEXT) {
-        const std::u16string text = dlg::FromQString(pEdit->text());
+        const std::u16string text = ToU16(pEdit->text());
         if (lParam)
             *reinterpret_cast<CString*>(lParam) = CString(text);
         return static_cast<LRESULT>(text.size());
@@ -94,20 +90,8 @@ void CEdit::GetSel(int& nStartChar, int& nEndChar) const
     }
 }
 
-void CEdit::ReplaceSel(LPCTSTR lpszNewText, BOOL)
-{
-    if (QLineEdit* pEdit = LineEdit(this))
-        pEdit->insert(dlg::ToQString(lpszNewText ? lpszNewText : u""));
-}
-
 void CEdit::SetLimitText(UINT nMax)
 {
     if (QLineEdit* pEdit = LineEdit(this))
         pEdit->setMaxLength(nMax == 0 ? 32767 : static_cast<int>(std::min<UINT>(nMax, 32767)));
-}
-
-UINT CEdit::GetLimitText() const
-{
-    QLineEdit* pEdit = LineEdit(this);
-    return pEdit ? static_cast<UINT>(pEdit->maxLength()) : 0;
 }

@@ -13,14 +13,10 @@ public:
     CEdit();
     ~CEdit() override;
 
-    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-
     // Selection by character positions; (0, -1) selects everything.
     void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
     void GetSel(int& nStartChar, int& nEndChar) const;
-    void ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo = FALSE);
     void SetLimitText(UINT nMax);
-    UINT GetLimitText() const;
 
 protected:
     QWidget* CreateNativeWidget(QWidget* pParent) override;

@@ -20,7 +20,7 @@ namespace {
 std::vector<std::u16string> QtFilters(const std::u16string& strFilter)
 {
     std::vector<std::u16string> filters;
-    const QStringList fields = shell::ToQString(strFilter).split(u'|');
+    const QStringList fields = ToQString(strFilter).split(u'|');
     for (qsizetype i = 0; i + 1 < fields.size(); i += 2) {
         const QString& desc = fields[i];
         if (desc.isEmpty())
@@ -31,7 +31,7 @@ std::vector<std::u16string> QtFilters(const std::u16string& strFilter)
             if (pattern == u"*.*")
                 pattern = QStringLiteral("*");  // every file, with a dot in its name or not
         }
-        filters.push_back(shell::ToU16(desc + QStringLiteral(" (") + patterns.join(u' ') + u')'));
+        filters.push_back(ToU16(desc + QStringLiteral(" (") + patterns.join(u' ') + u')'));
     }
     return filters;
 }
@@ -59,13 +59,13 @@ std::optional<QString> AskNative(const FileDialogRequest& request, QWidget* pPar
     dlg.setOption(QFileDialog::HideNameFilterDetails);
     QStringList filters;
     for (const auto& filter : request.filters)
-        filters << shell::ToQString(filter);
+        filters << ToQString(filter);
     if (!filters.isEmpty())
         dlg.setNameFilters(filters);
     if (!request.strDefExt.empty())
-        dlg.setDefaultSuffix(shell::ToQString(request.strDefExt));
+        dlg.setDefaultSuffix(ToQString(request.strDefExt));
     if (!request.strFileName.empty())
-        dlg.selectFile(shell::ToQString(request.strFileName));
+        dlg.selectFile(ToQString(request.strFileName));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return std::nullopt;
     return dlg.selectedFiles().first();
@@ -95,7 +95,7 @@ int CFileDialog::DoModal()
     request.strFileName = m_strFileName;
     request.dwFlags = m_dwFlags;
     request.filters = QtFilters(m_strFilter);
-    const QString defExt = shell::ToQString(m_strDefExt);
+    const QString defExt = ToQString(m_strDefExt);
 
     for (;;) {
         std::optional<QString> chosen;
@@ -103,7 +103,7 @@ int CFileDialog::DoModal()
         PlatformHooks* pHooks = PlatformHooks::Installed();
         if (pHooks && pHooks->AnswerFileDialog(request, answered)) {
             if (answered)
-                chosen = shell::ToQString(*answered);
+                chosen = ToQString(*answered);
         } else {
             chosen = AskNative(request, shell::ModalParent(m_pParentWnd));
         }
@@ -113,7 +113,7 @@ int CFileDialog::DoModal()
 
         const QString path = QDir::toNativeSeparators(
             QFileInfo(WithDefaultExtension(*chosen, defExt, request.bOpen)).absoluteFilePath());
-        const std::u16string strPath = shell::ToU16(path);
+        const std::u16string strPath = ToU16(path);
         if (request.bOpen && (m_dwFlags & OFN_FILEMUSTEXIST) && !QFileInfo(path).isFile()) {
             AfxMessageBox(strPath + u"\nFile not found.\nCheck the file name and try again.",
                           MB_OK | MB_ICONEXCLAMATION);
@@ -136,21 +136,9 @@ CString CFileDialog::GetPathName() const
     return m_strPathName;
 }
 
-CString CFileDialog::GetFileName() const
-{
-    return CString(shell::ToU16(QFileInfo(shell::ToQString(m_strPathName)).fileName()));
-}
-
-CString CFileDialog::GetFileExt() const
-{
-    const QString name = QFileInfo(shell::ToQString(m_strPathName)).fileName();
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return CString(dot < 0 ? std::u16string() : shell::ToU16(name.mid(dot + 1)));
-}
-
 BOOL DeleteFile(LPCTSTR lpFileName)
 {
     if (!lpFileName || !*lpFileName)
         return FALSE;
-    return QFile::remove(shell::ToQString(lpFileName)) ? TRUE : FALSE;
+    return QFile::remove(ToQString(lpFileName)) ? TRUE : FALSE;
 }

@@ -33,8 +33,6 @@ public:
     virtual int DoModal();
 
     CString GetPathName() const;  // full path; empty unless DoModal returned IDOK
-    CString GetFileName() const;  // the last component of the path
-    CString GetFileExt() const;  // what follows the last dot of the file name, or empty
 
 private:
     BOOL m_bOpenFileDialog;
@@ -48,7 +46,3 @@ private:
 
 // Deletes a file; FALSE when it could not be deleted (absent, a folder, no right to).
 BOOL DeleteFile(LPCTSTR lpFileName);
-inline BOOL DeleteFileW(LPCTSTR lpFileName)
-{
-    return DeleteFile(lpFileName);
-}

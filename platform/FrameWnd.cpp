@@ -158,12 +158,6 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
         CWnd::OnSetFocus(pOldWnd);
 }
 
-void CFrameWnd::SetTitle(LPCTSTR lpszTitle)
-{
-    m_strTitle = CString(lpszTitle);
-    SetWindowText(m_strTitle.GetString());
-}
-
 BOOL CFrameWnd::DestroyWindow()
 {
     if (!GetSafeHwnd())

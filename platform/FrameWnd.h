@@ -54,7 +54,6 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     CString GetTitle() const { return m_strTitle; }
-    void SetTitle(LPCTSTR lpszTitle);
 
     // The command bar created on this frame, or null.
     CCeCommandBar* GetCommandBar() const { return m_pCommandBar; }

@@ -214,26 +214,6 @@ template <class T> T* Wrapper(HGDIOBJ hObject)
 
 }  // namespace
 
-CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
-{
-    return Wrapper<CGdiObject>(hObject);
-}
-
-CPen* PASCAL CPen::FromHandle(HPEN hPen)
-{
-    return Wrapper<CPen>(hPen);
-}
-
-CBrush* PASCAL CBrush::FromHandle(HBRUSH hBrush)
-{
-    return Wrapper<CBrush>(hBrush);
-}
-
-CFont* PASCAL CFont::FromHandle(HFONT hFont)
-{
-    return Wrapper<CFont>(hFont);
-}
-
 CGdiObject::~CGdiObject()
 {
     DeleteObject();
@@ -262,11 +242,6 @@ BOOL CGdiObject::DeleteObject()
     return TRUE;
 }
 
-BOOL CGdiObject::CreateStockObject(int nIndex)
-{
-    return Attach(GetStockObject(nIndex));
-}
-
 BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor)
 {
     DeleteObject();
@@ -285,11 +260,6 @@ BOOL CBrush::CreateSolidBrush(COLORREF crColor)
     p->kind = GdiData::Brush;
     p->color = crColor & 0xFFFFFF;
     return Attach(GdiHandleOf(p));
-}
-
-BOOL CBrush::CreateSysColorBrush(int nIndex)
-{
-    return CreateSolidBrush(GetSysColor(nIndex));
 }
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC*)
@@ -315,13 +285,4 @@ BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont)
     p->logFont = *lpLogFont;
     p->font = FontFromLogFont(*lpLogFont);
     return Attach(GdiHandleOf(p));
-}
-
-int CFont::GetLogFont(LOGFONT* pLogFont) const
-{
-    const GdiData* p = GdiDataOf(m_hObject);
-    if (!p || !pLogFont || p->kind != GdiData::Font)
-        return 0;
-    *pLogFont = p->logFont;
-    return static_cast<int>(sizeof(LOGFONT));
 }

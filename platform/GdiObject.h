@@ -52,11 +52,9 @@ public:
 
     HGDIOBJ m_hObject = nullptr;
 
-    HGDIOBJ GetSafeHandle() const { return m_hObject; }
     BOOL Attach(HGDIOBJ hObject);
     HGDIOBJ Detach();
     BOOL DeleteObject();
-    BOOL CreateStockObject(int nIndex);
 
     // A wrapper for a handle owned elsewhere (a stock object, say); it is
     // kept by the platform and never deletes the handle.
@@ -70,7 +68,6 @@ public:
     // Solid pens of any width; PS_NULL draws nothing. Other styles draw solid.
     BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor);
     operator HPEN() const { return m_hObject; }
-    static CPen* PASCAL FromHandle(HPEN hPen);
 };
 
 class CBrush : public CGdiObject {
@@ -78,9 +75,7 @@ public:
     CBrush() = default;
     explicit CBrush(COLORREF crColor) { CreateSolidBrush(crColor); }
     BOOL CreateSolidBrush(COLORREF crColor);
-    BOOL CreateSysColorBrush(int nIndex);
     operator HBRUSH() const { return m_hObject; }
-    static CBrush* PASCAL FromHandle(HBRUSH hBrush);
 };
 
 class CFont : public CGdiObject {
@@ -89,9 +84,7 @@ public:
     // pixels). A face that is not installed is substituted by the font system.
     BOOL CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC = nullptr);
     BOOL CreateFontIndirect(const LOGFONT* lpLogFont);
-    int GetLogFont(LOGFONT* pLogFont) const;
     operator HFONT() const { return m_hObject; }
-    static CFont* PASCAL FromHandle(HFONT hFont);
 };
 
 // Stock objects (WHITE_BRUSH, BLACK_BRUSH, NULL_BRUSH, BLACK_PEN, SYSTEM_FONT ...).

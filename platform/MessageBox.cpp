@@ -53,7 +53,7 @@ ButtonSet ButtonsOf(UINT nType)
 int ShowNative(const std::u16string& strText, UINT nType)
 {
     const ButtonSet set = ButtonsOf(nType);
-    QMessageBox box(IconOf(nType), shell::AppTitle(), shell::ToQString(strText), QMessageBox::NoButton,
+    QMessageBox box(IconOf(nType), shell::AppTitle(), ToQString(strText), QMessageBox::NoButton,
                     shell::ModalParent(nullptr));
     for (const auto& [button, result] : set.buttons)
         box.addButton(button);

@@ -39,7 +39,6 @@ public:
     constexpr CPoint BottomRight() const { return CPoint(right, bottom); }
     constexpr CPoint CenterPoint() const { return CPoint((left + right) / 2, (top + bottom) / 2); }
     constexpr bool IsRectEmpty() const { return right <= left || bottom <= top; }
-    constexpr bool IsRectNull() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }
     constexpr bool PtInRect(const POINT& pt) const
     {
         return pt.x >= left && pt.x < right && pt.y >= top && pt.y < bottom;
@@ -77,14 +76,6 @@ public:
     }
     void DeflateRect(int dx, int dy) { InflateRect(-dx, -dy); }
     void DeflateRect(int l, int t, int r, int b) { InflateRect(-l, -t, -r, -b); }
-    void NormalizeRect()
-    {
-        if (left > right)
-            std::swap(left, right);
-        if (top > bottom)
-            std::swap(top, bottom);
-    }
-
     // Both return FALSE (and an empty rectangle for the intersection) when nothing is left.
     BOOL IntersectRect(const RECT& a, const RECT& b)
     {

@@ -5,6 +5,7 @@
 // seams. Internal to platform/: includes Qt.
 
 #include "model/Types.h"
+#include "platform/QtConvert.h"
 #include "platform/Resource.h"
 
 #include <QImage>
@@ -19,18 +20,9 @@ class QWidget;
 
 namespace shell {
 
-inline QString ToQString(LPCTSTR psz)
-{
-    return psz ? QString::fromUtf16(psz) : QString();
-}
-inline QString ToQString(const std::u16string& str)
-{
-    return QString::fromStdU16String(str);
-}
-inline std::u16string ToU16(const QString& str)
-{
-    return str.toStdU16String();
-}
+// The test seams name the text conversions through this namespace.
+using ::ToQString;
+using ::ToU16;
 
 // The title of message boxes: the application's name.
 QString AppTitle();

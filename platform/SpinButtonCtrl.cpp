@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/SpinButtonCtrl.h"
 
+#include "model/Format.h"
 #include "platform/DialogPrivate.h"
 #include "platform/WndPrivate.h"
 
@@ -87,11 +88,6 @@ CSpinButtonCtrl::CSpinButtonCtrl() = default;
 
 CSpinButtonCtrl::~CSpinButtonCtrl() = default;
 
-BOOL CSpinButtonCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-{
-    return CWnd::Create(nullptr, u"", dwStyle, rect, pParentWnd, nID);
-}
-
 QWidget* CSpinButtonCtrl::CreateNativeWidget(QWidget* pParent)
 {
     return new SpinWidget(pParent, (CWndImpl::Of(this)->style & UDS_HORZ) != 0);
@@ -123,27 +119,6 @@ void CSpinButtonCtrl::SetRange(int nLower, int nUpper)
     // The position stays as it is until the next step brings it in.
     m_nLower = nLower;
     m_nUpper = nUpper;
-}
-
-void CSpinButtonCtrl::GetRange(int& nLower, int& nUpper) const
-{
-    nLower = m_nLower;
-    nUpper = m_nUpper;
-}
-
-int CSpinButtonCtrl::SetPos(int nPos)
-{
-    ReadBuddy();
-    const int nOld = m_nPos;
-    m_nPos = std::clamp(nPos, std::min(m_nLower, m_nUpper), std::max(m_nLower, m_nUpper));
-    ShowInBuddy();
-    return nOld;
-}
-
-int CSpinButtonCtrl::GetPos() const
-{
-    const_cast<CSpinButtonCtrl*>(this)->ReadBuddy();
-    return m_nPos;
 }
 
 CWnd* CSpinButtonCtrl::SetBuddy(CWnd* pWndBuddy)
@@ -205,9 +180,7 @@ void CSpinButtonCtrl::ShowInBuddy()
     CWnd* pBuddy = GetBuddy();
     if (!pBuddy || !(GetStyle() & UDS_SETBUDDYINT))
         return;
-    CString text;
-    text.Format(u"%d", m_nPos);
-    pBuddy->SetWindowText(text.GetString());
+    pBuddy->SetWindowText(FormatText(u"%d", m_nPos).c_str());
 }
 
 void CSpinButtonCtrl::ReadBuddy()

@@ -35,14 +35,9 @@ public:
     CSpinButtonCtrl();
     ~CSpinButtonCtrl() override;
 
-    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-
     // nLower is where the down arrow leads, nUpper where the up arrow leads
     // (nLower may be the larger). The position is kept within the range.
     void SetRange(int nLower, int nUpper);
-    void GetRange(int& nLower, int& nUpper) const;
-    int SetPos(int nPos);  // returns the previous position
-    int GetPos() const;
     CWnd* SetBuddy(CWnd* pWndBuddy);  // returns the previous buddy
     CWnd* GetBuddy() const;
 

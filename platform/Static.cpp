@@ -3,6 +3,7 @@
 
 #include "platform/DialogPrivate.h"
 #include "platform/Resource.h"
+#include "platform/ShellPrivate.h"
 #include "platform/WndPrivate.h"
 
 #include <QLabel>
@@ -34,11 +35,6 @@ UINT IconIdFromName(const std::u16string& name)
 CStatic::CStatic() = default;
 
 CStatic::~CStatic() = default;
-
-BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-{
-    return CWnd::Create(nullptr, lpszText, dwStyle, rect, pParentWnd, nID);
-}
 
 QWidget* CStatic::CreateNativeWidget(QWidget* pParent)
 {
@@ -74,11 +70,6 @@ BEGIN_MESSAGE_MAP(CStatic, CWnd)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-UINT CStatic::GetIconID() const
-{
-    return m_nIconID;
-}
-
 BOOL CStatic::SetIconID(UINT nIconID)
 {
     QLabel* pLabel = Label(this);
@@ -88,8 +79,11 @@ BOOL CStatic::SetIconID(UINT nIconID)
     const auto it = pResources->icons.find(nIconID);
     if (it == pResources->icons.end())
         return FALSE;
-    m_nIconID = nIconID;
-    const QPixmap pixmap = QPixmap::fromImage(dlg::ImageFromResource(it->second));
+    // A damaged icon is not shown in part: the static keeps what it showed.
+    const QImage image = shell::ImageFromResource(it->second);
+    if (image.isNull())
+        return FALSE;
+    const QPixmap pixmap = QPixmap::fromImage(image);
     pLabel->setPixmap(pixmap);
     // An icon static takes the icon's size.
     pLabel->resize(pixmap.size());

@@ -13,10 +13,8 @@ public:
     CStatic();
     ~CStatic() override;
 
-    BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xFFFF);
-
-    // The icon resource shown by an SS_ICON static; 0 for none.
-    UINT GetIconID() const;
+    // Shows icon resource nIconID at its own size; FALSE, with the static as
+    // it was, when the resource set has no such icon or its image is damaged.
     BOOL SetIconID(UINT nIconID);
 
 protected:
@@ -25,7 +23,4 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
 
     DECLARE_MESSAGE_MAP()
-
-private:
-    UINT m_nIconID = 0;
 };

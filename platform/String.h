@@ -22,25 +22,13 @@ public:
     BOOL IsEmpty() const { return empty(); }
     void Empty() { clear(); }
     LPCTSTR GetString() const { return c_str(); }
-    TCHAR GetAt(int nIndex) const { return (*this)[static_cast<size_t>(nIndex)]; }
-    void SetAt(int nIndex, TCHAR ch) { (*this)[static_cast<size_t>(nIndex)] = ch; }
 
     CString Left(int nCount) const;
-    CString Mid(int nFirst) const;
-    CString Mid(int nFirst, int nCount) const;
     CString Right(int nCount) const;
     int Find(TCHAR ch, int nStart = 0) const;
-    int Find(LPCTSTR pszSub, int nStart = 0) const;
-    void MakeUpper();
     void MakeLower();
-    int Compare(LPCTSTR psz) const;
 
-    // printf-style: %d %i %u %x %X %c %s (%s takes LPCTSTR) and %%, with
-    // flags, width and precision; %ld and friends accept a long argument.
-    void Format(LPCTSTR pszFormat, ...);
-
-    // The narrow text as UTF-8, for diagnostics and file names.
-    std::string ToUtf8() const;
+    // A UTF-8 text (a file name, say) as a string.
     static CString FromUtf8(const std::string& s);
 
     CString& operator=(LPCTSTR psz)

@@ -95,15 +95,14 @@ UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault
 {
     if (!lpszSection || !lpszEntry)
         return static_cast<UINT>(nDefault);
-    return shell::ReadProfileInt(shell::ToQString(lpszSection), shell::ToQString(lpszEntry),
-                                 static_cast<UINT>(nDefault));
+    return shell::ReadProfileInt(ToQString(lpszSection), ToQString(lpszEntry), static_cast<UINT>(nDefault));
 }
 
 BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue)
 {
     if (!lpszSection || !lpszEntry)
         return FALSE;
-    return shell::WriteProfileInt(shell::ToQString(lpszSection), shell::ToQString(lpszEntry), nValue);
+    return shell::WriteProfileInt(ToQString(lpszSection), ToQString(lpszEntry), nValue);
 }
 
 void CWinApp::OnAppExit()
@@ -136,8 +135,8 @@ int AfxWinMain(int argc, char* argv[])
     if (!QCoreApplication::instance())
         pQtApp = std::make_unique<QApplication>(s_argc, argv);
     if (!pApp->m_pszAppName)
-        pApp->SetAppName(shell::ToU16(ExecutableName(argc > 0 ? argv[0] : nullptr)));
-    QCoreApplication::setApplicationName(shell::ToQString(pApp->m_pszAppName));
+        pApp->SetAppName(ToU16(ExecutableName(argc > 0 ? argv[0] : nullptr)));
+    QCoreApplication::setApplicationName(ToQString(pApp->m_pszAppName));
 
     int nResult = 1;
     if (pApp->InitInstance())

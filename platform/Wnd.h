@@ -37,24 +37,18 @@ public:
     // count from the top-left corner of the main frame.
     BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd, UINT nID, void* lpParam = nullptr);
-    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
-                  int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, void* lpParam = nullptr);
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual BOOL DestroyWindow();
 
     // Family and identity.
     CWnd* GetParent() const;
-    CWnd* GetTopLevelParent() const;
     int GetDlgCtrlID() const;
-    int SetDlgCtrlID(int nID);
     CWnd* GetDlgItem(int nID) const;
     void SetWindowText(LPCTSTR lpszString);
     void GetWindowText(CString& rString) const;
-    int GetWindowTextLength() const;
 
     // Placement. Positions of child windows are in the parent's client coordinates.
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
-    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
     BOOL ShowWindow(int nCmdShow);
     BOOL IsWindowVisible() const;
@@ -63,7 +57,6 @@ public:
     void GetClientRect(LPRECT lpRect) const;
     void GetWindowRect(LPRECT lpRect) const;
     void ClientToScreen(LPPOINT lpPoint) const;
-    void ClientToScreen(LPRECT lpRect) const;
     void ScreenToClient(LPPOINT lpPoint) const;
     void ScreenToClient(LPRECT lpRect) const;
 
@@ -78,8 +71,6 @@ public:
     // Painting.
     void Invalidate(BOOL bErase = TRUE);
     void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
-    void ValidateRect(LPCRECT lpRect);
-    BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE);
     void UpdateWindow();
     CDC* GetDC();
     int ReleaseDC(CDC* pDC);
@@ -99,10 +90,6 @@ public:
     // non-empty range shows it. Returns the new position.
     int SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
     BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL) const;
-    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
-    int GetScrollPos(int nBar) const;
-    void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE);
-    void ShowScrollBar(UINT nBar, BOOL bShow = TRUE);
 
     // Message processing: WindowProc hands the message to the table
     // (OnWndMsg); what the table does not take goes to DefWindowProc.
@@ -119,21 +106,9 @@ public:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg void OnPaint();
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
-    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
-    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
-    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
-    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
-    afx_msg void OnKillFocus(CWnd* pNewWnd);
-    afx_msg void OnClose();
-    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
-    afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
 
 protected:
     // Platform-internal (see WndPrivate.h): a window class inside the
@@ -154,9 +129,7 @@ LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH 
                             HICON hIcon = nullptr);
 
 BOOL ReleaseCapture();
-BOOL IsWindow(HWND hWnd);
 int GetSystemMetrics(int nIndex);
-UINT GetDoubleClickTime();
 
 // Unpacking of window message handlers.
 namespace AfxThunk {
@@ -180,10 +153,6 @@ template <class T, auto F> LRESULT Size(CCmdTarget* p, WPARAM wParam, LPARAM lPa
                              static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam))));
     return 0;
 }
-template <class T, auto F> LRESULT EraseBkgnd(CCmdTarget* p, WPARAM wParam, LPARAM, void*)
-{
-    return (static_cast<T*>(p)->*F)(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
-}
 template <class T, auto F> LRESULT Key(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
 {
     (static_cast<T*>(p)->*F)(static_cast<UINT>(wParam), LOWORD(static_cast<std::uintptr_t>(lParam)),
@@ -206,35 +175,19 @@ template <class T, auto F> LRESULT Focus(CCmdTarget* p, WPARAM wParam, LPARAM, v
     (static_cast<T*>(p)->*F)(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)));
     return 0;
 }
-template <class T, auto F> LRESULT ShowWindow(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
-{
-    (static_cast<T*>(p)->*F)(static_cast<BOOL>(wParam), static_cast<UINT>(lParam));
-    return 0;
-}
-template <class T, auto F> LRESULT DrawItem(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
-{
-    (static_cast<T*>(p)->*F)(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-    return TRUE;
-}
 }  // namespace AfxThunk
 
-#define AFX_WM_ENTRY(message, thunk, memberFxn) {message, 0, 0, 0, &AfxThunk::thunk<ThisClass, &ThisClass::memberFxn>},
+#define AFX_WM_ENTRY(message, thunk, memberFxn) {message, 0, 0, &AfxThunk::thunk<ThisClass, &ThisClass::memberFxn>},
 
 #define ON_WM_CREATE() AFX_WM_ENTRY(WM_CREATE, Create, OnCreate)
 #define ON_WM_DESTROY() AFX_WM_ENTRY(WM_DESTROY, Void, OnDestroy)
 #define ON_WM_SIZE() AFX_WM_ENTRY(WM_SIZE, Size, OnSize)
 #define ON_WM_PAINT() AFX_WM_ENTRY(WM_PAINT, Void, OnPaint)
-#define ON_WM_ERASEBKGND() AFX_WM_ENTRY(WM_ERASEBKGND, EraseBkgnd, OnEraseBkgnd)
 #define ON_WM_CHAR() AFX_WM_ENTRY(WM_CHAR, Key, OnChar)
 #define ON_WM_KEYDOWN() AFX_WM_ENTRY(WM_KEYDOWN, Key, OnKeyDown)
 #define ON_WM_LBUTTONDOWN() AFX_WM_ENTRY(WM_LBUTTONDOWN, Mouse, OnLButtonDown)
 #define ON_WM_LBUTTONUP() AFX_WM_ENTRY(WM_LBUTTONUP, Mouse, OnLButtonUp)
 #define ON_WM_LBUTTONDBLCLK() AFX_WM_ENTRY(WM_LBUTTONDBLCLK, Mouse, OnLButtonDblClk)
-#define ON_WM_MOUSEMOVE() AFX_WM_ENTRY(WM_MOUSEMOVE, Mouse, OnMouseMove)
 #define ON_WM_HSCROLL() AFX_WM_ENTRY(WM_HSCROLL, Scroll, OnHScroll)
 #define ON_WM_VSCROLL() AFX_WM_ENTRY(WM_VSCROLL, Scroll, OnVScroll)
 #define ON_WM_SETFOCUS() AFX_WM_ENTRY(WM_SETFOCUS, Focus, OnSetFocus)
-#define ON_WM_KILLFOCUS() AFX_WM_ENTRY(WM_KILLFOCUS, Focus, OnKillFocus)
-#define ON_WM_CLOSE() AFX_WM_ENTRY(WM_CLOSE, Void, OnClose)
-#define ON_WM_SHOWWINDOW() AFX_WM_ENTRY(WM_SHOWWINDOW, ShowWindow, OnShowWindow)
-#define ON_WM_DRAWITEM() AFX_WM_ENTRY(WM_DRAWITEM, DrawItem, OnDrawItem)

@@ -18,7 +18,10 @@
 // (lParam: LPCTSTR / CString*) to keep the widget's text.
 
 #include "platform/DC.h"
+#include "platform/QtConvert.h"
 #include "platform/Wnd.h"
+#include "platform/WndImage.h"
+#include "platform/WndRegistry.h"
 
 #include <QColor>
 #include <QFont>
@@ -33,13 +36,6 @@ class QScrollBar;
 class QWidget;
 class ClientWidget;
 class FrameWidget;
-
-// A registered window class: the class styles and the background brush colour.
-struct WndClassInfo {
-    UINT style = 0;
-    bool hasBrush = false;
-    COLORREF brush = 0;
-};
 
 // Everything a created window owns on the Qt side.
 class CWndImpl {
@@ -112,47 +108,13 @@ public:
     void Detach(bool bDeleteWidgets);  // the window is gone: forget the widgets
 };
 
-// The widget of a window (null before creation), the widget its children and
-// its painting live in, and the window of a widget (the exact widget, or the
-// nearest window among its ancestors).
-QWidget* PlatformWidget(const CWnd* pWnd);
-QWidget* PlatformClientWidget(const CWnd* pWnd);
-CWnd* PlatformWndFromWidget(const QWidget* pWidget);
-CWnd* PlatformWndAt(const QWidget* pWidget);
-
-// The window whose top-left corner is screen position (0, 0): the main frame.
-// Pop-ups are placed relative to it; with none set, the desktop's origin.
-void PlatformSetScreenWindow(CWnd* pWnd);
-CWnd* PlatformGetScreenWindow();
-
-// The screen window moved: the pop-ups keep their place on it.
-void PlatformScreenMoved();
-
-// A modal window (dialog, message box, file dialog) closed. On the device it
-// covered the screen, and the program relies on the repaint its closing
-// caused: every window of the screen window, and the pop-ups it owns, is
-// invalidated whole with erase.
-void PlatformModalWindowClosed();
-
-// Colour and font conversions.
-QColor PlatformColor(COLORREF cr);
-COLORREF PlatformColorRef(const QColor& color);
+// Font and brush look-ups.
 QFont PlatformFont(HFONT hFont);  // the default font for null
 COLORREF PlatformBrushColor(HBRUSH hBrush, bool* pIsNull = nullptr);
 
 // A device context over any image (owner-drawn controls): drawing goes into
 // *pImage; pWnd (may be null) gets its screen refreshed.
 void PlatformAttachImage(CDC& dc, QImage* pImage, CWnd* pWnd = nullptr);
-
-// A white image of a logical size at a pixel ratio; a null image when it
-// cannot be had (too large, out of memory). Nothing is reported.
-QImage PlatformNewImage(const QSize& size, qreal ratio);
-// The image pixels of a rectangle in logical coordinates of an image whose
-// top-left corner lies at origin.
-QRect PlatformDeviceRect(const QRect& rect, const QPoint& origin, qreal ratio);
-// Largest image the platform asks for, in bytes; tests lower it, and 0 puts
-// back the platform's own.
-void PlatformSetImageLimit(qsizetype nBytes);
 
 // The widget at a global position: inside pNear's top-level window when it
 // is shown and holds the point (windows may overlap), else whatever shown

@@ -73,7 +73,3 @@ public:
     PlatformDepthGuard(const PlatformDepthGuard&) = delete;
     PlatformDepthGuard& operator=(const PlatformDepthGuard&) = delete;
 };
-
-// Focus bookkeeping shared by SetFocus and the client areas' focus events.
-void PlatformFocusIn(CWnd* pWnd);
-void PlatformFocusOut(CWnd* pWnd);

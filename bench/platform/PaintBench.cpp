@@ -26,7 +26,7 @@ public:
             for (int r = 0; r < kCells; ++r) {
                 CRect rc(c * kCell, r * kCell, (c + 1) * kCell, (r + 1) * kCell);
                 dc.FillSolidRect(&rc, (c + r) % 2 ? RGB(255, 255, 255) : RGB(0, 0, 255));
-                dc.FrameRect(&rc, &black);
+                dc.FrameRect(&rc, black);
                 const TCHAR letter = static_cast<TCHAR>(u'A' + (c + r) % 26);
                 dc.DrawText(&letter, 1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
             }
@@ -98,7 +98,7 @@ public:
         dc.GetClipBox(&rcClip);
         for (int c = rcClip.left / kSmall; c < kSmallCells && c * kSmall < rcClip.right; ++c) {
             for (int r = rcClip.top / kSmall; r < kSmallCells && r * kSmall < rcClip.bottom; ++r)
-                dc.FillSolidRect(c * kSmall, r * kSmall, kSmall, kSmall,
+                dc.FillSolidRect(CRect(CPoint(c * kSmall, r * kSmall), CSize(kSmall, kSmall)),
                                  (c + r) % 2 ? RGB(0, 0, 255) : RGB(255, 255, 0));
         }
     }

@@ -92,8 +92,8 @@ TEST_F(OptionsDlgTest, StoredClueHeightIsKeptUntilARadioIsClicked)
     m_settings.WriteRaw(u"options", u"cluesize", u"25");
     theApp.LoadSettings();
     Open(ID_OPTIONS_GENERAL, [](CDialog& dlg) {
-        EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_CLUE_LARGE), BST_CHECKED);
-        EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_CLUE_SMALL), BST_UNCHECKED);
+        EXPECT_EQ(static_cast<CButton*>(dlg.GetDlgItem(IDC_CLUE_LARGE))->GetCheck(), static_cast<int>(BST_CHECKED));
+        EXPECT_EQ(static_cast<CButton*>(dlg.GetDlgItem(IDC_CLUE_SMALL))->GetCheck(), static_cast<int>(BST_UNCHECKED));
         Testing::PressOK(dlg);
     });
     EXPECT_EQ(Stored(u"options", u"cluesize"), 25);

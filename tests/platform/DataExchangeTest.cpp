@@ -17,9 +17,9 @@ TEST_F(DataExchangeTest, OutOfRangeIsRefusedWithTheMessageFocusBackAndDialogOpen
             Testing::TypeInto(dlg, IDC_SIZE, bad);
             Testing::Click(dlg, IDC_NAME);  // focus elsewhere before OK
             Testing::PressOK(dlg);
-            ASSERT_TRUE(Testing::IsOpen(dlg)) << Utf8(bad);
+            ASSERT_TRUE(Testing::IsOpen(dlg)) << ToUtf8(bad);
             ASSERT_FALSE(m_boxes.Shown().empty());
-            EXPECT_EQ(Utf8(m_boxes.Shown().back().strText), "Please enter an integer between 2 and 64.");
+            EXPECT_EQ(ToUtf8(m_boxes.Shown().back().strText), "Please enter an integer between 2 and 64.");
             EXPECT_EQ(m_boxes.Shown().back().Icon(), MB_ICONEXCLAMATION);
             EXPECT_EQ(Testing::FocusedControl(dlg), IDC_SIZE);
             int nStart = -1, nEnd = -1;
@@ -31,7 +31,7 @@ TEST_F(DataExchangeTest, OutOfRangeIsRefusedWithTheMessageFocusBackAndDialogOpen
         Testing::TypeInto(dlg, IDC_SIZE, u"2");
         Testing::TypeInto(dlg, IDC_COMPONENT, u"12x");
         Testing::PressOK(dlg);
-        EXPECT_EQ(Utf8(m_boxes.Shown().back().strText), "Please enter an integer between 0 and 255.");
+        EXPECT_EQ(ToUtf8(m_boxes.Shown().back().strText), "Please enter an integer between 0 and 255.");
         EXPECT_EQ(Testing::FocusedControl(dlg), IDC_COMPONENT);
         Testing::TypeInto(dlg, IDC_COMPONENT, u" 42 ");
         Testing::PressOK(dlg);

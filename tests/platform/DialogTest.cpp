@@ -95,13 +95,13 @@ TEST_F(DoModalTest, EscapeAndReturnWorkAsCancelAndTheDefaultButtonAndOnlyOkReads
         Testing::PressKey(dlg, IDC_NAME, Testing::VK_ESCAPE);
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(Utf8(dialog.m_strName), "abc");
+    EXPECT_EQ(ToUtf8(dialog.m_strName), "abc");
     m_scripts.Queue([](CDialog& dlg) {
         Testing::TypeInto(dlg, IDC_NAME, u"xyz");
         Testing::PressKey(dlg, IDC_NAME, Testing::VK_RETURN);
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(Utf8(dialog.m_strName), "xyz");
+    EXPECT_EQ(ToUtf8(dialog.m_strName), "xyz");
 }
 
 TEST_F(DoModalTest, MissingTemplateFailsAndUnscriptedDialogIsReported)
@@ -127,14 +127,14 @@ TEST_F(DoModalTest, TemplatePositionCountsFromTheOwner)
     ASSERT_TRUE(owner.CreateEx(0, nullptr, u"owner", WS_OVERLAPPED | WS_VISIBLE, CRect(40, 30, 440, 430), nullptr, 0));
     CTestDlg dialog(kTestDialog, &owner);
     Run(dialog, [&](CDialog& dlg) {
-        CRect window, ownerClient;
+        CRect window;
         dlg.GetWindowRect(&window);
-        owner.GetClientRect(&ownerClient);
+        CPoint ownerClient(0, 0);
         owner.ClientToScreen(&ownerClient);
         const CRect offset = Mapped(dlg, 10, 20, 0, 0);
         // The headless platform adds a 2-pixel frame to each decorated window.
-        EXPECT_NEAR(window.left, ownerClient.left + offset.left, 2);
-        EXPECT_NEAR(window.top, ownerClient.top + offset.top, 2);
+        EXPECT_NEAR(window.left, ownerClient.x + offset.left, 2);
+        EXPECT_NEAR(window.top, ownerClient.y + offset.top, 2);
         EXPECT_EQ(dialog.GetParent(), &owner);
     });
 }

@@ -50,10 +50,38 @@ ResourceSet BuildResources()
     for (const std::string& row : rows)
         icon.rows.push_back(row.c_str());
     set.icons[kIcon] = icon;
+    for (size_t i = 0; i < DamagedIcons().size(); ++i)
+        set.icons[kFirstDamagedIcon + static_cast<UINT>(i)] = DamagedIcons()[i];
     return set;
 }
 
 }  // namespace
+
+const std::vector<ImageResource>& DamagedIcons()
+{
+    // Blue throughout where readable, so that a part shown is told from the
+    // sound icon's red corner.
+    static const std::string blue(32, 'b');
+    static const std::string shortRow(20, 'b');
+    static const std::string strayKey = std::string(5, 'b') + 'x' + std::string(26, 'b');
+    static const std::vector<ImageResource> icons = [] {
+        const std::vector<DWORD> palette {RGB(255, 0, 0), RGB(0, 0, 255)};
+        std::vector<const char*> rows(32, blue.c_str());
+        std::vector<ImageResource> v;
+        auto withRow = [&](int y, const char* pszRow) {
+            std::vector<const char*> r = rows;
+            r[static_cast<size_t>(y)] = pszRow;
+            return r;
+        };
+        v.push_back({32, 32, "rb", palette, withRow(10, shortRow.c_str())});  // a row too short
+        v.push_back({32, 32, "rb", palette, withRow(5, strayKey.c_str())});  // a key not in the palette
+        v.push_back({32, 32, "rb", palette, std::vector<const char*>(16, blue.c_str())});  // rows missing
+        v.push_back({32, 32, "rb", {RGB(255, 0, 0)}, rows});  // a key without a colour
+        v.push_back({32, 32, "rb", palette, withRow(31, nullptr)});  // no row at all
+        return v;
+    }();
+    return icons;
+}
 
 const ResourceSet& TestResources()
 {
@@ -91,7 +119,7 @@ void CTestDlg::OnSelChange()
     auto* pCombo = dynamic_cast<CComboBox*>(GetDlgItem(IDC_COMBO));
     CString text;
     pCombo->GetLBText(pCombo->GetCurSel(), text);
-    m_events.push_back("selchange " + Utf8(text));
+    m_events.push_back("selchange " + ToUtf8(text));
 }
 
 void DialogTest::SetUp()
@@ -117,9 +145,14 @@ void DialogTest::TearDown()
     AfxSetResources(m_pOldResources);
 }
 
-std::string Utf8(const std::u16string& text)
+UINT CheckOf(CDialog& dlg, int nID)
 {
-    return CString(text).ToUtf8();
+    auto* pButton = dynamic_cast<CButton*>(dlg.GetDlgItem(nID));
+    if (!pButton) {
+        ADD_FAILURE() << "no button " << nID;
+        return BST_INDETERMINATE;
+    }
+    return static_cast<UINT>(pButton->GetCheck());
 }
 
 }  // namespace dialogtest

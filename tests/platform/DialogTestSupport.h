@@ -11,6 +11,7 @@
 #include "platform/testing/Testing.h"
 #include "platform/testing/TestingDialogs.h"
 #include "platform/testing/TestingShell.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +38,11 @@ enum : int {
 };
 
 const ResourceSet& TestResources();
+
+// 32 x 32 icons that are damaged each in its own way; the test resources hold
+// them from kFirstDamagedIcon on.
+const std::vector<ImageResource>& DamagedIcons();
+constexpr UINT kFirstDamagedIcon = 80;
 
 class CTestDlg : public CDialog {
 public:
@@ -79,6 +85,9 @@ private:
     const ResourceSet* m_pOldResources = nullptr;
 };
 
-std::string Utf8(const std::u16string& text);
+using trellis::test::ToUtf8;
+
+// The check state of a check box or radio button of the dialog.
+UINT CheckOf(CDialog& dlg, int nID);
 
 }  // namespace dialogtest

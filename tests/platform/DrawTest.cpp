@@ -2,6 +2,7 @@
 // Drawing operations, pixel by pixel: rectangles, frames, lines, text and fonts.
 
 #include "TestWindows.h"
+#include "tests/support/TempDir.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -60,7 +61,7 @@ TEST_F(DrawTest, FillAndFrameAreExact)
     EXPECT_EQ(BoundsOf(kBlue), CRect(10, 5, 20, 8));
     EXPECT_EQ(Count(kBlue), 30);
 
-    dc.FrameRect(CRect(30, 10, 40, 15), CBrush::FromHandle(GetStockObject(BLACK_BRUSH)));
+    dc.FrameRect(CRect(30, 10, 40, 15), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     EXPECT_EQ(BoundsOf(kBlack), CRect(30, 10, 40, 15));
     EXPECT_EQ(Count(kBlack), 2 * 10 + 2 * 3);
     EXPECT_EQ(Testing::PixelAt(&m_canvas, 31, 11), kWhite);
@@ -85,7 +86,10 @@ TEST_F(DrawTest, LinesOfWidthOneAndTwo)
     EXPECT_EQ(Testing::PixelAt(&m_canvas, 5, 10), kBlue);
     EXPECT_EQ(Testing::PixelAt(&m_canvas, 5, 1), kBlue);
     EXPECT_EQ(Testing::PixelAt(&m_canvas, 5, 0), kWhite);
-    EXPECT_EQ(dc.GetCurrentPosition(), CPoint(5, 0));
+    dc.LineTo(8, 0);  // on from where the last line ended
+    EXPECT_EQ(Testing::PixelAt(&m_canvas, 5, 0), kBlue);
+    EXPECT_EQ(Testing::PixelAt(&m_canvas, 7, 0), kBlue);
+    EXPECT_EQ(Testing::PixelAt(&m_canvas, 8, 0), kWhite);
 
     // A two-pixel pen covers the line and the row below (column right of
     // it), end point included, so grid lines meet at their corners.
@@ -172,13 +176,13 @@ TEST_F(DrawTest, TextIsAlignedAndClippedToItsRectangle)
     m_canvas.Invalidate(FALSE);
     {
         CClientDC clear(&m_canvas);
-        clear.FillSolidRect(0, 0, 100, 60, kWhite);
+        clear.FillSolidRect(CRect(0, 0, 100, 60), kWhite);
     }
     dc.DrawText(u"W", 1, &rc, DT_CENTER | DT_VCENTER);
     EXPECT_LT(BoundsOf(kBlue).top, (40 - extent.cy) / 2);
 
     // Clipped to a rectangle smaller than the text.
-    dc.FillSolidRect(0, 0, 100, 60, kWhite);
+    dc.FillSolidRect(CRect(0, 0, 100, 60), kWhite);
     CRect small(10, 10, 14, 14);
     dc.DrawText(u"WWWW", 4, &small, DT_SINGLELINE | DT_NOPREFIX);
     const CRect clipped = BoundsOf(kBlue);
@@ -192,7 +196,6 @@ TEST_F(DrawTest, BackgroundModeAndColours)
     CClientDC dc(&m_canvas);
     dc.SetTextColor(kYellow);
     dc.SetBkColor(kGreen);
-    EXPECT_EQ(dc.GetBkMode(), OPAQUE);
     CRect rc(0, 0, 100, 30);
     const int height = dc.DrawText(u"AB", 2, &rc, DT_NOPREFIX);
     const CSize extent = dc.GetTextExtent(u"AB", 2);
@@ -223,7 +226,7 @@ TEST_F(DrawTest, AmpersandPrefixUnlessNoPrefix)
             ASSERT_EQ(Testing::PixelAt(&m_canvas, x, y), Testing::PixelAt(&m_canvas, x, y + 20)) << x << "," << y;
     }
     // "&D" underlines the D instead of showing the ampersand.
-    dc.FillSolidRect(0, 0, 100, 60, kWhite);
+    dc.FillSolidRect(CRect(0, 0, 100, 60), kWhite);
     CRect c(0, 0, 100, 20);
     dc.DrawText(u"&D", 2, &c, 0);
     CRect d(0, 20, 100, 40);
@@ -267,13 +270,11 @@ TEST_F(DrawTest, PointFontsHaveTheirPixelHeights)
     for (const int tenths : {60, 80, 100, 120, 200}) {
         CFont font;
         ASSERT_TRUE(font.CreatePointFont(tenths, u"Arial"));
-        LOGFONT lf;
-        ASSERT_TRUE(font.GetLogFont(&lf));
         const int em = (tenths * 96 + 360) / 720;
-        EXPECT_EQ(lf.lfHeight, -em);
         CFont* pOld = dc.SelectObject(&font);
         TEXTMETRIC tm;
         ASSERT_TRUE(dc.GetTextMetrics(&tm));
+        EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, em) << tenths;
         const int height = dc.GetTextExtent(u"Ag", 2).cy;
         EXPECT_EQ(height, tm.tmAscent + tm.tmDescent);
         EXPECT_GT(height, em) << tenths;
@@ -368,7 +369,7 @@ TEST_F(DrawTest, EnumFontsCallsOncePerInstalledFace)
     EnumFonts(dc.GetSafeHdc(), nullptr, CollectFace, reinterpret_cast<LPARAM>(&faces));
     EXPECT_EQ(std::count(faces.begin(), faces.end(), u"Liberation Sans"), 1);
     for (const std::u16string& face : faces)
-        EXPECT_EQ(face.find(u'['), std::u16string::npos) << CString(face).ToUtf8();
+        EXPECT_EQ(face.find(u'['), std::u16string::npos) << trellis::test::ToUtf8(face);
     calls = 0;
     EnumFonts(dc.GetSafeHdc(), u"Liberation Sans", StopAtOnce, reinterpret_cast<LPARAM>(&calls));
     EXPECT_EQ(calls, 1);

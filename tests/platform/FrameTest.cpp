@@ -312,7 +312,7 @@ TEST_F(FrameTest, ExitClosesTheMainWindow)
     ASSERT_TRUE(m_bLoaded);
     EXPECT_TRUE(Testing::ChooseMenuItem(*m_pFrame, ID_EXIT));
     EXPECT_EQ(AfxGetMainWnd(), nullptr);
-    EXPECT_FALSE(IsWindow(m_hFrame));
+    EXPECT_EQ(CWnd::FromHandle(m_hFrame), nullptr);
 }
 
 TEST_F(FrameTest, TheCloseButtonClosesTheFrame)
@@ -320,7 +320,7 @@ TEST_F(FrameTest, TheCloseButtonClosesTheFrame)
     ASSERT_TRUE(m_bLoaded);
     EXPECT_TRUE(Testing::PressCloseButton(*m_pFrame));
     EXPECT_EQ(AfxGetMainWnd(), nullptr);
-    EXPECT_FALSE(IsWindow(m_hFrame));
+    EXPECT_EQ(CWnd::FromHandle(m_hFrame), nullptr);
 }
 
 TEST_F(FrameTest, OpensTitledWithAPaneOfTheHandheldsScreenUnderTheBar)

@@ -90,7 +90,7 @@ TEST_F(WindowTest, ClientDCDrawsAtOnceAndUpdateWindowPaintsAtOnce)
     Testing::RunUntilIdle();
     {
         CClientDC dc(&wnd);
-        dc.FillSolidRect(2, 2, 3, 3, kGreen);
+        dc.FillSolidRect(CRect(CPoint(2, 2), CSize(3, 3)), kGreen);
     }
     EXPECT_EQ(Testing::PixelAt(&wnd, 2, 2), kGreen);
     EXPECT_EQ(Testing::PixelAt(&wnd, 5, 5), kRed);

@@ -144,7 +144,9 @@ TEST_F(WindowTest, UserScrollActionsArriveAsMessages)
     EXPECT_EQ(wnd.m_events[1].code, SB_THUMBPOSITION);
     EXPECT_EQ(wnd.m_events[1].pos, 33u);
     EXPECT_EQ(wnd.m_events[2].code, SB_ENDSCROLL);
-    EXPECT_EQ(wnd.GetScrollPos(SB_HORZ), 33);
+    SCROLLINFO si = {28, SIF_POS, 0, 0, 0, 0, 0};
+    wnd.GetScrollInfo(SB_HORZ, &si);
+    EXPECT_EQ(si.nPos, 33);
 
     // Unless the handler moves it, the bar stays.
     wnd.m_bFollow = false;

@@ -65,7 +65,11 @@ public:
     afx_msg void OnLButtonUp(UINT, CPoint pt) { Record(WM_LBUTTONUP, pt); }
     afx_msg void OnLButtonDblClk(UINT, CPoint pt) { Record(WM_LBUTTONDBLCLK, pt); }
     afx_msg void OnSetFocus(CWnd*) { m_messages.push_back(WM_SETFOCUS); }
-    afx_msg void OnKillFocus(CWnd*) { m_messages.push_back(WM_KILLFOCUS); }
+    afx_msg LRESULT OnKillFocus(WPARAM, LPARAM)
+    {
+        m_messages.push_back(WM_KILLFOCUS);
+        return 0;
+    }
 
     void Record(UINT message, CPoint pt)
     {

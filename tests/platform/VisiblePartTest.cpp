@@ -82,8 +82,8 @@ TEST_F(VisiblePartTest, ClientDrawingOutOfViewIsDroppedAndPaintedOnComingIntoVie
 {
     {
         CClientDC dc(&m_content);
-        dc.FillSolidRect(5, 5, 10, 10, kGreen);  // in view: at once
-        dc.FillSolidRect(500, 500, 10, 10, kGreen);  // out of view: nowhere
+        dc.FillSolidRect(CRect(CPoint(5, 5), CSize(10, 10)), kGreen);  // in view: at once
+        dc.FillSolidRect(CRect(CPoint(500, 500), CSize(10, 10)), kGreen);  // out of view: nowhere
     }
     EXPECT_EQ(Testing::PixelAt(&m_content, 5, 5), kGreen);
     // Read out of view, the part is what a paint puts there.
@@ -151,7 +151,7 @@ TEST_F(WindowTest, AnImageThatCannotBeHadIsReportedOnceAndTheWindowGoesOn)
     EXPECT_EQ(Testing::PixelAt(&wnd, 20, 20), kGreen);
     {
         CClientDC dc(&wnd);
-        dc.FillSolidRect(0, 0, 5, 5, kYellow);
+        dc.FillSolidRect(CRect(0, 0, 5, 5), kYellow);
     }
     EXPECT_EQ(Testing::PixelAt(&wnd, 2, 2), kYellow);
     // Still none to be had: not told again.

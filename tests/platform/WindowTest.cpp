@@ -84,11 +84,10 @@ TEST_F(WindowTest, ChildrenAreDestroyedWithTheirParent)
     CProbeWnd& child = parent.m_wndChild;
     ASSERT_NE(child.m_hWnd, nullptr);
     const HWND hChild = child.m_hWnd;
-    EXPECT_TRUE(IsWindow(hChild));
+    EXPECT_EQ(CWnd::FromHandle(hChild), &child);
     parent.DestroyWindow();
     EXPECT_EQ(child.m_hWnd, nullptr);
     EXPECT_EQ(child.Count(WM_DESTROY), 1);
-    EXPECT_FALSE(IsWindow(hChild));
     EXPECT_EQ(CWnd::FromHandle(hChild), nullptr);
     Testing::RunUntilIdle();
 }

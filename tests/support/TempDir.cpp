@@ -15,7 +15,8 @@ TempDir::TempDir()
     for (int attempt = 0; attempt < 100; ++attempt) {
         fs::path candidate = fs::temp_directory_path() / ("trellis-test-" + std::to_string(random()));
         if (fs::create_directory(candidate)) {
-            m_path = candidate;
+            // Its real path: native dialogs answer with resolved paths.
+            m_path = fs::canonical(candidate);
             return;
         }
     }

@@ -21,8 +21,8 @@ public:
         CRect rc;
         GetClientRect(&rc);
         dc.FillSolidRect(&rc, kWhite);
-        dc.FillSolidRect(20, 20, 10, 10, kBlue);
-        dc.FillSolidRect(40, 0, 1, rc.Height(), kBlack);
+        dc.FillSolidRect(CRect(CPoint(20, 20), CSize(10, 10)), kBlue);
+        dc.FillSolidRect(CRect(CPoint(40, 0), CSize(1, rc.Height())), kBlack);
         CRect rcText(50, 10, 150, 40);
         dc.SetBkMode(TRANSPARENT);
         dc.DrawText(u"Sharp", -1, &rcText, DT_LEFT | DT_TOP | DT_SINGLELINE);
