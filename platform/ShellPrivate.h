@@ -20,10 +20,6 @@ class QWidget;
 
 namespace shell {
 
-// The test seams name the text conversions through this namespace.
-using ::ToQString;
-using ::ToU16;
-
 // The title of message boxes: the application's name.
 QString AppTitle();
 

@@ -144,7 +144,7 @@ TemporarySettings::~TemporarySettings()
 
 std::u16string TemporarySettings::Folder() const
 {
-    return shell::ToU16(m_pState->dir.path());
+    return ToU16(m_pState->dir.path());
 }
 
 void TemporarySettings::WriteRaw(const std::u16string& strSection, const std::u16string& strEntry,
@@ -154,7 +154,7 @@ void TemporarySettings::WriteRaw(const std::u16string& strSection, const std::u1
     if (g_pSettings != m_pState.get())
         return;
     std::unique_ptr<QSettings> pSettings = shell::OpenProfile();
-    pSettings->setValue(shell::ToQString(strSection) + u'/' + shell::ToQString(strEntry), shell::ToQString(strValue));
+    pSettings->setValue(ToQString(strSection) + u'/' + ToQString(strEntry), ToQString(strValue));
     pSettings->sync();
 }
 
@@ -203,7 +203,7 @@ bool AnswerFileDialog(const FileDialogRequest& request, std::optional<std::u16st
 
 std::u16string SettingsFolder()
 {
-    return g_pSettings ? shell::ToU16(g_pSettings->dir.path()) : std::u16string();
+    return g_pSettings ? ToU16(g_pSettings->dir.path()) : std::u16string();
 }
 
 }  // namespace seams
@@ -263,7 +263,7 @@ void DeliverCommands()
 
 std::u16string TextOf(const QAction* pAction)
 {
-    return pAction->isSeparator() ? std::u16string() : shell::ToU16(pAction->text());
+    return pAction->isSeparator() ? std::u16string() : ToU16(pAction->text());
 }
 
 }  // namespace
@@ -272,7 +272,7 @@ std::vector<std::u16string> MenuTitles(CFrameWnd& frame)
 {
     std::vector<std::u16string> titles;
     for (QMenu* pMenu : MenusOf(frame))
-        titles.push_back(shell::ToU16(pMenu->title()));
+        titles.push_back(ToU16(pMenu->title()));
     return titles;
 }
 
@@ -428,8 +428,8 @@ void AnswerNextNativeMessageBox(int nButton, NativeMessageBox* pSeen)
 {
     WhenModalOpens<QMessageBox>([nButton, pSeen](QMessageBox* pBox) {
         if (pSeen) {
-            pSeen->strTitle = shell::ToU16(pBox->windowTitle());
-            pSeen->strText = shell::ToU16(pBox->text());
+            pSeen->strTitle = ToU16(pBox->windowTitle());
+            pSeen->strText = ToU16(pBox->text());
             pSeen->nIcon = IconOf(pBox->icon());
             pSeen->nDefault = pBox->defaultButton() ? ResultOf(pBox->standardButton(pBox->defaultButton())) : 0;
             pSeen->buttons.clear();
@@ -452,14 +452,14 @@ void AnswerNextNativeMessageBox(int nButton, NativeMessageBox* pSeen)
 void AnswerNextNativeFileDialog(const std::u16string* pTypedPath, NativeFileDialog* pSeen)
 {
     const std::optional<QString> typed =
-        pTypedPath ? std::optional<QString>(shell::ToQString(*pTypedPath)) : std::nullopt;
+        pTypedPath ? std::optional<QString>(ToQString(*pTypedPath)) : std::nullopt;
     WhenModalOpens<QFileDialog>([typed, pSeen](QFileDialog* pDlg) {
         if (pSeen) {
             pSeen->bSave = pDlg->acceptMode() == QFileDialog::AcceptSave;
-            pSeen->strTitle = shell::ToU16(pDlg->windowTitle());
+            pSeen->strTitle = ToU16(pDlg->windowTitle());
             pSeen->filters.clear();
             for (const QString& filter : pDlg->nameFilters())
-                pSeen->filters.push_back(shell::ToU16(filter));
+                pSeen->filters.push_back(ToU16(filter));
         }
         // The dialog puts the focus in its name field: the path goes over
         // what the field holds, then Return.
