@@ -70,6 +70,40 @@ void BM_IsSolved(benchmark::State& state)
 }
 BENCHMARK(BM_IsSolved)->Unit(benchmark::kMicrosecond);
 
+// A 255 x 255 puzzle, locked or not, with every white square holding its
+// answer but the last one the column-by-column walk of the grid reaches:
+// the completion test as the player meets it after almost every letter.
+std::unique_ptr<CCrossWordPuzzle> NearlySolvedLargePuzzle(bool bLocked)
+{
+    PuzzleFileWriter writer = Grid(255);
+    if (bLocked)
+        writer.Locked(7844);
+    auto puzzle = writer.Load(Dir(), bLocked ? "nearly-locked.puz" : "nearly.puz");
+    for (int c = 0; c < puzzle->m_nWidth; ++c) {
+        for (int r = 0; r < puzzle->m_nHeight; ++r) {
+            CSquare square = puzzle->GetSquare(c, r);
+            if (square.m_bBlack || (c == puzzle->m_nWidth - 1 && r == puzzle->m_nHeight - 1))
+                continue;
+            square.m_bFilled = TRUE;
+            square.m_chLetter = square.m_chSolution;
+            puzzle->SetSquare(c, r, square);
+        }
+    }
+    return puzzle;
+}
+
+void BM_IsSolvedOneSquareEmpty255(benchmark::State& state)
+{
+    auto puzzle = NearlySolvedLargePuzzle(state.range(0) != 0);
+    for (auto _ : state) {
+        const BOOL bSolved = puzzle->IsSolved();
+        benchmark::DoNotOptimize(bSolved);
+        if (bSolved)
+            state.SkipWithError("solved with a square empty");
+    }
+}
+BENCHMARK(BM_IsSolvedOneSquareEmpty255)->ArgName("locked")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 void BM_GetChecksum(benchmark::State& state)
 {
     auto puzzle = SolvedLargePuzzle();
