@@ -85,7 +85,7 @@ void BM_IsSolved(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(puzzle->IsSolved());
 }
-BENCHMARK(BM_IsSolved)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_IsSolved)->Unit(benchmark::kNanosecond);
 
 void BM_IsSolvedOneSquareEmpty255(benchmark::State& state)
 {
@@ -97,7 +97,7 @@ void BM_IsSolvedOneSquareEmpty255(benchmark::State& state)
             state.SkipWithError("solved with a square empty");
     }
 }
-BENCHMARK(BM_IsSolvedOneSquareEmpty255)->ArgName("locked")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_IsSolvedOneSquareEmpty255)->ArgName("locked")->Arg(0)->Arg(1)->Unit(benchmark::kNanosecond);
 
 void BM_GetChecksum(benchmark::State& state)
 {
