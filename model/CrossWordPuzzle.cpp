@@ -85,10 +85,13 @@ void CCrossWordPuzzle::StoreSquare(std::size_t nIndex, const CSquare& square)
     stored = square;
 }
 
-void CCrossWordPuzzle::ResetSquares(std::size_t nCount)
+void CCrossWordPuzzle::CountSquares()
 {
-    m_aSquares.assign(nCount, CSquare());
     m_nEmpty = m_nUnsolved = 0;
+    for (const CSquare& square : m_aSquares) {
+        m_nEmpty += CountAsEmpty(square);
+        m_nUnsolved += CountAsUnsolved(square);
+    }
 }
 
 // Outside the grid, or not stored yet (a default square, hence black).

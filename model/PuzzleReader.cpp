@@ -296,20 +296,20 @@ BOOL CCrossWordPuzzle::ReadStrings(CPuzzleBytes& file, std::u16string& strError)
 
 void CCrossWordPuzzle::BuildSquares()
 {
-    ResetSquares(static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight));
+    // Black squares to begin with; the white ones are written in place.
+    m_aSquares.assign(static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight), CSquare());
+    auto pSquare = m_aSquares.begin();
     for (int r = 0; r < m_nHeight; ++r) {
         const std::u16string& strState = m_astrState[static_cast<std::size_t>(r)];
         const std::u16string& strAnswer = m_astrSolution[static_cast<std::size_t>(r)];
-        for (int c = 0; c < m_nWidth; ++c) {
-            if (IsBlackState(strState[static_cast<std::size_t>(c)])) {
-                SetSquare(c, r, CSquare(TRUE));
-            } else {
-                CSquare square(FALSE);
-                square.m_chSolution = strAnswer[static_cast<std::size_t>(c)];
-                SetSquare(c, r, square);
+        for (std::size_t c = 0; c < static_cast<std::size_t>(m_nWidth); ++c, ++pSquare) {
+            if (!IsBlackState(strState[c])) {
+                pSquare->m_bBlack = FALSE;
+                pSquare->m_chSolution = strAnswer[c];
             }
         }
     }
+    CountSquares();
 }
 
 void CCrossWordPuzzle::BuildPuzzle(std::u16string& /*strError*/)
@@ -351,11 +351,14 @@ void CCrossWordPuzzle::ReadExtras(CPuzzleBytes& file)
     }
     std::map<int, int> rebusOfKey;
     for (std::size_t i = 0; i < nSquares; ++i) {
-        CSquare square = m_aSquares[i];
-        if (square.m_bBlack)
+        if (m_aSquares[i].m_bBlack)
             continue;
-        square.m_bCircled = pCircles != nullptr && (pCircles[i] & 0x80) != 0;
+        const bool bCircled = pCircles != nullptr && (pCircles[i] & 0x80) != 0;
         const auto it = pRebus != nullptr && pRebus[i] != 0 ? table.find(pRebus[i] - 1) : table.end();
+        if (!bCircled && it == table.end())
+            continue;
+        CSquare square = m_aSquares[i];
+        square.m_bCircled = bCircled;
         if (it != table.end()) {
             const auto [at, bNew] = rebusOfKey.emplace(it->first, static_cast<int>(m_astrRebus.size()) + 1);
             if (bNew)
