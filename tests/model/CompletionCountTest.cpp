@@ -253,33 +253,4 @@ TEST(CompletionCount, FollowsEveryChangeOnTheLargestGrid)
     }
 }
 
-// A locked puzzle judges a full grid by the checksum of its letters, and a
-// grid with one square empty without it.
-TEST(CompletionCount, ALockedGridIsJudgedOnlyWhenFull)
-{
-    TempDir dir;
-    auto p = PuzzleFileWriter({"HEART", "EM#ER", "ABUSE", "RE#IN", "TREND"}).Locked(4271).Load(dir);
-    const std::string answers = "HEARTEMERABUSEREINTREND";
-    std::size_t i = 0;
-    for (int r = 0; r < 5; ++r) {
-        for (int c = 0; c < 5; ++c) {
-            if (p->IsBlack(c, r))
-                continue;
-            EXPECT_FALSE(p->IsSolved());
-            CSquare square = p->GetSquare(c, r);
-            square.m_chLetter = static_cast<WCHAR>(answers.at(i++));
-            square.m_bFilled = TRUE;
-            p->SetSquare(c, r, square);
-        }
-    }
-    EXPECT_EQ(p->GetEmptyCount(), 0);
-    // The scrambled answers differ from the letters, yet the grid is solved.
-    EXPECT_GT(p->GetUnsolvedCount(), 0);
-    EXPECT_TRUE(p->IsSolved());
-    // Unlocking puts the real answers in: the same letters now solve it by count.
-    ASSERT_TRUE(p->Unlock(4271));
-    EXPECT_EQ(p->GetUnsolvedCount(), 0);
-    EXPECT_TRUE(p->IsSolved());
-}
-
 }  // namespace

@@ -135,17 +135,6 @@ TEST_F(GridNavigatorTest, TapsChooseTheWordByTheCurrentDirection)
     }
 }
 
-TEST_F(GridNavigatorTest, SquaresInNoWordTakeWhateverStartTheWalkFinds)
-{
-    // 1 across (0,0)-(1,0), 2 down (1,0)-(1,1); (3,0) lies in no word.
-    const CGridNavigator navigator(Load({"..#.", "#.##"}));
-    // Across: no across word, and no down start above: only the square moves.
-    EXPECT_EQ(Text(navigator.Tap(Sel("0,0 A 0,0"), {3, 0})), "3,0 A 0,0");
-    // Down: no down word; the walk left passes the black square to 1 across.
-    EXPECT_EQ(Text(navigator.Tap(Sel("1,1 D 1,0"), {3, 0})), "3,0 A 0,0");
-    EXPECT_EQ(Text(navigator.Turn(Sel("3,0 A 0,0"))), "3,0 A 0,0");
-}
-
 TEST_F(GridNavigatorTest, ArrowsMoveAlongTheDirectionAndTurnAcrossIt)
 {
     const CGridNavigator navigator(Load(kGrid));
