@@ -16,7 +16,7 @@ constexpr std::size_t kSearchedSquares = 9;
 
 void CheckSquares(const CCrossWordPuzzle& puzzle)
 {
-    for (const CSquare& square : puzzle.m_aSquares) {
+    for (const CSquare& square : puzzle.GetSquares()) {
         const bool bRebus = puzzle.GetRebus(square) != nullptr;
         if (square.m_nRebus < 0 || (square.m_nRebus > 0 && !bRebus) ||
             (square.m_bBlack && (square.m_bCircled || bRebus)) || (bRebus && puzzle.GetRebus(square)->empty()))
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CCrossWordPuzzle puzzle;
     std::u16string error;
     if (puzzle.LoadPuzzle(WriteScratchFile(data, size), error)) {
-        if (puzzle.m_aSquares.size() != static_cast<std::size_t>(puzzle.m_nWidth) * puzzle.m_nHeight ||
+        if (puzzle.GetSquares().size() != static_cast<std::size_t>(puzzle.m_nWidth) * puzzle.m_nHeight ||
             !error.empty() || !puzzle.m_astrState.empty())
             std::abort();
         for (const CClue* pClue : puzzle.m_lstClues) {
@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         puzzle.IsSolved();
         const DWORD dwChecksum = puzzle.GetChecksum();
         if (puzzle.m_bLocked) {
-            if (puzzle.m_aSquares.size() <= kSearchedSquares) {
+            if (puzzle.GetSquares().size() <= kSearchedSquares) {
                 for (int nKey : puzzle.FindKeys()) {
                     if (nKey < 0 || nKey > 9999)
                         std::abort();

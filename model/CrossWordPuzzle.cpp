@@ -10,7 +10,8 @@
 IMPLEMENT_SERIAL(CCrossWordPuzzle, CObject, 1)
 
 CCrossWordPuzzle::CCrossWordPuzzle()
-    : m_nWidth(0), m_nHeight(0), m_bLocked(FALSE), m_wAnswerChecksum(0), m_bUnlocked(FALSE), m_dwFileChecksum(0)
+    : m_nWidth(0), m_nHeight(0), m_bLocked(FALSE), m_wAnswerChecksum(0), m_bUnlocked(FALSE), m_dwFileChecksum(0),
+      m_nEmpty(0), m_nUnsolved(0)
 {
 }
 
@@ -54,9 +55,43 @@ void CCrossWordPuzzle::SetSquare(int nCol, int nRow, const CSquare& square)
     if (nIndex < 0)
         return;
     const std::size_t i = static_cast<std::size_t>(nIndex);
+    // The squares added are black, so they count for nothing.
     if (i >= m_aSquares.size())
         m_aSquares.resize(i + 1);
-    m_aSquares[i] = square;
+    StoreSquare(i, square);
+}
+
+namespace {
+
+// What one square adds to the empty and the unsolved count. Black squares
+// count for nothing, whatever their record holds.
+long CountAsEmpty(const CSquare& square)
+{
+    return !square.m_bBlack && !square.m_bFilled ? 1 : 0;
+}
+
+long CountAsUnsolved(const CSquare& square)
+{
+    return !square.m_bBlack && (!square.m_bFilled || square.m_chLetter != square.m_chSolution) ? 1 : 0;
+}
+
+}  // namespace
+
+void CCrossWordPuzzle::StoreSquare(std::size_t nIndex, const CSquare& square)
+{
+    CSquare& stored = m_aSquares[nIndex];
+    m_nEmpty += CountAsEmpty(square) - CountAsEmpty(stored);
+    m_nUnsolved += CountAsUnsolved(square) - CountAsUnsolved(stored);
+    stored = square;
+}
+
+void CCrossWordPuzzle::CountSquares()
+{
+    m_nEmpty = m_nUnsolved = 0;
+    for (const CSquare& square : m_aSquares) {
+        m_nEmpty += CountAsEmpty(square);
+        m_nUnsolved += CountAsUnsolved(square);
+    }
 }
 
 // Outside the grid, or not stored yet (a default square, hence black).
@@ -79,21 +114,14 @@ BOOL CCrossWordPuzzle::IsIncorrect(int nCol, int nRow) const
 
 BOOL CCrossWordPuzzle::IsSolved() const
 {
-    if (m_bLocked) {
-        std::string letters;
-        return ColumnBytes(FALSE, letters) &&
-               RegionChecksum(reinterpret_cast<const BYTE*>(letters.data()), letters.size()) == m_wAnswerChecksum;
-    }
-    for (int c = 0; c < m_nWidth; ++c) {
-        for (int r = 0; r < m_nHeight; ++r) {
-            const CSquare* pSquare = SquareAt(c, r);
-            if (pSquare == nullptr || pSquare->m_bBlack)
-                continue;
-            if (!pSquare->m_bFilled || pSquare->m_chLetter != pSquare->m_chSolution)
-                return FALSE;
-        }
-    }
-    return TRUE;
+    if (!m_bLocked)
+        return m_nUnsolved == 0;
+    // The scrambled answers say nothing: only a full grid can be judged.
+    if (m_nEmpty != 0)
+        return FALSE;
+    std::string letters;
+    return ColumnBytes(FALSE, letters) &&
+           RegionChecksum(reinterpret_cast<const BYTE*>(letters.data()), letters.size()) == m_wAnswerChecksum;
 }
 
 DWORD CCrossWordPuzzle::GetChecksum() const

@@ -37,6 +37,9 @@ public:
     // Stores a copy at m_nWidth * nRow + nCol, growing the grid with black
     // squares when that lies beyond its end.
     void SetSquare(int nCol, int nRow, const CSquare& square);
+    // The grid, row-major. Squares change only through SetSquare, which
+    // keeps the counts below.
+    const std::vector<CSquare>& GetSquares() const { return m_aSquares; }
 
     // TRUE for every position outside the grid: callers use it as the edge.
     BOOL IsBlack(int nCol, int nRow) const;
@@ -44,8 +47,13 @@ public:
     BOOL IsIncorrect(int nCol, int nRow) const;
 
     // While the puzzle is locked, a full grid is judged by the checksum of
-    // the letters, since the answers are not known.
+    // the letters, since the answers are not known. Without that checksum
+    // to take, it costs the same on every grid size.
     BOOL IsSolved() const;
+    // White squares without a letter, and white squares without their
+    // answer (empty or wrong), as stored; kept up to date by every change.
+    long GetEmptyCount() const { return m_nEmpty; }
+    long GetUnsolvedCount() const { return m_nUnsolved; }
     // Of the answers as the file holds them, also after unlocking.
     DWORD GetChecksum() const;
     void NumberSquares();
@@ -79,7 +87,6 @@ public:
     std::vector<std::u16string> m_astrSolution;
     std::vector<std::u16string> m_astrState;
     std::vector<std::u16string> m_astrClues;
-    std::vector<CSquare> m_aSquares;
     std::list<CClue*> m_lstClues;
     // A locked puzzle's answers are scrambled; the file keeps the checksum
     // of the real ones, taken column by column over the white squares.
@@ -105,6 +112,12 @@ private:
     long IndexOf(int nCol, int nRow) const;
     // The stored square, or nullptr outside the grid or beyond the array.
     const CSquare* SquareAt(int nCol, int nRow) const;
+    // Every change of one square goes through here, so the counts stay true.
+    void StoreSquare(std::size_t nIndex, const CSquare& square);
+    // The writers of the whole grid (the reader, the solution file) write
+    // the squares themselves and count once at the end: counting each
+    // change costs a large grid's load a tenth more.
+    void CountSquares();
     BOOL IsInWord(int nCol, int nRow, BOOL bAcross) const;
     CPoint GetWordStart(int nCol, int nRow, BOOL bAcross) const;
     CClue* FindClue(int nNumber, BOOL bAcross) const;
@@ -116,4 +129,8 @@ private:
 
     BOOL m_bUnlocked;
     DWORD m_dwFileChecksum;  // GetChecksum before unlocking
+
+    std::vector<CSquare> m_aSquares;
+    long m_nEmpty;
+    long m_nUnsolved;
 };

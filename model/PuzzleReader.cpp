@@ -7,6 +7,7 @@
 #include "model/CrossWordPuzzle.h"
 #include "model/File.h"
 #include "model/Format.h"
+#include "model/PuzzleLayout.h"
 #include "model/Scramble.h"
 #include "model/Text.h"
 #include "model/WordStarts.h"
@@ -67,20 +68,19 @@ public:
         return bTerminated;
     }
 
-    // An extra section at the cursor: a name of four bytes, the length and
-    // checksum of the data (little-endian words), the data and a zero byte.
-    // False, without moving, when no whole section stands there. The data
-    // is not looked at.
+    // An extra section at the cursor. False, without moving, when no whole
+    // section stands there. The data is not looked at.
     bool PeekSection(CPuzzleSection& section) const
     {
-        if (m_nSize - m_nPos < 8)
+        if (m_nSize - m_nPos < kSectionDataOffset)
             return false;
         const BYTE* p = m_pData + m_nPos;
-        const std::size_t nLength = Word(p + 4);
-        if (m_nSize - m_nPos - 8 <= nLength || p[8 + nLength] != 0)
+        const std::size_t nLength = Word(p + kSectionLengthOffset);
+        if (m_nSize - m_nPos - kSectionDataOffset <= nLength || p[kSectionDataOffset + nLength] != 0)
             return false;
-        section.strName.assign(reinterpret_cast<const char*>(p), 4);
-        section.pData = p + 8;
+        // The name is all that stands before the length.
+        section.strName.assign(reinterpret_cast<const char*>(p), kSectionLengthOffset);
+        section.pData = p + kSectionDataOffset;
         section.nLength = nLength;
         return true;
     }
@@ -90,8 +90,9 @@ public:
     {
         if (!PeekSection(section))
             return false;
-        section.bIntact = RegionChecksum(section.pData, section.nLength) == Word(m_pData + m_nPos + 6);
-        m_nPos += 8 + section.nLength + 1;
+        section.bIntact =
+            RegionChecksum(section.pData, section.nLength) == Word(m_pData + m_nPos + kSectionChecksumOffset);
+        m_nPos += kSectionDataOffset + section.nLength + 1;
         return true;
     }
 
@@ -104,8 +105,8 @@ private:
     {
         static const char kMarker[] = "ACROSS&DOWN";
         const std::size_t nAt = bytes.find(kMarker, 0, sizeof kMarker - 1);
-        // The marker belongs at offset 2; anything before it is not ours.
-        return nAt != std::string::npos && nAt > 2 ? nAt - 2 : 0;
+        // Anything before the marker's own place is not ours.
+        return nAt != std::string::npos && nAt > kMarkerOffset ? nAt - kMarkerOffset : 0;
     }
 
     static WORD Word(const BYTE* p) { return static_cast<WORD>(p[0] | (p[1] << 8)); }
@@ -121,11 +122,11 @@ private:
     void ReadHeader()
     {
         // Version strings "2.x" mean UTF-8 texts.
-        const std::size_t nVersion = m_nBase + 0x18;
+        const std::size_t nVersion = m_nBase + kVersionOffset;
         m_bUtf8 = nVersion + 2 <= m_nSize && m_pData[nVersion] == '2' && m_pData[nVersion + 1] == '.';
         // Locked answers carry the checksum of the real ones.
-        m_bLocked = (HeaderWord(0x32) & 0x0004) != 0;
-        m_wAnswerChecksum = HeaderWord(0x1E);
+        m_bLocked = (HeaderWord(kScrambledOffset) & kScrambledFlag) != 0;
+        m_wAnswerChecksum = HeaderWord(kAnswerChecksumOffset);
     }
 
     const BYTE* m_pData;
@@ -138,9 +139,6 @@ private:
 };
 
 namespace {
-
-const std::size_t kSizeOffset = 44;
-const std::size_t kGridOffset = 52;
 
 // "." is a black square, ":" a black square hidden in diagramless puzzles;
 // every other byte (letters of a solver included) is a white square.
@@ -299,20 +297,20 @@ BOOL CCrossWordPuzzle::ReadStrings(CPuzzleBytes& file, std::u16string& strError)
 
 void CCrossWordPuzzle::BuildSquares()
 {
+    // Black squares to begin with; the white ones are written in place.
     m_aSquares.assign(static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight), CSquare());
+    auto pSquare = m_aSquares.begin();
     for (int r = 0; r < m_nHeight; ++r) {
         const std::u16string& strState = m_astrState[static_cast<std::size_t>(r)];
         const std::u16string& strAnswer = m_astrSolution[static_cast<std::size_t>(r)];
-        for (int c = 0; c < m_nWidth; ++c) {
-            if (IsBlackState(strState[static_cast<std::size_t>(c)])) {
-                SetSquare(c, r, CSquare(TRUE));
-            } else {
-                CSquare square(FALSE);
-                square.m_chSolution = strAnswer[static_cast<std::size_t>(c)];
-                SetSquare(c, r, square);
+        for (std::size_t c = 0; c < static_cast<std::size_t>(m_nWidth); ++c, ++pSquare) {
+            if (!IsBlackState(strState[c])) {
+                pSquare->m_bBlack = FALSE;
+                pSquare->m_chSolution = strAnswer[c];
             }
         }
     }
+    CountSquares();
 }
 
 void CCrossWordPuzzle::BuildPuzzle(std::u16string& /*strError*/)
@@ -354,16 +352,20 @@ void CCrossWordPuzzle::ReadExtras(CPuzzleBytes& file)
     }
     std::map<int, int> rebusOfKey;
     for (std::size_t i = 0; i < nSquares; ++i) {
-        CSquare& square = m_aSquares[i];
-        if (square.m_bBlack)
+        if (m_aSquares[i].m_bBlack)
             continue;
-        square.m_bCircled = pCircles != nullptr && (pCircles[i] & 0x80) != 0;
+        const bool bCircled = pCircles != nullptr && (pCircles[i] & 0x80) != 0;
         const auto it = pRebus != nullptr && pRebus[i] != 0 ? table.find(pRebus[i] - 1) : table.end();
-        if (it == table.end())
+        if (!bCircled && it == table.end())
             continue;
-        const auto [at, bNew] = rebusOfKey.emplace(it->first, static_cast<int>(m_astrRebus.size()) + 1);
-        if (bNew)
-            m_astrRebus.push_back(it->second);
-        square.m_nRebus = at->second;
+        CSquare square = m_aSquares[i];
+        square.m_bCircled = bCircled;
+        if (it != table.end()) {
+            const auto [at, bNew] = rebusOfKey.emplace(it->first, static_cast<int>(m_astrRebus.size()) + 1);
+            if (bNew)
+                m_astrRebus.push_back(it->second);
+            square.m_nRebus = at->second;
+        }
+        StoreSquare(i, square);
     }
 }

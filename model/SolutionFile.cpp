@@ -96,17 +96,20 @@ void CCrossWordPuzzle::Serialize(CArchive& ar)
     }
     if (ar.GetRemaining() != 0)
         throw CArchiveException(CArchiveException::badIndex);
+    // The squares are written in place, column by column as the records
+    // stand, and counted once at the end.
+    m_aSquares.resize(records.size());
     std::size_t i = 0;
     for (int c = 0; c < m_nWidth; ++c) {
         for (int r = 0; r < m_nHeight; ++r, ++i) {
-            CSquare square = GetSquare(c, r);
+            CSquare& square = m_aSquares[static_cast<std::size_t>(IndexOf(c, r))];
             square.m_bFilled = records[i].bFilled;
             square.m_chLetter = records[i].chLetter;
             // The file keeps one letter: a shown rebus is its first letter again.
             square.m_bShown = FALSE;
-            SetSquare(c, r, square);
         }
     }
+    CountSquares();
 }
 
 BOOL CCrossWordPuzzle::SaveSolution(const std::u16string& strPath)

@@ -121,16 +121,13 @@ void CGridWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
     ResizeToPuzzle();
     CreateFonts();
 
+    // Without a white square the old square stays, but nothing is selected.
+    const CGridSelection first = CGridNavigator(*m_pPuzzle).First();
     m_nDirection = DIRECTION_NONE;
-    for (int nRow = 0; nRow < m_pPuzzle->m_nHeight; nRow++) {
-        for (int nCol = 0; nCol < m_pPuzzle->m_nWidth; nCol++) {
-            if (!m_pPuzzle->IsBlack(nCol, nRow)) {
-                m_ptSelected = CPoint(nCol, nRow);
-                SelectWord(DIRECTION_ACROSS, m_ptSelected);
-                return;
-            }
-        }
-    }
+    if (first.m_nDirection == DIRECTION_NONE)
+        return;
+    m_ptSelected = first.m_ptSelected;
+    SelectWord(first.m_nDirection, first.m_ptWordStart);
 }
 
 void CGridWnd::ResizeToPuzzle()
@@ -173,14 +170,9 @@ void CGridWnd::InvalidateSquare(int nCol, int nRow)
     InvalidateRect(&rc, FALSE);
 }
 
-BOOL CGridWnd::IsInside(CPoint pt) const
-{
-    return pt.x >= 0 && pt.y >= 0 && pt.x < m_pPuzzle->m_nWidth && pt.y < m_pPuzzle->m_nHeight;
-}
-
 BOOL CGridWnd::HasSelection() const
 {
-    return m_pPuzzle != nullptr && m_nDirection != DIRECTION_NONE && IsInside(m_ptSelected);
+    return m_pPuzzle != nullptr && CGridNavigator(*m_pPuzzle).HasSelection(Selection());
 }
 
 void CGridWnd::SquareSpan(int nLow, int nHigh, int nOrigin, int nCount, int& nFirst, int& nLast) const
@@ -335,10 +327,8 @@ void CGridWnd::DrawWord(CDC* pDC, BOOL bHighlight)
 {
     if (m_pPuzzle == nullptr || m_nDirection == DIRECTION_NONE)
         return;
-    const int nWidth = m_pPuzzle->m_nWidth;
-    const int nHeight = m_pPuzzle->m_nHeight;
-    CPoint pt = m_ptWordStart;
-    if (pt.x < 0 || pt.y < 0 || pt.x >= nWidth || pt.y >= nHeight)
+    const CGridNavigator navigator(*m_pPuzzle);
+    if (!navigator.IsInside(m_ptWordStart))
         return;
 
     const COLORREF crFore = m_colors[bHighlight ? GRID_FOREGROUND_SELECTED_WORD : GRID_FOREGROUND];
@@ -348,19 +338,15 @@ void CGridWnd::DrawWord(CDC* pDC, BOOL bHighlight)
 
     CRect rcClip;
     pDC->GetClipBox(&rcClip);
-    for (;;) {
+    const CPoint step = CGridNavigator::Step(m_nDirection);
+    CPoint pt = m_ptWordStart;
+    for (int nLeft = navigator.WordLength(m_ptWordStart, m_nDirection); nLeft > 0; --nLeft, pt.Offset(step.x, step.y)) {
         CRect rcSquare = GetSquareRect(pt.x, pt.y);
         CRect rcCommon;
         if (rcCommon.IntersectRect(rcSquare, rcClip)) {
             const BOOL bSelected = bHighlight && pt == m_ptSelected;
             DrawSquare(pDC, pt.x, pt.y, crFore, crIncorrect, bSelected ? crSelected : crBack, m_colors[GRID_SOLID]);
         }
-        if (m_nDirection == DIRECTION_ACROSS)
-            pt.x++;
-        else
-            pt.y++;
-        if (pt.x >= nWidth || pt.y >= nHeight || m_pPuzzle->IsBlack(pt.x, pt.y))
-            break;
     }
 }
 
@@ -388,60 +374,32 @@ void CGridWnd::Tap(CPoint point)
 {
     CPoint ptTap;
     if (HitTest(point, ptTap))
-        SelectSquare(ptTap);
+        ChangeSelection(CGridNavigator(*m_pPuzzle).Tap(Selection(), ptTap));
 }
 
-BOOL CGridWnd::SelectSquare(CPoint ptTap)
+CGridSelection CGridWnd::Selection() const
 {
-    CCrossWordPuzzle& puzzle = *m_pPuzzle;
-    int nNewDirection = -1;
-    CPoint ptStart;
-    if (ptTap == m_ptSelected) {
-        // A tap on the selected square turns to the other direction's word.
-        if (m_nDirection == DIRECTION_DOWN && puzzle.IsInAcrossWord(ptTap.x, ptTap.y)) {
-            nNewDirection = DIRECTION_ACROSS;
-            ptStart = puzzle.GetAcrossStart(ptTap.x, ptTap.y);
-        } else if (m_nDirection == DIRECTION_ACROSS && puzzle.IsInDownWord(ptTap.x, ptTap.y)) {
-            nNewDirection = DIRECTION_DOWN;
-            ptStart = puzzle.GetDownStart(ptTap.x, ptTap.y);
-        } else {
-            return FALSE;
-        }
-    } else if (!puzzle.IsBlack(ptTap.x, ptTap.y)) {
-        // Keep the current direction where the square has a word in it.
-        const BOOL bDown = m_nDirection == DIRECTION_DOWN ? puzzle.IsInDownWord(ptTap.x, ptTap.y)
-                                                          : !puzzle.IsInAcrossWord(ptTap.x, ptTap.y);
-        nNewDirection = bDown ? DIRECTION_DOWN : DIRECTION_ACROSS;
-        ptStart = bDown ? puzzle.GetDownStart(ptTap.x, ptTap.y) : puzzle.GetAcrossStart(ptTap.x, ptTap.y);
-    }
-    if (nNewDirection == -1 || ptStart.x == -1 || ptStart.y == -1) {
-        // No new word: only the square moves.
-        nNewDirection = m_nDirection;
-        ptStart = m_ptWordStart;
-    }
-    if (nNewDirection == m_nDirection && ptStart == m_ptWordStart && ptTap == m_ptSelected)
-        return FALSE;
-    ChangeSelection(nNewDirection, ptStart, ptTap);
-    return TRUE;
+    return {m_nDirection, m_ptWordStart, m_ptSelected};
 }
 
-void CGridWnd::ChangeSelection(int nDirection, CPoint ptStart, CPoint ptSquare)
+void CGridWnd::ChangeSelection(const CGridSelection& sel)
 {
-    if (nDirection != m_nDirection || ptStart != m_ptWordStart) {
+    if (sel.m_nDirection != m_nDirection || sel.m_ptWordStart != m_ptWordStart) {
         CClientDC dc(this);
         DrawWord(&dc, FALSE);
-        m_nDirection = nDirection;
-        m_ptWordStart = ptStart;
+        m_nDirection = sel.m_nDirection;
+        m_ptWordStart = sel.m_ptWordStart;
         // The selected square has not moved yet.
         DrawWord(&dc, TRUE);
-        SelectWord(nDirection, ptStart);
+        SelectWord(sel.m_nDirection, sel.m_ptWordStart);
     }
-    if (ptSquare != m_ptSelected) {
+    if (sel.m_ptSelected != m_ptSelected) {
         // Only the squares from the old to the new selected square can look
         // different; the rest of the word would be drawn as it stands.
         CRect rcChanged;
-        rcChanged.UnionRect(GetSquareRect(m_ptSelected.x, m_ptSelected.y), GetSquareRect(ptSquare.x, ptSquare.y));
-        SetSelectedSquare(ptSquare);
+        rcChanged.UnionRect(GetSquareRect(m_ptSelected.x, m_ptSelected.y),
+                            GetSquareRect(sel.m_ptSelected.x, sel.m_ptSelected.y));
+        SetSelectedSquare(sel.m_ptSelected);
         CClientDC dc(this);
         dc.IntersectClipRect(&rcChanged);
         DrawWord(&dc, TRUE);
@@ -450,98 +408,43 @@ void CGridWnd::ChangeSelection(int nDirection, CPoint ptStart, CPoint ptSquare)
 
 void CGridWnd::MoveSelection(int nDx, int nDy)
 {
-    if (!HasSelection())
-        return;
-    // Across the direction, an arrow first tries to turn it.
-    const BOOL bAlong = (nDx != 0) == (m_nDirection == DIRECTION_ACROSS);
-    if (!bAlong && SelectSquare(m_ptSelected))
-        return;
-    CPoint pt = m_ptSelected;
-    do {
-        pt.Offset(nDx, nDy);
-    } while (IsInside(pt) && m_pPuzzle->IsBlack(pt.x, pt.y));
-    if (IsInside(pt))
-        SelectSquare(pt);
+    if (m_pPuzzle != nullptr)
+        ChangeSelection(CGridNavigator(*m_pPuzzle).Arrow(Selection(), nDx, nDy));
 }
 
 void CGridWnd::TurnSelection()
 {
-    if (HasSelection())
-        SelectSquare(m_ptSelected);
+    if (m_pPuzzle != nullptr)
+        ChangeSelection(CGridNavigator(*m_pPuzzle).Turn(Selection()));
 }
 
 void CGridWnd::SelectNextWord(BOOL bForward)
 {
-    if (!HasSelection())
-        return;
-    // Positions in clue order: the across starts of every square in reading
-    // order (the order of their numbers), then the down starts.
-    const long nWidth = m_pPuzzle->m_nWidth;
-    const long nSquares = nWidth * m_pPuzzle->m_nHeight;
-    const long nPositions = 2 * nSquares;
-    const long nCurrent =
-        (m_nDirection == DIRECTION_ACROSS ? 0 : nSquares) + m_ptWordStart.y * nWidth + m_ptWordStart.x;
-    for (long n = 1; n <= nPositions; n++) {
-        const long i = ((nCurrent + (bForward ? n : -n)) % nPositions + nPositions) % nPositions;
-        const BOOL bAcross = i < nSquares;
-        const CPoint ptStart(static_cast<int>(i % nSquares % nWidth), static_cast<int>(i % nSquares / nWidth));
-        const CSquare square = m_pPuzzle->GetSquare(ptStart.x, ptStart.y);
-        if ((bAcross ? square.m_nAcrossNumber : square.m_nDownNumber) == 0)
-            continue;
-        const CPoint step = bAcross ? CPoint(1, 0) : CPoint(0, 1);
-        CPoint ptSquare = ptStart;
-        for (CPoint pt = ptStart; !m_pPuzzle->IsBlack(pt.x, pt.y); pt.Offset(step.x, step.y)) {
-            if (!m_pPuzzle->IsFilled(pt.x, pt.y)) {
-                ptSquare = pt;
-                break;
-            }
-        }
-        ChangeSelection(bAcross ? DIRECTION_ACROSS : DIRECTION_DOWN, ptStart, ptSquare);
-        return;
-    }
+    if (m_pPuzzle != nullptr)
+        ChangeSelection(CGridNavigator(*m_pPuzzle).NextWord(Selection(), bForward));
 }
 
 BOOL CGridWnd::StepBack()
 {
-    if (!HasSelection())
+    if (m_pPuzzle == nullptr)
         return FALSE;
-    // Walk the word from its start; the selected square must lie past it.
-    const CPoint step = m_nDirection == DIRECTION_ACROSS ? CPoint(1, 0) : CPoint(0, 1);
-    CPoint ptPrevious = m_ptWordStart;
-    for (CPoint pt = m_ptWordStart; !m_pPuzzle->IsBlack(pt.x, pt.y); pt.Offset(step.x, step.y)) {
-        if (pt == m_ptSelected) {
-            if (pt == m_ptWordStart)
-                return FALSE;
-            ChangeSelection(m_nDirection, m_ptWordStart, ptPrevious);
-            return TRUE;
-        }
-        ptPrevious = pt;
-    }
-    return FALSE;
+    const CGridSelection sel = CGridNavigator(*m_pPuzzle).StepBack(Selection());
+    if (sel == Selection())
+        return FALSE;
+    ChangeSelection(sel);
+    return TRUE;
 }
 
 void CGridWnd::AdvanceCursor()
 {
     if (m_pPuzzle == nullptr)
         return;
-    CCrossWordPuzzle& puzzle = *m_pPuzzle;
-    CPoint pt = m_ptSelected;
-    if (m_nDirection == DIRECTION_ACROSS) {
-        // Filled squares are skipped, except a checked wrong one.
-        pt.x++;
-        while (puzzle.IsFilled(pt.x, pt.y) && !puzzle.IsIncorrect(pt.x, pt.y) && !puzzle.IsBlack(pt.x, pt.y))
-            pt.x++;
-    } else {
-        pt.y++;
-        while (puzzle.IsFilled(pt.x, pt.y) && !puzzle.IsBlack(pt.x, pt.y))
-            pt.y++;
+    const CPoint pt = CGridNavigator(*m_pPuzzle).Advance(Selection());
+    // A cursor that stays on the letter just entered is announced too, so
+    // the host shows that square.
+    if (pt != m_ptSelected) {
+        InvalidateSquare(m_ptSelected.x, m_ptSelected.y);
+        InvalidateSquare(pt.x, pt.y);
     }
-    if (puzzle.IsBlack(pt.x, pt.y)) {
-        // The cursor stays on the letter just entered, which is shown too.
-        SetSelectedSquare(m_ptSelected);
-        return;
-    }
-    InvalidateSquare(m_ptSelected.x, m_ptSelected.y);
-    InvalidateSquare(pt.x, pt.y);
     SetSelectedSquare(pt);
 }

@@ -5,6 +5,7 @@
 // into a selected square and word. It is always as large as the whole puzzle;
 // its parent scrolls it by moving it.
 
+#include "model/GridNavigator.h"
 #include "panes/Settings.h"
 #include "platform/Platform.h"
 
@@ -31,10 +32,6 @@ inline CPoint UnpackSquare(LPARAM lParam)
     return CPoint(static_cast<int>(LOWORD(dw)), static_cast<int>(HIWORD(dw)));
 }
 
-// Directions of the selection.
-constexpr int DIRECTION_DOWN = 0;
-constexpr int DIRECTION_ACROSS = 1;
-constexpr int DIRECTION_NONE = 2;
 
 class CGridWnd : public CWnd {
 public:
@@ -77,19 +74,13 @@ public:
     // Moves the selected square on along the word after a letter was entered.
     void AdvanceCursor();
 
-    // Keyboard moves; each selects as a tap does, so the word is drawn and
-    // announced the same way, and each does nothing without a selection.
-    // An arrow (nDx or nDy is 1 or -1) along the direction moves to the next
-    // white square that way; across it, it turns the direction, or moves when
-    // the square has no word to turn to.
+    // Keyboard moves (CGridNavigator says where to); each selects as a tap
+    // does, so the word is drawn and announced the same way, and each does
+    // nothing without a selection.
     void MoveSelection(int nDx, int nDy);
-    // The other direction's word through the selected square, as a second tap.
     void TurnSelection();
-    // The next or previous word: every across word by number, then every
-    // down word, round again; its first empty square, or its first square.
     void SelectNextWord(BOOL bForward);
-    // The square before the selected one in the selected word; FALSE, and
-    // nothing moves, when there is none.
+    // FALSE, and nothing moves, when the selected square is the word's first.
     BOOL StepBack();
 
     // The square under a point of the client area; FALSE when the point hits none.
@@ -116,12 +107,10 @@ private:
     // the host shows the first one itself, once it has reset its view.
     void SetSelectedSquare(CPoint pt);
     void Tap(CPoint point);
-    // What a tap on the square does; FALSE when it changes nothing.
-    BOOL SelectSquare(CPoint ptSquare);
+    CGridSelection Selection() const;
     // Makes the word and the square the selection, drawing the words at once
-    // and announcing a new word.
-    void ChangeSelection(int nDirection, CPoint ptStart, CPoint ptSquare);
-    BOOL IsInside(CPoint pt) const;
+    // and announcing a new word; nothing when the selection is the same.
+    void ChangeSelection(const CGridSelection& sel);
     void DrawGridLines(CDC* pDC, const CRect& rcClip);
     void DrawSquares(CDC* pDC, const CRect& rcClip);
     void DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORREF crForeIncorrect, COLORREF crBack,

@@ -50,16 +50,33 @@ void BM_LoadPuzzle(benchmark::State& state)
 }
 BENCHMARK(BM_LoadPuzzle)->Arg(15)->Arg(255)->Unit(benchmark::kMicrosecond);
 
-// A 255 x 255 puzzle with every white square holding its answer, so the
-// completion test walks the whole grid.
-std::unique_ptr<CCrossWordPuzzle> SolvedLargePuzzle()
+// A 255 x 255 puzzle, locked or not, with every white square holding its
+// answer, or every one but the last that the column-by-column walk of the
+// grid reaches: the completion test as the player meets it after almost
+// every letter.
+std::unique_ptr<CCrossWordPuzzle> LargePuzzle(bool bLocked, bool bLastEmpty)
 {
-    auto puzzle = Grid(255).Load(Dir(), "large.puz");
-    for (CSquare& square : puzzle->m_aSquares) {
-        square.m_bFilled = !square.m_bBlack;
-        square.m_chLetter = square.m_chSolution;
+    PuzzleFileWriter writer = Grid(255);
+    if (bLocked)
+        writer.Locked(7844);
+    auto puzzle =
+        writer.Load(Dir(), std::string("large") + (bLocked ? "-locked" : "") + (bLastEmpty ? "-nearly" : "") + ".puz");
+    for (int c = 0; c < puzzle->m_nWidth; ++c) {
+        for (int r = 0; r < puzzle->m_nHeight; ++r) {
+            CSquare square = puzzle->GetSquare(c, r);
+            if (square.m_bBlack || (bLastEmpty && c == puzzle->m_nWidth - 1 && r == puzzle->m_nHeight - 1))
+                continue;
+            square.m_bFilled = TRUE;
+            square.m_chLetter = square.m_chSolution;
+            puzzle->SetSquare(c, r, square);
+        }
     }
     return puzzle;
+}
+
+std::unique_ptr<CCrossWordPuzzle> SolvedLargePuzzle()
+{
+    return LargePuzzle(false, false);
 }
 
 void BM_IsSolved(benchmark::State& state)
@@ -68,7 +85,19 @@ void BM_IsSolved(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(puzzle->IsSolved());
 }
-BENCHMARK(BM_IsSolved)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_IsSolved)->Unit(benchmark::kNanosecond);
+
+void BM_IsSolvedOneSquareEmpty255(benchmark::State& state)
+{
+    auto puzzle = LargePuzzle(state.range(0) != 0, true);
+    for (auto _ : state) {
+        const BOOL bSolved = puzzle->IsSolved();
+        benchmark::DoNotOptimize(bSolved);
+        if (bSolved)
+            state.SkipWithError("solved with a square empty");
+    }
+}
+BENCHMARK(BM_IsSolvedOneSquareEmpty255)->ArgName("locked")->Arg(0)->Arg(1)->Unit(benchmark::kNanosecond);
 
 void BM_GetChecksum(benchmark::State& state)
 {

@@ -125,7 +125,7 @@ TEST(Corpus, NotAPuzzleFileDoesNotCrash)
     std::u16string error;
     const std::u16string path = (kCorpus / "ONE_bad.puz").u16string();
     if (p.LoadPuzzle(path, error)) {
-        EXPECT_EQ(p.m_aSquares.size(), static_cast<std::size_t>(p.m_nWidth * p.m_nHeight));
+        EXPECT_EQ(p.GetSquares().size(), static_cast<std::size_t>(p.m_nWidth * p.m_nHeight));
     } else {
         EXPECT_EQ(error, path + u": invalid puzzle file");
     }
@@ -154,15 +154,22 @@ TEST(Corpus, LockedFilesUnlockWithTheirKeysAndSolveWithTheRealAnswers)
         auto fresh = LoadCorpus(file.name);
         EXPECT_FALSE(p->Unlock(file.nKey + 1));
         ASSERT_TRUE(p->Unlock(file.nKey));
-        for (std::size_t i = 0; i < p->m_aSquares.size(); ++i) {
-            CSquare& square = p->m_aSquares[i];
-            if (square.m_bBlack)
-                continue;
-            EXPECT_TRUE(square.m_chSolution >= u'A' && square.m_chSolution <= u'Z') << i;
-            // The real answers typed into a copy that is still locked solve it too.
-            EXPECT_FALSE(fresh->IsSolved());
-            square.m_bFilled = fresh->m_aSquares[i].m_bFilled = TRUE;
-            square.m_chLetter = fresh->m_aSquares[i].m_chLetter = square.m_chSolution;
+        for (int c = 0; c < p->m_nWidth; ++c) {
+            for (int r = 0; r < p->m_nHeight; ++r) {
+                CSquare square = p->GetSquare(c, r);
+                if (square.m_bBlack)
+                    continue;
+                EXPECT_TRUE(square.m_chSolution >= u'A' && square.m_chSolution <= u'Z') << c << "," << r;
+                // The real answers typed into a copy that is still locked solve it too.
+                EXPECT_FALSE(fresh->IsSolved());
+                square.m_bFilled = TRUE;
+                square.m_chLetter = square.m_chSolution;
+                p->SetSquare(c, r, square);
+                CSquare locked = fresh->GetSquare(c, r);
+                locked.m_bFilled = TRUE;
+                locked.m_chLetter = square.m_chSolution;
+                fresh->SetSquare(c, r, locked);
+            }
         }
         EXPECT_TRUE(p->IsSolved());
         EXPECT_TRUE(fresh->IsSolved());
@@ -193,7 +200,7 @@ TEST(Corpus, CirclesAndRebusAnswersOfTheShapedFiles)
         p->Unlock(2173);  // the rebus letters of the locked Sunday puzzle
         int nCircles = 0;
         std::vector<std::u16string> rebus;
-        for (const CSquare& square : p->m_aSquares) {
+        for (const CSquare& square : p->GetSquares()) {
             nCircles += square.m_bCircled ? 1 : 0;
             if (const std::u16string* pText = p->GetRebus(square)) {
                 rebus.push_back(*pText);

@@ -26,7 +26,7 @@ const std::vector<std::string> kRows = {"HEART", "EM#ER", "ABUSE", "RE#IN", "TRE
 std::string Answers(const CCrossWordPuzzle& p)
 {
     std::string s;
-    for (const CSquare& square : p.m_aSquares)
+    for (const CSquare& square : p.GetSquares())
         if (!square.m_bBlack)
             s.push_back(static_cast<char>(square.m_chSolution));
     return s;

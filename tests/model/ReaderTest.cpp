@@ -37,7 +37,7 @@ TEST(Reader, ReadsTextsAnswersAndBlackSquares)
     EXPECT_EQ(p.m_strTitle + u"|" + p.m_strAuthor + u"|" + p.m_strCopyright, u"T|Au|(c)");
     EXPECT_EQ(p.m_nWidth, 3);
     EXPECT_EQ(p.m_nHeight, 2);
-    ASSERT_EQ(p.m_aSquares.size(), 6u);
+    ASSERT_EQ(p.GetSquares().size(), 6u);
     EXPECT_TRUE(p.IsBlack(2, 0));
     EXPECT_EQ(p.GetSquare(2, 1).m_chSolution, u'E');
     EXPECT_FALSE(p.GetSquare(2, 1).m_bFilled);
@@ -104,7 +104,7 @@ TEST(Reader, EmptyGridHasNoSquaresWordsOrClues)
         TryLoad(p, dir, PuzzleFileWriter(std::vector<std::string> {}).Title("Only texts").Clues({"x", "y"}).Bytes())
             .bOk);
     EXPECT_EQ(p.m_strTitle, u"Only texts");
-    EXPECT_TRUE(p.m_aSquares.empty() && p.m_lstClues.empty());
+    EXPECT_TRUE(p.GetSquares().empty() && p.m_lstClues.empty());
     EXPECT_TRUE(p.IsSolved());
 }
 

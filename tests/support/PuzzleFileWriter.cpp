@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "model/CrossWordPuzzle.h"
+#include "model/PuzzleLayout.h"
 #include "model/Scramble.h"
 #include "tests/support/TempDir.h"
 
@@ -29,6 +30,12 @@ int CountWords(const std::vector<std::string>& rows)
         }
     }
     return nWords;
+}
+
+void PutWord(std::string& bytes, std::size_t nOffset, WORD w)
+{
+    bytes[nOffset] = static_cast<char>(w & 0xFF);
+    bytes[nOffset + 1] = static_cast<char>(w >> 8);
 }
 
 }  // namespace
@@ -86,11 +93,11 @@ PuzzleFileWriter& PuzzleFileWriter::Locked(int nKey)
 PuzzleFileWriter& PuzzleFileWriter::Section(const std::string& name, const std::string& data)
 {
     const WORD wSum = RegionChecksum(reinterpret_cast<const BYTE*>(data.data()), data.size());
-    const std::size_t n = data.size();
-    m_sections += name.substr(0, 4);
-    m_sections += {static_cast<char>(n & 0xFF), static_cast<char>(n >> 8 & 0xFF), static_cast<char>(wSum & 0xFF),
-                   static_cast<char>(wSum >> 8)};
-    m_sections += data + '\0';
+    std::string head = name.substr(0, kSectionLengthOffset);
+    head.resize(kSectionDataOffset, '\0');
+    PutWord(head, kSectionLengthOffset, static_cast<WORD>(data.size()));
+    PutWord(head, kSectionChecksumOffset, wSum);
+    m_sections += head + data + '\0';
     return *this;
 }
 
@@ -137,14 +144,13 @@ std::string PuzzleFileWriter::Bytes() const
             clues.push_back("Clue " + std::to_string(i));
     }
 
-    std::string header(52, '\0');
-    header.replace(2, 12, std::string("ACROSS&DOWN\0", 12));
-    header.replace(0x18, m_version.size(), m_version);
-    header[44] = static_cast<char>(nWidth);
-    header[45] = static_cast<char>(m_rows.size());
-    header[0x2E] = static_cast<char>(clues.size() & 0xFF);
-    header[0x2F] = static_cast<char>(clues.size() >> 8);
-    header[0x30] = 1;  // normal puzzle type
+    std::string header(kGridOffset, '\0');
+    header.replace(kMarkerOffset, 12, std::string("ACROSS&DOWN\0", 12));
+    header.replace(kVersionOffset, m_version.size(), m_version);
+    header[kSizeOffset] = static_cast<char>(nWidth);
+    header[kSizeOffset + 1] = static_cast<char>(m_rows.size());
+    PutWord(header, kClueCountOffset, static_cast<WORD>(clues.size()));
+    PutWord(header, kPuzzleTypeOffset, 1);  // a normal puzzle
 
     std::string answers, state;
     for (const std::string& row : m_rows) {
@@ -160,9 +166,8 @@ std::string PuzzleFileWriter::Bytes() const
                 if (answers[r * nWidth + c] != '.')
                     columns.push_back(answers[r * nWidth + c]);
         const WORD wSum = RegionChecksum(reinterpret_cast<const BYTE*>(columns.data()), columns.size());
-        header[0x1E] = static_cast<char>(wSum & 0xFF);
-        header[0x1F] = static_cast<char>(wSum >> 8);
-        header[0x32] = 0x04;
+        PutWord(header, kAnswerChecksumOffset, wSum);
+        PutWord(header, kScrambledOffset, kScrambledFlag);
         columns = Scramble(columns, m_nKey);
         std::size_t i = 0;
         for (std::size_t c = 0; c < nWidth; ++c)

@@ -18,7 +18,7 @@ void SetLetter(CCrossWordPuzzle& puzzle, int c, int r, char16_t ch, BOOL bFilled
 std::u16string PlayerState(const CCrossWordPuzzle& puzzle)
 {
     std::u16string state;
-    for (const CSquare& square : puzzle.m_aSquares) {
+    for (const CSquare& square : puzzle.GetSquares()) {
         state.push_back(square.m_bFilled ? u'1' : u'0');
         state.push_back(square.m_chLetter);
     }

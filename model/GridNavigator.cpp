@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: MIT
+#include "model/GridNavigator.h"
+
+#include "model/CrossWordPuzzle.h"
+
+CPoint CGridNavigator::Step(int nDirection)
+{
+    return nDirection == DIRECTION_ACROSS ? CPoint(1, 0) : CPoint(0, 1);
+}
+
+CGridSelection CGridNavigator::First() const
+{
+    for (int nRow = 0; nRow < m_puzzle.m_nHeight; nRow++) {
+        for (int nCol = 0; nCol < m_puzzle.m_nWidth; nCol++) {
+            if (!m_puzzle.IsBlack(nCol, nRow))
+                return {DIRECTION_ACROSS, CPoint(nCol, nRow), CPoint(nCol, nRow)};
+        }
+    }
+    return {};
+}
+
+BOOL CGridNavigator::IsInside(CPoint pt) const
+{
+    return pt.x >= 0 && pt.y >= 0 && pt.x < m_puzzle.m_nWidth && pt.y < m_puzzle.m_nHeight;
+}
+
+BOOL CGridNavigator::HasSelection(const CGridSelection& sel) const
+{
+    return sel.m_nDirection != DIRECTION_NONE && IsInside(sel.m_ptSelected);
+}
+
+CGridSelection CGridNavigator::Tap(const CGridSelection& sel, CPoint ptTap) const
+{
+    if (!IsInside(ptTap))
+        return sel;
+    const int nCol = ptTap.x, nRow = ptTap.y;
+    int nNewDirection = -1;
+    CPoint ptStart;
+    if (ptTap == sel.m_ptSelected) {
+        if (sel.m_nDirection == DIRECTION_DOWN && m_puzzle.IsInAcrossWord(nCol, nRow)) {
+            nNewDirection = DIRECTION_ACROSS;
+            ptStart = m_puzzle.GetAcrossStart(nCol, nRow);
+        } else if (sel.m_nDirection == DIRECTION_ACROSS && m_puzzle.IsInDownWord(nCol, nRow)) {
+            nNewDirection = DIRECTION_DOWN;
+            ptStart = m_puzzle.GetDownStart(nCol, nRow);
+        } else {
+            return sel;
+        }
+    } else if (!m_puzzle.IsBlack(nCol, nRow)) {
+        // Keep the current direction where the square has a word in it.
+        const BOOL bDown = sel.m_nDirection == DIRECTION_DOWN ? m_puzzle.IsInDownWord(nCol, nRow)
+                                                              : !m_puzzle.IsInAcrossWord(nCol, nRow);
+        nNewDirection = bDown ? DIRECTION_DOWN : DIRECTION_ACROSS;
+        ptStart = bDown ? m_puzzle.GetDownStart(nCol, nRow) : m_puzzle.GetAcrossStart(nCol, nRow);
+    }
+    if (nNewDirection == -1 || ptStart.x == -1 || ptStart.y == -1)
+        return {sel.m_nDirection, sel.m_ptWordStart, ptTap};
+    return {nNewDirection, ptStart, ptTap};
+}
+
+CGridSelection CGridNavigator::Turn(const CGridSelection& sel) const
+{
+    return HasSelection(sel) ? Tap(sel, sel.m_ptSelected) : sel;
+}
+
+CGridSelection CGridNavigator::Arrow(const CGridSelection& sel, int nDx, int nDy) const
+{
+    if (!HasSelection(sel))
+        return sel;
+    const BOOL bAlong = (nDx != 0) == (sel.m_nDirection == DIRECTION_ACROSS);
+    if (!bAlong) {
+        const CGridSelection turned = Tap(sel, sel.m_ptSelected);
+        if (turned != sel)
+            return turned;
+    }
+    CPoint pt = sel.m_ptSelected;
+    do {
+        pt.Offset(nDx, nDy);
+    } while (IsInside(pt) && m_puzzle.IsBlack(pt.x, pt.y));
+    return IsInside(pt) ? Tap(sel, pt) : sel;
+}
+
+CGridSelection CGridNavigator::NextWord(const CGridSelection& sel, BOOL bForward) const
+{
+    if (!HasSelection(sel))
+        return sel;
+    // Positions in clue order: the across starts of every square in reading
+    // order (the order of their numbers), then the down starts. The walk
+    // begins at the selected word's first square, which need not start a word.
+    const long nWidth = m_puzzle.m_nWidth;
+    const long nSquares = nWidth * m_puzzle.m_nHeight;
+    const long nPositions = 2 * nSquares;
+    const long nCurrent =
+        (sel.m_nDirection == DIRECTION_ACROSS ? 0 : nSquares) + sel.m_ptWordStart.y * nWidth + sel.m_ptWordStart.x;
+    for (long n = 1; n <= nPositions; n++) {
+        const long i = ((nCurrent + (bForward ? n : -n)) % nPositions + nPositions) % nPositions;
+        const int nDirection = i < nSquares ? DIRECTION_ACROSS : DIRECTION_DOWN;
+        const CPoint ptStart(static_cast<int>(i % nSquares % nWidth), static_cast<int>(i % nSquares / nWidth));
+        const CSquare square = m_puzzle.GetSquare(ptStart.x, ptStart.y);
+        if ((nDirection == DIRECTION_ACROSS ? square.m_nAcrossNumber : square.m_nDownNumber) == 0)
+            continue;
+        const CPoint step = Step(nDirection);
+        CPoint pt = ptStart;
+        for (int nLeft = WordLength(ptStart, nDirection); nLeft > 0; --nLeft, pt.Offset(step.x, step.y)) {
+            if (!m_puzzle.IsFilled(pt.x, pt.y))
+                return {nDirection, ptStart, pt};
+        }
+        return {nDirection, ptStart, ptStart};
+    }
+    return sel;
+}
+
+CGridSelection CGridNavigator::StepBack(const CGridSelection& sel) const
+{
+    if (!HasSelection(sel))
+        return sel;
+    // The selected square must lie in the word past its first square.
+    const CPoint step = Step(sel.m_nDirection);
+    CPoint pt = sel.m_ptWordStart;
+    for (int nLeft = WordLength(sel.m_ptWordStart, sel.m_nDirection); nLeft > 1; --nLeft) {
+        const CPoint ptPrevious = pt;
+        pt.Offset(step.x, step.y);
+        if (pt == sel.m_ptSelected)
+            return {sel.m_nDirection, sel.m_ptWordStart, ptPrevious};
+    }
+    return sel;
+}
+
+CPoint CGridNavigator::Advance(const CGridSelection& sel) const
+{
+    CPoint pt = sel.m_ptSelected;
+    if (sel.m_nDirection == DIRECTION_ACROSS) {
+        // Filled squares are skipped, except a checked wrong one.
+        pt.x++;
+        while (m_puzzle.IsFilled(pt.x, pt.y) && !m_puzzle.IsIncorrect(pt.x, pt.y) && !m_puzzle.IsBlack(pt.x, pt.y))
+            pt.x++;
+    } else {
+        pt.y++;
+        while (m_puzzle.IsFilled(pt.x, pt.y) && !m_puzzle.IsBlack(pt.x, pt.y))
+            pt.y++;
+    }
+    return m_puzzle.IsBlack(pt.x, pt.y) ? sel.m_ptSelected : pt;
+}
+
+int CGridNavigator::WordLength(CPoint ptStart, int nDirection) const
+{
+    const CPoint step = Step(nDirection);
+    int nLength = 1;
+    for (CPoint pt(ptStart.x + step.x, ptStart.y + step.y); !m_puzzle.IsBlack(pt.x, pt.y); pt.Offset(step.x, step.y))
+        ++nLength;
+    return nLength;
+}
