@@ -132,8 +132,10 @@ public:
         CheckKind(root);
         if (const json* p = Member(root, "block"))
             m_strBlock = LabelOf(*p);
-        if (const json* p = Member(root, "empty"))
+        if (const json* p = Member(root, "empty")) {
             m_strEmpty = LabelOf(*p);
+            m_bEmptyGiven = true;
+        }
         m_pStyles = Member(root, "styles");
         ReadGrid(root);
         ReadAnswers(Member(root, "solution"), false);
@@ -288,12 +290,14 @@ private:
                 CSourceSquare& square = m_source.At(c, r);
                 if (pValue == nullptr || square.m_nKind != ESquareKind::Open)
                     continue;
-                const std::u16string strValue = LabelOf(*pValue);
-                if (strValue.empty() || strValue == m_strBlock)
+                // Some writers copy the puzzle grid here: its numbers and
+                // empty values are no letters.
+                const std::u16string strValue = pValue->is_string() ? StringOf(*pValue) : std::u16string();
+                if (strValue.empty() || strValue == m_strBlock || (m_bEmptyGiven && strValue == m_strEmpty))
                     continue;
                 if (!bSaved)
                     square.m_strSolution = strValue;
-                else if (!square.m_bGiven && strValue != m_strEmpty)
+                else if (!square.m_bGiven)
                     square.m_strFill = strValue;
             }
         }
@@ -392,6 +396,7 @@ private:
     CPuzzleSource& m_source;
     std::u16string m_strBlock = u"#";
     std::u16string m_strEmpty = u"0";
+    bool m_bEmptyGiven = false;
     const json* m_pStyles = nullptr;
     std::size_t m_nClues = 0;
 };
