@@ -13,7 +13,8 @@
 
 namespace {
 
-using json = nlohmann::json;
+// Ordered, so the clue lists keep the order the file gives them.
+using json = nlohmann::ordered_json;
 
 // Real files nest five levels deep; anything far deeper is not a puzzle.
 constexpr int kMaxJsonDepth = 64;
