@@ -34,7 +34,7 @@ EPuzzleFormat SniffPuzzleFormat(std::string_view bytes)
         text.remove_prefix(1);
     if (bytes.find(kPuzMarker) != std::string_view::npos)
         return EPuzzleFormat::Puz;
-    if (text.substr(0, 1) == "{" || text.substr(0, 5) == "ipuz(")
+    if (text.substr(0, 1) == "{" || text.substr(0, 1) == "[" || text.substr(0, 5) == "ipuz(")
         return EPuzzleFormat::Ipuz;
     if (text.substr(0, 1) == "<")
         return EPuzzleFormat::Jpz;
