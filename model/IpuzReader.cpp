@@ -19,23 +19,9 @@ using json = nlohmann::ordered_json;
 // Real files nest five levels deep; anything far deeper is not a puzzle.
 constexpr int kMaxJsonDepth = 64;
 
-enum class EIpuzRefusal { Invalid, Acrostic, NotCrossword };
-
-// Failures inside the reader, carrying the reason for the message.
-struct CIpuzError {
-    EIpuzRefusal m_nRefusal;
-    std::u16string m_strWhy;
-};
-
 [[noreturn]] void Fail(std::u16string strWhy)
 {
-    throw CIpuzError {EIpuzRefusal::Invalid, std::move(strWhy)};
-}
-
-std::u16string Number16(long long n)
-{
-    const std::string s = std::to_string(n);
-    return std::u16string(s.begin(), s.end());
+    FailSource(std::move(strWhy));
 }
 
 // The bytes inside the "ipuz(" ... ")" wrapper, or all of them.
@@ -105,11 +91,11 @@ std::u16string LabelOf(const json& value)
     if (value.is_string())
         return StringOf(value);
     if (value.is_number_integer())
-        return Number16(value.get<long long>());
+        return NumberText(value.get<long long>());
     if (value.is_number_float()) {
         const double d = value.get<double>();
         if (std::isfinite(d) && d == std::floor(d) && std::fabs(d) < 1e15)
-            return Number16(static_cast<long long>(d));
+            return NumberText(static_cast<long long>(d));
     }
     return {};
 }
@@ -166,9 +152,9 @@ private:
             bAcrostic = bAcrostic || strKind.find(u"ipuz.org/acrostic") != std::u16string::npos;
         }
         if (bAcrostic && !bCrossword)
-            throw CIpuzError {EIpuzRefusal::Acrostic, {}};
+            FailSource({}, ESourceRefusal::Acrostic);
         if (!bCrossword)
-            throw CIpuzError {EIpuzRefusal::NotCrossword, {}};
+            FailSource({}, ESourceRefusal::NotCrossword);
     }
 
     void ReadGrid(const json& root)
@@ -191,13 +177,13 @@ private:
         if (nWidth < 1 || nHeight < 1 || nWidth > kMaxSourceGridSide || nHeight > kMaxSourceGridSide)
             Fail(u"the grid must be 1 to 255 squares each way");
         if (pPuzzle->size() != static_cast<std::size_t>(nHeight))
-            Fail(u"the puzzle grid has " + Number16(static_cast<long long>(pPuzzle->size())) +
-                 u" rows for a height of " + Number16(nHeight));
+            Fail(u"the puzzle grid has " + NumberText(static_cast<long long>(pPuzzle->size())) +
+                 u" rows for a height of " + NumberText(nHeight));
         m_source.Resize(nWidth, nHeight, ESquareKind::Open);
         for (int r = 0; r < nHeight; ++r) {
             const json& row = (*pPuzzle)[static_cast<std::size_t>(r)];
             if (!row.is_array() || row.size() != static_cast<std::size_t>(nWidth))
-                Fail(u"row " + Number16(r + 1) + u" of the puzzle grid does not have " + Number16(nWidth) +
+                Fail(u"row " + NumberText(r + 1) + u" of the puzzle grid does not have " + NumberText(nWidth) +
                      u" squares");
             for (int c = 0; c < nWidth; ++c)
                 ReadSquare(row[static_cast<std::size_t>(c)], c, r);
@@ -229,7 +215,7 @@ private:
             return;
         }
         if (!pCell->is_string() && !pCell->is_number())
-            Fail(u"square " + Number16(c + 1) + u"," + Number16(r + 1) + u" is neither a label nor a block");
+            Fail(u"square " + NumberText(c + 1) + u"," + NumberText(r + 1) + u" is neither a label nor a block");
         const std::u16string strLabel = LabelOf(*pCell);
         if (strLabel == m_strBlock)
             square.m_nKind = ESquareKind::Block;
@@ -283,8 +269,8 @@ private:
         for (int r = 0; r < m_source.m_nHeight; ++r) {
             const json& row = (*pGrid)[static_cast<std::size_t>(r)];
             if (!row.is_array() || row.size() != static_cast<std::size_t>(m_source.m_nWidth))
-                Fail(u"row " + Number16(r + 1) + u" of " + pszWhat + u" does not have " + Number16(m_source.m_nWidth) +
-                     u" squares");
+                Fail(u"row " + NumberText(r + 1) + u" of " + pszWhat + u" does not have " +
+                     NumberText(m_source.m_nWidth) + u" squares");
             for (int c = 0; c < m_source.m_nWidth; ++c) {
                 const json& value = row[static_cast<std::size_t>(c)];
                 const json* pValue = value.is_object() ? Member(value, "value") : &value;
@@ -407,37 +393,18 @@ private:
 BOOL ReadIpuzSource(std::string_view bytes, const std::u16string& strName, CPuzzleSource& source,
                     std::u16string& strError)
 {
-    source = CPuzzleSource();
-    try {
+    return RunSourceReader(strName, source, strError, [&]() {
         const std::string_view text = Unwrap(bytes);
         CheckDepth(text);
-        json root;
         try {
-            root = json::parse(text.begin(), text.end());
-        } catch (const json::parse_error& e) {
+            const json root = json::parse(text.begin(), text.end());
+            CIpuzReader reader(source);
+            reader.Read(root);
+            reader.AlignCells();
+        } catch (const json::exception& e) {
             Fail(u"not valid JSON: " + WidenUtf8(e.what()));
         }
-        CIpuzReader reader(source);
-        reader.Read(root);
-        reader.AlignCells();
         if (!DeriveClueCells(source))
             Fail(u"too many clues");
-        std::u16string strWhy;
-        if (!CheckSource(source, strWhy))
-            Fail(strWhy);
-        return TRUE;
-    } catch (const CIpuzError& e) {
-        if (e.m_nRefusal == EIpuzRefusal::Acrostic)
-            strError = FormatText(u"%s: acrostic puzzles are not supported", strName);
-        else if (e.m_nRefusal == EIpuzRefusal::NotCrossword)
-            strError = FormatText(u"%s: only crossword puzzles are supported", strName);
-        else
-            strError = InvalidSourceText(strName, e.m_strWhy);
-    } catch (const json::exception& e) {
-        strError = InvalidSourceText(strName, WidenUtf8(e.what()));
-    } catch (const std::bad_alloc&) {
-        strError = FormatText(u"%s: not enough memory to read the puzzle", strName);
-    }
-    source = CPuzzleSource();
-    return FALSE;
+    });
 }

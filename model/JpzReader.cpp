@@ -19,22 +19,9 @@ namespace {
 // Clue texts nest a few styling elements; deeper content is not read.
 constexpr int kMaxTextDepth = 32;
 
-enum class EJpzRefusal { Invalid, Acrostic, Coded, NotCrossword };
-
-struct CJpzError {
-    EJpzRefusal m_nRefusal;
-    std::u16string m_strWhy;
-};
-
 [[noreturn]] void Fail(std::u16string strWhy)
 {
-    throw CJpzError {EJpzRefusal::Invalid, std::move(strWhy)};
-}
-
-std::u16string Number16(long long n)
-{
-    const std::string s = std::to_string(n);
-    return std::u16string(s.begin(), s.end());
+    FailSource(std::move(strWhy));
 }
 
 // The element's name without a namespace prefix.
@@ -140,10 +127,10 @@ public:
         pugi::xml_node crossword = Child(puzzle, "crossword");
         if (!crossword) {
             if (Child(puzzle, "acrostic"))
-                throw CJpzError {EJpzRefusal::Acrostic, {}};
+                FailSource({}, ESourceRefusal::Acrostic);
             if (Child(puzzle, "coded"))
-                throw CJpzError {EJpzRefusal::Coded, {}};
-            throw CJpzError {EJpzRefusal::NotCrossword, {}};
+                FailSource({}, ESourceRefusal::Coded);
+            FailSource({}, ESourceRefusal::NotCrossword);
         }
         ReadMetadata(puzzle);
         pugi::xml_node grid = Child(crossword, "grid");
@@ -303,8 +290,7 @@ private:
 BOOL ReadJpzSource(std::string_view bytes, const std::u16string& strName, CPuzzleSource& source,
                    std::u16string& strError)
 {
-    source = CPuzzleSource();
-    try {
+    return RunSourceReader(strName, source, strError, [&]() {
         std::string unzipped;
         if (IsZipArchive(bytes)) {
             std::u16string strWhy;
@@ -316,33 +302,10 @@ BOOL ReadJpzSource(std::string_view bytes, const std::u16string& strName, CPuzzl
         const pugi::xml_parse_result result =
             doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default | pugi::parse_ws_pcdata);
         if (!result)
-            Fail(u"not valid XML: " + WidenUtf8(result.description()) + u" at byte " + Number16(result.offset));
+            Fail(u"not valid XML: " + WidenUtf8(result.description()) + u" at byte " + NumberText(result.offset));
         CJpzReader reader(source);
         reader.Read(doc);
-        std::u16string strWhy;
         if (!DeriveClueCells(source))
             Fail(u"too many clues");
-        if (!CheckSource(source, strWhy))
-            Fail(strWhy);
-        return TRUE;
-    } catch (const CJpzError& e) {
-        switch (e.m_nRefusal) {
-        case EJpzRefusal::Acrostic:
-            strError = FormatText(u"%s: acrostic puzzles are not supported", strName);
-            break;
-        case EJpzRefusal::Coded:
-            strError = FormatText(u"%s: coded puzzles are not supported", strName);
-            break;
-        case EJpzRefusal::NotCrossword:
-            strError = FormatText(u"%s: only crossword puzzles are supported", strName);
-            break;
-        case EJpzRefusal::Invalid:
-            strError = InvalidSourceText(strName, e.m_strWhy);
-            break;
-        }
-    } catch (const std::bad_alloc&) {
-        strError = FormatText(u"%s: not enough memory to read the puzzle", strName);
-    }
-    source = CPuzzleSource();
-    return FALSE;
+    });
 }

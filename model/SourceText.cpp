@@ -199,24 +199,42 @@ std::u16string MarkupToPlainText(std::u16string_view text)
     return out;
 }
 
-std::u16string TrimText(std::u16string_view text)
+std::u16string_view TrimBlanks(std::u16string_view text)
 {
-    std::u16string out;
-    out.reserve(text.size());
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::vector<std::u16string_view> SplitLines(std::u16string_view text)
+{
+    std::vector<std::u16string_view> aLines;
     std::size_t nStart = 0;
     while (nStart <= text.size()) {
         std::size_t nEnd = text.find(u'\n', nStart);
         if (nEnd == std::u16string_view::npos)
             nEnd = text.size();
         std::u16string_view strLine = text.substr(nStart, nEnd - nStart);
-        while (!strLine.empty() && IsBlank(strLine.front()))
-            strLine.remove_prefix(1);
-        while (!strLine.empty() && IsBlank(strLine.back()))
+        if (!strLine.empty() && strLine.back() == u'\r')
             strLine.remove_suffix(1);
-        if (nStart > 0)
-            out.push_back(u'\n');
-        out.append(strLine);
+        aLines.push_back(strLine);
         nStart = nEnd + 1;
+    }
+    return aLines;
+}
+
+std::u16string TrimText(std::u16string_view text)
+{
+    std::u16string out;
+    out.reserve(text.size());
+    bool bFirst = true;
+    for (std::u16string_view strLine : SplitLines(text)) {
+        if (!bFirst)
+            out.push_back(u'\n');
+        out.append(TrimBlanks(strLine));
+        bFirst = false;
     }
     // No blank lines at either end.
     const std::size_t nFirst = out.find_first_not_of(u'\n');
@@ -270,6 +288,32 @@ long ParseHexColor(std::string_view text)
     return nValue;
 }
 
+void FailSource(std::u16string strWhy, ESourceRefusal nRefusal)
+{
+    throw CSourceError {nRefusal, std::move(strWhy)};
+}
+
+std::u16string RefusalText(const std::u16string& strName, const CSourceError& error)
+{
+    switch (error.m_nRefusal) {
+    case ESourceRefusal::Acrostic:
+        return FormatText(u"%s: acrostic puzzles are not supported", strName);
+    case ESourceRefusal::Coded:
+        return FormatText(u"%s: coded puzzles are not supported", strName);
+    case ESourceRefusal::NotCrossword:
+        return FormatText(u"%s: only crossword puzzles are supported", strName);
+    case ESourceRefusal::Invalid:
+        break;
+    }
+    return InvalidSourceText(strName, error.m_strWhy);
+}
+
+std::u16string NumberText(long long n)
+{
+    const std::string s = std::to_string(n);
+    return std::u16string(s.begin(), s.end());
+}
+
 std::u16string InvalidSourceText(const std::u16string& strName, std::u16string_view strWhy)
 {
     std::u16string strText = FormatText(u"%s: invalid puzzle file", strName);
@@ -317,9 +361,7 @@ bool DeriveClueCells(CPuzzleSource& source)
         for (CSourceClue& clue : list.m_aClues) {
             if (!clue.m_aCells.empty())
                 continue;
-            const std::string strNumber = std::to_string(clue.m_nNumber);
-            const auto it = startOfLabel.find(clue.m_nNumber >= 0 ? std::u16string(strNumber.begin(), strNumber.end())
-                                                                  : clue.m_strLabel);
+            const auto it = startOfLabel.find(clue.m_nNumber >= 0 ? NumberText(clue.m_nNumber) : clue.m_strLabel);
             if (it == startOfLabel.end())
                 continue;
             clue.m_aCells = source.WordFrom(it->second.x, it->second.y, bAcross);

@@ -4,10 +4,39 @@
 // Text helpers that the .ipuz, .jpz and .xd readers share: markup in clue
 // texts turned into plain text, labels, colours, directions and messages.
 
+#include <new>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/PuzzleSource.h"
+#include "model/Text.h"
+#include "model/Types.h"
+
+// Why a reader gives up; all but the first are kinds of puzzle it does not read.
+enum class ESourceRefusal { Invalid, Acrostic, Coded, NotCrossword };
+
+// Thrown inside a reader and caught by RunSourceReader.
+struct CSourceError {
+    ESourceRefusal m_nRefusal;
+    std::u16string m_strWhy;  // for Invalid: what is wrong, for the message
+};
+
+// Ends the reading with "invalid puzzle file" and the reason, or with the
+// refusal of a kind of puzzle.
+[[noreturn]] void FailSource(std::u16string strWhy, ESourceRefusal nRefusal = ESourceRefusal::Invalid);
+
+// The message for a refusal, with the file's name.
+std::u16string RefusalText(const std::u16string& strName, const CSourceError& error);
+
+// n in decimal digits.
+std::u16string NumberText(long long n);
+
+// Runs a reader's body on an emptied source and checks what it made
+// (CheckSource). FALSE with the message in strError, and the source
+// emptied again, when the body fails, the check fails or memory runs out.
+template <class ReadFn>
+BOOL RunSourceReader(const std::u16string& strName, CPuzzleSource& source, std::u16string& strError, ReadFn read);
 
 // The text with its HTML-style markup removed: known tags (<i>, <b>,
 // <span ...>, ...) dropped, <br> made a line break, character references
@@ -19,6 +48,12 @@ std::u16string MarkupToPlainText(std::u16string_view text);
 
 // The text without blanks at either end of it or of any of its lines.
 std::u16string TrimText(std::u16string_view text);
+
+// The text without spaces, tabs and line ends at either end.
+std::u16string_view TrimBlanks(std::u16string_view text);
+
+// The lines of a text, without their "\n" or "\r\n" ends.
+std::vector<std::u16string_view> SplitLines(std::u16string_view text);
 
 // The number a label spells in decimal digits alone (at most nine), or -1.
 int LabelNumber(std::u16string_view strLabel);
@@ -49,3 +84,22 @@ std::size_t CountClueCells(const CPuzzleSource& source);
 // square in the grid.
 // False with the reason in strWhy.
 bool CheckSource(const CPuzzleSource& source, std::u16string& strWhy);
+
+template <class ReadFn>
+BOOL RunSourceReader(const std::u16string& strName, CPuzzleSource& source, std::u16string& strError, ReadFn read)
+{
+    source = CPuzzleSource();
+    try {
+        read();
+        std::u16string strWhy;
+        if (!CheckSource(source, strWhy))
+            FailSource(strWhy);
+        return TRUE;
+    } catch (const CSourceError& e) {
+        strError = RefusalText(strName, e);
+    } catch (const std::bad_alloc&) {
+        strError = FormatText(u"%s: not enough memory to read the puzzle", strName);
+    }
+    source = CPuzzleSource();
+    return FALSE;
+}

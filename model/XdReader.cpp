@@ -15,33 +15,14 @@
 
 namespace {
 
-struct CXdError {
-    std::u16string m_strWhy;
-};
-
 [[noreturn]] void Fail(std::u16string strWhy)
 {
-    throw CXdError {std::move(strWhy)};
-}
-
-std::u16string Number16(long long n)
-{
-    const std::string s = std::to_string(n);
-    return std::u16string(s.begin(), s.end());
+    FailSource(std::move(strWhy));
 }
 
 bool IsBlank(char16_t ch)
 {
-    return ch == u' ' || ch == u'\t' || ch == u'\r' || ch == u'\v' || ch == u'\f';
-}
-
-std::u16string_view Trim(std::u16string_view s)
-{
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
+    return ch == u' ' || ch == u'\t' || ch == u'\r';
 }
 
 std::u16string Lower(std::u16string_view s)
@@ -84,7 +65,7 @@ struct CSections {
 
 std::u16string LineRef(const CLine& line)
 {
-    return u"line " + Number16(static_cast<long long>(line.m_nNumber));
+    return u"line " + NumberText(static_cast<long long>(line.m_nNumber));
 }
 
 // "## Name" starts a named section.
@@ -105,7 +86,7 @@ CSections SplitSections(const std::vector<CLine>& aLines)
         CSection* pSection = nullptr;
         for (const CLine& line : aLines) {
             if (IsSectionHeading(line.m_str)) {
-                const std::u16string strName = Lower(Trim(line.m_str.substr(2)));
+                const std::u16string strName = Lower(TrimBlanks(line.m_str.substr(2)));
                 pSection = strName == u"metadata" ? &sections.m_metadata
                            : strName == u"grid"   ? &sections.m_grid
                            : strName == u"clues"  ? &sections.m_clues
@@ -123,7 +104,7 @@ CSections SplitSections(const std::vector<CLine>& aLines)
     std::size_t nSection = 0, nBlank = 0;
     bool bStarted = false;
     for (const CLine& line : aLines) {
-        if (Trim(line.m_str).empty()) {
+        if (TrimBlanks(line.m_str).empty()) {
             ++nBlank;
             if (nSection == 3 && bStarted)
                 apSections[3]->push_back(line);
@@ -146,15 +127,15 @@ CMetadata ReadMetadata(const CSection& section)
 {
     CMetadata metadata;
     for (const CLine& line : section) {
-        const std::u16string_view strLine = Trim(line.m_str);
+        const std::u16string_view strLine = TrimBlanks(line.m_str);
         if (strLine.empty())
             continue;
         const std::size_t nColon = strLine.find(u':');
-        if (nColon == std::u16string_view::npos || Trim(strLine.substr(0, nColon)).empty())
+        if (nColon == std::u16string_view::npos || TrimBlanks(strLine.substr(0, nColon)).empty())
             Fail(LineRef(line) + u" is not a \"Key: value\" line");
-        const std::u16string strKey = Lower(Trim(strLine.substr(0, nColon)));
-        if (!metadata.m_values.emplace(strKey, std::u16string(Trim(strLine.substr(nColon + 1)))).second)
-            Fail(LineRef(line) + u" repeats the key " + std::u16string(Trim(strLine.substr(0, nColon))));
+        const std::u16string strKey = Lower(TrimBlanks(strLine.substr(0, nColon)));
+        if (!metadata.m_values.emplace(strKey, std::u16string(TrimBlanks(strLine.substr(nColon + 1)))).second)
+            Fail(LineRef(line) + u" repeats the key " + std::u16string(TrimBlanks(strLine.substr(0, nColon))));
     }
     return metadata;
 }
@@ -223,7 +204,7 @@ std::map<std::u16string, std::u16string> ReadDesignStyles(std::u16string_view st
         if (nTag != std::u16string_view::npos)
             strSelector.remove_prefix(nTag + 1);
         const std::u16string strBody = Lower(strStyle.substr(nOpen + 1, nClose - nOpen - 1));
-        const std::u16string strClass(Trim(strSelector));
+        const std::u16string strClass(TrimBlanks(strSelector));
         if (strBody.find(u"circle") != std::u16string::npos)
             styles[strClass] = u"circle";
         else if (strBody.find(u"shade") != std::u16string::npos)
@@ -264,17 +245,8 @@ public:
     void Read(std::u16string_view text)
     {
         std::vector<CLine> aLines;
-        std::size_t nStart = 0;
-        while (nStart <= text.size()) {
-            std::size_t nEnd = text.find(u'\n', nStart);
-            if (nEnd == std::u16string_view::npos)
-                nEnd = text.size();
-            std::u16string_view strLine = text.substr(nStart, nEnd - nStart);
-            if (!strLine.empty() && strLine.back() == u'\r')
-                strLine.remove_suffix(1);
+        for (std::u16string_view strLine : SplitLines(text))
             aLines.push_back({strLine, aLines.size() + 1});
-            nStart = nEnd + 1;
-        }
         const CSections sections = SplitSections(aLines);
         const CMetadata metadata = ReadMetadata(sections.m_metadata);
         const auto value = [&metadata](const char16_t* pszKey) {
@@ -305,7 +277,7 @@ private:
         std::vector<std::vector<std::u16string>> aRows;
         std::vector<const CLine*> apLines;
         for (const CLine& line : section) {
-            const std::u16string_view strRow = Trim(line.m_str);
+            const std::u16string_view strRow = TrimBlanks(line.m_str);
             if (strRow.empty())
                 continue;
             if (aRows.size() >= static_cast<std::size_t>(kMaxSourceGridSide) ||
@@ -368,7 +340,7 @@ private:
         std::vector<std::u16string_view> aRows;
         bool bInStyle = false;
         for (const CLine& line : section) {
-            const std::u16string_view strLine = Trim(line.m_str);
+            const std::u16string_view strLine = TrimBlanks(line.m_str);
             if (strLine.find(u"<style") != std::u16string_view::npos)
                 bInStyle = true;
             if (bInStyle) {
@@ -401,7 +373,7 @@ private:
     {
         std::map<char16_t, std::size_t> listOfLetter;
         for (const CLine& line : section) {
-            const std::u16string_view strLine = Trim(line.m_str);
+            const std::u16string_view strLine = TrimBlanks(line.m_str);
             if (strLine.empty())
                 continue;
             std::size_t i = 0;
@@ -487,24 +459,12 @@ private:
 BOOL ReadXdSource(std::string_view bytes, const std::u16string& strName, CPuzzleSource& source,
                   std::u16string& strError)
 {
-    source = CPuzzleSource();
-    try {
+    return RunSourceReader(strName, source, strError, [&]() {
         if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
             bytes.remove_prefix(3);
         if (bytes.find('\0') != std::string_view::npos)
             Fail(u"not a text file");
-        const std::u16string text = WidenUtf8(bytes);
         CXdReader reader(source);
-        reader.Read(text);
-        std::u16string strWhy;
-        if (!CheckSource(source, strWhy))
-            Fail(strWhy);
-        return TRUE;
-    } catch (const CXdError& e) {
-        strError = InvalidSourceText(strName, e.m_strWhy);
-    } catch (const std::bad_alloc&) {
-        strError = FormatText(u"%s: not enough memory to read the puzzle", strName);
-    }
-    source = CPuzzleSource();
-    return FALSE;
+        reader.Read(WidenUtf8(bytes));
+    });
 }
