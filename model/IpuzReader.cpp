@@ -132,11 +132,7 @@ public:
         m_source.m_strTitle = PlainText(Member(root, "title"));
         m_source.m_strAuthor = PlainText(Member(root, "author"));
         m_source.m_strCopyright = PlainText(Member(root, "copyright"));
-        const std::u16string strNotes = PlainText(Member(root, "notes"));
-        const std::u16string strIntro = PlainText(Member(root, "intro"));
-        m_source.m_strNotes = strIntro.empty() || strIntro == strNotes ? strNotes
-                              : strNotes.empty()                       ? strIntro
-                                                                       : strIntro + u"\n\n" + strNotes;
+        m_source.m_strNotes = JoinNotes(PlainText(Member(root, "intro")), PlainText(Member(root, "notes")));
     }
 
 private:

@@ -154,11 +154,8 @@ private:
         m_source.m_strTitle = ElementText(Child(metadata, "title"));
         m_source.m_strAuthor = ElementText(Child(metadata, "creator"));
         m_source.m_strCopyright = ElementText(Child(metadata, "copyright"));
-        const std::u16string strDescription = ElementText(Child(metadata, "description"));
-        const std::u16string strInstructions = ElementText(Child(puzzle, "instructions"));
-        m_source.m_strNotes = strInstructions.empty() || strInstructions == strDescription ? strDescription
-                              : strDescription.empty()                                     ? strInstructions
-                                                       : strInstructions + u"\n\n" + strDescription;
+        m_source.m_strNotes =
+            JoinNotes(ElementText(Child(puzzle, "instructions")), ElementText(Child(metadata, "description")));
     }
 
     void ReadGrid(const pugi::xml_node& grid)

@@ -244,6 +244,15 @@ std::u16string TrimText(std::u16string_view text)
     return out.substr(nFirst, nLast + 1 - nFirst);
 }
 
+std::u16string JoinNotes(const std::u16string& strFirst, const std::u16string& strSecond)
+{
+    if (strFirst.empty() || strFirst == strSecond)
+        return strSecond;
+    if (strSecond.empty())
+        return strFirst;
+    return strFirst + u"\n\n" + strSecond;
+}
+
 int LabelNumber(std::u16string_view strLabel)
 {
     if (strLabel.empty() || strLabel.size() > 9)

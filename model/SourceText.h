@@ -55,6 +55,10 @@ std::u16string_view TrimBlanks(std::u16string_view text);
 // The lines of a text, without their "\n" or "\r\n" ends.
 std::vector<std::u16string_view> SplitLines(std::u16string_view text);
 
+// Two texts for the notes, apart by a blank line; one alone when the
+// other is empty or the same.
+std::u16string JoinNotes(const std::u16string& strFirst, const std::u16string& strSecond);
+
 // The number a label spells in decimal digits alone (at most nine), or -1.
 int LabelNumber(std::u16string_view strLabel);
 

@@ -265,10 +265,7 @@ public:
         for (const CLine& line : sections.m_notes)
             strNotes += std::u16string(line.m_str) + u"\n";
         const std::u16string strHeaderNotes = value(u"notes").empty() ? value(u"note") : value(u"notes");
-        strNotes = TrimText(strNotes);
-        m_source.m_strNotes = strHeaderNotes.empty() ? strNotes
-                              : strNotes.empty()     ? strHeaderNotes
-                                                     : strHeaderNotes + u"\n\n" + strNotes;
+        m_source.m_strNotes = JoinNotes(strHeaderNotes, TrimText(strNotes));
     }
 
 private:
