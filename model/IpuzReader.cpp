@@ -43,8 +43,8 @@ std::string_view Unwrap(std::string_view bytes)
     return bytes;
 }
 
-// The parser keeps its own stack, but the values it builds are walked by
-// recursion elsewhere; so nesting is bounded before parsing.
+// The parser keeps its own stack, but copies of the values it builds
+// recurse; so nesting is bounded before parsing.
 void CheckDepth(std::string_view text)
 {
     int nDepth = 0;
