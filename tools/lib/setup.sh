@@ -9,6 +9,7 @@ TRELLIS_PACKAGES=(
   fonts-liberation
   xvfb xauth libx11-dev libxtst-dev
   desktop-file-utils shared-mime-info dpkg-dev
+  nlohmann-json3-dev libpugixml-dev libminizip-dev
 )
 
 trellis_missing_packages() {

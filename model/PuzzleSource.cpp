@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#include "model/PuzzleSource.h"
+
+bool CSourceSquare::operator==(const CSourceSquare& other) const
+{
+    return m_nKind == other.m_nKind && m_strSolution == other.m_strSolution && m_strFill == other.m_strFill &&
+           m_bGiven == other.m_bGiven && m_bCircled == other.m_bCircled && m_nColor == other.m_nColor &&
+           m_bBarRight == other.m_bBarRight && m_bBarBottom == other.m_bBarBottom && m_strLabel == other.m_strLabel;
+}
+
+bool CSourceClue::operator==(const CSourceClue& other) const
+{
+    return m_strLabel == other.m_strLabel && m_nNumber == other.m_nNumber && m_strText == other.m_strText &&
+           m_aCells == other.m_aCells;
+}
+
+bool CSourceClueList::operator==(const CSourceClueList& other) const
+{
+    return m_strName == other.m_strName && m_nDirection == other.m_nDirection && m_aClues == other.m_aClues;
+}
+
+bool CPuzzleSource::operator==(const CPuzzleSource& other) const
+{
+    return m_nWidth == other.m_nWidth && m_nHeight == other.m_nHeight && m_aSquares == other.m_aSquares &&
+           m_aLists == other.m_aLists && m_strTitle == other.m_strTitle && m_strAuthor == other.m_strAuthor &&
+           m_strCopyright == other.m_strCopyright && m_strNotes == other.m_strNotes &&
+           m_nTimerSeconds == other.m_nTimerSeconds && m_bTimerStopped == other.m_bTimerStopped;
+}
+
+bool CPuzzleSource::IsOpen(int nCol, int nRow) const
+{
+    return Contains(nCol, nRow) && Index(nCol, nRow) < m_aSquares.size() && At(nCol, nRow).m_nKind == ESquareKind::Open;
+}
+
+bool CPuzzleSource::IsWordEnd(int nCol, int nRow, bool bAcross) const
+{
+    const int nNextCol = bAcross ? nCol + 1 : nCol;
+    const int nNextRow = bAcross ? nRow : nRow + 1;
+    if (!IsOpen(nCol, nRow) || !IsOpen(nNextCol, nNextRow))
+        return true;
+    const CSourceSquare& square = At(nCol, nRow);
+    return bAcross ? square.m_bBarRight : square.m_bBarBottom;
+}
+
+std::vector<CPoint> CPuzzleSource::WordFrom(int nCol, int nRow, bool bAcross) const
+{
+    std::vector<CPoint> aCells;
+    if (!IsOpen(nCol, nRow))
+        return aCells;
+    for (;;) {
+        aCells.emplace_back(nCol, nRow);
+        if (IsWordEnd(nCol, nRow, bAcross))
+            return aCells;
+        (bAcross ? nCol : nRow) += 1;
+    }
+}
+
+void CPuzzleSource::Resize(int nWidth, int nHeight, ESquareKind nKind)
+{
+    m_nWidth = nWidth;
+    m_nHeight = nHeight;
+    CSourceSquare square;
+    square.m_nKind = nKind;
+    m_aSquares.assign(static_cast<std::size_t>(nWidth) * static_cast<std::size_t>(nHeight), square);
+}
