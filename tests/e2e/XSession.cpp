@@ -80,6 +80,7 @@ void Process::Start(const std::vector<std::string>& argv, const std::vector<std:
     args.push_back(nullptr);
     vars.push_back(nullptr);
 
+    m_status.reset();
     m_pid = fork();
     if (m_pid < 0)
         throw std::runtime_error("fork failed");
@@ -100,9 +101,27 @@ void Process::Start(const std::vector<std::string>& argv, const std::vector<std:
     }
 }
 
+bool Process::Reap()
+{
+    if (m_pid <= 0)
+        return true;
+    int nStatus = 0;
+    if (waitpid(m_pid, &nStatus, WNOHANG) == 0)
+        return false;
+    m_status = WIFSIGNALED(nStatus) ? 128 + WTERMSIG(nStatus) : WEXITSTATUS(nStatus);
+    m_pid = -1;
+    return true;
+}
+
 bool Process::Running()
 {
-    return m_pid > 0 && waitpid(m_pid, nullptr, WNOHANG) == 0;
+    return m_pid > 0 && !Reap();
+}
+
+std::optional<int> Process::Wait(std::chrono::milliseconds timeout)
+{
+    WaitUntil([&] { return Reap(); }, timeout);
+    return m_pid > 0 ? std::nullopt : m_status;
 }
 
 void Process::Stop()
@@ -110,16 +129,11 @@ void Process::Stop()
     if (m_pid <= 0)
         return;
     kill(m_pid, SIGTERM);
-    const auto deadline = Clock::now() + std::chrono::seconds(3);
-    while (waitpid(m_pid, nullptr, WNOHANG) == 0) {
-        if (Clock::now() > deadline) {
-            kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (!Wait(std::chrono::seconds(3))) {
+        kill(m_pid, SIGKILL);
+        waitpid(m_pid, nullptr, 0);
+        m_pid = -1;
     }
-    m_pid = -1;
 }
 
 namespace {
@@ -386,6 +400,19 @@ void XSession::MoveWindow(XID window, int x, int y)
 void XSession::ResizeWindow(XID window, int w, int h)
 {
     XResizeWindow(m_pDisplay, window, w, h);
+    XSync(m_pDisplay, False);
+}
+
+void XSession::Close(XID window)
+{
+    XEvent e {};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = window;
+    e.xclient.message_type = XInternAtom(m_pDisplay, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = long(XInternAtom(m_pDisplay, "WM_DELETE_WINDOW", False));
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(m_pDisplay, window, False, NoEventMask, &e);
     XSync(m_pDisplay, False);
 }
 
