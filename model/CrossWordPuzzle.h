@@ -5,6 +5,7 @@
 // (row-major, column first in every call), the word numbers and the clues.
 // A passive store: it sends no notifications.
 
+#include <deque>
 #include <list>
 #include <string>
 #include <vector>
@@ -116,4 +117,8 @@ private:
 
     BOOL m_bUnlocked;
     DWORD m_dwFileChecksum;  // GetChecksum before unlocking
+    // The clues that m_lstClues points at, in blocks of many: a grid of tens
+    // of thousands of words is not allocated clue by clue, and the clues
+    // never move while the puzzle lives.
+    std::deque<CClue> m_aClueStore;
 };

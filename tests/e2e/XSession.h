@@ -143,8 +143,13 @@ public:
 
     Image Grab(Rect area) const;
     Image GrabScreen() const;
+    // The pixels of the area as the server sends them, unconverted: cheap to
+    // take and to compare with an earlier look. Empty off the screen.
+    std::string GrabBytes(Rect area) const;
 
 private:
+    // The part of the area on the screen; false when there is none.
+    bool OnScreen(Rect area, Rect& part) const;
     std::string NameOf(XID window) const;
     XID TopLevelOf(XID window) const;
 
