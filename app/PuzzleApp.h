@@ -5,6 +5,9 @@
 #include "platform/Platform.h"
 #include "window/SolveHost.h"
 
+#include <future>
+#include <memory>
+#include <string>
 #include <vector>
 
 class CCrossWordPuzzle;
@@ -31,6 +34,11 @@ public:
     void OpenFiles(const CString& strPuzzle, const CString& strSolution);
     // Dropped files: the first "*.puz" and the first "*.sol" among them.
     void OpenDroppedFiles(const std::vector<CString>& files);
+    // Starts reading m_strStartPuzzle on a thread of its own while Qt starts
+    // and the window is built; OpenPuzzleFile takes the result where it would
+    // have read the file itself, so the user sees the same, sooner. The
+    // reader touches nothing but its own puzzle and the file.
+    void ReadStartPuzzleAhead();
 
     // CSolveHost
     int GetSolveMode() const override { return m_nSolveMode; }
@@ -65,8 +73,20 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // A puzzle file as the reader left it: the puzzle when it loaded, else
+    // the reader's message.
+    struct CReadPuzzle {
+        std::unique_ptr<CCrossWordPuzzle> pPuzzle;
+        std::u16string strError;
+    };
+    static CReadPuzzle ReadPuzzle(const CString& strPath);
+
     void DeletePuzzle();
     void ShowPuzzleTitle();
+
+    // The start puzzle being read ahead, and its path.
+    std::future<CReadPuzzle> m_startRead;
+    CString m_strStartRead;
 };
 
 extern CPuzzleApp theApp;

@@ -12,6 +12,7 @@ int main(int argc, char* argv[])
         return nStatus;
     theApp.m_strStartPuzzle = cmd.strPuzzle;
     theApp.m_strStartSolution = cmd.strSolution;
+    theApp.ReadStartPuzzleAhead();
     // The rest of the line is ours: Qt must not take a file name for one of its options.
     return AfxWinMain(1, argv);
 }

@@ -46,12 +46,15 @@ protected:
     }
 };
 
+// The start puzzle is read ahead, as main() has it read: its result is taken
+// once, for its own path, and later loads read the file again.
 TEST_F(DesktopTest, AFileThatFailsAtStartSaysWhatTheMenuSaysAndTheProgramRuns)
 {
     // A missing puzzle: its message, and no solution is tried without a puzzle.
     const std::u16string strMissing = ModelPath(m_dir.File("gone.puz"));
     theApp.m_strStartPuzzle = strMissing;
     theApp.m_strStartSolution = ModelPath(m_dir.File("gone.sol"));
+    theApp.ReadStartPuzzleAhead();
     Start();
     EXPECT_EQ(theApp.m_pPuzzle, nullptr);
     EXPECT_EQ(Title(), u"trellis");
@@ -66,6 +69,7 @@ TEST_F(DesktopTest, AFileThatFailsAtStartSaysWhatTheMenuSaysAndTheProgramRuns)
     TearDown();
     theApp.m_strStartPuzzle = WritePuzzle(HeartWriter(), "heart.puz");
     theApp.m_strStartSolution = WriteSolution(PuzzleFileWriter({"AB", "CD"}), "other.sol", u'Q');
+    theApp.ReadStartPuzzleAhead();
     Start();
     ASSERT_NE(theApp.m_pPuzzle, nullptr);
     ASSERT_EQ(m_boxes.Shown().size(), 3u);
