@@ -191,17 +191,35 @@ void CPuzzleApp::OnLoadPuzzle()
         OpenPuzzleFile(strPath);
 }
 
+CPuzzleApp::CReadPuzzle CPuzzleApp::ReadPuzzle(const CString& strPath)
+{
+    CReadPuzzle read;
+    read.pPuzzle = std::make_unique<CCrossWordPuzzle>();
+    if (!read.pPuzzle->LoadPuzzle(strPath, read.strError))
+        read.pPuzzle.reset();
+    return read;
+}
+
+void CPuzzleApp::ReadStartPuzzleAhead()
+{
+    if (m_strStartPuzzle.IsEmpty())
+        return;
+    m_strStartRead = m_strStartPuzzle;
+    m_startRead = std::async(std::launch::async, ReadPuzzle, m_strStartRead);
+}
+
 void CPuzzleApp::OpenPuzzleFile(const CString& strPath)
 {
     DeletePuzzle();
     // A remembered solution path belongs to the old puzzle; saving the new one
     // there would destroy that solution.
     m_strSolutionFile.clear();
-    m_pPuzzle = new CCrossWordPuzzle;
-    std::u16string strError;
-    const BOOL bLoaded = m_pPuzzle->LoadPuzzle(strPath, strError);
-    if (!bLoaded)
-        DeletePuzzle();
+    // The start puzzle is taken once, and only for its own path.
+    const bool bReadAhead = m_startRead.valid() && strPath == m_strStartRead;
+    CReadPuzzle read = bReadAhead ? m_startRead.get() : ReadPuzzle(strPath);
+    const std::u16string& strError = read.strError;
+    const BOOL bLoaded = read.pPuzzle != nullptr;
+    m_pPuzzle = read.pPuzzle.release();
     GetPuzzleWnd().SetPuzzle(m_pPuzzle);
     ShowPuzzleTitle();
     // Only now, with no pane left pointing at the deleted puzzle.

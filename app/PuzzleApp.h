@@ -6,6 +6,9 @@
 #include "platform/Platform.h"
 #include "window/SolveHost.h"
 
+#include <future>
+#include <memory>
+#include <string>
 #include <vector>
 
 class CCrossWordPuzzle;
@@ -35,6 +38,11 @@ public:
     void OpenFiles(const CString& strPuzzle, const CString& strSolution);
     // Dropped files: the first "*.puz" and the first "*.sol" among them.
     void OpenDroppedFiles(const std::vector<CString>& files);
+    // Starts reading m_strStartPuzzle on a thread of its own while Qt starts
+    // and the window is built; OpenPuzzleFile takes the result where it would
+    // have read the file itself, so the user sees the same, sooner. The
+    // reader touches nothing but its own puzzle and the file.
+    void ReadStartPuzzleAhead();
 
     // The files of the command line, opened once the program has started.
     void SetStartFiles(const CString& strPuzzle, const CString& strSolution);
@@ -69,6 +77,14 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // A puzzle file as the reader left it: the puzzle when it loaded, else
+    // the reader's message.
+    struct CReadPuzzle {
+        std::unique_ptr<CCrossWordPuzzle> pPuzzle;
+        std::u16string strError;
+    };
+    static CReadPuzzle ReadPuzzle(const CString& strPath);
+
     void DeletePuzzle();
     void ShowPuzzleTitle();
     // A stored option as the settings allow it, or its default.
@@ -79,6 +95,10 @@ private:
     CString m_strSolutionFile;
     CString m_strStartPuzzle;
     CString m_strStartSolution;
+
+    // The start puzzle being read ahead, and its path.
+    std::future<CReadPuzzle> m_startRead;
+    CString m_strStartRead;
 };
 
 extern CPuzzleApp theApp;

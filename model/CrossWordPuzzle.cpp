@@ -22,9 +22,8 @@ CCrossWordPuzzle::~CCrossWordPuzzle()
 
 void CCrossWordPuzzle::DeleteClues()
 {
-    for (CClue* pClue : m_lstClues)
-        delete pClue;
     m_lstClues.clear();
+    m_aClueStore.clear();
 }
 
 long CCrossWordPuzzle::IndexOf(int nCol, int nRow) const
@@ -214,11 +213,11 @@ void CCrossWordPuzzle::NumberSquares()
             ++nCounter;
             if (bAcross) {
                 square.m_nAcrossNumber = nCounter;
-                m_lstClues.push_back(new CClue(nextText(), nCounter, TRUE));
+                m_lstClues.push_back(&m_aClueStore.emplace_back(nextText(), nCounter, TRUE));
             }
             if (bDown) {
                 square.m_nDownNumber = nCounter;
-                m_lstClues.push_back(new CClue(nextText(), nCounter, FALSE));
+                m_lstClues.push_back(&m_aClueStore.emplace_back(nextText(), nCounter, FALSE));
             }
             SetSquare(c, r, square);
         });

@@ -5,6 +5,7 @@
 // (row-major, column first in every call), the word numbers and the clues.
 // A passive store: it sends no notifications.
 
+#include <deque>
 #include <list>
 #include <string>
 #include <vector>
@@ -133,4 +134,8 @@ private:
     std::vector<CSquare> m_aSquares;
     long m_nEmpty;
     long m_nUnsolved;
+    // The clues that m_lstClues points at, in blocks of many: a grid of tens
+    // of thousands of words is not allocated clue by clue, and the clues
+    // never move while the puzzle lives.
+    std::deque<CClue> m_aClueStore;
 };

@@ -206,6 +206,11 @@ BOOL ReadWholeFile(const std::u16string& strFileName, ULONGLONG nMaxBytes, std::
     if (!file.Open(strFileName, CFile::modeRead | CFile::typeBinary, pError))
         return FALSE;
     try {
+        // The length is a hint (a file may change while it is read): with it,
+        // the bytes are allocated once.
+        const ULONGLONG nLength = file.GetLength();
+        if (nLength <= nMaxBytes)
+            bytes.reserve(static_cast<std::size_t>(nLength));
         char buffer[65536];
         for (;;) {
             const UINT nRead = file.Read(buffer, sizeof buffer);

@@ -289,27 +289,33 @@ BOOL CCrossWordPuzzle::ReadStrings(CPuzzleBytes& file, std::u16string& strError)
                    IsBlackState(m_astrState[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
         },
         [&nWords](int, int, bool bAcross, bool bDown) { nWords += (bAcross ? 1 : 0) + (bDown ? 1 : 0); });
-    std::u16string strClue;
-    for (std::size_t i = 0; i < nWords && ReadString(file, strClue); ++i)
-        m_astrClues.push_back(strClue);
+    // Each text is decoded into its place, the array allocated once.
+    m_astrClues.reserve(nWords);
+    for (std::size_t i = 0; i < nWords; ++i) {
+        if (!ReadString(file, m_astrClues.emplace_back())) {
+            m_astrClues.pop_back();
+            break;
+        }
+    }
     return TRUE;
 }
 
+// In one pass, row by row, into an array allocated once: a large grid is
+// megabytes that are written once.
 void CCrossWordPuzzle::BuildSquares()
 {
-    // Black squares to begin with; the white ones are written in place.
-    m_aSquares.assign(static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight), CSquare());
-    auto pSquare = m_aSquares.begin();
+    std::vector<CSquare> aSquares;
+    aSquares.reserve(static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight));
     for (int r = 0; r < m_nHeight; ++r) {
         const std::u16string& strState = m_astrState[static_cast<std::size_t>(r)];
         const std::u16string& strAnswer = m_astrSolution[static_cast<std::size_t>(r)];
-        for (std::size_t c = 0; c < static_cast<std::size_t>(m_nWidth); ++c, ++pSquare) {
-            if (!IsBlackState(strState[c])) {
-                pSquare->m_bBlack = FALSE;
-                pSquare->m_chSolution = strAnswer[c];
-            }
+        for (int c = 0; c < m_nWidth; ++c) {
+            CSquare& square = aSquares.emplace_back(IsBlackState(strState[static_cast<std::size_t>(c)]));
+            if (!square.m_bBlack)
+                square.m_chSolution = strAnswer[static_cast<std::size_t>(c)];
         }
     }
+    m_aSquares.swap(aSquares);
     CountSquares();
 }
 

@@ -46,11 +46,14 @@ protected:
     }
 };
 
+// The start puzzle is read ahead, as main() has it read: its result is taken
+// once, for its own path, and later loads read the file again.
 TEST_F(DesktopTest, AFileThatFailsAtStartSaysWhatTheMenuSaysAndTheProgramRuns)
 {
     // A missing puzzle: its message, and no solution is tried without a puzzle.
     const std::u16string strMissing = ModelPath(m_dir.File("gone.puz"));
     theApp.SetStartFiles(strMissing, ModelPath(m_dir.File("gone.sol")));
+    theApp.ReadStartPuzzleAhead();
     Start();
     EXPECT_EQ(theApp.GetPuzzle(), nullptr);
     EXPECT_EQ(Title(), u"trellis");
@@ -65,6 +68,7 @@ TEST_F(DesktopTest, AFileThatFailsAtStartSaysWhatTheMenuSaysAndTheProgramRuns)
     TearDown();
     theApp.SetStartFiles(WritePuzzle(HeartWriter(), "heart.puz"),
                          WriteSolution(PuzzleFileWriter({"AB", "CD"}), "other.sol", u'Q'));
+    theApp.ReadStartPuzzleAhead();
     Start();
     ASSERT_NE(theApp.GetPuzzle(), nullptr);
     ASSERT_EQ(m_boxes.Shown().size(), 3u);

@@ -80,6 +80,7 @@ void Process::Start(const std::vector<std::string>& argv, const std::vector<std:
     args.push_back(nullptr);
     vars.push_back(nullptr);
 
+    m_status.reset();
     m_pid = fork();
     if (m_pid < 0)
         throw std::runtime_error("fork failed");
@@ -100,9 +101,27 @@ void Process::Start(const std::vector<std::string>& argv, const std::vector<std:
     }
 }
 
+bool Process::Reap()
+{
+    if (m_pid <= 0)
+        return true;
+    int nStatus = 0;
+    if (waitpid(m_pid, &nStatus, WNOHANG) == 0)
+        return false;
+    m_status = WIFSIGNALED(nStatus) ? 128 + WTERMSIG(nStatus) : WEXITSTATUS(nStatus);
+    m_pid = -1;
+    return true;
+}
+
 bool Process::Running()
 {
-    return m_pid > 0 && waitpid(m_pid, nullptr, WNOHANG) == 0;
+    return m_pid > 0 && !Reap();
+}
+
+std::optional<int> Process::Wait(std::chrono::milliseconds timeout)
+{
+    WaitUntil([&] { return Reap(); }, timeout);
+    return m_pid > 0 ? std::nullopt : m_status;
 }
 
 void Process::Stop()
@@ -110,16 +129,11 @@ void Process::Stop()
     if (m_pid <= 0)
         return;
     kill(m_pid, SIGTERM);
-    const auto deadline = Clock::now() + std::chrono::seconds(3);
-    while (waitpid(m_pid, nullptr, WNOHANG) == 0) {
-        if (Clock::now() > deadline) {
-            kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (!Wait(std::chrono::seconds(3))) {
+        kill(m_pid, SIGKILL);
+        waitpid(m_pid, nullptr, 0);
+        m_pid = -1;
     }
-    m_pid = -1;
 }
 
 namespace {
@@ -389,6 +403,19 @@ void XSession::ResizeWindow(XID window, int w, int h)
     XSync(m_pDisplay, False);
 }
 
+void XSession::Close(XID window)
+{
+    XEvent e {};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = window;
+    e.xclient.message_type = XInternAtom(m_pDisplay, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = long(XInternAtom(m_pDisplay, "WM_DELETE_WINDOW", False));
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(m_pDisplay, window, False, NoEventMask, &e);
+    XSync(m_pDisplay, False);
+}
+
 void XSession::RaiseWindow(XID window)
 {
     XRaiseWindow(m_pDisplay, window);
@@ -401,30 +428,58 @@ XID XSession::OwnerOf(XID window) const
     return XGetTransientForHint(m_pDisplay, window, &owner) ? owner : 0;
 }
 
-Image XSession::Grab(Rect area) const
+bool XSession::OnScreen(Rect area, Rect& part) const
 {
     const int nScreenW = DisplayWidth(m_pDisplay, DefaultScreen(m_pDisplay));
     const int nScreenH = DisplayHeight(m_pDisplay, DefaultScreen(m_pDisplay));
     const int x0 = std::max(area.x, 0), y0 = std::max(area.y, 0);
     const int x1 = std::min(area.x + area.w, nScreenW), y1 = std::min(area.y + area.h, nScreenH);
-    if (x1 <= x0 || y1 <= y0)
-        return Image({area.x, area.y, 0, 0}, {});
-    XImage* pImage = XGetImage(m_pDisplay, DefaultRootWindow(m_pDisplay), x0, y0, unsigned(x1 - x0), unsigned(y1 - y0),
-                               AllPlanes, ZPixmap);
+    part = {x0, y0, x1 - x0, y1 - y0};
+    return x1 > x0 && y1 > y0;
+}
+
+namespace {
+
+XImage* GetImage(Display* pDisplay, const Rect& r)
+{
+    XImage* pImage =
+        XGetImage(pDisplay, DefaultRootWindow(pDisplay), r.x, r.y, unsigned(r.w), unsigned(r.h), AllPlanes, ZPixmap);
     if (!pImage)
         throw std::runtime_error("XGetImage failed");
+    return pImage;
+}
+
+}  // namespace
+
+Image XSession::Grab(Rect area) const
+{
+    Rect r;
+    if (!OnScreen(area, r))
+        return Image({area.x, area.y, 0, 0}, {});
+    XImage* pImage = GetImage(m_pDisplay, r);
     // The server's screen is 24-bit true colour.
     std::vector<Rgb> pixels;
-    pixels.reserve(std::size_t(x1 - x0) * (y1 - y0));
-    for (int y = 0; y < y1 - y0; ++y)
-        for (int x = 0; x < x1 - x0; ++x) {
+    pixels.reserve(std::size_t(r.w) * r.h);
+    for (int y = 0; y < r.h; ++y)
+        for (int x = 0; x < r.w; ++x) {
             const unsigned long p = XGetPixel(pImage, x, y);
             pixels.push_back({std::uint8_t(p >> 16), std::uint8_t(p >> 8), std::uint8_t(p)});
         }
     XDestroyImage(pImage);
-    Image image({x0, y0, x1 - x0, y1 - y0}, std::move(pixels));
+    Image image(r, std::move(pixels));
     image.SetOrigin(area.x, area.y);
     return image;
+}
+
+std::string XSession::GrabBytes(Rect area) const
+{
+    Rect r;
+    if (!OnScreen(area, r))
+        return {};
+    XImage* pImage = GetImage(m_pDisplay, r);
+    std::string bytes(pImage->data, std::size_t(pImage->bytes_per_line) * r.h);
+    XDestroyImage(pImage);
+    return bytes;
 }
 
 Image XSession::GrabScreen() const

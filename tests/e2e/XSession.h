@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -80,10 +81,17 @@ public:
     void Start(const std::vector<std::string>& argv, const std::vector<std::string>& env,
                const std::filesystem::path& log, int nKeepFd = -1);
     bool Running();
+    // Waits up to timeout for the process to end by itself: its exit status
+    // (128 + the signal when a signal ended it), or nothing while it runs.
+    std::optional<int> Wait(std::chrono::milliseconds timeout);
     void Stop();
 
 private:
+    // Reaps the process if it has ended, keeping its status.
+    bool Reap();
+
     int m_pid = -1;
+    std::optional<int> m_status;
 };
 
 struct TopLevel {
@@ -127,13 +135,21 @@ public:
     void MoveWindow(XID window, int x, int y);
     void ResizeWindow(XID window, int w, int h);
     void RaiseWindow(XID window);
+    // Asks the window to close, as a window manager does when its close
+    // button is pressed (WM_DELETE_WINDOW).
+    void Close(XID window);
     // The window that window is transient for (its owner), or 0.
     XID OwnerOf(XID window) const;
 
     Image Grab(Rect area) const;
     Image GrabScreen() const;
+    // The pixels of the area as the server sends them, unconverted: cheap to
+    // take and to compare with an earlier look. Empty off the screen.
+    std::string GrabBytes(Rect area) const;
 
 private:
+    // The part of the area on the screen; false when there is none.
+    bool OnScreen(Rect area, Rect& part) const;
     std::string NameOf(XID window) const;
     XID TopLevelOf(XID window) const;
 
