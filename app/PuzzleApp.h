@@ -27,21 +27,27 @@ public:
     void SaveSettings();
     CPuzzleWnd& GetPuzzleWnd();
 
-    // Load Puzzle and Load Solution once the file is chosen.
+    // Load Puzzle and Load Solution once the file is chosen. A solution file
+    // given as a puzzle opens the puzzle it was saved for, then itself.
     void OpenPuzzleFile(const CString& strPath);
     void OpenSolutionFile(const CString& strPath);
     // Files that come without a dialog (the command line, a drop): the puzzle,
     // when there is one, then the solution, when a puzzle is loaded.
     void OpenFiles(const CString& strPuzzle, const CString& strSolution);
-    // Dropped files: the first "*.puz" and the first "*.sol" among them.
+    // Dropped files: the first solution file (known by its content) and the
+    // first other "*.puz" among them.
     void OpenDroppedFiles(const std::vector<CString>& files);
 
     // The files of the command line, opened once the program has started.
     void SetStartFiles(const CString& strPuzzle, const CString& strSolution);
 
     CCrossWordPuzzle* GetPuzzle() const { return m_pPuzzle; }
-    // Where Save Solution writes; empty until Save Solution As chose a file.
+    // Where Save Solution writes; empty until Save Solution As saved a file.
     const CString& GetSolutionFile() const { return m_strSolutionFile; }
+    // What the Save Solution As dialog proposes: "<puzzle name>.sol" in the
+    // puzzle's folder or, where that cannot take it, the last folder a
+    // solution was saved to or loaded from.
+    CString ProposedSolutionFile() const;
 
     // CSolveHost
     int GetSolveMode() const override { return m_nSolveMode; }
@@ -71,12 +77,16 @@ protected:
 private:
     void DeletePuzzle();
     void ShowPuzzleTitle();
+    // TRUE when the path is a solution file, which is then dealt with: its
+    // puzzle opened and the solution loaded, or the user told why not.
+    BOOL OpenedAsSolution(const CString& strPath);
     // A stored option as the settings allow it, or its default.
     int ReadOption(const CSetting& setting);
 
     CCrossWordPuzzle* m_pPuzzle = nullptr;
     int m_nSolveMode = SETTING_SOLVE_MODE.nDefault;
     CString m_strSolutionFile;
+    CString m_strSolutionFolder;  // of the last solution saved or loaded
     CString m_strStartPuzzle;
     CString m_strStartSolution;
 };

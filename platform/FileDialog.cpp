@@ -142,3 +142,11 @@ BOOL DeleteFile(LPCTSTR lpFileName)
         return FALSE;
     return QFile::remove(ToQString(lpFileName)) ? TRUE : FALSE;
 }
+
+BOOL IsWritableFolder(LPCTSTR lpszFolder)
+{
+    if (!lpszFolder || !*lpszFolder)
+        return FALSE;
+    const QFileInfo info(ToQString(lpszFolder));
+    return info.isDir() && info.isWritable() ? TRUE : FALSE;
+}
