@@ -112,6 +112,8 @@ protected:
     std::filesystem::path LoadFive(const std::string& name = "five.puz");
     // A message box of the program (titled "trellis", not the frame), or 0.
     XID AwaitMessageBox();
+    // Whether the box comes to show the stop icon (it is mapped before it is painted).
+    bool AwaitStopIcon(XID box);
 
     // --- Files.
     // Writes a puzzle file from rows ('#' black) into the temporary folder.
