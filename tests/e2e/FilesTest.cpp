@@ -77,9 +77,7 @@ TEST_F(Files, ADamagedPuzzleFileIsReportedAndLeavesNoPuzzle)
     EXPECT_TRUE(AwaitStopIcon(box)) << "no stop icon";
     Key(XK_Return);
     ASSERT_TRUE(AwaitGone(box));
-    EXPECT_TRUE(Await([&](const Image& s) {
-        return s.Count({0, PanePoint(0), kPaneWidth, kHostHeight}, [](Rgb c) { return c != kWhite; }) == 0;
-    })) << "the grid still shows a puzzle";
+    EXPECT_TRUE(AwaitNoPuzzle()) << "the grid still shows a puzzle";
 }
 
 }  // namespace

@@ -80,9 +80,7 @@ TEST_F(SafeFiles, APictureIsRefusedWithAMessage)
     EXPECT_TRUE(AwaitStopIcon(box)) << "no stop icon";
     Key(XK_Return);
     ASSERT_TRUE(AwaitGone(box));
-    EXPECT_TRUE(Await([&](const Image& s) {
-        return s.Count({0, PanePoint(0), kPaneWidth, kHostHeight}, [](Rgb c) { return c != kWhite; }) == 0;
-    })) << "the picture shows as a puzzle";
+    EXPECT_TRUE(AwaitNoPuzzle()) << "the picture shows as a puzzle";
 }
 
 // A pipe in the settings file's place and one chosen as a puzzle: the

@@ -388,6 +388,13 @@ bool TrellisTest::AwaitStopIcon(XID box)
     });
 }
 
+bool TrellisTest::AwaitNoPuzzle()
+{
+    return Await([&](const Image& s) {
+        return s.Count({0, PanePoint(0), kPaneWidth, kHostHeight}, [](Rgb c) { return c != kWhite; }) == 0;
+    });
+}
+
 fs::path TrellisTest::WritePuzzle(const std::string& name, const std::vector<std::string>& rows)
 {
     const fs::path path = m_dir.File(name);

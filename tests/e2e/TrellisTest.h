@@ -114,6 +114,8 @@ protected:
     XID AwaitMessageBox();
     // Whether the box comes to show the stop icon (it is mapped before it is painted).
     bool AwaitStopIcon(XID box);
+    // Whether the grid's pane comes to be all white: no puzzle shown.
+    bool AwaitNoPuzzle();
 
     // --- Files.
     // Writes a puzzle file from rows ('#' black) into the temporary folder.

@@ -12,11 +12,14 @@
 
 #include "model/CrossWordPuzzle.h"
 #include "model/ProgressStore.h"
+#include "tests/model/CorpusFiles.h"
 #include "tests/support/PuzzleFileWriter.h"
 #include "tests/support/PuzzleState.h"
 #include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;
+using trellis::test::kCorpus;
+using trellis::test::LoadCorpus;
 using trellis::test::ModelPath;
 using trellis::test::PuzzleFileWriter;
 using trellis::test::SetLetter;
@@ -25,21 +28,7 @@ using trellis::test::ToUtf8;
 
 namespace {
 
-const fs::path kCorpus = fs::path(TRELLIS_CORPUS_DIR) / "puz";
-
-#define SKIP_WITHOUT_CORPUS()                                                                                          \
-    if (!fs::is_directory(kCorpus))                                                                                    \
-    GTEST_SKIP() << "no puzzle corpus at " << kCorpus << " (set TRELLIS_CORPUS_DIR)"
-
 const std::vector<std::string> kRows = {"STAR", "T#OE", "ARMS"};
-
-std::unique_ptr<CCrossWordPuzzle> LoadCorpus(const std::string& name)
-{
-    auto p = std::make_unique<CCrossWordPuzzle>();
-    std::u16string error;
-    EXPECT_TRUE(p->LoadPuzzle((kCorpus / name).u16string(), error)) << ToUtf8(error);
-    return p;
-}
 
 // "c,r" of every square for which the test holds, in grid order.
 template <typename Test> std::vector<std::string> SquaresWhere(const CCrossWordPuzzle& p, Test test)
