@@ -145,10 +145,11 @@ void CPuzzleApp::LoadSettings()
     wndPuzzle.SetShowInput(ReadOption(SETTING_SHOW_INPUT));
     wndPuzzle.SetClueHeight(ReadOption(SETTING_CLUE_HEIGHT));
 
-    // Only what the Colors dialog can produce (0x00BBGGRR) is a colour; the
-    // slot keeps its own colour otherwise, which is written back in its place.
+    // The grid keeps a colour's low 24 bits.
     for (int i = 0; i < NUM_GRID_COLORS; ++i) {
         const DWORD color = GetProfileInt(SECTION_COLOR, SlotName(i).c_str(), static_cast<int>(kNoColor));
+        // Only what the Colors dialog can produce is a colour; otherwise the
+        // slot keeps its own, which is what gets written back.
         if ((color & ~COLOR_BITS) == 0)
             wndGrid.SetColor(i, color);
     }
@@ -197,15 +198,13 @@ void CPuzzleApp::OnUpdatePuzzleLoaded(CCmdUI* pCmdUI)
 void CPuzzleApp::OnLoadPuzzle()
 {
     const CString strPath = AskForFile(TRUE, u"puz", kPuzzleFilter);
-    if (!strPath.IsEmpty())
+    // A solution file is no puzzle file, whatever its name.
+    if (!strPath.IsEmpty() && !OpenedAsSolution(strPath))
         OpenPuzzleFile(strPath);
 }
 
 void CPuzzleApp::OpenPuzzleFile(const CString& strPath)
 {
-    // A solution file is no puzzle file, whatever its name.
-    if (OpenedAsSolution(strPath))
-        return;
     DeletePuzzle();
     // A remembered solution path belongs to the old puzzle; saving the new one
     // there would destroy that solution.
@@ -260,7 +259,7 @@ void CPuzzleApp::ShowPuzzleTitle()
 
 void CPuzzleApp::OpenFiles(const CString& strPuzzle, const CString& strSolution)
 {
-    if (!strPuzzle.IsEmpty())
+    if (!strPuzzle.IsEmpty() && !OpenedAsSolution(strPuzzle))
         OpenPuzzleFile(strPuzzle);
     if (!strSolution.IsEmpty() && m_pPuzzle)
         OpenSolutionFile(strSolution);
@@ -331,14 +330,15 @@ void CPuzzleApp::OnSaveSolutionAs()
 void CPuzzleApp::OnLoadSolution()
 {
     const CString strPath = AskForFile(TRUE, u"sol", kSolutionFilter);
-    if (!strPath.IsEmpty())
-        OpenSolutionFile(strPath);
+    if (strPath.IsEmpty())
+        return;
+    m_strSolutionFolder = FolderOf(strPath);
+    OpenSolutionFile(strPath);
 }
 
 void CPuzzleApp::OpenSolutionFile(const CString& strPath)
 {
-    if (m_pPuzzle->LoadSolution(strPath))
-        m_strSolutionFolder = FolderOf(strPath);
+    m_pPuzzle->LoadSolution(strPath);
 }
 
 void CPuzzleApp::CheckSolved()

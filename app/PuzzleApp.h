@@ -27,12 +27,12 @@ public:
     void SaveSettings();
     CPuzzleWnd& GetPuzzleWnd();
 
-    // Load Puzzle and Load Solution once the file is chosen. A solution file
-    // given as a puzzle opens the puzzle it was saved for, then itself.
+    // Load Puzzle and Load Solution once the file is chosen.
     void OpenPuzzleFile(const CString& strPath);
     void OpenSolutionFile(const CString& strPath);
     // Files that come without a dialog (the command line, a drop): the puzzle,
-    // when there is one, then the solution, when a puzzle is loaded.
+    // when there is one, then the solution, when a puzzle is loaded. A
+    // solution file in the puzzle's place opens the puzzle it was saved for.
     void OpenFiles(const CString& strPuzzle, const CString& strSolution);
     // Dropped files: the first solution file (known by its content) and the
     // first other "*.puz" among them.
@@ -75,11 +75,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void DeletePuzzle();
-    void ShowPuzzleTitle();
     // TRUE when the path is a solution file, which is then dealt with: its
     // puzzle opened and the solution loaded, or the user told why not.
     BOOL OpenedAsSolution(const CString& strPath);
+    void DeletePuzzle();
+    void ShowPuzzleTitle();
     // A stored option as the settings allow it, or its default.
     int ReadOption(const CSetting& setting);
 

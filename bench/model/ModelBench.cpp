@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Timings of the puzzle model: loading puzzle files, the whole-grid queries,
-// the solution file, the progress store and the key search of locked puzzles.
+// the solution file and the key search of locked puzzles.
 
 #include <benchmark/benchmark.h>
 
@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "model/CrossWordPuzzle.h"
-#include "model/ProgressStore.h"
 #include "tests/support/PuzzleFileWriter.h"
 #include "tests/support/TempDir.h"
 
@@ -130,31 +129,6 @@ void BM_LoadSolution(benchmark::State& state)
     }
 }
 BENCHMARK(BM_LoadSolution)->Unit(benchmark::kMicrosecond);
-
-// The autosave of a 255 x 255 puzzle: the entry written whole (synced and
-// renamed over the last one), and read back as a puzzle is opened.
-void BM_ProgressSave255(benchmark::State& state)
-{
-    auto puzzle = SolvedLargePuzzle();
-    CProgressStore store(trellis::test::ModelPath(Dir().File("store")));
-    for (auto _ : state) {
-        if (!store.Save(*puzzle))
-            state.SkipWithError("save failed");
-    }
-}
-BENCHMARK(BM_ProgressSave255)->Unit(benchmark::kMicrosecond);
-
-void BM_ProgressRestore255(benchmark::State& state)
-{
-    auto puzzle = SolvedLargePuzzle();
-    CProgressStore store(trellis::test::ModelPath(Dir().File("store")));
-    store.Save(*puzzle);
-    for (auto _ : state) {
-        if (!store.Restore(*puzzle))
-            state.SkipWithError("restore failed");
-    }
-}
-BENCHMARK(BM_ProgressRestore255)->Unit(benchmark::kMicrosecond);
 
 // The search of all ten thousand keys of a locked 21 x 21 puzzle, as Unlock
 // Puzzle runs it when the key is left empty.
