@@ -274,7 +274,9 @@ void TrellisTest::Choose(const std::string& item)
     Click(14, 9);
     int nPopupX = -1;
     const auto popupRightOf = [&](int x) {
-        const TopLevel* p = FindPopup(m_pX->TopLevels());
+        // The pointer points into the list, which has to outlive it.
+        const std::vector<TopLevel> windows = m_pX->TopLevels();
+        const TopLevel* p = FindPopup(windows);
         if (p && p->rect.x > x)
             nPopupX = p->rect.x;
         return p && p->rect.x > x;
