@@ -390,6 +390,25 @@ XID TrellisTest::AwaitMessageBox()
     return AwaitDialog("trellis");
 }
 
+bool TrellisTest::AwaitStopIcon(XID box)
+{
+    Rect rect;
+    for (const TopLevel& w : m_pX->TopLevels())
+        if (w.id == box)
+            rect = w.rect;
+    return WaitUntil([&] {
+        return m_pX->Grab(rect).Count({0, 0, rect.w, rect.h}, [](Rgb c) { return c.r > 180 && c.g < 80 && c.b < 80; }) >
+               20;
+    });
+}
+
+bool TrellisTest::AwaitNoPuzzle()
+{
+    return Await([&](const Image& s) {
+        return s.Count({0, PanePoint(0), kPaneWidth, kHostHeight}, [](Rgb c) { return c != kWhite; }) == 0;
+    });
+}
+
 fs::path TrellisTest::WritePuzzle(const std::string& name, const std::vector<std::string>& rows)
 {
     const fs::path path = m_dir.File(name);
