@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "platform/CommandBarWidget.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QShortcut>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
@@ -28,6 +32,11 @@ CommandBarWidget::CommandBarWidget(QWidget* pParent)
         if (m_onClose)
             m_onClose();
     });
+    // F10 goes to the menus from anywhere in the window, as on the desktops
+    // whose menu bars take it.
+    auto* pF10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    pF10->setContext(Qt::WindowShortcut);
+    QObject::connect(pF10, &QShortcut::activated, this, [this] { OpenFirstMenu(); });
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     // One face for the whole bar, not the window's white behind the gaps.
     setAutoFillBackground(true);
@@ -111,4 +120,44 @@ void CommandBarWidget::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawLine(0, height() - 1, width() - 1, height() - 1);
+}
+
+void CommandBarWidget::WatchMenu(QMenu* pMenu)
+{
+    pMenu->installEventFilter(this);
+}
+
+void CommandBarWidget::OpenFirstMenu()
+{
+    for (QAction* pTitle : m_pMenuBar->actions()) {
+        QMenu* pMenu = pTitle->menu();
+        if (!pMenu || !pTitle->isVisible() || !pTitle->isEnabled())
+            continue;
+        // Opening runs the update handlers, so the first enabled item is known after.
+        m_pMenuBar->setActiveAction(pTitle);
+        for (QAction* pItem : pMenu->actions()) {
+            if (!pItem->isSeparator() && pItem->isVisible() && pItem->isEnabled()) {
+                pMenu->setActiveAction(pItem);
+                break;
+            }
+        }
+        return;
+    }
+}
+
+bool CommandBarWidget::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    // The menu closes as usual; the menu bar then keeps the keyboard, with
+    // nothing to show it, until it is handed back.
+    if (pEvent->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(pEvent)->key() == Qt::Key_Escape) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                QWidget* pFocus = QApplication::focusWidget();
+                if (m_onMenuLeft && !QApplication::activePopupWidget() && (!pFocus || isAncestorOf(pFocus)))
+                    m_onMenuLeft();
+            },
+            Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(pWatched, pEvent);
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The application's profile: 32-bit values by section and entry in QSettings.
+// The application's profile: 32-bit values and texts by section and entry in QSettings.
 
 #include "platform/PlatformHooks.h"
 #include "platform/ShellPrivate.h"
@@ -89,6 +89,33 @@ BOOL WriteProfileInt(const QString& strSection, const QString& strEntry, int nVa
     if (!pSettings->isWritable())
         return FALSE;
     pSettings->setValue(Key(strSection, strEntry), nValue);
+    pSettings->sync();
+    return pSettings->status() == QSettings::NoError ? TRUE : FALSE;
+}
+
+QString ReadProfileString(const QString& strSection, const QString& strEntry, const QString& strDefault)
+{
+    // A number is text too, as the registry's text values hold digits; a
+    // list or binary data is not.
+    const QVariant value = OpenProfile()->value(Key(strSection, strEntry));
+    switch (value.typeId()) {
+    case QMetaType::QString:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return value.toString();
+    default:
+        return strDefault;
+    }
+}
+
+BOOL WriteProfileString(const QString& strSection, const QString& strEntry, const QString& strValue)
+{
+    std::unique_ptr<QSettings> pSettings = OpenProfile();
+    if (!pSettings->isWritable())
+        return FALSE;
+    pSettings->setValue(Key(strSection, strEntry), strValue);
     pSettings->sync();
     return pSettings->status() == QSettings::NoError ? TRUE : FALSE;
 }
