@@ -6,13 +6,31 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QShortcut>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
 namespace {
+
 constexpr int kBorder = 1;  // the line under the bar
+
+// Alt pressed and let go alone would move the keyboard to the menu bar with
+// nothing on the screen to show it, and the next letter would open a menu
+// instead of going into the window. The menus are reached with Alt and their
+// letter, and with F10.
+class MenuBarStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* pOption, const QWidget* pWidget,
+                  QStyleHintReturn* pReturn) const override
+    {
+        if (hint == QStyle::SH_MenuBar_AltKeyNavigation)
+            return 0;
+        return QProxyStyle::styleHint(hint, pOption, pWidget, pReturn);
+    }
+};
+
 }  // namespace
 
 CommandBarWidget::CommandBarWidget(QWidget* pParent)
@@ -20,6 +38,9 @@ CommandBarWidget::CommandBarWidget(QWidget* pParent)
 {
     // The menus belong in the frame's own top row, on every desktop.
     m_pMenuBar->setNativeMenuBar(false);
+    auto* pStyle = new MenuBarStyle;
+    pStyle->setParent(m_pMenuBar);
+    m_pMenuBar->setStyle(pStyle);
     m_pToolBar->setMovable(false);
     m_pToolBar->setFloatable(false);
     m_pToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);

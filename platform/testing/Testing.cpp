@@ -55,10 +55,12 @@ void EnsureApplication()
 {
     if (QApplication::instance())
         return;
-    // The headless platform cannot raise windows and says so at every pop-up.
+    // The headless platform cannot raise windows or grab the keyboard, and
+    // says so at every pop-up and menu.
     static const QtMessageHandler previous = qInstallMessageHandler(nullptr);
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-        if (text.contains(QLatin1String("does not support raise()")))
+        if (text.contains(QLatin1String("does not support raise()")) ||
+            text.contains(QLatin1String("does not support grabbing the keyboard")))
             return;
         if (previous)
             previous(type, context, text);
