@@ -46,6 +46,16 @@ protected:
         ASSERT_NE(theApp.m_pMainWnd, nullptr);
         Testing::RunUntilIdle();
     }
+    // Ends the program as Exit does and starts it again with the same store.
+    void Restart()
+    {
+        if (theApp.m_pMainWnd)
+            theApp.m_pMainWnd->DestroyWindow();
+        theApp.m_pMainWnd = nullptr;
+        theApp.ExitInstance();
+        Testing::RunUntilIdle();
+        Start();
+    }
 
     CMainFrame& Frame() { return *static_cast<CMainFrame*>(theApp.m_pMainWnd); }
     CPuzzleWnd& PuzzleWnd() { return theApp.GetPuzzleWnd(); }
