@@ -32,7 +32,6 @@ inline CPoint UnpackSquare(LPARAM lParam)
     return CPoint(static_cast<int>(LOWORD(dw)), static_cast<int>(HIWORD(dw)));
 }
 
-
 class CGridWnd : public CWnd {
 public:
     CGridWnd();

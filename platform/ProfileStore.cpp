@@ -83,14 +83,24 @@ UINT ReadProfileInt(const QString& strSection, const QString& strEntry, UINT nDe
     return ParseValue(OpenProfile()->value(Key(strSection, strEntry))).value_or(nDefault);
 }
 
-BOOL WriteProfileInt(const QString& strSection, const QString& strEntry, int nValue)
+namespace {
+
+// Written at once: FALSE when the store could not take it.
+BOOL WriteValue(const QString& strSection, const QString& strEntry, const QVariant& value)
 {
     std::unique_ptr<QSettings> pSettings = OpenProfile();
     if (!pSettings->isWritable())
         return FALSE;
-    pSettings->setValue(Key(strSection, strEntry), nValue);
+    pSettings->setValue(Key(strSection, strEntry), value);
     pSettings->sync();
     return pSettings->status() == QSettings::NoError ? TRUE : FALSE;
+}
+
+}  // namespace
+
+BOOL WriteProfileInt(const QString& strSection, const QString& strEntry, int nValue)
+{
+    return WriteValue(strSection, strEntry, nValue);
 }
 
 QString ReadProfileString(const QString& strSection, const QString& strEntry, const QString& strDefault)
@@ -112,12 +122,7 @@ QString ReadProfileString(const QString& strSection, const QString& strEntry, co
 
 BOOL WriteProfileString(const QString& strSection, const QString& strEntry, const QString& strValue)
 {
-    std::unique_ptr<QSettings> pSettings = OpenProfile();
-    if (!pSettings->isWritable())
-        return FALSE;
-    pSettings->setValue(Key(strSection, strEntry), strValue);
-    pSettings->sync();
-    return pSettings->status() == QSettings::NoError ? TRUE : FALSE;
+    return WriteValue(strSection, strEntry, strValue);
 }
 
 }  // namespace shell

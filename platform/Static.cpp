@@ -64,8 +64,8 @@ CStatic::~CStatic() = default;
 QWidget* CStatic::CreateNativeWidget(QWidget* pParent)
 {
     const CWndImpl* pImpl = CWndImpl::Of(this);
-    auto* pLabel = (pImpl->style & SS_EDITCONTROL) && !IsIcon(pImpl->style) ? new EditWrapLabel(pParent)
-                                                                            : new QLabel(pParent);
+    auto* pLabel =
+        (pImpl->style & SS_EDITCONTROL) && !IsIcon(pImpl->style) ? new EditWrapLabel(pParent) : new QLabel(pParent);
     // Texts such as a puzzle's title are shown as they are, never as markup.
     pLabel->setTextFormat(Qt::PlainText);
     pLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);

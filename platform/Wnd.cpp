@@ -296,8 +296,7 @@ BOOL CWnd::SetWindowPos(const CWnd*, int x, int y, int cx, int cy, UINT nFlags)
         next.setSize(QSize(std::max(0, cx), std::max(0, cy)));
     const bool redraw = !(nFlags & SWP_NOREDRAW);
     // A window the user cannot resize (a dialog) still takes the program's size.
-    if (p->widget->isWindow() && p->widget->minimumSize() == p->widget->maximumSize() &&
-        next.size() != oldRect.size())
+    if (p->widget->isWindow() && p->widget->minimumSize() == p->widget->maximumSize() && next.size() != oldRect.size())
         p->widget->setFixedSize(next.size());
     if (p->popup) {
         p->screenPos = next.topLeft();

@@ -199,13 +199,7 @@ LRESULT CWndImpl::DefaultWheel(UINT message, WPARAM wParam, LPARAM lParam)
 
 void PlatformWheel(CWnd* pWnd, const QWheelEvent* pEvent)
 {
-    UINT nFlags = 0;
-    if (pEvent->buttons() & Qt::LeftButton)
-        nFlags |= MK_LBUTTON;
-    if (pEvent->modifiers() & Qt::ShiftModifier)
-        nFlags |= MK_SHIFT;
-    if (pEvent->modifiers() & Qt::ControlModifier)
-        nFlags |= MK_CONTROL;
+    const UINT nFlags = PlatformMouseKeyFlags(pEvent->buttons(), pEvent->modifiers());
     CWndImpl* pImpl = CWndImpl::Of(pWnd);
     if (!pImpl)
         return;

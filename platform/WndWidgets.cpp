@@ -18,18 +18,6 @@ int g_pendingEvents = 0;
 // The modifiers of the last key event delivered as a message.
 Qt::KeyboardModifiers g_keyModifiers;
 
-UINT KeyFlags(const QMouseEvent* e)
-{
-    UINT flags = 0;
-    if (e->buttons() & Qt::LeftButton)
-        flags |= MK_LBUTTON;
-    if (e->modifiers() & Qt::ShiftModifier)
-        flags |= MK_SHIFT;
-    if (e->modifiers() & Qt::ControlModifier)
-        flags |= MK_CONTROL;
-    return flags;
-}
-
 }  // namespace
 
 QWidget* PlatformWidgetAt(const QPoint& global, QWidget* pNear)
@@ -43,6 +31,18 @@ QWidget* PlatformWidgetAt(const QPoint& global, QWidget* pNear)
         }
     }
     return QApplication::widgetAt(global);
+}
+
+UINT PlatformMouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    UINT flags = 0;
+    if (buttons & Qt::LeftButton)
+        flags |= MK_LBUTTON;
+    if (modifiers & Qt::ShiftModifier)
+        flags |= MK_SHIFT;
+    if (modifiers & Qt::ControlModifier)
+        flags |= MK_CONTROL;
+    return flags;
 }
 
 int PlatformEventDepth()
@@ -237,7 +237,7 @@ void ClientWidget::Mouse(UINT message, QMouseEvent* e, bool toWindowUnderPointer
         message = WM_LBUTTONDOWN;
     const QPoint local = client->mapFromGlobal(global);
     target->SendMessage(
-        message, KeyFlags(e),
+        message, PlatformMouseKeyFlags(e->buttons(), e->modifiers()),
         MAKELPARAM(static_cast<unsigned>(local.x()) & 0xFFFF, static_cast<unsigned>(local.y()) & 0xFFFF));
 }
 
@@ -348,8 +348,8 @@ QString TypedText(const QKeyEvent* e)
     if (e->key() == Qt::Key_Delete)
         return QString();
     const Qt::KeyboardModifiers modifiers = e->modifiers();
-    const bool bCommand = (modifiers & Qt::MetaModifier) ||
-                          ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier));
+    const bool bCommand =
+        (modifiers & Qt::MetaModifier) || ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier));
     if (!bCommand)
         return e->text();
     QString text;

@@ -62,6 +62,9 @@ private:
     void Mouse(UINT message, QMouseEvent* e, bool toWindowUnderPointer);
 };
 
+// The key flags (MK_LBUTTON, MK_SHIFT, MK_CONTROL) of the mouse messages.
+UINT PlatformMouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+
 // Depth of Qt event handling inside the platform's widgets; a window
 // destroyed from inside a handler has its widgets deleted later.
 int PlatformEventDepth();

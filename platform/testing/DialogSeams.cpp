@@ -11,13 +11,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QFontMetrics>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QToolButton>
 

@@ -494,8 +494,7 @@ void AnswerNextNativeMessageBox(int nButton, NativeMessageBox* pSeen)
 
 void AnswerNextNativeFileDialog(const std::u16string* pTypedPath, NativeFileDialog* pSeen)
 {
-    const std::optional<QString> typed =
-        pTypedPath ? std::optional<QString>(ToQString(*pTypedPath)) : std::nullopt;
+    const std::optional<QString> typed = pTypedPath ? std::optional<QString>(ToQString(*pTypedPath)) : std::nullopt;
     WhenModalOpens<QFileDialog>([typed, pSeen](QFileDialog* pDlg) {
         if (pSeen) {
             pSeen->bSave = pDlg->acceptMode() == QFileDialog::AcceptSave;

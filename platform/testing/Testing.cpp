@@ -7,10 +7,10 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QMenu>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <QtTest/qtestkeyboard.h>
@@ -461,9 +461,11 @@ void PressKeys(UINT nModifiers, UINT nVirtKey)
             const char16_t* text;
         };
         static const Key keys[] = {
-            {VK_OEM_PLUS, Qt::Key_Plus, u"+"}, {VK_OEM_MINUS, Qt::Key_Minus, u"-"}, {VK_F10, Qt::Key_F10, u""},
-            {VK_ESCAPE, Qt::Key_Escape, u"\x1b"}, {VK_RETURN, Qt::Key_Return, u"\r"}, {VK_DOWN, Qt::Key_Down, u""},
-            {VK_UP, Qt::Key_Up, u""}, {VK_LEFT, Qt::Key_Left, u""}, {VK_RIGHT, Qt::Key_Right, u""},
+            {VK_OEM_PLUS, Qt::Key_Plus, u"+"},  {VK_OEM_MINUS, Qt::Key_Minus, u"-"},
+            {VK_F10, Qt::Key_F10, u""},         {VK_ESCAPE, Qt::Key_Escape, u"\x1b"},
+            {VK_RETURN, Qt::Key_Return, u"\r"}, {VK_DOWN, Qt::Key_Down, u""},
+            {VK_UP, Qt::Key_Up, u""},           {VK_LEFT, Qt::Key_Left, u""},
+            {VK_RIGHT, Qt::Key_Right, u""},
         };
         for (const Key& k : keys)
             if (k.vk == nVirtKey) {

@@ -31,7 +31,10 @@ protected:
         theApp.SetRegistryKey(u"Quillon Software");
     }
 
-    void TearDown() override
+    void TearDown() override { Close(); }
+
+    // Ends the program as Exit does.
+    void Close()
     {
         if (theApp.m_pMainWnd)
             theApp.m_pMainWnd->DestroyWindow();
@@ -46,14 +49,10 @@ protected:
         ASSERT_NE(theApp.m_pMainWnd, nullptr);
         Testing::RunUntilIdle();
     }
-    // Ends the program as Exit does and starts it again with the same store.
+    // Ends the program and starts it again with the same store.
     void Restart()
     {
-        if (theApp.m_pMainWnd)
-            theApp.m_pMainWnd->DestroyWindow();
-        theApp.m_pMainWnd = nullptr;
-        theApp.ExitInstance();
-        Testing::RunUntilIdle();
+        Close();
         Start();
     }
 

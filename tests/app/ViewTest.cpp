@@ -184,8 +184,7 @@ TEST_F(ViewTest, AboutPuzzleShowsTheTextsOfARealPuzzleWholeAndItsNotes)
                                     {IDC_PUZZLE_COPYRIGHT, pPuzzle->m_strCopyright}});
         // The notes below, in a field that scrolls, above the OK button.
         EXPECT_TRUE(dlg.GetDlgItem(IDC_PUZZLE_NOTES)->IsWindowVisible());
-        EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_NOTES).substr(0, 30),
-                  pPuzzle->m_strNotes.substr(0, 30));
+        EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_NOTES).substr(0, 30), pPuzzle->m_strNotes.substr(0, 30));
         EXPECT_GE(Testing::ControlRect(dlg, IDC_PUZZLE_NOTES).top,
                   Testing::ControlRect(dlg, IDC_PUZZLE_COPYRIGHT).bottom);
         EXPECT_LE(Testing::ControlRect(dlg, IDC_PUZZLE_NOTES).bottom, Testing::ControlRect(dlg, IDOK).top);

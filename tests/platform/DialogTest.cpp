@@ -181,8 +181,8 @@ TEST_F(DialogTest, AnEditControlStaticShowsItsLinesAsDrawTextMeasuresThemInItsFo
         CClientDC dc(pStatic);
         CFont* pOld = dc.SelectObject(pStatic->GetFont());
         CRect rcText(0, 0, rc.Width(), 0);
-        const int nHeight = dc.DrawText(strText.c_str(), -1, &rcText,
-                                        DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+        const int nHeight =
+            dc.DrawText(strText.c_str(), -1, &rcText, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
         TEXTMETRIC tm {};
         dc.GetTextMetrics(&tm);
         dc.SelectObject(pOld);

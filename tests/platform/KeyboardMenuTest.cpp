@@ -40,15 +40,9 @@ const ResourceSet& KeyResources()
         }};
         constexpr BYTE kCtrl = FVIRTKEY | FCONTROL;
         s.accelerators[IDR_KEYS] = {
-            {kCtrl, 'O', ID_OPEN},
-            {kCtrl, 'S', ID_SAVE},
-            {kCtrl | FSHIFT, 'S', ID_SAVE_AS},
-            {kCtrl, '1', ID_CHECK},
-            {kCtrl | FSHIFT, '1', ID_SHOW},
-            {kCtrl | FALT, '1', ID_CLEAR},
-            {kCtrl, VK_OEM_PLUS, ID_ZOOM},
-            {kCtrl, 'L', ID_LOCKED},
-            {kCtrl, 'O', ID_SECOND},
+            {kCtrl, 'O', ID_OPEN},         {kCtrl, 'S', ID_SAVE},          {kCtrl | FSHIFT, 'S', ID_SAVE_AS},
+            {kCtrl, '1', ID_CHECK},        {kCtrl | FSHIFT, '1', ID_SHOW}, {kCtrl | FALT, '1', ID_CLEAR},
+            {kCtrl, VK_OEM_PLUS, ID_ZOOM}, {kCtrl, 'L', ID_LOCKED},        {kCtrl, 'O', ID_SECOND},
         };
         s.strings[IDR_KEYS] = u"keys";
         s.strings[IDR_NO_KEYS] = u"no keys";

@@ -94,8 +94,8 @@ TEST_F(ProfileTest, TextsRoundTripBesideTheNumbersAndOddOnesGiveTheDefault)
 {
     // A comma, quotes, a leading blank and letters beyond Latin-1: stored and
     // read back as they were, by a later application object.
-    const std::u16string texts[] = {u"Liberation Sans", u"/home/me/Puzzles, 2024", u"\"quoted\"",
-                                    u" leading", u"\u00e9t\u00e9 \u6f22\u5b57"};
+    const std::u16string texts[] = {u"Liberation Sans", u"/home/me/Puzzles, 2024", u"\"quoted\"", u" leading",
+                                    u"\u00e9t\u00e9 \u6f22\u5b57"};
     int nEntry = 0;
     for (const std::u16string& strText : texts) {
         const std::u16string strEntry = fs::path("t" + std::to_string(nEntry++)).u16string();
