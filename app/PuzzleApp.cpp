@@ -28,14 +28,11 @@ CString SlotName(int i)
     return FormatText(u"%d", i);
 }
 
-// Runs a file dialog; an empty result means it was cancelled.
-CString AskForFile(BOOL bOpen, LPCTSTR lpszExt, LPCTSTR lpszFilter, DWORD dwFlags = 0, LPCTSTR lpszFileName = nullptr)
-{
-    CFileDialog dlg(bOpen, lpszExt, lpszFileName, dwFlags, lpszFilter, nullptr);
-    if (dlg.DoModal() != IDOK)
-        return CString();
-    return dlg.GetPathName();
-}
+// Shown in the clue bar once, when a puzzle with notes is opened.
+constexpr LPCTSTR kNotesNote = u"This puzzle has notes.\nChoose Notes in the View menu.";
+
+// Longer than any folder path a file system gives: an edited value.
+constexpr size_t kMaxFolderPath = 4096;
 
 // Whether the file's name ends in the extension (".puz"), in any case.
 bool HasExtension(const CString& strPath, LPCTSTR lpszExtension)
@@ -72,6 +69,16 @@ BEGIN_MESSAGE_MAP(CPuzzleApp, CWinApp)
     ON_UPDATE_COMMAND_UI(ID_SAVE_SOLUTION_AS, OnUpdatePuzzleLoaded)
     ON_COMMAND(ID_UNLOCK_PUZZLE, OnUnlockPuzzle)
     ON_UPDATE_COMMAND_UI(ID_UNLOCK_PUZZLE, OnUpdateUnlockPuzzle)
+    // Zoom and notes.
+    ON_COMMAND(ID_VIEW_ZOOM_IN, OnViewZoomIn)
+    ON_COMMAND(ID_VIEW_ZOOM_OUT, OnViewZoomOut)
+    ON_COMMAND(ID_VIEW_ACTUAL_SIZE, OnViewActualSize)
+    ON_COMMAND(ID_VIEW_FIT, OnViewFit)
+    ON_COMMAND(ID_VIEW_NOTES, OnViewNotes)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_ZOOM_IN, OnUpdateViewZoomIn)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_ZOOM_OUT, OnUpdateViewZoomOut)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_FIT, OnUpdateViewFit)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_NOTES, OnUpdateViewNotes)
 END_MESSAGE_MAP()
 
 CPuzzleApp::CPuzzleApp()
@@ -144,6 +151,8 @@ void CPuzzleApp::LoadSettings()
     wndGrid.SetShowNumbers(ReadOption(SETTING_SHOW_NUMBERS));
     wndPuzzle.SetShowInput(ReadOption(SETTING_SHOW_INPUT));
     wndPuzzle.SetClueHeight(ReadOption(SETTING_CLUE_HEIGHT));
+    const CString strFace = GetProfileString(SECTION_OPTIONS, SETTING_FONT_NAME, DEFAULT_FONT_NAME);
+    wndGrid.SetFontName(IsStorableFaceName(strFace) ? strFace.GetString() : DEFAULT_FONT_NAME);
 
     // The grid keeps a colour's low 24 bits.
     for (int i = 0; i < NUM_GRID_COLORS; ++i) {
@@ -195,6 +204,22 @@ void CPuzzleApp::OnUpdatePuzzleLoaded(CCmdUI* pCmdUI)
     pCmdUI->Enable(m_pPuzzle != nullptr);
 }
 
+CString CPuzzleApp::AskForFile(BOOL bOpen, LPCTSTR lpszExt, LPCTSTR lpszFilter, DWORD dwFlags, LPCTSTR lpszFileName)
+{
+    // A proposed name with its folder opens there; otherwise the last folder.
+    CFileDialog dlg(bOpen, lpszExt, lpszFileName, dwFlags, lpszFilter, nullptr);
+    // The dialog itself passes over a folder that is not there.
+    CString strFolder = GetProfileString(SECTION_FOLDERS, SETTING_LAST_FOLDER);
+    if (strFolder.GetLength() > static_cast<int>(kMaxFolderPath))
+        strFolder.Empty();
+    if (!strFolder.IsEmpty())
+        dlg.m_ofn.lpstrInitialDir = strFolder.GetString();
+    if (dlg.DoModal() != IDOK)
+        return CString();
+    WriteProfileString(SECTION_FOLDERS, SETTING_LAST_FOLDER, dlg.GetFolderPath().GetString());
+    return dlg.GetPathName();
+}
+
 void CPuzzleApp::OnLoadPuzzle()
 {
     const CString strPath = AskForFile(TRUE, u"puz", kPuzzleFilter);
@@ -234,6 +259,9 @@ void CPuzzleApp::OpenPuzzleFile(const CString& strPath)
     m_pPuzzle = read.pPuzzle.release();
     GetPuzzleWnd().SetPuzzle(m_pPuzzle);
     ShowPuzzleTitle();
+    // Once, in the banner's place, until another word is chosen.
+    if (m_pPuzzle && CAboutPuzzleDlg::HasNotes(m_pPuzzle->m_strNotes))
+        GetPuzzleWnd().GetClue().ShowNote(kNotesNote);
     // Only now, with no pane left pointing at the deleted puzzle.
     if (!bLoaded)
         AfxMessageBox(strError.c_str(), MB_OK | MB_ICONSTOP);

@@ -80,6 +80,17 @@ protected:
     afx_msg void OnUnlockPuzzle();
     afx_msg void OnUpdateUnlockPuzzle(CCmdUI* pCmdUI);
 
+    // The View menu's zoom and notes commands (PuzzleAppView.cpp).
+    afx_msg void OnViewZoomIn();
+    afx_msg void OnViewZoomOut();
+    afx_msg void OnViewActualSize();
+    afx_msg void OnViewFit();
+    afx_msg void OnViewNotes();
+    afx_msg void OnUpdateViewZoomIn(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateViewZoomOut(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateViewFit(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateViewNotes(CCmdUI* pCmdUI);
+
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -98,6 +109,13 @@ private:
     void ShowPuzzleTitle();
     // A stored option as the settings allow it, or its default.
     int ReadOption(const CSetting& setting);
+    // Runs a file dialog in the folder the last one chose from, and keeps the
+    // folder of the file chosen; an empty result means it was cancelled.
+    CString AskForFile(BOOL bOpen, LPCTSTR lpszExt, LPCTSTR lpszFilter, DWORD dwFlags = 0,
+                       LPCTSTR lpszFileName = nullptr);
+    // Shows the grid at a new square size, which is stored at once as the
+    // Options dialog's square size.
+    void ZoomTo(int nSquareSize);
 
     CCrossWordPuzzle* m_pPuzzle = nullptr;
     int m_nSolveMode = SETTING_SOLVE_MODE.nDefault;

@@ -104,6 +104,9 @@ public:
     std::u16string m_strTitle;
     std::u16string m_strAuthor;
     std::u16string m_strCopyright;
+    // The file's notes (rules of a contest, hints), lines apart by "\n";
+    // empty when it has none.
+    std::u16string m_strNotes;
     int m_nWidth;
     int m_nHeight;
     std::vector<std::u16string> m_astrSolution;

@@ -392,12 +392,20 @@ void CCrossWordPuzzle::BuildPuzzle(std::u16string& /*strError*/)
 void CCrossWordPuzzle::ReadExtras(CPuzzleBytes& file)
 {
     // The notes text, which may hold line breaks, stands before the
-    // sections, except in some older files.
+    // sections, except in some older files; it ends at its first zero byte.
     CPuzzleSection section;
+    bool bInNotes = true;
     while (!file.PeekSection(section) || !IsKnownSection(section)) {
         const BYTE* pNotes = nullptr;
         std::size_t nNotes = 0;
-        if (!file.ReadText(&pNotes, &nNotes))
+        const bool bTerminated = file.ReadText(&pNotes, &nNotes);
+        if (bInNotes) {
+            m_strNotes += DecodePuzzleText(pNotes, nNotes, file.IsUtf8());
+            bInNotes = bTerminated && pNotes[nNotes] == 0x0A;
+            if (bInNotes)
+                m_strNotes += u'\n';
+        }
+        if (!bTerminated)
             return;
     }
     const std::size_t nSquares = m_aSquares.size();

@@ -65,6 +65,8 @@ std::optional<QString> AskNative(const FileDialogRequest& request, QWidget* pPar
         dlg.setNameFilters(filters);
     if (!request.strDefExt.empty())
         dlg.setDefaultSuffix(ToQString(request.strDefExt));
+    if (!request.strInitialDir.empty())
+        dlg.setDirectory(ToQString(request.strInitialDir));
     if (!request.strFileName.empty())
         dlg.selectFile(ToQString(request.strFileName));
     const bool bAccepted = dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty();
@@ -103,6 +105,10 @@ int CFileDialog::DoModal()
     request.strFileName = m_strFileName;
     request.dwFlags = m_dwFlags;
     request.filters = QtFilters(m_strFilter);
+    // Only a folder that is there: the dialog would show some other one.
+    const QString strInitialDir = ToQString(m_ofn.lpstrInitialDir);
+    if (!strInitialDir.isEmpty() && QDir::isAbsolutePath(strInitialDir) && QFileInfo(strInitialDir).isDir())
+        request.strInitialDir = ToU16(QDir::toNativeSeparators(QDir::cleanPath(strInitialDir)));
     const QString defExt = ToQString(m_strDefExt);
 
     for (;;) {
@@ -142,6 +148,13 @@ int CFileDialog::DoModal()
 CString CFileDialog::GetPathName() const
 {
     return m_strPathName;
+}
+
+CString CFileDialog::GetFolderPath() const
+{
+    if (m_strPathName.IsEmpty())
+        return CString();
+    return CString(ToU16(QDir::toNativeSeparators(QFileInfo(ToQString(m_strPathName)).absolutePath())));
 }
 
 BOOL DeleteFile(LPCTSTR lpFileName)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The application's profile: 32-bit values by section and entry in QSettings.
+// The application's profile: 32-bit values and texts by section and entry in QSettings.
 
 #include "platform/PlatformHooks.h"
 #include "platform/ShellPrivate.h"
@@ -117,14 +117,49 @@ UINT ReadProfileInt(const QString& strSection, const QString& strEntry, UINT nDe
     return pSettings ? ParseValue(pSettings->value(Key(strSection, strEntry))).value_or(nDefault) : nDefault;
 }
 
-BOOL WriteProfileInt(const QString& strSection, const QString& strEntry, int nValue)
+namespace {
+
+// Written at once: FALSE when the store could not take it.
+BOOL WriteValue(const QString& strSection, const QString& strEntry, const QVariant& value)
 {
     std::unique_ptr<QSettings> pSettings = OpenProfile();
     if (!pSettings || !pSettings->isWritable())
         return FALSE;
-    pSettings->setValue(Key(strSection, strEntry), nValue);
+    pSettings->setValue(Key(strSection, strEntry), value);
     pSettings->sync();
     return pSettings->status() == QSettings::NoError ? TRUE : FALSE;
+}
+
+}  // namespace
+
+BOOL WriteProfileInt(const QString& strSection, const QString& strEntry, int nValue)
+{
+    return WriteValue(strSection, strEntry, nValue);
+}
+
+QString ReadProfileString(const QString& strSection, const QString& strEntry, const QString& strDefault)
+{
+    // A number is text too, as the registry's text values hold digits; a
+    // list or binary data is not.
+    const std::unique_ptr<QSettings> pSettings = OpenProfile();
+    if (!pSettings)
+        return strDefault;
+    const QVariant value = pSettings->value(Key(strSection, strEntry));
+    switch (value.typeId()) {
+    case QMetaType::QString:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return value.toString();
+    default:
+        return strDefault;
+    }
+}
+
+BOOL WriteProfileString(const QString& strSection, const QString& strEntry, const QString& strValue)
+{
+    return WriteValue(strSection, strEntry, strValue);
 }
 
 }  // namespace shell

@@ -41,6 +41,7 @@ BEGIN_MESSAGE_MAP(CPuzzleWnd, CWnd)
     ON_MESSAGE(WM_WORDSELECTED, OnWordSelected)
     ON_WM_CHAR()
     ON_WM_KEYDOWN()
+    ON_WM_MOUSEWHEEL()
     ON_COMMAND(ID_CHECK_WORD, OnCheckWord)
     ON_COMMAND(ID_SHOW_LETTER, OnShowLetter)
     ON_COMMAND(ID_SHOW_WORD, OnShowWord)
@@ -153,6 +154,24 @@ LRESULT CPuzzleWnd::OnWordSelected(WPARAM wParam, LPARAM lParam)
         return 0;
     m_wndClue.SetClue(pClue->m_nNumber, pClue->m_bAcross ? u'A' : u'D', pClue->m_strText.c_str());
     return 0;
+}
+
+BOOL CPuzzleWnd::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+{
+    if (!(nFlags & MK_CONTROL))
+        return CWnd::OnMouseWheel(nFlags, zDelta, pt);
+    // A turn back starts afresh; small turns add up to a notch.
+    if ((m_nZoomWheel > 0 && zDelta < 0) || (m_nZoomWheel < 0 && zDelta > 0))
+        m_nZoomWheel = 0;
+    m_nZoomWheel += zDelta;
+    CWnd* pFrame = GetParent();
+    // The zoom commands are the View menu's, carried out where that menu's are.
+    while (pFrame && (m_nZoomWheel >= WHEEL_DELTA || m_nZoomWheel <= -WHEEL_DELTA)) {
+        const bool bIn = m_nZoomWheel > 0;
+        m_nZoomWheel += bIn ? -WHEEL_DELTA : WHEEL_DELTA;
+        pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(bIn ? ID_VIEW_ZOOM_IN : ID_VIEW_ZOOM_OUT, CN_COMMAND), 0);
+    }
+    return TRUE;
 }
 
 void CPuzzleWnd::CheckSolved()

@@ -64,6 +64,9 @@ protected:
     void OnSize(UINT nType, int cx, int cy);
     void OnPaint();
     LRESULT OnWordSelected(WPARAM wParam, LPARAM lParam);
+    // Ctrl with the wheel zooms the grid, a step a notch, wherever the
+    // pointer is in the window; the wheel alone scrolls the grid.
+    BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
 
     DECLARE_MESSAGE_MAP()
 
@@ -83,4 +86,5 @@ private:
     int m_nInputHeight = 40;
     BOOL m_bShowInput = SETTING_SHOW_INPUT.nDefault;
     CSolveHost* m_pSolveHost = nullptr;
+    int m_nZoomWheel = 0;  // turns under a notch, toward the next zoom step
 };

@@ -65,6 +65,10 @@ bool Near(Rgb c, Rgb target, int nTolerance)
 void TrellisTest::SetUp()
 {
     m_pX = std::make_unique<XSession>(m_dir.Path());
+    std::string strWhy;
+    if (m_bWindowManager) {
+        ASSERT_TRUE(m_pX->StartWindowManager(m_dir.File("wm"), strWhy)) << strWhy;
+    }
 
     // A home of its own, so that the settings never touch the user's.
     const fs::path home = m_dir.File("home"), runtime = m_dir.File("runtime");
@@ -82,6 +86,8 @@ void TrellisTest::SetUp()
         "LANG=C.UTF-8",
         "LC_ALL=C.UTF-8",
     };
+    if (m_nScale != 1)
+        env.push_back("QT_SCALE_FACTOR=" + std::to_string(m_nScale));
     for (const char* name : {"PATH", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
         if (const char* value = std::getenv(name))
             env.push_back(std::string(name) + "=" + value);
@@ -92,7 +98,8 @@ void TrellisTest::SetUp()
     // Named after the program, and after the puzzle when one is given.
     const bool bMapped = WaitUntil([&] {
         for (const TopLevel& w : m_pX->TopLevels())
-            if (!w.bPopup && (w.name == "trellis" || w.name.rfind("trellis - ", 0) == 0) && w.rect.w == kPaneWidth)
+            if (!w.bPopup && (w.name == "trellis" || w.name.rfind("trellis - ", 0) == 0) &&
+                w.rect.w == kPaneWidth * m_nScale)
                 m_frame = w.id;
         return m_frame != 0 || !m_app.Running();
     });
@@ -311,20 +318,29 @@ void TrellisTest::Choose(const std::string& item)
 
 void TrellisTest::ShowFullMenus()
 {
-    // The three menus and the buttons no longer fit one row: the pane moves down.
-    // The layout changes in steps: wait until the screen holds still.
+    // The Options and Solve titles join the bar, which may grow a row: the
+    // pane may move down. The layout changes in steps: wait until the bar
+    // shows something new and the screen holds still.
     const int nOld = m_nPaneTop;
+    const Image before = Shot();
+    const auto bar = [nOld](const Image& shot) {
+        std::vector<Rgb> pixels;
+        for (int y = 0; y < nOld; ++y)
+            for (int x = 0; x < shot.area().w; ++x)
+                pixels.push_back(shot.At(x, y));
+        return pixels;
+    };
     Choose("Full Menus");
     Image previous;
-    const bool bMoved = WaitUntil([&] {
+    const bool bChanged = WaitUntil([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         m_last = Shot();
         const bool bStill = m_last == previous;
         previous = m_last;
-        return bStill && LocatePane(m_last) > nOld;
+        return bStill && LocatePane(m_last) >= nOld && bar(m_last) != bar(before);
     });
     // A command bar of two rows is well under 120 pixels high.
-    if (!bMoved || LocatePane(m_last) > 120)
+    if (!bChanged || LocatePane(m_last) > 120)
         Fail("the client pane was not found under the full menus");
     m_nPaneTop = LocatePane(m_last);
 }

@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <stdexcept>
@@ -197,9 +198,45 @@ XSession::XSession(const fs::path& logDir)
 
 XSession::~XSession()
 {
+    m_windowManager.Stop();
     if (m_pDisplay)
         XCloseDisplay(m_pDisplay);
     m_server.Stop();
+}
+
+bool XSession::StartWindowManager(const fs::path& home, std::string& strWhy)
+{
+    // Its settings from a folder of its own: the system's defaults, none of the user's.
+    const fs::path config = home / "wm-config";
+    fs::create_directories(config);
+    std::vector<std::string> env = {"DISPLAY=" + m_strDisplay, "HOME=" + home.string(),
+                                    "XDG_CONFIG_HOME=" + config.string()};
+    if (const char* pszPath = std::getenv("PATH"))
+        env.push_back(std::string("PATH=") + pszPath);
+    const fs::path log = home / "openbox.log";
+    m_windowManager.Start({"openbox"}, env, log);
+    // A manager says it runs through a window named on the root.
+    const Atom check = XInternAtom(m_pDisplay, "_NET_SUPPORTING_WM_CHECK", False);
+    m_bManaged = WaitUntil([&] {
+                     Atom type = None;
+                     int nFormat = 0;
+                     unsigned long nItems = 0, nAfter = 0;
+                     unsigned char* pData = nullptr;
+                     const bool bFound =
+                         XGetWindowProperty(m_pDisplay, DefaultRootWindow(m_pDisplay), check, 0, 1, False,
+                                            AnyPropertyType, &type, &nFormat, &nItems, &nAfter, &pData) == Success &&
+                         nItems == 1;
+                     if (pData)
+                         XFree(pData);
+                     return bFound || !m_windowManager.Running();
+                 }) &&
+                 m_windowManager.Running();
+    if (!m_bManaged) {
+        std::ifstream in(log);
+        strWhy = "openbox did not start (is the openbox package installed?): " +
+                 std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }
+    return m_bManaged;
 }
 
 void XSession::MoveTo(int x, int y)
@@ -248,6 +285,36 @@ void XSession::Key(unsigned long keysym)
     if (bShift)
         XTestFakeKeyEvent(m_pDisplay, shift, False, CurrentTime);
     XSync(m_pDisplay, False);
+}
+
+void XSession::KeyWith(const std::vector<unsigned long>& modifiers, unsigned long keysym)
+{
+    for (unsigned long modifier : modifiers)
+        XTestFakeKeyEvent(m_pDisplay, XKeysymToKeycode(m_pDisplay, modifier), True, CurrentTime);
+    Key(keysym);
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it)
+        XTestFakeKeyEvent(m_pDisplay, XKeysymToKeycode(m_pDisplay, *it), False, CurrentTime);
+    XSync(m_pDisplay, False);
+}
+
+void XSession::Button(int x, int y, unsigned int nButton, const std::vector<unsigned long>& modifiers)
+{
+    MoveTo(x, y);
+    for (unsigned long modifier : modifiers)
+        XTestFakeKeyEvent(m_pDisplay, XKeysymToKeycode(m_pDisplay, modifier), True, CurrentTime);
+    XTestFakeButtonEvent(m_pDisplay, nButton, True, CurrentTime);
+    XTestFakeButtonEvent(m_pDisplay, nButton, False, CurrentTime);
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it)
+        XTestFakeKeyEvent(m_pDisplay, XKeysymToKeycode(m_pDisplay, *it), False, CurrentTime);
+    XSync(m_pDisplay, False);
+}
+
+void XSession::Wheel(int x, int y, int nNotches, bool bSideways, const std::vector<unsigned long>& modifiers)
+{
+    // The X server's wheel is buttons: 4 up, 5 down, 6 left, 7 right.
+    const unsigned int nButton = bSideways ? (nNotches > 0 ? 7 : 6) : (nNotches > 0 ? 4 : 5);
+    for (int i = 0; i < std::abs(nNotches); ++i)
+        Button(x, y, nButton, modifiers);
 }
 
 void XSession::Type(const std::string& ascii)
@@ -341,19 +408,62 @@ std::string XSession::NameOf(XID window) const
     return name;
 }
 
+XID XSession::ClientOf(XID window) const
+{
+    if (!m_bManaged)
+        return window;
+    const Atom state = XInternAtom(m_pDisplay, "WM_STATE", False);
+    // Breadth first: the frame's decorations come before the program's window.
+    std::vector<XID> level = {window};
+    for (int nDepth = 0; nDepth < 4 && !level.empty(); ++nDepth) {
+        std::vector<XID> next;
+        for (XID w : level) {
+            Atom type = None;
+            int nFormat = 0;
+            unsigned long nItems = 0, nAfter = 0;
+            unsigned char* pData = nullptr;
+            if (XGetWindowProperty(m_pDisplay, w, state, 0, 0, False, AnyPropertyType, &type, &nFormat, &nItems,
+                                   &nAfter, &pData) == Success &&
+                type != None) {
+                if (pData)
+                    XFree(pData);
+                return w;
+            }
+            if (pData)
+                XFree(pData);
+            Window root, parent, *pChildren = nullptr;
+            unsigned int nChildren = 0;
+            if (XQueryTree(m_pDisplay, w, &root, &parent, &pChildren, &nChildren)) {
+                next.insert(next.end(), pChildren, pChildren + nChildren);
+                if (pChildren)
+                    XFree(pChildren);
+            }
+        }
+        level = std::move(next);
+    }
+    return window;
+}
+
 std::vector<TopLevel> XSession::TopLevels() const
 {
     std::vector<TopLevel> result;
+    const Window rootWindow = DefaultRootWindow(m_pDisplay);
     Window root, parent, *pChildren = nullptr;
     unsigned int nChildren = 0;
-    if (!XQueryTree(m_pDisplay, DefaultRootWindow(m_pDisplay), &root, &parent, &pChildren, &nChildren))
+    if (!XQueryTree(m_pDisplay, rootWindow, &root, &parent, &pChildren, &nChildren))
         return result;
     for (unsigned int i = 0; i < nChildren; ++i) {
         XWindowAttributes a;
         if (!XGetWindowAttributes(m_pDisplay, pChildren[i], &a) || a.map_state != IsViewable)
             continue;
-        result.push_back(
-            {pChildren[i], NameOf(pChildren[i]), {a.x, a.y, a.width, a.height}, a.override_redirect != False});
+        // In a manager's frame, the program's window with its own area on the screen.
+        const XID client = a.override_redirect ? pChildren[i] : ClientOf(pChildren[i]);
+        XWindowAttributes c = a;
+        int x = a.x, y = a.y;
+        Window child;
+        if (client != pChildren[i] && XGetWindowAttributes(m_pDisplay, client, &c))
+            XTranslateCoordinates(m_pDisplay, client, rootWindow, 0, 0, &x, &y, &child);
+        result.push_back({client, NameOf(client), {x, y, c.width, c.height}, a.override_redirect != False});
     }
     if (pChildren)
         XFree(pChildren);
@@ -382,12 +492,26 @@ XID XSession::FocusedTopLevel() const
     Window focus;
     int nRevert;
     XGetInputFocus(m_pDisplay, &focus, &nRevert);
-    return TopLevelOf(focus);
+    const XID top = TopLevelOf(focus);
+    return top ? ClientOf(top) : 0;
 }
 
 void XSession::Focus(XID window)
 {
-    XSetInputFocus(m_pDisplay, window, RevertToParent, CurrentTime);
+    if (m_bManaged) {
+        // Asked of the manager, as a task bar asks it.
+        XEvent e {};
+        e.xclient.type = ClientMessage;
+        e.xclient.window = window;
+        e.xclient.message_type = XInternAtom(m_pDisplay, "_NET_ACTIVE_WINDOW", False);
+        e.xclient.format = 32;
+        e.xclient.data.l[0] = 2;
+        e.xclient.data.l[1] = CurrentTime;
+        XSendEvent(m_pDisplay, DefaultRootWindow(m_pDisplay), False, SubstructureRedirectMask | SubstructureNotifyMask,
+                   &e);
+    } else {
+        XSetInputFocus(m_pDisplay, window, RevertToParent, CurrentTime);
+    }
     XSync(m_pDisplay, False);
 }
 

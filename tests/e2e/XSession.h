@@ -110,6 +110,14 @@ public:
 
     const std::string& DisplayName() const { return m_strDisplay; }
 
+    // Starts openbox on the server, with its settings in a folder of their
+    // own, for the cases that need focus, menus and window sizes to behave as
+    // on a desktop; returns once it manages the screen. Windows then stand in
+    // the manager's frames: TopLevels and FocusedTopLevel name the program's
+    // own windows inside them, with their own areas. False, with the reason,
+    // when it cannot be started.
+    bool StartWindowManager(const std::filesystem::path& home, std::string& strWhy);
+
     // Input, in screen coordinates.
     void MoveTo(int x, int y);
     void Press(int x, int y);
@@ -119,6 +127,11 @@ public:
     void DoubleClick(int x, int y);
     // A key by its keysym, with Shift where the keyboard map needs it.
     void Key(unsigned long keysym);
+    // A key with modifier keys (keysyms such as XK_Control_L) held around it.
+    void KeyWith(const std::vector<unsigned long>& modifiers, unsigned long keysym);
+    // Notches of the wheel at (x, y): positive away from the user (up);
+    // sideways ones turn it left (negative) or right. Modifier keys are held around them.
+    void Wheel(int x, int y, int nNotches, bool bSideways = false, const std::vector<unsigned long>& modifiers = {});
     void Type(const std::string& ascii);
     // Drags the URIs from another program over the top-level window to (x, y)
     // and lets go, as a file manager does (the XDND protocol). True when the
@@ -152,10 +165,16 @@ private:
     bool OnScreen(Rect area, Rect& part) const;
     std::string NameOf(XID window) const;
     XID TopLevelOf(XID window) const;
+    // The program's window inside a window manager's frame (the one with the
+    // manager's WM_STATE), or the window itself when it is no frame.
+    XID ClientOf(XID window) const;
+    void Button(int x, int y, unsigned int nButton, const std::vector<unsigned long>& modifiers);
 
     Display* m_pDisplay = nullptr;
     std::string m_strDisplay;
     Process m_server;
+    Process m_windowManager;
+    bool m_bManaged = false;
 };
 
 using Clock = std::chrono::steady_clock;
