@@ -91,6 +91,8 @@ BOOL CPuzzleApp::InitInstance()
         return FALSE;
     }
     GetPuzzleWnd().SetSolveHost(this);
+    // Where the window was left, before it first shows.
+    pFrame->LoadWindowState();
     pFrame->ShowWindow(m_nCmdShow);
     pFrame->UpdateWindow();
     LoadSettings();
@@ -229,8 +231,10 @@ void CPuzzleApp::OpenFiles(const CString& strPuzzle, const CString& strSolution)
     if (!strSolution.IsEmpty() && m_pPuzzle)
         OpenSolutionFile(strSolution);
     // No dialog closed over the grid, whose closing would have repainted it.
-    if (!strPuzzle.IsEmpty() || !strSolution.IsEmpty())
+    if (!strPuzzle.IsEmpty() || !strSolution.IsEmpty()) {
         GetPuzzleWnd().GetGrid().Invalidate(FALSE);
+        static_cast<CMainFrame*>(m_pMainWnd)->GetClueLists().AllSquaresChanged();
+    }
 }
 
 void CPuzzleApp::OpenDroppedFiles(const std::vector<CString>& files)

@@ -52,8 +52,8 @@ void CWndImpl::FrameChanged(bool bRepaint)
 void CWndImpl::ApplyVisibility()
 {
     const bool visible = style & WS_VISIBLE;
-    if (visible && popup)
-        widget->move(ScreenOriginFor() + screenPos);
+    if (visible && popup && !placedOnDesktop)
+        widget->setGeometry(QRect(ScreenOriginFor() + screenPos, widget->size()));
     widget->setVisible(visible);
 }
 

@@ -59,6 +59,7 @@ public:
     WndClassInfo cls;
     bool popup = false;  // top-level, placed in screen coordinates
     QPoint screenPos;  // pop-up: top-left in screen coordinates
+    bool placedOnDesktop = false;  // SetWindowPlacement put it: showing it keeps it there
 
     // What can be seen of the client area (within every ancestor's client
     // area), and the image that keeps its pixels at the screen's pixel ratio.

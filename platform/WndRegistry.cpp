@@ -123,7 +123,7 @@ void PlatformScreenMoved()
     for (const auto& [hWnd, pWnd] : Registry().handles) {
         CWndImpl* p = CWndImpl::Of(pWnd);
         if (p->popup && !p->IsNative() && pWnd != Registry().screen)
-            p->widget->move(p->ScreenOriginFor() + p->screenPos);
+            p->widget->setGeometry(QRect(p->ScreenOriginFor() + p->screenPos, p->widget->size()));
     }
 }
 

@@ -29,9 +29,24 @@ MenuPopupResource FileMenu(LPCTSTR pszToggleText)
             }};
 }
 
+// The View menu, after the menus of the handheld, in both menu states.
+// Each part of it is a block of its own.
+std::vector<MenuItemResource> ClueListItems()
+{
+    return {{ID_VIEW_CLUE_LISTS, u"Clue Lists"}};
+}
+
+MenuPopupResource ViewMenu()
+{
+    MenuPopupResource view {u"View", {}};
+    for (auto part : {ClueListItems()})
+        view.items.insert(view.items.end(), part.begin(), part.end());
+    return view;
+}
+
 MenuResource SmallMenu()
 {
-    return {{FileMenu(u"Full Menus")}};
+    return {{FileMenu(u"Full Menus"), ViewMenu()}};
 }
 
 MenuResource FullMenu()
@@ -60,6 +75,7 @@ MenuResource FullMenu()
              kSeparator,
              {ID_UNLOCK_PUZZLE, u"Unlock Puzzle ..."},
          }},
+        ViewMenu(),
     }};
 }
 

@@ -37,6 +37,7 @@ BEGIN_MESSAGE_MAP(CPuzzleWnd, CWnd)
     ON_WM_SIZE()
     ON_WM_PAINT()
     ON_MESSAGE(WM_WORDSELECTED, OnWordSelected)
+    ON_MESSAGE(WM_SQUARESELECTED, OnSquareSelected)
     ON_WM_CHAR()
     ON_WM_KEYDOWN()
     ON_COMMAND(ID_CHECK_WORD, OnCheckWord)
@@ -136,11 +137,16 @@ void CPuzzleWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
     // What the bar showed belongs to the old puzzle or the old selection; the
     // grid reports its new selected word, whose clue comes in if it has one.
     m_wndClue.ClearClue();
+    // The lists take the new clues before the grid reports its first word.
+    if (m_pClueLists != nullptr)
+        m_pClueLists->SetPuzzle(pPuzzle);
     m_wndCross.SetPuzzle(pPuzzle);
 }
 
 LRESULT CPuzzleWnd::OnWordSelected(WPARAM wParam, LPARAM lParam)
 {
+    if (m_pClueLists != nullptr)
+        m_pClueLists->ShowSelection();
     const CPoint ptStart = UnpackSquare(lParam);
     const int nCol = ptStart.x;
     const int nRow = ptStart.y;
@@ -150,6 +156,14 @@ LRESULT CPuzzleWnd::OnWordSelected(WPARAM wParam, LPARAM lParam)
     if (pClue == nullptr)
         return 0;
     m_wndClue.SetClue(pClue->m_nNumber, pClue->m_bAcross ? u'A' : u'D', pClue->m_strText.c_str());
+    return 0;
+}
+
+// The selected square moved: the crossing word may be another.
+LRESULT CPuzzleWnd::OnSquareSelected(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    if (m_pClueLists != nullptr)
+        m_pClueLists->ShowSelection();
     return 0;
 }
 
@@ -229,6 +243,8 @@ template <class Change> void CPuzzleWnd::ChangeSquare(int nCol, int nRow, Change
     change(square);
     m_pPuzzle->SetSquare(nCol, nRow, square);
     GetGrid().InvalidateSquare(nCol, nRow);
+    if (m_pClueLists != nullptr)
+        m_pClueLists->SquareChanged(nCol, nRow);
 }
 
 template <class Change> void CPuzzleWnd::ChangeSelectedSquare(Change change)
