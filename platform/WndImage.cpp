@@ -144,6 +144,7 @@ void CWndImpl::Invalidate(const QRect& rect, bool bErase)
             const QRect inViewport = rect.translated(-pViewport->pos()) & pViewport->rect();
             if (!inViewport.isEmpty())
                 pViewport->update(inViewport);
+            return;
         }
         widget->update(rect);
         return;
