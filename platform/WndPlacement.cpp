@@ -8,17 +8,6 @@
 #include <QScreen>
 #include <QWidget>
 
-namespace {
-
-// From the window's own top-left corner to that of the frame the desktop
-// draws round it (none before it is shown, or without a window manager).
-QPoint FrameOffset(const QWidget* w)
-{
-    return w->frameGeometry().topLeft() - w->geometry().topLeft();
-}
-
-}  // namespace
-
 BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
 {
     const CWndImpl* p = m_pImpl;
@@ -28,8 +17,14 @@ BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
     *lpwndpl = WINDOWPLACEMENT {};
     lpwndpl->length = sizeof(WINDOWPLACEMENT);
     lpwndpl->showCmd = w->isMinimized() ? SW_SHOWMINIMIZED : w->isMaximized() ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
-    const QRect normal = w->normalGeometry();
-    lpwndpl->rcNormalPosition = ToRECT(QRect(normal.topLeft() + FrameOffset(w), normal.size()));
+    // A window shown as it is now has its frame; otherwise the place it had
+    // when it last was, or was put there.
+    QRect normal;
+    if (lpwndpl->showCmd == SW_SHOWNORMAL)
+        normal = QRect(w->isVisible() ? w->frameGeometry().topLeft() : w->pos(), w->size());
+    else
+        normal = p->normalPlace.isValid() ? p->normalPlace : w->normalGeometry();
+    lpwndpl->rcNormalPosition = ToRECT(normal);
     return TRUE;
 }
 
@@ -47,6 +42,7 @@ BOOL CWnd::SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl)
         w->resize(normal.size());
         w->move(normal.topLeft());
         p->placedOnDesktop = true;
+        p->normalPlace = normal;
     }
     if (lpwndpl->showCmd == SW_SHOWMAXIMIZED)
         state |= Qt::WindowMaximized;
