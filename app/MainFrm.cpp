@@ -176,11 +176,13 @@ void CMainFrame::ApplyWindowState(const CWindowState& state)
     m_nListWidth = state.m_nListWidth;
     m_nListHeight = state.m_nListHeight;
 
-    // The window as large as asked, the command bar on top, within the work area.
+    // The window as large as asked, the command bar on top, within the work
+    // area, with room there for the frame the desktop draws round it.
     CRect rcWork(0, 0, DEFAULT_PANES_WIDTH, DEFAULT_PANES_HEIGHT);
     SystemParametersInfo(SPI_GETWORKAREA, 0, &rcWork, 0);
-    const int cx = std::max(1, std::min(state.m_sizePanes.cx, rcWork.Width()));
-    const int cy = std::max(1, std::min(m_wndCommandBar.CalcHeight(cx) + state.m_sizePanes.cy, rcWork.Height()));
+    const int cx = std::max(1, std::min(state.m_sizePanes.cx, rcWork.Width() - DESKTOP_FRAME_WIDTH));
+    const int cy = std::max(
+        1, std::min(m_wndCommandBar.CalcHeight(cx) + state.m_sizePanes.cy, rcWork.Height() - DESKTOP_FRAME_HEIGHT));
     CRect rcWindow(state.m_ptTopLeft, CSize(cx, cy));
     // A window whose top edge could not be reached is centred instead.
     CRect rcReach(rcWork.left - cx / 2, rcWork.top, rcWork.right - cx / 2, rcWork.bottom - cy / 4);

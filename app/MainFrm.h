@@ -44,6 +44,10 @@ public:
 
     // The bar between the puzzle window and the lists, in pixels.
     static constexpr int SPLITTER_SIZE = 5;
+    // What a desktop's frame round the window takes at most, with its
+    // title: a window never opens larger than the work area less this.
+    static constexpr int DESKTOP_FRAME_WIDTH = 16;
+    static constexpr int DESKTOP_FRAME_HEIGHT = 48;
 
 protected:
     void RepositionPanes(const CRect& rcPanes) override;

@@ -280,10 +280,12 @@ TEST_F(DesktopWindowTest, AWindowOffTheScreenComesBackOnItAndOneTooLargeShrinksT
     Start();
     WINDOWPLACEMENT wp {};
     ASSERT_TRUE(Frame().GetWindowPlacement(&wp));
+    // Room is left for the desktop's frame round it, half each side.
     const CRect rc(wp.rcNormalPosition);
-    EXPECT_EQ(rc.Width(), rcWork.Width());
-    EXPECT_EQ(rc.Height(), rcWork.Height());
-    EXPECT_EQ(rc.TopLeft(), rcWork.TopLeft());
+    EXPECT_EQ(rc.Width(), rcWork.Width() - CMainFrame::DESKTOP_FRAME_WIDTH);
+    EXPECT_EQ(rc.Height(), rcWork.Height() - CMainFrame::DESKTOP_FRAME_HEIGHT);
+    EXPECT_EQ(rc.TopLeft(), CPoint(rcWork.left + CMainFrame::DESKTOP_FRAME_WIDTH / 2,
+                                   rcWork.top + CMainFrame::DESKTOP_FRAME_HEIGHT / 2));
 }
 
 // The screen the existing tests know: the handheld's size with the lists

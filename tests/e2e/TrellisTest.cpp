@@ -63,12 +63,25 @@ bool Near(Rgb c, Rgb target, int nTolerance)
 void TrellisTest::SetUp()
 {
     m_pX = std::make_unique<XSession>(m_dir.Path());
+    if (m_bWindowManager)
+        m_pX->StartWindowManager(m_dir.Path());
 
     // A home of its own, so that the settings never touch the user's.
     const fs::path home = m_dir.File("home"), runtime = m_dir.File("runtime");
     fs::create_directories(home / ".config");
     fs::create_directories(runtime);
     fs::permissions(runtime, fs::perms::owner_all);
+    if (m_bHandheldWindow) {
+        fs::create_directories(home / ".config" / "Quillon Software");
+        std::ofstream conf(home / ".config" / "Quillon Software" / "trellis.conf");
+        conf << "[window]\nleft=0\ntop=0\nwidth=240\nheight=268\ncluelists=0\n";
+    }
+    StartProgram();
+}
+
+void TrellisTest::StartProgram()
+{
+    const fs::path home = m_dir.File("home"), runtime = m_dir.File("runtime");
     std::vector<std::string> env = {
         "DISPLAY=" + m_pX->DisplayName(),
         "QT_QPA_PLATFORM=xcb",
@@ -83,14 +96,18 @@ void TrellisTest::SetUp()
     for (const char* name : {"PATH", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
         if (const char* value = std::getenv(name))
             env.push_back(std::string(name) + "=" + value);
+    env.insert(env.end(), m_environment.begin(), m_environment.end());
     std::vector<std::string> argv = {TRELLIS_EXECUTABLE};
     argv.insert(argv.end(), m_arguments.begin(), m_arguments.end());
     m_app.Start(argv, env, m_dir.File("trellis.log"));
 
-    // Named after the program, and after the puzzle when one is given.
+    // Named after the program, and after the puzzle when one is given; at
+    // the handheld's width unless it starts as a desktop window.
+    m_frame = 0;
     const bool bMapped = WaitUntil([&] {
         for (const TopLevel& w : m_pX->TopLevels())
-            if (!w.bPopup && (w.name == "trellis" || w.name.rfind("trellis - ", 0) == 0) && w.rect.w == kPaneWidth)
+            if (!w.bPopup && (w.name == "trellis" || w.name.rfind("trellis - ", 0) == 0) &&
+                (w.rect.w == kPaneWidth || !m_bHandheldWindow))
                 m_frame = w.id;
         return m_frame != 0 || !m_app.Running();
     });
@@ -100,6 +117,15 @@ void TrellisTest::SetUp()
         << "the main window was not painted";
     m_nPaneTop = LocatePane(m_last);
     ASSERT_GT(m_nPaneTop, 0) << "no client pane under the command bar";
+}
+
+void TrellisTest::Restart()
+{
+    Choose("Exit");
+    ASSERT_TRUE(WaitUntil([&] { return !m_app.Running(); })) << "the program did not end after Exit";
+    // Only a puzzle of the command line comes again.
+    m_bPuzzle = !m_arguments.empty();
+    StartProgram();
 }
 
 void TrellisTest::TearDown()
@@ -162,7 +188,7 @@ int TrellisTest::LocatePane(const Image& shot) const
 
 Rect TrellisTest::Square(int c, int r) const
 {
-    return {4 + 22 * c, m_nPaneTop + 4 + 22 * r, 20, 20};
+    return {m_nGridX + 4 + 22 * c, m_nPaneTop + m_nGridY + 4 + 22 * r, 20, 20};
 }
 
 Rgb TrellisTest::Fill(const Image& shot, int c, int r) const
@@ -297,7 +323,8 @@ void TrellisTest::Choose(const std::string& item)
 
 void TrellisTest::ShowFullMenus()
 {
-    // The three menus and the buttons no longer fit one row: the pane moves down.
+    // At the handheld's width the menus and the buttons take two rows in
+    // both menu states; elsewhere the full menus may move the pane down.
     // The layout changes in steps: wait until the screen holds still.
     const int nOld = m_nPaneTop;
     Choose("Full Menus");
@@ -307,7 +334,7 @@ void TrellisTest::ShowFullMenus()
         m_last = Shot();
         const bool bStill = m_last == previous;
         previous = m_last;
-        return bStill && LocatePane(m_last) > nOld;
+        return bStill && LocatePane(m_last) >= nOld;
     });
     // A command bar of two rows is well under 120 pixels high.
     if (!bMoved || LocatePane(m_last) > 120)

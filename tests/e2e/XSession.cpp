@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <stdexcept>
@@ -102,7 +103,13 @@ void Process::Start(const std::vector<std::string>& argv, const std::vector<std:
 
 bool Process::Running()
 {
-    return m_pid > 0 && waitpid(m_pid, nullptr, WNOHANG) == 0;
+    if (m_pid <= 0)
+        return false;
+    if (waitpid(m_pid, nullptr, WNOHANG) == 0)
+        return true;
+    // Ended and reaped: its number may go to another process now.
+    m_pid = -1;
+    return false;
 }
 
 void Process::Stop()
@@ -183,9 +190,66 @@ XSession::XSession(const fs::path& logDir)
 
 XSession::~XSession()
 {
+    m_windowManager.Stop();
     if (m_pDisplay)
         XCloseDisplay(m_pDisplay);
     m_server.Stop();
+}
+
+void XSession::StartWindowManager(const fs::path& logDir)
+{
+    std::vector<std::string> env = {"DISPLAY=" + m_strDisplay, "HOME=" + logDir.string()};
+    if (const char* value = std::getenv("PATH"))
+        env.push_back(std::string("PATH=") + value);
+    m_windowManager.Start({"openbox", "--sm-disable"}, env, logDir / "openbox.log");
+    // A window manager names itself on the root window once it runs.
+    const Atom check = XInternAtom(m_pDisplay, "_NET_SUPPORTING_WM_CHECK", False);
+    const bool bRunning = WaitUntil([&] {
+        Atom type = None;
+        int nFormat = 0;
+        unsigned long nItems = 0, nAfter = 0;
+        unsigned char* pData = nullptr;
+        const bool bSet = XGetWindowProperty(m_pDisplay, DefaultRootWindow(m_pDisplay), check, 0, 1, False,
+                                             AnyPropertyType, &type, &nFormat, &nItems, &nAfter, &pData) == Success &&
+                          nItems > 0;
+        if (pData)
+            XFree(pData);
+        return bSet || !m_windowManager.Running();
+    });
+    if (!bRunning || !m_windowManager.Running())
+        throw std::runtime_error("openbox did not start (is the openbox package installed?)");
+}
+
+XID XSession::ClientOf(XID window) const
+{
+    // The client is the window that carries WM_STATE, which only a window
+    // manager sets; without one, the top-level window is the program's own.
+    const Atom state = XInternAtom(m_pDisplay, "WM_STATE", False);
+    std::vector<XID> level = {window};
+    for (int nDepth = 0; nDepth < 4 && !level.empty(); ++nDepth) {
+        std::vector<XID> next;
+        for (XID w : level) {
+            Atom type = None;
+            int nFormat = 0;
+            unsigned long nItems = 0, nAfter = 0;
+            unsigned char* pData = nullptr;
+            XGetWindowProperty(m_pDisplay, w, state, 0, 0, False, AnyPropertyType, &type, &nFormat, &nItems, &nAfter,
+                               &pData);
+            if (pData)
+                XFree(pData);
+            if (type != None)
+                return w;
+            Window root, parent, *pChildren = nullptr;
+            unsigned int nChildren = 0;
+            if (XQueryTree(m_pDisplay, w, &root, &parent, &pChildren, &nChildren)) {
+                next.insert(next.end(), pChildren, pChildren + nChildren);
+                if (pChildren)
+                    XFree(pChildren);
+            }
+        }
+        level = std::move(next);
+    }
+    return window;
 }
 
 void XSession::MoveTo(int x, int y)
@@ -338,8 +402,14 @@ std::vector<TopLevel> XSession::TopLevels() const
         XWindowAttributes a;
         if (!XGetWindowAttributes(m_pDisplay, pChildren[i], &a) || a.map_state != IsViewable)
             continue;
-        result.push_back(
-            {pChildren[i], NameOf(pChildren[i]), {a.x, a.y, a.width, a.height}, a.override_redirect != False});
+        // Inside a window manager's frame: the program's window, where it is on the screen.
+        const XID client = a.override_redirect ? pChildren[i] : ClientOf(pChildren[i]);
+        XWindowAttributes c = a;
+        int x = a.x, y = a.y;
+        Window child;
+        if (client != pChildren[i] && XGetWindowAttributes(m_pDisplay, client, &c))
+            XTranslateCoordinates(m_pDisplay, client, DefaultRootWindow(m_pDisplay), 0, 0, &x, &y, &child);
+        result.push_back({client, NameOf(client), {x, y, c.width, c.height}, a.override_redirect != False});
     }
     if (pChildren)
         XFree(pChildren);
@@ -368,7 +438,8 @@ XID XSession::FocusedTopLevel() const
     Window focus;
     int nRevert;
     XGetInputFocus(m_pDisplay, &focus, &nRevert);
-    return TopLevelOf(focus);
+    const XID top = TopLevelOf(focus);
+    return top ? ClientOf(top) : 0;
 }
 
 void XSession::Focus(XID window)

@@ -102,6 +102,12 @@ public:
 
     const std::string& DisplayName() const { return m_strDisplay; }
 
+    // Starts a window manager (openbox) on the server and waits until it
+    // manages the screen: windows then get frames, and the focus and the
+    // menus behave as on a desktop. Top-level windows are still told by the
+    // program's own windows inside those frames.
+    void StartWindowManager(const std::filesystem::path& logDir);
+
     // Input, in screen coordinates.
     void MoveTo(int x, int y);
     void Press(int x, int y);
@@ -136,10 +142,14 @@ public:
 private:
     std::string NameOf(XID window) const;
     XID TopLevelOf(XID window) const;
+    // The program's own window in a top-level one: itself, or the window
+    // inside a window manager's frame.
+    XID ClientOf(XID window) const;
 
     Display* m_pDisplay = nullptr;
     std::string m_strDisplay;
     Process m_server;
+    Process m_windowManager;
 };
 
 using Clock = std::chrono::steady_clock;
