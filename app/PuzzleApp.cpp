@@ -231,10 +231,8 @@ void CPuzzleApp::OpenFiles(const CString& strPuzzle, const CString& strSolution)
     if (!strSolution.IsEmpty() && m_pPuzzle)
         OpenSolutionFile(strSolution);
     // No dialog closed over the grid, whose closing would have repainted it.
-    if (!strPuzzle.IsEmpty() || !strSolution.IsEmpty()) {
+    if (!strPuzzle.IsEmpty() || !strSolution.IsEmpty())
         GetPuzzleWnd().GetGrid().Invalidate(FALSE);
-        static_cast<CMainFrame*>(m_pMainWnd)->GetClueLists().AllSquaresChanged();
-    }
 }
 
 void CPuzzleApp::OpenDroppedFiles(const std::vector<CString>& files)
@@ -276,7 +274,9 @@ void CPuzzleApp::OnLoadSolution()
 
 void CPuzzleApp::OpenSolutionFile(const CString& strPath)
 {
-    m_pPuzzle->LoadSolution(strPath);
+    // Any letter may have changed: the lists mute the clues anew.
+    if (m_pPuzzle->LoadSolution(strPath))
+        static_cast<CMainFrame*>(m_pMainWnd)->GetClueLists().AllSquaresChanged();
 }
 
 void CPuzzleApp::CheckSolved()

@@ -4,8 +4,14 @@
 // window back as it was left.
 #include "tests/e2e/TrellisTest.h"
 
+#include "tests/support/PuzzleFileWriter.h"
+#include "tests/support/PuzzleState.h"
+#include "tests/support/TempDir.h"
+
 #include <algorithm>
 #include <thread>
+
+namespace fs = std::filesystem;
 
 namespace e2e {
 namespace {
@@ -90,6 +96,37 @@ TEST_F(DesktopWindow, AClickOnADownClueSelectsThatWordAndTheClueBarShowsIt)
     // Letters typed now go into the grid, not the list.
     Type("g");
     EXPECT_TRUE(AwaitInk({"?????", "??L??", "?????", "?????", "?????"}));
+}
+
+TEST_F(DesktopWindow, ASolutionDroppedOnTheWindowGreysTheCluesItFills)
+{
+    ASSERT_TRUE(AwaitFills(kFiveLoaded));
+    // 1 Across is selected; 4 Across, the next one, is black on white.
+    std::pair<int, int> selected;
+    ASSERT_TRUE(Await([&](const Image& s) {
+        selected = s.RowSpan({kListsLeft + 40, PaneTop(), 60, kPanesHeight}, [](Rgb c) { return c == kWordBlue; });
+        return selected.first > PaneTop();
+    })) << "no selected clue in the Across list";
+    const int nItem = selected.second - selected.first + 1;
+    const Rect fourAcross {kListsLeft + 2, selected.second + 1, 200, nItem};
+    const auto inks = [&](const Image& s, Rgb colour) {
+        return s.Count(fourAcross, [&](Rgb c) { return c == colour; });
+    };
+    ASSERT_TRUE(Await([&](const Image& s) { return inks(s, kBlack) > 0; }));
+
+    // A solution with the third row's letters, from the file manager.
+    auto model = trellis::test::PuzzleFileWriter(kFive).Load(m_dir, "model.puz");
+    for (int c = 0; c < 5; ++c)
+        trellis::test::SetLetter(*model, c, 2, static_cast<char16_t>(u'I' + c));
+    const fs::path solution = m_dir.File("five.sol");
+    ASSERT_TRUE(model->SaveSolution(trellis::test::ModelPath(solution)));
+    const Rect frame = FrameRect();
+    ASSERT_TRUE(m_pX->DropUris(m_frame, frame.x + 100, frame.y + PanePoint(60), {"file://" + solution.string()}));
+    EXPECT_TRUE(AwaitInk({"?????", "?????", "LLLLL", "?????", "?????"}));
+    // Its text is grey now: half way from black to white.
+    EXPECT_TRUE(Await([&](const Image& s) {
+        return inks(s, kBlack) == 0 && inks(s, Rgb {127, 127, 127}) > 0;
+    })) << "4 Across is not greyed after the solution filled it";
 }
 
 TEST_F(DesktopWindow, ARestartOpensTheWindowWhereAndAsItWasLeft)
