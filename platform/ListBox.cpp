@@ -12,6 +12,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -44,10 +45,18 @@ public:
 
     void paint(QPainter* pPainter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // The items are measured anew at the next layout.
+    void Forget() const { m_heights.clear(); }
 
 private:
+    int Measure(int nItem, int nWidth) const;
+
     ListView* m_pView;
     mutable QImage m_image;  // kept between items: most are the same size
+    // Each item is measured once for each width: the view asks for the size
+    // of an item whenever it looks for its place, a hundred times a paint.
+    mutable std::vector<int> m_heights;  // 0: not measured yet
+    mutable int m_nMeasuredWidth = -1;
 };
 
 class ListView : public QListView {
@@ -56,7 +65,8 @@ public:
     {
         m_pModel = new CountModel(this);
         setModel(m_pModel);
-        setItemDelegate(new OwnerDelegate(this));
+        m_pDelegate = new OwnerDelegate(this);
+        setItemDelegate(m_pDelegate);
         setUniformItemSizes(false);
         setResizeMode(QListView::Adjust);
         setLayoutMode(QListView::SinglePass);
@@ -76,6 +86,7 @@ public:
     void SetCount(int nCount)
     {
         m_nSelected = -1;
+        m_pDelegate->Forget();
         m_pModel->SetCount(nCount);
         verticalScrollBar()->setValue(0);
     }
@@ -118,6 +129,7 @@ protected:
 
 private:
     CountModel* m_pModel;
+    OwnerDelegate* m_pDelegate;
     int m_nSelected = -1;
 };
 
@@ -156,14 +168,33 @@ void OwnerDelegate::paint(QPainter* pPainter, const QStyleOptionViewItem& option
 
 QSize OwnerDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex& index) const
 {
-    CListBox* pList = m_pView->Owner();
     const int nWidth = std::max(0, m_pView->viewport()->width());
+    if (nWidth != m_nMeasuredWidth) {
+        m_heights.clear();
+        m_nMeasuredWidth = nWidth;
+    }
+    const int nItem = index.row();
+    if (nItem < 0)
+        return QSize(nWidth, 1);
+    if (static_cast<std::size_t>(nItem) >= m_heights.size())
+        m_heights.resize(static_cast<std::size_t>(m_pView->Count()), 0);
+    if (static_cast<std::size_t>(nItem) >= m_heights.size())
+        return QSize(nWidth, Measure(nItem, nWidth));
+    int& nHeight = m_heights[static_cast<std::size_t>(nItem)];
+    if (nHeight == 0)
+        nHeight = Measure(nItem, nWidth);
+    return QSize(nWidth, nHeight);
+}
+
+int OwnerDelegate::Measure(int nItem, int nWidth) const
+{
+    CListBox* pList = m_pView->Owner();
     const int nDefault = m_pView->fontMetrics().height();
     if (!pList)
-        return QSize(nWidth, nDefault);
+        return nDefault;
     MEASUREITEMSTRUCT mis = {ODT_LISTBOX,
                              static_cast<UINT>(pList->GetDlgCtrlID()),
-                             static_cast<UINT>(index.row()),
+                             static_cast<UINT>(nItem),
                              static_cast<UINT>(nWidth),
                              static_cast<UINT>(nDefault),
                              0};
@@ -171,7 +202,7 @@ QSize OwnerDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex& in
     if (!pParent || !pParent->SendMessage(WM_MEASUREITEM, mis.CtlID, reinterpret_cast<LPARAM>(&mis)))
         pList->MeasureItem(&mis);
     // An item of no height could never be seen or chosen.
-    return QSize(nWidth, std::max(1, static_cast<int>(std::min<UINT>(mis.itemHeight, 0x7FFF))));
+    return std::max(1, static_cast<int>(std::min<UINT>(mis.itemHeight, 0x7FFF)));
 }
 
 ListView* View(const CWnd* pWnd)
