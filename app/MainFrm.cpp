@@ -134,6 +134,22 @@ void CMainFrame::RepositionPanes(const CRect& rcPanes)
 void CMainFrame::ShowClueLists(BOOL bShow)
 {
     m_bClueLists = bShow ? TRUE : FALSE;
+    // Shown in a window too narrow for them beside the handheld's screen, as
+    // a window left at that size is, the lists widen the window, as far as
+    // the work area goes.
+    const CRect rcPanes = PanesRect();
+    const int nWanted = AFX_FRAME_PANE_WIDTH + SPLITTER_SIZE + m_nListWidth;
+    WINDOWPLACEMENT wp {};
+    wp.length = sizeof(wp);
+    CRect rcWork;
+    if (m_bClueLists && rcPanes.Width() < nWanted && GetWindowPlacement(&wp) && wp.showCmd == SW_SHOWNORMAL &&
+        SystemParametersInfo(SPI_GETWORKAREA, 0, &rcWork, 0)) {
+        CRect rcWindow(wp.rcNormalPosition);
+        rcWindow.right = std::max(static_cast<int>(rcWindow.right),
+                                  std::min(rcWindow.left + nWanted, rcWork.right - DESKTOP_FRAME_WIDTH / 2));
+        wp.rcNormalPosition = rcWindow;
+        SetWindowPlacement(&wp);
+    }
     RecalcLayout();
 }
 

@@ -288,6 +288,36 @@ TEST_F(DesktopWindowTest, AWindowOffTheScreenComesBackOnItAndOneTooLargeShrinksT
                                    rcWork.top + CMainFrame::DESKTOP_FRAME_HEIGHT / 2));
 }
 
+TEST_F(AppTest, ListsShownInTheHandheldsWindowWidenItToMakeRoomBesideIt)
+{
+    // At the work area's left edge, with room to the right.
+    CRect rcWork;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &rcWork, 0));
+    ASSERT_GT(rcWork.Width(), 700);
+    theApp.WriteProfileInt(u"window", u"left", rcWork.left);
+    theApp.WriteProfileInt(u"window", u"top", rcWork.top);
+    Start();
+    WINDOWPLACEMENT before {};
+    ASSERT_TRUE(Frame().GetWindowPlacement(&before));
+    ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_VIEW_CLUE_LISTS));
+    WINDOWPLACEMENT after {};
+    ASSERT_TRUE(Frame().GetWindowPlacement(&after));
+    EXPECT_EQ(CRect(after.rcNormalPosition).TopLeft(), CRect(before.rcNormalPosition).TopLeft());
+    // The handheld's 240, the bar's 5 and the lists' 416.
+    EXPECT_EQ(CRect(after.rcNormalPosition).Width(), 661);
+    CRect rcPuzzle;
+    PuzzleWnd().GetClientRect(&rcPuzzle);
+    EXPECT_EQ(rcPuzzle.Width(), 240);
+    EXPECT_TRUE(Frame().GetClueLists().IsWindowVisible());
+    EXPECT_FALSE(Frame().HasListsBelow());
+    // Hidden again, they leave the window as it is.
+    ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_VIEW_CLUE_LISTS));
+    ASSERT_TRUE(Frame().GetWindowPlacement(&before));
+    EXPECT_EQ(CRect(before.rcNormalPosition).Width(), 661);
+    PuzzleWnd().GetClientRect(&rcPuzzle);
+    EXPECT_EQ(rcPuzzle.Width(), 661);
+}
+
 // The screen the existing tests know: the handheld's size with the lists
 // hidden gives the puzzle window the whole of the 240 x 268 pane.
 TEST_F(AppTest, AtTheHandheldsSizeWithTheListsHiddenThePuzzleWindowIsTheWholePane)
