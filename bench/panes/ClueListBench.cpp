@@ -3,6 +3,7 @@
 // and with their repaint, what a changed letter costs, and a new puzzle.
 // Headless: run with QT_QPA_PLATFORM=offscreen.
 
+#include "bench/panes/RandomGrid.h"
 #include "model/CrossWordPuzzle.h"
 #include "panes/ClueListWnd.h"
 #include "panes/GridWnd.h"
@@ -21,20 +22,15 @@ namespace {
 using trellis::test::PuzzleFileWriter;
 using trellis::test::TempDir;
 
-// A square grid with about one black square in six, the grid and the lists
-// side by side as on a desktop window.
+// A grid of the benchmarks, its window and the lists side by side, as on a
+// desktop window.
 class ListsFixture {
 public:
     explicit ListsFixture(int nSize)
     {
         std::mt19937 random(1);
-        std::vector<std::string> rows(nSize, std::string(nSize, 'A'));
-        for (auto& row : rows)
-            for (char& ch : row)
-                ch = random() % 6 == 0 ? '#' : static_cast<char>('A' + random() % 26);
-        rows[0][0] = rows[0][1] = rows[1][0] = 'A';
         TempDir dir;
-        m_pPuzzle = PuzzleFileWriter(rows).Load(dir);
+        m_pPuzzle = PuzzleFileWriter(RandomGrid(nSize, random)).Load(dir);
         m_host.CreateEx(0, AfxRegisterWndClass(0), u"host", WS_POPUP | WS_VISIBLE, CRect(0, 0, 760, 488), nullptr, 0);
         m_grid.Create(nullptr, u"Puzzle", WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &m_host, 1000);
         m_lists.Create(nullptr, u"lists", WS_CHILD | WS_VISIBLE, CRect(344, 0, 760, 488), &m_host, 1110);
