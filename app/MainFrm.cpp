@@ -192,19 +192,30 @@ void CMainFrame::ApplyWindowState(const CWindowState& state)
     m_nListWidth = state.m_nListWidth;
     m_nListHeight = state.m_nListHeight;
 
-    // The window as large as asked, the command bar on top, within the work
-    // area, with room there for the frame the desktop draws round it.
+    // The window as large as asked, the command bar on top, within the
+    // desktop, with room there for the frame the desktop draws round it: in
+    // its place when its top edge can be reached there, else in the middle
+    // of the main screen's work area.
     CRect rcWork(0, 0, DEFAULT_PANES_WIDTH, DEFAULT_PANES_HEIGHT);
     SystemParametersInfo(SPI_GETWORKAREA, 0, &rcWork, 0);
-    const int cx = std::max(1, std::min(state.m_sizePanes.cx, rcWork.Width() - DESKTOP_FRAME_WIDTH));
-    const int cy = std::max(
-        1, std::min(m_wndCommandBar.CalcHeight(cx) + state.m_sizePanes.cy, rcWork.Height() - DESKTOP_FRAME_HEIGHT));
-    CRect rcWindow(state.m_ptTopLeft, CSize(cx, cy));
-    // A window whose top edge could not be reached is centred instead.
-    CRect rcReach(rcWork.left - cx / 2, rcWork.top, rcWork.right - cx / 2, rcWork.bottom - cy / 4);
-    if (!state.m_bPlaced || !rcReach.PtInRect(rcWindow.TopLeft()))
-        rcWindow = CRect(CPoint(rcWork.left + (rcWork.Width() - cx) / 2, rcWork.top + (rcWork.Height() - cy) / 2),
-                         CSize(cx, cy));
+    CRect rcDesktop(CPoint(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN)),
+                    CSize(GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)));
+    if (rcDesktop.IsRectEmpty())
+        rcDesktop = rcWork;
+    auto sizeWithin = [&](const CRect& rcArea) {
+        const int cx = std::max(1, std::min(state.m_sizePanes.cx, rcArea.Width() - DESKTOP_FRAME_WIDTH));
+        const int cy = std::max(
+            1, std::min(m_wndCommandBar.CalcHeight(cx) + state.m_sizePanes.cy, rcArea.Height() - DESKTOP_FRAME_HEIGHT));
+        return CSize(cx, cy);
+    };
+    CRect rcWindow(state.m_ptTopLeft, sizeWithin(rcDesktop));
+    const CRect rcReach(rcDesktop.left - rcWindow.Width() / 2, rcDesktop.top, rcDesktop.right - rcWindow.Width() / 2,
+                        rcDesktop.bottom - rcWindow.Height() / 4);
+    if (!state.m_bPlaced || !rcReach.PtInRect(rcWindow.TopLeft())) {
+        const CSize size = sizeWithin(rcWork);
+        rcWindow = CRect(
+            CPoint(rcWork.left + (rcWork.Width() - size.cx) / 2, rcWork.top + (rcWork.Height() - size.cy) / 2), size);
+    }
     WINDOWPLACEMENT wp {};
     wp.length = sizeof(wp);
     wp.showCmd = state.m_bMaximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;

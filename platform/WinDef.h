@@ -303,6 +303,11 @@ constexpr int SM_CXVSCROLL = 2;
 constexpr int SM_CYHSCROLL = 3;
 constexpr int SM_CXBORDER = 5;
 constexpr int SM_CYBORDER = 6;
+// The desktop of every screen together, in desktop coordinates.
+constexpr int SM_XVIRTUALSCREEN = 76;
+constexpr int SM_YVIRTUALSCREEN = 77;
+constexpr int SM_CXVIRTUALSCREEN = 78;
+constexpr int SM_CYVIRTUALSCREEN = 79;
 constexpr int SM_CXDOUBLECLK = 36;
 constexpr int SM_CYDOUBLECLK = 37;
 

@@ -4,6 +4,8 @@
 #include "platform/WndPrivate.h"
 #include "platform/WndWidgets.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -45,6 +47,15 @@ int GetSystemMetrics(int nIndex)
     case SM_CXDOUBLECLK:
     case SM_CYDOUBLECLK:
         return 4;
+    case SM_XVIRTUALSCREEN:
+    case SM_YVIRTUALSCREEN:
+    case SM_CXVIRTUALSCREEN:
+    case SM_CYVIRTUALSCREEN: {
+        const QScreen* pScreen = QGuiApplication::primaryScreen();
+        const QRect all = pScreen ? pScreen->virtualGeometry() : QRect();
+        const int values[] = {all.x(), all.y(), all.width(), all.height()};
+        return values[nIndex - SM_XVIRTUALSCREEN];
+    }
     case SM_CXSCREEN:
     case SM_CYSCREEN: {
         CWnd* pScreen = PlatformGetScreenWindow();

@@ -301,6 +301,11 @@ TEST_F(WindowTest, ATopLevelWindowOpensWhereItsPlacementPutsIt)
     CRect rcWork;
     ASSERT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &rcWork, 0));
     EXPECT_FALSE(rcWork.IsRectEmpty());
+    // The desktop of every screen holds the main screen's work area.
+    const CRect rcDesktop(CPoint(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN)),
+                          CSize(GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)));
+    CRect rcBoth;
+    EXPECT_TRUE(rcBoth.IntersectRect(rcDesktop, rcWork) && rcBoth == rcWork);
     EXPECT_FALSE(SystemParametersInfo(0x0029, 0, &rcWork, 0));
     EXPECT_FALSE(SystemParametersInfo(SPI_GETWORKAREA, 0, nullptr, 0));
 
