@@ -131,8 +131,8 @@ protected:
     std::vector<std::string> m_environment;
     // As if the last run had left the window in the screen's top left corner
     // at the handheld's size with the clue lists hidden: the screen the cases
-    // of the handheld know. A
-    // fixture of the desktop window sets it false, for a first start.
+    // of the handheld know. A fixture of the desktop window sets it false,
+    // for a first start.
     bool m_bHandheldWindow = true;
     // Runs the program under a window manager (openbox).
     bool m_bWindowManager = false;
