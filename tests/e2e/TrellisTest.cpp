@@ -102,15 +102,19 @@ void TrellisTest::StartProgram()
     m_app.Start(argv, env, m_dir.File("trellis.log"));
 
     // Named after the program, and after the puzzle when one is given; at
-    // the handheld's width unless it starts as a desktop window.
+    // the handheld's width unless it starts as a desktop window. A program
+    // starting on a busy machine, with a window manager to wait for, may
+    // take longer than anything else here.
     m_frame = 0;
-    const bool bMapped = WaitUntil([&] {
-        for (const TopLevel& w : m_pX->TopLevels())
-            if (!w.bPopup && (w.name == "trellis" || w.name.rfind("trellis - ", 0) == 0) &&
-                (w.rect.w == kPaneWidth || !m_bHandheldWindow))
-                m_frame = w.id;
-        return m_frame != 0 || !m_app.Running();
-    });
+    const bool bMapped = WaitUntil(
+        [&] {
+            for (const TopLevel& w : m_pX->TopLevels())
+                if (!w.bPopup && (w.name == "trellis" || w.name.rfind("trellis - ", 0) == 0) &&
+                    (w.rect.w == kPaneWidth || !m_bHandheldWindow))
+                    m_frame = w.id;
+            return m_frame != 0 || !m_app.Running();
+        },
+        3 * kPatience);
     ASSERT_TRUE(bMapped && m_frame) << "the main window did not appear";
     // Painted: the bottom of the letter pad is green.
     ASSERT_TRUE(Await([&](const Image& s) { return s.At(1, FrameRect().h - 5) == kGreen; }))
