@@ -39,6 +39,7 @@ BEGIN_MESSAGE_MAP(CPuzzleWnd, CWnd)
     ON_WM_SIZE()
     ON_WM_PAINT()
     ON_MESSAGE(WM_WORDSELECTED, OnWordSelected)
+    ON_MESSAGE(WM_SQUARESELECTED, OnSquareSelected)
     ON_WM_CHAR()
     ON_WM_KEYDOWN()
     ON_WM_MOUSEWHEEL()
@@ -139,11 +140,16 @@ void CPuzzleWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
     // What the bar showed belongs to the old puzzle or the old selection; the
     // grid reports its new selected word, whose clue comes in if it has one.
     m_wndClue.ClearClue();
+    // The lists take the new clues before the grid reports its first word.
+    if (m_pClueLists != nullptr)
+        m_pClueLists->SetPuzzle(pPuzzle);
     m_wndCross.SetPuzzle(pPuzzle);
 }
 
 LRESULT CPuzzleWnd::OnWordSelected(WPARAM wParam, LPARAM lParam)
 {
+    if (m_pClueLists != nullptr)
+        m_pClueLists->ShowSelection();
     const CPoint ptStart = UnpackSquare(lParam);
     const int nCol = ptStart.x;
     const int nRow = ptStart.y;
@@ -172,6 +178,14 @@ BOOL CPuzzleWnd::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
         pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(bIn ? ID_VIEW_ZOOM_IN : ID_VIEW_ZOOM_OUT, CN_COMMAND), 0);
     }
     return TRUE;
+}
+
+// The selected square moved: the crossing word may be another.
+LRESULT CPuzzleWnd::OnSquareSelected(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    if (m_pClueLists != nullptr)
+        m_pClueLists->ShowSelection();
+    return 0;
 }
 
 void CPuzzleWnd::CheckSolved()
@@ -251,6 +265,8 @@ template <class Change> void CPuzzleWnd::ChangeSquare(int nCol, int nRow, Change
     change(square);
     m_pPuzzle->SetSquare(nCol, nRow, square);
     GetGrid().InvalidateSquare(nCol, nRow);
+    if (m_pClueLists != nullptr)
+        m_pClueLists->SquareChanged(nCol, nRow);
 }
 
 template <class Change> void CPuzzleWnd::ChangeSelectedSquare(Change change)
