@@ -10,13 +10,19 @@ namespace {
 constexpr std::uint8_t kFilled = 0x01;
 constexpr std::uint8_t kChecked = 0x02;
 constexpr std::uint8_t kShown = 0x04;
+constexpr std::uint8_t kWasIncorrect = 0x08;
+constexpr std::uint8_t kRebus = 0x10;  // the text is in the step's rebus map
+
+// What a rebus text adds to a step: the map's node and the characters.
+constexpr std::size_t kRebusNodeBytes = 64;
 
 // The fields a solve changes; the rest of a square (its answer, numbers,
-// colour) belongs to the puzzle file and is never taken back.
+// circle) belongs to the puzzle file and is never taken back.
 std::uint8_t FlagsOf(const CSquare& square)
 {
     return static_cast<std::uint8_t>((square.m_bFilled ? kFilled : 0) | (square.m_bChecked ? kChecked : 0) |
-                                     (square.m_bShown ? kShown : 0));
+                                     (square.m_bShown ? kShown : 0) | (square.m_bWasIncorrect ? kWasIncorrect : 0) |
+                                     (square.m_strRebusEntry.empty() ? 0 : kRebus));
 }
 
 void SetFlags(CSquare& square, std::uint8_t nFlags)
@@ -24,6 +30,7 @@ void SetFlags(CSquare& square, std::uint8_t nFlags)
     square.m_bFilled = (nFlags & kFilled) ? TRUE : FALSE;
     square.m_bChecked = (nFlags & kChecked) ? TRUE : FALSE;
     square.m_bShown = (nFlags & kShown) ? TRUE : FALSE;
+    square.m_bWasIncorrect = (nFlags & kWasIncorrect) ? TRUE : FALSE;
 }
 
 }  // namespace
@@ -43,7 +50,10 @@ void CSolveHistory::Clear()
 
 std::size_t CSolveHistory::BytesOf(const Step& step)
 {
-    return sizeof(Step) + step.entries.capacity() * sizeof(Entry);
+    std::size_t nBytes = sizeof(Step) + step.entries.capacity() * sizeof(Entry);
+    for (const auto& [nIndex, strText] : step.rebus)
+        nBytes += kRebusNodeBytes + strText.capacity() * sizeof(char16_t);
+    return nBytes;
 }
 
 void CSolveHistory::BeginStep(const CGridSelection& sel, std::size_t nSquares)
@@ -61,6 +71,8 @@ void CSolveHistory::Record(const CCrossWordPuzzle& puzzle, int nCol, int nRow)
     const CSquare square = puzzle.GetSquare(nCol, nRow);
     const auto nIndex = static_cast<std::uint32_t>(static_cast<std::uint64_t>(nRow) * puzzle.m_nWidth + nCol);
     m_open.entries.push_back({nIndex, square.m_chLetter, FlagsOf(square)});
+    if (!square.m_strRebusEntry.empty())
+        m_open.rebus[nIndex] = square.m_strRebusEntry;
 }
 
 BOOL CSolveHistory::EndStep(const CCrossWordPuzzle& puzzle)
@@ -74,13 +86,21 @@ BOOL CSolveHistory::EndStep(const CCrossWordPuzzle& puzzle)
     // back, nor is the letter of a square that stays empty (a cleared square
     // holds a space, a fresh one nothing), which no one can see.
     const std::vector<CSquare>& squares = puzzle.GetSquares();
-    auto unchanged = [&squares](const Entry& entry) {
+    auto unchanged = [&squares, &step](const Entry& entry) {
         if (entry.nIndex >= squares.size())
             return true;
         const CSquare& now = squares[entry.nIndex];
-        return FlagsOf(now) == entry.nFlags && (now.m_chLetter == entry.chLetter || !(entry.nFlags & kFilled));
+        if (FlagsOf(now) != entry.nFlags)
+            return false;
+        if (!(entry.nFlags & kFilled))
+            return true;
+        return now.m_chLetter == entry.chLetter &&
+               (!(entry.nFlags & kRebus) || now.m_strRebusEntry == step.rebus[entry.nIndex]);
     };
-    step.entries.erase(std::remove_if(step.entries.begin(), step.entries.end(), unchanged), step.entries.end());
+    const auto kept = std::remove_if(step.entries.begin(), step.entries.end(), unchanged);
+    for (auto it = kept; it != step.entries.end(); ++it)
+        step.rebus.erase(it->nIndex);
+    step.entries.erase(kept, step.entries.end());
     if (step.entries.empty())
         return FALSE;
     // Room made for a whole grid of which a few squares changed goes back.
@@ -115,8 +135,19 @@ void CSolveHistory::Swap(CCrossWordPuzzle& puzzle, Step& step, bool bBackwards, 
         const int nRow = static_cast<int>(entry.nIndex / static_cast<std::uint32_t>(nWidth));
         CSquare square = puzzle.GetSquare(nCol, nRow);
         const Entry now = {entry.nIndex, square.m_chLetter, FlagsOf(square)};
+        std::u16string strNow = std::move(square.m_strRebusEntry);
         square.m_chLetter = entry.chLetter;
         SetFlags(square, entry.nFlags);
+        square.m_strRebusEntry.clear();
+        if (entry.nFlags & kRebus) {
+            const auto found = step.rebus.find(entry.nIndex);
+            if (found != step.rebus.end()) {
+                square.m_strRebusEntry = std::move(found->second);
+                step.rebus.erase(found);
+            }
+        }
+        if (!strNow.empty())
+            step.rebus[entry.nIndex] = std::move(strNow);
         puzzle.SetSquare(nCol, nRow, square);
         entry = now;
         if (changed)
@@ -134,7 +165,9 @@ BOOL CSolveHistory::Undo(CCrossWordPuzzle& puzzle, CGridSelection& sel, const Sq
     if (!CanUndo() || puzzle.m_nWidth <= 0)
         return FALSE;
     Step& step = m_steps[--m_nDone];
+    m_nBytes -= BytesOf(step);
     Swap(puzzle, step, true, changed);
+    m_nBytes += BytesOf(step);
     sel = step.sel;
     return TRUE;
 }
@@ -144,7 +177,9 @@ BOOL CSolveHistory::Redo(CCrossWordPuzzle& puzzle, CGridSelection& sel, const Sq
     if (!CanRedo() || puzzle.m_nWidth <= 0)
         return FALSE;
     Step& step = m_steps[m_nDone++];
+    m_nBytes -= BytesOf(step);
     Swap(puzzle, step, false, changed);
+    m_nBytes += BytesOf(step);
     sel = step.sel;
     return TRUE;
 }

@@ -4,8 +4,8 @@
 // The steps of a solve that the player can take back and do again. A step is
 // one action (a letter, one Show, Clear or Check command, a loaded solution):
 // the selection it was taken at and, for each square it changed, the player's
-// part of that square (letter, filled, checked, shown) as the puzzle does not
-// hold it now. Undo and Redo swap that part with the puzzle's, so a step keeps
+// part of that square (letter, filled, marks, rebus entry) as the puzzle does
+// not hold it now. Undo and Redo swap that part with the puzzle's, so a step keeps
 // one copy of each square it changed and never the whole grid, and the steps
 // together stay under a limit: the oldest are forgotten first.
 
@@ -16,6 +16,8 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
 class CCrossWordPuzzle;
@@ -47,7 +49,8 @@ public:
     BOOL CanRedo() const { return m_nDone < m_steps.size(); }
     std::size_t GetUndoCount() const { return m_nDone; }
     std::size_t GetRedoCount() const { return m_steps.size() - m_nDone; }
-    // The bytes the kept steps hold; never above the limit.
+    // The bytes the kept steps hold; a new step forgets old ones until they
+    // are within the limit.
     std::size_t GetBytes() const { return m_nBytes; }
 
     // Called with each square Undo or Redo changed.
@@ -69,6 +72,8 @@ private:
     struct Step {
         CGridSelection sel;
         std::vector<Entry> entries;
+        // The few rebus entries among them, by square index.
+        std::map<std::uint32_t, std::u16string> rebus;
     };
 
     static std::size_t BytesOf(const Step& step);

@@ -25,22 +25,29 @@ struct Play {
     BOOL bFilled;
     BOOL bChecked;
     BOOL bShown;
+    BOOL bWasIncorrect = FALSE;
+    std::u16string strRebus = {};
 };
 
 Play PlayOf(const CSquare& square)
 {
-    return {square.m_chLetter, square.m_bFilled, square.m_bChecked, square.m_bShown};
+    return {square.m_chLetter, square.m_bFilled,       square.m_bChecked,
+            square.m_bShown,   square.m_bWasIncorrect, square.m_strRebusEntry};
 }
 
 bool operator==(const Play& a, const Play& b)
 {
-    return a.chLetter == b.chLetter && a.bFilled == b.bFilled && a.bChecked == b.bChecked && a.bShown == b.bShown;
+    return a.chLetter == b.chLetter && a.bFilled == b.bFilled && a.bChecked == b.bChecked && a.bShown == b.bShown &&
+           a.bWasIncorrect == b.bWasIncorrect && a.strRebus == b.strRebus;
 }
 
 std::ostream& operator<<(std::ostream& os, const Play& p)
 {
-    return os << "'" << static_cast<char>(p.chLetter) << "' filled " << p.bFilled << " checked " << p.bChecked
-              << " shown " << p.bShown;
+    os << "'" << static_cast<char>(p.chLetter) << "' filled " << p.bFilled << " checked " << p.bChecked << " shown "
+       << p.bShown << " was wrong " << p.bWasIncorrect << " rebus ";
+    for (char16_t ch : p.strRebus)
+        os << static_cast<char>(ch);
+    return os;
 }
 
 void Put(CCrossWordPuzzle& puzzle, int c, int r, const Play& play)
@@ -50,6 +57,8 @@ void Put(CCrossWordPuzzle& puzzle, int c, int r, const Play& play)
     square.m_bFilled = play.bFilled;
     square.m_bChecked = play.bChecked;
     square.m_bShown = play.bShown;
+    square.m_bWasIncorrect = play.bWasIncorrect;
+    square.m_strRebusEntry = play.strRebus;
     puzzle.SetSquare(c, r, square);
 }
 
@@ -107,7 +116,7 @@ protected:
     std::unique_ptr<CCrossWordPuzzle> m_pPuzzle;
 };
 
-constexpr Play kEmpty {u' ', FALSE, FALSE, FALSE};
+const Play kEmpty {u' ', FALSE, FALSE, FALSE};
 
 TEST_F(SolveHistoryTest, UndoAndRedoGiveEachFieldOfTheSquareBack)
 {
@@ -125,6 +134,14 @@ TEST_F(SolveHistoryTest, UndoAndRedoGiveEachFieldOfTheSquareBack)
         {"a letter shown", {u'X', TRUE, TRUE, FALSE}, {u'B', TRUE, TRUE, TRUE}},
         {"a shown letter cleared", {u'B', TRUE, FALSE, TRUE}, kEmpty},
         {"filled only", {u'B', FALSE, FALSE, FALSE}, {u'B', TRUE, FALSE, FALSE}},
+        {"a wrong letter checked and found wrong", {u'X', TRUE, FALSE, FALSE}, {u'X', TRUE, TRUE, FALSE, TRUE}},
+        {"a once wrong letter shown", {u'X', TRUE, TRUE, FALSE, TRUE}, {u'B', TRUE, TRUE, TRUE, TRUE}},
+        {"a rebus entered", kEmpty, {u'S', TRUE, FALSE, FALSE, FALSE, u"STAR"}},
+        {"a rebus entered over another",
+         {u'M', TRUE, FALSE, FALSE, FALSE, u"MOON"},
+         {u'S', TRUE, FALSE, FALSE, FALSE, u"STARLIGHT"}},
+        {"a rebus shortened", {u'S', TRUE, FALSE, FALSE, FALSE, u"STAR"}, {u'S', TRUE, FALSE, FALSE, FALSE, u"ST"}},
+        {"a rebus cleared", {u'S', TRUE, FALSE, FALSE, FALSE, u"STARLIGHT"}, kEmpty},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
