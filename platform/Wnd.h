@@ -85,6 +85,14 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
+    // Timers: WM_TIMER with wParam nIDEvent every nElapse milliseconds, from
+    // the event loop, until KillTimer or the window's end. Setting a running
+    // id again starts its interval anew. Returns nIDEvent, or 0 when the
+    // window does not exist or nIDEvent is 0.
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse);
+    // FALSE when there is no such timer.
+    BOOL KillTimer(UINT_PTR nIDEvent);
+
     // Scroll bars of the window. A range with nMax <= nMin (or a page larger
     // than the range) removes the bar unless SIF_DISABLENOSCROLL is given; a
     // non-empty range shows it. Returns the new position.
@@ -170,6 +178,11 @@ template <class T, auto F> LRESULT Scroll(CCmdTarget* p, WPARAM wParam, LPARAM l
                              reinterpret_cast<CScrollBar*>(CWnd::FromHandle(reinterpret_cast<HWND>(lParam))));
     return 0;
 }
+template <class T, auto F> LRESULT Timer(CCmdTarget* p, WPARAM wParam, LPARAM, void*)
+{
+    (static_cast<T*>(p)->*F)(static_cast<UINT_PTR>(wParam));
+    return 0;
+}
 template <class T, auto F> LRESULT Focus(CCmdTarget* p, WPARAM wParam, LPARAM, void*)
 {
     (static_cast<T*>(p)->*F)(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)));
@@ -191,3 +204,5 @@ template <class T, auto F> LRESULT Focus(CCmdTarget* p, WPARAM wParam, LPARAM, v
 #define ON_WM_HSCROLL() AFX_WM_ENTRY(WM_HSCROLL, Scroll, OnHScroll)
 #define ON_WM_VSCROLL() AFX_WM_ENTRY(WM_VSCROLL, Scroll, OnVScroll)
 #define ON_WM_SETFOCUS() AFX_WM_ENTRY(WM_SETFOCUS, Focus, OnSetFocus)
+#define ON_WM_TIMER() AFX_WM_ENTRY(WM_TIMER, Timer, OnTimer)
+#define ON_WM_CLOSE() AFX_WM_ENTRY(WM_CLOSE, Void, OnClose)

@@ -30,9 +30,11 @@
 #include <QPoint>
 #include <QRegion>
 
+#include <map>
 #include <vector>
 
 class QScrollBar;
+class QTimer;
 class QWidget;
 class ClientWidget;
 class FrameWidget;
@@ -81,6 +83,7 @@ public:
     bool settingBar = false;
     int trackPos[2] = {0, 0};  // where the thumb was last dragged to
     QMetaObject::Connection nativeGone;  // a native widget deleted from outside
+    std::map<UINT_PTR, QTimer*> timers;  // SetTimer's, by id; children of the client widget
 
     bool IsNative() const { return clientArea == nullptr; }
     QRect ClientRect() const;  // in client coordinates: (0, 0, w, h)
