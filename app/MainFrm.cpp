@@ -10,6 +10,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_WM_SETFOCUS()
     ON_COMMAND(ID_TOGGLE_MENUS, OnToggleMenus)
     ON_WM_DROPFILES()
+    ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame() = default;
@@ -88,4 +89,10 @@ void CMainFrame::OnDropFiles(HDROP hDropInfo)
     }
     DragFinish(hDropInfo);
     theApp.OpenDroppedFiles(files);
+}
+
+void CMainFrame::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == CPuzzleApp::kProgressTimer)
+        theApp.OnProgressTimer();
 }

@@ -26,6 +26,7 @@ protected:
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnToggleMenus();
     afx_msg void OnDropFiles(HDROP hDropInfo);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
 
     DECLARE_MESSAGE_MAP()
 

@@ -32,7 +32,6 @@ inline CPoint UnpackSquare(LPARAM lParam)
     return CPoint(static_cast<int>(LOWORD(dw)), static_cast<int>(HIWORD(dw)));
 }
 
-
 class CGridWnd : public CWnd {
 public:
     CGridWnd();
@@ -66,6 +65,11 @@ public:
     CPoint GetSelectedSquare() const { return m_ptSelected; }
     CPoint GetWordStart() const { return m_ptWordStart; }
     int GetDirection() const { return m_nDirection; }
+    CGridSelection GetSelection() const;
+    // Makes sel the selection as a tap would (drawn and announced) and
+    // scrolls its square into view; nothing for a selection the puzzle
+    // does not have.
+    void Select(const CGridSelection& sel);
 
     CRect GetSquareRect(int nCol, int nRow) const;
     void InvalidateSquare(int nCol, int nRow);
@@ -107,7 +111,6 @@ private:
     // the host shows the first one itself, once it has reset its view.
     void SetSelectedSquare(CPoint pt);
     void Tap(CPoint point);
-    CGridSelection Selection() const;
     // Makes the word and the square the selection, drawing the words at once
     // and announcing a new word; nothing when the selection is the same.
     void ChangeSelection(const CGridSelection& sel);

@@ -56,6 +56,8 @@ constexpr CSetting SETTING_SHOW_INPUT {u"input", TRUE, FALSE, TRUE};
 // A stored height between or beyond the dialog's two is used as it stands,
 // up to a bar that still leaves the grid some room.
 constexpr CSetting SETTING_CLUE_HEIGHT {u"cluesize", CLUE_HEIGHT_LARGE, 1, 200};
+// Whether the player's progress is kept and brought back on its own.
+constexpr CSetting SETTING_AUTOSAVE {u"autosave", TRUE, FALSE, TRUE};
 
 // The face of the grid's fonts at every start; it is never stored.
 constexpr LPCTSTR DEFAULT_FONT_NAME = u"Arial";

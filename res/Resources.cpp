@@ -59,6 +59,9 @@ MenuResource FullMenu()
              {ID_CHECK_PUZZLE, u"Check Puzzle"},
              kSeparator,
              {ID_UNLOCK_PUZZLE, u"Unlock Puzzle ..."},
+             kSeparator,
+             {ID_UNDO, u"Undo\tCtrl+Z"},
+             {ID_REDO, u"Redo\tCtrl+Y"},
          }},
     }};
 }
@@ -98,8 +101,10 @@ DialogResource Dialog(int cx, int cy, DWORD dwExStyle, LPCTSTR pszCaption, std::
 
 DialogResource OptionsDialog()
 {
+    // The last control is ours: below the buttons, so that the others keep
+    // their places.
     return Dialog(
-        134, 145, 0, u"Options",
+        134, 159, 0, u"Options",
         {
             {K::Static, u"Square Size:", IDC_STATIC, 28, 15, 41, 8, SS_LEFT},
             {K::Edit, u"", IDC_SQUARE_SIZE, 74, 12, 27, 14, kNumberEdit},
@@ -116,6 +121,7 @@ DialogResource OptionsDialog()
             {K::Button, u"Solve Mode", IDC_STATIC, 7, 34, 120, 32, BS_GROUPBOX},
             {K::Button, u"Display", IDC_STATIC, 7, 71, 120, 21, BS_GROUPBOX},
             {K::Button, u"Clue Window Size", IDC_STATIC, 7, 95, 120, 20, BS_GROUPBOX},
+            {K::Button, u"Save progress automatically", IDC_AUTOSAVE, 7, 143, 120, 10, BS_AUTOCHECKBOX | WS_TABSTOP},
         });
 }
 
