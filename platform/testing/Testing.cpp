@@ -3,12 +3,14 @@
 #include "platform/WndPrivate.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -84,6 +86,21 @@ void RunUntilIdle()
         if (PlatformPendingEvents() == 0)
             break;
     }
+}
+
+bool RunUntil(const std::function<bool()>& done, int nMilliseconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    // Wakes the wait below now and then, for the clock and done() to be asked.
+    QTimer tick;
+    tick.start(5);
+    while (!done()) {
+        if (clock.elapsed() >= nMilliseconds)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+    return true;
 }
 
 namespace {
@@ -392,6 +409,20 @@ void PressKey(UINT nVirtKey, BOOL bShift)
     // A letter key types its small letter, a digit key its digit.
     if ((nVirtKey >= 'A' && nVirtKey <= 'Z') || (nVirtKey >= '0' && nVirtKey <= '9'))
         SendKey(static_cast<int>(nVirtKey), QString(QChar(static_cast<char16_t>(nVirtKey)).toLower()));
+}
+
+void PressControlKey(UINT nVirtKey, BOOL bShift)
+{
+    if (nVirtKey < 'A' || nVirtKey > 'Z')
+        return;
+    const Qt::KeyboardModifiers modifiers = bShift ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier;
+    SendKeyEvent(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, QString());
+    if (bShift)
+        SendKeyEvent(QEvent::KeyPress, Qt::Key_Shift, modifiers, QString());
+    SendKey(static_cast<int>(nVirtKey), QString(QChar(static_cast<char16_t>(nVirtKey - 'A' + 1))), modifiers);
+    if (bShift)
+        SendKeyEvent(QEvent::KeyRelease, Qt::Key_Shift, Qt::ControlModifier, QString());
+    SendKeyEvent(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier, QString());
 }
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "platform/Wnd.h"
 
+#include <functional>
 #include <memory>
 
 namespace Testing {
@@ -24,6 +25,9 @@ BOOL InstallFont(const char* pszPath);
 
 // Handles everything pending: posted messages, paints, deferred deletions.
 void RunUntilIdle();
+// Runs the event loop, timers included, until done() holds or nMilliseconds
+// have passed; whether done() held.
+bool RunUntil(const std::function<bool()>& done, int nMilliseconds);
 
 // The colour at (x, y) of the window's client area, 0x00BBGGRR, or
 // 0xFFFFFFFF outside it or for a window that has no image. Where the window
@@ -87,6 +91,10 @@ void TypeText(LPCTSTR text);
 // text Qt gives it ("a" for 'A', "\b" for VK_BACK, none for VK_LEFT). With
 // bShift the shift key is held down around it (Shift+Tab types nothing).
 void PressKey(UINT nVirtKey, BOOL bShift = FALSE);
+// A letter key ('A' to 'Z') pressed and released with Ctrl held down (and
+// Shift with bShift), with the control character Qt gives it on a real
+// display (Ctrl+Z types 0x1A).
+void PressControlKey(UINT nVirtKey, BOOL bShift = FALSE);
 
 // The user drags the edges of a shown top-level window to this size, or
 // the whole window by (dx, dy); other windows cannot be dragged, and
