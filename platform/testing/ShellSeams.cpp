@@ -354,6 +354,16 @@ bool PressCloseButton(CFrameWnd& frame)
     return true;
 }
 
+bool CloseFromDesktop(CFrameWnd& frame)
+{
+    QWidget* pWidget = PlatformWidget(&frame);
+    if (!pWidget || !pWidget->isWindow() || !pWidget->isVisible())
+        return false;
+    pWidget->close();
+    DeliverCommands();
+    return true;
+}
+
 bool ToolBarWrapped(CFrameWnd& frame)
 {
     CommandBarWidget* pBar = BarOf(frame);
@@ -451,8 +461,7 @@ void AnswerNextNativeMessageBox(int nButton, NativeMessageBox* pSeen)
 
 void AnswerNextNativeFileDialog(const std::u16string* pTypedPath, NativeFileDialog* pSeen)
 {
-    const std::optional<QString> typed =
-        pTypedPath ? std::optional<QString>(ToQString(*pTypedPath)) : std::nullopt;
+    const std::optional<QString> typed = pTypedPath ? std::optional<QString>(ToQString(*pTypedPath)) : std::nullopt;
     WhenModalOpens<QFileDialog>([typed, pSeen](QFileDialog* pDlg) {
         if (pSeen) {
             pSeen->bSave = pDlg->acceptMode() == QFileDialog::AcceptSave;
