@@ -63,9 +63,16 @@ bool Near(Rgb c, Rgb target, int nTolerance)
 void TrellisTest::SetUp()
 {
     m_pX = std::make_unique<XSession>(m_dir.Path());
-
     // A home of its own, so that the settings never touch the user's.
-    const fs::path home = m_dir.File("home"), runtime = m_dir.File("runtime");
+    fs::create_directories(Home() / ".config");
+    if (m_bWindowManager)
+        m_pX->StartWindowManager(Home());
+    StartProgram();
+}
+
+void TrellisTest::StartProgram()
+{
+    const fs::path home = Home(), runtime = m_dir.File("runtime");
     fs::create_directories(home / ".config");
     fs::create_directories(runtime);
     fs::permissions(runtime, fs::perms::owner_all);
@@ -88,18 +95,36 @@ void TrellisTest::SetUp()
     m_app.Start(argv, env, m_dir.File("trellis.log"));
 
     // Named after the program, and after the puzzle when one is given.
+    m_frame = 0;
     const bool bMapped = WaitUntil([&] {
         for (const TopLevel& w : m_pX->TopLevels())
             if (!w.bPopup && (w.name == "trellis" || w.name.rfind("trellis - ", 0) == 0) && w.rect.w == kPaneWidth)
                 m_frame = w.id;
         return m_frame != 0 || !m_app.Running();
     });
-    ASSERT_TRUE(bMapped && m_frame) << "the main window did not appear";
+    ASSERT_TRUE(bMapped && m_frame) << "the main window did not appear" << [&] {
+        std::string seen = m_app.Running() ? " (the program runs; windows:" : " (the program has ended; windows:";
+        for (const TopLevel& w : m_pX->TopLevels())
+            seen += " \"" + w.name + "\" " + std::to_string(w.rect.w) + "x" + std::to_string(w.rect.h);
+        return seen + ")";
+    }();
     // Painted: the bottom of the letter pad is green.
     ASSERT_TRUE(Await([&](const Image& s) { return s.At(1, FrameRect().h - 5) == kGreen; }))
         << "the main window was not painted";
     m_nPaneTop = LocatePane(m_last);
     ASSERT_GT(m_nPaneTop, 0) << "no client pane under the command bar";
+}
+
+int TrellisTest::SignalProgram(int nSignal)
+{
+    m_app.Signal(nSignal);
+    return AwaitProgramEnd();
+}
+
+int TrellisTest::AwaitProgramEnd()
+{
+    int nStatus = -1;
+    return m_app.AwaitExit(kPatience, &nStatus) ? nStatus : -1;
 }
 
 void TrellisTest::TearDown()

@@ -120,8 +120,20 @@ protected:
     // The title the main window shows, as the desktop reads it.
     std::string FrameTitle() const;
 
+    // --- The program's life. SetUp starts it; these end it and start it
+    // again, with the same home (and so the same settings and data).
+    void StartProgram();
+    // Ends the program with a signal; its exit status (128 + the signal
+    // when the signal ended it), or -1 when it is still running after a while.
+    int SignalProgram(int nSignal);
+    // Waits for the program to end by itself; its exit status, or -1.
+    int AwaitProgramEnd();
+    std::filesystem::path Home() const { return m_dir.File("home"); }
+
     // Arguments of the program; a fixture sets them before SetUp starts it.
     std::vector<std::string> m_arguments;
+    // Whether SetUp starts a window manager (openbox) before the program.
+    bool m_bWindowManager = false;
     std::unique_ptr<XSession> m_pX;
     XID m_frame = 0;
     trellis::test::TempDir m_dir;

@@ -5,6 +5,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -14,7 +15,9 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <thread>
@@ -98,6 +101,28 @@ void Process::Start(const std::vector<std::string>& argv, const std::vector<std:
         std::perror(args[0]);
         _exit(127);
     }
+}
+
+bool Process::Signal(int nSignal)
+{
+    return m_pid > 0 && kill(m_pid, nSignal) == 0;
+}
+
+bool Process::AwaitExit(std::chrono::milliseconds timeout, int* pStatus)
+{
+    if (m_pid <= 0)
+        return false;
+    const auto deadline = Clock::now() + timeout;
+    int nStatus = 0;
+    while (waitpid(m_pid, &nStatus, WNOHANG) == 0) {
+        if (Clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    m_pid = -1;
+    if (pStatus)
+        *pStatus = WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : 128 + WTERMSIG(nStatus);
+    return true;
 }
 
 bool Process::Running()
@@ -185,7 +210,87 @@ XSession::~XSession()
 {
     if (m_pDisplay)
         XCloseDisplay(m_pDisplay);
+    m_windowManager.Stop();
     m_server.Stop();
+}
+
+void XSession::StartWindowManager(const fs::path& home)
+{
+    std::vector<std::string> env = {"DISPLAY=" + m_strDisplay, "HOME=" + home.string(),
+                                    "XDG_CONFIG_HOME=" + (home / ".config").string()};
+    if (const char* value = std::getenv("PATH"))
+        env.push_back(std::string("PATH=") + value);
+    const fs::path log = home / "openbox.log";
+    m_windowManager.Start({"openbox", "--sm-disable"}, env, log);
+    // It runs once it puts a window that asks to be shown into a frame of its
+    // own; a window shown while it still starts may be left unshown.
+    const Window probe = XCreateSimpleWindow(m_pDisplay, DefaultRootWindow(m_pDisplay), 0, 0, 10, 10, 0, 0, 0);
+    XMapWindow(m_pDisplay, probe);
+    XSync(m_pDisplay, False);
+    const bool bRunning = WaitUntil([&] {
+        Window root, parent = 0, *pChildren = nullptr;
+        unsigned int nChildren = 0;
+        XWindowAttributes a;
+        const bool bFramed = XQueryTree(m_pDisplay, probe, &root, &parent, &pChildren, &nChildren) && parent != root &&
+                             XGetWindowAttributes(m_pDisplay, probe, &a) && a.map_state == IsViewable;
+        if (pChildren)
+            XFree(pChildren);
+        return bFramed || !m_windowManager.Running();
+    });
+    XDestroyWindow(m_pDisplay, probe);
+    XSync(m_pDisplay, False);
+    if (!bRunning || !m_windowManager.Running()) {
+        std::ifstream in(log);
+        const std::string said((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        throw std::runtime_error("openbox did not start (is the openbox package installed?): " + said);
+    }
+}
+
+Rect XSession::DecorationOf(XID window) const
+{
+    XWindowAttributes a;
+    const XID frame = TopLevelOf(window);
+    if (!frame || !XGetWindowAttributes(m_pDisplay, frame, &a))
+        return {};
+    return {a.x, a.y, a.width, a.height};
+}
+
+void XSession::ControlKey(unsigned long keysym)
+{
+    const KeyCode control = XKeysymToKeycode(m_pDisplay, XK_Control_L);
+    XTestFakeKeyEvent(m_pDisplay, control, True, CurrentTime);
+    XSync(m_pDisplay, False);
+    Key(keysym);
+    XTestFakeKeyEvent(m_pDisplay, control, False, CurrentTime);
+    XSync(m_pDisplay, False);
+}
+
+XID XSession::ClientOf(XID window) const
+{
+    const Atom state = XInternAtom(m_pDisplay, "WM_STATE", False);
+    const std::function<XID(XID)> search = [&](XID w) -> XID {
+        Atom type = None;
+        int nFormat;
+        unsigned long nItems, nAfter;
+        unsigned char* pData = nullptr;
+        XGetWindowProperty(m_pDisplay, w, state, 0, 0, False, AnyPropertyType, &type, &nFormat, &nItems, &nAfter,
+                           &pData);
+        if (pData)
+            XFree(pData);
+        if (type != None)
+            return w;
+        Window root, parent, *pChildren = nullptr;
+        unsigned int nChildren = 0;
+        XID found = 0;
+        if (XQueryTree(m_pDisplay, w, &root, &parent, &pChildren, &nChildren))
+            for (unsigned int i = 0; i < nChildren && !found; ++i)
+                found = search(pChildren[i]);
+        if (pChildren)
+            XFree(pChildren);
+        return found;
+    };
+    const XID client = search(window);
+    return client ? client : window;
 }
 
 void XSession::MoveTo(int x, int y)
@@ -338,8 +443,20 @@ std::vector<TopLevel> XSession::TopLevels() const
         XWindowAttributes a;
         if (!XGetWindowAttributes(m_pDisplay, pChildren[i], &a) || a.map_state != IsViewable)
             continue;
-        result.push_back(
-            {pChildren[i], NameOf(pChildren[i]), {a.x, a.y, a.width, a.height}, a.override_redirect != False});
+        XID window = pChildren[i];
+        // A window manager's frame has no name: the program's window is inside.
+        if (!a.override_redirect && NameOf(window).empty()) {
+            const XID client = ClientOf(window);
+            int x = 0, y = 0;
+            Window child;
+            if (client != window && XGetWindowAttributes(m_pDisplay, client, &a) &&
+                XTranslateCoordinates(m_pDisplay, client, DefaultRootWindow(m_pDisplay), 0, 0, &x, &y, &child)) {
+                window = client;
+                a.x = x;
+                a.y = y;
+            }
+        }
+        result.push_back({window, NameOf(window), {a.x, a.y, a.width, a.height}, a.override_redirect != False});
     }
     if (pChildren)
         XFree(pChildren);
@@ -368,7 +485,8 @@ XID XSession::FocusedTopLevel() const
     Window focus;
     int nRevert;
     XGetInputFocus(m_pDisplay, &focus, &nRevert);
-    return TopLevelOf(focus);
+    const XID top = TopLevelOf(focus);
+    return top && NameOf(top).empty() ? ClientOf(top) : top;
 }
 
 void XSession::Focus(XID window)

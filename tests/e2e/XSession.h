@@ -80,7 +80,13 @@ public:
     void Start(const std::vector<std::string>& argv, const std::vector<std::string>& env,
                const std::filesystem::path& log, int nKeepFd = -1);
     bool Running();
+    // SIGTERM, then SIGKILL after a while.
     void Stop();
+    // Sends the signal; true when there was a process to send it to.
+    bool Signal(int nSignal);
+    // Waits for the process to end, up to timeout; true with its exit status
+    // (or 128 + the signal that ended it) in *pStatus when it ended.
+    bool AwaitExit(std::chrono::milliseconds timeout, int* pStatus);
 
 private:
     int m_pid = -1;
@@ -130,16 +136,30 @@ public:
     // The window that window is transient for (its owner), or 0.
     XID OwnerOf(XID window) const;
 
+    // Starts openbox on the display and waits until it manages windows.
+    // Top-level windows are then those inside its frames: TopLevels() and
+    // FocusedTopLevel() name the program's windows, not the frames.
+    void StartWindowManager(const std::filesystem::path& home);
+    // The frame the window manager put around a window, in screen
+    // coordinates (the window's own rectangle without one).
+    Rect DecorationOf(XID window) const;
+    // Presses and releases the key with Ctrl held down.
+    void ControlKey(unsigned long keysym);
+
     Image Grab(Rect area) const;
     Image GrabScreen() const;
 
 private:
     std::string NameOf(XID window) const;
     XID TopLevelOf(XID window) const;
+    // The program's window inside a window manager's frame (the one with
+    // WM_STATE), or the window itself.
+    XID ClientOf(XID window) const;
 
     Display* m_pDisplay = nullptr;
     std::string m_strDisplay;
     Process m_server;
+    Process m_windowManager;
 };
 
 using Clock = std::chrono::steady_clock;
