@@ -72,6 +72,8 @@ void BM_TypeLetter(benchmark::State& state)
     TempDir dir;
     CPuzzleWnd& wnd = StartWithPuzzle(static_cast<int>(state.range(0)), dir, static_cast<int>(state.range(1)));
     CGridWnd& grid = wnd.GetGrid();
+    if (theApp.GetAutoSave() != (state.range(2) != 0) || theApp.GetProgressFolder().IsEmpty())
+        state.SkipWithError("the progress option or folder is not as asked");
 
     UINT nChar = 'B';
     for (auto _ : state) {
@@ -80,6 +82,8 @@ void BM_TypeLetter(benchmark::State& state)
         grid.UpdateWindow();
         nChar = nChar == 'Z' ? 'B' : nChar + 1;
         state.PauseTiming();
+        if (theApp.IsProgressPending() != (state.range(2) != 0))
+            state.SkipWithError("the save was not asked for as the option says");
         Testing::Tap(&grid, grid.GetSquareRect(0, 0).CenterPoint());
         state.ResumeTiming();
     }
