@@ -68,8 +68,12 @@ void CSolveHistory::Record(const CCrossWordPuzzle& puzzle, int nCol, int nRow)
 {
     if (!m_bOpen || nCol < 0 || nRow < 0 || nCol >= puzzle.m_nWidth || nRow >= puzzle.m_nHeight)
         return;
-    const CSquare square = puzzle.GetSquare(nCol, nRow);
     const auto nIndex = static_cast<std::uint32_t>(static_cast<std::uint64_t>(nRow) * puzzle.m_nWidth + nCol);
+    // Read in place: a copy of every square would cost Clear Puzzle dearly.
+    const std::vector<CSquare>& squares = puzzle.GetSquares();
+    if (nIndex >= squares.size())
+        return;
+    const CSquare& square = squares[nIndex];
     m_open.entries.push_back({nIndex, square.m_chLetter, FlagsOf(square)});
     if (!square.m_strRebusEntry.empty())
         m_open.rebus[nIndex] = square.m_strRebusEntry;
