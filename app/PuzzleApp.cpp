@@ -295,13 +295,10 @@ void CPuzzleApp::OpenSolutionFile(const CString& strPath)
 
 void CPuzzleApp::SetAutoSave(BOOL bAutoSave)
 {
+    // The changes made while it was on are kept; nothing after.
+    if (!bAutoSave)
+        SaveProgress();
     m_bAutoSave = bAutoSave ? TRUE : FALSE;
-    if (!m_bAutoSave) {
-        // Off means nothing more is written.
-        if (m_bProgressPending && m_pMainWnd)
-            m_pMainWnd->KillTimer(kProgressTimer);
-        m_bProgressPending = FALSE;
-    }
 }
 
 void CPuzzleApp::SolveChanged()

@@ -123,13 +123,17 @@ TEST_F(AutosaveTest, TheOptionTurnsSavingAndRestoringOffAndIsStoredBesideTheOthe
     EXPECT_EQ(Stored(u"options", u"autosave"), 1);
     LoadPuzzle(PuzzleFileWriter(kHeart));
     Type(u"HE");
-    ASSERT_TRUE(AwaitSave());
+    // Turned off, it still keeps what was done while it was on.
+    ASSERT_TRUE(theApp.IsProgressPending());
+    SetOption(false);
+    EXPECT_FALSE(theApp.IsProgressPending());
     const fs::path entry = Entry();
+    ASSERT_TRUE(fs::is_regular_file(entry));
     const std::string kept = TempDir::Read(entry);
 
-    SetOption(false);
     EXPECT_EQ(Stored(u"options", u"autosave"), 0);
     EXPECT_FALSE(theApp.GetAutoSave());
+    Testing::Tap(&Grid(), Grid().GetSquareRect(2, 0).CenterPoint());
     Type(u"A");
     EXPECT_FALSE(theApp.IsProgressPending());
     Testing::RunUntil([] { return false; }, 2 * CPuzzleApp::kProgressDelay);
