@@ -10,6 +10,8 @@
 #include "res/resource.h"
 #include "window/PuzzleWnd.h"
 
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 CPuzzleApp theApp;
@@ -28,9 +30,9 @@ CString SlotName(int i)
 }
 
 // Runs a file dialog; an empty result means it was cancelled.
-CString AskForFile(BOOL bOpen, LPCTSTR lpszExt, LPCTSTR lpszFilter, DWORD dwFlags = 0)
+CString AskForFile(BOOL bOpen, LPCTSTR lpszExt, LPCTSTR lpszFilter, DWORD dwFlags = 0, LPCTSTR lpszFileName = nullptr)
 {
-    CFileDialog dlg(bOpen, lpszExt, nullptr, dwFlags, lpszFilter, nullptr);
+    CFileDialog dlg(bOpen, lpszExt, lpszFileName, dwFlags, lpszFilter, nullptr);
     if (dlg.DoModal() != IDOK)
         return CString();
     return dlg.GetPathName();
@@ -45,6 +47,12 @@ bool HasExtension(const CString& strPath, LPCTSTR lpszExtension)
     CString strEnd = strPath.Right(strExtension.GetLength());
     strEnd.MakeLower();
     return strEnd == strExtension;
+}
+
+// The folder part of a path, with its last separator; empty for a bare name.
+CString FolderOf(const CString& strPath)
+{
+    return CString(strPath.substr(0, strPath.size() - CAboutPuzzleDlg::FileNameOf(strPath).size()));
 }
 
 }  // namespace
@@ -111,6 +119,7 @@ int CPuzzleApp::ExitInstance()
     SaveProgress();
     DeletePuzzle();
     m_strSolutionFile.clear();
+    m_strSolutionFolder.clear();
     m_strStartPuzzle.clear();
     m_strStartSolution.clear();
     return CWinApp::ExitInstance();
@@ -149,7 +158,9 @@ void CPuzzleApp::LoadSettings()
     // The grid keeps a colour's low 24 bits.
     for (int i = 0; i < NUM_GRID_COLORS; ++i) {
         const DWORD color = GetProfileInt(SECTION_COLOR, SlotName(i).c_str(), static_cast<int>(kNoColor));
-        if (color != kNoColor)
+        // Only what the Colors dialog can produce is a colour; otherwise the
+        // slot keeps its own, which is what gets written back.
+        if ((color & ~COLOR_BITS) == 0)
             wndGrid.SetColor(i, color);
     }
 
@@ -198,7 +209,8 @@ void CPuzzleApp::OnUpdatePuzzleLoaded(CCmdUI* pCmdUI)
 void CPuzzleApp::OnLoadPuzzle()
 {
     const CString strPath = AskForFile(TRUE, u"puz", kPuzzleFilter);
-    if (!strPath.IsEmpty())
+    // A solution file is no puzzle file, whatever its name.
+    if (!strPath.IsEmpty() && !OpenedAsSolution(strPath))
         OpenPuzzleFile(strPath);
 }
 
@@ -226,6 +238,29 @@ void CPuzzleApp::OpenPuzzleFile(const CString& strPath)
         AfxMessageBox(strError.c_str(), MB_OK | MB_ICONSTOP);
 }
 
+BOOL CPuzzleApp::OpenedAsSolution(const CString& strPath)
+{
+    std::u16string strPuzzle, strInner;
+    if (!CCrossWordPuzzle::IsSolutionFile(strPath, strPuzzle))
+        return FALSE;
+    // The puzzle it names, while that is still there and a puzzle file.
+    std::error_code ec;
+    bool bThere = false;
+    try {
+        bThere = !strPuzzle.empty() && std::filesystem::is_regular_file(std::filesystem::path(strPuzzle), ec);
+    } catch (const std::exception&) {
+        bThere = false;  // a name this system cannot have
+    }
+    if (!bThere || CCrossWordPuzzle::IsSolutionFile(strPuzzle, strInner)) {
+        AfxMessageBox(FormatText(u"%s is a solution file; open its puzzle first.", strPath), MB_OK | MB_ICONSTOP);
+        return TRUE;
+    }
+    OpenPuzzleFile(strPuzzle);
+    if (m_pPuzzle)
+        OpenSolutionFile(strPath);
+    return TRUE;
+}
+
 void CPuzzleApp::ShowPuzzleTitle()
 {
     CString strTitle;
@@ -241,7 +276,7 @@ void CPuzzleApp::ShowPuzzleTitle()
 
 void CPuzzleApp::OpenFiles(const CString& strPuzzle, const CString& strSolution)
 {
-    if (!strPuzzle.IsEmpty())
+    if (!strPuzzle.IsEmpty() && !OpenedAsSolution(strPuzzle))
         OpenPuzzleFile(strPuzzle);
     if (!strSolution.IsEmpty() && m_pPuzzle)
         OpenSolutionFile(strSolution);
@@ -255,12 +290,19 @@ void CPuzzleApp::OpenDroppedFiles(const std::vector<CString>& files)
     CString strPuzzle;
     CString strSolution;
     for (const CString& strFile : files) {
-        if (strPuzzle.IsEmpty() && HasExtension(strFile, u".puz"))
+        std::u16string strNamed;
+        if (CCrossWordPuzzle::IsSolutionFile(strFile, strNamed)) {
+            if (strSolution.IsEmpty())
+                strSolution = strFile;
+        } else if (strPuzzle.IsEmpty() && HasExtension(strFile, u".puz")) {
             strPuzzle = strFile;
-        else if (strSolution.IsEmpty() && HasExtension(strFile, u".sol"))
-            strSolution = strFile;
+        }
     }
-    OpenFiles(strPuzzle, strSolution);
+    // A solution alone, with no puzzle to take it: it opens its own puzzle.
+    if (strPuzzle.IsEmpty() && !strSolution.IsEmpty() && !m_pPuzzle)
+        OpenFiles(strSolution, CString());
+    else
+        OpenFiles(strPuzzle, strSolution);
 }
 
 void CPuzzleApp::OnSaveSolution()
@@ -271,20 +313,44 @@ void CPuzzleApp::OnSaveSolution()
         m_pPuzzle->SaveSolution(m_strSolutionFile);
 }
 
+CString CPuzzleApp::ProposedSolutionFile() const
+{
+    const CString strPuzzle = m_pPuzzle ? CString(m_pPuzzle->m_strFileName) : CString();
+    CString strName = CAboutPuzzleDlg::FileNameOf(strPuzzle);
+    const size_t nDot = strName.rfind(u'.');
+    if (nDot != CString::npos && nDot > 0)
+        strName = strName.Left(static_cast<int>(nDot));
+    if (strName.IsEmpty())
+        return CString();
+    CString strFolder = FolderOf(strPuzzle);
+    // A puzzle deleted with its folder, or one in a folder of someone else's.
+    if (strFolder.IsEmpty() || !IsWritableFolder(strFolder.c_str()))
+        strFolder = m_strSolutionFolder;
+    return strFolder + strName + u".sol";
+}
+
 void CPuzzleApp::OnSaveSolutionAs()
 {
-    const CString strPath = AskForFile(FALSE, u"sol", kSolutionFilter, OFN_OVERWRITEPROMPT);
+    const CString strProposed = ProposedSolutionFile();
+    const CString strPath = AskForFile(FALSE, u"sol", kSolutionFilter, OFN_OVERWRITEPROMPT,
+                                       strProposed.IsEmpty() ? nullptr : strProposed.c_str());
     if (strPath.IsEmpty())
         return;
-    m_strSolutionFile = strPath;
-    m_pPuzzle->SaveSolution(m_strSolutionFile);
+    // Only a path that took the solution is kept: Save Solution must not go
+    // on writing where it failed.
+    if (m_pPuzzle->SaveSolution(strPath)) {
+        m_strSolutionFile = strPath;
+        m_strSolutionFolder = FolderOf(strPath);
+    }
 }
 
 void CPuzzleApp::OnLoadSolution()
 {
     const CString strPath = AskForFile(TRUE, u"sol", kSolutionFilter);
-    if (!strPath.IsEmpty())
-        OpenSolutionFile(strPath);
+    if (strPath.IsEmpty())
+        return;
+    m_strSolutionFolder = FolderOf(strPath);
+    OpenSolutionFile(strPath);
 }
 
 void CPuzzleApp::OpenSolutionFile(const CString& strPath)
@@ -340,7 +406,8 @@ void CPuzzleApp::CheckSolved()
 {
     if (!m_pPuzzle || !m_pPuzzle->IsSolved())
         return;
-    if (AfxMessageBox(IDS_SOLVED_DELETE, MB_YESNO | MB_ICONQUESTION) == IDYES) {
+    // Return (and Escape) keep the file: deleting it is the step that cannot be undone.
+    if (AfxMessageBox(IDS_SOLVED_DELETE, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
         if (!DeleteFile(m_pPuzzle->m_strFileName.c_str())) {
             AfxMessageBox(FormatText(u"Cannot delete puzzle file '%s'", m_pPuzzle->m_strFileName), MB_OK | MB_ICONSTOP);
         }

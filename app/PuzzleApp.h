@@ -33,17 +33,23 @@ public:
     void OpenPuzzleFile(const CString& strPath);
     void OpenSolutionFile(const CString& strPath);
     // Files that come without a dialog (the command line, a drop): the puzzle,
-    // when there is one, then the solution, when a puzzle is loaded.
+    // when there is one, then the solution, when a puzzle is loaded. A
+    // solution file in the puzzle's place opens the puzzle it was saved for.
     void OpenFiles(const CString& strPuzzle, const CString& strSolution);
-    // Dropped files: the first "*.puz" and the first "*.sol" among them.
+    // Dropped files: the first solution file (known by its content) and the
+    // first other "*.puz" among them.
     void OpenDroppedFiles(const std::vector<CString>& files);
 
     // The files of the command line, opened once the program has started.
     void SetStartFiles(const CString& strPuzzle, const CString& strSolution);
 
     CCrossWordPuzzle* GetPuzzle() const { return m_pPuzzle; }
-    // Where Save Solution writes; empty until Save Solution As chose a file.
+    // Where Save Solution writes; empty until Save Solution As saved a file.
     const CString& GetSolutionFile() const { return m_strSolutionFile; }
+    // What the Save Solution As dialog proposes: "<puzzle name>.sol" in the
+    // puzzle's folder or, where that cannot take it, the last folder a
+    // solution was saved to or loaded from.
+    CString ProposedSolutionFile() const;
 
     // CSolveHost
     int GetSolveMode() const override { return m_nSolveMode; }
@@ -93,6 +99,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // TRUE when the path is a solution file, which is then dealt with: its
+    // puzzle opened and the solution loaded, or the user told why not.
+    BOOL OpenedAsSolution(const CString& strPath);
     void DeletePuzzle();
     void ShowPuzzleTitle();
     void SetAutoSave(BOOL bAutoSave);
@@ -102,6 +111,7 @@ private:
     CCrossWordPuzzle* m_pPuzzle = nullptr;
     int m_nSolveMode = SETTING_SOLVE_MODE.nDefault;
     CString m_strSolutionFile;
+    CString m_strSolutionFolder;  // of the last solution saved or loaded
     CString m_strStartPuzzle;
     CString m_strStartSolution;
     BOOL m_bAutoSave = SETTING_AUTOSAVE.nDefault;

@@ -94,6 +94,10 @@ public:
     BOOL LoadPlayerState(CArchive& ar, std::vector<CSquare>& squares, std::u16string& strPuzzlePath) const;
     // Takes the player's part of every square from a grid of this size.
     void SetPlayerState(const std::vector<CSquare>& squares);
+    // Whether the file is a solution file, by its content alone: its size
+    // fields, the path and exactly one record for each square. strPuzzlePath
+    // then holds the path of the puzzle it was saved for.
+    static BOOL IsSolutionFile(const std::u16string& strPath, std::u16string& strPuzzlePath);
 
     std::u16string m_strFileName;
     std::u16string m_strTitle;

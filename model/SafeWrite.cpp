@@ -58,6 +58,22 @@ fs::path TemporaryNameBeside(const fs::path& target)
     return target.parent_path() / fs::path(strName + kTempSuffix);
 }
 
+// Whether a file name is one this writer gives its temporaries.
+bool IsTemporaryName(const std::u16string& strName)
+{
+    const std::u16string strPrefix = kTempPrefix, strSuffix = kTempSuffix;
+    if (strName.size() != strPrefix.size() + kTempDigits + strSuffix.size() ||
+        strName.compare(0, strPrefix.size(), strPrefix) != 0 ||
+        strName.compare(strName.size() - strSuffix.size(), strSuffix.size(), strSuffix) != 0)
+        return false;
+    for (std::size_t i = strPrefix.size(); i < strPrefix.size() + kTempDigits; ++i) {
+        const char16_t ch = strName[i];
+        if (!((ch >= u'0' && ch <= u'9') || (ch >= u'a' && ch <= u'f')))
+            return false;
+    }
+    return true;
+}
+
 // Once a run for each folder: a save killed midway can only have been one of
 // an earlier run (or of another program's run, hence the age).
 void RemoveStaleTemporaries(const fs::path& folder)
@@ -108,21 +124,6 @@ std::u16string RefuseTarget(const fs::path& target, const std::u16string& strPat
 }
 
 }  // namespace
-
-bool IsTemporaryName(const std::u16string& strName)
-{
-    const std::u16string strPrefix = kTempPrefix, strSuffix = kTempSuffix;
-    if (strName.size() != strPrefix.size() + kTempDigits + strSuffix.size() ||
-        strName.compare(0, strPrefix.size(), strPrefix) != 0 ||
-        strName.compare(strName.size() - strSuffix.size(), strSuffix.size(), strSuffix) != 0)
-        return false;
-    for (std::size_t i = strPrefix.size(); i < strPrefix.size() + kTempDigits; ++i) {
-        const char16_t ch = strName[i];
-        if (!((ch >= u'0' && ch <= u'9') || (ch >= u'a' && ch <= u'f')))
-            return false;
-    }
-    return true;
-}
 
 BOOL WriteFileSafely(const std::u16string& strPath, const std::function<void(CFile&)>& write, std::u16string& strError)
 {

@@ -20,6 +20,3 @@
 // renamed. Temporaries that earlier saves into the same folder left behind
 // (the program was killed midway) are removed first.
 BOOL WriteFileSafely(const std::u16string& strPath, const std::function<void(CFile&)>& write, std::u16string& strError);
-
-// Whether a file name is one this writer gives its temporaries.
-bool IsTemporaryName(const std::u16string& strName);

@@ -128,3 +128,32 @@ BOOL CCrossWordPuzzle::LoadSolution(const std::u16string& strPath)
     }
     return TRUE;
 }
+
+BOOL CCrossWordPuzzle::IsSolutionFile(const std::u16string& strPath, std::u16string& strPuzzlePath)
+{
+    CFile file;
+    if (!file.Open(strPath, CFile::modeRead | CFile::typeBinary) || file.GetLength() > kMaxInputFileBytes)
+        return FALSE;
+    try {
+        CArchive ar(&file, CArchive::load, kArchiveBuffer);
+        LONG nWidth, nHeight;
+        DWORD dwChecksum;
+        std::u16string strFound;
+        ar >> nWidth >> nHeight >> dwChecksum >> strFound;
+        // The grids a puzzle file can hold, and a record for every square.
+        if (nWidth < 1 || nWidth > 255 || nHeight < 1 || nHeight > 255 ||
+            ar.GetRemaining() != 6ULL * static_cast<ULONGLONG>(nWidth) * static_cast<ULONGLONG>(nHeight))
+            return FALSE;
+        for (LONG i = 0; i < nWidth * nHeight; ++i) {
+            LONG nFilled;
+            WORD wLetter;
+            ar >> nFilled >> wLetter;
+            if (nFilled != 0 && nFilled != 1)
+                return FALSE;
+        }
+        strPuzzlePath = strFound;
+        return TRUE;
+    } catch (const CException&) {
+        return FALSE;
+    }
+}

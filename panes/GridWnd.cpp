@@ -267,7 +267,10 @@ void CGridWnd::DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORRE
     if (square.m_bFilled) {
         if (square.IsIncorrect())
             pDC->SetTextColor(crForeIncorrect);
-        const std::u16string* pRebus = square.m_bShown ? m_pPuzzle->GetRebus(square) : nullptr;
+        // The player's own rebus entry, or the whole answer that Show gave.
+        const std::u16string* pRebus = !square.m_strRebusEntry.empty() ? &square.m_strRebusEntry
+                                       : square.m_bShown               ? m_pPuzzle->GetRebus(square)
+                                                                       : nullptr;
         if (pRebus != nullptr) {
             DrawRebus(pDC, rc, *pRebus);
         } else {

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPixmapCache>
 
 #include <optional>
 #include <vector>
@@ -66,9 +67,16 @@ std::optional<QString> AskNative(const FileDialogRequest& request, QWidget* pPar
         dlg.setDefaultSuffix(ToQString(request.strDefExt));
     if (!request.strFileName.empty())
         dlg.selectFile(ToQString(request.strFileName));
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+    const bool bAccepted = dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty();
+    const QString chosen = bAccepted ? dlg.selectedFiles().first() : QString();
+    // Each dialog makes its icons anew, and every new icon puts its pixmaps
+    // into the process's pixmap cache under a key of its own: about 16 KB
+    // more for each use, kept until the cache is full (10 MB). Nothing else
+    // here draws from that cache.
+    QPixmapCache::clear();
+    if (!bAccepted)
         return std::nullopt;
-    return dlg.selectedFiles().first();
+    return chosen;
 }
 
 }  // namespace
@@ -141,4 +149,12 @@ BOOL DeleteFile(LPCTSTR lpFileName)
     if (!lpFileName || !*lpFileName)
         return FALSE;
     return QFile::remove(ToQString(lpFileName)) ? TRUE : FALSE;
+}
+
+BOOL IsWritableFolder(LPCTSTR lpszFolder)
+{
+    if (!lpszFolder || !*lpszFolder)
+        return FALSE;
+    const QFileInfo info(ToQString(lpszFolder));
+    return info.isDir() && info.isWritable() ? TRUE : FALSE;
 }

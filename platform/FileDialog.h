@@ -46,3 +46,6 @@ private:
 
 // Deletes a file; FALSE when it could not be deleted (absent, a folder, no right to).
 BOOL DeleteFile(LPCTSTR lpFileName);
+
+// Whether the folder is there and the user may make files in it.
+BOOL IsWritableFolder(LPCTSTR lpszFolder);

@@ -10,7 +10,9 @@
 #include <QVariant>
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 namespace {
 
@@ -62,6 +64,33 @@ QString Key(const QString& strSection, const QString& strEntry)
     return strSection + u'/' + strEntry;
 }
 
+// The files the store reads: the one file of a folder the hooks name, else
+// the user's and the system's files of the application and of the
+// organisation (none on Windows, where the store is the registry).
+QStringList ProfileFiles(const QString& strFolder, const QString& strOrganisation, const QString& strApplication)
+{
+    if (!strFolder.isEmpty())
+        return {QDir(strFolder).filePath(strOrganisation + u'/' + strApplication + QStringLiteral(".ini"))};
+    QStringList files;
+#ifndef Q_OS_WIN
+    for (const QString& strDir : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+        files << QDir(strDir).filePath(strOrganisation + u'/' + strApplication + QStringLiteral(".conf"))
+              << QDir(strDir).filePath(strOrganisation + QStringLiteral(".conf"));
+    }
+#endif
+    return files;
+}
+
+// A pipe or a device in the place of one of those files would hold the
+// program at its first read, with the window black and deaf to the user.
+bool IsRegularOrAbsent(const QString& strFile)
+{
+    std::error_code ec;
+    const std::filesystem::file_status status =
+        std::filesystem::status(std::filesystem::path(strFile.toStdU16String()), ec);
+    return !std::filesystem::exists(status) || std::filesystem::is_regular_file(status);
+}
+
 }  // namespace
 
 namespace shell {
@@ -72,6 +101,9 @@ std::unique_ptr<QSettings> OpenProfile()
     ProfileNames(strOrganisation, strApplication);
     PlatformHooks* pHooks = PlatformHooks::Installed();
     const QString strFolder = pHooks ? ToQString(pHooks->SettingsFolder()) : QString();
+    for (const QString& strFile : ProfileFiles(strFolder, strOrganisation, strApplication))
+        if (!IsRegularOrAbsent(strFile))
+            return nullptr;
     if (!strFolder.isEmpty())
         return std::make_unique<QSettings>(
             QDir(strFolder).filePath(strOrganisation + u'/' + strApplication + QStringLiteral(".ini")),
@@ -100,13 +132,14 @@ QString DataFolder()
 
 UINT ReadProfileInt(const QString& strSection, const QString& strEntry, UINT nDefault)
 {
-    return ParseValue(OpenProfile()->value(Key(strSection, strEntry))).value_or(nDefault);
+    const std::unique_ptr<QSettings> pSettings = OpenProfile();
+    return pSettings ? ParseValue(pSettings->value(Key(strSection, strEntry))).value_or(nDefault) : nDefault;
 }
 
 BOOL WriteProfileInt(const QString& strSection, const QString& strEntry, int nValue)
 {
     std::unique_ptr<QSettings> pSettings = OpenProfile();
-    if (!pSettings->isWritable())
+    if (!pSettings || !pSettings->isWritable())
         return FALSE;
     pSettings->setValue(Key(strSection, strEntry), nValue);
     pSettings->sync();

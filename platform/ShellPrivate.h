@@ -45,7 +45,9 @@ QImage ImageFromResource(const ImageResource& image);
 // The profile store of the application: the folder the installed hooks name,
 // else the user's (the registry on Windows, an INI file elsewhere).
 // Organisation and application name the store is keyed by come from the
-// application object (SetRegistryKey, m_pszAppName).
+// application object (SetRegistryKey, m_pszAppName). Null when one of the
+// store's files is not a regular file (a pipe, a device): nothing is read
+// from or written to it then.
 std::unique_ptr<QSettings> OpenProfile();
 
 // A stored 32-bit value, or nDefault when it is absent or not a 32-bit number.

@@ -22,6 +22,7 @@ void ShowSquare(CSquare& square)
     square.m_chLetter = square.m_chSolution;
     square.m_bFilled = TRUE;
     square.m_bShown = TRUE;
+    square.m_strRebusEntry.clear();
 }
 
 void ClearSquare(CSquare& square)
@@ -29,6 +30,7 @@ void ClearSquare(CSquare& square)
     square.m_chLetter = u' ';
     square.m_bFilled = FALSE;
     square.m_bShown = FALSE;
+    square.m_strRebusEntry.clear();
 }
 
 }  // namespace
@@ -194,6 +196,7 @@ void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
             square.m_bFilled = TRUE;
             square.m_bChecked = bCheck;
             square.m_bShown = FALSE;
+            square.m_strRebusEntry.clear();
         });
     });
     grid.AdvanceCursor();

@@ -154,6 +154,8 @@ void TemporarySettings::WriteRaw(const std::u16string& strSection, const std::u1
     if (g_pSettings != m_pState.get())
         return;
     std::unique_ptr<QSettings> pSettings = shell::OpenProfile();
+    if (!pSettings)
+        return;
     pSettings->setValue(ToQString(strSection) + u'/' + ToQString(strEntry), ToQString(strValue));
     pSettings->sync();
 }

@@ -299,7 +299,9 @@ void TrellisTest::Choose(const std::string& item)
     Click(14, 9);
     int nPopupX = -1;
     const auto popupRightOf = [&](int x) {
-        const TopLevel* p = FindPopup(m_pX->TopLevels());
+        // The pointer points into the list, which has to outlive it.
+        const std::vector<TopLevel> windows = m_pX->TopLevels();
+        const TopLevel* p = FindPopup(windows);
         if (p && p->rect.x > x)
             nPopupX = p->rect.x;
         return p && p->rect.x > x;
@@ -399,6 +401,25 @@ fs::path TrellisTest::LoadFive(const std::string& name)
 XID TrellisTest::AwaitMessageBox()
 {
     return AwaitDialog("trellis");
+}
+
+bool TrellisTest::AwaitStopIcon(XID box)
+{
+    Rect rect;
+    for (const TopLevel& w : m_pX->TopLevels())
+        if (w.id == box)
+            rect = w.rect;
+    return WaitUntil([&] {
+        return m_pX->Grab(rect).Count({0, 0, rect.w, rect.h}, [](Rgb c) { return c.r > 180 && c.g < 80 && c.b < 80; }) >
+               20;
+    });
+}
+
+bool TrellisTest::AwaitNoPuzzle()
+{
+    return Await([&](const Image& s) {
+        return s.Count({0, PanePoint(0), kPaneWidth, kHostHeight}, [](Rgb c) { return c != kWhite; }) == 0;
+    });
 }
 
 fs::path TrellisTest::WritePuzzle(const std::string& name, const std::vector<std::string>& rows)

@@ -112,6 +112,10 @@ protected:
     std::filesystem::path LoadFive(const std::string& name = "five.puz");
     // A message box of the program (titled "trellis", not the frame), or 0.
     XID AwaitMessageBox();
+    // Whether the box comes to show the stop icon (it is mapped before it is painted).
+    bool AwaitStopIcon(XID box);
+    // Whether the grid's pane comes to be all white: no puzzle shown.
+    bool AwaitNoPuzzle();
 
     // --- Files.
     // Writes a puzzle file from rows ('#' black) into the temporary folder.

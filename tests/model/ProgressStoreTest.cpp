@@ -166,18 +166,6 @@ TEST_F(ProgressStore, EntryStartsWithTheSolutionFileBytes)
               "RUSR" + Le32(4 + 2 + 6) + Le32(12) + std::string("\x03\0U\0S\0E\0", 8));
 }
 
-TEST_F(ProgressStore, StoredProgressWinsOverWhatThePuzzleHolds)
-{
-    ASSERT_TRUE(store.Save(*puzzle));
-    auto copy = Fresh();
-    SetLetter(*copy, 3, 3, u'I');  // not in the entry: emptied
-    Mark(*copy, 3, 3, TRUE, TRUE, TRUE);
-    ASSERT_TRUE(store.Restore(*copy));
-    EXPECT_EQ(FullState(*copy), FullState(*puzzle));
-    EXPECT_FALSE(copy->IsFilled(3, 3));
-    EXPECT_FALSE(copy->GetSquare(3, 3).m_bChecked);
-}
-
 TEST_F(ProgressStore, NothingStoredChangesNothing)
 {
     const std::u16string before = FullState(*puzzle);

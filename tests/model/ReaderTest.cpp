@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -184,6 +189,21 @@ TEST(Reader, UnopenablePathsNameThePathAndWhy)
         EXPECT_EQ(p.m_strFileName, u"");
     }
 }
+
+#ifndef _WIN32
+TEST(Reader, AFileWithoutTheRightToReadItSaysSo)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "every file can be read with root's rights";
+    TempDir dir;
+    const std::u16string path = dir.Write(std::string("locked.puz"), PuzzleFileWriter({"AB"}).Bytes());
+    std::filesystem::permissions(dir.File("locked.puz"), std::filesystem::perms::none);
+    CCrossWordPuzzle p;
+    std::u16string error;
+    EXPECT_FALSE(p.LoadPuzzle(path, error));
+    EXPECT_EQ(error, u"cannot open file '" + path + u"' for reading: Permission denied");
+}
+#endif
 
 TEST(Reader, NonAsciiFileNamesOpen)
 {

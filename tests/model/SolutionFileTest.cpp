@@ -221,3 +221,33 @@ TEST_F(SolutionFile, WriteFailureKeepsTheOldFile)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);
 }
 #endif
+
+// By content alone: what Save Solution wrote is one, under any name; a puzzle
+// file, a cut or lengthened solution file, or a file of other bytes is not.
+TEST_F(SolutionFile, SolutionFilesAreKnownByTheirContent)
+{
+    puzzle->m_strFileName = u"/puzzles/a.puz";
+    const std::u16string path = Save("looks-like.puz");
+    std::u16string strPuzzle;
+    EXPECT_TRUE(CCrossWordPuzzle::IsSolutionFile(path, strPuzzle));
+    EXPECT_EQ(strPuzzle, u"/puzzles/a.puz");
+
+    const std::string good = TempDir::Read(fs::path(path));
+    const std::string others[] = {
+        PuzzleFileWriter(Rows15()).Bytes(),
+        good.substr(0, good.size() - 1),
+        good + '\0',
+        good.substr(0, good.size() - 6) + std::string("\x02\0\0\0O\0", 6),
+        Le32(0) + Le32(0) + Le32(0) + std::string("\xFF\xFE\xFF\0", 4),  // no squares
+        Le32(256) + Le32(1) + Le32(0) + std::string("\xFF\xFE\xFF\0", 4) + std::string(6 * 256, '\0'),  // too wide
+        "\x89PNG\r\n\x1A\n" + std::string(100, 'x'),
+        "",
+    };
+    for (const std::string& bytes : others) {
+        strPuzzle = u"unchanged";
+        EXPECT_FALSE(CCrossWordPuzzle::IsSolutionFile(dir.Write(std::string("other.sol"), bytes), strPuzzle));
+        EXPECT_EQ(strPuzzle, u"unchanged");
+    }
+    EXPECT_FALSE(CCrossWordPuzzle::IsSolutionFile(ModelPath(dir.File("missing.sol")), strPuzzle));
+    EXPECT_TRUE(sink.m_messages.empty());
+}

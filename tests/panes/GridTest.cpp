@@ -360,5 +360,22 @@ TEST_F(GridTest, AShownRebusSquareShowsItsWholeAnswerShrunkToFit)
     }
 }
 
+// A rebus the player entered (kept in a puzzle file) is drawn whole, with or
+// without an answer of its own, and shown or not.
+TEST_F(GridTest, ThePlayersRebusEntryIsDrawnWhole)
+{
+    Show({"SEAS", "T#.T", "WA.."});
+    Put(3, 0, u'S', FALSE);
+    CSquare entered = m_pPuzzle->GetSquare(0, 0);
+    entered.m_chLetter = u'S';
+    entered.m_bFilled = TRUE;
+    entered.m_strRebusEntry = u"STAR";
+    m_pPuzzle->SetSquare(0, 0, entered);
+    Repaint();
+    const CRect whole = InkBox(0, 0, kSlots[GRID_FOREGROUND_SELECTED_WORD]);
+    const CRect single = InkBox(3, 0, kSlots[GRID_FOREGROUND_SELECTED_WORD]);
+    EXPECT_GT(whole.Width(), single.Width() + 4);
+}
+
 }  // namespace
 }  // namespace trellis::test

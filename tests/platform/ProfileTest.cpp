@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <climits>
 #include <filesystem>
 #include <string>
@@ -72,6 +76,20 @@ TEST_F(ProfileTest, UnreadableStoredValuesGiveTheDefault)
         EXPECT_EQ(m_app.GetProfileInt(u"options", u"square", 20), nExpected) << fs::path(pszValue).u8string();
     }
 }
+
+#ifndef _WIN32
+// A pipe in the settings file's place: defaults at once, writes refused, and
+// the pipe left as it is (an open of it would wait for a writer forever).
+TEST_F(ProfileTest, APipeInPlaceOfTheStoreGivesDefaultsWithoutWaiting)
+{
+    const fs::path folder = fs::path(m_settings.Folder()) / "Quillon Software";
+    fs::create_directories(folder);
+    ASSERT_EQ(mkfifo((folder / "trellis.ini").c_str(), 0600), 0);
+    EXPECT_EQ(m_app.GetProfileInt(u"options", u"square", 20), 20u);
+    EXPECT_FALSE(m_app.WriteProfileInt(u"options", u"square", 30));
+    EXPECT_TRUE(fs::is_fifo(folder / "trellis.ini"));
+}
+#endif
 
 TEST(ProfileIsolation, EachTemporaryStoreStartsEmptyInItsOwnFolder)
 {
