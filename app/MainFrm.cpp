@@ -16,6 +16,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_VIEW_CLUE_LISTS, OnUpdateViewClueLists)
     ON_NOTIFY(SPN_DRAG, IDC_SPLITTER, OnSplitterDrag)
     ON_WM_DROPFILES()
+    ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame() = default;
@@ -284,4 +285,10 @@ void CMainFrame::OnDropFiles(HDROP hDropInfo)
     }
     DragFinish(hDropInfo);
     theApp.OpenDroppedFiles(files);
+}
+
+void CMainFrame::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == CPuzzleApp::kProgressTimer)
+        theApp.OnProgressTimer();
 }

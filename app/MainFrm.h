@@ -60,6 +60,7 @@ protected:
     afx_msg void OnUpdateViewClueLists(CCmdUI* pCmdUI);
     afx_msg void OnSplitterDrag(NMHDR* pNotifyStruct, LRESULT* pResult);
     afx_msg void OnDropFiles(HDROP hDropInfo);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
 
     DECLARE_MESSAGE_MAP()
 

@@ -21,6 +21,7 @@ void COptionsDlg::DoDataExchange(CDataExchange* pDX)
     DDV_MinMaxInt(pDX, m_nSquareSize, SETTING_SQUARE_SIZE.nMin, SETTING_SQUARE_SIZE.nMax);
     DDX_Check(pDX, IDC_NUMBERS, m_bNumbers);
     DDX_Check(pDX, IDC_INPUT_WINDOW, m_bInputWindow);
+    DDX_Check(pDX, IDC_AUTOSAVE, m_bAutoSave);
 }
 
 BOOL COptionsDlg::OnInitDialog()

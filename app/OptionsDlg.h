@@ -6,7 +6,8 @@
 #include "platform/Platform.h"
 #include "res/resource.h"
 
-// Square size, solve mode, clue numbers, input pane and clue bar height.
+// Square size, solve mode, clue numbers, input pane, clue bar height and
+// whether progress is saved automatically.
 class COptionsDlg : public CDialog {
 public:
     explicit COptionsDlg(CWnd* pParent = nullptr);
@@ -17,6 +18,7 @@ public:
     int m_nSquareSize = 0;
     int m_bNumbers = 0;
     int m_bInputWindow = 0;
+    int m_bAutoSave = SETTING_AUTOSAVE.nDefault;
     // The caller fills these two; the radio buttons show them.
     int m_nSolveMode = SETTING_SOLVE_MODE.nDefault;
     int m_nClueHeight = SETTING_CLUE_HEIGHT.nDefault;

@@ -5,6 +5,7 @@
 #include "app/MainFrm.h"
 #include "model/CrossWordPuzzle.h"
 #include "model/Format.h"
+#include "model/ProgressStore.h"
 #include "res/Resources.h"
 #include "res/resource.h"
 #include "window/PuzzleWnd.h"
@@ -95,6 +96,12 @@ BOOL CPuzzleApp::InitInstance()
 {
     SetRegistryKey(u"Quillon Software");
     SetMessageSink(this);
+    m_bProgressFailureShown = FALSE;
+    const CString strData = GetDataFolder();
+    m_strProgressFolder = strData.IsEmpty() ? CString() : strData + u"/progress";
+    m_pProgress.reset();
+    if (!m_strProgressFolder.IsEmpty())
+        m_pProgress = std::make_unique<CProgressStore>(m_strProgressFolder);
 
     auto* pFrame = new CMainFrame;
     m_pMainWnd = pFrame;
@@ -117,6 +124,8 @@ BOOL CPuzzleApp::InitInstance()
 
 int CPuzzleApp::ExitInstance()
 {
+    // However the program ends, a waiting save is written first.
+    SaveProgress();
     DeletePuzzle();
     m_strSolutionFile.clear();
     m_strSolutionFolder.clear();
@@ -155,6 +164,7 @@ void CPuzzleApp::LoadSettings()
     wndPuzzle.SetClueHeight(ReadOption(SETTING_CLUE_HEIGHT));
     const CString strFace = GetProfileString(SECTION_OPTIONS, SETTING_FONT_NAME, DEFAULT_FONT_NAME);
     wndGrid.SetFontName(IsStorableFaceName(strFace) ? strFace.GetString() : DEFAULT_FONT_NAME);
+    SetAutoSave(ReadOption(SETTING_AUTOSAVE));
 
     // The grid keeps a colour's low 24 bits.
     for (int i = 0; i < NUM_GRID_COLORS; ++i) {
@@ -183,6 +193,7 @@ void CPuzzleApp::SaveSettings()
         {SETTING_SHOW_NUMBERS, wndGrid.GetShowNumbers()},
         {SETTING_SHOW_INPUT, wndPuzzle.GetShowInput()},
         {SETTING_CLUE_HEIGHT, wndPuzzle.GetClueHeight()},
+        {SETTING_AUTOSAVE, m_bAutoSave},
     };
     for (const auto& [setting, nValue] : options)
         WriteProfileInt(SECTION_OPTIONS, setting.pszName, nValue);
@@ -249,6 +260,8 @@ void CPuzzleApp::ReadStartPuzzleAhead()
 
 void CPuzzleApp::OpenPuzzleFile(const CString& strPath)
 {
+    // The waiting save belongs to the puzzle that goes now.
+    SaveProgress();
     DeletePuzzle();
     // A remembered solution path belongs to the old puzzle; saving the new one
     // there would destroy that solution.
@@ -259,6 +272,10 @@ void CPuzzleApp::OpenPuzzleFile(const CString& strPath)
     const std::u16string& strError = read.strError;
     const BOOL bLoaded = read.pPuzzle != nullptr;
     m_pPuzzle = read.pPuzzle.release();
+    // The progress kept for this puzzle wins over the fill its file holds.
+    if (m_pPuzzle && m_bAutoSave && m_pProgress)
+        m_pProgress->Restore(*m_pPuzzle);
+    GetPuzzleWnd().ClearHistory();
     GetPuzzleWnd().SetPuzzle(m_pPuzzle);
     ShowPuzzleTitle();
     // Once, in the banner's place, until another word is chosen.
@@ -386,9 +403,52 @@ void CPuzzleApp::OnLoadSolution()
 
 void CPuzzleApp::OpenSolutionFile(const CString& strPath)
 {
-    // Any letter may have changed: the lists mute the clues anew.
-    if (m_pPuzzle->LoadSolution(strPath))
-        static_cast<CMainFrame*>(m_pMainWnd)->GetClueLists().AllSquaresChanged();
+    // One step that Undo takes back, and a change that is saved; the lists
+    // mute the clues anew.
+    GetPuzzleWnd().ChangeAsOneStep([&] { return m_pPuzzle->LoadSolution(strPath); });
+}
+
+void CPuzzleApp::SetAutoSave(BOOL bAutoSave)
+{
+    // The changes made while it was on are kept; nothing after.
+    if (!bAutoSave)
+        SaveProgress();
+    m_bAutoSave = bAutoSave ? TRUE : FALSE;
+}
+
+void CPuzzleApp::SolveChanged()
+{
+    if (m_bProgressPending || !m_bAutoSave || !m_pPuzzle || !m_pProgress || !m_pMainWnd)
+        return;
+    // Only the first change of a burst starts the timer: typing on keeps
+    // it running, so a save comes at most this long after any change.
+    m_bProgressPending = m_pMainWnd->SetTimer(kProgressTimer, kProgressDelay) != 0;
+}
+
+BOOL CPuzzleApp::SaveProgress()
+{
+    if (!m_bProgressPending)
+        return TRUE;
+    m_bProgressPending = FALSE;
+    if (m_pMainWnd)
+        m_pMainWnd->KillTimer(kProgressTimer);
+    return !m_pPuzzle || !m_bAutoSave || !m_pProgress || m_pProgress->Save(*m_pPuzzle);
+}
+
+void CPuzzleApp::OnProgressTimer()
+{
+    // Said once: the player should know, but not at every letter. Never on
+    // the way out, where no one may be there to answer.
+    if (!SaveProgress() && !m_bProgressFailureShown) {
+        m_bProgressFailureShown = TRUE;
+        AfxMessageBox(FormatText(u"Your progress could not be saved in %s.", m_strProgressFolder), MB_OK | MB_ICONSTOP);
+    }
+}
+
+BOOL CPuzzleApp::SaveAllModified()
+{
+    SaveProgress();
+    return TRUE;
 }
 
 void CPuzzleApp::CheckSolved()

@@ -12,6 +12,7 @@
 #include <vector>
 
 class CCrossWordPuzzle;
+class CProgressStore;
 class CPuzzleWnd;
 
 // The application object: owns the loaded puzzle and the solve mode, moves the
@@ -60,6 +61,28 @@ public:
     // CSolveHost
     int GetSolveMode() const override { return m_nSolveMode; }
     void CheckSolved() override;
+    // Saves the progress a little later: a burst of changes makes one save.
+    void SolveChanged() override;
+
+    // The progress of the puzzle is kept for it as it changes, and brought
+    // back when it is loaded again (the "autosave" option).
+    BOOL GetAutoSave() const { return m_bAutoSave; }
+    // Where the progress is kept; empty when no folder could be had.
+    const CString& GetProgressFolder() const { return m_strProgressFolder; }
+    // Writes the progress now if a save is waiting, and stops the waiting
+    // save's timer (kProgressTimer, on the main frame). FALSE when the write
+    // failed.
+    BOOL SaveProgress();
+    // The timer's end: saves, and says so once a session when it cannot.
+    void OnProgressTimer();
+    // Whether a save is waiting.
+    BOOL IsProgressPending() const { return m_bProgressPending; }
+    // The main frame's timer of the waiting save, and its delay: a crash
+    // loses at most the changes of that long.
+    static constexpr UINT_PTR kProgressTimer = 1;
+    static constexpr UINT kProgressDelay = 500;
+    // Quitting in any way saves first.
+    BOOL SaveAllModified() override;
 
     // CMessageSink: the model's failures reach the user as stop boxes.
     void ShowError(const std::u16string& text) override;
@@ -107,6 +130,7 @@ private:
     BOOL OpenedAsSolution(const CString& strPath);
     void DeletePuzzle();
     void ShowPuzzleTitle();
+    void SetAutoSave(BOOL bAutoSave);
     // A stored option as the settings allow it, or its default.
     int ReadOption(const CSetting& setting);
     // Runs a file dialog in the folder the last one chose from, and keeps the
@@ -127,6 +151,12 @@ private:
     // The start puzzle being read ahead, and its path.
     std::future<CReadPuzzle> m_startRead;
     CString m_strStartRead;
+    BOOL m_bAutoSave = SETTING_AUTOSAVE.nDefault;
+    BOOL m_bProgressPending = FALSE;
+    // Told once a session that progress cannot be saved.
+    BOOL m_bProgressFailureShown = FALSE;
+    CString m_strProgressFolder;
+    std::unique_ptr<CProgressStore> m_pProgress;
 };
 
 extern CPuzzleApp theApp;

@@ -40,12 +40,18 @@ void CPuzzleApp::OnOptionsGeneral()
     dlg.m_nSquareSize = wndGrid.GetSquareSize();
     dlg.m_bNumbers = wndGrid.GetShowNumbers();
     dlg.m_bInputWindow = wndPuzzle.GetShowInput();
+    dlg.m_bAutoSave = m_bAutoSave;
     if (dlg.DoModal() == IDOK) {
         m_nSolveMode = dlg.m_nSolveMode;
         wndGrid.SetSquareSize(dlg.m_nSquareSize);
         wndGrid.SetShowNumbers(dlg.m_bNumbers);
         wndPuzzle.SetShowInput(dlg.m_bInputWindow);
         wndPuzzle.SetClueHeight(dlg.m_nClueHeight);
+        const BOOL bWasOn = m_bAutoSave;
+        SetAutoSave(dlg.m_bAutoSave);
+        // Turned on: what is on the grid now is kept from now on.
+        if (m_bAutoSave && !bWasOn)
+            SolveChanged();
         // Handing the puzzle over again rebuilds the grid at the new size.
         if (m_pPuzzle)
             wndPuzzle.SetPuzzle(m_pPuzzle);
@@ -125,6 +131,10 @@ void CPuzzleApp::OnUnlockPuzzle()
         for (const char16_t ch : strKey)
             nKey = nKey * 10 + (ch - u'0');
     }
-    if (!m_pPuzzle->Unlock(nKey))
+    if (!m_pPuzzle->Unlock(nKey)) {
         AfxMessageBox(u"That is not the key of this puzzle.", MB_OK | MB_ICONSTOP);
+        return;
+    }
+    // The kept progress learns that the puzzle is open now.
+    SolveChanged();
 }

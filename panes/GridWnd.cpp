@@ -205,7 +205,7 @@ void CGridWnd::InvalidateSquare(int nCol, int nRow)
 
 BOOL CGridWnd::HasSelection() const
 {
-    return m_pPuzzle != nullptr && CGridNavigator(*m_pPuzzle).HasSelection(Selection());
+    return m_pPuzzle != nullptr && CGridNavigator(*m_pPuzzle).HasSelection(GetSelection());
 }
 
 void CGridWnd::SquareSpan(int nLow, int nHigh, int nOrigin, int nCount, int& nFirst, int& nLast) const
@@ -413,10 +413,10 @@ void CGridWnd::Tap(CPoint point)
 {
     CPoint ptTap;
     if (HitTest(point, ptTap))
-        ChangeSelection(CGridNavigator(*m_pPuzzle).Tap(Selection(), ptTap));
+        ChangeSelection(CGridNavigator(*m_pPuzzle).Tap(GetSelection(), ptTap));
 }
 
-CGridSelection CGridWnd::Selection() const
+CGridSelection CGridWnd::GetSelection() const
 {
     return {m_nDirection, m_ptWordStart, m_ptSelected};
 }
@@ -445,30 +445,41 @@ void CGridWnd::ChangeSelection(const CGridSelection& sel)
     }
 }
 
+void CGridWnd::Select(const CGridSelection& sel)
+{
+    if (m_pPuzzle == nullptr || !CGridNavigator(*m_pPuzzle).HasSelection(sel))
+        return;
+    const CPoint ptBefore = m_ptSelected;
+    ChangeSelection(sel);
+    // The square is shown even when it was selected already.
+    if (m_ptSelected == ptBefore)
+        SetSelectedSquare(m_ptSelected);
+}
+
 void CGridWnd::MoveSelection(int nDx, int nDy)
 {
     if (m_pPuzzle != nullptr)
-        ChangeSelection(CGridNavigator(*m_pPuzzle).Arrow(Selection(), nDx, nDy));
+        ChangeSelection(CGridNavigator(*m_pPuzzle).Arrow(GetSelection(), nDx, nDy));
 }
 
 void CGridWnd::TurnSelection()
 {
     if (m_pPuzzle != nullptr)
-        ChangeSelection(CGridNavigator(*m_pPuzzle).Turn(Selection()));
+        ChangeSelection(CGridNavigator(*m_pPuzzle).Turn(GetSelection()));
 }
 
 void CGridWnd::SelectNextWord(BOOL bForward)
 {
     if (m_pPuzzle != nullptr)
-        ChangeSelection(CGridNavigator(*m_pPuzzle).NextWord(Selection(), bForward));
+        ChangeSelection(CGridNavigator(*m_pPuzzle).NextWord(GetSelection(), bForward));
 }
 
 BOOL CGridWnd::StepBack()
 {
     if (m_pPuzzle == nullptr)
         return FALSE;
-    const CGridSelection sel = CGridNavigator(*m_pPuzzle).StepBack(Selection());
-    if (sel == Selection())
+    const CGridSelection sel = CGridNavigator(*m_pPuzzle).StepBack(GetSelection());
+    if (sel == GetSelection())
         return FALSE;
     ChangeSelection(sel);
     return TRUE;
@@ -486,7 +497,7 @@ void CGridWnd::AdvanceCursor()
 {
     if (m_pPuzzle == nullptr)
         return;
-    const CPoint pt = CGridNavigator(*m_pPuzzle).Advance(Selection());
+    const CPoint pt = CGridNavigator(*m_pPuzzle).Advance(GetSelection());
     // A cursor that stays on the letter just entered is announced too, so
     // the host shows that square.
     if (pt != m_ptSelected) {

@@ -72,6 +72,11 @@ public:
     CPoint GetSelectedSquare() const { return m_ptSelected; }
     CPoint GetWordStart() const { return m_ptWordStart; }
     int GetDirection() const { return m_nDirection; }
+    CGridSelection GetSelection() const;
+    // Makes sel the selection as a tap would (drawn and announced) and
+    // scrolls its square into view; nothing for a selection the puzzle
+    // does not have.
+    void Select(const CGridSelection& sel);
 
     CRect GetSquareRect(int nCol, int nRow) const;
     // The window's size for the attached puzzle at a square size; (0, 0)
@@ -120,7 +125,6 @@ private:
     // the host shows the first one itself, once it has reset its view.
     void SetSelectedSquare(CPoint pt);
     void Tap(CPoint point);
-    CGridSelection Selection() const;
     // Makes the word and the square the selection, drawing the words at once
     // and announcing a new word; nothing when the selection is the same.
     void ChangeSelection(const CGridSelection& sel);

@@ -58,6 +58,8 @@ constexpr CSetting SETTING_SHOW_INPUT {u"input", TRUE, FALSE, TRUE};
 // A stored height between or beyond the dialog's two is used as it stands,
 // up to a bar that still leaves the grid some room.
 constexpr CSetting SETTING_CLUE_HEIGHT {u"cluesize", CLUE_HEIGHT_LARGE, 1, 200};
+// Whether the player's progress is kept and brought back on its own.
+constexpr CSetting SETTING_AUTOSAVE {u"autosave", TRUE, FALSE, TRUE};
 
 // The face of the grid's fonts until the Font dialog chooses another, which
 // is stored as the text value "fontname" beside the integers of "options".

@@ -55,6 +55,7 @@ private:
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_SIZE()
     ON_WM_SETFOCUS()
+    ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
 CFrameWnd::CFrameWnd()
@@ -72,6 +73,14 @@ CFrameWnd::~CFrameWnd()
         pApp->m_pMainWnd = nullptr;
         shell::MainWindowGone();
     }
+}
+
+void CFrameWnd::OnClose()
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp && pApp->m_pMainWnd == this && !pApp->SaveAllModified())
+        return;
+    DestroyWindow();
 }
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)

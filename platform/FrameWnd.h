@@ -80,6 +80,9 @@ protected:
     virtual void RepositionPanes(const CRect& rcPanes);
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
+    // The main frame lets the application save first (SaveAllModified),
+    // which may keep it open; any frame then ends.
+    afx_msg void OnClose();
     // Passes the focus on to the pane.
     afx_msg void OnSetFocus(CWnd* pOldWnd);
 

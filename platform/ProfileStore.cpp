@@ -111,6 +111,25 @@ std::unique_ptr<QSettings> OpenProfile()
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, strOrganisation, strApplication);
 }
 
+QString DataFolder()
+{
+    QString strFolder;
+    if (PlatformHooks* pHooks = PlatformHooks::Installed()) {
+        // A test's data goes beside its settings, never into the user's folder.
+        const QString strSettings = ToQString(pHooks->SettingsFolder());
+        if (strSettings.isEmpty())
+            return QString();
+        QString strOrganisation, strApplication;
+        ProfileNames(strOrganisation, strApplication);
+        strFolder = QDir(strSettings).filePath(strOrganisation + u'/' + strApplication);
+    } else {
+        strFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    }
+    if (strFolder.isEmpty() || !QDir().mkpath(strFolder))
+        return QString();
+    return strFolder;
+}
+
 UINT ReadProfileInt(const QString& strSection, const QString& strEntry, UINT nDefault)
 {
     const std::unique_ptr<QSettings> pSettings = OpenProfile();

@@ -13,6 +13,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -60,6 +61,27 @@ BOOL WriteProfileInt(const QString& strSection, const QString& strEntry, int nVa
 QString ReadProfileString(const QString& strSection, const QString& strEntry, const QString& strDefault);
 // FALSE when the store could not be written.
 BOOL WriteProfileString(const QString& strSection, const QString& strEntry, const QString& strValue);
+
+// The folder for the application's own data files: the user's data folder
+// of the organisation and application (QStandardPaths::AppDataLocation), or,
+// with hooks installed, a folder inside the one they keep the profile in and
+// none when they keep none. Created when missing; empty when it cannot be.
+QString DataFolder();
+
+// While one lives, SIGTERM, SIGINT and SIGHUP do not end the program at once:
+// onSignal runs from the event loop instead. A second signal before the
+// program ends ends it at once, as a stuck loop cannot run onSignal.
+class TerminationWatch {
+public:
+    explicit TerminationWatch(std::function<void()> onSignal);
+    ~TerminationWatch();
+    TerminationWatch(const TerminationWatch&) = delete;
+    TerminationWatch& operator=(const TerminationWatch&) = delete;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_pImpl;
+};
 
 // The organisation (the registry key, or the application's name before one is
 // set) and the application name of the profile, from the application object.

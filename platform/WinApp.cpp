@@ -8,6 +8,8 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QSessionManager>
 #include <QWidget>
 
 #include <cstdio>
@@ -66,9 +68,21 @@ int CWinApp::Run()
     QAbstractEventDispatcher* pDispatcher = QAbstractEventDispatcher::instance();
     const QMetaObject::Connection idle =
         QObject::connect(pDispatcher, &QAbstractEventDispatcher::aboutToBlock, pDispatcher, [] { shell::RunIdle(); });
+    // The system may end the program too; what must be kept is kept first.
+    const shell::TerminationWatch watch([this] {
+        SaveAllModified();
+        QCoreApplication::exit(0);
+    });
+#ifndef QT_NO_SESSIONMANAGER
+    const QMetaObject::Connection session = QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp,
+                                                             [this](QSessionManager&) { SaveAllModified(); });
+#endif
     g_bRunning = true;
     m_nExitCode = QApplication::exec();
     g_bRunning = false;
+#ifndef QT_NO_SESSIONMANAGER
+    QObject::disconnect(session);
+#endif
     QObject::disconnect(idle);
     return ExitInstance();
 }
@@ -85,10 +99,22 @@ int CWinApp::ExitInstance()
     return m_nExitCode;
 }
 
+BOOL CWinApp::SaveAllModified()
+{
+    return TRUE;
+}
+
 void CWinApp::SetRegistryKey(LPCTSTR lpszRegistryKey)
 {
     m_strRegistryKey = lpszRegistryKey ? lpszRegistryKey : u"";
     m_pszRegistryKey = m_strRegistryKey.empty() ? nullptr : m_strRegistryKey.c_str();
+    // The data folder is named after the same organisation.
+    QCoreApplication::setOrganizationName(ToQString(m_strRegistryKey));
+}
+
+CString CWinApp::GetDataFolder() const
+{
+    return ToU16(shell::DataFolder());
 }
 
 UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault)

@@ -26,6 +26,13 @@ public:
     // updates the toolbar buttons of every frame. TRUE asks for more idle time.
     virtual BOOL OnIdle(LONG lCount);
     virtual int ExitInstance();
+    // Called before the program ends by the user's or the system's hand: the
+    // main frame's close (Exit, the close button, the window manager), the
+    // end of the desktop session and a termination signal (SIGTERM, SIGINT,
+    // SIGHUP, after which the event loop ends). The application keeps what
+    // must not be lost. FALSE keeps the main frame open; the session's end
+    // and a signal go on regardless.
+    virtual BOOL SaveAllModified();
 
     // From here on the profile is kept under the organisation lpszRegistryKey
     // (on Windows HKEY_CURRENT_USER\Software\<key>\<application>\<section>).
@@ -38,6 +45,10 @@ public:
     CString GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault = nullptr);
     // FALSE when the store could not be written.
     BOOL WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue);
+    // The folder for the application's own data files, under the user's data
+    // folder (on Linux ~/.local/share/<registry key>/<application>), created
+    // when missing; empty when there is none.
+    CString GetDataFolder() const;
 
     CWnd* m_pMainWnd = nullptr;
     LPCTSTR m_pszAppName = nullptr;  // the application's name ("trellis")

@@ -130,6 +130,7 @@ constexpr UINT WM_SYSKEYUP = 0x0105;
 constexpr UINT WM_SYSCHAR = 0x0106;  // the character of such a key: a menu's mnemonic, never text
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT WM_TIMER = 0x0113;  // wParam: the timer's id
 constexpr UINT WM_HSCROLL = 0x0114;
 constexpr UINT WM_VSCROLL = 0x0115;
 constexpr UINT WM_INITMENUPOPUP = 0x0117;

@@ -8,8 +8,10 @@
 #include "platform/WndWidgets.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -569,6 +571,36 @@ BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return FALSE;
     QCoreApplication::postEvent(m_pImpl->client,
                                 new PlatformEvent(PlatformEvent::MessageType(), message, wParam, lParam));
+    return TRUE;
+}
+
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse)
+{
+    if (!m_pImpl || nIDEvent == 0)
+        return 0;
+    QTimer*& pTimer = m_pImpl->timers[nIDEvent];
+    if (!pTimer) {
+        pTimer = new QTimer(m_pImpl->client);
+        // By handle: the window may be gone while the timer waits for deletion.
+        QObject::connect(pTimer, &QTimer::timeout, pTimer, [hWnd = m_hWnd, nIDEvent] {
+            if (CWnd* pWnd = FromHandle(hWnd))
+                pWnd->SendMessage(WM_TIMER, nIDEvent, 0);
+        });
+    }
+    pTimer->start(static_cast<int>(std::min<UINT>(nElapse, INT_MAX)));
+    return nIDEvent;
+}
+
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
+{
+    if (!m_pImpl)
+        return FALSE;
+    const auto found = m_pImpl->timers.find(nIDEvent);
+    if (found == m_pImpl->timers.end())
+        return FALSE;
+    found->second->stop();
+    found->second->deleteLater();
+    m_pImpl->timers.erase(found);
     return TRUE;
 }
 

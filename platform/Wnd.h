@@ -113,6 +113,14 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
+    // Timers: WM_TIMER with wParam nIDEvent every nElapse milliseconds, from
+    // the event loop, until KillTimer or the window's end. Setting a running
+    // id again starts its interval anew. Returns nIDEvent, or 0 when the
+    // window does not exist or nIDEvent is 0.
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse);
+    // FALSE when there is no such timer.
+    BOOL KillTimer(UINT_PTR nIDEvent);
+
     // Scroll bars of the window. A range with nMax <= nMin (or a page larger
     // than the range) removes the bar unless SIF_DISABLENOSCROLL is given; a
     // non-empty range shows it. Returns the new position.
@@ -223,6 +231,11 @@ template <class T, auto F> LRESULT MeasureItem(CCmdTarget* p, WPARAM wParam, LPA
     (static_cast<T*>(p)->*F)(static_cast<int>(wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
     return TRUE;
 }
+template <class T, auto F> LRESULT Timer(CCmdTarget* p, WPARAM wParam, LPARAM, void*)
+{
+    (static_cast<T*>(p)->*F)(static_cast<UINT_PTR>(wParam));
+    return 0;
+}
 template <class T, auto F> LRESULT Focus(CCmdTarget* p, WPARAM wParam, LPARAM, void*)
 {
     (static_cast<T*>(p)->*F)(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)));
@@ -247,3 +260,5 @@ template <class T, auto F> LRESULT Focus(CCmdTarget* p, WPARAM wParam, LPARAM, v
 #define ON_WM_MOUSEWHEEL() AFX_WM_ENTRY(WM_MOUSEWHEEL, Wheel, OnMouseWheel)
 #define ON_WM_DRAWITEM() AFX_WM_ENTRY(WM_DRAWITEM, DrawItem, OnDrawItem)
 #define ON_WM_MEASUREITEM() AFX_WM_ENTRY(WM_MEASUREITEM, MeasureItem, OnMeasureItem)
+#define ON_WM_TIMER() AFX_WM_ENTRY(WM_TIMER, Timer, OnTimer)
+#define ON_WM_CLOSE() AFX_WM_ENTRY(WM_CLOSE, Void, OnClose)

@@ -30,10 +30,12 @@
 #include <QPoint>
 #include <QRegion>
 
+#include <map>
 #include <memory>
 #include <vector>
 
 class QScrollBar;
+class QTimer;
 class QWidget;
 class ClientWidget;
 class FrameWidget;
@@ -89,6 +91,7 @@ public:
     int wheelRest[2] = {0, 0};  // wheel turns too small for a line yet, by bar
     QMetaObject::Connection nativeGone;  // a native widget deleted from outside
     std::unique_ptr<CFont> font;  // what GetFont hands out for a native window
+    std::map<UINT_PTR, QTimer*> timers;  // SetTimer's, by id; children of the client widget
 
     bool IsNative() const { return clientArea == nullptr; }
     QRect ClientRect() const;  // in client coordinates: (0, 0, w, h)

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -197,6 +198,12 @@ void CWndImpl::Detach(bool bDeleteWidgets)
     if (clientArea)
         clientArea->impl = nullptr;
     QObject::disconnect(nativeGone);
+    // A timer may be the very one whose WM_TIMER ends the window.
+    for (const auto& [nID, pTimer] : timers) {
+        pTimer->stop();
+        pTimer->deleteLater();
+    }
+    timers.clear();
     // The bars may outlive this state for a moment (deferred deletion).
     for (QScrollBar* bar : qbars) {
         if (bar)

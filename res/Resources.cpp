@@ -90,6 +90,9 @@ MenuResource FullMenu()
              {ID_CHECK_PUZZLE, u"C&heck Puzzle\tCtrl+3"},
              kSeparator,
              {ID_UNLOCK_PUZZLE, u"U&nlock Puzzle ..."},
+             kSeparator,
+             {ID_UNDO, u"&Undo\tCtrl+Z"},
+             {ID_REDO, u"&Redo\tCtrl+Y"},
          }},
         ViewMenu(),
     }};
@@ -118,6 +121,11 @@ std::vector<AcceleratorResource> MainAccelerators()
         {kCtrlAlt, '1', ID_CLEAR_LETTER},
         {kCtrlAlt, '2', ID_CLEAR_WORD},
         {kCtrlAlt, '3', ID_CLEAR_PUZZLE},
+        // Undo and Redo, as the desktop has them; Ctrl+Shift+Z redoes too,
+        // and the menu shows the first key of a command.
+        {kCtrl, 'Z', ID_UNDO},
+        {kCtrl, 'Y', ID_REDO},
+        {kCtrlShift, 'Z', ID_REDO},
         // Zoom and notes.
         {kCtrl, VK_OEM_PLUS, ID_VIEW_ZOOM_IN},
         {kCtrl, VK_OEM_MINUS, ID_VIEW_ZOOM_OUT},
@@ -161,8 +169,10 @@ DialogResource Dialog(int cx, int cy, DWORD dwExStyle, LPCTSTR pszCaption, std::
 
 DialogResource OptionsDialog()
 {
+    // The last control is ours: below the buttons, so that the others keep
+    // their places.
     return Dialog(
-        134, 145, 0, u"Options",
+        134, 159, 0, u"Options",
         {
             {K::Static, u"Square Size:", IDC_STATIC, 28, 15, 41, 8, SS_LEFT},
             {K::Edit, u"", IDC_SQUARE_SIZE, 74, 12, 27, 14, kNumberEdit},
@@ -179,6 +189,7 @@ DialogResource OptionsDialog()
             {K::Button, u"Solve Mode", IDC_STATIC, 7, 34, 120, 32, BS_GROUPBOX},
             {K::Button, u"Display", IDC_STATIC, 7, 71, 120, 21, BS_GROUPBOX},
             {K::Button, u"Clue Window Size", IDC_STATIC, 7, 95, 120, 20, BS_GROUPBOX},
+            {K::Button, u"Save progress automatically", IDC_AUTOSAVE, 7, 143, 120, 10, BS_AUTOCHECKBOX | WS_TABSTOP},
         });
 }
 

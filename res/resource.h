@@ -40,6 +40,8 @@
 #define ID_LOAD_SOLUTION 32816
 #define ID_SAVE_SOLUTION_AS 32820
 #define ID_UNLOCK_PUZZLE 32821
+#define ID_UNDO 32830
+#define ID_REDO 32831
 // View menu: zoom and the puzzle's notes.
 #define ID_VIEW_ZOOM_IN 32920
 #define ID_VIEW_ZOOM_OUT 32921
@@ -74,6 +76,7 @@
 #define IDC_INPUT_WINDOW 1013
 #define IDC_CLUE_SMALL 1025
 #define IDC_CLUE_LARGE 1026
+#define IDC_AUTOSAVE 1040
 
 // Font dialog.
 #define IDC_NUMBER_SIZE 1002

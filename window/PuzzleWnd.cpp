@@ -2,6 +2,7 @@
 #include "window/PuzzleWnd.h"
 
 #include "model/CrossWordPuzzle.h"
+#include "model/GridNavigator.h"
 #include "res/resource.h"
 #include "window/SolveHost.h"
 
@@ -61,6 +62,10 @@ BEGIN_MESSAGE_MAP(CPuzzleWnd, CWnd)
     ON_UPDATE_COMMAND_UI(ID_CLEAR_LETTER, OnUpdateSolveCommand)
     ON_UPDATE_COMMAND_UI(ID_CLEAR_WORD, OnUpdateSolveCommand)
     ON_UPDATE_COMMAND_UI(ID_CLEAR_PUZZLE, OnUpdateSolveCommand)
+    ON_COMMAND(ID_UNDO, OnUndo)
+    ON_COMMAND(ID_REDO, OnRedo)
+    ON_UPDATE_COMMAND_UI(ID_UNDO, OnUpdateUndo)
+    ON_UPDATE_COMMAND_UI(ID_REDO, OnUpdateRedo)
 END_MESSAGE_MAP()
 
 CPuzzleWnd::CPuzzleWnd() = default;
@@ -137,6 +142,8 @@ void CPuzzleWnd::OnPaint()
 void CPuzzleWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
 {
     m_pPuzzle = pPuzzle;
+    if (pPuzzle == nullptr)
+        m_history.Clear();
     // What the bar showed belongs to the old puzzle or the old selection; the
     // grid reports its new selected word, whose clue comes in if it has one.
     m_wndClue.ClearClue();
@@ -194,6 +201,12 @@ void CPuzzleWnd::CheckSolved()
         m_pSolveHost->CheckSolved();
 }
 
+void CPuzzleWnd::SolveChanged()
+{
+    if (m_pSolveHost != nullptr)
+        m_pSolveHost->SolveChanged();
+}
+
 void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
 {
     const int nSolveMode = m_pSolveHost ? m_pSolveHost->GetSolveMode() : SETTING_SOLVE_MODE.nDefault;
@@ -209,12 +222,15 @@ void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
     // Letters of a locked puzzle cannot be checked: its answers are unknown.
     const BOOL bCheck = nSolveMode == SOLVE_CHECK_AS_ENTERED && KnowsAnswers();
     const CPoint pt = grid.GetSelectedSquare();
-    ChangeSquare(pt.x, pt.y, [&](CSquare& square) {
-        square.m_chLetter = chLetter;
-        square.m_bFilled = TRUE;
-        square.m_bChecked = bCheck;
-        square.m_bShown = FALSE;
-        square.m_strRebusEntry.clear();
+    // The letter is the step; where the cursor goes next is not.
+    TakeStep(1, [&] {
+        ChangeSquare(pt.x, pt.y, [&](CSquare& square) {
+            square.m_chLetter = chLetter;
+            square.m_bFilled = TRUE;
+            square.m_bChecked = bCheck;
+            square.m_bShown = FALSE;
+            square.m_strRebusEntry.clear();
+        });
     });
     grid.AdvanceCursor();
     CheckSolved();
@@ -259,8 +275,17 @@ void CPuzzleWnd::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
     }
 }
 
+template <class Change> void CPuzzleWnd::TakeStep(std::size_t nSquares, Change change)
+{
+    m_history.BeginStep(GetGrid().GetSelection(), nSquares);
+    change();
+    if (m_history.EndStep(*m_pPuzzle))
+        SolveChanged();
+}
+
 template <class Change> void CPuzzleWnd::ChangeSquare(int nCol, int nRow, Change change)
 {
+    m_history.Record(*m_pPuzzle, nCol, nRow);
     CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
     change(square);
     m_pPuzzle->SetSquare(nCol, nRow, square);
@@ -273,7 +298,7 @@ template <class Change> void CPuzzleWnd::ChangeSelectedSquare(Change change)
 {
     CGridWnd& grid = GetGrid();
     if (m_pPuzzle != nullptr && grid.HasSelection())
-        ChangeSquare(grid.GetSelectedSquare().x, grid.GetSelectedSquare().y, change);
+        TakeStep(1, [&] { ChangeSquare(grid.GetSelectedSquare().x, grid.GetSelectedSquare().y, change); });
 }
 
 template <class Change> void CPuzzleWnd::ChangeSelectedWord(Change change)
@@ -284,26 +309,55 @@ template <class Change> void CPuzzleWnd::ChangeSelectedWord(Change change)
         return;
     // From the word's first square to the next black square or the edge.
     CPoint pt = grid.GetWordStart();
-    while (!m_pPuzzle->IsBlack(pt.x, pt.y)) {
-        ChangeSquare(pt.x, pt.y, change);
-        if (nDirection == DIRECTION_ACROSS)
-            pt.x++;
-        else
-            pt.y++;
-    }
+    if (m_pPuzzle->IsBlack(pt.x, pt.y))
+        return;
+    const int nLength = CGridNavigator(*m_pPuzzle).WordLength(pt, nDirection);
+    TakeStep(static_cast<std::size_t>(nLength), [&] {
+        while (!m_pPuzzle->IsBlack(pt.x, pt.y)) {
+            ChangeSquare(pt.x, pt.y, change);
+            if (nDirection == DIRECTION_ACROSS)
+                pt.x++;
+            else
+                pt.y++;
+        }
+    });
 }
 
 template <class Change> void CPuzzleWnd::ChangePuzzle(BOOL bFilledOnly, Change change)
 {
     if (m_pPuzzle == nullptr)
         return;
-    for (int nCol = 0; nCol < m_pPuzzle->m_nWidth; nCol++) {
-        for (int nRow = 0; nRow < m_pPuzzle->m_nHeight; nRow++) {
-            const CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
-            if (!square.m_bBlack && (!bFilledOnly || square.m_bFilled))
-                ChangeSquare(nCol, nRow, change);
+    // At most every square, less the empty ones when only the filled count.
+    const std::size_t nSquares =
+        m_pPuzzle->GetSquares().size() - (bFilledOnly ? static_cast<std::size_t>(m_pPuzzle->GetEmptyCount()) : 0);
+    TakeStep(nSquares, [&] {
+        for (int nCol = 0; nCol < m_pPuzzle->m_nWidth; nCol++) {
+            for (int nRow = 0; nRow < m_pPuzzle->m_nHeight; nRow++) {
+                const CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
+                if (!square.m_bBlack && (!bFilledOnly || square.m_bFilled))
+                    ChangeSquare(nCol, nRow, change);
+            }
         }
-    }
+    });
+}
+
+BOOL CPuzzleWnd::ChangeAsOneStep(const std::function<BOOL()>& change)
+{
+    if (m_pPuzzle == nullptr)
+        return change();
+    BOOL bResult = FALSE;
+    // Every square is recorded: which of them the change writes is its own
+    // business. Those it leaves as they were are dropped again.
+    TakeStep(m_pPuzzle->GetSquares().size(), [&] {
+        for (int nCol = 0; nCol < m_pPuzzle->m_nWidth; nCol++)
+            for (int nRow = 0; nRow < m_pPuzzle->m_nHeight; nRow++)
+                m_history.Record(*m_pPuzzle, nCol, nRow);
+        bResult = change();
+    });
+    // Any letter may have changed: the lists mute the clues anew.
+    if (bResult && m_pClueLists != nullptr)
+        m_pClueLists->AllSquaresChanged();
+    return bResult;
 }
 
 void CPuzzleWnd::OnCheckLetter()
@@ -366,6 +420,43 @@ void CPuzzleWnd::OnClearPuzzle()
 void CPuzzleWnd::OnUpdateSolveCommand(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(m_pPuzzle != nullptr);
+}
+
+void CPuzzleWnd::OnUndo()
+{
+    RetraceStep(&CSolveHistory::Undo);
+}
+
+void CPuzzleWnd::OnRedo()
+{
+    RetraceStep(&CSolveHistory::Redo);
+}
+
+void CPuzzleWnd::RetraceStep(BOOL (CSolveHistory::*pRetrace)(CCrossWordPuzzle&, CGridSelection&,
+                                                             const CSolveHistory::SquareChanged&))
+{
+    CGridWnd& grid = GetGrid();
+    CGridSelection sel;
+    // The lists follow the letters as they do for any other step.
+    const auto changed = [&grid, this](int c, int r) {
+        grid.InvalidateSquare(c, r);
+        if (m_pClueLists != nullptr)
+            m_pClueLists->SquareChanged(c, r);
+    };
+    if (m_pPuzzle == nullptr || !(m_history.*pRetrace)(*m_pPuzzle, sel, changed))
+        return;
+    grid.Select(sel);
+    SolveChanged();
+}
+
+void CPuzzleWnd::OnUpdateUndo(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pPuzzle != nullptr && m_history.CanUndo());
+}
+
+void CPuzzleWnd::OnUpdateRedo(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pPuzzle != nullptr && m_history.CanRedo());
 }
 
 BOOL CPuzzleWnd::KnowsAnswers() const

@@ -5,12 +5,16 @@
 // letter pad, shows the clue of each newly selected word, takes the letters
 // and carries out the Solve commands.
 
+#include "model/SolveHistory.h"
 #include "panes/ClueListWnd.h"
 #include "panes/ClueWnd.h"
 #include "panes/InputWnd.h"
 #include "panes/Settings.h"
 #include "platform/Platform.h"
 #include "window/CrossWnd.h"
+
+#include <cstddef>
+#include <functional>
 
 class CCrossWordPuzzle;
 class CSolveHost;
@@ -58,8 +62,23 @@ public:
     void OnClearPuzzle();
     void OnUpdateSolveCommand(CCmdUI* pCmdUI);
     void OnUpdateAnswerCommand(CCmdUI* pCmdUI);
+    // Take back the last step of the player and do it again (the frame's
+    // keys Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z): the squares as they were,
+    // and the selection where the step was taken.
+    void OnUndo();
+    void OnRedo();
+    void OnUpdateUndo(CCmdUI* pCmdUI);
+    void OnUpdateRedo(CCmdUI* pCmdUI);
     // A puzzle is loaded and its answers are known (it is not locked).
     BOOL KnowsAnswers() const;
+
+    // The steps belong to one puzzle: a newly loaded one starts without any.
+    void ClearHistory() { m_history.Clear(); }
+    const CSolveHistory& GetHistory() const { return m_history; }
+    // A change of the squares made outside the window (a loaded solution)
+    // as one step that Undo takes back; the clue lists follow it when it
+    // succeeds. Returns what change returns.
+    BOOL ChangeAsOneStep(const std::function<BOOL()>& change);
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
@@ -81,7 +100,14 @@ private:
     template <class Change> void ChangeSelectedSquare(Change change);
     template <class Change> void ChangeSelectedWord(Change change);
     template <class Change> void ChangePuzzle(BOOL bFilledOnly, Change change);
+    // One step of the player, changing at most nSquares squares: the squares
+    // that change are recorded for Undo, and the host hears of the change.
+    template <class Change> void TakeStep(std::size_t nSquares, Change change);
+    // Undo or Redo: the squares, then the selection of the step.
+    void RetraceStep(BOOL (CSolveHistory::*pRetrace)(CCrossWordPuzzle&, CGridSelection&,
+                                                     const CSolveHistory::SquareChanged&));
     void CheckSolved();
+    void SolveChanged();
 
     CCrossWordPuzzle* m_pPuzzle = nullptr;
     CCrossWnd m_wndCross;
@@ -93,4 +119,5 @@ private:
     CSolveHost* m_pSolveHost = nullptr;
     int m_nZoomWheel = 0;  // turns under a notch, toward the next zoom step
     CClueListWnd* m_pClueLists = nullptr;
+    CSolveHistory m_history;
 };

@@ -65,13 +65,20 @@ void BM_InitInstanceInWarmProcess(benchmark::State& state)
 }
 BENCHMARK(BM_InitInstanceInWarmProcess)->Unit(benchmark::kMillisecond);
 
+// A typed letter, with the progress kept (third argument 1) or not: the
+// letter is stored, recorded for Undo and the save is asked for (it comes
+// half a second later, off the clock), the grid repainted.
 void BM_TypeLetter(benchmark::State& state)
 {
     Testing::EnsureApplication();
     Testing::TemporarySettings settings;
+    theApp.SetRegistryKey(u"Quillon Software");
+    settings.WriteRaw(u"options", u"autosave", state.range(2) ? u"1" : u"0");
     TempDir dir;
     CPuzzleWnd& wnd = StartWithPuzzle(static_cast<int>(state.range(0)), dir, static_cast<int>(state.range(1)));
     CGridWnd& grid = wnd.GetGrid();
+    if (theApp.GetAutoSave() != (state.range(2) != 0) || theApp.GetProgressFolder().IsEmpty())
+        state.SkipWithError("the progress option or folder is not as asked");
 
     UINT nChar = 'B';
     for (auto _ : state) {
@@ -80,12 +87,21 @@ void BM_TypeLetter(benchmark::State& state)
         Testing::RunUntilIdle();
         nChar = nChar == 'Z' ? 'B' : nChar + 1;
         state.PauseTiming();
+        if (theApp.IsProgressPending() != (state.range(2) != 0))
+            state.SkipWithError("the save was not asked for as the option says");
         Testing::Tap(&grid, grid.GetSquareRect(0, 0).CenterPoint());
         state.ResumeTiming();
     }
     CloseProgram();
 }
-BENCHMARK(BM_TypeLetter)->Args({15, 20})->Args({255, 20})->Args({255, 64})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TypeLetter)
+    ->ArgNames({"size", "square", "autosave"})
+    ->Args({15, 20, 1})
+    ->Args({255, 20, 1})
+    ->Args({255, 64, 1})
+    ->Args({15, 20, 0})
+    ->Args({255, 20, 0})
+    ->Unit(benchmark::kMicrosecond);
 
 // A message box closing over a puzzle: every window of the frame repaints.
 void BM_ModalClose(benchmark::State& state)
@@ -244,6 +260,22 @@ void BM_ClearPuzzle(benchmark::State& state)
     }
 }
 
+// Undo of Clear Puzzle: every letter back and repainted; Redo clears the
+// grid again off the clock.
+void BM_UndoClearPuzzle(benchmark::State& state)
+{
+    Program program(static_cast<int>(state.range(0)), 20);
+    program.m_boxes.Answer(IDNO);
+    Program::Command(ID_SHOW_PUZZLE);
+    Program::Command(ID_CLEAR_PUZZLE);
+    for (auto _ : state) {
+        Program::Command(ID_UNDO);
+        state.PauseTiming();
+        Program::Command(ID_REDO);
+        state.ResumeTiming();
+    }
+}
+
 // Checks a grid whose every white square holds a letter.
 void BM_CheckPuzzle(benchmark::State& state)
 {
@@ -264,6 +296,7 @@ void GridSizes(benchmark::internal::Benchmark* pBench)
 BENCHMARK(BM_ShowPuzzle)->Apply(GridSizes);
 BENCHMARK(BM_ClearPuzzle)->Apply(GridSizes);
 BENCHMARK(BM_CheckPuzzle)->Apply(GridSizes);
+BENCHMARK(BM_UndoClearPuzzle)->Apply(GridSizes);
 
 // Show Word on the top row, one word of 255 squares.
 void BM_ShowWord(benchmark::State& state)

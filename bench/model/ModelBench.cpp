@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "model/CrossWordPuzzle.h"
+#include "model/ProgressStore.h"
+#include "model/SolveHistory.h"
 #include "tests/support/PuzzleFileWriter.h"
 #include "tests/support/TempDir.h"
 
@@ -129,6 +131,50 @@ void BM_LoadSolution(benchmark::State& state)
     }
 }
 BENCHMARK(BM_LoadSolution)->Unit(benchmark::kMicrosecond);
+
+// What the program writes a moment after a change: the whole progress of a
+// filled 255 x 255 puzzle, written aside, synced and renamed into place.
+void BM_AutosaveWrite(benchmark::State& state)
+{
+    auto puzzle = SolvedLargePuzzle();
+    CProgressStore store(trellis::test::ModelPath(Dir().File("progress")));
+    for (auto _ : state) {
+        if (!store.Save(*puzzle))
+            state.SkipWithError("save failed");
+    }
+}
+BENCHMARK(BM_AutosaveWrite)->Unit(benchmark::kMicrosecond);
+
+// The history's part of Clear Puzzle on a filled 255 x 255 grid: every
+// square recorded, then kept as one step. The clearing itself is off the
+// clock, and so is Undo, which fills the grid again.
+void BM_HistoryClearPuzzleStep(benchmark::State& state)
+{
+    auto puzzle = SolvedLargePuzzle();
+    CSolveHistory history;
+    for (auto _ : state) {
+        history.BeginStep(CGridSelection(), puzzle->GetSquares().size());
+        for (int c = 0; c < puzzle->m_nWidth; ++c)
+            for (int r = 0; r < puzzle->m_nHeight; ++r)
+                history.Record(*puzzle, c, r);
+        state.PauseTiming();
+        for (int c = 0; c < puzzle->m_nWidth; ++c) {
+            for (int r = 0; r < puzzle->m_nHeight; ++r) {
+                CSquare square = puzzle->GetSquare(c, r);
+                square.m_bFilled = FALSE;
+                puzzle->SetSquare(c, r, square);
+            }
+        }
+        state.ResumeTiming();
+        if (!history.EndStep(*puzzle))
+            state.SkipWithError("nothing recorded");
+        state.PauseTiming();
+        CGridSelection sel;
+        history.Undo(*puzzle, sel, nullptr);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_HistoryClearPuzzleStep)->Unit(benchmark::kMicrosecond);
 
 // The search of all ten thousand keys of a locked 21 x 21 puzzle, as Unlock
 // Puzzle runs it when the key is left empty.

@@ -408,6 +408,16 @@ bool PressCloseButton(CFrameWnd& frame)
     return true;
 }
 
+bool CloseFromDesktop(CFrameWnd& frame)
+{
+    QWidget* pWidget = PlatformWidget(&frame);
+    if (!pWidget || !pWidget->isWindow() || !pWidget->isVisible())
+        return false;
+    pWidget->close();
+    DeliverCommands();
+    return true;
+}
+
 bool ToolBarWrapped(CFrameWnd& frame)
 {
     CommandBarWidget* pBar = BarOf(frame);

@@ -5,6 +5,7 @@
 #include "platform/WndPrivate.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QtTest/qtestkeyboard.h>
 
@@ -91,6 +93,21 @@ void RunUntilIdle()
         if (PlatformPendingEvents() == 0)
             break;
     }
+}
+
+bool RunUntil(const std::function<bool()>& done, int nMilliseconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    // Wakes the wait below now and then, for the clock and done() to be asked.
+    QTimer tick;
+    tick.start(5);
+    while (!done()) {
+        if (clock.elapsed() >= nMilliseconds)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+    return true;
 }
 
 namespace {

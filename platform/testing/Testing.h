@@ -6,6 +6,7 @@
 
 #include "platform/Wnd.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -25,6 +26,9 @@ BOOL InstallFont(const char* pszPath);
 
 // Handles everything pending: posted messages, paints, deferred deletions.
 void RunUntilIdle();
+// Runs the event loop, timers included, until done() holds or nMilliseconds
+// have passed; whether done() held.
+bool RunUntil(const std::function<bool()>& done, int nMilliseconds);
 
 // The colour at (x, y) of the window's client area, 0x00BBGGRR, or
 // 0xFFFFFFFF outside it or for a window that has no image. Where the window

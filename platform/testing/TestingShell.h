@@ -153,6 +153,9 @@ bool ClickToolBarButton(CFrameWnd& frame, UINT nID);
 bool HasCloseButton(CFrameWnd& frame);
 // Presses the close adornment; false when there is none.
 bool PressCloseButton(CFrameWnd& frame);
+// The desktop closes the frame's window, as its title bar's close button or
+// the window manager would: Qt's close event. False when it is not shown.
+bool CloseFromDesktop(CFrameWnd& frame);
 
 // Whether the toolbar buttons sit in a row of their own under the menus.
 bool ToolBarWrapped(CFrameWnd& frame);

@@ -68,7 +68,7 @@ TEST_F(ShortcutsTest, MenusReadAsEverWithALetterEachAndShowTheKeysOfTheTable)
          u"About Trellis ...", u"About Puzzle ...", u"", u"Exit"},
         {u"General...", u"Font...", u"Colors..."},
         {u"Show Letter", u"Show Word", u"Show Puzzle", u"", u"Clear Letter", u"Clear Word", u"Clear Puzzle", u"",
-         u"Check Letter", u"Check Word", u"Check Puzzle", u"", u"Unlock Puzzle ..."},
+         u"Check Letter", u"Check Word", u"Check Puzzle", u"", u"Unlock Puzzle ...", u"", u"Undo", u"Redo"},
         {u"Clue Lists", u"", u"Zoom In", u"Zoom Out", u"Actual Size", u"Fit", u"", u"Notes"},
     };
     ASSERT_EQ(Testing::MenuTitles(Frame()), (std::vector<std::u16string> {u"File", u"Options", u"Solve", u"View"}));
@@ -81,29 +81,79 @@ TEST_F(ShortcutsTest, MenusReadAsEverWithALetterEachAndShowTheKeysOfTheTable)
         EXPECT_EQ(std::set<char16_t>(letters.begin(), letters.end()).size(), letters.size()) << i;
     }
 
-    // The keys an item shows are the keys the table binds to its command, and
-    // every key of the table is shown on its command's item.
+    // The keys an item shows are the first keys the table binds to its
+    // command, and every key of the table is shown on its command's item but
+    // the one second key: Redo's Ctrl+Shift+Z beside its Ctrl+Y.
     const std::vector<AcceleratorResource>& table = TrellisResources().accelerators.at(IDR_MAINFRAME);
     std::set<std::pair<UINT, std::pair<BYTE, WORD>>> shown;
+    std::set<UINT> commands;
     for (const AcceleratorResource& accel : table) {
+        // No key that types: each holds Ctrl. None of the keys kept for other
+        // work, and Z and Y only for Undo and Redo.
+        EXPECT_TRUE(accel.fVirt & FCONTROL) << accel.cmd;
+        for (WORD reserved : {'E', 'P'})
+            EXPECT_NE(accel.key, reserved) << accel.cmd;
+        if (accel.key == 'Z' || accel.key == 'Y') {
+            EXPECT_TRUE(accel.cmd == ID_UNDO || accel.cmd == ID_REDO) << accel.cmd;
+        }
+        if (!commands.insert(accel.cmd).second) {
+            EXPECT_EQ(accel.cmd, static_cast<WORD>(ID_REDO));
+            EXPECT_EQ(accel.fVirt, FVIRTKEY | FCONTROL | FSHIFT);
+            EXPECT_EQ(accel.key, 'Z');
+            continue;
+        }
         const std::u16string strKeys = Testing::MenuItemKeys(Frame(), accel.cmd);
         BYTE fVirt = 0;
         WORD key = 0;
         ASSERT_TRUE(ParseKeys(strKeys, fVirt, key)) << accel.cmd << " shows no keys";
         EXPECT_EQ(fVirt, accel.fVirt) << accel.cmd;
         EXPECT_EQ(key, accel.key) << accel.cmd;
-        // No key that types: each holds Ctrl. None of the keys kept for other work.
-        EXPECT_TRUE(accel.fVirt & FCONTROL) << accel.cmd;
-        for (WORD reserved : {'Z', 'Y', 'E', 'P'})
-            EXPECT_NE(accel.key, reserved) << accel.cmd;
         shown.insert({accel.cmd, {fVirt, key}});
     }
-    EXPECT_EQ(shown.size(), table.size()) << "a command bound twice, or a key shown for two";
+    EXPECT_EQ(shown.size() + 1, table.size()) << "a command bound twice, or a key shown for two";
     // The desktop's usual keys for the file commands.
     EXPECT_EQ(Testing::MenuItemKeys(Frame(), ID_LOAD_PUZZLE), u"Ctrl+O");
     EXPECT_EQ(Testing::MenuItemKeys(Frame(), ID_SAVE_SOLUTION), u"Ctrl+S");
     EXPECT_EQ(Testing::MenuItemKeys(Frame(), ID_SAVE_SOLUTION_AS), u"Ctrl+Shift+S");
     EXPECT_EQ(Testing::MenuItemKeys(Frame(), ID_APP_EXIT), u"Ctrl+Q");
+    EXPECT_EQ(Testing::MenuItemKeys(Frame(), ID_UNDO), u"Ctrl+Z");
+    EXPECT_EQ(Testing::MenuItemKeys(Frame(), ID_REDO), u"Ctrl+Y");
+}
+
+TEST_F(ShortcutsTest, UndoAndRedoKeysTakeOneStepEachWhereverTheFocusIs)
+{
+    LoadPuzzle(HeartWriter());  // HEART across first, (0, 0) selected
+    Type(u"abc");
+    ASSERT_EQ(At(2, 0).m_chLetter, u'C');
+    // One step back for one press: a key handled twice would take two.
+    Press(kCtrl, 'Z');
+    EXPECT_FALSE(At(2, 0).m_bFilled);
+    EXPECT_EQ(At(1, 0).m_chLetter, u'B');
+    Press(kCtrl, 'Y');
+    EXPECT_EQ(At(2, 0).m_chLetter, u'C');
+    Press(kCtrl, 'Z');
+    Press(kCtrl, 'Z');
+    EXPECT_FALSE(At(1, 0).m_bFilled);
+    EXPECT_EQ(At(0, 0).m_chLetter, u'A');
+    Press(kCtrl | kShift, 'Z');
+    EXPECT_EQ(At(1, 0).m_chLetter, u'B');
+    EXPECT_FALSE(At(2, 0).m_bFilled);
+
+    // The same in the full menus, and with the focus in the clue lists
+    // rather than the grid.
+    ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_TOGGLE_MENUS));
+    Press(kCtrl | kShift, 'Z');
+    EXPECT_EQ(At(2, 0).m_chLetter, u'C');
+    ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_VIEW_CLUE_LISTS));
+    Testing::RunUntilIdle();
+    CListBox& across = Frame().GetClueLists().GetList(DIRECTION_ACROSS);
+    across.SetFocus();
+    ASSERT_EQ(CWnd::GetFocus(), &across);
+    Testing::PressKeys(kCtrl, 'Z');
+    EXPECT_FALSE(At(2, 0).m_bFilled);
+    EXPECT_EQ(At(1, 0).m_chLetter, u'B');
+    // No control character went into the grid on the way.
+    EXPECT_FALSE(At(3, 0).m_bFilled);
 }
 
 TEST_F(ShortcutsTest, TheSolveKeysWorkInTheSmallMenuAsTheirMenuItemsWould)

@@ -71,7 +71,7 @@ void TrellisTest::SetUp()
     }
 
     // A home of its own, so that the settings never touch the user's.
-    const fs::path home = m_dir.File("home"), runtime = m_dir.File("runtime");
+    const fs::path home = Home(), runtime = m_dir.File("runtime");
     fs::create_directories(home / ".config");
     fs::create_directories(runtime);
     fs::permissions(runtime, fs::perms::owner_all);
@@ -86,7 +86,7 @@ void TrellisTest::SetUp()
 
 void TrellisTest::StartProgram()
 {
-    const fs::path home = m_dir.File("home"), runtime = m_dir.File("runtime");
+    const fs::path home = Home(), runtime = m_dir.File("runtime");
     std::vector<std::string> env = {
         "DISPLAY=" + m_pX->DisplayName(),
         "QT_QPA_PLATFORM=xcb",
@@ -122,7 +122,12 @@ void TrellisTest::StartProgram()
             return m_frame != 0 || !m_app.Running();
         },
         3 * kPatience);
-    ASSERT_TRUE(bMapped && m_frame) << "the main window did not appear";
+    ASSERT_TRUE(bMapped && m_frame) << "the main window did not appear" << [&] {
+        std::string seen = m_app.Running() ? " (the program runs; windows:" : " (the program has ended; windows:";
+        for (const TopLevel& w : m_pX->TopLevels())
+            seen += " \"" + w.name + "\" " + std::to_string(w.rect.w) + "x" + std::to_string(w.rect.h);
+        return seen + ")";
+    }();
     // Painted: the bottom of the letter pad is green.
     ASSERT_TRUE(Await([&](const Image& s) { return s.At(1, FrameRect().h - 5) == kGreen; }))
         << "the main window was not painted";
@@ -133,10 +138,21 @@ void TrellisTest::StartProgram()
 void TrellisTest::Restart()
 {
     Choose("Exit");
-    ASSERT_TRUE(WaitUntil([&] { return !m_app.Running(); })) << "the program did not end after Exit";
+    ASSERT_EQ(AwaitProgramEnd(), 0) << "the program did not end cleanly after Exit";
     // Only a puzzle of the command line comes again.
     m_bPuzzle = !m_arguments.empty();
     StartProgram();
+}
+
+int TrellisTest::SignalProgram(int nSignal)
+{
+    m_app.Signal(nSignal);
+    return AwaitProgramEnd();
+}
+
+int TrellisTest::AwaitProgramEnd()
+{
+    return m_app.Wait(kPatience).value_or(-1);
 }
 
 void TrellisTest::TearDown()

@@ -125,9 +125,18 @@ protected:
     // The title the main window shows, as the desktop reads it.
     std::string FrameTitle() const;
 
-    // Ends the program as the user does, from File > Exit, and starts it
-    // again as SetUp did, with the same settings.
+    // --- The program's life. SetUp starts it; these end it and start it
+    // again, with the same home (and so the same settings and data).
+    void StartProgram();
+    // Ends the program as the user does, from File > Exit, checks that it
+    // ended cleanly, and starts it again.
     void Restart();
+    // Ends the program with a signal; its exit status (128 + the signal
+    // when the signal ended it), or -1 when it is still running after a while.
+    int SignalProgram(int nSignal);
+    // Waits for the program to end by itself; its exit status, or -1.
+    int AwaitProgramEnd();
+    std::filesystem::path Home() const { return m_dir.File("home"); }
 
     // Arguments of the program; a fixture sets them before SetUp starts it.
     std::vector<std::string> m_arguments;
@@ -155,7 +164,6 @@ protected:
     int LocatePane(const Image& shot) const;
 
 private:
-    void StartProgram();
     ::testing::AssertionResult AwaitSquares(const std::vector<std::string>& rows,
                                             const std::function<std::string(const Image&, int, int, char)>& mismatch);
 

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The desktop window under a window manager: a first start with the clue
-// lists beside the grid, a click on a clue, and a restart that brings the
-// window back as it was left.
+// lists beside the grid, a click on a clue, a dropped solution that the
+// lists follow and Undo takes back, and a restart that brings the window
+// back as it was left.
 #include "tests/e2e/TrellisTest.h"
 
 #include "tests/support/PuzzleFileWriter.h"
 #include "tests/support/PuzzleState.h"
 #include "tests/support/TempDir.h"
+
+#include <X11/keysym.h>
 
 #include <algorithm>
 #include <thread>
@@ -98,7 +101,7 @@ TEST_F(DesktopWindow, AClickOnADownClueSelectsThatWordAndTheClueBarShowsIt)
     EXPECT_TRUE(AwaitInk({"?????", "??L??", "?????", "?????", "?????"}));
 }
 
-TEST_F(DesktopWindow, ASolutionDroppedOnTheWindowGreysTheCluesItFills)
+TEST_F(DesktopWindow, ASolutionDroppedOnTheWindowGreysTheCluesItFillsAndUndoTakesItBack)
 {
     ASSERT_TRUE(AwaitFills(kFiveLoaded));
     // 1 Across is selected; 4 Across, the next one, is black on white.
@@ -127,6 +130,14 @@ TEST_F(DesktopWindow, ASolutionDroppedOnTheWindowGreysTheCluesItFills)
     EXPECT_TRUE(Await([&](const Image& s) {
         return inks(s, kBlack) == 0 && inks(s, Rgb {127, 127, 127}) > 0;
     })) << "4 Across is not greyed after the solution filled it";
+
+    // Ctrl+Z takes the whole solution back, and the clue is black again.
+    ASSERT_TRUE(AwaitFrameFocus());
+    m_pX->KeyWith({XK_Control_L}, XK_z);
+    EXPECT_TRUE(AwaitInk({"?????", "?????", "?....", "?????", "?????"}));
+    EXPECT_TRUE(Await([&](const Image& s) {
+        return inks(s, kBlack) > 0 && inks(s, Rgb {127, 127, 127}) == 0;
+    })) << "4 Across is still greyed after Undo";
 }
 
 TEST_F(DesktopWindow, ARestartOpensTheWindowWhereAndAsItWasLeft)

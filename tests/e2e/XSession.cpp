@@ -5,6 +5,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <thread>
@@ -129,12 +131,17 @@ void Process::Stop()
 {
     if (m_pid <= 0)
         return;
-    kill(m_pid, SIGTERM);
+    Signal(SIGTERM);
     if (!Wait(std::chrono::seconds(3))) {
-        kill(m_pid, SIGKILL);
+        Signal(SIGKILL);
         waitpid(m_pid, nullptr, 0);
         m_pid = -1;
     }
+}
+
+bool Process::Signal(int nSignal)
+{
+    return m_pid > 0 && kill(m_pid, nSignal) == 0;
 }
 
 namespace {
@@ -214,29 +221,41 @@ bool XSession::StartWindowManager(const fs::path& home, std::string& strWhy)
     if (const char* pszPath = std::getenv("PATH"))
         env.push_back(std::string("PATH=") + pszPath);
     const fs::path log = home / "openbox.log";
-    m_windowManager.Start({"openbox"}, env, log);
-    // A manager says it runs through a window named on the root.
-    const Atom check = XInternAtom(m_pDisplay, "_NET_SUPPORTING_WM_CHECK", False);
+    m_windowManager.Start({"openbox", "--sm-disable"}, env, log);
+    // It names itself on the root before it manages anything: it runs once
+    // it has put a window that asks to be shown into a frame of its own.
+    const Window probe = XCreateSimpleWindow(m_pDisplay, DefaultRootWindow(m_pDisplay), 0, 0, 10, 10, 0, 0, 0);
+    XMapWindow(m_pDisplay, probe);
+    XSync(m_pDisplay, False);
     m_bManaged = WaitUntil([&] {
-                     Atom type = None;
-                     int nFormat = 0;
-                     unsigned long nItems = 0, nAfter = 0;
-                     unsigned char* pData = nullptr;
-                     const bool bFound =
-                         XGetWindowProperty(m_pDisplay, DefaultRootWindow(m_pDisplay), check, 0, 1, False,
-                                            AnyPropertyType, &type, &nFormat, &nItems, &nAfter, &pData) == Success &&
-                         nItems == 1;
-                     if (pData)
-                         XFree(pData);
-                     return bFound || !m_windowManager.Running();
+                     Window root, parent = 0, *pChildren = nullptr;
+                     unsigned int nChildren = 0;
+                     XWindowAttributes a;
+                     const bool bFramed = XQueryTree(m_pDisplay, probe, &root, &parent, &pChildren, &nChildren) &&
+                                          parent != root && XGetWindowAttributes(m_pDisplay, probe, &a) &&
+                                          a.map_state == IsViewable;
+                     if (pChildren)
+                         XFree(pChildren);
+                     return bFramed || !m_windowManager.Running();
                  }) &&
                  m_windowManager.Running();
+    XDestroyWindow(m_pDisplay, probe);
+    XSync(m_pDisplay, False);
     if (!m_bManaged) {
         std::ifstream in(log);
         strWhy = "openbox did not start (is the openbox package installed?): " +
                  std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     }
     return m_bManaged;
+}
+
+Rect XSession::DecorationOf(XID window) const
+{
+    XWindowAttributes a;
+    const XID frame = TopLevelOf(window);
+    if (!frame || !XGetWindowAttributes(m_pDisplay, frame, &a))
+        return {};
+    return {a.x, a.y, a.width, a.height};
 }
 
 void XSession::MoveTo(int x, int y)

@@ -84,7 +84,10 @@ public:
     // Waits up to timeout for the process to end by itself: its exit status
     // (128 + the signal when a signal ended it), or nothing while it runs.
     std::optional<int> Wait(std::chrono::milliseconds timeout);
+    // SIGTERM, then SIGKILL after a while.
     void Stop();
+    // Sends the signal; true when there was a process to send it to.
+    bool Signal(int nSignal);
 
 private:
     // Reaps the process if it has ended, keeping its status.
@@ -112,10 +115,11 @@ public:
 
     // Starts openbox on the server, with its settings in a folder of their
     // own, for the cases that need focus, menus and window sizes to behave as
-    // on a desktop; returns once it manages the screen. Windows then stand in
-    // the manager's frames: TopLevels and FocusedTopLevel name the program's
-    // own windows inside them, with their own areas. False, with the reason,
-    // when it cannot be started.
+    // on a desktop; returns once it puts the windows shown into frames of its
+    // own (a window shown while it still starts may be left unshown).
+    // Windows then stand in the manager's frames: TopLevels and
+    // FocusedTopLevel name the program's own windows inside them, with their
+    // own areas. False, with the reason, when it cannot be started.
     bool StartWindowManager(const std::filesystem::path& home, std::string& strWhy);
 
     // Input, in screen coordinates.
@@ -153,6 +157,10 @@ public:
     void Close(XID window);
     // The window that window is transient for (its owner), or 0.
     XID OwnerOf(XID window) const;
+
+    // The frame the window manager put around a window, title bar and all,
+    // in screen coordinates (the window's own rectangle without one).
+    Rect DecorationOf(XID window) const;
 
     Image Grab(Rect area) const;
     Image GrabScreen() const;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
 #include <string>
 #include <utility>
@@ -176,6 +177,13 @@ public:
 
     BOOL m_bAppOnlyEnabled = TRUE;
     int m_nAppOnlyUpdates = 0;
+    BOOL m_bSaveResult = TRUE;
+
+    BOOL SaveAllModified() override
+    {
+        g_log.push_back("save");
+        return m_bSaveResult;
+    }
 
 protected:
     afx_msg void OnEveryone() { g_log.push_back("app"); }
@@ -341,6 +349,35 @@ TEST_F(FrameTest, TheCloseButtonClosesTheFrame)
     EXPECT_TRUE(Testing::PressCloseButton(*m_pFrame));
     EXPECT_EQ(AfxGetMainWnd(), nullptr);
     EXPECT_EQ(CWnd::FromHandle(m_hFrame), nullptr);
+}
+
+TEST_F(FrameTest, EveryCloseOfTheMainFrameLetsTheApplicationSaveFirst)
+{
+    ASSERT_TRUE(m_bLoaded);
+    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    // Refused: the frame stays, whichever way it was closed.
+    m_app.m_bSaveResult = FALSE;
+    EXPECT_TRUE(Testing::ChooseMenuItem(*m_pFrame, ID_EXIT));
+    EXPECT_TRUE(Testing::PressCloseButton(*m_pFrame));
+    EXPECT_TRUE(Testing::CloseFromDesktop(*m_pFrame));
+    EXPECT_EQ(g_log, (std::vector<std::string> {"save", "save", "save"}));
+    EXPECT_EQ(AfxGetMainWnd(), m_pFrame);
+    EXPECT_NE(CWnd::FromHandle(m_hFrame), nullptr);
+
+    m_app.m_bSaveResult = TRUE;
+    EXPECT_TRUE(Testing::CloseFromDesktop(*m_pFrame));
+    EXPECT_EQ(g_log.size(), 4u);
+    EXPECT_EQ(AfxGetMainWnd(), nullptr);
+    EXPECT_EQ(CWnd::FromHandle(m_hFrame), nullptr);
+
+    // Another frame is no business of the application's.
+    g_log.clear();
+    auto* pOther = new CTestFrame;
+    ASSERT_TRUE(pOther->LoadFrame(IDR_TEST));
+    const HWND hOther = pOther->GetSafeHwnd();
+    EXPECT_TRUE(Testing::PressCloseButton(*pOther));
+    EXPECT_EQ(CWnd::FromHandle(hOther), nullptr);
+    EXPECT_TRUE(g_log.empty());
 }
 
 TEST_F(FrameTest, OpensTitledWithAPaneOfTheHandheldsScreenUnderTheBar)
@@ -527,6 +564,77 @@ public:
 };
 
 }  // namespace
+
+namespace {
+
+constexpr UINT WM_RAISE = WM_USER + 50;
+
+// Raises a signal at itself from inside the event loop.
+class CSignallingFrame : public CTestFrame {
+public:
+    int m_nSignal = 0;
+
+protected:
+    afx_msg LRESULT OnRaise(WPARAM, LPARAM)
+    {
+        std::raise(m_nSignal);
+        return 0;
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSignallingFrame, CTestFrame)
+    ON_MESSAGE(WM_RAISE, OnRaise)
+END_MESSAGE_MAP()
+
+class CSignalledApp : public CTestApp {
+public:
+    explicit CSignalledApp(int nSignal) : m_nSignal(nSignal) { }
+
+    BOOL InitInstance() override
+    {
+        auto* pFrame = new CSignallingFrame;
+        pFrame->m_nSignal = m_nSignal;
+        m_pMainWnd = pFrame;
+        if (!pFrame->LoadFrame(IDR_TEST))
+            return FALSE;
+        pFrame->ShowWindow(m_nCmdShow);
+        pFrame->PostMessage(WM_RAISE);
+        return TRUE;
+    }
+    int ExitInstance() override
+    {
+        g_log.push_back("exit");
+        return CTestApp::ExitInstance();
+    }
+
+private:
+    int m_nSignal;
+};
+
+}  // namespace
+
+TEST(AfxWinMain, ATerminationSignalSavesAndEndsTheLoopInOrder)
+{
+    const ResourceSet* pOld = AfxGetResources();
+    AfxSetResources(&TestResources());
+    Testing::TemporarySettings settings;
+    char szName[] = "trellis";
+    char* argv[] = {szName, nullptr};
+    for (int nSignal : {SIGTERM, SIGINT, SIGHUP}) {
+        g_log.clear();
+        CSignalledApp app(nSignal);
+        EXPECT_EQ(AfxWinMain(1, argv), 0) << nSignal;
+        EXPECT_EQ(g_log, (std::vector<std::string> {"save", "exit"})) << nSignal;
+        EXPECT_EQ(AfxGetMainWnd(), nullptr);
+        // Outside the loop the signal means what it meant before.
+        struct sigaction now = {};
+        sigaction(nSignal, nullptr, &now);
+        EXPECT_EQ(now.sa_handler, SIG_DFL) << nSignal;
+    }
+    AfxSetResources(pOld);
+}
 
 TEST(AfxWinMain, RunsInitInstanceThenTheLoopUntilTheMainWindowCloses)
 {

@@ -4,6 +4,8 @@
 
 #include "TestWindows.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr UINT WM_PING = WM_USER + 1;
@@ -113,4 +115,64 @@ TEST_F(WindowTest, PostedMessagesArriveFromTheEventLoop)
     wnd.DestroyWindow();
     Testing::RunUntilIdle();
     EXPECT_EQ(wnd.m_calls.size(), 1u);
+}
+
+namespace {
+
+// Records the timers it hears, and ends itself on the one it is told to.
+class CTimerWnd : public CWnd {
+public:
+    std::vector<UINT_PTR> m_timers;
+    UINT_PTR m_nDestroyOn = 0;
+
+    afx_msg void OnTimer(UINT_PTR nIDEvent)
+    {
+        m_timers.push_back(nIDEvent);
+        if (nIDEvent == m_nDestroyOn)
+            DestroyWindow();
+    }
+    int Count(UINT_PTR nID) const { return static_cast<int>(std::count(m_timers.begin(), m_timers.end(), nID)); }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CTimerWnd, CWnd)
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+}  // namespace
+
+TEST_F(WindowTest, TimersComeFromTheEventLoopUntilKilledOrTheWindowEnds)
+{
+    CTimerWnd wnd;
+    EXPECT_EQ(wnd.SetTimer(1, 10), 0u);  // no window yet
+    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 10, 10)));
+    EXPECT_EQ(wnd.SetTimer(0, 10), 0u);
+    ASSERT_EQ(wnd.SetTimer(7, 20), 7u);
+    ASSERT_EQ(wnd.SetTimer(8, 5), 8u);
+    EXPECT_TRUE(wnd.m_timers.empty());  // never at once
+    // Again and again, each with its id.
+    ASSERT_TRUE(Testing::RunUntil([&wnd] { return wnd.Count(7) >= 2; }, 5000));
+    EXPECT_GE(wnd.Count(8), 2);
+
+    EXPECT_TRUE(wnd.KillTimer(8));
+    EXPECT_FALSE(wnd.KillTimer(8));
+    const int nEights = wnd.Count(8);
+    ASSERT_TRUE(Testing::RunUntil([&wnd] { return wnd.Count(7) >= 5; }, 5000));
+    EXPECT_EQ(wnd.Count(8), nEights);
+
+    // Set again, a timer starts its interval anew: a long one keeps quiet.
+    ASSERT_EQ(wnd.SetTimer(7, 60000), 7u);
+    const int nSevens = wnd.Count(7);
+    Testing::RunUntil([] { return false; }, 100);
+    EXPECT_EQ(wnd.Count(7), nSevens);
+
+    // A window that ends on its own timer hears no more of any.
+    wnd.m_nDestroyOn = 9;
+    wnd.SetTimer(9, 5);
+    ASSERT_TRUE(Testing::RunUntil([&wnd] { return wnd.Count(9) == 1; }, 5000));
+    EXPECT_EQ(wnd.GetSafeHwnd(), nullptr);
+    Testing::RunUntil([] { return false; }, 50);
+    EXPECT_EQ(wnd.Count(9), 1);
+    EXPECT_FALSE(wnd.KillTimer(7));
 }

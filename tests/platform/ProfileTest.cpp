@@ -136,3 +136,21 @@ TEST_F(ProfileTest, TextsRoundTripBesideTheNumbersAndOddOnesGiveTheDefault)
         << "\n[options]\nfontname=a, b\n";
     EXPECT_EQ(next.GetProfileString(u"options", u"fontname", u"Arial"), u"Arial");
 }
+
+TEST(DataFolder, ATestsDataFolderLivesInItsTemporaryStoreAndNeverInTheUsers)
+{
+    CWinApp app(u"trellis");
+    app.SetRegistryKey(u"Quillon Software");
+    fs::path folder;
+    {
+        Testing::TemporarySettings settings;
+        folder = std::u16string(app.GetDataFolder());
+        EXPECT_EQ(folder, fs::path(settings.Folder()) / "Quillon Software" / "trellis");
+        EXPECT_TRUE(fs::is_directory(folder));  // made when asked for
+        EXPECT_EQ(fs::path(std::u16string(app.GetDataFolder())), folder);
+    }
+    EXPECT_FALSE(fs::exists(folder));
+    // The test library's hooks stay in place: without a temporary store a
+    // test has no data folder at all.
+    EXPECT_TRUE(app.GetDataFolder().IsEmpty());
+}

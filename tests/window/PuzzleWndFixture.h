@@ -14,8 +14,10 @@ class CFakeSolveHost : public CSolveHost {
 public:
     int GetSolveMode() const override { return m_nMode; }
     void CheckSolved() override { m_nChecks++; }
+    void SolveChanged() override { m_nChanges++; }
     int m_nMode = 1;
     int m_nChecks = 0;
+    int m_nChanges = 0;
 };
 
 class PuzzleWndTest : public HostTest {
