@@ -94,6 +94,11 @@ public:
     CPoint GetDownStart(int nCol, int nRow) const;
     CClue* GetAcrossClue(int nCol, int nRow) const;
     CClue* GetDownClue(int nCol, int nRow) const;
+    // The clues of the lists that are neither across nor down (regions,
+    // colours, ...) whose squares include (nCol, nRow), in list order.
+    std::vector<const CClue*> GetOtherCluesAt(int nCol, int nRow) const;
+    // Some clue list is neither across nor down.
+    BOOL HasOtherLists() const;
 
     // Report their failures through the message sink (model/MessageSink.h).
     BOOL SaveSolution(const std::u16string& strPath);
@@ -125,6 +130,10 @@ public:
     // "Across" and "Down" for a .puz file, any names and any number of lists
     // for the newer formats.
     std::vector<std::u16string> m_astrClueLists;
+    // The direction of each of those lists: 1 across, 0 down, 2 neither.
+    // Only across and down clues belong to the grid's words; the others
+    // name their squares (CClue::m_aCells).
+    std::vector<int> m_anClueListDirection;
     // The labels the file draws in the squares, row-major; empty when the
     // grid shows the word numbers (every .puz file).
     std::vector<std::u16string> m_astrLabels;
