@@ -21,6 +21,10 @@ struct CPuzzleSource;
 // Puzzle and solution files larger than this are refused unread.
 constexpr unsigned long kMaxInputFileBytes = 16UL * 1024 * 1024;
 
+// The whole of a puzzle file of any format, up to kMaxInputFileBytes. FALSE
+// leaves the message for the user in strError.
+BOOL ReadPuzzleFileBytes(const std::u16string& strPath, std::string& bytes, std::u16string& strError);
+
 class CCrossWordPuzzle : public CObject {
     DECLARE_SERIAL(CCrossWordPuzzle)
 
@@ -33,6 +37,10 @@ public:
     // Reads a puzzle file. FALSE leaves a message in strError and a partly
     // filled object that the caller discards.
     BOOL LoadPuzzle(const std::u16string& strPath, std::u16string& strError);
+    // Reads a puzzle file of any of the four formats, chosen by what its
+    // bytes hold (plain text named .puz is left to the .puz reader, since
+    // only the newer formats' readers take text). FALSE as LoadPuzzle.
+    BOOL LoadFile(const std::u16string& strPath, std::u16string& strError);
     // Builds the puzzle from a file of the newer formats, already read:
     // the grid with its missing squares, bars, shading and given letters,
     // the answers (rebus answers into m_astrRebus), the saved fill as the
@@ -139,6 +147,8 @@ public:
     std::vector<std::u16string> m_astrLabels;
 
 protected:
+    // LoadPuzzle once the file's bytes are in memory.
+    BOOL ReadPuzzleBytes(const std::string& bytes, std::u16string& strError);
     BOOL ReadSize(CPuzzleBytes& file, std::u16string& strError);
     BOOL ReadSolutionGrid(CPuzzleBytes& file, std::u16string& strError);
     BOOL ReadStateGrid(CPuzzleBytes& file, std::u16string& strError);

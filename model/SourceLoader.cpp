@@ -7,6 +7,7 @@
 #include "model/CrossWordPuzzle.h"
 #include "model/Format.h"
 #include "model/PuzzleSource.h"
+#include "model/PuzzleSourceReader.h"
 #include "model/WordStarts.h"
 
 namespace {
@@ -40,7 +41,37 @@ std::u16string FirstPartOf(const std::u16string& strLabel)
     return strLabel.substr(0, n);
 }
 
+// The file's name ends in ".puz", in any case.
+bool HasPuzName(const std::u16string& strPath)
+{
+    if (strPath.size() < 4)
+        return false;
+    std::u16string strEnd = strPath.substr(strPath.size() - 4);
+    for (char16_t& ch : strEnd)
+        ch = ch >= u'A' && ch <= u'Z' ? static_cast<char16_t>(ch - u'A' + u'a') : ch;
+    return strEnd == u".puz";
+}
+
 }  // namespace
+
+BOOL CCrossWordPuzzle::LoadFile(const std::u16string& strPath, std::u16string& strError)
+{
+    std::string bytes;
+    if (!ReadPuzzleFileBytes(strPath, bytes, strError))
+        return FALSE;
+    m_strFileName = strPath;
+    EPuzzleFormat nFormat = SniffPuzzleFormat(bytes);
+    // Any text is taken for xd by its content; a name that says otherwise wins.
+    if (nFormat == EPuzzleFormat::Xd && HasPuzName(strPath))
+        nFormat = EPuzzleFormat::Puz;
+    if (nFormat == EPuzzleFormat::Puz || nFormat == EPuzzleFormat::Unknown)
+        return ReadPuzzleBytes(bytes, strError);
+    CPuzzleSource source;
+    if (!ReadPuzzleSource(bytes, strPath, source, strError))
+        return FALSE;
+    LoadSource(source);
+    return TRUE;
+}
 
 void CCrossWordPuzzle::LoadSource(const CPuzzleSource& source)
 {
