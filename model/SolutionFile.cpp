@@ -103,6 +103,9 @@ void CCrossWordPuzzle::Serialize(CArchive& ar)
     for (int c = 0; c < m_nWidth; ++c) {
         for (int r = 0; r < m_nHeight; ++r, ++i) {
             CSquare& square = m_aSquares[static_cast<std::size_t>(IndexOf(c, r))];
+            // The file's given letters are no part of the player's solution.
+            if (square.m_bGiven)
+                continue;
             square.m_bFilled = records[i].bFilled;
             square.m_chLetter = records[i].chLetter;
             // The file keeps one letter: a shown rebus is its first letter again.
