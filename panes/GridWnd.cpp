@@ -5,6 +5,7 @@
 #include "model/Format.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -248,14 +249,16 @@ void CGridWnd::DrawFrames(CDC* pDC, const CRect& rcClip)
                                   static_cast<std::size_t>(nCol);
             if (i >= squares.size() || squares[i].m_bMissing)
                 continue;
-            // The same pen strokes as the whole lines, square by square.
+            // The same pen strokes as the whole lines, square by square, and
+            // drawn the same way: left to right and top to bottom.
             const int x0 = m_nLeftMargin + nCol * Pitch(), x1 = x0 + Pitch();
             const int y0 = m_nTopMargin + nRow * Pitch(), y1 = y0 + Pitch();
-            pDC->MoveTo(x0, y0);
-            pDC->LineTo(x1, y0);
-            pDC->LineTo(x1, y1);
-            pDC->LineTo(x0, y1);
-            pDC->LineTo(x0, y0);
+            for (const auto& [from, to] :
+                 {std::pair {CPoint(x0, y0), CPoint(x1, y0)}, std::pair {CPoint(x0, y1), CPoint(x1, y1)},
+                  std::pair {CPoint(x0, y0), CPoint(x0, y1)}, std::pair {CPoint(x1, y0), CPoint(x1, y1)}}) {
+                pDC->MoveTo(from.x, from.y);
+                pDC->LineTo(to.x, to.y);
+            }
         }
     }
     pDC->SelectObject(pOldPen);
