@@ -15,7 +15,7 @@
 #include "model/Text.h"
 #include "tests/support/PuzzleFileWriter.h"
 #include "tests/support/PuzzleState.h"
-#include "tests/support/RecordingMessageSink.h"
+#include "tests/support/SmallPuzzles.h"
 #include "tests/support/SourceGrid.h"
 #include "tests/support/TempDir.h"
 
@@ -263,27 +263,35 @@ protected:
     std::unique_ptr<CCrossWordPuzzle> m_pPuzzle;
 };
 
-const char kSmallIpuz[] =
-    R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"],
-        "dimensions": {"width": 2, "height": 2}, "puzzle": [[1, 2], [3, 0]],
-        "solution": [["A", "B"], ["C", "D"]], "title": "Small",
-        "clues": {"Across": [[1, "ab"], [3, "cd"]], "Down": [[1, "ac"], [2, "bd"]]}})";
-
-const char kSmallXd[] = "Title: Small\n\n\nAB\nCD\n\n\nA1. ab ~ AB\nA3. cd ~ CD\n\nD1. ac ~ AC\nD2. bd ~ BD\n";
+const std::string kSmallIpuz = SmallPuzzleBytes(EPuzzleFormat::Ipuz);
+const std::string kSmallXd = SmallPuzzleBytes(EPuzzleFormat::Xd);
 
 TEST_F(SourceFileTest, TheReaderIsChosenByTheFilesContentNotItsName)
 {
-    for (const std::string name : {"small.ipuz", "small.puz", "small"}) {
-        ASSERT_TRUE(Load(name, kSmallIpuz)) << name << ": " << ToUtf8(m_strError);
-        EXPECT_EQ(m_pPuzzle->m_strTitle, u"Small") << name;
-        EXPECT_EQ(m_pPuzzle->m_strFileName, m_strPath);
-        EXPECT_EQ(Text(m_pPuzzle->GetDownClue(1, 0)), "2:bd") << name;
+    // The same puzzle in every format, under its own name, another format's
+    // and none.
+    const std::string zipped = StoredZip({{"small.jpz", SmallPuzzleBytes(EPuzzleFormat::Jpz)}});
+    const struct {
+        std::string bytes;
+        const char* own;
+        const char* other;
+    } cases[] = {
+        {SmallPuzzleBytes(EPuzzleFormat::Puz), "small.puz", "small.jpz"},
+        {kSmallIpuz, "small.ipuz", "small.puz"},
+        {SmallPuzzleBytes(EPuzzleFormat::Jpz), "small.jpz", "small.xd"},
+        {zipped, "small.jpz", "small.puz"},
+        {kSmallXd, "small.xd", "small.ipuz"},
+    };
+    for (const auto& c : cases) {
+        for (const std::string name : {c.own, c.other, "small"}) {
+            ASSERT_TRUE(Load(name, c.bytes)) << c.own << " as " << name << ": " << ToUtf8(m_strError);
+            EXPECT_EQ(m_pPuzzle->m_strFileName, m_strPath);
+            EXPECT_EQ(m_pPuzzle->m_strTitle, u"Small") << c.own << " as " << name;
+            EXPECT_EQ(Text(m_pPuzzle->GetAcrossClue(0, 1)), "3:cd") << c.own << " as " << name;
+            EXPECT_EQ(Text(m_pPuzzle->GetDownClue(1, 0)), "2:bd") << c.own << " as " << name;
+            EXPECT_EQ(m_pPuzzle->GetSquare(1, 1).m_chSolution, u'D') << c.own << " as " << name;
+        }
     }
-    ASSERT_TRUE(Load("small.txt", kSmallXd)) << ToUtf8(m_strError);
-    EXPECT_EQ(Text(m_pPuzzle->GetAcrossClue(0, 1)), "3:cd");
-    ASSERT_TRUE(Load("small.ipuz", PuzzleFileWriter({"AB", "CD"}).Title("Binary").Bytes())) << ToUtf8(m_strError);
-    EXPECT_EQ(m_pPuzzle->m_strTitle, u"Binary");
-    EXPECT_EQ(Text(m_pPuzzle->GetAcrossClue(0, 1)), "3:Clue 4");
 }
 
 TEST_F(SourceFileTest, WhatNoReaderTakesIsRefusedWithTheReadersMessage)
@@ -294,7 +302,7 @@ TEST_F(SourceFileTest, WhatNoReaderTakesIsRefusedWithTheReadersMessage)
     // Named otherwise, it is judged as xd text, which says what is wrong.
     EXPECT_FALSE(Load("words.xd", "not a puzzle at all, just words"));
     EXPECT_EQ(m_strError.rfind(m_strPath + u": invalid puzzle file (", 0), 0u) << ToUtf8(m_strError);
-    EXPECT_FALSE(Load("broken.ipuz", std::string(kSmallIpuz).substr(0, 60)));
+    EXPECT_FALSE(Load("broken.ipuz", kSmallIpuz.substr(0, 60)));
     EXPECT_EQ(m_strError.rfind(m_strPath + u": invalid puzzle file (", 0), 0u) << ToUtf8(m_strError);
     EXPECT_FALSE(Load("zeros.jpz", std::string(40, '\0')));
     EXPECT_EQ(m_strError, m_strPath + u": invalid puzzle file");
@@ -312,7 +320,7 @@ TEST_F(SourceFileTest, SolutionFilesKeepEveryFormatsFillAndNeverTheGivenLetters)
     // serves both, since it goes by the size and the answers.
     ASSERT_TRUE(Load("small.ipuz", kSmallIpuz));
     auto pIpuz = std::move(m_pPuzzle);
-    ASSERT_TRUE(Load("small.puz", PuzzleFileWriter({"AB", "CD"}).Bytes()));
+    ASSERT_TRUE(Load("small.puz", SmallPuzzleBytes(EPuzzleFormat::Puz)));
     auto pPuz = std::move(m_pPuzzle);
     EXPECT_EQ(pIpuz->GetChecksum(), pPuz->GetChecksum());
     SetLetter(*pIpuz, 0, 0, u'A');
