@@ -14,7 +14,8 @@ IMPLEMENT_SERIAL(CCrossWordPuzzle, CObject, 1)
 CCrossWordPuzzle::CCrossWordPuzzle()
     : m_nWidth(0), m_nHeight(0), m_bLocked(FALSE), m_wAnswerChecksum(0),
       m_bHasSolution(TRUE), m_astrClueLists {u"Across", u"Down"}, m_anClueListDirection {1, 0}, m_bUnlocked(FALSE),
-      m_dwFileChecksum(0), m_nEmpty(0), m_nUnsolved(0), m_nMissing(0)
+      m_dwFileChecksum(0), m_nEmpty(0), m_nUnsolved(0), m_nMissing(0),
+      m_bAnyBars(FALSE)
 {
 }
 
@@ -86,16 +87,19 @@ void CCrossWordPuzzle::StoreSquare(std::size_t nIndex, const CSquare& square)
     m_nEmpty += CountAsEmpty(square) - CountAsEmpty(stored);
     m_nUnsolved += CountAsUnsolved(square) - CountAsUnsolved(stored);
     m_nMissing += (square.m_bMissing ? 1 : 0) - (stored.m_bMissing ? 1 : 0);
+    m_bAnyBars = m_bAnyBars || square.m_bBarRight || square.m_bBarBottom;
     stored = square;
 }
 
 void CCrossWordPuzzle::CountSquares()
 {
     m_nEmpty = m_nUnsolved = m_nMissing = 0;
+    m_bAnyBars = FALSE;
     for (const CSquare& square : m_aSquares) {
         m_nEmpty += CountAsEmpty(square);
         m_nUnsolved += CountAsUnsolved(square);
         m_nMissing += square.m_bMissing ? 1 : 0;
+        m_bAnyBars = m_bAnyBars || square.m_bBarRight || square.m_bBarBottom;
     }
 }
 
@@ -249,22 +253,33 @@ void CCrossWordPuzzle::NumberSquares()
 void CCrossWordPuzzle::NumberWords(const std::function<void(int, BOOL)>& onWord)
 {
     int nCounter = 0;
+    const auto isBlack = [this](int c, int r) { return IsBlack(c, r) != FALSE; };
+    const auto onStart = [&](int c, int r, bool bAcross, bool bDown) {
+        // A word's first square exists; its numbers change no count, so
+        // they are written in place.
+        CSquare& square = m_aSquares[static_cast<std::size_t>(IndexOf(c, r))];
+        ++nCounter;
+        if (bAcross) {
+            square.m_nAcrossNumber = nCounter;
+            onWord(nCounter, TRUE);
+        }
+        if (bDown) {
+            square.m_nDownNumber = nCounter;
+            onWord(nCounter, FALSE);
+        }
+    };
+    // A grid without bars (every .puz file) is walked without looking for them.
+    if (!m_bAnyBars) {
+        ForEachWordStart(m_nWidth, m_nHeight, isBlack, onStart);
+        return;
+    }
     ForEachWordStart(
-        m_nWidth, m_nHeight, [this](int c, int r) { return IsBlack(c, r) != FALSE; },
-        [this](int c, int r, bool bAcross) { return IsWordEnd(c, r, bAcross ? TRUE : FALSE) != FALSE; },
-        [&](int c, int r, bool bAcross, bool bDown) {
-            CSquare square = GetSquare(c, r);
-            ++nCounter;
-            if (bAcross) {
-                square.m_nAcrossNumber = nCounter;
-                onWord(nCounter, TRUE);
-            }
-            if (bDown) {
-                square.m_nDownNumber = nCounter;
-                onWord(nCounter, FALSE);
-            }
-            SetSquare(c, r, square);
-        });
+        m_nWidth, m_nHeight, isBlack,
+        [this](int c, int r, bool bAcross) {
+            const CSquare* pSquare = SquareAt(c, r);
+            return pSquare != nullptr && (bAcross ? pSquare->m_bBarRight : pSquare->m_bBarBottom) != FALSE;
+        },
+        onStart);
 }
 
 // Both walks go from the square towards the left (across) or the top (down).

@@ -190,4 +190,6 @@ private:
     long m_nEmpty;
     long m_nUnsolved;
     long m_nMissing;
+    // Some square has (or had) a bar: the numbering looks for bars.
+    BOOL m_bAnyBars;
 };

@@ -100,7 +100,7 @@ void CCrossWordPuzzle::LoadSource(const CPuzzleSource& source)
         if (!HasAnswer(from))
             m_bHasSolution = FALSE;
         if (from.m_nKind == ESquareKind::Missing) {
-            square.m_bMissing = TRUE;
+            square.m_bMissing = true;
             continue;
         }
         square.m_bBarRight = from.m_bBarRight;

@@ -39,14 +39,15 @@ public:
     // From the newer formats (.ipuz, .jpz, .xd); a .puz square has none.
     // A square that is no part of the grid (shaped grids): it is black as
     // well, so every walk and count passes it by, and it is drawn as nothing.
-    BOOL m_bMissing;
+    // These flags are plain bools, to keep the square (copied everywhere) small.
+    bool m_bMissing;
     // A bar on the edge to the square on the right, or below: it ends the
     // word there as a black square would, for numbering and for moving.
-    BOOL m_bBarRight;
-    BOOL m_bBarBottom;
-    // The square's own background, 0xRRGGBB, or kNoShade.
-    DWORD m_crShade;
+    bool m_bBarRight;
+    bool m_bBarBottom;
     // A letter the file gives: m_chLetter holds it from the load on, and the
     // player's commands never change the square.
-    BOOL m_bGiven;
+    bool m_bGiven;
+    // The square's own background, 0xRRGGBB, or kNoShade.
+    DWORD m_crShade;
 };

@@ -225,7 +225,7 @@ TEST(ShapedGridTest, MissingSquaresNeverCountAndTakeNoLetter)
     EXPECT_EQ(p.GetEmptyCount(), 0);
     EXPECT_TRUE(p.IsSolved());
     CSquare square = p.GetSquare(0, 0);
-    square.m_bMissing = FALSE;  // stored back as a plain black square
+    square.m_bMissing = false;  // stored back as a plain black square
     p.SetSquare(0, 0, square);
     EXPECT_EQ(p.GetMissingCount(), 4);
 }
