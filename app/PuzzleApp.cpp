@@ -9,6 +9,8 @@
 #include "res/resource.h"
 #include "window/PuzzleWnd.h"
 
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 CPuzzleApp theApp;
@@ -31,14 +33,11 @@ CString SlotName(int i)
     return FormatText(u"%d", i);
 }
 
-// Runs a file dialog; an empty result means it was cancelled.
-CString AskForFile(BOOL bOpen, LPCTSTR lpszExt, LPCTSTR lpszFilter, DWORD dwFlags = 0)
-{
-    CFileDialog dlg(bOpen, lpszExt, nullptr, dwFlags, lpszFilter, nullptr);
-    if (dlg.DoModal() != IDOK)
-        return CString();
-    return dlg.GetPathName();
-}
+// Shown in the clue bar once, when a puzzle with notes is opened.
+constexpr LPCTSTR kNotesNote = u"This puzzle has notes.\nChoose Notes in the View menu.";
+
+// Longer than any folder path a file system gives: an edited value.
+constexpr size_t kMaxFolderPath = 4096;
 
 // Whether the file's name ends in the extension (".puz"), in any case.
 bool HasExtension(const CString& strPath, LPCTSTR lpszExtension)
@@ -49,6 +48,12 @@ bool HasExtension(const CString& strPath, LPCTSTR lpszExtension)
     CString strEnd = strPath.Right(strExtension.GetLength());
     strEnd.MakeLower();
     return strEnd == strExtension;
+}
+
+// The folder part of a path, with its last separator; empty for a bare name.
+CString FolderOf(const CString& strPath)
+{
+    return CString(strPath.substr(0, strPath.size() - CAboutPuzzleDlg::FileNameOf(strPath).size()));
 }
 
 }  // namespace
@@ -69,6 +74,16 @@ BEGIN_MESSAGE_MAP(CPuzzleApp, CWinApp)
     ON_UPDATE_COMMAND_UI(ID_SAVE_SOLUTION_AS, OnUpdatePuzzleLoaded)
     ON_COMMAND(ID_UNLOCK_PUZZLE, OnUnlockPuzzle)
     ON_UPDATE_COMMAND_UI(ID_UNLOCK_PUZZLE, OnUpdateUnlockPuzzle)
+    // Zoom and notes.
+    ON_COMMAND(ID_VIEW_ZOOM_IN, OnViewZoomIn)
+    ON_COMMAND(ID_VIEW_ZOOM_OUT, OnViewZoomOut)
+    ON_COMMAND(ID_VIEW_ACTUAL_SIZE, OnViewActualSize)
+    ON_COMMAND(ID_VIEW_FIT, OnViewFit)
+    ON_COMMAND(ID_VIEW_NOTES, OnViewNotes)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_ZOOM_IN, OnUpdateViewZoomIn)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_ZOOM_OUT, OnUpdateViewZoomOut)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_FIT, OnUpdateViewFit)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_NOTES, OnUpdateViewNotes)
 END_MESSAGE_MAP()
 
 CPuzzleApp::CPuzzleApp()
@@ -107,6 +122,7 @@ int CPuzzleApp::ExitInstance()
 {
     DeletePuzzle();
     m_strSolutionFile.clear();
+    m_strSolutionFolder.clear();
     m_strStartPuzzle.clear();
     m_strStartSolution.clear();
     return CWinApp::ExitInstance();
@@ -140,11 +156,15 @@ void CPuzzleApp::LoadSettings()
     wndGrid.SetShowNumbers(ReadOption(SETTING_SHOW_NUMBERS));
     wndPuzzle.SetShowInput(ReadOption(SETTING_SHOW_INPUT));
     wndPuzzle.SetClueHeight(ReadOption(SETTING_CLUE_HEIGHT));
+    const CString strFace = GetProfileString(SECTION_OPTIONS, SETTING_FONT_NAME, DEFAULT_FONT_NAME);
+    wndGrid.SetFontName(IsStorableFaceName(strFace) ? strFace.GetString() : DEFAULT_FONT_NAME);
 
     // The grid keeps a colour's low 24 bits.
     for (int i = 0; i < NUM_GRID_COLORS; ++i) {
         const DWORD color = GetProfileInt(SECTION_COLOR, SlotName(i).c_str(), static_cast<int>(kNoColor));
-        if (color != kNoColor)
+        // Only what the Colors dialog can produce is a colour; otherwise the
+        // slot keeps its own, which is what gets written back.
+        if ((color & ~COLOR_BITS) == 0)
             wndGrid.SetColor(i, color);
     }
 
@@ -189,11 +209,45 @@ void CPuzzleApp::OnUpdatePuzzleLoaded(CCmdUI* pCmdUI)
     pCmdUI->Enable(m_pPuzzle != nullptr);
 }
 
+CString CPuzzleApp::AskForFile(BOOL bOpen, LPCTSTR lpszExt, LPCTSTR lpszFilter, DWORD dwFlags, LPCTSTR lpszFileName)
+{
+    // A proposed name with its folder opens there; otherwise the last folder.
+    CFileDialog dlg(bOpen, lpszExt, lpszFileName, dwFlags, lpszFilter, nullptr);
+    // The dialog itself passes over a folder that is not there.
+    CString strFolder = GetProfileString(SECTION_FOLDERS, SETTING_LAST_FOLDER);
+    if (strFolder.GetLength() > static_cast<int>(kMaxFolderPath))
+        strFolder.Empty();
+    if (!strFolder.IsEmpty())
+        dlg.m_ofn.lpstrInitialDir = strFolder.GetString();
+    if (dlg.DoModal() != IDOK)
+        return CString();
+    WriteProfileString(SECTION_FOLDERS, SETTING_LAST_FOLDER, dlg.GetFolderPath().GetString());
+    return dlg.GetPathName();
+}
+
 void CPuzzleApp::OnLoadPuzzle()
 {
     const CString strPath = AskForFile(TRUE, u"puz", kPuzzleFilter);
-    if (!strPath.IsEmpty())
+    // A solution file is no puzzle file, whatever its name.
+    if (!strPath.IsEmpty() && !OpenedAsSolution(strPath))
         OpenPuzzleFile(strPath);
+}
+
+CPuzzleApp::CReadPuzzle CPuzzleApp::ReadPuzzle(const CString& strPath)
+{
+    CReadPuzzle read;
+    read.pPuzzle = std::make_unique<CCrossWordPuzzle>();
+    if (!read.pPuzzle->LoadFile(strPath, read.strError))
+        read.pPuzzle.reset();
+    return read;
+}
+
+void CPuzzleApp::ReadStartPuzzleAhead()
+{
+    if (m_strStartPuzzle.IsEmpty())
+        return;
+    m_strStartRead = m_strStartPuzzle;
+    m_startRead = std::async(std::launch::async, ReadPuzzle, m_strStartRead);
 }
 
 void CPuzzleApp::OpenPuzzleFile(const CString& strPath)
@@ -202,16 +256,43 @@ void CPuzzleApp::OpenPuzzleFile(const CString& strPath)
     // A remembered solution path belongs to the old puzzle; saving the new one
     // there would destroy that solution.
     m_strSolutionFile.clear();
-    m_pPuzzle = new CCrossWordPuzzle;
-    std::u16string strError;
-    const BOOL bLoaded = m_pPuzzle->LoadFile(strPath, strError);
-    if (!bLoaded)
-        DeletePuzzle();
+    // The start puzzle is taken once, and only for its own path.
+    const bool bReadAhead = m_startRead.valid() && strPath == m_strStartRead;
+    CReadPuzzle read = bReadAhead ? m_startRead.get() : ReadPuzzle(strPath);
+    const std::u16string& strError = read.strError;
+    const BOOL bLoaded = read.pPuzzle != nullptr;
+    m_pPuzzle = read.pPuzzle.release();
     GetPuzzleWnd().SetPuzzle(m_pPuzzle);
     ShowPuzzleTitle();
+    // Once, in the banner's place, until another word is chosen.
+    if (m_pPuzzle && CAboutPuzzleDlg::HasNotes(m_pPuzzle->m_strNotes))
+        GetPuzzleWnd().GetClue().ShowNote(kNotesNote);
     // Only now, with no pane left pointing at the deleted puzzle.
     if (!bLoaded)
         AfxMessageBox(strError.c_str(), MB_OK | MB_ICONSTOP);
+}
+
+BOOL CPuzzleApp::OpenedAsSolution(const CString& strPath)
+{
+    std::u16string strPuzzle, strInner;
+    if (!CCrossWordPuzzle::IsSolutionFile(strPath, strPuzzle))
+        return FALSE;
+    // The puzzle it names, while that is still there and a puzzle file.
+    std::error_code ec;
+    bool bThere = false;
+    try {
+        bThere = !strPuzzle.empty() && std::filesystem::is_regular_file(std::filesystem::path(strPuzzle), ec);
+    } catch (const std::exception&) {
+        bThere = false;  // a name this system cannot have
+    }
+    if (!bThere || CCrossWordPuzzle::IsSolutionFile(strPuzzle, strInner)) {
+        AfxMessageBox(FormatText(u"%s is a solution file; open its puzzle first.", strPath), MB_OK | MB_ICONSTOP);
+        return TRUE;
+    }
+    OpenPuzzleFile(strPuzzle);
+    if (m_pPuzzle)
+        OpenSolutionFile(strPath);
+    return TRUE;
 }
 
 void CPuzzleApp::ShowPuzzleTitle()
@@ -229,7 +310,7 @@ void CPuzzleApp::ShowPuzzleTitle()
 
 void CPuzzleApp::OpenFiles(const CString& strPuzzle, const CString& strSolution)
 {
-    if (!strPuzzle.IsEmpty())
+    if (!strPuzzle.IsEmpty() && !OpenedAsSolution(strPuzzle))
         OpenPuzzleFile(strPuzzle);
     if (!strSolution.IsEmpty() && m_pPuzzle)
         OpenSolutionFile(strSolution);
@@ -250,12 +331,19 @@ void CPuzzleApp::OpenDroppedFiles(const std::vector<CString>& files)
         return false;
     };
     for (const CString& strFile : files) {
-        if (strPuzzle.IsEmpty() && isPuzzle(strFile))
+        std::u16string strNamed;
+        if (CCrossWordPuzzle::IsSolutionFile(strFile, strNamed)) {
+            if (strSolution.IsEmpty())
+                strSolution = strFile;
+        } else if (strPuzzle.IsEmpty() && isPuzzle(strFile)) {
             strPuzzle = strFile;
-        else if (strSolution.IsEmpty() && HasExtension(strFile, u".sol"))
-            strSolution = strFile;
+        }
     }
-    OpenFiles(strPuzzle, strSolution);
+    // A solution alone, with no puzzle to take it: it opens its own puzzle.
+    if (strPuzzle.IsEmpty() && !strSolution.IsEmpty() && !m_pPuzzle)
+        OpenFiles(strSolution, CString());
+    else
+        OpenFiles(strPuzzle, strSolution);
 }
 
 void CPuzzleApp::OnSaveSolution()
@@ -266,20 +354,44 @@ void CPuzzleApp::OnSaveSolution()
         m_pPuzzle->SaveSolution(m_strSolutionFile);
 }
 
+CString CPuzzleApp::ProposedSolutionFile() const
+{
+    const CString strPuzzle = m_pPuzzle ? CString(m_pPuzzle->m_strFileName) : CString();
+    CString strName = CAboutPuzzleDlg::FileNameOf(strPuzzle);
+    const size_t nDot = strName.rfind(u'.');
+    if (nDot != CString::npos && nDot > 0)
+        strName = strName.Left(static_cast<int>(nDot));
+    if (strName.IsEmpty())
+        return CString();
+    CString strFolder = FolderOf(strPuzzle);
+    // A puzzle deleted with its folder, or one in a folder of someone else's.
+    if (strFolder.IsEmpty() || !IsWritableFolder(strFolder.c_str()))
+        strFolder = m_strSolutionFolder;
+    return strFolder + strName + u".sol";
+}
+
 void CPuzzleApp::OnSaveSolutionAs()
 {
-    const CString strPath = AskForFile(FALSE, u"sol", kSolutionFilter, OFN_OVERWRITEPROMPT);
+    const CString strProposed = ProposedSolutionFile();
+    const CString strPath = AskForFile(FALSE, u"sol", kSolutionFilter, OFN_OVERWRITEPROMPT,
+                                       strProposed.IsEmpty() ? nullptr : strProposed.c_str());
     if (strPath.IsEmpty())
         return;
-    m_strSolutionFile = strPath;
-    m_pPuzzle->SaveSolution(m_strSolutionFile);
+    // Only a path that took the solution is kept: Save Solution must not go
+    // on writing where it failed.
+    if (m_pPuzzle->SaveSolution(strPath)) {
+        m_strSolutionFile = strPath;
+        m_strSolutionFolder = FolderOf(strPath);
+    }
 }
 
 void CPuzzleApp::OnLoadSolution()
 {
     const CString strPath = AskForFile(TRUE, u"sol", kSolutionFilter);
-    if (!strPath.IsEmpty())
-        OpenSolutionFile(strPath);
+    if (strPath.IsEmpty())
+        return;
+    m_strSolutionFolder = FolderOf(strPath);
+    OpenSolutionFile(strPath);
 }
 
 void CPuzzleApp::OpenSolutionFile(const CString& strPath)
@@ -291,7 +403,8 @@ void CPuzzleApp::CheckSolved()
 {
     if (!m_pPuzzle || !m_pPuzzle->IsSolved())
         return;
-    if (AfxMessageBox(IDS_SOLVED_DELETE, MB_YESNO | MB_ICONQUESTION) == IDYES) {
+    // Return (and Escape) keep the file: deleting it is the step that cannot be undone.
+    if (AfxMessageBox(IDS_SOLVED_DELETE, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
         if (!DeleteFile(m_pPuzzle->m_strFileName.c_str())) {
             AfxMessageBox(FormatText(u"Cannot delete puzzle file '%s'", m_pPuzzle->m_strFileName), MB_OK | MB_ICONSTOP);
         }

@@ -6,6 +6,9 @@
 #include "platform/Platform.h"
 #include "window/SolveHost.h"
 
+#include <future>
+#include <memory>
+#include <string>
 #include <vector>
 
 class CCrossWordPuzzle;
@@ -31,18 +34,28 @@ public:
     void OpenPuzzleFile(const CString& strPath);
     void OpenSolutionFile(const CString& strPath);
     // Files that come without a dialog (the command line, a drop): the puzzle,
-    // when there is one, then the solution, when a puzzle is loaded.
+    // when there is one, then the solution, when a puzzle is loaded. A
+    // solution file in the puzzle's place opens the puzzle it was saved for.
     void OpenFiles(const CString& strPuzzle, const CString& strSolution);
-    // Dropped files: the first puzzle ("*.puz", "*.ipuz", "*.jpz" or "*.xd")
-    // and the first "*.sol" among them.
+    // Dropped files: the first solution file (known by its content) and the
+    // first puzzle ("*.puz", "*.ipuz", "*.jpz" or "*.xd") among the others.
     void OpenDroppedFiles(const std::vector<CString>& files);
+    // Starts reading m_strStartPuzzle on a thread of its own while Qt starts
+    // and the window is built; OpenPuzzleFile takes the result where it would
+    // have read the file itself, so the user sees the same, sooner. The
+    // reader touches nothing but its own puzzle and the file.
+    void ReadStartPuzzleAhead();
 
     // The files of the command line, opened once the program has started.
     void SetStartFiles(const CString& strPuzzle, const CString& strSolution);
 
     CCrossWordPuzzle* GetPuzzle() const { return m_pPuzzle; }
-    // Where Save Solution writes; empty until Save Solution As chose a file.
+    // Where Save Solution writes; empty until Save Solution As saved a file.
     const CString& GetSolutionFile() const { return m_strSolutionFile; }
+    // What the Save Solution As dialog proposes: "<puzzle name>.sol" in the
+    // puzzle's folder or, where that cannot take it, the last folder a
+    // solution was saved to or loaded from.
+    CString ProposedSolutionFile() const;
 
     // CSolveHost
     int GetSolveMode() const override { return m_nSolveMode; }
@@ -67,19 +80,53 @@ protected:
     afx_msg void OnUnlockPuzzle();
     afx_msg void OnUpdateUnlockPuzzle(CCmdUI* pCmdUI);
 
+    // The View menu's zoom and notes commands (PuzzleAppView.cpp).
+    afx_msg void OnViewZoomIn();
+    afx_msg void OnViewZoomOut();
+    afx_msg void OnViewActualSize();
+    afx_msg void OnViewFit();
+    afx_msg void OnViewNotes();
+    afx_msg void OnUpdateViewZoomIn(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateViewZoomOut(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateViewFit(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateViewNotes(CCmdUI* pCmdUI);
+
     DECLARE_MESSAGE_MAP()
 
 private:
+    // A puzzle file as the reader left it: the puzzle when it loaded, else
+    // the reader's message.
+    struct CReadPuzzle {
+        std::unique_ptr<CCrossWordPuzzle> pPuzzle;
+        std::u16string strError;
+    };
+    static CReadPuzzle ReadPuzzle(const CString& strPath);
+
+    // TRUE when the path is a solution file, which is then dealt with: its
+    // puzzle opened and the solution loaded, or the user told why not.
+    BOOL OpenedAsSolution(const CString& strPath);
     void DeletePuzzle();
     void ShowPuzzleTitle();
     // A stored option as the settings allow it, or its default.
     int ReadOption(const CSetting& setting);
+    // Runs a file dialog in the folder the last one chose from, and keeps the
+    // folder of the file chosen; an empty result means it was cancelled.
+    CString AskForFile(BOOL bOpen, LPCTSTR lpszExt, LPCTSTR lpszFilter, DWORD dwFlags = 0,
+                       LPCTSTR lpszFileName = nullptr);
+    // Shows the grid at a new square size, which is stored at once as the
+    // Options dialog's square size.
+    void ZoomTo(int nSquareSize);
 
     CCrossWordPuzzle* m_pPuzzle = nullptr;
     int m_nSolveMode = SETTING_SOLVE_MODE.nDefault;
     CString m_strSolutionFile;
+    CString m_strSolutionFolder;  // of the last solution saved or loaded
     CString m_strStartPuzzle;
     CString m_strStartSolution;
+
+    // The start puzzle being read ahead, and its path.
+    std::future<CReadPuzzle> m_startRead;
+    CString m_strStartRead;
 };
 
 extern CPuzzleApp theApp;

@@ -25,6 +25,7 @@ void CPuzzleApp::OnAboutPuzzle()
     dlg.m_strAuthor = m_pPuzzle->m_strAuthor;
     dlg.m_strCopyright = m_pPuzzle->m_strCopyright;
     dlg.m_strFile = CAboutPuzzleDlg::FileNameOf(m_pPuzzle->m_strFileName);
+    dlg.m_strNotes = CAboutPuzzleDlg::NotesText(m_pPuzzle->m_strNotes);
     dlg.DoModal();
 }
 
@@ -72,7 +73,9 @@ void CPuzzleApp::OnOptionsFont()
     if (m_pPuzzle)
         wndPuzzle.SetPuzzle(m_pPuzzle);
     wndPuzzle.RecalcLayout();
-    // Nothing is saved here: the sizes go with the next Options or Colors dialog.
+    // The sizes go with the next Options or Colors dialog; the face, which
+    // those never wrote, is kept now.
+    WriteProfileString(SECTION_OPTIONS, SETTING_FONT_NAME, wndGrid.GetFontName().GetString());
 }
 
 void CPuzzleApp::OnOptionsColors()

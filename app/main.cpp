@@ -11,6 +11,7 @@ int main(int argc, char* argv[])
     if (nStatus >= 0)
         return nStatus;
     theApp.SetStartFiles(cmd.strPuzzle, cmd.strSolution);
+    theApp.ReadStartPuzzleAhead();
     // The rest of the line is ours: Qt must not take a file name for one of its options.
     return AfxWinMain(1, argv);
 }

@@ -2,6 +2,7 @@
 #include "model/Clue.h"
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -19,8 +20,8 @@ CClue::CClue() : m_nNumber(0), m_bAcross(FALSE), m_nList(1)
 {
 }
 
-CClue::CClue(const std::u16string& strText, int nNumber, BOOL bAcross)
-    : m_strText(strText), m_nNumber(nNumber), m_bAcross(bAcross), m_strLabel(NumberLabel(nNumber)),
+CClue::CClue(std::u16string strText, int nNumber, BOOL bAcross)
+    : m_strText(std::move(strText)), m_nNumber(nNumber), m_bAcross(bAcross), m_strLabel(NumberLabel(nNumber)),
       m_nList(bAcross ? 0 : 1)
 {
 }

@@ -10,7 +10,8 @@
 class CClue {
 public:
     CClue();
-    CClue(const std::u16string& strText, int nNumber, BOOL bAcross);
+    // Takes the text over: a reader hands each text on once.
+    CClue(std::u16string strText, int nNumber, BOOL bAcross);
     virtual ~CClue();
 
     std::u16string m_strText;

@@ -14,8 +14,7 @@ IMPLEMENT_SERIAL(CCrossWordPuzzle, CObject, 1)
 CCrossWordPuzzle::CCrossWordPuzzle()
     : m_nWidth(0), m_nHeight(0), m_bLocked(FALSE), m_wAnswerChecksum(0),
       m_bHasSolution(TRUE), m_astrClueLists {u"Across", u"Down"}, m_anClueListDirection {1, 0}, m_bUnlocked(FALSE),
-      m_dwFileChecksum(0), m_nEmpty(0), m_nUnsolved(0), m_nMissing(0),
-      m_bAnyBars(FALSE)
+      m_dwFileChecksum(0), m_nFileAnswerDigest(0), m_nEmpty(0), m_nUnsolved(0), m_nMissing(0), m_bAnyBars(FALSE)
 {
 }
 
@@ -26,9 +25,8 @@ CCrossWordPuzzle::~CCrossWordPuzzle()
 
 void CCrossWordPuzzle::DeleteClues()
 {
-    for (CClue* pClue : m_lstClues)
-        delete pClue;
     m_lstClues.clear();
+    m_aClueStore.clear();
 }
 
 long CCrossWordPuzzle::IndexOf(int nCol, int nRow) const
@@ -181,6 +179,25 @@ DWORD CCrossWordPuzzle::GetChecksum() const
     return dwSum;
 }
 
+std::uint64_t CCrossWordPuzzle::GetAnswerDigest() const
+{
+    if (m_bUnlocked)
+        return m_nFileAnswerDigest;
+    // FNV-1a over the size, then a black mark or the answer of each square.
+    std::uint64_t nDigest = 0xcbf29ce484222325ULL;
+    auto add = [&nDigest](unsigned nValue) {
+        for (int i = 0; i < 2; ++i, nValue >>= 8) {
+            nDigest ^= nValue & 0xFF;
+            nDigest *= 0x100000001b3ULL;
+        }
+    };
+    add(static_cast<unsigned>(m_nWidth));
+    add(static_cast<unsigned>(m_nHeight));
+    for (const CSquare& square : m_aSquares)
+        add(square.m_bBlack ? 0xFFFFu : square.m_chSolution);
+    return nDigest;
+}
+
 BOOL CCrossWordPuzzle::ColumnBytes(BOOL bAnswers, std::string& bytes) const
 {
     bytes.clear();
@@ -209,6 +226,7 @@ BOOL CCrossWordPuzzle::Unlock(int nKey)
     if (RegionChecksum(pLetters, letters.size()) != m_wAnswerChecksum)
         return FALSE;
     m_dwFileChecksum = GetChecksum();
+    m_nFileAnswerDigest = GetAnswerDigest();
     m_bUnlocked = TRUE;
     m_bLocked = FALSE;
     std::size_t i = 0;
@@ -247,7 +265,9 @@ void CCrossWordPuzzle::NumberSquares()
     auto nextText = [&]() {
         return nNextText < m_astrClues.size() ? std::move(m_astrClues[nNextText++]) : std::u16string();
     };
-    NumberWords([&](int nNumber, BOOL bAcross) { m_lstClues.push_back(new CClue(nextText(), nNumber, bAcross)); });
+    NumberWords([&](int nNumber, BOOL bAcross) {
+        m_lstClues.push_back(&m_aClueStore.emplace_back(nextText(), nNumber, bAcross));
+    });
 }
 
 void CCrossWordPuzzle::NumberWords(const std::function<void(int, BOOL)>& onWord)

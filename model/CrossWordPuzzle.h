@@ -5,6 +5,8 @@
 // (row-major, column first in every call), the word numbers and the clues.
 // A passive store: it sends no notifications.
 
+#include <cstdint>
+#include <deque>
 #include <functional>
 #include <list>
 #include <string>
@@ -86,6 +88,10 @@ public:
     BOOL KnowsAnswers() const { return !m_bLocked && m_bHasSolution; }
     // Of the answers as the file holds them, also after unlocking.
     DWORD GetChecksum() const;
+    // A 64-bit digest of the size, the black squares and every answer as the
+    // file holds them, also after unlocking. Unlike the checksum, a change of
+    // any one answer changes it.
+    std::uint64_t GetAnswerDigest() const;
     void NumberSquares();
 
     // Unscrambles the answers with a key from 0 to 9999. FALSE, and nothing
@@ -113,10 +119,29 @@ public:
     BOOL LoadSolution(const std::u16string& strPath);
     void Serialize(CArchive& ar) override;
 
+    // The fields of a solution file, written.
+    void StorePlayerState(CArchive& ar) const;
+    // Reads the fields of a solution file into a copy of the squares: their
+    // letters and filled flags from the file, a shown letter or a rebus entry
+    // taken back to the letter the file holds, every other mark as it is.
+    // FALSE, with the path the file names, when the file belongs to another
+    // puzzle (its size or checksum differ). Throws CArchiveException for a
+    // damaged file; the puzzle never changes.
+    BOOL LoadPlayerState(CArchive& ar, std::vector<CSquare>& squares, std::u16string& strPuzzlePath) const;
+    // Takes the player's part of every square from a grid of this size.
+    void SetPlayerState(const std::vector<CSquare>& squares);
+    // Whether the file is a solution file, by its content alone: its size
+    // fields, the path and exactly one record for each square. strPuzzlePath
+    // then holds the path of the puzzle it was saved for.
+    static BOOL IsSolutionFile(const std::u16string& strPath, std::u16string& strPuzzlePath);
+
     std::u16string m_strFileName;
     std::u16string m_strTitle;
     std::u16string m_strAuthor;
     std::u16string m_strCopyright;
+    // The file's notes (rules of a contest, hints), lines apart by "\n";
+    // empty when it has none.
+    std::u16string m_strNotes;
     int m_nWidth;
     int m_nHeight;
     std::vector<std::u16string> m_astrSolution;
@@ -132,8 +157,6 @@ public:
     // FALSE for a file that gives no answers: the player can solve it, but
     // it cannot be checked, shown or judged solved.
     BOOL m_bHasSolution;
-    // The notes (and introduction) of the file; may be empty.
-    std::u16string m_strNotes;
     // The names of the clue lists, as the file gives them (CClue::m_nList):
     // "Across" and "Down" for a .puz file, any names and any number of lists
     // for the newer formats.
@@ -185,6 +208,7 @@ private:
 
     BOOL m_bUnlocked;
     DWORD m_dwFileChecksum;  // GetChecksum before unlocking
+    std::uint64_t m_nFileAnswerDigest;  // GetAnswerDigest before unlocking
 
     std::vector<CSquare> m_aSquares;
     long m_nEmpty;
@@ -192,4 +216,8 @@ private:
     long m_nMissing;
     // Some square has (or had) a bar: the numbering looks for bars.
     BOOL m_bAnyBars;
+    // The clues that m_lstClues points at, in blocks of many: a grid of tens
+    // of thousands of words is not allocated clue by clue, and the clues
+    // never move while the puzzle lives.
+    std::deque<CClue> m_aClueStore;
 };

@@ -125,8 +125,9 @@ void CCrossWordPuzzle::LoadSource(const CPuzzleSource& source)
             square.m_chLetter = from.m_strFill[0];
             square.m_bFilled = TRUE;
             square.m_bGiven = from.m_bGiven;
-            // A whole rebus answer in the fill is drawn whole, as Show draws it.
-            square.m_bShown = from.m_strFill.size() > 1 && from.m_strFill == strAnswer;
+            // More than one letter is a rebus entry, drawn whole.
+            if (from.m_strFill.size() > 1)
+                square.m_strRebusEntry = from.m_strFill;
         }
     }
     if (bLabels) {
@@ -164,7 +165,7 @@ void CCrossWordPuzzle::LoadSource(const CPuzzleSource& source)
                                         : list.m_nDirection == EClueDirection::Down ? 0
                                                                                     : 2);
         for (const CSourceClue& from : list.m_aClues) {
-            auto* pClue = new CClue(from.m_strText, 0, IsAcrossClue(list, from));
+            CClue* pClue = &m_aClueStore.emplace_back(from.m_strText, 0, IsAcrossClue(list, from));
             pClue->m_strLabel = from.m_strLabel;
             pClue->m_nList = static_cast<int>(nList);
             pClue->m_aCells = from.m_aCells;

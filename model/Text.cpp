@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/Text.h"
 
+#include <algorithm>
+
 namespace {
 
 // 0x80-0x9F of Windows-1252; 0 marks the bytes it does not define.
@@ -118,6 +120,9 @@ bool WideToCp1252(WCHAR ch, BYTE& b)
 
 std::u16string DecodePuzzleText(const BYTE* pBytes, std::size_t nCount, bool bUtf8)
 {
+    // ASCII is the same in every encoding the files use; most texts are.
+    if (std::all_of(pBytes, pBytes + nCount, [](BYTE b) { return b < 0x80; }))
+        return std::u16string(pBytes, pBytes + nCount);
     // Some publishers write UTF-8 into files of the older versions; a text
     // that reads as such is taken as such.
     bUtf8 = bUtf8 || IsMultiByteUtf8(pBytes, nCount);

@@ -58,6 +58,7 @@ void CClueWnd::SetClue(int nNumber, WCHAR chDirection, LPCTSTR lpszText)
     m_chDirection = chDirection;
     m_strText = CString(lpszText);
     m_bCleared = FALSE;
+    m_strNote.Empty();
     Invalidate(TRUE);
 }
 
@@ -66,17 +67,27 @@ void CClueWnd::SetClueText(LPCTSTR lpszText)
     m_nNumber = -1;
     m_strText = CString(lpszText);
     m_bCleared = FALSE;
+    m_strNote.Empty();
     Invalidate(TRUE);
 }
 
 void CClueWnd::ClearClue()
 {
     m_bCleared = TRUE;
+    m_strNote.Empty();
+    Invalidate(TRUE);
+}
+
+void CClueWnd::ShowNote(LPCTSTR lpszNote)
+{
+    m_strNote = CString(lpszNote);
     Invalidate(TRUE);
 }
 
 CString CClueWnd::GetClueText() const
 {
+    if (!m_strNote.IsEmpty())
+        return m_strNote;
     if (m_bCleared)
         return CString();
     if (m_nNumber == 0)

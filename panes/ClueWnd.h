@@ -27,6 +27,8 @@ public:
     // Shows nothing until the next SetClue: a puzzle is being given to the
     // views, and its selected word may have no clue.
     void ClearClue();
+    // Shows a note in the banner's place until the next SetClue or ClearClue.
+    void ShowNote(LPCTSTR lpszNote);
     CString GetClueText() const;
     // The number of the clue shown; 0 while the banner is, -1 for a text
     // given whole.
@@ -49,4 +51,5 @@ private:
     WCHAR m_chDirection = 0;
     CString m_strText;
     BOOL m_bCleared = FALSE;
+    CString m_strNote;
 };

@@ -50,7 +50,33 @@ BOOL CGridWnd::PreCreateWindow(CREATESTRUCT& cs)
 
 BOOL CGridWnd::SetSquareSize(int nSize)
 {
-    return SETTING_SQUARE_SIZE.Store(nSize, m_nSquareSize);
+    const int nOld = m_nSquareSize;
+    if (!SETTING_SQUARE_SIZE.Store(nSize, m_nSquareSize))
+        return FALSE;
+    // The fonts are made for the square size.
+    if (m_nSquareSize != nOld) {
+        DropFont(m_pNumberFont);
+        DropFont(m_pLetterFont);
+        m_rebusFonts.clear();
+    }
+    return TRUE;
+}
+
+int CGridWnd::FontTenths(int nPoints) const
+{
+    // The dialogs' sizes hold at the default square size, and the letters
+    // keep their place in larger or smaller squares.
+    const long nTenths = (static_cast<long>(nPoints) * 10 * m_nSquareSize + SETTING_SQUARE_SIZE.nDefault / 2) /
+                         SETTING_SQUARE_SIZE.nDefault;
+    return std::max(1, static_cast<int>(nTenths));
+}
+
+void CGridWnd::ApplySquareSize()
+{
+    if (m_pPuzzle == nullptr)
+        return;
+    ResizeToPuzzle();
+    CreateFonts();
 }
 
 BOOL CGridWnd::SetLetterFontSize(int nPoints)
@@ -107,7 +133,7 @@ void CGridWnd::CreateFonts()
         if (font.pFont != nullptr)
             continue;
         font.pFont = new CFont;
-        if (!font.pFont->CreatePointFont(font.nPoints * 10, m_strFontName.GetString()))
+        if (!font.pFont->CreatePointFont(FontTenths(font.nPoints), m_strFontName.GetString()))
             DropFont(font.pFont);
     }
 }
@@ -131,13 +157,20 @@ void CGridWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
     SelectWord(first.m_nDirection, first.m_ptWordStart);
 }
 
+CSize CGridWnd::GetExtentAt(int nSquareSize) const
+{
+    if (m_pPuzzle == nullptr)
+        return CSize(0, 0);
+    return CSize((m_pPuzzle->m_nWidth + 1) * m_nLineWidth + m_pPuzzle->m_nWidth * nSquareSize + m_nLeftMargin +
+                     m_nRightMargin,
+                 (m_pPuzzle->m_nHeight + 1) * m_nLineWidth + m_pPuzzle->m_nHeight * nSquareSize + m_nTopMargin +
+                     m_nBottomMargin);
+}
+
 void CGridWnd::ResizeToPuzzle()
 {
-    const int nWidth =
-        (m_pPuzzle->m_nWidth + 1) * m_nLineWidth + m_pPuzzle->m_nWidth * m_nSquareSize + m_nLeftMargin + m_nRightMargin;
-    const int nHeight = (m_pPuzzle->m_nHeight + 1) * m_nLineWidth + m_pPuzzle->m_nHeight * m_nSquareSize +
-                        m_nTopMargin + m_nBottomMargin;
-    MoveWindow(0, 0, nWidth, nHeight, TRUE);
+    const CSize size = GetExtentAt(m_nSquareSize);
+    MoveWindow(0, 0, size.cx, size.cy, TRUE);
 }
 
 // Makes a word the selected one and tells the parent; drawing is the caller's.
@@ -310,7 +343,10 @@ void CGridWnd::DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORRE
     if (square.m_bFilled) {
         if (square.IsIncorrect())
             pDC->SetTextColor(crForeIncorrect);
-        const std::u16string* pRebus = square.m_bShown ? m_pPuzzle->GetRebus(square) : nullptr;
+        // The player's own rebus entry, or the whole answer that Show gave.
+        const std::u16string* pRebus = !square.m_strRebusEntry.empty() ? &square.m_strRebusEntry
+                                       : square.m_bShown               ? m_pPuzzle->GetRebus(square)
+                                                                       : nullptr;
         if (pRebus != nullptr) {
             DrawRebus(pDC, rc, *pRebus);
         } else {
@@ -383,12 +419,12 @@ void CGridWnd::DrawCircle(CDC* pDC, const CRect& rc, COLORREF crColor)
     pDC->SelectObject(pOldPen);
 }
 
-CFont* CGridWnd::RebusFont(int nPoints)
+CFont* CGridWnd::RebusFont(int nTenths)
 {
-    std::unique_ptr<CFont>& pFont = m_rebusFonts[nPoints];
+    std::unique_ptr<CFont>& pFont = m_rebusFonts[nTenths];
     if (!pFont) {
         pFont = std::make_unique<CFont>();
-        if (!pFont->CreatePointFont(nPoints * 10, m_strFontName.GetString()))
+        if (!pFont->CreatePointFont(nTenths, m_strFontName.GetString()))
             pFont.reset();
     }
     return pFont.get();
@@ -397,16 +433,19 @@ CFont* CGridWnd::RebusFont(int nPoints)
 void CGridWnd::DrawRebus(CDC* pDC, CRect& rc, const std::u16string& strText)
 {
     const int nCount = static_cast<int>(strText.size());
-    // The smallest size is taken when no size fits.
+    // From the letters' size down a point at a time, as far as a small size
+    // that does not grow with the squares; the smallest is taken when none fits.
+    const int nLargest = FontTenths(m_nLetterFontSize);
+    const int nSmallest = std::min(nLargest, kMinRebusPoints * 10);
     CFont* pFont = nullptr;
-    for (int nPoints = m_nLetterFontSize; nPoints >= std::min(m_nLetterFontSize, kMinRebusPoints); --nPoints) {
-        pFont = RebusFont(nPoints);
+    for (int nTenths = nLargest;; nTenths = std::max(nSmallest, nTenths - 10)) {
+        pFont = RebusFont(nTenths);
         if (pFont == nullptr)
             break;
         CFont* pOldFont = pDC->SelectObject(pFont);
         const int nWidth = pDC->GetTextExtent(strText.c_str(), nCount).cx;
         pDC->SelectObject(pOldFont);
-        if (nWidth <= rc.Width())
+        if (nWidth <= rc.Width() || nTenths == nSmallest)
             break;
     }
     CFont* pOldFont = pFont ? pDC->SelectObject(pFont) : nullptr;

@@ -41,8 +41,15 @@ public:
     CCrossWordPuzzle* GetPuzzle() const { return m_pPuzzle; }
 
     // The display settings. A size the dialogs could not produce is refused:
-    // the setter returns FALSE and nothing changes.
+    // the setter returns FALSE and nothing changes. The fonts follow the
+    // square size: the font sizes are those at the default square size, and
+    // scale with it.
     BOOL SetSquareSize(int nSize);
+    // A new square size shown at once: the window takes its new size and the
+    // fonts theirs, and the selection stays (SetPuzzle would reset it).
+    void ApplySquareSize();
+    // The size in tenths of a point of a font of nPoints at the square size.
+    int FontTenths(int nPoints) const;
     BOOL SetLetterFontSize(int nPoints);
     BOOL SetNumberFontSize(int nPoints);
     void SetFontName(LPCTSTR lpszFace);
@@ -67,6 +74,9 @@ public:
     int GetDirection() const { return m_nDirection; }
 
     CRect GetSquareRect(int nCol, int nRow) const;
+    // The window's size for the attached puzzle at a square size; (0, 0)
+    // with no puzzle.
+    CSize GetExtentAt(int nSquareSize) const;
     void InvalidateSquare(int nCol, int nRow);
     void DrawWord(CDC* pDC, BOOL bHighlight);
 
@@ -129,7 +139,7 @@ private:
     // A rebus answer in the largest letter size, down to a small one, that
     // fits the square's width.
     void DrawRebus(CDC* pDC, CRect& rc, const std::u16string& strText);
-    CFont* RebusFont(int nPoints);
+    CFont* RebusFont(int nTenths);
     // The columns or rows whose squares meet [nLow, nHigh) along one axis.
     void SquareSpan(int nLow, int nHigh, int nOrigin, int nCount, int& nFirst, int& nLast) const;
 
@@ -150,6 +160,6 @@ private:
     CPoint m_ptSelected;
     int m_nDirection = DIRECTION_NONE;
     std::array<COLORREF, NUM_GRID_COLORS> m_colors = DEFAULT_GRID_COLORS;
-    // Fonts of rebus answers by size, made when first needed.
+    // Fonts of rebus answers by size in tenths of a point, made when first needed.
     std::map<int, std::unique_ptr<CFont>> m_rebusFonts;
 };

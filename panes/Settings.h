@@ -9,6 +9,8 @@
 #include "platform/WinDef.h"
 
 #include <array>
+#include <cstddef>
+#include <string>
 
 // The profile's two sections.
 constexpr LPCTSTR SECTION_OPTIONS = u"options";
@@ -57,8 +59,29 @@ constexpr CSetting SETTING_SHOW_INPUT {u"input", TRUE, FALSE, TRUE};
 // up to a bar that still leaves the grid some room.
 constexpr CSetting SETTING_CLUE_HEIGHT {u"cluesize", CLUE_HEIGHT_LARGE, 1, 200};
 
-// The face of the grid's fonts at every start; it is never stored.
+// The face of the grid's fonts until the Font dialog chooses another, which
+// is stored as the text value "fontname" beside the integers of "options".
 constexpr LPCTSTR DEFAULT_FONT_NAME = u"Arial";
+constexpr LPCTSTR SETTING_FONT_NAME = u"fontname";
+// A stored face the font list could have given: a name of 1 to 31
+// characters (the longest a font description holds), not all blanks, no
+// control characters. Anything else falls back to the default.
+inline bool IsStorableFaceName(const std::u16string& strFace)
+{
+    constexpr std::size_t kMaxFaceName = 31;
+    if (strFace.empty() || strFace.size() > kMaxFaceName || strFace.find_first_not_of(u' ') == std::u16string::npos)
+        return false;
+    for (const char16_t ch : strFace)
+        if (ch < u' ' || ch == 0x7F)
+            return false;
+    return true;
+}
+
+// The folder the file dialogs last chose a file in, which the next one opens
+// in: section "folders", text value "last". A value that is no folder (any
+// more) leaves the choice to the dialog.
+constexpr LPCTSTR SECTION_FOLDERS = u"folders";
+constexpr LPCTSTR SETTING_LAST_FOLDER = u"last";
 
 // The colour slots of the grid, in the order the profile (value names "0" to
 // "7" of the "color" section) and the Colors dialog use.

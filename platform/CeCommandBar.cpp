@@ -26,15 +26,19 @@ UINT CommandOf(const QAction* pAction)
     return pAction->data().toUInt();
 }
 
-// The text a menu resource gives command nID, for the button's tool tip.
-QString MenuTextOf(UINT nID)
+// The button's tool tip: what a menu item of command nID reads, with its keys.
+QString ToolTipOf(UINT nID)
 {
     if (const ResourceSet* pResources = AfxGetResources())
         for (const auto& [nMenu, menu] : pResources->menus)
             for (const auto& popup : menu.popups)
                 for (const auto& item : popup.items)
-                    if (item.nID == nID && item.pszText)
-                        return ToQString(item.pszText);
+                    if (item.nID == nID && item.pszText) {
+                        const QString strText = ToQString(item.pszText);
+                        const QString strKeys = shell::MenuKeysOf(strText);
+                        const QString strLabel = shell::MenuLabelOf(strText);
+                        return strKeys.isEmpty() ? strLabel : strLabel + QStringLiteral(" (") + strKeys + u')';
+                    }
     return QString();
 }
 
@@ -86,6 +90,11 @@ CCeCommandBar::~CCeCommandBar()
 QWidget* CCeCommandBar::CreateNativeWidget(QWidget* pParent)
 {
     m_pImpl->pWidget = new CommandBarWidget(pParent);
+    m_pImpl->pWidget->SetOnMenuLeft([this] {
+        // Back to the window the keys were typed in, through its frame.
+        if (m_pImpl->pOwner && m_pImpl->pOwner->GetSafeHwnd())
+            m_pImpl->pOwner->SetFocus();
+    });
     m_pImpl->pWidget->SetOnClose([this] {
         Post([this] {
             if (m_pImpl->pOwner && m_pImpl->pOwner->GetSafeHwnd())
@@ -128,6 +137,7 @@ BOOL CCeCommandBar::InsertMenuBar(UINT nMenuID, int /*nButton*/)
     QMenuBar* pMenuBar = m_pImpl->pWidget->MenuBar();
     for (const MenuPopupResource& popup : found->second.popups) {
         QMenu* pMenu = pMenuBar->addMenu(ToQString(popup.pszTitle));
+        m_pImpl->pWidget->WatchMenu(pMenu);
         for (const MenuItemResource& item : popup.items) {
             if (item.nID == 0) {
                 pMenu->addSeparator();
@@ -181,7 +191,7 @@ BOOL CCeCommandBar::LoadToolBar(UINT nIDResource)
         }
         const QPixmap face =
             QPixmap::fromImage(image.copy(nImage++ * bar.nButtonWidth, 0, bar.nButtonWidth, bar.nButtonHeight));
-        QAction* pAction = pToolBar->addAction(QIcon(face), MenuTextOf(nID));
+        QAction* pAction = pToolBar->addAction(QIcon(face), ToolTipOf(nID));
         pAction->setData(nID);
         QObject::connect(pAction, &QAction::triggered, pAction, [this, nID] { IssueCommand(nID); });
     }
@@ -246,15 +256,7 @@ void CCeCommandBar::Post(std::function<void()> deliver)
 
 void CCeCommandBar::IssueCommand(UINT nID)
 {
-    Post([this, nID] {
-        CWnd* pOwner = m_pImpl->pOwner;
-        if (!pOwner || !pOwner->GetSafeHwnd())
-            return;
-        // A button shows its state as of the last idle time: ask again first.
-        CCmdUI state;
-        state.m_nID = nID;
-        state.DoUpdate(pOwner, TRUE);
-        if (state.m_bEnabled)
-            pOwner->SendMessage(WM_COMMAND, MAKEWPARAM(nID, CN_COMMAND), 0);
-    });
+    // A button shows its state as of the last idle time: the command is asked again.
+    if (m_pImpl->pOwner && m_pImpl->pOwner->GetSafeHwnd())
+        shell::PostCommand(m_pImpl->pOwner, nID);
 }

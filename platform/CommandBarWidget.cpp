@@ -1,14 +1,36 @@
 // SPDX-License-Identifier: MIT
 #include "platform/CommandBarWidget.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProxyStyle>
+#include <QShortcut>
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
 namespace {
+
 constexpr int kBorder = 1;  // the line under the bar
+
+// Alt pressed and let go alone would move the keyboard to the menu bar with
+// nothing on the screen to show it, and the next letter would open a menu
+// instead of going into the window. The menus are reached with Alt and their
+// letter, and with F10.
+class MenuBarStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* pOption, const QWidget* pWidget,
+                  QStyleHintReturn* pReturn) const override
+    {
+        if (hint == QStyle::SH_MenuBar_AltKeyNavigation)
+            return 0;
+        return QProxyStyle::styleHint(hint, pOption, pWidget, pReturn);
+    }
+};
+
 }  // namespace
 
 CommandBarWidget::CommandBarWidget(QWidget* pParent)
@@ -16,6 +38,9 @@ CommandBarWidget::CommandBarWidget(QWidget* pParent)
 {
     // The menus belong in the frame's own top row, on every desktop.
     m_pMenuBar->setNativeMenuBar(false);
+    auto* pStyle = new MenuBarStyle;
+    pStyle->setParent(m_pMenuBar);
+    m_pMenuBar->setStyle(pStyle);
     m_pToolBar->setMovable(false);
     m_pToolBar->setFloatable(false);
     m_pToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -28,6 +53,11 @@ CommandBarWidget::CommandBarWidget(QWidget* pParent)
         if (m_onClose)
             m_onClose();
     });
+    // F10 goes to the menus from anywhere in the window, as on the desktops
+    // whose menu bars take it.
+    auto* pF10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    pF10->setContext(Qt::WindowShortcut);
+    QObject::connect(pF10, &QShortcut::activated, this, [this] { OpenFirstMenu(); });
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     // One face for the whole bar, not the window's white behind the gaps.
     setAutoFillBackground(true);
@@ -111,4 +141,44 @@ void CommandBarWidget::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawLine(0, height() - 1, width() - 1, height() - 1);
+}
+
+void CommandBarWidget::WatchMenu(QMenu* pMenu)
+{
+    pMenu->installEventFilter(this);
+}
+
+void CommandBarWidget::OpenFirstMenu()
+{
+    for (QAction* pTitle : m_pMenuBar->actions()) {
+        QMenu* pMenu = pTitle->menu();
+        if (!pMenu || !pTitle->isVisible() || !pTitle->isEnabled())
+            continue;
+        // Opening runs the update handlers, so the first enabled item is known after.
+        m_pMenuBar->setActiveAction(pTitle);
+        for (QAction* pItem : pMenu->actions()) {
+            if (!pItem->isSeparator() && pItem->isVisible() && pItem->isEnabled()) {
+                pMenu->setActiveAction(pItem);
+                break;
+            }
+        }
+        return;
+    }
+}
+
+bool CommandBarWidget::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    // The menu closes as usual; the menu bar then keeps the keyboard, with
+    // nothing to show it, until it is handed back.
+    if (pEvent->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(pEvent)->key() == Qt::Key_Escape) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                QWidget* pFocus = QApplication::focusWidget();
+                if (m_onMenuLeft && !QApplication::activePopupWidget() && (!pFocus || isAncestorOf(pFocus)))
+                    m_onMenuLeft();
+            },
+            Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(pWatched, pEvent);
 }

@@ -4,12 +4,14 @@
 // The native widget of CCeCommandBar: menu bar, toolbar buttons and the close
 // adornment in one row across the top of the frame. Where the row is too narrow
 // for all of them, the buttons move to a second row under the menus, so that
-// every button stays in reach. Internal to platform/.
+// every button stays in reach. F10 opens the first menu; Escape in a menu
+// closes it and hands the keyboard back (SetOnMenuLeft). Internal to platform/.
 
 #include <QWidget>
 
 #include <functional>
 
+class QMenu;
 class QMenuBar;
 class QToolBar;
 class QToolButton;
@@ -24,6 +26,13 @@ public:
 
     // Called when the close adornment is pressed.
     void SetOnClose(std::function<void()> onClose) { m_onClose = std::move(onClose); }
+    // Called once a menu closed by Escape has left the keyboard in the bar.
+    void SetOnMenuLeft(std::function<void()> onMenuLeft) { m_onMenuLeft = std::move(onMenuLeft); }
+
+    // A menu of the bar, whose Escape is watched.
+    void WatchMenu(QMenu* pMenu);
+    // Opens the first menu with its first enabled item active, as F10 does.
+    void OpenFirstMenu();
 
     // Shows or hides the parts by their contents and places them again.
     void Relayout();
@@ -37,6 +46,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     struct Placement {
@@ -50,4 +60,5 @@ private:
     QToolBar* m_pToolBar;
     QToolButton* m_pClose;
     std::function<void()> m_onClose;
+    std::function<void()> m_onMenuLeft;
 };

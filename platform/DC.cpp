@@ -135,10 +135,29 @@ TextLine StripPrefix(const QString& text)
     return out;
 }
 
+// The end of the longest run of s from pos to at most end that fits maxWidth,
+// one character at least. A line holds at most one character per pixel, so
+// only that much of a long word is ever measured.
+int FittingEnd(const QString& s, int pos, int end, const QFontMetrics& fm, int maxWidth)
+{
+    int low = pos + 1;  // fits, or must go in anyway
+    int high = std::min(end, pos + std::max(1, maxWidth) + 1);
+    while (low < high) {
+        const int mid = low + (high - low + 1) / 2;
+        if (fm.horizontalAdvance(s.mid(pos, mid - pos)) <= maxWidth)
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    return low;
+}
+
 // Breaks one paragraph into lines no wider than maxWidth, at blanks; the
 // blanks at a break are dropped. A word wider than the line stands alone on
-// its line (and is clipped).
-void BreakParagraph(const TextLine& para, const QFontMetrics& fm, int maxWidth, std::vector<TextLine>& lines)
+// its line (and is clipped), or, as an edit control does (bBreakWords), is
+// broken where the line ends.
+void BreakParagraph(const TextLine& para, const QFontMetrics& fm, int maxWidth, bool bBreakWords,
+                    std::vector<TextLine>& lines)
 {
     const QString& s = para.text;
     const int n = static_cast<int>(s.size());
@@ -148,21 +167,29 @@ void BreakParagraph(const TextLine& para, const QFontMetrics& fm, int maxWidth, 
     }
     int pos = 0;
     while (pos < n) {
-        // Try ever longer runs of whole words; the first word always goes in.
+        // Try ever longer runs of whole words; the first word always goes in,
+        // whole or, when broken, as far as it fits (so no further than one
+        // character a pixel is looked at).
+        const int limit = bBreakWords ? std::min(n, pos + std::max(1, maxWidth) + 2) : n;
         int end = pos;
-        while (end < n && s[end] != u' ')
+        while (end < limit && s[end] != u' ')
             ++end;
         int lineEnd = end;
-        while (lineEnd < n) {
-            int next = lineEnd;
-            while (next < n && s[next] == u' ')
-                ++next;
-            int wordEnd = next;
-            while (wordEnd < n && s[wordEnd] != u' ')
-                ++wordEnd;
-            if (wordEnd == next || fm.horizontalAdvance(s.mid(pos, wordEnd - pos)) > maxWidth)
-                break;
-            lineEnd = wordEnd;
+        const int fit = bBreakWords ? FittingEnd(s, pos, end, fm, maxWidth) : end;
+        if (fit < end) {
+            lineEnd = fit;
+        } else {
+            while (lineEnd < n) {
+                int next = lineEnd;
+                while (next < n && s[next] == u' ')
+                    ++next;
+                int wordEnd = next;
+                while (wordEnd < n && s[wordEnd] != u' ')
+                    ++wordEnd;
+                if (wordEnd == next || fm.horizontalAdvance(s.mid(pos, wordEnd - pos)) > maxWidth)
+                    break;
+                lineEnd = wordEnd;
+            }
         }
         TextLine line;
         line.text = s.mid(pos, lineEnd - pos);
@@ -176,6 +203,20 @@ void BreakParagraph(const TextLine& para, const QFontMetrics& fm, int maxWidth, 
 }
 
 }  // namespace
+
+QStringList PlatformWrapText(const QString& text, const QFont& font, int nWidth, bool bEditControl)
+{
+    const QFontMetrics fm(font);
+    std::vector<TextLine> lines;
+    QString all = text;
+    all.remove(u'\r');
+    for (const QString& para : all.split(u'\n'))
+        BreakParagraph(TextLine {para, -1}, fm, nWidth, bEditControl, lines);
+    QStringList result;
+    for (const TextLine& line : lines)
+        result << line.text;
+    return result;
+}
 
 // ---- CDC --------------------------------------------------------------------
 
@@ -464,7 +505,7 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
         for (const QString& para : all.split(u'\n')) {
             const TextLine stripped = (nFormat & DT_NOPREFIX) ? TextLine {para, -1} : StripPrefix(para);
             if (nFormat & DT_WORDBREAK)
-                BreakParagraph(stripped, fm, rc.width(), lines);
+                BreakParagraph(stripped, fm, rc.width(), (nFormat & DT_EDITCONTROL) != 0, lines);
             else
                 lines.push_back(stripped);
         }

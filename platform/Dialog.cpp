@@ -47,6 +47,20 @@ public:
     void reject() override { Command(IDCANCEL); }
 
 protected:
+    // The dialog grows or shrinks when its program resizes it: the client
+    // area under the caption strip and the strip's OK button follow.
+    void resizeEvent(QResizeEvent* pEvent) override
+    {
+        QDialog::resizeEvent(pEvent);
+        auto* pOk = findChild<QToolButton*>(QStringLiteral("captionOk"), Qt::FindDirectChildrenOnly);
+        const int nStrip = pOk ? pOk->height() + 2 : 0;
+        if (pOk)
+            pOk->move(width() - pOk->width() - 1, 1);
+        for (QWidget* pChild : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (pChild != pOk && pChild->objectName() == QStringLiteral("client"))
+                pChild->setGeometry(0, nStrip, width(), std::max(0, height() - nStrip));
+    }
+
     void keyPressEvent(QKeyEvent* pEvent) override
     {
         const bool bReturn = pEvent->key() == Qt::Key_Return || pEvent->key() == Qt::Key_Enter;
@@ -208,6 +222,7 @@ BOOL CDialog::CreateFromTemplate(const DialogResource& dialog)
         });
     }
     auto* pClient = new DialogClient(pDialog);
+    pClient->setObjectName(QStringLiteral("client"));
     pClient->setGeometry(0, nStrip, rect.Width(), rect.Height());
     pImpl->client = pClient;
     pDialog->setFixedSize(rect.Width(), rect.Height() + nStrip);
@@ -382,6 +397,10 @@ void CDialog::CenterWindow(CWnd* pAlternateOwner)
     CRect area;
     if (pOwner && pOwner->m_hWnd) {
         pOwner->GetWindowRect(&area);
+        // The screen window's own rectangle is where it stands on the desktop;
+        // the dialog is placed in screen coordinates, which start at its corner.
+        if (pOwner == PlatformGetScreenWindow())
+            area.OffsetRect(-area.left, -area.top);
     } else {
         area = CRect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     }

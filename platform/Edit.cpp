@@ -6,6 +6,7 @@
 #include "platform/WndPrivate.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
@@ -13,7 +14,32 @@ namespace {
 
 QLineEdit* LineEdit(const CWnd* pWnd)
 {
-    return static_cast<QLineEdit*>(PlatformWidget(pWnd));
+    return qobject_cast<QLineEdit*>(PlatformWidget(pWnd));
+}
+
+QPlainTextEdit* TextEdit(const CWnd* pWnd)
+{
+    return qobject_cast<QPlainTextEdit*>(PlatformWidget(pWnd));
+}
+
+// ES_MULTILINE: lines wrap at the edge, long words too; a vertical scroll
+// bar comes with WS_VSCROLL when the text is longer than the control.
+QWidget* MultiLineEdit(const CWndImpl* pImpl, QWidget* pParent)
+{
+    auto* pEdit = new QPlainTextEdit(pParent);
+    pEdit->setFrameShape((pImpl->style & WS_BORDER) ? QFrame::StyledPanel : QFrame::NoFrame);
+    pEdit->setReadOnly((pImpl->style & ES_READONLY) != 0);
+    pEdit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    pEdit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    pEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pEdit->setVerticalScrollBarPolicy((pImpl->style & WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    pEdit->setTabChangesFocus(true);
+    pEdit->setFocusPolicy((pImpl->style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+    pEdit->setPlainText(ToQString(pImpl->text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QObject::connect(pEdit, &QPlainTextEdit::textChanged, pEdit,
+                     [pEdit]() { dlg::NotifyParent(PlatformWndFromWidget(pEdit), EN_CHANGE); });
+    dlg::TrackFocus(pEdit);
+    return pEdit;
 }
 
 }  // namespace
@@ -25,7 +51,10 @@ CEdit::~CEdit() = default;
 QWidget* CEdit::CreateNativeWidget(QWidget* pParent)
 {
     const CWndImpl* pImpl = CWndImpl::Of(this);
+    if (pImpl->style & ES_MULTILINE)
+        return MultiLineEdit(pImpl, pParent);
     auto* pEdit = new QLineEdit(pParent);
+    pEdit->setReadOnly((pImpl->style & ES_READONLY) != 0);
     pEdit->setFrame((pImpl->style & WS_BORDER) != 0);
     if (pImpl->style & ES_NUMBER) {
         static const QRegularExpression digits(QStringLiteral("[0-9]*"));
@@ -42,6 +71,25 @@ QWidget* CEdit::CreateNativeWidget(QWidget* pParent)
 
 LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // A multi-line edit's lines end in "\r\n", as the text the program gives
+    // and takes; a lone "\n" breaks a line too.
+    if (QPlainTextEdit* pText = TextEdit(this)) {
+        if (message == WM_SETTEXT) {
+            QString text = ToQString(lParam ? reinterpret_cast<LPCTSTR>(lParam) : u"");
+            text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            if (pText->toPlainText() == text)
+                dlg::NotifyParent(this, EN_CHANGE);
+            else
+                pText->setPlainText(text);
+            return TRUE;
+        }
+        if (message == WM_GETTEXT) {
+            const std::u16string text = ToU16(pText->toPlainText().replace(u'\n', QStringLiteral("\r\n")));
+            if (lParam)
+                *reinterpret_cast<CString*>(lParam) = CString(text);
+            return static_cast<LRESULT>(text.size());
+        }
+    }
     QLineEdit* pEdit = LineEdit(this);
     if (pEdit && message == WM_SETTEXT) {
         const QString text = ToQString(lParam ? reinterpret_cast<LPCTSTR>(lParam) : u"");

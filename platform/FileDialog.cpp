@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPixmapCache>
 
 #include <optional>
 #include <vector>
@@ -64,11 +65,20 @@ std::optional<QString> AskNative(const FileDialogRequest& request, QWidget* pPar
         dlg.setNameFilters(filters);
     if (!request.strDefExt.empty())
         dlg.setDefaultSuffix(ToQString(request.strDefExt));
+    if (!request.strInitialDir.empty())
+        dlg.setDirectory(ToQString(request.strInitialDir));
     if (!request.strFileName.empty())
         dlg.selectFile(ToQString(request.strFileName));
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+    const bool bAccepted = dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty();
+    const QString chosen = bAccepted ? dlg.selectedFiles().first() : QString();
+    // Each dialog makes its icons anew, and every new icon puts its pixmaps
+    // into the process's pixmap cache under a key of its own: about 16 KB
+    // more for each use, kept until the cache is full (10 MB). Nothing else
+    // here draws from that cache.
+    QPixmapCache::clear();
+    if (!bAccepted)
         return std::nullopt;
-    return dlg.selectedFiles().first();
+    return chosen;
 }
 
 }  // namespace
@@ -95,6 +105,10 @@ int CFileDialog::DoModal()
     request.strFileName = m_strFileName;
     request.dwFlags = m_dwFlags;
     request.filters = QtFilters(m_strFilter);
+    // Only a folder that is there: the dialog would show some other one.
+    const QString strInitialDir = ToQString(m_ofn.lpstrInitialDir);
+    if (!strInitialDir.isEmpty() && QDir::isAbsolutePath(strInitialDir) && QFileInfo(strInitialDir).isDir())
+        request.strInitialDir = ToU16(QDir::toNativeSeparators(QDir::cleanPath(strInitialDir)));
     const QString defExt = ToQString(m_strDefExt);
 
     for (;;) {
@@ -136,9 +150,24 @@ CString CFileDialog::GetPathName() const
     return m_strPathName;
 }
 
+CString CFileDialog::GetFolderPath() const
+{
+    if (m_strPathName.IsEmpty())
+        return CString();
+    return CString(ToU16(QDir::toNativeSeparators(QFileInfo(ToQString(m_strPathName)).absolutePath())));
+}
+
 BOOL DeleteFile(LPCTSTR lpFileName)
 {
     if (!lpFileName || !*lpFileName)
         return FALSE;
     return QFile::remove(ToQString(lpFileName)) ? TRUE : FALSE;
+}
+
+BOOL IsWritableFolder(LPCTSTR lpszFolder)
+{
+    if (!lpszFolder || !*lpszFolder)
+        return FALSE;
+    const QFileInfo info(ToQString(lpszFolder));
+    return info.isDir() && info.isWritable() ? TRUE : FALSE;
 }

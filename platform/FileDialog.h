@@ -16,6 +16,13 @@ constexpr DWORD OFN_NOCHANGEDIR = 0x00000008;
 constexpr DWORD OFN_PATHMUSTEXIST = 0x00000800;
 constexpr DWORD OFN_FILEMUSTEXIST = 0x00001000;
 
+// What a file dialog opens with, besides its constructor's arguments.
+struct OPENFILENAME {
+    // The folder the dialog shows first; null, or a folder that is not
+    // there, leaves the choice to the dialog.
+    LPCTSTR lpstrInitialDir = nullptr;
+};
+
 class CFileDialog {
 public:
     // lpszFilter holds description and pattern fields separated by '|' and
@@ -33,6 +40,10 @@ public:
     virtual int DoModal();
 
     CString GetPathName() const;  // full path; empty unless DoModal returned IDOK
+    // The folder of the chosen file; empty unless DoModal returned IDOK.
+    CString GetFolderPath() const;
+
+    OPENFILENAME m_ofn;
 
 private:
     BOOL m_bOpenFileDialog;
@@ -46,3 +57,6 @@ private:
 
 // Deletes a file; FALSE when it could not be deleted (absent, a folder, no right to).
 BOOL DeleteFile(LPCTSTR lpFileName);
+
+// Whether the folder is there and the user may make files in it.
+BOOL IsWritableFolder(LPCTSTR lpszFolder);

@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QIcon>
 #include <QPixmap>
+#include <QShortcut>
 #include <QWidget>
 
 #include <algorithm>
@@ -64,6 +65,7 @@ CFrameWnd::CFrameWnd()
 CFrameWnd::~CFrameWnd()
 {
     delete m_pActivationFilter;
+    delete m_pAccelerators;
     Frames().erase(std::remove(Frames().begin(), Frames().end(), this), Frames().end());
     CWinApp* pApp = AfxGetApp();
     if (pApp && pApp->m_pMainWnd == this) {
@@ -104,6 +106,7 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     }
     m_pActivationFilter = new ActivationFilter(this, pWidget);
     pWidget->installEventFilter(m_pActivationFilter);
+    LoadAccelTable(nIDResource);
 
     // The pane gets the handheld's screen size; the frame grows by the bar.
     const int nBar = m_pCommandBar ? m_pCommandBar->CalcHeight(AFX_FRAME_PANE_WIDTH) : 0;
@@ -111,6 +114,37 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     RecalcLayout();
     if (dwDefaultStyle & WS_VISIBLE)
         ShowWindow(SW_SHOW);
+    return TRUE;
+}
+
+BOOL CFrameWnd::LoadAccelTable(UINT nIDResource)
+{
+    QWidget* pWidget = PlatformWidget(this);
+    if (!pWidget)
+        return FALSE;
+    delete m_pAccelerators;
+    m_pAccelerators = new QObject(pWidget);
+    const ResourceSet* pResources = AfxGetResources();
+    if (!pResources)
+        return FALSE;
+    const auto table = pResources->accelerators.find(nIDResource);
+    if (table == pResources->accelerators.end())
+        return FALSE;
+    // A key bound twice would press neither: the first binding counts.
+    QList<QKeySequence> bound;
+    for (const AcceleratorResource& accel : table->second) {
+        for (const QKeySequence& keys : shell::KeySequencesOf(accel)) {
+            if (bound.contains(keys))
+                continue;
+            bound << keys;
+            // On the window's widget, whose shortcuts they are; they go with the table.
+            auto* pShortcut = new QShortcut(keys, pWidget);
+            pShortcut->setContext(Qt::WindowShortcut);
+            QObject::connect(m_pAccelerators, &QObject::destroyed, pShortcut, [pShortcut] { delete pShortcut; });
+            QObject::connect(pShortcut, &QShortcut::activated, pShortcut,
+                             [this, nID = accel.cmd] { shell::PostCommand(this, nID); });
+        }
+    }
     return TRUE;
 }
 
@@ -167,6 +201,8 @@ BOOL CFrameWnd::DestroyWindow()
     // The widget may outlive the frame a little (deleted later): it must not call back.
     delete m_pActivationFilter;
     m_pActivationFilter = nullptr;
+    delete m_pAccelerators;
+    m_pAccelerators = nullptr;
     CWnd::DestroyWindow();
     if (bMain) {
         pApp->m_pMainWnd = nullptr;

@@ -38,6 +38,13 @@ public:
     virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                            CWnd* pParentWnd = nullptr, void* pContext = nullptr);
 
+    // Makes the keys of accelerator table nIDResource issue their commands
+    // while the frame is the active window (LoadFrame loads the table of its
+    // own id). A command goes to the frame as from a menu: later, from the
+    // event loop, and only while its update handler leaves it enabled. FALSE
+    // when there is no such table; the keys before are dropped all the same.
+    BOOL LoadAccelTable(UINT nIDResource);
+
     // Commands and update requests: the frame's own table, then the
     // application's. A derived frame may offer them to a child first.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
@@ -80,4 +87,5 @@ private:
     CString m_strTitle;
     CCeCommandBar* m_pCommandBar = nullptr;
     QObject* m_pActivationFilter = nullptr;  // lives on the window's widget, goes with the frame
+    QObject* m_pAccelerators = nullptr;  // holds the keys' shortcuts, on the window's widget
 };

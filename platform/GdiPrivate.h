@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QImage>
 #include <QRegion>
+#include <QStringList>
 
 class CWnd;
 class CWndImpl;
@@ -29,6 +30,11 @@ GdiData* GdiDataOf(HGDIOBJ hObject);  // null for null or unknown handles
 HGDIOBJ GdiHandleOf(GdiData* pData);
 CGdiObject* StockObjectWrapper(int nIndex);
 QFont FontFromLogFont(const LOGFONT& lf);
+
+// The lines DrawText with DT_WORDBREAK | DT_NOPREFIX breaks a text into at
+// nWidth pixels (also breaking long words with bEditControl); each line is
+// the font's height apart from the next.
+QStringList PlatformWrapText(const QString& text, const QFont& font, int nWidth, bool bEditControl);
 
 // Where a device context draws: an image, the part of the client area that
 // drawing may touch there, the client position of the image's top-left

@@ -20,6 +20,7 @@ struct FileDialogRequest {
     bool bOpen = true;
     std::u16string strDefExt;
     std::u16string strFileName;
+    std::u16string strInitialDir;  // an existing folder, or empty
     DWORD dwFlags = 0;
     std::vector<std::u16string> filters;
 };

@@ -34,12 +34,17 @@ constexpr DWORD BS_AUTORADIOBUTTON = 0x9;
 constexpr DWORD BS_OWNERDRAW = 0xB;
 constexpr DWORD BS_TYPEMASK = 0xF;
 
+constexpr DWORD ES_MULTILINE = 0x0004;  // lines that wrap, a vertical bar with WS_VSCROLL
 constexpr DWORD ES_AUTOHSCROLL = 0x0080;
+constexpr DWORD ES_READONLY = 0x0800;
 constexpr DWORD ES_NUMBER = 0x2000;
 
 constexpr DWORD SS_LEFT = 0x0;
 constexpr DWORD SS_ICON = 0x3;
 constexpr DWORD SS_NOPREFIX = 0x80;
+// The text wraps as DrawText with DT_WORDBREAK | DT_EDITCONTROL wraps it: a
+// word too long for a line is broken, never clipped.
+constexpr DWORD SS_EDITCONTROL = 0x2000;
 
 constexpr DWORD CBS_DROPDOWN = 0x0002;
 constexpr DWORD CBS_SORT = 0x0100;
@@ -62,6 +67,28 @@ struct MenuPopupResource {
 
 struct MenuResource {
     std::vector<MenuPopupResource> popups;
+};
+
+// Accelerator flags: the key is a virtual key (always so here), and the
+// modifier keys that must be held with it.
+constexpr BYTE FVIRTKEY = 0x01;
+constexpr BYTE FSHIFT = 0x04;
+constexpr BYTE FCONTROL = 0x08;
+constexpr BYTE FALT = 0x10;
+
+// Keys of accelerators besides letters and digits (their capitals' codes).
+// The key that carries "+" types "=" unshifted on many keyboards: either
+// character with the modifiers presses it, and so does + on the number pad.
+constexpr WORD VK_OEM_PLUS = 0xBB;
+constexpr WORD VK_OEM_MINUS = 0xBD;  // also - on the number pad
+
+// One accelerator: pressing the key with exactly the modifiers issues the
+// command, as choosing its menu item would. Menu items show their keys after
+// a tab in their text ("&Open\tCtrl+O").
+struct AcceleratorResource {
+    BYTE fVirt;
+    WORD key;
+    UINT cmd;
 };
 
 // Toolbar: button command ids in order, 0 for a separator; buttons take the
@@ -118,6 +145,7 @@ struct ResourceSet {
     std::map<UINT, ImageResource> icons;
     std::map<UINT, LPCTSTR> strings;
     std::map<UINT, DialogResource> dialogs;
+    std::map<UINT, std::vector<AcceleratorResource>> accelerators;
 };
 
 // The set the platform looks resources up in; it must outlive their use.

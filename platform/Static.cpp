@@ -6,7 +6,10 @@
 #include "platform/ShellPrivate.h"
 #include "platform/WndPrivate.h"
 
+#include "platform/GdiPrivate.h"
+
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 
 namespace {
@@ -30,6 +33,28 @@ UINT IconIdFromName(const std::u16string& name)
     return id && *id > 0 ? static_cast<UINT>(*id) : 0;
 }
 
+// A static with SS_EDITCONTROL: its lines are broken and spaced as DrawText
+// breaks and spaces them, so that what a program measures with DT_CALCRECT
+// is what it sees.
+class EditWrapLabel : public QLabel {
+public:
+    explicit EditWrapLabel(QWidget* pParent) : QLabel(pParent) { }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setFont(font());
+        painter.setPen(palette().color(QPalette::WindowText));
+        const QFontMetrics fm(font());
+        int y = fm.ascent();
+        for (const QString& line : PlatformWrapText(text(), font(), width(), true)) {
+            painter.drawText(0, y, line);
+            y += fm.height();
+        }
+    }
+};
+
 }  // namespace
 
 CStatic::CStatic() = default;
@@ -39,7 +64,8 @@ CStatic::~CStatic() = default;
 QWidget* CStatic::CreateNativeWidget(QWidget* pParent)
 {
     const CWndImpl* pImpl = CWndImpl::Of(this);
-    auto* pLabel = new QLabel(pParent);
+    auto* pLabel =
+        (pImpl->style & SS_EDITCONTROL) && !IsIcon(pImpl->style) ? new EditWrapLabel(pParent) : new QLabel(pParent);
     // Texts such as a puzzle's title are shown as they are, never as markup.
     pLabel->setTextFormat(Qt::PlainText);
     pLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);

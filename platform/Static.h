@@ -2,8 +2,9 @@
 #pragma once
 
 // Static control: text (word-wrapped, a single "&" taken as a mnemonic mark
-// unless SS_NOPREFIX), or with SS_ICON the icon resource named by its text
-// ("#128"), sized to the icon.
+// unless SS_NOPREFIX; with SS_EDITCONTROL wrapped exactly as DrawText with
+// DT_WORDBREAK | DT_EDITCONTROL wraps it in the control's font, GetFont), or
+// with SS_ICON the icon resource named by its text ("#128"), sized to the icon.
 
 #include "platform/Resource.h"
 #include "platform/Wnd.h"

@@ -105,6 +105,21 @@ BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue
     return shell::WriteProfileInt(ToQString(lpszSection), ToQString(lpszEntry), nValue);
 }
 
+CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault)
+{
+    const QString strDefault = ToQString(lpszDefault);
+    if (!lpszSection || !lpszEntry)
+        return CString(ToU16(strDefault));
+    return CString(ToU16(shell::ReadProfileString(ToQString(lpszSection), ToQString(lpszEntry), strDefault)));
+}
+
+BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue)
+{
+    if (!lpszSection || !lpszEntry || !lpszValue)
+        return FALSE;
+    return shell::WriteProfileString(ToQString(lpszSection), ToQString(lpszEntry), ToQString(lpszValue));
+}
+
 void CWinApp::OnAppExit()
 {
     if (m_pMainWnd)

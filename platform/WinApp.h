@@ -34,6 +34,10 @@ public:
     UINT GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault);
     // FALSE when the store could not be written.
     BOOL WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue);
+    // A stored text; lpszDefault (null: empty) when it is absent or no text.
+    CString GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault = nullptr);
+    // FALSE when the store could not be written.
+    BOOL WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue);
 
     CWnd* m_pMainWnd = nullptr;
     LPCTSTR m_pszAppName = nullptr;  // the application's name ("trellis")

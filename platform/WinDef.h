@@ -124,6 +124,9 @@ constexpr UINT WM_NOTIFY = 0x004E;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_KEYUP = 0x0101;
 constexpr UINT WM_CHAR = 0x0102;
+constexpr UINT WM_SYSKEYDOWN = 0x0104;  // a key pressed with Alt held
+constexpr UINT WM_SYSKEYUP = 0x0105;
+constexpr UINT WM_SYSCHAR = 0x0106;  // the character of such a key: a menu's mnemonic, never text
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
 constexpr UINT WM_HSCROLL = 0x0114;
@@ -133,6 +136,12 @@ constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
+// The wheel: wParam holds the key flags (low word) and the turn (high word, a
+// signed multiple of WHEEL_DELTA per notch, away from the user positive);
+// lParam the pointer in screen coordinates.
+constexpr UINT WM_MOUSEWHEEL = 0x020A;
+constexpr UINT WM_MOUSEHWHEEL = 0x020E;  // sideways; right positive
+constexpr int WHEEL_DELTA = 120;
 constexpr UINT WM_USER = 0x0400;
 
 // Virtual keys (wParam of WM_KEYDOWN / WM_KEYUP); letters and digits are their capitals' codes.
@@ -150,6 +159,7 @@ constexpr UINT VK_UP = 0x26;
 constexpr UINT VK_RIGHT = 0x27;
 constexpr UINT VK_DOWN = 0x28;
 constexpr UINT VK_DELETE = 0x2E;
+constexpr UINT VK_F10 = 0x79;
 
 // Mouse key flags (wParam of the button messages).
 constexpr UINT MK_LBUTTON = 0x0001;
@@ -178,6 +188,13 @@ constexpr DWORD WS_EX_CLIENTEDGE = 0x00000200;
 constexpr UINT CS_VREDRAW = 0x0001;
 constexpr UINT CS_HREDRAW = 0x0002;
 constexpr UINT CS_DBLCLKS = 0x0008;
+
+// SystemParametersInfo.
+constexpr UINT SPI_GETWORKAREA = 0x0030;
+
+// GetWindow.
+constexpr UINT GW_HWNDNEXT = 2;
+constexpr UINT GW_CHILD = 5;
 
 // GetWindowLong / SetWindowLong.
 constexpr int GWL_EXSTYLE = -20;
@@ -228,6 +245,9 @@ constexpr UINT DT_EXPANDTABS = 0x0040;
 constexpr UINT DT_NOCLIP = 0x0100;
 constexpr UINT DT_CALCRECT = 0x0400;
 constexpr UINT DT_NOPREFIX = 0x0800;
+// With DT_WORDBREAK, a word too long for a line is broken where the line
+// ends, as a multi-line edit control breaks it, instead of being clipped.
+constexpr UINT DT_EDITCONTROL = 0x2000;
 
 // Background modes.
 constexpr int TRANSPARENT = 1;

@@ -3,6 +3,7 @@
 // painting requests, input state and the message path.
 #include "platform/Wnd.h"
 
+#include "platform/GdiPrivate.h"
 #include "platform/WndPrivate.h"
 #include "platform/WndWidgets.h"
 
@@ -52,8 +53,10 @@ void CWndImpl::FrameChanged(bool bRepaint)
 void CWndImpl::ApplyVisibility()
 {
     const bool visible = style & WS_VISIBLE;
+    // Placed as SetWindowPos places it: its own area there, the desktop's
+    // decoration (a dialog's caption) around it.
     if (visible && popup)
-        widget->move(ScreenOriginFor() + screenPos);
+        widget->setGeometry(QRect(ScreenOriginFor() + screenPos, widget->size()));
     widget->setVisible(visible);
 }
 
@@ -250,6 +253,20 @@ CWnd* CWnd::GetDlgItem(int nID) const
     return nullptr;
 }
 
+CWnd* CWnd::GetWindow(UINT nCmd) const
+{
+    if (!m_pImpl)
+        return nullptr;
+    if (nCmd == GW_CHILD)
+        return m_pImpl->children.empty() ? nullptr : m_pImpl->children.front();
+    const CWndImpl* pParent = CWndImpl::Of(m_pImpl->parent);
+    if (nCmd != GW_HWNDNEXT || !pParent)
+        return nullptr;
+    const auto& siblings = pParent->children;
+    const auto it = std::find(siblings.begin(), siblings.end(), this);
+    return it == siblings.end() || it + 1 == siblings.end() ? nullptr : *(it + 1);
+}
+
 void CWnd::SetWindowText(LPCTSTR lpszString)
 {
     SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpszString));
@@ -278,6 +295,9 @@ BOOL CWnd::SetWindowPos(const CWnd*, int x, int y, int cx, int cy, UINT nFlags)
     if (!(nFlags & SWP_NOSIZE))
         next.setSize(QSize(std::max(0, cx), std::max(0, cy)));
     const bool redraw = !(nFlags & SWP_NOREDRAW);
+    // A window the user cannot resize (a dialog) still takes the program's size.
+    if (p->widget->isWindow() && p->widget->minimumSize() == p->widget->maximumSize() && next.size() != oldRect.size())
+        p->widget->setFixedSize(next.size());
     if (p->popup) {
         p->screenPos = next.topLeft();
         p->widget->setGeometry(QRect(p->ScreenOriginFor() + next.topLeft(), next.size()));
@@ -632,9 +652,37 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (m_pImpl && lParam)
             *reinterpret_cast<CString*>(lParam) = m_pImpl->text;
         return m_pImpl ? m_pImpl->text.GetLength() : 0;
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
+        return m_pImpl ? m_pImpl->DefaultWheel(message, wParam, lParam) : 0;
     default:
         return 0;
     }
+}
+
+BOOL CWnd::OnMouseWheel(UINT, short, CPoint)
+{
+    return static_cast<BOOL>(Default());
+}
+
+CFont* CWnd::GetFont() const
+{
+    if (!m_pImpl || !m_pImpl->IsNative())
+        return nullptr;
+    const QFont font = m_pImpl->widget->font();
+    LOGFONT lf {};
+    lf.lfHeight = -(font.pixelSize() > 0 ? font.pixelSize() : qRound(font.pointSizeF() * 96 / 72));
+    lf.lfWeight = font.weight() >= QFont::DemiBold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = font.italic() ? 1 : 0;
+    const std::u16string face = ToU16(font.family());
+    std::copy_n(face.begin(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1), lf.lfFaceName);
+    if (!m_pImpl->font)
+        m_pImpl->font = std::make_unique<CFont>();
+    m_pImpl->font->CreateFontIndirect(&lf);
+    // Exactly the control's font, whatever a description of it leaves out.
+    if (GdiData* pData = GdiDataOf(m_pImpl->font->m_hObject))
+        pData->font = font;
+    return m_pImpl->font.get();
 }
 
 LRESULT CWnd::Default()

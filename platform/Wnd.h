@@ -44,8 +44,15 @@ public:
     CWnd* GetParent() const;
     int GetDlgCtrlID() const;
     CWnd* GetDlgItem(int nID) const;
+    // GW_CHILD: the first child window (a dialog's first control);
+    // GW_HWNDNEXT: the next child of the same parent. Null when there is none.
+    CWnd* GetWindow(UINT nCmd) const;
     void SetWindowText(LPCTSTR lpszString);
     void GetWindowText(CString& rString) const;
+    // The font a control draws its text in, for measuring that text; null
+    // for a plain window, which draws in whatever font its DC is given. The
+    // object belongs to the window.
+    CFont* GetFont() const;
 
     // Placement. Positions of child windows are in the parent's client coordinates.
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
@@ -109,6 +116,10 @@ public:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
+    // The wheel: by default a window with a scroll bar that way scrolls by
+    // lines (Shift turns the wheel sideways); Ctrl, or no such bar, hands the
+    // turn to the parent.
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
 
 protected:
     // Platform-internal (see WndPrivate.h): a window class inside the
@@ -130,6 +141,9 @@ LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH 
 
 BOOL ReleaseCapture();
 int GetSystemMetrics(int nIndex);
+// SPI_GETWORKAREA: the part of the desktop windows may take (its panels
+// left out), into the RECT at pvParam, in screen coordinates.
+BOOL SystemParametersInfo(UINT uiAction, UINT uiParam, void* pvParam, UINT fWinIni);
 
 // Unpacking of window message handlers.
 namespace AfxThunk {
@@ -170,6 +184,11 @@ template <class T, auto F> LRESULT Scroll(CCmdTarget* p, WPARAM wParam, LPARAM l
                              reinterpret_cast<CScrollBar*>(CWnd::FromHandle(reinterpret_cast<HWND>(lParam))));
     return 0;
 }
+template <class T, auto F> LRESULT Wheel(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
+{
+    return (static_cast<T*>(p)->*F)(LOWORD(wParam), static_cast<short>(HIWORD(wParam)), PointFromLParam(lParam)) ? 1
+                                                                                                                 : 0;
+}
 template <class T, auto F> LRESULT Focus(CCmdTarget* p, WPARAM wParam, LPARAM, void*)
 {
     (static_cast<T*>(p)->*F)(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)));
@@ -191,3 +210,4 @@ template <class T, auto F> LRESULT Focus(CCmdTarget* p, WPARAM wParam, LPARAM, v
 #define ON_WM_HSCROLL() AFX_WM_ENTRY(WM_HSCROLL, Scroll, OnHScroll)
 #define ON_WM_VSCROLL() AFX_WM_ENTRY(WM_VSCROLL, Scroll, OnVScroll)
 #define ON_WM_SETFOCUS() AFX_WM_ENTRY(WM_SETFOCUS, Focus, OnSetFocus)
+#define ON_WM_MOUSEWHEEL() AFX_WM_ENTRY(WM_MOUSEWHEEL, Wheel, OnMouseWheel)

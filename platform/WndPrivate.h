@@ -30,6 +30,7 @@
 #include <QPoint>
 #include <QRegion>
 
+#include <memory>
 #include <vector>
 
 class QScrollBar;
@@ -80,7 +81,9 @@ public:
     QScrollBar* qbars[2] = {nullptr, nullptr};
     bool settingBar = false;
     int trackPos[2] = {0, 0};  // where the thumb was last dragged to
+    int wheelRest[2] = {0, 0};  // wheel turns too small for a line yet, by bar
     QMetaObject::Connection nativeGone;  // a native widget deleted from outside
+    std::unique_ptr<CFont> font;  // what GetFont hands out for a native window
 
     bool IsNative() const { return clientArea == nullptr; }
     QRect ClientRect() const;  // in client coordinates: (0, 0, w, h)
@@ -102,6 +105,10 @@ public:
     void LayoutFrame();
     void OnScrollAction(int nBar, int action);
     void OnScrollReleased(int nBar);
+    // What a window does with WM_MOUSEWHEEL and WM_MOUSEHWHEEL by default:
+    // scroll its own bar by lines (Shift turns the wheel sideways), or, with
+    // Ctrl held or no bar that way, hand the message to its parent.
+    LRESULT DefaultWheel(UINT message, WPARAM wParam, LPARAM lParam);
     void SyncBar(int nBar);
     void ApplyVisibility();
     QPoint ScreenOriginFor() const;  // global position of screen (0, 0)
@@ -120,6 +127,10 @@ void PlatformAttachImage(CDC& dc, QImage* pImage, CWnd* pWnd = nullptr);
 // is shown and holds the point (windows may overlap), else whatever shown
 // window is there.
 QWidget* PlatformWidgetAt(const QPoint& global, QWidget* pNear);
+
+// Sends a turn of the wheel to pWnd as WM_MOUSEWHEEL (and WM_MOUSEHWHEEL for
+// a sideways turn), with the keys held and the pointer in screen coordinates.
+void PlatformWheel(CWnd* pWnd, const class QWheelEvent* pEvent);
 
 // Number of platform events posted and not yet handled (paints, PostMessage).
 int PlatformPendingEvents();

@@ -4,7 +4,9 @@
 #include "platform/WndPrivate.h"
 #include "platform/WndWidgets.h"
 
+#include <QApplication>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <utility>
@@ -30,6 +32,30 @@ bool ScrollCodeOf(int action, UINT& code)
     }
     return false;
 }
+
+// A window's scroll bar: the wheel over it turns into the window's wheel
+// message, so that it scrolls by lines as over the window itself.
+class WndScrollBar : public QScrollBar {
+public:
+    WndScrollBar(Qt::Orientation orientation, CWndImpl* pImpl, QWidget* pParent)
+        : QScrollBar(orientation, pParent), m_pImpl(pImpl)
+    {
+    }
+
+protected:
+    void wheelEvent(QWheelEvent* pEvent) override
+    {
+        const PlatformDepthGuard guard;
+        PlatformWheel(m_pImpl->wnd, pEvent);
+        pEvent->accept();
+    }
+
+private:
+    CWndImpl* m_pImpl;
+};
+
+// Most lines one wheel message scrolls, however far it was turned.
+constexpr int kMaxWheelLines = 64;
 
 }  // namespace
 
@@ -74,7 +100,7 @@ void CWndImpl::LayoutFrame()
     for (int n = 0; n < 2; ++n) {
         const bool show = n == SB_HORZ ? h : v;
         if (show && !qbars[n]) {
-            qbars[n] = new QScrollBar(n == SB_HORZ ? Qt::Horizontal : Qt::Vertical, widget);
+            qbars[n] = new WndScrollBar(n == SB_HORZ ? Qt::Horizontal : Qt::Vertical, this, widget);
             qbars[n]->setFocusPolicy(Qt::NoFocus);
             QObject::connect(qbars[n], &QAbstractSlider::actionTriggered, widget,
                              [this, n](int action) { OnScrollAction(n, action); });
@@ -141,6 +167,52 @@ void CWndImpl::OnScrollReleased(int nBar)
     pWnd->SendMessage(message, MAKEWPARAM(SB_THUMBPOSITION, static_cast<unsigned>(pos)), 0);
     if (pWnd->m_hWnd)
         pWnd->SendMessage(message, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+}
+
+LRESULT CWndImpl::DefaultWheel(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const UINT nFlags = LOWORD(wParam);
+    const int nDelta = static_cast<short>(HIWORD(wParam));
+    const bool bAcross = message == WM_MOUSEHWHEEL || (nFlags & MK_SHIFT);
+    const int nBar = bAcross ? SB_HORZ : SB_VERT;
+    if ((nFlags & MK_CONTROL) || !(style & (bAcross ? WS_HSCROLL : WS_VSCROLL))) {
+        // Ctrl and the wheel mean something to a window further up.
+        return parent ? parent->SendMessage(message, wParam, lParam) : 0;
+    }
+    // Small turns (a touch pad's) add up to lines; a turn back starts afresh.
+    int& nRest = wheelRest[nBar];
+    if ((nRest > 0 && nDelta < 0) || (nRest < 0 && nDelta > 0))
+        nRest = 0;
+    nRest += nDelta;
+    const int nPerNotch = std::max(1, QApplication::wheelScrollLines());
+    const int nLines = nRest * nPerNotch / WHEEL_DELTA;
+    nRest -= nLines * WHEEL_DELTA / nPerNotch;
+    // Turned away from the user is up, and left with Shift; tilted right is right.
+    const bool bForward = message == WM_MOUSEHWHEEL ? nLines < 0 : nLines > 0;
+    const UINT nCode = bForward ? SB_LINEUP : SB_LINEDOWN;
+    const UINT nScroll = nBar == SB_HORZ ? WM_HSCROLL : WM_VSCROLL;
+    CWnd* pWnd = wnd;
+    for (int i = std::min(std::abs(nLines), kMaxWheelLines); i > 0 && pWnd->m_hWnd; --i)
+        pWnd->SendMessage(nScroll, MAKEWPARAM(nCode, 0), 0);
+    return 0;
+}
+
+void PlatformWheel(CWnd* pWnd, const QWheelEvent* pEvent)
+{
+    const UINT nFlags = PlatformMouseKeyFlags(pEvent->buttons(), pEvent->modifiers());
+    CWndImpl* pImpl = CWndImpl::Of(pWnd);
+    if (!pImpl)
+        return;
+    const QPoint screen = pEvent->globalPosition().toPoint() - pImpl->ScreenOriginFor();
+    const LPARAM lPoint =
+        MAKELPARAM(static_cast<unsigned>(screen.x()) & 0xFFFF, static_cast<unsigned>(screen.y()) & 0xFFFF);
+    const auto packed = [](int n) { return static_cast<unsigned>(static_cast<WORD>(std::clamp(n, -32767, 32767))); };
+    const QPoint angle = pEvent->angleDelta();
+    if (angle.y() != 0)
+        pWnd->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(nFlags, packed(angle.y())), lPoint);
+    // Qt counts a turn to the left as positive; the message, one to the right.
+    if (angle.x() != 0 && pWnd->m_hWnd)
+        pWnd->SendMessage(WM_MOUSEHWHEEL, MAKEWPARAM(nFlags, packed(-angle.x())), lPoint);
 }
 
 int CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL)

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace {
 
@@ -16,18 +17,6 @@ int g_eventDepth = 0;
 int g_pendingEvents = 0;
 // The modifiers of the last key event delivered as a message.
 Qt::KeyboardModifiers g_keyModifiers;
-
-UINT KeyFlags(const QMouseEvent* e)
-{
-    UINT flags = 0;
-    if (e->buttons() & Qt::LeftButton)
-        flags |= MK_LBUTTON;
-    if (e->modifiers() & Qt::ShiftModifier)
-        flags |= MK_SHIFT;
-    if (e->modifiers() & Qt::ControlModifier)
-        flags |= MK_CONTROL;
-    return flags;
-}
 
 }  // namespace
 
@@ -42,6 +31,18 @@ QWidget* PlatformWidgetAt(const QPoint& global, QWidget* pNear)
         }
     }
     return QApplication::widgetAt(global);
+}
+
+UINT PlatformMouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    UINT flags = 0;
+    if (buttons & Qt::LeftButton)
+        flags |= MK_LBUTTON;
+    if (modifiers & Qt::ShiftModifier)
+        flags |= MK_SHIFT;
+    if (modifiers & Qt::ControlModifier)
+        flags |= MK_CONTROL;
+    return flags;
 }
 
 int PlatformEventDepth()
@@ -236,7 +237,7 @@ void ClientWidget::Mouse(UINT message, QMouseEvent* e, bool toWindowUnderPointer
         message = WM_LBUTTONDOWN;
     const QPoint local = client->mapFromGlobal(global);
     target->SendMessage(
-        message, KeyFlags(e),
+        message, PlatformMouseKeyFlags(e->buttons(), e->modifiers()),
         MAKELPARAM(static_cast<unsigned>(local.x()) & 0xFFFF, static_cast<unsigned>(local.y()) & 0xFFFF));
 }
 
@@ -329,6 +330,37 @@ short GetKeyState(int nVirtKey)
     return g_keyModifiers.testFlag(modifier) ? static_cast<short>(0x8000) : 0;
 }
 
+namespace {
+
+// A key pressed with Alt (and without Ctrl, which together with Alt types
+// the third characters of a keyboard) is a system key: its character chooses
+// a menu, and is never text.
+bool IsSystemKey(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier);
+}
+
+// The characters a key typed. With Ctrl or the logo key held, a key types no
+// printable character, only the control characters of Ctrl with a letter.
+QString TypedText(const QKeyEvent* e)
+{
+    // The Delete key types no character, whatever text Qt gives it.
+    if (e->key() == Qt::Key_Delete)
+        return QString();
+    const Qt::KeyboardModifiers modifiers = e->modifiers();
+    const bool bCommand =
+        (modifiers & Qt::MetaModifier) || ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier));
+    if (!bCommand)
+        return e->text();
+    QString text;
+    for (const QChar c : e->text())
+        if (c.unicode() < 0x20)
+            text += c;
+    return text;
+}
+
+}  // namespace
+
 void ClientWidget::keyPressEvent(QKeyEvent* e)
 {
     if (!impl) {
@@ -336,16 +368,16 @@ void ClientWidget::keyPressEvent(QKeyEvent* e)
         return;
     }
     g_keyModifiers = e->modifiers();
-    // WM_KEYDOWN for the key, then one WM_CHAR per character it typed.
+    // WM_KEYDOWN for the key, then one WM_CHAR per character it typed; with
+    // Alt, WM_SYSKEYDOWN and WM_SYSCHAR instead.
+    const bool bSystem = IsSystemKey(e->modifiers());
     CWnd* pWnd = impl->wnd;
     if (const UINT vk = VirtualKey(e->key()))
-        pWnd->SendMessage(WM_KEYDOWN, vk, MAKELPARAM(1, 0));
-    // The Delete key types no character, whatever text Qt gives it.
-    const QString text = e->key() == Qt::Key_Delete ? QString() : e->text();
-    for (const QChar c : text) {
+        pWnd->SendMessage(bSystem ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, MAKELPARAM(1, bSystem ? 0x2000 : 0));
+    for (const QChar c : TypedText(e)) {
         if (!pWnd->m_hWnd)
             break;
-        pWnd->SendMessage(WM_CHAR, c.unicode(), MAKELPARAM(1, 0));
+        pWnd->SendMessage(bSystem ? WM_SYSCHAR : WM_CHAR, c.unicode(), MAKELPARAM(1, bSystem ? 0x2000 : 0));
     }
 }
 
@@ -354,8 +386,20 @@ void ClientWidget::keyReleaseEvent(QKeyEvent* e)
     if (!impl)
         return;
     g_keyModifiers = e->modifiers();
+    const bool bSystem = IsSystemKey(e->modifiers());
     if (const UINT vk = VirtualKey(e->key()))
-        impl->wnd->SendMessage(WM_KEYUP, vk, MAKELPARAM(1, 0xC000));
+        impl->wnd->SendMessage(bSystem ? WM_SYSKEYUP : WM_KEYUP, vk, MAKELPARAM(1, bSystem ? 0xE000 : 0xC000));
+}
+
+void ClientWidget::wheelEvent(QWheelEvent* e)
+{
+    if (!impl) {
+        QWidget::wheelEvent(e);
+        return;
+    }
+    g_keyModifiers = e->modifiers();
+    PlatformWheel(impl->wnd, e);
+    e->accept();
 }
 
 void ClientWidget::focusInEvent(QFocusEvent* e)

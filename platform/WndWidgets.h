@@ -54,12 +54,16 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
     void Mouse(UINT message, QMouseEvent* e, bool toWindowUnderPointer);
 };
+
+// The key flags (MK_LBUTTON, MK_SHIFT, MK_CONTROL) of the mouse messages.
+UINT PlatformMouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
 // Depth of Qt event handling inside the platform's widgets; a window
 // destroyed from inside a handler has its widgets deleted later.

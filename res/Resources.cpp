@@ -11,56 +11,113 @@ namespace {
 
 constexpr MenuItemResource kSeparator {0, nullptr};
 
+// Menu texts mark their mnemonic with "&" (shown underlined, not as a
+// character) and show their accelerator after a tab; both are read off the
+// accelerator table below.
 MenuPopupResource FileMenu(LPCTSTR pszToggleText)
 {
-    return {u"File",
+    return {u"&File",
             {
                 {ID_TOGGLE_MENUS, pszToggleText},
                 kSeparator,
-                {ID_LOAD_PUZZLE, u"Load Puzzle ..."},
-                {ID_SAVE_SOLUTION, u"Save Solution"},
-                {ID_SAVE_SOLUTION_AS, u"Save Solution As ..."},
-                {ID_LOAD_SOLUTION, u"Load Solution"},
+                {ID_LOAD_PUZZLE, u"&Load Puzzle ...\tCtrl+O"},
+                {ID_SAVE_SOLUTION, u"&Save Solution\tCtrl+S"},
+                {ID_SAVE_SOLUTION_AS, u"Save Solution &As ...\tCtrl+Shift+S"},
+                {ID_LOAD_SOLUTION, u"Load S&olution"},
                 kSeparator,
-                {ID_APP_ABOUT, u"About Trellis ..."},
-                {ID_ABOUT_PUZZLE, u"About Puzzle ..."},
+                {ID_APP_ABOUT, u"About &Trellis ..."},
+                {ID_ABOUT_PUZZLE, u"About &Puzzle ..."},
                 kSeparator,
-                {ID_APP_EXIT, u"Exit"},
+                {ID_APP_EXIT, u"E&xit\tCtrl+Q"},
             }};
+}
+
+// Zoom and notes.
+std::vector<MenuItemResource> ZoomAndNotesItems()
+{
+    return {
+        {ID_VIEW_ZOOM_IN, u"Zoom &In\tCtrl++"},
+        {ID_VIEW_ZOOM_OUT, u"Zoom &Out\tCtrl+-"},
+        {ID_VIEW_ACTUAL_SIZE, u"&Actual Size\tCtrl+0"},
+        {ID_VIEW_FIT, u"&Fit\tCtrl+9"},
+        kSeparator,
+        {ID_VIEW_NOTES, u"&Notes"},
+    };
+}
+
+// After the menus of old, in both menu states.
+MenuPopupResource ViewMenu()
+{
+    MenuPopupResource view {u"&View", {}};
+    for (const MenuItemResource& item : ZoomAndNotesItems())
+        view.items.push_back(item);
+    return view;
 }
 
 MenuResource SmallMenu()
 {
-    return {{FileMenu(u"Full Menus")}};
+    return {{FileMenu(u"Full &Menus"), ViewMenu()}};
 }
 
 MenuResource FullMenu()
 {
     return {{
-        FileMenu(u"Small Menu"),
-        {u"Options",
+        FileMenu(u"S&mall Menu"),
+        {u"&Options",
          {
-             {ID_OPTIONS_GENERAL, u"General..."},
-             {ID_OPTIONS_FONT, u"Font..."},
-             {ID_OPTIONS_COLORS, u"Colors..."},
+             {ID_OPTIONS_GENERAL, u"&General..."},
+             {ID_OPTIONS_FONT, u"&Font..."},
+             {ID_OPTIONS_COLORS, u"&Colors..."},
          }},
-        {u"Solve",
+        {u"&Solve",
          {
-             {ID_SHOW_LETTER, u"Show Letter"},
-             {ID_SHOW_WORD, u"Show Word"},
-             {ID_SHOW_PUZZLE, u"Show Puzzle"},
+             {ID_SHOW_LETTER, u"Show &Letter\tCtrl+Shift+1"},
+             {ID_SHOW_WORD, u"Show &Word\tCtrl+Shift+2"},
+             {ID_SHOW_PUZZLE, u"Show &Puzzle\tCtrl+Shift+3"},
              kSeparator,
-             {ID_CLEAR_LETTER, u"Clear Letter"},
-             {ID_CLEAR_WORD, u"Clear Word"},
-             {ID_CLEAR_PUZZLE, u"Clear Puzzle"},
+             {ID_CLEAR_LETTER, u"Cl&ear Letter\tCtrl+Alt+1"},
+             {ID_CLEAR_WORD, u"Clear W&ord\tCtrl+Alt+2"},
+             {ID_CLEAR_PUZZLE, u"Clear Pu&zzle\tCtrl+Alt+3"},
              kSeparator,
-             {ID_CHECK_LETTER, u"Check Letter"},
-             {ID_CHECK_WORD, u"Check Word"},
-             {ID_CHECK_PUZZLE, u"Check Puzzle"},
+             {ID_CHECK_LETTER, u"&Check Letter\tCtrl+1"},
+             {ID_CHECK_WORD, u"Chec&k Word\tCtrl+2"},
+             {ID_CHECK_PUZZLE, u"C&heck Puzzle\tCtrl+3"},
              kSeparator,
-             {ID_UNLOCK_PUZZLE, u"Unlock Puzzle ..."},
+             {ID_UNLOCK_PUZZLE, u"U&nlock Puzzle ..."},
          }},
+        ViewMenu(),
     }};
+}
+
+// The keys of the menu commands, working in both menu states. Letters,
+// word and puzzle go by 1, 2 and 3: Ctrl checks, Ctrl+Shift shows and
+// Ctrl+Alt clears. No key without Ctrl, Alt or a function key: those type
+// into the grid.
+std::vector<AcceleratorResource> MainAccelerators()
+{
+    constexpr BYTE kCtrl = FVIRTKEY | FCONTROL;
+    constexpr BYTE kCtrlShift = FVIRTKEY | FCONTROL | FSHIFT;
+    constexpr BYTE kCtrlAlt = FVIRTKEY | FCONTROL | FALT;
+    return {
+        {kCtrl, 'O', ID_LOAD_PUZZLE},
+        {kCtrl, 'S', ID_SAVE_SOLUTION},
+        {kCtrlShift, 'S', ID_SAVE_SOLUTION_AS},
+        {kCtrl, 'Q', ID_APP_EXIT},
+        {kCtrl, '1', ID_CHECK_LETTER},
+        {kCtrl, '2', ID_CHECK_WORD},
+        {kCtrl, '3', ID_CHECK_PUZZLE},
+        {kCtrlShift, '1', ID_SHOW_LETTER},
+        {kCtrlShift, '2', ID_SHOW_WORD},
+        {kCtrlShift, '3', ID_SHOW_PUZZLE},
+        {kCtrlAlt, '1', ID_CLEAR_LETTER},
+        {kCtrlAlt, '2', ID_CLEAR_WORD},
+        {kCtrlAlt, '3', ID_CLEAR_PUZZLE},
+        // Zoom and notes.
+        {kCtrl, VK_OEM_PLUS, ID_VIEW_ZOOM_IN},
+        {kCtrl, VK_OEM_MINUS, ID_VIEW_ZOOM_OUT},
+        {kCtrl, '0', ID_VIEW_ACTUAL_SIZE},
+        {kCtrl, '9', ID_VIEW_FIT},
+    };
 }
 
 ToolBarResource MainToolBar()
@@ -171,19 +228,36 @@ DialogResource AboutDialog()
 
 DialogResource AboutPuzzleDialog()
 {
-    // The puzzle's own texts are shown as they stand: no ampersand processing.
+    // The puzzle's own texts are shown as they stand: no ampersand
+    // processing, and broken where a line ends, long words too. The dialog
+    // makes them as tall as their texts, and shows the notes when there are
+    // any (OnInitDialog).
+    constexpr DWORD kText = SS_NOPREFIX | SS_EDITCONTROL;
     return Dialog(142, 159, WS_EX_CAPTIONOKBTN, u"About trellis",
                   {
                       {K::Static, u"", IDC_STATIC, 11, 9, 21, 20, SS_ICON, IDR_MAINFRAME},
                       {K::Static, u"Trellis Crossword Software", IDC_STATIC, 41, 11, 87, 18, SS_NOPREFIX},
                       {K::Static, u"Puzzle:", IDC_STATIC, 10, 61, 24, 8, SS_LEFT},
-                      {K::Static, u"", IDC_PUZZLE_TITLE, 40, 61, 91, 42, SS_NOPREFIX},
+                      {K::Static, u"", IDC_PUZZLE_TITLE, 40, 61, 91, 42, kText},
                       {K::Static, u"Author:", IDC_STATIC, 8, 108, 26, 8, SS_LEFT},
-                      {K::Static, u"", IDC_PUZZLE_AUTHOR, 40, 108, 91, 8, SS_NOPREFIX},
-                      {K::Static, u"", IDC_PUZZLE_COPYRIGHT, 40, 118, 91, 8, SS_NOPREFIX},
+                      {K::Static, u"", IDC_PUZZLE_AUTHOR, 40, 108, 91, 8, kText},
+                      {K::Static, u"", IDC_PUZZLE_COPYRIGHT, 40, 118, 91, 8, kText},
+                      {K::Static, u"Notes:", IDC_NOTES_LABEL, 8, 130, 26, 8, SS_LEFT},
+                      {K::Edit, u"", IDC_PUZZLE_NOTES, 8, 140, 126, 0,
+                       ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
                       {K::Button, u"OK", IDOK, 37, 138, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
                       {K::Static, u"File:", IDC_STATIC, 20, 32, 14, 8, SS_LEFT},
-                      {K::Static, u"", IDC_PUZZLE_FILE, 40, 32, 91, 22, SS_NOPREFIX},
+                      {K::Static, u"", IDC_PUZZLE_FILE, 40, 32, 91, 22, kText},
+                  });
+}
+
+DialogResource NotesDialog()
+{
+    return Dialog(200, 160, WS_EX_CAPTIONOKBTN, u"Notes",
+                  {
+                      {K::Edit, u"", IDC_PUZZLE_NOTES, 7, 7, 186, 126,
+                       ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+                      {K::Button, u"OK", IDOK, 75, 139, 50, 14, kOk},
                   });
 }
 
@@ -216,6 +290,8 @@ ResourceSet Build()
     set.dialogs[IDD_ABOUT_PUZZLE] = AboutPuzzleDialog();
     set.dialogs[IDD_FONT] = FontDialog();
     set.dialogs[IDD_UNLOCK] = UnlockDialog();
+    set.dialogs[IDD_NOTES] = NotesDialog();
+    set.accelerators[IDR_MAINFRAME] = MainAccelerators();
     return set;
 }
 

@@ -15,6 +15,7 @@
 #define IDD_ABOUT_PUZZLE 132
 #define IDD_FONT 133
 #define IDD_UNLOCK 134
+#define IDD_NOTES 1122
 
 // Strings.
 #define IDS_SOLVED_DELETE 61204
@@ -39,6 +40,12 @@
 #define ID_LOAD_SOLUTION 32816
 #define ID_SAVE_SOLUTION_AS 32820
 #define ID_UNLOCK_PUZZLE 32821
+// View menu: zoom and the puzzle's notes.
+#define ID_VIEW_ZOOM_IN 32920
+#define ID_VIEW_ZOOM_OUT 32921
+#define ID_VIEW_ACTUAL_SIZE 32922
+#define ID_VIEW_FIT 32923
+#define ID_VIEW_NOTES 32924
 #define ID_APP_ABOUT 57664
 #define ID_APP_EXIT 57665
 
@@ -83,6 +90,10 @@
 #define IDC_PUZZLE_AUTHOR 1009
 #define IDC_PUZZLE_COPYRIGHT 1010
 #define IDC_PUZZLE_FILE 1011
+
+// The puzzle's notes, in About Puzzle and in their own dialog.
+#define IDC_PUZZLE_NOTES 1120
+#define IDC_NOTES_LABEL 1121
 
 // Unlock dialog.
 #define IDC_UNLOCK_KEY 1030

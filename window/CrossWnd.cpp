@@ -89,6 +89,38 @@ void CCrossWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
         ShowSquare(m_wndGrid.GetSelectedSquare().x, m_wndGrid.GetSelectedSquare().y);
 }
 
+BOOL CCrossWnd::ZoomTo(int nSquareSize)
+{
+    if (!m_wndGrid.SetSquareSize(nSquareSize))
+        return FALSE;
+    if (m_wndGrid.GetPuzzle() == nullptr)
+        return TRUE;
+    m_wndGrid.ApplySquareSize();
+    UpdateScrollBars();
+    CSize sizeView, sizeMax;
+    GetExtents(sizeView, sizeMax);
+    ScrollTo(Clamped(m_ptScrollPos.x, sizeMax.cx), Clamped(m_ptScrollPos.y, sizeMax.cy));
+    UpdateScrollPos();
+    if (m_wndGrid.HasSelection())
+        ShowSquare(m_wndGrid.GetSelectedSquare().x, m_wndGrid.GetSelectedSquare().y);
+    return TRUE;
+}
+
+int CCrossWnd::GetFitSquareSize() const
+{
+    if (m_wndGrid.GetPuzzle() == nullptr)
+        return 0;
+    // The whole window, bars and all: at the size that fits, there are none.
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    for (int nSize = SETTING_SQUARE_SIZE.nMax; nSize > SETTING_SQUARE_SIZE.nMin; --nSize) {
+        const CSize extent = m_wndGrid.GetExtentAt(nSize);
+        if (extent.cx <= rcWindow.Width() && extent.cy <= rcWindow.Height())
+            return nSize;
+    }
+    return SETTING_SQUARE_SIZE.nMin;
+}
+
 void CCrossWnd::GetExtents(CSize& sizeView, CSize& sizeMax) const
 {
     CRect rcGrid, rcView;

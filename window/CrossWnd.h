@@ -19,6 +19,14 @@ public:
     void UpdateScrollPos();
     void ScrollTo(int x, int y);
 
+    // A new square size for the grid, shown at once: the selection stays,
+    // and the selected square stays in view. FALSE, and nothing changes, for
+    // a size the settings do not allow.
+    BOOL ZoomTo(int nSquareSize);
+    // The largest square size at which the whole grid fits the view with no
+    // scroll bars, or the smallest size when none does; 0 with no puzzle.
+    int GetFitSquareSize() const;
+
     CGridWnd& GetGrid() { return m_wndGrid; }
     const CGridWnd& GetGrid() const { return m_wndGrid; }
     // The offset of the grid: its top left corner lies at minus this point.

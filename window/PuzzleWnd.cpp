@@ -24,6 +24,7 @@ void ShowSquare(CSquare& square)
     square.m_chLetter = square.m_chSolution;
     square.m_bFilled = TRUE;
     square.m_bShown = TRUE;
+    square.m_strRebusEntry.clear();
 }
 
 void ClearSquare(CSquare& square)
@@ -31,6 +32,7 @@ void ClearSquare(CSquare& square)
     square.m_chLetter = u' ';
     square.m_bFilled = FALSE;
     square.m_bShown = FALSE;
+    square.m_strRebusEntry.clear();
 }
 
 }  // namespace
@@ -43,6 +45,7 @@ BEGIN_MESSAGE_MAP(CPuzzleWnd, CWnd)
     ON_MESSAGE(WM_SQUARESELECTED, OnSquareSelected)
     ON_WM_CHAR()
     ON_WM_KEYDOWN()
+    ON_WM_MOUSEWHEEL()
     ON_COMMAND(ID_CHECK_WORD, OnCheckWord)
     ON_COMMAND(ID_SHOW_LETTER, OnShowLetter)
     ON_COMMAND(ID_SHOW_WORD, OnShowWord)
@@ -197,6 +200,24 @@ void CPuzzleWnd::ShowClue(int nDirection, CPoint ptStart, CPoint ptSquare)
     m_wndClue.SetClueText(strText.c_str());
 }
 
+BOOL CPuzzleWnd::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+{
+    if (!(nFlags & MK_CONTROL))
+        return CWnd::OnMouseWheel(nFlags, zDelta, pt);
+    // A turn back starts afresh; small turns add up to a notch.
+    if ((m_nZoomWheel > 0 && zDelta < 0) || (m_nZoomWheel < 0 && zDelta > 0))
+        m_nZoomWheel = 0;
+    m_nZoomWheel += zDelta;
+    CWnd* pFrame = GetParent();
+    // The zoom commands are the View menu's, carried out where that menu's are.
+    while (pFrame && (m_nZoomWheel >= WHEEL_DELTA || m_nZoomWheel <= -WHEEL_DELTA)) {
+        const bool bIn = m_nZoomWheel > 0;
+        m_nZoomWheel += bIn ? -WHEEL_DELTA : WHEEL_DELTA;
+        pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(bIn ? ID_VIEW_ZOOM_IN : ID_VIEW_ZOOM_OUT, CN_COMMAND), 0);
+    }
+    return TRUE;
+}
+
 void CPuzzleWnd::CheckSolved()
 {
     if (m_pSolveHost != nullptr)
@@ -223,6 +244,7 @@ void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
         square.m_bFilled = TRUE;
         square.m_bChecked = bCheck;
         square.m_bShown = FALSE;
+        square.m_strRebusEntry.clear();
     });
     grid.AdvanceCursor();
     CheckSolved();

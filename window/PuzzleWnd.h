@@ -66,6 +66,9 @@ protected:
     void OnPaint();
     LRESULT OnWordSelected(WPARAM wParam, LPARAM lParam);
     LRESULT OnSquareSelected(WPARAM wParam, LPARAM lParam);
+    // Ctrl with the wheel zooms the grid, a step a notch, wherever the
+    // pointer is in the window; the wheel alone scrolls the grid.
+    BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
 
     DECLARE_MESSAGE_MAP()
 
@@ -87,4 +90,5 @@ private:
     int m_nInputHeight = 40;
     BOOL m_bShowInput = SETTING_SHOW_INPUT.nDefault;
     CSolveHost* m_pSolveHost = nullptr;
+    int m_nZoomWheel = 0;  // turns under a notch, toward the next zoom step
 };

@@ -7,23 +7,34 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kCell = 20;
 constexpr int kCells = 50;  // 50 x 50 cells of 20 pixels: 1000 x 1000
 
-// Paints every cell of a 1000 x 1000 grid, each a fill, a frame and a
-// letter, the way the grid window paints: the platform clips to what is
-// invalid.
+// A 1000 x 1000 grid of cells, each a fill, a frame and a letter. Its paint
+// draws either every cell, leaving the clipping to the platform, or only the
+// cells that meet the clip box, as the grid window does.
 class CCellsWnd : public CWnd {
 public:
+    explicit CCellsWnd(bool bOnlyClipped) : m_bOnlyClipped(bOnlyClipped) { }
+
     afx_msg void OnPaint()
     {
         CPaintDC dc(this);
+        CRect rcCells(0, 0, kCells, kCells);
+        if (m_bOnlyClipped) {
+            CRect rcClip;
+            dc.GetClipBox(&rcClip);
+            rcCells = CRect(rcClip.left / kCell, rcClip.top / kCell, std::min(kCells, (rcClip.right - 1) / kCell + 1),
+                            std::min(kCells, (rcClip.bottom - 1) / kCell + 1));
+        }
         CBrush black(RGB(0, 0, 0));
         dc.SetBkMode(TRANSPARENT);
-        for (int c = 0; c < kCells; ++c) {
-            for (int r = 0; r < kCells; ++r) {
+        for (int c = rcCells.left; c < rcCells.right; ++c) {
+            for (int r = rcCells.top; r < rcCells.bottom; ++r) {
                 CRect rc(c * kCell, r * kCell, (c + 1) * kCell, (r + 1) * kCell);
                 dc.FillSolidRect(&rc, (c + r) % 2 ? RGB(255, 255, 255) : RGB(0, 0, 255));
                 dc.FrameRect(&rc, black);
@@ -34,6 +45,9 @@ public:
     }
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    bool m_bOnlyClipped;
 };
 
 BEGIN_MESSAGE_MAP(CCellsWnd, CWnd)
@@ -44,11 +58,13 @@ struct Fixture {
     Fixture()
     {
         Testing::EnsureApplication();
-        wnd.CreateEx(0, nullptr, u"cells", WS_POPUP | WS_VISIBLE, CRect(0, 0, kCells * kCell, kCells * kCell), nullptr,
-                     0);
+        for (CCellsWnd* pWnd : {&wnd, &clipped})
+            pWnd->CreateEx(0, nullptr, u"cells", WS_POPUP | WS_VISIBLE, CRect(0, 0, kCells * kCell, kCells * kCell),
+                           nullptr, 0);
         Testing::RunUntilIdle();
     }
-    CCellsWnd wnd;
+    CCellsWnd wnd {false};
+    CCellsWnd clipped {true};
 };
 
 Fixture& Shared()
@@ -57,10 +73,10 @@ Fixture& Shared()
     return *fixture;
 }
 
-// One square invalidated and repainted, walking over the grid.
-void BM_RepaintOneCell(benchmark::State& state)
+// One cell invalidated, walking over the grid, and the paint that follows,
+// Qt's paint of the window included.
+void RepaintOneCell(benchmark::State& state, CCellsWnd& wnd)
 {
-    CCellsWnd& wnd = Shared().wnd;
     int i = 0;
     for (auto _ : state) {
         const int c = i % kCells;
@@ -68,10 +84,24 @@ void BM_RepaintOneCell(benchmark::State& state)
         ++i;
         CRect rc(c * kCell, r * kCell, (c + 1) * kCell, (r + 1) * kCell);
         wnd.InvalidateRect(&rc, FALSE);
-        wnd.UpdateWindow();
+        Testing::RunUntilIdle();
     }
 }
-BENCHMARK(BM_RepaintOneCell);
+
+// The paint draws that one cell.
+void BM_RepaintOneCell(benchmark::State& state)
+{
+    RepaintOneCell(state, Shared().clipped);
+}
+BENCHMARK(BM_RepaintOneCell)->Unit(benchmark::kMicrosecond);
+
+// The paint draws all 2,500 cells and the platform clips them to the one:
+// what a paint handler that ignores the clip box costs.
+void BM_PaintAllCellsClippedToOne(benchmark::State& state)
+{
+    RepaintOneCell(state, Shared().wnd);
+}
+BENCHMARK(BM_PaintAllCellsClippedToOne)->Unit(benchmark::kMicrosecond);
 
 // The whole 1000 x 1000 window repainted.
 void BM_RepaintWhole(benchmark::State& state)

@@ -2,6 +2,7 @@
 #include "platform/testing/TestingDialogs.h"
 
 #include "platform/DialogPrivate.h"
+#include "platform/GdiPrivate.h"
 #include "platform/WndPrivate.h"
 #include "platform/testing/SeamHooks.h"
 
@@ -10,11 +11,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QToolButton>
 
@@ -245,10 +248,35 @@ std::u16string ShownText(const CDialog& dialog, int nID)
         text = pGroup->title();
     } else if (auto* pEdit = qobject_cast<QLineEdit*>(pWidget)) {
         text = pEdit->text();
+    } else if (auto* pText = qobject_cast<QPlainTextEdit*>(pWidget)) {
+        text = pText->toPlainText();
     } else if (auto* pCombo = qobject_cast<QComboBox*>(pWidget)) {
         text = pCombo->currentText();
     }
     return text.toStdU16String();
+}
+
+std::vector<std::u16string> ShownLines(const CDialog& dialog, int nID, BOOL* pbAllInside)
+{
+    std::vector<std::u16string> lines;
+    auto* pLabel = qobject_cast<QLabel*>(ControlWidget(dialog, nID));
+    const CWnd* pControl = dialog.GetDlgItem(nID);
+    if (pbAllInside)
+        *pbAllInside = FALSE;
+    if (!pLabel || !pControl)
+        return lines;
+    // The lines the control paints: DrawText's breaking, at its width.
+    const bool bEditControl = (pControl->GetStyle() & SS_EDITCONTROL) != 0;
+    const QStringList shown = PlatformWrapText(pLabel->text(), pLabel->font(), pLabel->width(), bEditControl);
+    const QFontMetrics fm(pLabel->font());
+    bool bInside = static_cast<int>(shown.size()) * fm.height() <= pLabel->height();
+    for (const QString& line : shown) {
+        lines.push_back(ToU16(line));
+        bInside = bInside && (fm.horizontalAdvance(line) <= pLabel->width() || line.size() <= 1);
+    }
+    if (pbAllInside)
+        *pbAllInside = bInside ? TRUE : FALSE;
+    return lines;
 }
 
 namespace {

@@ -154,6 +154,8 @@ void TemporarySettings::WriteRaw(const std::u16string& strSection, const std::u1
     if (g_pSettings != m_pState.get())
         return;
     std::unique_ptr<QSettings> pSettings = shell::OpenProfile();
+    if (!pSettings)
+        return;
     pSettings->setValue(ToQString(strSection) + u'/' + ToQString(strEntry), ToQString(strValue));
     pSettings->sync();
 }
@@ -191,8 +193,8 @@ bool AnswerFileDialog(const FileDialogRequest& request, std::optional<std::u16st
     ScriptedFileDialogs::State* pState = g_pFileDialogs;
     if (!pState)
         return false;
-    pState->shown.push_back(
-        {request.bOpen ? TRUE : FALSE, request.strDefExt, request.strFileName, request.dwFlags, request.filters});
+    pState->shown.push_back({request.bOpen ? TRUE : FALSE, request.strDefExt, request.strFileName, request.dwFlags,
+                             request.filters, request.strInitialDir});
     path.reset();
     if (!pState->answers.empty()) {
         path = pState->answers.front();
@@ -263,7 +265,7 @@ void DeliverCommands()
 
 std::u16string TextOf(const QAction* pAction)
 {
-    return pAction->isSeparator() ? std::u16string() : ToU16(pAction->text());
+    return pAction->isSeparator() ? std::u16string() : ToU16(shell::MenuLabelOf(pAction->text()));
 }
 
 }  // namespace
@@ -272,7 +274,7 @@ std::vector<std::u16string> MenuTitles(CFrameWnd& frame)
 {
     std::vector<std::u16string> titles;
     for (QMenu* pMenu : MenusOf(frame))
-        titles.push_back(ToU16(pMenu->title()));
+        titles.push_back(ToU16(shell::MenuLabelOf(pMenu->title())));
     return titles;
 }
 
@@ -284,6 +286,49 @@ std::vector<std::u16string> MenuItemTexts(CFrameWnd& frame, size_t nPopup)
         for (QAction* pAction : menus[static_cast<qsizetype>(nPopup)]->actions())
             texts.push_back(TextOf(pAction));
     return texts;
+}
+
+std::u16string MenuItemKeys(CFrameWnd& frame, UINT nID)
+{
+    const QAction* pAction = FindMenuItem(frame, nID).second;
+    return pAction ? ToU16(shell::MenuKeysOf(pAction->text())) : std::u16string();
+}
+
+namespace {
+
+// The letter Qt underlines in a menu text (after a single "&") and takes as
+// its key, in upper case; 0 for none.
+char16_t MnemonicOf(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return static_cast<char16_t>(text[i + 1].toUpper().unicode());
+        ++i;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::vector<char16_t> MenuTitleMnemonics(CFrameWnd& frame)
+{
+    std::vector<char16_t> keys;
+    for (QMenu* pMenu : MenusOf(frame))
+        keys.push_back(MnemonicOf(pMenu->title()));
+    return keys;
+}
+
+std::vector<char16_t> MenuMnemonics(CFrameWnd& frame, size_t nPopup)
+{
+    std::vector<char16_t> keys;
+    const QList<QMenu*> menus = MenusOf(frame);
+    if (nPopup < static_cast<size_t>(menus.size()))
+        for (QAction* pAction : menus[static_cast<qsizetype>(nPopup)]->actions())
+            if (!pAction->isSeparator())
+                keys.push_back(MnemonicOf(pAction->text()));
+    return keys;
 }
 
 bool IsMenuItemEnabled(CFrameWnd& frame, UINT nID)
@@ -451,8 +496,7 @@ void AnswerNextNativeMessageBox(int nButton, NativeMessageBox* pSeen)
 
 void AnswerNextNativeFileDialog(const std::u16string* pTypedPath, NativeFileDialog* pSeen)
 {
-    const std::optional<QString> typed =
-        pTypedPath ? std::optional<QString>(ToQString(*pTypedPath)) : std::nullopt;
+    const std::optional<QString> typed = pTypedPath ? std::optional<QString>(ToQString(*pTypedPath)) : std::nullopt;
     WhenModalOpens<QFileDialog>([typed, pSeen](QFileDialog* pDlg) {
         if (pSeen) {
             pSeen->bSave = pDlg->acceptMode() == QFileDialog::AcceptSave;

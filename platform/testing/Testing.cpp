@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "platform/testing/Testing.h"
+#include "platform/Resource.h"
+#include "platform/ShellPrivate.h"
 #include "platform/WndPrivate.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScrollBar>
+#include <QWheelEvent>
+#include <QtTest/qtestkeyboard.h>
 
 #include <cstdio>
 
@@ -50,10 +55,12 @@ void EnsureApplication()
 {
     if (QApplication::instance())
         return;
-    // The headless platform cannot raise windows and says so at every pop-up.
+    // The headless platform cannot raise windows or grab the keyboard, and
+    // says so at every pop-up and menu.
     static const QtMessageHandler previous = qInstallMessageHandler(nullptr);
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-        if (text.contains(QLatin1String("does not support raise()")))
+        if (text.contains(QLatin1String("does not support raise()")) ||
+            text.contains(QLatin1String("does not support grabbing the keyboard")))
             return;
         if (previous)
             previous(type, context, text);
@@ -296,18 +303,33 @@ void DoubleTap(CWnd* pWnd, CPoint point)
 
 namespace {
 
+// Where Qt sends a key: an open pop-up menu takes every key; in the active
+// window, whatever holds Qt's focus there (the menu bar may); else the window
+// with the focus.
 QWidget* FocusTarget()
 {
+    if (QWidget* pPopup = QApplication::activePopupWidget())
+        return pPopup;
     CWnd* pFocus = CWnd::GetFocus();
-    return pFocus ? PlatformClientWidget(pFocus) : QApplication::focusWidget();
+    QWidget* pClient = pFocus ? PlatformClientWidget(pFocus) : nullptr;
+    QWidget* pQtFocus = QApplication::focusWidget();
+    if (pClient && pQtFocus && pQtFocus->window() == pClient->window() && pClient->window()->isActiveWindow())
+        return pQtFocus;
+    return pClient ? pClient : pQtFocus;
 }
 
 void SendKeyEvent(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, const QString& text)
 {
-    if (QWidget* target = FocusTarget()) {
-        QKeyEvent event(type, key, modifiers, text);
-        QApplication::sendEvent(target, &event);
-    }
+    QWidget* target = FocusTarget();
+    if (!target)
+        return;
+    // As on a real display, a press is offered to the shortcuts first (the
+    // menus' mnemonics, accelerators), and reaches the widget only when none
+    // takes it.
+    if (type == QEvent::KeyPress && qt_sendShortcutOverrideEvent(target, ++g_clock, key, modifiers, text))
+        return;
+    QKeyEvent event(type, key, modifiers, text);
+    QApplication::sendEvent(target, &event);
 }
 
 void SendKey(int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -392,6 +414,110 @@ void PressKey(UINT nVirtKey, BOOL bShift)
     // A letter key types its small letter, a digit key its digit.
     if ((nVirtKey >= 'A' && nVirtKey <= 'Z') || (nVirtKey >= '0' && nVirtKey <= '9'))
         SendKey(static_cast<int>(nVirtKey), QString(QChar(static_cast<char16_t>(nVirtKey)).toLower()));
+}
+
+void PressKeys(UINT nModifiers, UINT nVirtKey)
+{
+    // The keys go to the active window, as a person's typing does.
+    if (QWidget* pTarget = FocusTarget()) {
+        if (!QApplication::activePopupWidget() && QApplication::activeWindow() != pTarget->window()) {
+            pTarget->window()->activateWindow();
+            QApplication::processEvents();
+        }
+    }
+    struct Modifier {
+        UINT nFlag;
+        int key;
+        Qt::KeyboardModifier modifier;
+    };
+    static const Modifier modifiers[] = {
+        {KEY_CONTROL, Qt::Key_Control, Qt::ControlModifier},
+        {KEY_SHIFT, Qt::Key_Shift, Qt::ShiftModifier},
+        {KEY_ALT, Qt::Key_Alt, Qt::AltModifier},
+    };
+    // The modifier keys go down one after another, then the key.
+    Qt::KeyboardModifiers held;
+    for (const Modifier& m : modifiers) {
+        if (nModifiers & m.nFlag) {
+            held |= m.modifier;
+            SendKeyEvent(QEvent::KeyPress, m.key, held, QString());
+        }
+    }
+    int key = 0;
+    QString text;
+    if (nVirtKey >= 'A' && nVirtKey <= 'Z') {
+        key = static_cast<int>(nVirtKey);
+        // Ctrl turns a letter into its control character; Alt leaves it as typed.
+        const QChar letter = (nModifiers & KEY_SHIFT) ? QChar(static_cast<char16_t>(nVirtKey))
+                                                      : QChar(static_cast<char16_t>(nVirtKey)).toLower();
+        text = (nModifiers & KEY_CONTROL) ? QString(QChar(static_cast<char16_t>(nVirtKey - 'A' + 1))) : QString(letter);
+    } else if (nVirtKey >= '0' && nVirtKey <= '9') {
+        key = static_cast<int>(nVirtKey);
+        text = QString(QChar(static_cast<char16_t>(nVirtKey)));
+    } else {
+        struct Key {
+            UINT vk;
+            int key;
+            const char16_t* text;
+        };
+        static const Key keys[] = {
+            {VK_OEM_PLUS, Qt::Key_Plus, u"+"},  {VK_OEM_MINUS, Qt::Key_Minus, u"-"},
+            {VK_F10, Qt::Key_F10, u""},         {VK_ESCAPE, Qt::Key_Escape, u"\x1b"},
+            {VK_RETURN, Qt::Key_Return, u"\r"}, {VK_DOWN, Qt::Key_Down, u""},
+            {VK_UP, Qt::Key_Up, u""},           {VK_LEFT, Qt::Key_Left, u""},
+            {VK_RIGHT, Qt::Key_Right, u""},
+        };
+        for (const Key& k : keys)
+            if (k.vk == nVirtKey) {
+                key = k.key;
+                text = QString::fromUtf16(k.text);
+            }
+    }
+    if (key != 0) {
+        SendKeyEvent(QEvent::KeyPress, key, held, text);
+        SendKeyEvent(QEvent::KeyRelease, key, held, text);
+    }
+    for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it) {
+        if (nModifiers & it->nFlag) {
+            held &= ~it->modifier;
+            SendKeyEvent(QEvent::KeyRelease, it->key, held, QString());
+        }
+    }
+    // Shortcuts issue their commands through the event loop.
+    RunUntilIdle();
+}
+
+std::u16string OpenMenu()
+{
+    auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    return pMenu ? ToU16(shell::MenuLabelOf(pMenu->title())) : std::u16string();
+}
+
+UINT ActiveMenuItem()
+{
+    auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QAction* pAction = pMenu ? pMenu->activeAction() : nullptr;
+    return pAction ? pAction->data().toUInt() : 0;
+}
+
+void TurnWheel(CWnd* pWnd, CPoint point, int nDelta, UINT nModifiers, BOOL bSideways)
+{
+    QWidget* pTarget = WidgetAt(pWnd, GlobalOf(pWnd, point));
+    if (!pTarget)
+        return;
+    Qt::KeyboardModifiers modifiers;
+    if (nModifiers & KEY_SHIFT)
+        modifiers |= Qt::ShiftModifier;
+    if (nModifiers & KEY_CONTROL)
+        modifiers |= Qt::ControlModifier;
+    if (nModifiers & KEY_ALT)
+        modifiers |= Qt::AltModifier;
+    const QPoint global = GlobalOf(pWnd, point);
+    // Qt's sideways turn to the right is negative.
+    const QPoint angle = bSideways ? QPoint(-nDelta, 0) : QPoint(0, nDelta);
+    QWheelEvent event(QPointF(pTarget->mapFromGlobal(global)), QPointF(global), QPoint(), angle, Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(pTarget, &event);
 }
 
 namespace {

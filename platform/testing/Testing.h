@@ -7,6 +7,7 @@
 #include "platform/Wnd.h"
 
 #include <memory>
+#include <string>
 
 namespace Testing {
 
@@ -87,6 +88,31 @@ void TypeText(LPCTSTR text);
 // text Qt gives it ("a" for 'A', "\b" for VK_BACK, none for VK_LEFT). With
 // bShift the shift key is held down around it (Shift+Tab types nothing).
 void PressKey(UINT nVirtKey, BOOL bShift = FALSE);
+
+// Modifier keys held for PressKeys and TurnWheel.
+constexpr UINT KEY_SHIFT = 0x1;
+constexpr UINT KEY_CONTROL = 0x2;
+constexpr UINT KEY_ALT = 0x4;
+
+// A key (a letter, a digit, VK_OEM_PLUS, VK_OEM_MINUS, VK_F10, VK_ESCAPE,
+// VK_RETURN or an arrow) pressed with the modifier keys held, in the active
+// window, as Qt delivers it on a real display: the modifiers go down first,
+// the press is offered to the window's shortcuts (menu mnemonics,
+// accelerators) and reaches the focused window only when none takes it; an
+// open menu takes every key. The key is named as the keyboard map names it
+// (Ctrl+Shift+1, not Ctrl+!). The commands it issues are delivered before
+// it returns. The focused window's top-level window is made active first.
+void PressKeys(UINT nModifiers, UINT nVirtKey);
+// The title of the pop-up menu that is open (an opened menu holds every key
+// until it closes), or an empty text; and the command of its active item, 0
+// for none.
+std::u16string OpenMenu();
+UINT ActiveMenuItem();
+
+// A turn of the wheel over a point of the window (client coordinates): nDelta
+// in eighths of a degree, 120 a notch, positive away from the user (or to the
+// right, sideways), with the modifier keys held.
+void TurnWheel(CWnd* pWnd, CPoint point, int nDelta, UINT nModifiers = 0, BOOL bSideways = FALSE);
 
 // The user drags the edges of a shown top-level window to this size, or
 // the whole window by (dx, dy); other windows cannot be dragged, and

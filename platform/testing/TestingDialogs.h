@@ -78,6 +78,9 @@ int FocusedControl(const CDialog& dialog);
 CRect ControlRect(const CDialog& dialog, int nID);
 // The text the control shows (mnemonic marks removed), its window text for an icon.
 std::u16string ShownText(const CDialog& dialog, int nID);
+// The lines a text static shows, broken at its width as it breaks them, and
+// in *pbAllInside whether every one lies wholly within its rectangle.
+std::vector<std::u16string> ShownLines(const CDialog& dialog, int nID, BOOL* pbAllInside = nullptr);
 // The colour at (x, y) of the control as shown, 0x00BBGGRR; 0xFFFFFFFF outside.
 COLORREF ControlPixel(const CDialog& dialog, int nID, int x, int y);
 // The colour at (x, y) of the dialog's client area as shown, controls and

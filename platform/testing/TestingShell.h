@@ -51,6 +51,7 @@ struct FileDialogRecord {
     std::u16string strFileName;
     DWORD dwFlags;
     std::vector<std::u16string> filters;
+    std::u16string strInitialDir;  // the folder it opens in, or empty for the dialog's choice
 };
 
 // While one of these lives, file dialogs are not shown: each is recorded and
@@ -121,10 +122,18 @@ void AnswerNextNativeFileDialog(const std::u16string* pTypedPath, NativeFileDial
 // The command bar of a frame, worked as the user would. Menus and buttons are
 // found by command id anywhere in the bar.
 
-// The pop-up titles of the menu bar, left to right.
+// The pop-up titles of the menu bar, left to right, as they read (without
+// their mnemonic marks).
 std::vector<std::u16string> MenuTitles(CFrameWnd& frame);
-// The item texts of pop-up nPopup, an empty text for a separator.
+// The item texts of pop-up nPopup as they read (without mnemonic marks or
+// keys), an empty text for a separator.
 std::vector<std::u16string> MenuItemTexts(CFrameWnd& frame, size_t nPopup);
+// The keys item nID shows beside its text ("Ctrl+O"), or an empty text.
+std::u16string MenuItemKeys(CFrameWnd& frame, UINT nID);
+// The underlined letters (upper case; 0 for none) of the titles, and of
+// pop-up nPopup's items, separators left out.
+std::vector<char16_t> MenuTitleMnemonics(CFrameWnd& frame);
+std::vector<char16_t> MenuMnemonics(CFrameWnd& frame, size_t nPopup);
 // Opens the menu holding item nID (its update handlers run), reads whether the
 // item is enabled and closes the menu again. False when there is no such item.
 bool IsMenuItemEnabled(CFrameWnd& frame, UINT nID);

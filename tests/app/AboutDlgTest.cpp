@@ -54,7 +54,10 @@ TEST_F(AboutDlgTest, AboutBoxOpensCentredOverTheFrame)
     Open(ID_APP_ABOUT, [this](CDialog& dlg) {
         CRect rcDialog, rcFrame;
         dlg.GetWindowRect(&rcDialog);
+        // The frame's own rectangle is where it stands on the desktop; the
+        // dialog's is in screen coordinates, which start at the frame's corner.
         Frame().GetWindowRect(&rcFrame);
+        rcFrame.OffsetRect(-rcFrame.left, -rcFrame.top);
         EXPECT_NEAR(rcDialog.CenterPoint().x, rcFrame.CenterPoint().x, 1);
         EXPECT_NEAR(rcDialog.CenterPoint().y, rcFrame.CenterPoint().y, 1);
         Testing::PressCaptionOK(dlg);

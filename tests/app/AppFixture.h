@@ -31,7 +31,10 @@ protected:
         theApp.SetRegistryKey(u"Quillon Software");
     }
 
-    void TearDown() override
+    void TearDown() override { Close(); }
+
+    // Ends the program as Exit does.
+    void Close()
     {
         if (theApp.m_pMainWnd)
             theApp.m_pMainWnd->DestroyWindow();
@@ -45,6 +48,12 @@ protected:
         ASSERT_TRUE(theApp.InitInstance());
         ASSERT_NE(theApp.m_pMainWnd, nullptr);
         Testing::RunUntilIdle();
+    }
+    // Ends the program and starts it again with the same store.
+    void Restart()
+    {
+        Close();
+        Start();
     }
 
     CMainFrame& Frame() { return *static_cast<CMainFrame*>(theApp.m_pMainWnd); }

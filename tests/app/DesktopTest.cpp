@@ -47,11 +47,14 @@ protected:
     }
 };
 
+// The start puzzle is read ahead, as main() has it read: its result is taken
+// once, for its own path, and later loads read the file again.
 TEST_F(DesktopTest, AFileThatFailsAtStartSaysWhatTheMenuSaysAndTheProgramRuns)
 {
     // A missing puzzle: its message, and no solution is tried without a puzzle.
     const std::u16string strMissing = ModelPath(m_dir.File("gone.puz"));
     theApp.SetStartFiles(strMissing, ModelPath(m_dir.File("gone.sol")));
+    theApp.ReadStartPuzzleAhead();
     Start();
     EXPECT_EQ(theApp.GetPuzzle(), nullptr);
     EXPECT_EQ(Title(), u"trellis");
@@ -66,6 +69,7 @@ TEST_F(DesktopTest, AFileThatFailsAtStartSaysWhatTheMenuSaysAndTheProgramRuns)
     TearDown();
     theApp.SetStartFiles(WritePuzzle(HeartWriter(), "heart.puz"),
                          WriteSolution(PuzzleFileWriter({"AB", "CD"}), "other.sol", u'Q'));
+    theApp.ReadStartPuzzleAhead();
     Start();
     ASSERT_NE(theApp.GetPuzzle(), nullptr);
     ASSERT_EQ(m_boxes.Shown().size(), 3u);
@@ -90,9 +94,9 @@ TEST_F(DesktopTest, TheWindowTitleNamesThePuzzleWhileOneIsLoaded)
 TEST_F(DesktopTest, DroppedPuzzlesAndSolutionsLoadAndOtherThingsChangeNothing)
 {
     Start();
-    // A solution needs a puzzle; other files do nothing.
+    // Files that are neither do nothing.
     const std::u16string strSolution = WriteSolution(HeartWriter(), "heart.sol", u'Z');
-    EXPECT_TRUE(Drop({strSolution, WritePuzzle(HeartWriter(), "notes.txt")}));
+    EXPECT_TRUE(Drop({WritePuzzle(HeartWriter(), "notes.txt")}));
     EXPECT_EQ(theApp.GetPuzzle(), nullptr);
     EXPECT_TRUE(m_boxes.Shown().empty());
 
@@ -120,6 +124,39 @@ TEST_F(DesktopTest, DroppedPuzzlesAndSolutionsLoadAndOtherThingsChangeNothing)
     ASSERT_EQ(m_boxes.Shown().size(), 2u);
     EXPECT_NE(m_boxes.Shown()[1].strText.find(u"invalid puzzle file"), std::u16string::npos);
     EXPECT_EQ(Title(), u"trellis");
+
+    // A solution alone, with no puzzle shown, opens the puzzle it belongs to,
+    // known by its content, not by its name.
+    const std::u16string strRenamed = ModelPath(m_dir.File("renamed.puz"));
+    std::filesystem::copy_file(m_dir.File("heart.sol"), m_dir.File("renamed.puz"));
+    EXPECT_TRUE(Drop({strRenamed}));
+    ASSERT_NE(theApp.GetPuzzle(), nullptr);
+    EXPECT_EQ(theApp.GetPuzzle()->m_strFileName, ModelPath(m_dir.File("for-heart.sol.puz")));
+    EXPECT_EQ(theApp.GetPuzzle()->GetSquare(0, 0).m_chLetter, u'Z');
+    EXPECT_GT(LetterInk(), 0);
+    EXPECT_EQ(m_boxes.Shown().size(), 2u);
+}
+
+// "trellis x.sol", as a file manager starts it for a solution file.
+TEST_F(DesktopTest, ASolutionFileOnTheCommandLineOpensItsPuzzleWithTheLetters)
+{
+    const std::u16string strSolution = WriteSolution(HeartWriter(), "x.sol", u'Q');
+    theApp.SetStartFiles(strSolution, CString());
+    Start();
+    ASSERT_NE(theApp.GetPuzzle(), nullptr);
+    EXPECT_EQ(theApp.GetPuzzle()->GetSquare(0, 0).m_chLetter, u'Q');
+    EXPECT_EQ(Title(), u"trellis - Title");
+    EXPECT_GT(LetterInk(), 0);
+    EXPECT_TRUE(m_boxes.Shown().empty());
+
+    // Its puzzle gone: the message, and the program runs without a puzzle.
+    TearDown();
+    std::filesystem::remove(m_dir.File("for-x.sol.puz"));
+    theApp.SetStartFiles(strSolution, CString());
+    Start();
+    EXPECT_EQ(theApp.GetPuzzle(), nullptr);
+    ASSERT_EQ(m_boxes.Shown().size(), 1u);
+    EXPECT_EQ(m_boxes.Shown()[0].strText, strSolution + u" is a solution file; open its puzzle first.");
 }
 
 TEST_F(DesktopTest, EveryFormatOpensFromTheCommandLineTheMenuAndADrop)

@@ -3,6 +3,9 @@
 #include "tests/app/AppFixture.h"
 
 #include <algorithm>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace trellis::test {
 namespace {
@@ -115,7 +118,7 @@ TEST_F(AppTest, LoadSolutionRestoresLettersAndIsNotRememberedForSaving)
     EXPECT_FALSE(m_files.Shown().back().bOpen);
 }
 
-TEST_F(AppTest, AFailedSaveKeepsTheOldFileAndSaysWhy)
+TEST_F(AppTest, AFailedSaveSaysWhyAndIsNotRemembered)
 {
     Start();
     LoadPuzzle(HeartWriter());
@@ -123,10 +126,95 @@ TEST_F(AppTest, AFailedSaveKeepsTheOldFileAndSaysWhy)
     m_files.Choose(strInMissingFolder);
     ASSERT_TRUE(Choose(ID_SAVE_SOLUTION_AS));
     ASSERT_EQ(m_boxes.Shown().size(), 1u);
+    EXPECT_EQ(m_boxes.Shown()[0].strText,
+              u"cannot create file '" + strInMissingFolder + u"': No such file or directory");
     EXPECT_EQ(m_boxes.Shown()[0].Icon(), UINT(MB_ICONSTOP));
-    // The path stays remembered even so.
-    EXPECT_EQ(theApp.GetSolutionFile(), CString(strInMissingFolder));
+    // Save Solution asks again instead of failing on the same path.
+    EXPECT_TRUE(theApp.GetSolutionFile().IsEmpty());
+    const std::u16string strGood = ModelPath(m_dir.File("good.sol"));
+    m_files.Choose(strGood);
+    ASSERT_TRUE(Choose(ID_SAVE_SOLUTION));
+    EXPECT_EQ(m_files.Shown().size(), 3u);
+    EXPECT_EQ(theApp.GetSolutionFile(), CString(strGood));
+    EXPECT_TRUE(std::filesystem::exists(m_dir.File("good.sol")));
 }
 
+// The puzzle's name with ".sol", in the puzzle's folder; when that folder is
+// gone, in the folder of the last solution saved or loaded.
+TEST_F(AppTest, SaveSolutionAsProposesThePuzzlesNameInItsFolder)
+{
+    Start();
+    LoadPuzzle(HeartWriter(), "heart.v2.puz");
+    m_files.Cancel();
+    ASSERT_TRUE(Choose(ID_SAVE_SOLUTION_AS));
+    EXPECT_EQ(m_files.Shown().back().strFileName, ModelPath(m_dir.File("heart.v2.sol")));
+
+    std::filesystem::create_directories(m_dir.File("gone"));
+    LoadPuzzle(HeartWriter(), "gone/away.puz");
+    std::filesystem::remove_all(m_dir.File("gone"));
+    m_files.Cancel();
+    ASSERT_TRUE(Choose(ID_SAVE_SOLUTION_AS));
+    EXPECT_EQ(m_files.Shown().back().strFileName, u"away.sol");  // no folder used yet
+
+    std::filesystem::create_directories(m_dir.File("mine"));
+    m_files.Choose(ModelPath(m_dir.File("mine/first.sol")));
+    ASSERT_TRUE(Choose(ID_SAVE_SOLUTION_AS));
+    m_files.Cancel();
+    ASSERT_TRUE(Choose(ID_SAVE_SOLUTION_AS));
+    EXPECT_EQ(m_files.Shown().back().strFileName, ModelPath(m_dir.File("mine/away.sol")));
+    EXPECT_TRUE(m_boxes.Shown().empty());
+}
+
+// Through Load Puzzle, whatever the file's name: its puzzle opens with the
+// solution's letters, or the user hears why not and keeps the puzzle shown.
+TEST_F(AppTest, ASolutionFileChosenAsAPuzzleOpensItsPuzzle)
+{
+    Start();
+    const std::u16string strPuzzle = LoadPuzzle(HeartWriter(), "heart.puz");
+    Type(u"HE");
+    const std::u16string strSolution = ModelPath(m_dir.File("named-like-a.puz"));
+    ASSERT_TRUE(theApp.GetPuzzle()->SaveSolution(strSolution));
+    LoadPuzzle(PuzzleFileWriter({"AB", "CD"}), "small.puz");
+
+    m_files.Choose(strSolution);
+    ASSERT_TRUE(Choose(ID_LOAD_PUZZLE));
+    ASSERT_NE(theApp.GetPuzzle(), nullptr);
+    EXPECT_EQ(theApp.GetPuzzle()->m_strFileName, strPuzzle);
+    EXPECT_EQ(theApp.GetPuzzle()->GetSquare(1, 0).m_chLetter, u'E');
+    EXPECT_TRUE(m_boxes.Shown().empty());
+
+    std::filesystem::remove(m_dir.File("heart.puz"));
+    CCrossWordPuzzle* pShown = theApp.GetPuzzle();
+    m_files.Choose(strSolution);
+    ASSERT_TRUE(Choose(ID_LOAD_PUZZLE));
+    EXPECT_EQ(theApp.GetPuzzle(), pShown);
+    ASSERT_EQ(m_boxes.Shown().size(), 1u);
+    EXPECT_EQ(m_boxes.Shown()[0].strText, strSolution + u" is a solution file; open its puzzle first.");
+    EXPECT_EQ(m_boxes.Shown()[0].Icon(), UINT(MB_ICONSTOP));
+}
+
+// Missing, a folder, a pipe: the message says why, and nothing waits on the pipe.
+TEST_F(AppTest, APuzzleThatCannotBeOpenedSaysWhy)
+{
+    Start();
+    const std::u16string strMissing = ModelPath(m_dir.File("missing.puz"));
+    std::filesystem::create_directories(m_dir.File("folder.puz"));
+    const std::vector<std::pair<std::u16string, std::u16string>> cases = {
+        {strMissing, u"No such file or directory"},
+        {ModelPath(m_dir.File("folder.puz")), u"Is a directory"},
+#ifndef _WIN32
+        {ModelPath(m_dir.File("pipe.puz")), u"not a regular file"},
+#endif
+    };
+#ifndef _WIN32
+    ASSERT_EQ(mkfifo(m_dir.File("pipe.puz").c_str(), 0600), 0);
+#endif
+    for (const auto& [strPath, strWhy] : cases) {
+        m_files.Choose(strPath);
+        ASSERT_TRUE(Choose(ID_LOAD_PUZZLE));
+        ASSERT_FALSE(m_boxes.Shown().empty());
+        EXPECT_EQ(m_boxes.Shown().back().strText, u"cannot open file '" + strPath + u"' for reading: " + strWhy);
+    }
+}
 }  // namespace
 }  // namespace trellis::test

@@ -72,6 +72,17 @@ TEST_F(SolvingTest, ASolvedPuzzleAsksToDeleteItsFile)
     }
     EXPECT_EQ(m_boxes.Shown()[3].strText, u"Cannot delete puzzle file '" + m_strPath + u"'");
     EXPECT_EQ(m_boxes.Shown()[3].Icon(), UINT(MB_ICONSTOP));
+    // Return and Escape give No: the file stays unless the user says Yes.
+    for (size_t i : {0u, 1u, 2u})
+        EXPECT_EQ(m_boxes.Shown()[i].nType & MB_DEFMASK, UINT(MB_DEFBUTTON2)) << i;
+
+    // The letters did not go with the file.
+    m_files.Choose(ModelPath(m_dir.File("after.sol")));
+    ASSERT_TRUE(Choose(ID_SAVE_SOLUTION));
+    EXPECT_EQ(m_files.Shown().back().strFileName, ModelPath(m_dir.File("puzzle.sol")));
+    auto pCopy = HeartWriter().Load(m_dir, "copy.puz");
+    ASSERT_TRUE(pCopy->LoadSolution(ModelPath(m_dir.File("after.sol"))));
+    EXPECT_TRUE(pCopy->IsSolved());
 }
 
 }  // namespace

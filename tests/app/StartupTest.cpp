@@ -74,13 +74,20 @@ TEST_F(AppTest, StoredSettingsAreAppliedAndTheLayoutFollows)
 TEST_F(AppTest, OddStoredValuesFallBackToTheirDefaults)
 {
     StoreOptions({7, 1, 65, 0, -1, 2, 5000});
-    theApp.WriteProfileInt(u"color", u"1", int(0x7F00FF00));  // only the colour bits count
+    // Colours the Colors dialog cannot produce keep the slot's own colour,
+    // which is what gets written back.
+    theApp.WriteProfileInt(u"color", u"1", int(0x7F00FF00));
+    theApp.WriteProfileInt(u"color", u"4", INT32_MIN);
     m_settings.WriteRaw(u"color", u"2", u"green");
     Start();
 
     EXPECT_EQ(LiveOptions(PuzzleWnd()), kDefaultOptions);
-    EXPECT_EQ(Grid().GetColor(1), COLORREF(0x0000FF00));
+    EXPECT_EQ(Grid().GetColor(1), kDefaultColors[1]);
     EXPECT_EQ(Grid().GetColor(2), kDefaultColors[2]);
+    EXPECT_EQ(Grid().GetColor(4), kDefaultColors[4]);
+    theApp.SaveSettings();
+    EXPECT_EQ(theApp.GetProfileInt(u"color", u"4", kAbsent), kDefaultColors[4]);
+    EXPECT_EQ(theApp.GetProfileInt(u"color", u"1", kAbsent), kDefaultColors[1]);
 }
 
 TEST_F(AppTest, MenusStartSmallAndToggleWithTheToolbarInBothStates)
@@ -88,8 +95,9 @@ TEST_F(AppTest, MenusStartSmallAndToggleWithTheToolbarInBothStates)
     Start();
     const std::vector<UINT> buttons = {ID_CLEAR_WORD, ID_CLEAR_LETTER, ID_CLEAR_PUZZLE, 0,
                                        ID_CHECK_WORD, ID_CHECK_LETTER, ID_CHECK_PUZZLE};
-    const std::vector<std::u16string> small = {u"File"};
-    const std::vector<std::u16string> full = {u"File", u"Options", u"Solve"};
+    // The View menu follows the menus of old in both states.
+    const std::vector<std::u16string> small = {u"File", u"View"};
+    const std::vector<std::u16string> full = {u"File", u"Options", u"Solve", u"View"};
 
     EXPECT_EQ(Testing::MenuTitles(Frame()), small);
     EXPECT_EQ(Testing::MenuItemTexts(Frame(), 0).front(), u"Full Menus");

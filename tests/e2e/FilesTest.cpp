@@ -74,20 +74,10 @@ TEST_F(Files, ADamagedPuzzleFileIsReportedAndLeavesNoPuzzle)
 
     const XID box = AwaitMessageBox();
     ASSERT_NE(box, 0u) << "no message for the damaged file";
-    Rect rect;
-    for (const TopLevel& w : m_pX->TopLevels())
-        if (w.id == box)
-            rect = w.rect;
-    // The box is mapped before it is painted: wait for its icon.
-    EXPECT_TRUE(WaitUntil([&] {
-        return m_pX->Grab(rect).Count({0, 0, rect.w, rect.h}, [](Rgb c) { return c.r > 180 && c.g < 80 && c.b < 80; }) >
-               20;
-    })) << "no stop icon";
+    EXPECT_TRUE(AwaitStopIcon(box)) << "no stop icon";
     Key(XK_Return);
     ASSERT_TRUE(AwaitGone(box));
-    EXPECT_TRUE(Await([&](const Image& s) {
-        return s.Count({0, PanePoint(0), kPaneWidth, kHostHeight}, [](Rgb c) { return c != kWhite; }) == 0;
-    })) << "the grid still shows a puzzle";
+    EXPECT_TRUE(AwaitNoPuzzle()) << "the grid still shows a puzzle";
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
@@ -44,12 +45,13 @@ const MenuItem kMenuItems[] = {
     throw std::runtime_error(what);
 }
 
-const TopLevel* FindPopup(const std::vector<TopLevel>& windows)
+// The topmost menu or tip: a copy, since the list is usually a temporary.
+std::optional<TopLevel> FindPopup(const std::vector<TopLevel>& windows)
 {
     for (auto it = windows.rbegin(); it != windows.rend(); ++it)
         if (it->bPopup && it->rect.w > 8 && it->rect.h > 8)
-            return &*it;
-    return nullptr;
+            return *it;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -63,6 +65,10 @@ bool Near(Rgb c, Rgb target, int nTolerance)
 void TrellisTest::SetUp()
 {
     m_pX = std::make_unique<XSession>(m_dir.Path());
+    std::string strWhy;
+    if (m_bWindowManager) {
+        ASSERT_TRUE(m_pX->StartWindowManager(m_dir.File("wm"), strWhy)) << strWhy;
+    }
 
     // A home of its own, so that the settings never touch the user's.
     const fs::path home = m_dir.File("home"), runtime = m_dir.File("runtime");
@@ -80,6 +86,8 @@ void TrellisTest::SetUp()
         "LANG=C.UTF-8",
         "LC_ALL=C.UTF-8",
     };
+    if (m_nScale != 1)
+        env.push_back("QT_SCALE_FACTOR=" + std::to_string(m_nScale));
     for (const char* name : {"PATH", "ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"})
         if (const char* value = std::getenv(name))
             env.push_back(std::string(name) + "=" + value);
@@ -90,7 +98,8 @@ void TrellisTest::SetUp()
     // Named after the program, and after the puzzle when one is given.
     const bool bMapped = WaitUntil([&] {
         for (const TopLevel& w : m_pX->TopLevels())
-            if (!w.bPopup && (w.name == "trellis" || w.name.rfind("trellis - ", 0) == 0) && w.rect.w == kPaneWidth)
+            if (!w.bPopup && (w.name == "trellis" || w.name.rfind("trellis - ", 0) == 0) &&
+                w.rect.w == kPaneWidth * m_nScale)
                 m_frame = w.id;
         return m_frame != 0 || !m_app.Running();
     });
@@ -110,6 +119,18 @@ void TrellisTest::TearDown()
                                  (std::string(info->test_suite_name()) + "." + info->name() + ".ppm");
         m_pX->GrabScreen().SavePpm(capture);
         std::cerr << "screen at the failure: " << capture.string() << '\n';
+    }
+    // Closed as a person closes it, the program ends through its own exit
+    // path, where the sanitizer build reports leaks and any finding turns the
+    // status nonzero. A modal window left open keeps it running: then it is
+    // stopped below, unchecked.
+    std::optional<int> status = m_app.Wait(std::chrono::milliseconds(0));
+    if (!status && m_pX && m_frame) {
+        m_pX->Close(m_frame);
+        status = m_app.Wait(kPatience);
+    }
+    EXPECT_TRUE(!status || *status == 0) << "the program ended with status " << *status;
+    if (HasFailure()) {
         std::ifstream log(m_dir.File("trellis.log"));
         std::stringstream text;
         text << log.rdbuf();
@@ -274,7 +295,7 @@ void TrellisTest::Choose(const std::string& item)
     Click(14, 9);
     int nPopupX = -1;
     const auto popupRightOf = [&](int x) {
-        const TopLevel* p = FindPopup(m_pX->TopLevels());
+        const std::optional<TopLevel> p = FindPopup(m_pX->TopLevels());
         if (p && p->rect.x > x)
             nPopupX = p->rect.x;
         return p && p->rect.x > x;
@@ -297,20 +318,29 @@ void TrellisTest::Choose(const std::string& item)
 
 void TrellisTest::ShowFullMenus()
 {
-    // The three menus and the buttons no longer fit one row: the pane moves down.
-    // The layout changes in steps: wait until the screen holds still.
+    // The Options and Solve titles join the bar, which may grow a row: the
+    // pane may move down. The layout changes in steps: wait until the bar
+    // shows something new and the screen holds still.
     const int nOld = m_nPaneTop;
+    const Image before = Shot();
+    const auto bar = [nOld](const Image& shot) {
+        std::vector<Rgb> pixels;
+        for (int y = 0; y < nOld; ++y)
+            for (int x = 0; x < shot.area().w; ++x)
+                pixels.push_back(shot.At(x, y));
+        return pixels;
+    };
     Choose("Full Menus");
     Image previous;
-    const bool bMoved = WaitUntil([&] {
+    const bool bChanged = WaitUntil([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         m_last = Shot();
         const bool bStill = m_last == previous;
         previous = m_last;
-        return bStill && LocatePane(m_last) > nOld;
+        return bStill && LocatePane(m_last) >= nOld && bar(m_last) != bar(before);
     });
     // A command bar of two rows is well under 120 pixels high.
-    if (!bMoved || LocatePane(m_last) > 120)
+    if (!bChanged || LocatePane(m_last) > 120)
         Fail("the client pane was not found under the full menus");
     m_nPaneTop = LocatePane(m_last);
 }
@@ -374,6 +404,25 @@ fs::path TrellisTest::LoadFive(const std::string& name)
 XID TrellisTest::AwaitMessageBox()
 {
     return AwaitDialog("trellis");
+}
+
+bool TrellisTest::AwaitStopIcon(XID box)
+{
+    Rect rect;
+    for (const TopLevel& w : m_pX->TopLevels())
+        if (w.id == box)
+            rect = w.rect;
+    return WaitUntil([&] {
+        return m_pX->Grab(rect).Count({0, 0, rect.w, rect.h}, [](Rgb c) { return c.r > 180 && c.g < 80 && c.b < 80; }) >
+               20;
+    });
+}
+
+bool TrellisTest::AwaitNoPuzzle()
+{
+    return Await([&](const Image& s) {
+        return s.Count({0, PanePoint(0), kPaneWidth, kHostHeight}, [](Rgb c) { return c != kWhite; }) == 0;
+    });
 }
 
 fs::path TrellisTest::WritePuzzle(const std::string& name, const std::vector<std::string>& rows)

@@ -112,6 +112,10 @@ protected:
     std::filesystem::path LoadFive(const std::string& name = "five.puz");
     // A message box of the program (titled "trellis", not the frame), or 0.
     XID AwaitMessageBox();
+    // Whether the box comes to show the stop icon (it is mapped before it is painted).
+    bool AwaitStopIcon(XID box);
+    // Whether the grid's pane comes to be all white: no puzzle shown.
+    bool AwaitNoPuzzle();
 
     // --- Files.
     // Writes a puzzle file from rows ('#' black) into the temporary folder.
@@ -122,6 +126,12 @@ protected:
 
     // Arguments of the program; a fixture sets them before SetUp starts it.
     std::vector<std::string> m_arguments;
+    // Set by a fixture before SetUp too: a window manager on the screen, and
+    // the screen's scale (QT_SCALE_FACTOR): the frame is then that many
+    // times larger on the screen, and Square() and the pane's layout are not
+    // in its pixels.
+    bool m_bWindowManager = false;
+    int m_nScale = 1;
     std::unique_ptr<XSession> m_pX;
     XID m_frame = 0;
     trellis::test::TempDir m_dir;

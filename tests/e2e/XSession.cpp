@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <stdexcept>
@@ -80,6 +81,7 @@ void Process::Start(const std::vector<std::string>& argv, const std::vector<std:
     args.push_back(nullptr);
     vars.push_back(nullptr);
 
+    m_status.reset();
     m_pid = fork();
     if (m_pid < 0)
         throw std::runtime_error("fork failed");
@@ -100,9 +102,27 @@ void Process::Start(const std::vector<std::string>& argv, const std::vector<std:
     }
 }
 
+bool Process::Reap()
+{
+    if (m_pid <= 0)
+        return true;
+    int nStatus = 0;
+    if (waitpid(m_pid, &nStatus, WNOHANG) == 0)
+        return false;
+    m_status = WIFSIGNALED(nStatus) ? 128 + WTERMSIG(nStatus) : WEXITSTATUS(nStatus);
+    m_pid = -1;
+    return true;
+}
+
 bool Process::Running()
 {
-    return m_pid > 0 && waitpid(m_pid, nullptr, WNOHANG) == 0;
+    return m_pid > 0 && !Reap();
+}
+
+std::optional<int> Process::Wait(std::chrono::milliseconds timeout)
+{
+    WaitUntil([&] { return Reap(); }, timeout);
+    return m_pid > 0 ? std::nullopt : m_status;
 }
 
 void Process::Stop()
@@ -110,16 +130,11 @@ void Process::Stop()
     if (m_pid <= 0)
         return;
     kill(m_pid, SIGTERM);
-    const auto deadline = Clock::now() + std::chrono::seconds(3);
-    while (waitpid(m_pid, nullptr, WNOHANG) == 0) {
-        if (Clock::now() > deadline) {
-            kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (!Wait(std::chrono::seconds(3))) {
+        kill(m_pid, SIGKILL);
+        waitpid(m_pid, nullptr, 0);
+        m_pid = -1;
     }
-    m_pid = -1;
 }
 
 namespace {
@@ -183,9 +198,45 @@ XSession::XSession(const fs::path& logDir)
 
 XSession::~XSession()
 {
+    m_windowManager.Stop();
     if (m_pDisplay)
         XCloseDisplay(m_pDisplay);
     m_server.Stop();
+}
+
+bool XSession::StartWindowManager(const fs::path& home, std::string& strWhy)
+{
+    // Its settings from a folder of its own: the system's defaults, none of the user's.
+    const fs::path config = home / "wm-config";
+    fs::create_directories(config);
+    std::vector<std::string> env = {"DISPLAY=" + m_strDisplay, "HOME=" + home.string(),
+                                    "XDG_CONFIG_HOME=" + config.string()};
+    if (const char* pszPath = std::getenv("PATH"))
+        env.push_back(std::string("PATH=") + pszPath);
+    const fs::path log = home / "openbox.log";
+    m_windowManager.Start({"openbox"}, env, log);
+    // A manager says it runs through a window named on the root.
+    const Atom check = XInternAtom(m_pDisplay, "_NET_SUPPORTING_WM_CHECK", False);
+    m_bManaged = WaitUntil([&] {
+                     Atom type = None;
+                     int nFormat = 0;
+                     unsigned long nItems = 0, nAfter = 0;
+                     unsigned char* pData = nullptr;
+                     const bool bFound =
+                         XGetWindowProperty(m_pDisplay, DefaultRootWindow(m_pDisplay), check, 0, 1, False,
+                                            AnyPropertyType, &type, &nFormat, &nItems, &nAfter, &pData) == Success &&
+                         nItems == 1;
+                     if (pData)
+                         XFree(pData);
+                     return bFound || !m_windowManager.Running();
+                 }) &&
+                 m_windowManager.Running();
+    if (!m_bManaged) {
+        std::ifstream in(log);
+        strWhy = "openbox did not start (is the openbox package installed?): " +
+                 std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }
+    return m_bManaged;
 }
 
 void XSession::MoveTo(int x, int y)
@@ -234,6 +285,36 @@ void XSession::Key(unsigned long keysym)
     if (bShift)
         XTestFakeKeyEvent(m_pDisplay, shift, False, CurrentTime);
     XSync(m_pDisplay, False);
+}
+
+void XSession::KeyWith(const std::vector<unsigned long>& modifiers, unsigned long keysym)
+{
+    for (unsigned long modifier : modifiers)
+        XTestFakeKeyEvent(m_pDisplay, XKeysymToKeycode(m_pDisplay, modifier), True, CurrentTime);
+    Key(keysym);
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it)
+        XTestFakeKeyEvent(m_pDisplay, XKeysymToKeycode(m_pDisplay, *it), False, CurrentTime);
+    XSync(m_pDisplay, False);
+}
+
+void XSession::Button(int x, int y, unsigned int nButton, const std::vector<unsigned long>& modifiers)
+{
+    MoveTo(x, y);
+    for (unsigned long modifier : modifiers)
+        XTestFakeKeyEvent(m_pDisplay, XKeysymToKeycode(m_pDisplay, modifier), True, CurrentTime);
+    XTestFakeButtonEvent(m_pDisplay, nButton, True, CurrentTime);
+    XTestFakeButtonEvent(m_pDisplay, nButton, False, CurrentTime);
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it)
+        XTestFakeKeyEvent(m_pDisplay, XKeysymToKeycode(m_pDisplay, *it), False, CurrentTime);
+    XSync(m_pDisplay, False);
+}
+
+void XSession::Wheel(int x, int y, int nNotches, bool bSideways, const std::vector<unsigned long>& modifiers)
+{
+    // The X server's wheel is buttons: 4 up, 5 down, 6 left, 7 right.
+    const unsigned int nButton = bSideways ? (nNotches > 0 ? 7 : 6) : (nNotches > 0 ? 4 : 5);
+    for (int i = 0; i < std::abs(nNotches); ++i)
+        Button(x, y, nButton, modifiers);
 }
 
 void XSession::Type(const std::string& ascii)
@@ -327,19 +408,62 @@ std::string XSession::NameOf(XID window) const
     return name;
 }
 
+XID XSession::ClientOf(XID window) const
+{
+    if (!m_bManaged)
+        return window;
+    const Atom state = XInternAtom(m_pDisplay, "WM_STATE", False);
+    // Breadth first: the frame's decorations come before the program's window.
+    std::vector<XID> level = {window};
+    for (int nDepth = 0; nDepth < 4 && !level.empty(); ++nDepth) {
+        std::vector<XID> next;
+        for (XID w : level) {
+            Atom type = None;
+            int nFormat = 0;
+            unsigned long nItems = 0, nAfter = 0;
+            unsigned char* pData = nullptr;
+            if (XGetWindowProperty(m_pDisplay, w, state, 0, 0, False, AnyPropertyType, &type, &nFormat, &nItems,
+                                   &nAfter, &pData) == Success &&
+                type != None) {
+                if (pData)
+                    XFree(pData);
+                return w;
+            }
+            if (pData)
+                XFree(pData);
+            Window root, parent, *pChildren = nullptr;
+            unsigned int nChildren = 0;
+            if (XQueryTree(m_pDisplay, w, &root, &parent, &pChildren, &nChildren)) {
+                next.insert(next.end(), pChildren, pChildren + nChildren);
+                if (pChildren)
+                    XFree(pChildren);
+            }
+        }
+        level = std::move(next);
+    }
+    return window;
+}
+
 std::vector<TopLevel> XSession::TopLevels() const
 {
     std::vector<TopLevel> result;
+    const Window rootWindow = DefaultRootWindow(m_pDisplay);
     Window root, parent, *pChildren = nullptr;
     unsigned int nChildren = 0;
-    if (!XQueryTree(m_pDisplay, DefaultRootWindow(m_pDisplay), &root, &parent, &pChildren, &nChildren))
+    if (!XQueryTree(m_pDisplay, rootWindow, &root, &parent, &pChildren, &nChildren))
         return result;
     for (unsigned int i = 0; i < nChildren; ++i) {
         XWindowAttributes a;
         if (!XGetWindowAttributes(m_pDisplay, pChildren[i], &a) || a.map_state != IsViewable)
             continue;
-        result.push_back(
-            {pChildren[i], NameOf(pChildren[i]), {a.x, a.y, a.width, a.height}, a.override_redirect != False});
+        // In a manager's frame, the program's window with its own area on the screen.
+        const XID client = a.override_redirect ? pChildren[i] : ClientOf(pChildren[i]);
+        XWindowAttributes c = a;
+        int x = a.x, y = a.y;
+        Window child;
+        if (client != pChildren[i] && XGetWindowAttributes(m_pDisplay, client, &c))
+            XTranslateCoordinates(m_pDisplay, client, rootWindow, 0, 0, &x, &y, &child);
+        result.push_back({client, NameOf(client), {x, y, c.width, c.height}, a.override_redirect != False});
     }
     if (pChildren)
         XFree(pChildren);
@@ -368,12 +492,26 @@ XID XSession::FocusedTopLevel() const
     Window focus;
     int nRevert;
     XGetInputFocus(m_pDisplay, &focus, &nRevert);
-    return TopLevelOf(focus);
+    const XID top = TopLevelOf(focus);
+    return top ? ClientOf(top) : 0;
 }
 
 void XSession::Focus(XID window)
 {
-    XSetInputFocus(m_pDisplay, window, RevertToParent, CurrentTime);
+    if (m_bManaged) {
+        // Asked of the manager, as a task bar asks it.
+        XEvent e {};
+        e.xclient.type = ClientMessage;
+        e.xclient.window = window;
+        e.xclient.message_type = XInternAtom(m_pDisplay, "_NET_ACTIVE_WINDOW", False);
+        e.xclient.format = 32;
+        e.xclient.data.l[0] = 2;
+        e.xclient.data.l[1] = CurrentTime;
+        XSendEvent(m_pDisplay, DefaultRootWindow(m_pDisplay), False, SubstructureRedirectMask | SubstructureNotifyMask,
+                   &e);
+    } else {
+        XSetInputFocus(m_pDisplay, window, RevertToParent, CurrentTime);
+    }
     XSync(m_pDisplay, False);
 }
 
@@ -389,6 +527,19 @@ void XSession::ResizeWindow(XID window, int w, int h)
     XSync(m_pDisplay, False);
 }
 
+void XSession::Close(XID window)
+{
+    XEvent e {};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = window;
+    e.xclient.message_type = XInternAtom(m_pDisplay, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = long(XInternAtom(m_pDisplay, "WM_DELETE_WINDOW", False));
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(m_pDisplay, window, False, NoEventMask, &e);
+    XSync(m_pDisplay, False);
+}
+
 void XSession::RaiseWindow(XID window)
 {
     XRaiseWindow(m_pDisplay, window);
@@ -401,30 +552,58 @@ XID XSession::OwnerOf(XID window) const
     return XGetTransientForHint(m_pDisplay, window, &owner) ? owner : 0;
 }
 
-Image XSession::Grab(Rect area) const
+bool XSession::OnScreen(Rect area, Rect& part) const
 {
     const int nScreenW = DisplayWidth(m_pDisplay, DefaultScreen(m_pDisplay));
     const int nScreenH = DisplayHeight(m_pDisplay, DefaultScreen(m_pDisplay));
     const int x0 = std::max(area.x, 0), y0 = std::max(area.y, 0);
     const int x1 = std::min(area.x + area.w, nScreenW), y1 = std::min(area.y + area.h, nScreenH);
-    if (x1 <= x0 || y1 <= y0)
-        return Image({area.x, area.y, 0, 0}, {});
-    XImage* pImage = XGetImage(m_pDisplay, DefaultRootWindow(m_pDisplay), x0, y0, unsigned(x1 - x0), unsigned(y1 - y0),
-                               AllPlanes, ZPixmap);
+    part = {x0, y0, x1 - x0, y1 - y0};
+    return x1 > x0 && y1 > y0;
+}
+
+namespace {
+
+XImage* GetImage(Display* pDisplay, const Rect& r)
+{
+    XImage* pImage =
+        XGetImage(pDisplay, DefaultRootWindow(pDisplay), r.x, r.y, unsigned(r.w), unsigned(r.h), AllPlanes, ZPixmap);
     if (!pImage)
         throw std::runtime_error("XGetImage failed");
+    return pImage;
+}
+
+}  // namespace
+
+Image XSession::Grab(Rect area) const
+{
+    Rect r;
+    if (!OnScreen(area, r))
+        return Image({area.x, area.y, 0, 0}, {});
+    XImage* pImage = GetImage(m_pDisplay, r);
     // The server's screen is 24-bit true colour.
     std::vector<Rgb> pixels;
-    pixels.reserve(std::size_t(x1 - x0) * (y1 - y0));
-    for (int y = 0; y < y1 - y0; ++y)
-        for (int x = 0; x < x1 - x0; ++x) {
+    pixels.reserve(std::size_t(r.w) * r.h);
+    for (int y = 0; y < r.h; ++y)
+        for (int x = 0; x < r.w; ++x) {
             const unsigned long p = XGetPixel(pImage, x, y);
             pixels.push_back({std::uint8_t(p >> 16), std::uint8_t(p >> 8), std::uint8_t(p)});
         }
     XDestroyImage(pImage);
-    Image image({x0, y0, x1 - x0, y1 - y0}, std::move(pixels));
+    Image image(r, std::move(pixels));
     image.SetOrigin(area.x, area.y);
     return image;
+}
+
+std::string XSession::GrabBytes(Rect area) const
+{
+    Rect r;
+    if (!OnScreen(area, r))
+        return {};
+    XImage* pImage = GetImage(m_pDisplay, r);
+    std::string bytes(pImage->data, std::size_t(pImage->bytes_per_line) * r.h);
+    XDestroyImage(pImage);
+    return bytes;
 }
 
 Image XSession::GrabScreen() const

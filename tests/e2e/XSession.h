@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -80,10 +81,17 @@ public:
     void Start(const std::vector<std::string>& argv, const std::vector<std::string>& env,
                const std::filesystem::path& log, int nKeepFd = -1);
     bool Running();
+    // Waits up to timeout for the process to end by itself: its exit status
+    // (128 + the signal when a signal ended it), or nothing while it runs.
+    std::optional<int> Wait(std::chrono::milliseconds timeout);
     void Stop();
 
 private:
+    // Reaps the process if it has ended, keeping its status.
+    bool Reap();
+
     int m_pid = -1;
+    std::optional<int> m_status;
 };
 
 struct TopLevel {
@@ -102,6 +110,14 @@ public:
 
     const std::string& DisplayName() const { return m_strDisplay; }
 
+    // Starts openbox on the server, with its settings in a folder of their
+    // own, for the cases that need focus, menus and window sizes to behave as
+    // on a desktop; returns once it manages the screen. Windows then stand in
+    // the manager's frames: TopLevels and FocusedTopLevel name the program's
+    // own windows inside them, with their own areas. False, with the reason,
+    // when it cannot be started.
+    bool StartWindowManager(const std::filesystem::path& home, std::string& strWhy);
+
     // Input, in screen coordinates.
     void MoveTo(int x, int y);
     void Press(int x, int y);
@@ -111,6 +127,11 @@ public:
     void DoubleClick(int x, int y);
     // A key by its keysym, with Shift where the keyboard map needs it.
     void Key(unsigned long keysym);
+    // A key with modifier keys (keysyms such as XK_Control_L) held around it.
+    void KeyWith(const std::vector<unsigned long>& modifiers, unsigned long keysym);
+    // Notches of the wheel at (x, y): positive away from the user (up);
+    // sideways ones turn it left (negative) or right. Modifier keys are held around them.
+    void Wheel(int x, int y, int nNotches, bool bSideways = false, const std::vector<unsigned long>& modifiers = {});
     void Type(const std::string& ascii);
     // Drags the URIs from another program over the top-level window to (x, y)
     // and lets go, as a file manager does (the XDND protocol). True when the
@@ -127,19 +148,33 @@ public:
     void MoveWindow(XID window, int x, int y);
     void ResizeWindow(XID window, int w, int h);
     void RaiseWindow(XID window);
+    // Asks the window to close, as a window manager does when its close
+    // button is pressed (WM_DELETE_WINDOW).
+    void Close(XID window);
     // The window that window is transient for (its owner), or 0.
     XID OwnerOf(XID window) const;
 
     Image Grab(Rect area) const;
     Image GrabScreen() const;
+    // The pixels of the area as the server sends them, unconverted: cheap to
+    // take and to compare with an earlier look. Empty off the screen.
+    std::string GrabBytes(Rect area) const;
 
 private:
+    // The part of the area on the screen; false when there is none.
+    bool OnScreen(Rect area, Rect& part) const;
     std::string NameOf(XID window) const;
     XID TopLevelOf(XID window) const;
+    // The program's window inside a window manager's frame (the one with the
+    // manager's WM_STATE), or the window itself when it is no frame.
+    XID ClientOf(XID window) const;
+    void Button(int x, int y, unsigned int nButton, const std::vector<unsigned long>& modifiers);
 
     Display* m_pDisplay = nullptr;
     std::string m_strDisplay;
     Process m_server;
+    Process m_windowManager;
+    bool m_bManaged = false;
 };
 
 using Clock = std::chrono::steady_clock;

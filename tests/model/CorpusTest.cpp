@@ -9,20 +9,17 @@
 #include <vector>
 
 #include "model/CrossWordPuzzle.h"
+#include "tests/model/CorpusFiles.h"
 #include "tests/support/PuzzleFileWriter.h"
 #include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;
+using trellis::test::kCorpus;
+using trellis::test::LoadCorpus;
 using trellis::test::TempDir;
 using trellis::test::ToUtf8;
 
 namespace {
-
-const fs::path kCorpus = fs::path(TRELLIS_CORPUS_DIR) / "puz";
-
-#define SKIP_WITHOUT_CORPUS()                                                                                          \
-    if (!fs::is_directory(kCorpus))                                                                                    \
-    GTEST_SKIP() << "no puzzle corpus at " << kCorpus << " (set TRELLIS_CORPUS_DIR)"
 
 // The clue count and the texts (title, author, copyright, clues), read
 // independently of the reader; the header is found by its marker.
@@ -41,14 +38,6 @@ std::pair<std::size_t, std::vector<std::string>> ReadRaw(const fs::path& path)
         nPos = nEnd + 1;
     }
     return {nClues, texts};
-}
-
-std::unique_ptr<CCrossWordPuzzle> LoadCorpus(const std::string& name)
-{
-    auto p = std::make_unique<CCrossWordPuzzle>();
-    std::u16string error;
-    EXPECT_TRUE(p->LoadPuzzle((kCorpus / name).u16string(), error)) << ToUtf8(error);
-    return p;
 }
 
 }  // namespace

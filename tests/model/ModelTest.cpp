@@ -12,6 +12,7 @@
 #include "tests/support/PuzzleState.h"
 #include "tests/support/TempDir.h"
 
+using trellis::test::ClueAt;
 using trellis::test::ClueLabels;
 using trellis::test::PlayerState;
 using trellis::test::PuzzleFileWriter;
@@ -35,6 +36,34 @@ TEST(Numbering, OpenGridNumbersAcrossBeforeDownAndTakesTextsInOrder)
     EXPECT_NE(p->GetAcrossClue(0, 0), p->GetDownClue(0, 0));
     EXPECT_EQ(p->GetDownClue(0, 0)->m_strText, u"b");
     EXPECT_TRUE(p->m_astrClues.empty() && p->m_astrSolution.empty() && p->m_astrState.empty());
+}
+
+// An open 100 x 100 grid: the top row starts the across word 1 and the down
+// words 1 to 100, each row below one across word, 101 to 199. Two hundred
+// clues, each with its own text in file order, and the lookups give the very
+// objects of the list.
+TEST(Numbering, TwoHundredWordsEachKeepTheirTextAndObject)
+{
+    TempDir dir;
+    const int nSize = 100;
+    std::vector<std::string> texts;
+    for (int i = 0; i < 2 * nSize; ++i)
+        texts.push_back("t" + std::to_string(i));
+    const std::vector<std::string> rows(nSize, std::string(nSize, 'A'));
+    const std::string bytes = PuzzleFileWriter(rows).Clues(texts).Bytes();
+    CCrossWordPuzzle p;
+    ASSERT_TRUE(trellis::test::TryLoad(p, dir, bytes).bOk);
+
+    std::vector<std::string> expected = {"1A:t0"};
+    for (int c = 0; c < nSize; ++c)
+        expected.push_back(std::to_string(c + 1) + "D:t" + std::to_string(c + 1));
+    for (int r = 1; r < nSize; ++r)
+        expected.push_back(std::to_string(nSize + r) + "A:t" + std::to_string(nSize + r));
+    EXPECT_EQ(ClueLabels(p), expected);
+    for (int c = 0; c < nSize; ++c)
+        ASSERT_EQ(p.GetDownClue(c, 0), &ClueAt(p, static_cast<std::size_t>(c + 1))) << "column " << c;
+    for (int r = 1; r < nSize; ++r)
+        ASSERT_EQ(p.GetAcrossClue(0, r), &ClueAt(p, static_cast<std::size_t>(nSize + r))) << "row " << r;
 }
 
 TEST(Numbering, IsolatedWhiteSquaresFormNoWords)

@@ -139,3 +139,29 @@ TEST(Sections, DamagedSectionsAreIgnoredAndTheLoadSucceeds)
     unterminated.back() = 'x';
     EXPECT_TRUE(load(unterminated).empty());
 }
+
+TEST(Notes, AreTheTextAfterTheCluesToItsFirstZeroWithItsLineBreaks)
+{
+    TempDir dir;
+    const std::string gext = GridBytes({{1, '\x80'}});
+    auto notesOf = [&](const std::string& bytes) {
+        CCrossWordPuzzle p;
+        const auto r = trellis::test::TryLoad(p, dir, bytes);
+        EXPECT_TRUE(r.bOk) << ToUtf8(r.strError);
+        return ToUtf8(p.m_strNotes);
+    };
+    // Lines of the notes, then sections.
+    EXPECT_EQ(notesOf(PuzzleFileWriter(kRows).Notes("Rules:\r\nsend it\nby Friday").Section("GEXT", gext).Bytes()),
+              "Rules:\r\nsend it\nby Friday");
+    // Windows-1252 text as the other texts are read.
+    EXPECT_EQ(notesOf(PuzzleFileWriter(kRows).Notes("Caf\xe9 \x85").Bytes()), "Caf\xc3\xa9 \xe2\x80\xa6");
+    // No notes before the sections, or none at all.
+    std::string bare = PuzzleFileWriter(kRows).Bytes();
+    bare.pop_back();
+    EXPECT_EQ(notesOf(bare + SectionBytes("GEXT", gext)), "");
+    EXPECT_EQ(notesOf(bare), "");
+    // What follows the notes' zero is not part of them; notes the file cuts
+    // short are kept as far as they go.
+    EXPECT_EQ(notesOf(PuzzleFileWriter(kRows).Notes("One").Bytes() + std::string("junk\n\0", 6)), "One");
+    EXPECT_EQ(notesOf(bare + "Cut\nshort"), "Cut\nshort");
+}

@@ -126,3 +126,30 @@ TEST_F(InputTest, AQuickSecondPressIsAPressToo)
 
 }  // namespace
 }  // namespace trellis::test
+
+namespace trellis::test {
+namespace {
+
+TEST_F(ClueTest, ANoteStandsInTheBannersPlaceUntilTheNextClue)
+{
+    Create(0);
+    m_clue.SetClue(3, u'A', u"Cat");
+    m_clue.ShowNote(u"This puzzle has notes.");
+    EXPECT_EQ(m_clue.GetClueText(), u"This puzzle has notes.");
+    m_clue.UpdateWindow();
+    const int nNoteInk = InkPixels(&m_clue, CRect(2, 2, 238, 36), kWhite);
+    EXPECT_GT(nNoteInk, 0);
+    EXPECT_EQ(m_clue.GetNumber(), 3);  // the clue is kept behind it
+
+    m_clue.SetClue(4, u'D', u"Dog");
+    EXPECT_EQ(m_clue.GetClueText(), u"4D: Dog");
+    // Once gone, it stays gone; a cleared bar drops it as well.
+    m_clue.SetClue(5, u'D', u"Emu");
+    EXPECT_EQ(m_clue.GetClueText(), u"5D: Emu");
+    m_clue.ShowNote(u"Note");
+    m_clue.ClearClue();
+    EXPECT_EQ(m_clue.GetClueText(), u"");
+}
+
+}  // namespace
+}  // namespace trellis::test

@@ -349,15 +349,94 @@ TEST_F(GridTest, AShownRebusSquareShowsItsWholeAnswerShrunkToFit)
         EXPECT_GT(shown.Width(), typed.Width() + 4);
         EXPECT_LE(longer.Width(), nSize);
         EXPECT_LT(longer.Height(), typed.Height());
-        // Four letters fit a large square at the letter size, ten only at a
-        // smaller one; in a small square both take a smaller size.
-        if (nSize == 64) {
-            EXPECT_EQ(shown.Height(), typed.Height());
-            EXPECT_GT(longer.Width(), shown.Width());
-        } else {
-            EXPECT_LT(shown.Height(), typed.Height());
-        }
+        // The letters grow with the square, so four of them never fit at the
+        // letter size: they take a smaller one, and ten a smaller one still.
+        EXPECT_LE(shown.Width(), nSize);
+        EXPECT_LT(shown.Height(), typed.Height());
+        EXPECT_LT(longer.Height(), shown.Height());
     }
+}
+
+// A rebus the player entered (kept in a puzzle file) is drawn whole, with or
+// without an answer of its own, and shown or not.
+TEST_F(GridTest, ThePlayersRebusEntryIsDrawnWhole)
+{
+    Show({"SEAS", "T#.T", "WA.."});
+    Put(3, 0, u'S', FALSE);
+    CSquare entered = m_pPuzzle->GetSquare(0, 0);
+    entered.m_chLetter = u'S';
+    entered.m_bFilled = TRUE;
+    entered.m_strRebusEntry = u"STAR";
+    m_pPuzzle->SetSquare(0, 0, entered);
+    Repaint();
+    const CRect whole = InkBox(0, 0, kSlots[GRID_FOREGROUND_SELECTED_WORD]);
+    const CRect single = InkBox(3, 0, kSlots[GRID_FOREGROUND_SELECTED_WORD]);
+    EXPECT_GT(whole.Width(), single.Width() + 4);
+}
+
+}  // namespace
+}  // namespace trellis::test
+
+namespace trellis::test {
+namespace {
+
+TEST_F(GridTest, FontSizesHoldAtTwentyAndGrowAndShrinkWithTheSquare)
+{
+    // Tenths of a point: the dialogs' sizes at 20 pixels, in proportion elsewhere.
+    const std::pair<int, int> letters[] = {{20, 100}, {40, 200}, {64, 320}, {30, 150}, {2, 10}, {21, 105}};
+    for (const auto& [nSize, nTenths] : letters) {
+        ASSERT_TRUE(m_grid.SetSquareSize(nSize));
+        EXPECT_EQ(m_grid.FontTenths(10), nTenths) << nSize;
+    }
+    ASSERT_TRUE(m_grid.SetSquareSize(3));
+    EXPECT_EQ(m_grid.FontTenths(6), 9);
+    EXPECT_EQ(m_grid.FontTenths(2), 3);
+    ASSERT_TRUE(m_grid.SetSquareSize(2));
+    EXPECT_EQ(m_grid.FontTenths(2), 2);
+
+    // On the screen: at twice the square, a letter twice as tall, as far down.
+    CRect boxes[2];
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(m_grid.SetSquareSize(20 * (i + 1)));
+        Show({"WWW", "W#W"});
+        Put(0, 1, u'W', FALSE);
+        Repaint();
+        boxes[i] = InkBox(0, 1, kSlots[GRID_FOREGROUND]);
+        const CRect rcSquare = m_grid.GetSquareRect(0, 1);
+        boxes[i].OffsetRect(-rcSquare.left, -rcSquare.top);
+        ASSERT_FALSE(boxes[i].IsRectEmpty()) << i;
+    }
+    EXPECT_NEAR(boxes[1].Height(), 2 * boxes[0].Height(), 2);
+    EXPECT_NEAR(boxes[1].Width(), 2 * boxes[0].Width(), 3);
+    EXPECT_NEAR(boxes[1].top, 2 * boxes[0].top, 2);
+    EXPECT_NEAR(boxes[1].CenterPoint().x, 2 * boxes[0].CenterPoint().x, 2);
+}
+
+TEST_F(GridTest, ANewSquareSizeAppliedAtOnceKeepsTheSelection)
+{
+    Show({"ABCDE", "F#G#H", "IJKLM"});
+    Tap(2, 1);  // the down word through the middle
+    ASSERT_EQ(m_grid.GetDirection(), DIRECTION_DOWN);
+    const size_t nWords = m_host.m_words.size();
+    Put(2, 2, u'K', FALSE);
+
+    ASSERT_TRUE(m_grid.SetSquareSize(40));
+    m_grid.ApplySquareSize();
+    Repaint();
+    // The size the grid's geometry gives for 5 x 3 squares of 40 pixels.
+    CRect rc;
+    m_grid.GetClientRect(&rc);
+    EXPECT_EQ(rc.Size(), CSize(2 + 6 * 2 + 5 * 40 + 2, 2 + 4 * 2 + 3 * 40 + 2));
+    EXPECT_EQ(rc.Size(), m_grid.GetExtentAt(40));
+    EXPECT_EQ(m_grid.GetSelectedSquare(), CPoint(2, 1));
+    EXPECT_EQ(m_grid.GetWordStart(), CPoint(2, 0));
+    EXPECT_EQ(m_host.m_words.size(), nWords);  // no word announced: none changed
+    EXPECT_EQ(Fill(2, 1), kSlots[GRID_BACKGROUND_SELECTED_SQUARE]);
+    EXPECT_EQ(Fill(2, 0), kSlots[GRID_BACKGROUND_SELECTED_WORD]);
+    EXPECT_GT(Ink(2, 2, kSlots[GRID_FOREGROUND_SELECTED_WORD]), 40);  // the letter at its new size
+    // Without a puzzle it only stores the size.
+    m_grid.SetPuzzle(nullptr);
+    EXPECT_EQ(m_grid.GetExtentAt(20), CSize(0, 0));
 }
 
 }  // namespace

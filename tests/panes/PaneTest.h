@@ -32,7 +32,8 @@ struct ApplicationEnvironment : ::testing::Environment {
 };
 inline const auto* g_pApplication = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
 
-// A visible pop-up at the screen's origin that keeps word notifications and characters.
+// A visible pop-up at the screen's origin that keeps word notifications,
+// characters and the commands its children send it.
 class CRecordingHost : public CWnd {
 public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
@@ -41,10 +42,13 @@ public:
             m_words.emplace_back(wParam, CPoint(LOWORD(lParam), HIWORD(lParam)));
         if (message == WM_CHAR)
             m_chars.push_back(static_cast<UINT>(wParam));
+        if (message == WM_COMMAND)
+            m_commands.push_back(LOWORD(wParam));
         return CWnd::WindowProc(message, wParam, lParam);
     }
     std::vector<std::pair<WPARAM, CPoint>> m_words;
     std::vector<UINT> m_chars;
+    std::vector<UINT> m_commands;
 };
 
 // Rows: '#' black, any other character the answer of a white square.

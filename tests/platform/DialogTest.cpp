@@ -6,6 +6,7 @@
 #include "res/Resources.h"
 #include "res/resource.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 using namespace dialogtest;
@@ -163,3 +164,90 @@ TEST_F(DialogLayoutTest, IconStaticShowsTheIconResourceAtItsOwnSize)
 }
 
 }  // namespace
+
+TEST_F(DialogTest, AnEditControlStaticShowsItsLinesAsDrawTextMeasuresThemInItsFont)
+{
+    CDialog dialog(kTextDialog);
+    Run(dialog, [](CDialog& dlg) {
+        CWnd* pStatic = dlg.GetDlgItem(IDC_WRAPPED);
+        ASSERT_NE(pStatic, nullptr);
+        ASSERT_NE(pStatic->GetFont(), nullptr);
+        const std::u16string strText = u"Edited by Will Shortz and Supercalifragilisticexpialidocious & co";
+        pStatic->SetWindowText(strText.c_str());
+        CRect rc;
+        pStatic->GetWindowRect(&rc);
+        dlg.ScreenToClient(&rc);
+
+        CClientDC dc(pStatic);
+        CFont* pOld = dc.SelectObject(pStatic->GetFont());
+        CRect rcText(0, 0, rc.Width(), 0);
+        const int nHeight =
+            dc.DrawText(strText.c_str(), -1, &rcText, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+        TEXTMETRIC tm {};
+        dc.GetTextMetrics(&tm);
+        dc.SelectObject(pOld);
+
+        // One line high, it cannot show the text; as tall as measured, all of it.
+        BOOL bInside = TRUE;
+        std::vector<std::u16string> lines = Testing::ShownLines(dlg, IDC_WRAPPED, &bInside);
+        EXPECT_FALSE(bInside);
+        ASSERT_GE(lines.size(), 3u);
+        EXPECT_EQ(static_cast<int>(lines.size()) * tm.tmHeight, nHeight);
+        pStatic->MoveWindow(rc.left, rc.top, rc.Width(), nHeight, TRUE);
+        lines = Testing::ShownLines(dlg, IDC_WRAPPED, &bInside);
+        EXPECT_TRUE(bInside);
+        // Nothing dropped: the lines put back together with the blanks at the
+        // breaks are the text, the long word broken and not cut.
+        std::u16string strJoined;
+        for (const std::u16string& line : lines)
+            strJoined += line;
+        std::u16string strLetters = strText;
+        strLetters.erase(std::remove(strLetters.begin(), strLetters.end(), u' '), strLetters.end());
+        strJoined.erase(std::remove(strJoined.begin(), strJoined.end(), u' '), strJoined.end());
+        EXPECT_EQ(strJoined, strLetters);
+        Testing::PressOK(dlg);
+    });
+}
+
+TEST_F(DialogTest, AMultiLineEditTakesAndGivesLinesEndingInCrLf)
+{
+    CDialog dialog(kTextDialog);
+    Run(dialog, [](CDialog& dlg) {
+        dlg.SetDlgItemText(IDC_LINES, u"one\r\ntwo\nthree");
+        CString strText;
+        dlg.GetDlgItemText(IDC_LINES, strText);
+        EXPECT_EQ(strText, u"one\r\ntwo\r\nthree");
+        EXPECT_EQ(Testing::ShownText(dlg, IDC_LINES), u"one\ntwo\nthree");
+        Testing::PressOK(dlg);
+    });
+}
+
+TEST_F(DialogTest, TheProgramResizesADialogItsUserCannotAndGetWindowWalksItsControls)
+{
+    CDialog dialog(kTextDialog);
+    Run(dialog, [](CDialog& dlg) {
+        CRect rcWindow, rcClient;
+        dlg.GetWindowRect(&rcWindow);
+        dlg.GetClientRect(&rcClient);
+        dlg.SetWindowPos(nullptr, 0, 0, rcWindow.Width() + 30, rcWindow.Height() + 40,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        CRect rcBigger, rcBiggerClient;
+        dlg.GetWindowRect(&rcBigger);
+        dlg.GetClientRect(&rcBiggerClient);
+        EXPECT_EQ(rcBigger.Size(), CSize(rcWindow.Width() + 30, rcWindow.Height() + 40));
+        EXPECT_EQ(rcBiggerClient.Size(), CSize(rcClient.Width() + 30, rcClient.Height() + 40));
+        // A control moved into the new room is shown there.
+        CWnd* pOK = dlg.GetDlgItem(IDOK);
+        const CRect rcOK = Testing::ControlRect(dlg, IDOK);
+        pOK->MoveWindow(rcOK.left, rcClient.bottom + 10, rcOK.Width(), rcOK.Height(), TRUE);
+        EXPECT_EQ(Testing::ControlRect(dlg, IDOK).top, rcClient.bottom + 10);
+        EXPECT_NE(Testing::DialogPixel(dlg, rcOK.left + 2, rcClient.bottom + 12), 0xFFFFFFFFu);
+
+        // The controls in template order, then nothing.
+        std::vector<int> ids;
+        for (CWnd* pControl = dlg.GetWindow(GW_CHILD); pControl; pControl = pControl->GetWindow(GW_HWNDNEXT))
+            ids.push_back(pControl->GetDlgCtrlID());
+        EXPECT_EQ(ids, (std::vector<int> {IDC_WRAPPED, IDC_LINES, IDOK, IDCANCEL}));
+        Testing::PressOK(dlg);
+    });
+}

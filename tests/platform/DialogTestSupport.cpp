@@ -39,6 +39,22 @@ ResourceSet BuildResources()
             {K::Button, u"Cancel", IDCANCEL, 60, 150, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
             {K::Button, u"Group", -1, 1, 33, 102, 32, BS_GROUPBOX},
         }};
+    set.dialogs[kTextDialog] = {
+        0,
+        0,
+        120,
+        100,
+        DS_MODALFRAME | DS_SETFONT,
+        0,
+        u"Texts",
+        u"Arial",
+        8,
+        {
+            {K::Static, u"", IDC_WRAPPED, 5, 5, 60, 8, SS_NOPREFIX | SS_EDITCONTROL},
+            {K::Edit, u"", IDC_LINES, 5, 20, 100, 40, ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+            {K::Button, u"OK", IDOK, 5, 80, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+            {K::Button, u"Cancel", IDCANCEL, 60, 80, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
+        }};
     // A 32 x 32 icon: red top-left quarter, the rest blue.
     static const std::vector<std::string> rows = [] {
         std::vector<std::string> r;

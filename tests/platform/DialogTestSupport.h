@@ -21,6 +21,7 @@
 namespace dialogtest {
 
 constexpr UINT kTestDialog = 900;
+constexpr UINT kTextDialog = 901;  // a wrapping static and a multi-line edit
 constexpr UINT kIcon = 77;
 
 enum : int {
@@ -35,6 +36,8 @@ enum : int {
     IDC_COMBO = 108,
     IDC_ICON = 111,
     IDC_COMPONENT = 112,
+    IDC_WRAPPED = 120,
+    IDC_LINES = 121,
 };
 
 const ResourceSet& TestResources();

@@ -7,8 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <climits>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -73,6 +78,20 @@ TEST_F(ProfileTest, UnreadableStoredValuesGiveTheDefault)
     }
 }
 
+#ifndef _WIN32
+// A pipe in the settings file's place: defaults at once, writes refused, and
+// the pipe left as it is (an open of it would wait for a writer forever).
+TEST_F(ProfileTest, APipeInPlaceOfTheStoreGivesDefaultsWithoutWaiting)
+{
+    const fs::path folder = fs::path(m_settings.Folder()) / "Quillon Software";
+    fs::create_directories(folder);
+    ASSERT_EQ(mkfifo((folder / "trellis.ini").c_str(), 0600), 0);
+    EXPECT_EQ(m_app.GetProfileInt(u"options", u"square", 20), 20u);
+    EXPECT_FALSE(m_app.WriteProfileInt(u"options", u"square", 30));
+    EXPECT_TRUE(fs::is_fifo(folder / "trellis.ini"));
+}
+#endif
+
 TEST(ProfileIsolation, EachTemporaryStoreStartsEmptyInItsOwnFolder)
 {
     CWinApp app(u"trellis");
@@ -87,4 +106,33 @@ TEST(ProfileIsolation, EachTemporaryStoreStartsEmptyInItsOwnFolder)
     EXPECT_FALSE(fs::exists(firstFolder));  // removed with its store
     Testing::TemporarySettings settings;
     EXPECT_EQ(app.GetProfileInt(u"options", u"square", 20), 20u);
+}
+
+TEST_F(ProfileTest, TextsRoundTripBesideTheNumbersAndOddOnesGiveTheDefault)
+{
+    // A comma, quotes, a leading blank and letters beyond Latin-1: stored and
+    // read back as they were, by a later application object.
+    const std::u16string texts[] = {u"Liberation Sans", u"/home/me/Puzzles, 2024", u"\"quoted\"", u" leading",
+                                    u"\u00e9t\u00e9 \u6f22\u5b57"};
+    int nEntry = 0;
+    for (const std::u16string& strText : texts) {
+        const std::u16string strEntry = fs::path("t" + std::to_string(nEntry++)).u16string();
+        ASSERT_TRUE(m_app.WriteProfileString(u"folders", strEntry.c_str(), strText.c_str()));
+    }
+    ASSERT_TRUE(m_app.WriteProfileInt(u"folders", u"n", 7));
+    CWinApp next(u"trellis");
+    next.SetRegistryKey(u"Quillon Software");
+    nEntry = 0;
+    for (const std::u16string& strText : texts) {
+        const std::u16string strEntry = fs::path("t" + std::to_string(nEntry++)).u16string();
+        EXPECT_EQ(next.GetProfileString(u"folders", strEntry.c_str(), u"none"), strText);
+    }
+    // A number reads as its digits; an absent value as the default, or empty.
+    EXPECT_EQ(next.GetProfileString(u"folders", u"n", u"none"), u"7");
+    EXPECT_EQ(next.GetProfileString(u"folders", u"absent", u"none"), u"none");
+    EXPECT_EQ(next.GetProfileString(u"folders", u"absent"), u"");
+    // A list, as an outside edit of the file would leave, is no text.
+    std::ofstream(fs::path(m_settings.Folder()) / "Quillon Software" / "trellis.ini", std::ios::app)
+        << "\n[options]\nfontname=a, b\n";
+    EXPECT_EQ(next.GetProfileString(u"options", u"fontname", u"Arial"), u"Arial");
 }

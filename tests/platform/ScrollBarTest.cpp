@@ -157,3 +157,118 @@ TEST_F(WindowTest, UserScrollActionsArriveAsMessages)
     wnd.SetRange(SB_HORZ, 0);
     EXPECT_FALSE(Testing::ScrollBarAction(&wnd, SB_HORZ, SB_LINERIGHT));
 }
+
+namespace {
+
+// Records the turns of the wheel that reach it, then does what a window does
+// by default.
+class CWheelWnd : public CScrollWnd {
+public:
+    struct Turn {
+        UINT nFlags;
+        short zDelta;
+    };
+    std::vector<Turn> m_turns;
+
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+    {
+        m_turns.push_back({nFlags, zDelta});
+        return CScrollWnd::OnMouseWheel(nFlags, zDelta, pt);
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CWheelWnd, CScrollWnd)
+    ON_WM_MOUSEWHEEL()
+END_MESSAGE_MAP()
+
+// The scroll messages as (message, code) pairs.
+std::vector<std::pair<UINT, UINT>> Codes(const std::vector<ScrollEvent>& events)
+{
+    std::vector<std::pair<UINT, UINT>> codes;
+    for (const ScrollEvent& e : events)
+        codes.emplace_back(e.message, e.code);
+    return codes;
+}
+
+// n times the same scroll message.
+std::vector<std::pair<UINT, UINT>> Times(int n, UINT message, UINT code)
+{
+    return std::vector<std::pair<UINT, UINT>>(static_cast<size_t>(n), {message, code});
+}
+
+constexpr int kNotch = 120;  // a turn of one notch
+constexpr int kLinesPerNotch = 3;  // the desktops' usual
+
+}  // namespace
+
+TEST_F(WindowTest, TheWheelScrollsAWindowWithBarsByLinesAndShiftTurnsItSideways)
+{
+    CScrollWnd wnd;
+    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 240, 190)));
+    wnd.SetRange(SB_HORZ, 200);
+    wnd.SetRange(SB_VERT, 200);
+    const CPoint inside(50, 50);
+
+    Testing::TurnWheel(&wnd, inside, -kNotch);  // toward the user: down
+    EXPECT_EQ(Codes(wnd.m_events), Times(kLinesPerNotch, WM_VSCROLL, SB_LINEDOWN));
+    wnd.m_events.clear();
+    Testing::TurnWheel(&wnd, inside, kNotch);
+    EXPECT_EQ(Codes(wnd.m_events), Times(kLinesPerNotch, WM_VSCROLL, SB_LINEUP));
+    wnd.m_events.clear();
+    Testing::TurnWheel(&wnd, inside, -kNotch, Testing::KEY_SHIFT);
+    EXPECT_EQ(Codes(wnd.m_events), Times(kLinesPerNotch, WM_HSCROLL, SB_LINERIGHT));
+    wnd.m_events.clear();
+    Testing::TurnWheel(&wnd, inside, kNotch, 0, TRUE);  // a wheel tilted to the right
+    EXPECT_EQ(Codes(wnd.m_events), Times(kLinesPerNotch, WM_HSCROLL, SB_LINERIGHT));
+    wnd.m_events.clear();
+    Testing::TurnWheel(&wnd, inside, -kNotch, 0, TRUE);
+    EXPECT_EQ(Codes(wnd.m_events), Times(kLinesPerNotch, WM_HSCROLL, SB_LINELEFT));
+
+    // A touch pad's small turns add up to lines; a turn back starts afresh.
+    wnd.m_events.clear();
+    Testing::TurnWheel(&wnd, inside, -30);
+    EXPECT_TRUE(wnd.m_events.empty());
+    Testing::TurnWheel(&wnd, inside, -30);
+    EXPECT_EQ(Codes(wnd.m_events), Times(1, WM_VSCROLL, SB_LINEDOWN));
+    Testing::TurnWheel(&wnd, inside, 30);  // back: the 20 left over down are dropped
+    Testing::TurnWheel(&wnd, inside, 10);
+    const std::vector<std::pair<UINT, UINT>> downThenUp = {{WM_VSCROLL, SB_LINEDOWN}, {WM_VSCROLL, SB_LINEUP}};
+    EXPECT_EQ(Codes(wnd.m_events), downThenUp);
+
+    // Over the bar itself the same lines, not the bar's own small steps.
+    wnd.m_events.clear();
+    CRect rcClient;
+    wnd.GetClientRect(&rcClient);
+    Testing::TurnWheel(&wnd, CPoint(rcClient.right + GetSystemMetrics(SM_CXVSCROLL) / 2, 40), -kNotch);
+    EXPECT_EQ(Codes(wnd.m_events), Times(kLinesPerNotch, WM_VSCROLL, SB_LINEDOWN));
+}
+
+TEST_F(WindowTest, TheWheelGoesToTheParentWithCtrlHeldOrWithoutABarThatWay)
+{
+    CWheelWnd parent;
+    ASSERT_TRUE(CreateChild(parent, CRect(0, 0, 240, 190)));
+    parent.SetRange(SB_HORZ, 200);
+    CProbeWnd child;  // no bars of its own
+    ASSERT_TRUE(child.Create(nullptr, u"inner", WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 110), &parent, 7));
+
+    // Down: the parent has no vertical bar either, so nothing scrolls.
+    Testing::TurnWheel(&child, CPoint(20, 20), -kNotch);
+    EXPECT_TRUE(parent.m_events.empty());
+    ASSERT_EQ(parent.m_turns.size(), 1u);
+    EXPECT_EQ(parent.m_turns[0].zDelta, -kNotch);
+
+    // Sideways it does scroll, from the child's turn.
+    Testing::TurnWheel(&child, CPoint(20, 20), -kNotch, Testing::KEY_SHIFT);
+    EXPECT_EQ(Codes(parent.m_events), Times(kLinesPerNotch, WM_HSCROLL, SB_LINERIGHT));
+    EXPECT_EQ(parent.m_turns.back().nFlags & MK_SHIFT, MK_SHIFT);
+
+    // With Ctrl the turn is for a window further up: nothing scrolls here.
+    parent.m_events.clear();
+    parent.SetRange(SB_VERT, 200);
+    Testing::TurnWheel(&child, CPoint(20, 20), kNotch, Testing::KEY_CONTROL);
+    EXPECT_TRUE(parent.m_events.empty());
+    EXPECT_EQ(parent.m_turns.back().nFlags & MK_CONTROL, MK_CONTROL);
+    EXPECT_EQ(parent.m_turns.back().zDelta, kNotch);
+}

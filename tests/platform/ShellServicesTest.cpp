@@ -93,6 +93,34 @@ TEST_F(FileDialogTest, ShowsFiltersAndAddsTheDefaultExtensionToABareName)
     EXPECT_EQ(m_dialogs.Shown()[1].filters, std::vector<std::u16string> {u"Texts (*.txt *.text)"});
 }
 
+TEST_F(FileDialogTest, OpensInTheGivenFolderOnlyWhenItIsThereAndTellsTheChosenFilesFolder)
+{
+    std::filesystem::create_directories(m_dir.File("puzzles, old"));
+    const std::u16string strFolder = m_dir.File("puzzles, old").u16string();
+    const std::u16string strGone = m_dir.File("gone").u16string();
+    m_dir.Write(std::string("notes.txt"), "x");
+    const std::u16string strFile = m_dir.File("notes.txt").u16string();
+    const LPCTSTR asked[] = {strFolder.c_str(), strGone.c_str(), strFile.c_str(), u"puzzles, old", u""};
+    for (LPCTSTR pszFolder : asked) {
+        m_dialogs.Choose(Path("x.puz"));
+        CFileDialog dlg(TRUE, u"puz");
+        dlg.m_ofn.lpstrInitialDir = pszFolder;
+        ASSERT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_EQ(dlg.GetFolderPath(), m_dir.Path().u16string());
+    }
+    // A folder that is not there, a file, a relative name and nothing leave
+    // the folder to the dialog.
+    ASSERT_EQ(m_dialogs.Shown().size(), 5u);
+    EXPECT_EQ(m_dialogs.Shown()[0].strInitialDir, strFolder);
+    for (size_t i = 1; i < 5; ++i)
+        EXPECT_EQ(m_dialogs.Shown()[i].strInitialDir, u"") << i;
+    // Nothing chosen, no folder.
+    m_dialogs.Cancel();
+    CFileDialog cancelled(TRUE, u"puz");
+    EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
+    EXPECT_EQ(cancelled.GetFolderPath(), u"");
+}
+
 TEST_F(FileDialogTest, OpenKeepsABareNameWhenOnlyThatFileExists)
 {
     m_dir.Write(std::string("README"), "x");

@@ -217,5 +217,29 @@ TEST_F(SolveTest, ShownSquaresAreMarkedUntilTypedOverOrCleared)
     EXPECT_FALSE(Square(0, 0).m_bShown || Square(2, 0).m_bShown);
 }
 
+// A rebus the player entered goes with the letter it stands on: typed over,
+// shown or cleared, the square holds one letter again.
+TEST_F(SolveTest, TheRebusEntryGoesWithItsLetter)
+{
+    Load(PuzzleFileWriter(kCat));
+    auto enter = [&](int nCol) {
+        CSquare square = m_pPuzzle->GetSquare(nCol, 0);
+        square.m_chLetter = u'X';
+        square.m_bFilled = TRUE;
+        square.m_strRebusEntry = u"XYZ";
+        m_pPuzzle->SetSquare(nCol, 0, square);
+    };
+    enter(0);
+    enter(1);
+    Type(u'c');  // over (0,0)
+    EXPECT_EQ(u"", Square(0, 0).m_strRebusEntry);
+    EXPECT_EQ(u"XYZ", Square(1, 0).m_strRebusEntry);
+    Command(ID_SHOW_WORD);
+    EXPECT_EQ(u"", Square(1, 0).m_strRebusEntry);
+    enter(2);
+    Command(ID_CLEAR_PUZZLE);
+    EXPECT_EQ(u"", Square(2, 0).m_strRebusEntry);
+}
+
 }  // namespace
 }  // namespace trellis::test

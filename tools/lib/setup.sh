@@ -7,7 +7,7 @@ TRELLIS_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation
-  xvfb xauth libx11-dev libxtst-dev
+  xvfb xauth libx11-dev libxtst-dev openbox
   desktop-file-utils shared-mime-info dpkg-dev
   nlohmann-json3-dev libpugixml-dev libminizip-dev
 )

@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: MIT
+// The menus from the keyboard: their texts as ever with a letter to open or
+// choose each, the keys they show, and those keys issuing the commands in
+// either menu state.
+#include "res/Resources.h"
+#include "tests/app/AppFixture.h"
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+namespace trellis::test {
+namespace {
+
+// The keys a menu item shows ("Ctrl+Shift+S") as an accelerator's modifiers and key.
+bool ParseKeys(const std::u16string& strKeys, BYTE& fVirt, WORD& key)
+{
+    fVirt = FVIRTKEY;
+    std::u16string rest = strKeys;
+    const std::pair<std::u16string, BYTE> modifiers[] = {{u"Ctrl+", FCONTROL}, {u"Shift+", FSHIFT}, {u"Alt+", FALT}};
+    for (bool bFound = true; bFound;) {
+        bFound = false;
+        for (const auto& [strName, flag] : modifiers)
+            if (rest.size() > strName.size() && rest.compare(0, strName.size(), strName) == 0) {
+                fVirt |= flag;
+                rest.erase(0, strName.size());
+                bFound = true;
+            }
+    }
+    if (rest.size() != 1)
+        return false;
+    const char16_t ch = rest[0];
+    if ((ch >= u'A' && ch <= u'Z') || (ch >= u'0' && ch <= u'9'))
+        key = ch;
+    else if (ch == u'+')
+        key = VK_OEM_PLUS;
+    else if (ch == u'-')
+        key = VK_OEM_MINUS;
+    else
+        return false;
+    return true;
+}
+
+class ShortcutsTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        Start();
+    }
+    void Press(UINT nModifiers, UINT nKey)
+    {
+        Frame().SetFocus();
+        Testing::PressKeys(nModifiers, nKey);
+    }
+    CSquare At(int nCol, int nRow) { return theApp.GetPuzzle()->GetSquare(nCol, nRow); }
+
+    static constexpr UINT kCtrl = Testing::KEY_CONTROL;
+    static constexpr UINT kShift = Testing::KEY_SHIFT;
+    static constexpr UINT kAlt = Testing::KEY_ALT;
+};
+
+TEST_F(ShortcutsTest, MenusReadAsEverWithALetterEachAndShowTheKeysOfTheTable)
+{
+    ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_TOGGLE_MENUS));
+    const std::vector<std::vector<std::u16string>> texts = {
+        {u"Small Menu", u"", u"Load Puzzle ...", u"Save Solution", u"Save Solution As ...", u"Load Solution", u"",
+         u"About Trellis ...", u"About Puzzle ...", u"", u"Exit"},
+        {u"General...", u"Font...", u"Colors..."},
+        {u"Show Letter", u"Show Word", u"Show Puzzle", u"", u"Clear Letter", u"Clear Word", u"Clear Puzzle", u"",
+         u"Check Letter", u"Check Word", u"Check Puzzle", u"", u"Unlock Puzzle ..."},
+        {u"Zoom In", u"Zoom Out", u"Actual Size", u"Fit", u"", u"Notes"},
+    };
+    ASSERT_EQ(Testing::MenuTitles(Frame()), (std::vector<std::u16string> {u"File", u"Options", u"Solve", u"View"}));
+    EXPECT_EQ(Testing::MenuTitleMnemonics(Frame()), (std::vector<char16_t> {u'F', u'O', u'S', u'V'}));
+    for (size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_EQ(Testing::MenuItemTexts(Frame(), i), texts[i]) << i;
+        // Every item has a letter, and no two items of a menu share one.
+        const std::vector<char16_t> letters = Testing::MenuMnemonics(Frame(), i);
+        EXPECT_EQ(std::count(letters.begin(), letters.end(), char16_t(0)), 0) << i;
+        EXPECT_EQ(std::set<char16_t>(letters.begin(), letters.end()).size(), letters.size()) << i;
+    }
+
+    // The keys an item shows are the keys the table binds to its command, and
+    // every key of the table is shown on its command's item.
+    const std::vector<AcceleratorResource>& table = TrellisResources().accelerators.at(IDR_MAINFRAME);
+    std::set<std::pair<UINT, std::pair<BYTE, WORD>>> shown;
+    for (const AcceleratorResource& accel : table) {
+        const std::u16string strKeys = Testing::MenuItemKeys(Frame(), accel.cmd);
+        BYTE fVirt = 0;
+        WORD key = 0;
+        ASSERT_TRUE(ParseKeys(strKeys, fVirt, key)) << accel.cmd << " shows no keys";
+        EXPECT_EQ(fVirt, accel.fVirt) << accel.cmd;
+        EXPECT_EQ(key, accel.key) << accel.cmd;
+        // No key that types: each holds Ctrl. None of the keys kept for other work.
+        EXPECT_TRUE(accel.fVirt & FCONTROL) << accel.cmd;
+        for (WORD reserved : {'Z', 'Y', 'E', 'P'})
+            EXPECT_NE(accel.key, reserved) << accel.cmd;
+        shown.insert({accel.cmd, {fVirt, key}});
+    }
+    EXPECT_EQ(shown.size(), table.size()) << "a command bound twice, or a key shown for two";
+    // The desktop's usual keys for the file commands.
+    EXPECT_EQ(Testing::MenuItemKeys(Frame(), ID_LOAD_PUZZLE), u"Ctrl+O");
+    EXPECT_EQ(Testing::MenuItemKeys(Frame(), ID_SAVE_SOLUTION), u"Ctrl+S");
+    EXPECT_EQ(Testing::MenuItemKeys(Frame(), ID_SAVE_SOLUTION_AS), u"Ctrl+Shift+S");
+    EXPECT_EQ(Testing::MenuItemKeys(Frame(), ID_APP_EXIT), u"Ctrl+Q");
+}
+
+TEST_F(ShortcutsTest, TheSolveKeysWorkInTheSmallMenuAsTheirMenuItemsWould)
+{
+    LoadPuzzle(HeartWriter());  // HEART across first, (0, 0) selected
+    ASSERT_FALSE(Frame().HasFullMenus());
+    Press(kCtrl | kShift, '1');  // Show Letter
+    EXPECT_TRUE(At(0, 0).m_bShown);
+    EXPECT_EQ(At(0, 0).m_chLetter, u'H');
+    Press(kCtrl | kAlt, '1');  // Clear Letter
+    EXPECT_FALSE(At(0, 0).m_bFilled);
+    Type(u"x");
+    Press(0, VK_LEFT);
+    Press(kCtrl, '1');  // Check Letter
+    EXPECT_TRUE(At(0, 0).m_bChecked);
+    EXPECT_TRUE(At(0, 0).IsIncorrect());
+    Press(kCtrl | kShift, '2');  // Show Word: the rest of HEART
+    for (int c = 0; c < 5; ++c)
+        EXPECT_TRUE(At(c, 0).m_bFilled) << c;
+    EXPECT_FALSE(At(0, 1).m_bFilled);
+    Press(kCtrl | kAlt, '2');  // Clear Word
+    EXPECT_FALSE(At(4, 0).m_bFilled);
+    Type(u"hq");
+    Press(kCtrl, '2');  // Check Word
+    EXPECT_TRUE(At(1, 0).m_bChecked);
+    Press(kCtrl | kShift, '3');  // Show Puzzle
+    EXPECT_TRUE(At(4, 4).m_bFilled);
+    Press(kCtrl | kAlt, '3');  // Clear Puzzle
+    EXPECT_FALSE(At(4, 4).m_bFilled);
+    Type(u"h");
+    Press(kCtrl, '3');  // Check Puzzle
+    EXPECT_TRUE(At(0, 0).m_bChecked);
+    // No key typed a letter into the grid on the way.
+    EXPECT_FALSE(At(1, 0).m_bFilled);
+}
+
+TEST_F(ShortcutsTest, TheFileKeysOpenTheirDialogsAndCtrlQEnds)
+{
+    Press(kCtrl, 'S');  // nothing to save: disabled, no dialog
+    EXPECT_TRUE(m_files.Shown().empty());
+    m_files.Cancel();
+    Press(kCtrl, 'O');
+    ASSERT_EQ(m_files.Shown().size(), 1u);
+    EXPECT_TRUE(m_files.Shown()[0].bOpen);
+    EXPECT_EQ(m_files.Shown()[0].strDefExt, u"puz");
+
+    LoadPuzzle(HeartWriter());
+    m_files.Cancel();
+    Press(kCtrl, 'S');  // no solution file yet: Save As's dialog
+    m_files.Cancel();
+    Press(kCtrl | kShift, 'S');
+    ASSERT_EQ(m_files.Shown().size(), 4u);
+    EXPECT_FALSE(m_files.Shown()[2].bOpen);
+    EXPECT_FALSE(m_files.Shown()[3].bOpen);
+    EXPECT_EQ(m_files.Shown()[3].strDefExt, u"sol");
+
+    Press(kCtrl, 'Q');
+    EXPECT_EQ(theApp.m_pMainWnd, nullptr);
+}
+
+TEST_F(ShortcutsTest, AltFThenDownThenReturnChoosesLoadPuzzle)
+{
+    Press(kAlt, 'F');
+    EXPECT_EQ(Testing::OpenMenu(), u"File");
+    EXPECT_EQ(Testing::ActiveMenuItem(), static_cast<UINT>(ID_TOGGLE_MENUS));
+    m_files.Cancel();
+    Press(0, VK_DOWN);
+    EXPECT_EQ(Testing::ActiveMenuItem(), static_cast<UINT>(ID_LOAD_PUZZLE));
+    Press(0, VK_RETURN);
+    EXPECT_EQ(Testing::OpenMenu(), u"");
+    ASSERT_EQ(m_files.Shown().size(), 1u);
+    EXPECT_TRUE(m_files.Shown()[0].bOpen);
+}
+
+TEST_F(ShortcutsTest, AfterEscapeInAMenuALetterGoesIntoTheGrid)
+{
+    LoadPuzzle(HeartWriter());
+    for (const UINT nOpen : {static_cast<UINT>('F'), static_cast<UINT>('V')}) {
+        Press(kAlt, nOpen);
+        ASSERT_NE(Testing::OpenMenu(), u"");
+        Press(0, VK_ESCAPE);
+        EXPECT_EQ(Testing::OpenMenu(), u"");
+    }
+    Press(0, VK_F10);
+    EXPECT_EQ(Testing::OpenMenu(), u"File");
+    Press(0, VK_ESCAPE);
+    // "f" and "v" are also the menus' letters: they go into the grid all the same.
+    Press(0, 'F');
+    Press(0, 'V');
+    Press(kAlt, 'Q');  // no menu's letter: nothing at all
+    EXPECT_EQ(At(0, 0).m_chLetter, u'F');
+    EXPECT_EQ(At(1, 0).m_chLetter, u'V');
+    EXPECT_FALSE(At(2, 0).m_bFilled);
+    EXPECT_EQ(Testing::OpenMenu(), u"");
+}
+
+}  // namespace
+}  // namespace trellis::test

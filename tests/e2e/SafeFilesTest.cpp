@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+// Files that must not be lost or hang the program: the congratulation
+// question's default, a solution file given in place of a puzzle, files that
+// are no puzzles, pipes, and the name Save Solution As proposes.
+#include "tests/e2e/TrellisTest.h"
+
+#include "tests/support/PuzzleFileWriter.h"
+#include "tests/support/PuzzleState.h"
+
+#include <X11/keysym.h>
+
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace e2e {
+namespace {
+
+using SafeFiles = TrellisTest;
+
+// A picture of one pixel, as an image viewer would keep it.
+const std::string kPng("\x89\x50\x4E\x47\x0D\x0A\x1A\x0A\x00\x00\x00\x0D\x49\x48\x44\x52\x00\x00\x00\x01\x00\x00\x00"
+                       "\x01\x08\x02\x00\x00\x00\x90\x77\x53\xDE\x00\x00\x00\x0C\x49\x44\x41\x54\x78\x9C\x63\xF8\xCF"
+                       "\xC0\x00\x00\x03\x01\x01\x00\xC9\xFE\x92\xEF\x00\x00\x00\x00\x49\x45\x4E\x44\xAE\x42\x60\x82",
+                       69);
+
+const std::vector<std::string> kSolved = {"LLLLL", "L#L#L", "LLLLL", "L#L#L", "LLLLL"};
+
+TEST_F(SafeFiles, ReturnAndEscapeAtTheCongratulationKeepTheFile)
+{
+    const fs::path puzzle = LoadFive("keep-me.puz");
+    ShowFullMenus();
+    for (const unsigned long key : {XK_Return, XK_Escape}) {
+        Choose("Show Puzzle");
+        const XID box = AwaitMessageBox();
+        ASSERT_NE(box, 0u) << "no congratulation";
+        Key(key);
+        ASSERT_TRUE(AwaitGone(box));
+        EXPECT_TRUE(AwaitInk(kSolved));
+        EXPECT_TRUE(fs::exists(puzzle)) << (key == XK_Return ? "Return" : "Escape") << " deleted the puzzle file";
+    }
+}
+
+// "trellis x.sol", as a file manager starts it for a solution file.
+class StartedWithASolution : public TrellisTest {
+protected:
+    void SetUp() override
+    {
+        WritePuzzle("five.puz", kFive);
+        // Saved for the puzzle at its place, with two letters in.
+        CCrossWordPuzzle model;
+        std::u16string strError;
+        ASSERT_TRUE(model.LoadPuzzle(trellis::test::ModelPath(m_dir.File("five.puz")), strError));
+        trellis::test::SetLetter(model, 0, 0, u'A');
+        trellis::test::SetLetter(model, 1, 0, u'B');
+        ASSERT_TRUE(model.SaveSolution(trellis::test::ModelPath(m_dir.File("x.sol"))));
+        m_arguments = {m_dir.File("x.sol").string()};
+        TrellisTest::SetUp();
+    }
+};
+
+TEST_F(StartedWithASolution, ItsPuzzleOpensWithTheLetters)
+{
+    EXPECT_TRUE(AwaitFills(kFiveLoaded));
+    EXPECT_TRUE(AwaitInk({"LL...", ".#.#.", ".....", ".#.#.", "....."}));
+    EXPECT_EQ(FrameTitle(), "trellis - Title");
+    for (const TopLevel& w : m_pX->TopLevels())
+        EXPECT_TRUE(w.id == m_frame || w.bPopup || w.name != "trellis") << "a message at start";
+}
+
+TEST_F(SafeFiles, APictureIsRefusedWithAMessage)
+{
+    LoadFive();
+    const fs::path picture = m_dir.File("photo.png");
+    trellis::test::TempDir::Write(picture, kPng);
+    LoadPuzzle(picture);
+    m_bPuzzle = false;
+    const XID box = AwaitMessageBox();
+    ASSERT_NE(box, 0u) << "the picture opened without a word";
+    EXPECT_TRUE(AwaitStopIcon(box)) << "no stop icon";
+    Key(XK_Return);
+    ASSERT_TRUE(AwaitGone(box));
+    EXPECT_TRUE(AwaitNoPuzzle()) << "the picture shows as a puzzle";
+}
+
+// A pipe in the settings file's place and one chosen as a puzzle: the
+// program starts, says what is wrong with the pipe, and goes on.
+class StartedWithAPipeForSettings : public TrellisTest {
+protected:
+    void SetUp() override
+    {
+        const fs::path folder = m_dir.File("home/.config/Quillon Software");
+        fs::create_directories(folder);
+        ASSERT_EQ(mkfifo((folder / "trellis.conf").c_str(), 0600), 0);
+        TrellisTest::SetUp();
+    }
+};
+
+TEST_F(StartedWithAPipeForSettings, NeitherItNorAPipeForAPuzzleHoldsTheProgram)
+{
+    const fs::path pipe = m_dir.File("pipe.puz");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    LoadPuzzle(pipe);
+    m_bPuzzle = false;
+    const XID box = AwaitMessageBox();
+    ASSERT_NE(box, 0u) << "no message for the pipe";
+    Key(XK_Return);
+    ASSERT_TRUE(AwaitGone(box));
+    LoadFive();
+    EXPECT_TRUE(fs::is_fifo(m_dir.File("home/.config/Quillon Software/trellis.conf")));
+}
+
+// Return in the save dialog takes the name it proposes: the puzzle's, with
+// ".sol", in the puzzle's folder.
+TEST_F(SafeFiles, SaveSolutionAsProposesThePuzzlesName)
+{
+    fs::create_directories(m_dir.File("puzzles"));
+    LoadFive("puzzles/monday.puz");
+    ASSERT_TRUE(AwaitFrameFocus());
+    Type("ab");
+    ASSERT_TRUE(AwaitInk({"LL..."}));
+    Choose("Save Solution As ...");
+    const XID dialog = AwaitDialog("Save As");
+    ASSERT_NE(dialog, 0u) << "no save dialog";
+    Key(XK_Return);
+    ASSERT_TRUE(AwaitGone(dialog));
+    const fs::path saved = m_dir.File("puzzles/monday.sol");
+    ASSERT_TRUE(WaitUntil([&] { return fs::exists(saved); })) << "nothing saved as " << saved;
+    auto model = trellis::test::PuzzleFileWriter(kFive).Load(m_dir, "model.puz");
+    ASSERT_TRUE(model->LoadSolution(trellis::test::ModelPath(saved)));
+    EXPECT_EQ(trellis::test::PlayerState(*model).substr(0, 4), u"1A1B");
+}
+
+}  // namespace
+}  // namespace e2e
