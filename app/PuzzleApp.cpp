@@ -111,6 +111,8 @@ BOOL CPuzzleApp::InitInstance()
         return FALSE;
     }
     GetPuzzleWnd().SetSolveHost(this);
+    // Where the window was left, before it first shows.
+    pFrame->LoadWindowState();
     pFrame->ShowWindow(m_nCmdShow);
     pFrame->UpdateWindow();
     LoadSettings();
@@ -396,7 +398,9 @@ void CPuzzleApp::OnLoadSolution()
 
 void CPuzzleApp::OpenSolutionFile(const CString& strPath)
 {
-    m_pPuzzle->LoadSolution(strPath);
+    // Any letter may have changed: the lists mute the clues anew.
+    if (m_pPuzzle->LoadSolution(strPath))
+        static_cast<CMainFrame*>(m_pMainWnd)->GetClueLists().AllSquaresChanged();
 }
 
 void CPuzzleApp::CheckSolved()

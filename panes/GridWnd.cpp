@@ -567,6 +567,14 @@ BOOL CGridWnd::StepBack()
     return TRUE;
 }
 
+void CGridWnd::SelectWordAt(int nDirection, CPoint ptStart)
+{
+    if (m_pPuzzle == nullptr || (nDirection != DIRECTION_ACROSS && nDirection != DIRECTION_DOWN) ||
+        !CGridNavigator(*m_pPuzzle).IsInside(ptStart) || m_pPuzzle->IsBlack(ptStart.x, ptStart.y))
+        return;
+    ChangeSelection({nDirection, ptStart, ptStart});
+}
+
 void CGridWnd::AdvanceCursor()
 {
     if (m_pPuzzle == nullptr)

@@ -91,6 +91,10 @@ public:
     void SelectNextWord(BOOL bForward);
     // FALSE, and nothing moves, when the selected square is the word's first.
     BOOL StepBack();
+    // Selects the word of that direction starting at the square, with the
+    // square selected, drawn and announced as a tap that selects it is.
+    // Nothing for a square outside the grid or a black one.
+    void SelectWordAt(int nDirection, CPoint ptStart);
 
     // The square under a point of the client area; FALSE when the point hits none.
     BOOL HitTest(CPoint point, CPoint& ptSquare) const;

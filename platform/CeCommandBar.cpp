@@ -51,6 +51,12 @@ public:
         CCmdUI::Enable(bOn);
         m_pAction->setEnabled(bOn != FALSE);
     }
+    void SetCheck(int nCheck = 1) override
+    {
+        CCmdUI::SetCheck(nCheck);
+        m_pAction->setCheckable(true);
+        m_pAction->setChecked(nCheck != 0);
+    }
 
 private:
     QAction* m_pAction;

@@ -55,6 +55,11 @@ void CCmdUI::Enable(BOOL bOn)
     m_bEnableChanged = TRUE;
 }
 
+void CCmdUI::SetCheck(int nCheck)
+{
+    m_nCheck = nCheck;
+}
+
 BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHandler)
 {
     if (!pTarget)

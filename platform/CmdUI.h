@@ -15,6 +15,8 @@ public:
     virtual ~CCmdUI() = default;
 
     virtual void Enable(BOOL bOn = TRUE);
+    // 1 shows the item with a check mark, 0 without one.
+    virtual void SetCheck(int nCheck = 1);
 
     // Asks pTarget's chain for an update handler. When none answers, the
     // command is disabled if bDisableIfNoHandler is set and no command handler
@@ -24,6 +26,7 @@ public:
     UINT m_nID = 0;
     BOOL m_bEnableChanged = FALSE;
 
-    // The last answer given through this object.
+    // The last answers given through this object.
     BOOL m_bEnabled = TRUE;
+    int m_nCheck = 0;
 };

@@ -174,8 +174,13 @@ void CFrameWnd::RecalcLayout(BOOL /*bNotify*/)
         nBar = std::min(m_pCommandBar->CalcHeight(rcClient.Width()), rcClient.Height());
         m_pCommandBar->MoveWindow(0, 0, rcClient.Width(), nBar);
     }
+    RepositionPanes(CRect(0, nBar, rcClient.Width(), rcClient.Height()));
+}
+
+void CFrameWnd::RepositionPanes(const CRect& rcPanes)
+{
     if (CWnd* pPane = GetDlgItem(AFX_IDW_PANE_FIRST))
-        pPane->MoveWindow(0, nBar, rcClient.Width(), rcClient.Height() - nBar);
+        pPane->MoveWindow(rcPanes.left, rcPanes.top, rcPanes.Width(), rcPanes.Height());
 }
 
 void CFrameWnd::OnSize(UINT nType, int cx, int cy)

@@ -49,7 +49,7 @@ public:
     // application's. A derived frame may offer them to a child first.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
-    // Places the command bar at the top and the pane AFX_IDW_PANE_FIRST under it.
+    // Places the command bar at the top and the panes under it.
     virtual void RecalcLayout(BOOL bNotify = TRUE);
 
     // Ends the window; the main window's end ends the event loop. With
@@ -74,6 +74,10 @@ protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     // Called once the window is gone; deletes the object when m_bAutoDelete.
     virtual void PostNcDestroy();
+    // Shares out the area under the command bar (client coordinates): the
+    // pane AFX_IDW_PANE_FIRST takes it all. A frame with panes of its own
+    // beside that one places them here.
+    virtual void RepositionPanes(const CRect& rcPanes);
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
     // Passes the focus on to the pane.

@@ -106,7 +106,8 @@ QFont FontFromLogFont(const LOGFONT& lf)
 {
     const std::u16string face(lf.lfFaceName, std::find(lf.lfFaceName, lf.lfFaceName + LF_FACESIZE, u'\0'));
     QFont font(QString::fromStdU16String(face));
-    font.setStyleStrategy(QFont::NoAntialias);
+    const bool bSmooth = lf.lfQuality == ANTIALIASED_QUALITY || lf.lfQuality == CLEARTYPE_QUALITY;
+    font.setStyleStrategy(bSmooth ? QFont::PreferAntialias : QFont::NoAntialias);
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setWeight(lf.lfWeight >= 600 ? QFont::Bold : QFont::Normal);
     font.setItalic(lf.lfItalic != 0);

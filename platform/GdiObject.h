@@ -12,6 +12,10 @@ class CDC;
 constexpr int LF_FACESIZE = 32;
 constexpr LONG FW_NORMAL = 400;
 constexpr LONG FW_BOLD = 700;
+// lfQuality: the default draws glyphs without smoothing, as the handheld did;
+// these smooth their edges.
+constexpr BYTE ANTIALIASED_QUALITY = 4;
+constexpr BYTE CLEARTYPE_QUALITY = 5;
 
 struct LOGFONT {
     LONG lfHeight;  // < 0: character height in pixels; > 0: cell height

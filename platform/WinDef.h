@@ -120,6 +120,7 @@ constexpr UINT WM_CLOSE = 0x0010;
 constexpr UINT WM_ERASEBKGND = 0x0014;
 constexpr UINT WM_SHOWWINDOW = 0x0018;
 constexpr UINT WM_DRAWITEM = 0x002B;
+constexpr UINT WM_MEASUREITEM = 0x002C;
 constexpr UINT WM_NOTIFY = 0x004E;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_KEYUP = 0x0101;
@@ -205,6 +206,8 @@ constexpr int GWL_ID = -12;
 constexpr int SW_HIDE = 0;
 constexpr int SW_SHOWNORMAL = 1;
 constexpr int SW_NORMAL = 1;
+constexpr int SW_SHOWMINIMIZED = 2;
+constexpr int SW_SHOWMAXIMIZED = 3;
 constexpr int SW_SHOWNOACTIVATE = 4;
 constexpr int SW_SHOW = 5;
 constexpr int SW_SHOWNA = 8;
@@ -320,6 +323,11 @@ constexpr int SM_CXVSCROLL = 2;
 constexpr int SM_CYHSCROLL = 3;
 constexpr int SM_CXBORDER = 5;
 constexpr int SM_CYBORDER = 6;
+// The desktop of every screen together, in desktop coordinates.
+constexpr int SM_XVIRTUALSCREEN = 76;
+constexpr int SM_YVIRTUALSCREEN = 77;
+constexpr int SM_CXVIRTUALSCREEN = 78;
+constexpr int SM_CYVIRTUALSCREEN = 79;
 constexpr int SM_CXDOUBLECLK = 36;
 constexpr int SM_CYDOUBLECLK = 37;
 
@@ -348,6 +356,7 @@ struct NMHDR {
 using LPNMHDR = NMHDR*;
 
 // Owner-drawn control request (WM_DRAWITEM).
+constexpr UINT ODT_LISTBOX = 2;
 constexpr UINT ODT_BUTTON = 4;
 constexpr UINT ODA_DRAWENTIRE = 0x0001;
 constexpr UINT ODA_SELECT = 0x0002;
@@ -368,6 +377,17 @@ struct DRAWITEMSTRUCT {
     DWORD_PTR itemData;
 };
 using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
+
+// Owner-drawn item's size request (WM_MEASUREITEM): the owner sets itemHeight.
+struct MEASUREITEMSTRUCT {
+    UINT CtlType;
+    UINT CtlID;
+    UINT itemID;
+    UINT itemWidth;
+    UINT itemHeight;
+    DWORD_PTR itemData;
+};
+using LPMEASUREITEMSTRUCT = MEASUREITEMSTRUCT*;
 
 // Control notification codes (high word of WM_COMMAND's wParam).
 constexpr UINT BN_CLICKED = 0;

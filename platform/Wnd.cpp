@@ -55,7 +55,7 @@ void CWndImpl::ApplyVisibility()
     const bool visible = style & WS_VISIBLE;
     // Placed as SetWindowPos places it: its own area there, the desktop's
     // decoration (a dialog's caption) around it.
-    if (visible && popup)
+    if (visible && popup && !placedOnDesktop)
         widget->setGeometry(QRect(ScreenOriginFor() + screenPos, widget->size()));
     widget->setVisible(visible);
 }

@@ -15,6 +15,21 @@
 
 class CDC;
 class CScrollBar;
+
+// Where a top-level window stands on the desktop, in desktop coordinates
+// (which count from the desktop's corner, not from the screen window's): its
+// rectangle when it is neither maximised nor minimised, and how it shows
+// (SW_SHOWNORMAL, SW_SHOWMAXIMIZED or SW_SHOWMINIMIZED). The rectangle's
+// top-left corner is that of the frame the desktop draws round the window;
+// its size is the window's own, without that frame.
+struct WINDOWPLACEMENT {
+    UINT length;
+    UINT flags;
+    UINT showCmd;
+    POINT ptMinPosition;
+    POINT ptMaxPosition;
+    RECT rcNormalPosition;
+};
 class CWndImpl;
 class QWidget;
 
@@ -66,6 +81,12 @@ public:
     void ClientToScreen(LPPOINT lpPoint) const;
     void ScreenToClient(LPPOINT lpPoint) const;
     void ScreenToClient(LPRECT lpRect) const;
+
+    // A top-level window's place on the desktop (see WINDOWPLACEMENT). Setting
+    // it before the window is first shown makes it open there, maximised
+    // with SW_SHOWMAXIMIZED. FALSE for a child window.
+    BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const;
+    BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl);
 
     // Styles (GWL_STYLE, GWL_EXSTYLE, GWL_ID). Adding or removing WS_HSCROLL,
     // WS_VSCROLL or WS_BORDER changes the client area at once.
@@ -141,8 +162,9 @@ LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH 
 
 BOOL ReleaseCapture();
 int GetSystemMetrics(int nIndex);
-// SPI_GETWORKAREA: the part of the desktop windows may take (its panels
-// left out), into the RECT at pvParam, in screen coordinates.
+// SPI_GETWORKAREA: the part of the main desktop screen that windows may
+// take (without panels and docks), in desktop coordinates, into the RECT
+// that pvParam points to. FALSE for any other action, or without a screen.
 BOOL SystemParametersInfo(UINT uiAction, UINT uiParam, void* pvParam, UINT fWinIni);
 
 // Unpacking of window message handlers.
@@ -189,6 +211,18 @@ template <class T, auto F> LRESULT Wheel(CCmdTarget* p, WPARAM wParam, LPARAM lP
     return (static_cast<T*>(p)->*F)(LOWORD(wParam), static_cast<short>(HIWORD(wParam)), PointFromLParam(lParam)) ? 1
                                                                                                                  : 0;
 }
+// An owner-drawn item request; TRUE tells the control that the item was
+// drawn or measured.
+template <class T, auto F> LRESULT DrawItem(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
+{
+    (static_cast<T*>(p)->*F)(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+    return TRUE;
+}
+template <class T, auto F> LRESULT MeasureItem(CCmdTarget* p, WPARAM wParam, LPARAM lParam, void*)
+{
+    (static_cast<T*>(p)->*F)(static_cast<int>(wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+    return TRUE;
+}
 template <class T, auto F> LRESULT Focus(CCmdTarget* p, WPARAM wParam, LPARAM, void*)
 {
     (static_cast<T*>(p)->*F)(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)));
@@ -211,3 +245,5 @@ template <class T, auto F> LRESULT Focus(CCmdTarget* p, WPARAM wParam, LPARAM, v
 #define ON_WM_VSCROLL() AFX_WM_ENTRY(WM_VSCROLL, Scroll, OnVScroll)
 #define ON_WM_SETFOCUS() AFX_WM_ENTRY(WM_SETFOCUS, Focus, OnSetFocus)
 #define ON_WM_MOUSEWHEEL() AFX_WM_ENTRY(WM_MOUSEWHEEL, Wheel, OnMouseWheel)
+#define ON_WM_DRAWITEM() AFX_WM_ENTRY(WM_DRAWITEM, DrawItem, OnDrawItem)
+#define ON_WM_MEASUREITEM() AFX_WM_ENTRY(WM_MEASUREITEM, MeasureItem, OnMeasureItem)

@@ -7,6 +7,7 @@
 #include "platform/WndPrivate.h"
 #include "platform/WndWidgets.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 
 #include <QtMath>
@@ -137,7 +138,15 @@ bool CWndImpl::IsVisibleChain() const
 void CWndImpl::Invalidate(const QRect& rect, bool bErase)
 {
     if (IsNative()) {
-        widget->update();
+        // A scrolling control shows its contents in a viewport of its own.
+        if (auto* pArea = qobject_cast<QAbstractScrollArea*>(widget)) {
+            QWidget* pViewport = pArea->viewport();
+            const QRect inViewport = rect.translated(-pViewport->pos()) & pViewport->rect();
+            if (!inViewport.isEmpty())
+                pViewport->update(inViewport);
+            return;
+        }
+        widget->update(rect);
         return;
     }
     // What cannot be seen is not kept: it is invalidated when it comes into view.

@@ -60,6 +60,11 @@ public:
     WndClassInfo cls;
     bool popup = false;  // top-level, placed in screen coordinates
     QPoint screenPos;  // pop-up: top-left in screen coordinates
+    bool placedOnDesktop = false;  // SetWindowPlacement put it: showing it keeps it there
+    // A top-level window's rectangle while it is neither maximised nor
+    // minimised: the top-left corner of the desktop's frame round it, and its
+    // own size; as last placed or seen so.
+    QRect normalPlace;
 
     // What can be seen of the client area (within every ancestor's client
     // area), and the image that keeps its pixels at the screen's pixel ratio.

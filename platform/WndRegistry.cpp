@@ -125,7 +125,7 @@ void PlatformScreenMoved()
     for (const auto& [hWnd, pWnd] : Registry().handles) {
         CWndImpl* p = CWndImpl::Of(pWnd);
         if (p->popup && !p->IsNative() && pWnd != Registry().screen)
-            p->widget->move(p->ScreenOriginFor() + p->screenPos);
+            p->widget->setGeometry(QRect(p->ScreenOriginFor() + p->screenPos, p->widget->size()));
     }
 }
 
@@ -160,21 +160,6 @@ void PlatformFocusOut(CWnd* pWnd)
         return;
     s.focus = nullptr;
     pWnd->SendMessage(WM_KILLFOCUS, 0, 0);
-}
-
-BOOL SystemParametersInfo(UINT uiAction, UINT, void* pvParam, UINT)
-{
-    if (uiAction != SPI_GETWORKAREA || !pvParam)
-        return FALSE;
-    // The desktop's room for windows (without its panels) on the screen the
-    // main window is on, in this platform's screen coordinates.
-    WndRegistry& s = Registry();
-    QScreen* pScreen = s.screenWidget ? s.screenWidget->screen() : QGuiApplication::primaryScreen();
-    if (!pScreen)
-        return FALSE;
-    const QPoint origin = s.screenWidget ? s.screenWidget->mapToGlobal(QPoint(0, 0)) : QPoint(0, 0);
-    *static_cast<RECT*>(pvParam) = ToRECT(pScreen->availableGeometry().translated(-origin));
-    return TRUE;
 }
 
 QPoint CWndImpl::ScreenOriginFor() const

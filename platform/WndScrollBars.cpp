@@ -5,6 +5,8 @@
 #include "platform/WndWidgets.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -71,6 +73,15 @@ int GetSystemMetrics(int nIndex)
     case SM_CXDOUBLECLK:
     case SM_CYDOUBLECLK:
         return 4;
+    case SM_XVIRTUALSCREEN:
+    case SM_YVIRTUALSCREEN:
+    case SM_CXVIRTUALSCREEN:
+    case SM_CYVIRTUALSCREEN: {
+        const QScreen* pScreen = QGuiApplication::primaryScreen();
+        const QRect all = pScreen ? pScreen->virtualGeometry() : QRect();
+        const int values[] = {all.x(), all.y(), all.width(), all.height()};
+        return values[nIndex - SM_XVIRTUALSCREEN];
+    }
     case SM_CXSCREEN:
     case SM_CYSCREEN: {
         CWnd* pScreen = PlatformGetScreenWindow();

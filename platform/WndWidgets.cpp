@@ -126,9 +126,16 @@ void FrameWidget::paintEvent(QPaintEvent*)
     }
 }
 
+void FrameWidget::NoteFrame()
+{
+    if (impl && isWindow() && isVisible() && !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)))
+        impl->normalPlace = QRect(frameGeometry().topLeft(), size());
+}
+
 void FrameWidget::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
+    NoteFrame();
     // Child windows are sized through MoveWindow / SetWindowPos, which lay
     // them out; a top-level window may also be resized by the user.
     if (impl && isWindow())
@@ -138,6 +145,7 @@ void FrameWidget::resizeEvent(QResizeEvent* e)
 void FrameWidget::moveEvent(QMoveEvent* e)
 {
     QWidget::moveEvent(e);
+    NoteFrame();
     if (impl && isWindow() && impl->wnd == PlatformGetScreenWindow())
         PlatformScreenMoved();
 }

@@ -37,6 +37,10 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+
+private:
+    // Keeps where the desktop's frame stands round a top-level window.
+    void NoteFrame();
 };
 
 class ClientWidget : public QWidget {

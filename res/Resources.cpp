@@ -32,6 +32,13 @@ MenuPopupResource FileMenu(LPCTSTR pszToggleText)
             }};
 }
 
+// The View menu, after the menus of the handheld, in both menu states.
+// Each part of it is a block of its own.
+std::vector<MenuItemResource> ClueListItems()
+{
+    return {{ID_VIEW_CLUE_LISTS, u"&Clue Lists"}};
+}
+
 // Zoom and notes.
 std::vector<MenuItemResource> ZoomAndNotesItems()
 {
@@ -45,12 +52,11 @@ std::vector<MenuItemResource> ZoomAndNotesItems()
     };
 }
 
-// After the menus of old, in both menu states.
 MenuPopupResource ViewMenu()
 {
     MenuPopupResource view {u"&View", {}};
-    for (const MenuItemResource& item : ZoomAndNotesItems())
-        view.items.push_back(item);
+    for (const auto& part : {ClueListItems(), std::vector<MenuItemResource> {kSeparator}, ZoomAndNotesItems()})
+        view.items.insert(view.items.end(), part.begin(), part.end());
     return view;
 }
 

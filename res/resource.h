@@ -49,12 +49,21 @@
 #define ID_APP_ABOUT 57664
 #define ID_APP_EXIT 57665
 
+// View menu: the clue lists.
+#define ID_VIEW_CLUE_LISTS 32910
+
 // Child windows of the puzzle window and of the grid host.
 #define IDC_CROSS_WND 1000
 #define IDC_GRID_WND 1000
 #define IDC_CLUE_WND 1001
 #define IDC_INPUT_WND 1002
 #define IDC_CLUE_TIP 1000
+
+// The clue lists beside the puzzle window, and the bar between them.
+#define IDC_CLUE_LISTS 1110
+#define IDC_ACROSS_LIST 1111
+#define IDC_DOWN_LIST 1112
+#define IDC_SPLITTER 1113
 
 // Options dialog.
 #define IDC_SQUARE_SIZE 1000

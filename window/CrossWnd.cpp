@@ -84,6 +84,7 @@ void CCrossWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
     m_ptScrollPos = CPoint(0, 0);
     UpdateScrollBars();
     UpdateScrollPos();
+    PlaceGrid();
     // The first square may lie beyond the view at large square sizes.
     if (m_wndGrid.HasSelection())
         ShowSquare(m_wndGrid.GetSelectedSquare().x, m_wndGrid.GetSelectedSquare().y);
@@ -162,7 +163,33 @@ void CCrossWnd::ScrollTo(int x, int y)
     if (m_ptScrollPos == CPoint(x, y))
         return;
     m_ptScrollPos = CPoint(x, y);
-    m_wndGrid.SetWindowPos(nullptr, -x, -y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    PlaceGrid();
+}
+
+CPoint CCrossWnd::GetGridMargin() const
+{
+    CSize sizeView, sizeMax;
+    GetExtents(sizeView, sizeMax);
+    // How far the puzzle window has grown beyond the handheld's screen.
+    CSize sizeGrown(0, 0);
+    if (const CWnd* pParent = GetParent()) {
+        CRect rcParent;
+        pParent->GetClientRect(&rcParent);
+        sizeGrown = CSize(rcParent.Width() - AFX_FRAME_PANE_WIDTH, rcParent.Height() - AFX_FRAME_PANE_HEIGHT);
+    }
+    auto margin = [](int nMax, int nGrown) { return nMax < 0 ? std::max(0, std::min(-nMax / 2, nGrown)) : 0; };
+    return CPoint(margin(sizeMax.cx, sizeGrown.cx), margin(sizeMax.cy, sizeGrown.cy));
+}
+
+void CCrossWnd::PlaceGrid()
+{
+    const CPoint ptMargin = GetGridMargin();
+    const CPoint pt(ptMargin.x - m_ptScrollPos.x, ptMargin.y - m_ptScrollPos.y);
+    CRect rcGrid;
+    m_wndGrid.GetWindowRect(&rcGrid);
+    ScreenToClient(&rcGrid);
+    if (rcGrid.TopLeft() != pt)
+        m_wndGrid.SetWindowPos(nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
 void CCrossWnd::OnSize(UINT /*nType*/, int /*cx*/, int /*cy*/)
@@ -174,6 +201,8 @@ void CCrossWnd::OnSize(UINT /*nType*/, int /*cx*/, int /*cy*/)
     CSize sizeView, sizeMax;
     GetExtents(sizeView, sizeMax);
     ScrollTo(Clamped(m_ptScrollPos.x, sizeMax.cx), Clamped(m_ptScrollPos.y, sizeMax.cy));
+    // A grid smaller than the view keeps to the middle of it.
+    PlaceGrid();
     UpdateScrollPos();
 }
 
@@ -251,7 +280,8 @@ LRESULT CCrossWnd::OnSquareSelected(WPARAM wParam, LPARAM lParam)
 {
     const CPoint pt = UnpackSquare(lParam);
     ShowSquare(pt.x, pt.y);
-    // The clue bar may follow the square too.
+    // The puzzle window shows the crossing word's clue in the lists, and the
+    // clue bar may follow the square too.
     CWnd* pParent = GetParent();
     return pParent ? pParent->SendMessage(WM_SQUARESELECTED, wParam, lParam) : 0;
 }

@@ -29,8 +29,14 @@ public:
 
     CGridWnd& GetGrid() { return m_wndGrid; }
     const CGridWnd& GetGrid() const { return m_wndGrid; }
-    // The offset of the grid: its top left corner lies at minus this point.
+    // The offset of the grid: its top left corner lies at minus this point,
+    // from the margin.
     CPoint GetScrollOffset() const { return m_ptScrollPos; }
+    // Where the grid stands in a view larger than itself: in the middle, but
+    // no further from the top left corner than the puzzle window has grown
+    // beyond the handheld's screen, where it keeps to the corner. 0 on an
+    // axis where the grid scrolls.
+    CPoint GetGridMargin() const;
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -52,6 +58,8 @@ private:
     int ScrollOffset(UINT nSBCode, UINT nPos, int nCurrent, int nView, int nMax) const;
     // Scrolls as little as shows the square whole, with its lines.
     void ShowSquare(int nCol, int nRow);
+    // Moves the grid where its margin and the scroll offset put it.
+    void PlaceGrid();
 
     CGridWnd m_wndGrid;
     CPoint m_ptScrollPos;

@@ -143,18 +143,26 @@ void CPuzzleWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
     // What the bar showed belongs to the old puzzle or the old selection; the
     // grid reports its new selected word, whose clue comes in if it has one.
     m_wndClue.ClearClue();
+    // The lists take the new clues before the grid reports its first word.
+    if (m_pClueLists != nullptr)
+        m_pClueLists->SetPuzzle(pPuzzle);
     m_wndCross.SetPuzzle(pPuzzle);
 }
 
 LRESULT CPuzzleWnd::OnWordSelected(WPARAM wParam, LPARAM lParam)
 {
+    if (m_pClueLists != nullptr)
+        m_pClueLists->ShowSelection();
     ShowClue(wParam == 0 ? DIRECTION_DOWN : DIRECTION_ACROSS, UnpackSquare(lParam), GetGrid().GetSelectedSquare());
     return 0;
 }
 
+// The selected square moved: the crossing word may be another, and the
+// clues of the other lists go with the square, not with the word.
 LRESULT CPuzzleWnd::OnSquareSelected(WPARAM /*wParam*/, LPARAM lParam)
 {
-    // The clues of the other lists go with the square, not with the word.
+    if (m_pClueLists != nullptr)
+        m_pClueLists->ShowSelection();
     if (m_pPuzzle != nullptr && m_pPuzzle->HasOtherLists())
         ShowClue(GetGrid().GetDirection(), GetGrid().GetWordStart(), UnpackSquare(lParam));
     return 0;
@@ -303,6 +311,8 @@ template <class Change> void CPuzzleWnd::ChangeSquare(int nCol, int nRow, Change
     change(square);
     m_pPuzzle->SetSquare(nCol, nRow, square);
     GetGrid().InvalidateSquare(nCol, nRow);
+    if (m_pClueLists != nullptr)
+        m_pClueLists->SquareChanged(nCol, nRow);
 }
 
 template <class Change> void CPuzzleWnd::ChangeSelectedSquare(Change change)

@@ -5,6 +5,7 @@
 // letter pad, shows the clue of each newly selected word, takes the letters
 // and carries out the Solve commands.
 
+#include "panes/ClueListWnd.h"
 #include "panes/ClueWnd.h"
 #include "panes/InputWnd.h"
 #include "panes/Settings.h"
@@ -24,6 +25,9 @@ public:
     void RecalcLayout();
     // The application, which holds the solve mode and checks for completion.
     void SetSolveHost(CSolveHost* pHost) { m_pSolveHost = pHost; }
+    // The clue lists beside this window, which follow the puzzle, the
+    // selection and the letters from here; none by default.
+    void SetClueLists(CClueListWnd* pLists) { m_pClueLists = pLists; }
     CCrossWordPuzzle* GetPuzzle() const { return m_pPuzzle; }
     CCrossWnd& GetCross() { return m_wndCross; }
     CGridWnd& GetGrid() { return m_wndCross.GetGrid(); }
@@ -91,4 +95,5 @@ private:
     BOOL m_bShowInput = SETTING_SHOW_INPUT.nDefault;
     CSolveHost* m_pSolveHost = nullptr;
     int m_nZoomWheel = 0;  // turns under a notch, toward the next zoom step
+    CClueListWnd* m_pClueLists = nullptr;
 };

@@ -3,6 +3,7 @@
 // painted, Qt's paint of the window included, as the event loop would.
 // Run with QT_QPA_PLATFORM=offscreen.
 
+#include "bench/panes/RandomGrid.h"
 #include "model/CrossWordPuzzle.h"
 #include "panes/GridWnd.h"
 #include "platform/testing/Testing.h"
@@ -20,17 +21,13 @@ namespace {
 using trellis::test::PuzzleFileWriter;
 using trellis::test::TempDir;
 
-// A square grid with about one black square in six and letters in the rest.
+// A grid of the benchmarks with letters in its squares.
 class GridFixture {
 public:
     explicit GridFixture(int nSize, bool bCircled = false)
     {
         std::mt19937 random(1);
-        std::vector<std::string> rows(nSize, std::string(nSize, 'A'));
-        for (auto& row : rows)
-            for (char& ch : row)
-                ch = random() % 6 == 0 ? '#' : static_cast<char>('A' + random() % 26);
-        rows[0][0] = rows[0][1] = rows[1][0] = 'A';
+        std::vector<std::string> rows = RandomGrid(nSize, random);
         // The square repainted alone, in the view: a white one with a letter.
         const int nAloneCol = 5;
         const int nAloneRow = 4;

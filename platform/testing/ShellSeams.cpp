@@ -340,6 +340,15 @@ bool IsMenuItemEnabled(CFrameWnd& frame, UINT nID)
     return pAction->isEnabled();
 }
 
+bool IsMenuItemChecked(CFrameWnd& frame, UINT nID)
+{
+    const auto [pMenu, pAction] = FindMenuItem(frame, nID);
+    if (!pAction)
+        return false;
+    OpenAndClose(pMenu);
+    return pAction->isCheckable() && pAction->isChecked();
+}
+
 bool ChooseMenuItem(CFrameWnd& frame, UINT nID)
 {
     const auto [pMenu, pAction] = FindMenuItem(frame, nID);

@@ -137,6 +137,8 @@ std::vector<char16_t> MenuMnemonics(CFrameWnd& frame, size_t nPopup);
 // Opens the menu holding item nID (its update handlers run), reads whether the
 // item is enabled and closes the menu again. False when there is no such item.
 bool IsMenuItemEnabled(CFrameWnd& frame, UINT nID);
+// The same, for whether the item shows a check mark.
+bool IsMenuItemChecked(CFrameWnd& frame, UINT nID);
 // Opens the menu holding item nID and chooses the item. False, and nothing
 // issued, when there is no such item or it is disabled.
 bool ChooseMenuItem(CFrameWnd& frame, UINT nID);

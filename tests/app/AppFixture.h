@@ -29,6 +29,13 @@ protected:
         // Each test may first fill the store, then start the program; the
         // store is the one start-up will read.
         theApp.SetRegistryKey(u"Quillon Software");
+        // As if the last run had left the window at the handheld's size
+        // with the clue lists hidden: the screen the tests know.
+        if (m_bHandheldWindow) {
+            theApp.WriteProfileInt(u"window", u"width", 240);
+            theApp.WriteProfileInt(u"window", u"height", 268);
+            theApp.WriteProfileInt(u"window", u"cluelists", 0);
+        }
     }
 
     void TearDown() override { Close(); }
@@ -94,6 +101,9 @@ protected:
 
     CString ClueText() { return PuzzleWnd().GetClue().GetClueText(); }
 
+    // A fixture of the desktop window sets this false before SetUp: the
+    // program then starts as on a first run.
+    bool m_bHandheldWindow = true;
     Testing::TemporarySettings m_settings;
     Testing::ScriptedMessageBoxes m_boxes;
     Testing::ScriptedFileDialogs m_files;

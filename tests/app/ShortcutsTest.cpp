@@ -69,7 +69,7 @@ TEST_F(ShortcutsTest, MenusReadAsEverWithALetterEachAndShowTheKeysOfTheTable)
         {u"General...", u"Font...", u"Colors..."},
         {u"Show Letter", u"Show Word", u"Show Puzzle", u"", u"Clear Letter", u"Clear Word", u"Clear Puzzle", u"",
          u"Check Letter", u"Check Word", u"Check Puzzle", u"", u"Unlock Puzzle ..."},
-        {u"Zoom In", u"Zoom Out", u"Actual Size", u"Fit", u"", u"Notes"},
+        {u"Clue Lists", u"", u"Zoom In", u"Zoom Out", u"Actual Size", u"Fit", u"", u"Notes"},
     };
     ASSERT_EQ(Testing::MenuTitles(Frame()), (std::vector<std::u16string> {u"File", u"Options", u"Solve", u"View"}));
     EXPECT_EQ(Testing::MenuTitleMnemonics(Frame()), (std::vector<char16_t> {u'F', u'O', u'S', u'V'}));

@@ -95,7 +95,7 @@ TEST_F(AppTest, MenusStartSmallAndToggleWithTheToolbarInBothStates)
     Start();
     const std::vector<UINT> buttons = {ID_CLEAR_WORD, ID_CLEAR_LETTER, ID_CLEAR_PUZZLE, 0,
                                        ID_CHECK_WORD, ID_CHECK_LETTER, ID_CHECK_PUZZLE};
-    // The View menu follows the menus of old in both states.
+    // The View menu follows the handheld's menus in both states.
     const std::vector<std::u16string> small = {u"File", u"View"};
     const std::vector<std::u16string> full = {u"File", u"Options", u"Solve", u"View"};
 

@@ -7,6 +7,8 @@
 
 #include <X11/keysym.h>
 
+#include <algorithm>
+
 namespace fs = std::filesystem;
 
 namespace e2e {
@@ -125,13 +127,20 @@ TEST_F(Resizing, EnlargingTheFrameAfterScrollingShowsTheWholeGrid)
     Click(kPaneWidth - t / 2 - 1, PanePoint(kHostHeight - 4 * t));
     ASSERT_TRUE(Await([&](const Image& s) { return !atTop(s, PaneTop()); })) << "the grid did not scroll down";
 
+    // Larger than the handheld's screen, the grid keeps to the middle of the
+    // view: by half the room it leaves, but no more than the pane has grown
+    // (the 600 x h pane's grid host is h - 78 high, under the clue bar and the pad).
     m_pX->ResizeWindow(m_frame, 600, 700);
     EXPECT_TRUE(Await([&](const Image& s) {
         const int top = LocatePane(s);
-        return s.area().w == 600 && top > 0 && atLeft(s, top) && atTop(s, top) &&
-               s.At(4 + 19, top + 4 + 19) == kSquareNavy &&  // square (0, 0)
-               s.At(333, top + 50) == kBlack && s.At(50, top + 333) == kBlack;  // the last lines
-    })) << "the grid is not shown whole from its top left corner";
+        const int nPane = s.area().h - top;
+        const int x = std::min((600 - 336) / 2, 600 - kPaneWidth);
+        const int y = std::min((nPane - 78 - 336) / 2, nPane - kPaneHeight);
+        return s.area().w == 600 && top > 0 && s.At(x, top + y + 50) == kWhite && s.At(x + 2, top + y + 50) == kBlack &&
+               s.At(x + 50, top + y) == kWhite && s.At(x + 50, top + y + 2) == kBlack &&
+               s.At(x + 4 + 19, top + y + 4 + 19) == kSquareNavy &&  // square (0, 0)
+               s.At(x + 333, top + y + 50) == kBlack && s.At(x + 50, top + y + 333) == kBlack;  // the last lines
+    })) << "the grid is not shown whole in the middle of the view";
 }
 
 }  // namespace

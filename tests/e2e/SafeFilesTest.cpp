@@ -9,6 +9,8 @@
 
 #include <X11/keysym.h>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -92,6 +94,13 @@ protected:
         const fs::path folder = m_dir.File("home/.config/Quillon Software");
         fs::create_directories(folder);
         ASSERT_EQ(mkfifo((folder / "trellis.conf").c_str(), 0600), 0);
+        // No settings can be read, so it starts as on a first start: the
+        // 116-pixel grid in the middle of its 339 x 410 view, by half the room
+        // left over or by as much as the pane has grown past the handheld's
+        // 240 x 268, where that is less.
+        m_bHandheldWindow = false;
+        m_nGridX = std::min((339 - 116) / 2, 339 - kPaneWidth);
+        m_nGridY = std::min((488 - 78 - 116) / 2, 488 - kPaneHeight);
         TrellisTest::SetUp();
     }
 };

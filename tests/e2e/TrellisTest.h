@@ -71,7 +71,8 @@ protected:
     // --- The panes. PanePoint turns pane into frame coordinates.
     int PaneTop() const { return m_nPaneTop; }
     int PanePoint(int y) const { return m_nPaneTop + y; }
-    // Interior of a grid square at the default size, frame coordinates.
+    // Interior of a grid square at the default size, frame coordinates; the
+    // grid stands at m_ptGrid in the pane.
     Rect Square(int c, int r) const;
     // The square's fill, read where no letter or number reaches.
     Rgb Fill(const Image& shot, int c, int r) const;
@@ -124,6 +125,10 @@ protected:
     // The title the main window shows, as the desktop reads it.
     std::string FrameTitle() const;
 
+    // Ends the program as the user does, from File > Exit, and starts it
+    // again as SetUp did, with the same settings.
+    void Restart();
+
     // Arguments of the program; a fixture sets them before SetUp starts it.
     std::vector<std::string> m_arguments;
     // Set by a fixture before SetUp too: a window manager on the screen, and
@@ -132,6 +137,16 @@ protected:
     // in its pixels.
     bool m_bWindowManager = false;
     int m_nScale = 1;
+    // Further environment of the program.
+    std::vector<std::string> m_environment;
+    // As if the last run had left the window in the screen's top left corner
+    // at the handheld's size with the clue lists hidden: the screen the cases
+    // of the handheld know. A fixture of the desktop window sets it false,
+    // for a first start.
+    bool m_bHandheldWindow = true;
+    // Where the grid's top left corner lies in the pane.
+    int m_nGridX = 0;
+    int m_nGridY = 0;
     std::unique_ptr<XSession> m_pX;
     XID m_frame = 0;
     trellis::test::TempDir m_dir;
@@ -140,6 +155,7 @@ protected:
     int LocatePane(const Image& shot) const;
 
 private:
+    void StartProgram();
     ::testing::AssertionResult AwaitSquares(const std::vector<std::string>& rows,
                                             const std::function<std::string(const Image&, int, int, char)>& mismatch);
 

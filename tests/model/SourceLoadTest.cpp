@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "model/ClueIndex.h"
 #include "model/CrossWordPuzzle.h"
+#include "model/GridNavigator.h"
 #include "model/ProgressStore.h"
 #include "model/Text.h"
 #include "tests/support/PuzzleFileWriter.h"
@@ -224,6 +226,28 @@ TEST(SourceLoadTest, CluesOfOtherListsGoWithTheirSquares)
     // No word of the grid takes them.
     EXPECT_EQ(Text(p.GetAcrossClue(0, 0)), "(none)");
     EXPECT_EQ(Text(p.GetDownClue(0, 0)), "(none)");
+}
+
+TEST(SourceLoadTest, TheClueIndexHoldsTheAcrossAndDownCluesAlone)
+{
+    CPuzzleSource source = SourceGrid(kRing);
+    AddList(source, "Colors", EClueDirection::Other, {"x:red"});
+    source.m_aLists[0].m_aClues[0].m_aCells = {{0, 0}, {1, 0}, {2, 0}};
+    AddList(source, "Down", EClueDirection::Down, {"R:right", "1:left"});
+    source.m_aLists[1].m_aClues[0].m_aCells = {{2, 0}, {2, 1}, {2, 2}};
+    AddList(source, "Across", EClueDirection::Across, {"7:bottom"});
+    source.m_aLists[2].m_aClues[0].m_aCells = {{0, 2}, {1, 2}, {2, 2}};
+    const auto pPuzzle = LoadSourceGrid(source);
+    const CClueIndex index(*pPuzzle);
+    ASSERT_EQ(index.Entries(DIRECTION_ACROSS).size(), 1u);
+    EXPECT_EQ(Text(index.Entries(DIRECTION_ACROSS)[0].m_pClue), "7:bottom");
+    EXPECT_EQ(index.Entries(DIRECTION_ACROSS)[0].m_ptStart, CPoint(0, 2));
+    ASSERT_EQ(index.Entries(DIRECTION_DOWN).size(), 2u);
+    EXPECT_EQ(index.EntryAt(DIRECTION_DOWN, CPoint(2, 1)), 0);
+    // "1:left" has no squares of its own: the grid's word 1 down.
+    EXPECT_EQ(index.EntryAt(DIRECTION_DOWN, CPoint(0, 2)), 1);
+    // The top row belongs to the colour's clue alone: no across entry.
+    EXPECT_EQ(index.EntryAt(DIRECTION_ACROSS, CPoint(1, 0)), CClueIndex::NO_ENTRY);
 }
 
 TEST(SourceLoadTest, WithoutItsAnswersAPuzzleIsSolvedButNeverJudged)

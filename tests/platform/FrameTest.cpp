@@ -27,6 +27,7 @@ constexpr UINT ID_FRAME_AND_APP = 40003;
 constexpr UINT ID_APP_ONLY = 40004;
 constexpr UINT ID_NOBODY = 40005;
 constexpr UINT ID_PUZZLE = 40006;  // the pane's, enabled while it has a puzzle
+constexpr UINT ID_MARKED = 40007;  // the pane's, checked while it says so
 constexpr UINT ID_EXIT = 57665;
 
 std::vector<std::string> g_log;
@@ -69,7 +70,7 @@ const ResourceSet& TestResources()
         ResourceSet s;
         s.menus[IDR_TEST] = {{FileMenu(u"Full Menus")}};
         s.menus[IDR_TEST_FULL] = {{FileMenu(u"Small Menu"),
-                                   {u"Options", {{ID_APP_ONLY, u"General..."}}},
+                                   {u"Options", {{ID_APP_ONLY, u"General..."}, {ID_MARKED, u"Marked"}}},
                                    {u"Solve", {{ID_PUZZLE, u"Show Letter"}, {ID_EVERYONE, u"Check"}}}}};
         s.toolbars[IDR_TEST] = {16, 16, {ID_PUZZLE, ID_EVERYONE, 0, ID_APP_ONLY, ID_NOBODY, ID_FRAME_AND_APP}};
         s.bitmaps[IDR_TEST] = ButtonImages(5);
@@ -85,6 +86,7 @@ const ResourceSet& TestResources()
 class CPaneWnd : public CWnd {
 public:
     BOOL m_bHasPuzzle = FALSE;
+    int m_nMarked = 0;
     // What its paints covered, erased or not.
     std::vector<std::pair<CRect, BOOL>> m_paints;
 
@@ -97,6 +99,8 @@ protected:
     afx_msg void OnEveryone() { g_log.push_back("pane"); }
     afx_msg void OnPuzzle() { g_log.push_back("pane puzzle"); }
     afx_msg void OnUpdatePuzzle(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bHasPuzzle); }
+    afx_msg void OnMarked() { m_nMarked = !m_nMarked; }
+    afx_msg void OnUpdateMarked(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_nMarked); }
 
     DECLARE_MESSAGE_MAP()
 };
@@ -106,6 +110,8 @@ BEGIN_MESSAGE_MAP(CPaneWnd, CWnd)
     ON_COMMAND(ID_EVERYONE, OnEveryone)
     ON_COMMAND(ID_PUZZLE, OnPuzzle)
     ON_UPDATE_COMMAND_UI(ID_PUZZLE, OnUpdatePuzzle)
+    ON_COMMAND(ID_MARKED, OnMarked)
+    ON_UPDATE_COMMAND_UI(ID_MARKED, OnUpdateMarked)
 END_MESSAGE_MAP()
 
 class CTestFrame : public CFrameWnd {
@@ -254,6 +260,20 @@ TEST_F(FrameTest, MenuItemsAreUpdatedBeforeTheMenuOpens)
     EXPECT_FALSE(Testing::IsMenuItemEnabled(*m_pFrame, ID_NOBODY));
     EXPECT_TRUE(Testing::IsMenuItemEnabled(*m_pFrame, ID_FRAME_AND_APP));
     EXPECT_TRUE(Testing::IsMenuItemEnabled(*m_pFrame, ID_TOGGLE));
+}
+
+TEST_F(FrameTest, AnUpdateHandlerPutsACheckMarkOnItsItemOrTakesItOff)
+{
+    ASSERT_TRUE(m_bLoaded);
+    ASSERT_TRUE(Testing::ChooseMenuItem(*m_pFrame, ID_TOGGLE));
+    EXPECT_FALSE(Testing::IsMenuItemChecked(*m_pFrame, ID_MARKED));
+    ASSERT_TRUE(Testing::ChooseMenuItem(*m_pFrame, ID_MARKED));
+    EXPECT_EQ(m_pFrame->m_wndPane.m_nMarked, 1);
+    EXPECT_TRUE(Testing::IsMenuItemChecked(*m_pFrame, ID_MARKED));
+    ASSERT_TRUE(Testing::ChooseMenuItem(*m_pFrame, ID_MARKED));
+    EXPECT_FALSE(Testing::IsMenuItemChecked(*m_pFrame, ID_MARKED));
+    // Items whose handler never checks them show no mark.
+    EXPECT_FALSE(Testing::IsMenuItemChecked(*m_pFrame, ID_APP_ONLY));
 }
 
 TEST_F(FrameTest, ButtonsAreUpdatedWhenTheProgramGoesIdle)

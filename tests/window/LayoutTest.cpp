@@ -149,11 +149,12 @@ TEST_F(PuzzleWndTest, AGrownViewKeepsTheGridScrolledWithinItsNewRange)
     EXPECT_EQ(336 - rcView.Width(), Testing::ScrollBarPosition(&cross, SB_HORZ));
     EXPECT_EQ(336 - rcView.Height(), Testing::ScrollBarPosition(&cross, SB_VERT));
 
-    // Large enough for the whole grid: the bars go and it shows from its corner.
+    // Large enough for the whole grid: the bars go and it shows whole, in
+    // the middle of the 400 x 422 view.
     m_wnd.MoveWindow(0, 0, 400, 500);
     EXPECT_FALSE(Testing::IsScrollBarShown(&cross, SB_HORZ));
     EXPECT_FALSE(Testing::IsScrollBarShown(&cross, SB_VERT));
-    EXPECT_EQ(CPoint(0, 0), RectInParent(Grid()).TopLeft());
+    EXPECT_EQ(CPoint(32, 43), RectInParent(Grid()).TopLeft());
     EXPECT_EQ(CPoint(0, 0), cross.GetScrollOffset());
 }
 

@@ -103,3 +103,63 @@ TEST_F(WindowTest, ScrollingAtTwiceTheRatioMovesWholeLogicalPixels)
     EXPECT_EQ(shot.DevicePixelAt(2 * 25 + 1, 2 * 70), kBlack);
     EXPECT_EQ(shot.DevicePixelAt(2 * 25 + 2, 2 * 70), kWhite);
 }
+
+namespace {
+
+// Owns a list whose items are 20 pixels high, white with a black top line.
+class CListOwnerWnd : public CWnd {
+public:
+    CListBox m_list;
+
+    afx_msg void OnMeasureItem(int, LPMEASUREITEMSTRUCT lpmis) { lpmis->itemHeight = 20; }
+    afx_msg void OnDrawItem(int, LPDRAWITEMSTRUCT lpdis)
+    {
+        CDC* pDC = CDC::FromHandle(lpdis->hDC);
+        const CRect rc(lpdis->rcItem);
+        pDC->FillSolidRect(&rc, kWhite);
+        pDC->FillSolidRect(CRect(rc.left, rc.top, rc.right, rc.top + 1), kBlack);
+        CRect rcText(rc.left + 10, rc.top + 2, rc.right, rc.bottom);
+        pDC->SetBkMode(TRANSPARENT);
+        pDC->DrawText(u"Sharp", -1, &rcText, DT_LEFT | DT_TOP | DT_SINGLELINE);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CListOwnerWnd, CWnd)
+    ON_WM_MEASUREITEM()
+    ON_WM_DRAWITEM()
+END_MESSAGE_MAP()
+
+}  // namespace
+
+TEST_F(WindowTest, AnOwnerDrawnListDrawsItsItemsAtTheScreensResolution)
+{
+    CListOwnerWnd owner;
+    ASSERT_TRUE(CreateChild(owner, CRect(0, 0, 200, 200)));
+    ASSERT_TRUE(owner.m_list.Create(nullptr, u"list", WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWVARIABLE | LBS_NODATA,
+                                    CRect(0, 0, 150, 100), &owner, 1));
+    owner.m_list.SetCount(10);
+    Testing::RunUntilIdle();
+    CRect rc;
+    ASSERT_EQ(owner.m_list.GetItemRect(2, &rc), LB_OKAY);
+    EXPECT_EQ(rc.top, 40);  // logical pixels
+    EXPECT_EQ(rc.Height(), 20);
+    // The line is the item's top logical pixel: two rows of the screen's.
+    const Testing::ScreenShot shot(&owner.m_list);
+    EXPECT_EQ(shot.DevicePixelAt(5, 2 * 40 - 1), kWhite);
+    EXPECT_EQ(shot.DevicePixelAt(5, 2 * 40), kBlack);
+    EXPECT_EQ(shot.DevicePixelAt(5, 2 * 40 + 1), kBlack);
+    EXPECT_EQ(shot.DevicePixelAt(5, 2 * 40 + 2), kWhite);
+    // Its text has detail finer than a logical pixel, which an item drawn
+    // at half the resolution and enlarged never shows.
+    int nSplit = 0;
+    for (int y = 42; y < 60; ++y) {
+        for (int x = 10; x < 100; ++x) {
+            const COLORREF c = shot.DevicePixelAt(2 * x, 2 * y);
+            if (shot.DevicePixelAt(2 * x + 1, 2 * y) != c || shot.DevicePixelAt(2 * x, 2 * y + 1) != c ||
+                shot.DevicePixelAt(2 * x + 1, 2 * y + 1) != c)
+                ++nSplit;
+        }
+    }
+    EXPECT_GT(nSplit, 20);
+}

@@ -1,0 +1,378 @@
+// SPDX-License-Identifier: MIT
+// The owner-drawn list box without data, the bar that divides two panes, and
+// the placement of top-level windows on the desktop.
+
+#include "TestWindows.h"
+
+#include <map>
+#include <set>
+
+namespace {
+
+constexpr UINT IDC_LIST = 10;
+constexpr UINT IDC_BAR = 11;
+constexpr COLORREF kSelected = RGB(0, 0, 255);
+
+// Item n is 10, 15 or 20 pixels high and filled with a colour of its own.
+int HeightOf(UINT nItem)
+{
+    return 10 + 5 * static_cast<int>(nItem % 3);
+}
+COLORREF ColorOf(UINT nItem)
+{
+    return RGB(static_cast<int>(nItem % 200), 200, 0);
+}
+
+// Owns a list and a bar, measures and draws the list's items, and keeps what
+// they tell it.
+class COwnerWnd : public CWnd {
+public:
+    CListBox m_list;
+    CSplitterBar m_bar;
+    std::vector<UINT> m_measured;
+    std::vector<UINT> m_widths;
+    std::vector<UINT> m_drawn;
+    std::map<UINT, UINT> m_states;
+    std::vector<int> m_selChanges;  // GetCurSel() at each LBN_SELCHANGE
+    std::vector<int> m_drags;
+
+protected:
+    // The lists of other ids get the same heights and colours, unrecorded.
+    afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpmis)
+    {
+        EXPECT_EQ(lpmis->CtlType, ODT_LISTBOX);
+        EXPECT_EQ(lpmis->CtlID, static_cast<UINT>(nIDCtl));
+        if (nIDCtl == static_cast<int>(IDC_LIST)) {
+            m_measured.push_back(lpmis->itemID);
+            m_widths.push_back(lpmis->itemWidth);
+        }
+        lpmis->itemHeight = static_cast<UINT>(HeightOf(lpmis->itemID));
+    }
+    afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpdis)
+    {
+        if (nIDCtl == static_cast<int>(IDC_LIST)) {
+            EXPECT_EQ(lpdis->hwndItem, m_list.m_hWnd);
+            m_drawn.push_back(lpdis->itemID);
+            m_states[lpdis->itemID] = lpdis->itemState;
+        }
+        CDC* pDC = CDC::FromHandle(lpdis->hDC);
+        pDC->FillSolidRect(&lpdis->rcItem, (lpdis->itemState & ODS_SELECTED) ? kSelected : ColorOf(lpdis->itemID));
+    }
+    afx_msg void OnSelChange() { m_selChanges.push_back(m_list.GetCurSel()); }
+    afx_msg void OnDrag(NMHDR* pHeader, LRESULT*)
+    {
+        EXPECT_EQ(pHeader->idFrom, IDC_BAR);
+        m_drags.push_back(reinterpret_cast<NMSPLITTERBAR*>(pHeader)->nPos);
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(COwnerWnd, CWnd)
+    ON_WM_MEASUREITEM()
+    ON_WM_DRAWITEM()
+    ON_CONTROL(LBN_SELCHANGE, IDC_LIST, OnSelChange)
+    ON_NOTIFY(SPN_DRAG, IDC_BAR, OnDrag)
+END_MESSAGE_MAP()
+
+// A list that draws and measures itself: 12 pixels, grey.
+class CSelfDrawnList : public CListBox {
+public:
+    void MeasureItem(LPMEASUREITEMSTRUCT lpmis) override { lpmis->itemHeight = 12; }
+    void DrawItem(LPDRAWITEMSTRUCT lpdis) override
+    {
+        CDC::FromHandle(lpdis->hDC)->FillSolidRect(&lpdis->rcItem, RGB(90, 90, 90));
+    }
+};
+
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE | LBS_NODATA |
+                             LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL;
+
+class ListTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        ASSERT_TRUE(CreateChild(m_owner, CRect(0, 0, 300, 300), 1));
+        ASSERT_TRUE(m_owner.m_list.Create(nullptr, u"list", kListStyle, CRect(10, 10, 160, 110), &m_owner, IDC_LIST));
+        Testing::RunUntilIdle();
+    }
+    CRect ItemRect(int nItem)
+    {
+        CRect rc;
+        EXPECT_EQ(m_owner.m_list.GetItemRect(nItem, &rc), LB_OKAY) << nItem;
+        return rc;
+    }
+    CRect Client()
+    {
+        CRect rc;
+        m_owner.m_list.GetClientRect(&rc);
+        return rc;
+    }
+    // Whether the item lies wholly in the list's view.
+    bool InView(int nItem)
+    {
+        CRect rcBoth;
+        const CRect rcItem = ItemRect(nItem);
+        return rcBoth.IntersectRect(rcItem, Client()) && rcBoth == rcItem;
+    }
+
+    COwnerWnd m_owner;
+};
+
+TEST_F(ListTest, TheOwnerMeasuresEveryItemAtTheListsWidthAndDrawsThoseInView)
+{
+    CListBox& list = m_owner.m_list;
+    EXPECT_EQ(list.GetCount(), 0);
+    EXPECT_EQ(list.GetTopIndex(), LB_ERR);
+    ASSERT_EQ(list.SetCount(40), LB_OKAY);
+    Testing::RunUntilIdle();
+    EXPECT_EQ(list.GetCount(), 40);
+    // Every item measured, at the width its rectangle has.
+    EXPECT_EQ(std::set<UINT>(m_owner.m_measured.begin(), m_owner.m_measured.end()).size(), 40u);
+    ASSERT_FALSE(m_owner.m_widths.empty());
+    EXPECT_EQ(static_cast<int>(m_owner.m_widths.back()), ItemRect(0).Width());
+    // One after another in the heights the owner gave.
+    int nTop = ItemRect(0).top;
+    for (int i = 0; i < 40; i++) {
+        const CRect rc = ItemRect(i);
+        EXPECT_EQ(rc.top, nTop) << i;
+        EXPECT_EQ(rc.Height(), HeightOf(static_cast<UINT>(i))) << i;
+        nTop = rc.bottom;
+    }
+    // What the owner drew is what the list shows; items far out of view
+    // were never drawn.
+    for (int i : {0, 1, 2}) {
+        const CRect rc = ItemRect(i);
+        EXPECT_EQ(Testing::PixelAt(&list, rc.left + 3, rc.top + 3), ColorOf(static_cast<UINT>(i))) << i;
+    }
+    const std::set<UINT> drawn(m_owner.m_drawn.begin(), m_owner.m_drawn.end());
+    EXPECT_EQ(drawn.count(0), 1u);
+    EXPECT_EQ(drawn.count(39), 0u);
+    EXPECT_EQ(list.ItemFromPoint(ItemRect(1).CenterPoint()), 1);
+    EXPECT_EQ(list.ItemFromPoint(CPoint(-5, 5)), LB_ERR);
+    EXPECT_EQ(list.GetItemRect(40, nullptr), LB_ERR);
+    CRect rc;
+    EXPECT_EQ(list.GetItemRect(-1, &rc), LB_ERR);
+}
+
+TEST_F(ListTest, TheProgramsSelectionShowsScrollsIntoViewAndTellsNobody)
+{
+    CListBox& list = m_owner.m_list;
+    list.SetCount(100);
+    Testing::RunUntilIdle();
+    EXPECT_EQ(list.GetCurSel(), -1);
+    EXPECT_FALSE(InView(80));
+    EXPECT_EQ(list.SetCurSel(80), 80);
+    Testing::RunUntilIdle();
+    EXPECT_EQ(list.GetCurSel(), 80);
+    EXPECT_TRUE(InView(80));
+    EXPECT_GT(list.GetTopIndex(), 0);
+    EXPECT_EQ(m_owner.m_states[80] & ODS_SELECTED, ODS_SELECTED);
+    EXPECT_EQ(Testing::PixelAt(&list, ItemRect(80).left + 3, ItemRect(80).top + 3), kSelected);
+    // Moving on draws the old one plain again.
+    list.SetCurSel(79);
+    Testing::RunUntilIdle();
+    EXPECT_EQ(m_owner.m_states[80] & ODS_SELECTED, 0u);
+    EXPECT_EQ(Testing::PixelAt(&list, ItemRect(80).left + 3, ItemRect(80).top + 3), ColorOf(80));
+    // Outside the list nothing is selected.
+    EXPECT_EQ(list.SetCurSel(100), LB_ERR);
+    EXPECT_EQ(list.GetCurSel(), -1);
+    EXPECT_EQ(list.SetCurSel(-1), -1);
+    EXPECT_TRUE(m_owner.m_selChanges.empty());
+
+    // The other ways to scroll.
+    ASSERT_EQ(list.SetTopIndex(50), LB_OKAY);
+    EXPECT_EQ(list.GetTopIndex(), 50);
+    EXPECT_EQ(ItemRect(50).top, 0);
+    EXPECT_TRUE(list.EnsureVisible(3));
+    EXPECT_TRUE(InView(3));
+    EXPECT_FALSE(list.EnsureVisible(100));
+    EXPECT_EQ(list.SetTopIndex(100), LB_ERR);
+}
+
+TEST_F(ListTest, APressOnAnItemChoosesItAndTellsTheParentEveryTime)
+{
+    CListBox& list = m_owner.m_list;
+    list.SetCount(5);
+    Testing::RunUntilIdle();
+    CWnd* pFocus = CWnd::GetFocus();
+    Testing::Tap(&list, ItemRect(2).CenterPoint());
+    Testing::Tap(&list, ItemRect(2).CenterPoint());
+    Testing::Tap(&list, ItemRect(4).CenterPoint());
+    EXPECT_EQ(m_owner.m_selChanges, (std::vector<int> {2, 2, 4}));
+    EXPECT_EQ(list.GetCurSel(), 4);
+    // Below the last item there is nothing to choose; the keyboard stays
+    // where it was.
+    Testing::Tap(&list, CPoint(20, ItemRect(4).bottom + 5));
+    EXPECT_EQ(m_owner.m_selChanges.size(), 3u);
+    EXPECT_EQ(CWnd::GetFocus(), pFocus);
+
+    // Without LBS_NOTIFY the choice is made and nobody is told.
+    CListBox quiet;
+    ASSERT_TRUE(quiet.Create(nullptr, u"quiet", kListStyle & ~LBS_NOTIFY, CRect(170, 10, 290, 110), &m_owner, 12));
+    quiet.SetCount(3);
+    Testing::RunUntilIdle();
+    CRect rc;
+    quiet.GetItemRect(1, &rc);
+    Testing::Tap(&quiet, rc.CenterPoint());
+    EXPECT_EQ(quiet.GetCurSel(), 1);
+    EXPECT_EQ(m_owner.m_selChanges.size(), 3u);
+}
+
+TEST_F(ListTest, AnInvalidatedItemIsDrawnAgainAndTheOthersAreNot)
+{
+    CListBox& list = m_owner.m_list;
+    list.SetCount(6);
+    Testing::RunUntilIdle();
+    // Until the first paint is over.
+    for (size_t nDrawn = SIZE_MAX; nDrawn != m_owner.m_drawn.size();) {
+        nDrawn = m_owner.m_drawn.size();
+        Testing::RunUntilIdle();
+    }
+    m_owner.m_drawn.clear();
+    CRect rc = ItemRect(3);
+    list.InvalidateRect(&rc, FALSE);
+    Testing::RunUntilIdle();
+    EXPECT_EQ(m_owner.m_drawn, std::vector<UINT> {3});
+}
+
+TEST_F(ListTest, ANewCountStartsAtTheTopWithNothingSelected)
+{
+    CListBox& list = m_owner.m_list;
+    list.SetCount(100);
+    list.SetCurSel(90);
+    Testing::RunUntilIdle();
+    ASSERT_GT(list.GetTopIndex(), 0);
+    EXPECT_EQ(list.SetCount(7), LB_OKAY);
+    Testing::RunUntilIdle();
+    EXPECT_EQ(list.GetCurSel(), -1);
+    EXPECT_EQ(list.GetTopIndex(), 0);
+    EXPECT_EQ(list.SetCount(-1), LB_ERR);
+    EXPECT_EQ(list.GetCount(), 7);
+}
+
+TEST_F(ListTest, WithoutAnOwnerThatAnswersTheListDrawsItself)
+{
+    CHostWnd parent;  // answers neither WM_MEASUREITEM nor WM_DRAWITEM
+    ASSERT_TRUE(parent.CreateHost(200, 200));
+    CSelfDrawnList list;
+    ASSERT_TRUE(list.Create(nullptr, u"self", kListStyle, CRect(0, 0, 150, 100), &parent, IDC_LIST));
+    list.SetCount(4);
+    Testing::RunUntilIdle();
+    CRect rc;
+    ASSERT_EQ(list.GetItemRect(2, &rc), LB_OKAY);
+    EXPECT_EQ(rc.Height(), 12);
+    EXPECT_EQ(Testing::PixelAt(&list, rc.left + 2, rc.top + 2), RGB(90, 90, 90));
+    parent.DestroyWindow();
+}
+
+TEST_F(ListTest, DraggingTheBarTellsTheParentWhereTheUserWantsIt)
+{
+    CSplitterBar& bar = m_owner.m_bar;
+    // Taller than wide: it moves left and right.
+    ASSERT_TRUE(bar.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(200, 0, 205, 300), &m_owner, IDC_BAR));
+    EXPECT_TRUE(bar.IsVertical());
+    Testing::Press(&bar, CPoint(2, 100));
+    Testing::Move(&bar, CPoint(-28, 140));
+    Testing::Move(&bar, CPoint(12, 90));
+    Testing::Release(&bar, CPoint(12, 90));
+    EXPECT_EQ(m_owner.m_drags, (std::vector<int> {170, 210}));
+    // The bar itself stays where its parent put it.
+    CRect rcBar;
+    bar.GetWindowRect(&rcBar);
+    m_owner.ScreenToClient(&rcBar);
+    EXPECT_EQ(rcBar.left, 200);
+
+    // Wider than tall: up and down.
+    m_owner.m_drags.clear();
+    bar.MoveWindow(0, 200, 300, 5);
+    EXPECT_FALSE(bar.IsVertical());
+    Testing::Press(&bar, CPoint(100, 2));
+    Testing::Move(&bar, CPoint(50, -18));
+    Testing::Release(&bar, CPoint(50, -18));
+    // A move with the pen up is no drag.
+    Testing::Move(&bar, CPoint(50, 40));
+    EXPECT_EQ(m_owner.m_drags, (std::vector<int> {180}));
+}
+
+TEST_F(WindowTest, ATopLevelWindowOpensWhereItsPlacementPutsIt)
+{
+    CRect rcWork;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &rcWork, 0));
+    EXPECT_FALSE(rcWork.IsRectEmpty());
+    // The desktop of every screen holds the main screen's work area.
+    const CRect rcDesktop(CPoint(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN)),
+                          CSize(GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)));
+    CRect rcBoth;
+    EXPECT_TRUE(rcBoth.IntersectRect(rcDesktop, rcWork) && rcBoth == rcWork);
+    EXPECT_FALSE(SystemParametersInfo(0x0029, 0, &rcWork, 0));
+    EXPECT_FALSE(SystemParametersInfo(SPI_GETWORKAREA, 0, nullptr, 0));
+
+    CWnd top;
+    ASSERT_TRUE(top.CreateEx(0, AfxRegisterWndClass(0), u"top", WS_OVERLAPPED, CRect(0, 0, 100, 80), nullptr, 0));
+    WINDOWPLACEMENT wp {};
+    wp.length = sizeof(wp);
+    wp.showCmd = SW_SHOWNORMAL;
+    wp.rcNormalPosition = CRect(130, 90, 130 + 321, 90 + 123);
+    ASSERT_TRUE(top.SetWindowPlacement(&wp));
+    // The new size is the window's at once, before it shows.
+    CRect rcClient;
+    top.GetClientRect(&rcClient);
+    EXPECT_EQ(rcClient.Size(), CSize(321, 123));
+    top.ShowWindow(SW_SHOW);
+    Testing::RunUntilIdle();
+    WINDOWPLACEMENT got {};
+    ASSERT_TRUE(top.GetWindowPlacement(&got));
+    EXPECT_EQ(got.showCmd, static_cast<UINT>(SW_SHOWNORMAL));
+    EXPECT_EQ(CRect(got.rcNormalPosition), CRect(wp.rcNormalPosition));
+
+    // Maximised, it keeps the rectangle it comes back to.
+    wp.showCmd = SW_SHOWMAXIMIZED;
+    ASSERT_TRUE(top.SetWindowPlacement(&wp));
+    Testing::RunUntilIdle();
+    ASSERT_TRUE(top.GetWindowPlacement(&got));
+    EXPECT_EQ(got.showCmd, static_cast<UINT>(SW_SHOWMAXIMIZED));
+    EXPECT_EQ(CRect(got.rcNormalPosition).Size(), CSize(321, 123));
+    top.DestroyWindow();
+
+    // A child has no place on the desktop.
+    CProbeWnd child;
+    ASSERT_TRUE(CreateChild(child, CRect(0, 0, 10, 10)));
+    EXPECT_FALSE(child.GetWindowPlacement(&got));
+    EXPECT_FALSE(child.SetWindowPlacement(&wp));
+}
+
+TEST_F(WindowTest, OnlyAFontAskedToBeSmoothDrawsInBetweenShades)
+{
+    CProbeWnd wnd;
+    wnd.m_bFillOnPaint = false;
+    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 200, 60)));
+    Testing::RunUntilIdle();
+    auto shades = [&](BYTE nQuality) {
+        LOGFONT lf {};
+        lf.lfHeight = -20;
+        lf.lfWeight = FW_NORMAL;
+        lf.lfQuality = nQuality;
+        const char16_t face[] = u"Arial";
+        std::copy(std::begin(face), std::end(face), lf.lfFaceName);
+        CFont font;
+        EXPECT_TRUE(font.CreateFontIndirect(&lf));
+        CClientDC dc(&wnd);
+        CRect rc(0, 0, 200, 60);
+        dc.FillSolidRect(&rc, RGB(255, 255, 255));
+        CFont* pOld = dc.SelectObject(&font);
+        dc.SetTextColor(RGB(0, 0, 0));
+        dc.SetBkMode(TRANSPARENT);
+        dc.DrawText(u"Awesome", -1, &rc, DT_SINGLELINE | DT_NOPREFIX);
+        dc.SelectObject(pOld);
+        const int nBlack = Testing::CountPixels(&wnd, rc, RGB(0, 0, 0));
+        const int nWhite = Testing::CountPixels(&wnd, rc, RGB(255, 255, 255));
+        EXPECT_GT(nBlack, 0);
+        return rc.Width() * rc.Height() - nBlack - nWhite;
+    };
+    EXPECT_EQ(shades(0), 0);
+    EXPECT_GT(shades(ANTIALIASED_QUALITY), 0);
+}
+
+}  // namespace
