@@ -559,30 +559,6 @@ TEST_F(SourceCorpusLoadTest, SpotChecksOfSquaresAndClues)
         const CCrossWordPuzzle& p = Load("ipuz/kw-test-solved.ipuz");
         EXPECT_TRUE(p.IsSolved());
     }
-    {
-        // Left and top bars become the right and bottom bars of the squares before them.
-        const CCrossWordPuzzle& p = Load("jpz/kw-test-barred.jpz");
-        const CWordCounts counts = Count(p);
-        EXPECT_EQ(counts.nBarsRight, 5);
-        EXPECT_EQ(counts.nBarsBottom, 2);
-        EXPECT_TRUE(p.GetSquare(3, 0).m_bBarRight);
-        EXPECT_EQ(Text(p.GetAcrossClue(0, 0)), "1:First across clue");
-    }
-    {
-        // Rebus squares 1 to 4 of the grid, by the header.
-        const CCrossWordPuzzle& p = Load("xd/ca-nyt1955-01-01.xd");
-        EXPECT_EQ(p.m_astrRebus.size(), 4u);
-        ASSERT_NE(p.GetRebus(p.GetSquare(0, 0)), nullptr);
-        EXPECT_EQ(*p.GetRebus(p.GetSquare(0, 0)), u"HEART");
-        ASSERT_NE(p.GetRebus(p.GetSquare(11, 0)), nullptr);
-        EXPECT_EQ(*p.GetRebus(p.GetSquare(11, 0)), u"DIAMOND");
-        EXPECT_EQ(p.GetSquare(11, 0).m_chSolution, u'D');
-    }
-    {
-        const CCrossWordPuzzle& p = Load("xd/xp-saulpw-008.xd");
-        EXPECT_EQ(Text(p.GetAcrossClue(4, 0)), "4:What that too inevitably did");
-        EXPECT_EQ(p.GetLabel(4, 0), u"4");
-    }
 }
 
 }  // namespace
