@@ -54,6 +54,12 @@ void CClueIndex::Build(const CCrossWordPuzzle& puzzle)
         m_aSquareEntries[nDirection].assign(nSquares, NO_ENTRY);
     }
     for (const CClue* pClue : puzzle.m_lstClues) {
+        // The clues of a list that is neither across nor down name regions,
+        // not words of the grid.
+        const std::size_t nList = static_cast<std::size_t>(pClue->m_nList);
+        if (nList < puzzle.m_anClueListDirection.size() && puzzle.m_anClueListDirection[nList] != DIRECTION_ACROSS &&
+            puzzle.m_anClueListDirection[nList] != DIRECTION_DOWN)
+            continue;
         const int nDirection = pClue->m_bAcross ? DIRECTION_ACROSS : DIRECTION_DOWN;
         std::vector<CClueEntry>& entries = m_aEntries[nDirection];
         CClueEntry entry;

@@ -63,8 +63,11 @@ void CCrossWordPuzzle::SetPlayerState(const std::vector<CSquare>& squares)
 {
     // Written in place and counted once at the end.
     const std::size_t nCount = std::min(squares.size(), m_aSquares.size());
-    for (std::size_t i = 0; i < nCount; ++i)
-        m_aSquares[i].CopyPlayerPart(squares[i]);
+    for (std::size_t i = 0; i < nCount; ++i) {
+        // The file's given letters are no part of the player's state.
+        if (!m_aSquares[i].m_bGiven)
+            m_aSquares[i].CopyPlayerPart(squares[i]);
+    }
     CountSquares();
 }
 

@@ -49,9 +49,11 @@ BOOL MakeFont(CFont& font, int nTenths, LONG lWeight)
     return font.CreateFontIndirect(&lf);
 }
 
+// The clue's label: its number for a .puz file, whatever the file shows
+// for the newer formats ("2-3", "A").
 CString NumberText(const CClueEntry& entry)
 {
-    return FormatText(u"%d", entry.m_pClue ? entry.m_pClue->m_nNumber : 0);
+    return entry.m_pClue ? CString(entry.m_pClue->m_strLabel) : CString();
 }
 
 }  // namespace
@@ -134,7 +136,7 @@ void CClueListWnd::OnPaint()
     for (int i = 0; i < 2; i++) {
         CRect rcHeading = GetHeadingRect(DirectionOf(i));
         rcHeading.DeflateRect(kPadX, 0);
-        dc.DrawText(kHeadings[i], -1, &rcHeading, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        dc.DrawText(m_astrHeadings[i], &rcHeading, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     dc.SelectObject(pOld);
 }
@@ -146,6 +148,18 @@ void CClueListWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
         m_index.Build(*pPuzzle);
     else
         m_index.Clear();
+    // Each list under the name the file gives it: its first list of that direction.
+    for (int i = 0; i < 2; i++) {
+        m_astrHeadings[i] = kHeadings[i];
+        const int nDirection = DirectionOf(i);
+        for (std::size_t nList = 0; pPuzzle != nullptr && nList < pPuzzle->m_anClueListDirection.size(); ++nList) {
+            if (pPuzzle->m_anClueListDirection[nList] == nDirection && nList < pPuzzle->m_astrClueLists.size()) {
+                m_astrHeadings[i] = pPuzzle->m_astrClueLists[nList];
+                break;
+            }
+        }
+    }
+    Invalidate(TRUE);
     m_nCrossDirection = DIRECTION_NONE;
     m_nCrossEntry = CClueIndex::NO_ENTRY;
     MeasureNumbers();
@@ -155,17 +169,19 @@ void CClueListWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
 
 void CClueListWnd::MeasureNumbers()
 {
-    // Numbers grow down each list, but a file may list them in any order.
+    // Labels grow down each list, but a file may list them in any order. The
+    // longest is measured: digits are all as wide.
     CClientDC dc(this);
     CFont* pOld = dc.SelectObject(&m_fontNumber);
     m_nNumberWidth = 0;
     for (int nDirection : {DIRECTION_ACROSS, DIRECTION_DOWN}) {
-        int nWidest = 0;
+        const CClueEntry* pLongest = nullptr;
         for (const CClueEntry& entry : m_index.Entries(nDirection)) {
-            if (entry.m_pClue && entry.m_pClue->m_nNumber > nWidest)
-                nWidest = entry.m_pClue->m_nNumber;
+            if (entry.m_pClue &&
+                (pLongest == nullptr || entry.m_pClue->m_strLabel.size() > pLongest->m_pClue->m_strLabel.size()))
+                pLongest = &entry;
         }
-        const CString strNumber = FormatText(u"%d", nWidest);
+        const CString strNumber = pLongest != nullptr ? NumberText(*pLongest) : CString(u"0");
         m_nNumberWidth =
             std::max(m_nNumberWidth, static_cast<int>(dc.GetTextExtent(strNumber.c_str(), strNumber.GetLength()).cx));
     }

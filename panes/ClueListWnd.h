@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The clue lists: every clue of the puzzle under "Across" and under "Down",
+// The clue lists: every clue of the puzzle under "Across" and under "Down"
+// (or the names the file gives these lists; lists of neither direction are
+// the clue bar's to show),
 // side by side when there is room and one above the other when not. The
 // selected word's clue is drawn in the grid's selected-word colours and kept
 // in view, the clue of the word crossing it at the selected square is tinted
@@ -47,8 +49,9 @@ public:
     // The crossing clue: its list's direction and its entry, or NO_ENTRY.
     int GetCrossingDirection() const { return m_nCrossDirection; }
     int GetCrossingEntry() const { return m_nCrossEntry; }
-    // The rectangle of a list's heading, in client coordinates.
+    // The rectangle of a list's heading, in client coordinates, and its text.
     CRect GetHeadingRect(int nDirection) const;
+    const CString& GetHeading(int nDirection) const { return m_astrHeadings[ListOf(nDirection)]; }
 
     // Room the lists need at the least, each way, to show a few words.
     static constexpr int MIN_LIST_WIDTH = 120;
@@ -78,6 +81,8 @@ private:
 
     CGridWnd* m_pGrid = nullptr;
     CCrossWordPuzzle* m_pPuzzle = nullptr;
+    // The lists' headings, across first: the names the puzzle's file gives.
+    std::array<CString, 2> m_astrHeadings {CString(u"Across"), CString(u"Down")};
     CClueIndex m_index;
     std::array<CListBox, 2> m_aLists;
     CFont m_fontText;

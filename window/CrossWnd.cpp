@@ -280,7 +280,8 @@ LRESULT CCrossWnd::OnSquareSelected(WPARAM wParam, LPARAM lParam)
 {
     const CPoint pt = UnpackSquare(lParam);
     ShowSquare(pt.x, pt.y);
-    // The puzzle window shows the crossing word's clue in the lists.
+    // The puzzle window shows the crossing word's clue in the lists, and the
+    // clue bar may follow the square too.
     CWnd* pParent = GetParent();
     return pParent ? pParent->SendMessage(WM_SQUARESELECTED, wParam, lParam) : 0;
 }

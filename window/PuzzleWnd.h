@@ -69,7 +69,8 @@ public:
     void OnRedo();
     void OnUpdateUndo(CCmdUI* pCmdUI);
     void OnUpdateRedo(CCmdUI* pCmdUI);
-    // A puzzle is loaded and its answers are known (it is not locked).
+    // A puzzle is loaded and its answers are known (it is not locked, and
+    // its file gives them).
     BOOL KnowsAnswers() const;
 
     // The steps belong to one puzzle: a newly loaded one starts without any.
@@ -87,10 +88,10 @@ protected:
     void OnSize(UINT nType, int cx, int cy);
     void OnPaint();
     LRESULT OnWordSelected(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSquareSelected(WPARAM wParam, LPARAM lParam);
     // Ctrl with the wheel zooms the grid, a step a notch, wherever the
     // pointer is in the window; the wheel alone scrolls the grid.
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
-    LRESULT OnSquareSelected(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -108,6 +109,8 @@ private:
                                                      const CSolveHistory::SquareChanged&));
     void CheckSolved();
     void SolveChanged();
+    // The clue bar for the word from ptStart and the selected square.
+    void ShowClue(int nDirection, CPoint ptStart, CPoint ptSquare);
 
     CCrossWordPuzzle* m_pPuzzle = nullptr;
     CCrossWnd m_wndCross;

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,25 +29,12 @@ const std::vector<std::string> kGrid = {"...#.", ".#...", "....#"};
 // a down word; "none" for no selection.
 CGridSelection Sel(const std::string& text)
 {
-    if (text == "none")
-        return {};
-    CGridSelection sel;
-    char chDirection = 0;
-    int x = 0, y = 0, sx = 0, sy = 0;
-    EXPECT_EQ(std::sscanf(text.c_str(), "%d,%d %c %d,%d", &x, &y, &chDirection, &sx, &sy), 5) << text;
-    sel.m_nDirection = chDirection == 'A' ? DIRECTION_ACROSS : DIRECTION_DOWN;
-    sel.m_ptSelected = CPoint(x, y);
-    sel.m_ptWordStart = CPoint(sx, sy);
-    return sel;
+    return trellis::test::SelectionFrom(text);
 }
 
 std::string Text(const CGridSelection& sel)
 {
-    if (sel.m_nDirection == DIRECTION_NONE)
-        return "none";
-    return std::to_string(sel.m_ptSelected.x) + "," + std::to_string(sel.m_ptSelected.y) +
-           (sel.m_nDirection == DIRECTION_ACROSS ? " A " : " D ") + std::to_string(sel.m_ptWordStart.x) + "," +
-           std::to_string(sel.m_ptWordStart.y);
+    return trellis::test::SelectionText(sel);
 }
 
 // Puts the player's letters in: '.' an empty square, a capital an unchecked

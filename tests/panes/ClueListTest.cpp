@@ -5,6 +5,7 @@
 #include "panes/ClueListWnd.h"
 #include "res/resource.h"
 #include "tests/panes/PaneTest.h"
+#include "tests/support/SourceGrid.h"
 
 #include <set>
 
@@ -298,6 +299,29 @@ TEST_F(ClueListTest, OnTheLargestGridTheSelectedAndCrossingCluesComeIntoView)
     EXPECT_EQ(numberOf(DIRECTION_DOWN, nCrossing), square.m_nDownNumber);
     EXPECT_TRUE(inView(DIRECTION_DOWN, nCrossing));
     EXPECT_EQ(Fill(DIRECTION_DOWN, nCrossing), kCrossingTint);
+}
+
+TEST_F(ClueListTest, ListsOfTheNewerFormatsGoUnderTheirOwnNames)
+{
+    CPuzzleSource source = SourceGrid({"AB", "CD"});
+    AddList(source, "Verticali", EClueDirection::Down, {"1:ac", "2-3:bd"});
+    AddList(source, "Colors", EClueDirection::Other, {"x:red"});
+    source.m_aLists[1].m_aClues[0].m_aCells = {{0, 0}, {1, 0}};
+    AddList(source, "Orizzontali", EClueDirection::Across, {"1:ab"});
+    const auto pSource = LoadSourceGrid(source);
+    m_lists.SetPuzzle(pSource.get());
+    m_grid.SetPuzzle(pSource.get());
+    m_lists.ShowSelection();
+    Settle();
+    EXPECT_EQ(m_lists.GetHeading(DIRECTION_ACROSS), CString(u"Orizzontali"));
+    EXPECT_EQ(m_lists.GetHeading(DIRECTION_DOWN), CString(u"Verticali"));
+    // The region list's clue is in neither list.
+    EXPECT_EQ(List(DIRECTION_ACROSS).GetCount(), 1);
+    EXPECT_EQ(List(DIRECTION_DOWN).GetCount(), 2);
+    // A .puz file's lists keep their usual names.
+    Load(kGrid, kClues);
+    EXPECT_EQ(m_lists.GetHeading(DIRECTION_ACROSS), CString(u"Across"));
+    EXPECT_EQ(m_lists.GetHeading(DIRECTION_DOWN), CString(u"Down"));
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/PuzzleState.h"
 
+#include <cstdio>
 #include <iterator>
+#include <stdexcept>
 
 #include "tests/support/TempDir.h"
 
@@ -37,6 +39,31 @@ std::vector<std::string> ClueLabels(const CCrossWordPuzzle& puzzle)
 const CClue& ClueAt(const CCrossWordPuzzle& puzzle, std::size_t n)
 {
     return **std::next(puzzle.m_lstClues.begin(), static_cast<long>(n));
+}
+
+CGridSelection SelectionFrom(const std::string& text)
+{
+    if (text == "none")
+        return {};
+    char chDirection = 0;
+    int x = 0, y = 0, sx = 0, sy = 0;
+    if (std::sscanf(text.c_str(), "%d,%d %c %d,%d", &x, &y, &chDirection, &sx, &sy) != 5 ||
+        (chDirection != 'A' && chDirection != 'D'))
+        throw std::invalid_argument("not a selection: " + text);
+    CGridSelection sel;
+    sel.m_nDirection = chDirection == 'A' ? DIRECTION_ACROSS : DIRECTION_DOWN;
+    sel.m_ptSelected = CPoint(x, y);
+    sel.m_ptWordStart = CPoint(sx, sy);
+    return sel;
+}
+
+std::string SelectionText(const CGridSelection& sel)
+{
+    if (sel.m_nDirection == DIRECTION_NONE)
+        return "none";
+    return std::to_string(sel.m_ptSelected.x) + "," + std::to_string(sel.m_ptSelected.y) +
+           (sel.m_nDirection == DIRECTION_ACROSS ? " A " : " D ") + std::to_string(sel.m_ptWordStart.x) + "," +
+           std::to_string(sel.m_ptWordStart.y);
 }
 
 }  // namespace trellis::test

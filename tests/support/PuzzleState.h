@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/CrossWordPuzzle.h"
+#include "model/GridNavigator.h"
 
 namespace trellis::test {
 
@@ -23,5 +24,11 @@ std::vector<std::string> ClueLabels(const CCrossWordPuzzle& puzzle);
 
 // The n-th clue of the list, counted from 0; the list must be long enough.
 const CClue& ClueAt(const CCrossWordPuzzle& puzzle, std::size_t n);
+
+// A selection written "3,1 A 2,1": square (3,1) selected in the across
+// word from (2,1); "D" for a down word; "none" for no selection. Other text
+// throws std::invalid_argument.
+CGridSelection SelectionFrom(const std::string& text);
+std::string SelectionText(const CGridSelection& sel);
 
 }  // namespace trellis::test
