@@ -266,7 +266,7 @@ void CCrossWordPuzzle::NumberSquares()
         return nNextText < m_astrClues.size() ? std::move(m_astrClues[nNextText++]) : std::u16string();
     };
     NumberWords([&](int nNumber, BOOL bAcross) {
-        m_lstClues.push_back(&m_aClueStore.emplace_back(nextText(), nNumber, bAcross));
+        AddClue(nextText(), nNumber, bAcross);
     });
 }
 
@@ -400,4 +400,11 @@ std::vector<const CClue*> CCrossWordPuzzle::GetOtherCluesAt(int nCol, int nRow) 
         }
     }
     return clues;
+}
+
+CClue* CCrossWordPuzzle::AddClue(std::u16string strText, int nNumber, BOOL bAcross)
+{
+    CClue* pClue = &m_aClueStore.emplace_back(std::move(strText), nNumber, bAcross);
+    m_lstClues.push_back(pClue);
+    return pClue;
 }

@@ -93,6 +93,8 @@ public:
     // any one answer changes it.
     std::uint64_t GetAnswerDigest() const;
     void NumberSquares();
+    // Appends a clue that the puzzle owns to m_lstClues.
+    CClue* AddClue(std::u16string strText, int nNumber, BOOL bAcross);
 
     // Unscrambles the answers with a key from 0 to 9999. FALSE, and nothing
     // changes, when the puzzle is not locked or the key gives other answers.

@@ -165,11 +165,10 @@ void CCrossWordPuzzle::LoadSource(const CPuzzleSource& source)
                                         : list.m_nDirection == EClueDirection::Down ? 0
                                                                                     : 2);
         for (const CSourceClue& from : list.m_aClues) {
-            CClue* pClue = &m_aClueStore.emplace_back(from.m_strText, 0, IsAcrossClue(list, from));
+            CClue* pClue = AddClue(from.m_strText, 0, IsAcrossClue(list, from));
             pClue->m_strLabel = from.m_strLabel;
             pClue->m_nList = static_cast<int>(nList);
             pClue->m_aCells = from.m_aCells;
-            m_lstClues.push_back(pClue);
             if (list.m_nDirection == EClueDirection::Other)
                 continue;
             CPoint ptStart(-1, -1);

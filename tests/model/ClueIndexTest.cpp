@@ -128,8 +128,8 @@ TEST_F(ClueIndexTest, OddCluesOfAHandMadeListKeepTheirPlaceWithoutTakingAWord)
     CCrossWordPuzzle& puzzle = Load({"...", "#.."});
     // A second 1 Across, as a file's list could hold, and a clue whose
     // number no square carries.
-    puzzle.m_lstClues.push_back(new CClue(u"again", 1, TRUE));
-    puzzle.m_lstClues.push_back(new CClue(u"lost", 9, FALSE));
+    puzzle.AddClue(u"again", 1, TRUE);
+    puzzle.AddClue(u"lost", 9, FALSE);
     const CClueIndex index(puzzle);
     const std::vector<CClueEntry>& across = index.Entries(DIRECTION_ACROSS);
     ASSERT_EQ(across.size(), 3u);

@@ -203,7 +203,7 @@ TEST_F(ClueListTest, AClickOnAClueSelectsItsWordFromItsFirstSquare)
 
 TEST_F(ClueListTest, AClueWithoutAWordSelectsNothing)
 {
-    m_pPuzzle->m_lstClues.push_back(new CClue(u"nowhere", 9, FALSE));
+    m_pPuzzle->AddClue(u"nowhere", 9, FALSE);
     m_lists.SetPuzzle(m_pPuzzle.get());
     m_lists.ShowSelection();
     Settle();
