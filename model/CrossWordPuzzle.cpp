@@ -11,7 +11,7 @@ IMPLEMENT_SERIAL(CCrossWordPuzzle, CObject, 1)
 
 CCrossWordPuzzle::CCrossWordPuzzle()
     : m_nWidth(0), m_nHeight(0), m_bLocked(FALSE), m_wAnswerChecksum(0), m_bUnlocked(FALSE), m_dwFileChecksum(0),
-      m_nEmpty(0), m_nUnsolved(0)
+      m_nFileAnswerDigest(0), m_nEmpty(0), m_nUnsolved(0)
 {
 }
 
@@ -140,6 +140,25 @@ DWORD CCrossWordPuzzle::GetChecksum() const
     return dwSum;
 }
 
+std::uint64_t CCrossWordPuzzle::GetAnswerDigest() const
+{
+    if (m_bUnlocked)
+        return m_nFileAnswerDigest;
+    // FNV-1a over the size, then a black mark or the answer of each square.
+    std::uint64_t nDigest = 0xcbf29ce484222325ULL;
+    auto add = [&nDigest](unsigned nValue) {
+        for (int i = 0; i < 2; ++i, nValue >>= 8) {
+            nDigest ^= nValue & 0xFF;
+            nDigest *= 0x100000001b3ULL;
+        }
+    };
+    add(static_cast<unsigned>(m_nWidth));
+    add(static_cast<unsigned>(m_nHeight));
+    for (const CSquare& square : m_aSquares)
+        add(square.m_bBlack ? 0xFFFFu : square.m_chSolution);
+    return nDigest;
+}
+
 BOOL CCrossWordPuzzle::ColumnBytes(BOOL bAnswers, std::string& bytes) const
 {
     bytes.clear();
@@ -168,6 +187,7 @@ BOOL CCrossWordPuzzle::Unlock(int nKey)
     if (RegionChecksum(pLetters, letters.size()) != m_wAnswerChecksum)
         return FALSE;
     m_dwFileChecksum = GetChecksum();
+    m_nFileAnswerDigest = GetAnswerDigest();
     m_bUnlocked = TRUE;
     m_bLocked = FALSE;
     std::size_t i = 0;

@@ -5,6 +5,7 @@
 // (row-major, column first in every call), the word numbers and the clues.
 // A passive store: it sends no notifications.
 
+#include <cstdint>
 #include <list>
 #include <string>
 #include <vector>
@@ -56,6 +57,10 @@ public:
     long GetUnsolvedCount() const { return m_nUnsolved; }
     // Of the answers as the file holds them, also after unlocking.
     DWORD GetChecksum() const;
+    // A 64-bit digest of the size, the black squares and every answer as the
+    // file holds them, also after unlocking. Unlike the checksum, a change of
+    // any one answer changes it.
+    std::uint64_t GetAnswerDigest() const;
     void NumberSquares();
 
     // Unscrambles the answers with a key from 0 to 9999. FALSE, and nothing
@@ -77,6 +82,18 @@ public:
     BOOL SaveSolution(const std::u16string& strPath);
     BOOL LoadSolution(const std::u16string& strPath);
     void Serialize(CArchive& ar) override;
+
+    // The fields of a solution file, written.
+    void StorePlayerState(CArchive& ar) const;
+    // Reads the fields of a solution file into a copy of the squares: their
+    // letters and filled flags from the file, a shown letter or a rebus entry
+    // taken back to the letter the file holds, every other mark as it is.
+    // FALSE, with the path the file names, when the file belongs to another
+    // puzzle (its size or checksum differ). Throws CArchiveException for a
+    // damaged file; the puzzle never changes.
+    BOOL LoadPlayerState(CArchive& ar, std::vector<CSquare>& squares, std::u16string& strPuzzlePath) const;
+    // Takes the player's part of every square from a grid of this size.
+    void SetPlayerState(const std::vector<CSquare>& squares);
 
     std::u16string m_strFileName;
     std::u16string m_strTitle;
@@ -129,6 +146,7 @@ private:
 
     BOOL m_bUnlocked;
     DWORD m_dwFileChecksum;  // GetChecksum before unlocking
+    std::uint64_t m_nFileAnswerDigest;  // GetAnswerDigest before unlocking
 
     std::vector<CSquare> m_aSquares;
     long m_nEmpty;

@@ -5,6 +5,12 @@
 #include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#else
+#include <io.h>
+#endif
 
 #include "model/Text.h"
 
@@ -12,32 +18,62 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// nullptr (with errno set) when the name cannot be expressed as a path here,
-// e.g. a lone surrogate.
-std::FILE* OpenPath(const std::u16string& strFileName, bool bWrite)
+// What OpenPath gives when the path names something other than a regular file.
+constexpr int kNotRegularFile = -1;
+
+// nullptr with nError set when the file does not open: an error number of the
+// system, or kNotRegularFile. A name that cannot be expressed as a path here
+// (e.g. a lone surrogate) gives EINVAL.
+std::FILE* OpenPath(const std::u16string& strFileName, bool bWrite, int& nError)
 {
     fs::path path;
     try {
         path = fs::path(strFileName);
     } catch (const std::exception&) {
-        errno = EINVAL;
+        nError = EINVAL;
         return nullptr;
     }
 #ifdef _WIN32
-    return _wfopen(path.c_str(), bWrite ? L"wb" : L"rb");
+    std::FILE* pFile = _wfopen(path.c_str(), bWrite ? L"wb" : L"rb");
+    nError = pFile == nullptr ? errno : 0;
+    if (pFile != nullptr) {
+        struct _stat64 st;
+        if (_fstat64(_fileno(pFile), &st) == 0)
+            nError = (st.st_mode & _S_IFDIR) != 0 ? EISDIR : (st.st_mode & _S_IFREG) != 0 ? 0 : kNotRegularFile;
+        if (nError != 0) {
+            std::fclose(pFile);
+            pFile = nullptr;
+        }
+    }
+    return pFile;
 #else
-    return std::fopen(path.c_str(), bWrite ? "wb" : "rb");
-#endif
-}
-
-bool IsFolder(std::FILE* pFile)
-{
-#ifdef _WIN32
-    struct _stat64 st;
-    return _fstat64(_fileno(pFile), &st) == 0 && (st.st_mode & _S_IFDIR) != 0;
-#else
+    // Opened without waiting, so a pipe with nobody at the other end cannot
+    // hold the program; the file is truncated only once it is known to be a
+    // regular file.
+    const int fd = ::open(path.c_str(), (bWrite ? O_WRONLY | O_CREAT : O_RDONLY) | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        nError = errno == ENXIO ? kNotRegularFile : errno;  // a pipe without a reader
+        return nullptr;
+    }
     struct stat st;
-    return fstat(fileno(pFile), &st) == 0 && S_ISDIR(st.st_mode);
+    nError = 0;
+    if (fstat(fd, &st) != 0)
+        nError = errno;
+    else if (S_ISDIR(st.st_mode))
+        nError = EISDIR;
+    else if (!S_ISREG(st.st_mode))
+        nError = kNotRegularFile;
+    else if (bWrite && ftruncate(fd, 0) != 0)
+        nError = errno;
+    else if (fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
+        nError = errno;
+    std::FILE* pFile = nError == 0 ? fdopen(fd, bWrite ? "wb" : "rb") : nullptr;
+    if (pFile == nullptr) {
+        if (nError == 0)
+            nError = errno;
+        ::close(fd);
+    }
+    return pFile;
 #endif
 }
 
@@ -73,16 +109,23 @@ int CFileException::OsErrorToCause(LONG lOsError)
     }
 }
 
+std::u16string CFileException::GetReason() const
+{
+    if (m_cause == endOfFile)
+        return u"unexpected end of file";
+    if (m_cause == tooLarge)
+        return u"the file is too large";
+    if (m_cause == notRegularFile)
+        return u"not a regular file";
+    if (m_lOsError != 0)
+        return WidenUtf8(std::strerror(m_lOsError));
+    return {};
+}
+
 std::u16string CFileException::GetErrorMessage(UINT nMaxError) const
 {
-    std::u16string reason;
-    if (m_cause == endOfFile)
-        reason = u"unexpected end of file";
-    else if (m_cause == tooLarge)
-        reason = u"the file is too large";
-    else if (m_lOsError != 0)
-        reason = WidenUtf8(std::strerror(m_lOsError));
-    else
+    std::u16string reason = GetReason();
+    if (reason.empty())
         reason = u"unknown error";
     std::u16string text = u"cannot " + m_strAction + u" file '" + m_strFileName + u"': " + reason;
     if (nMaxError > 0 && text.size() > nMaxError - 1)
@@ -103,20 +146,16 @@ BOOL CFile::Open(const std::u16string& strFileName, UINT nOpenFlags, CFileExcept
 {
     Abort();
     const bool bWrite = (nOpenFlags & modeWrite) != 0;
-    const char16_t* action = bWrite ? u"create" : u"open";
-    errno = 0;
-    std::FILE* pFile = OpenPath(strFileName, bWrite);
-    int nError = errno;
-    if (pFile != nullptr && IsFolder(pFile)) {
-        std::fclose(pFile);
-        pFile = nullptr;
-        nError = EISDIR;
-    }
+    int nError = 0;
+    std::FILE* pFile = OpenPath(strFileName, bWrite, nError);
     if (pFile == nullptr) {
         if (pError != nullptr) {
-            if (nError == 0)
-                nError = EINVAL;
-            *pError = CFileException(CFileException::OsErrorToCause(nError), nError, strFileName, action);
+            const char16_t* action = bWrite ? u"create" : u"open";
+            if (nError == kNotRegularFile)
+                *pError = CFileException(CFileException::notRegularFile, 0, strFileName, action);
+            else
+                *pError = CFileException(CFileException::OsErrorToCause(nError != 0 ? nError : EINVAL),
+                                         nError != 0 ? nError : EINVAL, strFileName, action);
         }
         return FALSE;
     }
@@ -152,6 +191,19 @@ void CFile::Flush()
 {
     errno = 0;
     if (std::fflush(m_pFile) != 0)
+        ThrowOsError(u"write", errno);
+}
+
+void CFile::Sync()
+{
+    Flush();
+#ifdef _WIN32
+    const int nResult = _commit(_fileno(m_pFile));
+#else
+    const int nResult = fsync(fileno(m_pFile));
+#endif
+    // A file system that keeps nothing to sync (EINVAL) has nothing to lose.
+    if (nResult != 0 && errno != EINVAL)
         ThrowOsError(u"write", errno);
 }
 

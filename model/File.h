@@ -30,6 +30,7 @@ public:
         diskFull,
         endOfFile,
         tooLarge,
+        notRegularFile,  // a pipe, a device or a socket
     };
 
     CFileException(int cause = none, LONG lOsError = 0, const std::u16string& strFileName = {},
@@ -37,6 +38,9 @@ public:
 
     // "cannot <action> file '<name>': <reason>", at most nMaxError - 1 characters.
     std::u16string GetErrorMessage(UINT nMaxError = 512) const;
+    // Why, as the system says it ("No such file or directory"); empty when
+    // nobody said.
+    std::u16string GetReason() const;
 
     // The error number of the system as a cause.
     static int OsErrorToCause(LONG lOsError);
@@ -61,14 +65,17 @@ public:
     CFile& operator=(const CFile&) = delete;
     virtual ~CFile();  // closes without reporting errors
 
-    // modeRead, or modeCreate | modeWrite (created anew or truncated). Folders
-    // do not open. FALSE with *pError filled on failure.
+    // modeRead, or modeCreate | modeWrite (created anew or truncated). Only
+    // regular files open: a folder, a pipe or a device is refused without
+    // waiting on it, and nothing is truncated. FALSE with *pError filled on failure.
     BOOL Open(const std::u16string& strFileName, UINT nOpenFlags, CFileException* pError = nullptr);
 
     // Up to nCount bytes; fewer only at the end of the file.
     UINT Read(void* lpBuf, UINT nCount);
     void Write(const void* lpBuf, UINT nCount);
     void Flush();
+    // Flushes and has the system put the data on the disk before it returns.
+    void Sync();
     ULONGLONG GetLength() const;
     ULONGLONG GetPosition() const;
     void Close();  // throws when buffered data cannot be written

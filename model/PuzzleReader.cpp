@@ -27,10 +27,14 @@ class CPuzzleBytes {
 public:
     explicit CPuzzleBytes(const std::string& bytes)
         : m_pData(reinterpret_cast<const BYTE*>(bytes.data())), m_nSize(bytes.size()), m_nPos(0),
-          m_nBase(FindHeader(bytes))
+          m_nMarker(FindMarker(bytes)),
+          m_nBase(m_nMarker != std::string::npos && m_nMarker > kMarkerOffset ? m_nMarker - kMarkerOffset : 0)
     {
         ReadHeader();
     }
+
+    // Every puzzle file has the marker; an image or a program does not.
+    bool HasMarker() const { return m_nMarker != std::string::npos; }
 
     // FALSE when the offset lies beyond the end.
     bool Seek(std::size_t nOffset)
@@ -101,12 +105,11 @@ public:
     WORD AnswerChecksum() const { return m_wAnswerChecksum; }
 
 private:
-    static std::size_t FindHeader(const std::string& bytes)
+    // Anything before the marker's own place is not ours.
+    static std::size_t FindMarker(const std::string& bytes)
     {
         static const char kMarker[] = "ACROSS&DOWN";
-        const std::size_t nAt = bytes.find(kMarker, 0, sizeof kMarker - 1);
-        // Anything before the marker's own place is not ours.
-        return nAt != std::string::npos && nAt > kMarkerOffset ? nAt - kMarkerOffset : 0;
+        return bytes.find(kMarker, 0, sizeof kMarker - 1);
     }
 
     static WORD Word(const BYTE* p) { return static_cast<WORD>(p[0] | (p[1] << 8)); }
@@ -132,6 +135,7 @@ private:
     const BYTE* m_pData;
     std::size_t m_nSize;
     std::size_t m_nPos;
+    std::size_t m_nMarker;
     std::size_t m_nBase;
     bool m_bUtf8 = false;
     bool m_bLocked = false;
@@ -145,6 +149,45 @@ namespace {
 bool IsBlackState(char16_t ch)
 {
     return ch == u'.' || ch == u':';
+}
+
+// A solver's letter kept in the state grid: anything but "-" that can be
+// seen. Lower case letters are the same letters.
+bool IsSavedLetter(char16_t ch)
+{
+    return ch > u' ' && ch != u'-' && ch != 0x7F;
+}
+
+char16_t SavedLetter(char16_t ch)
+{
+    return ch >= u'a' && ch <= u'z' ? static_cast<char16_t>(ch - u'a' + u'A') : ch;
+}
+
+// The flags of a square in the "GEXT" section.
+constexpr BYTE kWasIncorrectFlag = 0x10;
+constexpr BYTE kIncorrectFlag = 0x20;
+constexpr BYTE kRevealedFlag = 0x40;
+constexpr BYTE kCircledFlag = 0x80;
+
+// The player's rebus entries of "RUSR": one text for each square, each ended
+// by a zero byte, empty for a square without one. Empty when the section
+// holds fewer texts than squares.
+std::vector<std::u16string> ReadRebusEntries(const CPuzzleSection& section, std::size_t nSquares, bool bUtf8)
+{
+    std::vector<std::u16string> entries;
+    const BYTE* p = section.pData;
+    const BYTE* pEnd = p + section.nLength;
+    while (entries.size() < nSquares && p < pEnd) {
+        const BYTE* pText = p;
+        p = std::find(p, pEnd, 0);
+        if (p == pEnd)
+            break;
+        entries.push_back(DecodePuzzleText(pText, static_cast<std::size_t>(p - pText), bUtf8));
+        ++p;
+    }
+    if (entries.size() < nSquares)
+        entries.clear();
+    return entries;
 }
 
 bool IsKnownSection(const CPuzzleSection& section)
@@ -198,6 +241,9 @@ BOOL CCrossWordPuzzle::LoadPuzzle(const std::u16string& strPath, std::u16string&
             strError = FormatText(u"%s: too large for a puzzle file (more than 16 MiB)", strPath);
         else
             strError = FormatText(u"cannot open file '%s' for reading", strPath);
+        // The system's reason, when it gave one (missing, no right to it, a folder).
+        if (!error.GetReason().empty() && error.m_cause != CFileException::tooLarge)
+            strError += u": " + error.GetReason();
         return FALSE;
     }
     m_strFileName = strPath;
@@ -215,7 +261,7 @@ BOOL CCrossWordPuzzle::LoadPuzzle(const std::u16string& strPath, std::u16string&
 
 BOOL CCrossWordPuzzle::ReadSize(CPuzzleBytes& file, std::u16string& strError)
 {
-    if (!file.Seek(kSizeOffset)) {
+    if (!file.HasMarker() || !file.Seek(kSizeOffset)) {
         strError = InvalidFileText();
         return FALSE;
     }
@@ -231,6 +277,11 @@ BOOL CCrossWordPuzzle::ReadSize(CPuzzleBytes& file, std::u16string& strError)
         return FALSE;
     }
     m_nHeight = nByte;
+    // A grid without squares is no puzzle.
+    if (m_nWidth == 0 || m_nHeight == 0) {
+        strError = InvalidFileText();
+        return FALSE;
+    }
     return TRUE;
 }
 
@@ -304,9 +355,14 @@ void CCrossWordPuzzle::BuildSquares()
         const std::u16string& strState = m_astrState[static_cast<std::size_t>(r)];
         const std::u16string& strAnswer = m_astrSolution[static_cast<std::size_t>(r)];
         for (std::size_t c = 0; c < static_cast<std::size_t>(m_nWidth); ++c, ++pSquare) {
-            if (!IsBlackState(strState[c])) {
-                pSquare->m_bBlack = FALSE;
-                pSquare->m_chSolution = strAnswer[c];
+            if (IsBlackState(strState[c]))
+                continue;
+            pSquare->m_bBlack = FALSE;
+            pSquare->m_chSolution = strAnswer[c];
+            // A letter a solver saved in the file is the player's letter.
+            if (IsSavedLetter(strState[c])) {
+                pSquare->m_bFilled = TRUE;
+                pSquare->m_chLetter = SavedLetter(strState[c]);
             }
         }
     }
@@ -322,8 +378,9 @@ void CCrossWordPuzzle::BuildPuzzle(std::u16string& /*strError*/)
     m_astrState.clear();
 }
 
-// Circles and rebus answers; a section that is cut short ends the sections,
-// one whose checksum or size is wrong is passed over. Nothing here fails the load.
+// Circles, rebus answers and the player's marks and rebus entries; a section
+// that is cut short ends the sections, one whose checksum or size is wrong is
+// passed over. Nothing here fails the load.
 void CCrossWordPuzzle::ReadExtras(CPuzzleBytes& file)
 {
     // The notes text, which may hold line breaks, stands before the
@@ -336,30 +393,47 @@ void CCrossWordPuzzle::ReadExtras(CPuzzleBytes& file)
             return;
     }
     const std::size_t nSquares = m_aSquares.size();
-    const BYTE* pCircles = nullptr;
+    const BYTE* pFlags = nullptr;
     const BYTE* pRebus = nullptr;
     std::map<int, std::u16string> table;
+    std::vector<std::u16string> entries;
     while (file.ReadSection(section)) {
         if (!section.bIntact)
             continue;
         const bool bGrid = section.nLength == nSquares;
-        if (section.strName == "GEXT" && bGrid && pCircles == nullptr)
-            pCircles = section.pData;
+        if (section.strName == "GEXT" && bGrid && pFlags == nullptr)
+            pFlags = section.pData;
         else if (section.strName == "GRBS" && bGrid && pRebus == nullptr)
             pRebus = section.pData;
         else if (section.strName == "RTBL" && table.empty())
             table = ReadRebusTable(section, file.IsUtf8());
+        else if (section.strName == "RUSR" && entries.empty())
+            entries = ReadRebusEntries(section, nSquares, file.IsUtf8());
     }
     std::map<int, int> rebusOfKey;
     for (std::size_t i = 0; i < nSquares; ++i) {
         if (m_aSquares[i].m_bBlack)
             continue;
-        const bool bCircled = pCircles != nullptr && (pCircles[i] & 0x80) != 0;
+        const BYTE flags = pFlags != nullptr ? pFlags[i] : 0;
         const auto it = pRebus != nullptr && pRebus[i] != 0 ? table.find(pRebus[i] - 1) : table.end();
-        if (!bCircled && it == table.end())
+        const std::u16string* pEntry = !entries.empty() && !entries[i].empty() ? &entries[i] : nullptr;
+        if (flags == 0 && it == table.end() && pEntry == nullptr)
             continue;
         CSquare square = m_aSquares[i];
-        square.m_bCircled = bCircled;
+        square.m_bCircled = (flags & kCircledFlag) != 0;
+        square.m_bWasIncorrect = (flags & kWasIncorrectFlag) != 0;
+        // The answers of a locked puzzle are scrambled: a check mark would
+        // judge the letter against them.
+        square.m_bChecked = (flags & kIncorrectFlag) != 0 && !m_bLocked;
+        if (pEntry != nullptr) {
+            if (!square.m_bFilled) {
+                square.m_bFilled = TRUE;
+                square.m_chLetter = SavedLetter((*pEntry)[0]);
+            }
+            if (pEntry->size() > 1)
+                square.m_strRebusEntry = *pEntry;
+        }
+        square.m_bShown = (flags & kRevealedFlag) != 0 && square.m_bFilled;
         if (it != table.end()) {
             const auto [at, bNew] = rebusOfKey.emplace(it->first, static_cast<int>(m_astrRebus.size()) + 1);
             if (bNew)

@@ -7,7 +7,7 @@ CSquare::CSquare() : CSquare(TRUE)
 
 CSquare::CSquare(BOOL bBlack)
     : m_bBlack(bBlack), m_bFilled(FALSE), m_bChecked(FALSE), m_nDownNumber(0), m_nAcrossNumber(0), m_chSolution(0),
-      m_chLetter(0), m_bCircled(FALSE), m_nRebus(0), m_bShown(FALSE)
+      m_chLetter(0), m_bCircled(FALSE), m_nRebus(0), m_bShown(FALSE), m_bWasIncorrect(FALSE)
 {
 }
 
@@ -16,4 +16,14 @@ CSquare::~CSquare() = default;
 BOOL CSquare::IsIncorrect() const
 {
     return m_bChecked && m_chSolution != m_chLetter;
+}
+
+void CSquare::CopyPlayerPart(const CSquare& other)
+{
+    m_bFilled = other.m_bFilled;
+    m_chLetter = other.m_chLetter;
+    m_bChecked = other.m_bChecked;
+    m_bShown = other.m_bShown;
+    m_bWasIncorrect = other.m_bWasIncorrect;
+    m_strRebusEntry = other.m_strRebusEntry;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
+
 #include "model/Types.h"
 
 // One square of the grid, copied by value: callers take a copy with
@@ -15,6 +17,10 @@ public:
 
     // Checked and not holding the answer (an empty checked square counts).
     BOOL IsIncorrect() const;
+    // Takes the player's part of another square (letter, filled flag, marks
+    // and rebus entry); the grid's part (black, answer, numbers, circle,
+    // rebus answer) stays.
+    void CopyPlayerPart(const CSquare& other);
 
     BOOL m_bBlack;
     BOOL m_bFilled;
@@ -32,4 +38,11 @@ public:
     // The letter came from a Show command (so a rebus is drawn whole). Not
     // kept in solution files.
     BOOL m_bShown;
+    // A check once found the square wrong, whatever it holds now. Not kept
+    // in solution files.
+    BOOL m_bWasIncorrect;
+    // The player's rebus entry: the whole text put into the square, of which
+    // m_chLetter is the first character; empty for a single letter. Not
+    // kept in solution files.
+    std::u16string m_strRebusEntry;
 };

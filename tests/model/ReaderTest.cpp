@@ -96,16 +96,33 @@ TEST(Reader, LineFeedsEndTextsAndTheLastTextMayRunToTheEnd)
     EXPECT_EQ(ClueAt(p, 0).m_strText, u"first");
 }
 
-TEST(Reader, EmptyGridHasNoSquaresWordsOrClues)
+// An image, a program, or a puzzle file that lost its marker or its grid, is
+// refused with the message; a grid with every clue text missing still loads.
+TEST(Reader, FilesThatAreNoPuzzlesAreRefused)
 {
     TempDir dir;
-    CCrossWordPuzzle p;
-    ASSERT_TRUE(
-        TryLoad(p, dir, PuzzleFileWriter(std::vector<std::string> {}).Title("Only texts").Clues({"x", "y"}).Bytes())
-            .bOk);
-    EXPECT_EQ(p.m_strTitle, u"Only texts");
-    EXPECT_TRUE(p.GetSquares().empty() && p.m_lstClues.empty());
-    EXPECT_TRUE(p.IsSolved());
+    std::string unmarked = PuzzleFileWriter({"AB", "CD"}).Bytes();
+    unmarked.replace(2, 11, "ACROSS+DOWN");
+    const std::string png =
+        "\x89PNG\r\n\x1A\n" + std::string("\0\0\0\x0DIHDR\0\0\0\x10\0\0\0\x10\x08\x06", 18) + std::string(200, '\x07');
+    const std::string elf = "\x7F"
+                            "ELF\x02\x01\x01" +
+                            std::string(300, '\x41');
+    std::string noWidth = PuzzleFileWriter({"AB", "CD"}).Bytes();
+    noWidth[44] = '\0';
+    std::string noHeight = PuzzleFileWriter({"AB", "CD"}).Bytes();
+    noHeight[45] = '\0';
+    const std::string empty = PuzzleFileWriter(std::vector<std::string> {}).Title("Only texts").Clues({"x"}).Bytes();
+    for (const std::string& bytes : {unmarked, png, elf, noWidth, noHeight, empty}) {
+        CCrossWordPuzzle p;
+        const auto r = TryLoad(p, dir, bytes);
+        EXPECT_FALSE(r.bOk);
+        EXPECT_EQ(r.strError, r.strPath + u": invalid puzzle file");
+    }
+    CCrossWordPuzzle noClues;
+    ASSERT_TRUE(TryLoad(noClues, dir, PuzzleFileWriter({"AB", "CD"}).Clues({}).Bytes()).bOk);
+    EXPECT_EQ(noClues.m_lstClues.size(), 4u);
+    EXPECT_EQ(ClueAt(noClues, 3).m_strText, u"");
 }
 
 TEST(Reader, OnlyDotAndColonInTheStateGridMakeBlackSquares)
@@ -151,14 +168,19 @@ TEST(Reader, BytesBeforeTheHeaderAreSkipped)
     EXPECT_TRUE(p.IsBlack(1, 1));
 }
 
-TEST(Reader, UnopenablePathsNameThePath)
+TEST(Reader, UnopenablePathsNameThePathAndWhy)
 {
     TempDir dir;
-    for (const std::u16string& path : {trellis::test::ModelPath(dir.File("missing.puz")), dir.Path().u16string()}) {
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {trellis::test::ModelPath(dir.File("missing.puz")), u"No such file or directory"},
+        {dir.Path().u16string(), u"Is a directory"},
+        {trellis::test::ModelPath(dir.File("missing/inside.puz")), u"No such file or directory"},
+    };
+    for (const auto& [path, reason] : cases) {
         CCrossWordPuzzle p;
         std::u16string error;
         EXPECT_FALSE(p.LoadPuzzle(path, error));
-        EXPECT_EQ(error, u"cannot open file '" + path + u"' for reading");
+        EXPECT_EQ(error, u"cannot open file '" + path + u"' for reading: " + reason);
         EXPECT_EQ(p.m_strFileName, u"");
     }
 }
