@@ -10,8 +10,8 @@
 IMPLEMENT_SERIAL(CCrossWordPuzzle, CObject, 1)
 
 CCrossWordPuzzle::CCrossWordPuzzle()
-    : m_nWidth(0), m_nHeight(0), m_bLocked(FALSE), m_wAnswerChecksum(0), m_bUnlocked(FALSE), m_dwFileChecksum(0),
-      m_nFileAnswerDigest(0), m_nEmpty(0), m_nUnsolved(0)
+    : m_nWidth(0), m_nHeight(0), m_bLocked(FALSE), m_wAnswerChecksum(0), m_nTimerSeconds(-1), m_bTimerStopped(FALSE),
+      m_bUnlocked(FALSE), m_dwFileChecksum(0), m_nFileAnswerDigest(0), m_nEmpty(0), m_nUnsolved(0)
 {
 }
 

@@ -111,6 +111,12 @@ public:
     WORD m_wAnswerChecksum;
     // The rebus answers that squares refer to (CSquare::m_nRebus).
     std::vector<std::u16string> m_astrRebus;
+    // The text after the clues, which may hold line breaks.
+    std::u16string m_strNotes;
+    // The time the file kept ("LTIM"): seconds spent solving, -1 when it
+    // keeps none, and whether the timer was stopped.
+    long m_nTimerSeconds;
+    BOOL m_bTimerStopped;
 
 protected:
     BOOL ReadSize(CPuzzleBytes& file, std::u16string& strError);

@@ -58,13 +58,14 @@ public:
     }
 
     // The bytes up to the next 0x00 or 0x0A (not included) or the end of the
-    // file; true when a terminator ended them.
-    bool ReadText(const BYTE** ppText, std::size_t* pnLength)
+    // file; true when a terminator ended them. Texts that may hold line
+    // breaks (the notes) end at 0x00 alone.
+    bool ReadText(const BYTE** ppText, std::size_t* pnLength, bool bLineBreaks = false)
     {
         *ppText = m_pData + m_nPos;
         const BYTE* pEnd = m_pData + m_nSize;
         const BYTE* p = *ppText;
-        while (p != pEnd && *p != 0x00 && *p != 0x0A)
+        while (p != pEnd && *p != 0x00 && (bLineBreaks || *p != 0x0A))
             ++p;
         *pnLength = static_cast<std::size_t>(p - *ppText);
         const bool bTerminated = p != pEnd;
@@ -163,12 +164,6 @@ char16_t SavedLetter(char16_t ch)
     return ch >= u'a' && ch <= u'z' ? static_cast<char16_t>(ch - u'a' + u'A') : ch;
 }
 
-// The flags of a square in the "GEXT" section.
-constexpr BYTE kWasIncorrectFlag = 0x10;
-constexpr BYTE kIncorrectFlag = 0x20;
-constexpr BYTE kRevealedFlag = 0x40;
-constexpr BYTE kCircledFlag = 0x80;
-
 // The player's rebus entries of "RUSR": one text for each square, each ended
 // by a zero byte, empty for a square without one. Empty when the section
 // holds fewer texts than squares.
@@ -188,6 +183,24 @@ std::vector<std::u16string> ReadRebusEntries(const CPuzzleSection& section, std:
     if (entries.size() < nSquares)
         entries.clear();
     return entries;
+}
+
+// "seconds,stopped": the time spent and 1 when the timer was stopped. A
+// malformed text keeps no time.
+void ReadTimer(const CPuzzleSection& section, long& nSeconds, BOOL& bStopped)
+{
+    // Ten years of solving is the most a file is believed.
+    constexpr long kMaxSeconds = 10L * 366 * 24 * 60 * 60;
+    const BYTE* p = section.pData;
+    const BYTE* pEnd = p + section.nLength;
+    long n = 0;
+    const BYTE* pDigits = p;
+    for (; p < pEnd && *p >= '0' && *p <= '9' && n <= kMaxSeconds; ++p)
+        n = n * 10 + (*p - '0');
+    if (p == pDigits || n > kMaxSeconds || p == pEnd || *p != ',' || pEnd - p != 2 || (p[1] != '0' && p[1] != '1'))
+        return;
+    nSeconds = n;
+    bStopped = p[1] == '1' ? TRUE : FALSE;
 }
 
 bool IsKnownSection(const CPuzzleSection& section)
@@ -386,6 +399,12 @@ void CCrossWordPuzzle::ReadExtras(CPuzzleBytes& file)
     // The notes text, which may hold line breaks, stands before the
     // sections, except in some older files.
     CPuzzleSection section;
+    if (!file.PeekSection(section) || !IsKnownSection(section)) {
+        const BYTE* pNotes = nullptr;
+        std::size_t nNotes = 0;
+        file.ReadText(&pNotes, &nNotes, true);
+        m_strNotes = DecodePuzzleText(pNotes, nNotes, file.IsUtf8());
+    }
     while (!file.PeekSection(section) || !IsKnownSection(section)) {
         const BYTE* pNotes = nullptr;
         std::size_t nNotes = 0;
@@ -409,6 +428,8 @@ void CCrossWordPuzzle::ReadExtras(CPuzzleBytes& file)
             table = ReadRebusTable(section, file.IsUtf8());
         else if (section.strName == "RUSR" && entries.empty())
             entries = ReadRebusEntries(section, nSquares, file.IsUtf8());
+        else if (section.strName == "LTIM" && m_nTimerSeconds < 0)
+            ReadTimer(section, m_nTimerSeconds, m_bTimerStopped);
     }
     std::map<int, int> rebusOfKey;
     for (std::size_t i = 0; i < nSquares; ++i) {
