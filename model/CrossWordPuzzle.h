@@ -6,6 +6,7 @@
 // A passive store: it sends no notifications.
 
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "model/Types.h"
 
 class CPuzzleBytes;
+struct CPuzzleSource;
 
 // Puzzle and solution files larger than this are refused unread.
 constexpr unsigned long kMaxInputFileBytes = 16UL * 1024 * 1024;
@@ -32,6 +34,12 @@ public:
     // Reads a puzzle file. FALSE leaves a message in strError and a partly
     // filled object that the caller discards.
     BOOL LoadPuzzle(const std::u16string& strPath, std::u16string& strError);
+    // Builds the puzzle from a file of the newer formats, already read:
+    // the grid with its missing squares, bars, shading and given letters,
+    // the answers (rebus answers into m_astrRebus), the saved fill as the
+    // player's letters, and the clue lists as the file names them. The
+    // object must be fresh; m_strFileName is the caller's to set.
+    void LoadSource(const CPuzzleSource& source);
 
     // A copy of the square; a default (black) square outside the grid.
     CSquare GetSquare(int nCol, int nRow) const;
@@ -43,7 +51,19 @@ public:
     const std::vector<CSquare>& GetSquares() const { return m_aSquares; }
 
     // TRUE for every position outside the grid: callers use it as the edge.
+    // A missing square is black too.
     BOOL IsBlack(int nCol, int nRow) const;
+    // A square that is no part of the grid; FALSE outside it.
+    BOOL IsMissing(int nCol, int nRow) const;
+    // TRUE when the word through (nCol, nRow) cannot go on to the next
+    // square across (or down): that square or the next is black or outside
+    // the grid, or a bar stands between them.
+    BOOL IsWordEnd(int nCol, int nRow, BOOL bAcross) const;
+    // The text drawn in the square's corner: the file's own label, or the
+    // number of the word that starts there; empty for none.
+    std::u16string GetLabel(int nCol, int nRow) const;
+    // Squares that are no part of the grid, kept up to date as the counts below.
+    long GetMissingCount() const { return m_nMissing; }
     BOOL IsFilled(int nCol, int nRow) const;
     BOOL IsIncorrect(int nCol, int nRow) const;
 
@@ -55,6 +75,8 @@ public:
     // answer (empty or wrong), as stored; kept up to date by every change.
     long GetEmptyCount() const { return m_nEmpty; }
     long GetUnsolvedCount() const { return m_nUnsolved; }
+    // Check and Show can be offered: the answers are known and not locked.
+    BOOL KnowsAnswers() const { return !m_bLocked && m_bHasSolution; }
     // Of the answers as the file holds them, also after unlocking.
     DWORD GetChecksum() const;
     // A 64-bit digest of the size, the black squares and every answer as the
@@ -111,8 +133,19 @@ public:
     WORD m_wAnswerChecksum;
     // The rebus answers that squares refer to (CSquare::m_nRebus).
     std::vector<std::u16string> m_astrRebus;
-    // The text after the clues, which may hold line breaks.
+    // FALSE for a file that gives no answers: the player can solve it, but
+    // it cannot be checked, shown or judged solved.
+    BOOL m_bHasSolution;
+    // The notes (and introduction) of the file; may be empty. In a .puz
+    // file, the text after the clues, which may hold line breaks.
     std::u16string m_strNotes;
+    // The names of the clue lists, as the file gives them (CClue::m_nList):
+    // "Across" and "Down" for a .puz file, any names and any number of lists
+    // for the newer formats.
+    std::vector<std::u16string> m_astrClueLists;
+    // The labels the file draws in the squares, row-major; empty when the
+    // grid shows the word numbers (every .puz file).
+    std::vector<std::u16string> m_astrLabels;
     // The time the file kept ("LTIM"): seconds spent solving, -1 when it
     // keeps none, and whether the timer was stopped.
     long m_nTimerSeconds;
@@ -141,6 +174,9 @@ private:
     // the squares themselves and count once at the end: counting each
     // change costs a large grid's load a tenth more.
     void CountSquares();
+    // Numbers the squares that start words (by the rule of the .puz files,
+    // with bars ending words) and tells onWord each word's number and direction.
+    void NumberWords(const std::function<void(int, BOOL)>& onWord);
     BOOL IsInWord(int nCol, int nRow, BOOL bAcross) const;
     CPoint GetWordStart(int nCol, int nRow, BOOL bAcross) const;
     CClue* FindClue(int nNumber, BOOL bAcross) const;
@@ -157,4 +193,5 @@ private:
     std::vector<CSquare> m_aSquares;
     long m_nEmpty;
     long m_nUnsolved;
+    long m_nMissing;
 };

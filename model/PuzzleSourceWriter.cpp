@@ -127,7 +127,7 @@ CPuzzleSource SourceFromPuzzle(const CCrossWordPuzzle& puzzle)
     source.m_nTimerSeconds = puzzle.m_nTimerSeconds;
     source.m_bTimerStopped = puzzle.m_bTimerStopped != FALSE;
     source.m_bLocked = puzzle.m_bLocked != FALSE;
-    source.m_wAnswerChecksum = puzzle.m_wAnswerChecksum;
+    source.m_wAnswerChecksum = puzzle.m_bLocked ? puzzle.m_wAnswerChecksum : WORD {0};
     return source;
 }
 
