@@ -103,6 +103,7 @@ public:
 
     bool IsUtf8() const { return m_bUtf8; }
     bool IsLocked() const { return m_bLocked; }
+    bool HasSolution() const { return m_bHasSolution; }
     WORD AnswerChecksum() const { return m_wAnswerChecksum; }
 
 private:
@@ -130,6 +131,8 @@ private:
         m_bUtf8 = nVersion + 2 <= m_nSize && m_pData[nVersion] == '2' && m_pData[nVersion + 1] == '.';
         // Locked answers carry the checksum of the real ones.
         m_bLocked = (HeaderWord(kScrambledOffset) & kScrambledFlag) != 0;
+        // Some files give no answers: their answer grid is a placeholder.
+        m_bHasSolution = (HeaderWord(kScrambledOffset) & kNoSolutionFlag) == 0;
         m_wAnswerChecksum = HeaderWord(kAnswerChecksumOffset);
     }
 
@@ -140,6 +143,7 @@ private:
     std::size_t m_nBase;
     bool m_bUtf8 = false;
     bool m_bLocked = false;
+    bool m_bHasSolution = true;
     WORD m_wAnswerChecksum = 0;
 };
 
@@ -267,6 +271,7 @@ BOOL CCrossWordPuzzle::LoadPuzzle(const std::u16string& strPath, std::u16string&
         return FALSE;
     BuildPuzzle(strError);
     m_bLocked = file.IsLocked() ? TRUE : FALSE;
+    m_bHasSolution = file.HasSolution() ? TRUE : FALSE;
     m_wAnswerChecksum = file.AnswerChecksum();
     ReadExtras(file);
     return TRUE;

@@ -26,13 +26,41 @@ bool EndsWithNoCase(const std::u16string& strText, std::u16string_view strEnd)
                       });
 }
 
-// The squares of the word that starts at (c, r), up to the next black square.
+// The squares of the word that starts at the square, up to its end (a
+// black square, a bar or the edge).
 std::vector<CPoint> WordOf(const CCrossWordPuzzle& puzzle, CPoint start, bool bAcross)
 {
     std::vector<CPoint> aCells;
-    for (CPoint pt = start; !puzzle.IsBlack(pt.x, pt.y); pt.Offset(bAcross ? 1 : 0, bAcross ? 0 : 1))
+    if (puzzle.IsBlack(start.x, start.y))
+        return aCells;
+    for (CPoint pt = start;; pt.Offset(bAcross ? 1 : 0, bAcross ? 0 : 1)) {
         aCells.push_back(pt);
-    return aCells;
+        if (puzzle.IsWordEnd(pt.x, pt.y, bAcross ? TRUE : FALSE))
+            return aCells;
+    }
+}
+
+// The direction of a list: its name's, or, for a list named otherwise,
+// that of its clues when they all lie on numbered words of one direction;
+// the clues of lists of no direction have no word number.
+EClueDirection DirectionOfList(const CCrossWordPuzzle& puzzle, int nList)
+{
+    const EClueDirection nNamed = DirectionOfName(puzzle.m_astrClueLists[static_cast<std::size_t>(nList)]);
+    if (nNamed != EClueDirection::Other)
+        return nNamed;
+    int nAcross = 0, nDown = 0;
+    for (const CClue* pClue : puzzle.m_lstClues) {
+        if (pClue->m_nList != nList)
+            continue;
+        if (pClue->m_nNumber == 0)
+            return EClueDirection::Other;
+        (pClue->m_bAcross ? nAcross : nDown) += 1;
+    }
+    if (nAcross > 0 && nDown == 0)
+        return EClueDirection::Across;
+    if (nDown > 0 && nAcross == 0)
+        return EClueDirection::Down;
+    return EClueDirection::Other;
 }
 
 }  // namespace
@@ -72,18 +100,30 @@ CPuzzleSource SourceFromPuzzle(const CCrossWordPuzzle& puzzle)
 {
     CPuzzleSource source;
     source.Resize(puzzle.m_nWidth, puzzle.m_nHeight, ESquareKind::Block);
-    std::map<int, CPoint> starts;  // the square of each word number
+    // Where each word number starts, across and down.
+    std::map<int, CPoint> starts[2];
     for (int r = 0; r < puzzle.m_nHeight; ++r) {
         for (int c = 0; c < puzzle.m_nWidth; ++c) {
             const CSquare square = puzzle.GetSquare(c, r);
+            CSourceSquare& target = source.At(c, r);
+            target.m_bBarRight = square.m_bBarRight != FALSE;
+            target.m_bBarBottom = square.m_bBarBottom != FALSE;
+            if (square.m_crShade != kNoShade)
+                target.m_nColor = static_cast<long>(square.m_crShade & 0xFFFFFF);
+            if (square.m_bMissing)
+                target.m_nKind = ESquareKind::Missing;
             if (square.m_bBlack)
                 continue;
-            CSourceSquare& target = source.At(c, r);
             target.m_nKind = ESquareKind::Open;
+            target.m_strLabel = puzzle.GetLabel(c, r);
+            if (square.m_nAcrossNumber != 0)
+                starts[0].emplace(square.m_nAcrossNumber, CPoint(c, r));
+            if (square.m_nDownNumber != 0)
+                starts[1].emplace(square.m_nDownNumber, CPoint(c, r));
             const std::u16string* pRebus = puzzle.GetRebus(square);
-            if (pRebus != nullptr)
+            if (puzzle.m_bHasSolution && pRebus != nullptr)
                 target.m_strSolution = *pRebus;
-            else if (square.m_chSolution != 0)
+            else if (puzzle.m_bHasSolution && square.m_chSolution != 0)
                 target.m_strSolution.assign(1, square.m_chSolution);
             // Only a locked puzzle's letter for a rebus is not the rebus's first.
             if (pRebus != nullptr && puzzle.m_bLocked)
@@ -94,31 +134,35 @@ CPuzzleSource SourceFromPuzzle(const CCrossWordPuzzle& puzzle)
                 target.m_strFill = *pRebus;  // a shown rebus is shown whole
             else if (square.m_bFilled && square.m_chLetter != 0)
                 target.m_strFill.assign(1, square.m_chLetter);
+            target.m_bGiven = square.m_bGiven && !target.m_strFill.empty();
             target.m_bCircled = square.m_bCircled != FALSE;
-            target.m_bRevealed = square.m_bShown && square.m_bFilled;
+            target.m_bRevealed = square.m_bShown && square.m_bFilled && !square.m_bGiven;
             target.m_bWasIncorrect = square.m_bWasIncorrect != FALSE;
             target.m_bIncorrect = square.IsIncorrect() != FALSE;
-            const int nNumber = std::max(square.m_nAcrossNumber, square.m_nDownNumber);
-            if (nNumber > 0) {
-                target.m_strLabel = NumberText(nNumber);
-                starts.emplace(nNumber, CPoint(c, r));
-            }
         }
     }
 
-    CSourceClueList across {u"Across", EClueDirection::Across, {}};
-    CSourceClueList down {u"Down", EClueDirection::Down, {}};
-    for (const CClue* pClue : puzzle.m_lstClues) {
-        CSourceClue clue;
-        clue.m_nNumber = pClue->m_nNumber;
-        clue.m_strLabel = NumberText(pClue->m_nNumber);
-        clue.m_strText = pClue->m_strText;
-        const auto it = starts.find(pClue->m_nNumber);
-        if (it != starts.end())
-            clue.m_aCells = WordOf(puzzle, it->second, pClue->m_bAcross != FALSE);
-        (pClue->m_bAcross ? across : down).m_aClues.push_back(std::move(clue));
+    for (std::size_t nList = 0; nList < puzzle.m_astrClueLists.size(); ++nList) {
+        CSourceClueList list;
+        list.m_strName = puzzle.m_astrClueLists[nList];
+        list.m_nDirection = DirectionOfList(puzzle, static_cast<int>(nList));
+        source.m_aLists.push_back(std::move(list));
     }
-    source.m_aLists = {std::move(across), std::move(down)};
+    for (const CClue* pClue : puzzle.m_lstClues) {
+        if (pClue->m_nList < 0 || static_cast<std::size_t>(pClue->m_nList) >= source.m_aLists.size())
+            continue;
+        CSourceClueList& list = source.m_aLists[static_cast<std::size_t>(pClue->m_nList)];
+        CSourceClue clue;
+        clue.m_strLabel = pClue->m_strLabel;
+        clue.m_nNumber = LabelNumber(pClue->m_strLabel);
+        clue.m_strText = pClue->m_strText;
+        clue.m_aCells = pClue->m_aCells;
+        const auto& byNumber = starts[pClue->m_bAcross ? 0 : 1];
+        const auto it = byNumber.find(pClue->m_nNumber);
+        if (clue.m_aCells.empty() && list.m_nDirection != EClueDirection::Other && it != byNumber.end())
+            clue.m_aCells = WordOf(puzzle, it->second, pClue->m_bAcross != FALSE);
+        list.m_aClues.push_back(std::move(clue));
+    }
 
     source.m_strTitle = puzzle.m_strTitle;
     source.m_strAuthor = puzzle.m_strAuthor;

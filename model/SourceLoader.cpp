@@ -78,8 +78,9 @@ void CCrossWordPuzzle::LoadSource(const CPuzzleSource& source)
             square.m_chLetter = from.m_strFill[0];
             square.m_bFilled = TRUE;
             square.m_bGiven = from.m_bGiven;
-            // A whole rebus answer in the fill is drawn whole, as Show draws it.
-            square.m_bShown = from.m_strFill.size() > 1 && from.m_strFill == strAnswer;
+            // A rebus the player put in is kept whole, and drawn whole.
+            if (from.m_strFill.size() > 1)
+                square.m_strRebusEntry = from.m_strFill;
         }
     }
     if (bLabels) {

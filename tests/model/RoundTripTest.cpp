@@ -122,10 +122,16 @@ std::u16string OneSpace(const std::u16string& strText)
 std::string Difference(const CPuzzleSource& a, const CPuzzleSource& b)
 {
     for (std::size_t i = 0; i < a.m_aSquares.size() && i < b.m_aSquares.size(); ++i) {
+        const auto describe = [](const CSourceSquare& q) {
+            return std::to_string(static_cast<int>(q.m_nKind)) + " " + ToUtf8(q.m_strSolution) + "/" +
+                   ToUtf8(q.m_strFill) + " [" + ToUtf8(q.m_strLabel) + "] colour " + std::to_string(q.m_nColor) +
+                   " marks " + std::to_string(q.m_bGiven) + std::to_string(q.m_bCircled) +
+                   std::to_string(q.m_bBarRight) + std::to_string(q.m_bBarBottom) + std::to_string(q.m_bRevealed) +
+                   std::to_string(q.m_bWasIncorrect) + std::to_string(q.m_bIncorrect);
+        };
         if (a.m_aSquares[i] != b.m_aSquares[i])
-            return "square " + std::to_string(i) + ": " + ToUtf8(a.m_aSquares[i].m_strSolution) + "/" +
-                   ToUtf8(a.m_aSquares[i].m_strFill) + " against " + ToUtf8(b.m_aSquares[i].m_strSolution) + "/" +
-                   ToUtf8(b.m_aSquares[i].m_strFill);
+            return "square " + std::to_string(i) + ": " + describe(a.m_aSquares[i]) + " against " +
+                   describe(b.m_aSquares[i]);
     }
     for (std::size_t i = 0; i < a.m_aLists.size() && i < b.m_aLists.size(); ++i) {
         const CSourceClueList& x = a.m_aLists[i];
@@ -391,5 +397,29 @@ TEST(IpuzRoundTrip, EveryCorpusFileComesBackFromItsIpuzFile)
                 << "no warning about " << phrase;
         }
         EXPECT_TRUE(back == expected) << Difference(back, expected) << "\n" << bytes;
+    }
+}
+
+TEST(ModelRoundTrip, EveryCorpusFileInTheModelGivesBackItsOwnDescription)
+{
+    SKIP_WITHOUT_CORPUS();
+    for (const std::string& file : CorpusFiles()) {
+        SCOPED_TRACE(file);
+        CPuzzleSource original;
+        std::u16string error;
+        if (file.rfind("puz/", 0) == 0 || !ReadAnyPuzzleSource((kCorpus / file).u16string(), original, error))
+            continue;
+        CCrossWordPuzzle puzzle;
+        puzzle.LoadSource(original);
+        CPuzzleSource back = SourceFromPuzzle(puzzle);
+        // A grid without labels of its own (.xd) shows the word numbers.
+        const bool bLabels = std::any_of(original.m_aSquares.begin(), original.m_aSquares.end(),
+                                         [](const CSourceSquare& q) { return !q.m_strLabel.empty(); });
+        if (!bLabels) {
+            EXPECT_EQ(ToUtf8(back.m_aSquares[0].m_strLabel), "1");
+            for (CSourceSquare& square : back.m_aSquares)
+                square.m_strLabel.clear();
+        }
+        EXPECT_TRUE(back == original) << Difference(back, original);
     }
 }
