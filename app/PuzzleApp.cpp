@@ -5,6 +5,7 @@
 #include "app/MainFrm.h"
 #include "model/CrossWordPuzzle.h"
 #include "model/Format.h"
+#include "model/PuzzleSourceWriter.h"
 #include "res/Resources.h"
 #include "res/resource.h"
 #include "window/PuzzleWnd.h"
@@ -20,6 +21,7 @@ constexpr DWORD kNoColor = 0xFFFFFFFF;
 
 constexpr LPCTSTR kPuzzleFilter = u"Puzzle Files (*.puz)|*.puz|All Files (*.*)|*.*||";
 constexpr LPCTSTR kSolutionFilter = u"Puzzle Solution Files (*.sol)|*.sol|All Files (*.*)|*.*||";
+constexpr LPCTSTR kSavePuzzleFilter = u"Puzzle Files (*.puz)|*.puz|ipuz Puzzle Files (*.ipuz)|*.ipuz||";
 
 CString SlotName(int i)
 {
@@ -27,9 +29,9 @@ CString SlotName(int i)
 }
 
 // Runs a file dialog; an empty result means it was cancelled.
-CString AskForFile(BOOL bOpen, LPCTSTR lpszExt, LPCTSTR lpszFilter, DWORD dwFlags = 0)
+CString AskForFile(BOOL bOpen, LPCTSTR lpszExt, LPCTSTR lpszFilter, DWORD dwFlags = 0, LPCTSTR lpszFileName = nullptr)
 {
-    CFileDialog dlg(bOpen, lpszExt, nullptr, dwFlags, lpszFilter, nullptr);
+    CFileDialog dlg(bOpen, lpszExt, lpszFileName, dwFlags, lpszFilter, nullptr);
     if (dlg.DoModal() != IDOK)
         return CString();
     return dlg.GetPathName();
@@ -64,6 +66,8 @@ BEGIN_MESSAGE_MAP(CPuzzleApp, CWinApp)
     ON_UPDATE_COMMAND_UI(ID_SAVE_SOLUTION_AS, OnUpdatePuzzleLoaded)
     ON_COMMAND(ID_UNLOCK_PUZZLE, OnUnlockPuzzle)
     ON_UPDATE_COMMAND_UI(ID_UNLOCK_PUZZLE, OnUpdateUnlockPuzzle)
+    ON_COMMAND(ID_SAVE_PUZZLE_AS, OnSavePuzzleAs)
+    ON_UPDATE_COMMAND_UI(ID_SAVE_PUZZLE_AS, OnUpdatePuzzleLoaded)
 END_MESSAGE_MAP()
 
 CPuzzleApp::CPuzzleApp()
@@ -261,6 +265,36 @@ void CPuzzleApp::OnSaveSolutionAs()
         return;
     m_strSolutionFile = strPath;
     m_pPuzzle->SaveSolution(m_strSolutionFile);
+}
+
+CString CPuzzleApp::ProposedPuzzleName() const
+{
+    const CString& strFile = m_pPuzzle->m_strFileName;
+    const std::size_t nName = strFile.find_last_of(u"/\\") + 1;  // 0 when there is no folder
+    const std::size_t nDot = strFile.rfind(u'.');
+    const std::size_t nEnd = nDot != CString::npos && nDot > nName ? nDot : strFile.size();
+    return strFile.substr(0, nEnd) + u".puz";
+}
+
+void CPuzzleApp::OnSavePuzzleAs()
+{
+    // The dialog asks before it replaces a file, the opened puzzle included.
+    const CString strProposed = ProposedPuzzleName();
+    const CString strPath = AskForFile(FALSE, u"puz", kSavePuzzleFilter, OFN_OVERWRITEPROMPT, strProposed.c_str());
+    if (strPath.IsEmpty())
+        return;
+    std::vector<std::u16string> warnings;
+    std::u16string strError;
+    if (!WritePuzzleSource(strPath, SourceFromPuzzle(*m_pPuzzle), FormatOfFileName(strPath), warnings, strError)) {
+        AfxMessageBox(strError.c_str(), MB_OK | MB_ICONSTOP);
+        return;
+    }
+    if (warnings.empty())
+        return;
+    CString strText = FormatText(u"%s was saved, but:", strPath);
+    for (const std::u16string& strWarning : warnings)
+        strText += u"\n- " + strWarning;
+    AfxMessageBox(strText.c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CPuzzleApp::OnLoadSolution()

@@ -55,6 +55,7 @@ protected:
     afx_msg void OnSaveSolution();
     afx_msg void OnLoadSolution();
     afx_msg void OnSaveSolutionAs();
+    afx_msg void OnSavePuzzleAs();
     afx_msg void OnUpdatePuzzleLoaded(CCmdUI* pCmdUI);
 
     // The option and about commands (PuzzleAppDialogs.cpp).
@@ -70,6 +71,9 @@ protected:
 
 private:
     void DeletePuzzle();
+    // Where Save Puzzle As proposes to write: the puzzle's own name and
+    // folder, as a .puz file.
+    CString ProposedPuzzleName() const;
     void ShowPuzzleTitle();
     // A stored option as the settings allow it, or its default.
     int ReadOption(const CSetting& setting);

@@ -26,6 +26,8 @@ MenuPopupResource FileMenu(LPCTSTR pszToggleText)
                 {ID_ABOUT_PUZZLE, u"About Puzzle ..."},
                 kSeparator,
                 {ID_APP_EXIT, u"Exit"},
+                kSeparator,
+                {ID_SAVE_PUZZLE_AS, u"Save Puzzle As ..."},
             }};
 }
 

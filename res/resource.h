@@ -39,6 +39,8 @@
 #define ID_LOAD_SOLUTION 32816
 #define ID_SAVE_SOLUTION_AS 32820
 #define ID_UNLOCK_PUZZLE 32821
+// Commands of the desktop that writes puzzle files.
+#define ID_SAVE_PUZZLE_AS 32960
 #define ID_APP_ABOUT 57664
 #define ID_APP_EXIT 57665
 
