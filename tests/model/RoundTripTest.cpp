@@ -241,6 +241,17 @@ void ExpectPuzKeeps(const CPuzzleSource& original, const CPuzzleSource& back, bo
     }
 }
 
+// One warning for each phrase, and no others.
+void ExpectWarnings(const std::vector<std::u16string>& warnings, const std::vector<std::string>& phrases)
+{
+    EXPECT_EQ(warnings.size(), phrases.size());
+    for (const std::string& phrase : phrases) {
+        EXPECT_TRUE(std::any_of(warnings.begin(), warnings.end(),
+                                [&](const std::u16string& w) { return ToUtf8(w).find(phrase) != std::string::npos; }))
+            << "no warning about " << phrase;
+    }
+}
+
 // What the file was meant to hold, for the second reader.
 nlohmann::json Description(const CPuzzleSource& source)
 {
@@ -326,13 +337,7 @@ TEST(PuzRoundTrip, EveryCorpusFileComesBackFromItsPuzFile)
         const auto losses = kPuzLosses.find(file);
         const std::vector<std::string> expected =
             losses == kPuzLosses.end() ? std::vector<std::string>() : losses->second;
-        EXPECT_EQ(warnings.size(), expected.size());
-        for (const std::string& phrase : expected) {
-            EXPECT_TRUE(
-                std::any_of(warnings.begin(), warnings.end(),
-                            [&](const std::u16string& w) { return ToUtf8(w).find(phrase) != std::string::npos; }))
-                << "no warning about " << phrase;
-        }
+        ExpectWarnings(warnings, expected);
 
         // "ipuz/kw-test.ipuz" is written as "ipuz-kw-test.puz".
         const fs::path written = dir / (file.substr(0, file.find('/')) + "-" + fs::path(file).stem().string() + ".puz");
@@ -389,13 +394,7 @@ TEST(IpuzRoundTrip, EveryCorpusFileComesBackFromItsIpuzFile)
             for (CSourceClue& clue : list.m_aClues)
                 clue.m_strText = OneSpace(clue.m_strText);
         }
-        EXPECT_EQ(warnings.size(), losses.size());
-        for (const std::string& phrase : losses) {
-            EXPECT_TRUE(
-                std::any_of(warnings.begin(), warnings.end(),
-                            [&](const std::u16string& w) { return ToUtf8(w).find(phrase) != std::string::npos; }))
-                << "no warning about " << phrase;
-        }
+        ExpectWarnings(warnings, {losses.begin(), losses.end()});
         EXPECT_TRUE(back == expected) << Difference(back, expected) << "\n" << bytes;
     }
 }
