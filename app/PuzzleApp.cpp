@@ -19,7 +19,12 @@ namespace {
 // A colour read as this is taken as absent.
 constexpr DWORD kNoColor = 0xFFFFFFFF;
 
-constexpr LPCTSTR kPuzzleFilter = u"Puzzle Files (*.puz)|*.puz|All Files (*.*)|*.*||";
+constexpr LPCTSTR kPuzzleFilter = u"Puzzle Files (*.puz;*.ipuz;*.jpz;*.xd)|*.puz;*.ipuz;*.jpz;*.xd|"
+                                  u".puz Files (*.puz)|*.puz|ipuz Files (*.ipuz)|*.ipuz|"
+                                  u"JPZ Files (*.jpz)|*.jpz|xd Files (*.xd)|*.xd|All Files (*.*)|*.*||";
+
+// The names of the puzzle files the program reads.
+constexpr LPCTSTR kPuzzleExtensions[] = {u".puz", u".ipuz", u".jpz", u".xd"};
 constexpr LPCTSTR kSolutionFilter = u"Puzzle Solution Files (*.sol)|*.sol|All Files (*.*)|*.*||";
 constexpr LPCTSTR kSavePuzzleFilter = u"Puzzle Files (*.puz)|*.puz|ipuz Puzzle Files (*.ipuz)|*.ipuz||";
 
@@ -203,7 +208,7 @@ void CPuzzleApp::OpenPuzzleFile(const CString& strPath)
     m_strSolutionFile.clear();
     m_pPuzzle = new CCrossWordPuzzle;
     std::u16string strError;
-    const BOOL bLoaded = m_pPuzzle->LoadPuzzle(strPath, strError);
+    const BOOL bLoaded = m_pPuzzle->LoadFile(strPath, strError);
     if (!bLoaded)
         DeletePuzzle();
     GetPuzzleWnd().SetPuzzle(m_pPuzzle);
@@ -241,8 +246,15 @@ void CPuzzleApp::OpenDroppedFiles(const std::vector<CString>& files)
 {
     CString strPuzzle;
     CString strSolution;
+    auto isPuzzle = [](const CString& strFile) {
+        for (LPCTSTR lpszExtension : kPuzzleExtensions) {
+            if (HasExtension(strFile, lpszExtension))
+                return true;
+        }
+        return false;
+    };
     for (const CString& strFile : files) {
-        if (strPuzzle.IsEmpty() && HasExtension(strFile, u".puz"))
+        if (strPuzzle.IsEmpty() && isPuzzle(strFile))
             strPuzzle = strFile;
         else if (strSolution.IsEmpty() && HasExtension(strFile, u".sol"))
             strSolution = strFile;

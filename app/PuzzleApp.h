@@ -33,7 +33,8 @@ public:
     // Files that come without a dialog (the command line, a drop): the puzzle,
     // when there is one, then the solution, when a puzzle is loaded.
     void OpenFiles(const CString& strPuzzle, const CString& strSolution);
-    // Dropped files: the first "*.puz" and the first "*.sol" among them.
+    // Dropped files: the first puzzle ("*.puz", "*.ipuz", "*.jpz" or "*.xd")
+    // and the first "*.sol" among them.
     void OpenDroppedFiles(const std::vector<CString>& files);
 
     // The files of the command line, opened once the program has started.

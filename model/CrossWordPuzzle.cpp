@@ -12,9 +12,10 @@
 IMPLEMENT_SERIAL(CCrossWordPuzzle, CObject, 1)
 
 CCrossWordPuzzle::CCrossWordPuzzle()
-    : m_nWidth(0), m_nHeight(0), m_bLocked(FALSE), m_wAnswerChecksum(0), m_bHasSolution(TRUE),
-      m_astrClueLists {u"Across", u"Down"}, m_nTimerSeconds(-1), m_bTimerStopped(FALSE), m_bUnlocked(FALSE),
-      m_dwFileChecksum(0), m_nFileAnswerDigest(0), m_nEmpty(0), m_nUnsolved(0), m_nMissing(0)
+    : m_nWidth(0), m_nHeight(0), m_bLocked(FALSE), m_wAnswerChecksum(0),
+      m_bHasSolution(TRUE), m_astrClueLists {u"Across", u"Down"}, m_anClueListDirection {1, 0}, m_nTimerSeconds(-1),
+      m_bTimerStopped(FALSE), m_bUnlocked(FALSE), m_dwFileChecksum(0), m_nFileAnswerDigest(0), m_nEmpty(0),
+      m_nUnsolved(0), m_nMissing(0)
 {
 }
 
@@ -357,4 +358,32 @@ CClue* CCrossWordPuzzle::GetAcrossClue(int nCol, int nRow) const
 CClue* CCrossWordPuzzle::GetDownClue(int nCol, int nRow) const
 {
     return FindClue(GetSquare(nCol, nRow).m_nDownNumber, FALSE);
+}
+
+BOOL CCrossWordPuzzle::HasOtherLists() const
+{
+    for (const int nDirection : m_anClueListDirection) {
+        if (nDirection != 0 && nDirection != 1)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+std::vector<const CClue*> CCrossWordPuzzle::GetOtherCluesAt(int nCol, int nRow) const
+{
+    std::vector<const CClue*> clues;
+    const CPoint pt(nCol, nRow);
+    for (const CClue* pClue : m_lstClues) {
+        const std::size_t nList = static_cast<std::size_t>(pClue->m_nList);
+        if (nList >= m_anClueListDirection.size() || m_anClueListDirection[nList] == 0 ||
+            m_anClueListDirection[nList] == 1)
+            continue;
+        for (const CPoint& ptCell : pClue->m_aCells) {
+            if (ptCell == pt) {
+                clues.push_back(pClue);
+                break;
+            }
+        }
+    }
+    return clues;
 }

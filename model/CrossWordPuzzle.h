@@ -22,6 +22,10 @@ struct CPuzzleSource;
 // Puzzle and solution files larger than this are refused unread.
 constexpr unsigned long kMaxInputFileBytes = 16UL * 1024 * 1024;
 
+// The whole of a puzzle file of any format, up to kMaxInputFileBytes. FALSE
+// leaves the message for the user in strError.
+BOOL ReadPuzzleFileBytes(const std::u16string& strPath, std::string& bytes, std::u16string& strError);
+
 class CCrossWordPuzzle : public CObject {
     DECLARE_SERIAL(CCrossWordPuzzle)
 
@@ -34,6 +38,10 @@ public:
     // Reads a puzzle file. FALSE leaves a message in strError and a partly
     // filled object that the caller discards.
     BOOL LoadPuzzle(const std::u16string& strPath, std::u16string& strError);
+    // Reads a puzzle file of any of the four formats, chosen by what its
+    // bytes hold (plain text named .puz is left to the .puz reader, since
+    // only the newer formats' readers take text). FALSE as LoadPuzzle.
+    BOOL LoadFile(const std::u16string& strPath, std::u16string& strError);
     // Builds the puzzle from a file of the newer formats, already read:
     // the grid with its missing squares, bars, shading and given letters,
     // the answers (rebus answers into m_astrRebus), the saved fill as the
@@ -99,6 +107,11 @@ public:
     CPoint GetDownStart(int nCol, int nRow) const;
     CClue* GetAcrossClue(int nCol, int nRow) const;
     CClue* GetDownClue(int nCol, int nRow) const;
+    // The clues of the lists that are neither across nor down (regions,
+    // colours, ...) whose squares include (nCol, nRow), in list order.
+    std::vector<const CClue*> GetOtherCluesAt(int nCol, int nRow) const;
+    // Some clue list is neither across nor down.
+    BOOL HasOtherLists() const;
 
     // Report their failures through the message sink (model/MessageSink.h).
     BOOL SaveSolution(const std::u16string& strPath);
@@ -143,6 +156,10 @@ public:
     // "Across" and "Down" for a .puz file, any names and any number of lists
     // for the newer formats.
     std::vector<std::u16string> m_astrClueLists;
+    // The direction of each of those lists: 1 across, 0 down, 2 neither.
+    // Only across and down clues belong to the grid's words; the others
+    // name their squares (CClue::m_aCells).
+    std::vector<int> m_anClueListDirection;
     // The labels the file draws in the squares, row-major; empty when the
     // grid shows the word numbers (every .puz file).
     std::vector<std::u16string> m_astrLabels;
@@ -152,6 +169,8 @@ public:
     BOOL m_bTimerStopped;
 
 protected:
+    // LoadPuzzle once the file's bytes are in memory.
+    BOOL ReadPuzzleBytes(const std::string& bytes, std::u16string& strError);
     BOOL ReadSize(CPuzzleBytes& file, std::u16string& strError);
     BOOL ReadSolutionGrid(CPuzzleBytes& file, std::u16string& strError);
     BOOL ReadStateGrid(CPuzzleBytes& file, std::u16string& strError);

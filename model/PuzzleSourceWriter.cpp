@@ -40,27 +40,11 @@ std::vector<CPoint> WordOf(const CCrossWordPuzzle& puzzle, CPoint start, bool bA
     }
 }
 
-// The direction of a list: its name's, or, for a list named otherwise,
-// that of its clues when they all lie on numbered words of one direction;
-// the clues of lists of no direction have no word number.
-EClueDirection DirectionOfList(const CCrossWordPuzzle& puzzle, int nList)
+// The direction the puzzle keeps for a list (1 across, 0 down, 2 neither).
+EClueDirection DirectionOfList(const CCrossWordPuzzle& puzzle, std::size_t nList)
 {
-    const EClueDirection nNamed = DirectionOfName(puzzle.m_astrClueLists[static_cast<std::size_t>(nList)]);
-    if (nNamed != EClueDirection::Other)
-        return nNamed;
-    int nAcross = 0, nDown = 0;
-    for (const CClue* pClue : puzzle.m_lstClues) {
-        if (pClue->m_nList != nList)
-            continue;
-        if (pClue->m_nNumber == 0)
-            return EClueDirection::Other;
-        (pClue->m_bAcross ? nAcross : nDown) += 1;
-    }
-    if (nAcross > 0 && nDown == 0)
-        return EClueDirection::Across;
-    if (nDown > 0 && nAcross == 0)
-        return EClueDirection::Down;
-    return EClueDirection::Other;
+    const int nDirection = nList < puzzle.m_anClueListDirection.size() ? puzzle.m_anClueListDirection[nList] : 2;
+    return nDirection == 1 ? EClueDirection::Across : nDirection == 0 ? EClueDirection::Down : EClueDirection::Other;
 }
 
 }  // namespace
@@ -145,7 +129,7 @@ CPuzzleSource SourceFromPuzzle(const CCrossWordPuzzle& puzzle)
     for (std::size_t nList = 0; nList < puzzle.m_astrClueLists.size(); ++nList) {
         CSourceClueList list;
         list.m_strName = puzzle.m_astrClueLists[nList];
-        list.m_nDirection = DirectionOfList(puzzle, static_cast<int>(nList));
+        list.m_nDirection = DirectionOfList(puzzle, nList);
         source.m_aLists.push_back(std::move(list));
     }
     for (const CClue* pClue : puzzle.m_lstClues) {
@@ -159,7 +143,10 @@ CPuzzleSource SourceFromPuzzle(const CCrossWordPuzzle& puzzle)
         clue.m_aCells = pClue->m_aCells;
         const auto& byNumber = starts[pClue->m_bAcross ? 0 : 1];
         const auto it = byNumber.find(pClue->m_nNumber);
-        if (clue.m_aCells.empty() && list.m_nDirection != EClueDirection::Other && it != byNumber.end())
+        // A clue labelled with its word's number is that word; the squares
+        // of any other stay as the file named them, or unnamed.
+        if (clue.m_aCells.empty() && list.m_nDirection != EClueDirection::Other && it != byNumber.end() &&
+            clue.m_nNumber == pClue->m_nNumber)
             clue.m_aCells = WordOf(puzzle, it->second, pClue->m_bAcross != FALSE);
         list.m_aClues.push_back(std::move(clue));
     }

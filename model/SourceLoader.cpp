@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 // A puzzle of the newer formats into the model: LoadSource.
 
+#include <algorithm>
 #include <map>
 
 #include "model/CrossWordPuzzle.h"
+#include "model/Format.h"
 #include "model/PuzzleSource.h"
+#include "model/PuzzleSourceReader.h"
 #include "model/WordStarts.h"
 
 namespace {
@@ -25,7 +28,50 @@ BOOL IsAcrossClue(const CSourceClueList& list, const CSourceClue& clue)
     return clue.m_aCells.size() > 1 && clue.m_aCells[0].y == clue.m_aCells[1].y;
 }
 
+// The label's first part, up to a character that is neither a letter nor
+// a digit: "2" of "2-3", the first square's label of a clue that names its
+// first and last squares.
+std::u16string FirstPartOf(const std::u16string& strLabel)
+{
+    std::size_t n = 0;
+    while (n < strLabel.size() &&
+           ((strLabel[n] >= u'0' && strLabel[n] <= u'9') || (strLabel[n] >= u'A' && strLabel[n] <= u'Z') ||
+            (strLabel[n] >= u'a' && strLabel[n] <= u'z')))
+        ++n;
+    return strLabel.substr(0, n);
+}
+
+// The file's name ends in ".puz", in any case.
+bool HasPuzName(const std::u16string& strPath)
+{
+    if (strPath.size() < 4)
+        return false;
+    std::u16string strEnd = strPath.substr(strPath.size() - 4);
+    for (char16_t& ch : strEnd)
+        ch = ch >= u'A' && ch <= u'Z' ? static_cast<char16_t>(ch - u'A' + u'a') : ch;
+    return strEnd == u".puz";
+}
+
 }  // namespace
+
+BOOL CCrossWordPuzzle::LoadFile(const std::u16string& strPath, std::u16string& strError)
+{
+    std::string bytes;
+    if (!ReadPuzzleFileBytes(strPath, bytes, strError))
+        return FALSE;
+    m_strFileName = strPath;
+    EPuzzleFormat nFormat = SniffPuzzleFormat(bytes);
+    // Any text is taken for xd by its content; a name that says otherwise wins.
+    if (nFormat == EPuzzleFormat::Xd && HasPuzName(strPath))
+        nFormat = EPuzzleFormat::Puz;
+    if (nFormat == EPuzzleFormat::Puz || nFormat == EPuzzleFormat::Unknown)
+        return ReadPuzzleBytes(bytes, strError);
+    CPuzzleSource source;
+    if (!ReadPuzzleSource(bytes, strPath, source, strError))
+        return FALSE;
+    LoadSource(source);
+    return TRUE;
+}
 
 void CCrossWordPuzzle::LoadSource(const CPuzzleSource& source)
 {
@@ -33,6 +79,7 @@ void CCrossWordPuzzle::LoadSource(const CPuzzleSource& source)
     m_astrRebus.clear();
     m_astrLabels.clear();
     m_astrClueLists.clear();
+    m_anClueListDirection.clear();
     m_nWidth = source.m_nWidth;
     m_nHeight = source.m_nHeight;
     m_strTitle = source.m_strTitle;
@@ -93,20 +140,30 @@ void CCrossWordPuzzle::LoadSource(const CPuzzleSource& source)
     CountSquares();
 
     // The grid's own numbering marks where words start; the clues are then
-    // put on the words their squares (or, without squares, their numbers) name.
+    // put on the words that their squares name. A clue without squares
+    // names its first square by its label; where the file draws no labels,
+    // by its number in the grid's numbering.
     NumberWords([](int, BOOL) {});
-    std::map<int, CPoint> startOfNumber;
+    std::map<std::u16string, CPoint> startOfLabel;
     for (int r = 0; r < m_nHeight; ++r) {
         for (int c = 0; c < m_nWidth; ++c) {
-            const CSquare* pSquare = SquareAt(c, r);
-            const int nNumber = pSquare->m_nAcrossNumber != 0 ? pSquare->m_nAcrossNumber : pSquare->m_nDownNumber;
-            if (nNumber != 0)
-                startOfNumber.emplace(nNumber, CPoint(c, r));
+            if (bLabels) {
+                const std::u16string& strLabel = m_astrLabels[static_cast<std::size_t>(IndexOf(c, r))];
+                if (!strLabel.empty())
+                    startOfLabel.emplace(strLabel, CPoint(c, r));
+                continue;
+            }
+            const std::u16string strNumber = GetLabel(c, r);
+            if (!strNumber.empty())
+                startOfLabel.emplace(strNumber, CPoint(c, r));
         }
     }
     for (std::size_t nList = 0; nList < source.m_aLists.size(); ++nList) {
         const CSourceClueList& list = source.m_aLists[nList];
         m_astrClueLists.push_back(list.m_strName);
+        m_anClueListDirection.push_back(list.m_nDirection == EClueDirection::Across ? 1
+                                        : list.m_nDirection == EClueDirection::Down ? 0
+                                                                                    : 2);
         for (const CSourceClue& from : list.m_aClues) {
             auto* pClue = new CClue(from.m_strText, 0, IsAcrossClue(list, from));
             pClue->m_strLabel = from.m_strLabel;
@@ -115,15 +172,18 @@ void CCrossWordPuzzle::LoadSource(const CPuzzleSource& source)
             m_lstClues.push_back(pClue);
             if (list.m_nDirection == EClueDirection::Other)
                 continue;
-            // Without squares of its own, the clue's number is the grid's.
             CPoint ptStart(-1, -1);
             if (!from.m_aCells.empty()) {
                 ptStart = from.m_aCells[0];
-            } else if (const auto it = startOfNumber.find(from.m_nNumber); it != startOfNumber.end()) {
-                ptStart = it->second;
+            } else {
+                const std::u16string strKey =
+                    bLabels ? FirstPartOf(from.m_strLabel) : FormatText(u"%d", std::max(from.m_nNumber, 0));
+                if (const auto it = startOfLabel.find(strKey); it != startOfLabel.end())
+                    ptStart = it->second;
             }
-            const CSquare* pStart = SquareAt(ptStart.x, ptStart.y);
-            if (pStart != nullptr)
+            // A clue whose first square starts no word that way stays in its
+            // list, but no square leads to it.
+            if (const CSquare* pStart = SquareAt(ptStart.x, ptStart.y))
                 pClue->m_nNumber = pClue->m_bAcross ? pStart->m_nAcrossNumber : pStart->m_nDownNumber;
         }
     }

@@ -54,7 +54,8 @@ public:
     void OnClearPuzzle();
     void OnUpdateSolveCommand(CCmdUI* pCmdUI);
     void OnUpdateAnswerCommand(CCmdUI* pCmdUI);
-    // A puzzle is loaded and its answers are known (it is not locked).
+    // A puzzle is loaded and its answers are known (it is not locked, and
+    // its file gives them).
     BOOL KnowsAnswers() const;
 
 protected:
@@ -64,6 +65,7 @@ protected:
     void OnSize(UINT nType, int cx, int cy);
     void OnPaint();
     LRESULT OnWordSelected(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSquareSelected(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -74,6 +76,8 @@ private:
     template <class Change> void ChangeSelectedWord(Change change);
     template <class Change> void ChangePuzzle(BOOL bFilledOnly, Change change);
     void CheckSolved();
+    // The clue bar for the word from ptStart and the selected square.
+    void ShowClue(int nDirection, CPoint ptStart, CPoint ptSquare);
 
     CCrossWordPuzzle* m_pPuzzle = nullptr;
     CCrossWnd m_wndCross;
