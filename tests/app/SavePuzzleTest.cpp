@@ -124,5 +124,43 @@ TEST_F(AppTest, SavePuzzleAsSaysWhyAWriteFailed)
     EXPECT_FALSE(std::filesystem::exists(m_dir.File("x.txt")));
 }
 
+TEST_F(AppTest, SavePuzzleAsKeepsABarredGridInIpuzAndSaysWhatPuzLeavesOut)
+{
+    Start();
+    // Two words across, split by a bar: "AB" and "CD".
+    const std::u16string strOpened = m_dir.Write(
+        std::string("bars.ipuz"), std::string(R"({"version":"http://ipuz.org/v2","kind":["http://ipuz.org/crossword#1"],
+            "dimensions":{"width":4,"height":1},
+            "puzzle":[[1,{"cell":0,"style":{"barred":"R"}},2,0]],
+            "solution":[["A","B","C","D"]],
+            "clues":{"Across":[[1,"First"],[2,"Second"]]}})"));
+    m_files.Choose(strOpened);
+    ASSERT_TRUE(Choose(ID_LOAD_PUZZLE));
+    ASSERT_NE(theApp.GetPuzzle(), nullptr);
+    Type(u"AB");
+
+    const std::u16string strIpuz = ModelPath(m_dir.File("again.ipuz"));
+    m_files.Choose(strIpuz);
+    ASSERT_TRUE(Choose(ID_SAVE_PUZZLE_AS));
+    EXPECT_EQ(m_files.Shown().back().strFileName, ModelPath(m_dir.File("bars.puz")));
+    EXPECT_TRUE(m_boxes.Shown().empty());
+    CPuzzleSource saved;
+    std::u16string error;
+    ASSERT_TRUE(ReadPuzzleSource(strIpuz, saved, error)) << ToUtf8(error);
+    EXPECT_TRUE(saved.At(1, 0).m_bBarRight);
+    EXPECT_EQ(ToUtf8(saved.At(0, 0).m_strFill + saved.At(1, 0).m_strFill), "AB");
+    ASSERT_EQ(saved.m_aLists.size(), 1u);
+    EXPECT_EQ(ToUtf8(saved.m_aLists[0].m_aClues[1].m_strText), "Second");
+
+    const std::u16string strPuz = ModelPath(m_dir.File("again.puz"));
+    m_files.Choose(strPuz);
+    m_boxes.Answer(IDOK);
+    ASSERT_TRUE(Choose(ID_SAVE_PUZZLE_AS));
+    ASSERT_EQ(m_boxes.Shown().size(), 1u);
+    EXPECT_NE(m_boxes.Shown()[0].strText.find(u"bars between squares cannot be kept in a .puz file"),
+              std::u16string::npos);
+    EXPECT_EQ(TempDir::Read(m_dir.File("again.puz")).substr(0x34, 8), "ABCDAB--");
+}
+
 }  // namespace
 }  // namespace trellis::test
