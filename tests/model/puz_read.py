@@ -245,11 +245,12 @@ def compare_squares(puz, expected):
     rebus = puz.sections.get("GRBS", bytes(puz.width * puz.height))
     flags = puz.sections.get("GEXT", bytes(puz.width * puz.height))
     entries = puz.user_rebus()
-    any_answer = any(s.get("answer") for s in expected["squares"])
+    open_squares = [s for s in expected["squares"] if s["open"]]
+    no_answers = bool(open_squares) and not any(s["answer"] for s in open_squares)
     if expected["locked"]:
         if puz.scrambled != 4 or puz.answer_checksum != expected["answer_checksum"]:
             problems.append("not locked as meant (state %d, checksum %04x)" % (puz.scrambled, puz.answer_checksum))
-    elif puz.scrambled != (0 if any_answer else 2):
+    elif puz.scrambled != (2 if no_answers else 0):
         problems.append("scrambled state %d" % puz.scrambled)
     names = ("circled", "revealed", "incorrect", "was_incorrect")
     bits = (0x80, 0x40, 0x20, 0x10)
