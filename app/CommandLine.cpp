@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "app/CommandLine.h"
 
+#include "model/PuzzleSourceWriter.h"
+#include "model/Text.h"
 #include "platform/String.h"
 #include "res/Version.h"
 
 #include <filesystem>
 #include <ostream>
+#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr const char* kUsage = "Usage: trellis [PUZZLE.puz [SOLUTION.sol]]\n"
+                               "       trellis --convert IN OUT\n"
                                "Solve crossword puzzles.\n"
                                "\n"
                                "PUZZLE.puz (or a .ipuz, .jpz or .xd file) is opened at start as\n"
@@ -21,6 +25,10 @@ constexpr const char* kUsage = "Usage: trellis [PUZZLE.puz [SOLUTION.sol]]\n"
                                "Options:\n"
                                "  -h, --help     show this help and exit\n"
                                "      --version  show the version and exit\n"
+                               "      --convert IN OUT\n"
+                               "                 write the puzzle IN (.puz, .ipuz, .jpz or .xd), with its\n"
+                               "                 saved fill, as OUT in the format of its extension (.puz or\n"
+                               "                 .ipuz), say on standard error what OUT cannot hold, and exit\n"
                                "  --             take every later argument as a file name\n";
 
 // A path as the file dialog gives it: absolute, from the current folder.
@@ -39,6 +47,28 @@ std::u16string FullPath(const std::string& strArg)
     }
 }
 
+// Reads the puzzle, writes it in the format of the target's extension and
+// says what the target could not hold.
+int Convert(const CCommandLine& cmd, std::ostream& err)
+{
+    CPuzzleSource source;
+    std::u16string strError;
+    if (!ReadAnyPuzzleSource(cmd.strConvertFrom, source, strError)) {
+        err << "trellis: " << NarrowUtf8(strError) << "\n";
+        return 1;
+    }
+    std::vector<std::u16string> warnings;
+    const BOOL bWritten =
+        WritePuzzleSource(cmd.strConvertTo, source, FormatOfFileName(cmd.strConvertTo), warnings, strError);
+    for (const std::u16string& strWarning : warnings)
+        err << "trellis: " << NarrowUtf8(cmd.strConvertTo) << ": " << NarrowUtf8(strWarning) << "\n";
+    if (!bWritten) {
+        err << "trellis: " << NarrowUtf8(strError) << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 CCommandLine ParseCommandLine(int argc, const char* const argv[])
@@ -54,6 +84,20 @@ CCommandLine ParseCommandLine(int argc, const char* const argv[])
             cmd.nAction = CCommandLine::ShowHelp;
         } else if (bOptions && strArg == "--version") {
             cmd.nAction = CCommandLine::ShowVersion;
+        } else if (bOptions && strArg == "--convert") {
+            if (i + 2 >= argc) {
+                cmd.nAction = CCommandLine::Refuse;
+                cmd.strProblem = "'--convert' needs the puzzle to read and the file to write";
+                break;
+            }
+            cmd.strConvertFrom = FullPath(argv[i + 1] ? argv[i + 1] : "");
+            cmd.strConvertTo = FullPath(argv[i + 2] ? argv[i + 2] : "");
+            i += 2;
+            if (FormatOfFileName(cmd.strConvertTo) == EPuzzleFormat::Unknown) {
+                cmd.nAction = CCommandLine::Refuse;
+                cmd.strProblem = "cannot write '" + std::string(argv[i] ? argv[i] : "") +
+                                 "': puzzles are written as .puz or .ipuz files";
+            }
         } else if (bOptions && strArg.size() > 1 && strArg[0] == '-') {
             cmd.nAction = CCommandLine::Refuse;
             cmd.strProblem = "unknown option '" + strArg + "'";
@@ -63,6 +107,15 @@ CCommandLine ParseCommandLine(int argc, const char* const argv[])
         } else {
             std::u16string& strFile = nFiles++ == 0 ? cmd.strPuzzle : cmd.strSolution;
             strFile = FullPath(strArg);
+        }
+    }
+    // Converting opens no window, so it takes no files to open.
+    if (cmd.nAction == CCommandLine::Start && !cmd.strConvertFrom.empty()) {
+        if (nFiles == 0) {
+            cmd.nAction = CCommandLine::Convert;
+        } else {
+            cmd.nAction = CCommandLine::Refuse;
+            cmd.strProblem = "'--convert' takes no other files";
         }
     }
     return cmd;
@@ -77,6 +130,8 @@ int AnswerCommandLine(const CCommandLine& cmd, std::ostream& out, std::ostream& 
     case CCommandLine::ShowVersion:
         out << "trellis " TRELLIS_VERSION_TEXT "\n";
         return 0;
+    case CCommandLine::Convert:
+        return Convert(cmd, err);
     case CCommandLine::Refuse:
         err << "trellis: " << cmd.strProblem << "\nTry 'trellis --help' for more information.\n";
         return 2;

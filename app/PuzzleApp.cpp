@@ -6,6 +6,7 @@
 #include "model/CrossWordPuzzle.h"
 #include "model/Format.h"
 #include "model/ProgressStore.h"
+#include "model/PuzzleSourceWriter.h"
 #include "res/Resources.h"
 #include "res/resource.h"
 #include "window/PuzzleWnd.h"
@@ -28,6 +29,7 @@ constexpr LPCTSTR kPuzzleFilter = u"Puzzle Files (*.puz;*.ipuz;*.jpz;*.xd)|*.puz
 // The names of the puzzle files the program reads.
 constexpr LPCTSTR kPuzzleExtensions[] = {u".puz", u".ipuz", u".jpz", u".xd"};
 constexpr LPCTSTR kSolutionFilter = u"Puzzle Solution Files (*.sol)|*.sol|All Files (*.*)|*.*||";
+constexpr LPCTSTR kSavePuzzleFilter = u"Puzzle Files (*.puz)|*.puz|ipuz Puzzle Files (*.ipuz)|*.ipuz||";
 
 CString SlotName(int i)
 {
@@ -85,6 +87,8 @@ BEGIN_MESSAGE_MAP(CPuzzleApp, CWinApp)
     ON_UPDATE_COMMAND_UI(ID_VIEW_ZOOM_OUT, OnUpdateViewZoomOut)
     ON_UPDATE_COMMAND_UI(ID_VIEW_FIT, OnUpdateViewFit)
     ON_UPDATE_COMMAND_UI(ID_VIEW_NOTES, OnUpdateViewNotes)
+    ON_COMMAND(ID_SAVE_PUZZLE_AS, OnSavePuzzleAs)
+    ON_UPDATE_COMMAND_UI(ID_SAVE_PUZZLE_AS, OnUpdatePuzzleLoaded)
 END_MESSAGE_MAP()
 
 CPuzzleApp::CPuzzleApp()
@@ -402,6 +406,36 @@ void CPuzzleApp::OnSaveSolutionAs()
         m_strSolutionFile = strPath;
         m_strSolutionFolder = FolderOf(strPath);
     }
+}
+
+CString CPuzzleApp::ProposedPuzzleName() const
+{
+    const CString& strFile = m_pPuzzle->m_strFileName;
+    const std::size_t nName = strFile.find_last_of(u"/\\") + 1;  // 0 when there is no folder
+    const std::size_t nDot = strFile.rfind(u'.');
+    const std::size_t nEnd = nDot != CString::npos && nDot > nName ? nDot : strFile.size();
+    return strFile.substr(0, nEnd) + u".puz";
+}
+
+void CPuzzleApp::OnSavePuzzleAs()
+{
+    // The dialog asks before it replaces a file, the opened puzzle included.
+    const CString strProposed = ProposedPuzzleName();
+    const CString strPath = AskForFile(FALSE, u"puz", kSavePuzzleFilter, OFN_OVERWRITEPROMPT, strProposed.c_str());
+    if (strPath.IsEmpty())
+        return;
+    std::vector<std::u16string> warnings;
+    std::u16string strError;
+    if (!WritePuzzleSource(strPath, SourceFromPuzzle(*m_pPuzzle), FormatOfFileName(strPath), warnings, strError)) {
+        AfxMessageBox(strError.c_str(), MB_OK | MB_ICONSTOP);
+        return;
+    }
+    if (warnings.empty())
+        return;
+    CString strText = FormatText(u"%s was saved, but:", strPath);
+    for (const std::u16string& strWarning : warnings)
+        strText += u"\n- " + strWarning;
+    AfxMessageBox(strText.c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CPuzzleApp::OnLoadSolution()

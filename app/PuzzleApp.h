@@ -92,6 +92,7 @@ protected:
     afx_msg void OnSaveSolution();
     afx_msg void OnLoadSolution();
     afx_msg void OnSaveSolutionAs();
+    afx_msg void OnSavePuzzleAs();
     afx_msg void OnUpdatePuzzleLoaded(CCmdUI* pCmdUI);
 
     // The option and about commands (PuzzleAppDialogs.cpp).
@@ -129,6 +130,9 @@ private:
     // puzzle opened and the solution loaded, or the user told why not.
     BOOL OpenedAsSolution(const CString& strPath);
     void DeletePuzzle();
+    // Where Save Puzzle As proposes to write: the puzzle's own name and
+    // folder, as a .puz file.
+    CString ProposedPuzzleName() const;
     void ShowPuzzleTitle();
     void SetAutoSave(BOOL bAutoSave);
     // A stored option as the settings allow it, or its default.

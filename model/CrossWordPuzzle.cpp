@@ -13,8 +13,9 @@ IMPLEMENT_SERIAL(CCrossWordPuzzle, CObject, 1)
 
 CCrossWordPuzzle::CCrossWordPuzzle()
     : m_nWidth(0), m_nHeight(0), m_bLocked(FALSE), m_wAnswerChecksum(0),
-      m_bHasSolution(TRUE), m_astrClueLists {u"Across", u"Down"}, m_anClueListDirection {1, 0}, m_bUnlocked(FALSE),
-      m_dwFileChecksum(0), m_nFileAnswerDigest(0), m_nEmpty(0), m_nUnsolved(0), m_nMissing(0), m_bAnyBars(FALSE)
+      m_bHasSolution(TRUE), m_astrClueLists {u"Across", u"Down"}, m_anClueListDirection {1, 0}, m_nTimerSeconds(-1),
+      m_bTimerStopped(FALSE), m_bUnlocked(FALSE), m_dwFileChecksum(0), m_nFileAnswerDigest(0), m_nEmpty(0),
+      m_nUnsolved(0), m_nMissing(0), m_bAnyBars(FALSE)
 {
 }
 

@@ -170,6 +170,10 @@ public:
     // The labels the file draws in the squares, row-major; empty when the
     // grid shows the word numbers (every .puz file).
     std::vector<std::u16string> m_astrLabels;
+    // The time the file kept ("LTIM"): seconds spent solving, -1 when it
+    // keeps none, and whether the timer was stopped.
+    long m_nTimerSeconds;
+    BOOL m_bTimerStopped;
 
 protected:
     // LoadPuzzle once the file's bytes are in memory.

@@ -58,13 +58,14 @@ public:
     }
 
     // The bytes up to the next 0x00 or 0x0A (not included) or the end of the
-    // file; true when a terminator ended them.
-    bool ReadText(const BYTE** ppText, std::size_t* pnLength)
+    // file; true when a terminator ended them. Texts that may hold line
+    // breaks (the notes) end at 0x00 alone.
+    bool ReadText(const BYTE** ppText, std::size_t* pnLength, bool bLineBreaks = false)
     {
         *ppText = m_pData + m_nPos;
         const BYTE* pEnd = m_pData + m_nSize;
         const BYTE* p = *ppText;
-        while (p != pEnd && *p != 0x00 && *p != 0x0A)
+        while (p != pEnd && *p != 0x00 && (bLineBreaks || *p != 0x0A))
             ++p;
         *pnLength = static_cast<std::size_t>(p - *ppText);
         const bool bTerminated = p != pEnd;
@@ -102,6 +103,7 @@ public:
 
     bool IsUtf8() const { return m_bUtf8; }
     bool IsLocked() const { return m_bLocked; }
+    bool HasSolution() const { return m_bHasSolution; }
     WORD AnswerChecksum() const { return m_wAnswerChecksum; }
 
 private:
@@ -129,6 +131,8 @@ private:
         m_bUtf8 = nVersion + 2 <= m_nSize && m_pData[nVersion] == '2' && m_pData[nVersion + 1] == '.';
         // Locked answers carry the checksum of the real ones.
         m_bLocked = (HeaderWord(kScrambledOffset) & kScrambledFlag) != 0;
+        // Some files give no answers: their answer grid is a placeholder.
+        m_bHasSolution = (HeaderWord(kScrambledOffset) & kNoSolutionFlag) == 0;
         m_wAnswerChecksum = HeaderWord(kAnswerChecksumOffset);
     }
 
@@ -139,6 +143,7 @@ private:
     std::size_t m_nBase;
     bool m_bUtf8 = false;
     bool m_bLocked = false;
+    bool m_bHasSolution = true;
     WORD m_wAnswerChecksum = 0;
 };
 
@@ -163,12 +168,6 @@ char16_t SavedLetter(char16_t ch)
     return ch >= u'a' && ch <= u'z' ? static_cast<char16_t>(ch - u'a' + u'A') : ch;
 }
 
-// The flags of a square in the "GEXT" section.
-constexpr BYTE kWasIncorrectFlag = 0x10;
-constexpr BYTE kIncorrectFlag = 0x20;
-constexpr BYTE kRevealedFlag = 0x40;
-constexpr BYTE kCircledFlag = 0x80;
-
 // The player's rebus entries of "RUSR": one text for each square, each ended
 // by a zero byte, empty for a square without one. Empty when the section
 // holds fewer texts than squares.
@@ -188,6 +187,24 @@ std::vector<std::u16string> ReadRebusEntries(const CPuzzleSection& section, std:
     if (entries.size() < nSquares)
         entries.clear();
     return entries;
+}
+
+// "seconds,stopped": the time spent and 1 when the timer was stopped. A
+// malformed text keeps no time.
+void ReadTimer(const CPuzzleSection& section, long& nSeconds, BOOL& bStopped)
+{
+    // Ten years of solving is the most a file is believed.
+    constexpr long kMaxSeconds = 10L * 366 * 24 * 60 * 60;
+    const BYTE* p = section.pData;
+    const BYTE* pEnd = p + section.nLength;
+    long n = 0;
+    const BYTE* pDigits = p;
+    for (; p < pEnd && *p >= '0' && *p <= '9' && n <= kMaxSeconds; ++p)
+        n = n * 10 + (*p - '0');
+    if (p == pDigits || n > kMaxSeconds || p == pEnd || *p != ',' || pEnd - p != 2 || (p[1] != '0' && p[1] != '1'))
+        return;
+    nSeconds = n;
+    bStopped = p[1] == '1' ? TRUE : FALSE;
 }
 
 bool IsKnownSection(const CPuzzleSection& section)
@@ -264,6 +281,7 @@ BOOL CCrossWordPuzzle::ReadPuzzleBytes(const std::string& bytes, std::u16string&
         return FALSE;
     BuildPuzzle(strError);
     m_bLocked = file.IsLocked() ? TRUE : FALSE;
+    m_bHasSolution = file.HasSolution() ? TRUE : FALSE;
     m_wAnswerChecksum = file.AnswerChecksum();
     ReadExtras(file);
     return TRUE;
@@ -435,6 +453,8 @@ void CCrossWordPuzzle::ReadExtras(CPuzzleBytes& file)
             table = ReadRebusTable(section, file.IsUtf8());
         else if (section.strName == "RUSR" && entries.empty())
             entries = ReadRebusEntries(section, nSquares, file.IsUtf8());
+        else if (section.strName == "LTIM" && m_nTimerSeconds < 0)
+            ReadTimer(section, m_nTimerSeconds, m_bTimerStopped);
     }
     std::map<int, int> rebusOfKey;
     for (std::size_t i = 0; i < nSquares; ++i) {

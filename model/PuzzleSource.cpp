@@ -5,7 +5,9 @@ bool CSourceSquare::operator==(const CSourceSquare& other) const
 {
     return m_nKind == other.m_nKind && m_strSolution == other.m_strSolution && m_strFill == other.m_strFill &&
            m_bGiven == other.m_bGiven && m_bCircled == other.m_bCircled && m_nColor == other.m_nColor &&
-           m_bBarRight == other.m_bBarRight && m_bBarBottom == other.m_bBarBottom && m_strLabel == other.m_strLabel;
+           m_bBarRight == other.m_bBarRight && m_bBarBottom == other.m_bBarBottom && m_strLabel == other.m_strLabel &&
+           m_chGridLetter == other.m_chGridLetter && m_bRevealed == other.m_bRevealed &&
+           m_bWasIncorrect == other.m_bWasIncorrect && m_bIncorrect == other.m_bIncorrect;
 }
 
 bool CSourceClue::operator==(const CSourceClue& other) const
@@ -24,7 +26,8 @@ bool CPuzzleSource::operator==(const CPuzzleSource& other) const
     return m_nWidth == other.m_nWidth && m_nHeight == other.m_nHeight && m_aSquares == other.m_aSquares &&
            m_aLists == other.m_aLists && m_strTitle == other.m_strTitle && m_strAuthor == other.m_strAuthor &&
            m_strCopyright == other.m_strCopyright && m_strNotes == other.m_strNotes &&
-           m_nTimerSeconds == other.m_nTimerSeconds && m_bTimerStopped == other.m_bTimerStopped;
+           m_nTimerSeconds == other.m_nTimerSeconds && m_bTimerStopped == other.m_bTimerStopped &&
+           m_bLocked == other.m_bLocked && m_wAnswerChecksum == other.m_wAnswerChecksum;
 }
 
 bool CPuzzleSource::IsOpen(int nCol, int nRow) const

@@ -45,6 +45,14 @@ struct CSourceSquare {
     bool m_bBarRight = false;  // a bar on the edge to the square on the right
     bool m_bBarBottom = false;  // a bar on the edge to the square below
     std::u16string m_strLabel;  // the label drawn in the corner ("1", "A", ...); may be empty
+    // The one letter that grids of a letter per square keep for a rebus
+    // answer when it is not the answer's first (the scrambled letter of a
+    // locked puzzle); 0 otherwise.
+    char16_t m_chGridLetter = 0;
+    // The player's marks as saved with the fill.
+    bool m_bRevealed = false;  // the fill was shown by the program, not found
+    bool m_bWasIncorrect = false;  // a check once found the square wrong
+    bool m_bIncorrect = false;  // checked and wrong as saved
 
     bool operator==(const CSourceSquare& other) const;
     bool operator!=(const CSourceSquare& other) const { return !(*this == other); }
@@ -80,6 +88,10 @@ struct CPuzzleSource {
     std::u16string m_strNotes;  // notes and introduction, joined by a blank line
     long m_nTimerSeconds = -1;  // time spent solving, -1 when the file keeps none
     bool m_bTimerStopped = false;  // the timer was stopped when the file was saved
+    // The answers are scrambled with a key of four digits; the checksum is
+    // that of the real answers, taken column by column over the open squares.
+    bool m_bLocked = false;
+    WORD m_wAnswerChecksum = 0;
 
     bool operator==(const CPuzzleSource& other) const;
     bool operator!=(const CPuzzleSource& other) const { return !(*this == other); }

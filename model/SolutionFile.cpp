@@ -48,6 +48,9 @@ BOOL CCrossWordPuzzle::LoadPlayerState(CArchive& ar, std::vector<CSquare>& squar
             if (nFilled != 0 && nFilled != 1)
                 throw CArchiveException(CArchiveException::badIndex);
             CSquare& square = squares[static_cast<std::size_t>(IndexOf(c, r))];
+            // The file's given letters are no part of the player's solution.
+            if (square.m_bGiven)
+                continue;
             square.m_bFilled = nFilled;
             square.m_chLetter = static_cast<WCHAR>(wLetter);
             // The file keeps one letter: a shown or entered rebus is its

@@ -29,6 +29,8 @@ MenuPopupResource FileMenu(LPCTSTR pszToggleText)
                 {ID_ABOUT_PUZZLE, u"About &Puzzle ..."},
                 kSeparator,
                 {ID_APP_EXIT, u"E&xit\tCtrl+Q"},
+                kSeparator,
+                {ID_SAVE_PUZZLE_AS, u"Save P&uzzle As ..."},
             }};
 }
 

@@ -48,6 +48,8 @@
 #define ID_VIEW_ACTUAL_SIZE 32922
 #define ID_VIEW_FIT 32923
 #define ID_VIEW_NOTES 32924
+// Commands of the desktop that writes puzzle files.
+#define ID_SAVE_PUZZLE_AS 32960
 #define ID_APP_ABOUT 57664
 #define ID_APP_EXIT 57665
 

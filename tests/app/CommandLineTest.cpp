@@ -9,6 +9,12 @@
 #include <sstream>
 #include <vector>
 
+#include "model/CrossWordPuzzle.h"
+#include "model/PuzzleSourceReader.h"
+#include "tests/support/TempDir.h"
+
+using trellis::test::TempDir;
+
 namespace {
 
 struct Outcome {
@@ -29,6 +35,11 @@ Outcome Answer(std::vector<const char*> args)
     outcome.strOut = out.str();
     outcome.strErr = err.str();
     return outcome;
+}
+
+std::u16string ModelPathOf(const std::string& strPath)
+{
+    return std::filesystem::path(strPath).u16string();
 }
 
 std::u16string Absolute(const char* pszPath)
@@ -69,6 +80,7 @@ TEST(CommandLineTest, HelpAndVersionAnswerOnTheTerminalAndEndWell)
         EXPECT_EQ(help.nStatus, 0) << pszOption;
         EXPECT_EQ(help.strOut.rfind("Usage: trellis [PUZZLE.puz [SOLUTION.sol]]\n", 0), 0u) << help.strOut;
         EXPECT_NE(help.strOut.find("--version"), std::string::npos);
+        EXPECT_NE(help.strOut.find("\n       trellis --convert IN OUT\n"), std::string::npos);
         EXPECT_TRUE(help.strErr.empty());
     }
     Outcome version = Answer({"--version"});
@@ -89,6 +101,76 @@ TEST(CommandLineTest, UnknownOptionsAndExtraFilesAreRefusedWithStatusTwo)
     Outcome extra = Answer({"a.puz", "a.sol", "b.puz"});
     EXPECT_EQ(extra.nStatus, 2);
     EXPECT_NE(extra.strErr.find("'b.puz'"), std::string::npos);
+}
+
+TEST(CommandLineTest, ConvertWritesTheTargetsFormatAndSaysWhatItCannotHold)
+{
+    TempDir dir;
+    const std::string strIpuz = (dir.Path() / "heart.IPUZ").string();
+    Outcome toIpuz = Answer({"--convert", TRELLIS_SAMPLES_DIR "/heart.puz", strIpuz.c_str()});
+    EXPECT_EQ(toIpuz.cmd.nAction, CCommandLine::Convert);
+    EXPECT_EQ(toIpuz.nStatus, 0) << toIpuz.strErr;
+    EXPECT_TRUE(toIpuz.strOut.empty() && toIpuz.strErr.empty());
+    EXPECT_EQ(SniffPuzzleFormat(TempDir::Read(strIpuz)), EPuzzleFormat::Ipuz);
+
+    // Back to .puz: the same puzzle, clue for clue.
+    const std::string strPuz = (dir.Path() / "again.puz").string();
+    EXPECT_EQ(Answer({"--convert", strIpuz.c_str(), strPuz.c_str()}).nStatus, 0);
+    CCrossWordPuzzle original, again;
+    std::u16string error;
+    ASSERT_TRUE(original.LoadPuzzle(ModelPathOf(TRELLIS_SAMPLES_DIR "/heart.puz"), error));
+    ASSERT_TRUE(again.LoadPuzzle(ModelPathOf(strPuz), error)) << trellis::test::ToUtf8(error);
+    EXPECT_EQ(again.m_strTitle, original.m_strTitle);
+    ASSERT_EQ(again.m_lstClues.size(), original.m_lstClues.size());
+    EXPECT_EQ(again.m_lstClues.back()->m_strText, original.m_lstClues.back()->m_strText);
+
+    // A barred grid loses its bars in a .puz file, and says so per line.
+    const std::string strIpuzBars = (dir.Path() / "bars.ipuz").string();
+    dir.Write(std::string("bars.ipuz"),
+              std::string(R"({"version":"http://ipuz.org/v2","kind":["http://ipuz.org/crossword#1"],
+        "dimensions":{"width":2,"height":1},"puzzle":[[{"cell":1,"style":{"barred":"R"}},0]],
+        "solution":[["A","B"]],"clues":{}})"));
+    const std::string strBars = (dir.Path() / "bars.puz").string();
+    Outcome barred = Answer({"--convert", strIpuzBars.c_str(), strBars.c_str()});
+    EXPECT_EQ(barred.nStatus, 0);
+    EXPECT_EQ(barred.strErr, "trellis: " + strBars +
+                                 ": bars between squares cannot be kept in a .puz file; the grid is written "
+                                 "without them\n");
+    EXPECT_EQ(TempDir::Read(strBars).substr(0x34, 4), "AB--");
+}
+
+TEST(CommandLineTest, ConvertFailsWithTheReadersMessageAndRefusesOtherTargets)
+{
+    TempDir dir;
+    const std::string strBad = (dir.Path() / "bad.puz").string();
+    dir.Write(std::string("bad.puz"), std::string("\0\x01 not a puzzle", 16));
+    const std::string strOut = (dir.Path() / "out.puz").string();
+    Outcome bad = Answer({"--convert", strBad.c_str(), strOut.c_str()});
+    EXPECT_EQ(bad.nStatus, 1);
+    EXPECT_EQ(bad.strErr, "trellis: " + strBad + ": invalid puzzle file\n");
+    EXPECT_FALSE(std::filesystem::exists(strOut));
+
+    Outcome missing = Answer({"--convert", "/no/such.ipuz", strOut.c_str()});
+    EXPECT_EQ(missing.nStatus, 1);
+    EXPECT_EQ(missing.strErr.rfind("trellis: cannot open file '/no/such.ipuz' for reading", 0), 0u) << missing.strErr;
+
+    // A folder that does not exist for the target: the write's message.
+    const std::string strNowhere = (dir.Path() / "no" / "out.ipuz").string();
+    Outcome nowhere = Answer({"--convert", TRELLIS_SAMPLES_DIR "/heart.puz", strNowhere.c_str()});
+    EXPECT_EQ(nowhere.nStatus, 1);
+    EXPECT_EQ(nowhere.strErr.rfind("trellis: cannot create file '" + strNowhere + "'", 0), 0u) << nowhere.strErr;
+
+    for (const std::vector<const char*>& args : {std::vector<const char*> {"--convert", "a.puz", "b.jpz"},
+                                                 {"--convert", "a.puz"},
+                                                 {"x.puz", "--convert", "a.puz", "b.puz"},
+                                                 {"--convert", "a.puz", "b.xd"}}) {
+        Outcome refused = Answer(args);
+        EXPECT_EQ(refused.nStatus, 2) << args.back();
+        EXPECT_NE(refused.strErr.find("Try 'trellis --help'"), std::string::npos);
+    }
+    EXPECT_EQ(Answer({"--convert", "a.puz", "b.jpz"}).strErr,
+              "trellis: cannot write 'b.jpz': puzzles are written as .puz or .ipuz files\n"
+              "Try 'trellis --help' for more information.\n");
 }
 
 }  // namespace

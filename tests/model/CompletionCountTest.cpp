@@ -64,7 +64,8 @@ public:
     ChangeSeries(CCrossWordPuzzle& p, unsigned nSeed, int nKey) : m_p(p), m_random(nSeed), m_nKey(nKey) { }
 
     // nChanges changes, the key (if any) unlocking at half way, and at the
-    // end Show Puzzle, which solves every puzzle that is not locked.
+    // end Show Puzzle, which solves every puzzle that is not locked and
+    // has its answers.
     void Run(int nChanges)
     {
         ExpectCounted("loaded");
@@ -80,7 +81,7 @@ public:
         }
         ShowPuzzle();
         ExpectCounted("the last Show Puzzle");
-        EXPECT_TRUE(m_p.IsSolved());
+        EXPECT_EQ(m_p.IsSolved(), m_p.m_bHasSolution);
     }
 
 private:
@@ -89,7 +90,10 @@ private:
         const Walked walked = Walk(m_p);
         ASSERT_EQ(m_p.GetEmptyCount(), walked.nEmpty) << "after " << change;
         ASSERT_EQ(m_p.GetUnsolvedCount(), walked.nUnsolved) << "after " << change;
-        if (!m_p.m_bLocked) {
+        if (!m_p.m_bHasSolution) {
+            // Without answers nothing is judged solved.
+            ASSERT_FALSE(m_p.IsSolved()) << "after " << change;
+        } else if (!m_p.m_bLocked) {
             ASSERT_EQ(m_p.IsSolved() != FALSE, walked.nUnsolved == 0) << "after " << change;
         } else if (walked.nEmpty > 0) {
             ASSERT_FALSE(m_p.IsSolved()) << "after " << change;

@@ -82,16 +82,18 @@ TEST(SourceLoadTest, EverySquareKeepsItsKindAnswerFillAndMarks)
     EXPECT_TRUE(p.IsMissing(0, 1));
     EXPECT_TRUE(p.IsBlack(0, 1));
 
-    // A saved rebus is the player's rebus entry, not given.
+    // A saved rebus is the player's: not given, and not shown by the
+    // program either; the player's entry, which is drawn whole.
     const CSquare savedWhole = p.GetSquare(1, 1);
     EXPECT_TRUE(savedWhole.m_bFilled);
     EXPECT_FALSE(savedWhole.m_bGiven);
     EXPECT_EQ(savedWhole.m_chLetter, u'H');
-    EXPECT_EQ(savedWhole.m_strRebusEntry, u"HEART");
     EXPECT_FALSE(savedWhole.m_bShown);
+    EXPECT_EQ(savedWhole.m_strRebusEntry, u"HEART");
     EXPECT_EQ(savedWhole.m_nRebus, rebus.m_nRebus);  // one table entry per answer
     const CSquare savedFirst = p.GetSquare(2, 1);
     EXPECT_EQ(savedFirst.m_chLetter, u'C');
+    EXPECT_FALSE(savedFirst.m_bShown);
     EXPECT_TRUE(savedFirst.m_strRebusEntry.empty());
     ASSERT_NE(p.GetRebus(savedFirst), nullptr);
     EXPECT_EQ(*p.GetRebus(savedFirst), u"CLUB");
