@@ -20,7 +20,12 @@ namespace {
 // A colour read as this is taken as absent.
 constexpr DWORD kNoColor = 0xFFFFFFFF;
 
-constexpr LPCTSTR kPuzzleFilter = u"Puzzle Files (*.puz)|*.puz|All Files (*.*)|*.*||";
+constexpr LPCTSTR kPuzzleFilter = u"Puzzle Files (*.puz;*.ipuz;*.jpz;*.xd)|*.puz;*.ipuz;*.jpz;*.xd|"
+                                  u".puz Files (*.puz)|*.puz|ipuz Files (*.ipuz)|*.ipuz|"
+                                  u"JPZ Files (*.jpz)|*.jpz|xd Files (*.xd)|*.xd|All Files (*.*)|*.*||";
+
+// The names of the puzzle files the program reads.
+constexpr LPCTSTR kPuzzleExtensions[] = {u".puz", u".ipuz", u".jpz", u".xd"};
 constexpr LPCTSTR kSolutionFilter = u"Puzzle Solution Files (*.sol)|*.sol|All Files (*.*)|*.*||";
 
 CString SlotName(int i)
@@ -232,7 +237,7 @@ CPuzzleApp::CReadPuzzle CPuzzleApp::ReadPuzzle(const CString& strPath)
 {
     CReadPuzzle read;
     read.pPuzzle = std::make_unique<CCrossWordPuzzle>();
-    if (!read.pPuzzle->LoadPuzzle(strPath, read.strError))
+    if (!read.pPuzzle->LoadFile(strPath, read.strError))
         read.pPuzzle.reset();
     return read;
 }
@@ -318,12 +323,19 @@ void CPuzzleApp::OpenDroppedFiles(const std::vector<CString>& files)
 {
     CString strPuzzle;
     CString strSolution;
+    auto isPuzzle = [](const CString& strFile) {
+        for (LPCTSTR lpszExtension : kPuzzleExtensions) {
+            if (HasExtension(strFile, lpszExtension))
+                return true;
+        }
+        return false;
+    };
     for (const CString& strFile : files) {
         std::u16string strNamed;
         if (CCrossWordPuzzle::IsSolutionFile(strFile, strNamed)) {
             if (strSolution.IsEmpty())
                 strSolution = strFile;
-        } else if (strPuzzle.IsEmpty() && HasExtension(strFile, u".puz")) {
+        } else if (strPuzzle.IsEmpty() && isPuzzle(strFile)) {
             strPuzzle = strFile;
         }
     }

@@ -38,7 +38,7 @@ public:
     // solution file in the puzzle's place opens the puzzle it was saved for.
     void OpenFiles(const CString& strPuzzle, const CString& strSolution);
     // Dropped files: the first solution file (known by its content) and the
-    // first other "*.puz" among them.
+    // first other puzzle ("*.puz", "*.ipuz", "*.jpz" or "*.xd") among them.
     void OpenDroppedFiles(const std::vector<CString>& files);
     // Starts reading m_strStartPuzzle on a thread of its own while Qt starts
     // and the window is built; OpenPuzzleFile takes the result where it would

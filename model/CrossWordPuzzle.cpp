@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "model/CrossWordPuzzle.h"
 
+#include <functional>
 #include <utility>
 
+#include "model/Format.h"
 #include "model/Scramble.h"
 #include "model/Text.h"
 #include "model/WordStarts.h"
@@ -10,8 +12,9 @@
 IMPLEMENT_SERIAL(CCrossWordPuzzle, CObject, 1)
 
 CCrossWordPuzzle::CCrossWordPuzzle()
-    : m_nWidth(0), m_nHeight(0), m_bLocked(FALSE), m_wAnswerChecksum(0), m_bUnlocked(FALSE), m_dwFileChecksum(0),
-      m_nFileAnswerDigest(0), m_nEmpty(0), m_nUnsolved(0)
+    : m_nWidth(0), m_nHeight(0), m_bLocked(FALSE), m_wAnswerChecksum(0),
+      m_bHasSolution(TRUE), m_astrClueLists {u"Across", u"Down"}, m_anClueListDirection {1, 0}, m_bUnlocked(FALSE),
+      m_dwFileChecksum(0), m_nFileAnswerDigest(0), m_nEmpty(0), m_nUnsolved(0), m_nMissing(0)
 {
 }
 
@@ -81,15 +84,17 @@ void CCrossWordPuzzle::StoreSquare(std::size_t nIndex, const CSquare& square)
     CSquare& stored = m_aSquares[nIndex];
     m_nEmpty += CountAsEmpty(square) - CountAsEmpty(stored);
     m_nUnsolved += CountAsUnsolved(square) - CountAsUnsolved(stored);
+    m_nMissing += (square.m_bMissing ? 1 : 0) - (stored.m_bMissing ? 1 : 0);
     stored = square;
 }
 
 void CCrossWordPuzzle::CountSquares()
 {
-    m_nEmpty = m_nUnsolved = 0;
+    m_nEmpty = m_nUnsolved = m_nMissing = 0;
     for (const CSquare& square : m_aSquares) {
         m_nEmpty += CountAsEmpty(square);
         m_nUnsolved += CountAsUnsolved(square);
+        m_nMissing += square.m_bMissing ? 1 : 0;
     }
 }
 
@@ -98,6 +103,35 @@ BOOL CCrossWordPuzzle::IsBlack(int nCol, int nRow) const
 {
     const CSquare* pSquare = SquareAt(nCol, nRow);
     return pSquare == nullptr || pSquare->m_bBlack;
+}
+
+BOOL CCrossWordPuzzle::IsMissing(int nCol, int nRow) const
+{
+    const CSquare* pSquare = SquareAt(nCol, nRow);
+    return pSquare != nullptr && pSquare->m_bMissing;
+}
+
+BOOL CCrossWordPuzzle::IsWordEnd(int nCol, int nRow, BOOL bAcross) const
+{
+    if (IsBlack(nCol, nRow) || IsBlack(bAcross ? nCol + 1 : nCol, bAcross ? nRow : nRow + 1))
+        return TRUE;
+    const CSquare* pSquare = SquareAt(nCol, nRow);
+    return bAcross ? pSquare->m_bBarRight : pSquare->m_bBarBottom;
+}
+
+std::u16string CCrossWordPuzzle::GetLabel(int nCol, int nRow) const
+{
+    const long nIndex = IndexOf(nCol, nRow);
+    if (nIndex < 0)
+        return {};
+    if (!m_astrLabels.empty())
+        return static_cast<std::size_t>(nIndex) < m_astrLabels.size() ? m_astrLabels[static_cast<std::size_t>(nIndex)]
+                                                                      : std::u16string();
+    const CSquare* pSquare = SquareAt(nCol, nRow);
+    if (pSquare == nullptr)
+        return {};
+    const int nNumber = pSquare->m_nAcrossNumber != 0 ? pSquare->m_nAcrossNumber : pSquare->m_nDownNumber;
+    return nNumber != 0 ? FormatText(u"%d", nNumber) : std::u16string();
 }
 
 BOOL CCrossWordPuzzle::IsFilled(int nCol, int nRow) const
@@ -113,6 +147,9 @@ BOOL CCrossWordPuzzle::IsIncorrect(int nCol, int nRow) const
 
 BOOL CCrossWordPuzzle::IsSolved() const
 {
+    // Without the answers no fill can be judged right.
+    if (!m_bHasSolution)
+        return FALSE;
     if (!m_bLocked)
         return m_nUnsolved == 0;
     // The scrambled answers say nothing: only a full grid can be judged.
@@ -219,31 +256,40 @@ const std::u16string* CCrossWordPuzzle::GetRebus(const CSquare& square) const
 void CCrossWordPuzzle::NumberSquares()
 {
     DeleteClues();
-    int nCounter = 0;
     std::size_t nNextText = 0;
     // Words beyond the texts of the file get an empty clue. The working
     // texts are emptied after numbering, so they can be moved.
     auto nextText = [&]() {
         return nNextText < m_astrClues.size() ? std::move(m_astrClues[nNextText++]) : std::u16string();
     };
+    NumberWords([&](int nNumber, BOOL bAcross) {
+        m_lstClues.push_back(&m_aClueStore.emplace_back(nextText(), nNumber, bAcross));
+    });
+}
+
+void CCrossWordPuzzle::NumberWords(const std::function<void(int, BOOL)>& onWord)
+{
+    int nCounter = 0;
     ForEachWordStart(
         m_nWidth, m_nHeight, [this](int c, int r) { return IsBlack(c, r) != FALSE; },
+        [this](int c, int r, bool bAcross) { return IsWordEnd(c, r, bAcross ? TRUE : FALSE) != FALSE; },
         [&](int c, int r, bool bAcross, bool bDown) {
             CSquare square = GetSquare(c, r);
             ++nCounter;
             if (bAcross) {
                 square.m_nAcrossNumber = nCounter;
-                m_lstClues.push_back(&m_aClueStore.emplace_back(nextText(), nCounter, TRUE));
+                onWord(nCounter, TRUE);
             }
             if (bDown) {
                 square.m_nDownNumber = nCounter;
-                m_lstClues.push_back(&m_aClueStore.emplace_back(nextText(), nCounter, FALSE));
+                onWord(nCounter, FALSE);
             }
             SetSquare(c, r, square);
         });
 }
 
 // Both walks go from the square towards the left (across) or the top (down).
+// This one stops at a black square and at a bar, which end words alike.
 BOOL CCrossWordPuzzle::IsInWord(int nCol, int nRow, BOOL bAcross) const
 {
     for (int c = nCol, r = nRow; c >= 0 && r >= 0; bAcross ? --c : --r) {
@@ -252,6 +298,9 @@ BOOL CCrossWordPuzzle::IsInWord(int nCol, int nRow, BOOL bAcross) const
             return FALSE;
         if ((bAcross ? square.m_nAcrossNumber : square.m_nDownNumber) != 0)
             return TRUE;
+        const CSquare* pBefore = bAcross ? SquareAt(c - 1, r) : SquareAt(c, r - 1);
+        if (pBefore != nullptr && (bAcross ? pBefore->m_bBarRight : pBefore->m_bBarBottom))
+            return FALSE;
     }
     return FALSE;
 }
@@ -309,4 +358,32 @@ CClue* CCrossWordPuzzle::GetAcrossClue(int nCol, int nRow) const
 CClue* CCrossWordPuzzle::GetDownClue(int nCol, int nRow) const
 {
     return FindClue(GetSquare(nCol, nRow).m_nDownNumber, FALSE);
+}
+
+BOOL CCrossWordPuzzle::HasOtherLists() const
+{
+    for (const int nDirection : m_anClueListDirection) {
+        if (nDirection != 0 && nDirection != 1)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+std::vector<const CClue*> CCrossWordPuzzle::GetOtherCluesAt(int nCol, int nRow) const
+{
+    std::vector<const CClue*> clues;
+    const CPoint pt(nCol, nRow);
+    for (const CClue* pClue : m_lstClues) {
+        const std::size_t nList = static_cast<std::size_t>(pClue->m_nList);
+        if (nList >= m_anClueListDirection.size() || m_anClueListDirection[nList] == 0 ||
+            m_anClueListDirection[nList] == 1)
+            continue;
+        for (const CPoint& ptCell : pClue->m_aCells) {
+            if (ptCell == pt) {
+                clues.push_back(pClue);
+                break;
+            }
+        }
+    }
+    return clues;
 }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <list>
 #include <string>
 #include <vector>
@@ -17,9 +18,14 @@
 #include "model/Types.h"
 
 class CPuzzleBytes;
+struct CPuzzleSource;
 
 // Puzzle and solution files larger than this are refused unread.
 constexpr unsigned long kMaxInputFileBytes = 16UL * 1024 * 1024;
+
+// The whole of a puzzle file of any format, up to kMaxInputFileBytes. FALSE
+// leaves the message for the user in strError.
+BOOL ReadPuzzleFileBytes(const std::u16string& strPath, std::string& bytes, std::u16string& strError);
 
 class CCrossWordPuzzle : public CObject {
     DECLARE_SERIAL(CCrossWordPuzzle)
@@ -33,6 +39,16 @@ public:
     // Reads a puzzle file. FALSE leaves a message in strError and a partly
     // filled object that the caller discards.
     BOOL LoadPuzzle(const std::u16string& strPath, std::u16string& strError);
+    // Reads a puzzle file of any of the four formats, chosen by what its
+    // bytes hold (plain text named .puz is left to the .puz reader, since
+    // only the newer formats' readers take text). FALSE as LoadPuzzle.
+    BOOL LoadFile(const std::u16string& strPath, std::u16string& strError);
+    // Builds the puzzle from a file of the newer formats, already read:
+    // the grid with its missing squares, bars, shading and given letters,
+    // the answers (rebus answers into m_astrRebus), the saved fill as the
+    // player's letters, and the clue lists as the file names them. The
+    // object must be fresh; m_strFileName is the caller's to set.
+    void LoadSource(const CPuzzleSource& source);
 
     // A copy of the square; a default (black) square outside the grid.
     CSquare GetSquare(int nCol, int nRow) const;
@@ -44,7 +60,19 @@ public:
     const std::vector<CSquare>& GetSquares() const { return m_aSquares; }
 
     // TRUE for every position outside the grid: callers use it as the edge.
+    // A missing square is black too.
     BOOL IsBlack(int nCol, int nRow) const;
+    // A square that is no part of the grid; FALSE outside it.
+    BOOL IsMissing(int nCol, int nRow) const;
+    // TRUE when the word through (nCol, nRow) cannot go on to the next
+    // square across (or down): that square or the next is black or outside
+    // the grid, or a bar stands between them.
+    BOOL IsWordEnd(int nCol, int nRow, BOOL bAcross) const;
+    // The text drawn in the square's corner: the file's own label, or the
+    // number of the word that starts there; empty for none.
+    std::u16string GetLabel(int nCol, int nRow) const;
+    // Squares that are no part of the grid, kept up to date as the counts below.
+    long GetMissingCount() const { return m_nMissing; }
     BOOL IsFilled(int nCol, int nRow) const;
     BOOL IsIncorrect(int nCol, int nRow) const;
 
@@ -56,6 +84,8 @@ public:
     // answer (empty or wrong), as stored; kept up to date by every change.
     long GetEmptyCount() const { return m_nEmpty; }
     long GetUnsolvedCount() const { return m_nUnsolved; }
+    // Check and Show can be offered: the answers are known and not locked.
+    BOOL KnowsAnswers() const { return !m_bLocked && m_bHasSolution; }
     // Of the answers as the file holds them, also after unlocking.
     DWORD GetChecksum() const;
     // A 64-bit digest of the size, the black squares and every answer as the
@@ -78,6 +108,11 @@ public:
     CPoint GetDownStart(int nCol, int nRow) const;
     CClue* GetAcrossClue(int nCol, int nRow) const;
     CClue* GetDownClue(int nCol, int nRow) const;
+    // The clues of the lists that are neither across nor down (regions,
+    // colours, ...) whose squares include (nCol, nRow), in list order.
+    std::vector<const CClue*> GetOtherCluesAt(int nCol, int nRow) const;
+    // Some clue list is neither across nor down.
+    BOOL HasOtherLists() const;
 
     // Report their failures through the message sink (model/MessageSink.h).
     BOOL SaveSolution(const std::u16string& strPath);
@@ -104,8 +139,8 @@ public:
     std::u16string m_strTitle;
     std::u16string m_strAuthor;
     std::u16string m_strCopyright;
-    // The file's notes (rules of a contest, hints), lines apart by "\n";
-    // empty when it has none.
+    // The file's notes (rules of a contest, hints, an introduction), lines
+    // apart by "\n"; empty when it has none.
     std::u16string m_strNotes;
     int m_nWidth;
     int m_nHeight;
@@ -119,8 +154,24 @@ public:
     WORD m_wAnswerChecksum;
     // The rebus answers that squares refer to (CSquare::m_nRebus).
     std::vector<std::u16string> m_astrRebus;
+    // FALSE for a file that gives no answers: the player can solve it, but
+    // it cannot be checked, shown or judged solved.
+    BOOL m_bHasSolution;
+    // The names of the clue lists, as the file gives them (CClue::m_nList):
+    // "Across" and "Down" for a .puz file, any names and any number of lists
+    // for the newer formats.
+    std::vector<std::u16string> m_astrClueLists;
+    // The direction of each of those lists: 1 across, 0 down, 2 neither.
+    // Only across and down clues belong to the grid's words; the others
+    // name their squares (CClue::m_aCells).
+    std::vector<int> m_anClueListDirection;
+    // The labels the file draws in the squares, row-major; empty when the
+    // grid shows the word numbers (every .puz file).
+    std::vector<std::u16string> m_astrLabels;
 
 protected:
+    // LoadPuzzle once the file's bytes are in memory.
+    BOOL ReadPuzzleBytes(const std::string& bytes, std::u16string& strError);
     BOOL ReadSize(CPuzzleBytes& file, std::u16string& strError);
     BOOL ReadSolutionGrid(CPuzzleBytes& file, std::u16string& strError);
     BOOL ReadStateGrid(CPuzzleBytes& file, std::u16string& strError);
@@ -143,6 +194,9 @@ private:
     // the squares themselves and count once at the end: counting each
     // change costs a large grid's load a tenth more.
     void CountSquares();
+    // Numbers the squares that start words (by the rule of the .puz files,
+    // with bars ending words) and tells onWord each word's number and direction.
+    void NumberWords(const std::function<void(int, BOOL)>& onWord);
     BOOL IsInWord(int nCol, int nRow, BOOL bAcross) const;
     CPoint GetWordStart(int nCol, int nRow, BOOL bAcross) const;
     CClue* FindClue(int nNumber, BOOL bAcross) const;
@@ -163,4 +217,5 @@ private:
     // of thousands of words is not allocated clue by clue, and the clues
     // never move while the puzzle lives.
     std::deque<CClue> m_aClueStore;
+    long m_nMissing;
 };

@@ -31,7 +31,8 @@ BOOL CGridNavigator::HasSelection(const CGridSelection& sel) const
 
 CGridSelection CGridNavigator::Tap(const CGridSelection& sel, CPoint ptTap) const
 {
-    if (!IsInside(ptTap))
+    // A missing square is no square to select.
+    if (!IsInside(ptTap) || m_puzzle.IsMissing(ptTap.x, ptTap.y))
         return sel;
     const int nCol = ptTap.x, nRow = ptTap.y;
     int nNewDirection = -1;
@@ -128,17 +129,17 @@ CGridSelection CGridNavigator::StepBack(const CGridSelection& sel) const
 
 CPoint CGridNavigator::Advance(const CGridSelection& sel) const
 {
+    const BOOL bAcross = sel.m_nDirection == DIRECTION_ACROSS;
+    const CPoint step = Step(sel.m_nDirection);
     CPoint pt = sel.m_ptSelected;
-    if (sel.m_nDirection == DIRECTION_ACROSS) {
-        // Filled squares are skipped, except a checked wrong one.
-        pt.x++;
-        while (m_puzzle.IsFilled(pt.x, pt.y) && !m_puzzle.IsIncorrect(pt.x, pt.y) && !m_puzzle.IsBlack(pt.x, pt.y))
-            pt.x++;
-    } else {
-        pt.y++;
-        while (m_puzzle.IsFilled(pt.x, pt.y) && !m_puzzle.IsBlack(pt.x, pt.y))
-            pt.y++;
-    }
+    // Filled squares are skipped, across except a checked wrong one. A bar
+    // stops the walk as a black square does.
+    do {
+        if (HasBarAfter(pt, sel.m_nDirection))
+            return sel.m_ptSelected;
+        pt.Offset(step.x, step.y);
+    } while (m_puzzle.IsFilled(pt.x, pt.y) && !(bAcross && m_puzzle.IsIncorrect(pt.x, pt.y)) &&
+             !m_puzzle.IsBlack(pt.x, pt.y));
     return m_puzzle.IsBlack(pt.x, pt.y) ? sel.m_ptSelected : pt;
 }
 
@@ -146,7 +147,16 @@ int CGridNavigator::WordLength(CPoint ptStart, int nDirection) const
 {
     const CPoint step = Step(nDirection);
     int nLength = 1;
-    for (CPoint pt(ptStart.x + step.x, ptStart.y + step.y); !m_puzzle.IsBlack(pt.x, pt.y); pt.Offset(step.x, step.y))
+    for (CPoint pt = ptStart; !HasBarAfter(pt, nDirection) && !m_puzzle.IsBlack(pt.x + step.x, pt.y + step.y);
+         pt.Offset(step.x, step.y))
         ++nLength;
     return nLength;
+}
+
+BOOL CGridNavigator::HasBarAfter(CPoint pt, int nDirection) const
+{
+    if (!IsInside(pt))
+        return FALSE;
+    const CSquare square = m_puzzle.GetSquare(pt.x, pt.y);
+    return nDirection == DIRECTION_ACROSS ? square.m_bBarRight : square.m_bBarBottom;
 }

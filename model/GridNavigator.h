@@ -46,7 +46,7 @@ public:
     // direction's word through it; on another square it selects the word
     // through it in the current direction, or else in the other one. A
     // black square, or a word whose start cannot be found, moves only the
-    // square.
+    // square; a missing square changes nothing.
     CGridSelection Tap(const CGridSelection& sel, CPoint ptTap) const;
 
     // The moves of the keys need a selection; without one they give it back
@@ -66,15 +66,19 @@ public:
 
     // Where the cursor goes after a letter: on along the direction past the
     // filled squares (across, not past a checked wrong one), or nowhere when
-    // that walk meets a black square or the edge. The word stays.
+    // that walk meets a black square, a bar or the edge. The word stays.
     CPoint Advance(const CGridSelection& sel) const;
 
     // The squares of the word from ptStart: that square, and the white ones
-    // after it up to the next black square or the edge.
+    // after it up to the next black square, bar or the edge.
     int WordLength(CPoint ptStart, int nDirection) const;
     // One square on along a direction (down for any but across).
     static CPoint Step(int nDirection);
 
 private:
+    // A bar on the edge after the square along the direction (down for any
+    // but across); FALSE outside the grid.
+    BOOL HasBarAfter(CPoint pt, int nDirection) const;
+
     const CCrossWordPuzzle& m_puzzle;
 };

@@ -232,22 +232,32 @@ std::u16string CCrossWordPuzzle::InvalidFileText() const
     return FormatText(u"%s: invalid puzzle file", m_strFileName);
 }
 
+BOOL ReadPuzzleFileBytes(const std::u16string& strPath, std::string& bytes, std::u16string& strError)
+{
+    CFileException error;
+    if (ReadWholeFile(strPath, kMaxInputFileBytes, bytes, &error))
+        return TRUE;
+    if (error.m_cause == CFileException::tooLarge)
+        strError = FormatText(u"%s: too large for a puzzle file (more than 16 MiB)", strPath);
+    else
+        strError = FormatText(u"cannot open file '%s' for reading", strPath);
+    // The system's reason, when it gave one (missing, no right to it, a folder).
+    if (!error.GetReason().empty() && error.m_cause != CFileException::tooLarge)
+        strError += u": " + error.GetReason();
+    return FALSE;
+}
+
 BOOL CCrossWordPuzzle::LoadPuzzle(const std::u16string& strPath, std::u16string& strError)
 {
     std::string bytes;
-    CFileException error;
-    if (!ReadWholeFile(strPath, kMaxInputFileBytes, bytes, &error)) {
-        if (error.m_cause == CFileException::tooLarge)
-            strError = FormatText(u"%s: too large for a puzzle file (more than 16 MiB)", strPath);
-        else
-            strError = FormatText(u"cannot open file '%s' for reading", strPath);
-        // The system's reason, when it gave one (missing, no right to it, a folder).
-        if (!error.GetReason().empty() && error.m_cause != CFileException::tooLarge)
-            strError += u": " + error.GetReason();
+    if (!ReadPuzzleFileBytes(strPath, bytes, strError))
         return FALSE;
-    }
     m_strFileName = strPath;
+    return ReadPuzzleBytes(bytes, strError);
+}
 
+BOOL CCrossWordPuzzle::ReadPuzzleBytes(const std::string& bytes, std::u16string& strError)
+{
     CPuzzleBytes file(bytes);
     if (!ReadSize(file, strError) || !ReadSolutionGrid(file, strError) || !ReadStateGrid(file, strError) ||
         !ReadStrings(file, strError))

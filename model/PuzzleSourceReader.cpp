@@ -2,7 +2,6 @@
 #include "model/PuzzleSourceReader.h"
 
 #include "model/CrossWordPuzzle.h"
-#include "model/File.h"
 #include "model/Format.h"
 #include "model/Text.h"
 #include "model/ZippedFile.h"
@@ -74,13 +73,7 @@ BOOL ReadPuzzleSource(const std::u16string& strPath, CPuzzleSource& source, std:
     if (pnFormat != nullptr)
         *pnFormat = EPuzzleFormat::Unknown;
     std::string bytes;
-    CFileException error;
-    if (!ReadWholeFile(strPath, kMaxInputFileBytes, bytes, &error)) {
-        if (error.m_cause == CFileException::tooLarge)
-            strError = FormatText(u"%s: too large for a puzzle file (more than 16 MiB)", strPath);
-        else
-            strError = FormatText(u"cannot open file '%s' for reading", strPath);
+    if (!ReadPuzzleFileBytes(strPath, bytes, strError))
         return FALSE;
-    }
     return ReadPuzzleSource(bytes, strPath, source, strError, pnFormat);
 }

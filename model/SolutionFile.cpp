@@ -48,6 +48,9 @@ BOOL CCrossWordPuzzle::LoadPlayerState(CArchive& ar, std::vector<CSquare>& squar
             if (nFilled != 0 && nFilled != 1)
                 throw CArchiveException(CArchiveException::badIndex);
             CSquare& square = squares[static_cast<std::size_t>(IndexOf(c, r))];
+            // The file's given letters are no part of the player's solution.
+            if (square.m_bGiven)
+                continue;
             square.m_bFilled = nFilled;
             square.m_chLetter = static_cast<WCHAR>(wLetter);
             // The file keeps one letter: a shown or entered rebus is its
@@ -63,8 +66,10 @@ void CCrossWordPuzzle::SetPlayerState(const std::vector<CSquare>& squares)
 {
     // Written in place and counted once at the end.
     const std::size_t nCount = std::min(squares.size(), m_aSquares.size());
-    for (std::size_t i = 0; i < nCount; ++i)
-        m_aSquares[i].CopyPlayerPart(squares[i]);
+    for (std::size_t i = 0; i < nCount; ++i) {
+        if (!m_aSquares[i].m_bGiven)
+            m_aSquares[i].CopyPlayerPart(squares[i]);
+    }
     CountSquares();
 }
 

@@ -7,7 +7,8 @@ CSquare::CSquare() : CSquare(TRUE)
 
 CSquare::CSquare(BOOL bBlack)
     : m_bBlack(bBlack), m_bFilled(FALSE), m_bChecked(FALSE), m_nDownNumber(0), m_nAcrossNumber(0), m_chSolution(0),
-      m_chLetter(0), m_bCircled(FALSE), m_nRebus(0), m_bShown(FALSE), m_bWasIncorrect(FALSE)
+      m_chLetter(0), m_bCircled(FALSE), m_nRebus(0), m_bShown(FALSE), m_bWasIncorrect(FALSE), m_bMissing(FALSE),
+      m_bBarRight(FALSE), m_bBarBottom(FALSE), m_crShade(kNoShade), m_bGiven(FALSE)
 {
 }
 

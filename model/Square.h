@@ -5,6 +5,9 @@
 
 #include "model/Types.h"
 
+// CSquare::m_crShade of a square without a colour of its own.
+constexpr DWORD kNoShade = 0xFFFFFFFF;
+
 // One square of the grid, copied by value: callers take a copy with
 // GetSquare, change it and store it back with SetSquare.
 class CSquare {
@@ -45,4 +48,18 @@ public:
     // m_chLetter is the first character; empty for a single letter. Not
     // kept in solution files.
     std::u16string m_strRebusEntry;
+
+    // From the newer formats (.ipuz, .jpz, .xd); a .puz square has none.
+    // A square that is no part of the grid (shaped grids): it is black as
+    // well, so every walk and count passes it by, and it is drawn as nothing.
+    BOOL m_bMissing;
+    // A bar on the edge to the square on the right, or below: it ends the
+    // word there as a black square would, for numbering and for moving.
+    BOOL m_bBarRight;
+    BOOL m_bBarBottom;
+    // The square's own background, 0xRRGGBB, or kNoShade.
+    DWORD m_crShade;
+    // A letter the file gives: m_chLetter holds it from the load on, and the
+    // player's commands never change the square.
+    BOOL m_bGiven;
 };

@@ -62,6 +62,14 @@ void CClueWnd::SetClue(int nNumber, WCHAR chDirection, LPCTSTR lpszText)
     Invalidate(TRUE);
 }
 
+void CClueWnd::SetClueText(LPCTSTR lpszText)
+{
+    m_nNumber = -1;
+    m_strText = CString(lpszText);
+    m_bCleared = FALSE;
+    Invalidate(TRUE);
+}
+
 void CClueWnd::ClearClue()
 {
     m_bCleared = TRUE;
@@ -83,6 +91,8 @@ CString CClueWnd::GetClueText() const
         return CString();
     if (m_nNumber == 0)
         return CString(kBanner);
+    if (m_nNumber < 0)
+        return m_strText;
     return FormatText(u"%d%c: %s", m_nNumber, m_chDirection, m_strText);
 }
 

@@ -21,13 +21,17 @@ public:
     ~CClueWnd() override;
 
     void SetClue(int nNumber, WCHAR chDirection, LPCTSTR lpszText);
+    // Clues that a number does not name (labels such as "2-3" or "A",
+    // lists other than across and down): the text shown as it is given.
+    void SetClueText(LPCTSTR lpszText);
     // Shows nothing until the next SetClue: a puzzle is being given to the
     // views, and its selected word may have no clue.
     void ClearClue();
     // Shows a note in the banner's place until the next SetClue or ClearClue.
     void ShowNote(LPCTSTR lpszNote);
     CString GetClueText() const;
-    // The number of the clue shown; 0 while the banner is.
+    // The number of the clue shown; 0 while the banner is, -1 for a text
+    // given whole.
     int GetNumber() const { return m_nNumber; }
     CClueTipWnd& GetTip() { return m_wndTip; }
 

@@ -5,6 +5,7 @@
 #include "model/Format.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -228,7 +229,11 @@ void CGridWnd::OnPaint()
     // rest would be clipped away anyway.
     CRect rcClip;
     dc.GetClipBox(&rcClip);
-    DrawGridLines(&dc, rcClip);
+    // A shaped grid has lines only around the squares it has.
+    if (m_pPuzzle->GetMissingCount() == 0)
+        DrawGridLines(&dc, rcClip);
+    else
+        DrawFrames(&dc, rcClip);
     DrawSquares(&dc, rcClip);
     DrawWord(&dc, TRUE);
 }
@@ -260,6 +265,38 @@ void CGridWnd::DrawGridLines(CDC* pDC, const CRect& rcClip)
     pDC->SelectObject(pOldPen);
 }
 
+void CGridWnd::DrawFrames(CDC* pDC, const CRect& rcClip)
+{
+    CPen pen(PS_SOLID, m_nLineWidth, RGB(0, 0, 0));
+    CPen* pOldPen = pDC->SelectObject(&pen);
+    // The lines of a square reach a line width beyond it.
+    int nFirstCol, nLastCol, nFirstRow, nLastRow;
+    SquareSpan(rcClip.left - m_nLineWidth, rcClip.right + m_nLineWidth, m_nLeftMargin + m_nLineWidth,
+               m_pPuzzle->m_nWidth, nFirstCol, nLastCol);
+    SquareSpan(rcClip.top - m_nLineWidth, rcClip.bottom + m_nLineWidth, m_nTopMargin + m_nLineWidth,
+               m_pPuzzle->m_nHeight, nFirstRow, nLastRow);
+    const std::vector<CSquare>& squares = m_pPuzzle->GetSquares();
+    for (int nRow = nFirstRow; nRow <= nLastRow; nRow++) {
+        for (int nCol = nFirstCol; nCol <= nLastCol; nCol++) {
+            const std::size_t i = static_cast<std::size_t>(nRow) * static_cast<std::size_t>(m_pPuzzle->m_nWidth) +
+                                  static_cast<std::size_t>(nCol);
+            if (i >= squares.size() || squares[i].m_bMissing)
+                continue;
+            // The same pen strokes as the whole lines, square by square, and
+            // drawn the same way: left to right and top to bottom.
+            const int x0 = m_nLeftMargin + nCol * Pitch(), x1 = x0 + Pitch();
+            const int y0 = m_nTopMargin + nRow * Pitch(), y1 = y0 + Pitch();
+            for (const auto& [from, to] :
+                 {std::pair {CPoint(x0, y0), CPoint(x1, y0)}, std::pair {CPoint(x0, y1), CPoint(x1, y1)},
+                  std::pair {CPoint(x0, y0), CPoint(x0, y1)}, std::pair {CPoint(x1, y0), CPoint(x1, y1)}}) {
+                pDC->MoveTo(from.x, from.y);
+                pDC->LineTo(to.x, to.y);
+            }
+        }
+    }
+    pDC->SelectObject(pOldPen);
+}
+
 void CGridWnd::DrawSquares(CDC* pDC, const CRect& rcClip)
 {
     pDC->SetBkMode(TRANSPARENT);
@@ -275,25 +312,31 @@ void CGridWnd::DrawSquares(CDC* pDC, const CRect& rcClip)
 }
 
 void CGridWnd::DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORREF crForeIncorrect, COLORREF crBack,
-                          COLORREF crSolid)
+                          COLORREF crSolid, BOOL bShade)
 {
     CRect rc = GetSquareRect(nCol, nRow);
     const CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
+    // A square that is no part of the grid stays the window's background.
+    if (square.m_bMissing)
+        return;
     if (square.m_bBlack) {
         pDC->FillSolidRect(&rc, crSolid);
         return;
     }
+    // The square's own colour lies under everything but the selection.
+    if (bShade && square.m_crShade != kNoShade)
+        crBack = RGB((square.m_crShade >> 16) & 0xFF, (square.m_crShade >> 8) & 0xFF, square.m_crShade & 0xFF);
     pDC->SetBkColor(crBack);
     pDC->SetTextColor(crFore);
     pDC->FillSolidRect(&rc, crBack);
+    DrawBars(pDC, nCol, nRow, rc);
     if (square.m_bCircled)
         DrawCircle(pDC, rc, crFore);
 
-    const int nNumber = square.m_nAcrossNumber != 0 ? square.m_nAcrossNumber : square.m_nDownNumber;
-    if (nNumber != 0 && m_bShowNumbers) {
-        const CString strNumber(FormatText(u"%d", nNumber));
+    const CString strLabel(m_pPuzzle->GetLabel(nCol, nRow));
+    if (!strLabel.IsEmpty() && m_bShowNumbers) {
         CFont* pOldFont = m_pNumberFont ? pDC->SelectObject(m_pNumberFont) : nullptr;
-        pDC->DrawText(strNumber, &rc, 0);
+        pDC->DrawText(strLabel, &rc, DT_NOPREFIX);
         if (pOldFont)
             pDC->SelectObject(pOldFont);
     }
@@ -314,7 +357,56 @@ void CGridWnd::DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORRE
                 pDC->SelectObject(pOldFont);
         }
         pDC->SetTextColor(crFore);
+        if (square.m_bGiven)
+            DrawGivenMark(pDC, rc, crFore);
     }
+}
+
+void CGridWnd::DrawBars(CDC* pDC, int nCol, int nRow, const CRect& rc)
+{
+    // A bar is the line between two squares made thicker into both of them;
+    // each square draws its own half.
+    const int nThick = BarThickness();
+    const CSquare* pSquare = SquareAt(nCol, nRow);
+    const CSquare* pLeft = SquareAt(nCol - 1, nRow);
+    const CSquare* pAbove = SquareAt(nCol, nRow - 1);
+    auto fill = [pDC](int nLeft, int nTop, int nRight, int nBottom) {
+        const CRect rcBar(nLeft, nTop, nRight, nBottom);
+        pDC->FillSolidRect(&rcBar, RGB(0, 0, 0));
+    };
+    if (pLeft != nullptr && pLeft->m_bBarRight)
+        fill(rc.left, rc.top, rc.left + nThick, rc.bottom);
+    if (pSquare != nullptr && pSquare->m_bBarRight)
+        fill(rc.right - nThick, rc.top, rc.right, rc.bottom);
+    if (pAbove != nullptr && pAbove->m_bBarBottom)
+        fill(rc.left, rc.top, rc.right, rc.top + nThick);
+    if (pSquare != nullptr && pSquare->m_bBarBottom)
+        fill(rc.left, rc.bottom - nThick, rc.right, rc.bottom);
+}
+
+int CGridWnd::BarThickness() const
+{
+    return std::max(1, m_nSquareSize / 10);
+}
+
+void CGridWnd::DrawGivenMark(CDC* pDC, const CRect& rc, COLORREF crColor)
+{
+    // A small triangle in the bottom right corner: the letter is the file's.
+    const int nSide = std::max(3, m_nSquareSize / 5);
+    for (int k = 0; k < nSide; ++k) {
+        const CRect rcRow(rc.right - 1 - k, rc.bottom - nSide + k, rc.right, rc.bottom - nSide + k + 1);
+        pDC->FillSolidRect(&rcRow, crColor);
+    }
+}
+
+const CSquare* CGridWnd::SquareAt(int nCol, int nRow) const
+{
+    if (nCol < 0 || nRow < 0 || nCol >= m_pPuzzle->m_nWidth || nRow >= m_pPuzzle->m_nHeight)
+        return nullptr;
+    const std::vector<CSquare>& squares = m_pPuzzle->GetSquares();
+    const std::size_t i =
+        static_cast<std::size_t>(nRow) * static_cast<std::size_t>(m_pPuzzle->m_nWidth) + static_cast<std::size_t>(nCol);
+    return i < squares.size() ? &squares[i] : nullptr;
 }
 
 void CGridWnd::DrawCircle(CDC* pDC, const CRect& rc, COLORREF crColor)
@@ -384,7 +476,8 @@ void CGridWnd::DrawWord(CDC* pDC, BOOL bHighlight)
         CRect rcCommon;
         if (rcCommon.IntersectRect(rcSquare, rcClip)) {
             const BOOL bSelected = bHighlight && pt == m_ptSelected;
-            DrawSquare(pDC, pt.x, pt.y, crFore, crIncorrect, bSelected ? crSelected : crBack, m_colors[GRID_SOLID]);
+            DrawSquare(pDC, pt.x, pt.y, crFore, crIncorrect, bSelected ? crSelected : crBack, m_colors[GRID_SOLID],
+                       !bHighlight);
         }
     }
 }

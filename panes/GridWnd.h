@@ -122,8 +122,19 @@ private:
     void ChangeSelection(const CGridSelection& sel);
     void DrawGridLines(CDC* pDC, const CRect& rcClip);
     void DrawSquares(CDC* pDC, const CRect& rcClip);
+    // bShade: the square's own colour, where it has one, takes crBack's place.
     void DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORREF crForeIncorrect, COLORREF crBack,
-                    COLORREF crSolid);
+                    COLORREF crSolid, BOOL bShade = TRUE);
+    // The lines around each square of a grid with missing squares.
+    void DrawFrames(CDC* pDC, const CRect& rcClip);
+    // The bars on the square's edges, as far as they reach into it.
+    void DrawBars(CDC* pDC, int nCol, int nRow, const CRect& rc);
+    // How far a bar reaches into each of its two squares.
+    int BarThickness() const;
+    // The mark of a letter the file gives.
+    void DrawGivenMark(CDC* pDC, const CRect& rc, COLORREF crColor);
+    // The stored square, or nullptr outside the grid.
+    const CSquare* SquareAt(int nCol, int nRow) const;
     void DrawCircle(CDC* pDC, const CRect& rc, COLORREF crColor);
     // A rebus answer in the largest letter size, down to a small one, that
     // fits the square's width.

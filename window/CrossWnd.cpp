@@ -247,11 +247,13 @@ LRESULT CCrossWnd::OnWordSelected(WPARAM wParam, LPARAM lParam)
     return pParent ? pParent->SendMessage(WM_WORDSELECTED, wParam, lParam) : 0;
 }
 
-LRESULT CCrossWnd::OnSquareSelected(WPARAM /*wParam*/, LPARAM lParam)
+LRESULT CCrossWnd::OnSquareSelected(WPARAM wParam, LPARAM lParam)
 {
     const CPoint pt = UnpackSquare(lParam);
     ShowSquare(pt.x, pt.y);
-    return 0;
+    // The clue bar may follow the square too.
+    CWnd* pParent = GetParent();
+    return pParent ? pParent->SendMessage(WM_SQUARESELECTED, wParam, lParam) : 0;
 }
 
 void CCrossWnd::ShowSquare(int nCol, int nRow)

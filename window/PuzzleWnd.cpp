@@ -2,10 +2,13 @@
 #include "window/PuzzleWnd.h"
 
 #include "model/CrossWordPuzzle.h"
+#include "model/Format.h"
 #include "res/resource.h"
 #include "window/SolveHost.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -39,6 +42,7 @@ BEGIN_MESSAGE_MAP(CPuzzleWnd, CWnd)
     ON_WM_SIZE()
     ON_WM_PAINT()
     ON_MESSAGE(WM_WORDSELECTED, OnWordSelected)
+    ON_MESSAGE(WM_SQUARESELECTED, OnSquareSelected)
     ON_WM_CHAR()
     ON_WM_KEYDOWN()
     ON_WM_MOUSEWHEEL()
@@ -144,15 +148,7 @@ void CPuzzleWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
 
 LRESULT CPuzzleWnd::OnWordSelected(WPARAM wParam, LPARAM lParam)
 {
-    const CPoint ptStart = UnpackSquare(lParam);
-    const int nCol = ptStart.x;
-    const int nRow = ptStart.y;
-    if (m_pPuzzle == nullptr || nCol >= m_pPuzzle->m_nWidth || nRow >= m_pPuzzle->m_nHeight)
-        return 0;
-    const CClue* pClue = wParam == 0 ? m_pPuzzle->GetDownClue(nCol, nRow) : m_pPuzzle->GetAcrossClue(nCol, nRow);
-    if (pClue == nullptr)
-        return 0;
-    m_wndClue.SetClue(pClue->m_nNumber, pClue->m_bAcross ? u'A' : u'D', pClue->m_strText.c_str());
+    ShowClue(wParam == 0 ? DIRECTION_DOWN : DIRECTION_ACROSS, UnpackSquare(lParam), GetGrid().GetSelectedSquare());
     return 0;
 }
 
@@ -172,6 +168,54 @@ BOOL CPuzzleWnd::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
         pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(bIn ? ID_VIEW_ZOOM_IN : ID_VIEW_ZOOM_OUT, CN_COMMAND), 0);
     }
     return TRUE;
+}
+
+LRESULT CPuzzleWnd::OnSquareSelected(WPARAM /*wParam*/, LPARAM lParam)
+{
+    // The clues of the other lists go with the square, not with the word.
+    if (m_pPuzzle != nullptr && m_pPuzzle->HasOtherLists())
+        ShowClue(GetGrid().GetDirection(), GetGrid().GetWordStart(), UnpackSquare(lParam));
+    return 0;
+}
+
+void CPuzzleWnd::ShowClue(int nDirection, CPoint ptStart, CPoint ptSquare)
+{
+    if (m_pPuzzle == nullptr || ptStart.x >= m_pPuzzle->m_nWidth || ptStart.y >= m_pPuzzle->m_nHeight)
+        return;
+    const CClue* pClue = nDirection == DIRECTION_DOWN ? m_pPuzzle->GetDownClue(ptStart.x, ptStart.y)
+                                                      : m_pPuzzle->GetAcrossClue(ptStart.x, ptStart.y);
+    std::vector<const CClue*> others;
+    if (m_pPuzzle->HasOtherLists())
+        others = m_pPuzzle->GetOtherCluesAt(ptSquare.x, ptSquare.y);
+    if (pClue == nullptr && others.empty()) {
+        // A word that the file gives no clue shows none, rather than the
+        // last word's; a square that starts no word changes nothing.
+        const CSquare start = m_pPuzzle->GetSquare(ptStart.x, ptStart.y);
+        if ((nDirection == DIRECTION_DOWN ? start.m_nDownNumber : start.m_nAcrossNumber) != 0)
+            m_wndClue.ClearClue();
+        return;
+    }
+    const WCHAR chDirection = pClue != nullptr && pClue->m_bAcross ? u'A' : u'D';
+    if (others.empty() && pClue->m_strLabel == FormatText(u"%d", pClue->m_nNumber)) {
+        m_wndClue.SetClue(pClue->m_nNumber, chDirection, pClue->m_strText.c_str());
+        return;
+    }
+    // One clue a line: the word's under its label, then those of the other
+    // lists under their list's name.
+    std::u16string strText;
+    if (pClue != nullptr)
+        strText = FormatText(u"%s%c: %s", pClue->m_strLabel, chDirection, pClue->m_strText);
+    for (const CClue* pOther : others) {
+        const std::size_t nList = static_cast<std::size_t>(pOther->m_nList);
+        const std::u16string strList =
+            nList < m_pPuzzle->m_astrClueLists.size() ? m_pPuzzle->m_astrClueLists[nList] : u"";
+        if (!strText.empty())
+            strText += u'\n';
+        strText += pOther->m_strLabel.empty()
+                       ? FormatText(u"%s: %s", strList, pOther->m_strText)
+                       : FormatText(u"%s %s: %s", strList, pOther->m_strLabel, pOther->m_strText);
+    }
+    m_wndClue.SetClueText(strText.c_str());
 }
 
 void CPuzzleWnd::CheckSolved()
@@ -235,11 +279,16 @@ void CPuzzleWnd::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
     case VK_DELETE:
         OnClearLetter();
         break;
-    case VK_BACK:
-        // An empty square: clear the one before it in the word instead.
-        if (m_pPuzzle->IsFilled(grid.GetSelectedSquare().x, grid.GetSelectedSquare().y) || grid.StepBack())
+    case VK_BACK: {
+        // An empty square: clear the one before it in the word instead. A
+        // given letter cannot be cleared, so Backspace passes it by.
+        const CPoint pt = grid.GetSelectedSquare();
+        if (m_pPuzzle->GetSquare(pt.x, pt.y).m_bGiven)
+            grid.StepBack();
+        else if (m_pPuzzle->IsFilled(pt.x, pt.y) || grid.StepBack())
             OnClearLetter();
         break;
+    }
     default:
         break;
     }
@@ -248,6 +297,9 @@ void CPuzzleWnd::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
 template <class Change> void CPuzzleWnd::ChangeSquare(int nCol, int nRow, Change change)
 {
     CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
+    // The file's given letters stay as they are, whatever the command.
+    if (square.m_bGiven)
+        return;
     change(square);
     m_pPuzzle->SetSquare(nCol, nRow, square);
     GetGrid().InvalidateSquare(nCol, nRow);
@@ -266,14 +318,15 @@ template <class Change> void CPuzzleWnd::ChangeSelectedWord(Change change)
     const int nDirection = grid.GetDirection();
     if (m_pPuzzle == nullptr || nDirection == DIRECTION_NONE)
         return;
-    // From the word's first square to the next black square or the edge.
-    CPoint pt = grid.GetWordStart();
-    while (!m_pPuzzle->IsBlack(pt.x, pt.y)) {
+    // From the word's first square to the next black square, bar or the edge.
+    const CPoint ptStart = grid.GetWordStart();
+    if (m_pPuzzle->IsBlack(ptStart.x, ptStart.y))
+        return;
+    const CPoint step = CGridNavigator::Step(nDirection);
+    CPoint pt = ptStart;
+    for (int nLeft = CGridNavigator(*m_pPuzzle).WordLength(ptStart, nDirection); nLeft > 0; --nLeft) {
         ChangeSquare(pt.x, pt.y, change);
-        if (nDirection == DIRECTION_ACROSS)
-            pt.x++;
-        else
-            pt.y++;
+        pt.Offset(step.x, step.y);
     }
 }
 
@@ -354,10 +407,11 @@ void CPuzzleWnd::OnUpdateSolveCommand(CCmdUI* pCmdUI)
 
 BOOL CPuzzleWnd::KnowsAnswers() const
 {
-    return m_pPuzzle != nullptr && !m_pPuzzle->m_bLocked;
+    return m_pPuzzle != nullptr && m_pPuzzle->KnowsAnswers();
 }
 
-// Check and Show need the answers, which a locked puzzle does not give.
+// Check and Show need the answers, which a locked puzzle, or a file without
+// them, does not give.
 void CPuzzleWnd::OnUpdateAnswerCommand(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(KnowsAnswers());

@@ -54,7 +54,8 @@ public:
     void OnClearPuzzle();
     void OnUpdateSolveCommand(CCmdUI* pCmdUI);
     void OnUpdateAnswerCommand(CCmdUI* pCmdUI);
-    // A puzzle is loaded and its answers are known (it is not locked).
+    // A puzzle is loaded and its answers are known (it is not locked, and
+    // its file gives them).
     BOOL KnowsAnswers() const;
 
 protected:
@@ -67,6 +68,7 @@ protected:
     // Ctrl with the wheel zooms the grid, a step a notch, wherever the
     // pointer is in the window; the wheel alone scrolls the grid.
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    LRESULT OnSquareSelected(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -77,6 +79,8 @@ private:
     template <class Change> void ChangeSelectedWord(Change change);
     template <class Change> void ChangePuzzle(BOOL bFilledOnly, Change change);
     void CheckSolved();
+    // The clue bar for the word from ptStart and the selected square.
+    void ShowClue(int nDirection, CPoint ptStart, CPoint ptSquare);
 
     CCrossWordPuzzle* m_pPuzzle = nullptr;
     CCrossWnd m_wndCross;

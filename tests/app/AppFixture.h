@@ -75,7 +75,11 @@ protected:
     // Writes a puzzle file into the temporary folder and loads it through the menu.
     std::u16string LoadPuzzle(const PuzzleFileWriter& writer, const std::string& name = "puzzle.puz")
     {
-        const std::u16string strPath = m_dir.Write(name, writer.Bytes());
+        return LoadPuzzle(writer.Bytes(), name);
+    }
+    std::u16string LoadPuzzle(const std::string& bytes, const std::string& name)
+    {
+        const std::u16string strPath = m_dir.Write(name, bytes);
         m_files.Choose(strPath);
         EXPECT_TRUE(Choose(ID_LOAD_PUZZLE));
         return strPath;

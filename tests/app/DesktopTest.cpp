@@ -5,6 +5,7 @@
 
 #include "platform/testing/TestingDrop.h"
 #include "tests/support/PuzzleState.h"
+#include "tests/support/SmallPuzzles.h"
 
 namespace trellis::test {
 namespace {
@@ -156,6 +157,40 @@ TEST_F(DesktopTest, ASolutionFileOnTheCommandLineOpensItsPuzzleWithTheLetters)
     EXPECT_EQ(theApp.GetPuzzle(), nullptr);
     ASSERT_EQ(m_boxes.Shown().size(), 1u);
     EXPECT_EQ(m_boxes.Shown()[0].strText, strSolution + u" is a solution file; open its puzzle first.");
+}
+
+TEST_F(DesktopTest, EveryFormatOpensFromTheCommandLineTheMenuAndADrop)
+{
+    const std::u16string strIpuz = m_dir.Write(std::string("small.ipuz"), SmallPuzzleBytes(EPuzzleFormat::Ipuz));
+    // A solution of the same grid and answers from its .puz twin serves it.
+    const std::u16string strSolution = WriteSolution(PuzzleFileWriter({"AB", "CD"}), "small.sol", u'Z');
+    theApp.SetStartFiles(strIpuz, strSolution);
+    Start();
+    ASSERT_NE(theApp.GetPuzzle(), nullptr);
+    EXPECT_EQ(Title(), u"trellis - Small");
+    EXPECT_EQ(ClueText(), CString(u"1A: ab"));
+    EXPECT_EQ(theApp.GetPuzzle()->GetSquare(0, 0).m_chLetter, u'Z');
+    EXPECT_TRUE(m_boxes.Shown().empty());
+
+    // Load Puzzle takes a file by its content, whatever its name.
+    LoadPuzzle(SmallPuzzleBytes(EPuzzleFormat::Xd), "small.txt");
+    ASSERT_NE(theApp.GetPuzzle(), nullptr);
+    EXPECT_EQ(theApp.GetPuzzle()->m_strFileName, ModelPath(m_dir.File("small.txt")));
+    EXPECT_EQ(Title(), u"trellis - Small");
+
+    // Dropped: a zipped .jpz, the first puzzle among the files.
+    const std::u16string strZipped =
+        m_dir.Write(std::string("zipped.jpz"), StoredZip({{"small.jpz", SmallPuzzleBytes(EPuzzleFormat::Jpz)}}));
+    EXPECT_TRUE(Drop({m_dir.Write(std::string("readme.txt"), std::string("words")), strZipped, strIpuz}));
+    ASSERT_NE(theApp.GetPuzzle(), nullptr);
+    EXPECT_EQ(theApp.GetPuzzle()->m_strFileName, strZipped);
+    for (const char* pszName : {"drop.XD", "drop.ipuz"}) {
+        const std::u16string strPath = m_dir.Write(std::string(pszName), SmallPuzzleBytes(EPuzzleFormat::Xd));
+        EXPECT_TRUE(Drop({strPath}));
+        ASSERT_NE(theApp.GetPuzzle(), nullptr);
+        EXPECT_EQ(theApp.GetPuzzle()->m_strFileName, strPath);
+    }
+    EXPECT_TRUE(m_boxes.Shown().empty());
 }
 
 }  // namespace

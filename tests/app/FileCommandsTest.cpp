@@ -5,6 +5,7 @@
 #ifndef _WIN32
 #include <sys/stat.h>
 #endif
+#include <algorithm>
 
 namespace trellis::test {
 namespace {
@@ -21,7 +22,17 @@ TEST_F(AppTest, LoadPuzzleShowsItAndSelectsTheFirstWord)
     const Testing::FileDialogRecord& dialog = m_files.Shown()[0];
     EXPECT_TRUE(dialog.bOpen);
     EXPECT_EQ(dialog.strDefExt, u"puz");
-    EXPECT_EQ(dialog.filters.size(), 2u);
+    // All four kinds together first, then each alone, then every file.
+    ASSERT_EQ(dialog.filters.size(), 6u);
+    for (const char16_t* pszPattern : {u"*.puz", u"*.ipuz", u"*.jpz", u"*.xd"}) {
+        EXPECT_NE(dialog.filters[0].find(pszPattern), std::u16string::npos) << ToUtf8(pszPattern);
+        EXPECT_EQ(std::count_if(
+                      dialog.filters.begin() + 1, dialog.filters.end() - 1,
+                      [&](const std::u16string& filter) { return filter.find(pszPattern) != std::u16string::npos; }),
+                  1)
+            << ToUtf8(pszPattern);
+    }
+    EXPECT_EQ(dialog.filters.back(), u"All Files (*.*) (*)");
     EXPECT_TRUE(m_boxes.Shown().empty());
 }
 

@@ -40,8 +40,13 @@ check_install() {
   [ ! -s "$work/mime.log" ] || fail "update-mime-database complains: $(cat "$work/mime.log")"
   grep -q '^50:application/x-crossword:\*\.puz$' "$mime/globs2" || fail "*.puz is not application/x-crossword"
   grep -q ':application/x-trellis-solution:\*\.sol$' "$mime/globs2" || fail "*.sol has no type"
+  for pair in application/x-ipuz:ipuz application/x-jpz:jpz text/x-xd-crossword:xd; do
+    grep -q ":${pair%%:*}:\*\.${pair#*:}\$" "$mime/globs2" || fail "*.${pair#*:} is not ${pair%%:*}"
+  done
   grep -q 'ACROSS&DOWN' "$mime/application/x-crossword.xml" 2>/dev/null ||
     grep -aq 'ACROSS&DOWN' "$mime/magic" || fail "puzzles are not known by their content"
+  grep -aq 'http://ipuz.org/' "$mime/magic" || fail ".ipuz puzzles are not known by their content"
+  grep -aq '<crossword-compiler' "$mime/magic" || fail ".jpz puzzles are not known by their content"
   for type in $(sed -n 's/^MimeType=//p' "$entry" | tr ';' ' '); do
     [ -f "$mime/${type}.xml" ] || fail "the entry opens $type, which no MIME package defines"
   done

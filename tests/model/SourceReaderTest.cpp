@@ -11,6 +11,7 @@
 
 #include "model/PuzzleSourceReader.h"
 #include "model/SourceText.h"
+#include "tests/support/SmallPuzzles.h"
 #include "tests/support/TempDir.h"
 
 using trellis::test::TempDir;
@@ -25,69 +26,11 @@ std::vector<CPoint> Cells(std::initializer_list<CPoint> cells)
     return cells;
 }
 
-std::uint32_t Crc32(const std::string& data)
-{
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (unsigned char ch : data) {
-        crc ^= ch;
-        for (int i = 0; i < 8; ++i)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-void Put16(std::string& out, unsigned n)
-{
-    out += static_cast<char>(n & 0xFF);
-    out += static_cast<char>((n >> 8) & 0xFF);
-}
-
-void Put32(std::string& out, std::uint32_t n)
-{
-    Put16(out, n & 0xFFFF);
-    Put16(out, n >> 16);
-}
-
 // A zip archive of stored entries; nDeclared, when given, is the size every
 // entry claims instead of its own.
 std::string Zip(const std::vector<std::pair<std::string, std::string>>& entries, std::uint32_t nDeclared = 0)
 {
-    std::string out, central;
-    for (const auto& [name, data] : entries) {
-        const std::uint32_t nOffset = static_cast<std::uint32_t>(out.size());
-        const std::uint32_t nSize = nDeclared != 0 ? nDeclared : static_cast<std::uint32_t>(data.size());
-        std::string fields;
-        Put16(fields, 20);
-        Put16(fields, 0);  // flags
-        Put16(fields, 0);  // stored
-        Put32(fields, 0);  // time and date
-        Put32(fields, Crc32(data));
-        Put32(fields, static_cast<std::uint32_t>(data.size()));
-        Put32(fields, nSize);
-        Put16(fields, static_cast<unsigned>(name.size()));
-        Put16(fields, 0);
-        Put32(out, 0x04034b50);
-        out += fields + name + data;
-        Put32(central, 0x02014b50);
-        Put16(central, 20);
-        central += fields;
-        Put16(central, 0);  // comment
-        Put16(central, 0);  // disk
-        Put16(central, 0);
-        Put32(central, 0);
-        Put32(central, nOffset);
-        central += name;
-    }
-    const std::uint32_t nCentral = static_cast<std::uint32_t>(out.size());
-    out += central;
-    Put32(out, 0x06054b50);
-    Put32(out, 0);
-    Put16(out, static_cast<unsigned>(entries.size()));
-    Put16(out, static_cast<unsigned>(entries.size()));
-    Put32(out, static_cast<std::uint32_t>(central.size()));
-    Put32(out, nCentral);
-    Put16(out, 0);
-    return out;
+    return trellis::test::StoredZip(entries, nDeclared);
 }
 
 CPuzzleSource Read(const std::string& bytes)
@@ -178,7 +121,8 @@ TEST(SourceSniff, TellsEachFormatByItsBytes)
     EXPECT_TRUE(ReadPuzzleSource(path, source, error, &nFormat)) << ToUtf8(error);
     EXPECT_EQ(nFormat, EPuzzleFormat::Xd);
     EXPECT_FALSE(ReadPuzzleSource(dir.File("absent.ipuz").u16string(), source, error));
-    EXPECT_EQ(ToUtf8(error), "cannot open file '" + dir.File("absent.ipuz").string() + "' for reading");
+    EXPECT_EQ(ToUtf8(error),
+              "cannot open file '" + dir.File("absent.ipuz").string() + "' for reading: No such file or directory");
 }
 
 TEST(SourcePlainText, MarkupBecomesPlainTextWithEveryWord)

@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: MIT
+// A puzzle of the newer formats into the model: LoadSource.
+
+#include <algorithm>
+#include <map>
+
+#include "model/CrossWordPuzzle.h"
+#include "model/Format.h"
+#include "model/PuzzleSource.h"
+#include "model/PuzzleSourceReader.h"
+#include "model/WordStarts.h"
+
+namespace {
+
+// A square the player fills needs its answer; a given square is its own.
+bool HasAnswer(const CSourceSquare& square)
+{
+    return square.m_nKind != ESquareKind::Open || !square.m_strSolution.empty() ||
+           (square.m_bGiven && !square.m_strFill.empty());
+}
+
+// The direction of a clue: its list's, or for a list that tells none, the
+// way its first two squares lie (down when they tell nothing either).
+BOOL IsAcrossClue(const CSourceClueList& list, const CSourceClue& clue)
+{
+    if (list.m_nDirection != EClueDirection::Other)
+        return list.m_nDirection == EClueDirection::Across;
+    return clue.m_aCells.size() > 1 && clue.m_aCells[0].y == clue.m_aCells[1].y;
+}
+
+// The label's first part, up to a character that is neither a letter nor
+// a digit: "2" of "2-3", the first square's label of a clue that names its
+// first and last squares.
+std::u16string FirstPartOf(const std::u16string& strLabel)
+{
+    std::size_t n = 0;
+    while (n < strLabel.size() &&
+           ((strLabel[n] >= u'0' && strLabel[n] <= u'9') || (strLabel[n] >= u'A' && strLabel[n] <= u'Z') ||
+            (strLabel[n] >= u'a' && strLabel[n] <= u'z')))
+        ++n;
+    return strLabel.substr(0, n);
+}
+
+// The file's name ends in ".puz", in any case.
+bool HasPuzName(const std::u16string& strPath)
+{
+    if (strPath.size() < 4)
+        return false;
+    std::u16string strEnd = strPath.substr(strPath.size() - 4);
+    for (char16_t& ch : strEnd)
+        ch = ch >= u'A' && ch <= u'Z' ? static_cast<char16_t>(ch - u'A' + u'a') : ch;
+    return strEnd == u".puz";
+}
+
+}  // namespace
+
+BOOL CCrossWordPuzzle::LoadFile(const std::u16string& strPath, std::u16string& strError)
+{
+    std::string bytes;
+    if (!ReadPuzzleFileBytes(strPath, bytes, strError))
+        return FALSE;
+    m_strFileName = strPath;
+    EPuzzleFormat nFormat = SniffPuzzleFormat(bytes);
+    // Any text is taken for xd by its content; a name that says otherwise wins.
+    if (nFormat == EPuzzleFormat::Xd && HasPuzName(strPath))
+        nFormat = EPuzzleFormat::Puz;
+    if (nFormat == EPuzzleFormat::Puz || nFormat == EPuzzleFormat::Unknown)
+        return ReadPuzzleBytes(bytes, strError);
+    CPuzzleSource source;
+    if (!ReadPuzzleSource(bytes, strPath, source, strError))
+        return FALSE;
+    LoadSource(source);
+    return TRUE;
+}
+
+void CCrossWordPuzzle::LoadSource(const CPuzzleSource& source)
+{
+    DeleteClues();
+    m_astrRebus.clear();
+    m_astrLabels.clear();
+    m_astrClueLists.clear();
+    m_anClueListDirection.clear();
+    m_nWidth = source.m_nWidth;
+    m_nHeight = source.m_nHeight;
+    m_strTitle = source.m_strTitle;
+    m_strAuthor = source.m_strAuthor;
+    m_strCopyright = source.m_strCopyright;
+    m_strNotes = source.m_strNotes;
+    m_bLocked = FALSE;
+    m_bHasSolution = TRUE;
+
+    const std::size_t nSquares = static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight);
+    m_aSquares.assign(nSquares, CSquare());
+    bool bLabels = false;
+    std::map<std::u16string, int> rebusOfText;
+    for (std::size_t i = 0; i < nSquares && i < source.m_aSquares.size(); ++i) {
+        const CSourceSquare& from = source.m_aSquares[i];
+        CSquare& square = m_aSquares[i];
+        bLabels = bLabels || (from.m_nKind == ESquareKind::Open && !from.m_strLabel.empty());
+        if (!HasAnswer(from))
+            m_bHasSolution = FALSE;
+        if (from.m_nKind == ESquareKind::Missing) {
+            square.m_bMissing = TRUE;
+            continue;
+        }
+        square.m_bBarRight = from.m_bBarRight;
+        square.m_bBarBottom = from.m_bBarBottom;
+        if (from.m_nColor >= 0)
+            square.m_crShade = static_cast<DWORD>(from.m_nColor) & 0xFFFFFF;
+        if (from.m_nKind == ESquareKind::Block)
+            continue;
+        square.m_bBlack = FALSE;
+        square.m_bCircled = from.m_bCircled;
+        const std::u16string& strAnswer =
+            from.m_strSolution.empty() && from.m_bGiven ? from.m_strFill : from.m_strSolution;
+        if (!strAnswer.empty())
+            square.m_chSolution = strAnswer[0];
+        if (strAnswer.size() > 1) {
+            const auto [it, bNew] = rebusOfText.emplace(strAnswer, static_cast<int>(m_astrRebus.size()) + 1);
+            if (bNew)
+                m_astrRebus.push_back(strAnswer);
+            square.m_nRebus = it->second;
+        }
+        if (!from.m_strFill.empty()) {
+            square.m_chLetter = from.m_strFill[0];
+            square.m_bFilled = TRUE;
+            square.m_bGiven = from.m_bGiven;
+            // A whole rebus answer in the fill is drawn whole, as Show draws it.
+            square.m_bShown = from.m_strFill.size() > 1 && from.m_strFill == strAnswer;
+        }
+    }
+    if (bLabels) {
+        m_astrLabels.resize(nSquares);
+        for (std::size_t i = 0; i < nSquares && i < source.m_aSquares.size(); ++i) {
+            if (source.m_aSquares[i].m_nKind == ESquareKind::Open)
+                m_astrLabels[i] = source.m_aSquares[i].m_strLabel;
+        }
+    }
+    CountSquares();
+
+    // The grid's own numbering marks where words start; the clues are then
+    // put on the words that their squares name. A clue without squares
+    // names its first square by its label; where the file draws no labels,
+    // by its number in the grid's numbering.
+    NumberWords([](int, BOOL) {});
+    std::map<std::u16string, CPoint> startOfLabel;
+    for (int r = 0; r < m_nHeight; ++r) {
+        for (int c = 0; c < m_nWidth; ++c) {
+            if (bLabels) {
+                const std::u16string& strLabel = m_astrLabels[static_cast<std::size_t>(IndexOf(c, r))];
+                if (!strLabel.empty())
+                    startOfLabel.emplace(strLabel, CPoint(c, r));
+                continue;
+            }
+            const std::u16string strNumber = GetLabel(c, r);
+            if (!strNumber.empty())
+                startOfLabel.emplace(strNumber, CPoint(c, r));
+        }
+    }
+    for (std::size_t nList = 0; nList < source.m_aLists.size(); ++nList) {
+        const CSourceClueList& list = source.m_aLists[nList];
+        m_astrClueLists.push_back(list.m_strName);
+        m_anClueListDirection.push_back(list.m_nDirection == EClueDirection::Across ? 1
+                                        : list.m_nDirection == EClueDirection::Down ? 0
+                                                                                    : 2);
+        for (const CSourceClue& from : list.m_aClues) {
+            CClue* pClue = &m_aClueStore.emplace_back(from.m_strText, 0, IsAcrossClue(list, from));
+            pClue->m_strLabel = from.m_strLabel;
+            pClue->m_nList = static_cast<int>(nList);
+            pClue->m_aCells = from.m_aCells;
+            m_lstClues.push_back(pClue);
+            if (list.m_nDirection == EClueDirection::Other)
+                continue;
+            CPoint ptStart(-1, -1);
+            if (!from.m_aCells.empty()) {
+                ptStart = from.m_aCells[0];
+            } else {
+                const std::u16string strKey =
+                    bLabels ? FirstPartOf(from.m_strLabel) : FormatText(u"%d", std::max(from.m_nNumber, 0));
+                if (const auto it = startOfLabel.find(strKey); it != startOfLabel.end())
+                    ptStart = it->second;
+            }
+            // A clue whose first square starts no word that way stays in its
+            // list, but no square leads to it.
+            if (const CSquare* pStart = SquareAt(ptStart.x, ptStart.y))
+                pClue->m_nNumber = pClue->m_bAcross ? pStart->m_nAcrossNumber : pStart->m_nDownNumber;
+        }
+    }
+}
