@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/CommandLine.h"
 
+#include "platform/PagePrinter.h"
 #include "platform/String.h"
 #include "res/Version.h"
 
@@ -12,6 +13,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kUsage = "Usage: trellis [PUZZLE.puz [SOLUTION.sol]]\n"
+                               "       trellis --pdf IN OUT.pdf [--fill|--solution] [--one-page] [--paper A4|Letter]\n"
                                "Solve crossword puzzles.\n"
                                "\n"
                                "PUZZLE.puz (or a .ipuz, .jpz or .xd file) is opened at start as\n"
@@ -21,6 +23,15 @@ constexpr const char* kUsage = "Usage: trellis [PUZZLE.puz [SOLUTION.sol]]\n"
                                "Options:\n"
                                "  -h, --help     show this help and exit\n"
                                "      --version  show the version and exit\n"
+                               "      --pdf IN OUT.pdf\n"
+                               "                 write the puzzle IN as File > Export PDF does, with a blank\n"
+                               "                 grid, and exit; no display is needed\n"
+                               "      --fill     with --pdf: the letters saved in the puzzle file in the grid\n"
+                               "      --solution with --pdf: the answers in the grid (not for locked puzzles)\n"
+                               "      --one-page with --pdf: a large grid scaled to one page, not cut into parts\n"
+                               "      --paper A4|Letter\n"
+                               "                 with --pdf: the paper (by default the default printer's, else\n"
+                               "                 the locale's)\n"
                                "  --             take every later argument as a file name\n";
 
 // A path as the file dialog gives it: absolute, from the current folder.
@@ -46,6 +57,7 @@ CCommandLine ParseCommandLine(int argc, const char* const argv[])
     CCommandLine cmd;
     bool bOptions = true;
     int nFiles = 0;
+    int nPdfOptions = 0;  // the options that only --pdf takes
     for (int i = 1; i < argc && cmd.nAction == CCommandLine::Start; ++i) {
         const std::string strArg = argv[i] ? argv[i] : "";
         if (bOptions && strArg == "--") {
@@ -54,6 +66,37 @@ CCommandLine ParseCommandLine(int argc, const char* const argv[])
             cmd.nAction = CCommandLine::ShowHelp;
         } else if (bOptions && strArg == "--version") {
             cmd.nAction = CCommandLine::ShowVersion;
+        } else if (bOptions && strArg == "--pdf") {
+            if (i + 2 >= argc) {
+                cmd.nAction = CCommandLine::Refuse;
+                cmd.strProblem = "'--pdf' needs the puzzle to read and the PDF file to write";
+                break;
+            }
+            cmd.strPdfFrom = FullPath(argv[i + 1] ? argv[i + 1] : "");
+            cmd.strPdfTo = FullPath(argv[i + 2] ? argv[i + 2] : "");
+            i += 2;
+        } else if (bOptions && (strArg == "--fill" || strArg == "--solution")) {
+            const EPrintContent nContent = strArg == "--fill" ? EPrintContent::Fill : EPrintContent::Solution;
+            if (cmd.nPdfContent != EPrintContent::Blank && cmd.nPdfContent != nContent) {
+                cmd.nAction = CCommandLine::Refuse;
+                cmd.strProblem = "'--fill' and '--solution' go one at a time";
+            }
+            cmd.nPdfContent = nContent;
+            ++nPdfOptions;
+        } else if (bOptions && strArg == "--one-page") {
+            cmd.bPdfOnePage = true;
+            ++nPdfOptions;
+        } else if (bOptions && strArg == "--paper") {
+            CPaper paper;
+            const std::u16string strName = i + 1 < argc && argv[i + 1] ? CString::FromUtf8(argv[i + 1]) : u"";
+            if (!PaperNamed(strName, paper)) {
+                cmd.nAction = CCommandLine::Refuse;
+                cmd.strProblem = "'--paper' takes A4 or Letter";
+                break;
+            }
+            cmd.strPdfPaper = strName;
+            ++i;
+            ++nPdfOptions;
         } else if (bOptions && strArg.size() > 1 && strArg[0] == '-') {
             cmd.nAction = CCommandLine::Refuse;
             cmd.strProblem = "unknown option '" + strArg + "'";
@@ -64,6 +107,19 @@ CCommandLine ParseCommandLine(int argc, const char* const argv[])
             std::u16string& strFile = nFiles++ == 0 ? cmd.strPuzzle : cmd.strSolution;
             strFile = FullPath(strArg);
         }
+    }
+    // Writing a PDF opens no window, so it takes no files to open; its
+    // options mean nothing without it.
+    if (cmd.nAction == CCommandLine::Start && !cmd.strPdfFrom.empty()) {
+        if (nFiles == 0) {
+            cmd.nAction = CCommandLine::ExportPdf;
+        } else {
+            cmd.nAction = CCommandLine::Refuse;
+            cmd.strProblem = "'--pdf' takes no other files";
+        }
+    } else if (cmd.nAction == CCommandLine::Start && nPdfOptions > 0) {
+        cmd.nAction = CCommandLine::Refuse;
+        cmd.strProblem = "'--fill', '--solution', '--one-page' and '--paper' go with '--pdf'";
     }
     return cmd;
 }
@@ -81,6 +137,7 @@ int AnswerCommandLine(const CCommandLine& cmd, std::ostream& out, std::ostream& 
         err << "trellis: " << cmd.strProblem << "\nTry 'trellis --help' for more information.\n";
         return 2;
     case CCommandLine::Start:
+    case CCommandLine::ExportPdf:
         break;
     }
     return -1;

@@ -30,3 +30,7 @@ std::u16string DecodePuzzleText(const BYTE* pBytes, std::size_t nCount, bool bUt
 
 // UTF-8 (e.g. system error texts) as a 16-bit string.
 std::u16string WidenUtf8(std::string_view text);
+
+// A 16-bit string as UTF-8; a lone surrogate becomes U+FFFD, so the result
+// is always valid UTF-8.
+std::string NarrowUtf8(std::u16string_view text);

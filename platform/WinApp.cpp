@@ -8,6 +8,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QWidget>
 
 #include <cstdio>
@@ -162,6 +163,26 @@ int AfxWinMain(int argc, char* argv[])
     if (CWnd* pMainWnd = pApp->m_pMainWnd)
         pMainWnd->DestroyWindow();
     return nResult;
+}
+
+int AfxRunWithoutWindows(int argc, char* argv[], const std::function<int()>& work)
+{
+    CWinApp* pApp = g_pApp;
+    if (!pApp) {
+        std::fprintf(stderr, "trellis: no application object\n");
+        return 1;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int s_argc;
+    s_argc = argc;
+    std::unique_ptr<QGuiApplication> pQtApp;
+    if (!QCoreApplication::instance())
+        pQtApp = std::make_unique<QGuiApplication>(s_argc, argv);
+    if (!pApp->m_pszAppName)
+        pApp->SetAppName(ToU16(ExecutableName(argc > 0 ? argv[0] : nullptr)));
+    QCoreApplication::setApplicationName(ToQString(pApp->m_pszAppName));
+    return work();
 }
 
 namespace shell {

@@ -14,22 +14,35 @@ constexpr MenuItemResource kSeparator {0, nullptr};
 // Menu texts mark their mnemonic with "&" (shown underlined, not as a
 // character) and show their accelerator after a tab; both are read off the
 // accelerator table below.
+// The puzzle on paper, after the File menu's items of old.
+std::vector<MenuItemResource> PrintItems()
+{
+    return {
+        kSeparator,
+        {ID_PRINT_PUZZLE, u"P&rint ...\tCtrl+Shift+P"},
+        {ID_EXPORT_PDF, u"&Export PDF ..."},
+    };
+}
+
 MenuPopupResource FileMenu(LPCTSTR pszToggleText)
 {
-    return {u"&File",
-            {
-                {ID_TOGGLE_MENUS, pszToggleText},
-                kSeparator,
-                {ID_LOAD_PUZZLE, u"&Load Puzzle ...\tCtrl+O"},
-                {ID_SAVE_SOLUTION, u"&Save Solution\tCtrl+S"},
-                {ID_SAVE_SOLUTION_AS, u"Save Solution &As ...\tCtrl+Shift+S"},
-                {ID_LOAD_SOLUTION, u"Load S&olution"},
-                kSeparator,
-                {ID_APP_ABOUT, u"About &Trellis ..."},
-                {ID_ABOUT_PUZZLE, u"About &Puzzle ..."},
-                kSeparator,
-                {ID_APP_EXIT, u"E&xit\tCtrl+Q"},
-            }};
+    MenuPopupResource file {u"&File",
+                            {
+                                {ID_TOGGLE_MENUS, pszToggleText},
+                                kSeparator,
+                                {ID_LOAD_PUZZLE, u"&Load Puzzle ...\tCtrl+O"},
+                                {ID_SAVE_SOLUTION, u"&Save Solution\tCtrl+S"},
+                                {ID_SAVE_SOLUTION_AS, u"Save Solution &As ...\tCtrl+Shift+S"},
+                                {ID_LOAD_SOLUTION, u"Load S&olution"},
+                                kSeparator,
+                                {ID_APP_ABOUT, u"About &Trellis ..."},
+                                {ID_ABOUT_PUZZLE, u"About &Puzzle ..."},
+                                kSeparator,
+                                {ID_APP_EXIT, u"E&xit\tCtrl+Q"},
+                            }};
+    for (const MenuItemResource& item : PrintItems())
+        file.items.push_back(item);
+    return file;
 }
 
 // Zoom and notes.
@@ -117,6 +130,8 @@ std::vector<AcceleratorResource> MainAccelerators()
         {kCtrl, VK_OEM_MINUS, ID_VIEW_ZOOM_OUT},
         {kCtrl, '0', ID_VIEW_ACTUAL_SIZE},
         {kCtrl, '9', ID_VIEW_FIT},
+        // Printing. Ctrl+P, the usual key, is the timer's pause.
+        {kCtrlShift, 'P', ID_PRINT_PUZZLE},
     };
 }
 
@@ -273,6 +288,23 @@ DialogResource UnlockDialog()
                   });
 }
 
+DialogResource PrintChoicesDialog()
+{
+    // The caption is the command's: "Print" or "Export PDF" (OnInitDialog).
+    return Dialog(
+        134, 104, 0, u"Print",
+        {
+            {K::Button, u"Blank grid", IDC_PRINT_BLANK, 14, 19, 106, 10, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP},
+            {K::Button, u"With my letters", IDC_PRINT_FILL, 14, 32, 106, 10, BS_AUTORADIOBUTTON},
+            {K::Button, u"With the solution", IDC_PRINT_SOLUTION, 14, 45, 106, 10, BS_AUTORADIOBUTTON},
+            {K::Button, u"Whole grid on one page", IDC_PRINT_ONE_PAGE, 10, 66, 114, 10,
+             BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP},
+            {K::Button, u"OK", IDOK, 7, 83, 50, 14, kOk | WS_GROUP},
+            {K::Button, u"Cancel", IDCANCEL, 77, 83, 50, 14, kCancel},
+            {K::Button, u"Grid", IDC_STATIC, 7, 7, 120, 53, BS_GROUPBOX},
+        });
+}
+
 ResourceSet Build()
 {
     ResourceSet set;
@@ -291,6 +323,7 @@ ResourceSet Build()
     set.dialogs[IDD_FONT] = FontDialog();
     set.dialogs[IDD_UNLOCK] = UnlockDialog();
     set.dialogs[IDD_NOTES] = NotesDialog();
+    set.dialogs[IDD_PRINT_CHOICES] = PrintChoicesDialog();
     set.accelerators[IDR_MAINFRAME] = MainAccelerators();
     return set;
 }

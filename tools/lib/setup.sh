@@ -10,6 +10,7 @@ TRELLIS_PACKAGES=(
   xvfb xauth libx11-dev libxtst-dev openbox
   desktop-file-utils shared-mime-info dpkg-dev
   nlohmann-json3-dev libpugixml-dev libminizip-dev
+  poppler-utils
 )
 
 trellis_missing_packages() {
