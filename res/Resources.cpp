@@ -14,12 +14,14 @@ constexpr MenuItemResource kSeparator {0, nullptr};
 // Menu texts mark their mnemonic with "&" (shown underlined, not as a
 // character) and show their accelerator after a tab; both are read off the
 // accelerator table below.
-// The puzzle on paper, after the File menu's items of old.
+// The puzzle on paper, after the File menu's items of old. Print has no key:
+// Ctrl+P, the usual one, is the timer's pause, and P with any other
+// modifier is kept for the timer too.
 std::vector<MenuItemResource> PrintItems()
 {
     return {
         kSeparator,
-        {ID_PRINT_PUZZLE, u"P&rint ...\tCtrl+Shift+P"},
+        {ID_PRINT_PUZZLE, u"P&rint ..."},
         {ID_EXPORT_PDF, u"&Export PDF ..."},
     };
 }
@@ -130,8 +132,6 @@ std::vector<AcceleratorResource> MainAccelerators()
         {kCtrl, VK_OEM_MINUS, ID_VIEW_ZOOM_OUT},
         {kCtrl, '0', ID_VIEW_ACTUAL_SIZE},
         {kCtrl, '9', ID_VIEW_FIT},
-        // Printing. Ctrl+P, the usual key, is the timer's pause.
-        {kCtrlShift, 'P', ID_PRINT_PUZZLE},
     };
 }
 
