@@ -32,6 +32,7 @@ const MenuItem kMenuItems[] = {
     {0, "Save Solution", true},    {0, "Save Solution As ...", true},
     {0, "Load Solution", true},    {0, "About Trellis ...", false},
     {0, "About Puzzle ...", true}, {0, "Exit", false},
+    {0, "Print ...", true},        {0, "Export PDF ...", true},
     {1, "General...", false},      {1, "Font...", false},
     {1, "Colors...", false},       {2, "Show Letter", true},
     {2, "Show Word", true},        {2, "Show Puzzle", true},
