@@ -8,7 +8,10 @@
 #include "platform/Wnd.h"
 
 #include <functional>
+#include <memory>
 #include <string>
+
+class QCoreApplication;
 
 class CWinApp : public CCmdTarget {
 public:
@@ -53,7 +56,7 @@ protected:
 
 private:
     friend int AfxWinMain(int argc, char* argv[]);
-    friend int AfxRunWithoutWindows(int argc, char* argv[], const std::function<int()>& work);
+    friend std::unique_ptr<QCoreApplication> StartQt(int argc, char* argv[], bool bWidgets);
     void SetAppName(const std::u16string& strName);
 
     std::u16string m_strAppName;

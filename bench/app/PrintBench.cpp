@@ -34,17 +34,13 @@ const CCrossWordPuzzle& Puzzle(int nSize)
     static std::map<int, std::unique_ptr<CCrossWordPuzzle>> puzzles;
     std::unique_ptr<CCrossWordPuzzle>& pPuzzle = puzzles[nSize];
     if (!pPuzzle) {
-        std::vector<std::string> rows;
-        for (int r = 0; r < nSize; ++r) {
-            std::string row;
-            for (int c = 0; c < nSize; ++c)
-                row.push_back(r % 2 == 1 && c % 6 == 5 ? '#' : static_cast<char>('A' + (r * 7 + c) % 26));
-            rows.push_back(row);
-        }
         std::vector<std::string> clues;
         for (int i = 0; i < nSize * nSize; ++i)
             clues.push_back("Clue " + std::to_string(i) + " of some six words");
-        pPuzzle = PuzzleFileWriter(rows).Title("Benchmark").Clues(clues).Load(Dir(), "print.puz");
+        pPuzzle = PuzzleFileWriter(PuzzleFileWriter::BenchmarkRows(nSize))
+                      .Title("Benchmark")
+                      .Clues(clues)
+                      .Load(Dir(), "print.puz");
     }
     return *pPuzzle;
 }
