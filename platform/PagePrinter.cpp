@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/PagePrinter.h"
 
+#include "model/Format.h"
 #include "platform/PlatformHooks.h"
 #include "platform/QtConvert.h"
 #include "platform/ShellPrivate.h"
@@ -218,6 +219,7 @@ int CPrintDialog::DoModal()
             m_pPrinter->setOutputFormat(QPrinter::PdfFormat);
             m_pPrinter->setOutputFileName(ToQString(answer->strPdfPath));
             m_pPrinter->setPageSize(QPageSize(QSizeF(answer->dWidth, answer->dHeight), QPageSize::Point));
+            m_pPrinter->setFromTo(answer->nFromPage, answer->nToPage);
             bPrint = true;
         }
     } else {
@@ -243,12 +245,29 @@ BOOL CPrintDialog::Print(const CPrintedDocument& document, std::u16string& strEr
     // The pages are laid out from the paper's corner, with margins of their own.
     m_pPrinter->setFullPage(true);
     m_pPrinter->setDocName(ToQString(document.strTitle));
+    // Only the pages the dialog chose, when it chose some.
+    CPrintedDocument chosen;
+    const int nFrom = m_pPrinter->fromPage(), nTo = m_pPrinter->toPage();
+    const bool bRange = nFrom > 0 && nTo >= nFrom;
+    if (bRange) {
+        chosen.strTitle = document.strTitle;
+        chosen.strFace = document.strFace;
+        chosen.dWidth = document.dWidth;
+        chosen.dHeight = document.dHeight;
+        for (int i = nFrom; i <= nTo && i <= static_cast<int>(document.aPages.size()); ++i)
+            chosen.aPages.push_back(document.aPages[static_cast<std::size_t>(i - 1)]);
+        if (chosen.aPages.empty()) {
+            strError =
+                FormatText(u"The document has no page %d: it has %d.", nFrom, static_cast<int>(document.aPages.size()));
+            return FALSE;
+        }
+    }
     QPainter painter;
     if (!painter.begin(m_pPrinter.get())) {
         strError = u"The printer could not be started.";
         return FALSE;
     }
-    DrawPages(painter, *m_pPrinter, document, m_pPrinter->resolution());
+    DrawPages(painter, *m_pPrinter, bRange ? chosen : document, m_pPrinter->resolution());
     if (!painter.end()) {
         strError = u"The printer did not take the pages.";
         return FALSE;

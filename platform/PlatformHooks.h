@@ -31,6 +31,8 @@ struct PrintDialogAnswer {
     std::u16string strPdfPath;
     double dWidth = 0;
     double dHeight = 0;
+    int nFromPage = 0;  // the pages chosen, from 1; 0 and 0 for all
+    int nToPage = 0;
 };
 
 class PlatformHooks {

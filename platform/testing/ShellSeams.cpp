@@ -145,9 +145,10 @@ ScriptedPrintDialogs::~ScriptedPrintDialogs()
     g_pPrintDialogs = m_pState->pOuter;
 }
 
-void ScriptedPrintDialogs::PrintTo(const std::u16string& strPdfPath, double dWidth, double dHeight)
+void ScriptedPrintDialogs::PrintTo(const std::u16string& strPdfPath, double dWidth, double dHeight, int nFromPage,
+                                   int nToPage)
 {
-    m_pState->answers.emplace_back(PrintDialogAnswer {strPdfPath, dWidth, dHeight});
+    m_pState->answers.emplace_back(PrintDialogAnswer {strPdfPath, dWidth, dHeight, nFromPage, nToPage});
 }
 
 void ScriptedPrintDialogs::Cancel()

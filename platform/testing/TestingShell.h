@@ -87,7 +87,8 @@ public:
     ScriptedPrintDialogs(const ScriptedPrintDialogs&) = delete;
     ScriptedPrintDialogs& operator=(const ScriptedPrintDialogs&) = delete;
 
-    void PrintTo(const std::u16string& strPdfPath, double dWidth, double dHeight);
+    // Pages nFromPage to nToPage (from 1), or every page for 0 and 0.
+    void PrintTo(const std::u16string& strPdfPath, double dWidth, double dHeight, int nFromPage = 0, int nToPage = 0);
     void Cancel();
     size_t Shown() const;
     size_t AnswersLeft() const;

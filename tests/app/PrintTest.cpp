@@ -230,6 +230,34 @@ TEST_F(PrintTest, PrintGoesOnThePrintersPaperAfterTheChoicesAndACancelPrintsNoth
     EXPECT_TRUE(m_boxes.Shown().empty());
 }
 
+TEST_F(PrintTest, OnlyThePagesChosenInThePrintDialogArePrinted)
+{
+    // Two pages: the grid and the clues beside it, then the rest of the clues.
+    std::vector<std::string> texts = TokenClues();
+    for (std::string& text : texts) {
+        for (int i = 0; i < 4; ++i)
+            text += " more filler words for the clue";
+    }
+    LoadPuzzle(PuzzleFileWriter(std::vector<std::string>(15, std::string(15, 'A'))).Clues(texts));
+    const std::filesystem::path all = m_dir.File("all.pdf"), second = m_dir.File("second.pdf");
+    Pick(kBlank);
+    m_printers.PrintTo(ModelPath(all), 612, 792);
+    ASSERT_TRUE(AppTest::Choose(ID_PRINT_PUZZLE));
+    ASSERT_EQ(PdfPageCount(all), 2);
+    Pick(kBlank);
+    m_printers.PrintTo(ModelPath(second), 612, 792, 2, 2);
+    ASSERT_TRUE(AppTest::Choose(ID_PRINT_PUZZLE));
+    ASSERT_EQ(PdfPageCount(second), 1);
+    EXPECT_EQ(PdfText(second, 1), PdfText(all, 2));
+    // A range past the end says so and prints nothing.
+    const std::filesystem::path none = m_dir.File("none.pdf");
+    Pick(kBlank);
+    m_printers.PrintTo(ModelPath(none), 612, 792, 3, 4);
+    ASSERT_TRUE(AppTest::Choose(ID_PRINT_PUZZLE));
+    ASSERT_EQ(m_boxes.Shown().size(), 1u);
+    EXPECT_EQ(m_boxes.Shown()[0].strText, u"The document has no page 3: it has 2.");
+}
+
 TEST_F(PrintTest, TheSolutionIsOfferedOnlyWhenTheAnswersAreKnownAndTheChoiceIsKept)
 {
     auto expectChoices = [this](BOOL bSolutionEnabled, int nChecked, EPrintContent nChoose) {
