@@ -77,6 +77,11 @@ BEGIN_MESSAGE_MAP(CPuzzleApp, CWinApp)
     ON_UPDATE_COMMAND_UI(ID_SAVE_SOLUTION_AS, OnUpdatePuzzleLoaded)
     ON_COMMAND(ID_UNLOCK_PUZZLE, OnUnlockPuzzle)
     ON_UPDATE_COMMAND_UI(ID_UNLOCK_PUZZLE, OnUpdateUnlockPuzzle)
+    // The puzzle on paper.
+    ON_COMMAND(ID_PRINT_PUZZLE, OnPrintPuzzle)
+    ON_UPDATE_COMMAND_UI(ID_PRINT_PUZZLE, OnUpdatePuzzleLoaded)
+    ON_COMMAND(ID_EXPORT_PDF, OnExportPdf)
+    ON_UPDATE_COMMAND_UI(ID_EXPORT_PDF, OnUpdatePuzzleLoaded)
     // Zoom and notes.
     ON_COMMAND(ID_VIEW_ZOOM_IN, OnViewZoomIn)
     ON_COMMAND(ID_VIEW_ZOOM_OUT, OnViewZoomOut)
@@ -171,8 +176,7 @@ void CPuzzleApp::LoadSettings()
     wndGrid.SetShowNumbers(ReadOption(SETTING_SHOW_NUMBERS));
     wndPuzzle.SetShowInput(ReadOption(SETTING_SHOW_INPUT));
     wndPuzzle.SetClueHeight(ReadOption(SETTING_CLUE_HEIGHT));
-    const CString strFace = GetProfileString(SECTION_OPTIONS, SETTING_FONT_NAME, DEFAULT_FONT_NAME);
-    wndGrid.SetFontName(IsStorableFaceName(strFace) ? strFace.GetString() : DEFAULT_FONT_NAME);
+    wndGrid.SetFontName(StoredFaceName().c_str());
     SetAutoSave(ReadOption(SETTING_AUTOSAVE));
 
     // The grid keeps a colour's low 24 bits.
@@ -187,6 +191,12 @@ void CPuzzleApp::LoadSettings()
     if (m_pPuzzle)
         wndPuzzle.SetPuzzle(m_pPuzzle);
     wndPuzzle.RecalcLayout();
+}
+
+CString CPuzzleApp::StoredFaceName()
+{
+    const CString strFace = GetProfileString(SECTION_OPTIONS, SETTING_FONT_NAME, DEFAULT_FONT_NAME);
+    return IsStorableFaceName(strFace) ? strFace : CString(DEFAULT_FONT_NAME);
 }
 
 void CPuzzleApp::SaveSettings()
@@ -379,6 +389,11 @@ void CPuzzleApp::OnSaveSolution()
 
 CString CPuzzleApp::ProposedSolutionFile() const
 {
+    return ProposedFile(u".sol", m_strSolutionFolder);
+}
+
+CString CPuzzleApp::ProposedFile(LPCTSTR lpszExtension, const CString& strFallbackFolder) const
+{
     const CString strPuzzle = m_pPuzzle ? CString(m_pPuzzle->m_strFileName) : CString();
     CString strName = CAboutPuzzleDlg::FileNameOf(strPuzzle);
     const size_t nDot = strName.rfind(u'.');
@@ -389,8 +404,8 @@ CString CPuzzleApp::ProposedSolutionFile() const
     CString strFolder = FolderOf(strPuzzle);
     // A puzzle deleted with its folder, or one in a folder of someone else's.
     if (strFolder.IsEmpty() || !IsWritableFolder(strFolder.c_str()))
-        strFolder = m_strSolutionFolder;
-    return strFolder + strName + u".sol";
+        strFolder = strFallbackFolder;
+    return strFolder + strName + lpszExtension;
 }
 
 void CPuzzleApp::OnSaveSolutionAs()

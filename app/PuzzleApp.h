@@ -6,7 +6,10 @@
 #include "platform/Platform.h"
 #include "window/SolveHost.h"
 
+#include "model/PageLayout.h"
+
 #include <future>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +17,7 @@
 class CCrossWordPuzzle;
 class CProgressStore;
 class CPuzzleWnd;
+struct CCommandLine;
 
 // The application object: owns the loaded puzzle and the solve mode, moves the
 // settings to and from the profile, and takes the file, option and about commands.
@@ -46,6 +50,11 @@ public:
     // have read the file itself, so the user sees the same, sooner. The
     // reader touches nothing but its own puzzle and the file.
     void ReadStartPuzzleAhead();
+
+    // `trellis --pdf`: reads the puzzle as Load Puzzle does and writes its
+    // pages as Export PDF does, in the grid's face from the settings, with
+    // no window. The exit status: 0, or 1 with the reason on err.
+    int ExportPdfFile(const CCommandLine& cmd, std::ostream& err);
 
     // The files of the command line, opened once the program has started.
     void SetStartFiles(const CString& strPuzzle, const CString& strSolution);
@@ -104,6 +113,10 @@ protected:
     afx_msg void OnUnlockPuzzle();
     afx_msg void OnUpdateUnlockPuzzle(CCmdUI* pCmdUI);
 
+    // Print and Export PDF (PuzzleAppPrint.cpp).
+    afx_msg void OnPrintPuzzle();
+    afx_msg void OnExportPdf();
+
     // The View menu's zoom and notes commands (PuzzleAppView.cpp).
     afx_msg void OnViewZoomIn();
     afx_msg void OnViewZoomOut();
@@ -141,6 +154,15 @@ private:
     // folder of the file chosen; an empty result means it was cancelled.
     CString AskForFile(BOOL bOpen, LPCTSTR lpszExt, LPCTSTR lpszFilter, DWORD dwFlags = 0,
                        LPCTSTR lpszFileName = nullptr);
+    // The face of the grid's fonts that the settings hold, or the default.
+    CString StoredFaceName();
+    // Asks what the printed grid shows, under the command's caption, and
+    // keeps the answer for the next time; FALSE for a cancel.
+    BOOL AskPrintChoices(LPCTSTR lpszCaption);
+    // "<puzzle name><extension>" in the puzzle's folder or, where that
+    // cannot take it, in strFallbackFolder (empty: the dialog's choice);
+    // empty without a puzzle name.
+    CString ProposedFile(LPCTSTR lpszExtension, const CString& strFallbackFolder) const;
     // Shows the grid at a new square size, which is stored at once as the
     // Options dialog's square size.
     void ZoomTo(int nSquareSize);
@@ -149,6 +171,10 @@ private:
     int m_nSolveMode = SETTING_SOLVE_MODE.nDefault;
     CString m_strSolutionFile;
     CString m_strSolutionFolder;  // of the last solution saved or loaded
+    // What the last print or export showed in the squares, and whether it
+    // scaled the grid to one page.
+    EPrintContent m_nPrintContent = EPrintContent::Blank;
+    BOOL m_bPrintOnePage = FALSE;
     CString m_strStartPuzzle;
     CString m_strStartSolution;
 

@@ -10,8 +10,10 @@ int main(int argc, char* argv[])
     const int nStatus = AnswerCommandLine(cmd, std::cout, std::cerr);
     if (nStatus >= 0)
         return nStatus;
+    // The rest of the line is ours: Qt must not take a file name for one of its options.
+    if (cmd.nAction == CCommandLine::ExportPdf)
+        return AfxRunWithoutWindows(1, argv, [&cmd] { return theApp.ExportPdfFile(cmd, std::cerr); });
     theApp.SetStartFiles(cmd.strPuzzle, cmd.strSolution);
     theApp.ReadStartPuzzleAhead();
-    // The rest of the line is ours: Qt must not take a file name for one of its options.
     return AfxWinMain(1, argv);
 }

@@ -25,6 +25,16 @@ struct FileDialogRequest {
     std::vector<std::u16string> filters;
 };
 
+// How a scripted print dialog prints: into a PDF file, on paper of this
+// size in points, as the dialog's "Print to File" would.
+struct PrintDialogAnswer {
+    std::u16string strPdfPath;
+    double dWidth = 0;
+    double dHeight = 0;
+    int nFromPage = 0;  // the pages chosen, from 1; 0 and 0 for all
+    int nToPage = 0;
+};
+
 class PlatformHooks {
 public:
     virtual ~PlatformHooks() = default;
@@ -39,6 +49,8 @@ public:
     virtual bool AnswerFileDialog(const FileDialogRequest& request, std::optional<std::u16string>& path) = 0;
     // Works the open, initialised dialog and leaves it ended.
     virtual bool RunModalDialog(CDialog& dialog) = 0;
+    // answer: how to print, or none for a cancel.
+    virtual bool AnswerPrintDialog(std::optional<PrintDialogAnswer>& /*answer*/) { return false; }
 
     // The folder that holds the profile in place of the user's own store, or
     // empty for the user's own.

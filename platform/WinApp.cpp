@@ -162,6 +162,28 @@ CWnd* AfxGetMainWnd()
     return g_pApp ? g_pApp->m_pMainWnd : nullptr;
 }
 
+// The Qt application, unless there is one (a test's), made before anything
+// else and named as the application object is, after argv[0] unless it has
+// a name of its own. Null with a message when there is no application object.
+std::unique_ptr<QCoreApplication> StartQt(int argc, char* argv[], bool bWidgets)
+{
+    CWinApp* pApp = g_pApp;
+    // QApplication keeps a reference to the count for its whole life.
+    static int s_argc;
+    s_argc = argc;
+    std::unique_ptr<QCoreApplication> pQtApp;
+    if (!QCoreApplication::instance()) {
+        if (bWidgets)
+            pQtApp = std::make_unique<QApplication>(s_argc, argv);
+        else
+            pQtApp = std::make_unique<QGuiApplication>(s_argc, argv);
+    }
+    if (!pApp->m_pszAppName)
+        pApp->SetAppName(ToU16(ExecutableName(argc > 0 ? argv[0] : nullptr)));
+    QCoreApplication::setApplicationName(ToQString(pApp->m_pszAppName));
+    return pQtApp;
+}
+
 int AfxWinMain(int argc, char* argv[])
 {
     CWinApp* pApp = g_pApp;
@@ -169,16 +191,7 @@ int AfxWinMain(int argc, char* argv[])
         std::fprintf(stderr, "trellis: no application object\n");
         return 1;
     }
-    // QApplication keeps a reference to the count for its whole life.
-    static int s_argc;
-    s_argc = argc;
-    std::unique_ptr<QApplication> pQtApp;
-    if (!QCoreApplication::instance())
-        pQtApp = std::make_unique<QApplication>(s_argc, argv);
-    if (!pApp->m_pszAppName)
-        pApp->SetAppName(ToU16(ExecutableName(argc > 0 ? argv[0] : nullptr)));
-    QCoreApplication::setApplicationName(ToQString(pApp->m_pszAppName));
-
+    const std::unique_ptr<QCoreApplication> pQtApp = StartQt(argc, argv, true);
     int nResult = 1;
     if (pApp->InitInstance())
         nResult = pApp->Run();
@@ -188,6 +201,18 @@ int AfxWinMain(int argc, char* argv[])
     if (CWnd* pMainWnd = pApp->m_pMainWnd)
         pMainWnd->DestroyWindow();
     return nResult;
+}
+
+int AfxRunWithoutWindows(int argc, char* argv[], const std::function<int()>& work)
+{
+    if (!g_pApp) {
+        std::fprintf(stderr, "trellis: no application object\n");
+        return 1;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> pQtApp = StartQt(argc, argv, false);
+    return work();
 }
 
 namespace shell {

@@ -7,7 +7,11 @@
 
 #include "platform/Wnd.h"
 
+#include <functional>
+#include <memory>
 #include <string>
+
+class QCoreApplication;
 
 class CWinApp : public CCmdTarget {
 public:
@@ -63,6 +67,7 @@ protected:
 
 private:
     friend int AfxWinMain(int argc, char* argv[]);
+    friend std::unique_ptr<QCoreApplication> StartQt(int argc, char* argv[], bool bWidgets);
     void SetAppName(const std::u16string& strName);
 
     std::u16string m_strAppName;
@@ -78,3 +83,10 @@ CWnd* AfxGetMainWnd();
 // succeeds, the event loop. Returns the program's exit status: ExitInstance's
 // result, or 1 when InitInstance failed.
 int AfxWinMain(int argc, char* argv[]);
+
+// Work that needs fonts and paint devices but no window (writing a PDF):
+// creates a Qt application without windows, names the application as
+// AfxWinMain does and returns work's result. Unless QT_QPA_PLATFORM says
+// otherwise it uses Qt's offscreen platform, so no display is needed and
+// none is touched.
+int AfxRunWithoutWindows(int argc, char* argv[], const std::function<int()>& work);

@@ -31,6 +31,12 @@ MenuPopupResource FileMenu(LPCTSTR pszToggleText)
                 {ID_APP_EXIT, u"E&xit\tCtrl+Q"},
                 kSeparator,
                 {ID_SAVE_PUZZLE_AS, u"Save P&uzzle As ..."},
+                // The puzzle on paper. Print has no key: Ctrl+P, the usual
+                // one, is the timer's pause, and P with any other modifier is
+                // kept for the timer too.
+                kSeparator,
+                {ID_PRINT_PUZZLE, u"P&rint ..."},
+                {ID_EXPORT_PDF, u"&Export PDF ..."},
             }};
 }
 
@@ -292,6 +298,23 @@ DialogResource UnlockDialog()
                   });
 }
 
+DialogResource PrintChoicesDialog()
+{
+    // The caption is the command's: "Print" or "Export PDF" (OnInitDialog).
+    return Dialog(
+        134, 104, 0, u"Print",
+        {
+            {K::Button, u"Blank grid", IDC_PRINT_BLANK, 14, 19, 106, 10, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP},
+            {K::Button, u"With my letters", IDC_PRINT_FILL, 14, 32, 106, 10, BS_AUTORADIOBUTTON},
+            {K::Button, u"With the solution", IDC_PRINT_SOLUTION, 14, 45, 106, 10, BS_AUTORADIOBUTTON},
+            {K::Button, u"Whole grid on one page", IDC_PRINT_ONE_PAGE, 10, 66, 114, 10,
+             BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP},
+            {K::Button, u"OK", IDOK, 7, 83, 50, 14, kOk | WS_GROUP},
+            {K::Button, u"Cancel", IDCANCEL, 77, 83, 50, 14, kCancel},
+            {K::Button, u"Grid", IDC_STATIC, 7, 7, 120, 53, BS_GROUPBOX},
+        });
+}
+
 ResourceSet Build()
 {
     ResourceSet set;
@@ -310,6 +333,7 @@ ResourceSet Build()
     set.dialogs[IDD_FONT] = FontDialog();
     set.dialogs[IDD_UNLOCK] = UnlockDialog();
     set.dialogs[IDD_NOTES] = NotesDialog();
+    set.dialogs[IDD_PRINT_CHOICES] = PrintChoicesDialog();
     set.accelerators[IDR_MAINFRAME] = MainAccelerators();
     return set;
 }

@@ -16,6 +16,7 @@
 #define IDD_FONT 133
 #define IDD_UNLOCK 134
 #define IDD_NOTES 1122
+#define IDD_PRINT_CHOICES 1130
 
 // Strings.
 #define IDS_SOLVED_DELETE 61204
@@ -50,6 +51,9 @@
 #define ID_VIEW_NOTES 32924
 // Commands of the desktop that writes puzzle files.
 #define ID_SAVE_PUZZLE_AS 32960
+// The puzzle on paper.
+#define ID_PRINT_PUZZLE 32970
+#define ID_EXPORT_PDF 32971
 #define ID_APP_ABOUT 57664
 #define ID_APP_EXIT 57665
 
@@ -111,6 +115,12 @@
 
 // Unlock dialog.
 #define IDC_UNLOCK_KEY 1030
+
+// The print choices.
+#define IDC_PRINT_BLANK 1131
+#define IDC_PRINT_FILL 1132
+#define IDC_PRINT_SOLUTION 1133
+#define IDC_PRINT_ONE_PAGE 1134
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

@@ -22,14 +22,10 @@ namespace {
 // A square grid with a black square in every sixth column of every other row.
 PuzzleFileWriter Grid(int nSize)
 {
-    std::vector<std::string> rows;
-    for (int r = 0; r < nSize; ++r) {
-        std::string row;
-        for (int c = 0; c < nSize; ++c)
-            row.push_back(r % 2 == 1 && c % 6 == 5 ? '#' : static_cast<char>('A' + (r * 7 + c) % 26));
-        rows.push_back(row);
-    }
-    return PuzzleFileWriter(rows).Title("Benchmark").Author("Trellis").Copyright("(c)");
+    return PuzzleFileWriter(PuzzleFileWriter::BenchmarkRows(nSize))
+        .Title("Benchmark")
+        .Author("Trellis")
+        .Copyright("(c)");
 }
 
 const TempDir& Dir()

@@ -16,6 +16,10 @@ public:
         return seams::AnswerFileDialog(request, path);
     }
     bool RunModalDialog(CDialog& dialog) override { return seams::RunModalDialog(dialog); }
+    bool AnswerPrintDialog(std::optional<PrintDialogAnswer>& answer) override
+    {
+        return seams::AnswerPrintDialog(answer);
+    }
     std::u16string SettingsFolder() override { return seams::SettingsFolder(); }
 };
 

@@ -18,6 +18,7 @@ void InstallHooks();
 bool AnswerMessageBox(const std::u16string& strText, UINT nType, int& nResult);
 bool AnswerFileDialog(const FileDialogRequest& request, std::optional<std::u16string>& path);
 bool RunModalDialog(CDialog& dialog);
+bool AnswerPrintDialog(std::optional<PrintDialogAnswer>& answer);
 std::u16string SettingsFolder();
 
 }  // namespace Testing::seams

@@ -46,6 +46,12 @@ struct ScriptedFileDialogs::State {
     State* pOuter = nullptr;
 };
 
+struct ScriptedPrintDialogs::State {
+    std::deque<std::optional<PrintDialogAnswer>> answers;
+    size_t nShown = 0;
+    State* pOuter = nullptr;
+};
+
 struct TemporarySettings::State {
     QTemporaryDir dir;
     State* pOuter = nullptr;
@@ -54,6 +60,7 @@ struct TemporarySettings::State {
 namespace {
 ScriptedMessageBoxes::State* g_pMessageBoxes = nullptr;
 ScriptedFileDialogs::State* g_pFileDialogs = nullptr;
+ScriptedPrintDialogs::State* g_pPrintDialogs = nullptr;
 TemporarySettings::State* g_pSettings = nullptr;
 }  // namespace
 
@@ -122,6 +129,39 @@ const std::vector<FileDialogRecord>& ScriptedFileDialogs::Shown() const
 }
 
 size_t ScriptedFileDialogs::AnswersLeft() const
+{
+    return m_pState->answers.size();
+}
+
+ScriptedPrintDialogs::ScriptedPrintDialogs() : m_pState(std::make_unique<State>())
+{
+    seams::InstallHooks();
+    m_pState->pOuter = g_pPrintDialogs;
+    g_pPrintDialogs = m_pState.get();
+}
+
+ScriptedPrintDialogs::~ScriptedPrintDialogs()
+{
+    g_pPrintDialogs = m_pState->pOuter;
+}
+
+void ScriptedPrintDialogs::PrintTo(const std::u16string& strPdfPath, double dWidth, double dHeight, int nFromPage,
+                                   int nToPage)
+{
+    m_pState->answers.emplace_back(PrintDialogAnswer {strPdfPath, dWidth, dHeight, nFromPage, nToPage});
+}
+
+void ScriptedPrintDialogs::Cancel()
+{
+    m_pState->answers.emplace_back(std::nullopt);
+}
+
+size_t ScriptedPrintDialogs::Shown() const
+{
+    return m_pState->nShown;
+}
+
+size_t ScriptedPrintDialogs::AnswersLeft() const
 {
     return m_pState->answers.size();
 }
@@ -198,6 +238,20 @@ bool AnswerFileDialog(const FileDialogRequest& request, std::optional<std::u16st
     path.reset();
     if (!pState->answers.empty()) {
         path = pState->answers.front();
+        pState->answers.pop_front();
+    }
+    return true;
+}
+
+bool AnswerPrintDialog(std::optional<PrintDialogAnswer>& answer)
+{
+    ScriptedPrintDialogs::State* pState = g_pPrintDialogs;
+    if (!pState)
+        return false;
+    ++pState->nShown;
+    answer.reset();
+    if (!pState->answers.empty()) {
+        answer = pState->answers.front();
         pState->answers.pop_front();
     }
     return true;

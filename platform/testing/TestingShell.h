@@ -76,6 +76,29 @@ private:
     std::unique_ptr<State> m_pState;
 };
 
+// While one of these lives, print dialogs are not shown: each is counted and
+// gets the next queued answer, printing into a PDF file on paper of the given
+// size in points (as the dialog's "Print to File" does), or a cancel. With
+// the queue empty the dialog is cancelled.
+class ScriptedPrintDialogs {
+public:
+    ScriptedPrintDialogs();
+    ~ScriptedPrintDialogs();
+    ScriptedPrintDialogs(const ScriptedPrintDialogs&) = delete;
+    ScriptedPrintDialogs& operator=(const ScriptedPrintDialogs&) = delete;
+
+    // Pages nFromPage to nToPage (from 1), or every page for 0 and 0.
+    void PrintTo(const std::u16string& strPdfPath, double dWidth, double dHeight, int nFromPage = 0, int nToPage = 0);
+    void Cancel();
+    size_t Shown() const;
+    size_t AnswersLeft() const;
+
+    struct State;
+
+private:
+    std::unique_ptr<State> m_pState;
+};
+
 // While one of these lives, the profile (GetProfileInt, WriteProfileInt) is
 // kept in a fresh temporary folder, removed again at the end; the user's own
 // settings are never read or written. Every test that touches settings holds one.

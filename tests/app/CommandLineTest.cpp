@@ -173,4 +173,50 @@ TEST(CommandLineTest, ConvertFailsWithTheReadersMessageAndRefusesOtherTargets)
               "Try 'trellis --help' for more information.\n");
 }
 
+TEST(CommandLineTest, PdfTakesAPuzzleAndAFileAndItsOwnOptionsOnly)
+{
+    Outcome plain = Answer({"--pdf", "in.puz", "out.pdf"});
+    EXPECT_EQ(plain.cmd.nAction, CCommandLine::ExportPdf);
+    EXPECT_EQ(plain.nStatus, -1);  // main writes it, with no window
+    EXPECT_EQ(plain.cmd.strPdfFrom, Absolute("in.puz"));
+    EXPECT_EQ(plain.cmd.strPdfTo, Absolute("out.pdf"));
+    EXPECT_EQ(plain.cmd.nPdfContent, EPrintContent::Blank);
+    EXPECT_FALSE(plain.cmd.bPdfOnePage);
+    EXPECT_TRUE(plain.cmd.strPdfPaper.empty());
+    EXPECT_TRUE(plain.cmd.strPuzzle.empty());
+
+    // The options in any order, before or after.
+    Outcome full = Answer({"--solution", "--pdf", "a.ipuz", "b.pdf", "--one-page", "--paper", "LETTER"});
+    EXPECT_EQ(full.cmd.nAction, CCommandLine::ExportPdf);
+    EXPECT_EQ(full.cmd.nPdfContent, EPrintContent::Solution);
+    EXPECT_TRUE(full.cmd.bPdfOnePage);
+    EXPECT_EQ(full.cmd.strPdfPaper, u"LETTER");
+    EXPECT_EQ(Answer({"--pdf", "a.puz", "b.pdf", "--fill"}).cmd.nPdfContent, EPrintContent::Fill);
+
+    // Each refusal says why, with status 2.
+    const std::pair<std::vector<const char*>, std::string> refused[] = {
+        {{"--pdf", "a.puz"}, "'--pdf' needs the puzzle to read and the PDF file to write"},
+        {{"--pdf", "a.puz", "b.pdf", "c.puz"}, "'--pdf' takes no other files"},
+        {{"--pdf", "a.puz", "b.pdf", "--fill", "--solution"}, "'--fill' and '--solution' go one at a time"},
+        {{"--pdf", "a.puz", "b.pdf", "--paper", "A3"}, "'--paper' takes A4 or Letter"},
+        {{"--pdf", "a.puz", "b.pdf", "--paper"}, "'--paper' takes A4 or Letter"},
+        {{"a.puz", "--fill"}, "'--fill', '--solution', '--one-page' and '--paper' go with '--pdf'"},
+        // The two ways without a window go one at a time, and the PDF's
+        // options are not the conversion's.
+        {{"--convert", "a.puz", "b.ipuz", "--pdf", "a.puz", "b.pdf"}, "'--convert' and '--pdf' go one at a time"},
+        {{"--pdf", "a.puz", "b.pdf", "--convert", "a.puz", "b.ipuz"}, "'--convert' and '--pdf' go one at a time"},
+        {{"--convert", "a.puz", "b.ipuz", "--one-page"},
+         "'--fill', '--solution', '--one-page' and '--paper' go with '--pdf'"},
+    };
+    for (const auto& [args, strWhy] : refused) {
+        const Outcome outcome = Answer(args);
+        EXPECT_EQ(outcome.nStatus, 2) << strWhy;
+        EXPECT_EQ(outcome.strErr, "trellis: " + strWhy + "\nTry 'trellis --help' for more information.\n");
+    }
+    // Help names the command and its options.
+    const std::string strHelp = Answer({"--help"}).strOut;
+    for (const char* pszWord : {"--pdf IN OUT.pdf", "--fill", "--solution", "--one-page", "--paper A4|Letter"})
+        EXPECT_NE(strHelp.find(pszWord), std::string::npos) << pszWord;
+}
+
 }  // namespace

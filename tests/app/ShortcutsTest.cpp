@@ -65,7 +65,8 @@ TEST_F(ShortcutsTest, MenusReadAsEverWithALetterEachAndShowTheKeysOfTheTable)
     ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_TOGGLE_MENUS));
     const std::vector<std::vector<std::u16string>> texts = {
         {u"Small Menu", u"", u"Load Puzzle ...", u"Save Solution", u"Save Solution As ...", u"Load Solution", u"",
-         u"About Trellis ...", u"About Puzzle ...", u"", u"Exit", u"", u"Save Puzzle As ..."},
+         u"About Trellis ...", u"About Puzzle ...", u"", u"Exit", u"", u"Save Puzzle As ...", u"", u"Print ...",
+         u"Export PDF ..."},
         {u"General...", u"Font...", u"Colors..."},
         {u"Show Letter", u"Show Word", u"Show Puzzle", u"", u"Clear Letter", u"Clear Word", u"Clear Puzzle", u"",
          u"Check Letter", u"Check Word", u"Check Puzzle", u"", u"Unlock Puzzle ...", u"", u"Undo", u"Redo"},

@@ -28,16 +28,18 @@ struct MenuItem {
 };
 
 const MenuItem kMenuItems[] = {
-    {0, "Full Menus", false},      {0, "Load Puzzle ...", false},
-    {0, "Save Solution", true},    {0, "Save Solution As ...", true},
-    {0, "Load Solution", true},    {0, "About Trellis ...", false},
-    {0, "About Puzzle ...", true}, {0, "Exit", false},
-    {1, "General...", false},      {1, "Font...", false},
-    {1, "Colors...", false},       {2, "Show Letter", true},
-    {2, "Show Word", true},        {2, "Show Puzzle", true},
-    {2, "Clear Letter", true},     {2, "Clear Word", true},
-    {2, "Clear Puzzle", true},     {2, "Check Letter", true},
-    {2, "Check Word", true},       {2, "Check Puzzle", true},
+    {0, "Full Menus", false},        {0, "Load Puzzle ...", false},
+    {0, "Save Solution", true},      {0, "Save Solution As ...", true},
+    {0, "Load Solution", true},      {0, "About Trellis ...", false},
+    {0, "About Puzzle ...", true},   {0, "Exit", false},
+    {0, "Save Puzzle As ...", true}, {0, "Print ...", true},
+    {0, "Export PDF ...", true},     {1, "General...", false},
+    {1, "Font...", false},           {1, "Colors...", false},
+    {2, "Show Letter", true},        {2, "Show Word", true},
+    {2, "Show Puzzle", true},        {2, "Clear Letter", true},
+    {2, "Clear Word", true},         {2, "Clear Puzzle", true},
+    {2, "Check Letter", true},       {2, "Check Word", true},
+    {2, "Check Puzzle", true},
 };
 
 [[noreturn]] void Fail(const std::string& what)

@@ -210,4 +210,16 @@ std::unique_ptr<CCrossWordPuzzle> PuzzleFileWriter::Load(const TempDir& dir, con
     return pPuzzle;
 }
 
+std::vector<std::string> PuzzleFileWriter::BenchmarkRows(int nSize)
+{
+    std::vector<std::string> rows;
+    for (int r = 0; r < nSize; ++r) {
+        std::string row;
+        for (int c = 0; c < nSize; ++c)
+            row.push_back(r % 2 == 1 && c % 6 == 5 ? '#' : static_cast<char>('A' + (r * 7 + c) % 26));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 }  // namespace trellis::test

@@ -56,6 +56,9 @@ public:
 
     // The letters scrambled with a key of four digits, as publishers lock answers.
     static std::string Scramble(std::string letters, int nKey);
+    // The rows of a square grid with many short words, as the benchmarks
+    // take it: a black square in every sixth column of every other row.
+    static std::vector<std::string> BenchmarkRows(int nSize);
 
 private:
     std::vector<std::string> m_rows;

@@ -11,6 +11,7 @@ TRELLIS_PACKAGES=(
   desktop-file-utils shared-mime-info dpkg-dev
   nlohmann-json3-dev libpugixml-dev libminizip-dev
   python3
+  poppler-utils
 )
 
 trellis_missing_packages() {
