@@ -10,6 +10,7 @@
 #include <functional>
 #include <list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/Clue.h"
@@ -43,6 +44,9 @@ public:
     // bytes hold (plain text named .puz is left to the .puz reader, since
     // only the newer formats' readers take text). FALSE as LoadPuzzle.
     BOOL LoadFile(const std::u16string& strPath, std::u16string& strError);
+    // LoadFile for a file whose bytes are already in memory; strPath names
+    // it in messages and, by its extension, settles plain text as above.
+    BOOL LoadBytes(std::string_view bytes, const std::u16string& strPath, std::u16string& strError);
     // Builds the puzzle from a file of the newer formats, already read:
     // the grid with its missing squares, bars, shading and given letters,
     // the answers (rebus answers into m_astrRebus), the saved fill as the
@@ -177,7 +181,7 @@ public:
 
 protected:
     // LoadPuzzle once the file's bytes are in memory.
-    BOOL ReadPuzzleBytes(const std::string& bytes, std::u16string& strError);
+    BOOL ReadPuzzleBytes(std::string_view bytes, std::u16string& strError);
     BOOL ReadSize(CPuzzleBytes& file, std::u16string& strError);
     BOOL ReadSolutionGrid(CPuzzleBytes& file, std::u16string& strError);
     BOOL ReadStateGrid(CPuzzleBytes& file, std::u16string& strError);

@@ -25,16 +25,16 @@ struct CPuzzleSection {
 // some publishers put after bytes of their own.
 class CPuzzleBytes {
 public:
-    explicit CPuzzleBytes(const std::string& bytes)
+    explicit CPuzzleBytes(std::string_view bytes)
         : m_pData(reinterpret_cast<const BYTE*>(bytes.data())), m_nSize(bytes.size()), m_nPos(0),
           m_nMarker(FindMarker(bytes)),
-          m_nBase(m_nMarker != std::string::npos && m_nMarker > kMarkerOffset ? m_nMarker - kMarkerOffset : 0)
+          m_nBase(m_nMarker != std::string_view::npos && m_nMarker > kMarkerOffset ? m_nMarker - kMarkerOffset : 0)
     {
         ReadHeader();
     }
 
     // Every puzzle file has the marker; an image or a program does not.
-    bool HasMarker() const { return m_nMarker != std::string::npos; }
+    bool HasMarker() const { return m_nMarker != std::string_view::npos; }
 
     // FALSE when the offset lies beyond the end.
     bool Seek(std::size_t nOffset)
@@ -108,7 +108,7 @@ public:
 
 private:
     // Anything before the marker's own place is not ours.
-    static std::size_t FindMarker(const std::string& bytes)
+    static std::size_t FindMarker(std::string_view bytes)
     {
         static const char kMarker[] = "ACROSS&DOWN";
         return bytes.find(kMarker, 0, sizeof kMarker - 1);
@@ -273,7 +273,7 @@ BOOL CCrossWordPuzzle::LoadPuzzle(const std::u16string& strPath, std::u16string&
     return ReadPuzzleBytes(bytes, strError);
 }
 
-BOOL CCrossWordPuzzle::ReadPuzzleBytes(const std::string& bytes, std::u16string& strError)
+BOOL CCrossWordPuzzle::ReadPuzzleBytes(std::string_view bytes, std::u16string& strError)
 {
     CPuzzleBytes file(bytes);
     if (!ReadSize(file, strError) || !ReadSolutionGrid(file, strError) || !ReadStateGrid(file, strError) ||

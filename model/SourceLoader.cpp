@@ -59,6 +59,11 @@ BOOL CCrossWordPuzzle::LoadFile(const std::u16string& strPath, std::u16string& s
     std::string bytes;
     if (!ReadPuzzleFileBytes(strPath, bytes, strError))
         return FALSE;
+    return LoadBytes(bytes, strPath, strError);
+}
+
+BOOL CCrossWordPuzzle::LoadBytes(std::string_view bytes, const std::u16string& strPath, std::u16string& strError)
+{
     m_strFileName = strPath;
     EPuzzleFormat nFormat = SniffPuzzleFormat(bytes);
     // Any text is taken for xd by its content; a name that says otherwise wins.
