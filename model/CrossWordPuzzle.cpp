@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/CrossWordPuzzle.h"
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -260,21 +261,20 @@ const std::u16string* CCrossWordPuzzle::GetRebus(const CSquare& square) const
 void CCrossWordPuzzle::NumberSquares()
 {
     DeleteClues();
+    // A word for each text of the file, as a rule: one block holds them all.
+    ReserveClues(m_astrClues.size());
     std::size_t nNextText = 0;
     // Words beyond the texts of the file get an empty clue. The working
     // texts are emptied after numbering, so they can be moved.
     auto nextText = [&]() {
         return nNextText < m_astrClues.size() ? std::move(m_astrClues[nNextText++]) : std::u16string();
     };
-    NumberWords([&](int nNumber, BOOL bAcross) {
-        AddClue(nextText(), nNumber, bAcross);
-    });
+    NumberWords([&](int nNumber, BOOL bAcross) { AddClue(nextText(), nNumber, bAcross); });
 }
 
 void CCrossWordPuzzle::NumberWords(const std::function<void(int, BOOL)>& onWord)
 {
     int nCounter = 0;
-    const auto isBlack = [this](int c, int r) { return IsBlack(c, r) != FALSE; };
     const auto onStart = [&](int c, int r, bool bAcross, bool bDown) {
         // A word's first square exists; its numbers change no count, so
         // they are written in place.
@@ -289,11 +289,25 @@ void CCrossWordPuzzle::NumberWords(const std::function<void(int, BOOL)>& onWord)
             onWord(nCounter, FALSE);
         }
     };
-    // A grid without bars (every .puz file) is walked without looking for them.
-    if (!m_bAnyBars) {
-        ForEachWordStart(m_nWidth, m_nHeight, isBlack, onStart);
+    const std::size_t nSquares = static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight);
+    if (m_aSquares.size() >= nSquares) {
+        // Every square is stored (as after any load): asked by index.
+        const CSquare* pSquares = m_aSquares.data();
+        const auto isBlack = [pSquares](std::size_t i) { return pSquares[i].m_bBlack != FALSE; };
+        // A grid without bars (every .puz file) is walked without looking for them.
+        if (!m_bAnyBars) {
+            ForEachGridWordStart(m_nWidth, m_nHeight, isBlack, onStart);
+            return;
+        }
+        ForEachGridWordStart(
+            m_nWidth, m_nHeight, isBlack,
+            [pSquares](std::size_t i, bool bAcross) {
+                return (bAcross ? pSquares[i].m_bBarRight : pSquares[i].m_bBarBottom) != FALSE;
+            },
+            onStart);
         return;
     }
+    const auto isBlack = [this](int c, int r) { return IsBlack(c, r) != FALSE; };
     ForEachWordStart(
         m_nWidth, m_nHeight, isBlack,
         [this](int c, int r, bool bAcross) {
@@ -403,9 +417,24 @@ std::vector<const CClue*> CCrossWordPuzzle::GetOtherCluesAt(int nCol, int nRow) 
     return clues;
 }
 
+void CCrossWordPuzzle::ReserveClues(std::size_t nCount)
+{
+    m_lstClues.reserve(m_lstClues.size() + nCount);
+    if (nCount == 0 || (!m_aClueStore.empty() && m_aClueStore.back().capacity() - m_aClueStore.back().size() >= nCount))
+        return;
+    m_aClueStore.emplace_back().reserve(nCount);
+}
+
 CClue* CCrossWordPuzzle::AddClue(std::u16string strText, int nNumber, BOOL bAcross)
 {
-    CClue* pClue = &m_aClueStore.emplace_back(std::move(strText), nNumber, bAcross);
+    // A full block is never grown, which would move its clues: the next one
+    // is twice its size.
+    if (m_aClueStore.empty() || m_aClueStore.back().size() == m_aClueStore.back().capacity()) {
+        const std::size_t nRoom =
+            m_aClueStore.empty() ? 16 : std::max<std::size_t>(16, 2 * m_aClueStore.back().capacity());
+        m_aClueStore.emplace_back().reserve(nRoom);
+    }
+    CClue* pClue = &m_aClueStore.back().emplace_back(std::move(strText), nNumber, bAcross);
     m_lstClues.push_back(pClue);
     return pClue;
 }

@@ -6,9 +6,7 @@
 // A passive store: it sends no notifications.
 
 #include <cstdint>
-#include <deque>
 #include <functional>
-#include <list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -153,7 +151,8 @@ public:
     std::vector<std::u16string> m_astrSolution;
     std::vector<std::u16string> m_astrState;
     std::vector<std::u16string> m_astrClues;
-    std::list<CClue*> m_lstClues;
+    // In numbering order (for the newer formats, in the order of their lists).
+    std::vector<CClue*> m_lstClues;
     // A locked puzzle's answers are scrambled; the file keeps the checksum
     // of the real ones, taken column by column over the white squares.
     BOOL m_bLocked;
@@ -187,10 +186,12 @@ protected:
     BOOL ReadStateGrid(CPuzzleBytes& file, std::u16string& strError);
     BOOL ReadStrings(CPuzzleBytes& file, std::u16string& strError);
     BOOL ReadString(CPuzzleBytes& file, std::u16string& str);
-    BOOL ReadGrid(CPuzzleBytes& file, std::vector<std::u16string>& astrRows, std::u16string& strError);
-    void BuildPuzzle(std::u16string& strError);
+    // The grids stay in the file's bytes, which the reader holds until the
+    // squares are built: *ppGrid points at the row-major bytes.
+    BOOL ReadGrid(CPuzzleBytes& file, const BYTE** ppGrid, std::u16string& strError);
+    void BuildPuzzle(const CPuzzleBytes& file, std::u16string& strError);
     void ReadExtras(CPuzzleBytes& file);
-    void BuildSquares();
+    void BuildSquares(const CPuzzleBytes& file);
     std::u16string InvalidFileText() const;
 
 private:
@@ -211,6 +212,8 @@ private:
     CPoint GetWordStart(int nCol, int nRow, BOOL bAcross) const;
     CClue* FindClue(int nNumber, BOOL bAcross) const;
     void DeleteClues();
+    // Makes room for nCount more clues in one block, and in m_lstClues.
+    void ReserveClues(std::size_t nCount);
     // The answers (or the player's letters, all filled) of the white squares,
     // column by column, as bytes of the file's code page; FALSE when a square
     // is empty or a character has no such byte.
@@ -226,8 +229,9 @@ private:
     long m_nMissing;
     // Some square has (or had) a bar: the numbering looks for bars.
     BOOL m_bAnyBars;
-    // The clues that m_lstClues points at, in blocks of many: a grid of tens
-    // of thousands of words is not allocated clue by clue, and the clues
-    // never move while the puzzle lives.
-    std::deque<CClue> m_aClueStore;
+    // The clues that m_lstClues points at, in blocks that never grow past
+    // the room they were made with, so the clues never move while the puzzle
+    // lives. A reader that knows how many clues come makes one block for all
+    // (ReserveClues); a clue added later starts a new block when needed.
+    std::vector<std::vector<CClue>> m_aClueStore;
 };

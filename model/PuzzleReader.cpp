@@ -2,6 +2,7 @@
 // The puzzle file reader: LoadPuzzle and its steps.
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 
 #include "model/CrossWordPuzzle.h"
@@ -63,13 +64,17 @@ public:
     bool ReadText(const BYTE** ppText, std::size_t* pnLength, bool bLineBreaks = false)
     {
         *ppText = m_pData + m_nPos;
-        const BYTE* pEnd = m_pData + m_nSize;
-        const BYTE* p = *ppText;
-        while (p != pEnd && *p != 0x00 && (bLineBreaks || *p != 0x0A))
-            ++p;
-        *pnLength = static_cast<std::size_t>(p - *ppText);
-        const bool bTerminated = p != pEnd;
-        m_nPos += *pnLength + (bTerminated ? 1 : 0);
+        const std::size_t nLeft = m_nSize - m_nPos;
+        const void* pZero = std::memchr(*ppText, 0x00, nLeft);
+        std::size_t nLength =
+            pZero != nullptr ? static_cast<std::size_t>(static_cast<const BYTE*>(pZero) - *ppText) : nLeft;
+        if (!bLineBreaks) {
+            if (const void* pBreak = std::memchr(*ppText, 0x0A, nLength))
+                nLength = static_cast<std::size_t>(static_cast<const BYTE*>(pBreak) - *ppText);
+        }
+        *pnLength = nLength;
+        const bool bTerminated = nLength != nLeft;
+        m_nPos += nLength + (bTerminated ? 1 : 0);
         return bTerminated;
     }
 
@@ -100,6 +105,10 @@ public:
         m_nPos += kSectionDataOffset + section.nLength + 1;
         return true;
     }
+
+    // The answer and state grids, once read: row-major bytes of the file.
+    const BYTE* m_pSolution = nullptr;
+    const BYTE* m_pState = nullptr;
 
     bool IsUtf8() const { return m_bUtf8; }
     bool IsLocked() const { return m_bLocked; }
@@ -279,7 +288,7 @@ BOOL CCrossWordPuzzle::ReadPuzzleBytes(std::string_view bytes, std::u16string& s
     if (!ReadSize(file, strError) || !ReadSolutionGrid(file, strError) || !ReadStateGrid(file, strError) ||
         !ReadStrings(file, strError))
         return FALSE;
-    BuildPuzzle(strError);
+    BuildPuzzle(file, strError);
     m_bLocked = file.IsLocked() ? TRUE : FALSE;
     m_bHasSolution = file.HasSolution() ? TRUE : FALSE;
     m_wAnswerChecksum = file.AnswerChecksum();
@@ -313,18 +322,12 @@ BOOL CCrossWordPuzzle::ReadSize(CPuzzleBytes& file, std::u16string& strError)
     return TRUE;
 }
 
-BOOL CCrossWordPuzzle::ReadGrid(CPuzzleBytes& file, std::vector<std::u16string>& astrRows, std::u16string& strError)
+BOOL CCrossWordPuzzle::ReadGrid(CPuzzleBytes& file, const BYTE** ppGrid, std::u16string& strError)
 {
-    const std::size_t nWidth = static_cast<std::size_t>(m_nWidth);
-    for (int r = 0; r < m_nHeight; ++r) {
-        const BYTE* pRow = nullptr;
-        if (file.Read(nWidth, &pRow) != nWidth) {
-            strError = InvalidFileText();
-            return FALSE;
-        }
-        std::u16string strRow(nWidth, u'\0');
-        std::transform(pRow, pRow + nWidth, strRow.begin(), Cp1252ToWide);
-        astrRows.push_back(std::move(strRow));
+    const std::size_t nBytes = static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight);
+    if (file.Read(nBytes, ppGrid) != nBytes) {
+        strError = InvalidFileText();
+        return FALSE;
     }
     return TRUE;
 }
@@ -335,12 +338,12 @@ BOOL CCrossWordPuzzle::ReadSolutionGrid(CPuzzleBytes& file, std::u16string& strE
         strError = InvalidFileText();
         return FALSE;
     }
-    return ReadGrid(file, m_astrSolution, strError);
+    return ReadGrid(file, &file.m_pSolution, strError);
 }
 
 BOOL CCrossWordPuzzle::ReadStateGrid(CPuzzleBytes& file, std::u16string& strError)
 {
-    return ReadGrid(file, m_astrState, strError);
+    return ReadGrid(file, &file.m_pState, strError);
 }
 
 BOOL CCrossWordPuzzle::ReadString(CPuzzleBytes& file, std::u16string& str)
@@ -361,12 +364,9 @@ BOOL CCrossWordPuzzle::ReadStrings(CPuzzleBytes& file, std::u16string& strError)
     // One text per word, empty ones included; what follows (notes, extra
     // sections) is not ours to read.
     std::size_t nWords = 0;
-    ForEachWordStart(
-        m_nWidth, m_nHeight,
-        [this](int c, int r) {
-            return c < 0 || r < 0 || c >= m_nWidth || r >= m_nHeight ||
-                   IsBlackState(m_astrState[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
-        },
+    const BYTE* pState = file.m_pState;
+    ForEachGridWordStart(
+        m_nWidth, m_nHeight, [pState](std::size_t i) { return IsBlackState(pState[i]); },
         [&nWords](int, int, bool bAcross, bool bDown) { nWords += (bAcross ? 1 : 0) + (bDown ? 1 : 0); });
     // Each text is decoded into its place, the array allocated once.
     m_astrClues.reserve(nWords);
@@ -381,33 +381,43 @@ BOOL CCrossWordPuzzle::ReadStrings(CPuzzleBytes& file, std::u16string& strError)
 
 // In one pass, row by row, into an array allocated once: a large grid is
 // megabytes that are written once.
-void CCrossWordPuzzle::BuildSquares()
+void CCrossWordPuzzle::BuildSquares(const CPuzzleBytes& file)
 {
+    const std::size_t nSquares = static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight);
     std::vector<CSquare> aSquares;
-    aSquares.reserve(static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight));
-    for (int r = 0; r < m_nHeight; ++r) {
-        const std::u16string& strState = m_astrState[static_cast<std::size_t>(r)];
-        const std::u16string& strAnswer = m_astrSolution[static_cast<std::size_t>(r)];
-        for (int c = 0; c < m_nWidth; ++c) {
-            const char16_t chState = strState[static_cast<std::size_t>(c)];
-            CSquare& square = aSquares.emplace_back(IsBlackState(chState));
-            if (square.m_bBlack)
-                continue;
-            square.m_chSolution = strAnswer[static_cast<std::size_t>(c)];
-            // A letter a solver saved in the file is the player's letter.
-            if (IsSavedLetter(chState)) {
-                square.m_bFilled = TRUE;
-                square.m_chLetter = SavedLetter(chState);
-            }
+    aSquares.reserve(nSquares);
+    // ASCII, which most grids are throughout, needs no table.
+    const auto widen = [](BYTE b) { return b < 0x80 ? static_cast<char16_t>(b) : Cp1252ToWide(b); };
+    long nEmpty = 0, nUnsolved = 0;
+    for (std::size_t i = 0; i < nSquares; ++i) {
+        const char16_t chState = widen(file.m_pState[i]);
+        CSquare& square = aSquares.emplace_back(IsBlackState(chState));
+        if (square.m_bBlack)
+            continue;
+        square.m_chSolution = widen(file.m_pSolution[i]);
+        // A letter a solver saved in the file is the player's letter.
+        if (IsSavedLetter(chState)) {
+            square.m_bFilled = TRUE;
+            square.m_chLetter = SavedLetter(chState);
+            nUnsolved += square.m_chLetter != square.m_chSolution ? 1 : 0;
+        } else {
+            ++nEmpty;
+            ++nUnsolved;
         }
     }
     m_aSquares.swap(aSquares);
-    CountSquares();
+    // Counted as they are made: white squares without a letter, and
+    // without their answer. Neither missing squares nor bars come from a
+    // .puz file.
+    m_nEmpty = nEmpty;
+    m_nUnsolved = nUnsolved;
+    m_nMissing = 0;
+    m_bAnyBars = FALSE;
 }
 
-void CCrossWordPuzzle::BuildPuzzle(std::u16string& /*strError*/)
+void CCrossWordPuzzle::BuildPuzzle(const CPuzzleBytes& file, std::u16string& /*strError*/)
 {
-    BuildSquares();
+    BuildSquares(file);
     NumberSquares();
     m_astrClues.clear();
     m_astrSolution.clear();
@@ -456,6 +466,9 @@ void CCrossWordPuzzle::ReadExtras(CPuzzleBytes& file)
         else if (section.strName == "LTIM" && m_nTimerSeconds < 0)
             ReadTimer(section, m_nTimerSeconds, m_bTimerStopped);
     }
+    // Nothing for the squares: most files.
+    if (pFlags == nullptr && pRebus == nullptr && entries.empty())
+        return;
     std::map<int, int> rebusOfKey;
     for (std::size_t i = 0; i < nSquares; ++i) {
         if (m_aSquares[i].m_bBlack)
@@ -465,7 +478,8 @@ void CCrossWordPuzzle::ReadExtras(CPuzzleBytes& file)
         const std::u16string* pEntry = !entries.empty() && !entries[i].empty() ? &entries[i] : nullptr;
         if (flags == 0 && it == table.end() && pEntry == nullptr)
             continue;
-        CSquare square = m_aSquares[i];
+        // Changed in place, and counted once at the end.
+        CSquare& square = m_aSquares[i];
         square.m_bCircled = (flags & kCircledFlag) != 0;
         square.m_bWasIncorrect = (flags & kWasIncorrectFlag) != 0;
         // The answers of a locked puzzle are scrambled: a check mark would
@@ -486,6 +500,6 @@ void CCrossWordPuzzle::ReadExtras(CPuzzleBytes& file)
                 m_astrRebus.push_back(it->second);
             square.m_nRebus = at->second;
         }
-        StoreSquare(i, square);
     }
+    CountSquares();
 }

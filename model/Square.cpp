@@ -1,17 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "model/Square.h"
 
-CSquare::CSquare() : CSquare(TRUE)
-{
-}
-
-CSquare::CSquare(BOOL bBlack)
-    : m_bBlack(bBlack), m_bFilled(FALSE), m_bChecked(FALSE), m_nDownNumber(0), m_nAcrossNumber(0), m_chSolution(0),
-      m_chLetter(0), m_bCircled(FALSE), m_nRebus(0), m_bShown(FALSE), m_bMissing(false), m_bBarRight(false),
-      m_bBarBottom(false), m_bGiven(false), m_crShade(kNoShade), m_bWasIncorrect(FALSE)
-{
-}
-
 CSquare::~CSquare() = default;
 
 BOOL CSquare::IsIncorrect() const

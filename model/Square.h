@@ -12,8 +12,14 @@ constexpr DWORD kNoShade = 0xFFFFFFFF;
 // GetSquare, change it and store it back with SetSquare.
 class CSquare {
 public:
-    CSquare();  // a black square
-    explicit CSquare(BOOL bBlack);
+    // Inline: a grid makes one for each of its squares.
+    CSquare() : CSquare(TRUE) { }  // a black square
+    explicit CSquare(BOOL bBlack)
+        : m_bBlack(bBlack), m_bFilled(FALSE), m_bChecked(FALSE), m_nDownNumber(0), m_nAcrossNumber(0), m_chSolution(0),
+          m_chLetter(0), m_bCircled(FALSE), m_nRebus(0), m_bShown(FALSE), m_bMissing(false), m_bBarRight(false),
+          m_bBarBottom(false), m_bGiven(false), m_crShade(kNoShade), m_bWasIncorrect(FALSE)
+    {
+    }
     CSquare(const CSquare& other) = default;
     CSquare& operator=(const CSquare& other) = default;
     virtual ~CSquare();

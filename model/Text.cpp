@@ -121,8 +121,17 @@ bool WideToCp1252(WCHAR ch, BYTE& b)
 std::u16string DecodePuzzleText(const BYTE* pBytes, std::size_t nCount, bool bUtf8)
 {
     // ASCII is the same in every encoding the files use; most texts are.
-    if (std::all_of(pBytes, pBytes + nCount, [](BYTE b) { return b < 0x80; }))
-        return std::u16string(pBytes, pBytes + nCount);
+    // Widened whole first, in one pass the compiler can vectorise, and
+    // looked at again only when some byte was not ASCII.
+    std::u16string ascii(nCount, u'\0');
+    char16_t* pOut = ascii.data();
+    BYTE bAny = 0;
+    for (std::size_t i = 0; i < nCount; ++i) {
+        pOut[i] = pBytes[i];
+        bAny |= pBytes[i];
+    }
+    if (bAny < 0x80)
+        return ascii;
     // Some publishers write UTF-8 into files of the older versions; a text
     // that reads as such is taken as such.
     bUtf8 = bUtf8 || IsMultiByteUtf8(pBytes, nCount);
