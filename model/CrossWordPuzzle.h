@@ -51,6 +51,8 @@ public:
     // player's letters, and the clue lists as the file names them. The
     // object must be fresh; m_strFileName is the caller's to set.
     void LoadSource(const CPuzzleSource& source);
+    // The same, taking the texts, labels and clue squares over from the source.
+    void LoadSource(CPuzzleSource&& source);
 
     // A copy of the square; a default (black) square outside the grid.
     CSquare GetSquare(int nCol, int nRow) const;

@@ -50,6 +50,11 @@ std::vector<CPoint> CPuzzleSource::WordFrom(int nCol, int nRow, bool bAcross) co
     std::vector<CPoint> aCells;
     if (!IsOpen(nCol, nRow))
         return aCells;
+    // Measured first, so the word is allocated once.
+    std::size_t nLength = 1;
+    for (int c = nCol, r = nRow; !IsWordEnd(c, r, bAcross); (bAcross ? c : r) += 1)
+        ++nLength;
+    aCells.reserve(nLength);
     for (;;) {
         aCells.emplace_back(nCol, nRow);
         if (IsWordEnd(nCol, nRow, bAcross))

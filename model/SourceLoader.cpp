@@ -3,9 +3,12 @@
 
 #include <algorithm>
 #include <map>
+#include <string_view>
+#include <utility>
 
 #include "model/CrossWordPuzzle.h"
 #include "model/Format.h"
+#include "model/LabelIndex.h"
 #include "model/PuzzleSource.h"
 #include "model/PuzzleSourceReader.h"
 #include "model/WordStarts.h"
@@ -31,7 +34,7 @@ BOOL IsAcrossClue(const CSourceClueList& list, const CSourceClue& clue)
 // The label's first part, up to a character that is neither a letter nor
 // a digit: "2" of "2-3", the first square's label of a clue that names its
 // first and last squares.
-std::u16string FirstPartOf(const std::u16string& strLabel)
+std::u16string_view FirstPartOf(std::u16string_view strLabel)
 {
     std::size_t n = 0;
     while (n < strLabel.size() &&
@@ -74,11 +77,16 @@ BOOL CCrossWordPuzzle::LoadBytes(std::string_view bytes, const std::u16string& s
     CPuzzleSource source;
     if (!ReadPuzzleSource(bytes, strPath, source, strError))
         return FALSE;
-    LoadSource(source);
+    LoadSource(std::move(source));
     return TRUE;
 }
 
 void CCrossWordPuzzle::LoadSource(const CPuzzleSource& source)
+{
+    LoadSource(CPuzzleSource(source));
+}
+
+void CCrossWordPuzzle::LoadSource(CPuzzleSource&& source)
 {
     DeleteClues();
     m_astrRebus.clear();
@@ -87,19 +95,20 @@ void CCrossWordPuzzle::LoadSource(const CPuzzleSource& source)
     m_anClueListDirection.clear();
     m_nWidth = source.m_nWidth;
     m_nHeight = source.m_nHeight;
-    m_strTitle = source.m_strTitle;
-    m_strAuthor = source.m_strAuthor;
-    m_strCopyright = source.m_strCopyright;
-    m_strNotes = source.m_strNotes;
+    m_strTitle = std::move(source.m_strTitle);
+    m_strAuthor = std::move(source.m_strAuthor);
+    m_strCopyright = std::move(source.m_strCopyright);
+    m_strNotes = std::move(source.m_strNotes);
     m_bLocked = FALSE;
     m_bHasSolution = TRUE;
 
     const std::size_t nSquares = static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight);
+    const std::size_t nFrom = std::min(nSquares, source.m_aSquares.size());
     m_aSquares.assign(nSquares, CSquare());
     bool bLabels = false;
     std::map<std::u16string, int> rebusOfText;
-    for (std::size_t i = 0; i < nSquares && i < source.m_aSquares.size(); ++i) {
-        const CSourceSquare& from = source.m_aSquares[i];
+    for (std::size_t i = 0; i < nFrom; ++i) {
+        CSourceSquare& from = source.m_aSquares[i];
         CSquare& square = m_aSquares[i];
         bLabels = bLabels || (from.m_nKind == ESquareKind::Open && !from.m_strLabel.empty());
         if (!HasAnswer(from))
@@ -137,9 +146,9 @@ void CCrossWordPuzzle::LoadSource(const CPuzzleSource& source)
     }
     if (bLabels) {
         m_astrLabels.resize(nSquares);
-        for (std::size_t i = 0; i < nSquares && i < source.m_aSquares.size(); ++i) {
+        for (std::size_t i = 0; i < nFrom; ++i) {
             if (source.m_aSquares[i].m_nKind == ESquareKind::Open)
-                m_astrLabels[i] = source.m_aSquares[i].m_strLabel;
+                m_astrLabels[i] = std::move(source.m_aSquares[i].m_strLabel);
         }
     }
     CountSquares();
@@ -148,47 +157,60 @@ void CCrossWordPuzzle::LoadSource(const CPuzzleSource& source)
     // put on the words that their squares name. A clue without squares
     // names its first square by its label; where the file draws no labels,
     // by its number in the grid's numbering.
+    std::size_t nClues = 0;
+    for (const CSourceClueList& list : source.m_aLists)
+        nClues += list.m_aClues.size();
+    ReserveClues(nClues);
+    CLabelIndex startOfLabel(nSquares);
     NumberWords([](int, BOOL) {});
-    std::map<std::u16string, CPoint> startOfLabel;
-    for (int r = 0; r < m_nHeight; ++r) {
-        for (int c = 0; c < m_nWidth; ++c) {
+    const auto findLabels = [&](const CSourceClueList& list) {
+        return list.m_nDirection != EClueDirection::Other &&
+               std::any_of(list.m_aClues.begin(), list.m_aClues.end(),
+                           [](const CSourceClue& clue) { return clue.m_aCells.empty(); });
+    };
+    // Only clues without squares need the labels.
+    if (std::any_of(source.m_aLists.begin(), source.m_aLists.end(), findLabels)) {
+        for (std::size_t i = 0; i < nSquares; ++i) {
             if (bLabels) {
-                const std::u16string& strLabel = m_astrLabels[static_cast<std::size_t>(IndexOf(c, r))];
-                if (!strLabel.empty())
-                    startOfLabel.emplace(strLabel, CPoint(c, r));
+                if (!m_astrLabels[i].empty())
+                    startOfLabel.Add(m_astrLabels[i], static_cast<int>(i));
                 continue;
             }
-            const std::u16string strNumber = GetLabel(c, r);
-            if (!strNumber.empty())
-                startOfLabel.emplace(strNumber, CPoint(c, r));
+            const CSquare& square = m_aSquares[i];
+            const int nNumber = square.m_nAcrossNumber != 0 ? square.m_nAcrossNumber : square.m_nDownNumber;
+            if (nNumber != 0)
+                startOfLabel.AddNumber(nNumber, static_cast<int>(i));
         }
     }
     for (std::size_t nList = 0; nList < source.m_aLists.size(); ++nList) {
-        const CSourceClueList& list = source.m_aLists[nList];
-        m_astrClueLists.push_back(list.m_strName);
+        CSourceClueList& list = source.m_aLists[nList];
         m_anClueListDirection.push_back(list.m_nDirection == EClueDirection::Across ? 1
                                         : list.m_nDirection == EClueDirection::Down ? 0
                                                                                     : 2);
-        for (const CSourceClue& from : list.m_aClues) {
-            CClue* pClue = AddClue(from.m_strText, 0, IsAcrossClue(list, from));
-            pClue->m_strLabel = from.m_strLabel;
+        for (CSourceClue& from : list.m_aClues) {
+            CClue* pClue = AddClue(std::move(from.m_strText), 0, IsAcrossClue(list, from));
             pClue->m_nList = static_cast<int>(nList);
-            pClue->m_aCells = from.m_aCells;
-            if (list.m_nDirection == EClueDirection::Other)
+            if (list.m_nDirection == EClueDirection::Other) {
+                pClue->m_strLabel = std::move(from.m_strLabel);
+                pClue->m_aCells = std::move(from.m_aCells);
                 continue;
-            CPoint ptStart(-1, -1);
-            if (!from.m_aCells.empty()) {
-                ptStart = from.m_aCells[0];
-            } else {
-                const std::u16string strKey =
-                    bLabels ? FirstPartOf(from.m_strLabel) : FormatText(u"%d", std::max(from.m_nNumber, 0));
-                if (const auto it = startOfLabel.find(strKey); it != startOfLabel.end())
-                    ptStart = it->second;
             }
+            int nStart = -1;
+            if (!from.m_aCells.empty()) {
+                nStart = static_cast<int>(IndexOf(from.m_aCells[0].x, from.m_aCells[0].y));
+            } else {
+                nStart = bLabels ? startOfLabel.Find(FirstPartOf(from.m_strLabel))
+                                 : startOfLabel.FindNumber(std::max(from.m_nNumber, 0));
+            }
+            pClue->m_strLabel = std::move(from.m_strLabel);
+            pClue->m_aCells = std::move(from.m_aCells);
             // A clue whose first square starts no word that way stays in its
             // list, but no square leads to it.
-            if (const CSquare* pStart = SquareAt(ptStart.x, ptStart.y))
-                pClue->m_nNumber = pClue->m_bAcross ? pStart->m_nAcrossNumber : pStart->m_nDownNumber;
+            if (nStart >= 0 && static_cast<std::size_t>(nStart) < m_aSquares.size()) {
+                const CSquare& start = m_aSquares[static_cast<std::size_t>(nStart)];
+                pClue->m_nNumber = pClue->m_bAcross ? start.m_nAcrossNumber : start.m_nDownNumber;
+            }
         }
+        m_astrClueLists.push_back(std::move(list.m_strName));
     }
 }

@@ -2,8 +2,8 @@
 #include "model/SourceText.h"
 
 #include <algorithm>
-#include <map>
 
+#include "model/LabelIndex.h"
 #include "model/Text.h"
 
 namespace {
@@ -354,14 +354,20 @@ std::size_t CountClueCells(const CPuzzleSource& source)
 
 bool DeriveClueCells(CPuzzleSource& source)
 {
+    const auto needsCells = [](const CSourceClueList& list) {
+        return list.m_nDirection != EClueDirection::Other &&
+               std::any_of(list.m_aClues.begin(), list.m_aClues.end(),
+                           [](const CSourceClue& clue) { return clue.m_aCells.empty(); });
+    };
+    // Most files name every clue's squares, or none of their labels are needed.
+    if (std::none_of(source.m_aLists.begin(), source.m_aLists.end(), needsCells))
+        return true;
     std::size_t nCells = CountClueCells(source);
-    std::map<std::u16string, CPoint> startOfLabel;
-    for (int r = 0; r < source.m_nHeight; ++r) {
-        for (int c = 0; c < source.m_nWidth; ++c) {
-            const CSourceSquare& square = source.At(c, r);
-            if (square.m_nKind == ESquareKind::Open && !square.m_strLabel.empty())
-                startOfLabel.emplace(square.m_strLabel, CPoint(c, r));
-        }
+    CLabelIndex labels(source.m_aSquares.size());
+    for (std::size_t i = 0; i < source.m_aSquares.size(); ++i) {
+        const CSourceSquare& square = source.m_aSquares[i];
+        if (square.m_nKind == ESquareKind::Open && !square.m_strLabel.empty())
+            labels.Add(square.m_strLabel, static_cast<int>(i));
     }
     for (CSourceClueList& list : source.m_aLists) {
         if (list.m_nDirection == EClueDirection::Other)
@@ -370,10 +376,10 @@ bool DeriveClueCells(CPuzzleSource& source)
         for (CSourceClue& clue : list.m_aClues) {
             if (!clue.m_aCells.empty())
                 continue;
-            const auto it = startOfLabel.find(clue.m_nNumber >= 0 ? NumberText(clue.m_nNumber) : clue.m_strLabel);
-            if (it == startOfLabel.end())
+            const int nSquare = clue.m_nNumber >= 0 ? labels.FindNumber(clue.m_nNumber) : labels.Find(clue.m_strLabel);
+            if (nSquare < 0)
                 continue;
-            clue.m_aCells = source.WordFrom(it->second.x, it->second.y, bAcross);
+            clue.m_aCells = source.WordFrom(nSquare % source.m_nWidth, nSquare / source.m_nWidth, bAcross);
             nCells += clue.m_aCells.size();
             if (nCells > kMaxSourceClueCells)
                 return false;
