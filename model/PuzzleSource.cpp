@@ -50,24 +50,33 @@ std::vector<CPoint> CPuzzleSource::WordFrom(int nCol, int nRow, bool bAcross) co
     std::vector<CPoint> aCells;
     if (!IsOpen(nCol, nRow))
         return aCells;
-    // Measured first, so the word is allocated once.
-    std::size_t nLength = 1;
-    for (int c = nCol, r = nRow; !IsWordEnd(c, r, bAcross); (bAcross ? c : r) += 1)
-        ++nLength;
-    aCells.reserve(nLength);
-    for (;;) {
-        aCells.emplace_back(nCol, nRow);
-        if (IsWordEnd(nCol, nRow, bAcross))
-            return aCells;
-        (bAcross ? nCol : nRow) += 1;
+    // Walked by index over the squares, measured first so that the word is
+    // allocated once: a reader finds a word for nearly every clue.
+    const std::size_t nStep = bAcross ? 1 : static_cast<std::size_t>(m_nWidth);
+    const int nRoom = bAcross ? m_nWidth - nCol : m_nHeight - nRow;
+    const std::size_t nStart = Index(nCol, nRow);
+    int nLength = 1;
+    for (std::size_t i = nStart; nLength < nRoom; i += nStep, ++nLength) {
+        // A bar after the square, or a square after it that is not open, ends the word.
+        if ((bAcross ? m_aSquares[i].m_bBarRight : m_aSquares[i].m_bBarBottom) || i + nStep >= m_aSquares.size() ||
+            m_aSquares[i + nStep].m_nKind != ESquareKind::Open)
+            break;
     }
+    aCells.reserve(static_cast<std::size_t>(nLength));
+    for (int n = 0; n < nLength; ++n)
+        aCells.emplace_back(bAcross ? nCol + n : nCol, bAcross ? nRow : nRow + n);
+    return aCells;
 }
 
 void CPuzzleSource::Resize(int nWidth, int nHeight, ESquareKind nKind)
 {
     m_nWidth = nWidth;
     m_nHeight = nHeight;
-    CSourceSquare square;
-    square.m_nKind = nKind;
-    m_aSquares.assign(static_cast<std::size_t>(nWidth) * static_cast<std::size_t>(nHeight), square);
+    // Made in place rather than copied from one: a square holds three strings.
+    m_aSquares.clear();
+    m_aSquares.resize(static_cast<std::size_t>(nWidth) * static_cast<std::size_t>(nHeight));
+    if (nKind != ESquareKind::Open) {
+        for (CSourceSquare& square : m_aSquares)
+            square.m_nKind = nKind;
+    }
 }

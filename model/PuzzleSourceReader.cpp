@@ -10,6 +10,18 @@ namespace {
 
 constexpr std::string_view kPuzMarker {"ACROSS&DOWN\0", 12};
 
+// The first "ACROSS&DOWN\0" in the bytes, found by its "&", which is rare
+// where letters are common.
+std::size_t FindPuzMarker(std::string_view bytes)
+{
+    constexpr std::size_t nAmp = 6;  // where "&" stands in the marker
+    for (std::size_t i = bytes.find('&', nAmp); i != std::string_view::npos; i = bytes.find('&', i + 1)) {
+        if (bytes.substr(i - nAmp, kPuzMarker.size()) == kPuzMarker)
+            return i - nAmp;
+    }
+    return std::string_view::npos;
+}
+
 bool IsJsonBlank(char ch)
 {
     return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n';
@@ -32,7 +44,7 @@ EPuzzleFormat SniffPuzzleFormat(std::string_view bytes)
         text.remove_prefix(3);
     while (!text.empty() && IsJsonBlank(text.front()))
         text.remove_prefix(1);
-    if (bytes.find(kPuzMarker) != std::string_view::npos)
+    if (FindPuzMarker(bytes) != std::string_view::npos)
         return EPuzzleFormat::Puz;
     if (text.substr(0, 1) == "{" || text.substr(0, 1) == "[" || text.substr(0, 5) == "ipuz(")
         return EPuzzleFormat::Ipuz;

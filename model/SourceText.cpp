@@ -227,21 +227,30 @@ std::vector<std::u16string_view> SplitLines(std::u16string_view text)
 
 std::u16string TrimText(std::u16string_view text)
 {
+    // Most texts are one line.
+    const std::u16string_view strTrimmed = TrimBlanks(text);
+    if (strTrimmed.find(u'\n') == std::u16string_view::npos)
+        return std::u16string(strTrimmed);
     std::u16string out;
     out.reserve(text.size());
-    bool bFirst = true;
-    for (std::u16string_view strLine : SplitLines(text)) {
-        if (!bFirst)
+    for (std::size_t nStart = 0;;) {
+        std::size_t nEnd = text.find(u'\n', nStart);
+        if (nEnd == std::u16string_view::npos)
+            nEnd = text.size();
+        if (nStart != 0)
             out.push_back(u'\n');
-        out.append(TrimBlanks(strLine));
-        bFirst = false;
+        out.append(TrimBlanks(text.substr(nStart, nEnd - nStart)));
+        if (nEnd == text.size())
+            break;
+        nStart = nEnd + 1;
     }
     // No blank lines at either end.
     const std::size_t nFirst = out.find_first_not_of(u'\n');
     if (nFirst == std::u16string::npos)
         return {};
-    const std::size_t nLast = out.find_last_not_of(u'\n');
-    return out.substr(nFirst, nLast + 1 - nFirst);
+    out.erase(out.find_last_not_of(u'\n') + 1);
+    out.erase(0, nFirst);
+    return out;
 }
 
 std::u16string JoinNotes(const std::u16string& strFirst, const std::u16string& strSecond)

@@ -12,17 +12,6 @@ constexpr char16_t kCp1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
-void AppendCodePoint(std::u16string& out, char32_t cp)
-{
-    if (cp < 0x10000) {
-        out.push_back(static_cast<char16_t>(cp));
-    } else {
-        cp -= 0x10000;
-        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-    }
-}
-
 // Length of the valid UTF-8 sequence at p (at most n bytes), or 0 when the
 // bytes there start none. Overlong forms and surrogates are invalid.
 std::size_t Utf8SequenceLength(const BYTE* p, std::size_t n, char32_t& cp)
@@ -123,38 +112,61 @@ std::u16string DecodePuzzleText(const BYTE* pBytes, std::size_t nCount, bool bUt
     // ASCII is the same in every encoding the files use; most texts are.
     // Widened whole first, in one pass the compiler can vectorise, and
     // looked at again only when some byte was not ASCII.
-    std::u16string ascii(nCount, u'\0');
-    char16_t* pOut = ascii.data();
+    std::u16string out(nCount, u'\0');
+    char16_t* const pOut = out.data();
     BYTE bAny = 0;
     for (std::size_t i = 0; i < nCount; ++i) {
         pOut[i] = pBytes[i];
         bAny |= pBytes[i];
     }
     if (bAny < 0x80)
-        return ascii;
+        return out;
     // Some publishers write UTF-8 into files of the older versions; a text
     // that reads as such is taken as such.
     bUtf8 = bUtf8 || IsMultiByteUtf8(pBytes, nCount);
-    std::u16string out;
-    out.reserve(nCount);
+    // No sequence gives more characters than it has bytes, so the decoded
+    // text fits where the widened one stood.
+    char16_t* p = pOut;
     std::size_t i = 0;
     while (i < nCount) {
+        // Runs of ASCII as they are.
+        while (i < nCount && pBytes[i] < 0x80)
+            *p++ = pBytes[i++];
+        if (i == nCount)
+            break;
         char32_t cp = 0;
         const std::size_t len = bUtf8 ? Utf8SequenceLength(pBytes + i, nCount - i, cp) : 0;
         if (len == 0) {
-            out.push_back(PuzzleTextChar(pBytes[i]));
+            *p++ = PuzzleTextChar(pBytes[i]);
             ++i;
+        } else if (cp < 0x10000) {
+            *p++ = static_cast<char16_t>(cp);
+            i += len;
         } else {
-            AppendCodePoint(out, cp);
+            cp -= 0x10000;
+            *p++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+            *p++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
             i += len;
         }
     }
+    out.resize(static_cast<std::size_t>(p - pOut));
     return out;
 }
 
 std::u16string WidenUtf8(std::string_view text)
 {
     return DecodePuzzleText(reinterpret_cast<const BYTE*>(text.data()), text.size(), true);
+}
+
+std::size_t Utf8CharLength(std::string_view text, std::size_t i)
+{
+    if (i >= text.size())
+        return 0;
+    if (static_cast<BYTE>(text[i]) < 0x80)
+        return 1;
+    char32_t cp = 0;
+    const std::size_t len = Utf8SequenceLength(reinterpret_cast<const BYTE*>(text.data()) + i, text.size() - i, cp);
+    return len == 0 ? 1 : len;
 }
 
 std::string NarrowUtf8(std::u16string_view text)

@@ -31,6 +31,11 @@ std::u16string DecodePuzzleText(const BYTE* pBytes, std::size_t nCount, bool bUt
 // UTF-8 (e.g. system error texts) as a 16-bit string.
 std::u16string WidenUtf8(std::string_view text);
 
+// The bytes that the character at text[i] takes in UTF-8 text as WidenUtf8
+// reads it: its sequence when that is valid, else the one byte, which
+// stands for a character of its own. 0 at the end.
+std::size_t Utf8CharLength(std::string_view text, std::size_t i);
+
 // A 16-bit string as UTF-8; a lone surrogate becomes U+FFFD, so the result
 // is always valid UTF-8.
 std::string NarrowUtf8(std::u16string_view text);

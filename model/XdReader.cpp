@@ -3,7 +3,16 @@
 // metadata, grid, clues and notes in that order, apart by two or more blank
 // lines; the newer one names its sections with "## Metadata", "## Grid",
 // "## Clues" and "## Notes" lines, in any order.
+//
+// The structure of the file (line ends, blanks, headings, keys, the marks of
+// the clue lines) is ASCII, which UTF-8 never uses inside a character, and
+// which no byte outside UTF-8 decodes to. So lines, sections, keys and grid
+// squares are views of the file's bytes, and only the texts the puzzle
+// keeps are decoded, each where it stands, as the whole file would be.
 
+#include <algorithm>
+#include <array>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -25,134 +34,240 @@ bool IsBlank(char16_t ch)
     return ch == u' ' || ch == u'\t' || ch == u'\r';
 }
 
+bool IsAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
+}
+
+// The bytes without spaces, tabs and line ends at either end.
+inline std::string_view TrimBytes(std::string_view text)
+{
+    const auto isBlank = [](char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; };
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+char16_t AsciiLower(char16_t ch)
+{
+    return ch >= u'A' && ch <= u'Z' ? static_cast<char16_t>(ch - u'A' + u'a') : ch;
+}
+
 std::u16string Lower(std::u16string_view s)
 {
     std::u16string out(s);
-    for (char16_t& ch : out) {
-        if (ch >= u'A' && ch <= u'Z')
-            ch = static_cast<char16_t>(ch - u'A' + u'a');
-    }
+    for (char16_t& ch : out)
+        ch = AsciiLower(ch);
     return out;
+}
+
+// Equal once A-Z are taken as a-z.
+bool EqualsNoCase(std::u16string_view a, std::u16string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char16_t x, char16_t y) { return AsciiLower(x) == AsciiLower(y); });
+}
+
+// The same for the bytes of a name and a name in ASCII.
+bool EqualsNoCase(std::string_view a, std::u16string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char16_t y) {
+               return AsciiLower(static_cast<unsigned char>(x)) == AsciiLower(y);
+           });
+}
+
+// The same for two names in bytes, compared as their decoded texts: two
+// bytes that are no UTF-8 may read as one character.
+bool KeysEqual(std::string_view a, std::string_view b)
+{
+    if (IsAscii(a) && IsAscii(b)) {
+        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return AsciiLower(static_cast<unsigned char>(x)) == AsciiLower(static_cast<unsigned char>(y));
+               });
+    }
+    return EqualsNoCase(WidenUtf8(a), WidenUtf8(b));
+}
+
+// The length of the character at s[i]: a surrogate pair counts as one.
+std::size_t CodePointLength(std::u16string_view s, std::size_t i)
+{
+    return s[i] >= 0xD800 && s[i] <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF ? 2 : 1;
 }
 
 // The characters of a line, a surrogate pair counted as one.
 std::vector<std::u16string> CodePoints(std::u16string_view s)
 {
     std::vector<std::u16string> out;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const bool bPair =
-            s[i] >= 0xD800 && s[i] <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF;
-        out.emplace_back(s.substr(i, bPair ? 2 : 1));
-        i += bPair ? 1 : 0;
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t n = CodePointLength(s, i);
+        out.emplace_back(s.substr(i, n));
+        i += n;
     }
     return out;
 }
 
-// One numbered line of the file.
-struct CLine {
-    std::u16string_view m_str;
-    std::size_t m_nNumber;
-};
-using CSection = std::vector<CLine>;
-
-struct CSections {
-    CSection m_metadata;
-    CSection m_grid;
-    CSection m_clues;
-    CSection m_notes;
-    CSection m_design;
-};
-
-std::u16string LineRef(const CLine& line)
+// Calls onChar(bytes) for the bytes of each character of a line (see
+// Utf8CharLength); the number of them.
+template <class OnCharFn> std::size_t ForEachChar(std::string_view s, OnCharFn onChar)
 {
-    return u"line " + NumberText(static_cast<long long>(line.m_nNumber));
+    std::size_t nCount = 0;
+    for (std::size_t i = 0; i < s.size(); ++nCount) {
+        const std::size_t n = Utf8CharLength(s, i);
+        onChar(s.substr(i, n));
+        i += n;
+    }
+    return nCount;
+}
+
+enum class ESection : unsigned char { None, Metadata, Grid, Clues, Notes, Design };
+
+// One line of the file (without its end), and the section it belongs to.
+// Its number is its place in the file's lines, from 1.
+struct CLine {
+    std::string_view m_str;
+    ESection m_nSection;
+};
+
+std::u16string LineRef(std::size_t nLine)
+{
+    return u"line " + NumberText(static_cast<long long>(nLine + 1));
 }
 
 // "## Name" starts a named section.
-bool IsSectionHeading(std::u16string_view strLine)
+bool IsSectionHeading(std::string_view strLine)
 {
-    return strLine.size() >= 2 && strLine[0] == u'#' && strLine[1] == u'#' &&
-           (strLine.size() == 2 || strLine[2] == u' ');
+    return strLine.size() >= 2 && strLine[0] == '#' && strLine[1] == '#' && (strLine.size() == 2 || strLine[2] == ' ');
 }
 
-CSections SplitSections(const std::vector<CLine>& aLines)
+ESection SectionNamed(std::string_view strName)
 {
-    CSections sections;
-    bool bNamed = false;
-    for (const CLine& line : aLines)
-        bNamed = bNamed || IsSectionHeading(line.m_str);
-    if (bNamed) {
-        // Sections of other names are passed over, as is anything before the first.
-        CSection* pSection = nullptr;
-        for (const CLine& line : aLines) {
-            if (IsSectionHeading(line.m_str)) {
-                const std::u16string strName = Lower(TrimBlanks(line.m_str.substr(2)));
-                pSection = strName == u"metadata" ? &sections.m_metadata
-                           : strName == u"grid"   ? &sections.m_grid
-                           : strName == u"clues"  ? &sections.m_clues
-                           : strName == u"notes"  ? &sections.m_notes
-                           : strName == u"design" ? &sections.m_design
-                                                  : nullptr;
-            } else if (pSection != nullptr) {
-                pSection->push_back(line);
-            }
-        }
-        return sections;
+    for (const auto& [pszName, nSection] :
+         {std::pair {u"metadata", ESection::Metadata}, std::pair {u"grid", ESection::Grid},
+          std::pair {u"clues", ESection::Clues}, std::pair {u"notes", ESection::Notes},
+          std::pair {u"design", ESection::Design}}) {
+        if (EqualsNoCase(strName, pszName))
+            return nSection;
     }
-    // Two or more blank lines end a section; the notes take the rest.
-    CSection* apSections[] = {&sections.m_metadata, &sections.m_grid, &sections.m_clues, &sections.m_notes};
+    return ESection::None;
+}
+
+// The lines of the text, each with its section.
+std::vector<CLine> SplitSections(std::string_view text)
+{
+    std::vector<CLine> aLines;
+    std::size_t nLines = 1;
+    for (const char ch : text)
+        nLines += ch == '\n' ? 1 : 0;
+    aLines.reserve(nLines);
+    bool bNamed = false;
+    for (std::size_t nStart = 0; nStart <= text.size();) {
+        std::size_t nEnd = text.find('\n', nStart);
+        if (nEnd == std::string_view::npos)
+            nEnd = text.size();
+        std::string_view strLine = text.substr(nStart, nEnd - nStart);
+        if (!strLine.empty() && strLine.back() == '\r')
+            strLine.remove_suffix(1);
+        aLines.push_back({strLine, ESection::None});
+        bNamed = bNamed || IsSectionHeading(strLine);
+        nStart = nEnd + 1;
+    }
+    if (bNamed) {
+        // Sections of other names are passed over, as is anything before
+        // the first; a heading belongs to no section.
+        ESection nSection = ESection::None;
+        for (CLine& line : aLines) {
+            if (IsSectionHeading(line.m_str))
+                nSection = SectionNamed(TrimBytes(line.m_str.substr(2)));
+            else
+                line.m_nSection = nSection;
+        }
+        return aLines;
+    }
+    // Two or more blank lines end a section; the notes take the rest,
+    // blank lines included once they have begun.
+    constexpr ESection kOrder[] = {ESection::Metadata, ESection::Grid, ESection::Clues, ESection::Notes};
     std::size_t nSection = 0, nBlank = 0;
     bool bStarted = false;
-    for (const CLine& line : aLines) {
-        if (TrimBlanks(line.m_str).empty()) {
+    for (CLine& line : aLines) {
+        if (TrimBytes(line.m_str).empty()) {
             ++nBlank;
             if (nSection == 3 && bStarted)
-                apSections[3]->push_back(line);
+                line.m_nSection = ESection::Notes;
             continue;
         }
         if (bStarted && nBlank >= 2 && nSection < 3)
             ++nSection;
         nBlank = 0;
         bStarted = true;
-        apSections[nSection]->push_back(line);
+        line.m_nSection = kOrder[nSection];
     }
-    return sections;
+    return aLines;
 }
 
-struct CMetadata {
-    std::map<std::u16string, std::u16string> m_values;  // by lower-case key
+// Calls onLine(line, nLine) for each line of the section, in order.
+template <class OnLineFn> void ForEachLine(const std::vector<CLine>& aLines, ESection nSection, OnLineFn onLine)
+{
+    for (std::size_t n = 0; n < aLines.size(); ++n) {
+        if (aLines[n].m_nSection == nSection)
+            onLine(aLines[n].m_str, n);
+    }
+}
+
+// "Key: value" lines, the keys compared without regard to case.
+class CMetadata {
+public:
+    explicit CMetadata(const std::vector<CLine>& aLines)
+    {
+        ForEachLine(aLines, ESection::Metadata, [this](std::string_view strRaw, std::size_t nLine) {
+            const std::string_view strLine = TrimBytes(strRaw);
+            if (strLine.empty())
+                return;
+            const std::size_t nColon = strLine.find(':');
+            const std::string_view strKey =
+                nColon == std::string_view::npos ? std::string_view() : TrimBytes(strLine.substr(0, nColon));
+            if (strKey.empty())
+                Fail(LineRef(nLine) + u" is not a \"Key: value\" line");
+            for (const auto& [strOther, strValue] : m_aValues) {
+                if (KeysEqual(strOther, strKey))
+                    Fail(LineRef(nLine) + u" repeats the key " + WidenUtf8(strKey));
+            }
+            m_aValues.emplace_back(strKey, TrimBytes(strLine.substr(nColon + 1)));
+        });
+    }
+
+    // The value's bytes for a key in lower case ASCII; empty when the file
+    // gives none. A key beyond ASCII is no key this reader looks for.
+    std::string_view Value(std::u16string_view strKey) const
+    {
+        for (const auto& [strOther, strValue] : m_aValues) {
+            if (EqualsNoCase(strOther, strKey))
+                return strValue;
+        }
+        return {};
+    }
+
+private:
+    std::vector<std::pair<std::string_view, std::string_view>> m_aValues;
 };
 
-CMetadata ReadMetadata(const CSection& section)
-{
-    CMetadata metadata;
-    for (const CLine& line : section) {
-        const std::u16string_view strLine = TrimBlanks(line.m_str);
-        if (strLine.empty())
-            continue;
-        const std::size_t nColon = strLine.find(u':');
-        if (nColon == std::u16string_view::npos || TrimBlanks(strLine.substr(0, nColon)).empty())
-            Fail(LineRef(line) + u" is not a \"Key: value\" line");
-        const std::u16string strKey = Lower(TrimBlanks(strLine.substr(0, nColon)));
-        if (!metadata.m_values.emplace(strKey, std::u16string(TrimBlanks(strLine.substr(nColon + 1)))).second)
-            Fail(LineRef(line) + u" repeats the key " + std::u16string(TrimBlanks(strLine.substr(0, nColon))));
-    }
-    return metadata;
-}
+// By the character, as a view: the map's own keys are strings.
+using CRebusMap = std::map<std::u16string, std::u16string, std::less<>>;
 
 // "1=HEART 2=DIAMOND" or "1=HEART,2=DIAMOND": one character for each answer.
-std::map<std::u16string, std::u16string> ReadRebus(const std::u16string& strValue)
+CRebusMap ReadRebus(std::u16string_view strValue)
 {
-    std::map<std::u16string, std::u16string> rebus;
+    CRebusMap rebus;
     std::vector<std::u16string> aTokens;
     std::u16string strToken;
-    for (char16_t ch : strValue + u" ") {
-        if (IsBlank(ch)) {
+    for (std::size_t i = 0; i <= strValue.size(); ++i) {
+        if (i == strValue.size() || IsBlank(strValue[i])) {
             if (!strToken.empty())
                 aTokens.push_back(strToken);
             strToken.clear();
         } else {
-            strToken.push_back(ch);
+            strToken.push_back(strValue[i]);
         }
     }
     std::u16string strLastKey;
@@ -225,8 +340,8 @@ std::u16string ClueText(std::u16string_view text)
         const bool bMark = i + 1 < text.size() &&
                            (text[i + 1] == u'/' || text[i + 1] == u'*' || text[i + 1] == u'_' || text[i + 1] == u'-');
         if (ch == u'{' && bMark) {
-            const std::u16string strClose = std::u16string(1, text[i + 1]) + u"}";
-            const std::size_t nClose = text.find(strClose, i + 2);
+            const char16_t szClose[] = {text[i + 1], u'}', u'\0'};
+            const std::size_t nClose = text.find(szClose, i + 2);
             if (nClose != std::u16string_view::npos) {
                 out.append(text.substr(i + 2, nClose - i - 2));
                 i = nClose + 1;
@@ -238,68 +353,92 @@ std::u16string ClueText(std::u16string_view text)
     return TrimText(out);
 }
 
+// The same for the bytes of a clue's text. One without braces and
+// backslashes is its text once its blanks are trimmed (a line holds no line
+// breaks), decoded straight into its string.
+std::u16string ClueText(std::string_view text)
+{
+    if (std::none_of(text.begin(), text.end(), [](char ch) { return ch == '{' || ch == '\\'; }))
+        return WidenUtf8(TrimBytes(text));
+    return ClueText(std::u16string_view(WidenUtf8(text)));
+}
+
 class CXdReader {
 public:
     explicit CXdReader(CPuzzleSource& source) : m_source(source) { }
 
-    void Read(std::u16string_view text)
+    void Read(std::string_view text)
     {
-        std::vector<CLine> aLines;
-        for (std::u16string_view strLine : SplitLines(text))
-            aLines.push_back({strLine, aLines.size() + 1});
-        const CSections sections = SplitSections(aLines);
-        const CMetadata metadata = ReadMetadata(sections.m_metadata);
-        const auto value = [&metadata](const char16_t* pszKey) {
-            const auto it = metadata.m_values.find(pszKey);
-            return it == metadata.m_values.end() ? std::u16string() : it->second;
-        };
-        m_source.m_strTitle = value(u"title");
-        m_source.m_strAuthor = value(u"author");
-        m_source.m_strCopyright = value(u"copyright");
-        m_rebus = ReadRebus(value(u"rebus"));
-        m_bShadedSpecial = Lower(value(u"special")).find(u"shade") != std::u16string::npos;
-        ReadGrid(sections.m_grid);
-        ReadDesign(sections.m_design);
-        ReadClues(sections.m_clues);
-        std::u16string strNotes;
-        for (const CLine& line : sections.m_notes)
-            strNotes += std::u16string(line.m_str) + u"\n";
-        const std::u16string strHeaderNotes = value(u"notes").empty() ? value(u"note") : value(u"notes");
-        m_source.m_strNotes = JoinNotes(strHeaderNotes, TrimText(strNotes));
+        const std::vector<CLine> aLines = SplitSections(text);
+        const CMetadata metadata(aLines);
+        m_source.m_strTitle = WidenUtf8(metadata.Value(u"title"));
+        m_source.m_strAuthor = WidenUtf8(metadata.Value(u"author"));
+        m_source.m_strCopyright = WidenUtf8(metadata.Value(u"copyright"));
+        m_rebus = ReadRebus(WidenUtf8(metadata.Value(u"rebus")));
+        m_bShadedSpecial = Lower(WidenUtf8(metadata.Value(u"special"))).find(u"shade") != std::u16string::npos;
+        ReadGrid(aLines);
+        ReadDesign(aLines);
+        ReadClues(aLines);
+        std::string strNotes;
+        ForEachLine(aLines, ESection::Notes, [&strNotes](std::string_view strLine, std::size_t) {
+            strNotes.append(strLine);
+            strNotes.push_back('\n');
+        });
+        const std::string_view strHeaderNotes =
+            metadata.Value(u"notes").empty() ? metadata.Value(u"note") : metadata.Value(u"notes");
+        m_source.m_strNotes = JoinNotes(WidenUtf8(strHeaderNotes), TrimText(WidenUtf8(strNotes)));
     }
 
 private:
-    void ReadGrid(const CSection& section)
+    void ReadGrid(const std::vector<CLine>& aLines)
     {
-        std::vector<std::vector<std::u16string>> aRows;
-        std::vector<const CLine*> apLines;
-        for (const CLine& line : section) {
-            const std::u16string_view strRow = TrimBlanks(line.m_str);
+        // The rows are measured first and read into the squares after.
+        std::vector<std::string_view> aRows;
+        std::size_t nWidth = 0;
+        bool bHashBlocks = false;
+        // The first row whose length differs, told once the grid's size is known good.
+        std::size_t nUnequalLine = 0;
+        bool bUnequal = false;
+        ForEachLine(aLines, ESection::Grid, [&](std::string_view strLine, std::size_t nLine) {
+            const std::string_view strRow = TrimBytes(strLine);
             if (strRow.empty())
-                continue;
+                return;
+            // A row is as long as the 16-bit characters it makes: a
+            // character beyond 0xFFFF (four bytes) makes two.
+            std::size_t nUnits = 0;
+            const std::size_t nCells = ForEachChar(strRow, [&](std::string_view cell) {
+                nUnits += cell.size() == 4 ? 2 : 1;
+                bHashBlocks = bHashBlocks || cell == "#";
+            });
             if (aRows.size() >= static_cast<std::size_t>(kMaxSourceGridSide) ||
-                strRow.size() > 2 * static_cast<std::size_t>(kMaxSourceGridSide))
+                nUnits > 2 * static_cast<std::size_t>(kMaxSourceGridSide))
                 Fail(u"the grid must be 1 to 255 squares each way");
-            aRows.push_back(CodePoints(strRow));
-            apLines.push_back(&line);
-        }
+            if (aRows.empty()) {
+                if (nCells > static_cast<std::size_t>(kMaxSourceGridSide))
+                    Fail(u"the grid must be 1 to 255 squares each way");
+                nWidth = nCells;
+                aRows.reserve(static_cast<std::size_t>(kMaxSourceGridSide));
+            } else if (nCells != nWidth && !bUnequal) {
+                bUnequal = true;
+                nUnequalLine = nLine;
+            }
+            aRows.push_back(strRow);
+        });
         if (aRows.empty())
             Fail(u"no grid");
-        const std::size_t nWidth = aRows[0].size();
-        if (nWidth > static_cast<std::size_t>(kMaxSourceGridSide))
-            Fail(u"the grid must be 1 to 255 squares each way");
-        bool bHashBlocks = false;
-        for (std::size_t r = 0; r < aRows.size(); ++r) {
-            if (aRows[r].size() != nWidth)
-                Fail(LineRef(*apLines[r]) + u": grid rows of unequal length");
-            for (const std::u16string& cell : aRows[r])
-                bHashBlocks = bHashBlocks || cell == u"#";
-        }
+        if (bUnequal)
+            Fail(LineRef(nUnequalLine) + u": grid rows of unequal length");
         m_source.Resize(static_cast<int>(nWidth), static_cast<int>(aRows.size()), ESquareKind::Open);
-        for (int r = 0; r < m_source.m_nHeight; ++r) {
-            for (int c = 0; c < m_source.m_nWidth; ++c)
-                ReadSquare(aRows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)], bHashBlocks,
-                           m_source.At(c, r));
+        CSourceSquare* pSquare = m_source.m_aSquares.data();
+        for (const std::string_view strRow : aRows) {
+            ForEachChar(strRow, [&](std::string_view cell) {
+                if (cell.size() == 1 && static_cast<unsigned char>(cell[0]) < 0x80) {
+                    const char16_t ch = static_cast<unsigned char>(cell[0]);
+                    ReadSquare(std::u16string_view(&ch, 1), bHashBlocks, *pSquare++);
+                } else {
+                    ReadSquare(WidenUtf8(cell), bHashBlocks, *pSquare++);
+                }
+            });
         }
     }
 
@@ -307,21 +446,26 @@ private:
     // answer in grids whose blocks are "#", and a block in the grids that
     // draw blocks as "." instead. Letters are answers, lower case marks a
     // special square, and the Rebus line gives what other characters stand for.
-    void ReadSquare(const std::u16string& cell, bool bHashBlocks, CSourceSquare& square)
+    void ReadSquare(std::u16string_view cell, bool bHashBlocks, CSourceSquare& square)
     {
         const char16_t ch = cell[0];
-        const bool bLower = cell.size() == 1 && ch >= u'a' && ch <= u'z';
-        const auto it = m_rebus.find(cell);
+        const bool bOne = cell.size() == 1;
+        const bool bLower = bOne && ch >= u'a' && ch <= u'z';
+        const auto it = m_rebus.empty() ? m_rebus.end() : m_rebus.find(cell);
         if (it != m_rebus.end()) {
             square.m_strSolution = it->second;
-        } else if (cell == u"#" || (cell == u"." && !bHashBlocks)) {
+        } else if (bOne && (ch == u'#' || (ch == u'.' && !bHashBlocks))) {
             square.m_nKind = ESquareKind::Block;
-        } else if (cell == u"_") {
+        } else if (bOne && ch == u'_') {
             square.m_nKind = ESquareKind::Missing;
-        } else if (cell == u".") {
+        } else if (bOne && ch == u'.') {
             square.m_nKind = ESquareKind::Open;
+        } else if (bLower) {
+            square.m_strSolution.push_back(static_cast<char16_t>(ch - u'a' + u'A'));
         } else {
-            square.m_strSolution = bLower ? std::u16string(1, static_cast<char16_t>(ch - u'a' + u'A')) : cell;
+            // A character or a surrogate pair into a fresh square: nothing to replace.
+            for (const char16_t chCell : cell)
+                square.m_strSolution.push_back(chCell);
         }
         if (bLower) {
             if (m_bShadedSpecial)
@@ -331,23 +475,25 @@ private:
         }
     }
 
-    void ReadDesign(const CSection& section)
+    void ReadDesign(const std::vector<CLine>& aLines)
     {
         std::u16string strStyle;
-        std::vector<std::u16string_view> aRows;
+        std::vector<std::u16string> aRows;
         bool bInStyle = false;
-        for (const CLine& line : section) {
-            const std::u16string_view strLine = TrimBlanks(line.m_str);
-            if (strLine.find(u"<style") != std::u16string_view::npos)
+        ForEachLine(aLines, ESection::Design, [&](std::string_view strRaw, std::size_t) {
+            const std::u16string strLine = WidenUtf8(TrimBytes(strRaw));
+            if (strLine.find(u"<style") != std::u16string::npos)
                 bInStyle = true;
             if (bInStyle) {
-                strStyle += std::u16string(strLine) + u" ";
-                if (strLine.find(u"</style>") != std::u16string_view::npos)
+                strStyle += strLine + u" ";
+                if (strLine.find(u"</style>") != std::u16string::npos)
                     bInStyle = false;
             } else if (!strLine.empty()) {
                 aRows.push_back(strLine);
             }
-        }
+        });
+        if (aRows.empty())
+            return;
         const std::map<std::u16string, std::u16string> styles = ReadDesignStyles(strStyle);
         for (int r = 0; r < m_source.m_nHeight && static_cast<std::size_t>(r) < aRows.size(); ++r) {
             const std::vector<std::u16string> aCells = CodePoints(aRows[static_cast<std::size_t>(r)]);
@@ -364,59 +510,75 @@ private:
         }
     }
 
+    // The list of a clue's letter: 1 to 26 for A to Z, 0 for none.
+    static std::size_t GroupIndex(char chGroup)
+    {
+        return chGroup == 0 ? 0 : static_cast<std::size_t>(chGroup - 'A' + 1);
+    }
+
     // "A1. Clue text ~ ANSWER": the list's letter, the number, the text and
     // the answer. "A1 ^Key: value" lines add to a clue and are passed over.
-    void ReadClues(const CSection& section)
+    void ReadClues(const std::vector<CLine>& aLines)
     {
-        std::map<char16_t, std::size_t> listOfLetter;
-        for (const CLine& line : section) {
-            const std::u16string_view strLine = TrimBlanks(line.m_str);
+        // Each list gets room for the lines of its letter at once.
+        std::array<std::size_t, 27> anLinesOfGroup {};
+        ForEachLine(aLines, ESection::Clues, [&anLinesOfGroup](std::string_view strRaw, std::size_t) {
+            const std::string_view strLine = TrimBytes(strRaw);
+            if (!strLine.empty())
+                ++anLinesOfGroup[GroupIndex(strLine[0] >= 'A' && strLine[0] <= 'Z' ? strLine[0] : 0)];
+        });
+        // 1 + the list of each letter, 0 for none yet.
+        std::array<std::size_t, 27> anListOfGroup {};
+        ForEachLine(aLines, ESection::Clues, [&](std::string_view strRaw, std::size_t nLine) {
+            const std::string_view strLine = TrimBytes(strRaw);
             if (strLine.empty())
-                continue;
+                return;
             std::size_t i = 0;
-            char16_t chGroup = 0;
-            if (strLine[0] >= u'A' && strLine[0] <= u'Z')
+            char chGroup = 0;
+            if (strLine[0] >= 'A' && strLine[0] <= 'Z')
                 chGroup = strLine[i++];
             const std::size_t nDigits = i;
-            while (i < strLine.size() && strLine[i] >= u'0' && strLine[i] <= u'9')
+            while (i < strLine.size() && strLine[i] >= '0' && strLine[i] <= '9')
                 ++i;
             if (i == nDigits)
-                Fail(LineRef(line) + u" is not a clue");
-            const std::u16string strLabel(strLine.substr(nDigits, i - nDigits));
-            if (i < strLine.size() && strLine[i] == u' ' && strLine.substr(i).find(u" ^") == 0)
-                continue;
-            if (i + 1 >= strLine.size() || strLine[i] != u'.' || strLine[i + 1] != u' ')
-                Fail(LineRef(line) + u" is not a clue");
-            const std::u16string_view strRest = strLine.substr(i + 2);
-            const std::size_t nTilde = strRest.rfind(u" ~");
-            if (nTilde == std::u16string_view::npos || (nTilde + 2 < strRest.size() && strRest[nTilde + 2] != u' '))
-                Fail(LineRef(line) + u": the clue has no \" ~ ANSWER\"");
+                Fail(LineRef(nLine) + u" is not a clue");
+            const std::u16string strLabel(strLine.begin() + static_cast<std::ptrdiff_t>(nDigits),
+                                          strLine.begin() + static_cast<std::ptrdiff_t>(i));
+            if (strLine.compare(i, 2, " ^") == 0)
+                return;
+            if (i + 1 >= strLine.size() || strLine[i] != '.' || strLine[i + 1] != ' ')
+                Fail(LineRef(nLine) + u" is not a clue");
+            const std::string_view strRest = strLine.substr(i + 2);
+            const std::size_t nTilde = strRest.rfind(" ~");
+            if (nTilde == std::string_view::npos || (nTilde + 2 < strRest.size() && strRest[nTilde + 2] != ' '))
+                Fail(LineRef(nLine) + u": the clue has no \" ~ ANSWER\"");
             CSourceClue clue;
-            clue.m_strLabel = strLabel;
             clue.m_nNumber = LabelNumber(strLabel);
+            clue.m_strLabel = strLabel;
             clue.m_strText = ClueText(strRest.substr(0, nTilde));
-            const auto [it, bNew] = listOfLetter.emplace(chGroup, m_source.m_aLists.size());
-            if (bNew) {
-                CSourceClueList list;
-                list.m_nDirection = chGroup == u'A'   ? EClueDirection::Across
-                                    : chGroup == u'D' ? EClueDirection::Down
-                                                      : EClueDirection::Other;
-                list.m_strName = chGroup == u'A'   ? u"Across"
-                                 : chGroup == u'D' ? u"Down"
-                                 : chGroup == 0    ? u"Clues"
-                                                   : std::u16string(1, chGroup);
-                m_source.m_aLists.push_back(list);
+            std::size_t& nList = anListOfGroup[GroupIndex(chGroup)];
+            if (nList == 0) {
+                CSourceClueList& list = m_source.m_aLists.emplace_back();
+                list.m_nDirection = chGroup == 'A'   ? EClueDirection::Across
+                                    : chGroup == 'D' ? EClueDirection::Down
+                                                     : EClueDirection::Other;
+                list.m_strName = chGroup == 'A'   ? u"Across"
+                                 : chGroup == 'D' ? u"Down"
+                                 : chGroup == 0   ? u"Clues"
+                                                  : std::u16string(1, static_cast<char16_t>(chGroup));
+                list.m_aClues.reserve(anLinesOfGroup[GroupIndex(chGroup)]);
+                nList = m_source.m_aLists.size();
             }
             if (++m_nClues > kMaxSourceClues)
                 Fail(u"too many clues");
-            CSourceClueList& list = m_source.m_aLists[it->second];
+            CSourceClueList& list = m_source.m_aLists[nList - 1];
             if (list.m_nDirection != EClueDirection::Other) {
                 clue.m_aCells = WordOf(clue.m_nNumber, list.m_nDirection == EClueDirection::Across);
                 if (clue.m_aCells.empty())
-                    Fail(LineRef(line) + u": no " + list.m_strName + u" word " + strLabel + u" in the grid");
+                    Fail(LineRef(nLine) + u": no " + list.m_strName + u" word " + strLabel + u" in the grid");
             }
             list.m_aClues.push_back(std::move(clue));
-        }
+        });
     }
 
     // The squares of the numbered word, numbered as every crossword is:
@@ -424,8 +586,11 @@ private:
     std::vector<CPoint> WordOf(int nNumber, bool bAcross)
     {
         if (m_starts.empty()) {
-            ForEachWordStart(
-                m_source.m_nWidth, m_source.m_nHeight, [this](int c, int r) { return !m_source.IsOpen(c, r); },
+            m_starts.reserve(m_source.m_aSquares.size());
+            const CSourceSquare* pSquares = m_source.m_aSquares.data();
+            ForEachGridWordStart(
+                m_source.m_nWidth, m_source.m_nHeight,
+                [pSquares](std::size_t i) { return pSquares[i].m_nKind != ESquareKind::Open; },
                 [this](int c, int r, bool bStartsAcross, bool bStartsDown) {
                     m_starts.push_back({CPoint(c, r), bStartsAcross, bStartsDown});
                 });
@@ -445,7 +610,7 @@ private:
     };
 
     CPuzzleSource& m_source;
-    std::map<std::u16string, std::u16string> m_rebus;
+    CRebusMap m_rebus;
     bool m_bShadedSpecial = false;
     std::vector<CStart> m_starts;
     std::size_t m_nClues = 0;
@@ -462,6 +627,6 @@ BOOL ReadXdSource(std::string_view bytes, const std::u16string& strName, CPuzzle
         if (bytes.find('\0') != std::string_view::npos)
             Fail(u"not a text file");
         CXdReader reader(source);
-        reader.Read(WidenUtf8(bytes));
+        reader.Read(bytes);
     });
 }
