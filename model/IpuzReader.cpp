@@ -2,22 +2,16 @@
 // The .ipuz reader: crossword kinds, plain JSON or inside "ipuz(...)".
 
 #include <cmath>
-#include <map>
 #include <string>
 
-#include <nlohmann/json.hpp>
-
+#include "model/JsonDocument.h"
 #include "model/PuzzleSourceReader.h"
 #include "model/SourceText.h"
 #include "model/Text.h"
 
 namespace {
 
-// Ordered, so the clue lists keep the order the file gives them.
-using json = nlohmann::ordered_json;
-
-// Real files nest five levels deep; anything far deeper is not a puzzle.
-constexpr int kMaxJsonDepth = 64;
+using json = CJsonValue;
 
 [[noreturn]] void Fail(std::u16string strWhy)
 {
@@ -43,9 +37,10 @@ std::string_view Unwrap(std::string_view bytes)
     return bytes;
 }
 
-// The parser keeps its own stack, but copies of the values it builds
-// recurse; so nesting is bounded before parsing.
-void CheckDepth(std::string_view text)
+// Brackets opened more than kMaxJsonDepth deep anywhere in the text,
+// strings aside, whether the text is JSON or not: such a text is refused
+// as too deep before anything else is said about it.
+bool IsNestedTooDeeply(std::string_view text)
 {
     int nDepth = 0;
     bool bInString = false;
@@ -60,52 +55,62 @@ void CheckDepth(std::string_view text)
             bInString = true;
         } else if (ch == '[' || ch == '{') {
             if (++nDepth > kMaxJsonDepth)
-                Fail(u"nested more than 64 levels deep");
+                return true;
         } else if (ch == ']' || ch == '}') {
             --nDepth;
         }
     }
+    return false;
 }
 
-const json* Member(const json& object, const char* pszKey)
+std::u16string PlainText(const json& value)
 {
-    if (!object.is_object())
-        return nullptr;
-    const auto it = object.find(pszKey);
-    return it == object.end() ? nullptr : &*it;
-}
-
-std::u16string StringOf(const json& value)
-{
-    return value.is_string() ? WidenUtf8(value.get_ref<const std::string&>()) : std::u16string();
-}
-
-std::u16string PlainText(const json* pValue)
-{
-    return pValue == nullptr ? std::u16string() : TrimText(MarkupToPlainText(StringOf(*pValue)));
+    if (!value.IsString())
+        return {};
+    // Most texts have no escapes, markup, entities or runs of blanks: they
+    // are themselves without the spaces at their ends.
+    std::string_view text = value.Source();
+    bool bPlain = true;
+    for (std::size_t i = 0; i < text.size() && bPlain; ++i) {
+        const char ch = text[i];
+        bPlain = ch != '\\' && ch != '<' && ch != '&' && ch != '\t' && ch != '\r' && ch != '\n' &&
+                 (ch != ' ' || i + 1 == text.size() || text[i + 1] != ' ');
+    }
+    if (!bPlain)
+        return TrimText(MarkupToPlainText(value.Text()));
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return WidenUtf8(text);
 }
 
 // A number or string as the text it shows; empty for anything else.
 std::u16string LabelOf(const json& value)
 {
-    if (value.is_string())
-        return StringOf(value);
-    if (value.is_number_integer())
-        return NumberText(value.get<long long>());
-    if (value.is_number_float()) {
-        const double d = value.get<double>();
+    if (value.IsString())
+        return value.Text();
+    if (value.IsInteger()) {
+        // Digits alone, fewer than would reach beyond 64 bits, are the
+        // number's own text, unless a zero leads them ("0" aside).
+        const std::string_view digits = value.Source();
+        if (digits.size() < 19 && (digits[0] != '0' || digits.size() == 1) && digits[0] != '-')
+            return std::u16string(digits.begin(), digits.end());
+        return NumberText(value.Integer());
+    }
+    if (value.IsNumber()) {
+        const double d = value.Double();
         if (std::isfinite(d) && d == std::floor(d) && std::fabs(d) < 1e15)
             return NumberText(static_cast<long long>(d));
     }
     return {};
 }
 
-int IntOf(const json* pValue)
+int IntOf(const json& value)
 {
-    if (pValue == nullptr)
+    if (!value)
         return -1;
-    const int n = LabelNumber(LabelOf(*pValue));
-    return n;
+    return LabelNumber(LabelOf(value));
 }
 
 class CIpuzReader {
@@ -114,39 +119,43 @@ public:
 
     void Read(const json& root)
     {
-        if (!root.is_object())
+        if (!root.IsObject())
             Fail(u"not an ipuz object");
         CheckKind(root);
-        if (const json* p = Member(root, "block"))
-            m_strBlock = LabelOf(*p);
-        if (const json* p = Member(root, "empty")) {
-            m_strEmpty = LabelOf(*p);
+        if (const json p = root.Member("block"))
+            m_strBlock = LabelOf(p);
+        if (const json p = root.Member("empty")) {
+            m_strEmpty = LabelOf(p);
             m_bEmptyGiven = true;
         }
-        m_pStyles = Member(root, "styles");
+        m_styles = root.Member("styles");
         ReadGrid(root);
-        ReadAnswers(Member(root, "solution"), false);
-        ReadAnswers(Member(root, "saved"), true);
-        if (const json* p = Member(root, "clues"))
-            ReadClues(*p);
-        m_source.m_strTitle = PlainText(Member(root, "title"));
-        m_source.m_strAuthor = PlainText(Member(root, "author"));
-        m_source.m_strCopyright = PlainText(Member(root, "copyright"));
-        m_source.m_strNotes = JoinNotes(PlainText(Member(root, "intro")), PlainText(Member(root, "notes")));
+        ReadAnswers(root.Member("solution"), false);
+        ReadAnswers(root.Member("saved"), true);
+        if (const json p = root.Member("clues"))
+            ReadClues(p);
+        m_source.m_strTitle = PlainText(root.Member("title"));
+        m_source.m_strAuthor = PlainText(root.Member("author"));
+        m_source.m_strCopyright = PlainText(root.Member("copyright"));
+        m_source.m_strNotes = JoinNotes(PlainText(root.Member("intro")), PlainText(root.Member("notes")));
     }
 
 private:
     static void CheckKind(const json& root)
     {
-        const json* pKind = Member(root, "kind");
-        if (pKind == nullptr)
+        const json kinds = root.Member("kind");
+        if (!kinds)
             return;
         bool bCrossword = false, bAcrostic = false;
-        for (const json& kind : pKind->is_array() ? *pKind : json::array({*pKind})) {
-            const std::u16string strKind = StringOf(kind);
-            bCrossword = bCrossword || strKind.find(u"ipuz.org/crossword") != std::u16string::npos;
-            bAcrostic = bAcrostic || strKind.find(u"ipuz.org/acrostic") != std::u16string::npos;
-        }
+        const auto look = [&](const json& kind) {
+            const std::string strKind = kind.Utf8();
+            bCrossword = bCrossword || strKind.find("ipuz.org/crossword") != std::string::npos;
+            bAcrostic = bAcrostic || strKind.find("ipuz.org/acrostic") != std::string::npos;
+        };
+        if (kinds.IsArray())
+            kinds.ForEachElement(look);
+        else
+            look(kinds);
         if (bAcrostic && !bCrossword)
             FailSource({}, ESourceRefusal::Acrostic);
         if (!bCrossword)
@@ -155,35 +164,36 @@ private:
 
     void ReadGrid(const json& root)
     {
-        const json* pPuzzle = Member(root, "puzzle");
-        if (pPuzzle == nullptr || !pPuzzle->is_array() || pPuzzle->empty())
+        const json puzzle = root.Member("puzzle");
+        if (!puzzle.IsArray() || puzzle.Size() == 0)
             Fail(u"no puzzle grid");
         int nWidth = -1, nHeight = -1;
-        if (const json* pDimensions = Member(root, "dimensions")) {
-            nWidth = IntOf(Member(*pDimensions, "width"));
-            nHeight = IntOf(Member(*pDimensions, "height"));
+        if (const json dimensions = root.Member("dimensions")) {
+            nWidth = IntOf(dimensions.Member("width"));
+            nHeight = IntOf(dimensions.Member("height"));
             if (nWidth < 0 || nHeight < 0)
                 Fail(u"dimensions without a width and height");
         } else {
-            nHeight = static_cast<int>(std::min<std::size_t>(pPuzzle->size(), kMaxSourceGridSide + 1));
-            nWidth = (*pPuzzle)[0].is_array()
-                         ? static_cast<int>(std::min<std::size_t>((*pPuzzle)[0].size(), kMaxSourceGridSide + 1))
-                         : 0;
+            nHeight = static_cast<int>(std::min<std::size_t>(puzzle.Size(), kMaxSourceGridSide + 1));
+            const json first = puzzle[0];
+            nWidth =
+                first.IsArray() ? static_cast<int>(std::min<std::size_t>(first.Size(), kMaxSourceGridSide + 1)) : 0;
         }
         if (nWidth < 1 || nHeight < 1 || nWidth > kMaxSourceGridSide || nHeight > kMaxSourceGridSide)
             Fail(u"the grid must be 1 to 255 squares each way");
-        if (pPuzzle->size() != static_cast<std::size_t>(nHeight))
-            Fail(u"the puzzle grid has " + NumberText(static_cast<long long>(pPuzzle->size())) +
+        if (puzzle.Size() != static_cast<std::size_t>(nHeight))
+            Fail(u"the puzzle grid has " + NumberText(static_cast<long long>(puzzle.Size())) +
                  u" rows for a height of " + NumberText(nHeight));
         m_source.Resize(nWidth, nHeight, ESquareKind::Open);
-        for (int r = 0; r < nHeight; ++r) {
-            const json& row = (*pPuzzle)[static_cast<std::size_t>(r)];
-            if (!row.is_array() || row.size() != static_cast<std::size_t>(nWidth))
+        int r = 0;
+        puzzle.ForEachElement([&](const json& row) {
+            if (!row.IsArray() || row.Size() != static_cast<std::size_t>(nWidth))
                 Fail(u"row " + NumberText(r + 1) + u" of the puzzle grid does not have " + NumberText(nWidth) +
                      u" squares");
-            for (int c = 0; c < nWidth; ++c)
-                ReadSquare(row[static_cast<std::size_t>(c)], c, r);
-        }
+            int c = 0;
+            row.ForEachElement([&](const json& value) { ReadSquare(value, c++, r); });
+            ++r;
+        });
     }
 
     // A square of the puzzle grid: null, a label, the block or empty
@@ -191,56 +201,57 @@ private:
     void ReadSquare(const json& value, int c, int r)
     {
         CSourceSquare& square = m_source.At(c, r);
-        const json* pCell = &value;
-        if (value.is_object()) {
-            pCell = Member(value, "cell");
-            if (const json* pStyle = Member(value, "style"))
-                ApplyStyle(*pStyle, c, r);
-            if (const json* pValue = Member(value, "value");
-                pValue != nullptr && pValue->is_string() && !pValue->get_ref<const std::string&>().empty()) {
-                square.m_strFill = StringOf(*pValue);
+        json cell = value;
+        if (value.IsObject()) {
+            cell = value.Member("cell");
+            if (const json style = value.Member("style"))
+                ApplyStyle(style, c, r);
+            if (const json given = value.Member("value"); given.IsString() && !given.Equals("")) {
+                square.m_strFill = given.Text();
                 square.m_bGiven = true;
             }
         }
-        if (pCell == nullptr) {
+        if (!cell) {
             square.m_nKind = ESquareKind::Open;
             return;
         }
-        if (pCell->is_null()) {
+        if (cell.IsNull()) {
             square.m_nKind = ESquareKind::Missing;
             return;
         }
-        if (!pCell->is_string() && !pCell->is_number())
+        if (!cell.IsString() && !cell.IsNumber())
             Fail(u"square " + NumberText(c + 1) + u"," + NumberText(r + 1) + u" is neither a label nor a block");
-        const std::u16string strLabel = LabelOf(*pCell);
+        std::u16string strLabel = LabelOf(cell);
         if (strLabel == m_strBlock)
             square.m_nKind = ESquareKind::Block;
         else if (strLabel == m_strEmpty || strLabel == u"0" || strLabel.empty())
             square.m_nKind = ESquareKind::Open;
         else
-            square.m_strLabel = strLabel;
+            square.m_strLabel = std::move(strLabel);
     }
 
     void ApplyStyle(const json& styleRef, int c, int r)
     {
-        const json* pStyle = &styleRef;
-        if (styleRef.is_string())
-            pStyle =
-                m_pStyles != nullptr ? Member(*m_pStyles, styleRef.get_ref<const std::string&>().c_str()) : nullptr;
-        if (pStyle == nullptr || !pStyle->is_object())
+        json style = styleRef;
+        if (styleRef.IsString()) {
+            // Named styles are looked up by the name up to any zero character in it.
+            const std::string strName = styleRef.Utf8();
+            style = m_styles.Member(std::string_view(strName.c_str()));
+        }
+        if (!style.IsObject())
             return;
         CSourceSquare& square = m_source.At(c, r);
-        if (const json* p = Member(*pStyle, "shapebg"); p != nullptr && StringOf(*p) == u"circle")
+        if (style.Member("shapebg").Equals("circle"))
             square.m_bCircled = true;
-        if (const json* p = Member(*pStyle, "highlight"); p != nullptr && p->is_boolean() && p->get<bool>())
+        if (style.Member("highlight").IsTrue())
             square.m_nColor = kShadedColor;
-        if (const json* p = Member(*pStyle, "color")) {
-            const long nColor = p->is_string() ? ParseHexColor(p->get_ref<const std::string&>()) : -1;
+        if (const json color = style.Member("color")) {
+            const long nColor = color.IsString() ? ParseHexColor(color.Utf8()) : -1;
             // Colour names and palette numbers still mark the square.
             square.m_nColor = nColor >= 0 ? nColor : kShadedColor;
         }
-        if (const json* p = Member(*pStyle, "barred"); p != nullptr && p->is_string()) {
-            for (char ch : p->get_ref<const std::string&>()) {
+        if (const json barred = style.Member("barred"); barred.IsString()) {
+            for (char ch : barred.Utf8()) {
                 if (ch == 'R')
                     square.m_bBarRight = true;
                 else if (ch == 'B')
@@ -255,101 +266,108 @@ private:
 
     // "solution" or "saved": a grid of strings, nulls, blocks or objects
     // with "value", in the shape of the puzzle grid.
-    void ReadAnswers(const json* pGrid, bool bSaved)
+    void ReadAnswers(const json& grid, bool bSaved)
     {
-        if (pGrid == nullptr || pGrid->is_null())
+        if (!grid || grid.IsNull())
             return;
         const char16_t* pszWhat = bSaved ? u"the saved grid" : u"the solution grid";
-        if (!pGrid->is_array() || pGrid->size() != static_cast<std::size_t>(m_source.m_nHeight))
+        if (!grid.IsArray() || grid.Size() != static_cast<std::size_t>(m_source.m_nHeight))
             Fail(std::u16string(pszWhat) + u" does not have the puzzle's rows");
-        for (int r = 0; r < m_source.m_nHeight; ++r) {
-            const json& row = (*pGrid)[static_cast<std::size_t>(r)];
-            if (!row.is_array() || row.size() != static_cast<std::size_t>(m_source.m_nWidth))
+        int r = 0;
+        grid.ForEachElement([&](const json& row) {
+            if (!row.IsArray() || row.Size() != static_cast<std::size_t>(m_source.m_nWidth))
                 Fail(u"row " + NumberText(r + 1) + u" of " + pszWhat + u" does not have " +
                      NumberText(m_source.m_nWidth) + u" squares");
-            for (int c = 0; c < m_source.m_nWidth; ++c) {
-                const json& value = row[static_cast<std::size_t>(c)];
-                const json* pValue = value.is_object() ? Member(value, "value") : &value;
-                CSourceSquare& square = m_source.At(c, r);
-                if (pValue == nullptr || square.m_nKind != ESquareKind::Open)
-                    continue;
+            int c = 0;
+            row.ForEachElement([&](const json& entry) {
+                const json value = entry.IsObject() ? entry.Member("value") : entry;
+                CSourceSquare& square = m_source.At(c++, r);
+                if (!value || square.m_nKind != ESquareKind::Open)
+                    return;
                 // Some writers copy the puzzle grid here: its numbers and
                 // empty values are no letters.
-                const std::u16string strValue = pValue->is_string() ? StringOf(*pValue) : std::u16string();
+                std::u16string strValue = value.Text();
                 if (strValue.empty() || strValue == m_strBlock || (m_bEmptyGiven && strValue == m_strEmpty))
-                    continue;
+                    return;
                 if (!bSaved)
-                    square.m_strSolution = strValue;
+                    square.m_strSolution = std::move(strValue);
                 else if (!square.m_bGiven)
-                    square.m_strFill = strValue;
-            }
-        }
+                    square.m_strFill = std::move(strValue);
+            });
+            ++r;
+        });
     }
 
     void ReadClues(const json& clues)
     {
-        if (!clues.is_object())
+        if (!clues.IsObject())
             Fail(u"the clues are not lists under names");
-        for (const auto& [strKey, list] : clues.items()) {
+        clues.ForEachMember([this](const json& key, const json& list) {
             CSourceClueList sourceList;
             // "Across:Orizzontali" is the across list shown under its own name.
-            const std::u16string strFull = WidenUtf8(strKey);
+            const std::u16string strFull = key.Text();
             const std::size_t nColon = strFull.find(u':');
-            sourceList.m_nDirection = DirectionOfName(strFull.substr(0, nColon));
+            sourceList.m_nDirection = DirectionOfName(std::u16string_view(strFull).substr(0, nColon));
             sourceList.m_strName = nColon == std::u16string::npos ? strFull : strFull.substr(nColon + 1);
-            if (!list.is_array())
+            if (!list.IsArray())
                 Fail(u"the clue list " + sourceList.m_strName + u" is not a list");
-            for (const json& entry : list) {
+            sourceList.m_aClues.reserve(list.Size());
+            list.ForEachElement([&](const json& entry) {
                 if (++m_nClues > kMaxSourceClues)
                     Fail(u"too many clues");
                 sourceList.m_aClues.push_back(ReadClue(entry, sourceList.m_strName));
-            }
+            });
             m_source.m_aLists.push_back(std::move(sourceList));
-        }
+        });
     }
 
     CSourceClue ReadClue(const json& entry, const std::u16string& strList)
     {
         CSourceClue clue;
-        if (entry.is_string()) {
-            clue.m_strText = PlainText(&entry);
-        } else if (entry.is_array()) {
-            if (!entry.empty())
+        if (entry.IsString()) {
+            clue.m_strText = PlainText(entry);
+        } else if (entry.IsArray()) {
+            if (entry.Size() > 0)
                 clue.m_strLabel = LabelOf(entry[0]);
-            if (entry.size() > 1)
-                clue.m_strText = PlainText(&entry[1]);
-        } else if (entry.is_object()) {
-            if (const json* p = Member(entry, "number")) {
-                clue.m_strLabel = LabelOf(*p);
-            } else if (const json* pNumbers = Member(entry, "numbers"); pNumbers != nullptr && pNumbers->is_array()) {
-                for (const json& n : *pNumbers)
+            if (entry.Size() > 1)
+                clue.m_strText = PlainText(entry[1]);
+        } else if (entry.IsObject()) {
+            if (const json number = entry.Member("number")) {
+                clue.m_strLabel = LabelOf(number);
+            } else if (const json numbers = entry.Member("numbers"); numbers.IsArray()) {
+                numbers.ForEachElement([&clue](const json& n) {
                     clue.m_strLabel += (clue.m_strLabel.empty() ? u"" : u", ") + LabelOf(n);
+                });
             }
-            clue.m_strText = PlainText(Member(entry, "clue"));
-            if (const json* pCells = Member(entry, "cells"))
-                ReadCells(*pCells, clue, strList);
+            clue.m_strText = PlainText(entry.Member("clue"));
+            if (const json cells = entry.Member("cells"))
+                ReadCells(cells, clue, strList);
         } else {
             Fail(u"a clue of " + strList + u" is neither text nor a clue");
         }
         clue.m_nNumber = LabelNumber(clue.m_strLabel);
         // A label replaces the number on screen, not in the grid.
-        if (const json* p = Member(entry, "label"); p != nullptr && !LabelOf(*p).empty())
-            clue.m_strLabel = LabelOf(*p);
+        if (const json label = entry.Member("label")) {
+            std::u16string strLabel = LabelOf(label);
+            if (!strLabel.empty())
+                clue.m_strLabel = std::move(strLabel);
+        }
         return clue;
     }
 
     void ReadCells(const json& cells, CSourceClue& clue, const std::u16string& strList)
     {
-        if (!cells.is_array())
+        if (!cells.IsArray())
             Fail(u"the cells of clue " + clue.m_strLabel + u" of " + strList + u" are not a list");
-        for (const json& cell : cells) {
-            if (!cell.is_array() || cell.size() != 2 || !cell[0].is_number_integer() || !cell[1].is_number_integer())
+        clue.m_aCells.reserve(cells.Size());
+        cells.ForEachElement([&](const json& cell) {
+            if (!cell.IsArray() || cell.Size() != 2 || !cell[0].IsInteger() || !cell[1].IsInteger())
                 Fail(u"a cell of clue " + clue.m_strLabel + u" of " + strList + u" is not a column and row");
-            const long long x = cell[0].get<long long>(), y = cell[1].get<long long>();
+            const long long x = cell[0].Integer(), y = cell[1].Integer();
             if (x < 0 || y < 0 || x > kMaxSourceGridSide || y > kMaxSourceGridSide)
                 Fail(u"a cell of clue " + clue.m_strLabel + u" of " + strList + u" lies outside the grid");
             clue.m_aCells.emplace_back(static_cast<int>(x), static_cast<int>(y));
-        }
+        });
     }
 
 public:
@@ -367,6 +385,8 @@ public:
             }
         }
         const int nShift = bZero || !bOne ? 0 : 1;
+        if (nShift == 0)
+            return;
         for (CSourceClueList& list : m_source.m_aLists) {
             for (CSourceClue& clue : list.m_aClues) {
                 for (CPoint& pt : clue.m_aCells)
@@ -380,7 +400,7 @@ private:
     std::u16string m_strBlock = u"#";
     std::u16string m_strEmpty = u"0";
     bool m_bEmptyGiven = false;
-    const json* m_pStyles = nullptr;
+    json m_styles;
     std::size_t m_nClues = 0;
 };
 
@@ -390,16 +410,24 @@ BOOL ReadIpuzSource(std::string_view bytes, const std::u16string& strName, CPuzz
                     std::u16string& strError)
 {
     return RunSourceReader(strName, source, strError, [&]() {
-        const std::string_view text = Unwrap(bytes);
-        CheckDepth(text);
-        try {
-            const json root = json::parse(text.begin(), text.end());
-            CIpuzReader reader(source);
-            reader.Read(root);
-            reader.AlignCells();
-        } catch (const json::exception& e) {
-            Fail(u"not valid JSON: " + WidenUtf8(e.what()));
+        std::string_view text = Unwrap(bytes);
+        // The JSON may start with a byte order mark of its own.
+        if (text.substr(0, 3) == "\xEF\xBB\xBF")
+            text.remove_prefix(3);
+        // What a zero byte cuts off is not read, but brackets there count.
+        if (text.find('\0') != std::string_view::npos && IsNestedTooDeeply(text))
+            Fail(u"nested more than 64 levels deep");
+        CJsonDocument document;
+        std::u16string strWhy;
+        bool bTooDeep = false;
+        if (!document.Parse(text, strWhy, bTooDeep)) {
+            if (bTooDeep || IsNestedTooDeeply(text))
+                Fail(u"nested more than 64 levels deep");
+            Fail(u"not valid JSON: " + strWhy);
         }
+        CIpuzReader reader(source);
+        reader.Read(document.Root());
+        reader.AlignCells();
         if (!DeriveClueCells(source))
             Fail(u"too many clues");
     });

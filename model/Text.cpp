@@ -158,14 +158,21 @@ std::u16string WidenUtf8(std::string_view text)
     return DecodePuzzleText(reinterpret_cast<const BYTE*>(text.data()), text.size(), true);
 }
 
+std::size_t ValidUtf8Length(std::string_view text, std::size_t i)
+{
+    if (i >= text.size())
+        return 0;
+    char32_t cp = 0;
+    return Utf8SequenceLength(reinterpret_cast<const BYTE*>(text.data()) + i, text.size() - i, cp);
+}
+
 std::size_t Utf8CharLength(std::string_view text, std::size_t i)
 {
     if (i >= text.size())
         return 0;
     if (static_cast<BYTE>(text[i]) < 0x80)
         return 1;
-    char32_t cp = 0;
-    const std::size_t len = Utf8SequenceLength(reinterpret_cast<const BYTE*>(text.data()) + i, text.size() - i, cp);
+    const std::size_t len = ValidUtf8Length(text, i);
     return len == 0 ? 1 : len;
 }
 

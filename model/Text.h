@@ -36,6 +36,11 @@ std::u16string WidenUtf8(std::string_view text);
 // stands for a character of its own. 0 at the end.
 std::size_t Utf8CharLength(std::string_view text, std::size_t i);
 
+// The length of the valid UTF-8 sequence at text[i] (1 to 4), or 0 where
+// none starts: at the end, or at a byte that starts no sequence, begins an
+// overlong form or a surrogate, or is cut short.
+std::size_t ValidUtf8Length(std::string_view text, std::size_t i);
+
 // A 16-bit string as UTF-8; a lone surrogate becomes U+FFFD, so the result
 // is always valid UTF-8.
 std::string NarrowUtf8(std::u16string_view text);
