@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/Clue.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -20,8 +21,9 @@ void SetNumberLabel(std::u16string& strLabel, int nNumber)
     } while (n != 0);
     if (nNumber < 0)
         *--p = u'-';
-    for (; p != pEnd; ++p)
-        strLabel.push_back(*p);
+    // The label is new and short: it is written where it stands.
+    strLabel.resize(static_cast<std::size_t>(pEnd - p));
+    std::copy(p, pEnd, strLabel.begin());
 }
 
 }  // namespace
@@ -35,5 +37,3 @@ CClue::CClue(std::u16string strText, int nNumber, BOOL bAcross)
 {
     SetNumberLabel(m_strLabel, nNumber);
 }
-
-CClue::~CClue() = default;

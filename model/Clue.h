@@ -12,7 +12,8 @@ public:
     CClue();
     // Takes the text over: a reader hands each text on once.
     CClue(std::u16string strText, int nNumber, BOOL bAcross);
-    virtual ~CClue();
+    // Inline, as the puzzle destroys a clue for every word at once.
+    virtual ~CClue() = default;
 
     std::u16string m_strText;
     int m_nNumber;

@@ -67,22 +67,11 @@ std::u16string PlainText(const json& value)
 {
     if (!value.IsString())
         return {};
-    // Most texts have no escapes, markup, entities or runs of blanks: they
-    // are themselves without the spaces at their ends.
-    std::string_view text = value.Source();
-    bool bPlain = true;
-    for (std::size_t i = 0; i < text.size() && bPlain; ++i) {
-        const char ch = text[i];
-        bPlain = ch != '\\' && ch != '<' && ch != '&' && ch != '\t' && ch != '\r' && ch != '\n' &&
-                 (ch != ' ' || i + 1 == text.size() || text[i + 1] != ' ');
-    }
-    if (!bPlain)
-        return TrimText(MarkupToPlainText(value.Text()));
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return WidenUtf8(text);
+    // A text without escapes is its own UTF-8.
+    const std::string_view text = value.Source();
+    if (text.find('\\') == std::string_view::npos)
+        return PlainTextOfUtf8(text);
+    return TrimText(MarkupToPlainText(value.Text()));
 }
 
 // A number or string as the text it shows; empty for anything else.

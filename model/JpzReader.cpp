@@ -51,6 +51,12 @@ pugi::xml_node Child(const pugi::xml_node& node, const char* pszName)
 // breaks for <br/>. Walked with a stack of its own, to a bounded depth.
 std::u16string ElementText(const pugi::xml_node& element)
 {
+    // Most elements hold one text, or none.
+    const pugi::xml_node first = element.first_child();
+    if (!first)
+        return {};
+    if (!first.next_sibling() && (first.type() == pugi::node_pcdata || first.type() == pugi::node_cdata))
+        return PlainTextOfUtf8(first.value());
     std::string raw;
     std::vector<pugi::xml_node> stack;
     for (pugi::xml_node child = element.last_child(); child; child = child.previous_sibling())
@@ -79,12 +85,12 @@ std::u16string ElementText(const pugi::xml_node& element)
         }
     }
     // Markup written as escaped text (&lt;i&gt;) is markup too.
-    return TrimText(MarkupToPlainText(WidenUtf8(raw)));
+    return PlainTextOfUtf8(raw);
 }
 
-bool IsTrue(const pugi::xml_attribute& attribute)
+bool IsTrue(const char* pszValue)
 {
-    return std::strcmp(attribute.value(), "true") == 0 || std::strcmp(attribute.value(), "1") == 0;
+    return std::strcmp(pszValue, "true") == 0 || std::strcmp(pszValue, "1") == 0;
 }
 
 // A whole number of at most six digits, or -1.
@@ -109,7 +115,11 @@ bool ParseRange(const char* psz, int& nFirst, int& nLast)
         nFirst = nLast = SmallNumber(psz);
         return nFirst >= 0;
     }
-    nFirst = SmallNumber(std::string(psz, pszDash).c_str());
+    char szFirst[8] = {};
+    const std::size_t nFirstLength = static_cast<std::size_t>(pszDash - psz);
+    nFirst = nFirstLength < sizeof szFirst
+                 ? SmallNumber(static_cast<const char*>(std::memcpy(szFirst, psz, nFirstLength)))
+                 : -1;
     nLast = SmallNumber(pszDash + 1);
     return nFirst >= 0 && nLast >= 0;
 }
@@ -172,10 +182,71 @@ private:
         }
     }
 
+    // The attributes of a cell that the reader looks at, each the first of
+    // its name, found in one walk over the cell's attributes.
+    struct CCellAttributes {
+        const char* m_pszX = "";
+        const char* m_pszY = "";
+        const char* m_pszType = "";
+        const char* m_pszNumber = "";
+        const char* m_pszSolution = "";
+        const char* m_pszSolveState = "";
+        const char* m_pszHint = "";
+        const char* m_pszBackgroundShape = "";
+        const char* m_pszBackgroundColor = nullptr;  // nullptr when the cell has none
+        const char* m_pszRightBar = "";
+        const char* m_pszBottomBar = "";
+        const char* m_pszLeftBar = "";
+        const char* m_pszTopBar = "";
+
+        explicit CCellAttributes(const pugi::xml_node& cell)
+        {
+            // Each name once: the first attribute of a name is the one read.
+            unsigned nSeen = 0;
+            const auto take = [&nSeen](unsigned nBit, const char*& pszValue, const char* pszNew) {
+                if ((nSeen & nBit) == 0) {
+                    nSeen |= nBit;
+                    pszValue = pszNew;
+                }
+            };
+            for (const pugi::xml_attribute attribute : cell.attributes()) {
+                const char* pszName = attribute.name();
+                const char* pszValue = attribute.value();
+                if (std::strcmp(pszName, "x") == 0)
+                    take(1u << 0, m_pszX, pszValue);
+                else if (std::strcmp(pszName, "y") == 0)
+                    take(1u << 1, m_pszY, pszValue);
+                else if (std::strcmp(pszName, "type") == 0)
+                    take(1u << 2, m_pszType, pszValue);
+                else if (std::strcmp(pszName, "number") == 0)
+                    take(1u << 3, m_pszNumber, pszValue);
+                else if (std::strcmp(pszName, "solution") == 0)
+                    take(1u << 4, m_pszSolution, pszValue);
+                else if (std::strcmp(pszName, "solve-state") == 0)
+                    take(1u << 5, m_pszSolveState, pszValue);
+                else if (std::strcmp(pszName, "hint") == 0)
+                    take(1u << 6, m_pszHint, pszValue);
+                else if (std::strcmp(pszName, "background-shape") == 0)
+                    take(1u << 7, m_pszBackgroundShape, pszValue);
+                else if (std::strcmp(pszName, "background-color") == 0)
+                    take(1u << 8, m_pszBackgroundColor, pszValue);
+                else if (std::strcmp(pszName, "right-bar") == 0)
+                    take(1u << 9, m_pszRightBar, pszValue);
+                else if (std::strcmp(pszName, "bottom-bar") == 0)
+                    take(1u << 10, m_pszBottomBar, pszValue);
+                else if (std::strcmp(pszName, "left-bar") == 0)
+                    take(1u << 11, m_pszLeftBar, pszValue);
+                else if (std::strcmp(pszName, "top-bar") == 0)
+                    take(1u << 12, m_pszTopBar, pszValue);
+            }
+        }
+    };
+
     void ReadCell(const pugi::xml_node& cell)
     {
-        const int x = SmallNumber(cell.attribute("x").value()) - 1;
-        const int y = SmallNumber(cell.attribute("y").value()) - 1;
+        const CCellAttributes attributes(cell);
+        const int x = SmallNumber(attributes.m_pszX) - 1;
+        const int y = SmallNumber(attributes.m_pszY) - 1;
         if (!m_source.Contains(x, y))
             Fail(u"a cell lies outside the grid");
         CSourceSquare& square = m_source.At(x, y);
@@ -184,35 +255,35 @@ private:
         square = CSourceSquare();
         square.m_bBarRight = bBarRight;
         square.m_bBarBottom = bBarBottom;
-        const char* pszType = cell.attribute("type").value();
+        const char* pszType = attributes.m_pszType;
         if (std::strcmp(pszType, "block") == 0) {
             square.m_nKind = ESquareKind::Block;
         } else if (std::strcmp(pszType, "void") == 0) {
             square.m_nKind = ESquareKind::Missing;
             return;
         }
-        square.m_strLabel = WidenUtf8(cell.attribute("number").value());
+        square.m_strLabel = WidenUtf8(attributes.m_pszNumber);
         if (square.m_nKind == ESquareKind::Open) {
-            square.m_strSolution = WidenUtf8(cell.attribute("solution").value());
-            square.m_strFill = WidenUtf8(cell.attribute("solve-state").value());
+            square.m_strSolution = WidenUtf8(attributes.m_pszSolution);
+            square.m_strFill = WidenUtf8(attributes.m_pszSolveState);
             // A hint square, or a clue square of fixed text, shows its answer from the start.
-            if (IsTrue(cell.attribute("hint")) || std::strcmp(pszType, "clue") == 0) {
+            if (IsTrue(attributes.m_pszHint) || std::strcmp(pszType, "clue") == 0) {
                 square.m_bGiven = true;
                 square.m_strFill = square.m_strSolution;
             }
-            square.m_bCircled = std::strcmp(cell.attribute("background-shape").value(), "circle") == 0;
+            square.m_bCircled = std::strcmp(attributes.m_pszBackgroundShape, "circle") == 0;
         }
-        if (const pugi::xml_attribute color = cell.attribute("background-color")) {
-            const long nColor = ParseHexColor(color.value());
+        if (attributes.m_pszBackgroundColor != nullptr) {
+            const long nColor = ParseHexColor(attributes.m_pszBackgroundColor);
             square.m_nColor = nColor >= 0 ? nColor : kShadedColor;
         }
-        if (IsTrue(cell.attribute("right-bar")))
+        if (IsTrue(attributes.m_pszRightBar))
             square.m_bBarRight = true;
-        if (IsTrue(cell.attribute("bottom-bar")))
+        if (IsTrue(attributes.m_pszBottomBar))
             square.m_bBarBottom = true;
-        if (IsTrue(cell.attribute("left-bar")) && x > 0)
+        if (IsTrue(attributes.m_pszLeftBar) && x > 0)
             m_source.At(x - 1, y).m_bBarRight = true;
-        if (IsTrue(cell.attribute("top-bar")) && y > 0)
+        if (IsTrue(attributes.m_pszTopBar) && y > 0)
             m_source.At(x, y - 1).m_bBarBottom = true;
     }
 

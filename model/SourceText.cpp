@@ -253,6 +253,24 @@ std::u16string TrimText(std::u16string_view text)
     return out;
 }
 
+std::u16string PlainTextOfUtf8(std::string_view text)
+{
+    bool bPlain = true;
+    for (std::size_t i = 0; i < text.size() && bPlain; ++i) {
+        const char ch = text[i];
+        bPlain = ch != '<' && ch != '&' && ch != '\t' && ch != '\r' && ch != '\n' &&
+                 (ch != ' ' || i + 1 == text.size() || text[i + 1] != ' ');
+    }
+    if (!bPlain)
+        return TrimText(MarkupToPlainText(WidenUtf8(text)));
+    // Itself, without the spaces at its ends.
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return WidenUtf8(text);
+}
+
 std::u16string JoinNotes(const std::u16string& strFirst, const std::u16string& strSecond)
 {
     if (strFirst.empty() || strFirst == strSecond)

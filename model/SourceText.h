@@ -50,6 +50,11 @@ std::u16string MarkupToPlainText(std::u16string_view text);
 // The text without blanks at either end of it or of any of its lines.
 std::u16string TrimText(std::u16string_view text);
 
+// TrimText(MarkupToPlainText(WidenUtf8(text))): the plain text of UTF-8
+// bytes, at once for the many texts without markup, entities, line breaks
+// or runs of blanks.
+std::u16string PlainTextOfUtf8(std::string_view text);
+
 // The text without spaces, tabs and line ends at either end.
 std::u16string_view TrimBlanks(std::u16string_view text);
 

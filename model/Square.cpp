@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "model/Square.h"
 
-CSquare::~CSquare() = default;
-
 BOOL CSquare::IsIncorrect() const
 {
     return m_bChecked && m_chSolution != m_chLetter;

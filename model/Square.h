@@ -22,7 +22,7 @@ public:
     }
     CSquare(const CSquare& other) = default;
     CSquare& operator=(const CSquare& other) = default;
-    virtual ~CSquare();
+    virtual ~CSquare() = default;
 
     // Checked and not holding the answer (an empty checked square counts).
     BOOL IsIncorrect() const;
