@@ -269,10 +269,15 @@ void CCrossWordPuzzle::NumberSquares()
     auto nextText = [&]() {
         return nNextText < m_astrClues.size() ? std::move(m_astrClues[nNextText++]) : std::u16string();
     };
-    NumberWords([&](int nNumber, BOOL bAcross) { AddClue(nextText(), nNumber, bAcross); });
+    ForEachWord([&](int nNumber, BOOL bAcross) { AddClue(nextText(), nNumber, bAcross); });
 }
 
 void CCrossWordPuzzle::NumberWords(const std::function<void(int, BOOL)>& onWord)
+{
+    ForEachWord(onWord);
+}
+
+template <class OnWordFn> void CCrossWordPuzzle::ForEachWord(OnWordFn onWord)
 {
     int nCounter = 0;
     const auto onStart = [&](int c, int r, bool bAcross, bool bDown) {

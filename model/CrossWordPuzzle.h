@@ -210,6 +210,8 @@ private:
     // Numbers the squares that start words (by the rule of the .puz files,
     // with bars ending words) and tells onWord each word's number and direction.
     void NumberWords(const std::function<void(int, BOOL)>& onWord);
+    // The same with the callback inlined, for the numbering of every load.
+    template <class OnWordFn> void ForEachWord(OnWordFn onWord);
     BOOL IsInWord(int nCol, int nRow, BOOL bAcross) const;
     CPoint GetWordStart(int nCol, int nRow, BOOL bAcross) const;
     CClue* FindClue(int nNumber, BOOL bAcross) const;

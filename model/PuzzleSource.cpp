@@ -30,11 +30,6 @@ bool CPuzzleSource::operator==(const CPuzzleSource& other) const
            m_bLocked == other.m_bLocked && m_wAnswerChecksum == other.m_wAnswerChecksum;
 }
 
-bool CPuzzleSource::IsOpen(int nCol, int nRow) const
-{
-    return Contains(nCol, nRow) && Index(nCol, nRow) < m_aSquares.size() && At(nCol, nRow).m_nKind == ESquareKind::Open;
-}
-
 bool CPuzzleSource::IsWordEnd(int nCol, int nRow, bool bAcross) const
 {
     const int nNextCol = bAcross ? nCol + 1 : nCol;

@@ -102,7 +102,12 @@ struct CPuzzleSource {
     CSourceSquare& At(int nCol, int nRow) { return m_aSquares[Index(nCol, nRow)]; }
     const CSourceSquare& At(int nCol, int nRow) const { return m_aSquares[Index(nCol, nRow)]; }
     // True for an open square inside the grid.
-    bool IsOpen(int nCol, int nRow) const;
+    // Inline: the readers ask it for every square of every word.
+    bool IsOpen(int nCol, int nRow) const
+    {
+        return Contains(nCol, nRow) && Index(nCol, nRow) < m_aSquares.size() &&
+               m_aSquares[Index(nCol, nRow)].m_nKind == ESquareKind::Open;
+    }
     // True when a bar, a block, a missing square or the edge stands between
     // (nCol, nRow) and its neighbour in the direction.
     bool IsWordEnd(int nCol, int nRow, bool bAcross) const;
