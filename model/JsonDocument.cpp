@@ -44,13 +44,6 @@ std::uint64_t StringStops(std::uint64_t x)
     return ZeroBytes(x ^ (kOnes * '"')) | ZeroBytes(x ^ (kOnes * '\\')) | ControlBytes(x) | (x & kHighBits);
 }
 
-// The bytes that are blanks between values.
-std::uint64_t BlankBytes(std::uint64_t x)
-{
-    return ZeroBytes(x ^ (kOnes * ' ')) | ZeroBytes(x ^ (kOnes * '\n')) | ZeroBytes(x ^ (kOnes * '\r')) |
-           ZeroBytes(x ^ (kOnes * '\t'));
-}
-
 #if defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
 constexpr bool kEightAtATime = true;
 // The place of the first byte whose high bit is set in m (not 0).
@@ -205,16 +198,20 @@ inline const char* SkipBlanks(const char* p, const char* pEnd)
     // Values often follow each other without blanks; a blank is at most a space.
     if (p == pEnd || static_cast<unsigned char>(*p) > ' ')
         return p;
-    // Indentation, eight bytes at a time.
-    while (kEightAtATime && pEnd - p >= 8) {
-        const std::uint64_t nOthers = ~BlankBytes(Load8(p)) & kHighBits;
-        if (nOthers != 0)
-            return p + FirstMarked(nOthers);
-        p += 8;
-    }
-    while (p != pEnd && (*p == ' ' || *p == '\n' || *p == '\r' || *p == '\t'))
+    for (;;) {
+        // Indentation: runs of spaces, eight bytes at a time.
+        while (kEightAtATime && pEnd - p >= 8) {
+            const std::uint64_t nOthers = ~ZeroBytes(Load8(p) ^ (kOnes * ' ')) & kHighBits;
+            if (nOthers != 0) {
+                p += FirstMarked(nOthers);
+                break;
+            }
+            p += 8;
+        }
+        if (p == pEnd || (*p != ' ' && *p != '\n' && *p != '\r' && *p != '\t'))
+            return p;
         ++p;
-    return p;
+    }
 }
 
 inline bool AtEnd(const char* p, const char* pEnd)
