@@ -75,11 +75,6 @@ void EnsureApplication()
     new QApplication(argc, argv);
 }
 
-void SetScreenWindow(CWnd* pWnd)
-{
-    PlatformSetScreenWindow(pWnd);
-}
-
 BOOL InstallFont(const char* pszPath)
 {
     return QFontDatabase::addApplicationFont(QString::fromUtf8(pszPath)) != -1 ? TRUE : FALSE;
@@ -178,21 +173,6 @@ int CountPixels(const CWnd* pWnd, const RECT& rect, COLORREF color)
     return count;
 }
 
-bool SaveImage(const CWnd* pWnd, const char* pszPath)
-{
-    const CWndImpl* p = CWndImpl::Of(pWnd);
-    if (!p || p->IsNative())
-        return false;
-    const QRect all = p->ClientRect();
-    const Capture capture(pWnd, all);
-    QImage out(all.size(), QImage::Format_RGB32);
-    for (int y = 0; y < all.height(); ++y) {
-        for (int x = 0; x < all.width(); ++x)
-            out.setPixel(x, y, PlatformColor(capture.At(x, y)).rgb());
-    }
-    return out.save(QString::fromUtf8(pszPath), "PNG");
-}
-
 size_t ImageBytes(const CWnd* pWnd)
 {
     const CWndImpl* p = CWndImpl::Of(pWnd);
@@ -258,12 +238,6 @@ COLORREF ScreenPixelAt(const CWnd* pWnd, int x, int y)
     const QImage shot = Screen(pWnd);
     const QPoint px = PlatformDeviceRect(QRect(x, y, 1, 1), QPoint(0, 0), shot.devicePixelRatio()).topLeft();
     return shot.rect().contains(px) ? PlatformColorRef(QColor(shot.pixel(px))) : 0xFFFFFFFF;
-}
-
-bool SaveScreenshot(const CWnd* pWnd, const char* pszPath)
-{
-    const QImage shot = Screen(pWnd);
-    return !shot.isNull() && shot.save(QString::fromUtf8(pszPath), "PNG");
 }
 
 void Press(CWnd* pWnd, CPoint point)

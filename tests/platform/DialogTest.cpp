@@ -7,7 +7,6 @@
 #include "res/resource.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 using namespace dialogtest;
 
@@ -58,10 +57,6 @@ TEST_F(DialogLayoutTest, RealTemplatesPlaceEveryControlAtItsIdFromDialogUnits)
                 default:
                     EXPECT_EQ(actual, expected) << nID << " item " << item.nID;
                 }
-            }
-            if (const char* pszFolder = std::getenv("TRELLIS_DIALOG_SHOTS")) {
-                const std::string path = std::string(pszFolder) + "/dialog-" + std::to_string(nID) + ".png";
-                EXPECT_TRUE(Testing::SaveDialogImage(dlg, path.c_str()));
             }
             Testing::PressCancel(dlg);
             if (dlg.IsModalOpen())

@@ -73,21 +73,6 @@ TEST_F(ClueListsTest, TheListsFollowTheSelectionOfTapsAndTypedLetters)
     EXPECT_EQ(m_lists.GetCrossingEntry(), k6A);
 }
 
-TEST_F(ClueListsTest, AClickOnAClueEndsInTheClueBarAsATapOnItsWordDoes)
-{
-    CListBox& down = m_lists.GetList(DIRECTION_DOWN);
-    CRect rc;
-    ASSERT_EQ(down.GetItemRect(k5D, &rc), LB_OKAY);
-    Testing::Tap(&down, rc.CenterPoint());
-    EXPECT_EQ(Clue(), CString(u"5D: Clue 6"));
-    EXPECT_EQ(Grid().GetSelectedSquare(), CPoint(3, 1));
-    EXPECT_EQ(Grid().GetDirection(), DIRECTION_DOWN);
-    ASSERT_EQ(m_lists.GetList(DIRECTION_ACROSS).GetItemRect(k4A, &rc), LB_OKAY);
-    Testing::Tap(&m_lists.GetList(DIRECTION_ACROSS), rc.CenterPoint());
-    EXPECT_EQ(Clue(), CString(u"4A: Clue 5"));
-    EXPECT_EQ(Grid().GetSelectedSquare(), CPoint(2, 1));
-}
-
 TEST_F(ClueListsTest, TheSolveCommandsMuteAndUnmuteTheCluesTheyFill)
 {
     EXPECT_EQ(DarkestGrey(DIRECTION_ACROSS, k1A), 255);  // white text on the selected clue

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Solving from the keyboard: arrows, Space, Tab and Shift+Tab, Backspace and
-// Delete, pressed as real keys at the focused puzzle window.
+// Solving from the keyboard, pressed as real keys at the focused puzzle
+// window: the arrows, Space, Tab and Shift+Tab take the navigator's moves
+// (whose rules the model's tests hold) and show them at once; Backspace and
+// Delete clear as Clear Letter does.
 
 #include "tests/window/PuzzleWndFixture.h"
 
@@ -10,17 +12,11 @@ namespace trellis::test {
 namespace {
 
 // Words: across 1 (0,0), 4 (2,1), 6 (0,2); down 1 (0,0), 2 (2,0), 3 (4,0),
-// 5 (3,1). (4,0), (0,1) and (1,2) are one-letter runs across, (1,0) and
-// (1,2) down.
+// 5 (3,1).
 const std::vector<std::string> kGrid = {"...#.", ".#...", "....#"};
 
 class KeyboardTest : public PuzzleWndTest {
 protected:
-    void Key(UINT nVirtKey, BOOL bShift = FALSE)
-    {
-        m_wnd.SetFocus();
-        Testing::PressKey(nVirtKey, bShift);
-    }
     // "3,1 A2": square (3, 1) selected in the across word from column 2 of
     // its row; "D" for a down word, from that row of its column.
     std::string Selected()
@@ -44,97 +40,31 @@ protected:
     }
 };
 
-TEST_F(KeyboardTest, ArrowsMoveAlongTheDirectionAndTurnAcrossIt)
+TEST_F(KeyboardTest, EachKeyTakesItsMoveAndTheGridAndClueBarShowItAtOnce)
 {
     Load(kGrid);
-    EXPECT_EQ(Selected(), "0,0 A0");
-    Key(VK_LEFT);  // the edge
-    EXPECT_EQ(Selected(), "0,0 A0");
-    Key(VK_RIGHT);
-    EXPECT_EQ(Selected(), "1,0 A0");
-    // Drawn at once, as a tap draws: the new square selected, the old one in the word.
-    EXPECT_EQ(Shown(1, 0), Color(GRID_BACKGROUND_SELECTED_SQUARE));
-    EXPECT_EQ(Shown(0, 0), Color(GRID_BACKGROUND_SELECTED_WORD));
-
-    // Past the black square to a square with a down word only, which the tap rules take.
-    Key(VK_RIGHT);
-    Key(VK_RIGHT);
-    EXPECT_EQ(Selected(), "4,0 D0");
-    EXPECT_EQ(ClueLabel(), "3D");
-    EXPECT_EQ(Shown(0, 0), Color(GRID_BACKGROUND));  // the old word is drawn plain again
-
-    // Across the direction with no word to turn to: the arrow moves (here it
-    // meets the edge); down the column it moves along.
-    Key(VK_RIGHT);
-    EXPECT_EQ(Selected(), "4,0 D0");
-    Key(VK_DOWN);
-    EXPECT_EQ(Selected(), "4,1 D0");
-    Key(VK_DOWN);  // (4, 2) is black and the last row
-    EXPECT_EQ(Selected(), "4,1 D0");
-
-    // Across a direction with a word to turn to: the first press turns, the second moves.
-    Key(VK_LEFT);
-    EXPECT_EQ(Selected(), "4,1 A2");
-    EXPECT_EQ(ClueLabel(), "4A");
-    Key(VK_LEFT);
-    EXPECT_EQ(Selected(), "3,1 A2");
-    Key(VK_UP);
-    EXPECT_EQ(Selected(), "3,1 D1");
-    Key(VK_UP);  // a black square above, then the edge
-    EXPECT_EQ(Selected(), "3,1 D1");
-    Key(VK_DOWN);
-    EXPECT_EQ(Selected(), "3,2 D1");
-}
-
-TEST_F(KeyboardTest, SpaceTurnsAsASecondTapOnTheSelectedSquare)
-{
-    Load(kGrid);
-    Key(VK_SPACE);
-    EXPECT_EQ(Selected(), "0,0 D0");
-    EXPECT_EQ(ClueLabel(), "1D");
-    Key(VK_SPACE);
-    EXPECT_EQ(Selected(), "0,0 A0");
-    Key(VK_RIGHT);
-    Key(VK_SPACE);  // (1, 0) lies in the across word only
-    EXPECT_EQ(Selected(), "1,0 A0");
-    EXPECT_EQ(ClueLabel(), "1A");
-}
-
-TEST_F(KeyboardTest, TabGoesThroughTheWordsInClueOrderAndRoundAgain)
-{
-    Load(kGrid);
-    const std::vector<std::string> order = {"2,1 A2", "0,2 A0", "0,0 D0", "2,0 D0", "4,0 D0", "3,1 D1", "0,0 A0"};
-    const std::vector<std::string> labels = {"4A", "6A", "1D", "2D", "3D", "5D", "1A"};
-    for (size_t i = 0; i < order.size(); ++i) {
-        Key(VK_TAB);
-        EXPECT_EQ(Selected(), order[i]) << "Tab " << i + 1;
-        EXPECT_EQ(ClueLabel(), labels[i]) << "Tab " << i + 1;
+    ASSERT_EQ(Selected(), "0,0 A0");
+    const struct {
+        UINT nKey;
+        BOOL bShift;
+        const char* selected;
+        const char* clue;
+    } presses[] = {
+        {VK_RIGHT, FALSE, "1,0 A0", "1A"}, {VK_LEFT, FALSE, "0,0 A0", "1A"}, {VK_SPACE, FALSE, "0,0 D0", "1D"},
+        {VK_DOWN, FALSE, "0,1 D0", "1D"},  {VK_UP, FALSE, "0,0 D0", "1D"},   {VK_TAB, FALSE, "2,0 D0", "2D"},
+        {VK_TAB, TRUE, "0,0 D0", "1D"},    {VK_TAB, TRUE, "0,2 A0", "6A"},
+    };
+    for (const auto& press : presses) {
+        Key(press.nKey, press.bShift);
+        EXPECT_EQ(Selected(), press.selected) << press.nKey << (press.bShift ? " with Shift" : "");
+        EXPECT_EQ(ClueLabel(), press.clue) << press.nKey;
     }
-    for (size_t i = order.size() - 1; i > 0; --i) {
-        Key(VK_TAB, TRUE);
-        EXPECT_EQ(Selected(), order[i - 1]) << "Shift+Tab to " << i;
-    }
-
-    // The first empty square of the word, or its first square when it is full.
-    Put(2, 1, u'A', TRUE);
-    Put(0, 2, u'A', TRUE);
-    Put(1, 2, u'A', TRUE);
-    Put(2, 2, u'A', TRUE);
-    Put(3, 2, u'A', TRUE);
-    Key(VK_TAB);
-    EXPECT_EQ(Selected(), "0,2 A0");
-    Key(VK_TAB, TRUE);
-    EXPECT_EQ(Selected(), "3,1 A2");
-    EXPECT_EQ(Shown(3, 1), Color(GRID_BACKGROUND_SELECTED_SQUARE));
-    EXPECT_EQ(Shown(2, 1), Color(GRID_BACKGROUND_SELECTED_WORD));
-
-    // A selection that starts no word (a one-letter run) still finds the next one.
-    Load({".#..", "#...", ".##."});
-    EXPECT_EQ(Selected(), "0,0 A0");
-    Key(VK_TAB);
-    EXPECT_EQ(Selected(), "2,0 A2");
-    Key(VK_TAB, TRUE);
-    EXPECT_EQ(Selected(), "3,0 D0");  // back round to the last down word
+    // Drawn at once, as a tap draws: the new square selected, the rest of its
+    // word in the word's colour, the old word plain again.
+    Key(VK_RIGHT);
+    EXPECT_EQ(Shown(1, 2), Color(GRID_BACKGROUND_SELECTED_SQUARE));
+    EXPECT_EQ(Shown(0, 2), Color(GRID_BACKGROUND_SELECTED_WORD));
+    EXPECT_EQ(Shown(0, 0), Color(GRID_BACKGROUND));
 }
 
 TEST_F(KeyboardTest, BackspaceAndDeleteClearAsClearLetterDoes)
@@ -184,15 +114,6 @@ TEST_F(KeyboardTest, BackspaceAndDeleteClearAsClearLetterDoes)
     EXPECT_FALSE(Square(2, 2).m_bFilled);
     Key(VK_DELETE);
     EXPECT_EQ(Selected(), "2,2 A0");
-
-    // Down a column the word is walked the same way.
-    Key(VK_SPACE);
-    Put(2, 0, u'T', TRUE);
-    ASSERT_EQ(Selected(), "2,2 D0");
-    Key(VK_BACK);
-    Key(VK_BACK);
-    EXPECT_EQ(Selected(), "2,0 D0");
-    EXPECT_FALSE(Square(2, 0).m_bFilled);
 }
 
 TEST_F(KeyboardTest, TheKeysNeverEnterLettersAndNeedASelection)

@@ -57,6 +57,24 @@ protected:
     }
     void Select(int nCol, int nRow) { Testing::Tap(&Grid(), InSquare(Grid(), nCol, nRow)); }
     void Type(UINT nChar) { m_wnd.SendMessage(WM_CHAR, nChar, 0); }
+    // A real key at the focused window.
+    void Key(UINT nVirtKey, BOOL bShift = FALSE)
+    {
+        m_wnd.SetFocus();
+        Testing::PressKey(nVirtKey, bShift);
+    }
+    void Command(UINT nID)
+    {
+        m_wnd.SendMessage(WM_COMMAND, nID, 0);
+        Testing::RunUntilIdle();
+    }
+    BOOL IsEnabled(UINT nID)
+    {
+        CCmdUI ui;
+        ui.m_nID = nID;
+        ui.DoUpdate(&m_wnd, TRUE);
+        return ui.m_bEnabled;
+    }
     CString Clue() { return m_wnd.GetClue().GetClueText(); }
 
     CPuzzleWnd m_wnd;
