@@ -96,11 +96,6 @@ const std::vector<MessageBoxRecord>& ScriptedMessageBoxes::Shown() const
     return m_pState->shown;
 }
 
-size_t ScriptedMessageBoxes::AnswersLeft() const
-{
-    return m_pState->answers.size();
-}
-
 ScriptedFileDialogs::ScriptedFileDialogs() : m_pState(std::make_unique<State>())
 {
     seams::InstallHooks();
@@ -126,11 +121,6 @@ void ScriptedFileDialogs::Cancel()
 const std::vector<FileDialogRecord>& ScriptedFileDialogs::Shown() const
 {
     return m_pState->shown;
-}
-
-size_t ScriptedFileDialogs::AnswersLeft() const
-{
-    return m_pState->answers.size();
 }
 
 ScriptedPrintDialogs::ScriptedPrintDialogs() : m_pState(std::make_unique<State>())
@@ -159,11 +149,6 @@ void ScriptedPrintDialogs::Cancel()
 size_t ScriptedPrintDialogs::Shown() const
 {
     return m_pState->nShown;
-}
-
-size_t ScriptedPrintDialogs::AnswersLeft() const
-{
-    return m_pState->answers.size();
 }
 
 TemporarySettings::TemporarySettings() : m_pState(std::make_unique<State>())

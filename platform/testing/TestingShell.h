@@ -36,7 +36,6 @@ public:
 
     void Answer(int nResult);  // IDOK, IDCANCEL, IDYES or IDNO
     const std::vector<MessageBoxRecord>& Shown() const;
-    size_t AnswersLeft() const;
 
     struct State;
 
@@ -68,7 +67,6 @@ public:
     void Choose(const std::u16string& strPath);
     void Cancel();
     const std::vector<FileDialogRecord>& Shown() const;
-    size_t AnswersLeft() const;
 
     struct State;
 
@@ -91,7 +89,6 @@ public:
     void PrintTo(const std::u16string& strPdfPath, double dWidth, double dHeight, int nFromPage = 0, int nToPage = 0);
     void Cancel();
     size_t Shown() const;
-    size_t AnswersLeft() const;
 
     struct State;
 

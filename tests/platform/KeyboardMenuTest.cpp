@@ -192,31 +192,6 @@ TEST_F(KeyboardMenuTest, KeysHeldWithAltOrCtrlTypeNoLetters)
     EXPECT_TRUE(g_issued.empty());
 }
 
-TEST_F(KeyboardMenuTest, AltAndAMenusLetterOpensItAndEscapeGivesTheKeyboardBack)
-{
-    ASSERT_TRUE(m_bLoaded);
-    Testing::PressKeys(Testing::KEY_ALT, 'F');
-    EXPECT_EQ(Testing::OpenMenu(), u"File");
-    // The first item that can be chosen is active; Down and Return choose the next.
-    EXPECT_EQ(Testing::ActiveMenuItem(), ID_OPEN);
-    Testing::PressKeys(0, VK_DOWN);
-    EXPECT_EQ(Testing::ActiveMenuItem(), ID_SAVE);
-    Testing::PressKeys(0, VK_RETURN);
-    EXPECT_EQ(Testing::OpenMenu(), u"");
-    EXPECT_EQ(g_issued, Issued {"save"});
-
-    Testing::PressKeys(Testing::KEY_ALT, 'V');
-    EXPECT_EQ(Testing::OpenMenu(), u"View");
-    Testing::PressKeys(0, VK_ESCAPE);
-    EXPECT_EQ(Testing::OpenMenu(), u"");
-    // Letters go to the window again, not to the menu bar's letters.
-    Testing::PressKeys(0, 'F');
-    Testing::PressKeys(0, 'V');
-    EXPECT_EQ(Testing::OpenMenu(), u"");
-    EXPECT_EQ(Typed(), u"fv");
-    EXPECT_EQ(CWnd::GetFocus(), &m_pFrame->m_wndPane);
-}
-
 TEST_F(KeyboardMenuTest, F10OpensTheFirstMenu)
 {
     ASSERT_TRUE(m_bLoaded);
