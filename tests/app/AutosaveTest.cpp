@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The player's progress kept as it changes and brought back with the puzzle:
-// when it is written, every way out, the option that turns it off, and the
-// steps that Load Solution and Unlock add.
+// when it is written, the option that turns it off, and the steps that Load
+// Solution and Unlock add. (The ways out of the program: the end-to-end suite.)
 
 #include "model/ProgressStore.h"
 #include "tests/app/DialogFixture.h"
@@ -99,22 +99,13 @@ TEST_F(AutosaveTest, ALoadAndTheProgramsEndWriteTheWaitingSaveFirst)
     EXPECT_EQ(FirstRow(), "HE...");
 }
 
-TEST_F(AutosaveTest, KeptProgressComesBackOnTheCommandLineAndUnderASolutionOpenedAsAPuzzle)
+// Kept progress comes back with a puzzle given on the command line: the
+// end-to-end suite shows it.
+TEST_F(AutosaveTest, KeptProgressComesBackUnderASolutionOpenedAsAPuzzle)
 {
     LoadPuzzle(PuzzleFileWriter(kHeart), "first.puz");
     Type(u"HEA");
     ASSERT_TRUE(AwaitSave());
-    Frame().DestroyWindow();
-    theApp.ExitInstance();
-
-    // The start puzzle, read ahead as main() has it read.
-    const std::u16string strStart = m_dir.Write(std::string("start.puz"), PuzzleFileWriter(kHeart).Bytes());
-    theApp.SetStartFiles(strStart, CString());
-    theApp.ReadStartPuzzleAhead();
-    Start();
-    ASSERT_NE(theApp.GetPuzzle(), nullptr);
-    EXPECT_EQ(FirstRow(), "HEA..");
-    EXPECT_FALSE(Testing::IsMenuItemEnabled(Frame(), ID_UNDO));
 
     // A solution file where a puzzle is expected opens its puzzle, which
     // comes back as kept, and then takes the solution as one step on top.
