@@ -67,23 +67,8 @@ TEST(SafeWrite, OldTemporariesGoWhenTheFolderIsNextSavedInto)
     EXPECT_EQ(TempDir::Read(dir.File("a.sol")), "new");
 }
 
-TEST(SafeWrite, FailedWriteLeavesTheTargetAndNoTemporary)
-{
-    TempDir dir;
-    TempDir::Write(dir.File("a.sol"), "old");
-    std::u16string strError;
-    const BOOL bWritten = WriteFileSafely(
-        ModelPath(dir.File("a.sol")),
-        [](CFile& file) {
-            file.Write("half", 4);
-            throw CFileException(CFileException::diskFull, 28, u"", u"write");
-        },
-        strError);
-    EXPECT_FALSE(bWritten);
-    EXPECT_EQ(strError, u"cannot write file '" + ModelPath(dir.File("a.sol")) + u"': No space left on device");
-    EXPECT_EQ(TempDir::Read(dir.File("a.sol")), "old");
-    EXPECT_EQ(Names(dir.Path()), std::set<std::string> {"a.sol"});
-}
+// A write that fails part way leaves the target as it was and no temporary:
+// SolutionFile.WriteFailureKeepsTheOldFile, through Save Solution.
 
 #ifndef _WIN32
 // A pipe opens at once and is refused, whoever is (not) at its other end;
