@@ -86,14 +86,20 @@ void BM_TypeLetter(benchmark::State& state)
         state.SkipWithError("the pencil is not as asked");
 
     UINT nChar = 'B';
+    bool bFirst = true;
     for (auto _ : state) {
         // A wrong letter each time, so the puzzle never counts as solved.
         wnd.SendMessage(WM_CHAR, nChar, 0);
         Testing::RunUntilIdle();
         nChar = nChar == 'Z' ? 'B' : nChar + 1;
         state.PauseTiming();
-        if (theApp.IsProgressPending() != (state.range(2) != 0))
+        // Asked for by the first letter; half a second on, the save has come
+        // (in some RunUntilIdle) and the next letter asks again.
+        if (bFirst && theApp.IsProgressPending() != (state.range(2) != 0)) {
             state.SkipWithError("the save was not asked for as the option says");
+            break;
+        }
+        bFirst = false;
         Testing::Tap(&grid, grid.GetSquareRect(0, 0).CenterPoint());
         state.ResumeTiming();
     }
