@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // What the player puts into a square beyond one plain letter: a rebus entry
-// judged as a whole, digits and symbols where the answer has them, pencilled
-// letters, and the marks of revealed and once wrong squares, through the
-// completion test, the solution file, the history and a written .puz file.
+// judged as a whole, pencilled letters, and the marks of revealed and once
+// wrong squares, through the completion test, the solution file and a
+// written .puz file.
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,6 @@
 #include "model/CrossWordPuzzle.h"
 #include "model/Format.h"
 #include "model/PuzzleSourceWriter.h"
-#include "model/SolveHistory.h"
 #include "tests/support/PuzzleFileWriter.h"
 #include "tests/support/TempDir.h"
 
@@ -99,23 +98,6 @@ TEST(RebusEntry, TheCompletionTestWantsEveryRebusWholeOrByItsFirstLetter)
     EXPECT_EQ(p->GetEmptyCount(), 1);
 }
 
-TEST(RebusEntry, DigitsAndSymbolsBelongWhereTheAnswerHasThem)
-{
-    TempDir dir;
-    auto p = RebusRow(dir);
-    const auto has = [&p](int c, char16_t ch) { return p->AnswerHas(p->GetSquare(c, 0), ch) != FALSE; };
-    EXPECT_TRUE(has(1, u'4'));
-    EXPECT_FALSE(has(1, u'+'));
-    EXPECT_TRUE(has(4, u'+'));
-    EXPECT_TRUE(has(3, u'4'));
-    EXPECT_FALSE(has(2, u'4'));
-    EXPECT_FALSE(has(0, u'4'));
-    // Letters of the answer count too, and a black square has no answer.
-    EXPECT_TRUE(has(0, u'N'));
-    auto black = PuzzleFileWriter({"A#"}).Load(dir, "black.puz");
-    EXPECT_FALSE(black->AnswerHas(black->GetSquare(1, 0), u'4'));
-}
-
 TEST(Marks, AllShownOnlyWhenEveryOpenSquareGotItsLetterFromShow)
 {
     TempDir dir;
@@ -170,29 +152,6 @@ TEST(Pencil, APencilledLetterIsTheSquaresOwnUntilTheSolutionFileTakesItsLetterIn
     // Loading it over a pencilled letter inks it.
     ASSERT_TRUE(p->LoadSolution(strSol));
     EXPECT_FALSE(p->GetSquare(2, 0).m_bPencil);
-}
-
-TEST(Pencil, UndoAndRedoTakeThePencilBackAndForth)
-{
-    TempDir dir;
-    auto p = RebusRow(dir);
-    Fill(*p, 2, u"A");
-    CSolveHistory history;
-    CGridSelection sel;
-    sel.m_nDirection = DIRECTION_ACROSS;
-    sel.m_ptSelected = CPoint(2, 0);
-    // The same letter, pencilled: a change of its own.
-    history.BeginStep(sel, 1);
-    history.Record(*p, 2, 0);
-    CSquare square = p->GetSquare(2, 0);
-    square.m_bPencil = true;
-    p->SetSquare(2, 0, square);
-    ASSERT_TRUE(history.EndStep(*p));
-    ASSERT_TRUE(history.Undo(*p, sel, nullptr));
-    EXPECT_FALSE(p->GetSquare(2, 0).m_bPencil);
-    EXPECT_EQ(p->GetSquare(2, 0).m_chLetter, u'A');
-    ASSERT_TRUE(history.Redo(*p, sel, nullptr));
-    EXPECT_TRUE(p->GetSquare(2, 0).m_bPencil);
 }
 
 // What Save Puzzle As writes of the player's solve comes back from the
