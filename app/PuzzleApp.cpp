@@ -279,7 +279,9 @@ void CPuzzleApp::ReadStartPuzzleAhead()
 
 void CPuzzleApp::OpenPuzzleFile(const CString& strPath)
 {
-    // The waiting save belongs to the puzzle that goes now.
+    // The waiting save belongs to the puzzle that goes now, with what its
+    // rebus entry holds.
+    GetPuzzleWnd().CloseRebusEntry(TRUE);
     SaveProgress();
     DeletePuzzle();
     // A remembered solution path belongs to the old puzzle; saving the new one
@@ -508,6 +510,9 @@ void CPuzzleApp::OnProgressTimer()
 
 BOOL CPuzzleApp::SaveAllModified()
 {
+    // A rebus entry still open is the player's too.
+    if (m_pMainWnd != nullptr && m_pMainWnd->GetSafeHwnd() != nullptr)
+        GetPuzzleWnd().CloseRebusEntry(TRUE);
     SaveProgress();
     return TRUE;
 }
@@ -516,6 +521,12 @@ void CPuzzleApp::CheckSolved()
 {
     if (!m_pPuzzle || !m_pPuzzle->IsSolved())
         return;
+    // Revealed, not solved: no congratulation, and no reason to delete the file.
+    if (m_pPuzzle->IsAllShown()) {
+        AfxMessageBox(IDS_PUZZLE_COMPLETE, MB_OK | MB_ICONINFORMATION);
+        GetPuzzleWnd().GetClue().SetClue(0, u'A', u"");
+        return;
+    }
     // Return (and Escape) keep the file: deleting it is the step that cannot be undone.
     if (AfxMessageBox(IDS_SOLVED_DELETE, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
         if (!DeleteFile(m_pPuzzle->m_strFileName.c_str())) {

@@ -64,21 +64,53 @@ void CCrossWordPuzzle::SetSquare(int nCol, int nRow, const CSquare& square)
     StoreSquare(i, square);
 }
 
-namespace {
-
-// What one square adds to the empty and the unsolved count. Black squares
-// count for nothing, whatever their record holds.
-long CountAsEmpty(const CSquare& square)
+long CCrossWordPuzzle::CountAsEmpty(const CSquare& square)
 {
     return !square.m_bBlack && !square.m_bFilled ? 1 : 0;
 }
 
-long CountAsUnsolved(const CSquare& square)
+long CCrossWordPuzzle::CountAsUnsolved(const CSquare& square) const
 {
-    return !square.m_bBlack && (!square.m_bFilled || square.m_chLetter != square.m_chSolution) ? 1 : 0;
+    return !square.m_bBlack && !HoldsAnswer(square) ? 1 : 0;
 }
 
-}  // namespace
+BOOL CCrossWordPuzzle::IsRightLetter(const CSquare& square) const
+{
+    const std::u16string* pRebus = GetRebus(square);
+    if (!square.m_strRebusEntry.empty())
+        return pRebus != nullptr
+                   ? *pRebus == square.m_strRebusEntry
+                   : square.m_strRebusEntry.size() == 1 && square.m_strRebusEntry[0] == square.m_chSolution;
+    return square.m_chLetter == square.m_chSolution ||
+           (pRebus != nullptr && pRebus->size() == 1 && square.m_chLetter == (*pRebus)[0]);
+}
+
+BOOL CCrossWordPuzzle::HoldsAnswer(const CSquare& square) const
+{
+    return square.m_bFilled && IsRightLetter(square);
+}
+
+BOOL CCrossWordPuzzle::IsIncorrect(const CSquare& square) const
+{
+    return square.m_bChecked && !IsRightLetter(square);
+}
+
+BOOL CCrossWordPuzzle::AnswerHas(const CSquare& square, WCHAR ch) const
+{
+    if (square.m_chSolution == ch)
+        return TRUE;
+    const std::u16string* pRebus = GetRebus(square);
+    return pRebus != nullptr && pRebus->find(ch) != std::u16string::npos;
+}
+
+BOOL CCrossWordPuzzle::IsAllShown() const
+{
+    for (const CSquare& square : m_aSquares) {
+        if (!square.m_bBlack && !square.m_bGiven && !square.m_bShown)
+            return FALSE;
+    }
+    return TRUE;
+}
 
 void CCrossWordPuzzle::StoreSquare(std::size_t nIndex, const CSquare& square)
 {
@@ -146,7 +178,8 @@ BOOL CCrossWordPuzzle::IsFilled(int nCol, int nRow) const
 
 BOOL CCrossWordPuzzle::IsIncorrect(int nCol, int nRow) const
 {
-    return IndexOf(nCol, nRow) < 0 || GetSquare(nCol, nRow).IsIncorrect();
+    const CSquare* pSquare = SquareAt(nCol, nRow);
+    return IndexOf(nCol, nRow) < 0 || IsIncorrect(pSquare != nullptr ? *pSquare : CSquare());
 }
 
 BOOL CCrossWordPuzzle::IsSolved() const
@@ -266,9 +299,7 @@ void CCrossWordPuzzle::NumberSquares()
     auto nextText = [&]() {
         return nNextText < m_astrClues.size() ? std::move(m_astrClues[nNextText++]) : std::u16string();
     };
-    NumberWords([&](int nNumber, BOOL bAcross) {
-        AddClue(nextText(), nNumber, bAcross);
-    });
+    NumberWords([&](int nNumber, BOOL bAcross) { AddClue(nextText(), nNumber, bAcross); });
 }
 
 void CCrossWordPuzzle::NumberWords(const std::function<void(int, BOOL)>& onWord)

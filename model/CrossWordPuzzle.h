@@ -75,6 +75,19 @@ public:
     long GetMissingCount() const { return m_nMissing; }
     BOOL IsFilled(int nCol, int nRow) const;
     BOOL IsIncorrect(int nCol, int nRow) const;
+    // The same for a square of this puzzle: checked and not holding its
+    // answer, a rebus entry judged whole. An empty checked square counts.
+    BOOL IsIncorrect(const CSquare& square) const;
+    // Filled with its answer: a rebus entry must be the whole answer, a
+    // single letter the answer grid's letter (for a rebus square its first
+    // letter, as the file format intends) or a one-character rebus answer.
+    BOOL HoldsAnswer(const CSquare& square) const;
+    // The square's answer has the character: its letter, or any character of
+    // its rebus answer. So digits and symbols are taken where they belong.
+    BOOL AnswerHas(const CSquare& square, WCHAR ch) const;
+    // Every white square that the player can change holds a letter that
+    // Show gave it (no letter typed, none given by the file left out).
+    BOOL IsAllShown() const;
 
     // While the puzzle is locked, a full grid is judged by the checksum of
     // the letters, since the answers are not known. Without that checksum
@@ -196,6 +209,12 @@ private:
     const CSquare* SquareAt(int nCol, int nRow) const;
     // Every change of one square goes through here, so the counts stay true.
     void StoreSquare(std::size_t nIndex, const CSquare& square);
+    // What one square adds to the empty and the unsolved count. Black squares
+    // count for nothing, whatever their record holds.
+    static long CountAsEmpty(const CSquare& square);
+    long CountAsUnsolved(const CSquare& square) const;
+    // The letter or rebus entry is the answer, filled or not.
+    BOOL IsRightLetter(const CSquare& square) const;
     // The writers of the whole grid (the reader, the solution file) write
     // the squares themselves and count once at the end: counting each
     // change costs a large grid's load a tenth more.

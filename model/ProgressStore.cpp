@@ -27,6 +27,9 @@ constexpr char kMarkTag[] = "MARK";
 // The player's rebus entries: for each square that has one, its index row by
 // row (32 bits), the length in characters (16 bits) and the characters.
 constexpr char kRebusTag[] = "RUSR";
+// The squares whose letter is pencilled, one byte each (1 pencilled, 0 not),
+// row by row; left out when there are none.
+constexpr char kPencilTag[] = "PENC";
 constexpr std::size_t kTagSize = 4;
 
 class CDigest {
@@ -114,6 +117,31 @@ std::string RebusSection(const std::vector<CSquare>& squares)
     return data;
 }
 
+std::string PencilSection(const std::vector<CSquare>& squares)
+{
+    std::string data;
+    const bool bAny =
+        std::any_of(squares.begin(), squares.end(), [](const CSquare& square) { return square.m_bPencil; });
+    if (!bAny)
+        return data;
+    data.reserve(squares.size());
+    for (const CSquare& square : squares)
+        data.push_back(square.m_bPencil ? '\1' : '\0');
+    return data;
+}
+
+bool ReadPencil(const std::string& data, std::vector<CSquare>& squares)
+{
+    if (data.size() != squares.size())
+        return false;
+    for (std::size_t i = 0; i < squares.size(); ++i) {
+        if (data[i] != '\0' && data[i] != '\1')
+            return false;
+        squares[i].m_bPencil = data[i] == '\1';
+    }
+    return true;
+}
+
 bool ReadMarks(const std::string& data, std::vector<CSquare>& squares)
 {
     if (data.size() != squares.size())
@@ -156,8 +184,9 @@ bool ReadEntry(const CCrossWordPuzzle& puzzle, CArchive& ar, std::vector<CSquare
     for (CSquare& square : squares) {
         square.m_bChecked = square.m_bShown = square.m_bWasIncorrect = FALSE;
         square.m_strRebusEntry.clear();
+        square.m_bPencil = false;
     }
-    bool bMarks = false, bRebus = false;
+    bool bMarks = false, bRebus = false, bPencil = false;
     while (ar.GetRemaining() > 0) {
         char tag[kTagSize];
         DWORD nLength = 0;
@@ -177,6 +206,10 @@ bool ReadEntry(const CCrossWordPuzzle& puzzle, CArchive& ar, std::vector<CSquare
         } else if (strTag == kRebusTag && !bRebus) {
             bRebus = true;
             if (!ReadRebusEntries(data, squares))
+                return false;
+        } else if (strTag == kPencilTag && !bPencil) {
+            bPencil = true;
+            if (!ReadPencil(data, squares))
                 return false;
         }
     }
@@ -229,6 +262,9 @@ BOOL CProgressStore::Save(const CCrossWordPuzzle& puzzle)
             const std::string rebus = RebusSection(puzzle.GetSquares());
             if (!rebus.empty())
                 WriteSection(ar, kRebusTag, rebus);
+            const std::string pencil = PencilSection(puzzle.GetSquares());
+            if (!pencil.empty())
+                WriteSection(ar, kPencilTag, pencil);
             ar.Close();
         },
         strError);

@@ -122,7 +122,7 @@ CPuzzleSource SourceFromPuzzle(const CCrossWordPuzzle& puzzle)
             target.m_bCircled = square.m_bCircled != FALSE;
             target.m_bRevealed = square.m_bShown && square.m_bFilled && !square.m_bGiven;
             target.m_bWasIncorrect = square.m_bWasIncorrect != FALSE;
-            target.m_bIncorrect = square.IsIncorrect() != FALSE;
+            target.m_bIncorrect = puzzle.IsIncorrect(square) != FALSE;
         }
     }
 

@@ -340,26 +340,91 @@ void CGridWnd::DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORRE
         if (pOldFont)
             pDC->SelectObject(pOldFont);
     }
-    if (square.m_bFilled) {
-        if (square.IsIncorrect())
-            pDC->SetTextColor(crForeIncorrect);
-        // The player's own rebus entry, or the whole answer that Show gave.
-        const std::u16string* pRebus = !square.m_strRebusEntry.empty() ? &square.m_strRebusEntry
-                                       : square.m_bShown               ? m_pPuzzle->GetRebus(square)
-                                                                       : nullptr;
-        if (pRebus != nullptr) {
-            DrawRebus(pDC, rc, *pRebus);
-        } else {
-            CFont* pOldFont = m_pLetterFont ? pDC->SelectObject(m_pLetterFont) : nullptr;
-            // Without DT_SINGLELINE the letter sits at the top, centred across.
-            pDC->DrawText(&square.m_chLetter, 1, &rc, DT_CENTER | DT_VCENTER);
-            if (pOldFont)
-                pDC->SelectObject(pOldFont);
-        }
-        pDC->SetTextColor(crFore);
-        if (square.m_bGiven)
-            DrawGivenMark(pDC, rc, crFore);
+    if (m_bEntry && m_ptEntry == CPoint(nCol, nRow))
+        DrawEntry(pDC, rc, crFore);
+    else if (square.m_bFilled)
+        DrawLetter(pDC, square, rc, crFore, crForeIncorrect, crBack);
+    if (square.m_bFilled && square.m_bGiven)
+        DrawGivenMark(pDC, rc, crFore);
+    if (square.m_bFilled && square.m_bShown)
+        DrawRevealedMark(pDC, rc);
+    if (square.m_bWasIncorrect)
+        DrawWasWrongMark(pDC, rc, crForeIncorrect);
+}
+
+COLORREF PencilColor(COLORREF crFore, COLORREF crBack)
+{
+    return RGB((GetRValue(crFore) + GetRValue(crBack)) / 2, (GetGValue(crFore) + GetGValue(crBack)) / 2,
+               (GetBValue(crFore) + GetBValue(crBack)) / 2);
+}
+
+void CGridWnd::DrawLetter(CDC* pDC, const CSquare& square, CRect& rc, COLORREF crFore, COLORREF crForeIncorrect,
+                          COLORREF crBack)
+{
+    if (m_pPuzzle->IsIncorrect(square))
+        pDC->SetTextColor(crForeIncorrect);
+    else if (square.m_bPencil)
+        pDC->SetTextColor(PencilColor(crFore, crBack));
+    // The player's own rebus entry, or the whole answer that Show gave.
+    const std::u16string* pRebus = !square.m_strRebusEntry.empty() ? &square.m_strRebusEntry
+                                   : square.m_bShown               ? m_pPuzzle->GetRebus(square)
+                                                                   : nullptr;
+    if (pRebus != nullptr) {
+        DrawRebus(pDC, rc, *pRebus);
+    } else {
+        CFont* pOldFont = m_pLetterFont ? pDC->SelectObject(m_pLetterFont) : nullptr;
+        // Without DT_SINGLELINE the letter sits at the top, centred across.
+        pDC->DrawText(&square.m_chLetter, 1, &rc, DT_CENTER | DT_VCENTER);
+        if (pOldFont)
+            pDC->SelectObject(pOldFont);
     }
+    pDC->SetTextColor(crFore);
+}
+
+void CGridWnd::DrawRevealedMark(CDC* pDC, const CRect& rc)
+{
+    // Larger than the given letters' mark, and in a colour of its own.
+    const int nSide = std::max(3, m_nSquareSize / 4);
+    for (int k = 0; k < nSide; ++k) {
+        const CRect rcRow(rc.right - nSide + k, rc.top + k, rc.right, rc.top + k + 1);
+        pDC->FillSolidRect(&rcRow, m_colors[GRID_REVEALED_MARK]);
+    }
+}
+
+void CGridWnd::DrawWasWrongMark(CDC* pDC, const CRect& rc, COLORREF crColor)
+{
+    // Clear of a bar on the square's left or bottom edge.
+    const int nSide = std::max(3, m_nSquareSize / 7);
+    const int nInset = BarThickness();
+    const CRect rcDot(rc.left + nInset, rc.bottom - nInset - nSide, rc.left + nInset + nSide, rc.bottom - nInset);
+    pDC->FillSolidRect(&rcDot, crColor);
+}
+
+void CGridWnd::DrawEntry(CDC* pDC, CRect& rc, COLORREF crFore)
+{
+    CBrush brush(crFore);
+    pDC->FrameRect(&rc, brush);
+    if (!m_strEntry.empty())
+        DrawRebus(pDC, rc, m_strEntry);
+}
+
+void CGridWnd::ShowEntry(CPoint ptSquare, const std::u16string& strText)
+{
+    if (m_bEntry && m_ptEntry != ptSquare)
+        InvalidateSquare(m_ptEntry.x, m_ptEntry.y);
+    m_bEntry = TRUE;
+    m_ptEntry = ptSquare;
+    m_strEntry = strText;
+    InvalidateSquare(ptSquare.x, ptSquare.y);
+}
+
+void CGridWnd::HideEntry()
+{
+    if (!m_bEntry)
+        return;
+    m_bEntry = FALSE;
+    m_strEntry.clear();
+    InvalidateSquare(m_ptEntry.x, m_ptEntry.y);
 }
 
 void CGridWnd::DrawBars(CDC* pDC, int nCol, int nRow, const CRect& rc)

@@ -55,7 +55,7 @@ public:
     void SetFontName(LPCTSTR lpszFace);
     // Any non-zero value shows the numbers.
     void SetShowNumbers(BOOL bShow) { m_bShowNumbers = bShow ? TRUE : FALSE; }
-    // A colour keeps its low 24 bits; a slot outside 0 to 7 is ignored. The
+    // A colour keeps its low 24 bits; a slot outside 0 to 8 is ignored. The
     // grid shows it at its next paint.
     void SetColor(int nSlot, COLORREF color);
     int GetSquareSize() const { return m_nSquareSize; }
@@ -64,7 +64,7 @@ public:
     int GetNumberFontSize() const { return m_nNumberFontSize; }
     const CString& GetFontName() const { return m_strFontName; }
     BOOL GetShowNumbers() const { return m_bShowNumbers; }
-    // The colour of a slot; black for a slot outside 0 to 7.
+    // The colour of a slot; black for a slot outside 0 to 8.
     COLORREF GetColor(int nSlot) const;
 
     // The selection: the selected square, the first square of the selected
@@ -87,6 +87,12 @@ public:
 
     // Moves the selected square on along the word after a letter was entered.
     void AdvanceCursor();
+
+    // The rebus entry open in a square: its text is drawn there whole, in a
+    // frame, in place of what the square holds. Each change repaints the square.
+    void ShowEntry(CPoint ptSquare, const std::u16string& strText);
+    void HideEntry();
+    BOOL IsEntryShown() const { return m_bEntry; }
 
     // Keyboard moves (CGridNavigator says where to); each selects as a tap
     // does, so the word is drawn and announced the same way, and each does
@@ -141,6 +147,18 @@ private:
     int BarThickness() const;
     // The mark of a letter the file gives.
     void DrawGivenMark(CDC* pDC, const CRect& rc, COLORREF crColor);
+    // The letter: the whole rebus entry or shown rebus answer, or the one
+    // letter; in the incorrect colour when checked wrong, lighter when pencilled.
+    void DrawLetter(CDC* pDC, const CSquare& square, CRect& rc, COLORREF crFore, COLORREF crForeIncorrect,
+                    COLORREF crBack);
+    // The marks of the player's solve: a triangle in the top right corner
+    // of a letter that Show revealed (the file's given letters have theirs
+    // in the bottom right), and a dot in the bottom left corner of a square
+    // that a check once found wrong, however it was mended since.
+    void DrawRevealedMark(CDC* pDC, const CRect& rc);
+    void DrawWasWrongMark(CDC* pDC, const CRect& rc, COLORREF crColor);
+    // The open rebus entry: a frame inside the square and the text typed so far.
+    void DrawEntry(CDC* pDC, CRect& rc, COLORREF crFore);
     // The stored square, or nullptr outside the grid.
     const CSquare* SquareAt(int nCol, int nRow) const;
     void DrawCircle(CDC* pDC, const CRect& rc, COLORREF crColor);
@@ -170,4 +188,12 @@ private:
     std::array<COLORREF, NUM_GRID_COLORS> m_colors = DEFAULT_GRID_COLORS;
     // Fonts of rebus answers by size in tenths of a point, made when first needed.
     std::map<int, std::unique_ptr<CFont>> m_rebusFonts;
+    // The rebus entry, while one is open.
+    BOOL m_bEntry = FALSE;
+    CPoint m_ptEntry;
+    std::u16string m_strEntry;
 };
+
+// A pencilled letter's colour: halfway between the letter's colour and the
+// square's, so it stands back from the inked letters in any colours chosen.
+COLORREF PencilColor(COLORREF crFore, COLORREF crBack);

@@ -42,6 +42,12 @@ WCHAR CharUpperW(WCHAR ch)
     return QChar(ch).toUpper().unicode();
 }
 
+BOOL IsCharGraphW(WCHAR ch)
+{
+    const QChar c(ch);
+    return c.isPrint() && !c.isSpace() && !c.isMark() ? TRUE : FALSE;
+}
+
 CString CString::FromUtf8(const std::string& s)
 {
     return CString(QString::fromStdString(s).toStdU16String());

@@ -64,6 +64,9 @@ public:
 // original platform's IsCharAlphaW and CharUpperW on one character.
 BOOL IsCharAlphaW(WCHAR ch);
 WCHAR CharUpperW(WCHAR ch);
+// A character drawn as itself: a letter, a digit, a punctuation mark or a
+// symbol; not a space, a control or format character, nor a combining mark.
+BOOL IsCharGraphW(WCHAR ch);
 
 inline CString operator+(const CString& a, const CString& b)
 {

@@ -160,6 +160,7 @@ constexpr UINT VK_LEFT = 0x25;
 constexpr UINT VK_UP = 0x26;
 constexpr UINT VK_RIGHT = 0x27;
 constexpr UINT VK_DOWN = 0x28;
+constexpr UINT VK_INSERT = 0x2D;
 constexpr UINT VK_DELETE = 0x2E;
 constexpr UINT VK_F10 = 0x79;
 

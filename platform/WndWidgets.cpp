@@ -310,6 +310,8 @@ UINT VirtualKey(int key)
         return VK_RIGHT;
     case Qt::Key_Down:
         return VK_DOWN;
+    case Qt::Key_Insert:
+        return VK_INSERT;
     case Qt::Key_Delete:
         return VK_DELETE;
     default:

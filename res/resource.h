@@ -20,6 +20,7 @@
 
 // Strings.
 #define IDS_SOLVED_DELETE 61204
+#define IDS_PUZZLE_COMPLETE 1130
 
 // Commands.
 #define ID_LOAD_PUZZLE 32771
@@ -49,6 +50,9 @@
 #define ID_VIEW_ACTUAL_SIZE 32922
 #define ID_VIEW_FIT 32923
 #define ID_VIEW_NOTES 32924
+// Solving with a pencil, and rebus answers typed whole.
+#define ID_PENCIL 32940
+#define ID_REBUS_ENTRY 32941
 // Commands of the desktop that writes puzzle files.
 #define ID_SAVE_PUZZLE_AS 32960
 // The puzzle on paper.

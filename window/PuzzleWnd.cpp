@@ -15,10 +15,11 @@ namespace {
 
 constexpr COLORREF kDividerColor = RGB(0, 128, 0);
 
-void CheckSquare(CSquare& square)
-{
-    square.m_bChecked = TRUE;
-}
+// Posted to itself: the completion check of a step taken inside another action.
+constexpr UINT WM_CHECKSOLVED = WM_USER + 10;
+
+// Longer than any rebus answer of a real puzzle; more is refused.
+constexpr std::size_t kMaxRebusEntry = 24;
 
 void ShowSquare(CSquare& square)
 {
@@ -26,6 +27,21 @@ void ShowSquare(CSquare& square)
     square.m_bFilled = TRUE;
     square.m_bShown = TRUE;
     square.m_strRebusEntry.clear();
+    square.m_bPencil = false;
+}
+
+// What the square holds, as the entry starts with it and judges a change by.
+std::u16string EntryTextOf(const CCrossWordPuzzle& puzzle, const CSquare& square)
+{
+    if (!square.m_bFilled)
+        return {};
+    if (!square.m_strRebusEntry.empty())
+        return square.m_strRebusEntry;
+    const std::u16string* pRebus = puzzle.GetRebus(square);
+    if (square.m_bShown && pRebus != nullptr)
+        return *pRebus;
+    return square.m_chLetter == 0 || square.m_chLetter == u' ' ? std::u16string()
+                                                               : std::u16string(1, square.m_chLetter);
 }
 
 void ClearSquare(CSquare& square)
@@ -34,6 +50,7 @@ void ClearSquare(CSquare& square)
     square.m_bFilled = FALSE;
     square.m_bShown = FALSE;
     square.m_strRebusEntry.clear();
+    square.m_bPencil = false;
 }
 
 }  // namespace
@@ -69,6 +86,11 @@ BEGIN_MESSAGE_MAP(CPuzzleWnd, CWnd)
     ON_COMMAND(ID_REDO, OnRedo)
     ON_UPDATE_COMMAND_UI(ID_UNDO, OnUpdateUndo)
     ON_UPDATE_COMMAND_UI(ID_REDO, OnUpdateRedo)
+    ON_COMMAND(ID_PENCIL, OnPencil)
+    ON_UPDATE_COMMAND_UI(ID_PENCIL, OnUpdatePencil)
+    ON_COMMAND(ID_REBUS_ENTRY, OnRebusEntry)
+    ON_UPDATE_COMMAND_UI(ID_REBUS_ENTRY, OnUpdateRebusEntry)
+    ON_MESSAGE(WM_CHECKSOLVED, OnCheckSolvedLater)
 END_MESSAGE_MAP()
 
 CPuzzleWnd::CPuzzleWnd() = default;
@@ -144,6 +166,12 @@ void CPuzzleWnd::OnPaint()
 
 void CPuzzleWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
 {
+    // An entry still open belongs to the puzzle that goes: whoever took it
+    // away kept what the entry held first, if it could.
+    m_bEntryOpen = FALSE;
+    m_strEntry.clear();
+    GetGrid().HideEntry();
+    m_bCheckPending = FALSE;
     m_pPuzzle = pPuzzle;
     if (pPuzzle == nullptr)
         m_history.Clear();
@@ -168,6 +196,10 @@ LRESULT CPuzzleWnd::OnWordSelected(WPARAM wParam, LPARAM lParam)
 // clues of the other lists go with the square, not with the word.
 LRESULT CPuzzleWnd::OnSquareSelected(WPARAM /*wParam*/, LPARAM lParam)
 {
+    // A tap or a click on a clue elsewhere ends the entry; the move is under
+    // way, so the completion check waits for it.
+    if (m_bEntryOpen && UnpackSquare(lParam) != m_entrySel.m_ptSelected && CloseRebusEntry(TRUE))
+        PostCheckSolved();
     if (m_pClueLists != nullptr)
         m_pClueLists->ShowSelection();
     if (m_pPuzzle != nullptr && m_pPuzzle->HasOtherLists())
@@ -235,8 +267,23 @@ BOOL CPuzzleWnd::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 
 void CPuzzleWnd::CheckSolved()
 {
+    m_bCheckPending = FALSE;
     if (m_pSolveHost != nullptr)
         m_pSolveHost->CheckSolved();
+}
+
+void CPuzzleWnd::PostCheckSolved()
+{
+    m_bCheckPending = TRUE;
+    PostMessage(WM_CHECKSOLVED);
+}
+
+// Only while it still waits: a check since (a Show command's) did its work.
+LRESULT CPuzzleWnd::OnCheckSolvedLater(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    if (m_bCheckPending && m_pPuzzle != nullptr)
+        CheckSolved();
+    return 0;
 }
 
 void CPuzzleWnd::SolveChanged()
@@ -245,30 +292,51 @@ void CPuzzleWnd::SolveChanged()
         m_pSolveHost->SolveChanged();
 }
 
-void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
+BOOL CPuzzleWnd::ChecksAsEntered() const
 {
     const int nSolveMode = m_pSolveHost ? m_pSolveHost->GetSolveMode() : SETTING_SOLVE_MODE.nDefault;
+    // Letters of a locked puzzle cannot be checked: its answers are unknown.
+    return nSolveMode == SOLVE_CHECK_AS_ENTERED && KnowsAnswers();
+}
+
+void CPuzzleWnd::WriteLetters(CSquare& square, const std::u16string& strText, BOOL bCheck) const
+{
+    square.m_chLetter = strText[0];
+    square.m_bFilled = TRUE;
+    square.m_bChecked = bCheck;
+    square.m_bShown = FALSE;
+    square.m_strRebusEntry = strText.size() > 1 ? strText : std::u16string();
+    square.m_bPencil = m_bPencilMode != FALSE;
+}
+
+void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
+{
     // Letters by their Unicode properties, never by the process locale.
     const WCHAR ch = static_cast<WCHAR>(nChar & 0xFFFF);
-    if (!IsCharAlphaW(ch) || m_pPuzzle == nullptr)
+    if (m_bEntryOpen) {
+        AddToEntry(ch);
+        return;
+    }
+    if (m_pPuzzle == nullptr)
         return;
     CGridWnd& grid = GetGrid();
     // With nothing selected there is no square to take the letter.
     if (!grid.HasSelection())
         return;
-    const WCHAR chLetter = CharUpperW(ch);
-    // Letters of a locked puzzle cannot be checked: its answers are unknown.
-    const BOOL bCheck = nSolveMode == SOLVE_CHECK_AS_ENTERED && KnowsAnswers();
     const CPoint pt = grid.GetSelectedSquare();
+    // A digit or a symbol goes in only where the answer has it; where the
+    // answer is letters, nothing but letters does.
+    WCHAR chLetter = 0;
+    if (IsCharAlphaW(ch))
+        chLetter = CharUpperW(ch);
+    else if (IsCharGraphW(ch) && m_pPuzzle->AnswerHas(m_pPuzzle->GetSquare(pt.x, pt.y), ch))
+        chLetter = ch;
+    else
+        return;
+    const BOOL bCheck = ChecksAsEntered();
     // The letter is the step; where the cursor goes next is not.
-    TakeStep(1, [&] {
-        ChangeSquare(pt.x, pt.y, [&](CSquare& square) {
-            square.m_chLetter = chLetter;
-            square.m_bFilled = TRUE;
-            square.m_bChecked = bCheck;
-            square.m_bShown = FALSE;
-            square.m_strRebusEntry.clear();
-        });
+    TakeStep(grid.GetSelection(), 1, [&] {
+        ChangeSquare(pt.x, pt.y, [&](CSquare& square) { WriteLetters(square, std::u16string(1, chLetter), bCheck); });
     });
     grid.AdvanceCursor();
     CheckSolved();
@@ -279,6 +347,11 @@ void CPuzzleWnd::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
     CGridWnd& grid = GetGrid();
     if (m_pPuzzle == nullptr || !grid.HasSelection())
         return;
+    if (OnEntryKey(nChar))
+        return;
+    // An open entry goes into its square before a move.
+    const bool bMove = nChar == VK_LEFT || nChar == VK_RIGHT || nChar == VK_UP || nChar == VK_DOWN || nChar == VK_TAB;
+    const BOOL bEntered = bMove && CloseRebusEntry(TRUE);
     // The characters some of these keys also type (space, tab, backspace)
     // are no letters, so letter entry drops them.
     switch (nChar) {
@@ -303,6 +376,9 @@ void CPuzzleWnd::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
     case VK_DELETE:
         OnClearLetter();
         break;
+    case VK_ESCAPE:
+        OpenRebusEntry();
+        break;
     case VK_BACK: {
         // An empty square: clear the one before it in the word instead. A
         // given letter cannot be cleared, so Backspace passes it by.
@@ -316,14 +392,141 @@ void CPuzzleWnd::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
     default:
         break;
     }
+    if (bEntered)
+        CheckSolved();
 }
 
-template <class Change> void CPuzzleWnd::TakeStep(std::size_t nSquares, Change change)
+BOOL CPuzzleWnd::OnEntryKey(UINT nChar)
 {
-    m_history.BeginStep(GetGrid().GetSelection(), nSquares);
+    if (!m_bEntryOpen)
+        return FALSE;
+    switch (nChar) {
+    case VK_RETURN:
+        FinishRebusEntry();
+        return TRUE;
+    case VK_ESCAPE:
+        CloseRebusEntry(FALSE);
+        return TRUE;
+    case VK_BACK:
+        if (!m_strEntry.empty())
+            m_strEntry.pop_back();
+        GetGrid().ShowEntry(m_entrySel.m_ptSelected, m_strEntry);
+        return TRUE;
+    case VK_SPACE:
+    case VK_DELETE:
+        // Neither turns the word nor clears the square under the entry.
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+void CPuzzleWnd::OpenRebusEntry()
+{
+    CGridWnd& grid = GetGrid();
+    if (m_bEntryOpen || m_pPuzzle == nullptr || !grid.HasSelection())
+        return;
+    const CPoint pt = grid.GetSelectedSquare();
+    const CSquare square = m_pPuzzle->GetSquare(pt.x, pt.y);
+    // A black square takes no letters, and the file's given ones stay.
+    if (square.m_bBlack || square.m_bGiven)
+        return;
+    m_entrySel = grid.GetSelection();
+    m_strEntry = EntryTextOf(*m_pPuzzle, square);
+    m_bEntryOpen = TRUE;
+    grid.ShowEntry(pt, m_strEntry);
+}
+
+void CPuzzleWnd::AddToEntry(WCHAR ch)
+{
+    // Letters, digits and symbols; spaces and control characters (those of
+    // Return, Escape and Backspace among them) are no part of an answer.
+    if (!IsCharGraphW(ch) || m_strEntry.size() >= kMaxRebusEntry)
+        return;
+    m_strEntry.push_back(IsCharAlphaW(ch) ? CharUpperW(ch) : ch);
+    GetGrid().ShowEntry(m_entrySel.m_ptSelected, m_strEntry);
+}
+
+BOOL CPuzzleWnd::CloseRebusEntry(BOOL bKeep)
+{
+    if (!m_bEntryOpen)
+        return FALSE;
+    m_bEntryOpen = FALSE;
+    GetGrid().HideEntry();
+    const std::u16string strText = std::move(m_strEntry);
+    m_strEntry.clear();
+    if (!bKeep || m_pPuzzle == nullptr)
+        return FALSE;
+    const CPoint pt = m_entrySel.m_ptSelected;
+    const CSquare before = m_pPuzzle->GetSquare(pt.x, pt.y);
+    // The same text in the same hand changes nothing: a shown or checked
+    // square keeps its marks.
+    if (strText == EntryTextOf(*m_pPuzzle, before) && (strText.empty() || before.m_bPencil == (m_bPencilMode != FALSE)))
+        return FALSE;
+    const BOOL bCheck = ChecksAsEntered();
+    return TakeStep(m_entrySel, 1, [&] {
+        ChangeSquare(pt.x, pt.y, [&](CSquare& square) {
+            if (strText.empty())
+                ClearSquare(square);
+            else
+                WriteLetters(square, strText, bCheck);
+        });
+    });
+}
+
+void CPuzzleWnd::FinishRebusEntry()
+{
+    const BOOL bAny = !m_strEntry.empty();
+    const BOOL bChanged = CloseRebusEntry(TRUE);
+    if (bAny)
+        GetGrid().AdvanceCursor();
+    if (bChanged)
+        CheckSolved();
+}
+
+void CPuzzleWnd::OnRebusEntry()
+{
+    if (m_bEntryOpen)
+        FinishRebusEntry();
+    else
+        OpenRebusEntry();
+}
+
+void CPuzzleWnd::OnUpdateRebusEntry(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pPuzzle != nullptr);
+}
+
+void CPuzzleWnd::OnPencil()
+{
+    m_bPencilMode = !m_bPencilMode;
+}
+
+// A mode of its own, before a puzzle is loaded too.
+void CPuzzleWnd::OnUpdatePencil(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(TRUE);
+    pCmdUI->SetCheck(m_bPencilMode ? 1 : 0);
+}
+
+BOOL CPuzzleWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    // Only a command carried out, not a question about one; the check waits
+    // for the command, which may be a Show that checks by itself.
+    if (nCode == CN_COMMAND && pHandlerInfo == nullptr && nID != ID_REBUS_ENTRY && m_bEntryOpen &&
+        CloseRebusEntry(TRUE))
+        PostCheckSolved();
+    return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+template <class Change> BOOL CPuzzleWnd::TakeStep(const CGridSelection& sel, std::size_t nSquares, Change change)
+{
+    m_history.BeginStep(sel, nSquares);
     change();
-    if (m_history.EndStep(*m_pPuzzle))
-        SolveChanged();
+    if (!m_history.EndStep(*m_pPuzzle))
+        return FALSE;
+    SolveChanged();
+    return TRUE;
 }
 
 template <class Change> void CPuzzleWnd::ChangeSquare(int nCol, int nRow, Change change)
@@ -344,7 +547,8 @@ template <class Change> void CPuzzleWnd::ChangeSelectedSquare(Change change)
 {
     CGridWnd& grid = GetGrid();
     if (m_pPuzzle != nullptr && grid.HasSelection())
-        TakeStep(1, [&] { ChangeSquare(grid.GetSelectedSquare().x, grid.GetSelectedSquare().y, change); });
+        TakeStep(grid.GetSelection(), 1,
+                 [&] { ChangeSquare(grid.GetSelectedSquare().x, grid.GetSelectedSquare().y, change); });
 }
 
 template <class Change> void CPuzzleWnd::ChangeSelectedWord(Change change)
@@ -359,7 +563,7 @@ template <class Change> void CPuzzleWnd::ChangeSelectedWord(Change change)
         return;
     const int nLength = CGridNavigator(*m_pPuzzle).WordLength(ptStart, nDirection);
     const CPoint step = CGridNavigator::Step(nDirection);
-    TakeStep(static_cast<std::size_t>(nLength), [&] {
+    TakeStep(grid.GetSelection(), static_cast<std::size_t>(nLength), [&] {
         CPoint pt = ptStart;
         for (int nLeft = nLength; nLeft > 0; --nLeft) {
             ChangeSquare(pt.x, pt.y, change);
@@ -375,7 +579,7 @@ template <class Change> void CPuzzleWnd::ChangePuzzle(BOOL bFilledOnly, Change c
     // At most every square, less the empty ones when only the filled count.
     const std::size_t nSquares =
         m_pPuzzle->GetSquares().size() - (bFilledOnly ? static_cast<std::size_t>(m_pPuzzle->GetEmptyCount()) : 0);
-    TakeStep(nSquares, [&] {
+    TakeStep(GetGrid().GetSelection(), nSquares, [&] {
         for (int nCol = 0; nCol < m_pPuzzle->m_nWidth; nCol++) {
             for (int nRow = 0; nRow < m_pPuzzle->m_nHeight; nRow++) {
                 const CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
@@ -393,7 +597,7 @@ BOOL CPuzzleWnd::ChangeAsOneStep(const std::function<BOOL()>& change)
     BOOL bResult = FALSE;
     // Every square is recorded: which of them the change writes is its own
     // business. Those it leaves as they were are dropped again.
-    TakeStep(m_pPuzzle->GetSquares().size(), [&] {
+    TakeStep(GetGrid().GetSelection(), m_pPuzzle->GetSquares().size(), [&] {
         for (int nCol = 0; nCol < m_pPuzzle->m_nWidth; nCol++)
             for (int nRow = 0; nRow < m_pPuzzle->m_nHeight; nRow++)
                 m_history.Record(*m_pPuzzle, nCol, nRow);
@@ -405,22 +609,32 @@ BOOL CPuzzleWnd::ChangeAsOneStep(const std::function<BOOL()>& change)
     return bResult;
 }
 
+// A Check command that finds a letter wrong leaves a mark that outlasts the
+// letter. Letters checked as they are typed leave none: every typo mended at
+// once would keep one.
+void CPuzzleWnd::CheckSquare(CSquare& square) const
+{
+    square.m_bChecked = TRUE;
+    if (square.m_bFilled && m_pPuzzle->IsIncorrect(square))
+        square.m_bWasIncorrect = TRUE;
+}
+
 void CPuzzleWnd::OnCheckLetter()
 {
     if (KnowsAnswers())
-        ChangeSelectedSquare(CheckSquare);
+        ChangeSelectedSquare([this](CSquare& square) { CheckSquare(square); });
 }
 
 void CPuzzleWnd::OnCheckWord()
 {
     if (KnowsAnswers())
-        ChangeSelectedWord(CheckSquare);
+        ChangeSelectedWord([this](CSquare& square) { CheckSquare(square); });
 }
 
 void CPuzzleWnd::OnCheckPuzzle()
 {
     if (KnowsAnswers())
-        ChangePuzzle(TRUE, CheckSquare);
+        ChangePuzzle(TRUE, [this](CSquare& square) { CheckSquare(square); });
 }
 
 void CPuzzleWnd::OnShowLetter()

@@ -150,16 +150,16 @@ TEST_F(XdRebus, OpensAndShowsARebusSquareWhole)
     EXPECT_TRUE(WaitUntil([&] { return FrameTitle() == "trellis - New York Times, Saturday, January 1, 1955"; }))
         << FrameTitle();
     // Shown, the rebus square (0,0) holds HEART across nearly its width,
-    // where one letter takes half of it.
+    // where one letter takes half of it. The letters are white on the
+    // selection's blue; the revealed letters' mark in the corner is not.
     ShowFullMenus();
     Choose("Show Letter");
     const auto width = [&](const Image& s, int c, int r) {
         const Rect sq = Square(c, r);
-        const Rgb fill = Fill(s, c, r);
         int nLeft = sq.w, nRight = -1;
         for (int y = sq.y; y < sq.y + sq.h; ++y)
             for (int x = sq.x; x < sq.x + sq.w; ++x)
-                if (!Near(s.At(x, y), fill, 100)) {
+                if (Near(s.At(x, y), kWhite, 100)) {
                     nLeft = std::min(nLeft, x - sq.x);
                     nRight = std::max(nRight, x - sq.x);
                 }

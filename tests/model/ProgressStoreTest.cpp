@@ -41,6 +41,7 @@ std::u16string FullState(const CCrossWordPuzzle& puzzle)
         state += square.m_bShown ? u'S' : u'-';
         state += square.m_bWasIncorrect ? u'W' : u'-';
         state += u'[' + square.m_strRebusEntry + u']';
+        state += square.m_bPencil ? u'P' : u'-';
     }
     return state;
 }
@@ -164,6 +165,46 @@ TEST_F(ProgressStore, EntryStartsWithTheSolutionFileBytes)
     EXPECT_EQ(marks[8 + 0], '\x00');
     EXPECT_EQ(entry.substr(solution.size() + 33),
               "RUSR" + Le32(4 + 2 + 6) + Le32(12) + std::string("\x03\0U\0S\0E\0", 8));
+}
+
+// The pencil comes back with the letters: a byte a square after the marks
+// and the rebus entries. An entry made before pencils has none.
+TEST_F(ProgressStore, PencilledLettersComeBackAndAnEntryWithoutThemHasNone)
+{
+    CSquare pencilled = puzzle->GetSquare(3, 0);
+    pencilled.m_chLetter = u'R';
+    pencilled.m_bFilled = TRUE;
+    pencilled.m_bPencil = true;
+    puzzle->SetSquare(3, 0, pencilled);
+    ASSERT_TRUE(store.Save(*puzzle));
+    const std::string entry = TempDir::Read(EntryPath());
+    const std::size_t nPencil = entry.find("PENC");
+    ASSERT_NE(nPencil, std::string::npos);
+    std::string flags(25, '\0');
+    flags[3] = '\1';
+    EXPECT_EQ(entry.substr(nPencil), "PENC" + Le32(25) + flags);
+    auto copy = Fresh();
+    ASSERT_TRUE(store.Restore(*copy));
+    EXPECT_EQ(FullState(*copy), FullState(*puzzle));
+    EXPECT_TRUE(copy->GetSquare(3, 0).m_bPencil);
+
+    // Without the section, over a pencilled letter too: the letter in pen.
+    TempDir::Write(EntryPath(), entry.substr(0, nPencil));
+    ASSERT_TRUE(store.Restore(*copy));
+    EXPECT_EQ(copy->GetSquare(3, 0).m_chLetter, u'R');
+    EXPECT_FALSE(copy->GetSquare(3, 0).m_bPencil);
+
+    // A section of another size, or a byte that is neither 0 nor 1: damaged.
+    const std::string damaged[] = {entry.substr(0, nPencil) + "PENC" + Le32(24) + std::string(24, '\1'),
+                                   entry.substr(0, entry.size() - 1) + '\2'};
+    for (const std::string& bytes : damaged) {
+        auto fresh = Fresh("fresh.puz");
+        const std::u16string before = FullState(*fresh);
+        TempDir::Write(EntryPath(), bytes);
+        EXPECT_FALSE(store.Restore(*fresh));
+        EXPECT_EQ(FullState(*fresh), before);
+    }
+    EXPECT_TRUE(sink.m_messages.empty());
 }
 
 TEST_F(ProgressStore, NothingStoredChangesNothing)
