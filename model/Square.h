@@ -19,9 +19,10 @@ public:
     virtual ~CSquare();
 
     // Checked and not holding the answer (an empty checked square counts).
+    // A black mark is wrong on a white square.
     BOOL IsIncorrect() const;
-    // Takes the player's part of another square (letter, filled flag, marks
-    // and rebus entry); the grid's part (black, answer, numbers, circle,
+    // Takes the player's part of another square (letter, filled flag, marks,
+    // rebus entry and black mark); the grid's part (black, answer, numbers, circle,
     // rebus answer) stays.
     void CopyPlayerPart(const CSquare& other);
 
@@ -63,4 +64,7 @@ public:
     // m_chLetter is the first character; empty for a single letter. Not
     // kept in solution files.
     std::u16string m_strRebusEntry;
+    // On a diagramless puzzle: the player marked the square black. Not kept
+    // in solution files.
+    bool m_bMarkedBlack;
 };

@@ -41,15 +41,18 @@ struct Walked {
     long nUnsolved = 0;
 };
 
-// What the completion test used to find by visiting every square.
+// What the completion test used to find by visiting every square. A
+// diagramless puzzle is not solved while a black square holds a letter.
 Walked Walk(const CCrossWordPuzzle& p)
 {
     Walked walked;
     for (int c = 0; c < p.m_nWidth; ++c) {
         for (int r = 0; r < p.m_nHeight; ++r) {
             const CSquare square = p.GetSquare(c, r);
-            if (square.m_bBlack)
+            if (square.m_bBlack) {
+                walked.nUnsolved += p.m_bDiagramless && square.m_bFilled ? 1 : 0;
                 continue;
+            }
             walked.nEmpty += square.m_bFilled ? 0 : 1;
             walked.nUnsolved += square.m_bFilled && square.m_chLetter == square.m_chSolution ? 0 : 1;
         }
@@ -122,9 +125,15 @@ private:
         }
     }
 
+    // On a diagramless puzzle Show Puzzle marks the black squares too.
     void ShowPuzzle()
     {
-        ChangeEach(true, [](CSquare& s) {
+        ChangeEach(!m_p.m_bDiagramless, [](CSquare& s) {
+            if (s.m_bBlack) {
+                s.m_bFilled = FALSE;
+                s.m_bMarkedBlack = true;
+                return;
+            }
             s.m_chLetter = s.m_chSolution;
             s.m_bFilled = TRUE;
         });
