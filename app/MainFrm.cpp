@@ -17,12 +17,16 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_NOTIFY(SPN_DRAG, IDC_SPLITTER, OnSplitterDrag)
     ON_WM_DROPFILES()
     ON_WM_TIMER()
+    ON_WM_SIZE()
+    ON_COMMAND(ID_VIEW_TIMER, OnViewTimer)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_TIMER, OnUpdateViewTimer)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame() = default;
 
 CMainFrame::~CMainFrame()
 {
+    m_wndStatusLine.DestroyWindow();
     m_wndSplitter.DestroyWindow();
     m_wndClueLists.DestroyWindow();
     m_wndPuzzle.DestroyWindow();
@@ -59,8 +63,11 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (!m_wndSplitter.Create(nullptr, nullptr, WS_CHILD, rcEmpty, this, IDC_SPLITTER))
         return -1;
+    if (!m_wndStatusLine.Create(nullptr, u"status", WS_CHILD, rcEmpty, this, IDC_STATUS_LINE))
+        return -1;
     m_wndClueLists.SetGrid(&m_wndPuzzle.GetGrid());
     m_wndPuzzle.SetClueLists(&m_wndClueLists);
+    m_wndPuzzle.SetStatusLine(&m_wndStatusLine);
     // Puzzle and solution files may be dropped on the window from the desktop.
     DragAcceptFiles(m_hWnd, TRUE);
     return 0;
@@ -94,8 +101,21 @@ int CMainFrame::ListExtent(int nTotal, int nWanted, int nLeastPuzzle)
     return std::clamp(nExtent, 0, nRoom);
 }
 
-void CMainFrame::RepositionPanes(const CRect& rcPanes)
+void CMainFrame::RepositionPanes(const CRect& rcArea)
 {
+    // The line with the time takes the bottom of the area, across it all.
+    CRect rcPanes = rcArea;
+    if (m_wndStatusLine.GetSafeHwnd()) {
+        if (m_bStatusLine) {
+            const int nLine = std::min(m_wndStatusLine.GetLineHeight(), static_cast<int>(rcArea.Height()));
+            rcPanes.bottom -= nLine;
+            m_wndStatusLine.MoveWindow(rcArea.left, rcPanes.bottom, rcArea.Width(), nLine);
+            if (!(m_wndStatusLine.GetStyle() & WS_VISIBLE))
+                m_wndStatusLine.ShowWindow(SW_SHOW);
+        } else if (m_wndStatusLine.GetStyle() & WS_VISIBLE) {
+            m_wndStatusLine.ShowWindow(SW_HIDE);
+        }
+    }
     if (!m_bClueLists || !m_wndClueLists.GetSafeHwnd() || !m_wndSplitter.GetSafeHwnd()) {
         for (CWnd* pWnd : {static_cast<CWnd*>(&m_wndClueLists), static_cast<CWnd*>(&m_wndSplitter)}) {
             if (pWnd->GetSafeHwnd() && (pWnd->GetStyle() & WS_VISIBLE))
@@ -164,10 +184,35 @@ void CMainFrame::OnUpdateViewClueLists(CCmdUI* pCmdUI)
     pCmdUI->SetCheck(m_bClueLists ? 1 : 0);
 }
 
+void CMainFrame::ShowStatusLine(BOOL bShow)
+{
+    m_bStatusLine = bShow ? TRUE : FALSE;
+    RecalcLayout();
+}
+
+void CMainFrame::OnViewTimer()
+{
+    ShowStatusLine(!m_bStatusLine);
+}
+
+void CMainFrame::OnUpdateViewTimer(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_bStatusLine ? 1 : 0);
+}
+
+void CMainFrame::OnSize(UINT nType, int cx, int cy)
+{
+    CFrameWnd::OnSize(nType, cx, cy);
+    m_wndPuzzle.SetMinimized(nType == SIZE_MINIMIZED);
+}
+
 void CMainFrame::OnSplitterDrag(NMHDR* pNotifyStruct, LRESULT* /*pResult*/)
 {
     const auto* pDrag = reinterpret_cast<const NMSPLITTERBAR*>(pNotifyStruct);
-    const CRect rcPanes = PanesRect();
+    // The bar shares what the line with the time leaves.
+    CRect rcPanes = PanesRect();
+    if (m_bStatusLine && m_wndStatusLine.GetSafeHwnd())
+        rcPanes.bottom -= std::min(m_wndStatusLine.GetLineHeight(), static_cast<int>(rcPanes.Height()));
     // The user's choice, as far as the room allows it now.
     if (m_bListsBelow)
         m_nListHeight =
@@ -192,6 +237,7 @@ void CMainFrame::ApplyWindowState(const CWindowState& state)
     m_bListsBelow = state.m_bListsBelow;
     m_nListWidth = state.m_nListWidth;
     m_nListHeight = state.m_nListHeight;
+    m_bStatusLine = state.m_bStatusLine;
 
     // The window as large as asked, the command bar on top, within the
     // desktop, with room there for the frame the desktop draws round it: in
@@ -243,6 +289,7 @@ CWindowState CMainFrame::GetWindowState() const
     state.m_bListsBelow = m_bListsBelow;
     state.m_nListWidth = m_nListWidth;
     state.m_nListHeight = m_nListHeight;
+    state.m_bStatusLine = m_bStatusLine;
     return state;
 }
 

@@ -133,3 +133,13 @@ BOOL CClueIndex::IsFilled(const CCrossWordPuzzle& puzzle, int nDirection, int nE
     }
     return TRUE;
 }
+
+int CClueIndex::EntryNumbered(int nDirection, int nNumber) const
+{
+    const std::vector<CClueEntry>& entries = Entries(nDirection);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].m_pClue != nullptr && entries[i].m_pClue->m_nNumber == nNumber && nNumber != 0)
+            return static_cast<int>(i);
+    }
+    return NO_ENTRY;
+}

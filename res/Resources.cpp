@@ -54,10 +54,17 @@ std::vector<MenuItemResource> ZoomAndNotesItems()
     };
 }
 
+// The line with the solving time.
+std::vector<MenuItemResource> TimerItems()
+{
+    return {{ID_VIEW_TIMER, u"&Timer"}};
+}
+
 MenuPopupResource ViewMenu()
 {
     MenuPopupResource view {u"&View", {}};
-    for (const auto& part : {ClueListItems(), std::vector<MenuItemResource> {kSeparator}, ZoomAndNotesItems()})
+    for (const auto& part : {ClueListItems(), std::vector<MenuItemResource> {kSeparator}, ZoomAndNotesItems(),
+                             std::vector<MenuItemResource> {kSeparator}, TimerItems()})
         view.items.insert(view.items.end(), part.begin(), part.end());
     return view;
 }
@@ -95,6 +102,12 @@ MenuResource FullMenu()
              kSeparator,
              {ID_UNDO, u"&Undo\tCtrl+Z"},
              {ID_REDO, u"&Redo\tCtrl+Y"},
+             // The solve's clock.
+             kSeparator,
+             {ID_PAUSE, u"P&ause\tCtrl+P"},
+             // Diagramless puzzles ("." or Space in the grid).
+             kSeparator,
+             {ID_MARK_BLACK, u"Mark &Black"},
          }},
         ViewMenu(),
     }};
@@ -128,6 +141,8 @@ std::vector<AcceleratorResource> MainAccelerators()
         {kCtrl, 'Z', ID_UNDO},
         {kCtrl, 'Y', ID_REDO},
         {kCtrlShift, 'Z', ID_REDO},
+        // The solve's clock.
+        {kCtrl, 'P', ID_PAUSE},
         // Zoom and notes.
         {kCtrl, VK_OEM_PLUS, ID_VIEW_ZOOM_IN},
         {kCtrl, VK_OEM_MINUS, ID_VIEW_ZOOM_OUT},

@@ -20,11 +20,21 @@ void CheckSquare(CSquare& square)
     square.m_bChecked = TRUE;
 }
 
+// A black square (which only a diagramless puzzle lets Show reach) is
+// shown as the player's black mark.
 void ShowSquare(CSquare& square)
 {
+    if (square.m_bBlack) {
+        square.m_chLetter = u' ';
+        square.m_bFilled = FALSE;
+        square.m_bMarkedBlack = true;
+        square.m_strRebusEntry.clear();
+        return;
+    }
     square.m_chLetter = square.m_chSolution;
     square.m_bFilled = TRUE;
     square.m_bShown = TRUE;
+    square.m_bMarkedBlack = false;
     square.m_strRebusEntry.clear();
 }
 
@@ -33,6 +43,7 @@ void ClearSquare(CSquare& square)
     square.m_chLetter = u' ';
     square.m_bFilled = FALSE;
     square.m_bShown = FALSE;
+    square.m_bMarkedBlack = false;
     square.m_strRebusEntry.clear();
 }
 
@@ -69,6 +80,10 @@ BEGIN_MESSAGE_MAP(CPuzzleWnd, CWnd)
     ON_COMMAND(ID_REDO, OnRedo)
     ON_UPDATE_COMMAND_UI(ID_UNDO, OnUpdateUndo)
     ON_UPDATE_COMMAND_UI(ID_REDO, OnUpdateRedo)
+    ON_COMMAND(ID_PAUSE, OnPause)
+    ON_UPDATE_COMMAND_UI(ID_PAUSE, OnUpdatePause)
+    ON_COMMAND(ID_MARK_BLACK, OnMarkBlack)
+    ON_UPDATE_COMMAND_UI(ID_MARK_BLACK, OnUpdateMarkBlack)
 END_MESSAGE_MAP()
 
 CPuzzleWnd::CPuzzleWnd() = default;
@@ -153,7 +168,88 @@ void CPuzzleWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
     // The lists take the new clues before the grid reports its first word.
     if (m_pClueLists != nullptr)
         m_pClueLists->SetPuzzle(pPuzzle);
+    // The clock stands while the window is minimised, whatever the puzzle.
+    if (pPuzzle != nullptr)
+        pPuzzle->m_timer.SetMinimized(m_bMinimized);
     m_wndCross.SetPuzzle(pPuzzle);
+    if (m_pStatusLine != nullptr)
+        m_pStatusLine->SetPuzzle(pPuzzle);
+    FollowClock();
+}
+
+void CPuzzleWnd::FollowClock()
+{
+    if (m_pPuzzle != nullptr)
+        m_pPuzzle->m_timer.SetSolved(m_pPuzzle->IsSolved());
+    if (m_pStatusLine != nullptr)
+        m_pStatusLine->TimerChanged();
+}
+
+BOOL CPuzzleWnd::IsPaused() const
+{
+    return m_pPuzzle != nullptr && m_pPuzzle->m_timer.IsPaused();
+}
+
+void CPuzzleWnd::OnPause()
+{
+    if (m_pPuzzle == nullptr)
+        return;
+    m_pPuzzle->m_timer.SetPaused(!m_pPuzzle->m_timer.IsPaused());
+    // The letters go, or come back, all at once.
+    GetGrid().Invalidate(FALSE);
+    FollowClock();
+    // The time is kept as it stands now.
+    if (m_pSolveHost != nullptr)
+        m_pSolveHost->SolveChanged();
+}
+
+void CPuzzleWnd::OnUpdatePause(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pPuzzle != nullptr);
+    pCmdUI->SetCheck(IsPaused() ? 1 : 0);
+}
+
+void CPuzzleWnd::SetMinimized(BOOL bMinimized)
+{
+    m_bMinimized = bMinimized ? TRUE : FALSE;
+    if (m_pPuzzle != nullptr)
+        m_pPuzzle->m_timer.SetMinimized(m_bMinimized);
+    FollowClock();
+}
+
+void CPuzzleWnd::OnUpdateMarkBlack(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pPuzzle != nullptr && m_pPuzzle->m_bDiagramless && !IsPaused());
+}
+
+void CPuzzleWnd::OnMarkBlack()
+{
+    CGridWnd& grid = GetGrid();
+    if (m_pPuzzle == nullptr || !m_pPuzzle->m_bDiagramless || IsPaused() || !grid.HasSelection())
+        return;
+    const CPoint pt = grid.GetSelectedSquare();
+    const bool bMark = !m_pPuzzle->GetSquare(pt.x, pt.y).m_bMarkedBlack;
+    const BOOL bCheck =
+        m_pSolveHost != nullptr && m_pSolveHost->GetSolveMode() == SOLVE_CHECK_AS_ENTERED && KnowsAnswers();
+    m_pPuzzle->m_timer.Begin();
+    TakeStep(1, [&] {
+        ChangeSquare(pt.x, pt.y, [&](CSquare& square) {
+            if (bMark) {
+                square.m_chLetter = u' ';
+                square.m_bFilled = FALSE;
+                square.m_bShown = FALSE;
+                square.m_strRebusEntry.clear();
+            }
+            square.m_bMarkedBlack = bMark;
+            square.m_bChecked = bMark && bCheck;
+        });
+    });
+    // A mark ends the word there: the cursor goes on to the next square, as
+    // after a letter; a mark taken away leaves it where it is.
+    const CPoint step = CGridNavigator::Step(grid.GetDirection());
+    const CPoint ptNext(pt.x + step.x, pt.y + step.y);
+    grid.SelectAfterMark(bMark && CGridNavigator(*m_pPuzzle).IsInside(ptNext) ? ptNext : pt);
+    CheckSolved();
 }
 
 LRESULT CPuzzleWnd::OnWordSelected(WPARAM wParam, LPARAM lParam)
@@ -179,6 +275,17 @@ void CPuzzleWnd::ShowClue(int nDirection, CPoint ptStart, CPoint ptSquare)
 {
     if (m_pPuzzle == nullptr || ptStart.x >= m_pPuzzle->m_nWidth || ptStart.y >= m_pPuzzle->m_nHeight)
         return;
+    // The clue of a diagramless puzzle goes by the number the player's own
+    // diagram gives the word: the file's numbers would give the diagram away.
+    if (m_pPuzzle->m_bDiagramless) {
+        const int nNumber = CGridNavigator(*m_pPuzzle).NumberOf(ptStart, nDirection);
+        const CClue* pClue = nNumber != 0 ? m_pPuzzle->GetClue(nNumber, nDirection == DIRECTION_ACROSS) : nullptr;
+        if (pClue == nullptr)
+            m_wndClue.ClearClue();
+        else
+            m_wndClue.SetClue(pClue->m_nNumber, pClue->m_bAcross ? u'A' : u'D', pClue->m_strText.c_str());
+        return;
+    }
     const CClue* pClue = nDirection == DIRECTION_DOWN ? m_pPuzzle->GetDownClue(ptStart.x, ptStart.y)
                                                       : m_pPuzzle->GetAcrossClue(ptStart.x, ptStart.y);
     std::vector<const CClue*> others;
@@ -241,6 +348,7 @@ void CPuzzleWnd::CheckSolved()
 
 void CPuzzleWnd::SolveChanged()
 {
+    FollowClock();
     if (m_pSolveHost != nullptr)
         m_pSolveHost->SolveChanged();
 }
@@ -250,12 +358,21 @@ void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
     const int nSolveMode = m_pSolveHost ? m_pSolveHost->GetSolveMode() : SETTING_SOLVE_MODE.nDefault;
     // Letters by their Unicode properties, never by the process locale.
     const WCHAR ch = static_cast<WCHAR>(nChar & 0xFFFF);
-    if (!IsCharAlphaW(ch) || m_pPuzzle == nullptr)
+    // While the clock is paused the letters are hidden: nothing goes in.
+    if (m_pPuzzle == nullptr || IsPaused())
+        return;
+    if (ch == u'.' && m_pPuzzle->m_bDiagramless) {
+        OnMarkBlack();
+        return;
+    }
+    if (!IsCharAlphaW(ch))
         return;
     CGridWnd& grid = GetGrid();
     // With nothing selected there is no square to take the letter.
     if (!grid.HasSelection())
         return;
+    // The solve's clock runs from the first letter.
+    m_pPuzzle->m_timer.Begin();
     const WCHAR chLetter = CharUpperW(ch);
     // Letters of a locked puzzle cannot be checked: its answers are unknown.
     const BOOL bCheck = nSolveMode == SOLVE_CHECK_AS_ENTERED && KnowsAnswers();
@@ -267,6 +384,7 @@ void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
             square.m_bFilled = TRUE;
             square.m_bChecked = bCheck;
             square.m_bShown = FALSE;
+            square.m_bMarkedBlack = false;
             square.m_strRebusEntry.clear();
         });
     });
@@ -277,7 +395,7 @@ void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
 void CPuzzleWnd::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
 {
     CGridWnd& grid = GetGrid();
-    if (m_pPuzzle == nullptr || !grid.HasSelection())
+    if (m_pPuzzle == nullptr || !grid.HasSelection() || IsPaused())
         return;
     // The characters some of these keys also type (space, tab, backspace)
     // are no letters, so letter entry drops them.
@@ -295,7 +413,12 @@ void CPuzzleWnd::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
         grid.MoveSelection(0, 1);
         break;
     case VK_SPACE:
-        grid.TurnSelection();
+        // Space marks black on a diagramless puzzle, where a word's
+        // direction is the player's to decide.
+        if (m_pPuzzle->m_bDiagramless)
+            OnMarkBlack();
+        else
+            grid.TurnSelection();
         break;
     case VK_TAB:
         grid.SelectNextWord(GetKeyState(VK_SHIFT) >= 0);
@@ -322,6 +445,10 @@ template <class Change> void CPuzzleWnd::TakeStep(std::size_t nSquares, Change c
 {
     m_history.BeginStep(GetGrid().GetSelection(), nSquares);
     change();
+    if (m_bDiagramChanged) {
+        m_bDiagramChanged = FALSE;
+        GetGrid().DiagramChanged();
+    }
     if (m_history.EndStep(*m_pPuzzle))
         SolveChanged();
 }
@@ -333,7 +460,9 @@ template <class Change> void CPuzzleWnd::ChangeSquare(int nCol, int nRow, Change
     // The file's given letters stay as they are, whatever the command.
     if (square.m_bGiven)
         return;
+    const bool bWasMarked = square.m_bMarkedBlack;
     change(square);
+    m_bDiagramChanged = m_bDiagramChanged || square.m_bMarkedBlack != bWasMarked;
     m_pPuzzle->SetSquare(nCol, nRow, square);
     GetGrid().InvalidateSquare(nCol, nRow);
     if (m_pClueLists != nullptr)
@@ -353,9 +482,10 @@ template <class Change> void CPuzzleWnd::ChangeSelectedWord(Change change)
     const int nDirection = grid.GetDirection();
     if (m_pPuzzle == nullptr || nDirection == DIRECTION_NONE)
         return;
-    // From the word's first square to the next black square, bar or the edge.
+    // From the word's first square to the next black square, bar or the
+    // edge (on a diagramless puzzle, the player's word).
     const CPoint ptStart = grid.GetWordStart();
-    if (m_pPuzzle->IsBlack(ptStart.x, ptStart.y))
+    if (m_pPuzzle->IsBlackToPlayer(ptStart.x, ptStart.y))
         return;
     const int nLength = CGridNavigator(*m_pPuzzle).WordLength(ptStart, nDirection);
     const CPoint step = CGridNavigator::Step(nDirection);
@@ -375,11 +505,14 @@ template <class Change> void CPuzzleWnd::ChangePuzzle(BOOL bFilledOnly, Change c
     // At most every square, less the empty ones when only the filled count.
     const std::size_t nSquares =
         m_pPuzzle->GetSquares().size() - (bFilledOnly ? static_cast<std::size_t>(m_pPuzzle->GetEmptyCount()) : 0);
-    TakeStep(nSquares, [&] {
+    // A diagramless puzzle's black squares are the player's too: they take
+    // the commands, as far as the player marked or filled them for Check.
+    const BOOL bDiagramless = m_pPuzzle->m_bDiagramless;
+    TakeStep(bDiagramless ? m_pPuzzle->GetSquares().size() : nSquares, [&] {
         for (int nCol = 0; nCol < m_pPuzzle->m_nWidth; nCol++) {
             for (int nRow = 0; nRow < m_pPuzzle->m_nHeight; nRow++) {
                 const CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
-                if (!square.m_bBlack && (!bFilledOnly || square.m_bFilled))
+                if ((!square.m_bBlack || bDiagramless) && (!bFilledOnly || square.m_bFilled || square.m_bMarkedBlack))
                     ChangeSquare(nCol, nRow, change);
             }
         }
@@ -464,7 +597,7 @@ void CPuzzleWnd::OnClearPuzzle()
 
 void CPuzzleWnd::OnUpdateSolveCommand(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(m_pPuzzle != nullptr);
+    pCmdUI->Enable(m_pPuzzle != nullptr && !IsPaused());
 }
 
 void CPuzzleWnd::OnUndo()
@@ -491,17 +624,20 @@ void CPuzzleWnd::RetraceStep(BOOL (CSolveHistory::*pRetrace)(CCrossWordPuzzle&, 
     if (m_pPuzzle == nullptr || !(m_history.*pRetrace)(*m_pPuzzle, sel, changed))
         return;
     grid.Select(sel);
+    // Marks taken back or made again change the player's words.
+    if (m_pPuzzle->m_bDiagramless)
+        grid.DiagramChanged();
     SolveChanged();
 }
 
 void CPuzzleWnd::OnUpdateUndo(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(m_pPuzzle != nullptr && m_history.CanUndo());
+    pCmdUI->Enable(m_pPuzzle != nullptr && m_history.CanUndo() && !IsPaused());
 }
 
 void CPuzzleWnd::OnUpdateRedo(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(m_pPuzzle != nullptr && m_history.CanRedo());
+    pCmdUI->Enable(m_pPuzzle != nullptr && m_history.CanRedo() && !IsPaused());
 }
 
 BOOL CPuzzleWnd::KnowsAnswers() const
@@ -513,5 +649,5 @@ BOOL CPuzzleWnd::KnowsAnswers() const
 // them, does not give.
 void CPuzzleWnd::OnUpdateAnswerCommand(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(KnowsAnswers());
+    pCmdUI->Enable(KnowsAnswers() && !IsPaused());
 }

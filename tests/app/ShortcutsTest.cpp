@@ -67,9 +67,27 @@ TEST_F(ShortcutsTest, MenusReadAsEverWithALetterEachAndShowTheKeysOfTheTable)
         {u"Small Menu", u"", u"Load Puzzle ...", u"Save Solution", u"Save Solution As ...", u"Load Solution", u"",
          u"About Trellis ...", u"About Puzzle ...", u"", u"Exit", u"", u"Save Puzzle As ..."},
         {u"General...", u"Font...", u"Colors..."},
-        {u"Show Letter", u"Show Word", u"Show Puzzle", u"", u"Clear Letter", u"Clear Word", u"Clear Puzzle", u"",
-         u"Check Letter", u"Check Word", u"Check Puzzle", u"", u"Unlock Puzzle ...", u"", u"Undo", u"Redo"},
-        {u"Clue Lists", u"", u"Zoom In", u"Zoom Out", u"Actual Size", u"Fit", u"", u"Notes"},
+        {u"Show Letter",
+         u"Show Word",
+         u"Show Puzzle",
+         u"",
+         u"Clear Letter",
+         u"Clear Word",
+         u"Clear Puzzle",
+         u"",
+         u"Check Letter",
+         u"Check Word",
+         u"Check Puzzle",
+         u"",
+         u"Unlock Puzzle ...",
+         u"",
+         u"Undo",
+         u"Redo",
+         u"",
+         u"Pause",
+         u"",
+         u"Mark Black"},
+        {u"Clue Lists", u"", u"Zoom In", u"Zoom Out", u"Actual Size", u"Fit", u"", u"Notes", u"", u"Timer"},
     };
     ASSERT_EQ(Testing::MenuTitles(Frame()), (std::vector<std::u16string> {u"File", u"Options", u"Solve", u"View"}));
     EXPECT_EQ(Testing::MenuTitleMnemonics(Frame()), (std::vector<char16_t> {u'F', u'O', u'S', u'V'}));
@@ -89,10 +107,13 @@ TEST_F(ShortcutsTest, MenusReadAsEverWithALetterEachAndShowTheKeysOfTheTable)
     std::set<UINT> commands;
     for (const AcceleratorResource& accel : table) {
         // No key that types: each holds Ctrl. None of the keys kept for other
-        // work, and Z and Y only for Undo and Redo.
+        // work, Z and Y only for Undo and Redo, and P only for Pause.
         EXPECT_TRUE(accel.fVirt & FCONTROL) << accel.cmd;
-        for (WORD reserved : {'E', 'P'})
+        for (WORD reserved : {'E'})
             EXPECT_NE(accel.key, reserved) << accel.cmd;
+        if (accel.key == 'P') {
+            EXPECT_EQ(accel.cmd, static_cast<WORD>(ID_PAUSE));
+        }
         if (accel.key == 'Z' || accel.key == 'Y') {
             EXPECT_TRUE(accel.cmd == ID_UNDO || accel.cmd == ID_REDO) << accel.cmd;
         }

@@ -54,6 +54,9 @@ protected:
         EXPECT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &rc, 0));
         return rc;
     }
+    // The line with the time, which takes the bottom of the area under the
+    // command bar.
+    int Line() { return Frame().GetStatusLine().GetLineHeight(); }
     int Stored(LPCTSTR lpszEntry) { return static_cast<int>(theApp.GetProfileInt(u"window", lpszEntry, kAbsent)); }
     void Store(LPCTSTR lpszEntry, int nValue) { theApp.WriteProfileInt(u"window", lpszEntry, nValue); }
     // Ends the program as the user does, and starts it again.
@@ -85,24 +88,30 @@ TEST_F(DesktopWindowTest, TheFirstStartShowsAFifteenSquareGridBesideTheListsInTh
     EXPECT_NEAR(CRect(wp.rcNormalPosition).CenterPoint().x, Work().CenterPoint().x, 1);
     EXPECT_NEAR(CRect(wp.rcNormalPosition).CenterPoint().y, Work().CenterPoint().y, 1);
 
-    // The puzzle window, the bar and the lists side by side under the command bar.
+    // The puzzle window, the bar and the lists side by side under the command
+    // bar, and the line with the time under them all.
     const int nTop = BarHeight();
+    const int nBottom = nTop + 488 - Line();
     ASSERT_TRUE(Frame().HasClueLists());
     EXPECT_TRUE(Frame().GetClueLists().IsWindowVisible());
-    EXPECT_EQ(RectInFrame(PuzzleWnd()), CRect(0, nTop, 339, nTop + 488));
-    EXPECT_EQ(RectInFrame(Frame().GetSplitter()), CRect(339, nTop, 344, nTop + 488));
-    EXPECT_EQ(RectInFrame(Frame().GetClueLists()), CRect(344, nTop, 760, nTop + 488));
+    EXPECT_EQ(RectInFrame(PuzzleWnd()), CRect(0, nTop, 339, nBottom));
+    EXPECT_EQ(RectInFrame(Frame().GetSplitter()), CRect(339, nTop, 344, nBottom));
+    EXPECT_EQ(RectInFrame(Frame().GetClueLists()), CRect(344, nTop, 760, nBottom));
     EXPECT_TRUE(Testing::IsMenuItemChecked(Frame(), ID_VIEW_CLUE_LISTS));
+    ASSERT_TRUE(Frame().HasStatusLine());
+    EXPECT_TRUE(Frame().GetStatusLine().IsWindowVisible());
+    EXPECT_EQ(RectInFrame(Frame().GetStatusLine()), CRect(0, nBottom, 760, nTop + 488));
+    EXPECT_TRUE(Testing::IsMenuItemChecked(Frame(), ID_VIEW_TIMER));
 
     // A 15 x 15 grid of 336 pixels shows whole, without scroll bars, in the
-    // middle of its 339 x 410 view.
+    // middle of its 339 x (410 less the line) view.
     std::vector<std::string> rows(15, std::string(15, 'A'));
     rows[7][7] = '#';
     LoadPuzzle(PuzzleFileWriter(rows));
     CCrossWnd& cross = PuzzleWnd().GetCross();
     EXPECT_FALSE(Testing::IsScrollBarShown(&cross, SB_HORZ));
     EXPECT_FALSE(Testing::IsScrollBarShown(&cross, SB_VERT));
-    EXPECT_EQ(GridInView(Grid()), CPoint(1, 37));
+    EXPECT_EQ(GridInView(Grid()), CPoint(1, (410 - Line() - 336) / 2));
     EXPECT_EQ(Frame().GetClueLists().GetList(DIRECTION_ACROSS).GetCurSel(), 0);
 }
 
@@ -161,7 +170,7 @@ TEST_F(DesktopWindowTest, TheViewItemHidesAndShowsTheLists)
     ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_VIEW_CLUE_LISTS));
     EXPECT_FALSE(Frame().GetClueLists().IsWindowVisible());
     EXPECT_FALSE(Frame().GetSplitter().IsWindowVisible());
-    EXPECT_EQ(RectInFrame(PuzzleWnd()), CRect(0, nTop, 760, nTop + 488));
+    EXPECT_EQ(RectInFrame(PuzzleWnd()), CRect(0, nTop, 760, nTop + 488 - Line()));
     EXPECT_FALSE(Testing::IsMenuItemChecked(Frame(), ID_VIEW_CLUE_LISTS));
 
     // Shown again, they show the selection made meanwhile.
@@ -226,9 +235,10 @@ TEST_F(DesktopWindowTest, ATallWindowHasTheListsBelowAndANearlySquareOneKeepsThe
     Start();
     EXPECT_TRUE(Frame().HasListsBelow());
     const int nTop = BarHeight();
-    EXPECT_EQ(RectInFrame(PuzzleWnd()), CRect(0, nTop, 400, nTop + 700 - 200 - 5));
-    EXPECT_EQ(RectInFrame(Frame().GetSplitter()), CRect(0, nTop + 495, 400, nTop + 500));
-    EXPECT_EQ(RectInFrame(Frame().GetClueLists()), CRect(0, nTop + 500, 400, nTop + 700));
+    const int nBottom = nTop + 700 - Line();
+    EXPECT_EQ(RectInFrame(PuzzleWnd()), CRect(0, nTop, 400, nBottom - 200 - 5));
+    EXPECT_EQ(RectInFrame(Frame().GetSplitter()), CRect(0, nBottom - 205, 400, nBottom - 200));
+    EXPECT_EQ(RectInFrame(Frame().GetClueLists()), CRect(0, nBottom - 200, 400, nBottom));
     DragSplitterBy(0, 40);
     EXPECT_EQ(RectInFrame(Frame().GetClueLists()).Height(), 160);
 

@@ -298,6 +298,7 @@ nlohmann::json Description(const CPuzzleSource& source)
                                              : json::array({source.m_nTimerSeconds, source.m_bTimerStopped ? 1 : 0})},
         {"locked", source.m_bLocked},
         {"answer_checksum", source.m_wAnswerChecksum},
+        {"diagramless", source.m_bDiagramless},
     };
 }
 
