@@ -101,27 +101,33 @@ int CMainFrame::ListExtent(int nTotal, int nWanted, int nLeastPuzzle)
     return std::clamp(nExtent, 0, nRoom);
 }
 
-void CMainFrame::RepositionPanes(const CRect& rcArea)
+void CMainFrame::PlaceStatusLine(CRect& rcOver)
 {
-    // The line with the time takes the bottom of the area, across it all.
-    CRect rcPanes = rcArea;
-    if (m_wndStatusLine.GetSafeHwnd()) {
-        if (m_bStatusLine) {
-            const int nLine = std::min(m_wndStatusLine.GetLineHeight(), static_cast<int>(rcArea.Height()));
-            rcPanes.bottom -= nLine;
-            m_wndStatusLine.MoveWindow(rcArea.left, rcPanes.bottom, rcArea.Width(), nLine);
-            if (!(m_wndStatusLine.GetStyle() & WS_VISIBLE))
-                m_wndStatusLine.ShowWindow(SW_SHOW);
-        } else if (m_wndStatusLine.GetStyle() & WS_VISIBLE) {
+    if (!m_wndStatusLine.GetSafeHwnd())
+        return;
+    if (!m_bStatusLine) {
+        if (m_wndStatusLine.GetStyle() & WS_VISIBLE)
             m_wndStatusLine.ShowWindow(SW_HIDE);
-        }
+        return;
     }
+    const int nLine = std::clamp(m_wndStatusLine.GetLineHeight(), 0, static_cast<int>(rcOver.Height()));
+    rcOver.bottom -= nLine;
+    m_wndStatusLine.MoveWindow(rcOver.left, rcOver.bottom, rcOver.Width(), nLine);
+    if (!(m_wndStatusLine.GetStyle() & WS_VISIBLE))
+        m_wndStatusLine.ShowWindow(SW_SHOW);
+}
+
+void CMainFrame::RepositionPanes(const CRect& rcPanes)
+{
     if (!m_bClueLists || !m_wndClueLists.GetSafeHwnd() || !m_wndSplitter.GetSafeHwnd()) {
         for (CWnd* pWnd : {static_cast<CWnd*>(&m_wndClueLists), static_cast<CWnd*>(&m_wndSplitter)}) {
             if (pWnd->GetSafeHwnd() && (pWnd->GetStyle() & WS_VISIBLE))
                 pWnd->ShowWindow(SW_HIDE);
         }
-        CFrameWnd::RepositionPanes(rcPanes);
+        // Without the lists the line with the time lies under the puzzle window.
+        CRect rcPuzzle = rcPanes;
+        PlaceStatusLine(rcPuzzle);
+        CFrameWnd::RepositionPanes(rcPuzzle);
         return;
     }
     // Beside a wide area, below a tall one; near square, where they were.
@@ -131,19 +137,24 @@ void CMainFrame::RepositionPanes(const CRect& rcArea)
         m_bListsBelow = FALSE;
     else if (cy * 4 >= cx * 5)
         m_bListsBelow = TRUE;
+    // The line with the time takes the bottom of the lists' area, so that
+    // the puzzle window keeps its room.
+    CRect rcLists;
     if (m_bListsBelow) {
         const int nLists = ListExtent(cy, m_nListHeight, AFX_FRAME_PANE_HEIGHT);
         const int yBar = rcPanes.bottom - nLists - SPLITTER_SIZE;
         m_wndPuzzle.MoveWindow(rcPanes.left, rcPanes.top, cx, yBar - rcPanes.top);
         m_wndSplitter.MoveWindow(rcPanes.left, yBar, cx, SPLITTER_SIZE);
-        m_wndClueLists.MoveWindow(rcPanes.left, yBar + SPLITTER_SIZE, cx, nLists);
+        rcLists = CRect(rcPanes.left, yBar + SPLITTER_SIZE, rcPanes.right, rcPanes.bottom);
     } else {
         const int nLists = ListExtent(cx, m_nListWidth, AFX_FRAME_PANE_WIDTH);
         const int xBar = rcPanes.right - nLists - SPLITTER_SIZE;
         m_wndPuzzle.MoveWindow(rcPanes.left, rcPanes.top, xBar - rcPanes.left, cy);
         m_wndSplitter.MoveWindow(xBar, rcPanes.top, SPLITTER_SIZE, cy);
-        m_wndClueLists.MoveWindow(xBar + SPLITTER_SIZE, rcPanes.top, nLists, cy);
+        rcLists = CRect(xBar + SPLITTER_SIZE, rcPanes.top, rcPanes.right, rcPanes.bottom);
     }
+    PlaceStatusLine(rcLists);
+    m_wndClueLists.MoveWindow(rcLists.left, rcLists.top, rcLists.Width(), rcLists.Height());
     if (!(m_wndClueLists.GetStyle() & WS_VISIBLE)) {
         m_wndSplitter.ShowWindow(SW_SHOW);
         m_wndClueLists.ShowWindow(SW_SHOW);
@@ -209,10 +220,7 @@ void CMainFrame::OnSize(UINT nType, int cx, int cy)
 void CMainFrame::OnSplitterDrag(NMHDR* pNotifyStruct, LRESULT* /*pResult*/)
 {
     const auto* pDrag = reinterpret_cast<const NMSPLITTERBAR*>(pNotifyStruct);
-    // The bar shares what the line with the time leaves.
-    CRect rcPanes = PanesRect();
-    if (m_bStatusLine && m_wndStatusLine.GetSafeHwnd())
-        rcPanes.bottom -= std::min(m_wndStatusLine.GetLineHeight(), static_cast<int>(rcPanes.Height()));
+    const CRect rcPanes = PanesRect();
     // The user's choice, as far as the room allows it now.
     if (m_bListsBelow)
         m_nListHeight =

@@ -10,7 +10,8 @@
 
 // The program's one top-level window: the command bar, the puzzle window and,
 // beside it or below it, the clue lists with the bar that divides the two,
-// and under them all the line with the solving time.
+// and the line with the solving time: at the bottom of the lists' area, or
+// under the puzzle window while the lists are hidden.
 class CMainFrame : public CFrameWnd {
 public:
     CMainFrame();
@@ -81,6 +82,9 @@ private:
     // user chose, less where the puzzle window or the lists would get less
     // than their least.
     static int ListExtent(int nTotal, int nWanted, int nLeastPuzzle);
+    // Puts the line with the time at the bottom of rcOver, which it leaves
+    // the rest of; hides it while it is switched off.
+    void PlaceStatusLine(CRect& rcOver);
 
     CCeCommandBar m_wndCommandBar;
     CPuzzleWnd m_wndPuzzle;

@@ -89,29 +89,28 @@ TEST_F(DesktopWindowTest, TheFirstStartShowsAFifteenSquareGridBesideTheListsInTh
     EXPECT_NEAR(CRect(wp.rcNormalPosition).CenterPoint().y, Work().CenterPoint().y, 1);
 
     // The puzzle window, the bar and the lists side by side under the command
-    // bar, and the line with the time under them all.
+    // bar, and the line with the time under the lists.
     const int nTop = BarHeight();
-    const int nBottom = nTop + 488 - Line();
     ASSERT_TRUE(Frame().HasClueLists());
     EXPECT_TRUE(Frame().GetClueLists().IsWindowVisible());
-    EXPECT_EQ(RectInFrame(PuzzleWnd()), CRect(0, nTop, 339, nBottom));
-    EXPECT_EQ(RectInFrame(Frame().GetSplitter()), CRect(339, nTop, 344, nBottom));
-    EXPECT_EQ(RectInFrame(Frame().GetClueLists()), CRect(344, nTop, 760, nBottom));
+    EXPECT_EQ(RectInFrame(PuzzleWnd()), CRect(0, nTop, 339, nTop + 488));
+    EXPECT_EQ(RectInFrame(Frame().GetSplitter()), CRect(339, nTop, 344, nTop + 488));
+    EXPECT_EQ(RectInFrame(Frame().GetClueLists()), CRect(344, nTop, 760, nTop + 488 - Line()));
     EXPECT_TRUE(Testing::IsMenuItemChecked(Frame(), ID_VIEW_CLUE_LISTS));
     ASSERT_TRUE(Frame().HasStatusLine());
     EXPECT_TRUE(Frame().GetStatusLine().IsWindowVisible());
-    EXPECT_EQ(RectInFrame(Frame().GetStatusLine()), CRect(0, nBottom, 760, nTop + 488));
+    EXPECT_EQ(RectInFrame(Frame().GetStatusLine()), CRect(344, nTop + 488 - Line(), 760, nTop + 488));
     EXPECT_TRUE(Testing::IsMenuItemChecked(Frame(), ID_VIEW_TIMER));
 
     // A 15 x 15 grid of 336 pixels shows whole, without scroll bars, in the
-    // middle of its 339 x (410 less the line) view.
+    // middle of its 339 x 410 view.
     std::vector<std::string> rows(15, std::string(15, 'A'));
     rows[7][7] = '#';
     LoadPuzzle(PuzzleFileWriter(rows));
     CCrossWnd& cross = PuzzleWnd().GetCross();
     EXPECT_FALSE(Testing::IsScrollBarShown(&cross, SB_HORZ));
     EXPECT_FALSE(Testing::IsScrollBarShown(&cross, SB_VERT));
-    EXPECT_EQ(GridInView(Grid()), CPoint(1, (410 - Line() - 336) / 2));
+    EXPECT_EQ(GridInView(Grid()), CPoint(1, 37));
     EXPECT_EQ(Frame().GetClueLists().GetList(DIRECTION_ACROSS).GetCurSel(), 0);
 }
 
@@ -235,18 +234,19 @@ TEST_F(DesktopWindowTest, ATallWindowHasTheListsBelowAndANearlySquareOneKeepsThe
     Start();
     EXPECT_TRUE(Frame().HasListsBelow());
     const int nTop = BarHeight();
-    const int nBottom = nTop + 700 - Line();
-    EXPECT_EQ(RectInFrame(PuzzleWnd()), CRect(0, nTop, 400, nBottom - 200 - 5));
-    EXPECT_EQ(RectInFrame(Frame().GetSplitter()), CRect(0, nBottom - 205, 400, nBottom - 200));
-    EXPECT_EQ(RectInFrame(Frame().GetClueLists()), CRect(0, nBottom - 200, 400, nBottom));
+    EXPECT_EQ(RectInFrame(PuzzleWnd()), CRect(0, nTop, 400, nTop + 700 - 200 - 5));
+    EXPECT_EQ(RectInFrame(Frame().GetSplitter()), CRect(0, nTop + 495, 400, nTop + 500));
+    // The lists' 200 pixels hold the line with the time at their bottom.
+    EXPECT_EQ(RectInFrame(Frame().GetClueLists()), CRect(0, nTop + 500, 400, nTop + 700 - Line()));
+    EXPECT_EQ(RectInFrame(Frame().GetStatusLine()), CRect(0, nTop + 700 - Line(), 400, nTop + 700));
     DragSplitterBy(0, 40);
-    EXPECT_EQ(RectInFrame(Frame().GetClueLists()).Height(), 160);
+    EXPECT_EQ(RectInFrame(Frame().GetClueLists()).Height(), 160 - Line());
 
     Frame().ShowWindow(SW_SHOW);
     // 600 x 560 is nearly square: below they stay, 160 high.
     Testing::Resize(&Frame(), 600, nTop + 560);
     EXPECT_TRUE(Frame().HasListsBelow());
-    EXPECT_EQ(RectInFrame(Frame().GetClueLists()).Height(), 160);
+    EXPECT_EQ(RectInFrame(Frame().GetClueLists()).Height(), 160 - Line());
     // 780 x 560 is wide: beside, at the width they had there.
     Testing::Resize(&Frame(), 780, nTop + 560);
     EXPECT_FALSE(Frame().HasListsBelow());

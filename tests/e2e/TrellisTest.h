@@ -74,6 +74,10 @@ protected:
     // Interior of a grid square at the default size, frame coordinates; the
     // grid stands at m_ptGrid in the pane.
     Rect Square(int c, int r) const;
+    // The lowest row of the letter pad at the frame's left edge, the lowest
+    // green one there (a desktop window's line with the time lies under
+    // it); -1 while nothing green shows.
+    int PadBottom(const Image& shot) const;
     // The square's fill, read where no letter or number reaches.
     Rgb Fill(const Image& shot, int c, int r) const;
     // Pixels of the square's interior that differ from its fill.
