@@ -23,14 +23,7 @@ fs::path CorpusFile(const std::string& name)
 class OpenedPuzzle : public TrellisTest {
 protected:
     void SetUp() override { }
-    void Open(const fs::path& file)
-    {
-        if (!fs::exists(file))
-            GTEST_SKIP() << "no corpus file " << file.string();
-        m_arguments = {file.string()};
-        TrellisTest::SetUp();
-        m_bPuzzle = true;
-    }
+    void Open(const fs::path& file) { StartWithFile(file); }
 };
 
 TEST_F(OpenedPuzzle, CtrlPHidesTheLettersUntilItIsPressedAgain)

@@ -134,6 +134,15 @@ void TrellisTest::StartProgram()
     ASSERT_GT(m_nPaneTop, 0) << "no client pane under the command bar";
 }
 
+void TrellisTest::StartWithFile(const fs::path& file)
+{
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no file " << file.string();
+    m_arguments = {file.string()};
+    TrellisTest::SetUp();
+    m_bPuzzle = true;
+}
+
 void TrellisTest::Restart()
 {
     Choose("Exit");

@@ -132,6 +132,10 @@ protected:
     // --- The program's life. SetUp starts it; these end it and start it
     // again, with the same home (and so the same settings and data).
     void StartProgram();
+    // For a fixture whose SetUp starts nothing: starts the program as
+    // "trellis FILE", as a file manager opens a file; skips the case when
+    // the file is not there (a corpus file, say).
+    void StartWithFile(const std::filesystem::path& file);
     // Ends the program as the user does, from File > Exit, checks that it
     // ended cleanly, and starts it again.
     void Restart();

@@ -14,23 +14,15 @@
 #include "model/CrossWordPuzzle.h"
 #include "model/KeyChoice.h"
 #include "tests/support/PuzzleFileWriter.h"
+#include "tests/support/PuzzleState.h"
 #include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;
 using trellis::test::PuzzleFileWriter;
 using trellis::test::TempDir;
+using trellis::test::WhiteAnswers;
 
 namespace {
-
-// The answers of the white squares, row by row.
-std::string Answers(const CCrossWordPuzzle& p)
-{
-    std::string s;
-    for (const CSquare& square : p.GetSquares())
-        if (!square.m_bBlack)
-            s.push_back(static_cast<char>(square.m_chSolution));
-    return s;
-}
 
 std::unique_ptr<CCrossWordPuzzle> LoadCorpus(const std::string& name)
 {
@@ -126,7 +118,7 @@ TEST(ChooseKey, OfTheTwoKeysOfTheLockedDiagramlessTheOneThatGivesWords)
     EXPECT_EQ(puzzle->ChooseKey(puzzle->FindKeys()), 3285);
     EXPECT_EQ(puzzle->ChooseKey({7230, 3285}), 3285);
     ASSERT_TRUE(puzzle->Unlock(3285));
-    EXPECT_EQ(Answers(*puzzle).substr(0, 5), "VISTA");
+    EXPECT_EQ(WhiteAnswers(*puzzle).substr(0, 5), "VISTA");
 }
 
 // The other locked files have one key each, found and taken as it is; each
@@ -148,6 +140,6 @@ TEST(ChooseKey, ALockedFileWithOneKeyIsUnlockedByIt)
         const std::vector<int> keys = puzzle->FindKeys();
         EXPECT_EQ(keys, std::vector<int> {expected.first});
         ASSERT_TRUE(puzzle->Unlock(puzzle->ChooseKey(keys)));
-        EXPECT_EQ(Answers(*puzzle).substr(0, expected.second.size()), expected.second);
+        EXPECT_EQ(WhiteAnswers(*puzzle).substr(0, expected.second.size()), expected.second);
     }
 }
