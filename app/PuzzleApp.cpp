@@ -490,12 +490,22 @@ void CPuzzleApp::SolveChanged()
 
 BOOL CPuzzleApp::SaveProgress()
 {
-    if (!m_bProgressPending)
+    // The time spent since the last change is kept too.
+    if (!m_bProgressPending && !TimeToKeep())
         return TRUE;
     m_bProgressPending = FALSE;
     if (m_pMainWnd)
         m_pMainWnd->KillTimer(kProgressTimer);
-    return !m_pPuzzle || !m_bAutoSave || !m_pProgress || m_pProgress->Save(*m_pPuzzle);
+    if (!m_pPuzzle || !m_bAutoSave || !m_pProgress)
+        return TRUE;
+    m_nKeptSeconds = m_pPuzzle->GetKeptTimerSeconds();
+    return m_pProgress->Save(*m_pPuzzle);
+}
+
+BOOL CPuzzleApp::TimeToKeep() const
+{
+    return m_pPuzzle != nullptr && m_bAutoSave && m_pProgress && m_pPuzzle->m_timer.HasBegun() &&
+           m_pPuzzle->GetKeptTimerSeconds() != m_nKeptSeconds;
 }
 
 void CPuzzleApp::OnProgressTimer()
@@ -517,6 +527,19 @@ BOOL CPuzzleApp::SaveAllModified()
     return TRUE;
 }
 
+CString CPuzzleApp::SolvedText() const
+{
+    CString strText;
+    strText.LoadString(IDS_SOLVED_DELETE);
+    // A puzzle solved without a letter typed (Show, a loaded solution) has
+    // no time to tell.
+    if (!m_pPuzzle->m_timer.HasBegun() && m_pPuzzle->m_nTimerSeconds <= 0)
+        return strText;
+    const std::u16string strTime = CSolveTimer::FormatSeconds(m_pPuzzle->GetElapsedSeconds());
+    strText += FormatText(u"\nSolved in %s.", strTime);
+    return strText;
+}
+
 void CPuzzleApp::CheckSolved()
 {
     if (!m_pPuzzle || !m_pPuzzle->IsSolved())
@@ -528,7 +551,7 @@ void CPuzzleApp::CheckSolved()
         return;
     }
     // Return (and Escape) keep the file: deleting it is the step that cannot be undone.
-    if (AfxMessageBox(IDS_SOLVED_DELETE, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
+    if (AfxMessageBox(SolvedText().c_str(), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
         if (!DeleteFile(m_pPuzzle->m_strFileName.c_str())) {
             AfxMessageBox(FormatText(u"Cannot delete puzzle file '%s'", m_pPuzzle->m_strFileName), MB_OK | MB_ICONSTOP);
         }

@@ -19,12 +19,12 @@ public:
     virtual ~CSquare();
 
     // Checked and not holding the answer letter (an empty checked square
-    // counts). It knows no rebus answer: CCrossWordPuzzle::IsIncorrect
-    // judges a rebus entry as a whole.
+    // counts); a black mark is wrong on a white square. It knows no rebus
+    // answer: CCrossWordPuzzle::IsIncorrect judges a rebus entry as a whole.
     BOOL IsIncorrect() const;
     // Takes the player's part of another square (letter, filled flag, marks,
-    // pencil and rebus entry); the grid's part (black, answer, numbers,
-    // circle, rebus answer) stays.
+    // pencil, rebus entry and black mark); the grid's part (black, answer,
+    // numbers, circle, rebus answer) stays.
     void CopyPlayerPart(const CSquare& other);
 
     BOOL m_bBlack;
@@ -68,4 +68,7 @@ public:
     // The letter went in as a tentative one (pencil): drawn lighter, and
     // judged, checked and shown like any other. Not kept in solution files.
     bool m_bPencil;
+    // On a diagramless puzzle: the player marked the square black. Not kept
+    // in solution files.
+    bool m_bMarkedBlack;
 };

@@ -319,8 +319,9 @@ void CGridWnd::DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORRE
     // A square that is no part of the grid stays the window's background.
     if (square.m_bMissing)
         return;
-    if (square.m_bBlack) {
-        pDC->FillSolidRect(&rc, crSolid);
+    if (IsDrawnBlack(square)) {
+        // A black mark that a check found wrong is in the wrong letters' colour.
+        pDC->FillSolidRect(&rc, m_pPuzzle->IsIncorrect(square) ? crForeIncorrect : crSolid);
         return;
     }
     // The square's own colour lies under everything but the selection.
@@ -333,13 +334,17 @@ void CGridWnd::DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORRE
     if (square.m_bCircled)
         DrawCircle(pDC, rc, crFore);
 
-    const CString strLabel(m_pPuzzle->GetLabel(nCol, nRow));
+    const CString strLabel(ShowsLabel(square) ? m_pPuzzle->GetLabel(nCol, nRow) : std::u16string());
     if (!strLabel.IsEmpty() && m_bShowNumbers) {
         CFont* pOldFont = m_pNumberFont ? pDC->SelectObject(m_pNumberFont) : nullptr;
         pDC->DrawText(strLabel, &rc, DT_NOPREFIX);
         if (pOldFont)
             pDC->SelectObject(pOldFont);
     }
+    // While paused the letters are hidden, and their marks with them: those
+    // would tell where letters are.
+    if (HidesLetters())
+        return;
     if (m_bEntry && m_ptEntry == CPoint(nCol, nRow))
         DrawEntry(pDC, rc, crFore);
     else if (square.m_bFilled)
@@ -425,6 +430,35 @@ void CGridWnd::HideEntry()
     m_bEntry = FALSE;
     m_strEntry.clear();
     InvalidateSquare(m_ptEntry.x, m_ptEntry.y);
+}
+
+BOOL CGridWnd::HidesLetters() const
+{
+    return m_pPuzzle != nullptr && m_pPuzzle->m_timer.IsPaused();
+}
+
+BOOL CGridWnd::IsDrawnBlack(const CSquare& square) const
+{
+    return m_pPuzzle->m_bDiagramless ? square.m_bMarkedBlack : square.m_bBlack;
+}
+
+BOOL CGridWnd::ShowsLabel(const CSquare& square) const
+{
+    return !m_pPuzzle->m_bDiagramless || square.m_bShown;
+}
+
+void CGridWnd::DrawSelectedMark(CDC* pDC)
+{
+    const CSquare* pSquare = SquareAt(m_ptSelected.x, m_ptSelected.y);
+    if (!m_pPuzzle->m_bDiagramless || pSquare == nullptr || !pSquare->m_bMarkedBlack)
+        return;
+    const CRect rc = GetSquareRect(m_ptSelected.x, m_ptSelected.y);
+    const int nFrame = std::max(2, m_nSquareSize / 6);
+    const COLORREF crFrame = m_colors[GRID_BACKGROUND_SELECTED_SQUARE];
+    for (const CRect& rcSide :
+         {CRect(rc.left, rc.top, rc.right, rc.top + nFrame), CRect(rc.left, rc.bottom - nFrame, rc.right, rc.bottom),
+          CRect(rc.left, rc.top, rc.left + nFrame, rc.bottom), CRect(rc.right - nFrame, rc.top, rc.right, rc.bottom)})
+        pDC->FillSolidRect(&rcSide, crFrame);
 }
 
 void CGridWnd::DrawBars(CDC* pDC, int nCol, int nRow, const CRect& rc)
@@ -524,8 +558,13 @@ void CGridWnd::DrawWord(CDC* pDC, BOOL bHighlight)
     if (m_pPuzzle == nullptr || m_nDirection == DIRECTION_NONE)
         return;
     const CGridNavigator navigator(*m_pPuzzle);
-    if (!navigator.IsInside(m_ptWordStart))
+    // A word whose first square the player has since marked black is no
+    // word any more; the marked square shows itself.
+    if (!navigator.IsInside(m_ptWordStart) || m_pPuzzle->IsBlackToPlayer(m_ptWordStart.x, m_ptWordStart.y)) {
+        if (bHighlight)
+            DrawSelectedMark(pDC);
         return;
+    }
 
     const COLORREF crFore = m_colors[bHighlight ? GRID_FOREGROUND_SELECTED_WORD : GRID_FOREGROUND];
     const COLORREF crIncorrect = m_colors[bHighlight ? GRID_FOREGROUND_SELECTED_INCORRECT : GRID_FOREGROUND_INCORRECT];
@@ -545,6 +584,8 @@ void CGridWnd::DrawWord(CDC* pDC, BOOL bHighlight)
                        !bHighlight);
         }
     }
+    if (bHighlight)
+        DrawSelectedMark(pDC);
 }
 
 BOOL CGridWnd::HitTest(CPoint point, CPoint& ptSquare) const
@@ -591,6 +632,12 @@ void CGridWnd::ChangeSelection(const CGridSelection& sel)
         SelectWord(sel.m_nDirection, sel.m_ptWordStart);
     }
     if (sel.m_ptSelected != m_ptSelected) {
+        // A black mark that the cursor leaves or reaches lies outside the
+        // word: it is painted on its own.
+        if (m_pPuzzle->m_bDiagramless) {
+            InvalidateSquare(m_ptSelected.x, m_ptSelected.y);
+            InvalidateSquare(sel.m_ptSelected.x, sel.m_ptSelected.y);
+        }
         // Only the squares from the old to the new selected square can look
         // different; the rest of the word would be drawn as it stands.
         CRect rcChanged;
@@ -649,6 +696,27 @@ void CGridWnd::SelectWordAt(int nDirection, CPoint ptStart)
         !CGridNavigator(*m_pPuzzle).IsInside(ptStart) || m_pPuzzle->IsBlack(ptStart.x, ptStart.y))
         return;
     ChangeSelection({nDirection, ptStart, ptStart});
+}
+
+void CGridWnd::DiagramChanged()
+{
+    if (m_pPuzzle == nullptr || m_nDirection == DIRECTION_NONE)
+        return;
+    Invalidate(FALSE);
+    SelectWord(m_nDirection, m_ptWordStart);
+}
+
+void CGridWnd::SelectAfterMark(CPoint pt)
+{
+    if (m_pPuzzle == nullptr || m_nDirection == DIRECTION_NONE)
+        return;
+    CGridSelection from = GetSelection();
+    from.m_ptSelected = CPoint(-1, -1);
+    const CGridSelection sel = CGridNavigator(*m_pPuzzle).Tap(from, pt);
+    Invalidate(FALSE);
+    m_nDirection = sel.m_nDirection;
+    SelectWord(sel.m_nDirection, sel.m_ptWordStart);
+    SetSelectedSquare(sel.m_ptSelected);
 }
 
 void CGridWnd::AdvanceCursor()

@@ -107,6 +107,14 @@ public:
     // Nothing for a square outside the grid or a black one.
     void SelectWordAt(int nDirection, CPoint ptStart);
 
+    // The player's diagram changed (a black mark made, taken away or
+    // undone): the words are drawn again, and the selected word is
+    // announced again, since its squares and its number follow the marks.
+    void DiagramChanged();
+    // After a black mark: selects the square as a tap coming from another
+    // square would, keeping the direction where the square has a word of it.
+    void SelectAfterMark(CPoint pt);
+
     // The square under a point of the client area; FALSE when the point hits none.
     BOOL HitTest(CPoint point, CPoint& ptSquare) const;
     // TRUE while a square inside the attached puzzle is selected.
@@ -161,6 +169,17 @@ private:
     void DrawEntry(CDC* pDC, CRect& rc, COLORREF crFore);
     // The stored square, or nullptr outside the grid.
     const CSquare* SquareAt(int nCol, int nRow) const;
+    // While the player has paused the clock the letters are not shown.
+    BOOL HidesLetters() const;
+    // Drawn black: the squares the player marked on a diagramless puzzle,
+    // the black squares on any other.
+    BOOL IsDrawnBlack(const CSquare& square) const;
+    // A diagramless puzzle shows the number of a square only once the square
+    // was revealed.
+    BOOL ShowsLabel(const CSquare& square) const;
+    // A black mark selected on a diagramless puzzle, which the arrows reach:
+    // a frame in the selected square's colour round it.
+    void DrawSelectedMark(CDC* pDC);
     void DrawCircle(CDC* pDC, const CRect& rc, COLORREF crColor);
     // A rebus answer in the largest letter size, down to a small one, that
     // fits the square's width.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/String.h"
 
+#include "platform/Resource.h"
+
 #include <QString>
 
 CString CString::Left(int nCount) const
@@ -51,4 +53,17 @@ BOOL IsCharGraphW(WCHAR ch)
 CString CString::FromUtf8(const std::string& s)
 {
     return CString(QString::fromStdString(s).toStdU16String());
+}
+
+BOOL CString::LoadString(UINT nID)
+{
+    clear();
+    const ResourceSet* pResources = AfxGetResources();
+    if (pResources == nullptr)
+        return FALSE;
+    const auto found = pResources->strings.find(nID);
+    if (found == pResources->strings.end() || found->second == nullptr)
+        return FALSE;
+    assign(found->second);
+    return TRUE;
 }

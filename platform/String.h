@@ -27,6 +27,9 @@ public:
     CString Right(int nCount) const;
     int Find(TCHAR ch, int nStart = 0) const;
     void MakeLower();
+    // The string nID of the resources (AfxSetResources); FALSE, and the
+    // string empty, when there is none.
+    BOOL LoadString(UINT nID);
 
     // A UTF-8 text (a file name, say) as a string.
     static CString FromUtf8(const std::string& s);

@@ -60,10 +60,17 @@ std::vector<MenuItemResource> ZoomAndNotesItems()
     };
 }
 
+// The line with the solving time.
+std::vector<MenuItemResource> TimerItems()
+{
+    return {{ID_VIEW_TIMER, u"&Timer"}};
+}
+
 MenuPopupResource ViewMenu()
 {
     MenuPopupResource view {u"&View", {}};
-    for (const auto& part : {ClueListItems(), std::vector<MenuItemResource> {kSeparator}, ZoomAndNotesItems()})
+    for (const auto& part : {ClueListItems(), std::vector<MenuItemResource> {kSeparator}, ZoomAndNotesItems(),
+                             std::vector<MenuItemResource> {kSeparator}, TimerItems()})
         view.items.insert(view.items.end(), part.begin(), part.end());
     return view;
 }
@@ -104,6 +111,12 @@ MenuResource FullMenu()
              kSeparator,
              {ID_PENCIL, u"Penc&il\tCtrl+E"},
              {ID_REBUS_ENTRY, u"Re&bus Entry\tInsert"},
+             // The solve's clock.
+             kSeparator,
+             {ID_PAUSE, u"P&ause\tCtrl+P"},
+             // Diagramless puzzles ("." or Space in the grid).
+             kSeparator,
+             {ID_MARK_BLACK, u"&Mark Black"},
          }},
         ViewMenu(),
     }};
@@ -137,6 +150,8 @@ std::vector<AcceleratorResource> MainAccelerators()
         {kCtrl, 'Z', ID_UNDO},
         {kCtrl, 'Y', ID_REDO},
         {kCtrlShift, 'Z', ID_REDO},
+        // The solve's clock.
+        {kCtrl, 'P', ID_PAUSE},
         // Zoom and notes.
         {kCtrl, VK_OEM_PLUS, ID_VIEW_ZOOM_IN},
         {kCtrl, VK_OEM_MINUS, ID_VIEW_ZOOM_OUT},

@@ -21,11 +21,22 @@ constexpr UINT WM_CHECKSOLVED = WM_USER + 10;
 // Longer than any rebus answer of a real puzzle; more is refused.
 constexpr std::size_t kMaxRebusEntry = 24;
 
+// A black square (which only a diagramless puzzle lets Show reach) is
+// shown as the player's black mark.
 void ShowSquare(CSquare& square)
 {
+    if (square.m_bBlack) {
+        square.m_chLetter = u' ';
+        square.m_bFilled = FALSE;
+        square.m_bMarkedBlack = true;
+        square.m_strRebusEntry.clear();
+        square.m_bPencil = false;
+        return;
+    }
     square.m_chLetter = square.m_chSolution;
     square.m_bFilled = TRUE;
     square.m_bShown = TRUE;
+    square.m_bMarkedBlack = false;
     square.m_strRebusEntry.clear();
     square.m_bPencil = false;
 }
@@ -49,6 +60,7 @@ void ClearSquare(CSquare& square)
     square.m_chLetter = u' ';
     square.m_bFilled = FALSE;
     square.m_bShown = FALSE;
+    square.m_bMarkedBlack = false;
     square.m_strRebusEntry.clear();
     square.m_bPencil = false;
 }
@@ -91,6 +103,10 @@ BEGIN_MESSAGE_MAP(CPuzzleWnd, CWnd)
     ON_COMMAND(ID_REBUS_ENTRY, OnRebusEntry)
     ON_UPDATE_COMMAND_UI(ID_REBUS_ENTRY, OnUpdateRebusEntry)
     ON_MESSAGE(WM_CHECKSOLVED, OnCheckSolvedLater)
+    ON_COMMAND(ID_PAUSE, OnPause)
+    ON_UPDATE_COMMAND_UI(ID_PAUSE, OnUpdatePause)
+    ON_COMMAND(ID_MARK_BLACK, OnMarkBlack)
+    ON_UPDATE_COMMAND_UI(ID_MARK_BLACK, OnUpdateMarkBlack)
 END_MESSAGE_MAP()
 
 CPuzzleWnd::CPuzzleWnd() = default;
@@ -181,7 +197,88 @@ void CPuzzleWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
     // The lists take the new clues before the grid reports its first word.
     if (m_pClueLists != nullptr)
         m_pClueLists->SetPuzzle(pPuzzle);
+    // The clock stands while the window is minimised, whatever the puzzle.
+    if (pPuzzle != nullptr)
+        pPuzzle->m_timer.SetMinimized(m_bMinimized);
     m_wndCross.SetPuzzle(pPuzzle);
+    if (m_pStatusLine != nullptr)
+        m_pStatusLine->SetPuzzle(pPuzzle);
+    FollowClock();
+}
+
+void CPuzzleWnd::FollowClock()
+{
+    if (m_pPuzzle != nullptr)
+        m_pPuzzle->m_timer.SetSolved(m_pPuzzle->IsSolved());
+    if (m_pStatusLine != nullptr)
+        m_pStatusLine->TimerChanged();
+}
+
+BOOL CPuzzleWnd::IsPaused() const
+{
+    return m_pPuzzle != nullptr && m_pPuzzle->m_timer.IsPaused();
+}
+
+void CPuzzleWnd::OnPause()
+{
+    if (m_pPuzzle == nullptr)
+        return;
+    m_pPuzzle->m_timer.SetPaused(!m_pPuzzle->m_timer.IsPaused());
+    // The letters go, or come back, all at once.
+    GetGrid().Invalidate(FALSE);
+    FollowClock();
+    // The time is kept as it stands now.
+    if (m_pSolveHost != nullptr)
+        m_pSolveHost->SolveChanged();
+}
+
+void CPuzzleWnd::OnUpdatePause(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pPuzzle != nullptr);
+    pCmdUI->SetCheck(IsPaused() ? 1 : 0);
+}
+
+void CPuzzleWnd::SetMinimized(BOOL bMinimized)
+{
+    m_bMinimized = bMinimized ? TRUE : FALSE;
+    if (m_pPuzzle != nullptr)
+        m_pPuzzle->m_timer.SetMinimized(m_bMinimized);
+    FollowClock();
+}
+
+void CPuzzleWnd::OnUpdateMarkBlack(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pPuzzle != nullptr && m_pPuzzle->m_bDiagramless && !IsPaused());
+}
+
+void CPuzzleWnd::OnMarkBlack()
+{
+    CGridWnd& grid = GetGrid();
+    if (m_pPuzzle == nullptr || !m_pPuzzle->m_bDiagramless || IsPaused() || !grid.HasSelection())
+        return;
+    const CPoint pt = grid.GetSelectedSquare();
+    const bool bMark = !m_pPuzzle->GetSquare(pt.x, pt.y).m_bMarkedBlack;
+    const BOOL bCheck = ChecksAsEntered();
+    m_pPuzzle->m_timer.Begin();
+    TakeStep(grid.GetSelection(), 1, [&] {
+        ChangeSquare(pt.x, pt.y, [&](CSquare& square) {
+            if (bMark) {
+                square.m_chLetter = u' ';
+                square.m_bFilled = FALSE;
+                square.m_bShown = FALSE;
+                square.m_strRebusEntry.clear();
+                square.m_bPencil = false;
+            }
+            square.m_bMarkedBlack = bMark;
+            square.m_bChecked = bMark && bCheck;
+        });
+    });
+    // A mark ends the word there: the cursor goes on to the next square, as
+    // after a letter; a mark taken away leaves it where it is.
+    const CPoint step = CGridNavigator::Step(grid.GetDirection());
+    const CPoint ptNext(pt.x + step.x, pt.y + step.y);
+    grid.SelectAfterMark(bMark && CGridNavigator(*m_pPuzzle).IsInside(ptNext) ? ptNext : pt);
+    CheckSolved();
 }
 
 LRESULT CPuzzleWnd::OnWordSelected(WPARAM wParam, LPARAM lParam)
@@ -211,6 +308,17 @@ void CPuzzleWnd::ShowClue(int nDirection, CPoint ptStart, CPoint ptSquare)
 {
     if (m_pPuzzle == nullptr || ptStart.x >= m_pPuzzle->m_nWidth || ptStart.y >= m_pPuzzle->m_nHeight)
         return;
+    // The clue of a diagramless puzzle goes by the number the player's own
+    // diagram gives the word: the file's numbers would give the diagram away.
+    if (m_pPuzzle->m_bDiagramless) {
+        const int nNumber = CGridNavigator(*m_pPuzzle).NumberOf(ptStart, nDirection);
+        const CClue* pClue = nNumber != 0 ? m_pPuzzle->GetClue(nNumber, nDirection == DIRECTION_ACROSS) : nullptr;
+        if (pClue == nullptr)
+            m_wndClue.ClearClue();
+        else
+            m_wndClue.SetClue(pClue->m_nNumber, pClue->m_bAcross ? u'A' : u'D', pClue->m_strText.c_str());
+        return;
+    }
     const CClue* pClue = nDirection == DIRECTION_DOWN ? m_pPuzzle->GetDownClue(ptStart.x, ptStart.y)
                                                       : m_pPuzzle->GetAcrossClue(ptStart.x, ptStart.y);
     std::vector<const CClue*> others;
@@ -288,6 +396,7 @@ LRESULT CPuzzleWnd::OnCheckSolvedLater(WPARAM /*wParam*/, LPARAM /*lParam*/)
 
 void CPuzzleWnd::SolveChanged()
 {
+    FollowClock();
     if (m_pSolveHost != nullptr)
         m_pSolveHost->SolveChanged();
 }
@@ -307,6 +416,7 @@ void CPuzzleWnd::WriteLetters(CSquare& square, const std::u16string& strText, BO
     square.m_bShown = FALSE;
     square.m_strRebusEntry = strText.size() > 1 ? strText : std::u16string();
     square.m_bPencil = m_bPencilMode != FALSE;
+    square.m_bMarkedBlack = false;
 }
 
 void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
@@ -317,8 +427,13 @@ void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
         AddToEntry(ch);
         return;
     }
-    if (m_pPuzzle == nullptr)
+    // While the clock is paused the letters are hidden: nothing goes in.
+    if (m_pPuzzle == nullptr || IsPaused())
         return;
+    if (ch == u'.' && m_pPuzzle->m_bDiagramless) {
+        OnMarkBlack();
+        return;
+    }
     CGridWnd& grid = GetGrid();
     // With nothing selected there is no square to take the letter.
     if (!grid.HasSelection())
@@ -334,6 +449,8 @@ void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
     else
         return;
     const BOOL bCheck = ChecksAsEntered();
+    // The solve's clock runs from the first letter.
+    m_pPuzzle->m_timer.Begin();
     // The letter is the step; where the cursor goes next is not.
     TakeStep(grid.GetSelection(), 1, [&] {
         ChangeSquare(pt.x, pt.y, [&](CSquare& square) { WriteLetters(square, std::u16string(1, chLetter), bCheck); });
@@ -345,7 +462,7 @@ void CPuzzleWnd::OnChar(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
 void CPuzzleWnd::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
 {
     CGridWnd& grid = GetGrid();
-    if (m_pPuzzle == nullptr || !grid.HasSelection())
+    if (m_pPuzzle == nullptr || !grid.HasSelection() || IsPaused())
         return;
     if (OnEntryKey(nChar))
         return;
@@ -368,7 +485,12 @@ void CPuzzleWnd::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
         grid.MoveSelection(0, 1);
         break;
     case VK_SPACE:
-        grid.TurnSelection();
+        // Space marks black on a diagramless puzzle, where a word's
+        // direction is the player's to decide.
+        if (m_pPuzzle->m_bDiagramless)
+            OnMarkBlack();
+        else
+            grid.TurnSelection();
         break;
     case VK_TAB:
         grid.SelectNextWord(GetKeyState(VK_SHIFT) >= 0);
@@ -424,12 +546,14 @@ BOOL CPuzzleWnd::OnEntryKey(UINT nChar)
 void CPuzzleWnd::OpenRebusEntry()
 {
     CGridWnd& grid = GetGrid();
-    if (m_bEntryOpen || m_pPuzzle == nullptr || !grid.HasSelection())
+    if (m_bEntryOpen || m_pPuzzle == nullptr || !grid.HasSelection() || IsPaused())
         return;
     const CPoint pt = grid.GetSelectedSquare();
     const CSquare square = m_pPuzzle->GetSquare(pt.x, pt.y);
-    // A black square takes no letters, and the file's given ones stay.
-    if (square.m_bBlack || square.m_bGiven)
+    // A black square takes no letters (on a diagramless puzzle, one the
+    // player marked: the hidden ones must not tell themselves), and the
+    // file's given ones stay.
+    if (m_pPuzzle->IsBlackToPlayer(pt.x, pt.y) || square.m_bGiven)
         return;
     m_entrySel = grid.GetSelection();
     m_strEntry = EntryTextOf(*m_pPuzzle, square);
@@ -464,6 +588,8 @@ BOOL CPuzzleWnd::CloseRebusEntry(BOOL bKeep)
     if (strText == EntryTextOf(*m_pPuzzle, before) && (strText.empty() || before.m_bPencil == (m_bPencilMode != FALSE)))
         return FALSE;
     const BOOL bCheck = ChecksAsEntered();
+    if (!strText.empty())
+        m_pPuzzle->m_timer.Begin();
     return TakeStep(m_entrySel, 1, [&] {
         ChangeSquare(pt.x, pt.y, [&](CSquare& square) {
             if (strText.empty())
@@ -494,7 +620,7 @@ void CPuzzleWnd::OnRebusEntry()
 
 void CPuzzleWnd::OnUpdateRebusEntry(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(m_pPuzzle != nullptr);
+    pCmdUI->Enable(m_pPuzzle != nullptr && !IsPaused());
 }
 
 void CPuzzleWnd::OnPencil()
@@ -523,6 +649,10 @@ template <class Change> BOOL CPuzzleWnd::TakeStep(const CGridSelection& sel, std
 {
     m_history.BeginStep(sel, nSquares);
     change();
+    if (m_bDiagramChanged) {
+        m_bDiagramChanged = FALSE;
+        GetGrid().DiagramChanged();
+    }
     if (!m_history.EndStep(*m_pPuzzle))
         return FALSE;
     SolveChanged();
@@ -536,7 +666,9 @@ template <class Change> void CPuzzleWnd::ChangeSquare(int nCol, int nRow, Change
     // The file's given letters stay as they are, whatever the command.
     if (square.m_bGiven)
         return;
+    const bool bWasMarked = square.m_bMarkedBlack;
     change(square);
+    m_bDiagramChanged = m_bDiagramChanged || square.m_bMarkedBlack != bWasMarked;
     m_pPuzzle->SetSquare(nCol, nRow, square);
     GetGrid().InvalidateSquare(nCol, nRow);
     if (m_pClueLists != nullptr)
@@ -557,9 +689,10 @@ template <class Change> void CPuzzleWnd::ChangeSelectedWord(Change change)
     const int nDirection = grid.GetDirection();
     if (m_pPuzzle == nullptr || nDirection == DIRECTION_NONE)
         return;
-    // From the word's first square to the next black square, bar or the edge.
+    // From the word's first square to the next black square, bar or the
+    // edge (on a diagramless puzzle, the player's word).
     const CPoint ptStart = grid.GetWordStart();
-    if (m_pPuzzle->IsBlack(ptStart.x, ptStart.y))
+    if (m_pPuzzle->IsBlackToPlayer(ptStart.x, ptStart.y))
         return;
     const int nLength = CGridNavigator(*m_pPuzzle).WordLength(ptStart, nDirection);
     const CPoint step = CGridNavigator::Step(nDirection);
@@ -579,11 +712,14 @@ template <class Change> void CPuzzleWnd::ChangePuzzle(BOOL bFilledOnly, Change c
     // At most every square, less the empty ones when only the filled count.
     const std::size_t nSquares =
         m_pPuzzle->GetSquares().size() - (bFilledOnly ? static_cast<std::size_t>(m_pPuzzle->GetEmptyCount()) : 0);
-    TakeStep(GetGrid().GetSelection(), nSquares, [&] {
+    // A diagramless puzzle's black squares are the player's too: they take
+    // the commands, as far as the player marked or filled them for Check.
+    const BOOL bDiagramless = m_pPuzzle->m_bDiagramless;
+    TakeStep(GetGrid().GetSelection(), bDiagramless ? m_pPuzzle->GetSquares().size() : nSquares, [&] {
         for (int nCol = 0; nCol < m_pPuzzle->m_nWidth; nCol++) {
             for (int nRow = 0; nRow < m_pPuzzle->m_nHeight; nRow++) {
                 const CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
-                if (!square.m_bBlack && (!bFilledOnly || square.m_bFilled))
+                if ((!square.m_bBlack || bDiagramless) && (!bFilledOnly || square.m_bFilled || square.m_bMarkedBlack))
                     ChangeSquare(nCol, nRow, change);
             }
         }
@@ -678,7 +814,7 @@ void CPuzzleWnd::OnClearPuzzle()
 
 void CPuzzleWnd::OnUpdateSolveCommand(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(m_pPuzzle != nullptr);
+    pCmdUI->Enable(m_pPuzzle != nullptr && !IsPaused());
 }
 
 void CPuzzleWnd::OnUndo()
@@ -705,17 +841,20 @@ void CPuzzleWnd::RetraceStep(BOOL (CSolveHistory::*pRetrace)(CCrossWordPuzzle&, 
     if (m_pPuzzle == nullptr || !(m_history.*pRetrace)(*m_pPuzzle, sel, changed))
         return;
     grid.Select(sel);
+    // Marks taken back or made again change the player's words.
+    if (m_pPuzzle->m_bDiagramless)
+        grid.DiagramChanged();
     SolveChanged();
 }
 
 void CPuzzleWnd::OnUpdateUndo(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(m_pPuzzle != nullptr && m_history.CanUndo());
+    pCmdUI->Enable(m_pPuzzle != nullptr && m_history.CanUndo() && !IsPaused());
 }
 
 void CPuzzleWnd::OnUpdateRedo(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(m_pPuzzle != nullptr && m_history.CanRedo());
+    pCmdUI->Enable(m_pPuzzle != nullptr && m_history.CanRedo() && !IsPaused());
 }
 
 BOOL CPuzzleWnd::KnowsAnswers() const
@@ -727,5 +866,5 @@ BOOL CPuzzleWnd::KnowsAnswers() const
 // them, does not give.
 void CPuzzleWnd::OnUpdateAnswerCommand(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(KnowsAnswers());
+    pCmdUI->Enable(KnowsAnswers() && !IsPaused());
 }

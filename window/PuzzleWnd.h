@@ -10,6 +10,7 @@
 #include "panes/ClueWnd.h"
 #include "panes/InputWnd.h"
 #include "panes/Settings.h"
+#include "panes/StatusLineWnd.h"
 #include "platform/Platform.h"
 #include "window/CrossWnd.h"
 
@@ -33,6 +34,9 @@ public:
     // The clue lists beside this window, which follow the puzzle, the
     // selection and the letters from here; none by default.
     void SetClueLists(CClueListWnd* pLists) { m_pClueLists = pLists; }
+    // The line that shows the solving time, which follows the puzzle's clock
+    // from here; none by default.
+    void SetStatusLine(CStatusLineWnd* pStatusLine) { m_pStatusLine = pStatusLine; }
     CCrossWordPuzzle* GetPuzzle() const { return m_pPuzzle; }
     CCrossWnd& GetCross() { return m_wndCross; }
     CGridWnd& GetGrid() { return m_wndCross.GetGrid(); }
@@ -70,6 +74,17 @@ public:
     void OnRedo();
     void OnUpdateUndo(CCmdUI* pCmdUI);
     void OnUpdateRedo(CCmdUI* pCmdUI);
+    // Pause stops the clock and hides the grid's letters until it is chosen
+    // again; meanwhile the letters, keys and Solve commands do nothing.
+    void OnPause();
+    void OnUpdatePause(CCmdUI* pCmdUI);
+    BOOL IsPaused() const;
+    // On a diagramless puzzle: marks the selected square black and moves on
+    // along the word, or takes its mark away ("." and Space type it too).
+    void OnMarkBlack();
+    void OnUpdateMarkBlack(CCmdUI* pCmdUI);
+    // The frame was minimised or came back: the clock stands meanwhile.
+    void SetMinimized(BOOL bMinimized);
     // A puzzle is loaded and its answers are known (it is not locked, and
     // its file gives them).
     BOOL KnowsAnswers() const;
@@ -152,6 +167,8 @@ private:
                                                      const CSolveHistory::SquareChanged&));
     void CheckSolved();
     void SolveChanged();
+    // The puzzle's clock: solved or not, as the squares are now, and shown.
+    void FollowClock();
     // The clue bar for the word from ptStart and the selected square.
     void ShowClue(int nDirection, CPoint ptStart, CPoint ptSquare);
 
@@ -165,6 +182,7 @@ private:
     CSolveHost* m_pSolveHost = nullptr;
     int m_nZoomWheel = 0;  // turns under a notch, toward the next zoom step
     CClueListWnd* m_pClueLists = nullptr;
+    CStatusLineWnd* m_pStatusLine = nullptr;
     CSolveHistory m_history;
     BOOL m_bPencilMode = FALSE;
     // The rebus entry while it is open: the selection it was opened at (the
@@ -174,4 +192,7 @@ private:
     std::u16string m_strEntry;
     // A completion check is waiting for the event loop.
     BOOL m_bCheckPending = FALSE;
+    BOOL m_bMinimized = FALSE;
+    // A step changed a black mark of the player's diagram.
+    BOOL m_bDiagramChanged = FALSE;
 };

@@ -369,6 +369,51 @@ void BM_OptionsOK(benchmark::State& state)
 }
 BENCHMARK(BM_OptionsOK)->Arg(15)->Arg(255)->Unit(benchmark::kMillisecond);
 
+// One tick of the solving time, on the desktop's window with the line shown:
+// the line's timer message to the moment the new second is painted. The
+// clock is moved a second each time, so that every tick has a new second to
+// show; a tick repaints the time alone, which is checked apart from the
+// timing: what is drawn into the grid and beside the time outlives it.
+void BM_TimerTick(benchmark::State& state)
+{
+    Testing::EnsureApplication();
+    Testing::TemporarySettings settings;
+    theApp.SetRegistryKey(u"Quillon Software");
+    theApp.WriteProfileInt(u"window", u"statusline", 1);
+    TempDir dir;
+    CPuzzleWnd& wnd = StartWithPuzzle(static_cast<int>(state.range(0)), dir);
+    CStatusLineWnd& line = static_cast<CMainFrame*>(theApp.m_pMainWnd)->GetStatusLine();
+    CCrossWordPuzzle& puzzle = *theApp.GetPuzzle();
+    auto now = CSolveTimer::Clock::now();
+    puzzle.m_timer = CSolveTimer([&now] { return now; });
+    wnd.SendMessage(WM_CHAR, 'B', 0);
+    Testing::RunUntilIdle();
+    if (!line.IsWindowVisible() || !line.IsTicking())
+        state.SkipWithError("the line does not show a running clock");
+
+    // Drawn straight into the windows' images: a paint there takes it away.
+    const COLORREF kStain = RGB(255, 0, 255);
+    const CRect rcTime = line.GetTimeRect();
+    const CRect rcBeside(rcTime.right + 2, 2, rcTime.right + 12, 6);
+    const CRect rcSquare = wnd.GetGrid().GetSquareRect(3, 3);
+    CClientDC(&line).FillSolidRect(&rcBeside, kStain);
+    CClientDC(&wnd.GetGrid()).FillSolidRect(&rcSquare, kStain);
+    const CString strBefore = line.GetTimeText();
+    for (auto _ : state) {
+        state.PauseTiming();
+        now += std::chrono::seconds(1);
+        state.ResumeTiming();
+        line.SendMessage(WM_TIMER, CStatusLineWnd::TICK_TIMER, 0);
+        Testing::RunUntilIdle();
+    }
+    const int nArea = rcSquare.Width() * rcSquare.Height();
+    if (line.GetTimeText() == strBefore || Testing::CountPixels(&line, rcBeside, kStain) != 40 ||
+        Testing::CountPixels(&wnd.GetGrid(), rcSquare, kStain) != nArea)
+        state.SkipWithError("a tick painted more than the time, or not the time");
+    CloseProgram();
+}
+BENCHMARK(BM_TimerTick)->Arg(15)->Arg(255)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -110,7 +110,8 @@ TEST_F(AppTest, MenusStartSmallAndToggleWithTheToolbarInBothStates)
     EXPECT_EQ(Testing::MenuTitles(Frame()), full);
     EXPECT_EQ(Testing::MenuItemTexts(Frame(), 0).front(), u"Small Menu");
     // The Solve menu ends with the unlocking of locked puzzles, then Undo
-    // and Redo, then the pencil and the rebus entry.
+    // and Redo, the pencil and the rebus entry, Pause, and Mark Black for
+    // diagramless puzzles.
     const std::vector<std::u16string> solve = {u"Show Letter",
                                                u"Show Word",
                                                u"Show Puzzle",
@@ -129,7 +130,11 @@ TEST_F(AppTest, MenusStartSmallAndToggleWithTheToolbarInBothStates)
                                                u"Redo",
                                                u"",
                                                u"Pencil",
-                                               u"Rebus Entry"};
+                                               u"Rebus Entry",
+                                               u"",
+                                               u"Pause",
+                                               u"",
+                                               u"Mark Black"};
     EXPECT_EQ(Testing::MenuItemTexts(Frame(), 2), solve);
     EXPECT_EQ(Testing::ToolBarButtons(Frame()), buttons);
     EXPECT_EQ(Frame().HasFullMenus(), 1);

@@ -24,14 +24,7 @@ fs::path CorpusFile(const std::string& name)
 // Started as "trellis FILE" with a file of the corpus, or one made from it.
 class OpenedFile : public TrellisTest {
 protected:
-    void Open(const fs::path& file)
-    {
-        if (!fs::exists(file))
-            GTEST_SKIP() << "no corpus file " << file.string();
-        m_arguments = {file.string()};
-        TrellisTest::SetUp();
-        m_bPuzzle = true;
-    }
+    void Open(const fs::path& file) { StartWithFile(file); }
     void SetUp() override { }
 
     // The bottom left pixel of a square, for squares whose other corner a

@@ -131,10 +131,18 @@ void TrellisTest::StartProgram()
         return seen + ")";
     }();
     // Painted: the bottom of the letter pad is green.
-    ASSERT_TRUE(Await([&](const Image& s) { return s.At(1, FrameRect().h - 5) == kGreen; }))
-        << "the main window was not painted";
+    ASSERT_TRUE(Await([&](const Image& s) { return PadBottom(s) >= 0; })) << "the main window was not painted";
     m_nPaneTop = LocatePane(m_last);
     ASSERT_GT(m_nPaneTop, 0) << "no client pane under the command bar";
+}
+
+void TrellisTest::StartWithFile(const fs::path& file)
+{
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no file " << file.string();
+    m_arguments = {file.string()};
+    TrellisTest::SetUp();
+    m_bPuzzle = true;
 }
 
 void TrellisTest::Restart()
@@ -223,6 +231,14 @@ int TrellisTest::LocatePane(const Image& shot) const
     const auto white = [&](int y) { return shot.Count({0, y, 24, 2}, [](Rgb c) { return c == kWhite; }) == 48; };
     for (int y = 0; y + 1 < shot.area().h; ++y)
         if (white(y))
+            return y;
+    return -1;
+}
+
+int TrellisTest::PadBottom(const Image& shot) const
+{
+    for (int y = shot.area().h - 1; y >= 0; --y)
+        if (shot.At(1, y) == kGreen)
             return y;
     return -1;
 }

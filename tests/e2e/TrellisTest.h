@@ -74,6 +74,10 @@ protected:
     // Interior of a grid square at the default size, frame coordinates; the
     // grid stands at m_ptGrid in the pane.
     Rect Square(int c, int r) const;
+    // The lowest row of the letter pad at the frame's left edge, the lowest
+    // green one there (a desktop window's line with the time lies under
+    // it); -1 while nothing green shows.
+    int PadBottom(const Image& shot) const;
     // The square's fill, read where no letter or number reaches.
     Rgb Fill(const Image& shot, int c, int r) const;
     // Pixels of the square's interior that differ from its fill.
@@ -128,6 +132,10 @@ protected:
     // --- The program's life. SetUp starts it; these end it and start it
     // again, with the same home (and so the same settings and data).
     void StartProgram();
+    // For a fixture whose SetUp starts nothing: starts the program as
+    // "trellis FILE", as a file manager opens a file; skips the case when
+    // the file is not there (a corpus file, say).
+    void StartWithFile(const std::filesystem::path& file);
     // Ends the program as the user does, from File > Exit, checks that it
     // ended cleanly, and starts it again.
     void Restart();

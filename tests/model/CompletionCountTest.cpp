@@ -52,15 +52,18 @@ bool HoldsAnswer(const CCrossWordPuzzle& p, const CSquare& square)
     return square.m_chLetter == square.m_chSolution || (strAnswer.size() == 1 && square.m_chLetter == strAnswer[0]);
 }
 
-// What the completion test used to find by visiting every square.
+// What the completion test used to find by visiting every square. A
+// diagramless puzzle is not solved while a black square holds a letter.
 Walked Walk(const CCrossWordPuzzle& p)
 {
     Walked walked;
     for (int c = 0; c < p.m_nWidth; ++c) {
         for (int r = 0; r < p.m_nHeight; ++r) {
             const CSquare square = p.GetSquare(c, r);
-            if (square.m_bBlack)
+            if (square.m_bBlack) {
+                walked.nUnsolved += p.m_bDiagramless && square.m_bFilled ? 1 : 0;
                 continue;
+            }
             walked.nEmpty += square.m_bFilled ? 0 : 1;
             walked.nUnsolved += square.m_bFilled && HoldsAnswer(p, square) ? 0 : 1;
         }
@@ -133,9 +136,15 @@ private:
         }
     }
 
+    // On a diagramless puzzle Show Puzzle marks the black squares too.
     void ShowPuzzle()
     {
-        ChangeEach(true, [](CSquare& s) {
+        ChangeEach(!m_p.m_bDiagramless, [](CSquare& s) {
+            if (s.m_bBlack) {
+                s.m_bFilled = FALSE;
+                s.m_bMarkedBlack = true;
+                return;
+            }
             s.m_chLetter = s.m_chSolution;
             s.m_bFilled = TRUE;
             s.m_strRebusEntry.clear();

@@ -331,7 +331,7 @@ TEST_F(ProgressStore, UnknownSectionsAreSkipped)
     const std::size_t nSolution = good.find("MARK");
     // Before, between and after the known ones, empty or not.
     const std::string pencil = "PNCL" + Le32(5) + "abcde";
-    const std::string empty = "TIME" + Le32(0);
+    const std::string empty = "XTRA" + Le32(0);
     TempDir::Write(EntryPath(), good.substr(0, nSolution) + pencil + good.substr(nSolution, 33) + empty +
                                     good.substr(nSolution + 33) + pencil);
     auto copy = Fresh();
