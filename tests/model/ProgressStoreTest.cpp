@@ -207,6 +207,62 @@ TEST_F(ProgressStore, PencilledLettersComeBackAndAnEntryWithoutThemHasNone)
     EXPECT_TRUE(sink.m_messages.empty());
 }
 
+// A diagramless solve with everything at once: pencil, marks, rebus entry,
+// black marks and a running clock each keep their own section, and all of
+// them come back. An entry written before the pencil, the clock and the
+// diagram had sections brings back what it holds and sets none of them.
+TEST_F(ProgressStore, EverySectionComesBackBesideTheOthersAndAnOlderEntryLacksThem)
+{
+    auto diagramless = PuzzleFileWriter(kRows).Diagramless().Load(dir, "diagramless.puz");
+    CSolveTimer::Clock::time_point now {std::chrono::hours(3)};
+    diagramless->m_timer = CSolveTimer([&now] { return now; });
+    diagramless->SetPlayerState(puzzle->GetSquares());  // H, X checked and was wrong, D shown, USE
+    CSquare pencilled = diagramless->GetSquare(3, 0);
+    pencilled.m_chLetter = u'R';
+    pencilled.m_bFilled = TRUE;
+    pencilled.m_bPencil = true;
+    diagramless->SetSquare(3, 0, pencilled);
+    CSquare marked = diagramless->GetSquare(2, 1);  // a black square of the file
+    marked.m_bMarkedBlack = true;
+    diagramless->SetSquare(2, 1, marked);
+    diagramless->m_timer.Begin();
+    now += std::chrono::seconds(83);
+    ASSERT_TRUE(store.Save(*diagramless));
+
+    const std::string entry = TempDir::Read(fs::path(store.PathOf(*diagramless)));
+    std::vector<std::size_t> offsets;
+    for (const char* pszTag : {"MARK", "RUSR", "PENC", "TIME", "DIAG"}) {
+        offsets.push_back(entry.find(pszTag));
+        ASSERT_NE(offsets.back(), std::string::npos) << pszTag;
+        EXPECT_EQ(entry.find(pszTag, offsets.back() + 1), std::string::npos) << pszTag << " twice";
+    }
+    EXPECT_EQ(entry.substr(offsets[3], 13), "TIME" + Le32(5) + Le32(83) + '\0');  // 83 seconds, running
+
+    auto copy = PuzzleFileWriter(kRows).Diagramless().Load(dir, "diagramless-copy.puz");
+    ASSERT_TRUE(store.Restore(*copy));
+    EXPECT_EQ(FullState(*copy), FullState(*diagramless));
+    EXPECT_TRUE(copy->GetSquare(3, 0).m_bPencil);
+    EXPECT_TRUE(copy->GetSquare(1, 0).m_bWasIncorrect);
+    EXPECT_TRUE(copy->GetSquare(2, 1).m_bMarkedBlack);
+    EXPECT_FALSE(copy->GetSquare(3, 1).m_bMarkedBlack);
+    EXPECT_EQ(copy->m_nTimerSeconds, 83);
+    EXPECT_FALSE(copy->m_bTimerStopped);
+
+    // The entry as it was before: the solution file's bytes, the marks and
+    // the rebus entries. Restored over a square that was pencilled and one
+    // that was marked, neither stays so; the file's time stays.
+    TempDir::Write(fs::path(store.PathOf(*diagramless)), entry.substr(0, offsets[2]));
+    copy->m_nTimerSeconds = -1;
+    ASSERT_TRUE(store.Restore(*copy));
+    EXPECT_EQ(copy->GetSquare(3, 0).m_chLetter, u'R');
+    EXPECT_FALSE(copy->GetSquare(3, 0).m_bPencil);
+    EXPECT_FALSE(copy->GetSquare(2, 1).m_bMarkedBlack);
+    EXPECT_EQ(copy->GetSquare(2, 2).m_strRebusEntry, u"USE");
+    EXPECT_TRUE(copy->GetSquare(4, 4).m_bShown);
+    EXPECT_EQ(copy->m_nTimerSeconds, -1);
+    EXPECT_TRUE(sink.m_messages.empty());
+}
+
 TEST_F(ProgressStore, NothingStoredChangesNothing)
 {
     const std::u16string before = FullState(*puzzle);

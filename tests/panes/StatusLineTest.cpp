@@ -129,14 +129,20 @@ TEST_F(StatusLineTest, AClickOnTheLineAsksForPause)
     EXPECT_EQ(m_host.m_commands.size(), 1u);
 }
 
-// While the clock is paused the grid shows no letter, the numbers and the
-// squares' colours as before; it shows them again once the clock goes on.
-TEST_F(StatusLineTest, ThePausedGridShowsNoLetters)
+// While the clock is paused the grid shows no letter, pencilled or not, and
+// none of the marks that say where letters were shown or wrong; the numbers
+// and the squares' colours stay as before. All comes back once the clock
+// goes on.
+TEST_F(StatusLineTest, ThePausedGridShowsNoLettersNorTheirMarks)
 {
     for (int c = 0; c < 5; ++c) {
         CSquare square = m_pPuzzle->GetSquare(c, 1);
         square.m_chLetter = u'W';
         square.m_bFilled = !square.m_bBlack;
+        // (1, 1) pencilled and once wrong, (4, 1) revealed.
+        square.m_bPencil = c == 1;
+        square.m_bWasIncorrect = c == 1;
+        square.m_bShown = c == 4;
         m_pPuzzle->SetSquare(c, 1, square);
     }
     m_grid.Invalidate(FALSE);
@@ -147,6 +153,10 @@ TEST_F(StatusLineTest, ThePausedGridShowsNoLetters)
     ASSERT_GT(nNumber, 0);
     const COLORREF crFill =
         Testing::PixelAt(&m_grid, m_grid.GetSquareRect(0, 1).right - 1, m_grid.GetSquareRect(0, 1).bottom - 1);
+
+    const int nMarkedInk[] = {LetterInk(1, 1), LetterInk(4, 1)};
+    ASSERT_GT(nMarkedInk[0], 10);
+    ASSERT_GT(nMarkedInk[1], 10);
 
     m_pPuzzle->m_timer.SetPaused(TRUE);
     m_grid.Invalidate(FALSE);
@@ -163,6 +173,8 @@ TEST_F(StatusLineTest, ThePausedGridShowsNoLetters)
     m_grid.Invalidate(FALSE);
     Testing::RunUntilIdle();
     EXPECT_EQ(LetterInk(0, 1), nInk);
+    EXPECT_EQ(LetterInk(1, 1), nMarkedInk[0]);
+    EXPECT_EQ(LetterInk(4, 1), nMarkedInk[1]);
 }
 
 }  // namespace
