@@ -109,33 +109,7 @@ TEST_F(AppTest, MenusStartSmallAndToggleWithTheToolbarInBothStates)
     ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_TOGGLE_MENUS));
     EXPECT_EQ(Testing::MenuTitles(Frame()), full);
     EXPECT_EQ(Testing::MenuItemTexts(Frame(), 0).front(), u"Small Menu");
-    // The Solve menu ends with the unlocking of locked puzzles, then Undo
-    // and Redo, the pencil and the rebus entry, Pause, and Mark Black for
-    // diagramless puzzles.
-    const std::vector<std::u16string> solve = {u"Show Letter",
-                                               u"Show Word",
-                                               u"Show Puzzle",
-                                               u"",
-                                               u"Clear Letter",
-                                               u"Clear Word",
-                                               u"Clear Puzzle",
-                                               u"",
-                                               u"Check Letter",
-                                               u"Check Word",
-                                               u"Check Puzzle",
-                                               u"",
-                                               u"Unlock Puzzle ...",
-                                               u"",
-                                               u"Undo",
-                                               u"Redo",
-                                               u"",
-                                               u"Pencil",
-                                               u"Rebus Entry",
-                                               u"",
-                                               u"Pause",
-                                               u"",
-                                               u"Mark Black"};
-    EXPECT_EQ(Testing::MenuItemTexts(Frame(), 2), solve);
+    EXPECT_EQ(Testing::MenuItemTexts(Frame(), 2), SolveMenuTexts());
     EXPECT_EQ(Testing::ToolBarButtons(Frame()), buttons);
     EXPECT_EQ(Frame().HasFullMenus(), 1);
 

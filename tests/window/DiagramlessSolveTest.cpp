@@ -25,11 +25,6 @@ protected:
         PuzzleWndTest::SetUp();
         Load(PuzzleFileWriter(kGrid).Clues(kClues).Diagramless());
     }
-    void Key(UINT nVirtKey)
-    {
-        m_wnd.SetFocus();
-        Testing::PressKey(nVirtKey);
-    }
     // "3,0 A3": the selected square, the word's direction and where it starts.
     std::string Selected()
     {

@@ -28,21 +28,6 @@ protected:
         Load(RebusGrid());
         m_wnd.ClearHistory();
     }
-    void Key(UINT nVirtKey, BOOL bShift = FALSE)
-    {
-        m_wnd.SetFocus();
-        Testing::PressKey(nVirtKey, bShift);
-    }
-    void Text(const char16_t* pszText)
-    {
-        m_wnd.SetFocus();
-        Testing::TypeText(pszText);
-    }
-    void Command(UINT nID)
-    {
-        m_wnd.SendMessage(WM_COMMAND, nID, 0);
-        Testing::RunUntilIdle();
-    }
     std::u16string Entry(int nCol, int nRow) const { return Square(nCol, nRow).m_strRebusEntry; }
 };
 

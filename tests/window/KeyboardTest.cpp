@@ -16,11 +16,6 @@ const std::vector<std::string> kGrid = {"...#.", ".#...", "....#"};
 
 class KeyboardTest : public PuzzleWndTest {
 protected:
-    void Key(UINT nVirtKey, BOOL bShift = FALSE)
-    {
-        m_wnd.SetFocus();
-        Testing::PressKey(nVirtKey, bShift);
-    }
     // "3,1 A2": square (3, 1) selected in the across word from column 2 of
     // its row; "D" for a down word, from that row of its column.
     std::string Selected()

@@ -22,21 +22,6 @@ protected:
         PuzzleWndTest::SetUp();
         Load(PuzzleFileWriter(kGrid).Diagramless());
     }
-    void Key(UINT nVirtKey)
-    {
-        m_wnd.SetFocus();
-        Testing::PressKey(nVirtKey);
-    }
-    void Text(const char16_t* pszText)
-    {
-        m_wnd.SetFocus();
-        Testing::TypeText(pszText);
-    }
-    void Command(UINT nID)
-    {
-        m_wnd.SendMessage(WM_COMMAND, nID, 0);
-        Testing::RunUntilIdle();
-    }
     bool Marked(int nCol, int nRow) const { return Square(nCol, nRow).m_bMarkedBlack; }
 };
 

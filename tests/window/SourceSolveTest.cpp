@@ -28,11 +28,6 @@ protected:
         ui.DoUpdate(&m_wnd, TRUE);
         return ui.m_bEnabled;
     }
-    void Key(UINT nVirtKey)
-    {
-        m_wnd.SetFocus();
-        Testing::PressKey(nVirtKey, FALSE);
-    }
     // The player's letters row by row: '.' for an empty square, '#' black.
     std::vector<std::string> Letters()
     {

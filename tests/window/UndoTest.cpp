@@ -55,16 +55,6 @@ protected:
         Grid().Invalidate(FALSE);
         Testing::RunUntilIdle();
     }
-    void Key(UINT nVirtKey)
-    {
-        m_wnd.SetFocus();
-        Testing::PressKey(nVirtKey);
-    }
-    void Command(UINT nID)
-    {
-        m_wnd.SendMessage(WM_COMMAND, nID, 0);
-        Testing::RunUntilIdle();
-    }
     BOOL IsEnabled(UINT nID)
     {
         CCmdUI ui;
