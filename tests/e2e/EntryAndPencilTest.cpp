@@ -55,20 +55,6 @@ protected:
     {
         return shot.Count(Square(c, r), [&](Rgb p) { return Near(p, colour, 30); });
     }
-    // The leftmost and rightmost columns of the square holding pixels near
-    // the colour: the width of what is written there.
-    int InkWidth(const Image& shot, int c, int r, Rgb colour) const
-    {
-        const Rect sq = Square(c, r);
-        int nLeft = sq.w, nRight = -1;
-        for (int y = sq.y; y < sq.y + sq.h; ++y)
-            for (int x = sq.x; x < sq.x + sq.w; ++x)
-                if (Near(shot.At(x, y), colour, 40)) {
-                    nLeft = std::min(nLeft, x - sq.x);
-                    nRight = std::max(nRight, x - sq.x);
-                }
-        return nRight < nLeft ? 0 : nRight - nLeft + 1;
-    }
 };
 
 // Unlocked with its key, nyt_sun_rebus.puz is solved word by word from the

@@ -147,17 +147,7 @@ TEST_F(XdRebus, OpensAndShowsARebusSquareWhole)
     // selection's blue; the revealed letters' mark in the corner is not.
     ShowFullMenus();
     Choose("Show Letter");
-    const auto width = [&](const Image& s, int c, int r) {
-        const Rect sq = Square(c, r);
-        int nLeft = sq.w, nRight = -1;
-        for (int y = sq.y; y < sq.y + sq.h; ++y)
-            for (int x = sq.x; x < sq.x + sq.w; ++x)
-                if (Near(s.At(x, y), kWhite, 100)) {
-                    nLeft = std::min(nLeft, x - sq.x);
-                    nRight = std::max(nRight, x - sq.x);
-                }
-        return nRight - nLeft + 1;
-    };
+    const auto width = [&](const Image& s, int c, int r) { return InkWidth(s, c, r, kWhite, 100); };
     EXPECT_TRUE(Await([&](const Image& s) { return width(s, 0, 0) >= 15; })) << width(LastShot(), 0, 0);
     ASSERT_TRUE(AwaitFrameFocus());
     Key(XK_Right);

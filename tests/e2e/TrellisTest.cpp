@@ -275,6 +275,19 @@ int TrellisTest::InkOf(const Image& shot, int c, int r, Rgb colour) const
     });
 }
 
+int TrellisTest::InkWidth(const Image& shot, int c, int r, Rgb colour, int nTolerance) const
+{
+    const Rect sq = Square(c, r);
+    int nLeft = sq.w, nRight = -1;
+    for (int y = sq.y; y < sq.y + sq.h; ++y)
+        for (int x = sq.x; x < sq.x + sq.w; ++x)
+            if (Near(shot.At(x, y), colour, nTolerance)) {
+                nLeft = std::min(nLeft, x - sq.x);
+                nRight = std::max(nRight, x - sq.x);
+            }
+    return nRight < nLeft ? 0 : nRight - nLeft + 1;
+}
+
 ::testing::AssertionResult
 TrellisTest::AwaitSquares(const std::vector<std::string>& rows,
                           const std::function<std::string(const Image&, int, int, char)>& mismatch)

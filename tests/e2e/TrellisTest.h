@@ -84,6 +84,10 @@ protected:
     int Ink(const Image& shot, int c, int r) const;
     // Pixels of the square's interior drawn in the given colour (not the fill's).
     int InkOf(const Image& shot, int c, int r, Rgb colour) const;
+    // From the leftmost to the rightmost column of the square holding pixels
+    // within nTolerance of the colour: the width of what is written there,
+    // 0 for nothing.
+    int InkWidth(const Image& shot, int c, int r, Rgb colour, int nTolerance = 40) const;
     // Wait until every square matches its character, rows from the top, each
     // from column 0. Fills: 'N' navy (selected square), 'B' blue (selected
     // word), 'W' white, '#' black. Ink: 'L' a letter or number drawn, '.'
