@@ -104,6 +104,7 @@ public:
     bool IsUtf8() const { return m_bUtf8; }
     bool IsLocked() const { return m_bLocked; }
     bool HasSolution() const { return m_bHasSolution; }
+    bool IsDiagramless() const { return m_bDiagramless; }
     WORD AnswerChecksum() const { return m_wAnswerChecksum; }
 
 private:
@@ -134,6 +135,7 @@ private:
         // Some files give no answers: their answer grid is a placeholder.
         m_bHasSolution = (HeaderWord(kScrambledOffset) & kNoSolutionFlag) == 0;
         m_wAnswerChecksum = HeaderWord(kAnswerChecksumOffset);
+        m_bDiagramless = (HeaderWord(kPuzzleTypeOffset) & kDiagramlessFlag) != 0;
     }
 
     const BYTE* m_pData;
@@ -144,6 +146,7 @@ private:
     bool m_bUtf8 = false;
     bool m_bLocked = false;
     bool m_bHasSolution = true;
+    bool m_bDiagramless = false;
     WORD m_wAnswerChecksum = 0;
 };
 
@@ -279,6 +282,8 @@ BOOL CCrossWordPuzzle::ReadPuzzleBytes(const std::string& bytes, std::u16string&
     if (!ReadSize(file, strError) || !ReadSolutionGrid(file, strError) || !ReadStateGrid(file, strError) ||
         !ReadStrings(file, strError))
         return FALSE;
+    // Known before the squares are counted: it changes what counts as solved.
+    m_bDiagramless = file.IsDiagramless() ? TRUE : FALSE;
     BuildPuzzle(strError);
     m_bLocked = file.IsLocked() ? TRUE : FALSE;
     m_bHasSolution = file.HasSolution() ? TRUE : FALSE;

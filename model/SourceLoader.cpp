@@ -88,6 +88,7 @@ void CCrossWordPuzzle::LoadSource(const CPuzzleSource& source)
     m_strNotes = source.m_strNotes;
     m_bLocked = FALSE;
     m_bHasSolution = TRUE;
+    m_bDiagramless = source.m_bDiagramless ? TRUE : FALSE;
 
     const std::size_t nSquares = static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight);
     m_aSquares.assign(nSquares, CSquare());

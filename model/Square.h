@@ -18,11 +18,13 @@ public:
     CSquare& operator=(const CSquare& other) = default;
     virtual ~CSquare();
 
-    // Checked and not holding the answer (an empty checked square counts).
+    // Checked and not holding the answer letter (an empty checked square
+    // counts); a black mark is wrong on a white square. It knows no rebus
+    // answer: CCrossWordPuzzle::IsIncorrect judges a rebus entry as a whole.
     BOOL IsIncorrect() const;
-    // Takes the player's part of another square (letter, filled flag, marks
-    // and rebus entry); the grid's part (black, answer, numbers, circle,
-    // rebus answer) stays.
+    // Takes the player's part of another square (letter, filled flag, marks,
+    // pencil, rebus entry and black mark); the grid's part (black, answer,
+    // numbers, circle, rebus answer) stays.
     void CopyPlayerPart(const CSquare& other);
 
     BOOL m_bBlack;
@@ -63,4 +65,10 @@ public:
     // m_chLetter is the first character; empty for a single letter. Not
     // kept in solution files.
     std::u16string m_strRebusEntry;
+    // The letter went in as a tentative one (pencil): drawn lighter, and
+    // judged, checked and shown like any other. Not kept in solution files.
+    bool m_bPencil;
+    // On a diagramless puzzle: the player marked the square black. Not kept
+    // in solution files.
+    bool m_bMarkedBlack;
 };

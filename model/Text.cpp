@@ -12,17 +12,6 @@ constexpr char16_t kCp1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
-void AppendCodePoint(std::u16string& out, char32_t cp)
-{
-    if (cp < 0x10000) {
-        out.push_back(static_cast<char16_t>(cp));
-    } else {
-        cp -= 0x10000;
-        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-    }
-}
-
 // Length of the valid UTF-8 sequence at p (at most n bytes), or 0 when the
 // bytes there start none. Overlong forms and surrogates are invalid.
 std::size_t Utf8SequenceLength(const BYTE* p, std::size_t n, char32_t& cp)
@@ -79,6 +68,17 @@ bool IsMultiByteUtf8(const BYTE* pBytes, std::size_t nCount)
 }
 
 }  // namespace
+
+void AppendCodePoint(std::u16string& out, char32_t cp)
+{
+    if (cp < 0x10000) {
+        out.push_back(static_cast<char16_t>(cp));
+    } else {
+        cp -= 0x10000;
+        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+    }
+}
 
 WCHAR Cp1252ToWide(BYTE b)
 {

@@ -418,6 +418,12 @@ bool IsToolBarButtonEnabled(CFrameWnd& frame, UINT nID)
     return pAction && pAction->isEnabled();
 }
 
+bool IsToolBarButtonChecked(CFrameWnd& frame, UINT nID)
+{
+    QAction* pAction = FindButton(frame, nID);
+    return pAction && pAction->isCheckable() && pAction->isChecked();
+}
+
 bool ClickToolBarButton(CFrameWnd& frame, UINT nID)
 {
     QAction* pAction = FindButton(frame, nID);

@@ -371,20 +371,11 @@ void PressKey(UINT nVirtKey, BOOL bShift)
         const char16_t* text;
     };
     static const Key keys[] = {
-        {VK_BACK, Qt::Key_Backspace, u"\b"},
-        {VK_TAB, Qt::Key_Tab, u"\t"},
-        {VK_RETURN, Qt::Key_Return, u"\r"},
-        {VK_ESCAPE, Qt::Key_Escape, u"\x1b"},
-        {VK_SPACE, Qt::Key_Space, u" "},
-        {VK_PRIOR, Qt::Key_PageUp, u""},
-        {VK_NEXT, Qt::Key_PageDown, u""},
-        {VK_END, Qt::Key_End, u""},
-        {VK_HOME, Qt::Key_Home, u""},
-        {VK_LEFT, Qt::Key_Left, u""},
-        {VK_UP, Qt::Key_Up, u""},
-        {VK_RIGHT, Qt::Key_Right, u""},
-        {VK_DOWN, Qt::Key_Down, u""},
-        {VK_DELETE, Qt::Key_Delete, u"\x7f"},
+        {VK_BACK, Qt::Key_Backspace, u"\b"},  {VK_TAB, Qt::Key_Tab, u"\t"},     {VK_RETURN, Qt::Key_Return, u"\r"},
+        {VK_ESCAPE, Qt::Key_Escape, u"\x1b"}, {VK_SPACE, Qt::Key_Space, u" "},  {VK_PRIOR, Qt::Key_PageUp, u""},
+        {VK_NEXT, Qt::Key_PageDown, u""},     {VK_END, Qt::Key_End, u""},       {VK_HOME, Qt::Key_Home, u""},
+        {VK_LEFT, Qt::Key_Left, u""},         {VK_UP, Qt::Key_Up, u""},         {VK_RIGHT, Qt::Key_Right, u""},
+        {VK_DOWN, Qt::Key_Down, u""},         {VK_INSERT, Qt::Key_Insert, u""}, {VK_DELETE, Qt::Key_Delete, u"\x7f"},
     };
     for (const Key& k : keys) {
         if (k.vk != nVirtKey)
@@ -456,7 +447,7 @@ void PressKeys(UINT nModifiers, UINT nVirtKey)
             {VK_F10, Qt::Key_F10, u""},         {VK_ESCAPE, Qt::Key_Escape, u"\x1b"},
             {VK_RETURN, Qt::Key_Return, u"\r"}, {VK_DOWN, Qt::Key_Down, u""},
             {VK_UP, Qt::Key_Up, u""},           {VK_LEFT, Qt::Key_Left, u""},
-            {VK_RIGHT, Qt::Key_Right, u""},
+            {VK_RIGHT, Qt::Key_Right, u""},     {VK_INSERT, Qt::Key_Insert, u""},
         };
         for (const Key& k : keys)
             if (k.vk == nVirtKey) {

@@ -91,8 +91,8 @@ constexpr UINT KEY_CONTROL = 0x2;
 constexpr UINT KEY_ALT = 0x4;
 
 // A key (a letter, a digit, VK_OEM_PLUS, VK_OEM_MINUS, VK_F10, VK_ESCAPE,
-// VK_RETURN or an arrow) pressed with the modifier keys held, in the active
-// window, as Qt delivers it on a real display: the modifiers go down first,
+// VK_RETURN, VK_INSERT or an arrow) pressed with the modifier keys held, in
+// the active window, as Qt delivers it on a real display: the modifiers go down first,
 // the press is offered to the window's shortcuts (menu mnemonics,
 // accelerators) and reaches the focused window only when none takes it; an
 // open menu takes every key. The key is named as the keyboard map names it

@@ -167,6 +167,8 @@ bool ChooseMenuItem(CFrameWnd& frame, UINT nID);
 std::vector<UINT> ToolBarButtons(CFrameWnd& frame);
 // Whether button nID is enabled as it stands (idle time updates it).
 bool IsToolBarButtonEnabled(CFrameWnd& frame, UINT nID);
+// Whether button nID shows itself pressed, as a switch that is on does.
+bool IsToolBarButtonChecked(CFrameWnd& frame, UINT nID);
 // Clicks button nID. False, and nothing issued, when there is none or it is disabled.
 bool ClickToolBarButton(CFrameWnd& frame, UINT nID);
 

@@ -116,6 +116,16 @@ TEST_F(PuzzleWndTest, AGridSmallerThanItsViewKeepsToTheMiddleOfAWindowLargerThan
         EXPECT_EQ(RectInParent(Grid()).TopLeft(), c.pt) << c.cx << " x " << c.cy;
         EXPECT_EQ(m_wnd.GetCross().GetGridMargin(), c.pt) << c.cx << " x " << c.cy;
     }
+    // A zoom that leaves nothing to scroll centres the new size: 10-pixel
+    // squares make 66 x 66 in the 600 x 522 view, 40 make 216 x 216.
+    m_host.MoveWindow(0, 0, 600, 600);
+    m_wnd.MoveWindow(0, 0, 600, 600);
+    ASSERT_TRUE(m_wnd.GetCross().ZoomTo(10));
+    EXPECT_EQ(RectInParent(Grid()).TopLeft(), CPoint(267, 228));
+    ASSERT_TRUE(m_wnd.GetCross().ZoomTo(40));
+    EXPECT_EQ(RectInParent(Grid()).TopLeft(), CPoint(192, 153));
+    ASSERT_TRUE(m_wnd.GetCross().ZoomTo(20));
+    EXPECT_EQ(RectInParent(Grid()).TopLeft(), CPoint(242, 203));
     // Taps still find their squares in a centred grid.
     Select(4, 4);
     EXPECT_EQ(Grid().GetSelectedSquare(), CPoint(4, 4));
