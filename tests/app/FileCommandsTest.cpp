@@ -26,10 +26,9 @@ TEST_F(AppTest, LoadPuzzleShowsItAndSelectsTheFirstWord)
     ASSERT_EQ(dialog.filters.size(), 6u);
     for (const char16_t* pszPattern : {u"*.puz", u"*.ipuz", u"*.jpz", u"*.xd"}) {
         EXPECT_NE(dialog.filters[0].find(pszPattern), std::u16string::npos) << ToUtf8(pszPattern);
-        EXPECT_EQ(std::count_if(dialog.filters.begin() + 1, dialog.filters.end() - 1,
-                                [&](const std::u16string& filter) {
-                                    return filter.find(pszPattern) != std::u16string::npos;
-                                }),
+        EXPECT_EQ(std::count_if(
+                      dialog.filters.begin() + 1, dialog.filters.end() - 1,
+                      [&](const std::u16string& filter) { return filter.find(pszPattern) != std::u16string::npos; }),
                   1)
             << ToUtf8(pszPattern);
     }
