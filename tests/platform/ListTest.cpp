@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The owner-drawn list box without data, the bar that divides two panes, and
-// the placement of top-level windows on the desktop.
+// The owner-drawn list box without data, the placement of top-level windows
+// on the desktop, and smooth fonts.
 
 #include "TestWindows.h"
 
@@ -10,7 +10,6 @@
 namespace {
 
 constexpr UINT IDC_LIST = 10;
-constexpr UINT IDC_BAR = 11;
 constexpr COLORREF kSelected = RGB(0, 0, 255);
 
 // Item n is 10, 15 or 20 pixels high and filled with a colour of its own.
@@ -23,18 +22,15 @@ COLORREF ColorOf(UINT nItem)
     return RGB(static_cast<int>(nItem % 200), 200, 0);
 }
 
-// Owns a list and a bar, measures and draws the list's items, and keeps what
-// they tell it.
+// Owns a list, measures and draws its items, and keeps what they tell it.
 class COwnerWnd : public CWnd {
 public:
     CListBox m_list;
-    CSplitterBar m_bar;
     std::vector<UINT> m_measured;
     std::vector<UINT> m_widths;
     std::vector<UINT> m_drawn;
     std::map<UINT, UINT> m_states;
     std::vector<int> m_selChanges;  // GetCurSel() at each LBN_SELCHANGE
-    std::vector<int> m_drags;
 
 protected:
     // The lists of other ids get the same heights and colours, unrecorded.
@@ -59,11 +55,6 @@ protected:
         pDC->FillSolidRect(&lpdis->rcItem, (lpdis->itemState & ODS_SELECTED) ? kSelected : ColorOf(lpdis->itemID));
     }
     afx_msg void OnSelChange() { m_selChanges.push_back(m_list.GetCurSel()); }
-    afx_msg void OnDrag(NMHDR* pHeader, LRESULT*)
-    {
-        EXPECT_EQ(pHeader->idFrom, IDC_BAR);
-        m_drags.push_back(reinterpret_cast<NMSPLITTERBAR*>(pHeader)->nPos);
-    }
 
     DECLARE_MESSAGE_MAP()
 };
@@ -72,7 +63,6 @@ BEGIN_MESSAGE_MAP(COwnerWnd, CWnd)
     ON_WM_MEASUREITEM()
     ON_WM_DRAWITEM()
     ON_CONTROL(LBN_SELCHANGE, IDC_LIST, OnSelChange)
-    ON_NOTIFY(SPN_DRAG, IDC_BAR, OnDrag)
 END_MESSAGE_MAP()
 
 // A list that draws and measures itself: 12 pixels, grey.
@@ -220,22 +210,7 @@ TEST_F(ListTest, APressOnAnItemChoosesItAndTellsTheParentEveryTime)
     EXPECT_EQ(m_owner.m_selChanges.size(), 3u);
 }
 
-TEST_F(ListTest, AnInvalidatedItemIsDrawnAgainAndTheOthersAreNot)
-{
-    CListBox& list = m_owner.m_list;
-    list.SetCount(6);
-    Testing::RunUntilIdle();
-    // Until the first paint is over.
-    for (size_t nDrawn = SIZE_MAX; nDrawn != m_owner.m_drawn.size();) {
-        nDrawn = m_owner.m_drawn.size();
-        Testing::RunUntilIdle();
-    }
-    m_owner.m_drawn.clear();
-    CRect rc = ItemRect(3);
-    list.InvalidateRect(&rc, FALSE);
-    Testing::RunUntilIdle();
-    EXPECT_EQ(m_owner.m_drawn, std::vector<UINT> {3});
-}
+// Only the items invalidated are drawn again: the clue lists' tests count them.
 
 TEST_F(ListTest, ANewCountStartsAtTheTopWithNothingSelected)
 {
@@ -267,34 +242,7 @@ TEST_F(ListTest, WithoutAnOwnerThatAnswersTheListDrawsItself)
     parent.DestroyWindow();
 }
 
-TEST_F(ListTest, DraggingTheBarTellsTheParentWhereTheUserWantsIt)
-{
-    CSplitterBar& bar = m_owner.m_bar;
-    // Taller than wide: it moves left and right.
-    ASSERT_TRUE(bar.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(200, 0, 205, 300), &m_owner, IDC_BAR));
-    EXPECT_TRUE(bar.IsVertical());
-    Testing::Press(&bar, CPoint(2, 100));
-    Testing::Move(&bar, CPoint(-28, 140));
-    Testing::Move(&bar, CPoint(12, 90));
-    Testing::Release(&bar, CPoint(12, 90));
-    EXPECT_EQ(m_owner.m_drags, (std::vector<int> {170, 210}));
-    // The bar itself stays where its parent put it.
-    CRect rcBar;
-    bar.GetWindowRect(&rcBar);
-    m_owner.ScreenToClient(&rcBar);
-    EXPECT_EQ(rcBar.left, 200);
-
-    // Wider than tall: up and down.
-    m_owner.m_drags.clear();
-    bar.MoveWindow(0, 200, 300, 5);
-    EXPECT_FALSE(bar.IsVertical());
-    Testing::Press(&bar, CPoint(100, 2));
-    Testing::Move(&bar, CPoint(50, -18));
-    Testing::Release(&bar, CPoint(50, -18));
-    // A move with the pen up is no drag.
-    Testing::Move(&bar, CPoint(50, 40));
-    EXPECT_EQ(m_owner.m_drags, (std::vector<int> {180}));
-}
+// The bar between two panes, dragged either way: the main window's tests.
 
 TEST_F(WindowTest, ATopLevelWindowOpensWhereItsPlacementPutsIt)
 {
