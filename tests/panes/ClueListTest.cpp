@@ -97,11 +97,11 @@ protected:
         }
         return 256;
     }
-    void PutLetter(int nCol, int nRow)
+    void PutLetter(int nCol, int nRow, bool bFilled = true)
     {
         CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
-        square.m_chLetter = u'X';
-        square.m_bFilled = TRUE;
+        square.m_chLetter = bFilled ? u'X' : u' ';
+        square.m_bFilled = bFilled ? TRUE : FALSE;
         m_pPuzzle->SetSquare(nCol, nRow, square);
         m_lists.SquareChanged(nCol, nRow);
     }
@@ -156,15 +156,22 @@ TEST_F(ClueListTest, AClueWhoseSquaresAreAllFilledIsMutedAndOnlyTheChangedCluesA
     m_lists.m_drawn.clear();
     PutLetter(3, 2);
     Settle();
-    // 6 Across is done; 5 Down, through the same square, is drawn again
-    // but lacks (3, 1) yet; nothing else is drawn.
-    EXPECT_EQ(m_lists.m_drawn, (std::set<std::pair<int, int>> {{IDC_ACROSS_LIST, k6A}, {IDC_DOWN_LIST, k5D}}));
+    // 6 Across is done; 5 Down, through the same square, lacks (3, 1) yet
+    // and looks as it did: nothing else is drawn.
+    EXPECT_EQ(m_lists.m_drawn, (std::set<std::pair<int, int>> {{IDC_ACROSS_LIST, k6A}}));
     EXPECT_EQ(DarkestGrey(DIRECTION_ACROSS, k6A), GetRValue(kMutedText));
     EXPECT_EQ(DarkestGrey(DIRECTION_DOWN, k5D), 0);
     PutLetter(3, 1);
     Settle();
     EXPECT_EQ(DarkestGrey(DIRECTION_DOWN, k5D), GetRValue(kMutedText));
     EXPECT_EQ(DarkestGrey(DIRECTION_ACROSS, k4A), 0);
+    // A cleared square brings both its clues back.
+    m_lists.m_drawn.clear();
+    PutLetter(3, 2, false);
+    Settle();
+    EXPECT_EQ(m_lists.m_drawn, (std::set<std::pair<int, int>> {{IDC_ACROSS_LIST, k6A}, {IDC_DOWN_LIST, k5D}}));
+    EXPECT_EQ(DarkestGrey(DIRECTION_ACROSS, k6A), 0);
+    EXPECT_EQ(DarkestGrey(DIRECTION_DOWN, k5D), 0);
 }
 
 TEST_F(ClueListTest, AClickOnAClueSelectsItsWordFromItsFirstSquare)
