@@ -159,8 +159,6 @@ void CClueListWnd::SetPuzzle(CCrossWordPuzzle* pPuzzle)
             }
         }
     }
-    for (int i = 0; i < 2; i++)
-        m_aDrawnMuted[i].assign(m_index.Entries(DirectionOf(i)).size(), -1);
     Invalidate(TRUE);
     m_nCrossDirection = DIRECTION_NONE;
     m_nCrossEntry = CClueIndex::NO_ENTRY;
@@ -243,26 +241,8 @@ void CClueListWnd::SquareChanged(int nCol, int nRow)
 {
     if (!Follows())
         return;
-    for (int nDirection : {DIRECTION_ACROSS, DIRECTION_DOWN}) {
-        const int nEntry = m_index.EntryAt(nDirection, CPoint(nCol, nRow));
-        if (nEntry != CClueIndex::NO_ENTRY && !m_pPuzzle->m_bDiagramless &&
-            DrawnMuted(nDirection, nEntry) == IsMuted(nDirection, nEntry))
-            continue;
-        RedrawEntry(nDirection, nEntry);
-    }
-}
-
-BOOL CClueListWnd::IsMuted(int nDirection, int nEntry) const
-{
-    // Not on a diagramless puzzle, where that would tell where the word is.
-    return m_pPuzzle != nullptr && !m_pPuzzle->m_bDiagramless && m_index.IsFilled(*m_pPuzzle, nDirection, nEntry);
-}
-
-int CClueListWnd::DrawnMuted(int nDirection, int nEntry) const
-{
-    const std::vector<signed char>& drawn = m_aDrawnMuted[ListOf(nDirection)];
-    return nEntry >= 0 && static_cast<std::size_t>(nEntry) < drawn.size() ? drawn[static_cast<std::size_t>(nEntry)]
-                                                                          : -1;
+    for (int nDirection : {DIRECTION_ACROSS, DIRECTION_DOWN})
+        RedrawEntry(nDirection, m_index.EntryAt(nDirection, CPoint(nCol, nRow)));
 }
 
 void CClueListWnd::AllSquaresChanged()
@@ -329,12 +309,10 @@ void CClueListWnd::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct)
     } else if (nDirection == m_nCrossDirection && nEntry == m_nCrossEntry) {
         crBack = Blend(crBack, m_pGrid->GetColor(GRID_BACKGROUND_SELECTED_WORD), 64);
     }
-    // A clue whose word is all filled in steps back.
-    const BOOL bMuted = IsMuted(nDirection, nEntry);
-    if (bMuted)
+    // A clue whose word is all filled in steps back (not on a diagramless
+    // puzzle, where that would tell where the word is).
+    if (m_pPuzzle != nullptr && !m_pPuzzle->m_bDiagramless && m_index.IsFilled(*m_pPuzzle, nDirection, nEntry))
         crText = Blend(crText, crBack, 128);
-    if (nItem < m_aDrawnMuted[ListOf(nDirection)].size())
-        m_aDrawnMuted[ListOf(nDirection)][nItem] = bMuted ? 1 : 0;
 
     pDC->FillSolidRect(&rc, crBack);
     pDC->SetBkMode(TRANSPARENT);

@@ -23,7 +23,6 @@
 #include "platform/Platform.h"
 
 #include <array>
-#include <vector>
 
 class CCrossWordPuzzle;
 class CGridWnd;
@@ -43,7 +42,7 @@ public:
     // the crossing clue marked and in view.
     void ShowSelection();
     // A letter of the square changed: its across and down clues are drawn
-    // again where that mutes them or brings them back.
+    // again, muted or not.
     void SquareChanged(int nCol, int nRow);
     // Any number of squares changed at once (a solution was loaded): every
     // clue in view is drawn again.
@@ -80,8 +79,6 @@ private:
     // The user chose an entry in one list: its word becomes the grid's.
     void Choose(int nDirection);
     void RedrawEntry(int nDirection, int nEntry);
-    BOOL IsMuted(int nDirection, int nEntry) const;
-    int DrawnMuted(int nDirection, int nEntry) const;
     void MeasureNumbers();
     int HeadingHeight() const;
     BOOL Follows() const;
@@ -99,9 +96,6 @@ private:
     CFont m_fontNumber;
     CFont m_fontHeading;
     int m_nNumberWidth = 0;  // the widest clue number's
-    // Whether each entry was last drawn muted (1) or not (0), or never
-    // drawn (-1): a letter that leaves its clues as they were draws nothing.
-    std::array<std::vector<signed char>, 2> m_aDrawnMuted;
     int m_nCrossDirection = DIRECTION_NONE;
     int m_nCrossEntry = CClueIndex::NO_ENTRY;
 };

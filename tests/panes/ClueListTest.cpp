@@ -156,9 +156,9 @@ TEST_F(ClueListTest, AClueWhoseSquaresAreAllFilledIsMutedAndOnlyTheChangedCluesA
     m_lists.m_drawn.clear();
     PutLetter(3, 2);
     Settle();
-    // 6 Across is done; 5 Down, through the same square, lacks (3, 1) yet
-    // and looks as it did: nothing else is drawn.
-    EXPECT_EQ(m_lists.m_drawn, (std::set<std::pair<int, int>> {{IDC_ACROSS_LIST, k6A}}));
+    // 6 Across is done; 5 Down, through the same square, is drawn again
+    // but lacks (3, 1) yet; nothing else is drawn.
+    EXPECT_EQ(m_lists.m_drawn, (std::set<std::pair<int, int>> {{IDC_ACROSS_LIST, k6A}, {IDC_DOWN_LIST, k5D}}));
     EXPECT_EQ(DarkestGrey(DIRECTION_ACROSS, k6A), GetRValue(kMutedText));
     EXPECT_EQ(DarkestGrey(DIRECTION_DOWN, k5D), 0);
     PutLetter(3, 1);
