@@ -231,7 +231,9 @@ TEST_F(GridTest, TapsHitASquareWithTheLinesRightOfAndBelowIt)
     EXPECT_EQ(CPoint(1, 0), m_grid.GetSelectedSquare());
 }
 
-TEST_F(GridTest, TapsSelectTurnAndMoveWithinTheWord)
+// Where a tap moves the selection is the navigator's; here, that the grid
+// shows it at once and tells its host only when the word changes.
+TEST_F(GridTest, TapsRedrawTheSelectionAtOnce)
 {
     Show({"...", "...", "#.."});
     m_host.m_words.clear();
@@ -246,21 +248,6 @@ TEST_F(GridTest, TapsSelectTurnAndMoveWithinTheWord)
     EXPECT_EQ(kSlots[GRID_BACKGROUND_SELECTED_WORD], Fill(0, 1));
     EXPECT_EQ(kSlots[GRID_SOLID], Fill(0, 2));
     EXPECT_EQ(1u, m_host.m_words.size());
-}
-
-TEST_F(GridTest, SquaresInNoWordTakeWhateverStartTheWalkFinds)
-{
-    Show({"..#.", "#.##"});  // 1 across, 2 down from (1,0); (3,0) is in no word
-    m_host.m_words.clear();
-    Tap(3, 0);  // across: no across word, and no down start above
-    EXPECT_EQ(CPoint(3, 0), m_grid.GetSelectedSquare());
-    EXPECT_EQ(CPoint(0, 0), m_grid.GetWordStart());
-    Tap(3, 0);  // the selected square, in no down word: nothing
-    Tap(1, 1);
-    Tap(3, 0);  // down: the walk left passes the black square to 1 across
-    EXPECT_EQ(DIRECTION_ACROSS, m_grid.GetDirection());
-    EXPECT_EQ(CPoint(0, 0), m_grid.GetWordStart());
-    EXPECT_EQ(2u, m_host.m_words.size());
 }
 
 // Where the extra sections of a file put circles: squares by row-major index.
