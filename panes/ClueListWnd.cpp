@@ -13,8 +13,8 @@ namespace {
 
 constexpr LPCTSTR kHeadings[2] = {u"Across", u"Down"};
 constexpr UINT kListIDs[2] = {IDC_ACROSS_LIST, IDC_DOWN_LIST};
-constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE |
-                             LBS_NODATA | LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL;
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | LBS_OWNERDRAWVARIABLE | LBS_NODATA |
+                             LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL;
 
 // Room round an item's text, and between its number and its text.
 constexpr int kPadX = 4;

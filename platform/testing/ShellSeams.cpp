@@ -202,10 +202,6 @@ bool AnswerMessageBox(const std::u16string& strText, UINT nType, int& nResult)
     case MB_YESNO:
         nResult = IDNO;
         break;
-    case MB_OKCANCEL:
-    case MB_YESNOCANCEL:
-        nResult = IDCANCEL;
-        break;
     default:
         nResult = IDOK;
         break;

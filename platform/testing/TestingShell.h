@@ -25,8 +25,7 @@ struct MessageBoxRecord {
 
 // While one of these lives, message boxes are not shown: each is recorded and
 // answered with the next queued answer. With the queue empty the box gets the
-// answer that changes least: IDOK for an OK box, IDNO for Yes/No, IDCANCEL
-// where there is a Cancel button.
+// answer that changes least: IDOK for an OK box, IDNO for Yes/No.
 class ScriptedMessageBoxes {
 public:
     ScriptedMessageBoxes();
@@ -34,7 +33,7 @@ public:
     ScriptedMessageBoxes(const ScriptedMessageBoxes&) = delete;
     ScriptedMessageBoxes& operator=(const ScriptedMessageBoxes&) = delete;
 
-    void Answer(int nResult);  // IDOK, IDCANCEL, IDYES or IDNO
+    void Answer(int nResult);  // IDOK, IDYES or IDNO
     const std::vector<MessageBoxRecord>& Shown() const;
 
     struct State;

@@ -186,32 +186,6 @@ TEST_F(DesktopWindowTest, TheViewItemHidesAndShowsTheLists)
     EXPECT_EQ(lists.GetCrossingEntry(), 2);  // 3rd across word, row 2
 }
 
-TEST_F(DesktopWindowTest, AClickOnADownClueSelectsItAsATapOnItsFirstSquareDoes)
-{
-    Start();
-    LoadPuzzle(
-        PuzzleFileWriter({"CAT#O", "A#TAN", "BOWS#"}).Clues({"Pet", "Taxi", "Plant", "Ribbon", "Tan", "Owl", "Dance"}));
-    CListBox& down = Frame().GetClueLists().GetList(DIRECTION_DOWN);
-    CRect rc;
-    ASSERT_EQ(down.GetItemRect(3, &rc), LB_OKAY);  // 5 Down
-    Testing::Tap(&down, rc.CenterPoint());
-    EXPECT_EQ(ClueText(), CString(u"5D: Owl"));
-    EXPECT_EQ(Grid().GetSelectedSquare(), CPoint(3, 1));
-    EXPECT_EQ(Grid().GetWordStart(), CPoint(3, 1));
-    EXPECT_EQ(Grid().GetDirection(), DIRECTION_DOWN);
-    // Typing goes on into the grid: the list never took the keyboard.
-    Type(u"w");
-    EXPECT_EQ(theApp.GetPuzzle()->GetSquare(3, 1).m_chLetter, u'W');
-    EXPECT_EQ(Grid().GetSelectedSquare(), CPoint(3, 2));
-
-    // The same word from the grid: down at 1 Down, then a tap on 5 Down's
-    // first square.
-    Testing::Tap(&Grid(), Grid().GetSquareRect(0, 0).CenterPoint());
-    Testing::Tap(&Grid(), Grid().GetSquareRect(3, 1).CenterPoint());
-    EXPECT_EQ(ClueText(), CString(u"5D: Owl"));
-    EXPECT_EQ(down.GetCurSel(), 3);
-}
-
 TEST_F(DesktopWindowTest, TheBarSharesTheRoomButThePuzzleWindowKeepsTheHandheldsWidth)
 {
     Start();

@@ -15,8 +15,9 @@ namespace {
 using Files = TrellisTest;
 
 // Show Puzzle only completes the puzzle (a box with OK alone); the last
-// letter typed by the player solves it, and the question comes.
-TEST_F(Files, ASolveAsksToDeleteThePuzzleFileNoKeepsItAndYesDeletesIt)
+// letter typed by the player solves it, and the question comes. Return
+// keeps the file (Escape does too: the rebus case ends with it).
+TEST_F(Files, ASolveAsksToDeleteThePuzzleFileReturnKeepsItAndYesDeletesIt)
 {
     const fs::path copy = LoadFive("solve-me.puz");  // a file of the test's own
     ShowFullMenus();
@@ -35,10 +36,10 @@ TEST_F(Files, ASolveAsksToDeleteThePuzzleFileNoKeepsItAndYesDeletesIt)
     solve();
     box = AwaitMessageBox();
     ASSERT_NE(box, 0u) << "no congratulation";
-    Type("n");
+    Key(XK_Return);  // No is the default
     ASSERT_TRUE(AwaitGone(box));
     EXPECT_TRUE(AwaitInk({"LLLLL", "L#L#L", "LLLLL", "L#L#L", "LLLLL"}));
-    EXPECT_TRUE(fs::exists(copy)) << "No deleted the puzzle file";
+    EXPECT_TRUE(fs::exists(copy)) << "Return deleted the puzzle file";
 
     // Solved again: asked again.
     solve();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Files that must not be lost or hang the program: the congratulation
-// question's default, a solution file given in place of a puzzle, pipes, and
-// the name Save Solution As proposes. (A file that is no puzzle: FilesTest.)
+// Files that must not be lost or hang the program: a solution file given in
+// place of a puzzle, pipes, and the name Save Solution As proposes. (A file
+// that is no puzzle, and the congratulation's default: FilesTest.)
 #include "tests/e2e/TrellisTest.h"
 
 #include "tests/support/PuzzleFileWriter.h"
@@ -19,23 +19,6 @@ namespace e2e {
 namespace {
 
 using SafeFiles = TrellisTest;
-
-const std::vector<std::string> kSolved = {"LLLLL", "L#L#L", "LLLLL", "L#L#L", "LLLLL"};
-
-TEST_F(SafeFiles, ReturnAndEscapeAtTheCongratulationKeepTheFile)
-{
-    const fs::path puzzle = LoadFive("keep-me.puz");
-    ShowFullMenus();
-    for (const unsigned long key : {XK_Return, XK_Escape}) {
-        Choose("Show Puzzle");
-        const XID box = AwaitMessageBox();
-        ASSERT_NE(box, 0u) << "no congratulation";
-        Key(key);
-        ASSERT_TRUE(AwaitGone(box));
-        EXPECT_TRUE(AwaitInk(kSolved));
-        EXPECT_TRUE(fs::exists(puzzle)) << (key == XK_Return ? "Return" : "Escape") << " deleted the puzzle file";
-    }
-}
 
 // "trellis x.sol", as a file manager starts it for a solution file.
 class StartedWithASolution : public TrellisTest {

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -156,17 +155,13 @@ TEST(Pencil, APencilledLetterIsTheSquaresOwnUntilTheSolutionFileTakesItsLetterIn
 }
 
 // What Save Puzzle As writes of the player's solve comes back from the
-// .puz file: letters, rebus entries, the revealed and once wrong marks, the
-// check marks and the time of the solve, still running. The pencil has no
-// place in a .puz file.
-TEST(Marks, APuzFileKeepsEntriesMarksAndTheTimeButNoPencil)
+// .puz file: letters, rebus entries, the revealed and once wrong marks and
+// the check marks (the time is the clock's test). The pencil has no place in
+// a .puz file.
+TEST(Marks, APuzFileKeepsEntriesAndMarksButNoPencil)
 {
     TempDir dir;
     auto p = RebusRow(dir);
-    CSolveTimer::Clock::time_point now {std::chrono::hours(2)};
-    p->m_timer = CSolveTimer([&now] { return now; });
-    p->m_timer.Begin();
-    now += std::chrono::seconds(754);
     Fill(*p, 0, u"SUN");
     Fill(*p, 1, u"BAE", TRUE);  // checked and wrong
     Fill(*p, 2, u"A");
@@ -221,6 +216,4 @@ TEST(Marks, APuzFileKeepsEntriesMarksAndTheTimeButNoPencil)
     EXPECT_EQ(ToUtf8(*back.GetRebus(back.GetSquare(4, 0))), "A+E");
     EXPECT_TRUE(back.IsIncorrect(1, 0));
     EXPECT_EQ(back.GetUnsolvedCount(), 2);  // B4E and the empty 4
-    EXPECT_EQ(back.m_nTimerSeconds, 754);
-    EXPECT_FALSE(back.m_bTimerStopped);
 }

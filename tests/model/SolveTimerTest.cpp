@@ -232,11 +232,4 @@ TEST(SolveTimer, TheProgressKeepsTheTimeAndADamagedTimeIsNoEntry)
         EXPECT_EQ(fresh->m_nTimerSeconds, 40);
         EXPECT_FALSE(fresh->GetSquare(0, 0).m_bFilled);
     }
-
-    // An entry without a time leaves the file's.
-    TempDir::Write(fs::path(store.PathOf(*puzzle)), entry.substr(0, nTime));
-    auto plain = PuzzleFileWriter({"AB", "CD"}).Section("LTIM", "40,0").Load(dir, "plain.puz");
-    ASSERT_TRUE(store.Restore(*plain));
-    EXPECT_EQ(plain->m_nTimerSeconds, 40);
-    EXPECT_EQ(plain->GetSquare(0, 0).m_chLetter, u'A');
 }

@@ -42,6 +42,13 @@ protected:
         square.m_bShown = bShown;
         m_pPuzzle->SetSquare(nCol, nRow, square);
     }
+    // Any other change to the player's part of a square.
+    template <class ChangeFn> void Change(int nCol, int nRow, ChangeFn change)
+    {
+        CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
+        change(square);
+        m_pPuzzle->SetSquare(nCol, nRow, square);
+    }
     // The smallest rectangle that holds every pixel of the colour in a square.
     CRect InkBox(int nCol, int nRow, COLORREF color)
     {
@@ -231,7 +238,9 @@ TEST_F(GridTest, TapsHitASquareWithTheLinesRightOfAndBelowIt)
     EXPECT_EQ(CPoint(1, 0), m_grid.GetSelectedSquare());
 }
 
-TEST_F(GridTest, TapsSelectTurnAndMoveWithinTheWord)
+// Where a tap moves the selection is the navigator's; here, that the grid
+// shows it at once and tells its host only when the word changes.
+TEST_F(GridTest, TapsRedrawTheSelectionAtOnce)
 {
     Show({"...", "...", "#.."});
     m_host.m_words.clear();
@@ -246,21 +255,6 @@ TEST_F(GridTest, TapsSelectTurnAndMoveWithinTheWord)
     EXPECT_EQ(kSlots[GRID_BACKGROUND_SELECTED_WORD], Fill(0, 1));
     EXPECT_EQ(kSlots[GRID_SOLID], Fill(0, 2));
     EXPECT_EQ(1u, m_host.m_words.size());
-}
-
-TEST_F(GridTest, SquaresInNoWordTakeWhateverStartTheWalkFinds)
-{
-    Show({"..#.", "#.##"});  // 1 across, 2 down from (1,0); (3,0) is in no word
-    m_host.m_words.clear();
-    Tap(3, 0);  // across: no across word, and no down start above
-    EXPECT_EQ(CPoint(3, 0), m_grid.GetSelectedSquare());
-    EXPECT_EQ(CPoint(0, 0), m_grid.GetWordStart());
-    Tap(3, 0);  // the selected square, in no down word: nothing
-    Tap(1, 1);
-    Tap(3, 0);  // down: the walk left passes the black square to 1 across
-    EXPECT_EQ(DIRECTION_ACROSS, m_grid.GetDirection());
-    EXPECT_EQ(CPoint(0, 0), m_grid.GetWordStart());
-    EXPECT_EQ(2u, m_host.m_words.size());
 }
 
 // Where the extra sections of a file put circles: squares by row-major index.
@@ -365,9 +359,7 @@ TEST_F(GridTest, PencilledLettersTakeTheColourHalfwayToTheirSquare)
     Show({"...", ".#.", "..."});  // the top row selected, (0, 0) the square
     auto pencil = [this](int nCol, int nRow, WCHAR ch, BOOL bChecked) {
         Put(nCol, nRow, ch, bChecked);
-        CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
-        square.m_bPencil = true;
-        m_pPuzzle->SetSquare(nCol, nRow, square);
+        Change(nCol, nRow, [](CSquare& s) { s.m_bPencil = true; });
     };
     pencil(0, 0, u'.', FALSE);
     pencil(1, 0, u'.', FALSE);
@@ -403,11 +395,8 @@ TEST_F(GridTest, RevealedLettersCarryATriangleInTheTopRightCornerInTheirOwnColou
         Put(2, 2, u'.', FALSE, TRUE, TRUE);  // shown, outside the selected word
         Put(1, 0, u'.', FALSE, TRUE, TRUE);  // shown, in it
         Put(0, 2, u'.', FALSE);  // typed
-        CSquare given = m_pPuzzle->GetSquare(2, 1);
-        given.m_bFilled = TRUE;
-        given.m_bGiven = true;
-        given.m_chLetter = u'.';
-        m_pPuzzle->SetSquare(2, 1, given);
+        Put(2, 1, u'.', FALSE);
+        Change(2, 1, [](CSquare& s) { s.m_bGiven = true; });
         Repaint();
         const int nTriangle = nSide * (nSide + 1) / 2;
         EXPECT_EQ(Ink(2, 2, crMark), nTriangle);
@@ -437,9 +426,7 @@ TEST_F(GridTest, ASquareOnceFoundWrongKeepsADotInItsBottomLeftCorner)
     Show({"...", ".#.", "..."});
     auto wasWrong = [this](int nCol, int nRow) {
         Put(nCol, nRow, u'.', FALSE);  // right now
-        CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
-        square.m_bWasIncorrect = TRUE;
-        m_pPuzzle->SetSquare(nCol, nRow, square);
+        Change(nCol, nRow, [](CSquare& s) { s.m_bWasIncorrect = TRUE; });
     };
     wasWrong(2, 2);
     wasWrong(1, 0);
@@ -497,11 +484,8 @@ TEST_F(GridTest, ThePlayersRebusEntryIsDrawnWhole)
 {
     Show({"SEAS", "T#.T", "WA.."});
     Put(3, 0, u'S', FALSE);
-    CSquare entered = m_pPuzzle->GetSquare(0, 0);
-    entered.m_chLetter = u'S';
-    entered.m_bFilled = TRUE;
-    entered.m_strRebusEntry = u"STAR";
-    m_pPuzzle->SetSquare(0, 0, entered);
+    Put(0, 0, u'S', FALSE);
+    Change(0, 0, [](CSquare& s) { s.m_strRebusEntry = u"STAR"; });
     Repaint();
     const CRect whole = InkBox(0, 0, kSlots[GRID_FOREGROUND_SELECTED_WORD]);
     const CRect single = InkBox(3, 0, kSlots[GRID_FOREGROUND_SELECTED_WORD]);

@@ -16,7 +16,6 @@
 namespace {
 
 constexpr UINT IDR_KEYS = 310;
-constexpr UINT IDR_NO_KEYS = 311;
 
 constexpr UINT ID_OPEN = 41001;
 constexpr UINT ID_LOCKED = 41008;  // disabled by its update handler
@@ -30,7 +29,6 @@ const ResourceSet& KeyResources()
         s.menus[IDR_KEYS] = {{{u"&File", {{ID_LOCKED, u"&Locked"}, {ID_OPEN, u"&Open\tCtrl+O"}}}}};
         s.accelerators[IDR_KEYS] = {{FVIRTKEY | FCONTROL, 'O', ID_OPEN}};
         s.strings[IDR_KEYS] = u"keys";
-        s.strings[IDR_NO_KEYS] = u"no keys";
         return s;
     }();
     return set;
@@ -120,17 +118,6 @@ protected:
 using Issued = std::vector<std::string>;
 
 }  // namespace
-
-TEST_F(KeyboardMenuTest, AFrameWithoutATableHasNoKeys)
-{
-    ASSERT_TRUE(m_bLoaded);
-    EXPECT_FALSE(m_pFrame->LoadAccelTable(IDR_NO_KEYS));
-    Testing::PressKeys(Testing::KEY_CONTROL, 'O');
-    EXPECT_TRUE(g_issued.empty());
-    EXPECT_TRUE(m_pFrame->LoadAccelTable(IDR_KEYS));
-    Testing::PressKeys(Testing::KEY_CONTROL, 'O');
-    EXPECT_EQ(g_issued, Issued {"open"});
-}
 
 TEST_F(KeyboardMenuTest, KeysHeldWithAltOrCtrlTypeNoLetters)
 {

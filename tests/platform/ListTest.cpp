@@ -65,17 +65,7 @@ BEGIN_MESSAGE_MAP(COwnerWnd, CWnd)
     ON_CONTROL(LBN_SELCHANGE, IDC_LIST, OnSelChange)
 END_MESSAGE_MAP()
 
-// A list that draws and measures itself: 12 pixels, grey.
-class CSelfDrawnList : public CListBox {
-public:
-    void MeasureItem(LPMEASUREITEMSTRUCT lpmis) override { lpmis->itemHeight = 12; }
-    void DrawItem(LPDRAWITEMSTRUCT lpdis) override
-    {
-        CDC::FromHandle(lpdis->hDC)->FillSolidRect(&lpdis->rcItem, RGB(90, 90, 90));
-    }
-};
-
-constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE | LBS_NODATA |
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_OWNERDRAWVARIABLE | LBS_NODATA |
                              LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL;
 
 class ListTest : public WindowTest {
@@ -197,17 +187,6 @@ TEST_F(ListTest, APressOnAnItemChoosesItAndTellsTheParentEveryTime)
     Testing::Tap(&list, CPoint(20, ItemRect(4).bottom + 5));
     EXPECT_EQ(m_owner.m_selChanges.size(), 3u);
     EXPECT_EQ(CWnd::GetFocus(), pFocus);
-
-    // Without LBS_NOTIFY the choice is made and nobody is told.
-    CListBox quiet;
-    ASSERT_TRUE(quiet.Create(nullptr, u"quiet", kListStyle & ~LBS_NOTIFY, CRect(170, 10, 290, 110), &m_owner, 12));
-    quiet.SetCount(3);
-    Testing::RunUntilIdle();
-    CRect rc;
-    quiet.GetItemRect(1, &rc);
-    Testing::Tap(&quiet, rc.CenterPoint());
-    EXPECT_EQ(quiet.GetCurSel(), 1);
-    EXPECT_EQ(m_owner.m_selChanges.size(), 3u);
 }
 
 // Only the items invalidated are drawn again: the clue lists' tests count them.
@@ -225,21 +204,6 @@ TEST_F(ListTest, ANewCountStartsAtTheTopWithNothingSelected)
     EXPECT_EQ(list.GetTopIndex(), 0);
     EXPECT_EQ(list.SetCount(-1), LB_ERR);
     EXPECT_EQ(list.GetCount(), 7);
-}
-
-TEST_F(ListTest, WithoutAnOwnerThatAnswersTheListDrawsItself)
-{
-    CHostWnd parent;  // answers neither WM_MEASUREITEM nor WM_DRAWITEM
-    ASSERT_TRUE(parent.CreateHost(200, 200));
-    CSelfDrawnList list;
-    ASSERT_TRUE(list.Create(nullptr, u"self", kListStyle, CRect(0, 0, 150, 100), &parent, IDC_LIST));
-    list.SetCount(4);
-    Testing::RunUntilIdle();
-    CRect rc;
-    ASSERT_EQ(list.GetItemRect(2, &rc), LB_OKAY);
-    EXPECT_EQ(rc.Height(), 12);
-    EXPECT_EQ(Testing::PixelAt(&list, rc.left + 2, rc.top + 2), RGB(90, 90, 90));
-    parent.DestroyWindow();
 }
 
 // The bar between two panes, dragged either way: the main window's tests.
