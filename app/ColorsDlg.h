@@ -7,7 +7,7 @@
 #include "platform/Platform.h"
 #include "res/resource.h"
 
-// Steps through the grid's eight colour slots and edits their red, green and
+// Steps through the grid's colour slots and edits their red, green and
 // blue components on a working copy.
 class CColorsDlg : public CDialog {
 public:

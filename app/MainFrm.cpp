@@ -17,12 +17,16 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_NOTIFY(SPN_DRAG, IDC_SPLITTER, OnSplitterDrag)
     ON_WM_DROPFILES()
     ON_WM_TIMER()
+    ON_WM_SIZE()
+    ON_COMMAND(ID_VIEW_TIMER, OnViewTimer)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_TIMER, OnUpdateViewTimer)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame() = default;
 
 CMainFrame::~CMainFrame()
 {
+    m_wndStatusLine.DestroyWindow();
     m_wndSplitter.DestroyWindow();
     m_wndClueLists.DestroyWindow();
     m_wndPuzzle.DestroyWindow();
@@ -59,8 +63,11 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (!m_wndSplitter.Create(nullptr, nullptr, WS_CHILD, rcEmpty, this, IDC_SPLITTER))
         return -1;
+    if (!m_wndStatusLine.Create(nullptr, u"status", WS_CHILD, rcEmpty, this, IDC_STATUS_LINE))
+        return -1;
     m_wndClueLists.SetGrid(&m_wndPuzzle.GetGrid());
     m_wndPuzzle.SetClueLists(&m_wndClueLists);
+    m_wndPuzzle.SetStatusLine(&m_wndStatusLine);
     // Puzzle and solution files may be dropped on the window from the desktop.
     DragAcceptFiles(m_hWnd, TRUE);
     return 0;
@@ -94,6 +101,22 @@ int CMainFrame::ListExtent(int nTotal, int nWanted, int nLeastPuzzle)
     return std::clamp(nExtent, 0, nRoom);
 }
 
+void CMainFrame::PlaceStatusLine(CRect& rcOver)
+{
+    if (!m_wndStatusLine.GetSafeHwnd())
+        return;
+    if (!m_bStatusLine) {
+        if (m_wndStatusLine.GetStyle() & WS_VISIBLE)
+            m_wndStatusLine.ShowWindow(SW_HIDE);
+        return;
+    }
+    const int nLine = std::clamp(m_wndStatusLine.GetLineHeight(), 0, static_cast<int>(rcOver.Height()));
+    rcOver.bottom -= nLine;
+    m_wndStatusLine.MoveWindow(rcOver.left, rcOver.bottom, rcOver.Width(), nLine);
+    if (!(m_wndStatusLine.GetStyle() & WS_VISIBLE))
+        m_wndStatusLine.ShowWindow(SW_SHOW);
+}
+
 void CMainFrame::RepositionPanes(const CRect& rcPanes)
 {
     if (!m_bClueLists || !m_wndClueLists.GetSafeHwnd() || !m_wndSplitter.GetSafeHwnd()) {
@@ -101,7 +124,10 @@ void CMainFrame::RepositionPanes(const CRect& rcPanes)
             if (pWnd->GetSafeHwnd() && (pWnd->GetStyle() & WS_VISIBLE))
                 pWnd->ShowWindow(SW_HIDE);
         }
-        CFrameWnd::RepositionPanes(rcPanes);
+        // Without the lists the line with the time lies under the puzzle window.
+        CRect rcPuzzle = rcPanes;
+        PlaceStatusLine(rcPuzzle);
+        CFrameWnd::RepositionPanes(rcPuzzle);
         return;
     }
     // Beside a wide area, below a tall one; near square, where they were.
@@ -111,19 +137,24 @@ void CMainFrame::RepositionPanes(const CRect& rcPanes)
         m_bListsBelow = FALSE;
     else if (cy * 4 >= cx * 5)
         m_bListsBelow = TRUE;
+    // The line with the time takes the bottom of the lists' area, so that
+    // the puzzle window keeps its room.
+    CRect rcLists;
     if (m_bListsBelow) {
         const int nLists = ListExtent(cy, m_nListHeight, AFX_FRAME_PANE_HEIGHT);
         const int yBar = rcPanes.bottom - nLists - SPLITTER_SIZE;
         m_wndPuzzle.MoveWindow(rcPanes.left, rcPanes.top, cx, yBar - rcPanes.top);
         m_wndSplitter.MoveWindow(rcPanes.left, yBar, cx, SPLITTER_SIZE);
-        m_wndClueLists.MoveWindow(rcPanes.left, yBar + SPLITTER_SIZE, cx, nLists);
+        rcLists = CRect(rcPanes.left, yBar + SPLITTER_SIZE, rcPanes.right, rcPanes.bottom);
     } else {
         const int nLists = ListExtent(cx, m_nListWidth, AFX_FRAME_PANE_WIDTH);
         const int xBar = rcPanes.right - nLists - SPLITTER_SIZE;
         m_wndPuzzle.MoveWindow(rcPanes.left, rcPanes.top, xBar - rcPanes.left, cy);
         m_wndSplitter.MoveWindow(xBar, rcPanes.top, SPLITTER_SIZE, cy);
-        m_wndClueLists.MoveWindow(xBar + SPLITTER_SIZE, rcPanes.top, nLists, cy);
+        rcLists = CRect(xBar + SPLITTER_SIZE, rcPanes.top, rcPanes.right, rcPanes.bottom);
     }
+    PlaceStatusLine(rcLists);
+    m_wndClueLists.MoveWindow(rcLists.left, rcLists.top, rcLists.Width(), rcLists.Height());
     if (!(m_wndClueLists.GetStyle() & WS_VISIBLE)) {
         m_wndSplitter.ShowWindow(SW_SHOW);
         m_wndClueLists.ShowWindow(SW_SHOW);
@@ -164,6 +195,28 @@ void CMainFrame::OnUpdateViewClueLists(CCmdUI* pCmdUI)
     pCmdUI->SetCheck(m_bClueLists ? 1 : 0);
 }
 
+void CMainFrame::ShowStatusLine(BOOL bShow)
+{
+    m_bStatusLine = bShow ? TRUE : FALSE;
+    RecalcLayout();
+}
+
+void CMainFrame::OnViewTimer()
+{
+    ShowStatusLine(!m_bStatusLine);
+}
+
+void CMainFrame::OnUpdateViewTimer(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_bStatusLine ? 1 : 0);
+}
+
+void CMainFrame::OnSize(UINT nType, int cx, int cy)
+{
+    CFrameWnd::OnSize(nType, cx, cy);
+    m_wndPuzzle.SetMinimized(nType == SIZE_MINIMIZED);
+}
+
 void CMainFrame::OnSplitterDrag(NMHDR* pNotifyStruct, LRESULT* /*pResult*/)
 {
     const auto* pDrag = reinterpret_cast<const NMSPLITTERBAR*>(pNotifyStruct);
@@ -192,6 +245,7 @@ void CMainFrame::ApplyWindowState(const CWindowState& state)
     m_bListsBelow = state.m_bListsBelow;
     m_nListWidth = state.m_nListWidth;
     m_nListHeight = state.m_nListHeight;
+    m_bStatusLine = state.m_bStatusLine;
 
     // The window as large as asked, the command bar on top, within the
     // desktop, with room there for the frame the desktop draws round it: in
@@ -243,6 +297,7 @@ CWindowState CMainFrame::GetWindowState() const
     state.m_bListsBelow = m_bListsBelow;
     state.m_nListWidth = m_nListWidth;
     state.m_nListHeight = m_nListHeight;
+    state.m_bStatusLine = m_bStatusLine;
     return state;
 }
 

@@ -3,12 +3,15 @@
 
 #include "app/WindowState.h"
 #include "panes/ClueListWnd.h"
+#include "panes/StatusLineWnd.h"
 #include "platform/DropFiles.h"
 #include "platform/Platform.h"
 #include "window/PuzzleWnd.h"
 
 // The program's one top-level window: the command bar, the puzzle window and,
-// beside it or below it, the clue lists with the bar that divides the two.
+// beside it or below it, the clue lists with the bar that divides the two,
+// and the line with the solving time: at the bottom of the lists' area, or
+// under the puzzle window while the lists are hidden.
 class CMainFrame : public CFrameWnd {
 public:
     CMainFrame();
@@ -23,6 +26,10 @@ public:
     CPuzzleWnd& GetPuzzleWnd() { return m_wndPuzzle; }
     CClueListWnd& GetClueLists() { return m_wndClueLists; }
     CSplitterBar& GetSplitter() { return m_wndSplitter; }
+    CStatusLineWnd& GetStatusLine() { return m_wndStatusLine; }
+    // The line with the solving time is shown (View > Timer).
+    BOOL HasStatusLine() const { return m_bStatusLine; }
+    void ShowStatusLine(BOOL bShow);
     // TRUE while the bar shows the full menus, FALSE with the small one.
     BOOL HasFullMenus() const { return m_bFullMenus; }
 
@@ -61,6 +68,10 @@ protected:
     afx_msg void OnSplitterDrag(NMHDR* pNotifyStruct, LRESULT* pResult);
     afx_msg void OnDropFiles(HDROP hDropInfo);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
+    // Minimised, the solve's clock stands; it goes on when the window is back.
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnViewTimer();
+    afx_msg void OnUpdateViewTimer(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 
@@ -71,6 +82,9 @@ private:
     // user chose, less where the puzzle window or the lists would get less
     // than their least.
     static int ListExtent(int nTotal, int nWanted, int nLeastPuzzle);
+    // Puts the line with the time at the bottom of rcOver, which it leaves
+    // the rest of; hides it while it is switched off.
+    void PlaceStatusLine(CRect& rcOver);
 
     CCeCommandBar m_wndCommandBar;
     CPuzzleWnd m_wndPuzzle;
@@ -79,6 +93,9 @@ private:
     CSplitterBar m_wndSplitter;
     BOOL m_bClueLists = FALSE;
     BOOL m_bListsBelow = FALSE;
+    CStatusLineWnd m_wndStatusLine;
+    // As created, the frame is the handheld's, without the line.
+    BOOL m_bStatusLine = FALSE;
     int m_nListWidth = DEFAULT_LIST_WIDTH;
     int m_nListHeight = DEFAULT_LIST_HEIGHT;
     // Set once a window state was applied: only such a window writes its own.

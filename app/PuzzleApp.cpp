@@ -279,7 +279,9 @@ void CPuzzleApp::ReadStartPuzzleAhead()
 
 void CPuzzleApp::OpenPuzzleFile(const CString& strPath)
 {
-    // The waiting save belongs to the puzzle that goes now.
+    // The waiting save belongs to the puzzle that goes now, with what its
+    // rebus entry holds.
+    GetPuzzleWnd().CloseRebusEntry(TRUE);
     SaveProgress();
     DeletePuzzle();
     // A remembered solution path belongs to the old puzzle; saving the new one
@@ -488,12 +490,22 @@ void CPuzzleApp::SolveChanged()
 
 BOOL CPuzzleApp::SaveProgress()
 {
-    if (!m_bProgressPending)
+    // The time spent since the last change is kept too.
+    if (!m_bProgressPending && !TimeToKeep())
         return TRUE;
     m_bProgressPending = FALSE;
     if (m_pMainWnd)
         m_pMainWnd->KillTimer(kProgressTimer);
-    return !m_pPuzzle || !m_bAutoSave || !m_pProgress || m_pProgress->Save(*m_pPuzzle);
+    if (!m_pPuzzle || !m_bAutoSave || !m_pProgress)
+        return TRUE;
+    m_nKeptSeconds = m_pPuzzle->GetKeptTimerSeconds();
+    return m_pProgress->Save(*m_pPuzzle);
+}
+
+BOOL CPuzzleApp::TimeToKeep() const
+{
+    return m_pPuzzle != nullptr && m_bAutoSave && m_pProgress && m_pPuzzle->m_timer.HasBegun() &&
+           m_pPuzzle->GetKeptTimerSeconds() != m_nKeptSeconds;
 }
 
 void CPuzzleApp::OnProgressTimer()
@@ -508,16 +520,38 @@ void CPuzzleApp::OnProgressTimer()
 
 BOOL CPuzzleApp::SaveAllModified()
 {
+    // A rebus entry still open is the player's too.
+    if (m_pMainWnd != nullptr && m_pMainWnd->GetSafeHwnd() != nullptr)
+        GetPuzzleWnd().CloseRebusEntry(TRUE);
     SaveProgress();
     return TRUE;
+}
+
+CString CPuzzleApp::SolvedText() const
+{
+    CString strText;
+    strText.LoadString(IDS_SOLVED_DELETE);
+    // A puzzle solved without a letter typed (Show, a loaded solution) has
+    // no time to tell.
+    if (!m_pPuzzle->m_timer.HasBegun() && m_pPuzzle->m_nTimerSeconds <= 0)
+        return strText;
+    const std::u16string strTime = CSolveTimer::FormatSeconds(m_pPuzzle->GetElapsedSeconds());
+    strText += FormatText(u"\nSolved in %s.", strTime);
+    return strText;
 }
 
 void CPuzzleApp::CheckSolved()
 {
     if (!m_pPuzzle || !m_pPuzzle->IsSolved())
         return;
+    // Revealed, not solved: no congratulation, and no reason to delete the file.
+    if (m_pPuzzle->IsAllShown()) {
+        AfxMessageBox(IDS_PUZZLE_COMPLETE, MB_OK | MB_ICONINFORMATION);
+        GetPuzzleWnd().GetClue().SetClue(0, u'A', u"");
+        return;
+    }
     // Return (and Escape) keep the file: deleting it is the step that cannot be undone.
-    if (AfxMessageBox(IDS_SOLVED_DELETE, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
+    if (AfxMessageBox(SolvedText().c_str(), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
         if (!DeleteFile(m_pPuzzle->m_strFileName.c_str())) {
             AfxMessageBox(FormatText(u"Cannot delete puzzle file '%s'", m_pPuzzle->m_strFileName), MB_OK | MB_ICONSTOP);
         }

@@ -78,9 +78,9 @@ public:
     BOOL GetAutoSave() const { return m_bAutoSave; }
     // Where the progress is kept; empty when no folder could be had.
     const CString& GetProgressFolder() const { return m_strProgressFolder; }
-    // Writes the progress now if a save is waiting, and stops the waiting
-    // save's timer (kProgressTimer, on the main frame). FALSE when the write
-    // failed.
+    // Writes the progress now if a save is waiting, or the solving time
+    // went on since the last save, and stops the waiting save's timer
+    // (kProgressTimer, on the main frame). FALSE when the write failed.
     BOOL SaveProgress();
     // The timer's end: saves, and says so once a session when it cannot.
     void OnProgressTimer();
@@ -147,6 +147,10 @@ private:
     // folder, as a .puz file.
     CString ProposedPuzzleName() const;
     void ShowPuzzleTitle();
+    // The congratulation, with the time the solve took.
+    CString SolvedText() const;
+    // The solving time differs from the one last saved.
+    BOOL TimeToKeep() const;
     void SetAutoSave(BOOL bAutoSave);
     // A stored option as the settings allow it, or its default.
     int ReadOption(const CSetting& setting);
@@ -187,6 +191,8 @@ private:
     BOOL m_bProgressFailureShown = FALSE;
     CString m_strProgressFolder;
     std::unique_ptr<CProgressStore> m_pProgress;
+    // The solving time the last save kept.
+    long m_nKeptSeconds = -1;
 };
 
 extern CPuzzleApp theApp;

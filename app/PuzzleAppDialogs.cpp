@@ -8,7 +8,10 @@
 #include "app/PuzzleApp.h"
 #include "app/UnlockDlg.h"
 #include "model/CrossWordPuzzle.h"
+#include "model/Format.h"
 #include "window/PuzzleWnd.h"
+
+#include <algorithm>
 
 void CPuzzleApp::OnAppAbout()
 {
@@ -116,14 +119,17 @@ void CPuzzleApp::OnUnlockPuzzle()
         return;
     const CString& strKey = dlg.m_strKey;
     int nKey = 0;
+    // Several keys can give the checksum: the one whose answers read as
+    // words is taken, and the player told which.
+    BOOL bChosen = FALSE;
     if (strKey.IsEmpty()) {
-        // Only a key that no other key could be mistaken for.
         const std::vector<int> keys = m_pPuzzle->FindKeys();
-        if (keys.size() != 1) {
+        nKey = m_pPuzzle->ChooseKey(keys);
+        if (nKey < 0) {
             AfxMessageBox(u"The key could not be found.", MB_OK | MB_ICONSTOP);
             return;
         }
-        nKey = keys.front();
+        bChosen = keys.size() > 1;
     } else if (strKey.GetLength() != 4 || strKey.find_first_not_of(u"0123456789") != CString::npos) {
         AfxMessageBox(u"The key has four digits.", MB_OK | MB_ICONSTOP);
         return;
@@ -137,4 +143,10 @@ void CPuzzleApp::OnUnlockPuzzle()
     }
     // The kept progress learns that the puzzle is open now.
     SolveChanged();
+    if (bChosen) {
+        // Four digits, as the key is typed.
+        std::u16string strFound = FormatText(u"%d", nKey);
+        strFound.insert(0, 4 - std::min<std::size_t>(4, strFound.size()), u'0');
+        AfxMessageBox(FormatText(u"The puzzle was unlocked with the key %s.", strFound), MB_OK | MB_ICONINFORMATION);
+    }
 }

@@ -27,6 +27,8 @@ void CWindowState::Read(CWinApp& app)
     m_bListsBelow = ReadValue(app, SETTING_LISTS_BELOW);
     m_nListWidth = ReadValue(app, SETTING_LIST_WIDTH);
     m_nListHeight = ReadValue(app, SETTING_LIST_HEIGHT);
+    const int nStatusLine = static_cast<int>(app.GetProfileInt(SECTION_WINDOW, SETTING_STATUS_LINE.pszName, -1));
+    m_bStatusLine = nStatusLine == FALSE || nStatusLine == TRUE ? nStatusLine : m_bClueLists;
 }
 
 void CWindowState::Write(CWinApp& app) const
@@ -40,6 +42,7 @@ void CWindowState::Write(CWinApp& app) const
         {SETTING_WINDOW_MAXIMIZED, m_bMaximized}, {SETTING_FULL_MENUS, m_bFullMenus},
         {SETTING_CLUE_LISTS, m_bClueLists},       {SETTING_LISTS_BELOW, m_bListsBelow},
         {SETTING_LIST_WIDTH, m_nListWidth},       {SETTING_LIST_HEIGHT, m_nListHeight},
+        {SETTING_STATUS_LINE, m_bStatusLine},
     };
     for (const auto& [setting, nValue] : values)
         app.WriteProfileInt(SECTION_WINDOW, setting.pszName, nValue);

@@ -30,6 +30,10 @@ constexpr CSetting SETTING_CLUE_LISTS {u"cluelists", TRUE, FALSE, TRUE};
 constexpr CSetting SETTING_LISTS_BELOW {u"cluelistsbelow", FALSE, FALSE, TRUE};
 constexpr CSetting SETTING_LIST_WIDTH {u"cluelistwidth", DEFAULT_LIST_WIDTH, 0, 16384};
 constexpr CSetting SETTING_LIST_HEIGHT {u"cluelistheight", DEFAULT_LIST_HEIGHT, 0, 16384};
+// The line with the solving time. A window left before there was one (no
+// value, or an odd one) shows it as it showed the lists, so that a window
+// left at the handheld's size stays the handheld's screen.
+constexpr CSetting SETTING_STATUS_LINE {u"statusline", TRUE, FALSE, TRUE};
 // The window's top left corner on the desktop: any place, as long as both
 // values are there.
 constexpr LPCTSTR WINDOW_LEFT = u"left";
@@ -46,6 +50,7 @@ struct CWindowState {
     BOOL m_bListsBelow = FALSE;
     int m_nListWidth = DEFAULT_LIST_WIDTH;
     int m_nListHeight = DEFAULT_LIST_HEIGHT;
+    BOOL m_bStatusLine = TRUE;
 
     void Read(CWinApp& app);
     void Write(CWinApp& app) const;

@@ -48,7 +48,6 @@ void CClueIndex::Build(const CCrossWordPuzzle& puzzle)
         }
     }
 
-    const CGridNavigator navigator(puzzle);
     const std::size_t nSquares = static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight);
     for (int nDirection : {DIRECTION_DOWN, DIRECTION_ACROSS}) {
         m_aSquareEntries[nDirection].assign(nSquares, NO_ENTRY);
@@ -67,7 +66,13 @@ void CClueIndex::Build(const CCrossWordPuzzle& puzzle)
         const auto found = starts[nDirection].find(pClue->m_nNumber);
         if (found != starts[nDirection].end()) {
             entry.m_ptStart = found->second;
-            entry.m_nLength = navigator.WordLength(entry.m_ptStart, nDirection);
+            // The file's word, also where the player sees another grid (a
+            // diagramless puzzle).
+            const BOOL bAcross = nDirection == DIRECTION_ACROSS;
+            const CPoint step = CGridNavigator::Step(nDirection);
+            entry.m_nLength = 1;
+            for (CPoint pt = entry.m_ptStart; !puzzle.IsWordEnd(pt.x, pt.y, bAcross); pt.Offset(step.x, step.y))
+                ++entry.m_nLength;
         }
         const int nEntry = static_cast<int>(entries.size());
         entries.push_back(entry);
@@ -127,4 +132,14 @@ BOOL CClueIndex::IsFilled(const CCrossWordPuzzle& puzzle, int nDirection, int nE
             return FALSE;
     }
     return TRUE;
+}
+
+int CClueIndex::EntryNumbered(int nDirection, int nNumber) const
+{
+    const std::vector<CClueEntry>& entries = Entries(nDirection);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].m_pClue != nullptr && entries[i].m_pClue->m_nNumber == nNumber && nNumber != 0)
+            return static_cast<int>(i);
+    }
+    return NO_ENTRY;
 }

@@ -40,6 +40,8 @@ public:
     int EntryAt(int nDirection, CPoint pt) const;
     // The entry whose word starts at the square, or NO_ENTRY.
     int EntryStartingAt(int nDirection, CPoint pt) const;
+    // The first entry of the list whose clue has the number, or NO_ENTRY.
+    int EntryNumbered(int nDirection, int nNumber) const;
     // Every square of the entry's word holds a letter; FALSE for an entry
     // without a word.
     BOOL IsFilled(const CCrossWordPuzzle& puzzle, int nDirection, int nEntry) const;

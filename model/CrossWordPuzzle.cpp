@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "model/Format.h"
+#include "model/KeyChoice.h"
 #include "model/Scramble.h"
 #include "model/Text.h"
 #include "model/WordStarts.h"
@@ -15,8 +16,8 @@ IMPLEMENT_SERIAL(CCrossWordPuzzle, CObject, 1)
 CCrossWordPuzzle::CCrossWordPuzzle()
     : m_nWidth(0), m_nHeight(0), m_bLocked(FALSE), m_wAnswerChecksum(0),
       m_bHasSolution(TRUE), m_astrClueLists {u"Across", u"Down"}, m_anClueListDirection {1, 0}, m_nTimerSeconds(-1),
-      m_bTimerStopped(FALSE), m_bUnlocked(FALSE), m_dwFileChecksum(0), m_nFileAnswerDigest(0), m_nEmpty(0),
-      m_nUnsolved(0), m_nMissing(0), m_bAnyBars(FALSE)
+      m_bTimerStopped(FALSE), m_bDiagramless(FALSE), m_bUnlocked(FALSE), m_dwFileChecksum(0), m_nFileAnswerDigest(0),
+      m_nEmpty(0), m_nUnsolved(0), m_nMissing(0), m_bAnyBars(FALSE)
 {
 }
 
@@ -65,21 +66,58 @@ void CCrossWordPuzzle::SetSquare(int nCol, int nRow, const CSquare& square)
     StoreSquare(i, square);
 }
 
-namespace {
-
-// What one square adds to the empty and the unsolved count. Black squares
-// count for nothing, whatever their record holds.
-long CountAsEmpty(const CSquare& square)
+long CCrossWordPuzzle::CountAsEmpty(const CSquare& square)
 {
     return !square.m_bBlack && !square.m_bFilled ? 1 : 0;
 }
 
-long CountAsUnsolved(const CSquare& square)
+long CCrossWordPuzzle::CountAsUnsolved(const CSquare& square) const
 {
-    return !square.m_bBlack && (!square.m_bFilled || square.m_chLetter != square.m_chSolution) ? 1 : 0;
+    if (square.m_bBlack)
+        return m_bDiagramless && square.m_bFilled ? 1 : 0;
+    return !HoldsAnswer(square) ? 1 : 0;
 }
 
-}  // namespace
+BOOL CCrossWordPuzzle::IsRightLetter(const CSquare& square) const
+{
+    const std::u16string* pRebus = GetRebus(square);
+    if (!square.m_strRebusEntry.empty())
+        return pRebus != nullptr
+                   ? *pRebus == square.m_strRebusEntry
+                   : square.m_strRebusEntry.size() == 1 && square.m_strRebusEntry[0] == square.m_chSolution;
+    return square.m_chLetter == square.m_chSolution ||
+           (pRebus != nullptr && pRebus->size() == 1 && square.m_chLetter == (*pRebus)[0]);
+}
+
+BOOL CCrossWordPuzzle::HoldsAnswer(const CSquare& square) const
+{
+    return square.m_bFilled && IsRightLetter(square);
+}
+
+BOOL CCrossWordPuzzle::IsIncorrect(const CSquare& square) const
+{
+    // A black mark is right on a black square alone.
+    if (square.m_bMarkedBlack)
+        return square.m_bChecked && !square.m_bBlack;
+    return square.m_bChecked && !IsRightLetter(square);
+}
+
+BOOL CCrossWordPuzzle::AnswerHas(const CSquare& square, WCHAR ch) const
+{
+    if (square.m_chSolution == ch)
+        return TRUE;
+    const std::u16string* pRebus = GetRebus(square);
+    return pRebus != nullptr && pRebus->find(ch) != std::u16string::npos;
+}
+
+BOOL CCrossWordPuzzle::IsAllShown() const
+{
+    for (const CSquare& square : m_aSquares) {
+        if (!square.m_bBlack && !square.m_bGiven && !square.m_bShown)
+            return FALSE;
+    }
+    return TRUE;
+}
 
 void CCrossWordPuzzle::StoreSquare(std::size_t nIndex, const CSquare& square)
 {
@@ -108,6 +146,14 @@ BOOL CCrossWordPuzzle::IsBlack(int nCol, int nRow) const
 {
     const CSquare* pSquare = SquareAt(nCol, nRow);
     return pSquare == nullptr || pSquare->m_bBlack;
+}
+
+BOOL CCrossWordPuzzle::IsBlackToPlayer(int nCol, int nRow) const
+{
+    if (!m_bDiagramless)
+        return IsBlack(nCol, nRow);
+    const CSquare* pSquare = SquareAt(nCol, nRow);
+    return pSquare == nullptr || pSquare->m_bMarkedBlack || pSquare->m_bMissing;
 }
 
 BOOL CCrossWordPuzzle::IsMissing(int nCol, int nRow) const
@@ -147,7 +193,8 @@ BOOL CCrossWordPuzzle::IsFilled(int nCol, int nRow) const
 
 BOOL CCrossWordPuzzle::IsIncorrect(int nCol, int nRow) const
 {
-    return IndexOf(nCol, nRow) < 0 || GetSquare(nCol, nRow).IsIncorrect();
+    const CSquare* pSquare = SquareAt(nCol, nRow);
+    return IndexOf(nCol, nRow) < 0 || IsIncorrect(pSquare != nullptr ? *pSquare : CSquare());
 }
 
 BOOL CCrossWordPuzzle::IsSolved() const
@@ -250,6 +297,60 @@ std::vector<int> CCrossWordPuzzle::FindKeys() const
     if (!m_bLocked || !ColumnBytes(TRUE, letters))
         return {};
     return ::FindKeys(reinterpret_cast<const BYTE*>(letters.data()), letters.size(), m_wAnswerChecksum);
+}
+
+int CCrossWordPuzzle::ChooseKey(const std::vector<int>& keys) const
+{
+    std::string letters;
+    if (keys.empty() || !ColumnBytes(TRUE, letters))
+        return -1;
+    if (keys.size() == 1)
+        return keys.front();
+    // Where each white square's letter stands in the column order.
+    std::vector<std::size_t> aOrder(m_aSquares.size(), 0);
+    std::size_t nNext = 0;
+    for (int c = 0; c < m_nWidth; ++c) {
+        for (int r = 0; r < m_nHeight; ++r) {
+            if (!IsBlack(c, r))
+                aOrder[static_cast<std::size_t>(IndexOf(c, r))] = nNext++;
+        }
+    }
+    std::vector<std::vector<std::size_t>> words;
+    for (const bool bAcross : {true, false}) {
+        for (int r = 0; r < m_nHeight; ++r) {
+            for (int c = 0; c < m_nWidth; ++c) {
+                const CSquare* pSquare = SquareAt(c, r);
+                if (pSquare == nullptr || (bAcross ? pSquare->m_nAcrossNumber : pSquare->m_nDownNumber) == 0)
+                    continue;
+                std::vector<std::size_t>& word = words.emplace_back();
+                for (int x = c, y = r;; bAcross ? ++x : ++y) {
+                    word.push_back(aOrder[static_cast<std::size_t>(IndexOf(x, y))]);
+                    if (IsWordEnd(x, y, bAcross ? TRUE : FALSE))
+                        break;
+                }
+            }
+        }
+    }
+    CLetterPairs pairs;
+    for (const CClue* pClue : m_lstClues)
+        pairs.AddText(pClue->m_strText);
+    return ::ChooseKey(letters, keys, words, pairs);
+}
+
+long CCrossWordPuzzle::GetElapsedSeconds() const
+{
+    const auto nRun = std::chrono::duration_cast<std::chrono::seconds>(m_timer.GetElapsed()).count();
+    return (m_nTimerSeconds > 0 ? m_nTimerSeconds : 0) + static_cast<long>(nRun);
+}
+
+long CCrossWordPuzzle::GetKeptTimerSeconds() const
+{
+    return m_timer.HasBegun() ? GetElapsedSeconds() : m_nTimerSeconds;
+}
+
+BOOL CCrossWordPuzzle::IsKeptTimerStopped() const
+{
+    return m_timer.HasBegun() ? !m_timer.IsRunning() : m_bTimerStopped;
 }
 
 const std::u16string* CCrossWordPuzzle::GetRebus(const CSquare& square) const

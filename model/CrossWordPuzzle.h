@@ -13,6 +13,7 @@
 
 #include "model/Clue.h"
 #include "model/Object.h"
+#include "model/SolveTimer.h"
 #include "model/Square.h"
 #include "model/Types.h"
 
@@ -66,6 +67,9 @@ public:
     // TRUE for every position outside the grid: callers use it as the edge.
     // A missing square is black too.
     BOOL IsBlack(int nCol, int nRow) const;
+    // Black as the player sees it: on a diagramless puzzle only the squares
+    // the player marked black (and the edge); elsewhere IsBlack.
+    BOOL IsBlackToPlayer(int nCol, int nRow) const;
     // A square that is no part of the grid; FALSE outside it.
     BOOL IsMissing(int nCol, int nRow) const;
     // TRUE when the word through (nCol, nRow) cannot go on to the next
@@ -79,6 +83,20 @@ public:
     long GetMissingCount() const { return m_nMissing; }
     BOOL IsFilled(int nCol, int nRow) const;
     BOOL IsIncorrect(int nCol, int nRow) const;
+    // The same for a square of this puzzle: checked and not holding its
+    // answer, a rebus entry judged whole. An empty checked square counts; a
+    // black mark is wrong on a white square.
+    BOOL IsIncorrect(const CSquare& square) const;
+    // Filled with its answer: a rebus entry must be the whole answer, a
+    // single letter the answer grid's letter (for a rebus square its first
+    // letter, as the file format intends) or a one-character rebus answer.
+    BOOL HoldsAnswer(const CSquare& square) const;
+    // The square's answer has the character: its letter, or any character of
+    // its rebus answer. So digits and symbols are taken where they belong.
+    BOOL AnswerHas(const CSquare& square, WCHAR ch) const;
+    // Every white square that the player can change holds a letter that
+    // Show gave it (no letter typed, none given by the file left out).
+    BOOL IsAllShown() const;
 
     // While the puzzle is locked, a full grid is judged by the checksum of
     // the letters, since the answers are not known. Without that checksum
@@ -105,6 +123,9 @@ public:
     BOOL Unlock(int nKey);
     // Every key that gives answers with the stored checksum.
     std::vector<int> FindKeys() const;
+    // Of those keys, the one whose answers read most like the words of the
+    // puzzle's own clues; -1 for none.
+    int ChooseKey(const std::vector<int>& keys) const;
     // The whole answer of a rebus square, or nullptr for any other square.
     const std::u16string* GetRebus(const CSquare& square) const;
 
@@ -114,6 +135,8 @@ public:
     CPoint GetDownStart(int nCol, int nRow) const;
     CClue* GetAcrossClue(int nCol, int nRow) const;
     CClue* GetDownClue(int nCol, int nRow) const;
+    // The across or down clue with that number, or nullptr.
+    CClue* GetClue(int nNumber, BOOL bAcross) const { return FindClue(nNumber, bAcross); }
     // The clues of the lists that are neither across nor down (regions,
     // colours, ...) whose squares include (nCol, nRow), in list order.
     std::vector<const CClue*> GetOtherCluesAt(int nCol, int nRow) const;
@@ -179,6 +202,16 @@ public:
     // keeps none, and whether the timer was stopped.
     long m_nTimerSeconds;
     BOOL m_bTimerStopped;
+    // This session's clock, which goes on from the time the file kept.
+    CSolveTimer m_timer;
+    // The seconds spent solving, the file's and this session's.
+    long GetElapsedSeconds() const;
+    // The time to keep in a file: as the file had it until the player's
+    // first letter (-1 for none), the solving time from then on.
+    long GetKeptTimerSeconds() const;
+    BOOL IsKeptTimerStopped() const;
+    // A diagramless puzzle: the black squares are the player's to find.
+    BOOL m_bDiagramless;
 
 protected:
     // LoadPuzzle once the file's bytes are in memory.
@@ -203,6 +236,14 @@ private:
     const CSquare* SquareAt(int nCol, int nRow) const;
     // Every change of one square goes through here, so the counts stay true.
     void StoreSquare(std::size_t nIndex, const CSquare& square);
+    // What one square adds to the empty and the unsolved count. Black squares
+    // count for nothing, whatever their record holds, except that a
+    // diagramless puzzle is not solved while a black square holds a letter:
+    // the player's diagram would be wrong.
+    static long CountAsEmpty(const CSquare& square);
+    long CountAsUnsolved(const CSquare& square) const;
+    // The letter or rebus entry is the answer, filled or not.
+    BOOL IsRightLetter(const CSquare& square) const;
     // The writers of the whole grid (the reader, the solution file) write
     // the squares themselves and count once at the end: counting each
     // change costs a large grid's load a tenth more.

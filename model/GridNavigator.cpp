@@ -8,11 +8,70 @@ CPoint CGridNavigator::Step(int nDirection)
     return nDirection == DIRECTION_ACROSS ? CPoint(1, 0) : CPoint(0, 1);
 }
 
+BOOL CGridNavigator::IsWall(CPoint pt) const
+{
+    return m_puzzle.IsBlackToPlayer(pt.x, pt.y);
+}
+
+// A word is two squares or more. The file's puzzles keep their words in the
+// squares' numbers; the player's diagram is looked at anew.
+BOOL CGridNavigator::InWord(CPoint pt, int nDirection) const
+{
+    if (!m_puzzle.m_bDiagramless)
+        return nDirection == DIRECTION_ACROSS ? m_puzzle.IsInAcrossWord(pt.x, pt.y) : m_puzzle.IsInDownWord(pt.x, pt.y);
+    const CPoint step = Step(nDirection);
+    return !IsWall(pt) &&
+           (!IsWall(CPoint(pt.x - step.x, pt.y - step.y)) || !IsWall(CPoint(pt.x + step.x, pt.y + step.y)));
+}
+
+BOOL CGridNavigator::StartsWord(CPoint pt, int nDirection) const
+{
+    if (!m_puzzle.m_bDiagramless) {
+        const CSquare square = m_puzzle.GetSquare(pt.x, pt.y);
+        return (nDirection == DIRECTION_ACROSS ? square.m_nAcrossNumber : square.m_nDownNumber) != 0;
+    }
+    const CPoint step = Step(nDirection);
+    return !IsWall(pt) && IsWall(CPoint(pt.x - step.x, pt.y - step.y)) && !IsWall(CPoint(pt.x + step.x, pt.y + step.y));
+}
+
+CPoint CGridNavigator::WordStartOf(CPoint pt, int nDirection) const
+{
+    if (!m_puzzle.m_bDiagramless)
+        return nDirection == DIRECTION_ACROSS ? m_puzzle.GetAcrossStart(pt.x, pt.y) : m_puzzle.GetDownStart(pt.x, pt.y);
+    if (!InWord(pt, nDirection))
+        return CPoint(-1, -1);
+    const CPoint step = Step(nDirection);
+    while (!IsWall(CPoint(pt.x - step.x, pt.y - step.y)))
+        pt.Offset(-step.x, -step.y);
+    return pt;
+}
+
+int CGridNavigator::NumberOf(CPoint ptStart, int nDirection) const
+{
+    if (!IsInside(ptStart) || !StartsWord(ptStart, nDirection))
+        return 0;
+    if (!m_puzzle.m_bDiagramless) {
+        const CSquare square = m_puzzle.GetSquare(ptStart.x, ptStart.y);
+        return nDirection == DIRECTION_ACROSS ? square.m_nAcrossNumber : square.m_nDownNumber;
+    }
+    // Every square that starts a word of either direction takes the next
+    // number, in reading order.
+    int nNumber = 0;
+    for (int nRow = 0; nRow <= ptStart.y; nRow++) {
+        for (int nCol = 0; nCol < m_puzzle.m_nWidth && (nRow < ptStart.y || nCol <= ptStart.x); nCol++) {
+            const CPoint pt(nCol, nRow);
+            if (StartsWord(pt, DIRECTION_ACROSS) || StartsWord(pt, DIRECTION_DOWN))
+                ++nNumber;
+        }
+    }
+    return nNumber;
+}
+
 CGridSelection CGridNavigator::First() const
 {
     for (int nRow = 0; nRow < m_puzzle.m_nHeight; nRow++) {
         for (int nCol = 0; nCol < m_puzzle.m_nWidth; nCol++) {
-            if (!m_puzzle.IsBlack(nCol, nRow))
+            if (!IsWall(CPoint(nCol, nRow)))
                 return {DIRECTION_ACROSS, CPoint(nCol, nRow), CPoint(nCol, nRow)};
         }
     }
@@ -34,25 +93,24 @@ CGridSelection CGridNavigator::Tap(const CGridSelection& sel, CPoint ptTap) cons
     // A missing square is no square to select.
     if (!IsInside(ptTap) || m_puzzle.IsMissing(ptTap.x, ptTap.y))
         return sel;
-    const int nCol = ptTap.x, nRow = ptTap.y;
     int nNewDirection = -1;
     CPoint ptStart;
     if (ptTap == sel.m_ptSelected) {
-        if (sel.m_nDirection == DIRECTION_DOWN && m_puzzle.IsInAcrossWord(nCol, nRow)) {
+        if (sel.m_nDirection == DIRECTION_DOWN && InWord(ptTap, DIRECTION_ACROSS)) {
             nNewDirection = DIRECTION_ACROSS;
-            ptStart = m_puzzle.GetAcrossStart(nCol, nRow);
-        } else if (sel.m_nDirection == DIRECTION_ACROSS && m_puzzle.IsInDownWord(nCol, nRow)) {
+            ptStart = WordStartOf(ptTap, DIRECTION_ACROSS);
+        } else if (sel.m_nDirection == DIRECTION_ACROSS && InWord(ptTap, DIRECTION_DOWN)) {
             nNewDirection = DIRECTION_DOWN;
-            ptStart = m_puzzle.GetDownStart(nCol, nRow);
+            ptStart = WordStartOf(ptTap, DIRECTION_DOWN);
         } else {
             return sel;
         }
-    } else if (!m_puzzle.IsBlack(nCol, nRow)) {
+    } else if (!IsWall(ptTap)) {
         // Keep the current direction where the square has a word in it.
-        const BOOL bDown = sel.m_nDirection == DIRECTION_DOWN ? m_puzzle.IsInDownWord(nCol, nRow)
-                                                              : !m_puzzle.IsInAcrossWord(nCol, nRow);
+        const BOOL bDown =
+            sel.m_nDirection == DIRECTION_DOWN ? InWord(ptTap, DIRECTION_DOWN) : !InWord(ptTap, DIRECTION_ACROSS);
         nNewDirection = bDown ? DIRECTION_DOWN : DIRECTION_ACROSS;
-        ptStart = bDown ? m_puzzle.GetDownStart(nCol, nRow) : m_puzzle.GetAcrossStart(nCol, nRow);
+        ptStart = WordStartOf(ptTap, nNewDirection);
     }
     if (nNewDirection == -1 || ptStart.x == -1 || ptStart.y == -1)
         return {sel.m_nDirection, sel.m_ptWordStart, ptTap};
@@ -74,10 +132,12 @@ CGridSelection CGridNavigator::Arrow(const CGridSelection& sel, int nDx, int nDy
         if (turned != sel)
             return turned;
     }
+    // The black squares of a diagramless puzzle are the player's to change:
+    // the arrows stop on them too.
     CPoint pt = sel.m_ptSelected;
     do {
         pt.Offset(nDx, nDy);
-    } while (IsInside(pt) && m_puzzle.IsBlack(pt.x, pt.y));
+    } while (IsInside(pt) && !m_puzzle.m_bDiagramless && IsWall(pt));
     return IsInside(pt) ? Tap(sel, pt) : sel;
 }
 
@@ -97,8 +157,7 @@ CGridSelection CGridNavigator::NextWord(const CGridSelection& sel, BOOL bForward
         const long i = ((nCurrent + (bForward ? n : -n)) % nPositions + nPositions) % nPositions;
         const int nDirection = i < nSquares ? DIRECTION_ACROSS : DIRECTION_DOWN;
         const CPoint ptStart(static_cast<int>(i % nSquares % nWidth), static_cast<int>(i % nSquares / nWidth));
-        const CSquare square = m_puzzle.GetSquare(ptStart.x, ptStart.y);
-        if ((nDirection == DIRECTION_ACROSS ? square.m_nAcrossNumber : square.m_nDownNumber) == 0)
+        if (!StartsWord(ptStart, nDirection))
             continue;
         const CPoint step = Step(nDirection);
         CPoint pt = ptStart;
@@ -138,16 +197,15 @@ CPoint CGridNavigator::Advance(const CGridSelection& sel) const
         if (HasBarAfter(pt, sel.m_nDirection))
             return sel.m_ptSelected;
         pt.Offset(step.x, step.y);
-    } while (m_puzzle.IsFilled(pt.x, pt.y) && !(bAcross && m_puzzle.IsIncorrect(pt.x, pt.y)) &&
-             !m_puzzle.IsBlack(pt.x, pt.y));
-    return m_puzzle.IsBlack(pt.x, pt.y) ? sel.m_ptSelected : pt;
+    } while (m_puzzle.IsFilled(pt.x, pt.y) && !(bAcross && m_puzzle.IsIncorrect(pt.x, pt.y)) && !IsWall(pt));
+    return IsWall(pt) ? sel.m_ptSelected : pt;
 }
 
 int CGridNavigator::WordLength(CPoint ptStart, int nDirection) const
 {
     const CPoint step = Step(nDirection);
     int nLength = 1;
-    for (CPoint pt = ptStart; !HasBarAfter(pt, nDirection) && !m_puzzle.IsBlack(pt.x + step.x, pt.y + step.y);
+    for (CPoint pt = ptStart; !HasBarAfter(pt, nDirection) && !IsWall(CPoint(pt.x + step.x, pt.y + step.y));
          pt.Offset(step.x, step.y))
         ++nLength;
     return nLength;

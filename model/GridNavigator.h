@@ -6,6 +6,11 @@
 // never changes it, and it keeps no state: each move takes a selection and
 // gives the next one, the same one when nothing moves. The grid window draws
 // and announces what changed.
+//
+// On a diagramless puzzle the grid is the player's: the only black squares
+// are those the player marked, the words are the runs between them, the
+// arrows stop on every square, and the numbers are those the player's
+// diagram gives, never the file's.
 
 #include "model/Types.h"
 
@@ -75,7 +80,18 @@ public:
     // One square on along a direction (down for any but across).
     static CPoint Step(int nDirection);
 
+    // The number of the word of that direction starting at the square, as
+    // the player's grid numbers it; 0 when no such word starts there.
+    int NumberOf(CPoint ptStart, int nDirection) const;
+    // The first square of the word of that direction through the square,
+    // or (-1, -1) when the square is in no such word.
+    CPoint WordStartOf(CPoint pt, int nDirection) const;
+
 private:
+    // Black as the player sees it, and the edge.
+    BOOL IsWall(CPoint pt) const;
+    BOOL InWord(CPoint pt, int nDirection) const;
+    BOOL StartsWord(CPoint pt, int nDirection) const;
     // A bar on the edge after the square along the direction (down for any
     // but across); FALSE outside the grid.
     BOOL HasBarAfter(CPoint pt, int nDirection) const;

@@ -270,6 +270,9 @@ std::string IpuzFileBytes(const CPuzzleSource& source, std::vector<std::u16strin
                                  u".ipuz file");
     if (source.m_nTimerSeconds >= 0)
         AddWarning(astrWarnings, u"the timer cannot be kept in an .ipuz file");
+    if (source.m_bDiagramless)
+        AddWarning(astrWarnings, u"a diagramless puzzle is written to an .ipuz file as a plain one, its black squares "
+                                 u"shown");
     root["clues"] = Clues(source, astrWarnings);
     return Layout(root);
 }

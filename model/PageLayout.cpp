@@ -269,7 +269,7 @@ void CPageLayout::DrawGrid(CPrintedPage& page, const CGridTile& tile, double dSq
         for (int c = tile.nFirstCol; c <= tile.nFirstCol + tile.nCols; ++c) {
             const std::size_t i = static_cast<std::size_t>(r) * nWidth + static_cast<std::size_t>(c);
             const bool bInside = c < tile.nFirstCol + tile.nCols && i < squares.size();
-            const bool bBlack = bInside && squares[i].m_bBlack && !squares[i].m_bMissing;
+            const bool bBlack = bInside && IsBlackOnPaper(squares[i]) && !squares[i].m_bMissing;
             if (bBlack && nRunStart < 0)
                 nRunStart = c;
             if (!bBlack && nRunStart >= 0) {
@@ -277,7 +277,7 @@ void CPageLayout::DrawGrid(CPrintedPage& page, const CGridTile& tile, double dSq
                     {tile.x + (nRunStart - tile.nFirstCol) * dSquare, y, (c - nRunStart) * dSquare, dSquare, 0});
                 nRunStart = -1;
             }
-            if (!bInside || squares[i].m_bBlack)
+            if (!bInside || IsBlackOnPaper(squares[i]))
                 continue;
             const double x = tile.x + (c - tile.nFirstCol) * dSquare;
             if (squares[i].m_crShade != kNoShade)
@@ -359,10 +359,11 @@ void CPageLayout::DrawSquareText(CPrintedPage& page, const CGridTile& tile, doub
     const double dNumberCap = m_measure.CapHeight(numberFont);
     for (int r = tile.nFirstRow; r < tile.nFirstRow + tile.nRows; ++r) {
         for (int c = tile.nFirstCol; c < tile.nFirstCol + tile.nCols; ++c) {
-            if (m_puzzle.IsBlack(c, r))
+            const CSquare square = m_puzzle.GetSquare(c, r);
+            if (IsBlackOnPaper(square))
                 continue;
             const double x = tile.x + (c - tile.nFirstCol) * dSquare, y = tile.y + (r - tile.nFirstRow) * dSquare;
-            std::u16string strLabel = m_puzzle.GetLabel(c, r);
+            std::u16string strLabel = HidesDiagram() && !square.m_bShown ? u"" : m_puzzle.GetLabel(c, r);
             if (!strLabel.empty())
                 page.aTexts.push_back({x + dInset, y + dInset + dNumberCap, std::move(strLabel), numberFont});
             std::u16string strText = SquareText(c, r);
@@ -412,7 +413,7 @@ void CPageLayout::MarkOverlaps(CPrintedPage& page, const CGridTile& tile, double
 std::u16string CPageLayout::SquareText(int nCol, int nRow) const
 {
     const CSquare square = m_puzzle.GetSquare(nCol, nRow);
-    if (square.m_bBlack)
+    if (IsBlackOnPaper(square))
         return {};
     auto letter = [](WCHAR ch) { return ch != 0 ? std::u16string(1, ch) : std::u16string(); };
     switch (m_setup.nContent) {
@@ -433,6 +434,18 @@ std::u16string CPageLayout::SquareText(int nCol, int nRow) const
         break;
     }
     return square.m_bGiven ? letter(square.m_chLetter) : std::u16string();
+}
+
+bool CPageLayout::HidesDiagram() const
+{
+    return m_puzzle.m_bDiagramless && m_setup.nContent != EPrintContent::Solution;
+}
+
+bool CPageLayout::IsBlackOnPaper(const CSquare& square) const
+{
+    if (HidesDiagram())
+        return square.m_bMarkedBlack || square.m_bMissing;
+    return square.m_bBlack != FALSE;
 }
 
 std::vector<CPageLayout::CBlock> CPageLayout::ClueBlocks() const

@@ -16,6 +16,7 @@
 #include "model/PrintedPage.h"
 
 class CCrossWordPuzzle;
+class CSquare;
 
 // What the squares show besides their numbers. Letters that the file gives
 // are shown in every case.
@@ -98,6 +99,11 @@ private:
     void AddFooters();
     // The letters a square shows, or none.
     std::u16string SquareText(int nCol, int nRow) const;
+    // Black on paper. A diagramless puzzle's diagram is the player's to
+    // find: unless the page shows the solution, only the squares the player
+    // marked are black, and a number shows only where Show put it.
+    bool IsBlackOnPaper(const CSquare& square) const;
+    bool HidesDiagram() const;
     std::vector<std::u16string> Wrap(const std::u16string& strText, const CPageFont& font, double dWidth) const;
 
     const CCrossWordPuzzle& m_puzzle;

@@ -27,6 +27,15 @@ constexpr char kMarkTag[] = "MARK";
 // The player's rebus entries: for each square that has one, its index row by
 // row (32 bits), the length in characters (16 bits) and the characters.
 constexpr char kRebusTag[] = "RUSR";
+// The squares whose letter is pencilled, one byte each (1 pencilled, 0 not),
+// row by row; left out when there are none.
+constexpr char kPencilTag[] = "PENC";
+// The solving time: the seconds (32 bits) and 1 when the clock was stopped.
+constexpr char kTimeTag[] = "TIME";
+constexpr std::size_t kTimeSize = 5;
+// The player's black marks on a diagramless puzzle: one byte per square,
+// row by row, 1 for a mark.
+constexpr char kDiagramTag[] = "DIAG";
 constexpr std::size_t kTagSize = 4;
 
 class CDigest {
@@ -114,6 +123,77 @@ std::string RebusSection(const std::vector<CSquare>& squares)
     return data;
 }
 
+// Empty when no square is pencilled.
+std::string PencilSection(const std::vector<CSquare>& squares)
+{
+    std::string data;
+    const bool bAny =
+        std::any_of(squares.begin(), squares.end(), [](const CSquare& square) { return square.m_bPencil; });
+    if (!bAny)
+        return data;
+    data.reserve(squares.size());
+    for (const CSquare& square : squares)
+        data.push_back(square.m_bPencil ? '\1' : '\0');
+    return data;
+}
+
+bool ReadPencil(const std::string& data, std::vector<CSquare>& squares)
+{
+    if (data.size() != squares.size())
+        return false;
+    for (std::size_t i = 0; i < squares.size(); ++i) {
+        if (data[i] != '\0' && data[i] != '\1')
+            return false;
+        squares[i].m_bPencil = data[i] == '\1';
+    }
+    return true;
+}
+
+std::string TimeSection(const CCrossWordPuzzle& puzzle)
+{
+    std::string data;
+    AppendLittleEndian(data, static_cast<DWORD>(puzzle.GetKeptTimerSeconds()), 4);
+    data.push_back(puzzle.IsKeptTimerStopped() ? 1 : 0);
+    return data;
+}
+
+// Empty when no square is marked.
+std::string DiagramSection(const std::vector<CSquare>& squares)
+{
+    std::string data(squares.size(), '\0');
+    bool bAny = false;
+    for (std::size_t i = 0; i < squares.size(); ++i) {
+        data[i] = squares[i].m_bMarkedBlack ? 1 : 0;
+        bAny = bAny || squares[i].m_bMarkedBlack;
+    }
+    return bAny ? data : std::string();
+}
+
+// The time as it was kept: seconds from 0 up, and the stopped flag 0 or 1.
+bool ReadTime(const std::string& data, long& nSeconds, BOOL& bStopped)
+{
+    CSectionReader reader(data);
+    DWORD nValue = 0, nStopped = 0;
+    if (data.size() != kTimeSize || !reader.Read(nValue, 4) || !reader.Read(nStopped, 1) || nStopped > 1 ||
+        nValue > 0x7FFFFFFF)
+        return false;
+    nSeconds = static_cast<long>(nValue);
+    bStopped = nStopped != 0 ? TRUE : FALSE;
+    return true;
+}
+
+bool ReadDiagram(const std::string& data, std::vector<CSquare>& squares)
+{
+    if (data.size() != squares.size())
+        return false;
+    for (std::size_t i = 0; i < squares.size(); ++i) {
+        if (static_cast<BYTE>(data[i]) > 1)
+            return false;
+        squares[i].m_bMarkedBlack = data[i] != 0;
+    }
+    return true;
+}
+
 bool ReadMarks(const std::string& data, std::vector<CSquare>& squares)
 {
     if (data.size() != squares.size())
@@ -146,8 +226,15 @@ bool ReadRebusEntries(const std::string& data, std::vector<CSquare>& squares)
     return true;
 }
 
+// What an entry holds besides the squares: the time, when it keeps one.
+struct CEntryTime {
+    bool bKept = false;
+    long nSeconds = -1;
+    BOOL bStopped = FALSE;
+};
+
 // The squares the entry describes, or false for a damaged or foreign entry.
-bool ReadEntry(const CCrossWordPuzzle& puzzle, CArchive& ar, std::vector<CSquare>& squares)
+bool ReadEntry(const CCrossWordPuzzle& puzzle, CArchive& ar, std::vector<CSquare>& squares, CEntryTime& time)
 {
     std::u16string strPuzzlePath;
     if (!puzzle.LoadPlayerState(ar, squares, strPuzzlePath))
@@ -156,8 +243,10 @@ bool ReadEntry(const CCrossWordPuzzle& puzzle, CArchive& ar, std::vector<CSquare
     for (CSquare& square : squares) {
         square.m_bChecked = square.m_bShown = square.m_bWasIncorrect = FALSE;
         square.m_strRebusEntry.clear();
+        square.m_bPencil = false;
+        square.m_bMarkedBlack = false;
     }
-    bool bMarks = false, bRebus = false;
+    bool bMarks = false, bRebus = false, bPencil = false, bDiagram = false;
     while (ar.GetRemaining() > 0) {
         char tag[kTagSize];
         DWORD nLength = 0;
@@ -177,6 +266,18 @@ bool ReadEntry(const CCrossWordPuzzle& puzzle, CArchive& ar, std::vector<CSquare
         } else if (strTag == kRebusTag && !bRebus) {
             bRebus = true;
             if (!ReadRebusEntries(data, squares))
+                return false;
+        } else if (strTag == kPencilTag && !bPencil) {
+            bPencil = true;
+            if (!ReadPencil(data, squares))
+                return false;
+        } else if (strTag == kTimeTag && !time.bKept) {
+            time.bKept = true;
+            if (!ReadTime(data, time.nSeconds, time.bStopped))
+                return false;
+        } else if (strTag == kDiagramTag && !bDiagram) {
+            bDiagram = true;
+            if (!ReadDiagram(data, squares))
                 return false;
         }
     }
@@ -229,6 +330,14 @@ BOOL CProgressStore::Save(const CCrossWordPuzzle& puzzle)
             const std::string rebus = RebusSection(puzzle.GetSquares());
             if (!rebus.empty())
                 WriteSection(ar, kRebusTag, rebus);
+            const std::string pencil = PencilSection(puzzle.GetSquares());
+            if (!pencil.empty())
+                WriteSection(ar, kPencilTag, pencil);
+            if (puzzle.GetKeptTimerSeconds() >= 0)
+                WriteSection(ar, kTimeTag, TimeSection(puzzle));
+            const std::string diagram = DiagramSection(puzzle.GetSquares());
+            if (!diagram.empty())
+                WriteSection(ar, kDiagramTag, diagram);
             ar.Close();
         },
         strError);
@@ -266,14 +375,20 @@ BOOL CProgressStore::Restore(CCrossWordPuzzle& puzzle) const
     if (!file.Open(strPath, CFile::modeRead | CFile::typeBinary) || file.GetLength() > kMaxInputFileBytes)
         return FALSE;
     std::vector<CSquare> squares;
+    CEntryTime time;
     try {
         CArchive ar(&file, CArchive::load, kArchiveBuffer);
-        if (!ReadEntry(puzzle, ar, squares))
+        if (!ReadEntry(puzzle, ar, squares, time))
             return FALSE;
     } catch (const CException&) {
         return FALSE;
     }
     puzzle.SetPlayerState(squares);
+    // An entry without a time leaves the file's.
+    if (time.bKept) {
+        puzzle.m_nTimerSeconds = time.nSeconds;
+        puzzle.m_bTimerStopped = time.bStopped;
+    }
     // Restored counts as used: what is opened again is kept longest.
     std::error_code ec;
     fs::last_write_time(fs::path(strPath), fs::file_time_type::clock::now(), ec);

@@ -34,10 +34,12 @@ public:
     // FALSE, with the old entry kept, when it cannot. Prunes the oldest entries
     // (by the time they were last saved or restored) beyond nMaxEntries.
     BOOL Save(const CCrossWordPuzzle& puzzle);
-    // Puts stored progress into the puzzle: letters, marks and rebus entries,
-    // all of them, over whatever the puzzle held. FALSE, and nothing changed,
-    // when there is none or the entry is damaged (damaged entries never raise
-    // a message).
+    // Puts stored progress into the puzzle: letters, marks, pencil, rebus
+    // entries and black marks, all of them, over whatever the puzzle held, and
+    // the time spent when the entry keeps one (as the puzzle's file time,
+    // before the session's clock begins). FALSE, and nothing changed, when
+    // there is none or the entry is damaged (damaged entries never raise a
+    // message).
     BOOL Restore(CCrossWordPuzzle& puzzle) const;
 
     // Where the puzzle's entry is kept.

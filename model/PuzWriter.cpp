@@ -120,7 +120,8 @@ private:
     {
         const std::size_t nSquares = m_source.m_aSquares.size();
         m_solution.assign(nSquares, static_cast<char>(kBlockByte));
-        m_state.assign(nSquares, static_cast<char>(kBlockByte));
+        // A diagramless puzzle's black squares are hidden in its state grid.
+        m_state.assign(nSquares, m_source.m_bDiagramless ? ':' : static_cast<char>(kBlockByte));
         m_rebus.assign(nSquares, '\0');
         m_flags.assign(nSquares, '\0');
         m_astrEntries.assign(nSquares, std::u16string());
@@ -352,7 +353,8 @@ private:
         out[kSizeOffset] = static_cast<char>(m_source.m_nWidth);
         out[kSizeOffset + 1] = static_cast<char>(m_source.m_nHeight);
         PutWord(out, kClueCountOffset, static_cast<WORD>(clues.size()));
-        PutWord(out, kPuzzleTypeOffset, kNormalPuzzleType);
+        PutWord(out, kPuzzleTypeOffset,
+                static_cast<WORD>(kNormalPuzzleType | (m_source.m_bDiagramless ? kDiagramlessFlag : 0)));
         PutWord(out, kScrambledOffset,
                 m_source.m_bLocked ? kScrambledFlag
                 : m_bNoSolution    ? kNoSolutionFlag

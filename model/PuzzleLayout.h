@@ -36,6 +36,9 @@ constexpr std::size_t kClueCountOffset = 0x2E;
 // Word: the puzzle type (1 for a normal puzzle).
 constexpr std::size_t kPuzzleTypeOffset = 0x30;
 constexpr WORD kNormalPuzzleType = 0x0001;
+// Set in the puzzle type of a diagramless puzzle, whose black squares the
+// player finds (its state grid shows them as ":").
+constexpr WORD kDiagramlessFlag = 0x0400;
 // Word: the scrambled state; kScrambledFlag set means locked answers.
 constexpr std::size_t kScrambledOffset = 0x32;
 constexpr WORD kScrambledFlag = 0x0004;

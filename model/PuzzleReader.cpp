@@ -113,6 +113,7 @@ public:
     bool IsUtf8() const { return m_bUtf8; }
     bool IsLocked() const { return m_bLocked; }
     bool HasSolution() const { return m_bHasSolution; }
+    bool IsDiagramless() const { return m_bDiagramless; }
     WORD AnswerChecksum() const { return m_wAnswerChecksum; }
 
 private:
@@ -143,6 +144,7 @@ private:
         // Some files give no answers: their answer grid is a placeholder.
         m_bHasSolution = (HeaderWord(kScrambledOffset) & kNoSolutionFlag) == 0;
         m_wAnswerChecksum = HeaderWord(kAnswerChecksumOffset);
+        m_bDiagramless = (HeaderWord(kPuzzleTypeOffset) & kDiagramlessFlag) != 0;
     }
 
     const BYTE* m_pData;
@@ -153,6 +155,7 @@ private:
     bool m_bUtf8 = false;
     bool m_bLocked = false;
     bool m_bHasSolution = true;
+    bool m_bDiagramless = false;
     WORD m_wAnswerChecksum = 0;
 };
 
@@ -288,6 +291,8 @@ BOOL CCrossWordPuzzle::ReadPuzzleBytes(std::string_view bytes, std::u16string& s
     if (!ReadSize(file, strError) || !ReadSolutionGrid(file, strError) || !ReadStateGrid(file, strError) ||
         !ReadStrings(file, strError))
         return FALSE;
+    // Known before the squares are counted: it changes what counts as solved.
+    m_bDiagramless = file.IsDiagramless() ? TRUE : FALSE;
     BuildPuzzle(file, strError);
     m_bLocked = file.IsLocked() ? TRUE : FALSE;
     m_bHasSolution = file.HasSolution() ? TRUE : FALSE;
@@ -388,7 +393,6 @@ void CCrossWordPuzzle::BuildSquares(const CPuzzleBytes& file)
     aSquares.reserve(nSquares);
     // ASCII, which most grids are throughout, needs no table.
     const auto widen = [](BYTE b) { return b < 0x80 ? static_cast<char16_t>(b) : Cp1252ToWide(b); };
-    long nEmpty = 0, nUnsolved = 0;
     for (std::size_t i = 0; i < nSquares; ++i) {
         const char16_t chState = widen(file.m_pState[i]);
         CSquare& square = aSquares.emplace_back(IsBlackState(chState));
@@ -399,20 +403,10 @@ void CCrossWordPuzzle::BuildSquares(const CPuzzleBytes& file)
         if (IsSavedLetter(chState)) {
             square.m_bFilled = TRUE;
             square.m_chLetter = SavedLetter(chState);
-            nUnsolved += square.m_chLetter != square.m_chSolution ? 1 : 0;
-        } else {
-            ++nEmpty;
-            ++nUnsolved;
         }
     }
     m_aSquares.swap(aSquares);
-    // Counted as they are made: white squares without a letter, and
-    // without their answer. Neither missing squares nor bars come from a
-    // .puz file.
-    m_nEmpty = nEmpty;
-    m_nUnsolved = nUnsolved;
-    m_nMissing = 0;
-    m_bAnyBars = FALSE;
+    CountSquares();
 }
 
 void CCrossWordPuzzle::BuildPuzzle(const CPuzzleBytes& file, std::u16string& /*strError*/)

@@ -27,7 +27,8 @@ bool CPuzzleSource::operator==(const CPuzzleSource& other) const
            m_aLists == other.m_aLists && m_strTitle == other.m_strTitle && m_strAuthor == other.m_strAuthor &&
            m_strCopyright == other.m_strCopyright && m_strNotes == other.m_strNotes &&
            m_nTimerSeconds == other.m_nTimerSeconds && m_bTimerStopped == other.m_bTimerStopped &&
-           m_bLocked == other.m_bLocked && m_wAnswerChecksum == other.m_wAnswerChecksum;
+           m_bLocked == other.m_bLocked && m_wAnswerChecksum == other.m_wAnswerChecksum &&
+           m_bDiagramless == other.m_bDiagramless;
 }
 
 bool CPuzzleSource::IsWordEnd(int nCol, int nRow, bool bAcross) const

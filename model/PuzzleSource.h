@@ -92,6 +92,8 @@ struct CPuzzleSource {
     // that of the real answers, taken column by column over the open squares.
     bool m_bLocked = false;
     WORD m_wAnswerChecksum = 0;
+    // The black squares are the player's to find (.puz files only).
+    bool m_bDiagramless = false;
 
     bool operator==(const CPuzzleSource& other) const;
     bool operator!=(const CPuzzleSource& other) const { return !(*this == other); }

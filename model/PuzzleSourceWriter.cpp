@@ -122,7 +122,7 @@ CPuzzleSource SourceFromPuzzle(const CCrossWordPuzzle& puzzle)
             target.m_bCircled = square.m_bCircled != FALSE;
             target.m_bRevealed = square.m_bShown && square.m_bFilled && !square.m_bGiven;
             target.m_bWasIncorrect = square.m_bWasIncorrect != FALSE;
-            target.m_bIncorrect = square.IsIncorrect() != FALSE;
+            target.m_bIncorrect = puzzle.IsIncorrect(square) != FALSE;
         }
     }
 
@@ -155,8 +155,9 @@ CPuzzleSource SourceFromPuzzle(const CCrossWordPuzzle& puzzle)
     source.m_strAuthor = puzzle.m_strAuthor;
     source.m_strCopyright = puzzle.m_strCopyright;
     source.m_strNotes = puzzle.m_strNotes;
-    source.m_nTimerSeconds = puzzle.m_nTimerSeconds;
-    source.m_bTimerStopped = puzzle.m_bTimerStopped != FALSE;
+    source.m_nTimerSeconds = puzzle.GetKeptTimerSeconds();
+    source.m_bTimerStopped = puzzle.IsKeptTimerStopped() != FALSE;
+    source.m_bDiagramless = puzzle.m_bDiagramless != FALSE;
     source.m_bLocked = puzzle.m_bLocked != FALSE;
     source.m_wAnswerChecksum = puzzle.m_bLocked ? puzzle.m_wAnswerChecksum : WORD {0};
     return source;

@@ -54,9 +54,10 @@ BOOL CCrossWordPuzzle::LoadPlayerState(CArchive& ar, std::vector<CSquare>& squar
             square.m_bFilled = nFilled;
             square.m_chLetter = static_cast<WCHAR>(wLetter);
             // The file keeps one letter: a shown or entered rebus is its
-            // first letter again.
+            // first letter again, and every letter is the player's own.
             square.m_bShown = FALSE;
             square.m_strRebusEntry.clear();
+            square.m_bPencil = false;
         }
     }
     return TRUE;

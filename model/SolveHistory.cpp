@@ -12,6 +12,8 @@ constexpr std::uint8_t kChecked = 0x02;
 constexpr std::uint8_t kShown = 0x04;
 constexpr std::uint8_t kWasIncorrect = 0x08;
 constexpr std::uint8_t kRebus = 0x10;  // the text is in the step's rebus map
+constexpr std::uint8_t kPencil = 0x20;
+constexpr std::uint8_t kMarkedBlack = 0x40;
 
 // What a rebus text adds to a step: the map's node and the characters.
 constexpr std::size_t kRebusNodeBytes = 64;
@@ -22,7 +24,8 @@ std::uint8_t FlagsOf(const CSquare& square)
 {
     return static_cast<std::uint8_t>((square.m_bFilled ? kFilled : 0) | (square.m_bChecked ? kChecked : 0) |
                                      (square.m_bShown ? kShown : 0) | (square.m_bWasIncorrect ? kWasIncorrect : 0) |
-                                     (square.m_strRebusEntry.empty() ? 0 : kRebus));
+                                     (square.m_strRebusEntry.empty() ? 0 : kRebus) | (square.m_bPencil ? kPencil : 0) |
+                                     (square.m_bMarkedBlack ? kMarkedBlack : 0));
 }
 
 void SetFlags(CSquare& square, std::uint8_t nFlags)
@@ -31,6 +34,8 @@ void SetFlags(CSquare& square, std::uint8_t nFlags)
     square.m_bChecked = (nFlags & kChecked) ? TRUE : FALSE;
     square.m_bShown = (nFlags & kShown) ? TRUE : FALSE;
     square.m_bWasIncorrect = (nFlags & kWasIncorrect) ? TRUE : FALSE;
+    square.m_bPencil = (nFlags & kPencil) != 0;
+    square.m_bMarkedBlack = (nFlags & kMarkedBlack) != 0;
 }
 
 }  // namespace

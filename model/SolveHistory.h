@@ -4,10 +4,11 @@
 // The steps of a solve that the player can take back and do again. A step is
 // one action (a letter, one Show, Clear or Check command, a loaded solution):
 // the selection it was taken at and, for each square it changed, the player's
-// part of that square (letter, filled, marks, rebus entry) as the puzzle does
-// not hold it now. Undo and Redo swap that part with the puzzle's, so a step keeps
-// one copy of each square it changed and never the whole grid, and the steps
-// together stay under a limit: the oldest are forgotten first.
+// part of that square (letter, filled, marks, pencil, black mark, rebus
+// entry) as the puzzle does not hold it now. Undo and Redo swap that part with
+// the puzzle's, so a step keeps one copy of each square it changed and never
+// the whole grid, and the steps together stay under a limit: the oldest are
+// forgotten first.
 
 #include "model/GridNavigator.h"
 #include "model/Types.h"

@@ -101,6 +101,7 @@ void CCrossWordPuzzle::LoadSource(CPuzzleSource&& source)
     m_strNotes = std::move(source.m_strNotes);
     m_bLocked = FALSE;
     m_bHasSolution = TRUE;
+    m_bDiagramless = source.m_bDiagramless ? TRUE : FALSE;
 
     const std::size_t nSquares = static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight);
     const std::size_t nFrom = std::min(nSquares, source.m_aSquares.size());

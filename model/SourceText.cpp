@@ -139,17 +139,6 @@ char32_t EntityAt(std::u16string_view text, std::size_t i, std::size_t& nLength)
     return 0;
 }
 
-void AppendCodePoint(std::u16string& out, char32_t cp)
-{
-    if (cp < 0x10000) {
-        out.push_back(static_cast<char16_t>(cp));
-    } else {
-        cp -= 0x10000;
-        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-    }
-}
-
 }  // namespace
 
 std::u16string MarkupToPlainText(std::u16string_view text)

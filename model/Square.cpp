@@ -3,6 +3,8 @@
 
 BOOL CSquare::IsIncorrect() const
 {
+    if (m_bMarkedBlack)
+        return m_bChecked && !m_bBlack;
     return m_bChecked && m_chSolution != m_chLetter;
 }
 
@@ -14,4 +16,6 @@ void CSquare::CopyPlayerPart(const CSquare& other)
     m_bShown = other.m_bShown;
     m_bWasIncorrect = other.m_bWasIncorrect;
     m_strRebusEntry = other.m_strRebusEntry;
+    m_bPencil = other.m_bPencil;
+    m_bMarkedBlack = other.m_bMarkedBlack;
 }

@@ -17,18 +17,21 @@ public:
     explicit CSquare(BOOL bBlack)
         : m_bBlack(bBlack), m_bFilled(FALSE), m_bChecked(FALSE), m_nDownNumber(0), m_nAcrossNumber(0), m_chSolution(0),
           m_chLetter(0), m_bCircled(FALSE), m_nRebus(0), m_bShown(FALSE), m_bMissing(false), m_bBarRight(false),
-          m_bBarBottom(false), m_bGiven(false), m_crShade(kNoShade), m_bWasIncorrect(FALSE)
+          m_bBarBottom(false), m_bGiven(false), m_crShade(kNoShade), m_bWasIncorrect(FALSE), m_bPencil(false),
+          m_bMarkedBlack(false)
     {
     }
     CSquare(const CSquare& other) = default;
     CSquare& operator=(const CSquare& other) = default;
     virtual ~CSquare() = default;
 
-    // Checked and not holding the answer (an empty checked square counts).
+    // Checked and not holding the answer letter (an empty checked square
+    // counts); a black mark is wrong on a white square. It knows no rebus
+    // answer: CCrossWordPuzzle::IsIncorrect judges a rebus entry as a whole.
     BOOL IsIncorrect() const;
-    // Takes the player's part of another square (letter, filled flag, marks
-    // and rebus entry); the grid's part (black, answer, numbers, circle,
-    // rebus answer) stays.
+    // Takes the player's part of another square (letter, filled flag, marks,
+    // pencil, rebus entry and black mark); the grid's part (black, answer,
+    // numbers, circle, rebus answer) stays.
     void CopyPlayerPart(const CSquare& other);
 
     BOOL m_bBlack;
@@ -69,4 +72,10 @@ public:
     // m_chLetter is the first character; empty for a single letter. Not
     // kept in solution files.
     std::u16string m_strRebusEntry;
+    // The letter went in as a tentative one (pencil): drawn lighter, and
+    // judged, checked and shown like any other. Not kept in solution files.
+    bool m_bPencil;
+    // On a diagramless puzzle: the player marked the square black. Not kept
+    // in solution files.
+    bool m_bMarkedBlack;
 };

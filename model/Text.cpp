@@ -69,6 +69,17 @@ bool IsMultiByteUtf8(const BYTE* pBytes, std::size_t nCount)
 
 }  // namespace
 
+void AppendCodePoint(std::u16string& out, char32_t cp)
+{
+    if (cp < 0x10000) {
+        out.push_back(static_cast<char16_t>(cp));
+    } else {
+        cp -= 0x10000;
+        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+    }
+}
+
 WCHAR Cp1252ToWide(BYTE b)
 {
     if (b >= 0x80 && b <= 0x9F && kCp1252High[b - 0x80] != 0)

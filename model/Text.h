@@ -28,6 +28,9 @@ WCHAR PuzzleTextChar(BYTE b);
 // beyond ASCII is read as UTF-8 too; any other is read byte by byte.
 std::u16string DecodePuzzleText(const BYTE* pBytes, std::size_t nCount, bool bUtf8);
 
+// A Unicode code point appended as one or two 16-bit units.
+void AppendCodePoint(std::u16string& out, char32_t cp);
+
 // UTF-8 (e.g. system error texts) as a 16-bit string.
 std::u16string WidenUtf8(std::string_view text);
 

@@ -13,8 +13,8 @@ namespace {
 
 constexpr LPCTSTR kHeadings[2] = {u"Across", u"Down"};
 constexpr UINT kListIDs[2] = {IDC_ACROSS_LIST, IDC_DOWN_LIST};
-constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE |
-                             LBS_NODATA | LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL;
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | LBS_OWNERDRAWVARIABLE | LBS_NODATA |
+                             LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL;
 
 // Room round an item's text, and between its number and its text.
 constexpr int kPadX = 4;
@@ -203,9 +203,9 @@ void CClueListWnd::ShowSelection()
     const int nDirection = m_pGrid->GetDirection();
     const int nOther = nDirection == DIRECTION_ACROSS ? DIRECTION_DOWN : DIRECTION_ACROSS;
     const int nSelected =
-        nDirection == DIRECTION_NONE ? CClueIndex::NO_ENTRY : m_index.EntryAt(nDirection, m_pGrid->GetWordStart());
+        nDirection == DIRECTION_NONE ? CClueIndex::NO_ENTRY : EntryOfWord(nDirection, m_pGrid->GetWordStart());
     const int nCrossing =
-        nDirection == DIRECTION_NONE ? CClueIndex::NO_ENTRY : m_index.EntryAt(nOther, m_pGrid->GetSelectedSquare());
+        nDirection == DIRECTION_NONE ? CClueIndex::NO_ENTRY : EntryOfWord(nOther, m_pGrid->GetSelectedSquare());
     if (nDirection != DIRECTION_NONE) {
         GetList(nDirection).SetCurSel(nSelected);
         GetList(nOther).SetCurSel(-1);
@@ -225,6 +225,16 @@ void CClueListWnd::ShowSelection()
     }
     if (m_nCrossEntry != CClueIndex::NO_ENTRY)
         GetList(m_nCrossDirection).EnsureVisible(m_nCrossEntry);
+}
+
+int CClueListWnd::EntryOfWord(int nDirection, CPoint pt) const
+{
+    if (!m_pPuzzle->m_bDiagramless)
+        return m_index.EntryAt(nDirection, pt);
+    const CGridNavigator navigator(*m_pPuzzle);
+    const CPoint ptStart = navigator.WordStartOf(pt, nDirection);
+    const int nNumber = navigator.IsInside(ptStart) ? navigator.NumberOf(ptStart, nDirection) : 0;
+    return nNumber != 0 ? m_index.EntryNumbered(nDirection, nNumber) : CClueIndex::NO_ENTRY;
 }
 
 void CClueListWnd::SquareChanged(int nCol, int nRow)
@@ -299,8 +309,9 @@ void CClueListWnd::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct)
     } else if (nDirection == m_nCrossDirection && nEntry == m_nCrossEntry) {
         crBack = Blend(crBack, m_pGrid->GetColor(GRID_BACKGROUND_SELECTED_WORD), 64);
     }
-    // A clue whose word is all filled in steps back.
-    if (m_pPuzzle != nullptr && m_index.IsFilled(*m_pPuzzle, nDirection, nEntry))
+    // A clue whose word is all filled in steps back (not on a diagramless
+    // puzzle, where that would tell where the word is).
+    if (m_pPuzzle != nullptr && !m_pPuzzle->m_bDiagramless && m_index.IsFilled(*m_pPuzzle, nDirection, nEntry))
         crText = Blend(crText, crBack, 128);
 
     pDC->FillSolidRect(&rc, crBack);
@@ -334,7 +345,7 @@ void CClueListWnd::Choose(int nDirection)
     const std::vector<CClueEntry>& entries = m_index.Entries(nDirection);
     if (Follows() && nEntry >= 0 && nEntry < static_cast<int>(entries.size())) {
         const CClueEntry& entry = entries[static_cast<std::size_t>(nEntry)];
-        if (entry.m_nLength > 0)
+        if (entry.m_nLength > 0 && !m_pPuzzle->m_bDiagramless)
             m_pGrid->SelectWordAt(nDirection, entry.m_ptStart);
     }
     // A clue without a word selects nothing: the lists show the grid's word again.

@@ -10,6 +10,10 @@
 // lightly, and a clue whose squares all hold letters is drawn muted. A click
 // on a clue selects its word in the grid, from its first square.
 //
+// On a diagramless puzzle the lists give nothing of the diagram away: the
+// selected and crossing clues are those the player's own diagram numbers, a
+// click on a clue selects no word, and no clue is muted.
+//
 // The lists follow the grid: the puzzle window tells them when the selection
 // moves and which squares change. While the pane is hidden they follow
 // nothing; whoever shows it again calls ShowSelection.
@@ -78,6 +82,9 @@ private:
     void MeasureNumbers();
     int HeadingHeight() const;
     BOOL Follows() const;
+    // The entry of the word of that direction through the square, as the
+    // player sees the grid; NO_ENTRY for none.
+    int EntryOfWord(int nDirection, CPoint pt) const;
 
     CGridWnd* m_pGrid = nullptr;
     CCrossWordPuzzle* m_pPuzzle = nullptr;

@@ -319,8 +319,9 @@ void CGridWnd::DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORRE
     // A square that is no part of the grid stays the window's background.
     if (square.m_bMissing)
         return;
-    if (square.m_bBlack) {
-        pDC->FillSolidRect(&rc, crSolid);
+    if (IsDrawnBlack(square)) {
+        // A black mark that a check found wrong is in the wrong letters' colour.
+        pDC->FillSolidRect(&rc, m_pPuzzle->IsIncorrect(square) ? crForeIncorrect : crSolid);
         return;
     }
     // The square's own colour lies under everything but the selection.
@@ -333,33 +334,131 @@ void CGridWnd::DrawSquare(CDC* pDC, int nCol, int nRow, COLORREF crFore, COLORRE
     if (square.m_bCircled)
         DrawCircle(pDC, rc, crFore);
 
-    const CString strLabel(m_pPuzzle->GetLabel(nCol, nRow));
+    const CString strLabel(ShowsLabel(square) ? m_pPuzzle->GetLabel(nCol, nRow) : std::u16string());
     if (!strLabel.IsEmpty() && m_bShowNumbers) {
         CFont* pOldFont = m_pNumberFont ? pDC->SelectObject(m_pNumberFont) : nullptr;
         pDC->DrawText(strLabel, &rc, DT_NOPREFIX);
         if (pOldFont)
             pDC->SelectObject(pOldFont);
     }
-    if (square.m_bFilled) {
-        if (square.IsIncorrect())
-            pDC->SetTextColor(crForeIncorrect);
-        // The player's own rebus entry, or the whole answer that Show gave.
-        const std::u16string* pRebus = !square.m_strRebusEntry.empty() ? &square.m_strRebusEntry
-                                       : square.m_bShown               ? m_pPuzzle->GetRebus(square)
-                                                                       : nullptr;
-        if (pRebus != nullptr) {
-            DrawRebus(pDC, rc, *pRebus);
-        } else {
-            CFont* pOldFont = m_pLetterFont ? pDC->SelectObject(m_pLetterFont) : nullptr;
-            // Without DT_SINGLELINE the letter sits at the top, centred across.
-            pDC->DrawText(&square.m_chLetter, 1, &rc, DT_CENTER | DT_VCENTER);
-            if (pOldFont)
-                pDC->SelectObject(pOldFont);
-        }
-        pDC->SetTextColor(crFore);
-        if (square.m_bGiven)
-            DrawGivenMark(pDC, rc, crFore);
+    // While paused the letters are hidden, and their marks with them: those
+    // would tell where letters are.
+    if (HidesLetters())
+        return;
+    if (m_bEntry && m_ptEntry == CPoint(nCol, nRow))
+        DrawEntry(pDC, rc, crFore);
+    else if (square.m_bFilled)
+        DrawLetter(pDC, square, rc, crFore, crForeIncorrect, crBack);
+    if (square.m_bFilled && square.m_bGiven)
+        DrawGivenMark(pDC, rc, crFore);
+    if (square.m_bFilled && square.m_bShown)
+        DrawRevealedMark(pDC, rc);
+    if (square.m_bWasIncorrect)
+        DrawWasWrongMark(pDC, rc, crForeIncorrect);
+}
+
+COLORREF PencilColor(COLORREF crFore, COLORREF crBack)
+{
+    return RGB((GetRValue(crFore) + GetRValue(crBack)) / 2, (GetGValue(crFore) + GetGValue(crBack)) / 2,
+               (GetBValue(crFore) + GetBValue(crBack)) / 2);
+}
+
+void CGridWnd::DrawLetter(CDC* pDC, const CSquare& square, CRect& rc, COLORREF crFore, COLORREF crForeIncorrect,
+                          COLORREF crBack)
+{
+    if (m_pPuzzle->IsIncorrect(square))
+        pDC->SetTextColor(crForeIncorrect);
+    else if (square.m_bPencil)
+        pDC->SetTextColor(PencilColor(crFore, crBack));
+    // The player's own rebus entry, or the whole answer that Show gave.
+    const std::u16string* pRebus = !square.m_strRebusEntry.empty() ? &square.m_strRebusEntry
+                                   : square.m_bShown               ? m_pPuzzle->GetRebus(square)
+                                                                   : nullptr;
+    if (pRebus != nullptr) {
+        DrawRebus(pDC, rc, *pRebus);
+    } else {
+        CFont* pOldFont = m_pLetterFont ? pDC->SelectObject(m_pLetterFont) : nullptr;
+        // Without DT_SINGLELINE the letter sits at the top, centred across.
+        pDC->DrawText(&square.m_chLetter, 1, &rc, DT_CENTER | DT_VCENTER);
+        if (pOldFont)
+            pDC->SelectObject(pOldFont);
     }
+    pDC->SetTextColor(crFore);
+}
+
+void CGridWnd::DrawRevealedMark(CDC* pDC, const CRect& rc)
+{
+    // Larger than the given letters' mark, and in a colour of its own.
+    const int nSide = std::max(3, m_nSquareSize / 4);
+    for (int k = 0; k < nSide; ++k) {
+        const CRect rcRow(rc.right - nSide + k, rc.top + k, rc.right, rc.top + k + 1);
+        pDC->FillSolidRect(&rcRow, m_colors[GRID_REVEALED_MARK]);
+    }
+}
+
+void CGridWnd::DrawWasWrongMark(CDC* pDC, const CRect& rc, COLORREF crColor)
+{
+    // Clear of a bar on the square's left or bottom edge.
+    const int nSide = std::max(3, m_nSquareSize / 7);
+    const int nInset = BarThickness();
+    const CRect rcDot(rc.left + nInset, rc.bottom - nInset - nSide, rc.left + nInset + nSide, rc.bottom - nInset);
+    pDC->FillSolidRect(&rcDot, crColor);
+}
+
+void CGridWnd::DrawEntry(CDC* pDC, CRect& rc, COLORREF crFore)
+{
+    CBrush brush(crFore);
+    pDC->FrameRect(&rc, brush);
+    if (!m_strEntry.empty())
+        DrawRebus(pDC, rc, m_strEntry);
+}
+
+void CGridWnd::ShowEntry(CPoint ptSquare, const std::u16string& strText)
+{
+    if (m_bEntry && m_ptEntry != ptSquare)
+        InvalidateSquare(m_ptEntry.x, m_ptEntry.y);
+    m_bEntry = TRUE;
+    m_ptEntry = ptSquare;
+    m_strEntry = strText;
+    InvalidateSquare(ptSquare.x, ptSquare.y);
+}
+
+void CGridWnd::HideEntry()
+{
+    if (!m_bEntry)
+        return;
+    m_bEntry = FALSE;
+    m_strEntry.clear();
+    InvalidateSquare(m_ptEntry.x, m_ptEntry.y);
+}
+
+BOOL CGridWnd::HidesLetters() const
+{
+    return m_pPuzzle != nullptr && m_pPuzzle->m_timer.IsPaused();
+}
+
+BOOL CGridWnd::IsDrawnBlack(const CSquare& square) const
+{
+    return m_pPuzzle->m_bDiagramless ? square.m_bMarkedBlack : square.m_bBlack;
+}
+
+BOOL CGridWnd::ShowsLabel(const CSquare& square) const
+{
+    return !m_pPuzzle->m_bDiagramless || square.m_bShown;
+}
+
+void CGridWnd::DrawSelectedMark(CDC* pDC)
+{
+    const CSquare* pSquare = SquareAt(m_ptSelected.x, m_ptSelected.y);
+    if (!m_pPuzzle->m_bDiagramless || pSquare == nullptr || !pSquare->m_bMarkedBlack)
+        return;
+    const CRect rc = GetSquareRect(m_ptSelected.x, m_ptSelected.y);
+    const int nFrame = std::max(2, m_nSquareSize / 6);
+    const COLORREF crFrame = m_colors[GRID_BACKGROUND_SELECTED_SQUARE];
+    for (const CRect& rcSide :
+         {CRect(rc.left, rc.top, rc.right, rc.top + nFrame), CRect(rc.left, rc.bottom - nFrame, rc.right, rc.bottom),
+          CRect(rc.left, rc.top, rc.left + nFrame, rc.bottom), CRect(rc.right - nFrame, rc.top, rc.right, rc.bottom)})
+        pDC->FillSolidRect(&rcSide, crFrame);
 }
 
 void CGridWnd::DrawBars(CDC* pDC, int nCol, int nRow, const CRect& rc)
@@ -459,8 +558,13 @@ void CGridWnd::DrawWord(CDC* pDC, BOOL bHighlight)
     if (m_pPuzzle == nullptr || m_nDirection == DIRECTION_NONE)
         return;
     const CGridNavigator navigator(*m_pPuzzle);
-    if (!navigator.IsInside(m_ptWordStart))
+    // A word whose first square the player has since marked black is no
+    // word any more; the marked square shows itself.
+    if (!navigator.IsInside(m_ptWordStart) || m_pPuzzle->IsBlackToPlayer(m_ptWordStart.x, m_ptWordStart.y)) {
+        if (bHighlight)
+            DrawSelectedMark(pDC);
         return;
+    }
 
     const COLORREF crFore = m_colors[bHighlight ? GRID_FOREGROUND_SELECTED_WORD : GRID_FOREGROUND];
     const COLORREF crIncorrect = m_colors[bHighlight ? GRID_FOREGROUND_SELECTED_INCORRECT : GRID_FOREGROUND_INCORRECT];
@@ -480,6 +584,8 @@ void CGridWnd::DrawWord(CDC* pDC, BOOL bHighlight)
                        !bHighlight);
         }
     }
+    if (bHighlight)
+        DrawSelectedMark(pDC);
 }
 
 BOOL CGridWnd::HitTest(CPoint point, CPoint& ptSquare) const
@@ -526,6 +632,12 @@ void CGridWnd::ChangeSelection(const CGridSelection& sel)
         SelectWord(sel.m_nDirection, sel.m_ptWordStart);
     }
     if (sel.m_ptSelected != m_ptSelected) {
+        // A black mark that the cursor leaves or reaches lies outside the
+        // word: it is painted on its own.
+        if (m_pPuzzle->m_bDiagramless) {
+            InvalidateSquare(m_ptSelected.x, m_ptSelected.y);
+            InvalidateSquare(sel.m_ptSelected.x, sel.m_ptSelected.y);
+        }
         // Only the squares from the old to the new selected square can look
         // different; the rest of the word would be drawn as it stands.
         CRect rcChanged;
@@ -584,6 +696,27 @@ void CGridWnd::SelectWordAt(int nDirection, CPoint ptStart)
         !CGridNavigator(*m_pPuzzle).IsInside(ptStart) || m_pPuzzle->IsBlack(ptStart.x, ptStart.y))
         return;
     ChangeSelection({nDirection, ptStart, ptStart});
+}
+
+void CGridWnd::DiagramChanged()
+{
+    if (m_pPuzzle == nullptr || m_nDirection == DIRECTION_NONE)
+        return;
+    Invalidate(FALSE);
+    SelectWord(m_nDirection, m_ptWordStart);
+}
+
+void CGridWnd::SelectAfterMark(CPoint pt)
+{
+    if (m_pPuzzle == nullptr || m_nDirection == DIRECTION_NONE)
+        return;
+    CGridSelection from = GetSelection();
+    from.m_ptSelected = CPoint(-1, -1);
+    const CGridSelection sel = CGridNavigator(*m_pPuzzle).Tap(from, pt);
+    Invalidate(FALSE);
+    m_nDirection = sel.m_nDirection;
+    SelectWord(sel.m_nDirection, sel.m_ptWordStart);
+    SetSelectedSquare(sel.m_ptSelected);
 }
 
 void CGridWnd::AdvanceCursor()

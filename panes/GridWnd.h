@@ -55,7 +55,7 @@ public:
     void SetFontName(LPCTSTR lpszFace);
     // Any non-zero value shows the numbers.
     void SetShowNumbers(BOOL bShow) { m_bShowNumbers = bShow ? TRUE : FALSE; }
-    // A colour keeps its low 24 bits; a slot outside 0 to 7 is ignored. The
+    // A colour keeps its low 24 bits; a slot outside 0 to 8 is ignored. The
     // grid shows it at its next paint.
     void SetColor(int nSlot, COLORREF color);
     int GetSquareSize() const { return m_nSquareSize; }
@@ -64,7 +64,7 @@ public:
     int GetNumberFontSize() const { return m_nNumberFontSize; }
     const CString& GetFontName() const { return m_strFontName; }
     BOOL GetShowNumbers() const { return m_bShowNumbers; }
-    // The colour of a slot; black for a slot outside 0 to 7.
+    // The colour of a slot; black for a slot outside 0 to 8.
     COLORREF GetColor(int nSlot) const;
 
     // The selection: the selected square, the first square of the selected
@@ -88,6 +88,12 @@ public:
     // Moves the selected square on along the word after a letter was entered.
     void AdvanceCursor();
 
+    // The rebus entry open in a square: its text is drawn there whole, in a
+    // frame, in place of what the square holds. Each change repaints the square.
+    void ShowEntry(CPoint ptSquare, const std::u16string& strText);
+    void HideEntry();
+    BOOL IsEntryShown() const { return m_bEntry; }
+
     // Keyboard moves (CGridNavigator says where to); each selects as a tap
     // does, so the word is drawn and announced the same way, and each does
     // nothing without a selection.
@@ -100,6 +106,14 @@ public:
     // square selected, drawn and announced as a tap that selects it is.
     // Nothing for a square outside the grid or a black one.
     void SelectWordAt(int nDirection, CPoint ptStart);
+
+    // The player's diagram changed (a black mark made, taken away or
+    // undone): the words are drawn again, and the selected word is
+    // announced again, since its squares and its number follow the marks.
+    void DiagramChanged();
+    // After a black mark: selects the square as a tap coming from another
+    // square would, keeping the direction where the square has a word of it.
+    void SelectAfterMark(CPoint pt);
 
     // The square under a point of the client area; FALSE when the point hits none.
     BOOL HitTest(CPoint point, CPoint& ptSquare) const;
@@ -141,8 +155,31 @@ private:
     int BarThickness() const;
     // The mark of a letter the file gives.
     void DrawGivenMark(CDC* pDC, const CRect& rc, COLORREF crColor);
+    // The letter: the whole rebus entry or shown rebus answer, or the one
+    // letter; in the incorrect colour when checked wrong, lighter when pencilled.
+    void DrawLetter(CDC* pDC, const CSquare& square, CRect& rc, COLORREF crFore, COLORREF crForeIncorrect,
+                    COLORREF crBack);
+    // The marks of the player's solve: a triangle in the top right corner
+    // of a letter that Show revealed (the file's given letters have theirs
+    // in the bottom right), and a dot in the bottom left corner of a square
+    // that a check once found wrong, however it was mended since.
+    void DrawRevealedMark(CDC* pDC, const CRect& rc);
+    void DrawWasWrongMark(CDC* pDC, const CRect& rc, COLORREF crColor);
+    // The open rebus entry: a frame inside the square and the text typed so far.
+    void DrawEntry(CDC* pDC, CRect& rc, COLORREF crFore);
     // The stored square, or nullptr outside the grid.
     const CSquare* SquareAt(int nCol, int nRow) const;
+    // While the player has paused the clock the letters are not shown.
+    BOOL HidesLetters() const;
+    // Drawn black: the squares the player marked on a diagramless puzzle,
+    // the black squares on any other.
+    BOOL IsDrawnBlack(const CSquare& square) const;
+    // A diagramless puzzle shows the number of a square only once the square
+    // was revealed.
+    BOOL ShowsLabel(const CSquare& square) const;
+    // A black mark selected on a diagramless puzzle, which the arrows reach:
+    // a frame in the selected square's colour round it.
+    void DrawSelectedMark(CDC* pDC);
     void DrawCircle(CDC* pDC, const CRect& rc, COLORREF crColor);
     // A rebus answer in the largest letter size, down to a small one, that
     // fits the square's width.
@@ -170,4 +207,12 @@ private:
     std::array<COLORREF, NUM_GRID_COLORS> m_colors = DEFAULT_GRID_COLORS;
     // Fonts of rebus answers by size in tenths of a point, made when first needed.
     std::map<int, std::unique_ptr<CFont>> m_rebusFonts;
+    // The rebus entry, while one is open.
+    BOOL m_bEntry = FALSE;
+    CPoint m_ptEntry;
+    std::u16string m_strEntry;
 };
+
+// A pencilled letter's colour: halfway between the letter's colour and the
+// square's, so it stands back from the inked letters in any colours chosen.
+COLORREF PencilColor(COLORREF crFore, COLORREF crBack);

@@ -86,7 +86,8 @@ constexpr LPCTSTR SECTION_FOLDERS = u"folders";
 constexpr LPCTSTR SETTING_LAST_FOLDER = u"last";
 
 // The colour slots of the grid, in the order the profile (value names "0" to
-// "7" of the "color" section) and the Colors dialog use.
+// "8" of the "color" section) and the Colors dialog use. The last one comes
+// after the handheld's eight.
 enum GridColor {
     GRID_FOREGROUND = 0,
     GRID_BACKGROUND = 1,
@@ -96,7 +97,8 @@ enum GridColor {
     GRID_BACKGROUND_SELECTED_SQUARE = 5,
     GRID_FOREGROUND_SELECTED_INCORRECT = 6,
     GRID_SOLID = 7,
-    NUM_GRID_COLORS = 8
+    GRID_REVEALED_MARK = 8,
+    NUM_GRID_COLORS = 9
 };
 
 // A colour keeps its low 24 bits (0x00BBGGRR); the top byte means nothing.
@@ -113,6 +115,7 @@ constexpr std::array<COLORREF, NUM_GRID_COLORS> DEFAULT_GRID_COLORS = {
     RGB(0, 0, 128),  // the selected square
     RGB(255, 0, 0),  // incorrect letters in the selected word
     RGB(0, 0, 0),  // black squares
+    RGB(192, 0, 0),  // the corner mark of a letter that Show revealed
 };
 constexpr std::array<LPCTSTR, NUM_GRID_COLORS> GRID_COLOR_NAMES = {
     u"Foreground",
@@ -123,4 +126,5 @@ constexpr std::array<LPCTSTR, NUM_GRID_COLORS> GRID_COLOR_NAMES = {
     u"Background Selected Square",
     u"Foregound Selected Incorrect Square",
     u"Solid",
+    u"Revealed Mark",
 };

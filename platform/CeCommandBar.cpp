@@ -182,21 +182,30 @@ BOOL CCeCommandBar::LoadToolBar(UINT nIDResource)
         return FALSE;
     const ToolBarResource& bar = toolbar->second;
     const QImage image = shell::ImageFromResource(bitmap->second);
-    const auto nImages = std::count_if(bar.buttons.begin(), bar.buttons.end(), [](UINT nID) { return nID != 0; });
+    const auto nButtons = std::count_if(bar.buttons.begin(), bar.buttons.end(), [](UINT nID) { return nID != 0; });
+    // The images the buttons take, each of which the bitmap must hold.
+    std::vector<int> images = bar.images;
+    if (images.empty())
+        for (int i = 0; i < nButtons; ++i)
+            images.push_back(i);
+    const bool bImagesThere =
+        static_cast<long>(images.size()) == nButtons && std::all_of(images.begin(), images.end(), [&](int i) {
+            return i >= 0 && (static_cast<long>(i) + 1) * bar.nButtonWidth <= image.width();
+        });
     if (image.isNull() || bar.nButtonWidth <= 0 || bar.nButtonHeight <= 0 || image.height() < bar.nButtonHeight ||
-        image.width() < nImages * bar.nButtonWidth)
+        !bImagesThere)
         return FALSE;
 
     QToolBar* pToolBar = m_pImpl->pWidget->ToolBar();
     pToolBar->setIconSize(QSize(bar.nButtonWidth, bar.nButtonHeight));
-    int nImage = 0;
+    std::size_t nButton = 0;
     for (UINT nID : bar.buttons) {
         if (nID == 0) {
             pToolBar->addSeparator();
             continue;
         }
-        const QPixmap face =
-            QPixmap::fromImage(image.copy(nImage++ * bar.nButtonWidth, 0, bar.nButtonWidth, bar.nButtonHeight));
+        const QPixmap face = QPixmap::fromImage(
+            image.copy(images[nButton++] * bar.nButtonWidth, 0, bar.nButtonWidth, bar.nButtonHeight));
         QAction* pAction = pToolBar->addAction(QIcon(face), ToolTipOf(nID));
         pAction->setData(nID);
         QObject::connect(pAction, &QAction::triggered, pAction, [this, nID] { IssueCommand(nID); });

@@ -41,6 +41,8 @@ QList<QKeySequence> KeySequencesOf(const AcceleratorResource& accel)
         keys << Qt::Key_Plus << Qt::Key_Equal;
     else if (key == VK_OEM_MINUS)
         keys << Qt::Key_Minus;
+    else if (key == VK_INSERT)
+        keys << Qt::Key_Insert;
     int modifiers = 0;
     if (accel.fVirt & FCONTROL)
         modifiers |= Qt::ControlModifier;

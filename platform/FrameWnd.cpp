@@ -195,7 +195,9 @@ void CFrameWnd::RepositionPanes(const CRect& rcPanes)
 void CFrameWnd::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
-    RecalcLayout();
+    // A minimised window keeps its panes as they were.
+    if (nType != SIZE_MINIMIZED)
+        RecalcLayout();
 }
 
 void CFrameWnd::OnSetFocus(CWnd* pOldWnd)

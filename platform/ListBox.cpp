@@ -120,7 +120,7 @@ protected:
         if (!index.isValid())
             return;
         Select(index.row());
-        if (CListBox* pOwner = Owner(); pOwner && (pOwner->GetStyle() & LBS_NOTIFY))
+        if (CListBox* pOwner = Owner())
             dlg::NotifyParent(pOwner, LBN_SELCHANGE);
     }
     void mouseDoubleClickEvent(QMouseEvent* pEvent) override { mousePressEvent(pEvent); }
@@ -161,8 +161,8 @@ void OwnerDelegate::paint(QPainter* pPainter, const QStyleOptionViewItem& option
                           {0, 0, size.width(), size.height()},
                           0};
     CWnd* pParent = pList->GetParent();
-    if (!pParent || !pParent->SendMessage(WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis)))
-        pList->DrawItem(&dis);
+    if (pParent)
+        pParent->SendMessage(WM_DRAWITEM, dis.CtlID, reinterpret_cast<LPARAM>(&dis));
     pPainter->drawImage(option.rect.topLeft(), m_image);
 }
 
@@ -199,8 +199,8 @@ int OwnerDelegate::Measure(int nItem, int nWidth) const
                              static_cast<UINT>(nDefault),
                              0};
     CWnd* pParent = pList->GetParent();
-    if (!pParent || !pParent->SendMessage(WM_MEASUREITEM, mis.CtlID, reinterpret_cast<LPARAM>(&mis)))
-        pList->MeasureItem(&mis);
+    if (pParent)
+        pParent->SendMessage(WM_MEASUREITEM, mis.CtlID, reinterpret_cast<LPARAM>(&mis));
     // An item of no height could never be seen or chosen.
     return std::max(1, static_cast<int>(std::min<UINT>(mis.itemHeight, 0x7FFF)));
 }
@@ -311,14 +311,4 @@ int CListBox::ItemFromPoint(CPoint pt) const
         return LB_ERR;
     const QModelIndex index = pView->indexAt(inViewport);
     return index.isValid() ? index.row() : LB_ERR;
-}
-
-void CListBox::DrawItem(LPDRAWITEMSTRUCT)
-{
-    // Nothing of its own to draw: the owner draws, or a derived class.
-}
-
-void CListBox::MeasureItem(LPMEASUREITEMSTRUCT)
-{
-    // The height it was given, a line of the list's font, stands.
 }

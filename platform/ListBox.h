@@ -3,27 +3,24 @@
 
 // List box of the kind a long list wants: it keeps no data of its own, only a
 // count of items (LBS_NODATA), and its owner draws every item in the height
-// the owner asks for (LBS_OWNERDRAWVARIABLE). The parent is asked first, with
-// WM_MEASUREITEM and WM_DRAWITEM; when it does not answer, the list's own
-// MeasureItem and DrawItem are. Only the items in view are ever drawn, so the
-// cost of a change does not grow with the count.
+// the owner asks for (LBS_OWNERDRAWVARIABLE): the parent answers
+// WM_MEASUREITEM and WM_DRAWITEM. Only the items in view are ever drawn, so
+// the cost of a change does not grow with the count.
 //
 // An item is measured at the list's width whenever the count or the width
 // changes. Drawing happens into a device context of the item's size:
 // DRAWITEMSTRUCT::rcItem starts at (0, 0). The selected item is drawn with
 // ODS_SELECTED.
 //
-// The pointer selects: a press on an item makes it the selected one and, with
-// LBS_NOTIFY, sends LBN_SELCHANGE to the parent, also when the item was
-// selected already. The list never takes the keyboard focus, so typing goes on
-// where it went. SetCurSel sends nothing.
+// The pointer selects: a press on an item makes it the selected one and sends
+// LBN_SELCHANGE to the parent, also when the item was selected already. The list never takes the keyboard focus, so
+// typing goes on where it went. SetCurSel sends nothing.
 
 #include "platform/Wnd.h"
 
 constexpr int LB_OKAY = 0;
 constexpr int LB_ERR = -1;
 
-constexpr DWORD LBS_NOTIFY = 0x0001;
 constexpr DWORD LBS_OWNERDRAWVARIABLE = 0x0020;
 constexpr DWORD LBS_NOINTEGRALHEIGHT = 0x0100;
 constexpr DWORD LBS_DISABLENOSCROLL = 0x1000;  // the scroll bar stays, greyed when not needed
@@ -59,11 +56,6 @@ public:
     int GetItemRect(int nIndex, LPRECT lpRect) const;
     // The item at a point of the client area, or LB_ERR where there is none.
     int ItemFromPoint(CPoint pt) const;
-
-    // The list's own drawing and measuring, for a class derived from it;
-    // the base draws nothing and keeps the height it is given.
-    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
-    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
 
 protected:
     QWidget* CreateNativeWidget(QWidget* pParent) override;

@@ -37,11 +37,6 @@ struct ButtonSet {
 ButtonSet ButtonsOf(UINT nType)
 {
     switch (nType & MB_TYPEMASK) {
-    case MB_OKCANCEL:
-        return {{{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}}, QMessageBox::Cancel};
-    case MB_YESNOCANCEL:
-        return {{{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}},
-                QMessageBox::Cancel};
     case MB_YESNO:
         // No escape: the user has to say yes or no.
         return {{{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}, QMessageBox::NoButton};
@@ -66,8 +61,8 @@ int ShowNative(const std::u16string& strText, UINT nType)
     for (const auto& [button, result] : set.buttons)
         if (button == pressed)
             return result;
-    // Closed without a button (only possible where there is an escape).
-    return set.escape == QMessageBox::Ok ? IDOK : IDCANCEL;
+    // Closed without a button: only an OK box has an escape.
+    return IDOK;
 }
 
 }  // namespace

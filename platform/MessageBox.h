@@ -11,8 +11,6 @@
 
 // Buttons.
 constexpr UINT MB_OK = 0x0;
-constexpr UINT MB_OKCANCEL = 0x1;
-constexpr UINT MB_YESNOCANCEL = 0x3;
 constexpr UINT MB_YESNO = 0x4;
 constexpr UINT MB_TYPEMASK = 0xF;
 
@@ -30,10 +28,9 @@ constexpr UINT MB_ICONMASK = 0xF0;
 // Which button has the focus at first (the first one unless told).
 constexpr UINT MB_DEFBUTTON1 = 0x000;
 constexpr UINT MB_DEFBUTTON2 = 0x100;
-constexpr UINT MB_DEFBUTTON3 = 0x200;
 constexpr UINT MB_DEFMASK = 0xF00;
 
-// Shows the text and returns the button pressed: IDOK, IDCANCEL, IDYES or IDNO.
+// Shows the text and returns the button pressed: IDOK, IDYES or IDNO.
 int AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 // CString derives from std::u16string, so it arrives here.
 int AfxMessageBox(const std::u16string& strText, UINT nType = MB_OK, UINT nIDHelp = 0);

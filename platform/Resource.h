@@ -92,11 +92,13 @@ struct AcceleratorResource {
 };
 
 // Toolbar: button command ids in order, 0 for a separator; buttons take the
-// images of the bitmap with the same id one after another.
+// images of the bitmap with the same id one after another, or those that
+// images names, one index for each button (separators have none).
 struct ToolBarResource {
     int nButtonWidth;
     int nButtonHeight;
     std::vector<UINT> buttons;
+    std::vector<int> images = {};
 };
 
 // Indexed image: one character per pixel, looked up in the palette string

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/String.h"
 
+#include "platform/Resource.h"
+
 #include <QString>
 
 CString CString::Left(int nCount) const
@@ -42,7 +44,26 @@ WCHAR CharUpperW(WCHAR ch)
     return QChar(ch).toUpper().unicode();
 }
 
+BOOL IsCharGraphW(WCHAR ch)
+{
+    const QChar c(ch);
+    return c.isPrint() && !c.isSpace() && !c.isMark() ? TRUE : FALSE;
+}
+
 CString CString::FromUtf8(const std::string& s)
 {
     return CString(QString::fromStdString(s).toStdU16String());
+}
+
+BOOL CString::LoadString(UINT nID)
+{
+    clear();
+    const ResourceSet* pResources = AfxGetResources();
+    if (pResources == nullptr)
+        return FALSE;
+    const auto found = pResources->strings.find(nID);
+    if (found == pResources->strings.end() || found->second == nullptr)
+        return FALSE;
+    assign(found->second);
+    return TRUE;
 }

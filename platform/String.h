@@ -27,6 +27,9 @@ public:
     CString Right(int nCount) const;
     int Find(TCHAR ch, int nStart = 0) const;
     void MakeLower();
+    // The string nID of the resources (AfxSetResources); FALSE, and the
+    // string empty, when there is none.
+    BOOL LoadString(UINT nID);
 
     // A UTF-8 text (a file name, say) as a string.
     static CString FromUtf8(const std::string& s);
@@ -64,6 +67,9 @@ public:
 // original platform's IsCharAlphaW and CharUpperW on one character.
 BOOL IsCharAlphaW(WCHAR ch);
 WCHAR CharUpperW(WCHAR ch);
+// A character drawn as itself: a letter, a digit, a punctuation mark or a
+// symbol; not a space, a control or format character, nor a combining mark.
+BOOL IsCharGraphW(WCHAR ch);
 
 inline CString operator+(const CString& a, const CString& b)
 {

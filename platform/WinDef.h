@@ -160,6 +160,7 @@ constexpr UINT VK_LEFT = 0x25;
 constexpr UINT VK_UP = 0x26;
 constexpr UINT VK_RIGHT = 0x27;
 constexpr UINT VK_DOWN = 0x28;
+constexpr UINT VK_INSERT = 0x2D;
 constexpr UINT VK_DELETE = 0x2E;
 constexpr UINT VK_F10 = 0x79;
 
@@ -223,8 +224,12 @@ constexpr UINT SWP_FRAMECHANGED = 0x0020;
 constexpr UINT SWP_SHOWWINDOW = 0x0040;
 constexpr UINT SWP_HIDEWINDOW = 0x0080;
 
-// WM_SIZE types.
+// WM_SIZE types. A top-level window that is minimised gets SIZE_MINIMIZED
+// (with a size of 0 x 0), and SIZE_RESTORED or SIZE_MAXIMIZED with its client
+// size when it comes back.
 constexpr UINT SIZE_RESTORED = 0;
+constexpr UINT SIZE_MINIMIZED = 1;
+constexpr UINT SIZE_MAXIMIZED = 2;
 
 // System colours; a class background of (HBRUSH)(COLOR_x + 1) paints that colour.
 constexpr int COLOR_SCROLLBAR = 0;

@@ -10,6 +10,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <QWindowStateChangeEvent>
 
 namespace {
 
@@ -158,6 +159,24 @@ void FrameWidget::closeEvent(QCloseEvent* e)
     }
     e->ignore();
     impl->wnd->SendMessage(WM_CLOSE, 0, 0);
+}
+
+void FrameWidget::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (!impl || !isWindow() || e->type() != QEvent::WindowStateChange)
+        return;
+    const bool bWasMinimized = static_cast<QWindowStateChangeEvent*>(e)->oldState() & Qt::WindowMinimized;
+    const bool bMinimized = windowState() & Qt::WindowMinimized;
+    if (bMinimized == bWasMinimized)
+        return;
+    if (bMinimized) {
+        impl->wnd->SendMessage(WM_SIZE, SIZE_MINIMIZED, 0);
+        return;
+    }
+    const QSize size = impl->client->size();
+    impl->wnd->SendMessage(WM_SIZE, (windowState() & Qt::WindowMaximized) ? SIZE_MAXIMIZED : SIZE_RESTORED,
+                           MAKELPARAM(static_cast<unsigned>(size.width()), static_cast<unsigned>(size.height())));
 }
 
 // ---- ClientWidget -----------------------------------------------------------
@@ -310,6 +329,8 @@ UINT VirtualKey(int key)
         return VK_RIGHT;
     case Qt::Key_Down:
         return VK_DOWN;
+    case Qt::Key_Insert:
+        return VK_INSERT;
     case Qt::Key_Delete:
         return VK_DELETE;
     default:

@@ -37,6 +37,8 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    // A top-level window minimised or brought back hears of it as WM_SIZE.
+    void changeEvent(QEvent* e) override;
 
 private:
     // Keeps where the desktop's frame stands round a top-level window.

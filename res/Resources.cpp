@@ -60,10 +60,17 @@ std::vector<MenuItemResource> ZoomAndNotesItems()
     };
 }
 
+// The line with the solving time.
+std::vector<MenuItemResource> TimerItems()
+{
+    return {{ID_VIEW_TIMER, u"&Timer"}};
+}
+
 MenuPopupResource ViewMenu()
 {
     MenuPopupResource view {u"&View", {}};
-    for (const auto& part : {ClueListItems(), std::vector<MenuItemResource> {kSeparator}, ZoomAndNotesItems()})
+    for (const auto& part : {ClueListItems(), std::vector<MenuItemResource> {kSeparator}, ZoomAndNotesItems(),
+                             std::vector<MenuItemResource> {kSeparator}, TimerItems()})
         view.items.insert(view.items.end(), part.begin(), part.end());
     return view;
 }
@@ -101,6 +108,15 @@ MenuResource FullMenu()
              kSeparator,
              {ID_UNDO, u"&Undo\tCtrl+Z"},
              {ID_REDO, u"&Redo\tCtrl+Y"},
+             kSeparator,
+             {ID_PENCIL, u"Penc&il\tCtrl+E"},
+             {ID_REBUS_ENTRY, u"Re&bus Entry\tInsert"},
+             // The solve's clock.
+             kSeparator,
+             {ID_PAUSE, u"P&ause\tCtrl+P"},
+             // Diagramless puzzles ("." or Space in the grid).
+             kSeparator,
+             {ID_MARK_BLACK, u"&Mark Black"},
          }},
         ViewMenu(),
     }};
@@ -108,8 +124,8 @@ MenuResource FullMenu()
 
 // The keys of the menu commands, working in both menu states. Letters,
 // word and puzzle go by 1, 2 and 3: Ctrl checks, Ctrl+Shift shows and
-// Ctrl+Alt clears. No key without Ctrl, Alt or a function key: those type
-// into the grid.
+// Ctrl+Alt clears. No key without Ctrl, Alt or a function key but Insert,
+// which types nothing: the others type into the grid.
 std::vector<AcceleratorResource> MainAccelerators()
 {
     constexpr BYTE kCtrl = FVIRTKEY | FCONTROL;
@@ -134,11 +150,16 @@ std::vector<AcceleratorResource> MainAccelerators()
         {kCtrl, 'Z', ID_UNDO},
         {kCtrl, 'Y', ID_REDO},
         {kCtrlShift, 'Z', ID_REDO},
+        // The solve's clock.
+        {kCtrl, 'P', ID_PAUSE},
         // Zoom and notes.
         {kCtrl, VK_OEM_PLUS, ID_VIEW_ZOOM_IN},
         {kCtrl, VK_OEM_MINUS, ID_VIEW_ZOOM_OUT},
         {kCtrl, '0', ID_VIEW_ACTUAL_SIZE},
         {kCtrl, '9', ID_VIEW_FIT},
+        // Pencil, and the rebus entry as other solvers open it.
+        {kCtrl, 'E', ID_PENCIL},
+        {FVIRTKEY, VK_INSERT, ID_REBUS_ENTRY},
     };
 }
 
@@ -154,7 +175,11 @@ ToolBarResource MainToolBar()
                 ID_CHECK_WORD,
                 ID_CHECK_LETTER,
                 ID_CHECK_PUZZLE,
-            }};
+                0,
+                ID_PENCIL,
+            },
+            // The pencil's image follows the three that no button shows.
+            {0, 1, 2, 3, 4, 5, 9}};
 }
 
 constexpr DWORD kDialogStyle = DS_MODALFRAME | DS_SETFONT;
@@ -326,6 +351,7 @@ ResourceSet Build()
     set.strings[IDR_MAINFRAME] = u"trellis";
     set.strings[IDS_SOLVED_DELETE] =
         u"Congratulations you have solved this puzzle.  Do you want to delete the puzzle file from the device?";
+    set.strings[IDS_PUZZLE_COMPLETE] = u"The puzzle is complete.";
     set.dialogs[IDD_ABOUTBOX] = AboutDialog();
     set.dialogs[IDD_OPTIONS] = OptionsDialog();
     set.dialogs[IDD_COLORS] = ColorsDialog();

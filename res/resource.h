@@ -20,6 +20,7 @@
 
 // Strings.
 #define IDS_SOLVED_DELETE 61204
+#define IDS_PUZZLE_COMPLETE 1135
 
 // Commands.
 #define ID_LOAD_PUZZLE 32771
@@ -49,6 +50,14 @@
 #define ID_VIEW_ACTUAL_SIZE 32922
 #define ID_VIEW_FIT 32923
 #define ID_VIEW_NOTES 32924
+// Solving with a pencil, and rebus answers typed whole.
+#define ID_PENCIL 32940
+#define ID_REBUS_ENTRY 32941
+// The solve's clock and diagramless puzzles: Pause, Mark Black, and the View
+// menu's switch of the timer's line.
+#define ID_PAUSE 32950
+#define ID_MARK_BLACK 32951
+#define ID_VIEW_TIMER 32952
 // Commands of the desktop that writes puzzle files.
 #define ID_SAVE_PUZZLE_AS 32960
 // The puzzle on paper.
@@ -72,6 +81,9 @@
 #define IDC_ACROSS_LIST 1111
 #define IDC_DOWN_LIST 1112
 #define IDC_SPLITTER 1113
+
+// The line with the solving time, under the puzzle window and the lists.
+#define IDC_STATUS_LINE 1140
 
 // Options dialog.
 #define IDC_SQUARE_SIZE 1000

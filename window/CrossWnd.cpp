@@ -101,6 +101,9 @@ BOOL CCrossWnd::ZoomTo(int nSquareSize)
     CSize sizeView, sizeMax;
     GetExtents(sizeView, sizeMax);
     ScrollTo(Clamped(m_ptScrollPos.x, sizeMax.cx), Clamped(m_ptScrollPos.y, sizeMax.cy));
+    // The margin that centres a small grid changes with its size even where
+    // the scroll position does not.
+    PlaceGrid();
     UpdateScrollPos();
     if (m_wndGrid.HasSelection())
         ShowSquare(m_wndGrid.GetSelectedSquare().x, m_wndGrid.GetSelectedSquare().y);

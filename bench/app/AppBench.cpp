@@ -65,9 +65,10 @@ void BM_InitInstanceInWarmProcess(benchmark::State& state)
 }
 BENCHMARK(BM_InitInstanceInWarmProcess)->Unit(benchmark::kMillisecond);
 
-// A typed letter, with the progress kept (third argument 1) or not: the
-// letter is stored, recorded for Undo and the save is asked for (it comes
-// half a second later, off the clock), the grid repainted.
+// A typed letter, with the progress kept (third argument 1) or not, in pen
+// or in pencil (fourth argument 1): the letter is stored, recorded for Undo
+// and the save is asked for (it comes half a second later, off the clock),
+// the grid repainted.
 void BM_TypeLetter(benchmark::State& state)
 {
     Testing::EnsureApplication();
@@ -79,28 +80,43 @@ void BM_TypeLetter(benchmark::State& state)
     CGridWnd& grid = wnd.GetGrid();
     if (theApp.GetAutoSave() != (state.range(2) != 0) || theApp.GetProgressFolder().IsEmpty())
         state.SkipWithError("the progress option or folder is not as asked");
+    if (state.range(3) != 0)
+        theApp.m_pMainWnd->SendMessage(WM_COMMAND, ID_PENCIL, 0);
+    if (wnd.IsPencilMode() != (state.range(3) != 0))
+        state.SkipWithError("the pencil is not as asked");
 
     UINT nChar = 'B';
+    bool bFirst = true;
     for (auto _ : state) {
         // A wrong letter each time, so the puzzle never counts as solved.
         wnd.SendMessage(WM_CHAR, nChar, 0);
         Testing::RunUntilIdle();
         nChar = nChar == 'Z' ? 'B' : nChar + 1;
         state.PauseTiming();
-        if (theApp.IsProgressPending() != (state.range(2) != 0))
+        // Asked for by the first letter; half a second on, the save has come
+        // (in some RunUntilIdle) and the next letter asks again.
+        if (bFirst && theApp.IsProgressPending() != (state.range(2) != 0)) {
             state.SkipWithError("the save was not asked for as the option says");
+            break;
+        }
+        bFirst = false;
         Testing::Tap(&grid, grid.GetSquareRect(0, 0).CenterPoint());
+        // The tap's own repaints, off the clock too.
+        Testing::RunUntilIdle();
         state.ResumeTiming();
     }
     CloseProgram();
 }
 BENCHMARK(BM_TypeLetter)
-    ->ArgNames({"size", "square", "autosave"})
-    ->Args({15, 20, 1})
-    ->Args({255, 20, 1})
-    ->Args({255, 64, 1})
-    ->Args({15, 20, 0})
-    ->Args({255, 20, 0})
+    ->ArgNames({"size", "square", "autosave", "pencil"})
+    ->Args({15, 20, 1, 0})
+    ->Args({255, 20, 1, 0})
+    ->Args({255, 64, 1, 0})
+    ->Args({15, 20, 0, 0})
+    ->Args({255, 20, 0, 0})
+    ->Args({15, 20, 1, 1})
+    ->Args({255, 20, 1, 1})
+    ->Args({255, 64, 1, 1})
     ->Unit(benchmark::kMicrosecond);
 
 // A message box closing over a puzzle: every window of the frame repaints.
@@ -354,6 +370,51 @@ void BM_OptionsOK(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OptionsOK)->Arg(15)->Arg(255)->Unit(benchmark::kMillisecond);
+
+// One tick of the solving time, on the desktop's window with the line shown:
+// the line's timer message to the moment the new second is painted. The
+// clock is moved a second each time, so that every tick has a new second to
+// show; a tick repaints the time alone, which is checked apart from the
+// timing: what is drawn into the grid and beside the time outlives it.
+void BM_TimerTick(benchmark::State& state)
+{
+    Testing::EnsureApplication();
+    Testing::TemporarySettings settings;
+    theApp.SetRegistryKey(u"Quillon Software");
+    theApp.WriteProfileInt(u"window", u"statusline", 1);
+    TempDir dir;
+    CPuzzleWnd& wnd = StartWithPuzzle(static_cast<int>(state.range(0)), dir);
+    CStatusLineWnd& line = static_cast<CMainFrame*>(theApp.m_pMainWnd)->GetStatusLine();
+    CCrossWordPuzzle& puzzle = *theApp.GetPuzzle();
+    auto now = CSolveTimer::Clock::now();
+    puzzle.m_timer = CSolveTimer([&now] { return now; });
+    wnd.SendMessage(WM_CHAR, 'B', 0);
+    Testing::RunUntilIdle();
+    if (!line.IsWindowVisible() || !line.IsTicking())
+        state.SkipWithError("the line does not show a running clock");
+
+    // Drawn straight into the windows' images: a paint there takes it away.
+    const COLORREF kStain = RGB(255, 0, 255);
+    const CRect rcTime = line.GetTimeRect();
+    const CRect rcBeside(rcTime.right + 2, 2, rcTime.right + 12, 6);
+    const CRect rcSquare = wnd.GetGrid().GetSquareRect(3, 3);
+    CClientDC(&line).FillSolidRect(&rcBeside, kStain);
+    CClientDC(&wnd.GetGrid()).FillSolidRect(&rcSquare, kStain);
+    const CString strBefore = line.GetTimeText();
+    for (auto _ : state) {
+        state.PauseTiming();
+        now += std::chrono::seconds(1);
+        state.ResumeTiming();
+        line.SendMessage(WM_TIMER, CStatusLineWnd::TICK_TIMER, 0);
+        Testing::RunUntilIdle();
+    }
+    const int nArea = rcSquare.Width() * rcSquare.Height();
+    if (line.GetTimeText() == strBefore || Testing::CountPixels(&line, rcBeside, kStain) != 40 ||
+        Testing::CountPixels(&wnd.GetGrid(), rcSquare, kStain) != nArea)
+        state.SkipWithError("a tick painted more than the time, or not the time");
+    CloseProgram();
+}
+BENCHMARK(BM_TimerTick)->Arg(15)->Arg(255)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -61,14 +61,14 @@ def trellis_rates(program, repetitions, min_time):
 
 def install_package(prefix):
     """The version installed into prefix, or None when npm could not."""
-    for spec in (PACKAGE, PACKAGE_FALLBACK):
-        command = ["npm", "install", "--prefix", prefix, "--no-save", "--no-audit", "--no-fund", spec]
+    for wanted in (PACKAGE, PACKAGE_FALLBACK):
+        command = ["npm", "install", "--prefix", prefix, "--no-save", "--no-audit", "--no-fund", wanted]
         print("$ " + " ".join(command), file=sys.stderr)
         if subprocess.run(command, capture_output=True, text=True).returncode == 0:
             manifest = os.path.join(prefix, "node_modules", "@xwordly", "xword-parser", "package.json")
             with open(manifest, encoding="utf-8") as f:
                 return json.load(f)["version"]
-        print("  (npm could not install %s)" % spec, file=sys.stderr)
+        print("  (npm could not install %s)" % wanted, file=sys.stderr)
     return None
 
 

@@ -198,12 +198,6 @@ void PressCancel(CDialog& dialog)
     Click(dialog, IDCANCEL);
 }
 
-BOOL HasCaptionOK(const CDialog& dialog)
-{
-    QWidget* pDialog = PlatformWidget(&dialog);
-    return pDialog && pDialog->findChild<QToolButton*>(QStringLiteral("captionOk"), Qt::FindDirectChildrenOnly);
-}
-
 void PressCaptionOK(CDialog& dialog)
 {
     QWidget* pDialog = PlatformWidget(&dialog);
@@ -319,12 +313,6 @@ int CountDialogPixels(const CDialog& dialog, const RECT& rect, COLORREF color)
         for (int x = rect.left; x < rect.right; ++x)
             nCount += ImagePixel(image, pClient, x, y) == color ? 1 : 0;
     return nCount;
-}
-
-bool SaveDialogImage(const CDialog& dialog, const char* pszPath)
-{
-    QWidget* pDialog = PlatformWidget(&dialog);
-    return pDialog && pDialog->grab().save(QString::fromUtf8(pszPath), "PNG");
 }
 
 namespace seams {

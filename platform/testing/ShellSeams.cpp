@@ -96,11 +96,6 @@ const std::vector<MessageBoxRecord>& ScriptedMessageBoxes::Shown() const
     return m_pState->shown;
 }
 
-size_t ScriptedMessageBoxes::AnswersLeft() const
-{
-    return m_pState->answers.size();
-}
-
 ScriptedFileDialogs::ScriptedFileDialogs() : m_pState(std::make_unique<State>())
 {
     seams::InstallHooks();
@@ -126,11 +121,6 @@ void ScriptedFileDialogs::Cancel()
 const std::vector<FileDialogRecord>& ScriptedFileDialogs::Shown() const
 {
     return m_pState->shown;
-}
-
-size_t ScriptedFileDialogs::AnswersLeft() const
-{
-    return m_pState->answers.size();
 }
 
 ScriptedPrintDialogs::ScriptedPrintDialogs() : m_pState(std::make_unique<State>())
@@ -159,11 +149,6 @@ void ScriptedPrintDialogs::Cancel()
 size_t ScriptedPrintDialogs::Shown() const
 {
     return m_pState->nShown;
-}
-
-size_t ScriptedPrintDialogs::AnswersLeft() const
-{
-    return m_pState->answers.size();
 }
 
 TemporarySettings::TemporarySettings() : m_pState(std::make_unique<State>())
@@ -216,10 +201,6 @@ bool AnswerMessageBox(const std::u16string& strText, UINT nType, int& nResult)
     switch (nType & MB_TYPEMASK) {
     case MB_YESNO:
         nResult = IDNO;
-        break;
-    case MB_OKCANCEL:
-    case MB_YESNOCANCEL:
-        nResult = IDCANCEL;
         break;
     default:
         nResult = IDOK;
@@ -431,6 +412,12 @@ bool IsToolBarButtonEnabled(CFrameWnd& frame, UINT nID)
 {
     QAction* pAction = FindButton(frame, nID);
     return pAction && pAction->isEnabled();
+}
+
+bool IsToolBarButtonChecked(CFrameWnd& frame, UINT nID)
+{
+    QAction* pAction = FindButton(frame, nID);
+    return pAction && pAction->isCheckable() && pAction->isChecked();
 }
 
 bool ClickToolBarButton(CFrameWnd& frame, UINT nID)

@@ -75,11 +75,6 @@ void EnsureApplication()
     new QApplication(argc, argv);
 }
 
-void SetScreenWindow(CWnd* pWnd)
-{
-    PlatformSetScreenWindow(pWnd);
-}
-
 BOOL InstallFont(const char* pszPath)
 {
     return QFontDatabase::addApplicationFont(QString::fromUtf8(pszPath)) != -1 ? TRUE : FALSE;
@@ -178,21 +173,6 @@ int CountPixels(const CWnd* pWnd, const RECT& rect, COLORREF color)
     return count;
 }
 
-bool SaveImage(const CWnd* pWnd, const char* pszPath)
-{
-    const CWndImpl* p = CWndImpl::Of(pWnd);
-    if (!p || p->IsNative())
-        return false;
-    const QRect all = p->ClientRect();
-    const Capture capture(pWnd, all);
-    QImage out(all.size(), QImage::Format_RGB32);
-    for (int y = 0; y < all.height(); ++y) {
-        for (int x = 0; x < all.width(); ++x)
-            out.setPixel(x, y, PlatformColor(capture.At(x, y)).rgb());
-    }
-    return out.save(QString::fromUtf8(pszPath), "PNG");
-}
-
 size_t ImageBytes(const CWnd* pWnd)
 {
     const CWndImpl* p = CWndImpl::Of(pWnd);
@@ -258,12 +238,6 @@ COLORREF ScreenPixelAt(const CWnd* pWnd, int x, int y)
     const QImage shot = Screen(pWnd);
     const QPoint px = PlatformDeviceRect(QRect(x, y, 1, 1), QPoint(0, 0), shot.devicePixelRatio()).topLeft();
     return shot.rect().contains(px) ? PlatformColorRef(QColor(shot.pixel(px))) : 0xFFFFFFFF;
-}
-
-bool SaveScreenshot(const CWnd* pWnd, const char* pszPath)
-{
-    const QImage shot = Screen(pWnd);
-    return !shot.isNull() && shot.save(QString::fromUtf8(pszPath), "PNG");
 }
 
 void Press(CWnd* pWnd, CPoint point)
@@ -397,20 +371,11 @@ void PressKey(UINT nVirtKey, BOOL bShift)
         const char16_t* text;
     };
     static const Key keys[] = {
-        {VK_BACK, Qt::Key_Backspace, u"\b"},
-        {VK_TAB, Qt::Key_Tab, u"\t"},
-        {VK_RETURN, Qt::Key_Return, u"\r"},
-        {VK_ESCAPE, Qt::Key_Escape, u"\x1b"},
-        {VK_SPACE, Qt::Key_Space, u" "},
-        {VK_PRIOR, Qt::Key_PageUp, u""},
-        {VK_NEXT, Qt::Key_PageDown, u""},
-        {VK_END, Qt::Key_End, u""},
-        {VK_HOME, Qt::Key_Home, u""},
-        {VK_LEFT, Qt::Key_Left, u""},
-        {VK_UP, Qt::Key_Up, u""},
-        {VK_RIGHT, Qt::Key_Right, u""},
-        {VK_DOWN, Qt::Key_Down, u""},
-        {VK_DELETE, Qt::Key_Delete, u"\x7f"},
+        {VK_BACK, Qt::Key_Backspace, u"\b"},  {VK_TAB, Qt::Key_Tab, u"\t"},     {VK_RETURN, Qt::Key_Return, u"\r"},
+        {VK_ESCAPE, Qt::Key_Escape, u"\x1b"}, {VK_SPACE, Qt::Key_Space, u" "},  {VK_PRIOR, Qt::Key_PageUp, u""},
+        {VK_NEXT, Qt::Key_PageDown, u""},     {VK_END, Qt::Key_End, u""},       {VK_HOME, Qt::Key_Home, u""},
+        {VK_LEFT, Qt::Key_Left, u""},         {VK_UP, Qt::Key_Up, u""},         {VK_RIGHT, Qt::Key_Right, u""},
+        {VK_DOWN, Qt::Key_Down, u""},         {VK_INSERT, Qt::Key_Insert, u""}, {VK_DELETE, Qt::Key_Delete, u"\x7f"},
     };
     for (const Key& k : keys) {
         if (k.vk != nVirtKey)
@@ -482,7 +447,7 @@ void PressKeys(UINT nModifiers, UINT nVirtKey)
             {VK_F10, Qt::Key_F10, u""},         {VK_ESCAPE, Qt::Key_Escape, u"\x1b"},
             {VK_RETURN, Qt::Key_Return, u"\r"}, {VK_DOWN, Qt::Key_Down, u""},
             {VK_UP, Qt::Key_Up, u""},           {VK_LEFT, Qt::Key_Left, u""},
-            {VK_RIGHT, Qt::Key_Right, u""},
+            {VK_RIGHT, Qt::Key_Right, u""},     {VK_INSERT, Qt::Key_Insert, u""},
         };
         for (const Key& k : keys)
             if (k.vk == nVirtKey) {

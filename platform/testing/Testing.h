@@ -16,10 +16,6 @@ namespace Testing {
 // Call before creating any window (test main or a global environment).
 void EnsureApplication();
 
-// Makes pWnd the screen: pop-ups are placed relative to its top-left
-// corner (the main frame does this for itself).
-void SetScreenWindow(CWnd* pWnd);
-
 // Makes the faces of a font file known to the font system for the rest of
 // the process, as installing it would; FALSE when it cannot be read.
 BOOL InstallFont(const char* pszPath);
@@ -38,8 +34,6 @@ bool RunUntil(const std::function<bool()>& done, int nMilliseconds);
 COLORREF PixelAt(const CWnd* pWnd, int x, int y);
 // How many pixels of the rectangle (client coordinates) have the colour.
 int CountPixels(const CWnd* pWnd, const RECT& rect, COLORREF color);
-// Writes the whole client area to a PNG file, for looking at a failure.
-bool SaveImage(const CWnd* pWnd, const char* pszPath);
 
 // Bytes held by the images of the window and of every window inside it.
 size_t ImageBytes(const CWnd* pWnd);
@@ -66,10 +60,8 @@ private:
 void SetImageLimit(size_t nBytes);
 // What the user sees of the whole window, border, scroll bars, child
 // windows and the shown pop-ups placed over it (the screen window's, such
-// as a tip) included, at (x, y) of the window rectangle; and all of it
-// written to a PNG file.
+// as a tip) included, at (x, y) of the window rectangle.
 COLORREF ScreenPixelAt(const CWnd* pWnd, int x, int y);
-bool SaveScreenshot(const CWnd* pWnd, const char* pszPath);
 
 // The pen, at a point in pWnd's client coordinates (which may lie outside
 // it), as Qt delivers it: the press goes to the widget under the point;
@@ -99,8 +91,8 @@ constexpr UINT KEY_CONTROL = 0x2;
 constexpr UINT KEY_ALT = 0x4;
 
 // A key (a letter, a digit, VK_OEM_PLUS, VK_OEM_MINUS, VK_F10, VK_ESCAPE,
-// VK_RETURN or an arrow) pressed with the modifier keys held, in the active
-// window, as Qt delivers it on a real display: the modifiers go down first,
+// VK_RETURN, VK_INSERT or an arrow) pressed with the modifier keys held, in
+// the active window, as Qt delivers it on a real display: the modifiers go down first,
 // the press is offered to the window's shortcuts (menu mnemonics,
 // accelerators) and reaches the focused window only when none takes it; an
 // open menu takes every key. The key is named as the keyboard map names it

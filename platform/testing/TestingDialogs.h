@@ -67,8 +67,7 @@ void ChooseFromList(CDialog& dialog, int nID, int nIndex);
 void ClickSpin(CDialog& dialog, int nID, BOOL bUp, int nTimes = 1);
 void PressOK(CDialog& dialog);  // clicks button IDOK
 void PressCancel(CDialog& dialog);  // clicks button IDCANCEL
-// The caption OK button (WS_EX_CAPTIONOKBTN); FALSE when there is none.
-BOOL HasCaptionOK(const CDialog& dialog);
+// The caption OK button (WS_EX_CAPTIONOKBTN).
 void PressCaptionOK(CDialog& dialog);
 
 BOOL IsOpen(const CDialog& dialog);
@@ -88,7 +87,5 @@ COLORREF ControlPixel(const CDialog& dialog, int nID, int x, int y);
 COLORREF DialogPixel(const CDialog& dialog, int x, int y);
 // How many pixels of the rectangle (client coordinates) show the colour.
 int CountDialogPixels(const CDialog& dialog, const RECT& rect, COLORREF color);
-// The whole dialog as shown, as a PNG file.
-bool SaveDialogImage(const CDialog& dialog, const char* pszPath);
 
 }  // namespace Testing

@@ -25,8 +25,7 @@ struct MessageBoxRecord {
 
 // While one of these lives, message boxes are not shown: each is recorded and
 // answered with the next queued answer. With the queue empty the box gets the
-// answer that changes least: IDOK for an OK box, IDNO for Yes/No, IDCANCEL
-// where there is a Cancel button.
+// answer that changes least: IDOK for an OK box, IDNO for Yes/No.
 class ScriptedMessageBoxes {
 public:
     ScriptedMessageBoxes();
@@ -34,9 +33,8 @@ public:
     ScriptedMessageBoxes(const ScriptedMessageBoxes&) = delete;
     ScriptedMessageBoxes& operator=(const ScriptedMessageBoxes&) = delete;
 
-    void Answer(int nResult);  // IDOK, IDCANCEL, IDYES or IDNO
+    void Answer(int nResult);  // IDOK, IDYES or IDNO
     const std::vector<MessageBoxRecord>& Shown() const;
-    size_t AnswersLeft() const;
 
     struct State;
 
@@ -68,7 +66,6 @@ public:
     void Choose(const std::u16string& strPath);
     void Cancel();
     const std::vector<FileDialogRecord>& Shown() const;
-    size_t AnswersLeft() const;
 
     struct State;
 
@@ -91,7 +88,6 @@ public:
     void PrintTo(const std::u16string& strPdfPath, double dWidth, double dHeight, int nFromPage = 0, int nToPage = 0);
     void Cancel();
     size_t Shown() const;
-    size_t AnswersLeft() const;
 
     struct State;
 
@@ -170,6 +166,8 @@ bool ChooseMenuItem(CFrameWnd& frame, UINT nID);
 std::vector<UINT> ToolBarButtons(CFrameWnd& frame);
 // Whether button nID is enabled as it stands (idle time updates it).
 bool IsToolBarButtonEnabled(CFrameWnd& frame, UINT nID);
+// Whether button nID shows itself pressed, as a switch that is on does.
+bool IsToolBarButtonChecked(CFrameWnd& frame, UINT nID);
 // Clicks button nID. False, and nothing issued, when there is none or it is disabled.
 bool ClickToolBarButton(CFrameWnd& frame, UINT nID);
 

@@ -17,20 +17,6 @@ TEST(AboutPuzzleFileName, IsThePartAfterTheLastSeparatorOfEitherKind)
     EXPECT_EQ(CAboutPuzzleDlg::FileNameOf(u"folder/"), u"");
 }
 
-TEST_F(AboutDlgTest, AboutPuzzleOnlyWithAPuzzleShowingItsTexts)
-{
-    EXPECT_FALSE(Testing::ChooseMenuItem(Frame(), ID_ABOUT_PUZZLE));
-    LoadBigPuzzle(Big().Title("A & <i>B</i>").Author("").Copyright("(c) Us"));
-    Open(ID_ABOUT_PUZZLE, [](CDialog& dlg) {
-        EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_FILE), u"x.puz");
-        EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_TITLE), u"A & <i>B</i>");  // as written
-        EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_AUTHOR), u"");
-        EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_COPYRIGHT), u"(c) Us");
-        Testing::PressCaptionOK(dlg);
-    });
-    EXPECT_EQ(m_dialogs.Opened(), std::vector<UINT> {IDD_ABOUT_PUZZLE});
-}
-
 TEST_F(AboutDlgTest, AboutBoxBannerAndVersionOptionNameTheSameRelease)
 {
     int nLines = 0;

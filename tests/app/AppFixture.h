@@ -110,6 +110,36 @@ protected:
     TempDir m_dir;
 };
 
+// The full menus' Solve menu: the handheld's items, then Unlock, Undo and
+// Redo, the pencil and the rebus entry, Pause, and Mark Black for
+// diagramless puzzles, each block after a separator.
+inline std::vector<std::u16string> SolveMenuTexts()
+{
+    return {u"Show Letter",
+            u"Show Word",
+            u"Show Puzzle",
+            u"",
+            u"Clear Letter",
+            u"Clear Word",
+            u"Clear Puzzle",
+            u"",
+            u"Check Letter",
+            u"Check Word",
+            u"Check Puzzle",
+            u"",
+            u"Unlock Puzzle ...",
+            u"",
+            u"Undo",
+            u"Redo",
+            u"",
+            u"Pencil",
+            u"Rebus Entry",
+            u"",
+            u"Pause",
+            u"",
+            u"Mark Black"};
+}
+
 // A five-by-five block with no black squares.
 inline PuzzleFileWriter HeartWriter()
 {

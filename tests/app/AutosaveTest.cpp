@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The player's progress kept as it changes and brought back with the puzzle:
-// when it is written, every way out, the option that turns it off, and the
-// steps that Load Solution and Unlock add.
+// when it is written, the option that turns it off, and the steps that Load
+// Solution and Unlock add. (The ways out of the program: the end-to-end suite.)
 
 #include "model/ProgressStore.h"
 #include "tests/app/DialogFixture.h"
@@ -76,60 +76,36 @@ TEST_F(AutosaveTest, ProgressIsWrittenShortlyAfterTheChangesAndComesBackWithTheP
     EXPECT_EQ(FirstRow(), ".....");
 }
 
-TEST_F(AutosaveTest, EveryWayOutWritesTheWaitingSaveFirst)
+// Exit, the close buttons and the signals are the end-to-end suite's; here,
+// another puzzle loaded, and an end without the frame's close (a session's).
+TEST_F(AutosaveTest, ALoadAndTheProgramsEndWriteTheWaitingSaveFirst)
 {
     LoadPuzzle(PuzzleFileWriter(kHeart), "a.puz");
     Type(u"H");
     ASSERT_TRUE(theApp.IsProgressPending());
     const fs::path first = Entry();
-    // Another puzzle loaded: the first one's changes are kept before it goes.
     LoadPuzzle(PuzzleFileWriter({"HEARS", "EMBER", "ABUSE", "RESIN", "TREND"}), "b.puz");
     EXPECT_TRUE(fs::is_regular_file(first));
     EXPECT_FALSE(theApp.IsProgressPending());
 
-    // The frame closed (Exit, the close button, the desktop all come here).
     Type(u"HE");
     ASSERT_TRUE(theApp.IsProgressPending());
-    const fs::path second = Entry();
-    ASSERT_TRUE(Testing::CloseFromDesktop(Frame()));
-    EXPECT_TRUE(fs::is_regular_file(second));
-    EXPECT_FALSE(theApp.IsProgressPending());
-    EXPECT_EQ(theApp.m_pMainWnd, nullptr);
-
-    // And both come back in a new session.
+    Frame().DestroyWindow();
     theApp.ExitInstance();
     Start();
     LoadPuzzle(PuzzleFileWriter(kHeart), "a.puz");
     EXPECT_EQ(FirstRow(), "H....");
     LoadPuzzle(PuzzleFileWriter({"HEARS", "EMBER", "ABUSE", "RESIN", "TREND"}), "b.puz");
     EXPECT_EQ(FirstRow(), "HE...");
-    // A save waiting when the program ends by other means is written too.
-    Testing::Tap(&Grid(), Grid().GetSquareRect(2, 0).CenterPoint());
-    Type(u"A");
-    ASSERT_TRUE(theApp.IsProgressPending());
-    Frame().DestroyWindow();
-    theApp.ExitInstance();
-    Start();
-    LoadPuzzle(PuzzleFileWriter({"HEARS", "EMBER", "ABUSE", "RESIN", "TREND"}), "b.puz");
-    EXPECT_EQ(FirstRow(), "HEA..");
 }
 
-TEST_F(AutosaveTest, KeptProgressComesBackOnTheCommandLineAndUnderASolutionOpenedAsAPuzzle)
+// Kept progress comes back with a puzzle given on the command line: the
+// end-to-end suite shows it.
+TEST_F(AutosaveTest, KeptProgressComesBackUnderASolutionOpenedAsAPuzzle)
 {
     LoadPuzzle(PuzzleFileWriter(kHeart), "first.puz");
     Type(u"HEA");
     ASSERT_TRUE(AwaitSave());
-    Frame().DestroyWindow();
-    theApp.ExitInstance();
-
-    // The start puzzle, read ahead as main() has it read.
-    const std::u16string strStart = m_dir.Write(std::string("start.puz"), PuzzleFileWriter(kHeart).Bytes());
-    theApp.SetStartFiles(strStart, CString());
-    theApp.ReadStartPuzzleAhead();
-    Start();
-    ASSERT_NE(theApp.GetPuzzle(), nullptr);
-    EXPECT_EQ(FirstRow(), "HEA..");
-    EXPECT_FALSE(Testing::IsMenuItemEnabled(Frame(), ID_UNDO));
 
     // A solution file where a puzzle is expected opens its puzzle, which
     // comes back as kept, and then takes the solution as one step on top.

@@ -24,9 +24,11 @@ TEST_F(ColorsDlgTest, SelectorStartsOnForegroundAndWrapsRoundBothWays)
     Open(ID_OPTIONS_COLORS, [](CDialog& dlg) {
         EXPECT_EQ(Shown(dlg), u"Foreground 1,2,3");
         EXPECT_EQ(Swatch(dlg), RGB(1, 2, 3));
+        // The desktop's slot for the revealed letters' mark follows the eight.
         for (const auto& [bUp, nTimes, pszName] :
-             {std::tuple {FALSE, 1, u"Solid"}, std::tuple {TRUE, 1, u"Foreground"}, std::tuple {TRUE, 7, u"Solid"},
-              std::tuple {TRUE, 1, u"Foreground"}}) {
+             {std::tuple {FALSE, 1, u"Revealed Mark"}, std::tuple {TRUE, 1, u"Foreground"},
+              std::tuple {TRUE, 7, u"Solid"}, std::tuple {TRUE, 1, u"Revealed Mark"},
+              std::tuple {TRUE, 1, u"Foreground"}, std::tuple {FALSE, 2, u"Solid"}}) {
             Testing::ClickSpin(dlg, IDC_SELECTOR, bUp, nTimes);
             EXPECT_EQ(Testing::ShownText(dlg, IDC_COLOR_NAME), pszName);
         }
@@ -66,6 +68,24 @@ TEST_F(ColorsDlgTest, ResetKeepsTheSlotAndCancelKeepsTheGridButSaves)
     EXPECT_EQ(Grid().GetColor(4), RGB(9, 9, 9));
     EXPECT_EQ(Stored(u"color", u"4"), static_cast<int>(RGB(9, 9, 9)));
     EXPECT_EQ(Stored(u"options", u"square"), 20);
+}
+
+// The slot after the eight: its own default, and kept as "8" beside them.
+TEST_F(ColorsDlgTest, TheRevealedMarksSlotResetsToDarkRedAndIsKeptLikeTheOthers)
+{
+    Grid().SetColor(GRID_REVEALED_MARK, RGB(1, 2, 3));
+    Open(ID_OPTIONS_COLORS, [](CDialog& dlg) {
+        Testing::ClickSpin(dlg, IDC_SELECTOR, FALSE);
+        EXPECT_EQ(Shown(dlg), u"Revealed Mark 1,2,3");
+        Testing::Click(dlg, IDC_RESET_COLORS);
+        EXPECT_EQ(Shown(dlg), u"Revealed Mark 192,0,0");
+        Testing::TypeInto(dlg, IDC_BLUE, u"40");
+        Testing::PressOK(dlg);
+    });
+    EXPECT_EQ(Grid().GetColor(GRID_REVEALED_MARK), RGB(192, 0, 40));
+    EXPECT_EQ(Stored(u"color", u"8"), static_cast<int>(RGB(192, 0, 40)));
+    Restart();
+    EXPECT_EQ(Grid().GetColor(GRID_REVEALED_MARK), RGB(192, 0, 40));
 }
 
 TEST_F(ColorsDlgTest, OkChangesOnlyTheColours)

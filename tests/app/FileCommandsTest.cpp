@@ -26,10 +26,9 @@ TEST_F(AppTest, LoadPuzzleShowsItAndSelectsTheFirstWord)
     ASSERT_EQ(dialog.filters.size(), 6u);
     for (const char16_t* pszPattern : {u"*.puz", u"*.ipuz", u"*.jpz", u"*.xd"}) {
         EXPECT_NE(dialog.filters[0].find(pszPattern), std::u16string::npos) << ToUtf8(pszPattern);
-        EXPECT_EQ(std::count_if(dialog.filters.begin() + 1, dialog.filters.end() - 1,
-                                [&](const std::u16string& filter) {
-                                    return filter.find(pszPattern) != std::u16string::npos;
-                                }),
+        EXPECT_EQ(std::count_if(
+                      dialog.filters.begin() + 1, dialog.filters.end() - 1,
+                      [&](const std::u16string& filter) { return filter.find(pszPattern) != std::u16string::npos; }),
                   1)
             << ToUtf8(pszPattern);
     }
@@ -37,22 +36,17 @@ TEST_F(AppTest, LoadPuzzleShowsItAndSelectsTheFirstWord)
     EXPECT_TRUE(m_boxes.Shown().empty());
 }
 
-TEST_F(AppTest, AFailedLoadLeavesNoPuzzleAndShowsTheReadersMessage)
+// The message with its stop icon, and no puzzle shown, is the end-to-end
+// suite's; the reader's message, the model's.
+TEST_F(AppTest, AFailedLoadLeavesNoPuzzleToWorkOn)
 {
     Start();
     LoadPuzzle(HeartWriter());
     ASSERT_NE(theApp.GetPuzzle(), nullptr);
-
-    const std::u16string strBad = m_dir.Write(std::string("bad.puz"), std::string("not a puzzle at all, just words"));
-    m_files.Choose(strBad);
+    m_files.Choose(m_dir.Write(std::string("bad.puz"), std::string("not a puzzle at all, just words")));
     ASSERT_TRUE(Choose(ID_LOAD_PUZZLE));
-
     EXPECT_EQ(theApp.GetPuzzle(), nullptr);
-    EXPECT_EQ(PuzzleWnd().GetPuzzle(), nullptr);
-    EXPECT_EQ(Grid().GetPuzzle(), nullptr);
-    ASSERT_EQ(m_boxes.Shown().size(), 1u);
-    EXPECT_EQ(m_boxes.Shown()[0].strText, strBad + u": invalid puzzle file");
-    EXPECT_EQ(m_boxes.Shown()[0].Icon(), UINT(MB_ICONSTOP));
+    EXPECT_EQ(m_boxes.Shown().size(), 1u);
     EXPECT_FALSE(Testing::IsMenuItemEnabled(Frame(), ID_ABOUT_PUZZLE));
     EXPECT_FALSE(Testing::IsMenuItemEnabled(Frame(), ID_SAVE_SOLUTION));
 }

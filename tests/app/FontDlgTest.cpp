@@ -11,7 +11,8 @@ CComboBox& Names(CDialog& dlg)
     return *static_cast<CComboBox*>(dlg.GetDlgItem(IDC_FONT_NAME));
 }
 
-TEST_F(FontDlgTest, OnlyAChoiceFromTheListChangesTheFace)
+// The face is kept as the text "fontname" at once, and comes back at the next start.
+TEST_F(FontDlgTest, OnlyAChoiceFromTheListChangesTheFaceWhichIsKept)
 {
     // Not installed: nothing selected, and typing keeps it.
     Grid().SetFontName(u"No Such Face");
@@ -31,6 +32,8 @@ TEST_F(FontDlgTest, OnlyAChoiceFromTheListChangesTheFace)
         Testing::PressOK(dlg);
     });
     EXPECT_EQ(Grid().GetFontName(), strLast);
+    EXPECT_EQ(theApp.GetProfileString(u"options", u"fontname"), strLast);
+    EXPECT_EQ(Stored(u"options", u"letter"), kAbsent);  // the sizes wait for Options or Colors
     // Installed: opens selected. Cancel changes nothing.
     Open(ID_OPTIONS_FONT, [](CDialog& dlg) {
         EXPECT_EQ(Names(dlg).GetCurSel(), Names(dlg).GetCount() - 1);
@@ -40,6 +43,9 @@ TEST_F(FontDlgTest, OnlyAChoiceFromTheListChangesTheFace)
     });
     EXPECT_EQ(Grid().GetFontName(), strLast);
     EXPECT_EQ(Grid().GetLetterFontSize(), 10);
+    EXPECT_EQ(theApp.GetProfileString(u"options", u"fontname"), strLast);
+    Restart();
+    EXPECT_EQ(Grid().GetFontName(), strLast);
 }
 
 TEST_F(FontDlgTest, SizesFromTwoToSixtyFourLetterFirstThenThePuzzleIsRebuiltButNothingIsWritten)

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Settings kept beside the integers: the Font dialog's face, and the folder
 // the file dialogs last chose from; odd stored values fall back.
-#include "app/FontDlg.h"
 #include "tests/app/DialogFixture.h"
 
 #include <filesystem>
@@ -18,33 +17,6 @@ protected:
         return theApp.GetProfileString(lpszSection, lpszEntry, u"(absent)");
     }
 };
-
-TEST_F(RememberedTest, TheFontDialogsFaceIsKeptAndComesBackAtTheNextStart)
-{
-    EXPECT_EQ(StoredText(u"options", u"fontname"), u"(absent)");
-    CString strChosen;
-    Open(ID_OPTIONS_FONT, [&strChosen](CDialog& dlg) {
-        auto& names = *static_cast<CComboBox*>(dlg.GetDlgItem(IDC_FONT_NAME));
-        ASSERT_GT(names.GetCount(), 1);
-        names.GetLBText(names.GetCount() - 1, strChosen);
-        Testing::ChooseFromList(dlg, IDC_FONT_NAME, names.GetCount() - 1);
-        Testing::PressOK(dlg);
-    });
-    ASSERT_NE(strChosen, u"Arial");
-    EXPECT_EQ(StoredText(u"options", u"fontname"), strChosen);
-    // The sizes still wait for the Options or Colors dialog.
-    EXPECT_EQ(Stored(u"options", u"letter"), kAbsent);
-    Restart();
-    EXPECT_EQ(Grid().GetFontName(), strChosen);
-
-    // Cancel keeps what was stored.
-    ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_TOGGLE_MENUS));
-    Open(ID_OPTIONS_FONT, [](CDialog& dlg) {
-        Testing::ChooseFromList(dlg, IDC_FONT_NAME, 0);
-        Testing::PressCancel(dlg);
-    });
-    EXPECT_EQ(StoredText(u"options", u"fontname"), strChosen);
-}
 
 TEST_F(RememberedTest, AStoredFaceTheListCouldNotHaveGivenFallsBackToArial)
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The Solve commands from menu and toolbar in the stored solve mode, and the
-// congratulation when the puzzle is solved.
+// The Solve commands from menu and toolbar in the stored solve mode, the
+// congratulation when the puzzle is solved, and the plain word when it was
+// revealed instead.
 #include "tests/app/AppFixture.h"
 
 namespace trellis::test {
@@ -8,10 +9,10 @@ namespace {
 
 class SolvingTest : public AppTest {
 protected:
-    void StartWithHeart()
+    void StartWithHeart(const PuzzleFileWriter& writer = HeartWriter())
     {
         Start();
-        m_strPath = LoadPuzzle(HeartWriter());
+        m_strPath = LoadPuzzle(writer);
         ASSERT_NE(theApp.GetPuzzle(), nullptr);
     }
     CSquare Square(int nCol, int nRow) { return theApp.GetPuzzle()->GetSquare(nCol, nRow); }
@@ -50,12 +51,16 @@ TEST_F(SolvingTest, ToolbarAndMenuRunTheSolveCommandsInTheStoredMode)
 // bar goes back to the banner. With the file gone, Yes says it cannot delete it.
 TEST_F(SolvingTest, ASolvedPuzzleAsksToDeleteItsFile)
 {
-    StartWithHeart();
+    // Every letter but the first kept in the file: the player types the last.
+    StartWithHeart(HeartWriter().State({"-EART", "EMBER", "ABUSE", "RESIN", "TREND"}));
     m_boxes.Answer(IDNO);
-    ASSERT_TRUE(Choose(ID_SHOW_PUZZLE));
+    Type(u"h");
     ASSERT_EQ(m_boxes.Shown().size(), 1u);
-    EXPECT_EQ(m_boxes.Shown()[0].strText,
-              u"Congratulations you have solved this puzzle.  Do you want to delete the puzzle file from the device?");
+    // The typed letter started the clock: the time follows on a line of its
+    // own (its figures are the timer tests' business).
+    const std::u16string strQuestion =
+        u"Congratulations you have solved this puzzle.  Do you want to delete the puzzle file from the device?";
+    EXPECT_EQ(m_boxes.Shown()[0].strText.substr(0, strQuestion.size() + 11), strQuestion + u"\nSolved in ");
     EXPECT_EQ(m_boxes.Shown()[0].Icon(), UINT(MB_ICONQUESTION));
     EXPECT_EQ(m_boxes.Shown()[0].Buttons(), UINT(MB_YESNO));
     EXPECT_TRUE(std::filesystem::exists(m_dir.File("puzzle.puz")));
@@ -63,7 +68,8 @@ TEST_F(SolvingTest, ASolvedPuzzleAsksToDeleteItsFile)
 
     for (size_t nShown : {2u, 4u}) {
         m_boxes.Answer(IDYES);
-        ASSERT_TRUE(Choose(ID_SHOW_PUZZLE));
+        ASSERT_TRUE(Choose(ID_CLEAR_LETTER));
+        Type(u"h");
         ASSERT_EQ(m_boxes.Shown().size(), nShown);
         EXPECT_FALSE(std::filesystem::exists(m_dir.File("puzzle.puz")));
         EXPECT_NE(theApp.GetPuzzle(), nullptr);
@@ -83,6 +89,35 @@ TEST_F(SolvingTest, ASolvedPuzzleAsksToDeleteItsFile)
     auto pCopy = HeartWriter().Load(m_dir, "copy.puz");
     ASSERT_TRUE(pCopy->LoadSolution(ModelPath(m_dir.File("after.sol"))));
     EXPECT_TRUE(pCopy->IsSolved());
+}
+
+// Revealed is not solved: Show Puzzle, or Show on every word, ends with a
+// plain word that the puzzle is complete and no offer to delete its file. A
+// letter the player types among the shown ones makes it a solve again.
+TEST_F(SolvingTest, APuzzleRevealedWholeIsCompleteWithNoOfferToDeleteItsFile)
+{
+    StartWithHeart();
+    ASSERT_TRUE(Choose(ID_SHOW_PUZZLE));
+    ASSERT_EQ(m_boxes.Shown().size(), 1u);
+    EXPECT_EQ(m_boxes.Shown()[0].strText, u"The puzzle is complete.");
+    EXPECT_EQ(m_boxes.Shown()[0].Buttons(), UINT(MB_OK));
+    EXPECT_EQ(m_boxes.Shown()[0].Icon(), UINT(MB_ICONINFORMATION));
+    EXPECT_TRUE(std::filesystem::exists(m_dir.File("puzzle.puz")));
+    EXPECT_EQ(PuzzleWnd().GetClue().GetNumber(), 0);
+
+    ASSERT_TRUE(Choose(ID_CLEAR_PUZZLE));
+    for (int nRow = 0; nRow < 5; ++nRow) {
+        Grid().SelectWordAt(DIRECTION_ACROSS, CPoint(0, nRow));
+        ASSERT_TRUE(Choose(ID_SHOW_WORD));
+        EXPECT_EQ(m_boxes.Shown().size(), nRow < 4 ? 1u : 2u) << nRow;
+    }
+    EXPECT_EQ(m_boxes.Shown().back().strText, u"The puzzle is complete.");
+
+    Grid().SelectWordAt(DIRECTION_ACROSS, CPoint(0, 2));
+    Type(u"a");
+    ASSERT_EQ(m_boxes.Shown().size(), 3u);
+    EXPECT_EQ(m_boxes.Shown()[2].Buttons(), UINT(MB_YESNO));
+    EXPECT_TRUE(std::filesystem::exists(m_dir.File("puzzle.puz")));  // No, the answer given by default
 }
 
 }  // namespace

@@ -78,25 +78,18 @@ TEST_F(ViewTest, FitNeedsAPuzzleAndTakesTheLargestSizeThatShowsItWhole)
     EXPECT_EQ(Stored(u"options", u"square"), 34);
 }
 
-TEST_F(ViewTest, CtrlAndTheWheelZoomInStepsAndTheKeysToo)
+// The wheel's zoom steps are the window's and the end-to-end suite's.
+TEST_F(ViewTest, TheKeysZoomInStepsToTheDefaultAndToFit)
 {
     LoadBigPuzzle();
-    // The sizes of two steps in, as the View menu takes them.
+    // The size of a step in, as the View menu takes it.
     Zoom(ID_VIEW_ZOOM_IN);
     const int nOneIn = SquareSize();
-    Zoom(ID_VIEW_ZOOM_IN);
-    const int nTwoIn = SquareSize();
     Zoom(ID_VIEW_ACTUAL_SIZE);
 
-    // A notch a step, wherever in the window.
-    Testing::TurnWheel(&Grid(), Grid().GetSquareRect(5, 4).CenterPoint(), 240, Testing::KEY_CONTROL);
-    EXPECT_EQ(SquareSize(), nTwoIn);
-    Testing::TurnWheel(&PuzzleWnd().GetClue(), CPoint(10, 10), -120, Testing::KEY_CONTROL);
-    EXPECT_EQ(SquareSize(), nOneIn);
     Frame().SetFocus();
     Testing::PressKeys(Testing::KEY_CONTROL, VK_OEM_PLUS);
-    EXPECT_EQ(SquareSize(), nTwoIn);
-    Testing::PressKeys(Testing::KEY_CONTROL, VK_OEM_MINUS);
+    EXPECT_EQ(SquareSize(), nOneIn);
     Testing::PressKeys(Testing::KEY_CONTROL, VK_OEM_MINUS);
     EXPECT_EQ(SquareSize(), 20);
     Testing::PressKeys(Testing::KEY_CONTROL, '9');
@@ -135,8 +128,13 @@ TEST_F(ViewTest, NotesComeOnlyWithAPuzzleThatHasThemOnceInTheClueBarAndWholeInTh
 
 TEST_F(ViewTest, AboutPuzzleLooksAsEverForShortTextsWithoutNotes)
 {
-    LoadPuzzle(HeartWriter().Title("Heart").Author("Us").Copyright("(c) Us"));
+    EXPECT_FALSE(Testing::ChooseMenuItem(Frame(), ID_ABOUT_PUZZLE));
+    LoadPuzzle(HeartWriter().Title("A & <i>B</i>").Author("").Copyright("(c) Us"), "x.puz");
     Open(ID_ABOUT_PUZZLE, [](CDialog& dlg) {
+        EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_FILE), u"x.puz");
+        EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_TITLE), u"A & <i>B</i>");  // as written
+        EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_AUTHOR), u"");
+        EXPECT_EQ(Testing::ShownText(dlg, IDC_PUZZLE_COPYRIGHT), u"(c) Us");
         CRect rcClient, rcTemplate(0, 0, 142, 159);
         dlg.GetClientRect(&rcClient);
         dlg.MapDialogRect(&rcTemplate);
@@ -148,6 +146,7 @@ TEST_F(ViewTest, AboutPuzzleLooksAsEverForShortTextsWithoutNotes)
         EXPECT_FALSE(dlg.GetDlgItem(IDC_NOTES_LABEL)->IsWindowVisible());
         Testing::PressCaptionOK(dlg);
     });
+    EXPECT_EQ(m_dialogs.Opened().back(), static_cast<UINT>(IDD_ABOUT_PUZZLE));
 }
 
 // Every text static shows its whole text within its rectangle, the

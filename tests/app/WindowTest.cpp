@@ -54,6 +54,9 @@ protected:
         EXPECT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &rc, 0));
         return rc;
     }
+    // The line with the time, which takes the bottom of the area under the
+    // command bar.
+    int Line() { return Frame().GetStatusLine().GetLineHeight(); }
     int Stored(LPCTSTR lpszEntry) { return static_cast<int>(theApp.GetProfileInt(u"window", lpszEntry, kAbsent)); }
     void Store(LPCTSTR lpszEntry, int nValue) { theApp.WriteProfileInt(u"window", lpszEntry, nValue); }
     // Ends the program as the user does, and starts it again.
@@ -85,14 +88,19 @@ TEST_F(DesktopWindowTest, TheFirstStartShowsAFifteenSquareGridBesideTheListsInTh
     EXPECT_NEAR(CRect(wp.rcNormalPosition).CenterPoint().x, Work().CenterPoint().x, 1);
     EXPECT_NEAR(CRect(wp.rcNormalPosition).CenterPoint().y, Work().CenterPoint().y, 1);
 
-    // The puzzle window, the bar and the lists side by side under the command bar.
+    // The puzzle window, the bar and the lists side by side under the command
+    // bar, and the line with the time under the lists.
     const int nTop = BarHeight();
     ASSERT_TRUE(Frame().HasClueLists());
     EXPECT_TRUE(Frame().GetClueLists().IsWindowVisible());
     EXPECT_EQ(RectInFrame(PuzzleWnd()), CRect(0, nTop, 339, nTop + 488));
     EXPECT_EQ(RectInFrame(Frame().GetSplitter()), CRect(339, nTop, 344, nTop + 488));
-    EXPECT_EQ(RectInFrame(Frame().GetClueLists()), CRect(344, nTop, 760, nTop + 488));
+    EXPECT_EQ(RectInFrame(Frame().GetClueLists()), CRect(344, nTop, 760, nTop + 488 - Line()));
     EXPECT_TRUE(Testing::IsMenuItemChecked(Frame(), ID_VIEW_CLUE_LISTS));
+    ASSERT_TRUE(Frame().HasStatusLine());
+    EXPECT_TRUE(Frame().GetStatusLine().IsWindowVisible());
+    EXPECT_EQ(RectInFrame(Frame().GetStatusLine()), CRect(344, nTop + 488 - Line(), 760, nTop + 488));
+    EXPECT_TRUE(Testing::IsMenuItemChecked(Frame(), ID_VIEW_TIMER));
 
     // A 15 x 15 grid of 336 pixels shows whole, without scroll bars, in the
     // middle of its 339 x 410 view.
@@ -161,7 +169,7 @@ TEST_F(DesktopWindowTest, TheViewItemHidesAndShowsTheLists)
     ASSERT_TRUE(Testing::ChooseMenuItem(Frame(), ID_VIEW_CLUE_LISTS));
     EXPECT_FALSE(Frame().GetClueLists().IsWindowVisible());
     EXPECT_FALSE(Frame().GetSplitter().IsWindowVisible());
-    EXPECT_EQ(RectInFrame(PuzzleWnd()), CRect(0, nTop, 760, nTop + 488));
+    EXPECT_EQ(RectInFrame(PuzzleWnd()), CRect(0, nTop, 760, nTop + 488 - Line()));
     EXPECT_FALSE(Testing::IsMenuItemChecked(Frame(), ID_VIEW_CLUE_LISTS));
 
     // Shown again, they show the selection made meanwhile.
@@ -176,32 +184,6 @@ TEST_F(DesktopWindowTest, TheViewItemHidesAndShowsTheLists)
     EXPECT_EQ(lists.GetList(DIRECTION_DOWN).GetCurSel(), 0);  // 1 Down
     EXPECT_EQ(lists.GetList(DIRECTION_ACROSS).GetCurSel(), -1);
     EXPECT_EQ(lists.GetCrossingEntry(), 2);  // 3rd across word, row 2
-}
-
-TEST_F(DesktopWindowTest, AClickOnADownClueSelectsItAsATapOnItsFirstSquareDoes)
-{
-    Start();
-    LoadPuzzle(
-        PuzzleFileWriter({"CAT#O", "A#TAN", "BOWS#"}).Clues({"Pet", "Taxi", "Plant", "Ribbon", "Tan", "Owl", "Dance"}));
-    CListBox& down = Frame().GetClueLists().GetList(DIRECTION_DOWN);
-    CRect rc;
-    ASSERT_EQ(down.GetItemRect(3, &rc), LB_OKAY);  // 5 Down
-    Testing::Tap(&down, rc.CenterPoint());
-    EXPECT_EQ(ClueText(), CString(u"5D: Owl"));
-    EXPECT_EQ(Grid().GetSelectedSquare(), CPoint(3, 1));
-    EXPECT_EQ(Grid().GetWordStart(), CPoint(3, 1));
-    EXPECT_EQ(Grid().GetDirection(), DIRECTION_DOWN);
-    // Typing goes on into the grid: the list never took the keyboard.
-    Type(u"w");
-    EXPECT_EQ(theApp.GetPuzzle()->GetSquare(3, 1).m_chLetter, u'W');
-    EXPECT_EQ(Grid().GetSelectedSquare(), CPoint(3, 2));
-
-    // The same word from the grid: down at 1 Down, then a tap on 5 Down's
-    // first square.
-    Testing::Tap(&Grid(), Grid().GetSquareRect(0, 0).CenterPoint());
-    Testing::Tap(&Grid(), Grid().GetSquareRect(3, 1).CenterPoint());
-    EXPECT_EQ(ClueText(), CString(u"5D: Owl"));
-    EXPECT_EQ(down.GetCurSel(), 3);
 }
 
 TEST_F(DesktopWindowTest, TheBarSharesTheRoomButThePuzzleWindowKeepsTheHandheldsWidth)
@@ -228,15 +210,17 @@ TEST_F(DesktopWindowTest, ATallWindowHasTheListsBelowAndANearlySquareOneKeepsThe
     const int nTop = BarHeight();
     EXPECT_EQ(RectInFrame(PuzzleWnd()), CRect(0, nTop, 400, nTop + 700 - 200 - 5));
     EXPECT_EQ(RectInFrame(Frame().GetSplitter()), CRect(0, nTop + 495, 400, nTop + 500));
-    EXPECT_EQ(RectInFrame(Frame().GetClueLists()), CRect(0, nTop + 500, 400, nTop + 700));
+    // The lists' 200 pixels hold the line with the time at their bottom.
+    EXPECT_EQ(RectInFrame(Frame().GetClueLists()), CRect(0, nTop + 500, 400, nTop + 700 - Line()));
+    EXPECT_EQ(RectInFrame(Frame().GetStatusLine()), CRect(0, nTop + 700 - Line(), 400, nTop + 700));
     DragSplitterBy(0, 40);
-    EXPECT_EQ(RectInFrame(Frame().GetClueLists()).Height(), 160);
+    EXPECT_EQ(RectInFrame(Frame().GetClueLists()).Height(), 160 - Line());
 
     Frame().ShowWindow(SW_SHOW);
     // 600 x 560 is nearly square: below they stay, 160 high.
     Testing::Resize(&Frame(), 600, nTop + 560);
     EXPECT_TRUE(Frame().HasListsBelow());
-    EXPECT_EQ(RectInFrame(Frame().GetClueLists()).Height(), 160);
+    EXPECT_EQ(RectInFrame(Frame().GetClueLists()).Height(), 160 - Line());
     // 780 x 560 is wide: beside, at the width they had there.
     Testing::Resize(&Frame(), 780, nTop + 560);
     EXPECT_FALSE(Frame().HasListsBelow());

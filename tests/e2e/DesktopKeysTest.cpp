@@ -78,20 +78,7 @@ protected:
     }
 };
 
-TEST_P(OnADesktop, AltFThenDownThenReturnOpensTheFileDialog)
-{
-    ASSERT_TRUE(AwaitFrameFocus());
-    m_pX->KeyWith({XK_Alt_L}, XK_f);
-    ASSERT_TRUE(WaitUntil([&] { return PopupOpen(); })) << "Alt+F opened no menu";
-    Key(XK_Down);  // from Full Menus to Load Puzzle
-    Key(XK_Return);
-    const XID dialog = AwaitDialog("Open");
-    ASSERT_NE(dialog, 0u) << "no file dialog after Alt+F, Down, Return";
-    Key(XK_Escape);
-    EXPECT_TRUE(AwaitGone(dialog));
-}
-
-TEST_P(OnADesktop, AfterEscapeInAMenuTheNextLetterGoesIntoTheGrid)
+TEST_P(OnADesktop, MenusOpenFromTheKeysAndEscapeGivesTheNextLetterToTheGrid)
 {
     const auto path = WritePuzzle("five.puz", kFive);
     ASSERT_TRUE(AwaitFrameFocus());
@@ -120,6 +107,16 @@ TEST_P(OnADesktop, AfterEscapeInAMenuTheNextLetterGoesIntoTheGrid)
     ASSERT_TRUE(WaitUntil([&] { return !PopupOpen(); }));
     Type("v");
     EXPECT_TRUE(Await([&](const Image& s) { return FillOf(s, 2, 0) == kSquareNavy; }));
+
+    // Alt+F, Down (from Full Menus to Load Puzzle), Return: the file dialog.
+    m_pX->KeyWith({XK_Alt_L}, XK_f);
+    ASSERT_TRUE(WaitUntil([&] { return PopupOpen(); }));
+    Key(XK_Down);
+    Key(XK_Return);
+    const XID dialog = AwaitDialog("Open");
+    ASSERT_NE(dialog, 0u) << "no file dialog after Alt+F, Down, Return";
+    Key(XK_Escape);
+    EXPECT_TRUE(AwaitGone(dialog));
 }
 
 TEST_P(OnADesktop, TheWheelScrollsALargeGridBySquaresAndZoomsWithCtrl)

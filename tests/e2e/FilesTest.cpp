@@ -14,20 +14,35 @@ namespace {
 
 using Files = TrellisTest;
 
-TEST_F(Files, ShowPuzzleAsksToDeleteThePuzzleFileNoKeepsItAndYesDeletesIt)
+// Show Puzzle only completes the puzzle (a box with OK alone); the last
+// letter typed by the player solves it, and the question comes. Return
+// keeps the file (Escape does too: the rebus case ends with it).
+TEST_F(Files, ASolveAsksToDeleteThePuzzleFileReturnKeepsItAndYesDeletesIt)
 {
     const fs::path copy = LoadFive("solve-me.puz");  // a file of the test's own
     ShowFullMenus();
     Choose("Show Puzzle");
     XID box = AwaitMessageBox();
+    ASSERT_NE(box, 0u) << "no word that the puzzle is complete";
+    Key(XK_Return);
+    ASSERT_TRUE(AwaitGone(box));
+    EXPECT_TRUE(fs::exists(copy)) << "Show Puzzle deleted the puzzle file";
+    const auto solve = [&] {
+        Choose("Clear Letter");
+        ASSERT_TRUE(AwaitInk({".LLLL"}));
+        ASSERT_TRUE(AwaitFrameFocus());
+        Type("a");
+    };
+    solve();
+    box = AwaitMessageBox();
     ASSERT_NE(box, 0u) << "no congratulation";
-    Type("n");
+    Key(XK_Return);  // No is the default
     ASSERT_TRUE(AwaitGone(box));
     EXPECT_TRUE(AwaitInk({"LLLLL", "L#L#L", "LLLLL", "L#L#L", "LLLLL"}));
-    EXPECT_TRUE(fs::exists(copy)) << "No deleted the puzzle file";
+    EXPECT_TRUE(fs::exists(copy)) << "Return deleted the puzzle file";
 
-    // Still solved: Show Puzzle asks again.
-    Choose("Show Puzzle");
+    // Solved again: asked again.
+    solve();
     box = AwaitMessageBox();
     ASSERT_NE(box, 0u) << "no congratulation the second time";
     Type("y");

@@ -24,14 +24,7 @@ fs::path CorpusFile(const std::string& name)
 // Started as "trellis FILE" with a file of the corpus, or one made from it.
 class OpenedFile : public TrellisTest {
 protected:
-    void Open(const fs::path& file)
-    {
-        if (!fs::exists(file))
-            GTEST_SKIP() << "no corpus file " << file.string();
-        m_arguments = {file.string()};
-        TrellisTest::SetUp();
-        m_bPuzzle = true;
-    }
+    void Open(const fs::path& file) { StartWithFile(file); }
     void SetUp() override { }
 
     // The bottom left pixel of a square, for squares whose other corner a
@@ -150,21 +143,11 @@ TEST_F(XdRebus, OpensAndShowsARebusSquareWhole)
     EXPECT_TRUE(WaitUntil([&] { return FrameTitle() == "trellis - New York Times, Saturday, January 1, 1955"; }))
         << FrameTitle();
     // Shown, the rebus square (0,0) holds HEART across nearly its width,
-    // where one letter takes half of it.
+    // where one letter takes half of it. The letters are white on the
+    // selection's blue; the revealed letters' mark in the corner is not.
     ShowFullMenus();
     Choose("Show Letter");
-    const auto width = [&](const Image& s, int c, int r) {
-        const Rect sq = Square(c, r);
-        const Rgb fill = Fill(s, c, r);
-        int nLeft = sq.w, nRight = -1;
-        for (int y = sq.y; y < sq.y + sq.h; ++y)
-            for (int x = sq.x; x < sq.x + sq.w; ++x)
-                if (!Near(s.At(x, y), fill, 100)) {
-                    nLeft = std::min(nLeft, x - sq.x);
-                    nRight = std::max(nRight, x - sq.x);
-                }
-        return nRight - nLeft + 1;
-    };
+    const auto width = [&](const Image& s, int c, int r) { return InkWidth(s, c, r, kWhite, 100); };
     EXPECT_TRUE(Await([&](const Image& s) { return width(s, 0, 0) >= 15; })) << width(LastShot(), 0, 0);
     ASSERT_TRUE(AwaitFrameFocus());
     Key(XK_Right);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Files that must not be lost or hang the program: the congratulation
-// question's default, a solution file given in place of a puzzle, files that
-// are no puzzles, pipes, and the name Save Solution As proposes.
+// Files that must not be lost or hang the program: a solution file given in
+// place of a puzzle, pipes, and the name Save Solution As proposes. (A file
+// that is no puzzle, and the congratulation's default: FilesTest.)
 #include "tests/e2e/TrellisTest.h"
 
 #include "tests/support/PuzzleFileWriter.h"
@@ -19,29 +19,6 @@ namespace e2e {
 namespace {
 
 using SafeFiles = TrellisTest;
-
-// A picture of one pixel, as an image viewer would keep it.
-const std::string kPng("\x89\x50\x4E\x47\x0D\x0A\x1A\x0A\x00\x00\x00\x0D\x49\x48\x44\x52\x00\x00\x00\x01\x00\x00\x00"
-                       "\x01\x08\x02\x00\x00\x00\x90\x77\x53\xDE\x00\x00\x00\x0C\x49\x44\x41\x54\x78\x9C\x63\xF8\xCF"
-                       "\xC0\x00\x00\x03\x01\x01\x00\xC9\xFE\x92\xEF\x00\x00\x00\x00\x49\x45\x4E\x44\xAE\x42\x60\x82",
-                       69);
-
-const std::vector<std::string> kSolved = {"LLLLL", "L#L#L", "LLLLL", "L#L#L", "LLLLL"};
-
-TEST_F(SafeFiles, ReturnAndEscapeAtTheCongratulationKeepTheFile)
-{
-    const fs::path puzzle = LoadFive("keep-me.puz");
-    ShowFullMenus();
-    for (const unsigned long key : {XK_Return, XK_Escape}) {
-        Choose("Show Puzzle");
-        const XID box = AwaitMessageBox();
-        ASSERT_NE(box, 0u) << "no congratulation";
-        Key(key);
-        ASSERT_TRUE(AwaitGone(box));
-        EXPECT_TRUE(AwaitInk(kSolved));
-        EXPECT_TRUE(fs::exists(puzzle)) << (key == XK_Return ? "Return" : "Escape") << " deleted the puzzle file";
-    }
-}
 
 // "trellis x.sol", as a file manager starts it for a solution file.
 class StartedWithASolution : public TrellisTest {
@@ -68,21 +45,6 @@ TEST_F(StartedWithASolution, ItsPuzzleOpensWithTheLetters)
     EXPECT_EQ(FrameTitle(), "trellis - Title");
     for (const TopLevel& w : m_pX->TopLevels())
         EXPECT_TRUE(w.id == m_frame || w.bPopup || w.name != "trellis") << "a message at start";
-}
-
-TEST_F(SafeFiles, APictureIsRefusedWithAMessage)
-{
-    LoadFive();
-    const fs::path picture = m_dir.File("photo.png");
-    trellis::test::TempDir::Write(picture, kPng);
-    LoadPuzzle(picture);
-    m_bPuzzle = false;
-    const XID box = AwaitMessageBox();
-    ASSERT_NE(box, 0u) << "the picture opened without a word";
-    EXPECT_TRUE(AwaitStopIcon(box)) << "no stop icon";
-    Key(XK_Return);
-    ASSERT_TRUE(AwaitGone(box));
-    EXPECT_TRUE(AwaitNoPuzzle()) << "the picture shows as a puzzle";
 }
 
 // A pipe in the settings file's place and one chosen as a puzzle: the

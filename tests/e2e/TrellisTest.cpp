@@ -131,10 +131,18 @@ void TrellisTest::StartProgram()
         return seen + ")";
     }();
     // Painted: the bottom of the letter pad is green.
-    ASSERT_TRUE(Await([&](const Image& s) { return s.At(1, FrameRect().h - 5) == kGreen; }))
-        << "the main window was not painted";
+    ASSERT_TRUE(Await([&](const Image& s) { return PadBottom(s) >= 0; })) << "the main window was not painted";
     m_nPaneTop = LocatePane(m_last);
     ASSERT_GT(m_nPaneTop, 0) << "no client pane under the command bar";
+}
+
+void TrellisTest::StartWithFile(const fs::path& file)
+{
+    if (!fs::exists(file))
+        GTEST_SKIP() << "no file " << file.string();
+    m_arguments = {file.string()};
+    TrellisTest::SetUp();
+    m_bPuzzle = true;
 }
 
 void TrellisTest::Restart()
@@ -227,6 +235,14 @@ int TrellisTest::LocatePane(const Image& shot) const
     return -1;
 }
 
+int TrellisTest::PadBottom(const Image& shot) const
+{
+    for (int y = shot.area().h - 1; y >= 0; --y)
+        if (shot.At(1, y) == kGreen)
+            return y;
+    return -1;
+}
+
 Rect TrellisTest::Square(int c, int r) const
 {
     return {m_nGridX + 4 + 22 * c, m_nPaneTop + m_nGridY + 4 + 22 * r, 20, 20};
@@ -257,6 +273,19 @@ int TrellisTest::InkOf(const Image& shot, int c, int r, Rgb colour) const
         return d < distance(p, fill) && (colour == kWhite || d < distance(p, kWhite)) &&
                (colour == kBlack || d < distance(p, kBlack));
     });
+}
+
+int TrellisTest::InkWidth(const Image& shot, int c, int r, Rgb colour, int nTolerance) const
+{
+    const Rect sq = Square(c, r);
+    int nLeft = sq.w, nRight = -1;
+    for (int y = sq.y; y < sq.y + sq.h; ++y)
+        for (int x = sq.x; x < sq.x + sq.w; ++x)
+            if (Near(shot.At(x, y), colour, nTolerance)) {
+                nLeft = std::min(nLeft, x - sq.x);
+                nRight = std::max(nRight, x - sq.x);
+            }
+    return nRight < nLeft ? 0 : nRight - nLeft + 1;
 }
 
 ::testing::AssertionResult

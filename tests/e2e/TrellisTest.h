@@ -74,12 +74,20 @@ protected:
     // Interior of a grid square at the default size, frame coordinates; the
     // grid stands at m_ptGrid in the pane.
     Rect Square(int c, int r) const;
+    // The lowest row of the letter pad at the frame's left edge, the lowest
+    // green one there (a desktop window's line with the time lies under
+    // it); -1 while nothing green shows.
+    int PadBottom(const Image& shot) const;
     // The square's fill, read where no letter or number reaches.
     Rgb Fill(const Image& shot, int c, int r) const;
     // Pixels of the square's interior that differ from its fill.
     int Ink(const Image& shot, int c, int r) const;
     // Pixels of the square's interior drawn in the given colour (not the fill's).
     int InkOf(const Image& shot, int c, int r, Rgb colour) const;
+    // From the leftmost to the rightmost column of the square holding pixels
+    // within nTolerance of the colour: the width of what is written there,
+    // 0 for nothing.
+    int InkWidth(const Image& shot, int c, int r, Rgb colour, int nTolerance = 40) const;
     // Wait until every square matches its character, rows from the top, each
     // from column 0. Fills: 'N' navy (selected square), 'B' blue (selected
     // word), 'W' white, '#' black. Ink: 'L' a letter or number drawn, '.'
@@ -128,6 +136,10 @@ protected:
     // --- The program's life. SetUp starts it; these end it and start it
     // again, with the same home (and so the same settings and data).
     void StartProgram();
+    // For a fixture whose SetUp starts nothing: starts the program as
+    // "trellis FILE", as a file manager opens a file; skips the case when
+    // the file is not there (a corpus file, say).
+    void StartWithFile(const std::filesystem::path& file);
     // Ends the program as the user does, from File > Exit, checks that it
     // ended cleanly, and starts it again.
     void Restart();

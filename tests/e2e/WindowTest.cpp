@@ -159,7 +159,8 @@ TEST_F(DesktopWindow, ARestartOpensTheWindowWhereAndAsItWasLeft)
     // The letter pad spans the puzzle window: its green row ends where it does.
     const auto padWidth = [&](const Image& s) {
         int x = 0;
-        while (x < s.area().w && s.At(x, s.area().h - 3) == kGreen)
+        const int y = PadBottom(s) - 2;
+        while (x < s.area().w && s.At(x, y) == kGreen)
             ++x;
         return x;
     };
@@ -204,7 +205,8 @@ TEST_F(ScaledDesktopWindow, TheFirstWindowFitsTheScreenWithTheLists)
     // The lists' grey headings and white items lie right of the letter pad.
     const Image s = Shot();
     int nPad = 0;
-    while (nPad < s.area().w && s.At(nPad, s.area().h - 3) == kGreen)
+    const int y = PadBottom(s) - 2;
+    while (nPad < s.area().w && s.At(nPad, y) == kGreen)
         ++nPad;
     EXPECT_GE(nPad, 2 * kPaneWidth);  // the handheld's width, at twice the scale
     EXPECT_GT(s.Count({nPad + 20, PaneTop(), s.area().w - nPad - 40, s.area().h - PaneTop()},

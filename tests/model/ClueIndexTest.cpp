@@ -142,17 +142,8 @@ TEST_F(ClueIndexTest, OddCluesOfAHandMadeListKeepTheirPlaceWithoutTakingAWord)
     EXPECT_FALSE(index.IsFilled(puzzle, DIRECTION_DOWN, static_cast<int>(index.Entries(DIRECTION_DOWN).size()) - 1));
 }
 
-TEST_F(ClueIndexTest, ABuildForgetsThePuzzleBefore)
-{
-    CClueIndex index(Load(kGrid));
-    index.Build(Load({"..", ".."}));
-    EXPECT_EQ(index.Entries(DIRECTION_ACROSS).size(), 2u);
-    EXPECT_EQ(index.EntryAt(DIRECTION_ACROSS, CPoint(4, 0)), CClueIndex::NO_ENTRY);
-    EXPECT_EQ(index.EntryAt(DIRECTION_DOWN, CPoint(1, 1)), 1);
-    index.Clear();
-    EXPECT_TRUE(index.Entries(DIRECTION_DOWN).empty());
-    EXPECT_EQ(index.EntryAt(DIRECTION_DOWN, CPoint(1, 1)), CClueIndex::NO_ENTRY);
-}
+// A new puzzle, or none, replaces what the index held: the clue lists'
+// tests show the lists follow.
 
 // The index answers what the puzzle's own walks answer, on every square of
 // every real file.

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The counts of empty and unsolved squares behind the completion test,
 // against a walk over the whole grid after every change of the kinds the
-// program makes: letters, show and clear, check marks, letters in black
-// squares, solution files good and damaged, unlocking.
+// program makes: letters, rebus entries, show and clear, check marks,
+// letters in black squares, solution files good and damaged, unlocking.
 
 #include <gtest/gtest.h>
 
@@ -41,17 +41,31 @@ struct Walked {
     long nUnsolved = 0;
 };
 
-// What the completion test used to find by visiting every square.
+// Whether a filled square holds its answer: a rebus entry the whole answer
+// (a square without a rebus answer has one letter), a letter the answer grid's.
+bool HoldsAnswer(const CCrossWordPuzzle& p, const CSquare& square)
+{
+    const std::u16string* pRebus = p.GetRebus(square);
+    const std::u16string strAnswer = pRebus != nullptr ? *pRebus : std::u16string(1, square.m_chSolution);
+    if (!square.m_strRebusEntry.empty())
+        return square.m_strRebusEntry == strAnswer;
+    return square.m_chLetter == square.m_chSolution || (strAnswer.size() == 1 && square.m_chLetter == strAnswer[0]);
+}
+
+// What the completion test used to find by visiting every square. A
+// diagramless puzzle is not solved while a black square holds a letter.
 Walked Walk(const CCrossWordPuzzle& p)
 {
     Walked walked;
     for (int c = 0; c < p.m_nWidth; ++c) {
         for (int r = 0; r < p.m_nHeight; ++r) {
             const CSquare square = p.GetSquare(c, r);
-            if (square.m_bBlack)
+            if (square.m_bBlack) {
+                walked.nUnsolved += p.m_bDiagramless && square.m_bFilled ? 1 : 0;
                 continue;
+            }
             walked.nEmpty += square.m_bFilled ? 0 : 1;
-            walked.nUnsolved += square.m_bFilled && square.m_chLetter == square.m_chSolution ? 0 : 1;
+            walked.nUnsolved += square.m_bFilled && HoldsAnswer(p, square) ? 0 : 1;
         }
     }
     return walked;
@@ -122,11 +136,18 @@ private:
         }
     }
 
+    // On a diagramless puzzle Show Puzzle marks the black squares too.
     void ShowPuzzle()
     {
-        ChangeEach(true, [](CSquare& s) {
+        ChangeEach(!m_p.m_bDiagramless, [](CSquare& s) {
+            if (s.m_bBlack) {
+                s.m_bFilled = FALSE;
+                s.m_bMarkedBlack = true;
+                return;
+            }
             s.m_chLetter = s.m_chSolution;
             s.m_bFilled = TRUE;
+            s.m_strRebusEntry.clear();
         });
     }
 
@@ -142,8 +163,21 @@ private:
             square.m_bFilled = TRUE;
             square.m_bChecked = Pick(2);
             square.m_bShown = FALSE;
+            square.m_strRebusEntry.clear();
             what = "letter";
             break;
+        case 10: {  // a rebus entry: the whole answer, or one letter too many
+            const std::u16string* pRebus = m_p.GetRebus(square);
+            std::u16string strEntry = pRebus != nullptr ? *pRebus : std::u16string(1, square.m_chSolution);
+            if (Pick(2))
+                strEntry += u'X';
+            square.m_strRebusEntry = strEntry.size() > 1 ? strEntry : std::u16string();
+            square.m_chLetter = strEntry[0];
+            square.m_bFilled = TRUE;
+            square.m_bShown = FALSE;
+            what = "rebus entry";
+            break;
+        }
         case 0:  // Show Letter
             square.m_chLetter = square.m_chSolution;
             square.m_bFilled = TRUE;

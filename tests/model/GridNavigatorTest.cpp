@@ -25,17 +25,10 @@ namespace {
 // lie in no across word, (1,0) and (1,2) in no down word.
 const std::vector<std::string> kGrid = {"...#.", ".#...", "....#"};
 
-// "3,1 A 2,1": square (3,1) selected in the across word from (2,1); "D" for
-// a down word; "none" for no selection.
-CGridSelection Sel(const std::string& text)
-{
-    return trellis::test::SelectionFrom(text);
-}
-
-std::string Text(const CGridSelection& sel)
-{
-    return trellis::test::SelectionText(sel);
-}
+// Selections are written "3,1 A 2,1": square (3,1) selected in the across
+// word from (2,1); "D" for a down word; "none" for no selection.
+const auto Sel = trellis::test::SelectionFrom;
+const auto Text = trellis::test::SelectionText;
 
 // Puts the player's letters in: '.' an empty square, a capital an unchecked
 // letter, a small letter a checked one; '#' leaves a black square alone.

@@ -17,20 +17,11 @@
 using trellis::test::PuzzleFileWriter;
 using trellis::test::SetLetter;
 using trellis::test::TempDir;
+using trellis::test::WhiteAnswers;
 
 namespace {
 
 const std::vector<std::string> kRows = {"HEART", "EM#ER", "ABUSE", "RE#IN", "TREND"};
-
-// The answers of the white squares, row by row.
-std::string Answers(const CCrossWordPuzzle& p)
-{
-    std::string s;
-    for (const CSquare& square : p.GetSquares())
-        if (!square.m_bBlack)
-            s.push_back(static_cast<char>(square.m_chSolution));
-    return s;
-}
 
 std::string Joined(const std::vector<std::string>& rows)
 {
@@ -79,7 +70,7 @@ TEST(Lock, TheRightKeyUnlocksAndAWrongOneChangesNothing)
     TempDir dir;
     auto p = PuzzleFileWriter(kRows).Locked(4271).Load(dir);
     EXPECT_TRUE(p->m_bLocked);
-    const std::string scrambled = Answers(*p);
+    const std::string scrambled = WhiteAnswers(*p);
     EXPECT_NE(scrambled, Joined(kRows));
     const DWORD dwChecksum = p->GetChecksum();
 
@@ -87,11 +78,11 @@ TEST(Lock, TheRightKeyUnlocksAndAWrongOneChangesNothing)
     EXPECT_FALSE(p->Unlock(-1));
     EXPECT_FALSE(p->Unlock(10000));
     EXPECT_TRUE(p->m_bLocked);
-    EXPECT_EQ(Answers(*p), scrambled);
+    EXPECT_EQ(WhiteAnswers(*p), scrambled);
 
     ASSERT_TRUE(p->Unlock(4271));
     EXPECT_FALSE(p->m_bLocked);
-    EXPECT_EQ(Answers(*p), Joined(kRows));
+    EXPECT_EQ(WhiteAnswers(*p), Joined(kRows));
     EXPECT_FALSE(p->Unlock(4271));  // no longer locked
     // Solution files (matched by size and checksum) keep matching the file,
     // saved before or after unlocking.
@@ -122,6 +113,6 @@ TEST(Lock, WhileLockedAFullGridIsJudgedByTheStoredChecksum)
     Fill(*p, letters);
     EXPECT_TRUE(p->IsSolved());
     // The scrambled answers are not the solution.
-    Fill(*p, Answers(*p));
+    Fill(*p, WhiteAnswers(*p));
     EXPECT_FALSE(p->IsSolved());
 }

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -449,6 +450,66 @@ TEST_F(PageLayoutTest, BlackSquaresAreFilledAndTheGridsEdgeIsThickerThanItsInsid
     EXPECT_NEAR(top.x1, grid.x, 1e-9);
     EXPECT_NEAR(top.x2, grid.x + 5 * s, 1e-9);
     EXPECT_NEAR(top.y1, grid.y, 1e-9);
+}
+
+// A diagramless puzzle on paper keeps its diagram hidden as the screen
+// does: the player's marks are black, a number stands only where Show put
+// it, and the player's letters show where they are, on the file's black
+// squares too. Only the solution shows the file's diagram.
+TEST_F(PageLayoutTest, ADiagramlessPuzzleShowsThePlayersDiagramUnlessItShowsTheSolution)
+{
+    // Numbered 1 (0,0), 2 (1,0) and 3 (0,1); (2,0) black in the file.
+    auto puzzle = Load(PuzzleFileWriter({"AB#", "CDE"}).Diagramless());
+    const auto change = [&puzzle](int c, int r, auto fn) {
+        CSquare square = puzzle->GetSquare(c, r);
+        fn(square);
+        puzzle->SetSquare(c, r, square);
+    };
+    change(0, 1, [](CSquare& s) { s.m_bMarkedBlack = true; });  // wrongly
+    change(2, 0, [](CSquare& s) {
+        s.m_chLetter = u'X';
+        s.m_bFilled = TRUE;
+    });
+    change(1, 0, [](CSquare& s) {
+        s.m_chLetter = u'B';
+        s.m_bFilled = s.m_bShown = TRUE;
+    });
+    using Squares = std::set<std::pair<int, int>>;
+    struct Paper {
+        Squares blacks;
+        std::map<std::pair<int, int>, std::u16string> numbers, letters;
+    };
+    const auto print = [&](EPrintContent nContent) {
+        const CPageLayout layout(*puzzle, m_measure, Letter(nContent));
+        const CGridTile& grid = layout.GetTiles()[0];
+        const double s = layout.GetSquareSize();
+        const CPrintedPage& page = layout.GetDocument().aPages[0];
+        Paper paper;
+        for (const CPageRect& rect : page.aRects) {
+            if (rect.crColor == 0 && rect.y >= grid.y)
+                for (double x = rect.x + s / 2; x < rect.x + rect.cx; x += s)
+                    paper.blacks.insert({static_cast<int>((x - grid.x) / s), static_cast<int>((rect.y - grid.y) / s)});
+        }
+        for (const CPageText& text : page.aTexts) {
+            if (text.nAlign == EPageAlign::Left && text.x > grid.x && text.x < grid.x + 3 * s && text.y > grid.y &&
+                text.y < grid.y + 2 * s)
+                paper.numbers[{static_cast<int>((text.x - grid.x) / s), static_cast<int>((text.y - grid.y) / s)}] =
+                    text.strText;
+        }
+        paper.letters = Letters(layout);
+        return paper;
+    };
+    using Texts = std::map<std::pair<int, int>, std::u16string>;
+    for (const EPrintContent nContent : {EPrintContent::Blank, EPrintContent::Fill}) {
+        const Paper paper = print(nContent);
+        EXPECT_EQ(paper.blacks, (Squares {{0, 1}}));
+        EXPECT_EQ(paper.numbers, (Texts {{{1, 0}, u"2"}}));
+        EXPECT_EQ(paper.letters, nContent == EPrintContent::Fill ? (Texts {{{1, 0}, u"B"}, {{2, 0}, u"X"}}) : Texts {});
+    }
+    const Paper solution = print(EPrintContent::Solution);
+    EXPECT_EQ(solution.blacks, (Squares {{2, 0}}));
+    EXPECT_EQ(solution.numbers, (Texts {{{0, 0}, u"1"}, {{1, 0}, u"2"}, {{0, 1}, u"3"}}));
+    EXPECT_EQ(solution.letters.size(), 5u);
 }
 
 TEST_F(PageLayoutTest, MissingSquaresHaveNoLinesBarsAreThickAndCirclesAndShadingShow)

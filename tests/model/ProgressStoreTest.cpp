@@ -41,6 +41,7 @@ std::u16string FullState(const CCrossWordPuzzle& puzzle)
         state += square.m_bShown ? u'S' : u'-';
         state += square.m_bWasIncorrect ? u'W' : u'-';
         state += u'[' + square.m_strRebusEntry + u']';
+        state += square.m_bPencil ? u'P' : u'-';
     }
     return state;
 }
@@ -135,18 +136,6 @@ TEST_F(ProgressStore, LockedPuzzleKeepsItsKeyWhenUnlocked)
     EXPECT_EQ(locked->GetSquare(0, 0).m_chLetter, u'H');
 }
 
-TEST_F(ProgressStore, EntryBringsBackLettersMarksAndRebusEntries)
-{
-    ASSERT_TRUE(store.Save(*puzzle));
-    auto copy = Fresh();
-    ASSERT_TRUE(store.Restore(*copy));
-    EXPECT_EQ(FullState(*copy), FullState(*puzzle));
-    EXPECT_TRUE(copy->IsIncorrect(1, 0));
-    EXPECT_EQ(copy->GetEmptyCount(), puzzle->GetEmptyCount());
-    EXPECT_EQ(copy->GetUnsolvedCount(), puzzle->GetUnsolvedCount());
-    EXPECT_TRUE(sink.m_messages.empty());
-}
-
 TEST_F(ProgressStore, EntryStartsWithTheSolutionFileBytes)
 {
     ASSERT_TRUE(store.Save(*puzzle));
@@ -164,6 +153,93 @@ TEST_F(ProgressStore, EntryStartsWithTheSolutionFileBytes)
     EXPECT_EQ(marks[8 + 0], '\x00');
     EXPECT_EQ(entry.substr(solution.size() + 33),
               "RUSR" + Le32(4 + 2 + 6) + Le32(12) + std::string("\x03\0U\0S\0E\0", 8));
+}
+
+// The pencil: a byte a square after the marks and the rebus entries.
+TEST_F(ProgressStore, PencilledLettersTakeAByteASquareAndAnyOtherSectionIsDamaged)
+{
+    CSquare pencilled = puzzle->GetSquare(3, 0);
+    pencilled.m_chLetter = u'R';
+    pencilled.m_bFilled = TRUE;
+    pencilled.m_bPencil = true;
+    puzzle->SetSquare(3, 0, pencilled);
+    ASSERT_TRUE(store.Save(*puzzle));
+    const std::string entry = TempDir::Read(EntryPath());
+    const std::size_t nPencil = entry.find("PENC");
+    ASSERT_NE(nPencil, std::string::npos);
+    std::string flags(25, '\0');
+    flags[3] = '\1';
+    EXPECT_EQ(entry.substr(nPencil), "PENC" + Le32(25) + flags);
+
+    // A section of another size, or a byte that is neither 0 nor 1: damaged.
+    const std::string damaged[] = {entry.substr(0, nPencil) + "PENC" + Le32(24) + std::string(24, '\1'),
+                                   entry.substr(0, entry.size() - 1) + '\2'};
+    for (const std::string& bytes : damaged) {
+        auto fresh = Fresh("fresh.puz");
+        const std::u16string before = FullState(*fresh);
+        TempDir::Write(EntryPath(), bytes);
+        EXPECT_FALSE(store.Restore(*fresh));
+        EXPECT_EQ(FullState(*fresh), before);
+    }
+    EXPECT_TRUE(sink.m_messages.empty());
+}
+
+// A diagramless solve with everything at once: pencil, marks, rebus entry,
+// black marks and a running clock each keep their own section, and all of
+// them come back. An entry written before the pencil, the clock and the
+// diagram had sections brings back what it holds and sets none of them.
+TEST_F(ProgressStore, EverySectionComesBackBesideTheOthersAndAnOlderEntryLacksThem)
+{
+    auto diagramless = PuzzleFileWriter(kRows).Diagramless().Load(dir, "diagramless.puz");
+    CSolveTimer::Clock::time_point now {std::chrono::hours(3)};
+    diagramless->m_timer = CSolveTimer([&now] { return now; });
+    diagramless->SetPlayerState(puzzle->GetSquares());  // H, X checked and was wrong, D shown, USE
+    CSquare pencilled = diagramless->GetSquare(3, 0);
+    pencilled.m_chLetter = u'R';
+    pencilled.m_bFilled = TRUE;
+    pencilled.m_bPencil = true;
+    diagramless->SetSquare(3, 0, pencilled);
+    CSquare marked = diagramless->GetSquare(2, 1);  // a black square of the file
+    marked.m_bMarkedBlack = true;
+    diagramless->SetSquare(2, 1, marked);
+    diagramless->m_timer.Begin();
+    now += std::chrono::seconds(83);
+    ASSERT_TRUE(store.Save(*diagramless));
+
+    const std::string entry = TempDir::Read(fs::path(store.PathOf(*diagramless)));
+    std::vector<std::size_t> offsets;
+    for (const char* pszTag : {"MARK", "RUSR", "PENC", "TIME", "DIAG"}) {
+        offsets.push_back(entry.find(pszTag));
+        ASSERT_NE(offsets.back(), std::string::npos) << pszTag;
+        EXPECT_EQ(entry.find(pszTag, offsets.back() + 1), std::string::npos) << pszTag << " twice";
+    }
+    EXPECT_EQ(entry.substr(offsets[3], 13), "TIME" + Le32(5) + Le32(83) + '\0');  // 83 seconds, running
+
+    auto copy = PuzzleFileWriter(kRows).Diagramless().Load(dir, "diagramless-copy.puz");
+    ASSERT_TRUE(store.Restore(*copy));
+    EXPECT_EQ(FullState(*copy), FullState(*diagramless));
+    EXPECT_EQ(copy->GetEmptyCount(), diagramless->GetEmptyCount());
+    EXPECT_EQ(copy->GetUnsolvedCount(), diagramless->GetUnsolvedCount());
+    EXPECT_TRUE(copy->GetSquare(3, 0).m_bPencil);
+    EXPECT_TRUE(copy->GetSquare(1, 0).m_bWasIncorrect);
+    EXPECT_TRUE(copy->GetSquare(2, 1).m_bMarkedBlack);
+    EXPECT_FALSE(copy->GetSquare(3, 1).m_bMarkedBlack);
+    EXPECT_EQ(copy->m_nTimerSeconds, 83);
+    EXPECT_FALSE(copy->m_bTimerStopped);
+
+    // The entry as it was before: the solution file's bytes, the marks and
+    // the rebus entries. Restored over a square that was pencilled and one
+    // that was marked, neither stays so; the file's time stays.
+    TempDir::Write(fs::path(store.PathOf(*diagramless)), entry.substr(0, offsets[2]));
+    copy->m_nTimerSeconds = -1;
+    ASSERT_TRUE(store.Restore(*copy));
+    EXPECT_EQ(copy->GetSquare(3, 0).m_chLetter, u'R');
+    EXPECT_FALSE(copy->GetSquare(3, 0).m_bPencil);
+    EXPECT_FALSE(copy->GetSquare(2, 1).m_bMarkedBlack);
+    EXPECT_EQ(copy->GetSquare(2, 2).m_strRebusEntry, u"USE");
+    EXPECT_TRUE(copy->GetSquare(4, 4).m_bShown);
+    EXPECT_EQ(copy->m_nTimerSeconds, -1);
+    EXPECT_TRUE(sink.m_messages.empty());
 }
 
 TEST_F(ProgressStore, NothingStoredChangesNothing)
@@ -290,7 +366,7 @@ TEST_F(ProgressStore, UnknownSectionsAreSkipped)
     const std::size_t nSolution = good.find("MARK");
     // Before, between and after the known ones, empty or not.
     const std::string pencil = "PNCL" + Le32(5) + "abcde";
-    const std::string empty = "TIME" + Le32(0);
+    const std::string empty = "XTRA" + Le32(0);
     TempDir::Write(EntryPath(), good.substr(0, nSolution) + pencil + good.substr(nSolution, 33) + empty +
                                     good.substr(nSolution + 33) + pencil);
     auto copy = Fresh();

@@ -298,6 +298,7 @@ nlohmann::json Description(const CPuzzleSource& source)
                                              : json::array({source.m_nTimerSeconds, source.m_bTimerStopped ? 1 : 0})},
         {"locked", source.m_bLocked},
         {"answer_checksum", source.m_wAnswerChecksum},
+        {"diagramless", source.m_bDiagramless},
     };
 }
 
@@ -368,7 +369,7 @@ TEST(IpuzRoundTrip, EveryCorpusFileComesBackFromItsIpuzFile)
         ASSERT_TRUE(ReadIpuzSource(bytes, u"written.ipuz", back, error)) << ToUtf8(error);
 
         // What .ipuz files leave out, with a warning each: the player's
-        // marks, the timer, and locked answers.
+        // marks, the timer, locked answers and the hidden diagram.
         CPuzzleSource expected = original;
         std::set<std::string> losses;
         for (CSourceSquare& square : expected.m_aSquares) {
@@ -384,8 +385,10 @@ TEST(IpuzRoundTrip, EveryCorpusFileComesBackFromItsIpuzFile)
             losses.insert("timer");
         if (expected.m_bLocked)
             losses.insert("locked");
+        if (expected.m_bDiagramless)
+            losses.insert("diagramless");
         expected.m_nTimerSeconds = -1;
-        expected.m_bTimerStopped = expected.m_bLocked = false;
+        expected.m_bTimerStopped = expected.m_bLocked = expected.m_bDiagramless = false;
         expected.m_wAnswerChecksum = 0;
         for (std::u16string* pText :
              {&expected.m_strTitle, &expected.m_strAuthor, &expected.m_strCopyright, &expected.m_strNotes})

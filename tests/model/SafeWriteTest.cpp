@@ -67,36 +67,10 @@ TEST(SafeWrite, OldTemporariesGoWhenTheFolderIsNextSavedInto)
     EXPECT_EQ(TempDir::Read(dir.File("a.sol")), "new");
 }
 
-TEST(SafeWrite, FailedWriteLeavesTheTargetAndNoTemporary)
-{
-    TempDir dir;
-    TempDir::Write(dir.File("a.sol"), "old");
-    std::u16string strError;
-    const BOOL bWritten = WriteFileSafely(
-        ModelPath(dir.File("a.sol")),
-        [](CFile& file) {
-            file.Write("half", 4);
-            throw CFileException(CFileException::diskFull, 28, u"", u"write");
-        },
-        strError);
-    EXPECT_FALSE(bWritten);
-    EXPECT_EQ(strError, u"cannot write file '" + ModelPath(dir.File("a.sol")) + u"': No space left on device");
-    EXPECT_EQ(TempDir::Read(dir.File("a.sol")), "old");
-    EXPECT_EQ(Names(dir.Path()), std::set<std::string> {"a.sol"});
-}
+// A write that fails part way leaves the target as it was and no temporary:
+// SolutionFile.WriteFailureKeepsTheOldFile, through Save Solution.
 
 #ifndef _WIN32
-TEST(SafeWrite, ReplacedFileKeepsItsPermissions)
-{
-    TempDir dir;
-    TempDir::Write(dir.File("a.sol"), "old");
-    fs::permissions(dir.File("a.sol"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    std::u16string strError;
-    ASSERT_TRUE(WriteText(dir.File("a.sol"), "new", strError));
-    EXPECT_EQ(fs::status(dir.File("a.sol")).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
-
 // A pipe opens at once and is refused, whoever is (not) at its other end;
 // nothing replaces it.
 TEST(SafeWrite, PipesAreRefusedWithoutWaiting)
@@ -124,10 +98,6 @@ TEST(SafeWrite, PipesAreRefusedWithoutWaiting)
     EXPECT_EQ(sink.m_messages,
               (std::vector<std::u16string> {u"cannot open file '" + strPipe + u"': not a regular file",
                                             u"cannot create file '" + strPipe + u"': not a regular file"}));
-    CCrossWordPuzzle other;
-    std::u16string strLoadError;
-    EXPECT_FALSE(other.LoadPuzzle(strPipe, strLoadError));
-    EXPECT_EQ(strLoadError, u"cannot open file '" + strPipe + u"' for reading: not a regular file");
 }
 
 TEST(SafeWrite, DevicesAreNeitherReadNorReplaced)

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "model/CrossWordPuzzle.h"
-#include "model/ProgressStore.h"
 #include "tests/model/CorpusFiles.h"
 #include "tests/support/PuzzleFileWriter.h"
 #include "tests/support/PuzzleState.h"
@@ -20,9 +19,7 @@
 namespace fs = std::filesystem;
 using trellis::test::kCorpus;
 using trellis::test::LoadCorpus;
-using trellis::test::ModelPath;
 using trellis::test::PuzzleFileWriter;
-using trellis::test::SetLetter;
 using trellis::test::TempDir;
 using trellis::test::ToUtf8;
 
@@ -180,26 +177,4 @@ TEST(SavedFill, SolvedAndRevealedFilesOpenSolved)
     EXPECT_EQ(RebusEntries(*small), (std::map<std::string, std::string> {{"2,2", "XYZ"}}));
     EXPECT_EQ(SquaresWhere(*small, Circled), (std::vector<std::string> {"0,2", "4,2"}));
     EXPECT_TRUE(small->IsSolved());
-}
-
-// The program opens a file, then restores what the store holds for it: the
-// store's state replaces the file's fill.
-TEST(SavedFill, StoredProgressWinsOverTheFilesFill)
-{
-    SKIP_WITHOUT_CORPUS();
-    TempDir dir;
-    CProgressStore store(ModelPath(dir.File("store")));
-    auto earlier = LoadCorpus("nyt_partlyfilled.puz");
-    CSquare cleared = earlier->GetSquare(0, 0);
-    cleared.m_bFilled = FALSE;
-    cleared.m_chLetter = u' ';
-    earlier->SetSquare(0, 0, cleared);
-    SetLetter(*earlier, 14, 14, u'W');
-    ASSERT_TRUE(store.Save(*earlier));
-
-    auto p = LoadCorpus("nyt_partlyfilled.puz");
-    ASSERT_TRUE(store.Restore(*p));
-    EXPECT_FALSE(p->IsFilled(0, 0));
-    EXPECT_EQ(p->GetSquare(14, 14).m_chLetter, u'W');
-    EXPECT_EQ(Letters(*p), "LAGEARLSSW");
 }

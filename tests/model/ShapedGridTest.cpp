@@ -26,17 +26,9 @@ const std::vector<std::string> kShaped = {" AB ", "CDEF", " GH ", "IJ L"};
 // the row's second word starts at (2,0); column 1's word starts below the bar.
 const std::vector<std::string> kBarred = {"AB|_CD", "EFGH", "IJKL"};
 
-// "3,1 A 2,1": square (3,1) selected in the across word from (2,1); "D" a
-// down word; "none" no selection.
-CGridSelection Sel(const std::string& text)
-{
-    return trellis::test::SelectionFrom(text);
-}
-
-std::string Text(const CGridSelection& sel)
-{
-    return trellis::test::SelectionText(sel);
-}
+// Selections are written "3,1 A 2,1" (PuzzleState.h).
+const auto Sel = trellis::test::SelectionFrom;
+const auto Text = trellis::test::SelectionText;
 
 TEST(ShapedGridTest, MissingSquaresAndBarsEndWordsForTheNumbering)
 {

@@ -164,11 +164,6 @@ TEST_F(SolutionFile, MissingFileSaysWhy)
     EXPECT_FALSE(puzzle->LoadSolution(path));
     EXPECT_EQ(sink.m_messages,
               std::vector<std::u16string> {u"cannot open file '" + path + u"': No such file or directory"});
-    sink.m_messages.clear();
-    const std::u16string nowhere = ModelPath(dir.File("no/such/folder/x.sol"));
-    EXPECT_FALSE(puzzle->SaveSolution(nowhere));
-    EXPECT_EQ(sink.m_messages,
-              std::vector<std::u16string> {u"cannot create file '" + nowhere + u"': No such file or directory"});
 }
 
 TEST_F(SolutionFile, FolderInThePlaceOfTheTargetStaysAndNoTemporaryFileIsLeft)

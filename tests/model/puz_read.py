@@ -12,9 +12,10 @@ The reader follows the public notes on the format, not Trellis's code:
            0x10 four masked low bytes, 0x14 four masked high bytes,
            0x18 version ("1.3\\0"; "2.x" means UTF-8 texts), 0x1E checksum of
            the real answers of a locked puzzle, 0x2C width, 0x2D height,
-           0x2E clue count, 0x30 puzzle type, 0x32 scrambled state
-           (4 locked, 2 no answers)
-  grids    answers, then the state ("." black, "-" empty), row by row
+           0x2E clue count, 0x30 puzzle type (1, with 0x0400 for a
+           diagramless puzzle), 0x32 scrambled state (4 locked, 2 no answers)
+  grids    answers, then the state ("." black, ":" black in a diagramless
+           puzzle, "-" empty), row by row
   texts    title, author, copyright, one clue per word (by word number,
            across before down), notes; each ends with a zero byte
   sections name (4 bytes), length and checksum (words), data, zero byte:
@@ -252,12 +253,16 @@ def compare_squares(puz, expected):
             problems.append("not locked as meant (state %d, checksum %04x)" % (puz.scrambled, puz.answer_checksum))
     elif puz.scrambled != (2 if no_answers else 0):
         problems.append("scrambled state %d" % puz.scrambled)
+    diagramless = expected["diagramless"]
+    if puz.puzzle_type != (0x0401 if diagramless else 0x0001):
+        problems.append("puzzle type %04x" % puz.puzzle_type)
+    black = ord(":") if diagramless else ord(".")
     names = ("circled", "revealed", "incorrect", "was_incorrect")
     bits = (0x80, 0x40, 0x20, 0x10)
     for i, square in enumerate(expected["squares"]):
         where = "square %d,%d" % (i % puz.width, i // puz.width)
         if not square["open"]:
-            if puz.state[i] != ord(".") or rebus[i] or flags[i] or entries[i]:
+            if puz.state[i] != black or rebus[i] or flags[i] or entries[i]:
                 problems.append(where + " is not a plain black square")
             continue
         if puz.state[i] in b".:":

@@ -12,6 +12,9 @@ namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kTipYellow = RGB(251, 253, 187);
+constexpr COLORREF kPadGreen = RGB(0, 128, 0);
+constexpr COLORREF kLetterYellow = RGB(255, 255, 0);
 
 class ClueTest : public HostTest {
 protected:
@@ -60,7 +63,7 @@ TEST_F(ClueTest, ADoubleTapOpensTheTipInTheSamePlaceWhereverTheBarIs)
         CRect rc;
         m_clue.GetTip().GetWindowRect(&rc);
         EXPECT_EQ(CRect(6, 180, 234, 260), rc) << y;
-        EXPECT_EQ(CClueWnd::TIP_COLOR, Testing::PixelAt(&m_clue.GetTip(), 200, 60));
+        EXPECT_EQ(kTipYellow, Testing::PixelAt(&m_clue.GetTip(), 200, 60));
         EXPECT_GT(Testing::CountPixels(&m_clue.GetTip(), CRect(2, 2, 80, 20), kBlack), 0);
         Testing::Tap(&m_clue.GetTip(), CPoint(10, 10));
         EXPECT_FALSE(m_clue.GetTip().IsWindowVisible());
@@ -77,7 +80,7 @@ protected:
         Testing::RunUntilIdle();
         m_nIdleYellow = Yellow();
     }
-    int Yellow() { return Testing::CountPixels(&m_input, CRect(0, 0, 240, 40), CInputWnd::LETTER_COLOR); }
+    int Yellow() { return Testing::CountPixels(&m_input, CRect(0, 0, 240, 40), kLetterYellow); }
     CInputWnd m_input;
     int m_nIdleYellow = 0;
 };
@@ -86,12 +89,12 @@ TEST_F(InputTest, PressHighlightsAndReleaseSendsTheLetterUnderThePen)
 {
     Testing::Press(&m_input, CPoint(10, 10));
     // The box of 'A', widened by two pixels, 20 high.
-    EXPECT_EQ(CInputWnd::LETTER_COLOR, Testing::PixelAt(&m_input, 2, 3));
-    EXPECT_EQ(CInputWnd::LETTER_COLOR, Testing::PixelAt(&m_input, 2, 21));
-    EXPECT_EQ(CInputWnd::PAD_COLOR, Testing::PixelAt(&m_input, 2, 22));
+    EXPECT_EQ(kLetterYellow, Testing::PixelAt(&m_input, 2, 3));
+    EXPECT_EQ(kLetterYellow, Testing::PixelAt(&m_input, 2, 21));
+    EXPECT_EQ(kPadGreen, Testing::PixelAt(&m_input, 2, 22));
     Testing::Release(&m_input, CPoint(10, 10));
     EXPECT_EQ(std::vector<UINT> {u'A'}, m_host.m_chars);
-    EXPECT_EQ(CInputWnd::PAD_COLOR, Testing::PixelAt(&m_input, 2, 3));
+    EXPECT_EQ(kPadGreen, Testing::PixelAt(&m_input, 2, 3));
 
     const std::tuple<CPoint, CPoint, std::vector<UINT>> strokes[] = {
         {CPoint(10, 10), CPoint(30, 10), {u'B'}},  // the letter at the release
@@ -118,7 +121,7 @@ TEST_F(InputTest, AQuickSecondPressIsAPressToo)
 {
     // The second press of a double tap highlights, captures and sends like the first.
     Testing::DoublePress(&m_input, CPoint(10, 10));
-    EXPECT_EQ(CInputWnd::LETTER_COLOR, Testing::PixelAt(&m_input, 2, 3));
+    EXPECT_EQ(kLetterYellow, Testing::PixelAt(&m_input, 2, 3));
     Testing::Release(&m_input, CPoint(10, 60));
     EXPECT_EQ((std::vector<UINT> {u'A', u'N'}), m_host.m_chars);
     EXPECT_EQ(m_nIdleYellow, Yellow());

@@ -97,11 +97,11 @@ protected:
         }
         return 256;
     }
-    void PutLetter(int nCol, int nRow)
+    void PutLetter(int nCol, int nRow, bool bFilled = true)
     {
         CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
-        square.m_chLetter = u'X';
-        square.m_bFilled = TRUE;
+        square.m_chLetter = bFilled ? u'X' : u' ';
+        square.m_bFilled = bFilled ? TRUE : FALSE;
         m_pPuzzle->SetSquare(nCol, nRow, square);
         m_lists.SquareChanged(nCol, nRow);
     }
@@ -165,6 +165,13 @@ TEST_F(ClueListTest, AClueWhoseSquaresAreAllFilledIsMutedAndOnlyTheChangedCluesA
     Settle();
     EXPECT_EQ(DarkestGrey(DIRECTION_DOWN, k5D), GetRValue(kMutedText));
     EXPECT_EQ(DarkestGrey(DIRECTION_ACROSS, k4A), 0);
+    // A cleared square brings both its clues back.
+    m_lists.m_drawn.clear();
+    PutLetter(3, 2, false);
+    Settle();
+    EXPECT_EQ(m_lists.m_drawn, (std::set<std::pair<int, int>> {{IDC_ACROSS_LIST, k6A}, {IDC_DOWN_LIST, k5D}}));
+    EXPECT_EQ(DarkestGrey(DIRECTION_ACROSS, k6A), 0);
+    EXPECT_EQ(DarkestGrey(DIRECTION_DOWN, k5D), 0);
 }
 
 TEST_F(ClueListTest, AClickOnAClueSelectsItsWordFromItsFirstSquare)
@@ -246,6 +253,7 @@ TEST_F(ClueListTest, SideBySideWhenThereIsRoomAndOneAboveTheOtherWhenNot)
     EXPECT_EQ(rcBottom.bottom, 300);
 }
 
+// Lists without a puzzle: the puzzle window's clue list tests.
 TEST_F(ClueListTest, HiddenListsFollowNothingUntilShownAndToldAgain)
 {
     m_lists.ShowWindow(SW_HIDE);
@@ -255,11 +263,6 @@ TEST_F(ClueListTest, HiddenListsFollowNothingUntilShownAndToldAgain)
     m_lists.ShowWindow(SW_SHOW);
     m_lists.ShowSelection();
     EXPECT_EQ(List(DIRECTION_ACROSS).GetCurSel(), k4A);
-    // Without a puzzle there is nothing to list.
-    m_lists.SetPuzzle(nullptr);
-    EXPECT_EQ(List(DIRECTION_ACROSS).GetCount(), 0);
-    m_lists.ShowSelection();
-    EXPECT_EQ(List(DIRECTION_ACROSS).GetCurSel(), -1);
 }
 
 TEST_F(ClueListTest, OnTheLargestGridTheSelectedAndCrossingCluesComeIntoView)

@@ -82,11 +82,6 @@ TEST_F(GridShapesTest, MissingSquaresAreDrawnAsNothingWithoutLinesOfTheirOwn)
     EXPECT_EQ(Count(CRect(4, 24, 46, 26), kBlack), 42 * 2);
     EXPECT_EQ(Count(CRect(46, 2, 48, 26), kBlack), 24 * 2);
     EXPECT_EQ(Count(CRect(2, 24, 4, 48), kBlack), 24 * 2);
-    // A tap on a missing square changes nothing.
-    const CPoint before = m_grid.GetSelectedSquare();
-    Testing::Tap(&m_grid, InSquare(m_grid, 0, 0));
-    EXPECT_EQ(m_grid.GetSelectedSquare(), before);
-    EXPECT_EQ(Count(Inside(0, 0), kWhite), 400);
 }
 
 TEST_F(GridShapesTest, BarsAreThickLinesIntoBothSquaresEvenInTheSelectedWord)

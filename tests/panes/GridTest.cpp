@@ -9,9 +9,10 @@
 namespace trellis::test {
 namespace {
 
-// Eight colours that nothing else in the grid has.
-const COLORREF kSlots[NUM_GRID_COLORS] = {RGB(10, 20, 30),  RGB(250, 240, 230), RGB(200, 10, 10),  RGB(240, 250, 10),
-                                          RGB(20, 20, 200), RGB(10, 120, 120),  RGB(250, 120, 10), RGB(60, 60, 60)};
+// Colours that nothing else in the grid has.
+const COLORREF kSlots[NUM_GRID_COLORS] = {RGB(10, 20, 30),   RGB(250, 240, 230), RGB(200, 10, 10),
+                                          RGB(240, 250, 10), RGB(20, 20, 200),   RGB(10, 120, 120),
+                                          RGB(250, 120, 10), RGB(60, 60, 60),    RGB(130, 30, 160)};
 
 class GridTest : public HostTest {
 protected:
@@ -39,6 +40,13 @@ protected:
         square.m_bFilled = bFilled;
         square.m_bChecked = bChecked;
         square.m_bShown = bShown;
+        m_pPuzzle->SetSquare(nCol, nRow, square);
+    }
+    // Any other change to the player's part of a square.
+    template <class ChangeFn> void Change(int nCol, int nRow, ChangeFn change)
+    {
+        CSquare square = m_pPuzzle->GetSquare(nCol, nRow);
+        change(square);
         m_pPuzzle->SetSquare(nCol, nRow, square);
     }
     // The smallest rectangle that holds every pixel of the colour in a square.
@@ -230,7 +238,9 @@ TEST_F(GridTest, TapsHitASquareWithTheLinesRightOfAndBelowIt)
     EXPECT_EQ(CPoint(1, 0), m_grid.GetSelectedSquare());
 }
 
-TEST_F(GridTest, TapsSelectTurnAndMoveWithinTheWord)
+// Where a tap moves the selection is the navigator's; here, that the grid
+// shows it at once and tells its host only when the word changes.
+TEST_F(GridTest, TapsRedrawTheSelectionAtOnce)
 {
     Show({"...", "...", "#.."});
     m_host.m_words.clear();
@@ -245,21 +255,6 @@ TEST_F(GridTest, TapsSelectTurnAndMoveWithinTheWord)
     EXPECT_EQ(kSlots[GRID_BACKGROUND_SELECTED_WORD], Fill(0, 1));
     EXPECT_EQ(kSlots[GRID_SOLID], Fill(0, 2));
     EXPECT_EQ(1u, m_host.m_words.size());
-}
-
-TEST_F(GridTest, SquaresInNoWordTakeWhateverStartTheWalkFinds)
-{
-    Show({"..#.", "#.##"});  // 1 across, 2 down from (1,0); (3,0) is in no word
-    m_host.m_words.clear();
-    Tap(3, 0);  // across: no across word, and no down start above
-    EXPECT_EQ(CPoint(3, 0), m_grid.GetSelectedSquare());
-    EXPECT_EQ(CPoint(0, 0), m_grid.GetWordStart());
-    Tap(3, 0);  // the selected square, in no down word: nothing
-    Tap(1, 1);
-    Tap(3, 0);  // down: the walk left passes the black square to 1 across
-    EXPECT_EQ(DIRECTION_ACROSS, m_grid.GetDirection());
-    EXPECT_EQ(CPoint(0, 0), m_grid.GetWordStart());
-    EXPECT_EQ(2u, m_host.m_words.size());
 }
 
 // Where the extra sections of a file put circles: squares by row-major index.
@@ -357,17 +352,140 @@ TEST_F(GridTest, AShownRebusSquareShowsItsWholeAnswerShrunkToFit)
     }
 }
 
+// A pencilled letter is halfway between its square's letter colour and
+// fill, whatever the situation; checked and wrong, it is as wrong as any.
+TEST_F(GridTest, PencilledLettersTakeTheColourHalfwayToTheirSquare)
+{
+    Show({"...", ".#.", "..."});  // the top row selected, (0, 0) the square
+    auto pencil = [this](int nCol, int nRow, WCHAR ch, BOOL bChecked) {
+        Put(nCol, nRow, ch, bChecked);
+        Change(nCol, nRow, [](CSquare& s) { s.m_bPencil = true; });
+    };
+    pencil(0, 0, u'.', FALSE);
+    pencil(1, 0, u'.', FALSE);
+    pencil(0, 2, u'.', FALSE);
+    pencil(2, 2, u'X', TRUE);
+    Put(2, 0, u'.', FALSE);  // in pen
+    Repaint();
+    // The halves of the slots' components, worked out by hand.
+    const COLORREF crOutside = RGB(130, 130, 130);  // (10, 20, 30) and (250, 240, 230)
+    const COLORREF crInWord = RGB(130, 135, 105);  // (240, 250, 10) and (20, 20, 200)
+    const COLORREF crSelected = RGB(125, 185, 65);  // (240, 250, 10) and (10, 120, 120)
+    EXPECT_GT(Ink(0, 2, crOutside), 0);
+    EXPECT_EQ(Ink(0, 2, kSlots[GRID_FOREGROUND]), 0);
+    EXPECT_GT(Ink(1, 0, crInWord), 0);
+    EXPECT_EQ(Ink(1, 0, kSlots[GRID_FOREGROUND_SELECTED_WORD]), 0);
+    EXPECT_GT(Ink(0, 0, crSelected), 0);
+    EXPECT_GT(Ink(2, 0, kSlots[GRID_FOREGROUND_SELECTED_WORD]), 0);
+    EXPECT_EQ(Ink(2, 0, crInWord), 0);
+    EXPECT_GT(Ink(2, 2, kSlots[GRID_FOREGROUND_INCORRECT]), 0);
+    EXPECT_EQ(Ink(2, 2, crOutside), 0);
+}
+
+// Show's letters carry a triangle in the top right corner in a colour slot
+// of their own; the file's given letters have theirs in the bottom right,
+// in the letter's colour.
+TEST_F(GridTest, RevealedLettersCarryATriangleInTheTopRightCornerInTheirOwnColour)
+{
+    const COLORREF crMark = kSlots[GRID_REVEALED_MARK];
+    for (const auto& [nSize, nSide] : {std::pair {20, 5}, std::pair {40, 10}}) {
+        SCOPED_TRACE(nSize);
+        m_grid.SetSquareSize(nSize);
+        Show({"...", ".#.", "..."});
+        Put(2, 2, u'.', FALSE, TRUE, TRUE);  // shown, outside the selected word
+        Put(1, 0, u'.', FALSE, TRUE, TRUE);  // shown, in it
+        Put(0, 2, u'.', FALSE);  // typed
+        Put(2, 1, u'.', FALSE);
+        Change(2, 1, [](CSquare& s) { s.m_bGiven = true; });
+        Repaint();
+        const int nTriangle = nSide * (nSide + 1) / 2;
+        EXPECT_EQ(Ink(2, 2, crMark), nTriangle);
+        EXPECT_EQ(Ink(1, 0, crMark), nTriangle);
+        EXPECT_EQ(Ink(0, 2, crMark), 0);
+        EXPECT_EQ(Ink(2, 1, crMark), 0);
+        // Its right angle in the top right corner: the top row holds nSide
+        // pixels of it, the last of its rows one, at the right edge.
+        const CRect rc = m_grid.GetSquareRect(2, 2);
+        EXPECT_EQ(Testing::CountPixels(&m_grid, CRect(rc.left, rc.top, rc.right, rc.top + 1), crMark), nSide);
+        EXPECT_EQ(Testing::PixelAt(&m_grid, rc.right - nSide, rc.top), crMark);
+        EXPECT_EQ(Testing::PixelAt(&m_grid, rc.right - 1, rc.top + nSide - 1), crMark);
+        EXPECT_NE(Testing::PixelAt(&m_grid, rc.right - 2, rc.top + nSide - 1), crMark);
+        EXPECT_NE(Testing::PixelAt(&m_grid, rc.right - 1, rc.bottom - 1), crMark);
+        // The given letter's mark stands where the revealed one does not.
+        const CRect rcGiven = m_grid.GetSquareRect(2, 1);
+        EXPECT_EQ(Testing::PixelAt(&m_grid, rcGiven.right - 1, rcGiven.bottom - 1), kSlots[GRID_FOREGROUND]);
+        EXPECT_EQ(Testing::PixelAt(&m_grid, rcGiven.right - 1, rcGiven.top), kSlots[GRID_BACKGROUND]);
+    }
+    m_grid.SetSquareSize(20);
+}
+
+// A square a check once found wrong keeps a dot in its bottom left corner,
+// in the incorrect colour of its situation, after it is mended.
+TEST_F(GridTest, ASquareOnceFoundWrongKeepsADotInItsBottomLeftCorner)
+{
+    Show({"...", ".#.", "..."});
+    auto wasWrong = [this](int nCol, int nRow) {
+        Put(nCol, nRow, u'.', FALSE);  // right now
+        Change(nCol, nRow, [](CSquare& s) { s.m_bWasIncorrect = TRUE; });
+    };
+    wasWrong(2, 2);
+    wasWrong(1, 0);
+    Put(0, 2, u'.', FALSE);
+    Repaint();
+    // Three pixels square at 20 pixels, two in from the corner, clear of a bar.
+    const CRect rc = m_grid.GetSquareRect(2, 2);
+    const CRect rcDot(rc.left + 2, rc.bottom - 5, rc.left + 5, rc.bottom - 2);
+    EXPECT_EQ(Testing::CountPixels(&m_grid, rcDot, kSlots[GRID_FOREGROUND_INCORRECT]), 9);
+    EXPECT_EQ(Ink(2, 2, kSlots[GRID_FOREGROUND_INCORRECT]), 9);
+    EXPECT_EQ(Ink(1, 0, kSlots[GRID_FOREGROUND_SELECTED_INCORRECT]), 9);
+    EXPECT_EQ(Ink(0, 2, kSlots[GRID_FOREGROUND_INCORRECT]), 0);
+}
+
+// The rebus entry, while it is open, frames its square and shows what was
+// typed whole, in the place of the square's letter; closed, the letter is back.
+TEST_F(GridTest, AnOpenEntryIsFramedAndShowsItsTextWholeInPlaceOfTheLetter)
+{
+    Show({"...", ".#.", "..."});
+    Put(0, 0, u'Q', FALSE);
+    Repaint();
+    const COLORREF crFore = kSlots[GRID_FOREGROUND_SELECTED_WORD];
+    const CRect rc = m_grid.GetSquareRect(0, 0);
+    const CRect letter = InkBox(0, 0, crFore);
+    const int nLetter = Ink(0, 0, crFore);
+    auto ring = [&] {
+        return Testing::CountPixels(&m_grid, rc, crFore) -
+               Testing::CountPixels(&m_grid, CRect(rc.left + 1, rc.top + 1, rc.right - 1, rc.bottom - 1), crFore);
+    };
+    EXPECT_EQ(ring(), 0);
+
+    m_grid.ShowEntry(CPoint(0, 0), u"");
+    Testing::RunUntilIdle();
+    EXPECT_EQ(ring(), 4 * 20 - 4);  // a one-pixel frame, and no Q
+    EXPECT_EQ(Ink(0, 0, crFore), 4 * 20 - 4);
+    m_grid.ShowEntry(CPoint(0, 0), u"STAR");
+    Testing::RunUntilIdle();
+    const CRect text = InkBox(0, 0, crFore);
+    EXPECT_GT(Ink(0, 0, crFore), 4 * 20 - 4);
+    EXPECT_LT(text.Width() - 2, rc.Width());
+    EXPECT_GT(Testing::CountPixels(&m_grid, CRect(rc.left + 1, rc.top + 1, rc.left + 5, rc.bottom - 1), crFore), 0);
+    EXPECT_TRUE(m_grid.IsEntryShown());
+
+    m_grid.HideEntry();
+    Testing::RunUntilIdle();
+    EXPECT_FALSE(m_grid.IsEntryShown());
+    EXPECT_EQ(ring(), 0);
+    EXPECT_EQ(Ink(0, 0, crFore), nLetter);
+    EXPECT_EQ(InkBox(0, 0, crFore), letter);
+}
+
 // A rebus the player entered (kept in a puzzle file) is drawn whole, with or
 // without an answer of its own, and shown or not.
 TEST_F(GridTest, ThePlayersRebusEntryIsDrawnWhole)
 {
     Show({"SEAS", "T#.T", "WA.."});
     Put(3, 0, u'S', FALSE);
-    CSquare entered = m_pPuzzle->GetSquare(0, 0);
-    entered.m_chLetter = u'S';
-    entered.m_bFilled = TRUE;
-    entered.m_strRebusEntry = u"STAR";
-    m_pPuzzle->SetSquare(0, 0, entered);
+    Put(0, 0, u'S', FALSE);
+    Change(0, 0, [](CSquare& s) { s.m_strRebusEntry = u"STAR"; });
     Repaint();
     const CRect whole = InkBox(0, 0, kSlots[GRID_FOREGROUND_SELECTED_WORD]);
     const CRect single = InkBox(3, 0, kSlots[GRID_FOREGROUND_SELECTED_WORD]);

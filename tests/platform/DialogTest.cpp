@@ -6,9 +6,6 @@
 #include "res/Resources.h"
 #include "res/resource.h"
 
-#include <algorithm>
-#include <cstdlib>
-
 using namespace dialogtest;
 
 namespace {
@@ -58,10 +55,6 @@ TEST_F(DialogLayoutTest, RealTemplatesPlaceEveryControlAtItsIdFromDialogUnits)
                 default:
                     EXPECT_EQ(actual, expected) << nID << " item " << item.nID;
                 }
-            }
-            if (const char* pszFolder = std::getenv("TRELLIS_DIALOG_SHOTS")) {
-                const std::string path = std::string(pszFolder) + "/dialog-" + std::to_string(nID) + ".png";
-                EXPECT_TRUE(Testing::SaveDialogImage(dlg, path.c_str()));
             }
             Testing::PressCancel(dlg);
             if (dlg.IsModalOpen())
@@ -165,49 +158,8 @@ TEST_F(DialogLayoutTest, IconStaticShowsTheIconResourceAtItsOwnSize)
 
 }  // namespace
 
-TEST_F(DialogTest, AnEditControlStaticShowsItsLinesAsDrawTextMeasuresThemInItsFont)
-{
-    CDialog dialog(kTextDialog);
-    Run(dialog, [](CDialog& dlg) {
-        CWnd* pStatic = dlg.GetDlgItem(IDC_WRAPPED);
-        ASSERT_NE(pStatic, nullptr);
-        ASSERT_NE(pStatic->GetFont(), nullptr);
-        const std::u16string strText = u"Edited by Will Shortz and Supercalifragilisticexpialidocious & co";
-        pStatic->SetWindowText(strText.c_str());
-        CRect rc;
-        pStatic->GetWindowRect(&rc);
-        dlg.ScreenToClient(&rc);
-
-        CClientDC dc(pStatic);
-        CFont* pOld = dc.SelectObject(pStatic->GetFont());
-        CRect rcText(0, 0, rc.Width(), 0);
-        const int nHeight =
-            dc.DrawText(strText.c_str(), -1, &rcText, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
-        TEXTMETRIC tm {};
-        dc.GetTextMetrics(&tm);
-        dc.SelectObject(pOld);
-
-        // One line high, it cannot show the text; as tall as measured, all of it.
-        BOOL bInside = TRUE;
-        std::vector<std::u16string> lines = Testing::ShownLines(dlg, IDC_WRAPPED, &bInside);
-        EXPECT_FALSE(bInside);
-        ASSERT_GE(lines.size(), 3u);
-        EXPECT_EQ(static_cast<int>(lines.size()) * tm.tmHeight, nHeight);
-        pStatic->MoveWindow(rc.left, rc.top, rc.Width(), nHeight, TRUE);
-        lines = Testing::ShownLines(dlg, IDC_WRAPPED, &bInside);
-        EXPECT_TRUE(bInside);
-        // Nothing dropped: the lines put back together with the blanks at the
-        // breaks are the text, the long word broken and not cut.
-        std::u16string strJoined;
-        for (const std::u16string& line : lines)
-            strJoined += line;
-        std::u16string strLetters = strText;
-        strLetters.erase(std::remove(strLetters.begin(), strLetters.end(), u' '), strLetters.end());
-        strJoined.erase(std::remove(strJoined.begin(), strJoined.end(), u' '), strJoined.end());
-        EXPECT_EQ(strJoined, strLetters);
-        Testing::PressOK(dlg);
-    });
-}
+// A static's lines as DrawText measures them in its font: the About Puzzle
+// dialog's tests, which size its statics so.
 
 TEST_F(DialogTest, AMultiLineEditTakesAndGivesLinesEndingInCrLf)
 {

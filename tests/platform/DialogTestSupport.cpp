@@ -13,48 +13,32 @@ ResourceSet BuildResources()
     using K = DialogControl;
     constexpr DWORD kNumber = ES_NUMBER | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP;
     constexpr DWORD kBuddy = UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS;
-    set.dialogs[kTestDialog] = {
-        10,
-        20,
-        160,
-        170,
-        DS_MODALFRAME | DS_SETFONT,
-        0,
-        u"Test",
-        u"Arial",
-        8,
-        {
-            {K::Edit, u"", IDC_SIZE, 40, 5, 30, 14, kNumber},
-            {K::UpDown, u"", IDC_SIZE_SPIN, 70, 5, 11, 14, kBuddy},
-            {K::Edit, u"", IDC_NAME, 90, 5, 60, 14, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
-            {K::Button, u"Check", IDC_CHECK, 5, 25, 50, 10, BS_AUTOCHECKBOX | WS_TABSTOP},
-            {K::Button, u"A1", IDC_RADIO_A1, 5, 40, 40, 10, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP},
-            {K::Button, u"A2", IDC_RADIO_A2, 5, 52, 40, 10, BS_AUTORADIOBUTTON},
-            {K::Button, u"B1", IDC_RADIO_B1, 60, 40, 40, 10, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP},
-            {K::Button, u"B2", IDC_RADIO_B2, 60, 52, 40, 10, BS_AUTORADIOBUTTON},
-            {K::ComboBox, u"", IDC_COMBO, 5, 66, 100, 60, CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP | WS_GROUP},
-            {K::Static, u"", IDC_ICON, 5, 100, 20, 20, SS_ICON, kIcon},
-            {K::Edit, u"", IDC_COMPONENT, 40, 100, 30, 14, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
-            {K::Button, u"OK", IDOK, 5, 150, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP},
-            {K::Button, u"Cancel", IDCANCEL, 60, 150, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
-            {K::Button, u"Group", -1, 1, 33, 102, 32, BS_GROUPBOX},
-        }};
-    set.dialogs[kTextDialog] = {
-        0,
-        0,
-        120,
-        100,
-        DS_MODALFRAME | DS_SETFONT,
-        0,
-        u"Texts",
-        u"Arial",
-        8,
-        {
-            {K::Static, u"", IDC_WRAPPED, 5, 5, 60, 8, SS_NOPREFIX | SS_EDITCONTROL},
-            {K::Edit, u"", IDC_LINES, 5, 20, 100, 40, ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
-            {K::Button, u"OK", IDOK, 5, 80, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
-            {K::Button, u"Cancel", IDCANCEL, 60, 80, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
-        }};
+    DialogResource& test =
+        set.dialogs[kTestDialog] = {10, 20, 160, 170, DS_MODALFRAME | DS_SETFONT, 0, u"Test", u"Arial", 8, {}};
+    test.items = {
+        {K::Edit, u"", IDC_SIZE, 40, 5, 30, 14, kNumber},
+        {K::UpDown, u"", IDC_SIZE_SPIN, 70, 5, 11, 14, kBuddy},
+        {K::Edit, u"", IDC_NAME, 90, 5, 60, 14, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+        {K::Button, u"Check", IDC_CHECK, 5, 25, 50, 10, BS_AUTOCHECKBOX | WS_TABSTOP},
+        {K::Button, u"A1", IDC_RADIO_A1, 5, 40, 40, 10, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP},
+        {K::Button, u"A2", IDC_RADIO_A2, 5, 52, 40, 10, BS_AUTORADIOBUTTON},
+        {K::Button, u"B1", IDC_RADIO_B1, 60, 40, 40, 10, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP},
+        {K::Button, u"B2", IDC_RADIO_B2, 60, 52, 40, 10, BS_AUTORADIOBUTTON},
+        {K::ComboBox, u"", IDC_COMBO, 5, 66, 100, 60, CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP | WS_GROUP},
+        {K::Static, u"", IDC_ICON, 5, 100, 20, 20, SS_ICON, kIcon},
+        {K::Edit, u"", IDC_COMPONENT, 40, 100, 30, 14, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP},
+        {K::Button, u"OK", IDOK, 5, 150, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP},
+        {K::Button, u"Cancel", IDCANCEL, 60, 150, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
+        {K::Button, u"Group", -1, 1, 33, 102, 32, BS_GROUPBOX},
+    };
+    DialogResource& text =
+        set.dialogs[kTextDialog] = {0, 0, 120, 100, DS_MODALFRAME | DS_SETFONT, 0, u"Texts", u"Arial", 8, {}};
+    text.items = {
+        {K::Static, u"", IDC_WRAPPED, 5, 5, 60, 8, SS_NOPREFIX | SS_EDITCONTROL},
+        {K::Edit, u"", IDC_LINES, 5, 20, 100, 40, ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_BORDER | WS_TABSTOP},
+        {K::Button, u"OK", IDOK, 5, 80, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {K::Button, u"Cancel", IDCANCEL, 60, 80, 50, 14, BS_PUSHBUTTON | WS_TABSTOP},
+    };
     // A 32 x 32 icon: red top-left quarter, the rest blue.
     static const std::vector<std::string> rows = [] {
         std::vector<std::string> r;

@@ -260,39 +260,8 @@ TEST_F(DrawTest, WordBreakWrapsAtBlanksAndStopsAtTheBottom)
     EXPECT_LE(ink.bottom, line + line / 2);
 }
 
-TEST_F(DrawTest, AsAnEditControlAWordTooLongForALineIsBrokenWhereTheLineEnds)
-{
-    CClientDC dc(&m_canvas);
-    const int line = dc.GetTextExtent(u"x", 1).cy;
-    const std::u16string strWord = u"abcdefghijklmnopqrstuvwxyz";
-    const int nWord = dc.GetTextExtent(strWord.c_str(), 26).cx;
-    // A third of the word's width: three lines of it, or four when the
-    // letters do not divide evenly, and every line within the width.
-    const int width = nWord / 3 + 1;
-    CRect calc(0, 0, width, 0);
-    const UINT nEdit = DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX;
-    const int nHeight = dc.DrawText(strWord.c_str(), 26, &calc, nEdit | DT_CALCRECT);
-    EXPECT_GE(nHeight, 3 * line);
-    EXPECT_LE(nHeight, 4 * line);
-    EXPECT_LE(calc.Width(), width);
-    // Without the flag the word stands alone on one line, as wide as it is.
-    CRect clipped(0, 0, width, 0);
-    EXPECT_EQ(dc.DrawText(strWord.c_str(), 26, &clipped, DT_WORDBREAK | DT_CALCRECT), line);
-    EXPECT_EQ(clipped.Width(), nWord);
-    // Words that fit still break at blanks, the long one after them where it must.
-    CRect mixed(0, 0, width, 0);
-    const std::u16string strMixed = u"ab " + strWord;
-    EXPECT_EQ(dc.DrawText(strMixed.c_str(), static_cast<int>(strMixed.size()), &mixed, nEdit | DT_CALCRECT),
-              nHeight + line);
-
-    // Drawn: every letter is shown, none beyond the width.
-    dc.SetTextColor(kBlue);
-    CRect box(0, 0, width, 60);
-    dc.DrawText(strWord.c_str(), 26, &box, nEdit);
-    const CRect ink = BoundsOf(kBlue);
-    EXPECT_LE(ink.right, width);
-    EXPECT_GT(ink.bottom, 2 * line);
-}
+// A word too long for its line, broken where the line ends as an edit
+// control breaks it (DT_EDITCONTROL), is the About Puzzle dialog's test's.
 
 TEST_F(DrawTest, PointFontsHaveTheirPixelHeights)
 {

@@ -123,6 +123,15 @@ public:
     CCeCommandBar m_wndCommandBar;
     CPaneWnd m_wndPopup;  // made while the frame is being created, with no owner named
     BOOL m_bFullMenus = FALSE;
+    // The type and size of every WM_SIZE.
+    std::vector<std::pair<UINT, LPARAM>> m_sizes;
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_SIZE)
+            m_sizes.emplace_back(static_cast<UINT>(wParam), lParam);
+        return CFrameWnd::WindowProc(message, wParam, lParam);
+    }
 
     // The pane has the first word on every command and update request.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
@@ -335,22 +344,8 @@ TEST_F(FrameTest, SwitchingMenusKeepsTheButtonsAndTheCloseButton)
     EXPECT_TRUE(Testing::IsToolBarButtonEnabled(*m_pFrame, ID_APP_ONLY));
 }
 
-TEST_F(FrameTest, ExitClosesTheMainWindow)
-{
-    ASSERT_TRUE(m_bLoaded);
-    EXPECT_TRUE(Testing::ChooseMenuItem(*m_pFrame, ID_EXIT));
-    EXPECT_EQ(AfxGetMainWnd(), nullptr);
-    EXPECT_EQ(CWnd::FromHandle(m_hFrame), nullptr);
-}
-
-TEST_F(FrameTest, TheCloseButtonClosesTheFrame)
-{
-    ASSERT_TRUE(m_bLoaded);
-    EXPECT_TRUE(Testing::PressCloseButton(*m_pFrame));
-    EXPECT_EQ(AfxGetMainWnd(), nullptr);
-    EXPECT_EQ(CWnd::FromHandle(m_hFrame), nullptr);
-}
-
+// Exit and the close button closing the frame when saving succeeds are proven
+// end to end.
 TEST_F(FrameTest, EveryCloseOfTheMainFrameLetsTheApplicationSaveFirst)
 {
     ASSERT_TRUE(m_bLoaded);
@@ -405,6 +400,40 @@ TEST_F(FrameTest, OpensTitledWithAPaneOfTheHandheldsScreenUnderTheBar)
     m_pFrame->m_wndCommandBar.GetWindowRect(&rcBarOnScreen);
     EXPECT_EQ(rcPaneOnScreen.top, rcBarOnScreen.bottom);
     EXPECT_EQ(rcPaneOnScreen.left, rcBarOnScreen.left);
+}
+
+// Minimised, a top-level window hears SIZE_MINIMIZED (0 x 0) and keeps its
+// panes as they were; brought back, it hears how it shows again, with its size.
+TEST_F(FrameTest, MinimisingAndRestoringAreSizeMessages)
+{
+    ASSERT_TRUE(m_bLoaded);
+    m_pFrame->ShowWindow(SW_SHOW);
+    Testing::RunUntilIdle();
+    CRect rcClient;
+    m_pFrame->GetClientRect(&rcClient);
+    const LPARAM lSize = MAKELPARAM(static_cast<unsigned>(rcClient.Width()), static_cast<unsigned>(rcClient.Height()));
+    WINDOWPLACEMENT wp {};
+    wp.length = sizeof(wp);
+    ASSERT_TRUE(m_pFrame->GetWindowPlacement(&wp));
+    const auto show = [&](UINT nShow) {
+        m_pFrame->m_sizes.clear();
+        wp.showCmd = nShow;
+        ASSERT_TRUE(m_pFrame->SetWindowPlacement(&wp));
+        Testing::RunUntilIdle();
+    };
+    show(SW_SHOWMINIMIZED);
+    ASSERT_FALSE(m_pFrame->m_sizes.empty());
+    EXPECT_EQ(m_pFrame->m_sizes.back(), std::make_pair(SIZE_MINIMIZED, LPARAM(0)));
+    CRect rcPane;
+    m_pFrame->m_wndPane.GetClientRect(&rcPane);
+    EXPECT_EQ(rcPane.Width(), 240);
+    EXPECT_EQ(rcPane.Height(), 268);
+    show(SW_SHOWNORMAL);
+    ASSERT_FALSE(m_pFrame->m_sizes.empty());
+    EXPECT_EQ(m_pFrame->m_sizes.front(), std::make_pair(SIZE_RESTORED, lSize));
+    // A change that is neither sends no such message.
+    show(SW_SHOWNORMAL);
+    EXPECT_TRUE(m_pFrame->m_sizes.empty());
 }
 
 TEST_F(FrameTest, AtTheScreensWidthTheButtonsWrapUnderLongMenus)

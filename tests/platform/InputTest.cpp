@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Pen and keyboard input: taps, double taps by class style, releases away
-// from the press, focus and typed characters.
+// Pen and keyboard input: releases away from the press, focus and typed
+// characters.
 
 #include "TestWindows.h"
 
@@ -16,31 +16,10 @@ std::vector<UINT> Mouse(const CProbeWnd& wnd)
     return out;
 }
 
-const std::vector<UINT> kTapTap = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP};
-const std::vector<UINT> kDoubleTap = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP};
-
 }  // namespace
 
-TEST_F(WindowTest, DoubleTapNeedsTheDoubleClickClassStyle)
-{
-    // The default child class delivers double taps.
-    CProbeWnd byDefault;
-    ASSERT_TRUE(CreateChild(byDefault, CRect(0, 0, 50, 50), 1));
-    Testing::DoubleTap(&byDefault, CPoint(5, 5));
-    EXPECT_EQ(Mouse(byDefault), kDoubleTap);
-
-    // Without CS_DBLCLKS the second tap is another press.
-    CProbeWnd plain;
-    ASSERT_TRUE(CreateChild(plain, CRect(60, 0, 110, 50), 2, 0, AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW)));
-    Testing::DoubleTap(&plain, CPoint(5, 5));
-    EXPECT_EQ(Mouse(plain), kTapTap);
-
-    // Two taps far apart in time are two taps, whatever the class.
-    byDefault.m_messages.clear();
-    Testing::Tap(&byDefault, CPoint(5, 5));
-    Testing::Tap(&byDefault, CPoint(5, 5));
-    EXPECT_EQ(Mouse(byDefault), kTapTap);
-}
+// A double tap, with and without CS_DBLCLKS, is the end-to-end suite's: the
+// grid turns, the clue bar opens its tip, the letter pad takes two letters.
 
 TEST_F(WindowTest, UncapturedReleaseGoesToTheWindowUnderThePen)
 {

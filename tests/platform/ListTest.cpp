@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The owner-drawn list box without data, the bar that divides two panes, and
-// the placement of top-level windows on the desktop.
+// The owner-drawn list box without data, the placement of top-level windows
+// on the desktop, and smooth fonts.
 
 #include "TestWindows.h"
 
@@ -10,7 +10,6 @@
 namespace {
 
 constexpr UINT IDC_LIST = 10;
-constexpr UINT IDC_BAR = 11;
 constexpr COLORREF kSelected = RGB(0, 0, 255);
 
 // Item n is 10, 15 or 20 pixels high and filled with a colour of its own.
@@ -23,18 +22,15 @@ COLORREF ColorOf(UINT nItem)
     return RGB(static_cast<int>(nItem % 200), 200, 0);
 }
 
-// Owns a list and a bar, measures and draws the list's items, and keeps what
-// they tell it.
+// Owns a list, measures and draws its items, and keeps what they tell it.
 class COwnerWnd : public CWnd {
 public:
     CListBox m_list;
-    CSplitterBar m_bar;
     std::vector<UINT> m_measured;
     std::vector<UINT> m_widths;
     std::vector<UINT> m_drawn;
     std::map<UINT, UINT> m_states;
     std::vector<int> m_selChanges;  // GetCurSel() at each LBN_SELCHANGE
-    std::vector<int> m_drags;
 
 protected:
     // The lists of other ids get the same heights and colours, unrecorded.
@@ -59,11 +55,6 @@ protected:
         pDC->FillSolidRect(&lpdis->rcItem, (lpdis->itemState & ODS_SELECTED) ? kSelected : ColorOf(lpdis->itemID));
     }
     afx_msg void OnSelChange() { m_selChanges.push_back(m_list.GetCurSel()); }
-    afx_msg void OnDrag(NMHDR* pHeader, LRESULT*)
-    {
-        EXPECT_EQ(pHeader->idFrom, IDC_BAR);
-        m_drags.push_back(reinterpret_cast<NMSPLITTERBAR*>(pHeader)->nPos);
-    }
 
     DECLARE_MESSAGE_MAP()
 };
@@ -72,20 +63,9 @@ BEGIN_MESSAGE_MAP(COwnerWnd, CWnd)
     ON_WM_MEASUREITEM()
     ON_WM_DRAWITEM()
     ON_CONTROL(LBN_SELCHANGE, IDC_LIST, OnSelChange)
-    ON_NOTIFY(SPN_DRAG, IDC_BAR, OnDrag)
 END_MESSAGE_MAP()
 
-// A list that draws and measures itself: 12 pixels, grey.
-class CSelfDrawnList : public CListBox {
-public:
-    void MeasureItem(LPMEASUREITEMSTRUCT lpmis) override { lpmis->itemHeight = 12; }
-    void DrawItem(LPDRAWITEMSTRUCT lpdis) override
-    {
-        CDC::FromHandle(lpdis->hDC)->FillSolidRect(&lpdis->rcItem, RGB(90, 90, 90));
-    }
-};
-
-constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE | LBS_NODATA |
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_OWNERDRAWVARIABLE | LBS_NODATA |
                              LBS_NOINTEGRALHEIGHT | LBS_DISABLENOSCROLL;
 
 class ListTest : public WindowTest {
@@ -207,35 +187,9 @@ TEST_F(ListTest, APressOnAnItemChoosesItAndTellsTheParentEveryTime)
     Testing::Tap(&list, CPoint(20, ItemRect(4).bottom + 5));
     EXPECT_EQ(m_owner.m_selChanges.size(), 3u);
     EXPECT_EQ(CWnd::GetFocus(), pFocus);
-
-    // Without LBS_NOTIFY the choice is made and nobody is told.
-    CListBox quiet;
-    ASSERT_TRUE(quiet.Create(nullptr, u"quiet", kListStyle & ~LBS_NOTIFY, CRect(170, 10, 290, 110), &m_owner, 12));
-    quiet.SetCount(3);
-    Testing::RunUntilIdle();
-    CRect rc;
-    quiet.GetItemRect(1, &rc);
-    Testing::Tap(&quiet, rc.CenterPoint());
-    EXPECT_EQ(quiet.GetCurSel(), 1);
-    EXPECT_EQ(m_owner.m_selChanges.size(), 3u);
 }
 
-TEST_F(ListTest, AnInvalidatedItemIsDrawnAgainAndTheOthersAreNot)
-{
-    CListBox& list = m_owner.m_list;
-    list.SetCount(6);
-    Testing::RunUntilIdle();
-    // Until the first paint is over.
-    for (size_t nDrawn = SIZE_MAX; nDrawn != m_owner.m_drawn.size();) {
-        nDrawn = m_owner.m_drawn.size();
-        Testing::RunUntilIdle();
-    }
-    m_owner.m_drawn.clear();
-    CRect rc = ItemRect(3);
-    list.InvalidateRect(&rc, FALSE);
-    Testing::RunUntilIdle();
-    EXPECT_EQ(m_owner.m_drawn, std::vector<UINT> {3});
-}
+// Only the items invalidated are drawn again: the clue lists' tests count them.
 
 TEST_F(ListTest, ANewCountStartsAtTheTopWithNothingSelected)
 {
@@ -252,49 +206,7 @@ TEST_F(ListTest, ANewCountStartsAtTheTopWithNothingSelected)
     EXPECT_EQ(list.GetCount(), 7);
 }
 
-TEST_F(ListTest, WithoutAnOwnerThatAnswersTheListDrawsItself)
-{
-    CHostWnd parent;  // answers neither WM_MEASUREITEM nor WM_DRAWITEM
-    ASSERT_TRUE(parent.CreateHost(200, 200));
-    CSelfDrawnList list;
-    ASSERT_TRUE(list.Create(nullptr, u"self", kListStyle, CRect(0, 0, 150, 100), &parent, IDC_LIST));
-    list.SetCount(4);
-    Testing::RunUntilIdle();
-    CRect rc;
-    ASSERT_EQ(list.GetItemRect(2, &rc), LB_OKAY);
-    EXPECT_EQ(rc.Height(), 12);
-    EXPECT_EQ(Testing::PixelAt(&list, rc.left + 2, rc.top + 2), RGB(90, 90, 90));
-    parent.DestroyWindow();
-}
-
-TEST_F(ListTest, DraggingTheBarTellsTheParentWhereTheUserWantsIt)
-{
-    CSplitterBar& bar = m_owner.m_bar;
-    // Taller than wide: it moves left and right.
-    ASSERT_TRUE(bar.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(200, 0, 205, 300), &m_owner, IDC_BAR));
-    EXPECT_TRUE(bar.IsVertical());
-    Testing::Press(&bar, CPoint(2, 100));
-    Testing::Move(&bar, CPoint(-28, 140));
-    Testing::Move(&bar, CPoint(12, 90));
-    Testing::Release(&bar, CPoint(12, 90));
-    EXPECT_EQ(m_owner.m_drags, (std::vector<int> {170, 210}));
-    // The bar itself stays where its parent put it.
-    CRect rcBar;
-    bar.GetWindowRect(&rcBar);
-    m_owner.ScreenToClient(&rcBar);
-    EXPECT_EQ(rcBar.left, 200);
-
-    // Wider than tall: up and down.
-    m_owner.m_drags.clear();
-    bar.MoveWindow(0, 200, 300, 5);
-    EXPECT_FALSE(bar.IsVertical());
-    Testing::Press(&bar, CPoint(100, 2));
-    Testing::Move(&bar, CPoint(50, -18));
-    Testing::Release(&bar, CPoint(50, -18));
-    // A move with the pen up is no drag.
-    Testing::Move(&bar, CPoint(50, 40));
-    EXPECT_EQ(m_owner.m_drags, (std::vector<int> {180}));
-}
+// The bar between two panes, dragged either way: the main window's tests.
 
 TEST_F(WindowTest, ATopLevelWindowOpensWhereItsPlacementPutsIt)
 {
@@ -320,25 +232,14 @@ TEST_F(WindowTest, ATopLevelWindowOpensWhereItsPlacementPutsIt)
     CRect rcClient;
     top.GetClientRect(&rcClient);
     EXPECT_EQ(rcClient.Size(), CSize(321, 123));
-    top.ShowWindow(SW_SHOW);
-    Testing::RunUntilIdle();
-    WINDOWPLACEMENT got {};
-    ASSERT_TRUE(top.GetWindowPlacement(&got));
-    EXPECT_EQ(got.showCmd, static_cast<UINT>(SW_SHOWNORMAL));
-    EXPECT_EQ(CRect(got.rcNormalPosition), CRect(wp.rcNormalPosition));
-
-    // Maximised, it keeps the rectangle it comes back to.
-    wp.showCmd = SW_SHOWMAXIMIZED;
-    ASSERT_TRUE(top.SetWindowPlacement(&wp));
-    Testing::RunUntilIdle();
-    ASSERT_TRUE(top.GetWindowPlacement(&got));
-    EXPECT_EQ(got.showCmd, static_cast<UINT>(SW_SHOWMAXIMIZED));
-    EXPECT_EQ(CRect(got.rcNormalPosition).Size(), CSize(321, 123));
     top.DestroyWindow();
+    // Shown, and maximised, it keeps its place: the main window's tests show
+    // it at the next start.
 
     // A child has no place on the desktop.
     CProbeWnd child;
     ASSERT_TRUE(CreateChild(child, CRect(0, 0, 10, 10)));
+    WINDOWPLACEMENT got {};
     EXPECT_FALSE(child.GetWindowPlacement(&got));
     EXPECT_FALSE(child.SetWindowPlacement(&wp));
 }

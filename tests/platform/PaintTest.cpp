@@ -39,16 +39,7 @@ TEST_F(WindowTest, InvalidatedAreaIsPaintedLaterByTheEventLoop)
     EXPECT_EQ(Testing::PixelAt(&wnd, 19, 14), kGreen);
     EXPECT_EQ(Testing::PixelAt(&wnd, 20, 14), kRed);
     EXPECT_EQ(Testing::PixelAt(&wnd, 9, 10), kRed);
-
-    // Two areas make one paint, clipped to them and not to the box around them.
-    wnd.m_crFill = kYellow;
-    wnd.InvalidateRect(CRect(0, 0, 5, 5), FALSE);
-    wnd.InvalidateRect(CRect(30, 20, 40, 30), FALSE);
-    Testing::RunUntilIdle();
-    EXPECT_EQ(wnd.m_nPaints, 3);
-    EXPECT_EQ(wnd.m_rcLastPaint, CRect(0, 0, 40, 30));
-    EXPECT_EQ(Testing::CountPixels(&wnd, CRect(0, 0, 40, 30), kYellow), 25 + 100);
-    EXPECT_EQ(Testing::PixelAt(&wnd, 10, 10), kGreen);
+    // Several areas make one paint clipped to them: VisiblePartTest.
 }
 
 TEST_F(WindowTest, EraseFlagDecidesWhetherOldPixelsStay)

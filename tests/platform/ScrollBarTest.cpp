@@ -120,23 +120,9 @@ TEST_F(WindowTest, UserScrollActionsArriveAsMessages)
     ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 240, 190)));
     wnd.SetRange(SB_HORZ, 96);
     wnd.SetRange(SB_VERT, 146);
-
-    ASSERT_TRUE(Testing::ScrollBarAction(&wnd, SB_HORZ, SB_LINERIGHT));
-    ASSERT_TRUE(Testing::ScrollBarAction(&wnd, SB_HORZ, SB_PAGERIGHT));
-    ASSERT_TRUE(Testing::ScrollBarAction(&wnd, SB_VERT, SB_BOTTOM));
-    ASSERT_TRUE(Testing::ScrollBarAction(&wnd, SB_VERT, SB_LINEUP));
-    ASSERT_EQ(wnd.m_events.size(), 4u);
-    EXPECT_EQ(wnd.m_events[0].message, WM_HSCROLL);
-    EXPECT_EQ(wnd.m_events[0].code, SB_LINERIGHT);
-    EXPECT_EQ(wnd.m_events[1].code, SB_PAGERIGHT);
-    EXPECT_EQ(wnd.m_events[2].message, WM_VSCROLL);
-    EXPECT_EQ(wnd.m_events[2].code, SB_BOTTOM);
-    EXPECT_EQ(wnd.m_events[3].code, SB_LINEUP);
-    EXPECT_EQ(Testing::ScrollBarPosition(&wnd, SB_HORZ), 70);
-    EXPECT_EQ(Testing::ScrollBarPosition(&wnd, SB_VERT), 136);
+    // Lines, pages and the ends: the grid's host's tests, which follow them.
 
     // Dragging the thumb: tracking positions, then the final position.
-    wnd.m_events.clear();
     ASSERT_TRUE(Testing::ScrollBarAction(&wnd, SB_HORZ, SB_THUMBTRACK, 33));
     ASSERT_EQ(wnd.m_events.size(), 3u);
     EXPECT_EQ(wnd.m_events[0].code, SB_THUMBTRACK);
@@ -159,29 +145,6 @@ TEST_F(WindowTest, UserScrollActionsArriveAsMessages)
 }
 
 namespace {
-
-// Records the turns of the wheel that reach it, then does what a window does
-// by default.
-class CWheelWnd : public CScrollWnd {
-public:
-    struct Turn {
-        UINT nFlags;
-        short zDelta;
-    };
-    std::vector<Turn> m_turns;
-
-    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
-    {
-        m_turns.push_back({nFlags, zDelta});
-        return CScrollWnd::OnMouseWheel(nFlags, zDelta, pt);
-    }
-
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CWheelWnd, CScrollWnd)
-    ON_WM_MOUSEWHEEL()
-END_MESSAGE_MAP()
 
 // The scroll messages as (message, code) pairs.
 std::vector<std::pair<UINT, UINT>> Codes(const std::vector<ScrollEvent>& events)
@@ -245,30 +208,6 @@ TEST_F(WindowTest, TheWheelScrollsAWindowWithBarsByLinesAndShiftTurnsItSideways)
     EXPECT_EQ(Codes(wnd.m_events), Times(kLinesPerNotch, WM_VSCROLL, SB_LINEDOWN));
 }
 
-TEST_F(WindowTest, TheWheelGoesToTheParentWithCtrlHeldOrWithoutABarThatWay)
-{
-    CWheelWnd parent;
-    ASSERT_TRUE(CreateChild(parent, CRect(0, 0, 240, 190)));
-    parent.SetRange(SB_HORZ, 200);
-    CProbeWnd child;  // no bars of its own
-    ASSERT_TRUE(child.Create(nullptr, u"inner", WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 110), &parent, 7));
-
-    // Down: the parent has no vertical bar either, so nothing scrolls.
-    Testing::TurnWheel(&child, CPoint(20, 20), -kNotch);
-    EXPECT_TRUE(parent.m_events.empty());
-    ASSERT_EQ(parent.m_turns.size(), 1u);
-    EXPECT_EQ(parent.m_turns[0].zDelta, -kNotch);
-
-    // Sideways it does scroll, from the child's turn.
-    Testing::TurnWheel(&child, CPoint(20, 20), -kNotch, Testing::KEY_SHIFT);
-    EXPECT_EQ(Codes(parent.m_events), Times(kLinesPerNotch, WM_HSCROLL, SB_LINERIGHT));
-    EXPECT_EQ(parent.m_turns.back().nFlags & MK_SHIFT, MK_SHIFT);
-
-    // With Ctrl the turn is for a window further up: nothing scrolls here.
-    parent.m_events.clear();
-    parent.SetRange(SB_VERT, 200);
-    Testing::TurnWheel(&child, CPoint(20, 20), kNotch, Testing::KEY_CONTROL);
-    EXPECT_TRUE(parent.m_events.empty());
-    EXPECT_EQ(parent.m_turns.back().nFlags & MK_CONTROL, MK_CONTROL);
-    EXPECT_EQ(parent.m_turns.back().zDelta, kNotch);
-}
+// A turn the window has no bar for, or one with Ctrl held, goes to its
+// parent: the puzzle window's tests and the end-to-end suite show the grid's
+// host scrolling for its grid and Ctrl zooming.

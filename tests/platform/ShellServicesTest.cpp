@@ -10,23 +10,6 @@
 
 #include <algorithm>
 
-TEST(MessageBoxSeam, RecordsTextAndFlagsAndGivesQueuedAnswers)
-{
-    Testing::ScriptedMessageBoxes boxes;
-    boxes.Answer(IDYES);
-    EXPECT_EQ(AfxMessageBox(u"Delete it?", MB_YESNO | MB_ICONQUESTION), IDYES);
-    EXPECT_EQ(AfxMessageBox(std::u16string(u"No answer left"), MB_YESNO | MB_ICONQUESTION), IDNO);
-    EXPECT_EQ(AfxMessageBox(u"Broken", MB_OK | MB_ICONSTOP), IDOK);
-
-    ASSERT_EQ(boxes.Shown().size(), 3u);
-    EXPECT_EQ(boxes.Shown()[0].strText, u"Delete it?");
-    EXPECT_EQ(boxes.Shown()[0].Icon(), MB_ICONQUESTION);
-    EXPECT_EQ(boxes.Shown()[0].Buttons(), MB_YESNO);
-    EXPECT_EQ(boxes.Shown()[2].Icon(), MB_ICONSTOP);
-    EXPECT_EQ(boxes.Shown()[2].Buttons(), MB_OK);
-    EXPECT_EQ(boxes.AnswersLeft(), 0u);
-}
-
 TEST(NativeMessageBox, ShowsTheButtonsOfTheFlagsAndGivesThePressedOne)
 {
     // The default button is the one the MB_DEFBUTTON flag counts to, the
@@ -40,10 +23,9 @@ TEST(NativeMessageBox, ShowsTheButtonsOfTheFlagsAndGivesThePressedOne)
     };
     const Case cases[] = {
         {MB_OK | MB_ICONINFORMATION, {IDOK}, MB_ICONINFORMATION, IDOK, IDOK},
-        {MB_OK | MB_DEFBUTTON3, {IDOK}, 0, IDOK, IDOK},
-        {MB_OKCANCEL | MB_ICONEXCLAMATION, {IDOK, IDCANCEL}, MB_ICONEXCLAMATION, IDOK, IDCANCEL},
+        {MB_OK | MB_ICONEXCLAMATION | MB_DEFBUTTON2, {IDOK}, MB_ICONEXCLAMATION, IDOK, IDOK},
         {MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, {IDYES, IDNO}, MB_ICONQUESTION, IDNO, IDYES},
-        {MB_YESNOCANCEL | MB_ICONSTOP | MB_DEFBUTTON3, {IDYES, IDNO, IDCANCEL}, MB_ICONSTOP, IDCANCEL, IDNO},
+        {MB_YESNO | MB_ICONSTOP, {IDYES, IDNO}, MB_ICONSTOP, IDYES, IDNO},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nType);
@@ -91,34 +73,6 @@ TEST_F(FileDialogTest, ShowsFiltersAndAddsTheDefaultExtensionToABareName)
     EXPECT_EQ(open.GetPathName(), (Path("notes.txt")));
     EXPECT_EQ(m_dialogs.Shown()[1].strDefExt, u"puz");
     EXPECT_EQ(m_dialogs.Shown()[1].filters, std::vector<std::u16string> {u"Texts (*.txt *.text)"});
-}
-
-TEST_F(FileDialogTest, OpensInTheGivenFolderOnlyWhenItIsThereAndTellsTheChosenFilesFolder)
-{
-    std::filesystem::create_directories(m_dir.File("puzzles, old"));
-    const std::u16string strFolder = m_dir.File("puzzles, old").u16string();
-    const std::u16string strGone = m_dir.File("gone").u16string();
-    m_dir.Write(std::string("notes.txt"), "x");
-    const std::u16string strFile = m_dir.File("notes.txt").u16string();
-    const LPCTSTR asked[] = {strFolder.c_str(), strGone.c_str(), strFile.c_str(), u"puzzles, old", u""};
-    for (LPCTSTR pszFolder : asked) {
-        m_dialogs.Choose(Path("x.puz"));
-        CFileDialog dlg(TRUE, u"puz");
-        dlg.m_ofn.lpstrInitialDir = pszFolder;
-        ASSERT_EQ(dlg.DoModal(), IDOK);
-        EXPECT_EQ(dlg.GetFolderPath(), m_dir.Path().u16string());
-    }
-    // A folder that is not there, a file, a relative name and nothing leave
-    // the folder to the dialog.
-    ASSERT_EQ(m_dialogs.Shown().size(), 5u);
-    EXPECT_EQ(m_dialogs.Shown()[0].strInitialDir, strFolder);
-    for (size_t i = 1; i < 5; ++i)
-        EXPECT_EQ(m_dialogs.Shown()[i].strInitialDir, u"") << i;
-    // Nothing chosen, no folder.
-    m_dialogs.Cancel();
-    CFileDialog cancelled(TRUE, u"puz");
-    EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
-    EXPECT_EQ(cancelled.GetFolderPath(), u"");
 }
 
 TEST_F(FileDialogTest, OpenKeepsABareNameWhenOnlyThatFileExists)

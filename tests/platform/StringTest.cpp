@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The platform string: slicing, searching and conversions.
+// The platform string: slicing, searching and conversions, and the
+// characters the entry of rebus answers takes.
 
 #include "platform/String.h"
 
@@ -19,4 +20,14 @@ TEST(StringTest, SlicesSearchesAndConverts)
     EXPECT_EQ(CString(static_cast<LPCTSTR>(nullptr)), u"");
     EXPECT_TRUE(CString().IsEmpty());
     EXPECT_EQ(CString(u"ab") + u"c" + CString(u"d"), u"abcd");
+}
+
+// What the rebus entry takes: every character drawn as itself, none that
+// is blank, a control, a format character or a mark that joins the one before.
+TEST(StringTest, GraphicCharactersAreLettersDigitsPunctuationAndSymbols)
+{
+    for (const WCHAR ch : {u'A', u'z', u'\u00E9', u'\u0416', u'4', u'\u0660', u'+', u'&', u'/', u'\u20AC', u'\u2665'})
+        EXPECT_TRUE(IsCharGraphW(ch)) << static_cast<int>(ch);
+    for (const WCHAR ch : {u' ', u'\t', u'\r', u'\x1b', u'\x7f', u'\u00A0', u'\u0301', u'\u200B', u'\u3000'})
+        EXPECT_FALSE(IsCharGraphW(ch)) << static_cast<int>(ch);
 }

@@ -28,37 +28,7 @@ BEGIN_MESSAGE_MAP(CParentWnd, CWnd)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-// Removes WS_BORDER and picks its own class, as the panes do.
-class CBorderlessWnd : public CProbeWnd {
-public:
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override
-    {
-        if (!CWnd::PreCreateWindow(cs))
-            return FALSE;
-        cs.style &= ~static_cast<LONG>(WS_BORDER);
-        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, nullptr, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
-        return TRUE;
-    }
-};
-
 }  // namespace
-
-TEST_F(WindowTest, CreateSendsCreateThenSizeWithTheClientExtent)
-{
-    CProbeWnd wnd;
-    ASSERT_TRUE(CreateChild(wnd, CRect(10, 20, 110, 70), 42));
-    ASSERT_GE(wnd.m_messages.size(), 2u);
-    EXPECT_EQ(wnd.m_messages[0], WM_CREATE);
-    EXPECT_EQ(wnd.m_messages[1], WM_SIZE);
-    EXPECT_EQ(wnd.m_sizeLast, CSize(100, 50));
-    EXPECT_EQ(wnd.GetParent(), &m_host);
-    EXPECT_EQ(wnd.GetDlgCtrlID(), 42);
-    EXPECT_EQ(m_host.GetDlgItem(42), &wnd);
-    EXPECT_EQ(m_host.GetDlgItem(43), nullptr);
-    CString name;
-    wnd.GetWindowText(name);
-    EXPECT_EQ(name, u"child");
-}
 
 TEST_F(WindowTest, ParentFailsWhenItsChildFails)
 {
@@ -90,16 +60,6 @@ TEST_F(WindowTest, ChildrenAreDestroyedWithTheirParent)
     EXPECT_EQ(child.Count(WM_DESTROY), 1);
     EXPECT_EQ(CWnd::FromHandle(hChild), nullptr);
     Testing::RunUntilIdle();
-}
-
-TEST_F(WindowTest, PreCreateWindowChoosesClassAndStyle)
-{
-    CBorderlessWnd wnd;
-    ASSERT_TRUE(CreateChild(wnd, CRect(0, 0, 40, 30), 1, WS_BORDER));
-    EXPECT_EQ(wnd.GetStyle() & WS_BORDER, 0u);
-    CRect rc;
-    wnd.GetClientRect(&rc);
-    EXPECT_EQ(rc, CRect(0, 0, 40, 30));
 }
 
 TEST_F(WindowTest, PlacementAndClientRectangle)

@@ -64,6 +64,12 @@ PuzzleFileWriter& PuzzleFileWriter::Notes(std::string text)
     m_notes = std::move(text);
     return *this;
 }
+PuzzleFileWriter& PuzzleFileWriter::Diagramless()
+{
+    m_bDiagramless = true;
+    return *this;
+}
+
 PuzzleFileWriter& PuzzleFileWriter::State(std::vector<std::string> rows)
 {
     m_state = std::move(rows);
@@ -150,13 +156,13 @@ std::string PuzzleFileWriter::Bytes() const
     header[kSizeOffset] = static_cast<char>(nWidth);
     header[kSizeOffset + 1] = static_cast<char>(m_rows.size());
     PutWord(header, kClueCountOffset, static_cast<WORD>(clues.size()));
-    PutWord(header, kPuzzleTypeOffset, 1);  // a normal puzzle
+    PutWord(header, kPuzzleTypeOffset, m_bDiagramless ? 0x0401 : 0x0001);
 
     std::string answers, state;
     for (const std::string& row : m_rows) {
         for (char ch : row) {
             answers.push_back(ch == '#' ? '.' : ch == '.' ? 'A' : ch);
-            state.push_back(ch == '#' ? '.' : '-');
+            state.push_back(ch == '#' ? (m_bDiagramless ? ':' : '.') : '-');
         }
     }
     if (m_nKey >= 0) {

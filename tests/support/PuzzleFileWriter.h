@@ -47,6 +47,9 @@ public:
     // Scrambles the answers with the key and marks the file locked, with the
     // checksum of the real answers.
     PuzzleFileWriter& Locked(int nKey);
+    // A diagramless puzzle: the type word says so, and the state grid shows
+    // the black squares as ":".
+    PuzzleFileWriter& Diagramless();
 
     std::string Bytes() const;
 
@@ -74,6 +77,7 @@ private:
     std::string m_sections;
     char m_terminator = '\0';
     int m_nKey = -1;
+    bool m_bDiagramless = false;
 };
 
 }  // namespace trellis::test

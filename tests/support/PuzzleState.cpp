@@ -27,6 +27,15 @@ std::u16string PlayerState(const CCrossWordPuzzle& puzzle)
     return state;
 }
 
+std::string WhiteAnswers(const CCrossWordPuzzle& puzzle)
+{
+    std::string answers;
+    for (const CSquare& square : puzzle.GetSquares())
+        if (!square.m_bBlack)
+            answers.push_back(static_cast<char>(square.m_chSolution));
+    return answers;
+}
+
 std::vector<std::string> ClueLabels(const CCrossWordPuzzle& puzzle)
 {
     std::vector<std::string> labels;

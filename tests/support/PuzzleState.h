@@ -19,6 +19,9 @@ void SetLetter(CCrossWordPuzzle& puzzle, int c, int r, char16_t ch, BOOL bFilled
 // The filled flag and letter of every square, in grid order.
 std::u16string PlayerState(const CCrossWordPuzzle& puzzle);
 
+// The answers of the white squares, row by row, as bytes.
+std::string WhiteAnswers(const CCrossWordPuzzle& puzzle);
+
 // "1A:text" for each clue in list order (text in UTF-8).
 std::vector<std::string> ClueLabels(const CCrossWordPuzzle& puzzle);
 

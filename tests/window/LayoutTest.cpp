@@ -5,8 +5,6 @@
 #include "res/resource.h"
 #include "tests/window/PuzzleWndFixture.h"
 
-#include <filesystem>
-
 namespace trellis::test {
 namespace {
 
@@ -148,32 +146,6 @@ TEST_F(PuzzleWndTest, AGrownViewKeepsTheGridScrolledWithinItsNewRange)
     EXPECT_EQ(rcView.BottomRight(), RectInParent(Grid()).BottomRight());
     EXPECT_EQ(336 - rcView.Width(), Testing::ScrollBarPosition(&cross, SB_HORZ));
     EXPECT_EQ(336 - rcView.Height(), Testing::ScrollBarPosition(&cross, SB_VERT));
-
-    // Large enough for the whole grid: the bars go and it shows whole, in
-    // the middle of the 400 x 422 view.
-    m_wnd.MoveWindow(0, 0, 400, 500);
-    EXPECT_FALSE(Testing::IsScrollBarShown(&cross, SB_HORZ));
-    EXPECT_FALSE(Testing::IsScrollBarShown(&cross, SB_VERT));
-    EXPECT_EQ(CPoint(32, 43), RectInParent(Grid()).TopLeft());
-    EXPECT_EQ(CPoint(0, 0), cross.GetScrollOffset());
-}
-
-// A real puzzle on the device-sized screen.
-TEST_F(PuzzleWndTest, ShowsARealPuzzle)
-{
-    const std::filesystem::path file = std::filesystem::path(TRELLIS_CORPUS_DIR) / "puz" / "av110622.puz";
-    if (!std::filesystem::exists(file))
-        GTEST_SKIP() << "corpus not found at " << file;
-    CCrossWordPuzzle puzzle;
-    std::u16string strError;
-    ASSERT_TRUE(puzzle.LoadPuzzle(ModelPath(file), strError)) << ToUtf8(strError);
-    m_wnd.SetPuzzle(&puzzle);
-    const CPoint ptFirst = Grid().GetSelectedSquare();
-    Select(ptFirst.x, ptFirst.y);  // turns down
-    const CClue* pClue = puzzle.GetDownClue(ptFirst.x, ptFirst.y);
-    ASSERT_NE(nullptr, pClue);
-    EXPECT_EQ(std::to_string(pClue->m_nNumber) + "D: " + ToUtf8(pClue->m_strText), ToUtf8(Clue()));
-    m_wnd.SetPuzzle(nullptr);
 }
 
 // At large squares the view follows the work: whatever selects a square

@@ -57,6 +57,30 @@ protected:
     }
     void Select(int nCol, int nRow) { Testing::Tap(&Grid(), InSquare(Grid(), nCol, nRow)); }
     void Type(UINT nChar) { m_wnd.SendMessage(WM_CHAR, nChar, 0); }
+    // Keys and text as the keyboard gives them to the window with the focus.
+    void Key(UINT nVirtKey, BOOL bShift = FALSE)
+    {
+        m_wnd.SetFocus();
+        Testing::PressKey(nVirtKey, bShift);
+    }
+    void Text(const char16_t* pszText)
+    {
+        m_wnd.SetFocus();
+        Testing::TypeText(pszText);
+    }
+    // A command, and what it left for the event loop.
+    void Command(UINT nID)
+    {
+        m_wnd.SendMessage(WM_COMMAND, nID, 0);
+        Testing::RunUntilIdle();
+    }
+    BOOL IsEnabled(UINT nID)
+    {
+        CCmdUI ui;
+        ui.m_nID = nID;
+        ui.DoUpdate(&m_wnd, TRUE);
+        return ui.m_bEnabled;
+    }
     CString Clue() { return m_wnd.GetClue().GetClueText(); }
 
     CPuzzleWnd m_wnd;

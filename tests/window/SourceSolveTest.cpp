@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Solving puzzles of the newer formats in the puzzle window: the clue bar
 // with the file's labels and its other lists, given letters that no command
-// changes, puzzles without answers, and words that end at a bar.
+// changes, and words that end at a bar.
 
 #include "res/resource.h"
 #include "tests/support/SourceGrid.h"
@@ -19,19 +19,6 @@ protected:
         m_pPuzzle = LoadSourceGrid(source);
         m_wnd.SetPuzzle(m_pPuzzle.get());
         Testing::RunUntilIdle();
-    }
-    void Command(UINT nID) { m_wnd.SendMessage(WM_COMMAND, nID, 0); }
-    BOOL IsEnabled(UINT nID)
-    {
-        CCmdUI ui;
-        ui.m_nID = nID;
-        ui.DoUpdate(&m_wnd, TRUE);
-        return ui.m_bEnabled;
-    }
-    void Key(UINT nVirtKey)
-    {
-        m_wnd.SetFocus();
-        Testing::PressKey(nVirtKey, FALSE);
     }
     // The player's letters row by row: '.' for an empty square, '#' black.
     std::vector<std::string> Letters()
@@ -130,24 +117,6 @@ TEST_F(SourceSolveTest, GivenLettersStayWhateverTheCommandOrKey)
     EXPECT_EQ(Letters(), (std::vector<std::string> {".B.", "DEF"}));
 }
 
-TEST_F(SourceSolveTest, WithoutTheAnswersCheckAndShowAreOffAndNothingIsChecked)
-{
-    Show(SourceGrid({"..", ".."}));
-    for (UINT nID : {ID_CHECK_LETTER, ID_CHECK_WORD, ID_CHECK_PUZZLE, ID_SHOW_LETTER, ID_SHOW_WORD, ID_SHOW_PUZZLE})
-        EXPECT_FALSE(IsEnabled(nID)) << nID;
-    for (UINT nID : {ID_CLEAR_LETTER, ID_CLEAR_WORD, ID_CLEAR_PUZZLE})
-        EXPECT_TRUE(IsEnabled(nID)) << nID;
-    m_solve.m_nMode = SOLVE_CHECK_AS_ENTERED;
-    Type(u'a');
-    EXPECT_TRUE(Square(0, 0).m_bFilled);
-    EXPECT_FALSE(Square(0, 0).m_bChecked);
-    // Sent anyway, the commands change nothing.
-    Command(ID_SHOW_PUZZLE);
-    Command(ID_CHECK_PUZZLE);
-    EXPECT_EQ(Letters(), (std::vector<std::string> {"A.", ".."}));
-    EXPECT_FALSE(Square(0, 0).m_bChecked);
-}
-
 TEST_F(SourceSolveTest, WordCommandsEndAtABar)
 {
     Show(SourceGrid({"AB|CD", "EFGH"}));
@@ -157,12 +126,6 @@ TEST_F(SourceSolveTest, WordCommandsEndAtABar)
     Select(3, 0);
     Command(ID_CLEAR_WORD);
     EXPECT_EQ(Letters(), (std::vector<std::string> {"AB..", "EFGH"}));
-    // Typing fills the word up to the bar and stays there.
-    Select(0, 1);
-    Select(1, 0);
-    Command(ID_CLEAR_LETTER);
-    Type(u'b');
-    EXPECT_EQ(Grid().GetSelectedSquare(), CPoint(1, 0));
 }
 
 }  // namespace
