@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
-# The libraries of the .ipuz, .jpz and zipped .jpz readers (installed by
-# tools/lib/setup.sh), as one target for the model and its fuzzing copy.
+# The libraries of the .ipuz writer and the .jpz and zipped .jpz readers
+# (installed by tools/lib/setup.sh), as one target for the model and its
+# fuzzing copy. The .ipuz reader has a JSON reader of its own (JsonDocument).
 find_package(nlohmann_json 3.10 REQUIRED)
 find_package(pugixml 1.11 REQUIRED)
 find_package(PkgConfig REQUIRED)

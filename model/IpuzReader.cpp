@@ -11,8 +11,6 @@
 
 namespace {
 
-using json = CJsonValue;
-
 [[noreturn]] void Fail(std::u16string strWhy)
 {
     FailSource(std::move(strWhy));
@@ -63,7 +61,7 @@ bool IsNestedTooDeeply(std::string_view text)
     return false;
 }
 
-std::u16string PlainText(const json& value)
+std::u16string PlainText(const CJsonValue& value)
 {
     if (!value.IsString())
         return {};
@@ -75,7 +73,7 @@ std::u16string PlainText(const json& value)
 }
 
 // A number or string as the text it shows; empty for anything else.
-std::u16string LabelOf(const json& value)
+std::u16string LabelOf(const CJsonValue& value)
 {
     if (value.IsString())
         return value.Text();
@@ -95,7 +93,7 @@ std::u16string LabelOf(const json& value)
     return {};
 }
 
-int IntOf(const json& value)
+int IntOf(const CJsonValue& value)
 {
     if (!value)
         return -1;
@@ -106,14 +104,14 @@ class CIpuzReader {
 public:
     explicit CIpuzReader(CPuzzleSource& source) : m_source(source) { }
 
-    void Read(const json& root)
+    void Read(const CJsonValue& root)
     {
         if (!root.IsObject())
             Fail(u"not an ipuz object");
         CheckKind(root);
-        if (const json p = root.Member("block"))
+        if (const CJsonValue p = root.Member("block"))
             m_strBlock = LabelOf(p);
-        if (const json p = root.Member("empty")) {
+        if (const CJsonValue p = root.Member("empty")) {
             m_strEmpty = LabelOf(p);
             m_bEmptyGiven = true;
         }
@@ -121,7 +119,7 @@ public:
         ReadGrid(root);
         ReadAnswers(root.Member("solution"), false);
         ReadAnswers(root.Member("saved"), true);
-        if (const json p = root.Member("clues"))
+        if (const CJsonValue p = root.Member("clues"))
             ReadClues(p);
         m_source.m_strTitle = PlainText(root.Member("title"));
         m_source.m_strAuthor = PlainText(root.Member("author"));
@@ -130,13 +128,13 @@ public:
     }
 
 private:
-    static void CheckKind(const json& root)
+    static void CheckKind(const CJsonValue& root)
     {
-        const json kinds = root.Member("kind");
+        const CJsonValue kinds = root.Member("kind");
         if (!kinds)
             return;
         bool bCrossword = false, bAcrostic = false;
-        const auto look = [&](const json& kind) {
+        const auto look = [&](const CJsonValue& kind) {
             const std::string strKind = kind.Utf8();
             bCrossword = bCrossword || strKind.find("ipuz.org/crossword") != std::string::npos;
             bAcrostic = bAcrostic || strKind.find("ipuz.org/acrostic") != std::string::npos;
@@ -151,20 +149,20 @@ private:
             FailSource({}, ESourceRefusal::NotCrossword);
     }
 
-    void ReadGrid(const json& root)
+    void ReadGrid(const CJsonValue& root)
     {
-        const json puzzle = root.Member("puzzle");
+        const CJsonValue puzzle = root.Member("puzzle");
         if (!puzzle.IsArray() || puzzle.Size() == 0)
             Fail(u"no puzzle grid");
         int nWidth = -1, nHeight = -1;
-        if (const json dimensions = root.Member("dimensions")) {
+        if (const CJsonValue dimensions = root.Member("dimensions")) {
             nWidth = IntOf(dimensions.Member("width"));
             nHeight = IntOf(dimensions.Member("height"));
             if (nWidth < 0 || nHeight < 0)
                 Fail(u"dimensions without a width and height");
         } else {
             nHeight = static_cast<int>(std::min<std::size_t>(puzzle.Size(), kMaxSourceGridSide + 1));
-            const json first = puzzle[0];
+            const CJsonValue first = puzzle[0];
             nWidth =
                 first.IsArray() ? static_cast<int>(std::min<std::size_t>(first.Size(), kMaxSourceGridSide + 1)) : 0;
         }
@@ -175,27 +173,27 @@ private:
                  u" rows for a height of " + NumberText(nHeight));
         m_source.Resize(nWidth, nHeight, ESquareKind::Open);
         int r = 0;
-        puzzle.ForEachElement([&](const json& row) {
+        puzzle.ForEachElement([&](const CJsonValue& row) {
             if (!row.IsArray() || row.Size() != static_cast<std::size_t>(nWidth))
                 Fail(u"row " + NumberText(r + 1) + u" of the puzzle grid does not have " + NumberText(nWidth) +
                      u" squares");
             int c = 0;
-            row.ForEachElement([&](const json& value) { ReadSquare(value, c++, r); });
+            row.ForEachElement([&](const CJsonValue& value) { ReadSquare(value, c++, r); });
             ++r;
         });
     }
 
     // A square of the puzzle grid: null, a label, the block or empty
     // value, or an object with "cell", "style" and "value".
-    void ReadSquare(const json& value, int c, int r)
+    void ReadSquare(const CJsonValue& value, int c, int r)
     {
         CSourceSquare& square = m_source.At(c, r);
-        json cell = value;
+        CJsonValue cell = value;
         if (value.IsObject()) {
             cell = value.Member("cell");
-            if (const json style = value.Member("style"))
+            if (const CJsonValue style = value.Member("style"))
                 ApplyStyle(style, c, r);
-            if (const json given = value.Member("value"); given.IsString() && !given.Equals("")) {
+            if (const CJsonValue given = value.Member("value"); given.IsString() && !given.Equals("")) {
                 square.m_strFill = given.Text();
                 square.m_bGiven = true;
             }
@@ -219,9 +217,9 @@ private:
             square.m_strLabel = std::move(strLabel);
     }
 
-    void ApplyStyle(const json& styleRef, int c, int r)
+    void ApplyStyle(const CJsonValue& styleRef, int c, int r)
     {
-        json style = styleRef;
+        CJsonValue style = styleRef;
         if (styleRef.IsString()) {
             // Named styles are looked up by the name up to any zero character in it.
             const std::string strName = styleRef.Utf8();
@@ -234,12 +232,12 @@ private:
             square.m_bCircled = true;
         if (style.Member("highlight").IsTrue())
             square.m_nColor = kShadedColor;
-        if (const json color = style.Member("color")) {
+        if (const CJsonValue color = style.Member("color")) {
             const long nColor = color.IsString() ? ParseHexColor(color.Utf8()) : -1;
             // Colour names and palette numbers still mark the square.
             square.m_nColor = nColor >= 0 ? nColor : kShadedColor;
         }
-        if (const json barred = style.Member("barred"); barred.IsString()) {
+        if (const CJsonValue barred = style.Member("barred"); barred.IsString()) {
             for (char ch : barred.Utf8()) {
                 if (ch == 'R')
                     square.m_bBarRight = true;
@@ -255,7 +253,7 @@ private:
 
     // "solution" or "saved": a grid of strings, nulls, blocks or objects
     // with "value", in the shape of the puzzle grid.
-    void ReadAnswers(const json& grid, bool bSaved)
+    void ReadAnswers(const CJsonValue& grid, bool bSaved)
     {
         if (!grid || grid.IsNull())
             return;
@@ -263,13 +261,13 @@ private:
         if (!grid.IsArray() || grid.Size() != static_cast<std::size_t>(m_source.m_nHeight))
             Fail(std::u16string(pszWhat) + u" does not have the puzzle's rows");
         int r = 0;
-        grid.ForEachElement([&](const json& row) {
+        grid.ForEachElement([&](const CJsonValue& row) {
             if (!row.IsArray() || row.Size() != static_cast<std::size_t>(m_source.m_nWidth))
                 Fail(u"row " + NumberText(r + 1) + u" of " + pszWhat + u" does not have " +
                      NumberText(m_source.m_nWidth) + u" squares");
             int c = 0;
-            row.ForEachElement([&](const json& entry) {
-                const json value = entry.IsObject() ? entry.Member("value") : entry;
+            row.ForEachElement([&](const CJsonValue& entry) {
+                const CJsonValue value = entry.IsObject() ? entry.Member("value") : entry;
                 CSourceSquare& square = m_source.At(c++, r);
                 if (!value || square.m_nKind != ESquareKind::Open)
                     return;
@@ -287,11 +285,11 @@ private:
         });
     }
 
-    void ReadClues(const json& clues)
+    void ReadClues(const CJsonValue& clues)
     {
         if (!clues.IsObject())
             Fail(u"the clues are not lists under names");
-        clues.ForEachMember([this](const json& key, const json& list) {
+        clues.ForEachMember([this](const CJsonValue& key, const CJsonValue& list) {
             CSourceClueList sourceList;
             // "Across:Orizzontali" is the across list shown under its own name.
             const std::u16string strFull = key.Text();
@@ -301,7 +299,7 @@ private:
             if (!list.IsArray())
                 Fail(u"the clue list " + sourceList.m_strName + u" is not a list");
             sourceList.m_aClues.reserve(list.Size());
-            list.ForEachElement([&](const json& entry) {
+            list.ForEachElement([&](const CJsonValue& entry) {
                 if (++m_nClues > kMaxSourceClues)
                     Fail(u"too many clues");
                 sourceList.m_aClues.push_back(ReadClue(entry, sourceList.m_strName));
@@ -310,7 +308,7 @@ private:
         });
     }
 
-    CSourceClue ReadClue(const json& entry, const std::u16string& strList)
+    CSourceClue ReadClue(const CJsonValue& entry, const std::u16string& strList)
     {
         CSourceClue clue;
         if (entry.IsString()) {
@@ -321,22 +319,22 @@ private:
             if (entry.Size() > 1)
                 clue.m_strText = PlainText(entry[1]);
         } else if (entry.IsObject()) {
-            if (const json number = entry.Member("number")) {
+            if (const CJsonValue number = entry.Member("number")) {
                 clue.m_strLabel = LabelOf(number);
-            } else if (const json numbers = entry.Member("numbers"); numbers.IsArray()) {
-                numbers.ForEachElement([&clue](const json& n) {
+            } else if (const CJsonValue numbers = entry.Member("numbers"); numbers.IsArray()) {
+                numbers.ForEachElement([&clue](const CJsonValue& n) {
                     clue.m_strLabel += (clue.m_strLabel.empty() ? u"" : u", ") + LabelOf(n);
                 });
             }
             clue.m_strText = PlainText(entry.Member("clue"));
-            if (const json cells = entry.Member("cells"))
+            if (const CJsonValue cells = entry.Member("cells"))
                 ReadCells(cells, clue, strList);
         } else {
             Fail(u"a clue of " + strList + u" is neither text nor a clue");
         }
         clue.m_nNumber = LabelNumber(clue.m_strLabel);
         // A label replaces the number on screen, not in the grid.
-        if (const json label = entry.Member("label")) {
+        if (const CJsonValue label = entry.Member("label")) {
             std::u16string strLabel = LabelOf(label);
             if (!strLabel.empty())
                 clue.m_strLabel = std::move(strLabel);
@@ -344,12 +342,12 @@ private:
         return clue;
     }
 
-    void ReadCells(const json& cells, CSourceClue& clue, const std::u16string& strList)
+    void ReadCells(const CJsonValue& cells, CSourceClue& clue, const std::u16string& strList)
     {
         if (!cells.IsArray())
             Fail(u"the cells of clue " + clue.m_strLabel + u" of " + strList + u" are not a list");
         clue.m_aCells.reserve(cells.Size());
-        cells.ForEachElement([&](const json& cell) {
+        cells.ForEachElement([&](const CJsonValue& cell) {
             if (!cell.IsArray() || cell.Size() != 2 || !cell[0].IsInteger() || !cell[1].IsInteger())
                 Fail(u"a cell of clue " + clue.m_strLabel + u" of " + strList + u" is not a column and row");
             const long long x = cell[0].Integer(), y = cell[1].Integer();
@@ -389,7 +387,7 @@ private:
     std::u16string m_strBlock = u"#";
     std::u16string m_strEmpty = u"0";
     bool m_bEmptyGiven = false;
-    json m_styles;
+    CJsonValue m_styles;
     std::size_t m_nClues = 0;
 };
 

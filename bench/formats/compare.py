@@ -9,9 +9,13 @@
 Trellis is timed by its Google Benchmark program (BM_Read*Corpus of
 trellis_model_bench, a Release build); the package by
 xword-parser-bench.mjs beside this script, the same way: each format's files
-read into memory, then parsed again and again, refused files included. Both
-count process CPU time, so that other work on the machine weighs less; wall
-time is shown as well. The figures are medians of the repetitions.
+read into memory, then parsed again and again, refused files included. Each
+side goes from the bytes to the puzzle it hands on: the package to the
+object its parse returns, Trellis to the puzzle the program shows (the
+model's grid, numbering and clues, as Load Puzzle makes them after reading
+the file). Both count process CPU time, so that other work on the machine
+weighs less; wall time is shown as well. The figures are medians of the
+repetitions.
 
 The package is installed with npm into a temporary folder outside the
 repository and removed afterwards. Without node and npm only Trellis's
