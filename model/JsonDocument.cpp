@@ -535,23 +535,7 @@ std::string CJsonValue::Utf8() const
         return std::string(span);
     std::string out;
     out.reserve(span.size());
-    ForEachCodePoint(span, [&out](char32_t cp) {
-        if (cp < 0x80) {
-            out.push_back(static_cast<char>(cp));
-        } else if (cp < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else if (cp < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        }
-    });
+    ForEachCodePoint(span, [&out](char32_t cp) { AppendUtf8(out, cp); });
     return out;
 }
 
@@ -564,14 +548,7 @@ std::u16string CJsonValue::Text() const
         return WidenUtf8(span);
     std::u16string out;
     out.reserve(span.size());
-    ForEachCodePoint(span, [&out](char32_t cp) {
-        if (cp < 0x10000) {
-            out.push_back(static_cast<char16_t>(cp));
-        } else {
-            out.push_back(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
-        }
-    });
+    ForEachCodePoint(span, [&out](char32_t cp) { AppendCodePoint(out, cp); });
     return out;
 }
 

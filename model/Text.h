@@ -31,6 +31,9 @@ std::u16string DecodePuzzleText(const BYTE* pBytes, std::size_t nCount, bool bUt
 // A Unicode code point appended as one or two 16-bit units.
 void AppendCodePoint(std::u16string& out, char32_t cp);
 
+// A Unicode code point appended as its one to four bytes of UTF-8.
+void AppendUtf8(std::string& out, char32_t cp);
+
 // UTF-8 (e.g. system error texts) as a 16-bit string.
 std::u16string WidenUtf8(std::string_view text);
 
