@@ -66,6 +66,32 @@ TEST(Numbering, TwoHundredWordsEachKeepTheirTextAndObject)
         ASSERT_EQ(p.GetAcrossClue(0, r), &ClueAt(p, static_cast<std::size_t>(nSize + r))) << "row " << r;
 }
 
+TEST(Numbering, CluesAddedAfterTheLoadLeaveEveryClueWhereItWas)
+{
+    // The load keeps its clues in one block of their number; more clues
+    // start blocks of their own, and no clue moves.
+    TempDir dir;
+    auto p = PuzzleFileWriter({"CAT", "ORE", "WET"}).Clues({"a", "b", "c", "d", "e", "f"}).Load(dir);
+    const std::vector<CClue*> loaded = p->m_lstClues;
+    ASSERT_EQ(loaded.size(), 6u);
+    std::vector<CClue*> added;
+    for (int n = 0; n < 200; ++n)
+        added.push_back(p->AddClue(std::u16string(40, static_cast<char16_t>(u'a' + n % 26)), 100 + n, n % 2));
+    ASSERT_EQ(p->m_lstClues.size(), 206u);
+    for (std::size_t i = 0; i < loaded.size(); ++i) {
+        EXPECT_EQ(p->m_lstClues[i], loaded[i]);
+        EXPECT_EQ(loaded[i]->m_strText, std::u16string(1, static_cast<char16_t>(u'a' + i)));
+    }
+    for (std::size_t n = 0; n < added.size(); ++n) {
+        EXPECT_EQ(p->m_lstClues[6 + n], added[n]);
+        EXPECT_EQ(added[n]->m_nNumber, 100 + static_cast<int>(n));
+        EXPECT_EQ(added[n]->m_strText, std::u16string(40, static_cast<char16_t>(u'a' + n % 26)));
+        const std::string digits = std::to_string(100 + n);
+        EXPECT_EQ(added[n]->m_strLabel, std::u16string(digits.begin(), digits.end()));
+    }
+    EXPECT_EQ(p->GetAcrossClue(0, 0), loaded[0]);
+}
+
 TEST(Numbering, IsolatedWhiteSquaresFormNoWords)
 {
     TempDir dir;

@@ -322,6 +322,29 @@ TEST_F(SourceFileTest, TheReaderIsChosenByTheFilesContentNotItsName)
     }
 }
 
+TEST_F(SourceFileTest, BytesInHandLoadAsTheFileWould)
+{
+    // Every format, and text that only its name makes a .puz file.
+    const std::pair<std::string, const char*> cases[] = {
+        {SmallPuzzleBytes(EPuzzleFormat::Puz), "small.puz"},
+        {kSmallIpuz, "small.ipuz"},
+        {SmallPuzzleBytes(EPuzzleFormat::Jpz), "small.jpz"},
+        {kSmallXd, "small.xd"},
+        {kSmallXd, "small.PUZ"},
+    };
+    for (const auto& [bytes, name] : cases) {
+        const BOOL bFromFile = Load(name, bytes);
+        CCrossWordPuzzle fromBytes;
+        std::u16string strError;
+        EXPECT_EQ(fromBytes.LoadBytes(bytes, m_strPath, strError), bFromFile) << name;
+        EXPECT_EQ(strError, m_strError) << name;
+        EXPECT_EQ(fromBytes.m_strFileName, m_strPath) << name;
+        EXPECT_EQ(PlayerState(fromBytes), PlayerState(*m_pPuzzle)) << name;
+        EXPECT_EQ(ClueLabels(fromBytes), ClueLabels(*m_pPuzzle)) << name;
+        EXPECT_EQ(fromBytes.GetAnswerDigest(), m_pPuzzle->GetAnswerDigest()) << name;
+    }
+}
+
 TEST_F(SourceFileTest, WhatNoReaderTakesIsRefusedWithTheReadersMessage)
 {
     // Plain text named .puz is the .puz reader's to refuse, as it always was.

@@ -11,6 +11,7 @@
 
 #include "model/PuzzleSourceReader.h"
 #include "model/SourceText.h"
+#include "model/Text.h"
 #include "tests/support/SmallPuzzles.h"
 #include "tests/support/TempDir.h"
 
@@ -397,6 +398,55 @@ TEST(XdReader, RefusesWhatItCannotReadWithTheReason)
         EXPECT_FALSE(ReadXdSource(xd, kName, source, error));
         EXPECT_EQ(ToUtf8(error), "/p/file: invalid puzzle file (" + why + ")") << xd;
     }
+}
+
+TEST(XdReader, BytesBeyondUtf8ReadAsTheWholeFileWould)
+{
+    // Windows-1252 quotes and dashes in a file that is otherwise UTF-8:
+    // each byte is the character it stands for, in the title, the clue, a
+    // key and a square; the en dashes around "x" make a strike mark.
+    const CPuzzleSource s = Read("Title: \x93Q\x94 \xC3\xA9\nAuthor\x92s: B\n\n\n\xC3\x89\xF0\x9F\x98\x80\nCD\n\n\n"
+                                 "A1. {\x96x\x96} caf\xC3\xA9 \x85 ~ AB\nD1. Down ~ AC\n");
+    EXPECT_EQ(ToUtf8(s.m_strTitle), "\"Q\" \xC3\xA9");
+    // A character beyond 0xFFFF is one square.
+    ASSERT_EQ(s.m_nWidth, 2);
+    EXPECT_EQ(ToUtf8(s.At(0, 0).m_strSolution), "\xC3\x89");
+    EXPECT_EQ(ToUtf8(s.At(1, 0).m_strSolution), "\xF0\x9F\x98\x80");
+    EXPECT_EQ(ToUtf8(Clue(s, 0, 0).m_strText), "x caf\xC3\xA9 \xE2\x80\xA6");
+    // Keys are the same when they read the same: the two quotes are one.
+    EXPECT_NE(Refusal("Author\x91s: A\nAuthor\x92s: B\n\n\nAB\n").find("line 2 repeats the key Author's"),
+              std::string::npos);
+    // A character beyond 0xFFFF is one square of a row, however many bytes
+    // and 16-bit characters it takes: 255 of them are the widest row.
+    std::string strWide;
+    for (int i = 0; i < 256; ++i)
+        strWide += "\xF0\x9F\x98\x80";
+    EXPECT_NE(Refusal("Title: T\n\n\n" + strWide + "\n").find("1 to 255 squares each way"), std::string::npos);
+    strWide.resize(4 * 255);
+    EXPECT_EQ(Read("Title: T\n\n\n" + strWide + "\n").m_nWidth, 255);
+}
+
+TEST(SourcePlainText, PlainBytesAndMarkedUpBytesBecomeTheSameText)
+{
+    // What the markup rule makes of a text, whether the text needs it or not.
+    const char* const texts[] = {
+        "Plain clue",
+        "  Leading and trailing  ",
+        "Two  spaces",
+        "Tab\there",
+        "Line\nbreak",
+        "A &amp; B",
+        "<i>Italic</i>",
+        "caf\xC3\xA9",
+        " ",
+        "",
+        "x\r\n",
+        "a < b",
+    };
+    for (const char* pszText : texts)
+        EXPECT_EQ(ToUtf8(PlainTextOfUtf8(pszText)), ToUtf8(TrimText(MarkupToPlainText(WidenUtf8(pszText))))) << pszText;
+    EXPECT_EQ(ToUtf8(PlainTextOfUtf8("  Leading and trailing  ")), "Leading and trailing");
+    EXPECT_EQ(ToUtf8(PlainTextOfUtf8("Two  spaces")), "Two spaces");
 }
 
 TEST(PuzzleSource, WordsEndAtBarsBlocksMissingSquaresAndEdges)
